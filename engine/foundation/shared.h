@@ -1,0 +1,69 @@
+#pragma once
+// Copy-on-write handle with a separately allocated count and a clone function.
+// Copies share the representation; a holder about to change it first calls
+// Assure1Reference() to get a private copy.  Counts are plain integers:
+// handles to one representation are used by one thread at a time.
+#include <cstdint>
+#include <memory>
+#include <utility>
+
+template <class T>
+class Shared {
+public:
+    using CloneFunction = T* (*)(T const&);
+
+    // Holds rep (which may be null) with a count of 1.
+    Shared(CloneFunction clone, T* rep) : fRep(rep), fCount(nullptr), fClone(clone) {
+        std::unique_ptr<T> guard(rep);
+        fCount = new uint32_t(1);
+        guard.release();
+    }
+    Shared(Shared const& other) : fRep(other.fRep), fCount(other.fCount), fClone(other.fClone) { ++*fCount; }
+    // The other handle's state is taken before the own is let go.
+    Shared& operator=(Shared other) {
+        Swap(other);
+        return *this;
+    }
+    // Holds rep alone with a count of 1; other handles that shared the old
+    // representation keep it.
+    Shared& operator=(T* rep) {
+        if (rep == fRep) return *this;
+        Shared fresh(fClone, rep);
+        Swap(fresh);
+        return *this;
+    }
+    ~Shared() {
+        if (--*fCount == 0) Delete(fCount, fRep);
+    }
+
+    // Moves this handle to a private copy of the representation.
+    void BreakReferences() {
+        if (fRep != nullptr) *this = fClone(*fRep);
+    }
+    void Assure1Reference() {
+        if (*fCount != 1) BreakReferences();
+    }
+
+    T* GetRep() const { return fRep; }
+    T* operator->() const { return fRep; }
+    uint32_t GetReferenceCount() const { return *fCount; }
+
+private:
+    // Out of line so that the optimiser, which cannot see that a count is
+    // above 1 while another handle lives, does not report the other handles'
+    // later uses as uses after free.
+    [[gnu::noinline]] static void Delete(uint32_t* count, T* rep) {
+        delete count;
+        delete rep;
+    }
+
+    void Swap(Shared& other) {
+        std::swap(fRep, other.fRep);
+        std::swap(fCount, other.fCount);
+        std::swap(fClone, other.fClone);
+    }
+
+    T* fRep;
+    uint32_t* fCount;
+    CloneFunction fClone;
+};

@@ -1,0 +1,150 @@
+// udinspect FILE           shows what a user dictionary file holds and whether
+//                          it verifies (exit 0), or not (exit 1)
+// udinspect --create FILE  writes a new, empty user dictionary into FILE, which
+//                          must not exist or be empty
+// Exit 2 for a usage or file error.
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "engine/foundation/file_errors.h"
+#include "engine/userdict/ud_create.h"
+#include "engine/userdict/ud_file_io.h"
+#include "engine/userdict/ud_inspect.h"
+
+namespace {
+
+constexpr int kExitVerified = 0;
+constexpr int kExitNotVerified = 1;
+constexpr int kExitTrouble = 2;
+
+int Usage() {
+    std::fprintf(stderr, "usage: udinspect FILE\n       udinspect --create FILE\n");
+    return kExitTrouble;
+}
+
+// Closes the descriptor when the command is done with it.
+class OpenFile {
+public:
+    OpenFile(char const* path, int flags) : fFd(::open(path, flags, 0666)) {}
+    ~OpenFile() {
+        if (fFd >= 0) ::close(fFd);
+    }
+    OpenFile(OpenFile const&) = delete;
+    OpenFile& operator=(OpenFile const&) = delete;
+    int Fd() const { return fFd; }
+
+private:
+    int fFd;
+};
+
+std::string CodeText(unsigned short code) {
+    switch (code) {
+        case kUDNoError:
+            return "valid";
+        case kUDWrongVersion:
+            return "wrong format version (code 5)";
+        case kUDMapOrIndexInvalid:
+            return "not valid, to be rebuilt from the blocks (code 201)";
+        case kUDFileCorrupt:
+            return "corrupt (code 202)";
+        default:
+            return "code " + std::to_string(code);
+    }
+}
+
+std::string ChecksumText(UDChecksums const& sums) {
+    if (!sums.known) return "checksum not computable";
+    return "checksum stored " + std::to_string(sums.stored) + ", computed " + std::to_string(sums.computed);
+}
+
+void PrintHeader(UDFileBasics const& basics) {
+    UDHeader const& h = basics.header;
+    std::printf("format version:     %u\n", h.version);
+    std::printf("description:        \"%s\"\n", basics.description.c_str());
+    std::printf("description offset: %u\n", h.descriptionOffset);
+    std::printf("block area offset:  %u\n", h.blockAreaOffset);
+    std::printf("block count:        %u\n", basics.blockCount);
+    std::printf("map offset:         %u\n", h.mapOffset);
+    std::printf("index offset:       %u\n", h.indexOffset);
+    std::printf("group count:        %u\n", h.groupCount);
+    std::printf("change count:       %u\n", h.changeCount);
+}
+
+void PrintInspection(UDInspection const& r) {
+    PrintHeader(r.basics);
+    std::printf("map:                %s; %s\n", CodeText(r.mapCode).c_str(), ChecksumText(r.mapChecksums).c_str());
+    std::printf("index:              %s; %s\n", CodeText(r.indexCode).c_str(), ChecksumText(r.indexChecksums).c_str());
+    if (r.indexCode == kUDNoError) {
+        std::printf("                    %u buckets, %u first words, %u entry IDs\n", r.bucketCount, r.indexedWords,
+                    r.indexedEntries);
+    }
+    std::printf("blocks:             %s; %u free, %u entry heads, %u continuations, %u unreadable\n",
+                CodeText(r.blocksCode).c_str(), r.freeBlocks, r.headBlocks, r.continuationBlocks, r.badBlocks);
+    std::printf("entries:            %u in %u groups\n", r.headBlocks, r.groups);
+    for (std::string const& problem : r.problems) std::printf("problem:            %s\n", problem.c_str());
+    if (r.problemCount > r.problems.size()) {
+        std::printf("problem:            ... and %zu more\n",
+                    static_cast<std::size_t>(r.problemCount - r.problems.size()));
+    }
+}
+
+int Inspect(char const* path) {
+    OpenFile file(path, O_RDONLY);
+    if (file.Fd() < 0) {
+        std::fprintf(stderr, "udinspect: cannot open %s: %s\n", path, std::strerror(errno));
+        return kExitTrouble;
+    }
+    UDInspection const r = InspectUDFile(file.Fd());
+    std::printf("file:               %s\n", path);
+    switch (r.state) {
+        case UDFileState::kEmpty:
+            std::printf("state:              empty, a new dictionary is created in it on open\n");
+            return kExitNotVerified;
+        case UDFileState::kNotAUserDictionary:
+            std::printf("state:              not a user dictionary\n");
+            return kExitNotVerified;
+        case UDFileState::kUnopenable:
+            std::printf("state:              cannot be opened: %s\n", CodeText(r.openCode).c_str());
+            return kExitNotVerified;
+        case UDFileState::kOpened:
+            break;
+    }
+    std::printf("size:               %llu bytes\n", static_cast<unsigned long long>(r.basics.fileSize));
+    PrintInspection(r);
+    bool const verified = r.Verified();
+    std::printf("verification:       %s\n", verified ? "OK" : "FAILED");
+    return verified ? kExitVerified : kExitNotVerified;
+}
+
+int Create(char const* path) {
+    OpenFile file(path, O_RDWR | O_CREAT);
+    if (file.Fd() < 0) {
+        std::fprintf(stderr, "udinspect: cannot open %s: %s\n", path, std::strerror(errno));
+        return kExitTrouble;
+    }
+    if (UDFileSize(file.Fd()) != 0) {
+        std::fprintf(stderr, "udinspect: %s is not empty; not overwriting it\n", path);
+        return kExitTrouble;
+    }
+    CreateUDFile(file.Fd());
+    std::printf("created an empty user dictionary in %s\n", path);
+    return kExitVerified;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        if (argc == 2 && argv[1][0] != '-') return Inspect(argv[1]);
+        if (argc == 3 && std::strcmp(argv[1], "--create") == 0) return Create(argv[2]);
+        return Usage();
+    } catch (FileException const& e) {
+        std::fprintf(stderr, "udinspect: file error %d on %s\n", e.Code(), argv[argc - 1]);
+        return kExitTrouble;
+    }
+}
