@@ -14,3 +14,8 @@ std::string FreeFeatures_E_SourceDBase::GetName(FreeFeatures_E_Source atom) cons
     AutoCriticalSection lock(fLock);
     return fAtoms.GetName(atom);
 }
+
+FreeFeatures_E_SourceDBase& gFreeFeatures_E_SourceDBase() {
+    static FreeFeatures_E_SourceDBase database{AtomDatabase<FreeFeatures_E_Source>()};
+    return database;
+}

@@ -25,3 +25,7 @@ private:
     mutable CorvanCriticalSection fLock;
     AtomDatabase<FreeFeatures_E_Source> fAtoms;
 };
+
+// The process-wide free-feature database, empty until the first feature is
+// entered; built on first use (thread-safe).
+FreeFeatures_E_SourceDBase& gFreeFeatures_E_SourceDBase();
