@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <limits>
 
@@ -11,6 +12,13 @@
 #include "engine/userdict/ud_format.h"
 
 namespace {
+
+std::atomic<UDPwriteHook> gWriteHook{nullptr};
+
+ssize_t WriteSome(int fd, void const* buffer, std::size_t size, off_t offset) {
+    UDPwriteHook hook = gWriteHook.load();
+    return hook != nullptr ? hook(fd, buffer, size, offset) : ::pwrite(fd, buffer, size, offset);
+}
 
 // The position of the byte `done` bytes past `offset`, as the system takes it.
 off_t SystemOffset(uint64_t offset, std::size_t done) {
@@ -41,7 +49,7 @@ void UDWriteAt(int fd, uint64_t offset, void const* buffer, std::size_t size) {
     std::size_t done = 0;
     while (done < size) {
         errno = 0;
-        ssize_t put = ::pwrite(fd, bytes + done, size - done, SystemOffset(offset, done));
+        ssize_t put = WriteSome(fd, bytes + done, size - done, SystemOffset(offset, done));
         if (put < 0) {
             if (errno == EINTR) continue;
             FileException::ThrowLastError(kUDFileName);  // ENOSPC: FileNoSpaceError
@@ -68,3 +76,5 @@ uint64_t UDFileSize(int fd) {
     if (::fstat(fd, &status) != 0) FileException::ThrowLastError(kUDFileName);
     return static_cast<uint64_t>(status.st_size);
 }
+
+void SetUDWriteHookForTesting(UDPwriteHook hook) { gWriteHook.store(hook); }

@@ -8,6 +8,8 @@
 //   - an offset the system cannot address: FileSeekError (code EOVERFLOW);
 //   - any other system error: whatever FileException::ThrowLastError picks.
 // Interrupted calls are retried.
+#include <sys/types.h>
+
 #include <cstddef>
 #include <cstdint>
 
@@ -19,3 +21,10 @@ uint32_t UDReadUlongAt(int fd, uint64_t offset);
 void UDWriteUlongAt(int fd, uint64_t offset, uint32_t value);
 
 uint64_t UDFileSize(int fd);
+
+// For tests only: when a hook is set, every write of this layer calls it
+// instead of pwrite, with the same arguments, and takes its result (and errno)
+// as pwrite's.  A hook can count writes, stop the process after one, or fail
+// one with ENOSPC.  Null restores pwrite.  Set it while no other thread writes.
+using UDPwriteHook = ssize_t (*)(int fd, void const* buffer, std::size_t size, off_t offset);
+void SetUDWriteHookForTesting(UDPwriteHook hook);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <limits>
 #include <stdexcept>
 
@@ -24,6 +25,41 @@ void AppendUlong(std::vector<unsigned char>* bytes, uint32_t value) {
     unsigned char word[4];
     ULONGToBuf(word, value);
     bytes->insert(bytes->end(), word, word + 4);
+}
+
+// The bytes of one bucket's data: per record the word, its NUL, the IDs and a
+// 0 word.
+void AppendBucketData(std::vector<fword_t> const& records, std::vector<unsigned char>* data) {
+    for (fword_t const& record : records) {
+        data->insert(data->end(), record.word.begin(), record.word.end());
+        data->push_back('\0');
+        for (uint32_t id : record.ids) AppendUlong(data, id);
+        AppendUlong(data, 0);
+    }
+}
+
+uint64_t DataStart(uint32_t bucketCount) { return kIndexHeaderSize + TableSize(bucketCount); }
+
+void ThrowIfPast4GiB(uint64_t end) {
+    if (end > std::numeric_limits<uint32_t>::max()) throw std::length_error("the first-word index would end past 4 GiB");
+}
+
+// How many leading bytes `old` (of `oldSize`) and `now` have in common.
+std::size_t CommonPrefix(unsigned char const* old, std::size_t oldSize, std::vector<unsigned char> const& now) {
+    std::size_t const n = std::min(oldSize, now.size());
+    return static_cast<std::size_t>(std::mismatch(now.data(), now.data() + n, old).first - now.data());
+}
+
+// Replaces bytes [at, at + oldSize) of `bytes` with `with`.
+void Splice(std::vector<unsigned char>* bytes, std::size_t at, std::size_t oldSize,
+            std::vector<unsigned char> const& with) {
+    auto const position = bytes->begin() + static_cast<std::ptrdiff_t>(at);
+    if (with.size() > oldSize) {
+        bytes->insert(position + static_cast<std::ptrdiff_t>(oldSize), with.size() - oldSize, 0);
+    } else if (with.size() < oldSize) {
+        bytes->erase(position + static_cast<std::ptrdiff_t>(with.size()), position + static_cast<std::ptrdiff_t>(oldSize));
+    }
+    std::copy(with.begin(), with.end(), bytes->begin() + static_cast<std::ptrdiff_t>(at));
 }
 
 // Parses the records of one bucket, bytes [begin, end) of the image.
@@ -154,20 +190,13 @@ std::vector<unsigned char> EncodeUDIndexImage(UDFirstwordIndex const& index, uin
     std::vector<unsigned char> data;
     std::vector<uint64_t> starts;
     starts.reserve(bucketCount + 1);
-    uint64_t const dataOffset = uint64_t{indexOffset} + kIndexHeaderSize + TableSize(bucketCount);
+    uint64_t const dataOffset = uint64_t{indexOffset} + DataStart(bucketCount);
     for (uint32_t bucket = 0; bucket < bucketCount; ++bucket) {
         starts.push_back(dataOffset + data.size());
-        for (fword_t const& record : index.Bucket(bucket)) {
-            data.insert(data.end(), record.word.begin(), record.word.end());
-            data.push_back('\0');
-            for (uint32_t id : record.ids) AppendUlong(&data, id);
-            AppendUlong(&data, 0);
-        }
+        AppendBucketData(index.Bucket(bucket), &data);
     }
     starts.push_back(dataOffset + data.size());
-    if (starts.back() > std::numeric_limits<uint32_t>::max()) {
-        throw std::length_error("the first-word index would end past 4 GiB");
-    }
+    ThrowIfPast4GiB(starts.back());
 
     std::vector<unsigned char> image;
     image.reserve(static_cast<std::size_t>(starts.back() - indexOffset));
@@ -177,6 +206,116 @@ std::vector<unsigned char> EncodeUDIndexImage(UDFirstwordIndex const& index, uin
     image.insert(image.end(), data.begin(), data.end());
     ULONGToBuf(image.data(), UDByteSum(image.data() + 4, image.size() - 4));
     return image;
+}
+
+void UDIndexImageEncoder::MarkBucketChanged(uint32_t bucket) {
+    if (!fHaveImage || bucket >= fIsMarked.size() || fIsMarked[bucket]) return;
+    fIsMarked[bucket] = true;
+    fChanged.push_back(bucket);
+}
+
+void UDIndexImageEncoder::Reset() {
+    fHaveImage = false;
+    fImage.clear();
+    fChanged.clear();
+}
+
+std::vector<unsigned char> const& UDIndexImageEncoder::Encode(UDFirstwordIndex const& index, uint32_t indexOffset) {
+    try {
+        if (!fHaveImage || index.BucketCount() != fBucketSizes.size()) {
+            EncodeWhole(index, indexOffset);
+            fFirstChanged = 0;
+        } else {
+            std::size_t const firstInData = SpliceChangedBuckets(index);
+            std::size_t const firstInTable = WriteTable(indexOffset);
+            fFirstChanged = indexOffset != fOffset ? 0 : std::min(firstInData, firstInTable);
+            fOffset = indexOffset;
+        }
+    } catch (...) {
+        Reset();  // an image half spliced is no base for the next call
+        throw;
+    }
+    WriteChecksum();
+    return fImage;
+}
+
+void UDIndexImageEncoder::EncodeWhole(UDFirstwordIndex const& index, uint32_t indexOffset) {
+    uint32_t const bucketCount = index.BucketCount();
+    fBucketSizes.assign(bucketCount, 0);
+    fBucketSums.assign(bucketCount, 0);
+    fIsMarked.assign(bucketCount, false);
+    fChanged.clear();
+    fDataSum = 0;
+    fImage.assign(static_cast<std::size_t>(DataStart(bucketCount)), 0);
+    ULONGToBuf(fImage.data() + 4, bucketCount);
+    std::vector<unsigned char> bucketData;
+    for (uint32_t bucket = 0; bucket < bucketCount; ++bucket) {
+        bucketData.clear();
+        AppendBucketData(index.Bucket(bucket), &bucketData);
+        fBucketSizes[bucket] = static_cast<uint32_t>(bucketData.size());
+        fBucketSums[bucket] = UDByteSum(bucketData.data(), bucketData.size());
+        fDataSum += fBucketSums[bucket];
+        fImage.insert(fImage.end(), bucketData.begin(), bucketData.end());
+    }
+    fOffset = indexOffset;
+    fHaveImage = true;
+    WriteTable(indexOffset);
+}
+
+std::size_t UDIndexImageEncoder::SpliceChangedBuckets(UDFirstwordIndex const& index) {
+    uint32_t const bucketCount = static_cast<uint32_t>(fBucketSizes.size());
+    std::vector<uint64_t> starts(uint64_t{bucketCount} + 1);
+    starts[0] = DataStart(bucketCount);
+    for (uint32_t bucket = 0; bucket < bucketCount; ++bucket) starts[bucket + 1] = starts[bucket] + fBucketSizes[bucket];
+
+    // From the last changed bucket down, so that splicing one never moves the
+    // data of a bucket still to come.
+    std::sort(fChanged.begin(), fChanged.end(), std::greater<>());
+    std::size_t first = fImage.size();
+    std::vector<unsigned char> bucketData;
+    for (uint32_t bucket : fChanged) {
+        fIsMarked[bucket] = false;
+        bucketData.clear();
+        AppendBucketData(index.Bucket(bucket), &bucketData);
+        auto const at = static_cast<std::size_t>(starts[bucket]);
+        std::size_t const oldSize = fBucketSizes[bucket];
+        std::size_t const common = CommonPrefix(fImage.data() + at, oldSize, bucketData);
+        if (common == oldSize && common == bucketData.size()) continue;
+        Splice(&fImage, at, oldSize, bucketData);
+        uint32_t const sum = UDByteSum(bucketData.data(), bucketData.size());
+        fDataSum += sum - fBucketSums[bucket];
+        fBucketSums[bucket] = sum;
+        fBucketSizes[bucket] = static_cast<uint32_t>(bucketData.size());
+        first = std::min(first, at + common);
+    }
+    fChanged.clear();
+    return first;
+}
+
+std::size_t UDIndexImageEncoder::WriteTable(uint32_t indexOffset) {
+    uint32_t const bucketCount = static_cast<uint32_t>(fBucketSizes.size());
+    uint64_t start = uint64_t{indexOffset} + DataStart(bucketCount);
+    uint64_t end = start;
+    for (uint32_t size : fBucketSizes) end += size;
+    ThrowIfPast4GiB(end);
+
+    std::size_t first = fImage.size();
+    unsigned char* table = fImage.data() + kIndexHeaderSize;
+    for (uint32_t i = 0; i <= bucketCount; ++i) {
+        unsigned char* word = table + 4 * std::size_t{i};
+        if (BufToULONG(word) != start) {
+            ULONGToBuf(word, static_cast<uint32_t>(start));
+            first = std::min(first, kIndexHeaderSize + 4 * std::size_t{i});
+        }
+        if (i < bucketCount) start += fBucketSizes[i];
+    }
+    return first;
+}
+
+void UDIndexImageEncoder::WriteChecksum() {
+    std::size_t const tableSize = static_cast<std::size_t>(TableSize(static_cast<uint32_t>(fBucketSizes.size())));
+    uint32_t const sum = UDByteSum(fImage.data() + 4, 4 + tableSize) + fDataSum;
+    ULONGToBuf(fImage.data(), sum);
 }
 
 unsigned short DecodeUDIndexImage(unsigned char const* image, std::size_t available, uint32_t indexOffset,

@@ -74,6 +74,48 @@ int CompareUDEntryOrder(UDEntryStrings const& a, UDEntryStrings const& b);
 // the 4 GiB the format's offsets can address.
 std::vector<unsigned char> EncodeUDIndexImage(UDFirstwordIndex const& index, uint32_t indexOffset);
 
+// Keeps the image of the last Encode so that the next one, after changes to a
+// few buckets, re-encodes only those (MarkBucketChanged) and splices them in:
+// writing the index back after each of many small changes stays cheap.  The
+// checksum is kept as per-bucket byte sums.  Encode gives exactly the bytes of
+// EncodeUDIndexImage.
+class UDIndexImageEncoder {
+public:
+    // The bucket's records changed since the last Encode.
+    void MarkBucketChanged(uint32_t bucket);
+    // Forgets the kept image; the next Encode encodes every bucket.
+    void Reset();
+
+    // The image of `index` at `indexOffset`.  Throws std::length_error as
+    // EncodeUDIndexImage does.  The reference stays valid until the next call.
+    std::vector<unsigned char> const& Encode(UDFirstwordIndex const& index, uint32_t indexOffset);
+
+    // After Encode: bytes [4, FirstChangedByte()) equal those of the image the
+    // call before gave, so a file holding that image needs only the rest and
+    // the checksum word.  0 when there was no image before (Reset) or it was
+    // for another offset or bucket count.
+    std::size_t FirstChangedByte() const { return fFirstChanged; }
+
+private:
+    void EncodeWhole(UDFirstwordIndex const& index, uint32_t indexOffset);
+    // Splices the changed buckets into the image; gives the first changed byte.
+    std::size_t SpliceChangedBuckets(UDFirstwordIndex const& index);
+    // Rewrites the bucket table for the current bucket sizes; gives the first
+    // changed byte.
+    std::size_t WriteTable(uint32_t indexOffset);
+    void WriteChecksum();
+
+    std::vector<unsigned char> fImage;
+    bool fHaveImage = false;
+    uint32_t fOffset = 0;
+    std::vector<uint32_t> fBucketSizes;  // bytes of each bucket's data
+    std::vector<uint32_t> fBucketSums;   // byte sum of each bucket's data
+    uint32_t fDataSum = 0;
+    std::vector<uint32_t> fChanged;
+    std::vector<bool> fIsMarked;
+    std::size_t fFirstChanged = 0;
+};
+
 // Checks an index image and gives it as an in-memory index.  `image` holds the
 // `available` bytes from `indexOffset` to the end of the file.  Returns
 // kUDMapOrIndexInvalid, with *index untouched, when anything is malformed: a

@@ -1,0 +1,155 @@
+#include "engine/userdict/ud_t.h"
+
+#include <fcntl.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+#include "engine/foundation/byte_order.h"
+#include "engine/foundation/file_errors.h"
+#include "engine/userdict/ud_create.h"
+#include "engine/userdict/ud_file_basics.h"
+#include "engine/userdict/ud_file_io.h"
+#include "engine/userdict/ud_map_image.h"
+
+void ThrowIfError(unsigned short code) {
+    if (code != kUDNoError) throw code;
+}
+
+namespace {
+
+int DescriptorOf(FILE* file) {
+    if (file == nullptr) throw std::invalid_argument("a user dictionary needs an open file");
+    return ::fileno(file);
+}
+
+bool IsReadOnly(int fd) {
+    int const flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0) FileException::ThrowLastError(kUDFileName);
+    return (flags & O_ACCMODE) == O_RDONLY;
+}
+
+}  // namespace
+
+ud_t::ud_t(FILE* file) : fFd(DescriptorOf(file)), fWritable(!IsReadOnly(fFd)) {
+    if (IsToBeCreated()) CreateUDFile(fFd);
+    UDFileBasics basics;
+    ThrowIfError(ReadUDFileBasics(fFd, &basics));
+    AdoptBasics(basics);
+}
+
+ud_t::~ud_t() = default;
+
+bool ud_t::IsToBeCreated() {
+    uint64_t const size = UDFileSize(fFd);
+    if (size == 0) return true;
+    // Creation writes header, description and block 0 in one go before
+    // anything else; a file cut short of them was never a dictionary with
+    // entries, and refusing it would lock the user out for good.
+    if (size < 4 || size >= kUDNewBlockAreaOffset + kUDBlockSize) return false;
+    return UDReadUlongAt(fFd, kUDHeaderMagic) == mthUD;
+}
+
+void ud_t::AdoptBasics(UDFileBasics const& basics) {
+    fDescription = basics.description;
+    fBlockAreaOffset = basics.header.blockAreaOffset;
+    fMapOffset = basics.header.mapOffset;
+    fIndexOffset = basics.header.indexOffset;
+    fGroupCount = basics.header.groupCount;
+    fChangeCount = basics.header.changeCount;
+    fBlockCount = basics.blockCount;
+    fBlockCountOnDisk = basics.blockCount;
+}
+
+void ud_t::RequireWriteLock(char const* operation) const {
+    if (GetWriteLockCount() == 0) throw std::logic_error(std::string(operation) + " needs the dictionary's write lock");
+}
+
+ud_t::CacheGuard::CacheGuard(ud_t& file) : fFile(file) {
+    fFile.AcquireReadLock(0.0f);
+    try {
+        if (!fFile.fCachesLoaded) fFile.LoadCaches();
+    } catch (...) {
+        fFile.ReleaseReadLock();
+        throw;
+    }
+}
+
+// ---- The lock hooks
+
+void ud_t::AcquiredReadLock() {
+    if (fCachesLoaded && UDReadUlongAt(fFd, kUDHeaderChangeCount) == fChangeCount) return;
+    LoadCaches();
+}
+
+void ud_t::AboutToReleaseWriteLock() { WriteBack(); }
+
+// Writes back what writers marked stale: the map (which moves behind the last
+// block, so the index is written after it as well), the index, and only then
+// the header words that make them valid; last the change count, raised by one
+// for each of map and index written.
+void ud_t::WriteBack() {
+    // Nothing is written through a read-only descriptor, and after a failed
+    // block write memory no longer knows what the blocks hold: the file stays
+    // stale on disk and is rebuilt from its blocks when loaded again.
+    if (!fWritable || !fCachesLoaded) return;
+    if (fMapOffset == 0 || fIndexOffset == 0) {
+        bool const mapStale = fMapOffset == 0;
+        WriteAppendedBlocks();
+        uint32_t const mapOffset = mapStale ? static_cast<uint32_t>(BlockOffset(fBlockCount)) : fMapOffset;
+        uint32_t const indexOffset = mapOffset + static_cast<uint32_t>(UDMapImageSize(fBlockCount));
+        if (mapStale) WriteMapImage(mapOffset);
+        WriteIndexImage(indexOffset);
+        fChangeCount += mapStale ? 2 : 1;
+        unsigned char offsets[8];
+        ULONGToBuf(offsets, mapOffset);
+        ULONGToBuf(offsets + 4, indexOffset);
+        UDWriteAt(fFd, kUDHeaderMapOffset, offsets, sizeof offsets);
+        fMapOffset = mapOffset;
+        fIndexOffset = indexOffset;
+    }
+    UDWriteUlongAt(fFd, kUDHeaderChangeCount, fChangeCount);
+}
+
+void ud_t::WriteMapImage(uint32_t mapOffset) {
+    std::vector<unsigned char> const image = EncodeUDMapImage(fBlockCount, fMap);
+    UDWriteAt(fFd, mapOffset, image.data(), image.size());
+}
+
+// The index is written whole where it moved (it moves whenever the block
+// count grows); where it stayed, only from its first changed byte on, and
+// then its checksum.
+void ud_t::WriteIndexImage(uint32_t indexOffset) {
+    std::vector<unsigned char> const& image = fIndexEncoder.Encode(fIndex, indexOffset);
+    bool const sameImageOnDisk = fIndexImageOnDisk && fIndexImageOffset == indexOffset;
+    std::size_t const first = sameImageOnDisk ? fIndexEncoder.FirstChangedByte() : 0;
+    fIndexImageOnDisk = false;
+    if (first == 0) {
+        UDWriteAt(fFd, indexOffset, image.data(), image.size());
+    } else {
+        if (first < image.size()) UDWriteAt(fFd, uint64_t{indexOffset} + first, image.data() + first, image.size() - first);
+        UDWriteAt(fFd, indexOffset, image.data(), 4);
+    }
+    fIndexImageOnDisk = true;
+    fIndexImageOffset = indexOffset;
+}
+
+uint32_t ud_t::UDIncGroupID(int16_t delta) {
+    AcquireWriteLock(0.0f);
+    try {
+        int64_t const count = std::clamp<int64_t>(int64_t{fGroupCount} + delta, 0, UINT32_MAX);
+        UDWriteUlongAt(fFd, kUDHeaderGroupCount, static_cast<uint32_t>(count));
+        fGroupCount = static_cast<uint32_t>(count);
+    } catch (...) {
+        try {
+            ReleaseWriteLock();
+        } catch (...) {
+            // The first failure is the one to report.
+        }
+        throw;
+    }
+    ReleaseWriteLock();
+    return fGroupCount;
+}

@@ -1,0 +1,151 @@
+// Block allocation, the map in memory, and block writes in the order that
+// keeps the file openable whenever the writer stops.
+#include <algorithm>
+
+#include "engine/foundation/file_errors.h"
+#include "engine/userdict/ud_file_io.h"
+#include "engine/userdict/ud_map_image.h"
+#include "engine/userdict/ud_t.h"
+
+namespace {
+
+// The map grows by this many bytes when no block is free.
+constexpr std::size_t kMapGrowth = 32;
+
+}  // namespace
+
+void ud_t::CheckBlockNumber(uint32_t n) const {
+    if (n == 0 || n >= fBlockCount) ThrowIfError(kUDFileCorrupt);
+}
+
+uint32_t ud_t::ReadDataBlockType(uint32_t n) {
+    CheckBlockNumber(n);
+    return UDReadUlongAt(fFd, BlockOffset(n)) & 0xF;
+}
+
+unsigned short ud_t::ReadDataBlock(uint32_t n, dblock_t* block) {
+    if (n == 0 || n >= fBlockCount) return kUDFileCorrupt;
+    return UDFileBlockSource(fFd, fBlockAreaOffset, fBlockCount).ReadBlock(n, block);
+}
+
+void ud_t::WriteDataBlock(dblock_t const& block) {
+    RequireWriteLock("WriteDataBlock");
+    CacheGuard guard(*this);
+    CheckBlockNumber(block.number);
+    // Never write a block that a reader would refuse.
+    unsigned char bytes[kUDBlockSize];
+    EncodeUDBlock(block, bytes);
+    dblock_t decoded;
+    if (DecodeUDBlock(bytes, fBlockCount, &decoded) != kUDNoError) ThrowIfError(kUDFileCorrupt);
+    MarkMapAndIndexStale();
+    WriteBlocks({block});
+}
+
+uint32_t ud_t::GetDblockSlot() {
+    RequireWriteLock("GetDblockSlot");
+    CacheGuard guard(*this);
+    auto const withFree = std::find_if(fMap.begin() + static_cast<std::ptrdiff_t>(fFirstFreeByte), fMap.end(),
+                                       [](unsigned char byte) { return byte != 0; });
+    fFirstFreeByte = static_cast<std::size_t>(withFree - fMap.begin());
+    if (withFree == fMap.end()) fMap.resize(fMap.size() + kMapGrowth, 0xFF);
+    unsigned char const byte = fMap[fFirstFreeByte];
+    uint32_t const n = static_cast<uint32_t>(fFirstFreeByte * 8) + static_cast<uint32_t>(__builtin_ctz(byte));
+    // Every bit from the block count on is set, so the lowest free block is
+    // at most the block count.
+    if (n == fBlockCount) {
+        // The map on disk no longer counts every block.
+        MarkMapAndIndexStale();
+        ++fBlockCount;
+        fKeyHolder.resize(fBlockCount, 0);
+        AllocMap();
+    }
+    MapAssign(n, false);
+    return n;
+}
+
+void ud_t::MarkDeleted(uint32_t n) {
+    RequireWriteLock("MarkDeleted");
+    CacheGuard guard(*this);
+    CheckBlockNumber(n);
+    MarkMapAndIndexStale();
+    dblock_t freeBlock;
+    freeBlock.number = n;
+    freeBlock.kind = kUDFreeBlock;
+    WriteBlocks({freeBlock});
+    MapAssign(n, true);
+}
+
+void ud_t::MarkMapAndIndexStale() {
+    RequireWriteLock("MarkMapAndIndexStale");
+    CacheGuard guard(*this);
+    if (fMapOffset != 0 || fIndexOffset != 0) {
+        WriteZeroedHeaderWords(fMapOffset != 0, fIndexOffset != 0);
+        fMapOffset = 0;
+        fIndexOffset = 0;
+    }
+    if (fLookupsInProgress > 0) fIndexChangedDuringLookup = true;
+}
+
+void ud_t::AllocMap() {
+    std::size_t const needed = UDMapBitmapSize(fBlockCount);
+    std::size_t const rounded = (needed + kMapGrowth - 1) / kMapGrowth * kMapGrowth;
+    if (fMap.size() < rounded) fMap.resize(rounded, 0xFF);
+    MapAssign(0, false);  // block 0 holds the count and is never handed out
+}
+
+void ud_t::MapAssign(uint32_t n, bool isFree) {
+    UDMapSetFree(&fMap, n, isFree);
+    if (isFree) fFirstFreeByte = std::min<std::size_t>(fFirstFreeByte, n / 8);
+}
+
+void ud_t::WriteZeroedHeaderWords(bool map, bool index) {
+    unsigned char const zeros[8] = {};
+    if (map && index) {
+        UDWriteAt(fFd, kUDHeaderMapOffset, zeros, 8);
+    } else if (map || index) {
+        UDWriteAt(fFd, map ? kUDHeaderMapOffset : kUDHeaderIndexOffset, zeros, 4);
+    }
+}
+
+// Blocks allocated past the end are written free, then block 0 counts them:
+// whenever the writer stops, every counted block has a valid kind.
+void ud_t::WriteAppendedBlocks() {
+    if (fBlockCountOnDisk >= fBlockCount) return;
+    try {
+        std::vector<unsigned char> bytes(std::size_t{fBlockCount - fBlockCountOnDisk} * kUDBlockSize);
+        dblock_t freeBlock;
+        for (std::size_t at = 0; at < bytes.size(); at += kUDBlockSize) EncodeUDBlock(freeBlock, bytes.data() + at);
+        UDWriteAt(fFd, BlockOffset(fBlockCountOnDisk), bytes.data(), bytes.size());
+        unsigned char blockZero[kUDBlockSize];
+        EncodeUDBlockZero(fBlockCount, blockZero);
+        UDWriteAt(fFd, BlockOffset(0), blockZero, sizeof blockZero);
+        fBlockCountOnDisk = fBlockCount;
+    } catch (FileException const&) {
+        DropCaches();
+        throw;
+    }
+}
+
+// Writes the blocks (ascending runs of consecutive numbers in one write each),
+// after the appended blocks they may lie among.  The caller orders the calls:
+// what links to a block is written after it.
+void ud_t::WriteBlocks(std::vector<dblock_t> const& blocks) {
+    for (dblock_t const& block : blocks) ForgetEntryHolding(block.number);
+    WriteAppendedBlocks();
+    try {
+        std::vector<unsigned char> run;
+        for (std::size_t i = 0; i < blocks.size(); ++i) {
+            run.resize(run.size() + kUDBlockSize);
+            EncodeUDBlock(blocks[i], run.data() + run.size() - kUDBlockSize);
+            bool const runGoesOn = i + 1 < blocks.size() && blocks[i + 1].number == blocks[i].number + 1;
+            if (runGoesOn) continue;
+            uint32_t const first = blocks[i].number - static_cast<uint32_t>(run.size() / kUDBlockSize - 1);
+            UDWriteAt(fFd, BlockOffset(first), run.data(), run.size());
+            run.clear();
+        }
+    } catch (FileException const&) {
+        // Memory no longer knows which of the blocks reached the file.
+        DropCaches();
+        throw;
+    }
+}

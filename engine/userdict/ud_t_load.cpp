@@ -1,0 +1,117 @@
+// Loading the caches: the map and index read from the file are taken only
+// when they agree with the blocks; otherwise they are rebuilt from the
+// blocks, and broken group links are mended.  Through a writable descriptor
+// the repairs are written back at once.
+#include <string>
+#include <utility>
+
+#include "engine/foundation/byte_order.h"
+#include "engine/foundation/file_errors.h"
+#include "engine/foundation/warning.h"
+#include "engine/userdict/ud_file_basics.h"
+#include "engine/userdict/ud_file_io.h"
+#include "engine/userdict/ud_map_image.h"
+#include "engine/userdict/ud_t.h"
+#include "engine/userdict/ud_t_survey.h"
+
+namespace {
+
+// Byte offset of the previous and next IDs within a head block.
+constexpr uint32_t kHeadGroupLinks = 16;
+
+void WarnSkippedHeads(UDBlockSurvey const& survey) {
+    for (uint32_t head : survey.SkippedHeads()) {
+        PWarning("user dictionary: an entry that cannot be read is left out of the index", kUDFileName,
+                 ("block " + std::to_string(head)).c_str(), __LINE__);
+    }
+}
+
+}  // namespace
+
+void ud_t::LoadCaches() {
+    DropCaches();
+    UDFileBasics basics;
+    ThrowIfError(ReadUDFileBasics(fFd, &basics));
+    AdoptBasics(basics);
+    UDBlockSurvey survey = UDBlockSurvey::Read(fFd, fBlockAreaOffset, fBlockCount);
+
+    std::vector<unsigned char> bitmap;
+    bool const mapAgrees = ReadUDMap(fFd, basics.fileSize, fMapOffset, fBlockCount, &bitmap) == kUDNoError &&
+                           survey.MapAgrees(bitmap);
+    UDFirstwordIndex index(1);
+    bool const indexAgrees = ReadUDIndex(fFd, basics.fileSize, fIndexOffset, fBlockCount, &index) == kUDNoError &&
+                             survey.IndexAgrees(index);
+    if (!mapAgrees) {
+        bitmap = survey.BuildBitmap();
+        fMapOffset = 0;
+    }
+    if (!indexAgrees) {
+        index = survey.BuildIndex(kUDBucketCount);
+        WarnSkippedHeads(survey);
+    }
+    // A new map moves the index behind it.
+    if (!mapAgrees || !indexAgrees) fIndexOffset = 0;
+
+    InstallMap(std::move(bitmap));
+    fIndex = std::move(index);
+    InstallEntryKeys(survey);
+    fCachesLoaded = true;
+    std::vector<UDGroupLinks> const links = survey.RepairGroups();
+    if (fWritable) StoreRepairs(survey, links, basics.header);
+    fGroupCount = survey.GroupCount();
+}
+
+void ud_t::DropCaches() {
+    fCachesLoaded = false;
+    fMap.clear();
+    fFirstFreeByte = 0;
+    fIndex = UDFirstwordIndex(1);
+    fIndexEncoder.Reset();
+    fIndexImageOnDisk = false;
+    fEntryKeys.clear();
+    fKeyHolder.clear();
+}
+
+void ud_t::InstallMap(std::vector<unsigned char> bitmap) {
+    fMap = std::move(bitmap);
+    AllocMap();
+    // Only the block count is ever handed out past the last block.
+    for (uint64_t n = fBlockCount; n < uint64_t{fMap.size()} * 8; ++n) MapAssign(static_cast<uint32_t>(n), true);
+    fFirstFreeByte = 0;
+}
+
+void ud_t::InstallEntryKeys(UDBlockSurvey const& survey) {
+    fKeyHolder.assign(fBlockCount, 0);
+    for (UDBlockSurvey::Entry const& entry : survey.Entries()) CacheEntryKey(entry.id, entry.key, entry.textBlocks);
+}
+
+// Order: the header words of what is rebuilt are zeroed first, so that the
+// file stays stale on disk until the new map and index are whole; then
+// orphaned continuations (free in the map) are written free, group links
+// mended, the group count set, and map and index written back.  A write that
+// fails only leaves the repair for later: memory holds the repaired state,
+// and map and index stay stale until a write-lock release writes them.
+void ud_t::StoreRepairs(UDBlockSurvey const& survey, std::vector<UDGroupLinks> const& links,
+                        UDHeader const& onDisk) {
+    try {
+        bool const zeroMap = fMapOffset == 0 && onDisk.mapOffset != 0;
+        bool const zeroIndex = fIndexOffset == 0 && onDisk.indexOffset != 0;
+        WriteZeroedHeaderWords(zeroMap, zeroIndex);
+        dblock_t freeBlock;
+        unsigned char freeBytes[kUDBlockSize];
+        EncodeUDBlock(freeBlock, freeBytes);
+        for (uint32_t orphan : survey.OrphanContinuations()) {
+            UDWriteAt(fFd, BlockOffset(orphan), freeBytes, sizeof freeBytes);
+        }
+        for (UDGroupLinks const& head : links) {
+            unsigned char words[8];
+            ULONGToBuf(words, head.prevID);
+            ULONGToBuf(words + 4, head.nextID);
+            UDWriteAt(fFd, BlockOffset(head.id) + kHeadGroupLinks, words, sizeof words);
+        }
+        if (survey.GroupCount() != onDisk.groupCount) UDWriteUlongAt(fFd, kUDHeaderGroupCount, survey.GroupCount());
+        if (fMapOffset == 0 || fIndexOffset == 0) WriteBack();
+    } catch (FileException const& e) {
+        PWarning("user dictionary: a repair could not be written", kUDFileName, e.Message(), __LINE__);
+    }
+}
