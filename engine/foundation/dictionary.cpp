@@ -4,6 +4,9 @@
 
 #include "engine/foundation/dictionary_learning.h"
 #include "engine/foundation/entry.h"
+#include "engine/foundation/grammatical_form_words.h"
+#include "engine/foundation/lower_case_words.h"
+#include "engine/foundation/word_list_interfaces.h"
 
 namespace {
 // Longer keys and prefixes find nothing: no headword is that long.
@@ -68,4 +71,32 @@ DictionaryLearningInterface_<FinePOS_EX, Paraphrase_EX>* Dictionary_EX::GetDicti
     auto* learning = GetNamedInterfaceOf<DictionaryLearningInterface_<FinePOS_EX, Paraphrase_EX>>();
     if (learning != nullptr && inUseOnly && !learning->GetUseLearning()) return nullptr;
     return learning;
+}
+
+CannotBeginSentInterface_* Dictionary_EX::GetCannotBeginSentInterface() const {
+    return GetNamedInterfaceOf<CannotBeginSentInterface_>();
+}
+
+CannotEndSentInterface_* Dictionary_EX::GetCannotEndSentInterface() const {
+    return GetNamedInterfaceOf<CannotEndSentInterface_>();
+}
+
+CannotBeginAndEndSentInterface_* Dictionary_EX::GetCannotBeginAndEndSentInterface() const {
+    return GetNamedInterfaceOf<CannotBeginAndEndSentInterface_>();
+}
+
+CanUseUpPeriodInterface_* Dictionary_EX::GetCanUseUpPeriodInterface() const {
+    return GetNamedInterfaceOf<CanUseUpPeriodInterface_>();
+}
+
+SingleWordsWithPeriodsInterface_* Dictionary_EX::GetSingleWordsWithPeriodsInterface() const {
+    return GetNamedInterfaceOf<SingleWordsWithPeriodsInterface_>();
+}
+
+LowerCaseWordsInterface_* Dictionary_EX::GetLowerCaseWordsInterface() const {
+    return GetNamedInterfaceOf<LowerCaseWordsInterface_>();
+}
+
+GrammaticalFormWordsInterface_* Dictionary_EX::GetGrammaticalFormWordsInterface() const {
+    return GetNamedInterfaceOf<GrammaticalFormWordsInterface_>();
 }

@@ -20,6 +20,13 @@ class FinePOS_EX;
 class Paraphrase_EX;
 template <class FinePOS, class Paraphrase>
 class DictionaryLearningInterface_;
+class CannotBeginSentInterface_;
+class CannotEndSentInterface_;
+class CannotBeginAndEndSentInterface_;
+class CanUseUpPeriodInterface_;
+class SingleWordsWithPeriodsInterface_;
+class LowerCaseWordsInterface_;
+class GrammaticalFormWordsInterface_;
 
 // ---- Dictionary numbers ----------------------------------------------------
 
@@ -209,6 +216,15 @@ public:
     // The learning interface, or null when the dictionary serves none or, with
     // inUseOnly, when its learning is switched off.
     DictionaryLearningInterface_<FinePOS_EX, Paraphrase_EX>* GetDictionaryLearningInterface(bool inUseOnly) const;
+
+    // The word lists of the dictionary, each null when it serves none.
+    CannotBeginSentInterface_* GetCannotBeginSentInterface() const;
+    CannotEndSentInterface_* GetCannotEndSentInterface() const;
+    CannotBeginAndEndSentInterface_* GetCannotBeginAndEndSentInterface() const;
+    CanUseUpPeriodInterface_* GetCanUseUpPeriodInterface() const;
+    SingleWordsWithPeriodsInterface_* GetSingleWordsWithPeriodsInterface() const;
+    LowerCaseWordsInterface_* GetLowerCaseWordsInterface() const;
+    GrammaticalFormWordsInterface_* GetGrammaticalFormWordsInterface() const;
 };
 
 // ---- Kinds of dictionary by number (bounds inclusive) ----------------------

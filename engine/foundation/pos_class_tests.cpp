@@ -38,6 +38,8 @@ bool IsAdj1Like(POS_E_Source pos) { return IsAdjLike(pos) && !NameBeginsWith(pos
 bool IsAdvLike(POS_E_Source pos) { return NameBeginsWith(pos, "ADV"); }
 
 bool IsPrepLike(POS_E_Source pos) { return NameBeginsWith(pos, "PREP"); }
+bool IsArtLike(POS_E_Source pos) { return NameBeginsWith(pos, "ART"); }
+bool IsConjLike(POS_E_Source pos) { return NameBeginsWith(pos, "CONJ"); }
 
 CookTableGrossPOS mkCookTableGrossPOS(POS_E_Source pos) {
     if (IsAdj1Like(pos)) return eCookAdjective;

@@ -15,6 +15,8 @@ bool IsAdjLike(POS_E_Source pos);    // "ADJ..."
 bool IsAdj1Like(POS_E_Source pos);   // "ADJ..." but not "ADJUNCT..."
 bool IsAdvLike(POS_E_Source pos);    // "ADV..."
 bool IsPrepLike(POS_E_Source pos);   // "PREP..."
+bool IsArtLike(POS_E_Source pos);    // "ART..."
+bool IsConjLike(POS_E_Source pos);   // "CONJ..."
 
 // The cook table of an English part of speech: adjectives 0, adverbs 1,
 // nouns 2, verbs 3, prepositions 5, anything else -1 (tested in that order).

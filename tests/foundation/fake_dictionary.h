@@ -9,6 +9,8 @@
 // of one to the other.
 #include <algorithm>
 #include <cstring>
+#include <functional>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <optional>
@@ -21,6 +23,7 @@
 #include "engine/foundation/dictionary_errors.h"
 #include "engine/foundation/dictionary_learning.h"
 #include "engine/foundation/entry.h"
+#include "engine/foundation/string_compare.h"
 
 namespace fake {
 
@@ -42,6 +45,15 @@ struct Options {
     bool entriesKeepNeitherFlag = false;
     // Entries answer PeekSrcText() with their headword.
     bool entriesPeekHeadword = true;
+    // Lookups ignore case as the engine's dictionaries do (dictionary order,
+    // StringCompare_E_Source) instead of matching the headword exactly.
+    bool lookupIgnoresCase = false;
+    // The entry iterators walk the entries in creation order instead of
+    // refusing.
+    bool servesEntryIteration = false;
+    // Makes the interface of a name the dictionary is asked for (null: none);
+    // the dictionary makes each at most once and owns it.
+    std::function<DictionaryInterface_*(DictionaryRep_EX* dictionary, std::string const& name)> makeInterface;
 };
 
 using LearningInterface = DictionaryLearningInterface_<FinePOS_EX, Paraphrase_EX>;
@@ -325,6 +337,28 @@ private:
     std::vector<std::unique_ptr<FinePOSRecord>> fFinePOSes;
 };
 
+// Walks its own copy of a list of entries, both ways.
+class EntryListIteratorRep : public BidirectionalIteratorRep_<Entry_EX> {
+public:
+    explicit EntryListIteratorRep(std::vector<Entry_EX> entries, std::size_t position = 0)
+        : fEntries(std::move(entries)), fPosition(position) {}
+
+    EntryListIteratorRep* Clone() const override { return new EntryListIteratorRep(*this); }
+    Entry_EX Current() const override { return fEntries[fPosition]; }
+    void GoForward() override { ++fPosition; }
+    void GoBack() override { --fPosition; }
+    bool Equal(BidirectionalIteratorRep_<Entry_EX> const& other) const override {
+        auto const* list = dynamic_cast<EntryListIteratorRep const*>(&other);
+        return list != nullptr && list->fPosition == fPosition;
+    }
+    bool IsAtStart() const override { return fPosition == 0; }
+    bool IsAtEnd() const override { return fPosition == fEntries.size(); }
+
+private:
+    std::vector<Entry_EX> fEntries;
+    std::size_t fPosition;
+};
+
 template <class EntryRep>
 class BasicFakeDictionaryRep : public DictionaryRep_EX {
 public:
@@ -347,6 +381,8 @@ public:
         fProbe->lastLookupLength = length;
         if (callback != nullptr) callback->FoundOne();
         std::string const wanted(key, length);
+        if (fOptions.lookupIgnoresCase)
+            return Collect([&](std::string const& headword) { return StringCompare_E_Source(headword, wanted) == 0; });
         return Collect([&](std::string const& headword) { return headword == wanted; });
     }
     ForwardIterator<Entry_EX> LookupByPrefix(std::string const& prefix) override {
@@ -363,14 +399,28 @@ public:
             if (!fLocking) fLocking = std::make_unique<FakeLockingInterface>(fProbe);
             return fLocking.get();  // the DictionaryInterface_ part, as dictionaries answer
         }
+        if (fOptions.makeInterface) {
+            auto made = fMadeInterfaces.find(name);
+            if (made == fMadeInterfaces.end()) {
+                std::unique_ptr<DictionaryInterface_> interface(fOptions.makeInterface(this, name));
+                made = fMadeInterfaces.emplace(name, std::move(interface)).first;
+            }
+            return made->second.get();
+        }
         return nullptr;
     }
 
     bool IsModifyable() const override { return true; }
 
-    // Not needed by the model's tests; refusing them exercises ThrowNotSupported.
-    BidirectionalIterator<Entry_EX> GetEntryIterator_start() override { ThrowNotSupported(*this); }
-    BidirectionalIterator<Entry_EX> GetEntryIterator_end() override { ThrowNotSupported(*this); }
+    // Refused unless servesEntryIteration: refusing exercises ThrowNotSupported.
+    BidirectionalIterator<Entry_EX> GetEntryIterator_start() override {
+        if (!fOptions.servesEntryIteration) ThrowNotSupported(*this);
+        return BidirectionalIterator<Entry_EX>(new EntryListIteratorRep(fEntries));
+    }
+    BidirectionalIterator<Entry_EX> GetEntryIterator_end() override {
+        if (!fOptions.servesEntryIteration) ThrowNotSupported(*this);
+        return BidirectionalIterator<Entry_EX>(new EntryListIteratorRep(fEntries, fEntries.size()));
+    }
     BidirectionalIterator<Entry_EX> GetEntryIterator_from(Entry_EX const& /*entry*/) override {
         ThrowNotSupported(*this);
     }
@@ -405,6 +455,7 @@ private:
     std::vector<Entry_EX> fEntries;
     std::unique_ptr<FakeLearningInterface> fLearning;
     std::unique_ptr<FakeLockingInterface> fLocking;
+    std::map<std::string, std::unique_ptr<DictionaryInterface_>> fMadeInterfaces;
 };
 
 using FakeEntryRep = BasicFakeEntryRep<struct PrimaryKind>;
@@ -417,6 +468,15 @@ template <class Rep = FakeDictionaryRep>
 std::pair<Dictionary_EX, Rep*> MakeDictionary(Options const& options = Options()) {
     auto* rep = new Rep(options);
     return {Dictionary_EX(rep), rep};
+}
+
+// A new entry of the dictionary with one fine part of speech per code, in
+// order.
+inline Entry_EX AddEntry(Dictionary_EX& dictionary, std::string const& headword,
+                         std::initializer_list<POS_E_Source> finePOSes = {}) {
+    Entry_EX entry = dictionary.CreateNewEntry(headword);
+    for (POS_E_Source pos : finePOSes) entry.CreateNewFinePOS().SetFinePOS(pos);
+    return entry;
 }
 
 }  // namespace fake
