@@ -1,0 +1,148 @@
+// A process stopped after any one write while it adds or erases a group: a
+// child exits right after its k-th write, for every k; the parent reopens the
+// file and must find it whole: every other group as it was, and the changed
+// group either as before, as after, or as a chain of its first forms still
+// led by its base form (the file layer mends the last link), with the group
+// count of the header agreeing.
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/userdict/ud_file_io.h"
+#include "userdict/ud_entry_groups_helpers.h"
+
+namespace {
+
+int gWrites = 0;
+int gStopAfter = 0;  // 0: never
+
+ssize_t CountingWrite(int fd, void const* buffer, std::size_t size, off_t offset) {
+    ssize_t const put = ::pwrite(fd, buffer, size, offset);
+    if (++gWrites == gStopAfter) ::_exit(0);
+    return put;
+}
+
+// A verb of five entries, each of two blocks or more.
+Info LongVerb() {
+    Info verb = Verb({"go", "went", "gone", "goes", "going"});
+    verb.translation = SJIS("取る") + std::string(60, ' ') + SJIS("取る");
+    return verb;
+}
+
+// The record with only its first `forms` forms.
+Info FirstForms(Info record, uint32_t forms) {
+    for (uint32_t i = forms; i < Info::kNumInflections; ++i) record.forms[i].clear();
+    return record;
+}
+
+using Change = std::function<void(UD35EntryGroupInterface_EJ&)>;
+
+// Runs the change in a child that stops after its k-th write.
+void RunChildStoppedAfter(MemoryFile const& file, Change const& change, int k) {
+    pid_t const child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        try {
+            DictionaryStream stream(file);
+            ud_t dictionary(stream.Get());
+            UD35EntryGroupInterface_EJ groups(dictionary);
+            gWrites = 0;
+            gStopAfter = k;
+            SetUDWriteHookForTesting(CountingWrite);
+            change(groups);
+        } catch (...) {
+            ::_exit(1);
+        }
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+}
+
+// Whether the groups are the untouched ones plus `changed` cut to some
+// number of its first forms (0: absent).
+::testing::AssertionResult HoldsWholeGroups(std::vector<Info> const& found, std::vector<Info> const& untouched,
+                                            Info const& changed) {
+    std::vector<Info> rest;
+    for (Info const& group : found) {
+        if (group.GetBaseForm() != changed.GetBaseForm()) {
+            rest.push_back(group);
+            continue;
+        }
+        bool isPrefix = false;
+        for (uint32_t forms = 1; forms <= Info::kNumInflections; ++forms) {
+            isPrefix = isPrefix || group == FirstForms(changed, forms);
+        }
+        if (!isPrefix) return ::testing::AssertionFailure() << "a broken group led by " << group.GetBaseForm();
+    }
+    if (rest != untouched) return ::testing::AssertionFailure() << "the other groups changed";
+    return ::testing::AssertionSuccess();
+}
+
+struct Scenario {
+    char const* name;
+    std::vector<Info> before;
+    Change change;
+    std::vector<Info> untouched;  // in iteration order
+    Info changed;                 // the group added or erased
+    bool adds;
+};
+
+TEST(UDEntryGroupsCrash, AWriterStoppedAfterAnyWriteLeavesOnlyWholeGroups) {
+    Scenario const scenarios[] = {
+        {"adding a verb",
+         {Noun("bee", "bees"), Noun("owl")},
+         [](UD35EntryGroupInterface_EJ& groups) { groups.CreateNew(LongVerb(), false); },
+         {Noun("bee", "bees"), Noun("owl")},
+         LongVerb(),
+         true},
+        {"erasing a verb",
+         {Noun("bee", "bees"), LongVerb(), Noun("owl")},
+         [](UD35EntryGroupInterface_EJ& groups) { groups.Erase(groups.LookupPrefix("go")); },
+         {Noun("bee", "bees"), Noun("owl")},
+         LongVerb(),
+         false},
+    };
+    for (Scenario const& s : scenarios) {
+        SCOPED_TRACE(s.name);
+        Bytes const base = DictionaryWith(s.before);
+        int writes = 0;
+        {
+            GroupDictionary counted(base);
+            gWrites = 0;
+            gStopAfter = 0;
+            SetUDWriteHookForTesting(CountingWrite);
+            s.change(counted.groups);
+            SetUDWriteHookForTesting(nullptr);
+            writes = gWrites;
+        }
+        ASSERT_GT(writes, 10);
+
+        for (int k = 1; k <= writes; ++k) {
+            SCOPED_TRACE("stopped after write " + std::to_string(k));
+            MemoryFile file(base);
+            RunChildStoppedAfter(file, s.change, k);
+
+            GroupDictionary reopened(file.Bytes());
+            std::vector<Info> const found = AllGroups(reopened.groups);
+            EXPECT_TRUE(HoldsWholeGroups(found, s.untouched, s.changed));
+            if (k == writes) {
+                EXPECT_EQ(found.size(), s.untouched.size() + (s.adds ? 1 : 0));
+            }
+            UDInspection const inspection = InspectOnceOpened(file.Bytes());
+            for (std::string const& problem : inspection.problems) ADD_FAILURE() << problem;
+            EXPECT_TRUE(inspection.Verified());
+            EXPECT_EQ(inspection.groups, found.size());
+            EXPECT_EQ(HeaderGroupCount(reopened.FileBytes()), found.size());
+        }
+    }
+}
+
+}  // namespace
