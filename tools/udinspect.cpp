@@ -1,5 +1,8 @@
 // udinspect FILE           shows what a user dictionary file holds and whether
 //                          it verifies (exit 0), or not (exit 1)
+// udinspect --list FILE    lists the entries as the engine reads them: one
+//                          line per entry, headword, parts of speech and
+//                          translation separated by tabs
 // udinspect --create FILE  writes a new, empty user dictionary into FILE, which
 //                          must not exist or be empty
 // Exit 2 for a usage or file error.
@@ -9,9 +12,13 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <iostream>
+#include <set>
 #include <string>
 
 #include "engine/foundation/file_errors.h"
+#include "engine/userdict/ud35_dictionary.h"
+#include "engine/userdict/ud35_entry_view.h"
 #include "engine/userdict/ud_create.h"
 #include "engine/userdict/ud_file_io.h"
 #include "engine/userdict/ud_inspect.h"
@@ -23,7 +30,7 @@ constexpr int kExitNotVerified = 1;
 constexpr int kExitTrouble = 2;
 
 int Usage() {
-    std::fprintf(stderr, "usage: udinspect FILE\n       udinspect --create FILE\n");
+    std::fprintf(stderr, "usage: udinspect FILE\n       udinspect --list FILE\n       udinspect --create FILE\n");
     return kExitTrouble;
 }
 
@@ -136,15 +143,50 @@ int Create(char const* path) {
     return kExitVerified;
 }
 
+// One line per file entry: a headword spelled by several entries shows each.
+void ListEntry(EntryRep_EJ_35UserDict& view, uint32_t id) {
+    std::cout << Entry_EX(&view).GetSrcText() << '\t';
+    char const* separator = "";
+    std::string translation;
+    for (ForwardIterator<FinePOS_EX> fp = view.GetFinePOSIteratorForUDEntryID(id); !fp.IsAtEnd(); ++fp) {
+        std::cout << separator << (*fp).GetFinePOS();
+        separator = " ";
+        translation = (*(*fp).GetParaphraseIterator()).GetRawTranslation();
+    }
+    std::cout << '\t' << translation << '\n';
+}
+
+int List(char const* path) {
+    FILE* stream = std::fopen(path, "r");
+    if (stream == nullptr) {
+        std::fprintf(stderr, "udinspect: cannot open %s: %s\n", path, std::strerror(errno));
+        return kExitTrouble;
+    }
+    Dictionary_EJ_35UserDict dictionary(stream, false);
+    std::set<uint32_t> listed;
+    for (BidirectionalIterator<Entry_EX> at = dictionary.GetEntryIterator_start(); !at.IsAtEnd(); ++at) {
+        Entry_EX const entry = *at;
+        auto& view = static_cast<EntryRep_EJ_35UserDict&>(*entry.GetRep());
+        for (uint32_t id : view.GetIDs()) {
+            if (listed.insert(id).second) ListEntry(view, id);
+        }
+    }
+    return kExitVerified;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     try {
         if (argc == 2 && argv[1][0] != '-') return Inspect(argv[1]);
         if (argc == 3 && std::strcmp(argv[1], "--create") == 0) return Create(argv[2]);
+        if (argc == 3 && std::strcmp(argv[1], "--list") == 0) return List(argv[2]);
         return Usage();
     } catch (FileException const& e) {
         std::fprintf(stderr, "udinspect: file error %d on %s\n", e.Code(), argv[argc - 1]);
+        return kExitTrouble;
+    } catch (unsigned short code) {
+        std::fprintf(stderr, "udinspect: user dictionary error %u in %s\n", unsigned{code}, argv[argc - 1]);
         return kExitTrouble;
     }
 }

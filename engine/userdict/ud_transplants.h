@@ -6,6 +6,9 @@
 struct UDTransplant {
     char const* romaji;  // as stored in an entry
     char const* kana;    // Shift-JIS (CP932)
+    // What a transitive verb's entry attaches to its object: the particle
+    // and the case it marks, in the transfer rules' pattern syntax.
+    char const* pattern;
 };
 
 inline constexpr std::size_t kNumUDTransplants = 10;
@@ -17,3 +20,5 @@ extern UDTransplant const kUDTransplants[kNumUDTransplants];
 int GetNumUDTransplants();
 // The kana of row i, or null when i is not a row.
 char const* GetUDPostpositionKana(int i);
+// The pattern of the row whose romaji is `romaji`, or null when none is.
+char const* FindUDTransplantPattern(char const* romaji);

@@ -1,0 +1,3 @@
+#include "engine/foundation/fixed_type.h"
+
+unsigned char gFixedType = 1;
