@@ -12,7 +12,6 @@
 // Text is UTF-8 on the command line, standard input and output; with --sjis
 // it is Shift-JIS throughout.  Exit 0, 1 when a text could not be converted
 // between UTF-8 and Shift-JIS, 2 for a usage error.
-#include <iconv.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -28,6 +27,7 @@
 #include "engine/foundation/english_pos_classes.h"
 #include "engine/foundation/jpos_ids.h"
 #include "engine/foundation/pos_class_tests.h"
+#include "tools/recode.h"
 
 namespace {
 
@@ -91,22 +91,6 @@ bool ParseOptions(int argc, char** argv, Options* options) {
     return true;
 }
 
-// All of in re-encoded; false when any of it does not convert.
-bool Recode(char const* to, char const* from, std::string const& in, std::string* out) {
-    iconv_t const cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1)) return false;
-    std::string result(4 * in.size() + 4, '\0');
-    char* inPtr = const_cast<char*>(in.data());
-    std::size_t inLeft = in.size();
-    char* outPtr = result.data();
-    std::size_t outLeft = result.size();
-    std::size_t const done = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    iconv_close(cd);
-    if (done == static_cast<std::size_t>(-1) || inLeft != 0) return false;
-    result.resize(result.size() - outLeft);
-    *out = result;
-    return true;
-}
 
 // Converts between the user's text and Shift-JIS, remembering any failure.
 class Text {

@@ -7,7 +7,6 @@
 // Shift-JIS; with --utf8 it is UTF-8, converted through the engine's
 // Shift-JIS conversion.  Exit 1 when a line could not be converted between
 // UTF-8 and Shift-JIS (its output line is left empty), 2 for a usage error.
-#include <iconv.h>
 
 #include <cstdio>
 #include <cstring>
@@ -18,6 +17,7 @@
 
 #include "engine/foundation/kana_romaji.h"
 #include "engine/foundation/sjis_convert.h"
+#include "tools/recode.h"
 
 namespace {
 
@@ -53,22 +53,6 @@ std::string Convert(Mode mode, std::string const& line) {
     return romaji;
 }
 
-// All of in re-encoded with iconv; false when any of it does not convert.
-bool Recode(char const* to, char const* from, std::string const& in, std::string* out) {
-    iconv_t const cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1)) return false;
-    std::string result(4 * in.size() + 4, '\0');
-    char* inPtr = const_cast<char*>(in.data());
-    std::size_t inLeft = in.size();
-    char* outPtr = result.data();
-    std::size_t outLeft = result.size();
-    std::size_t const done = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    iconv_close(cd);
-    if (done == static_cast<std::size_t>(-1) || inLeft != 0) return false;
-    result.resize(result.size() - outLeft);
-    *out = std::move(result);
-    return true;
-}
 
 bool Utf8ToSJIS(std::string const& utf8, std::string* sjis) {
     std::string wideBytes;
