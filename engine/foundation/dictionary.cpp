@@ -5,6 +5,7 @@
 #include "engine/foundation/dictionary_learning.h"
 #include "engine/foundation/entry.h"
 #include "engine/foundation/grammatical_form_words.h"
+#include "engine/foundation/idiom_lists.h"
 #include "engine/foundation/lower_case_words.h"
 #include "engine/foundation/word_list_interfaces.h"
 
@@ -99,4 +100,8 @@ LowerCaseWordsInterface_* Dictionary_EX::GetLowerCaseWordsInterface() const {
 
 GrammaticalFormWordsInterface_* Dictionary_EX::GetGrammaticalFormWordsInterface() const {
     return GetNamedInterfaceOf<GrammaticalFormWordsInterface_>();
+}
+
+AlmightyIdiomInterface_* Dictionary_EX::GetAlmightyIdiomInterface() const {
+    return GetNamedInterfaceOf<AlmightyIdiomInterface_>();
 }

@@ -27,6 +27,7 @@ class CanUseUpPeriodInterface_;
 class SingleWordsWithPeriodsInterface_;
 class LowerCaseWordsInterface_;
 class GrammaticalFormWordsInterface_;
+class AlmightyIdiomInterface_;
 
 // ---- Dictionary numbers ----------------------------------------------------
 
@@ -225,6 +226,8 @@ public:
     SingleWordsWithPeriodsInterface_* GetSingleWordsWithPeriodsInterface() const;
     LowerCaseWordsInterface_* GetLowerCaseWordsInterface() const;
     GrammaticalFormWordsInterface_* GetGrammaticalFormWordsInterface() const;
+    // The idioms holding punctuation, null when the dictionary serves none.
+    AlmightyIdiomInterface_* GetAlmightyIdiomInterface() const;
 };
 
 // ---- Kinds of dictionary by number (bounds inclusive) ----------------------
