@@ -1,0 +1,74 @@
+#pragma once
+// The dictionary facade's module state, shared by its source files: the open
+// dictionaries, the opened user dictionaries by number, the user-dictionary
+// lock and the browse state.  Only the facade uses these.
+#include <cstddef>
+#include <memory>
+#include <vector>
+
+#include "engine/foundation/can_be_null.h"
+#include "engine/foundation/dictionary.h"
+#include "engine/foundation/entry.h"
+#include "engine/userdict/ud35_dictionary.h"
+#include "engine/userdict/ud35_entry_groups.h"
+
+// One opened user dictionary: a handle on it, its entry-group interface
+// (owned by the dictionary) and the current group position, which the
+// replacing and erasing operations act on.
+class EJUserDict {
+public:
+    explicit EJUserDict(Dictionary_EJ_35UserDict const& dictionary);
+    virtual ~EJUserDict() = default;
+    EJUserDict(EJUserDict const&) = delete;
+    EJUserDict& operator=(EJUserDict const&) = delete;
+
+    // Adds the group, which becomes the current one: 1; the 3.5 layer's
+    // refusals: 204 (duplicate) -1, 311 -2, any other code 0.  Other
+    // exceptions pass through.
+    virtual short CreateEntry(UDEntryGroupInfo_EX const& info);
+    // The current position becomes group i: true; false (position unchanged)
+    // for an index at or above the count or any failure.
+    virtual bool GetIterator(unsigned long i);
+    // Replaces the current group; the new group becomes current.  False on
+    // any failure.
+    virtual bool UpdateEntry(UDEntryGroupInfo_EX const& info);
+    // Erases the current group; the position the erasure gives becomes
+    // current.  False on any failure.
+    virtual bool EraseEntry();
+
+    Dictionary_EX const& GetDictionary() const { return fDictionary; }
+    UD35EntryGroupInterface_EJ& GetGroups() const { return *fGroups; }
+
+private:
+    Dictionary_EX fDictionary;
+    UD35EntryGroupInterface_EJ* fGroups;
+    UDEntryGroupIterator fCurrent;
+};
+
+// Every open dictionary; a newly opened one is at the front.
+extern std::vector<Dictionary_EX> fOpenDictionaries;
+// The opened user dictionaries in opening order: the index is the number the
+// user-word operations take.
+extern std::vector<std::unique_ptr<EJUserDict>> fEJUserDict;
+
+// The write lock taken by LockUserDict: a list of 0 or 1 locks.
+struct EJUserDictLockHolder {
+    std::vector<SimpleFileLock_*> locks;
+};
+extern std::unique_ptr<EJUserDictLockHolder> fEJUserDictLock;
+
+// Browse state: what the last search found, the browse cursor over it (an
+// index into fEntries; fEntries.size() is the end), and the cursor of the
+// walk over a user dictionary by initial letter.
+extern std::vector<Entry_EX> fEntries;
+extern std::vector<short> nDictType;
+extern int nEntryNum;
+extern std::size_t currentDictEntry;
+extern CanBeNull<UDEntryGroupIterator> fUDIterator;
+
+// Empties the browse state and drops the walk cursor (so no iterator of a
+// closed dictionary outlives it).
+void ResetGlobal();
+
+// The user dictionary numbered n; std::out_of_range when none is.
+EJUserDict& UserDictAt(short n);
