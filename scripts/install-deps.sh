@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ make cmake
   libgtest-dev libgmock-dev
-  libbenchmark-dev
+  libbenchmark-dev libsqlite3-dev
   clang libclang-rt-14-dev
 )
 

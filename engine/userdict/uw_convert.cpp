@@ -1,0 +1,183 @@
+// The conversion run: lines of the text file to records added to user
+// dictionary 0, and the log of the refused ones.
+#include "engine/userdict/uw_convert.h"
+
+#include <cstring>
+
+#include "engine/userdict/corvan_dict_if.h"
+#include "engine/userdict/uw_log_messages.h"
+#include "engine/userdict/uw_text_reader.h"
+
+namespace {
+
+using Fields = std::vector<std::string>;
+
+constexpr short kUserDictZero = 0;
+constexpr unsigned char kCreate = 1;
+
+// One conversion at a time: the state of the run in progress.
+UwTextReader sReader;
+int sNewEtoJTotal = 0;  // entries of user dictionary 0, those added included
+int sRet = 0;           // result of the last converted line
+bool sDictionaryMissing = false;
+
+// Every TAB ends a field; the text after the last TAB is a field only when
+// it is not empty.
+Fields SplitFields(char const* line) {
+    Fields fields;
+    char const* start = line;
+    for (char const* tab; (tab = std::strchr(start, '\t')) != nullptr; start = tab + 1) {
+        fields.emplace_back(start, tab);
+    }
+    if (*start != '\0') fields.emplace_back(start);
+    return fields;
+}
+
+// What became of one line's record: the builder's message, or null and the
+// add operation's result.
+struct Conversion {
+    char const* message = nullptr;
+    short added = 0;
+};
+
+// Builds the record of one key with its builder (and the builder's further
+// arguments) and, when every check passed, adds it to user dictionary 0.
+template <typename Record, auto build, auto add, auto... buildArguments>
+Conversion BuildAndAdd(Fields const& fields) {
+    Record record;
+    Conversion outcome;
+    outcome.message = build(record, fields, buildArguments...);
+    if (!outcome.message) outcome.added = (gCorvanEngine.*add)(kUserDictZero, &record, kCreate);
+    return outcome;
+}
+
+struct KeyConverter {
+    char const* key;
+    Conversion (*convert)(Fields const&);
+};
+
+// In the order the keys are tried.
+KeyConverter const kKeyConverters[] = {
+    {"NOUN", BuildAndAdd<CorvanUserNoun, buildENoun, &CorvanDictIF::AddUserNoun>},
+    {"VERB", BuildAndAdd<CorvanUserVerb, buildEVerb, &CorvanDictIF::AddUserVerb, eJitaNotSpecified>},
+    {"VT", BuildAndAdd<CorvanUserVerb, buildEVerb, &CorvanDictIF::AddUserVerb, eJitaTransitive>},
+    {"VI", BuildAndAdd<CorvanUserVerb, buildEVerb, &CorvanDictIF::AddUserVerb, eJitaIntransitive>},
+    {"ADJ", BuildAndAdd<CorvanUserAdj, buildEAdj, &CorvanDictIF::AddUserAdj>},
+    {"ADV", BuildAndAdd<CorvanUserAdv, buildEAdv, &CorvanDictIF::AddUserAdv>},
+    {"PREPV", BuildAndAdd<CorvanUserPrepos, buildEPrepos, &CorvanDictIF::AddUserPrepos, 0>},
+    {"PREPA", BuildAndAdd<CorvanUserPrepos, buildEPrepos, &CorvanDictIF::AddUserPrepos, 1>},
+    {"CONJ", BuildAndAdd<CorvanUserAdv, buildEAdv, &CorvanDictIF::AddUserConj>},
+    {"PP", BuildAndAdd<CorvanUserAdj, buildEAdj, &CorvanDictIF::AddUserPPhrase>},
+};
+
+KeyConverter const* FindKeyConverter(std::string const& key) {
+    for (auto const& row : kKeyConverters) {
+        if (key == row.key) return &row;
+    }
+    return nullptr;
+}
+
+int Refuse(char const* line, char const* message, std::string* log, int result = kUwLineRefused) {
+    log->assign(line);
+    log->push_back('\r');
+    log->append(message);
+    return result;
+}
+
+// Every run ends by closing every dictionary (which also writes the map and
+// index once the lock goes) and the file.
+int EndRun(int result, char const* note, std::string* log) {
+    try {
+        gCorvanEngine.RemoveAllDict();
+    } catch (...) {
+        // Nothing is left to close it for; the file layer rebuilds a map or
+        // index that was not written.
+    }
+    sReader.Close();
+    if (note) log->assign(note);
+    return result;
+}
+
+}  // namespace
+
+int k2SetTextToBinary(char const* path) {
+    sRet = 0;
+    sNewEtoJTotal = 0;
+    sDictionaryMissing = false;
+    bool const opened = sReader.Open(path);
+    try {
+        sNewEtoJTotal = static_cast<int>(gCorvanEngine.CountUserDictEntry(kUserDictZero));
+    } catch (...) {
+        // Reported on the first line to convert, which ends the run.
+        sDictionaryMissing = true;
+    }
+    return opened ? 1 : 0;
+}
+
+int doETextToBinary(char const* line, std::string* log) {
+    log->clear();
+    if (sNewEtoJTotal > kUwEntryCeiling - 1) return kUwCeilingReached;
+    if (sDictionaryMissing) return Refuse(line, kLogUnknown, log, kUwDictionaryFailed);
+
+    Fields const fields = SplitFields(line);
+    KeyConverter const* converter = fields.size() >= 3 ? FindKeyConverter(fields[2]) : nullptr;
+    if (!converter) return Refuse(line, kLogUnknown, log);
+
+    Conversion outcome;
+    try {
+        outcome = converter->convert(fields);
+    } catch (...) {
+        // A failing file, a corrupt dictionary or exhausted memory: the rest
+        // of the file cannot be trusted to land either.
+        return Refuse(line, kLogUnknown, log, kUwDictionaryFailed);
+    }
+    if (outcome.message) return Refuse(line, outcome.message, log);
+    if (outcome.added > 0) {
+        ++sNewEtoJTotal;
+        return kUwLineAdded;
+    }
+    return Refuse(line, outcome.added == kUserWordAlreadyRegistered ? kLogUnique : kLogUnknown, log);
+}
+
+int k2DoTextToBinary(std::string* log) {
+    log->clear();
+    char line[kUwLineBufferSize];
+    int consumed = 0;
+    for (;;) {
+        switch (sReader.ReadLine(line)) {
+            case UwLineStatus::kLine: break;
+            case UwLineStatus::kEndOfData: return EndRun(kUwEndOfData, nullptr, log);
+            case UwLineStatus::kReadError: return EndRun(kUwReadFailed, kLogStopReadError, log);
+            case UwLineStatus::kTooLong: return EndRun(kUwReadFailed, kLogStopLongLine, log);
+        }
+        ++consumed;
+        if (line[0] == '\0') {
+            if (sReader.AtEnd()) return EndRun(kUwEndOfData, nullptr, log);
+            continue;
+        }
+        if (line[0] == ';') continue;
+
+        sRet = doETextToBinary(line, log);
+        if (sRet == kUwCeilingReached) return EndRun(kUwCeilingReached, kLogStopCeiling, log);
+        if (sRet == kUwDictionaryFailed) return EndRun(kUwDictionaryFailed, nullptr, log);
+        return consumed;
+    }
+}
+
+std::string uwConvert(char const* path) {
+    try {
+        // Held for the whole run, so the map and index are written once.
+        gCorvanEngine.LockUserDict(kUserDictZero);
+    } catch (...) {
+        // No user dictionary 0: the first line reports it.
+    }
+    k2SetTextToBinary(path);
+    std::string log;
+    std::string lineLog;
+    for (;;) {
+        int const result = k2DoTextToBinary(&lineLog);
+        log += lineLog;
+        if (result <= 0) break;
+    }
+    return log;
+}

@@ -1,0 +1,79 @@
+#include "engine/userdict/uw_text_reader.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+
+}  // namespace
+
+bool UwTextReader::Open(char const* path) {
+    Close();
+    // O_NONBLOCK keeps a FIFO planted at the path from blocking the open;
+    // it is refused just below.
+    textFileFD = open(path, O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    if (textFileFD < 0) return false;
+    struct stat info;
+    if (fstat(textFileFD, &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != geteuid()) {
+        Close();
+        return false;
+    }
+    sFileSize = info.st_size;
+    if (!ReadBlock()) {
+        Close();
+        return false;
+    }
+    return true;
+}
+
+bool UwTextReader::ReadBlock() {
+    auto const wanted = static_cast<std::size_t>(std::min<off_t>(sFileSize, kUwBlockSize));
+    ssize_t got;
+    do {
+        got = read(textFileFD, sBuffer, wanted);
+    } while (got < 0 && errno == EINTR);
+    sProcPtr = 0;
+    if (got < 0) {
+        sReadSize = 0;
+        return false;
+    }
+    // The file may have shrunk since its size was taken: what was actually
+    // read counts, and reading nothing is the end of the data.
+    sReadSize = got;
+    sFileSize = got == 0 ? 0 : sFileSize - got;
+    return true;
+}
+
+UwLineStatus UwTextReader::ReadLine(char (&line)[kUwLineBufferSize]) {
+    if (AtEnd()) {
+        line[0] = '\0';
+        return UwLineStatus::kEndOfData;
+    }
+    std::size_t stored = 0;
+    for (;;) {
+        if (sProcPtr == sReadSize) {
+            if (sFileSize <= 0) break;
+            if (!ReadBlock()) return UwLineStatus::kReadError;
+            continue;
+        }
+        char const c = sBuffer[sProcPtr++];
+        if (IsLineEnd(c)) break;
+        if (stored == kUwLineBufferSize - 1) return UwLineStatus::kTooLong;
+        line[stored++] = c;
+    }
+    line[stored] = '\0';
+    return UwLineStatus::kLine;
+}
+
+void UwTextReader::Close() {
+    if (textFileFD >= 0) close(textFileFD);
+    textFileFD = -1;
+    sReadSize = 0;
+    sProcPtr = 0;
+    sFileSize = 0;
+}

@@ -1,0 +1,49 @@
+#pragma once
+// The conversion file read in fixed blocks and split into lines in place.
+#include <cstddef>
+#include <sys/types.h>
+
+inline constexpr std::size_t kUwBlockSize = 30720;
+// A line holds at most kUwLineBufferSize - 1 bytes and its NUL.
+inline constexpr std::size_t kUwLineBufferSize = 4096;
+
+enum class UwLineStatus {
+    kLine,       // a line was read; it may be empty
+    kEndOfData,  // nothing was left to read
+    kReadError,
+    kTooLong,    // kUwLineBufferSize bytes without a line end
+};
+
+class UwTextReader {
+public:
+    UwTextReader() = default;
+    ~UwTextReader() { Close(); }
+    UwTextReader(UwTextReader const&) = delete;
+    UwTextReader& operator=(UwTextReader const&) = delete;
+
+    // Opens the file and reads its first block.  Refuses (false, nothing to
+    // read) a symbolic link, anything but a regular file, a file owned by
+    // another user, and a failing read: the conversion file lives in a
+    // directory every user can write to.
+    bool Open(char const* path);
+
+    // Reads the next line, ended by CR or LF (consumed, not stored), or by
+    // the end of the data, into `line` with a NUL.  A CR LF pair thus gives a
+    // line and an empty line.
+    UwLineStatus ReadLine(char (&line)[kUwLineBufferSize]);
+
+    // True once every byte of the file has been taken.
+    bool AtEnd() const { return sProcPtr == sReadSize && sFileSize <= 0; }
+
+    // Closes the descriptor, once; the state then holds no data.
+    void Close();
+
+private:
+    bool ReadBlock();
+
+    int textFileFD = -1;
+    char sBuffer[kUwBlockSize] = {};
+    ssize_t sReadSize = 0;  // valid bytes in sBuffer
+    ssize_t sProcPtr = 0;   // next byte of sBuffer to take
+    off_t sFileSize = 0;    // bytes of the file not yet read into sBuffer
+};

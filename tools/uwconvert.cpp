@@ -1,0 +1,53 @@
+// uwconvert TEXTFILE DICTIONARY
+//   converts the user words of TEXTFILE (Shift-JIS, one word a line, fields
+//   separated by tabs) into the user dictionary DICTIONARY (created when
+//   missing) and writes the conversion log to standard output as it is:
+//   Shift-JIS, each refused line followed by its message, CR line ends.
+//   The entry counts before and after go to standard error.
+// Exit 0 when every line was taken, 1 when the log is not empty, 2 for a
+// usage error or a dictionary that cannot be opened for writing.
+#include <cstdio>
+#include <string>
+
+#include "engine/userdict/corvan_dict_if.h"
+#include "engine/userdict/uw_convert.h"
+
+namespace {
+
+constexpr int kExitAllTaken = 0;
+constexpr int kExitSomeRefused = 1;
+constexpr int kExitTrouble = 2;
+
+bool OpenDictionary(char const* path) {
+    gCorvanEngine.RemoveAllDict();
+    return gCorvanEngine.AddUserDict(path, false) == kUserDictOpenedReadWrite;
+}
+
+// The entries of the dictionary, opened anew: the conversion closes it.
+long CountEntries(char const* path) {
+    long count = -1;
+    if (OpenDictionary(path)) count = static_cast<long>(gCorvanEngine.CountUserDictEntry(0));
+    gCorvanEngine.RemoveAllDict();
+    return count;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: uwconvert TEXTFILE DICTIONARY\n");
+        return kExitTrouble;
+    }
+    char const* textPath = argv[1];
+    char const* dictionaryPath = argv[2];
+    long const before = CountEntries(dictionaryPath);
+    if (before < 0 || !OpenDictionary(dictionaryPath)) {
+        std::fprintf(stderr, "uwconvert: cannot open %s as a writable user dictionary\n", dictionaryPath);
+        return kExitTrouble;
+    }
+    std::string const log = uwConvert(textPath);
+    std::fwrite(log.data(), 1, log.size(), stdout);
+    std::fflush(stdout);
+    std::fprintf(stderr, "uwconvert: %ld entries before, %ld after\n", before, CountEntries(dictionaryPath));
+    return log.empty() ? kExitAllTaken : kExitSomeRefused;
+}
