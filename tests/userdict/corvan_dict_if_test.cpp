@@ -2,7 +2,6 @@
 // words of every kind in and out through the records, changing, erasing,
 // numbering and the write lock.
 #include <gtest/gtest.h>
-#include <iconv.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -20,25 +19,10 @@
 #include "engine/foundation/file_errors.h"
 #include "engine/userdict/corvan_dict_if.h"
 #include "engine/userdict/corvan_dict_state.h"
+#include "cp932.h"
 
 namespace {
 
-// CP932 bytes of UTF-8 text.
-std::string CP932(std::string const& utf8) {
-    iconv_t cd = iconv_open("CP932", "UTF-8");
-    if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("no CP932 encoder");
-    std::string in = utf8;
-    std::string out(in.size() * 2 + 8, '\0');
-    char* inPtr = in.data();
-    char* outPtr = out.data();
-    std::size_t inLeft = in.size();
-    std::size_t outLeft = out.size();
-    std::size_t const done = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    iconv_close(cd);
-    if (done == static_cast<std::size_t>(-1)) throw std::runtime_error("not convertible: " + utf8);
-    out.resize(out.size() - outLeft);
-    return out;
-}
 
 // One user word with every field any record carries; the fields of other
 // kinds stay empty.

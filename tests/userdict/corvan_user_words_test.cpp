@@ -1,7 +1,6 @@
 // The user-word records: whole-block copies, setters that never overflow a
 // field, the particle enumeration and the candidate forms of translations.
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -9,25 +8,10 @@
 #include <vector>
 
 #include "engine/userdict/corvan_user_words.h"
+#include "cp932.h"
 
 namespace {
 
-// CP932 bytes of UTF-8 text, by iconv: an encoder independent of the engine.
-std::string CP932(std::string const& utf8) {
-    iconv_t cd = iconv_open("CP932", "UTF-8");
-    if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("no CP932 encoder");
-    std::string in = utf8;
-    std::string out(in.size() * 2 + 8, '\0');
-    char* inPtr = in.data();
-    char* outPtr = out.data();
-    std::size_t inLeft = in.size();
-    std::size_t outLeft = out.size();
-    std::size_t const done = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    iconv_close(cd);
-    if (done == static_cast<std::size_t>(-1)) throw std::runtime_error("not convertible: " + utf8);
-    out.resize(out.size() - outLeft);
-    return out;
-}
 
 // Every candidate the record offers, until it answers false.
 template <class Record>

@@ -2,7 +2,6 @@
 // A fresh user dictionary 0 and a conversion file in a temporary directory,
 // and a readable listing of every entry the dictionary holds.
 #include <gtest/gtest.h>
-#include <iconv.h>
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -14,21 +13,10 @@
 #include "engine/userdict/corvan_dict_if.h"
 #include "engine/userdict/uw_convert.h"
 #include "engine/userdict/uw_log_messages.h"
+#include "cp932.h"
 
 // Shift-JIS (CP932) bytes of UTF-8 text.
-inline std::string SJ(std::string const& utf8) {
-    iconv_t cd = iconv_open("CP932", "UTF-8");
-    std::string in = utf8;
-    std::string out(in.size() * 2 + 8, '\0');
-    char* inPtr = in.data();
-    char* outPtr = out.data();
-    std::size_t inLeft = in.size();
-    std::size_t outLeft = out.size();
-    iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    iconv_close(cd);
-    out.resize(out.size() - outLeft);
-    return out;
-}
+inline std::string SJ(std::string const& utf8) { return CP932(utf8); }
 
 // The log text of one refused line.
 inline std::string Refused(std::string const& line, char const* message) { return line + "\r" + message; }

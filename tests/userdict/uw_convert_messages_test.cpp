@@ -7,24 +7,11 @@
 #include <string>
 
 #include "engine/userdict/uw_log_messages.h"
+#include "cp932.h"
 
 namespace {
 
-std::string ToCP932(std::string const& utf8) {
-    iconv_t cd = iconv_open("CP932", "UTF-8");
-    EXPECT_NE(cd, reinterpret_cast<iconv_t>(-1));
-    std::string in = utf8;
-    std::string out(in.size() * 2 + 8, '\0');
-    char* inPtr = in.data();
-    char* outPtr = out.data();
-    std::size_t inLeft = in.size();
-    std::size_t outLeft = out.size();
-    std::size_t const rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    iconv_close(cd);
-    EXPECT_NE(rc, static_cast<std::size_t>(-1)) << utf8;
-    out.resize(out.size() - outLeft);
-    return out;
-}
+std::string ToCP932(std::string const& utf8) { return CP932(utf8); }
 
 struct MessageCase {
     char const* name;
