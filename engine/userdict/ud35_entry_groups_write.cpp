@@ -204,19 +204,21 @@ void UD35EntryGroupInterface_EJ::WriteGroupEntries(std::vector<ud_entry_t>& entr
     uint32_t const groupsBefore = fFile.GetGroupCount();
     std::vector<uint32_t> written;
     try {
+        // The previous entry's head as last written under this lock: nothing
+        // else writes it meanwhile, so it need not be read back.
+        dblock_t previous;
         for (ud_entry_t& entry : entries) {
             entry.prevID = written.empty() ? 0 : written.back();
             fFile.MarkMapAndIndexStale();
-            fFile.WriteEntry(&entry);
+            dblock_t head;
+            fFile.WriteEntry(&entry, &head);
             written.push_back(entry.id);
             ThrowIfError(fFile.AddIDtoFirstword(entry));
             if (entry.prevID != 0) {
-                dblock_t previous;
-                ThrowIfError(fFile.ReadDataBlock(entry.prevID, &previous));
-                if (previous.kind != kUDHeadBlock) throw UserDictionaryFileCorrupt(kUDFileName);
                 previous.nextID = entry.id;
                 fFile.WriteDataBlock(previous);
             }
+            previous = head;
         }
         fFile.UDIncGroupID(1);
     } catch (...) {

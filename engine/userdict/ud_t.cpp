@@ -97,7 +97,7 @@ void ud_t::WriteBack() {
     if (!fWritable || !fCachesLoaded) return;
     if (fMapOffset == 0 || fIndexOffset == 0) {
         bool const mapStale = fMapOffset == 0;
-        WriteAppendedBlocks();
+        WriteAppendedBlocks({});
         uint32_t const mapOffset = mapStale ? static_cast<uint32_t>(BlockOffset(fBlockCount)) : fMapOffset;
         uint32_t const indexOffset = mapOffset + static_cast<uint32_t>(UDMapImageSize(fBlockCount));
         if (mapStale) WriteMapImage(mapOffset);

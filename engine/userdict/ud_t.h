@@ -15,11 +15,13 @@
 //
 // Crash safety.  Writers obey the staleness rule (header words 12 and 16 are
 // zeroed before the first block of an entry is written or freed) and this
-// object orders its writes: appended blocks are written free and block 0
-// counts them before anything links to them, an entry's continuation blocks
-// are written before its head, and words 12 and 16 are set again only after
-// the map and index are whole on disk.  A process stopped after any write
-// leaves a file that opens with every entry complete before that write.
+// object orders its writes: appended blocks are written (free, or with
+// content that links only to blocks already on disk or appended with them)
+// and block 0 counts them before anything else links to them, an entry's
+// continuation blocks are written before its head, and words 12 and 16 are
+// set again only after the map and index are whole on disk.  A process
+// stopped after any write leaves a file that opens with every entry complete
+// before that write.
 //
 // All file I/O is pread/pwrite on the descriptor of the FILE handle given,
 // which stays open and is not owned.  Failures throw the FileException family
@@ -103,8 +105,10 @@ public:
     // string that a reader would not take back (empty or over-long English or
     // translation, POS string, flags or particle over their limits),
     // kUDTooLong for an answer over 1,039 bytes, kUDFileCorrupt for a previous
-    // or next ID outside the file.  Needs the write lock.
-    void WriteEntry(ud_entry_t* entry);
+    // or next ID outside the file.  Needs the write lock.  When `headWritten`
+    // is given it receives the head block as written, so that a caller
+    // linking the next entry to it need not read it back.
+    void WriteEntry(ud_entry_t* entry, dblock_t* headWritten = nullptr);
     // Reads an entry: the read code (kUDFileCorrupt also for a block chain
     // that does not end where the text does), or UserDictionaryFileCorrupt
     // when block `id` is not an entry head.
@@ -205,7 +209,7 @@ private:
     void AllocMap();
     void MapAssign(uint32_t n, bool isFree);
     void WriteZeroedHeaderWords(bool map, bool index);
-    void WriteAppendedBlocks();
+    void WriteAppendedBlocks(std::vector<dblock_t> const& blocks);
     void WriteBlocks(std::vector<dblock_t> const& blocks);
 
     // ud_t_entries.cpp: reading entries and the cache of their sort keys.

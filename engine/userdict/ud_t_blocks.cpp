@@ -107,20 +107,29 @@ void ud_t::WriteZeroedHeaderWords(bool map, bool index) {
     }
 }
 
-// Blocks allocated past the end are written free, then block 0 counts them:
-// whenever the writer stops, every counted block has a valid kind.
-void ud_t::WriteAppendedBlocks() {
+// Blocks allocated past the end are written, then block 0 counts them:
+// whenever the writer stops, every counted block has a valid kind.  Those
+// given are written with their content, the rest free; until block 0 is
+// written no reader looks past the old count, so all of them become part of
+// the file at once.
+void ud_t::WriteAppendedBlocks(std::vector<dblock_t> const& blocks) {
     if (fBlockCountOnDisk >= fBlockCount) return;
     try {
         std::vector<unsigned char> bytes(std::size_t{fBlockCount - fBlockCountOnDisk} * kUDBlockSize);
         dblock_t freeBlock;
         for (std::size_t at = 0; at < bytes.size(); at += kUDBlockSize) EncodeUDBlock(freeBlock, bytes.data() + at);
+        for (dblock_t const& block : blocks) {
+            EncodeUDBlock(block, bytes.data() + std::size_t{block.number - fBlockCountOnDisk} * kUDBlockSize);
+        }
         UDWriteAt(fFd, BlockOffset(fBlockCountOnDisk), bytes.data(), bytes.size());
         unsigned char blockZero[kUDBlockSize];
         EncodeUDBlockZero(fBlockCount, blockZero);
         UDWriteAt(fFd, BlockOffset(0), blockZero, sizeof blockZero);
         fBlockCountOnDisk = fBlockCount;
     } catch (FileException const&) {
+        // Block 0 does not count the blocks, which may hold content now:
+        // memory follows the file, so that nothing reads them as part of it.
+        fBlockCount = fBlockCountOnDisk;
         DropCaches();
         throw;
     }
@@ -128,10 +137,19 @@ void ud_t::WriteAppendedBlocks() {
 
 // Writes the blocks (ascending runs of consecutive numbers in one write each),
 // after the appended blocks they may lie among.  The caller orders the calls:
-// what links to a block is written after it.
+// what links to a block is written after it.  Blocks that all lie past the
+// counted ones go out with the appended blocks: block 0 makes them part of
+// the file together, so their order no longer matters.
 void ud_t::WriteBlocks(std::vector<dblock_t> const& blocks) {
     for (dblock_t const& block : blocks) ForgetEntryHolding(block.number);
-    WriteAppendedBlocks();
+    bool const allAppended = std::all_of(blocks.begin(), blocks.end(), [this](dblock_t const& block) {
+        return block.number >= fBlockCountOnDisk && block.number < fBlockCount;
+    });
+    if (allAppended && fBlockCountOnDisk < fBlockCount) {
+        WriteAppendedBlocks(blocks);
+        return;
+    }
+    WriteAppendedBlocks({});
     try {
         std::vector<unsigned char> run;
         for (std::size_t i = 0; i < blocks.size(); ++i) {

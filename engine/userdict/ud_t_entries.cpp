@@ -43,7 +43,7 @@ unsigned short CheckStringLimits(UDEntryStrings const& strings) {
 
 }  // namespace
 
-void ud_t::WriteEntry(ud_entry_t* entry) {
+void ud_t::WriteEntry(ud_entry_t* entry, dblock_t* headWritten) {
     RequireWriteLock("WriteEntry");
     CacheGuard guard(*this);
     ThrowIfError(CheckStringLimits(entry->strings));
@@ -70,14 +70,24 @@ void ud_t::WriteEntry(ud_entry_t* entry) {
     }
 
     // The entry exists once its head is on disk, and not before: until then
-    // its continuations are blocks that no head reaches.
+    // its continuations are blocks that no head reaches.  An entry wholly past
+    // the counted blocks goes in one call, which block 0 makes whole at once.
     std::vector<dblock_t> continuations(blocks.begin() + 1, blocks.end());
     std::sort(continuations.begin(), continuations.end(),
               [](dblock_t const& a, dblock_t const& b) { return a.number < b.number; });
-    WriteBlocks(continuations);
-    WriteBlocks({head});
+    bool const allAppended = std::all_of(blocks.begin(), blocks.end(), [this](dblock_t const& block) {
+        return block.number >= fBlockCountOnDisk;
+    });
+    if (allAppended) {
+        continuations.push_back(head);
+        WriteBlocks(continuations);
+    } else {
+        WriteBlocks(continuations);
+        WriteBlocks({head});
+    }
 
     entry->id = head.number;
+    if (headWritten != nullptr) *headWritten = head;
     std::vector<uint32_t> textBlocks;
     for (dblock_t const& block : blocks) textBlocks.push_back(block.number);
     CacheEntryKey(entry->id, entry->strings, std::move(textBlocks));
