@@ -18,15 +18,6 @@
 
 namespace {
 
-int gWrites = 0;
-int gStopAfter = 0;  // 0: never
-
-ssize_t CountingWrite(int fd, void const* buffer, std::size_t size, off_t offset) {
-    ssize_t const put = ::pwrite(fd, buffer, size, offset);
-    if (++gWrites == gStopAfter) ::_exit(0);
-    return put;
-}
-
 // A verb of five entries, each of two blocks or more.
 Info LongVerb() {
     Info verb = Verb({"go", "went", "gone", "goes", "going"});
@@ -41,30 +32,6 @@ Info FirstForms(Info record, uint32_t forms) {
 }
 
 using Change = std::function<void(UD35EntryGroupInterface_EJ&)>;
-
-// Runs the change in a child that stops after its k-th write.
-void RunChildStoppedAfter(MemoryFile const& file, Change const& change, int k) {
-    pid_t const child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        try {
-            DictionaryStream stream(file);
-            ud_t dictionary(stream.Get());
-            UD35EntryGroupInterface_EJ groups(dictionary);
-            gWrites = 0;
-            gStopAfter = k;
-            SetUDWriteHookForTesting(CountingWrite);
-            change(groups);
-        } catch (...) {
-            ::_exit(1);
-        }
-        ::_exit(0);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    ASSERT_EQ(WEXITSTATUS(status), 0);
-}
 
 // Whether the groups are the untouched ones plus `changed` cut to some
 // number of its first forms (0: absent).
@@ -116,19 +83,22 @@ TEST(UDEntryGroupsCrash, AWriterStoppedAfterAnyWriteLeavesOnlyWholeGroups) {
         int writes = 0;
         {
             GroupDictionary counted(base);
-            gWrites = 0;
-            gStopAfter = 0;
+            gCountedWrites = 0;
+            gStopAfterWrite = 0;
             SetUDWriteHookForTesting(CountingWrite);
             s.change(counted.groups);
             SetUDWriteHookForTesting(nullptr);
-            writes = gWrites;
+            writes = gCountedWrites;
         }
         ASSERT_GT(writes, 10);
 
         for (int k = 1; k <= writes; ++k) {
             SCOPED_TRACE("stopped after write " + std::to_string(k));
             MemoryFile file(base);
-            RunChildStoppedAfter(file, s.change, k);
+            RunChildStoppedAfter(file, k, [&](ud_t& dictionary) {
+                UD35EntryGroupInterface_EJ groups(dictionary);
+                s.change(groups);
+            });
 
             GroupDictionary reopened(file.Bytes());
             std::vector<Info> const found = AllGroups(reopened.groups);

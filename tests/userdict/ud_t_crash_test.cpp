@@ -31,15 +31,6 @@ Bytes BaseFile() {
 
 std::map<uint32_t, std::string> const kBaseEntries{{1, "apple pie"}, {3, "apple pies"}, {6, "owl"}};
 
-int gWrites = 0;
-int gStopAfter = 0;  // 0: never
-
-ssize_t CountingWrite(int fd, void const* buffer, std::size_t size, off_t offset) {
-    ssize_t const put = ::pwrite(fd, buffer, size, offset);
-    if (++gWrites == gStopAfter) ::_exit(0);
-    return put;
-}
-
 // Under one write lock: a noun of three blocks (head in the free block 5,
 // continuations appended: the block count grows), then its plural of two
 // more appended blocks, linked to it.  Gives the write count at which each
@@ -59,45 +50,22 @@ Milestones AddTwoForms(ud_t& dictionary) {
     ud_entry_t noun;
     noun.strings = MakeEntry("kestrel", UDPOS_N_SING, translation);
     dictionary.WriteEntry(&noun);
-    done.noun = gWrites;
+    done.noun = gCountedWrites;
     ThrowIfError(dictionary.AddIDtoFirstword(noun));
     dictionary.UDIncGroupID(1);
     ud_entry_t plural;
     plural.strings = MakeEntry("kestrels", UDPOS_N_PLURAL, std::string(40, 'k'));
     plural.prevID = noun.id;
     dictionary.WriteEntry(&plural);
-    done.plural = gWrites;
+    done.plural = gCountedWrites;
     ThrowIfError(dictionary.AddIDtoFirstword(plural));
     dblock_t head;
     ThrowIfError(dictionary.ReadDataBlock(noun.id, &head));
     head.nextID = plural.id;
     dictionary.WriteDataBlock(head);
     dictionary.ReleaseWriteLock();
-    done.all = gWrites;
+    done.all = gCountedWrites;
     return done;
-}
-
-// Runs the writer in a child that stops after its k-th write.
-void RunChildStoppedAfter(MemoryFile const& file, int k) {
-    pid_t const child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        try {
-            DictionaryStream stream(file);
-            ud_t dictionary(stream.Get());
-            gWrites = 0;
-            gStopAfter = k;
-            SetUDWriteHookForTesting(CountingWrite);
-            AddTwoForms(dictionary);
-        } catch (...) {
-            ::_exit(1);
-        }
-        ::_exit(0);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    ASSERT_EQ(WEXITSTATUS(status), 0);
 }
 
 TEST(UDTCrash, AWriterStoppedAfterAnyWriteLeavesEveryCompletedEntry) {
@@ -107,8 +75,8 @@ TEST(UDTCrash, AWriterStoppedAfterAnyWriteLeavesEveryCompletedEntry) {
     {
         // A full run, counted, to learn the writes and the IDs.
         OpenedDictionary d(BaseFile());
-        gWrites = 0;
-        gStopAfter = 0;
+        gCountedWrites = 0;
+        gStopAfterWrite = 0;
         SetUDWriteHookForTesting(CountingWrite);
         expected = AddTwoForms(d.dictionary);
         SetUDWriteHookForTesting(nullptr);
@@ -125,7 +93,7 @@ TEST(UDTCrash, AWriterStoppedAfterAnyWriteLeavesEveryCompletedEntry) {
     for (int k = 1; k <= expected.all; ++k) {
         SCOPED_TRACE("stopped after write " + std::to_string(k));
         MemoryFile file(BaseFile());
-        RunChildStoppedAfter(file, k);
+        RunChildStoppedAfter(file, k, [](ud_t& dictionary) { AddTwoForms(dictionary); });
 
         OpenedDictionary reopened(file.Bytes());
         std::map<uint32_t, std::string> want = kBaseEntries;

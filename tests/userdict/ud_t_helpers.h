@@ -3,6 +3,8 @@
 // files, entries added the way the entry-group layer adds them, and what a
 // dictionary holds read back through ud_t.
 #include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -13,6 +15,7 @@
 #include <vector>
 
 #include "engine/foundation/simple_file_lock.h"
+#include "engine/userdict/ud_file_io.h"
 #include "engine/userdict/ud_t.h"
 #include "userdict/ud_fixture.h"
 
@@ -106,4 +109,41 @@ inline std::vector<uint32_t> IDsFiledUnder(ud_t& dictionary, char const* firstWo
     SimpleFileLocker_READ lock(&dictionary);
     fword_t const* record = dictionary.FindFword(firstWord);
     return record != nullptr ? record->ids : std::vector<uint32_t>{};
+}
+
+// Writes through the file layer's test hook, counted; the writer stops dead,
+// as a killed process would, right after the write numbered gStopAfterWrite
+// (0: never).
+inline int gCountedWrites = 0;
+inline int gStopAfterWrite = 0;
+
+inline ssize_t CountingWrite(int fd, void const* buffer, std::size_t size, off_t offset) {
+    ssize_t const put = ::pwrite(fd, buffer, size, offset);
+    if (++gCountedWrites == gStopAfterWrite) ::_exit(0);
+    return put;
+}
+
+// Runs `writer` on a dictionary opened on a copy of `file` in a forked child
+// that stops after its k-th write; the child must end cleanly either way.
+template <class Writer>
+void RunChildStoppedAfter(MemoryFile const& file, int k, Writer const& writer) {
+    pid_t const child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        try {
+            DictionaryStream stream(file);
+            ud_t dictionary(stream.Get());
+            gCountedWrites = 0;
+            gStopAfterWrite = k;
+            SetUDWriteHookForTesting(CountingWrite);
+            writer(dictionary);
+        } catch (...) {
+            ::_exit(1);
+        }
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_EQ(WEXITSTATUS(status), 0);
 }
