@@ -8,6 +8,8 @@ packages=(
   libgtest-dev libgmock-dev
   libbenchmark-dev libsqlite3-dev
   clang libclang-rt-14-dev
+  pkg-config libplist-dev
+  wordnet-base file util-linux
 )
 
 missing=()
