@@ -1,0 +1,120 @@
+// Sending an event: one connection per event to the target's socket.
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <thread>
+
+#include "platform/ae_frame.h"
+#include "platform/apple_events.h"
+#include "platform/process_list_registry.h"
+#include "platform/runtime_folder.h"
+#include "platform/socket_io.h"
+
+namespace platform {
+
+namespace {
+
+constexpr long kDefaultTimeoutTicks = 3600;
+constexpr auto kConnectRetry = std::chrono::milliseconds(2);
+
+Deadline DeadlineOfTicks(long ticks) {
+    if (ticks == kNoTimeOut) return Deadline::Never();
+    if (ticks <= 0) ticks = kDefaultTimeoutTicks;
+    long long const milliseconds = static_cast<long long>(ticks) * 1000 / 60;
+    return Deadline::After(std::chrono::milliseconds(milliseconds));
+}
+
+int32_t NextReturnID() {
+    static std::atomic<int32_t> next{1};
+    int32_t id = next.fetch_add(1);
+    if (id <= 0) {  // wrapped: stay clear of the reserved negative values
+        next.store(2);
+        id = 1;
+    }
+    return id;
+}
+
+// A scoped file descriptor.
+class Socket {
+public:
+    Socket() : fd_(socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0)) {}
+    ~Socket() {
+        if (fd_ >= 0) close(fd_);
+    }
+    Socket(Socket const&) = delete;
+    Socket& operator=(Socket const&) = delete;
+    int fd() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// noErr once connected to the target program itself (the same user's
+// process with the target's id); a full listen queue is waited out.
+int ConnectToProgram(Socket const& socket, pid_t pid, Deadline const& deadline) {
+    std::string const folder = RuntimeFolder();
+    if (folder.empty() || socket.fd() < 0) return procNotFound;
+    std::string const path = SocketPath(folder, pid);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= sizeof address.sun_path) return procNotFound;
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    for (;;) {
+        if (connect(socket.fd(), reinterpret_cast<sockaddr const*>(&address), sizeof address) == 0) break;
+        if (errno == EINTR) continue;
+        if (errno != EAGAIN) return procNotFound;
+        if (!deadline.IsNever() && deadline.Remaining().count() == 0) return errAETimeout;
+        std::this_thread::sleep_for(kConnectRetry);
+    }
+    return SameUserPeer(socket.fd()) == pid ? noErr : procNotFound;
+}
+
+int StatusOf(IOStatus status) {
+    switch (status) {
+        case IOStatus::kDone: return noErr;
+        case IOStatus::kTimedOut: return errAETimeout;
+        case IOStatus::kClosed: return connectionInvalid;
+        case IOStatus::kBadFrame: return errAEReplyNotValid;
+    }
+    return connectionInvalid;
+}
+
+}  // namespace
+
+int AESend(AppleEvent const& event, AppleEvent* reply, int32_t sendMode, int32_t /*priority*/,
+           long timeOutInTicks) {
+    ProcessSerialNumber const target = event.target;
+    if (IsNoProcess(target) || target.highLongOfPSN != 0 || target.lowLongOfPSN > static_cast<uint32_t>(INT_MAX)) {
+        return procNotFound;
+    }
+    Deadline const deadline = DeadlineOfTicks(timeOutInTicks);
+
+    AppleEvent sent = event;
+    if (sent.returnID == kAutoGenerateReturnID) sent.returnID = NextReturnID();
+    std::string const frame = AEEncodeEvent(sent);
+    if (frame.size() - kFrameHeaderSize > kMaxFramePayload) return errAEEventFailed;
+
+    Socket socket;
+    int status = ConnectToProgram(socket, static_cast<pid_t>(target.lowLongOfPSN), deadline);
+    if (status != noErr) return status;
+    status = StatusOf(WriteAll(socket.fd(), frame, deadline, nullptr));
+    // The reply mode is the low two bits; other bits are interaction flags.
+    if (status != noErr || (sendMode & 3) != kAEWaitReply) return status;
+
+    std::string replyFrame;
+    status = StatusOf(ReadFrame(socket.fd(), deadline, nullptr, &replyFrame));
+    if (status != noErr) return status;
+    AppleEvent decoded;
+    if (!AEDecodeEvent(replyFrame.data(), replyFrame.size(), &decoded) || decoded.returnID != sent.returnID) {
+        return errAEReplyNotValid;
+    }
+    if (reply != nullptr) *reply = std::move(decoded);
+    return noErr;
+}
+
+}  // namespace platform

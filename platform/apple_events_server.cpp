@@ -1,0 +1,209 @@
+// Serving events: listen on this process's socket in the runtime folder,
+// answer one connection (one event) at a time on the calling thread.
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "platform/apple_events.h"
+#include "platform/process_list_registry.h"
+#include "platform/runtime_folder.h"
+#include "platform/socket_io.h"
+
+namespace platform {
+
+namespace {
+
+// A request or reply that takes longer than this to cross is given up, so
+// that one stuck client cannot hold the server for good.
+constexpr auto kTransferLimit = std::chrono::seconds(60);
+constexpr AEEventClass kReplyEventClass = FourCC("aevt");
+constexpr AEEventID kReplyEventID = FourCC("ansr");
+
+volatile sig_atomic_t gStopSignalled = 0;
+
+void NoteStopSignal(int) { gStopSignalled = 1; }
+
+// SIGTERM and SIGINT are blocked except while the loop waits, so that they
+// are seen either before a wait or inside it, never lost in between.  The
+// previous dispositions come back when the loop ends.
+class StopSignals {
+public:
+    StopSignals() {
+        gStopSignalled = 0;
+        struct sigaction action {};
+        action.sa_handler = NoteStopSignal;
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGTERM, &action, &previousTerm_);
+        sigaction(SIGINT, &action, &previousInt_);
+        sigset_t stops;
+        sigemptyset(&stops);
+        sigaddset(&stops, SIGTERM);
+        sigaddset(&stops, SIGINT);
+        sigprocmask(SIG_BLOCK, &stops, &previousMask_);
+        waitMask_ = previousMask_;
+        sigdelset(&waitMask_, SIGTERM);
+        sigdelset(&waitMask_, SIGINT);
+    }
+    ~StopSignals() {
+        sigprocmask(SIG_SETMASK, &previousMask_, nullptr);
+        sigaction(SIGTERM, &previousTerm_, nullptr);
+        sigaction(SIGINT, &previousInt_, nullptr);
+    }
+    StopSignals(StopSignals const&) = delete;
+    StopSignals& operator=(StopSignals const&) = delete;
+    sigset_t const* WaitMask() const { return &waitMask_; }
+    bool Signalled() const { return gStopSignalled != 0; }
+
+private:
+    struct sigaction previousTerm_ {};
+    struct sigaction previousInt_ {};
+    sigset_t previousMask_{};
+    sigset_t waitMask_{};
+};
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0) close(fd_);
+    }
+    FileDescriptor(FileDescriptor const&) = delete;
+    FileDescriptor& operator=(FileDescriptor const&) = delete;
+    int fd() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// The listening socket and the registration that announces it; both go
+// when this goes.
+class Listener {
+public:
+    Listener(std::string folder, std::string const& bundleFileName)
+        : folder_(std::move(folder)), socket_(socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0)) {
+        std::string const path = SocketPath(folder_, getpid());
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        if (socket_.fd() < 0 || path.size() >= sizeof address.sun_path) return;
+        std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+        unlink(path.c_str());  // left by an earlier holder of our process id
+        if (bind(socket_.fd(), reinterpret_cast<sockaddr const*>(&address), sizeof address) != 0) return;
+        bound_ = true;
+        ready_ = listen(socket_.fd(), SOMAXCONN) == 0 && WriteRegistration(folder_, bundleFileName);
+    }
+    ~Listener() {
+        if (bound_) RemoveRegistration(folder_, getpid());
+    }
+    Listener(Listener const&) = delete;
+    Listener& operator=(Listener const&) = delete;
+    bool Ready() const { return ready_; }
+    int fd() const { return socket_.fd(); }
+
+private:
+    std::string folder_;
+    FileDescriptor socket_;
+    bool bound_ = false;
+    bool ready_ = false;
+};
+
+// A bundle file name becomes one line of the registration and names no
+// other folder.
+bool IsPlainFileName(std::string const& name) {
+    return !name.empty() && name != "." && name != ".." && name.find_first_of("/\n\r", 0) == std::string::npos &&
+           name.find('\0') == std::string::npos;
+}
+
+// Waits for the next connection; -1 when a stop signal came first.
+int AcceptNext(Listener const& listener, StopSignals const& stops) {
+    while (!stops.Signalled()) {
+        pollfd entry{listener.fd(), POLLIN, 0};
+        int const ready = ppoll(&entry, 1, nullptr, stops.WaitMask());
+        if (ready < 0 && errno != EINTR) return -1;
+        if (ready <= 0) continue;
+        int const connection = accept4(listener.fd(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+        if (connection >= 0) return connection;
+    }
+    return -1;
+}
+
+}  // namespace
+
+AppleEventManager& AppleEventManager::Shared() {
+    static AppleEventManager manager;
+    return manager;
+}
+
+void AppleEventManager::SetEventHandler(AEEventClass eventClass, AEEventID eventID, Handler handler) {
+    for (HandlerEntry& entry : handlers_) {
+        if (entry.eventClass == eventClass && entry.eventID == eventID) {
+            entry.handler = std::move(handler);
+            return;
+        }
+    }
+    handlers_.push_back(HandlerEntry{eventClass, eventID, std::move(handler)});
+}
+
+void AppleEventManager::Terminate() { terminateRequested_ = true; }
+
+AppleEvent AppleEventManager::Dispatch(AppleEvent const& event, pid_t sender) {
+    AppleEvent reply;
+    reply.eventClass = kReplyEventClass;
+    reply.eventID = kReplyEventID;
+    reply.target = ProcessSerialNumber{0, static_cast<uint32_t>(sender)};
+    reply.returnID = event.returnID;
+    reply.transactionID = event.transactionID;
+    for (HandlerEntry const& entry : handlers_) {
+        if (entry.eventClass != event.eventClass || entry.eventID != event.eventID) continue;
+        try {
+            entry.handler(event, &reply);
+        } catch (...) {
+            // Whatever the handler left half-made is not an answer.
+            reply.parameters.clear();
+            reply.PutParam(keyErrorNumber, AEMakeLongDesc(errAEEventFailed));
+        }
+        return reply;
+    }
+    reply.PutParam(keyErrorNumber, AEMakeLongDesc(errAEEventNotHandled));
+    return reply;
+}
+
+void AppleEventManager::Serve(int connection, sigset_t const* waitMask) {
+    pid_t const sender = SameUserPeer(connection);
+    if (sender == 0) return;
+    Deadline const deadline = Deadline::After(kTransferLimit);
+    std::string frame;
+    AppleEvent event;
+    if (ReadFrame(connection, deadline, waitMask, &frame) != IOStatus::kDone ||
+        !AEDecodeEvent(frame.data(), frame.size(), &event)) {
+        return;
+    }
+    frame.clear();
+    frame.shrink_to_fit();
+    // A sender that asked for no reply has closed already; the failed write
+    // is of no concern.
+    WriteAll(connection, AEEncodeEvent(Dispatch(event, sender)), deadline, waitMask);
+}
+
+int AppleEventManager::Run(std::string const& bundleFileName) {
+    terminateRequested_ = false;
+    std::string const folder = RuntimeFolder();
+    if (folder.empty() || !IsPlainFileName(bundleFileName)) return errAERegistrationFailed;
+    StopSignals stops;
+    Listener listener(folder, bundleFileName);
+    if (!listener.Ready()) return errAERegistrationFailed;
+    while (!terminateRequested_) {
+        FileDescriptor connection(AcceptNext(listener, stops));
+        if (connection.fd() < 0) break;
+        Serve(connection.fd(), stops.WaitMask());
+    }
+    terminateRequested_ = false;
+    return noErr;
+}
+
+}  // namespace platform
