@@ -1,34 +1,117 @@
 #include "engine/foundation/simple_file_lock.h"
 
+#include <sys/file.h>
+
 #include <utility>
+
+#include "engine/foundation/file_errors.h"
+
+namespace {
+
+// Runs the release hook, then settles the advisory lock whether or not the
+// hook threw (a write-back keeps the exclusive lock until it is done).
+template <class Hook, class Settle>
+void ReleaseThen(Hook hook, Settle settle) {
+    try {
+        hook();
+    } catch (...) {
+        settle();
+        throw;
+    }
+    settle();
+}
+
+}  // namespace
 
 void SimpleFileLock_::AcquireReadLock(float /*timeout*/) {
     AutoCriticalSection guard(fCriticalSection);
     if (++fReadCount != 1) return;
     try {
+        SettleAdvisoryLock(fReadCount, fWriteCount);
+    } catch (...) {
+        --fReadCount;
+        throw;
+    }
+    try {
         AcquiredReadLock();
     } catch (...) {
         --fReadCount;
+        SettleAdvisoryLockQuietly();
         throw;
     }
 }
 
 void SimpleFileLock_::AcquireWriteLock(float /*timeout*/) {
     AutoCriticalSection guard(fCriticalSection);
-    if (fWriteCount == 0) AcquiredWriteLock();
+    if (fWriteCount == 0) {
+        SettleAdvisoryLock(fReadCount, 1);
+        try {
+            AcquiredWriteLock();
+        } catch (...) {
+            SettleAdvisoryLockQuietly();
+            throw;
+        }
+    }
     ++fWriteCount;
 }
 
 void SimpleFileLock_::ReleaseReadLock() {
     AutoCriticalSection guard(fCriticalSection);
     if (fReadCount == 0) return;
-    if (--fReadCount == 0) AboutToReleaseReadLock();
+    if (--fReadCount != 0) return;
+    ReleaseThen([this] { AboutToReleaseReadLock(); }, [this] { SettleAdvisoryLockQuietly(); });
 }
 
 void SimpleFileLock_::ReleaseWriteLock() {
     AutoCriticalSection guard(fCriticalSection);
     if (fWriteCount == 0) return;
-    if (--fWriteCount == 0) AboutToReleaseWriteLock();
+    if (--fWriteCount != 0) return;
+    ReleaseThen([this] { AboutToReleaseWriteLock(); }, [this] { SettleAdvisoryLockQuietly(); });
+}
+
+void SimpleFileLock_::UseAdvisoryLock(int fd) {
+    AutoCriticalSection guard(fCriticalSection);
+    int const previousFd = fAdvisoryFd;
+    fAdvisoryFd = fd;
+    try {
+        SettleAdvisoryLock(fReadCount, fWriteCount);
+    } catch (...) {
+        fAdvisoryFd = previousFd;
+        throw;
+    }
+}
+
+SimpleFileLock_::Advisory SimpleFileLock_::AdvisoryFor(uint32_t reads, uint32_t writes) {
+    if (writes > 0) return Advisory::kExclusive;
+    return reads > 0 ? Advisory::kShared : Advisory::kNone;
+}
+
+void SimpleFileLock_::SettleAdvisoryLock(uint32_t reads, uint32_t writes) {
+    if (!SetAdvisory(AdvisoryFor(reads, writes))) throw LockAttemptFailed("advisory file lock");
+}
+
+void SimpleFileLock_::SettleAdvisoryLockQuietly() noexcept { SetAdvisory(AdvisoryFor(fReadCount, fWriteCount)); }
+
+bool SimpleFileLock_::SetAdvisory(Advisory wanted) noexcept {
+    if (fAdvisoryFd < 0 || wanted == fAdvisoryHeld) return true;
+    auto const operation = [](Advisory advisory) {
+        switch (advisory) {
+            case Advisory::kShared: return LOCK_SH | LOCK_NB;
+            case Advisory::kExclusive: return LOCK_EX | LOCK_NB;
+            case Advisory::kNone: break;
+        }
+        return LOCK_UN;
+    };
+    if (flock(fAdvisoryFd, operation(wanted)) == 0) {
+        fAdvisoryHeld = wanted;
+        return true;
+    }
+    // Changing a flock is not atomic: a refused change may have dropped the
+    // lock held before, so take that one back.
+    if (fAdvisoryHeld != Advisory::kNone && flock(fAdvisoryFd, operation(fAdvisoryHeld)) != 0) {
+        fAdvisoryHeld = Advisory::kNone;
+    }
+    return false;
 }
 
 uint32_t SimpleFileLock_::GetReadLockCount() const {

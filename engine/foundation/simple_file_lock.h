@@ -1,11 +1,18 @@
 #pragma once
 // A nested read/write lock with hooks on the first acquire and the last
-// release.  It never waits and locks nothing in the operating system: it only
-// counts, and the derived file object does its file work in the hooks (reload
+// release.  It never waits and, unless asked to (below), locks nothing in the
+// operating system: it only counts, and the derived file object does its file work in the hooks (reload
 // when a read lock is first taken, write back when the last write lock goes).
 // The read and write counts are independent: a write lock does not exclude
 // readers.  Counts and hooks run under the lock's own recursive critical
 // section, so a hook may take or release the same lock again.
+//
+// Optionally (UseAdvisoryLock) the lock also holds an advisory lock (flock)
+// on a file descriptor, for a program that shares the file with other
+// processes: shared while only read locks are held, exclusive while a write
+// lock is held, none when neither is.  The advisory lock is never waited
+// for: when it cannot be had, the acquire throws LockAttemptFailed before
+// its hook runs and leaves both locks as they were.
 #include <cstdint>
 #include <vector>
 
@@ -31,6 +38,11 @@ public:
     uint32_t GetReadLockCount() const;
     uint32_t GetWriteLockCount() const;
 
+    // From now on also holds the advisory lock on fd (not owned) that the
+    // counts call for, starting with the one they call for now
+    // (LockAttemptFailed when it cannot be had; nothing changes then).
+    void UseAdvisoryLock(int fd);
+
 protected:
     // Run when a count goes from 0 to 1 ...
     virtual void AcquiredReadLock() {}
@@ -40,8 +52,20 @@ protected:
     virtual void AboutToReleaseWriteLock() {}
 
 private:
+    enum class Advisory { kNone, kShared, kExclusive };
+    static Advisory AdvisoryFor(uint32_t reads, uint32_t writes);
+    // Brings the advisory lock in line with these counts; throws
+    // LockAttemptFailed (holding what it held before) when it cannot.
+    void SettleAdvisoryLock(uint32_t reads, uint32_t writes);
+    // The same after a failed acquire or on release: never throws; a lock
+    // that cannot be had is simply not held.
+    void SettleAdvisoryLockQuietly() noexcept;
+    bool SetAdvisory(Advisory wanted) noexcept;
+
     uint32_t fReadCount = 0;
     uint32_t fWriteCount = 0;
+    int fAdvisoryFd = -1;  // -1: no advisory lock
+    Advisory fAdvisoryHeld = Advisory::kNone;
     mutable CorvanCriticalSection fCriticalSection;
 };
 

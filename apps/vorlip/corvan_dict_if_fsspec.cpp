@@ -1,0 +1,72 @@
+#include "apps/vorlip/corvan_dict_if_fsspec.h"
+
+#include <sys/file.h>
+
+#include <cstdio>
+#include <memory>
+
+#include "engine/foundation/file_access.h"
+#include "engine/foundation/file_errors.h"
+#include "engine/userdict/corvan_dict_if.h"
+#include "engine/userdict/corvan_dict_state.h"
+
+namespace {
+
+// Another program holding the file exclusively is found before anything is
+// read: a shared lock taken and given back at once.
+void ProbeAdvisoryLock(int fd, char const* path) {
+    if (flock(fd, LOCK_SH | LOCK_NB) != 0) throw LockAttemptFailed(path);
+    flock(fd, LOCK_UN);
+}
+
+FILE* OpenExistingStream(FFSSpec const& spec, bool readOnly, bool* writable) {
+    *writable = false;
+    if (!readOnly) {
+        if (FILE* stream = FOpenExisting(spec, "r+", false, false, false)) {
+            *writable = true;
+            return stream;
+        }
+    }
+    return FOpenExisting(spec, "r", false, false, false);
+}
+
+// The dictionary in the stream; the stream is closed when that fails.
+Dictionary_EJ_35UserDict OpenDictionary(FILE* stream, bool writable, char const* path) {
+    try {
+        ProbeAdvisoryLock(fileno(stream), path);
+        return Dictionary_EJ_35UserDict(stream, writable);
+    } catch (...) {
+        std::fclose(stream);
+        throw;
+    }
+}
+
+}  // namespace
+
+short AddUserDict(FSSpec const& spec, bool readOnly) {
+    FFSSpec path;
+    try {
+        path = FFSSpec(spec.path.c_str());
+    } catch (FileException const&) {
+        return kUserDictOpenFailed;  // too long to be opened whole
+    }
+    bool writable = false;
+    FILE* stream = OpenExistingStream(path, readOnly, &writable);
+    if (stream == nullptr) return kUserDictOpenFailed;
+
+    Dictionary_EJ_35UserDict dictionary = OpenDictionary(stream, writable, path.Path());
+    // From here on the dictionary closes the stream.
+    if (SimpleFileLock_* lock = dictionary.GetLockingInterface()) lock->UseAdvisoryLock(fileno(stream));
+    dictionary.SetUseDictionaryLearningInterface(writable);
+    auto userDict = std::make_unique<EJUserDict>(dictionary);
+    // Room first, so that the lists change together or not at all.
+    fOpenDictionaries.reserve(fOpenDictionaries.size() + 1);
+    fEJUserDict.reserve(fEJUserDict.size() + 1);
+    fOpenDictionaries.insert(fOpenDictionaries.begin(), dictionary);
+    fEJUserDict.push_back(std::move(userDict));
+    return writable ? kUserDictOpenedReadWrite : kUserDictOpenedReadOnly;
+}
+
+short MakeNewUserDict(FSSpec const& spec, uint32_t creator, uint32_t type) {
+    return gCorvanEngine.MakeNewUserDict(spec.path, creator, type);
+}
