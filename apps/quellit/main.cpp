@@ -1,0 +1,46 @@
+// Quellit: the front end.  Run it and press Enter to convert the user
+// dictionary of the previous edition into the current one; "q" quits.
+//   Quellit --convert   presses the button once, prints the window's final
+//                       text and quits (for scripts).
+#include <cstdio>
+#include <cstring>
+
+#include "apps/quellit/old_dictionary_text_file.h"
+#include "apps/quellit/quellit_session.h"
+#include "apps/quellit/tovik_common_module.h"
+#include "platform/apple_events.h"
+#include "platform/bundle.h"
+
+namespace {
+
+quellit::ControllerServices RealServices() {
+    platform::Bundle const& bundle = platform::Bundle::Main();
+    quellit::ControllerServices services;
+    services.pathForResource = [&bundle](std::string const& name, std::string const& type) {
+        return bundle.PathForResource(name, type);
+    };
+    services.localizedString = [&bundle](std::string const& key) { return bundle.LocalizedString(key, "", ""); };
+    services.launchedApplication = [](std::string const& path, platform::ProcessSerialNumber* psn, bool until) {
+        return quellit::TovikCommonModule::LaunchedApplication(path, psn, until);
+    };
+    services.sender = platform::AESend;
+    services.writeEntryLines = [](std::string const& bytes, std::string* error) {
+        return quellit::WriteOldDictionaryText(quellit::kOldDictionaryTextPath, bytes, error);
+    };
+    return services;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    quellit::SessionOptions options;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--convert") == 0) {
+            options.convertOnce = true;
+        } else {
+            std::fprintf(stderr, "usage: Quellit [--convert]\n");
+            return 2;
+        }
+    }
+    return quellit::RunSession(options, RealServices(), stdin, stdout, stderr);
+}

@@ -1,0 +1,63 @@
+// The whole conversion through the three programs of the built bundle, as
+// `make run` does it: an old dictionary made from the bundled sample, both
+// editions' preferences in a private home, Quellit with its button pressed
+// once.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+std::string const kProjectDir = TEST_DATA_DIR "/../..";
+std::string const kBuildDir = TOOLS_DIR "/..";
+
+std::string Output(std::string const& command) {
+    std::string out;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return out;
+    std::array<char, 4096> buffer;
+    std::size_t n;
+    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) out.append(buffer.data(), n);
+    pclose(pipe);
+    return out;
+}
+
+std::string ReadFile(std::string const& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+TEST(QuellitProgram, ConvertsTheSampleThroughBothCompanionPrograms) {
+    char pattern[] = "/tmp/quellit-e2e-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    std::string const demo = pattern;
+
+    std::string const output =
+        Output(kProjectDir + "/scripts/run-demo.sh " + kBuildDir + " " + demo + "/run 2>&1");
+    std::string const window = output.substr(0, output.find("\n== entries"));
+    EXPECT_NE(window.find("Entry item 10."), std::string::npos) << output;
+    EXPECT_EQ(window.substr(window.size() - 11), "\n\nProc End\n") << output;
+
+    // Every group of the old dictionary arrived, and nothing else.
+    std::string const udinspect = TOOLS_DIR "/udinspect --list " + demo + "/run/home/Documents/";
+    std::string const oldGroups = Output(udinspect + "OldUserDictionary.ud | LC_ALL=C sort");
+    EXPECT_FALSE(oldGroups.empty());
+    EXPECT_EQ(Output(udinspect + "NewUserDictionary.ud | LC_ALL=C sort"), oldGroups);
+
+    EXPECT_EQ(ReadFile("/tmp/oldUD.txt"), ReadFile(TEST_DATA_DIR "/quellit/oldUD.golden"));
+
+    // Both companion programs quit: nothing is registered in the demo's
+    // runtime folder and no process of theirs is left.
+    EXPECT_EQ(Output("ls -A " + demo + "/run/runtime/tovikan 2>/dev/null"), "");
+    EXPECT_EQ(Output("grep -lsz 'XDG_RUNTIME_DIR=" + demo + "/run/runtime' /proc/[0-9]*/environ"), "");
+    std::system(("rm -rf " + demo).c_str());
+}
+
+}  // namespace
