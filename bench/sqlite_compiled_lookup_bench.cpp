@@ -1,0 +1,70 @@
+// The SQLite yardstick of the compiled-dictionary lookups
+// (compiled_lookup_bench.cpp): the same keys looked up in a table of the
+// same headwords with an index that ignores ASCII case, on a file in the
+// temporary folder.
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "bench/compiled_lookup_bench_words.h"
+
+namespace {
+
+using namespace compiled_lookup_bench;
+
+bool Exec(sqlite3* db, char const* sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
+
+void BM_SQLiteIndexedLookup(benchmark::State& state) {
+    auto const count = static_cast<std::size_t>(state.range(0));
+    auto const kind = static_cast<KeyKind>(state.range(1));
+    std::vector<std::string> const headwords = Headwords(count);
+    std::vector<std::string> const keys = Keys(headwords, kind);
+
+    char pattern[] = "/tmp/sqlite_compiled_lookup.XXXXXX";
+    int const fd = mkstemp(pattern);
+    if (fd >= 0) close(fd);
+    sqlite3* db = nullptr;
+    sqlite3_stmt* insert = nullptr;
+    sqlite3_stmt* select = nullptr;
+    if (sqlite3_open(pattern, &db) != SQLITE_OK ||
+        !Exec(db, "CREATE TABLE words (headword TEXT, reading TEXT);"
+                  "CREATE INDEX words_headword ON words (headword COLLATE NOCASE);") ||
+        sqlite3_prepare_v2(db, "INSERT INTO words VALUES (?, '{x}')", -1, &insert, nullptr) != SQLITE_OK ||
+        sqlite3_prepare_v2(db, "SELECT reading FROM words WHERE headword = ? COLLATE NOCASE", -1, &select,
+                           nullptr) != SQLITE_OK) {
+        state.SkipWithError("cannot make the database");
+    } else {
+        Exec(db, "BEGIN");
+        for (std::string const& word : headwords) {
+            sqlite3_bind_text(insert, 1, word.c_str(), -1, SQLITE_STATIC);
+            sqlite3_step(insert);
+            sqlite3_reset(insert);
+        }
+        Exec(db, "COMMIT");
+        std::size_t found = 0;
+        for (auto _ : state) {
+            found = 0;
+            for (std::string const& key : keys) {
+                sqlite3_bind_text(select, 1, key.c_str(), -1, SQLITE_STATIC);
+                while (sqlite3_step(select) == SQLITE_ROW) ++found;
+                sqlite3_reset(select);
+            }
+        }
+        state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * kKeysPerRound));
+        state.SetLabel(KindName(kind));
+        state.counters["found_per_round"] = static_cast<double>(found);
+    }
+    sqlite3_finalize(insert);
+    sqlite3_finalize(select);
+    sqlite3_close(db);
+    std::remove(pattern);
+}
+
+BENCHMARK(BM_SQLiteIndexedLookup)->Apply(SizesAndKinds)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,0 +1,208 @@
+// The plan of a compilation: headwords, idiom index, grammatical-form words,
+// entries in placement order, the tables, and last the header.
+#include "engine/compiled/compiled_compiler.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <istream>
+
+#include "engine/compiled/compiled_compiler_context.h"
+#include "engine/foundation/entry.h"
+#include "engine/foundation/file_errors.h"
+#include "engine/foundation/grammatical_form_words.h"
+#include "engine/foundation/idiom_lists.h"
+#include "engine/foundation/string_compare.h"
+
+namespace {
+
+using Stats = Dictionary_EX_Compiler_::Stats;
+
+constexpr std::size_t kMaxSortListLine = 1023;
+// Headwords with fewer spaces than this are placed before the rest.
+constexpr long kShortHeadwordSpaces = 4;
+// Entries of the sort-entries list after which the offset is noted.
+constexpr std::pair<uint32_t, Stats::Counter> kSortListMarks[] = {
+    {10, Stats::kSortListAfter10},
+    {128, Stats::kSortListAfter128},
+    {1714, Stats::kSortListAfter1714},
+    {7365, Stats::kSortListAfter7365},
+};
+
+std::vector<Entry_EX> SourceEntries(Dictionary_EX const& source) {
+    std::vector<Entry_EX> entries;
+    for (auto it = source.GetEntryIterator_start(); !it.IsAtEnd(); ++it)
+        entries.push_back(*it);
+    return entries;
+}
+
+bool HasAlmightyIdiom(Entry_EX const& entry) {
+    for (ForwardIterator<FinePOS_EX> it = entry.GetFinePOSIterator(); !it.IsAtEnd(); ++it) {
+        if ((*it).GetIdiomType() == eIdiomAlmighty)
+            return true;
+    }
+    return false;
+}
+
+// The offset of the index, or 0 without almighty idioms.
+uint32_t WriteAlmightyIdiomIndex(CompileContext& context, std::vector<Entry_EX> const& entries) {
+    std::vector<std::string> idioms;
+    for (Entry_EX const& entry : entries) {
+        if (HasAlmightyIdiom(entry))
+            idioms.push_back(entry.GetSrcText());
+    }
+    if (idioms.empty())
+        return 0;
+    AlmightyIdiomInterfaceCompilerHelper::Lists lists;
+    AlmightyIdiomInterfaceCompilerHelper::Compile(idioms, &lists);
+    IdiomIndex index;
+    for (std::size_t tag = 0; tag < kIdiomListCount; ++tag) {
+        std::vector<IdiomListItem> items;
+        for (AlmightyIdiomEntry const& idiom : lists[tag])
+            items.push_back({context.WriteString(idiom.text), idiom.position});
+        index[tag] = {context.WriteBLOB(EncodeIdiomList(items)), static_cast<uint32_t>(items.size())};
+    }
+    return context.WriteBLOB(EncodeIdiomIndex(index));
+}
+
+void WriteGrammaticalFormWords(CompileContext& context, std::vector<Entry_EX> const& entries, CompiledHeader* header) {
+    std::vector<uint32_t> words;
+    VectorByValueForwardIterator<Entry_EX, std::vector<Entry_EX>> all(entries);
+    for (std::string const& word : BuildGramaticalFormsWordsTable(all))
+        words.push_back(context.WriteString(word));
+    header->grammaticalFormTable = context.WriteBLOB(EncodeOffsetArray(words, true));
+    header->grammaticalFormCount = static_cast<uint32_t>(words.size());
+}
+
+void WriteSortListEntries(CompileContext& context, std::vector<std::string> const& sortEntries) {
+    auto& counters = context.Counters().counters;
+    counters[Stats::kSortListStart] = context.Offset();
+    for (std::string const& text : sortEntries) {
+        for (ForwardIterator<Entry_EX> it = context.Source().Lookup(text, nullptr); !it.IsAtEnd(); ++it) {
+            WriteEntry(context, *it);
+            uint32_t const written = ++counters[Stats::kSortListEntries];
+            for (auto const& mark : kSortListMarks) {
+                if (written == mark.first)
+                    counters[mark.second] = context.Offset();
+            }
+        }
+    }
+    counters[Stats::kSortListEnd] = context.Offset();
+}
+
+// The headword-order string and entry tables over every entry written.
+void WriteHeadwordOrderTables(CompileContext& context, CompiledHeader* header) {
+    std::vector<std::pair<std::string, uint32_t>> ordered;
+    for (auto const& written : context.Entries())
+        ordered.emplace_back(written.first.GetSrcText(), written.second);
+    std::stable_sort(ordered.begin(), ordered.end(), [](auto const& a, auto const& b) {
+        return StringCompare_E_Source(a.first, b.first) < 0;
+    });
+    std::vector<uint32_t> strings;
+    std::vector<uint32_t> entries;
+    for (auto const& item : ordered) {
+        strings.push_back(context.WriteString(item.first));
+        entries.push_back(item.second);
+    }
+    header->headwordStringTable = context.WriteBLOB(EncodeOffsetArray(strings, true));
+    header->headwordEntryTable = context.WriteBLOB(EncodeOffsetArray(entries, true));
+    header->headwordCount = static_cast<uint32_t>(ordered.size());
+}
+
+void WriteAt(int fd, uint8_t const* data, std::size_t size, off_t offset) {
+    while (size > 0) {
+        ssize_t const done = pwrite(fd, data, size, offset);
+        if (done < 0) {
+            if (errno == EINTR)
+                continue;
+            FileException::ThrowLastError("compiled dictionary");
+        }
+        data += done;
+        size -= static_cast<std::size_t>(done);
+        offset += done;
+    }
+}
+
+void Truncate(int fd, off_t length) {
+    if (ftruncate(fd, length) != 0)
+        FileException::ThrowLastError("compiled dictionary");
+}
+
+// Body first, cut to length, header last: until the header is in place the
+// file starts with zero bytes and no reader takes it for a dictionary.
+void WriteFile(int fd, Bytes const& image, Bytes const& header) {
+    WriteAt(fd, image.data() + header.size(), image.size() - header.size(), static_cast<off_t>(header.size()));
+    Truncate(fd, static_cast<off_t>(image.size()));
+    if (fsync(fd) != 0 && errno != EINVAL)
+        FileException::ThrowLastError("compiled dictionary");
+    WriteAt(fd, header.data(), header.size(), 0);
+}
+
+}  // namespace
+
+void CompiledFormatCompiler::SetSortEntriesByList(std::istream& in) {
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.size() > kMaxSortListLine)
+            return;
+        if (!line.empty())
+            fSortEntries.push_back(line);
+    }
+}
+
+void CompiledFormatCompiler::Compile(Dictionary_EX const& source, int fd) {
+    CompiledFormatTraits const& traits = fTraits;
+    fStats = Stats();
+    Bytes const zeroHeader(traits.headerSize, 0);
+    WriteAt(fd, zeroHeader.data(), zeroHeader.size(), 0);
+    CompiledHeader header;
+    header.dictionaryID = source.GetID();
+    header.domains = source.GetDomainIDSet();
+    if (!DomainSetFits(header.domains, traits))
+        ThrowCorruptDictionary("compiled dictionary: the dictionary's domains include one the format cannot store");
+
+    CompileContext context(source, traits, fWideFeatures, &fStats);
+    std::vector<Entry_EX> const entries = SourceEntries(source);
+    header.headwordAreaStart = context.Offset();
+    for (Entry_EX const& entry : entries)
+        context.WriteString(entry.GetSrcText());
+    header.headwordAreaEnd = context.Offset();
+    header.idiomIndex = WriteAlmightyIdiomIndex(context, entries);
+    WriteGrammaticalFormWords(context, entries, &header);
+
+    WriteSortListEntries(context, fSortEntries);
+    for (Entry_EX const& entry : entries) {
+        std::string const headword = entry.GetSrcText();
+        if (std::count(headword.begin(), headword.end(), ' ') < kShortHeadwordSpaces)
+            WriteEntry(context, entry);
+    }
+    std::vector<uint32_t> entryOffsets;
+    for (Entry_EX const& entry : entries)
+        entryOffsets.push_back(WriteEntry(context, entry));
+    std::sort(entryOffsets.begin(), entryOffsets.end());
+    entryOffsets.erase(std::unique(entryOffsets.begin(), entryOffsets.end()), entryOffsets.end());
+    header.entriesEnd = context.Offset();
+    header.entryOrderTable = context.WriteBLOB(EncodeOffsetArray(entryOffsets, true));
+    header.entryCount = static_cast<uint32_t>(entryOffsets.size());
+
+    BackPatchFinePOSStuff(context);
+    WriteHeadwordOrderTables(context, &header);
+
+    WriteFile(fd, context.Image(), EncodeCompiledHeader(header, traits));
+    fStats.counters[Stats::kFileSize] = static_cast<uint32_t>(context.Image().size());
+    close(fd);
+}
+
+void CompileDictionaryFile(Dictionary_EX const& source, std::string const& path, Dictionary_EX_Compiler_& compiler) {
+    int const fd = open(path.c_str(), O_RDWR | O_CREAT, 0644);
+    if (fd < 0)
+        FileException::ThrowLastError(path.c_str());
+    try {
+        compiler.Compile(source, fd);
+    } catch (...) {
+        close(fd);
+        throw;
+    }
+}
