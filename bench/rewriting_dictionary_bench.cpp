@@ -3,9 +3,10 @@
 // derived forms of them (plural, "re-" prefix), unknown words, hyphenated
 // pairs and drawn-out spellings.
 // Reported: microseconds per word and wrapped lookups per word, with the
-// engine's rule sets as built so far, and with six rule sets that only pass
-// the text on (the search's own cost per level), beside the same words looked
-// up in the wrapped dictionary directly (the floor).
+// engine's rule sets over a system and over a user dictionary, and with six
+// rule sets that only pass the text on (the search's own cost per level),
+// beside the same words looked up in the wrapped dictionary directly (the
+// floor).
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -60,11 +61,12 @@ std::string Headword(int i) {
     return buffer;
 }
 
-// A system dictionary (number 1) of kEntryCount headwords with one reading
-// each.
-Dictionary_EX MakeInner() {
+constexpr unsigned short kSystemID = 1;
+
+// A dictionary of kEntryCount headwords with one reading each.
+Dictionary_EX MakeInner(unsigned short id) {
     Dictionary_EX_Temporary inner;
-    inner.SetID(1);
+    inner.SetID(id);
     for (int i = 0; i < kEntryCount; ++i)
         inner.CreateNewEntry(Headword(i)).CreateNewFinePOS().CreateNewParaphrase().SetCookedTranslation("{x}");
     return inner;
@@ -108,8 +110,9 @@ RewriteRuleSetMakers PassThroughMakers() {
 }
 
 // Looks every mixed word up in the dictionary made from the counting one.
-void RunLookups(benchmark::State& state, Dictionary_EX (*make)(Dictionary_EX const& counting)) {
-    auto* counting = new CountingDictionaryRep(MakeInner());
+void RunLookups(benchmark::State& state, Dictionary_EX (*make)(Dictionary_EX const& counting),
+                unsigned short id = kSystemID) {
+    auto* counting = new CountingDictionaryRep(MakeInner(id));
     Dictionary_EX const looked(make(Dictionary_EX(counting)));
     std::vector<std::string> const words = MixedWords();
 
@@ -132,6 +135,14 @@ void BM_RewritingLookup_EngineRuleSets(benchmark::State& state) {
     RunLookups(state, [](Dictionary_EX const& counting) -> Dictionary_EX { return RewritingDictionary_EX(counting); });
 }
 BENCHMARK(BM_RewritingLookup_EngineRuleSets)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A user dictionary adds the escape-word set and gets no respellings.
+void BM_RewritingLookup_EngineRuleSets_UserDictionary(benchmark::State& state) {
+    RunLookups(
+        state, [](Dictionary_EX const& counting) -> Dictionary_EX { return RewritingDictionary_EX(counting); },
+        kMinUserDictionaryID);
+}
+BENCHMARK(BM_RewritingLookup_EngineRuleSets_UserDictionary)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_RewritingLookup_PassThroughRuleSets(benchmark::State& state) {
     RunLookups(state, [](Dictionary_EX const& counting) -> Dictionary_EX {

@@ -1,12 +1,35 @@
 #include "engine/compiled/rewriting_rule_list.h"
 
+#include "engine/compiled/affix_rule_sets.h"
+#include "engine/compiled/case_matching_acceptor.h"
+#include "engine/compiled/escape_word_rewriter.h"
+#include "engine/compiled/hyphen_rewriter.h"
+#include "engine/compiled/morphology_rule_set.h"
 #include "engine/compiled/rewriting_dictionary.h"
 
+namespace {
+
+template <class RuleSetT>
+RuleSet<Entry_EX> Make() {
+    return RuleSetT();
+}
+
+RewriteRuleSetMakers MakeDefaultMakers() {
+    RewriteRuleSetMakers makers;
+    makers.escapeWords = &Make<ZXJRewriter_EX_RewriterRuleSet>;
+    makers.firstWordSuffix = &MakeFirstWordSuffixRuleSet;
+    makers.hyphen = &Make<HyphenRewriter_EX_RewriterRuleSet>;
+    makers.prefix = &MakePrefixRuleSet;
+    makers.morphology = &Make<Morphology_E_Source_RewriterRuleSet>;
+    makers.suffix = &MakeSuffixRuleSet;
+    makers.caseMatching = &Make<CaseMatchingAcceptor_EX_RewriterRuleSet>;
+    return makers;
+}
+
+}  // namespace
+
 RewriteRuleSetMakers const& DefaultRewriteRuleSetMakers() {
-    // The escape-word, first-word suffix, hyphen, prefix, morphology, suffix
-    // and case-matching rule sets join here as they are built; until then a
-    // rewriting dictionary looks up the plain string only.
-    static RewriteRuleSetMakers const makers;
+    static RewriteRuleSetMakers const makers = MakeDefaultMakers();
     return makers;
 }
 
