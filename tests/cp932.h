@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "tools/recode.h"
+#include "platform/text_recode.h"
 
 inline std::string CP932(std::string const& utf8) {
     std::string out;

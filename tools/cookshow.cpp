@@ -27,7 +27,7 @@
 #include "engine/foundation/english_pos_classes.h"
 #include "engine/foundation/jpos_ids.h"
 #include "engine/foundation/pos_class_tests.h"
-#include "tools/recode.h"
+#include "platform/text_recode.h"
 
 namespace {
 

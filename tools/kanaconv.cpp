@@ -17,7 +17,7 @@
 
 #include "engine/foundation/kana_romaji.h"
 #include "engine/foundation/sjis_convert.h"
-#include "tools/recode.h"
+#include "platform/text_recode.h"
 
 namespace {
 

@@ -1,10 +1,8 @@
 #include "apps/quellit/display_text.h"
 
-#include <iconv.h>
-
-#include <cerrno>
 #include <cstdio>
-#include <vector>
+
+#include "platform/text_recode.h"
 
 namespace quellit {
 
@@ -13,47 +11,10 @@ namespace {
 constexpr char kReplacementCharacter[] = "\xEF\xBF\xBD";
 constexpr char kBuiltInCountFormat[] = "Entry item %d.";
 
-class ShiftJISDecoder {
-public:
-    ShiftJISDecoder() : cd_(iconv_open("UTF-8", "CP932")) {}
-    ~ShiftJISDecoder() {
-        if (cd_ != reinterpret_cast<iconv_t>(-1)) iconv_close(cd_);
-    }
-    ShiftJISDecoder(ShiftJISDecoder const&) = delete;
-    ShiftJISDecoder& operator=(ShiftJISDecoder const&) = delete;
-
-    std::string Decode(std::string const& input) {
-        std::string out;
-        if (cd_ == reinterpret_cast<iconv_t>(-1)) return input;
-        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-        std::vector<char> buffer(input.size() * 3 + 16);
-        char* in = const_cast<char*>(input.data());
-        std::size_t inLeft = input.size();
-        while (inLeft > 0) {
-            char* outPtr = buffer.data();
-            std::size_t outLeft = buffer.size();
-            std::size_t const result = iconv(cd_, &in, &inLeft, &outPtr, &outLeft);
-            out.append(buffer.data(), outPtr);
-            if (result != static_cast<std::size_t>(-1)) break;
-            if (errno == E2BIG) continue;
-            // EILSEQ or EINVAL (a lead byte at the end): show one mark, step one byte.
-            out += kReplacementCharacter;
-            ++in;
-            --inLeft;
-            iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-        }
-        return out;
-    }
-
-private:
-    iconv_t cd_;
-};
-
 }  // namespace
 
 std::string DecodeForDisplay(std::string const& shiftJIS) {
-    thread_local ShiftJISDecoder decoder;
-    return decoder.Decode(shiftJIS);
+    return RecodeLossy("UTF-8", "CP932", shiftJIS, kReplacementCharacter);
 }
 
 bool IsSingleIntegerFormat(std::string const& format) {

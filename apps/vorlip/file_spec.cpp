@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "tools/recode.h"
+#include "platform/text_recode.h"
 
 bool qwcCFStringToFSSpec(std::string const& path, FSSpec* spec) {
     struct stat status;
