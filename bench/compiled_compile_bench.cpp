@@ -1,7 +1,8 @@
 // Compiling a temporary dictionary of 100,000 entries (each with a fine part
 // of speech, features, a paraphrase and semantics, every tenth with a
-// conjugated form of the one before) into a format 4.0 file, and compiling
-// that file again from its reader, which makes a new entry per access.
+// conjugated form of the one before) into a file of format 4.0 or 5.0, and
+// compiling that file again from its reader, which makes a new entry per
+// access.  The argument is the format.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <stdlib.h>
@@ -9,9 +10,8 @@
 
 #include <string>
 
+#include "bench/compiled_bench_formats.h"
 #include "bench/compiled_lookup_bench_words.h"
-#include "engine/compiled/compiled_compiler.h"
-#include "engine/compiled/compiled_dictionary_40.h"
 #include "engine/foundation/entry.h"
 #include "engine/foundation/pos_codes.h"
 #include "engine/foundation/semantics.h"
@@ -52,32 +52,28 @@ Dictionary_EX MakeSource() {
     return source;
 }
 
-void BM_Compile40_100000Entries(benchmark::State& state) {
+void BM_Compile_100000Entries(benchmark::State& state) {
+    auto const format = static_cast<int>(state.range(0));
     Dictionary_EX const source = MakeSource();
     std::string const path = ScratchPath();
-    for (auto _ : state) {
-        Dictionary_EX_40Compiler compiler;
-        CompileDictionaryFile(source, path, compiler);
-    }
+    for (auto _ : state) compiled_bench::Compile(format, source, path);
     unlink(path.c_str());
     state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * kEntries));
 }
-BENCHMARK(BM_Compile40_100000Entries)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Compile_100000Entries)->ArgName("format")->Arg(40)->Arg(50)->Unit(benchmark::kMillisecond);
 
-void BM_Recompile40From40_100000Entries(benchmark::State& state) {
+// From a file of the format into a file of the same format.
+void BM_RecompileFromCompiled_100000Entries(benchmark::State& state) {
+    auto const format = static_cast<int>(state.range(0));
     std::string const first = ScratchPath();
     std::string const second = ScratchPath();
-    Dictionary_EX_40Compiler compiler;
-    CompileDictionaryFile(MakeSource(), first, compiler);
-    Dictionary_EX const compiled = Dictionary_EX_40Compiled(open(first.c_str(), O_RDONLY));
-    for (auto _ : state) {
-        Dictionary_EX_40Compiler again;
-        CompileDictionaryFile(compiled, second, again);
-    }
+    compiled_bench::Compile(format, MakeSource(), first);
+    Dictionary_EX const compiled = compiled_bench::OpenCompiled(format, first);
+    for (auto _ : state) compiled_bench::Compile(format, compiled, second);
     unlink(first.c_str());
     unlink(second.c_str());
     state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * kEntries));
 }
-BENCHMARK(BM_Recompile40From40_100000Entries)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RecompileFromCompiled_100000Entries)->ArgName("format")->Arg(40)->Arg(50)->Unit(benchmark::kMillisecond);
 
 }  // namespace

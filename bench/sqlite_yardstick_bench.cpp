@@ -9,19 +9,14 @@
 #include <cstdio>
 #include <string>
 
+#include "user_word_lines.h"
+
 namespace {
 
 constexpr int kRowCount = 30000;
 
-// The same distinct words as the conversion benchmark's noun lines.
-std::string Word(int n) {
-    std::string word;
-    do {
-        word.insert(word.begin(), static_cast<char>('a' + n % 26));
-        n /= 26;
-    } while (n > 0);
-    return "w" + word;
-}
+// The same distinct words as the conversion benchmark's lines.
+using bench_lines::Word;
 
 bool Exec(sqlite3* db, char const* sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
 

@@ -17,6 +17,8 @@
 #include "platform/preferences.h"
 #include "platform/process_list.h"
 
+#include "user_word_lines.h"
+
 namespace {
 
 // <build>/bench/engine_bench -> <build>/Quellit.app/Resources/Vorlip.app
@@ -26,14 +28,8 @@ std::string VorlipBundle() {
     return std::filesystem::path(self).parent_path().parent_path().string() + "/Quellit.app/Resources/Vorlip.app";
 }
 
-std::string Word(int n) {
-    std::string word;
-    do {
-        word.insert(word.begin(), static_cast<char>('a' + n % 26));
-        n /= 26;
-    } while (n > 0);
-    return "w" + word;
-}
+// The same distinct words as the conversion benchmark's lines.
+using bench_lines::Word;
 
 // A private home whose old dictionary holds `entries` nouns.
 std::string MakeHome(int entries) {

@@ -1,6 +1,6 @@
 // cdictdump FILE          prints every field of a compiled dictionary (format
-//                         4.0) as dictionary text, one line per entry, fine
-//                         part of speech and paraphrase
+//                         5.0 or 4.0) as dictionary text, one line per entry,
+//                         fine part of speech and paraphrase
 // cdictdump --text FILE   prints a dictionary-text file the same way, as the
 //                         temporary dictionary it loads into
 // Exit 1 when the file cannot be read as such a dictionary, 2 for usage.
@@ -11,8 +11,8 @@
 #include <fstream>
 #include <iostream>
 
-#include "engine/compiled/compiled_dictionary_40.h"
 #include "engine/compiled/dictionary_text.h"
+#include "engine/compiled/open_compiled_dictionary.h"
 #include "engine/foundation/file_errors.h"
 
 namespace {
@@ -27,7 +27,7 @@ Dictionary_EX OpenDictionary(bool text, char const* path) {
     int const fd = open(path, O_RDONLY);
     if (fd < 0)
         FileException::ThrowLastError(path);
-    return Dictionary_EX_40Compiled(fd);
+    return OpenCompiledDictionaryInAppropriateFormat(fd);
 }
 
 }  // namespace

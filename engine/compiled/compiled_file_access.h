@@ -26,8 +26,9 @@ public:
     static constexpr std::size_t kStringReadSize = 256;
 
     // Takes the descriptor (0 included): it is closed with the last copy, also
-    // when this constructor throws.  The size is taken now; a descriptor whose
-    // size cannot be had is CorruptDictionary.
+    // when this constructor throws.  The size is taken now; a negative
+    // descriptor is CorruptDictionary, one whose size cannot be had the file
+    // error of fstat.
     explicit CompiledFileAccess(int fd);
 
     int Descriptor() const;
@@ -39,7 +40,7 @@ public:
     bool Contains(uint64_t offset, uint64_t length) const;
 
     // Exactly n bytes at offset; CorruptDictionary when they are not all in
-    // the file or the read fails.
+    // the file, FileReadError when reading fails.
     void Read(uint64_t offset, void* buffer, std::size_t n) const;
     // Up to n bytes at offset, the part past the end of the file zero-filled;
     // CorruptDictionary when fewer than `required` bytes lie in the file.  For

@@ -14,6 +14,12 @@
 
 namespace {
 
+// The first 11 levels of the binary search are kept in memory: 2,047
+// headwords.  Below them a window of at most this many slots is read from
+// the table in one read, leaving one string read per remaining level.
+constexpr std::size_t kSearchTopNodes = std::size_t{1} << 11;
+constexpr uint32_t kSearchWindowSlots = 64;
+
 // The headword, cut to the key's length, against the key.
 int ComparePrefix(std::string const& headword, char const* key, unsigned long length) {
     std::size_t const compared = std::min<std::size_t>(headword.size(), length);
@@ -91,19 +97,54 @@ uint32_t CompiledDictionaryRep::LookupPrefixHelper_lowerbound(char const* key, u
         while (slot < end && ComparePrefix(HeadwordAt(slot), key, length) < 0) ++slot;
         if (slot == end) return end;
     } else {
-        uint32_t high = end;
-        while (slot < high) {
-            uint32_t const middle = slot + (high - slot) / 2;
-            if (ComparePrefix(HeadwordAt(middle), key, length) < 0) {
-                slot = middle + 1;
-            } else {
-                high = middle;
-            }
-        }
+        slot = SearchLowerBound(key, length);
     }
     fCachedKey.assign(key, length);
     fCachedSlot = slot;
     return slot;
+}
+
+std::string const& CompiledDictionaryRep::SearchTopHeadword(std::size_t node, uint32_t slot) {
+    if (fSearchTop.empty()) {
+        fSearchTop.resize(kSearchTopNodes);
+        fSearchTopRead.resize(kSearchTopNodes);
+    }
+    if (!fSearchTopRead[node]) {
+        fSearchTop[node] = HeadwordAt(slot);
+        fSearchTopRead[node] = true;
+    }
+    return fSearchTop[node];
+}
+
+uint32_t CompiledDictionaryRep::SearchLowerBound(char const* key, unsigned long length) {
+    uint32_t low = 0;
+    uint32_t high = fHeader.headwordCount;
+    // Node of the search tree: the root is 1, the children of n are 2n and
+    // 2n + 1; the slots of the first levels are the same for every key.
+    std::size_t node = 1;
+    // The string offsets of a small window [windowStart, windowStart + size).
+    uint32_t windowStart = 0;
+    std::vector<uint8_t> window;
+    while (low < high) {
+        if (window.empty() && node >= kSearchTopNodes && high - low <= kSearchWindowSlots) {
+            windowStart = low;
+            window.resize(4 * std::size_t{high - low});
+            fFile.Read(fHeader.headwordStringTable + 4 * uint64_t{low}, window.data(), window.size());
+        }
+        uint32_t const middle = low + (high - low) / 2;
+        std::string headword;
+        if (node < kSearchTopNodes)
+            headword = SearchTopHeadword(node, middle);
+        else if (!window.empty())
+            headword = fFile.ReadString(GetLE32(&window[4 * std::size_t{middle - windowStart}]));
+        else
+            headword = HeadwordAt(middle);
+        bool const below = ComparePrefix(headword, key, length) < 0;
+        low = below ? middle + 1 : low;
+        high = below ? high : middle;
+        node = 2 * node + (below ? 1 : 0);
+    }
+    return low;
 }
 
 ForwardIterator<Entry_EX> CompiledDictionaryRep::Lookup(char const* key, unsigned long length,

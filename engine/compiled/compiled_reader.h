@@ -1,7 +1,8 @@
 #pragma once
 // A compiled dictionary file served as a read-only Dictionary_EX.  Only the
-// header is kept in memory; lookups binary-search the headword-order tables
-// in the file and every entry reads its records when asked.
+// header (and the headwords of the binary search's first levels) is kept in
+// memory; lookups binary-search the headword-order tables in the file and
+// every entry reads its records when asked.
 //
 // One reader serves every compiled format: what differs (header size, bit
 // positions, feature layout, domain width) is the codec's
@@ -11,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/compiled/compiled_file_access.h"
 #include "engine/compiled/compiled_format.h"
@@ -107,6 +109,11 @@ private:
     // Null when the dictionary does not serve the slot's interface.
     std::unique_ptr<DictionaryInterface_> MakeInterface(Slot slot);
     void CheckTablesFit() const;
+    // The lower bound over the whole headword-order string table.
+    uint32_t SearchLowerBound(char const* key, unsigned long length);
+    // The headword at a slot the first levels of the search visit (node of
+    // the search tree below kSearchTopNodes), read from the file once.
+    std::string const& SearchTopHeadword(std::size_t node, uint32_t slot);
 
     CompiledFormatTraits const& fTraits;
     CompiledFileAccess fFile;
@@ -115,6 +122,10 @@ private:
     CorvanCriticalSection fLookupLock;
     std::string fCachedKey;
     uint32_t fCachedSlot = 0;
+    // Every binary search visits the same few slots first: their headwords
+    // stay in memory (at most 2,047 strings), by node of the search tree.
+    std::vector<std::string> fSearchTop;
+    std::vector<bool> fSearchTopRead;
 
     CorvanCriticalSection fInterfaceLock;
     std::array<std::unique_ptr<DictionaryInterface_>, kSlotCount> fInterfaces;

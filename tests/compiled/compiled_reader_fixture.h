@@ -17,8 +17,7 @@
 #include <vector>
 
 #include "engine/compiled/compiled_compiler.h"
-#include "engine/compiled/compiled_dictionary_40.h"
-#include "engine/compiled/compiled_dictionary_50.h"
+#include "compiled/compiled_test_support.h"
 #include "engine/compiled/compiled_format.h"
 #include "engine/foundation/dictionary.h"
 #include "engine/foundation/entry.h"
@@ -27,30 +26,9 @@
 
 namespace compiled_reader_test {
 
-// One compiled format: how to write a dictionary in it and how to open it.
-struct ReaderFormat {
-    char const* name;
-    CompiledFormatTraits const* traits;
-    void (*compile)(Dictionary_EX const& source, std::string const& path);
-    Dictionary_EX (*open)(int fd);
-};
+using ReaderFormat = compiled_test::FormatKit;
 
-inline std::vector<ReaderFormat> ReaderFormats() {
-    return {
-        {"Format40", &kFormat40Traits,
-         [](Dictionary_EX const& source, std::string const& path) {
-             Dictionary_EX_40Compiler compiler;
-             CompileDictionaryFile(source, path, compiler);
-         },
-         [](int fd) -> Dictionary_EX { return Dictionary_EX_40Compiled(fd); }},
-        {"Format50", &kFormat50Traits,
-         [](Dictionary_EX const& source, std::string const& path) {
-             Dictionary_EX_50Compiler compiler;
-             CompileDictionaryFile(source, path, compiler);
-         },
-         [](int fd) -> Dictionary_EX { return Dictionary_EX_50Compiled(fd); }},
-    };
-}
+inline std::vector<ReaderFormat> ReaderFormats() { return compiled_test::Formats(); }
 
 inline void PrintTo(ReaderFormat const& format, std::ostream* out) { *out << format.name; }
 
@@ -123,7 +101,7 @@ protected:
     // The source compiled to a file of this name.
     std::string CompileFile(Dictionary_EX const& source, std::string const& name = "dictionary") {
         std::string const path = PathOf(name);
-        Format().compile(source, path);
+        compiled_test::CompileAs(Format(), source, path);
         return path;
     }
     Dictionary_EX Open(std::string const& path) const { return Format().open(::open(path.c_str(), O_RDONLY)); }

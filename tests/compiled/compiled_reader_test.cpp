@@ -75,6 +75,22 @@ TEST_P(LookupTest, CachedLookupsOfGrowingKeysFindWhatColdLookupsFind) {
     }
 }
 
+// Large enough that a search goes past the levels kept in memory and reads
+// its last window of slots from the file.
+TEST_P(LookupTest, EveryHeadwordOfALargeDictionaryIsFoundAndNothingBetween) {
+    std::vector<Reading> readings;
+    for (int i = 0; i < 9000; ++i) readings.push_back({"w" + std::to_string(100000 + 2 * i)});
+    Dictionary_EX const dictionary = Compiled(readings);
+    for (int i = 0; i < 9000; i += 7) {
+        std::string const word = "w" + std::to_string(100000 + 2 * i);
+        std::string const between = "w" + std::to_string(100000 + 2 * i + 1);
+        EXPECT_EQ(Headwords(dictionary.Lookup(word, nullptr)), std::vector<std::string>{word});
+        EXPECT_TRUE(dictionary.Lookup(between, nullptr).IsAtEnd()) << between;
+    }
+    EXPECT_TRUE(dictionary.Lookup("w0", nullptr).IsAtEnd());
+    EXPECT_TRUE(dictionary.Lookup("x", nullptr).IsAtEnd());
+}
+
 TEST_P(LookupTest, KeysOver255BytesFindNothing) {
     std::string const longest(255, 'a');
     Dictionary_EX const dictionary = Compiled({{longest}});

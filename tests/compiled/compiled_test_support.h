@@ -8,11 +8,15 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
+#include <sstream>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "engine/compiled/compiled_compiler.h"
 #include "engine/compiled/compiled_dictionary_40.h"
+#include "engine/compiled/compiled_dictionary_50.h"
 #include "engine/compiled/compiled_format.h"
 #include "engine/compiled/dictionary_text.h"
 
@@ -71,6 +75,46 @@ inline Dictionary_EX Open40(std::string const& path) {
 inline Dictionary_EX CompileText40(std::string const& text, std::string const& path) {
     Compile40(DictionaryFromText(text), path);
     return Open40(path);
+}
+
+// One compiled format: how to write a dictionary in it and how to open it.
+struct FormatKit {
+    char const* name;
+    CompiledFormatTraits const* traits;
+    std::unique_ptr<CompiledFormatCompiler> (*makeCompiler)();
+    Dictionary_EX (*open)(int fd);
+};
+
+inline std::vector<FormatKit> Formats() {
+    return {
+        {"Format40", &kFormat40Traits, [] { return std::unique_ptr<CompiledFormatCompiler>(new Dictionary_EX_40Compiler); },
+         [](int fd) -> Dictionary_EX { return Dictionary_EX_40Compiled(fd); }},
+        {"Format50", &kFormat50Traits, [] { return std::unique_ptr<CompiledFormatCompiler>(new Dictionary_EX_50Compiler); },
+         [](int fd) -> Dictionary_EX { return Dictionary_EX_50Compiled(fd); }},
+    };
+}
+
+// Compiles the source into path in the format, the entries of the sort list
+// (one headword a line) first.
+inline Dictionary_EX_Compiler_::Stats CompileAs(FormatKit const& format, Dictionary_EX const& source,
+                                               std::string const& path, std::string const& sortList = "") {
+    std::unique_ptr<CompiledFormatCompiler> compiler = format.makeCompiler();
+    std::istringstream list(sortList);
+    compiler->SetSortEntriesByList(list);
+    CompileDictionaryFile(source, path, *compiler);
+    return compiler->GetStats();
+}
+
+inline Dictionary_EX OpenAs(FormatKit const& format, std::string const& path) {
+    int const fd = open(path.c_str(), O_RDONLY);
+    if (fd < 0) throw std::runtime_error("cannot open " + path);
+    return format.open(fd);
+}
+
+// Text -> temporary dictionary -> file of the format at path -> reader.
+inline Dictionary_EX CompileTextAs(FormatKit const& format, std::string const& text, std::string const& path) {
+    CompileAs(format, DictionaryFromText(text), path);
+    return OpenAs(format, path);
 }
 
 // A small dictionary touching every field: flags, features, weights,

@@ -1,7 +1,8 @@
-// The 4.0 compiler: placement, sharing, and the compilations it refuses.
+// The compilers of both formats: placement, sharing, and the compilations
+// they refuse.
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <vector>
 
 #include "compiled/compiled_test_support.h"
 #include "engine/foundation/entry.h"
@@ -10,12 +11,25 @@
 
 namespace {
 
+using compiled_test::FormatKit;
 using compiled_test::ScratchFile;
 using Stats = Dictionary_EX_Compiler_::Stats;
 
-CompiledHeader HeaderOf(std::string const& path) {
-    return DecodeCompiledHeader(ByteView(compiled_test::ReadFileBytes(path)), kFormat40Traits);
-}
+class CompilerTest : public testing::TestWithParam<FormatKit> {
+protected:
+    FormatKit const& Format() const { return GetParam(); }
+    bool Is40() const { return Format().traits == &kFormat40Traits; }
+    Stats Compile(Dictionary_EX const& source, std::string const& path, std::string const& sortList = "") const {
+        return compiled_test::CompileAs(Format(), source, path, sortList);
+    }
+    Dictionary_EX Open(std::string const& path) const { return compiled_test::OpenAs(Format(), path); }
+    Dictionary_EX CompileText(std::string const& text, std::string const& path) const {
+        return compiled_test::CompileTextAs(Format(), text, path);
+    }
+    CompiledHeader HeaderOf(std::string const& path) const {
+        return DecodeCompiledHeader(ByteView(compiled_test::ReadFileBytes(path)), *Format().traits);
+    }
+};
 
 std::string Paraphrases(int count) {
     std::string text = "entry\tmany\nfpos\tpos=N\n";
@@ -31,72 +45,71 @@ std::string FinePOSes(int count) {
     return text;
 }
 
-TEST(CompilerTest, RefusedCompilationLeavesNoReadableDictionary) {
+TEST_P(CompilerTest, RefusedCompilationLeavesNoReadableDictionary) {
     struct Case {
         char const* what;
         std::string text;
         char const* named;  // in the message
     };
-    Case const cases[] = {
-        {"paraphrase domain beyond 58", "entry\tw\nfpos\tpos=N\npara\tcooked={a}\tdomains=#59\n", "\"w\""},
-        {"dictionary domain beyond 58", "dictionary\tid=1\tdomains=#80\nentry\tw\n", "domains"},
+    std::vector<Case> cases = {
         {"string of 256 bytes", "entry\tw\nfpos\tpos=N\npara\tcooked=" + std::string(256, 'a') + "\n", "\"w\""},
         {"64 paraphrases", Paraphrases(64), "\"many\""},
-        {"255 fine parts of speech", FinePOSes(255), "\"many\""},
+        {"one fine part of speech too many", FinePOSes(Format().traits->maxFinePOSCount + 1), "\"many\""},
     };
+    if (Is40()) {
+        cases.push_back({"paraphrase domain beyond 58", "entry\tw\nfpos\tpos=N\npara\tcooked={a}\tdomains=#59\n", "\"w\""});
+        cases.push_back({"dictionary domain beyond 58", "dictionary\tid=1\tdomains=#80\nentry\tw\n", "domains"});
+    }
     for (Case const& c : cases) {
         ScratchFile file;
         // A valid, longer dictionary is there before.
-        compiled_test::CompileText40(compiled_test::SampleDictionaryText(), file.Path());
+        CompileText(compiled_test::SampleDictionaryText(), file.Path());
         Dictionary_EX const source = DictionaryFromText(c.text);
         try {
-            compiled_test::Compile40(source, file.Path());
+            Compile(source, file.Path());
             ADD_FAILURE() << c.what << " was compiled";
         } catch (CorruptDictionary const& error) {
             EXPECT_NE(std::string(error.Message()).find(c.named), std::string::npos) << c.what << ": " << error.Message();
         }
-        EXPECT_THROW(compiled_test::Open40(file.Path()), CorruptDictionary) << c.what;
+        EXPECT_THROW(Open(file.Path()), CorruptDictionary) << c.what;
     }
 }
 
-TEST(CompilerTest, AcceptsTheLargestCountsTheFormatHolds) {
+TEST_P(CompilerTest, AcceptsTheLargestCountsTheFormatHolds) {
     ScratchFile file;
-    Dictionary_EX const compiled = compiled_test::CompileText40(Paraphrases(63) + FinePOSes(254), file.Path());
+    unsigned const most = Format().traits->maxFinePOSCount;
+    Dictionary_EX const compiled = CompileText(Paraphrases(63) + FinePOSes(static_cast<int>(most)), file.Path());
     auto entries = compiled.Lookup("many", nullptr);
-    EXPECT_EQ((*entries).GetFinePOSCount() + (*++entries).GetFinePOSCount(), 255u);
+    EXPECT_EQ((*entries).GetFinePOSCount() + (*++entries).GetFinePOSCount(), most + 1);
 }
 
-TEST(CompilerTest, ConjugatedFormWhoseBaseIsOutsideTheSourceIsRefusedByHeadword) {
+TEST_P(CompilerTest, ConjugatedFormWhoseBaseIsOutsideTheSourceIsRefusedByHeadword) {
     Dictionary_EX other = Dictionary_EX_Temporary();
     FinePOS_EX base = other.CreateNewEntry("go").CreateNewFinePOS();
     Dictionary_EX source = Dictionary_EX_Temporary();
     source.CreateNewEntry("went").CreateNewFinePOS().SetBaseForm(base);
     ScratchFile file;
     try {
-        compiled_test::Compile40(source, file.Path());
+        Compile(source, file.Path());
         ADD_FAILURE() << "compiled";
     } catch (CorruptDictionary const& error) {
         EXPECT_NE(std::string(error.Message()).find("\"went\""), std::string::npos) << error.Message();
     }
-    EXPECT_THROW(compiled_test::Open40(file.Path()), CorruptDictionary);
+    EXPECT_THROW(Open(file.Path()), CorruptDictionary);
 }
 
-TEST(CompilerTest, OverwritingALongerFileCutsItToTheNewLength) {
+TEST_P(CompilerTest, OverwritingALongerFileCutsItToTheNewLength) {
     ScratchFile file;
     compiled_test::WriteFileBytes(file.Path(), Bytes(100000, 0x77));
-    Stats const stats = compiled_test::Compile40(DictionaryFromText("entry\ta\nfpos\tpos=N\n"), file.Path());
+    Stats const stats = Compile(DictionaryFromText("entry\ta\nfpos\tpos=N\n"), file.Path());
     EXPECT_EQ(compiled_test::ReadFileBytes(file.Path()).size(), stats.counters[Stats::kFileSize]);
     EXPECT_LT(stats.counters[Stats::kFileSize], 1000u);
 }
 
-TEST(CompilerTest, EntryReachedByEveryPassIsWrittenOnceWhereTheFirstPutIt) {
+TEST_P(CompilerTest, EntryReachedByEveryPassIsWrittenOnceWhereTheFirstPutIt) {
     ScratchFile file;
-    Dictionary_EX_40Compiler compiler;
-    std::istringstream list("zebra\nzebra\n");
-    compiler.SetSortEntriesByList(list);
     Dictionary_EX const source = DictionaryFromText("entry\tapple\nfpos\tpos=N\nentry\tzebra\nfpos\tpos=N\n");
-    CompileDictionaryFile(source, file.Path(), compiler);
-    Stats const stats = compiler.GetStats();
+    Stats const stats = Compile(source, file.Path(), "zebra\nzebra\n");
     EXPECT_EQ(stats.counters[Stats::kEntries], 2u);
     CompiledHeader const header = HeaderOf(file.Path());
     EXPECT_EQ(header.entryCount, 2u);
@@ -109,20 +122,20 @@ TEST(CompilerTest, EntryReachedByEveryPassIsWrittenOnceWhereTheFirstPutIt) {
     EXPECT_EQ(stats.counters[Stats::kSortListEntries], 2u);
 }
 
-TEST(CompilerTest, IdiomIndexOnlyWithAlmightyIdioms) {
+TEST_P(CompilerTest, IdiomIndexOnlyWithAlmightyIdioms) {
     ScratchFile plain;
     ScratchFile idioms("idioms.cdict");
-    compiled_test::Compile40(DictionaryFromText("entry\tU.S.A.\nfpos\tpos=N\tidiom=3\n"), plain.Path());
-    compiled_test::Compile40(DictionaryFromText("entry\tU.S.A.\nfpos\tpos=N\tidiom=4\n"), idioms.Path());
+    Compile(DictionaryFromText("entry\tU.S.A.\nfpos\tpos=N\tidiom=3\n"), plain.Path());
+    Compile(DictionaryFromText("entry\tU.S.A.\nfpos\tpos=N\tidiom=4\n"), idioms.Path());
     EXPECT_EQ(HeaderOf(plain.Path()).idiomIndex, 0u);
     Bytes const image = compiled_test::ReadFileBytes(idioms.Path());
     IdiomIndex const index = DecodeIdiomIndex(ByteView(image.data() + HeaderOf(idioms.Path()).idiomIndex, 64));
     EXPECT_EQ(index[0].count, 2u);  // two inner periods
 }
 
-TEST(CompilerTest, IdenticalItemsAreWrittenOnce) {
+TEST_P(CompilerTest, IdenticalItemsAreWrittenOnce) {
     ScratchFile file;
-    Stats const stats = compiled_test::Compile40(
+    Stats const stats = Compile(
         DictionaryFromText("entry\ta\nfpos\tpos=N\tfeatures2=____\npara\tcooked={x}\tsem=1:human::\n"
                            "entry\tb\nfpos\tpos=N\tfeatures2=____\npara\tcooked={x}\tsem=1:human::\n"),
         file.Path());
@@ -131,5 +144,8 @@ TEST(CompilerTest, IdenticalItemsAreWrittenOnce) {
     EXPECT_EQ(stats.counters[Stats::kSemanticsBytesWritten], stats.counters[Stats::kSemanticsBytesReused]);
     EXPECT_GT(stats.counters[Stats::kItemsReused], 0u);
 }
+
+INSTANTIATE_TEST_SUITE_P(Formats, CompilerTest, testing::ValuesIn(compiled_test::Formats()),
+                         [](testing::TestParamInfo<FormatKit> const& info) { return info.param.name; });
 
 }  // namespace
