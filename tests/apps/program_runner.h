@@ -11,40 +11,18 @@
 #include <string>
 #include <thread>
 
+#include "platform/messaging_test_support.h"
 #include "platform/process_list.h"
 #include "platform/process_list_registry.h"
 #include "platform/runtime_folder.h"
-
-struct SenderOutcome {
-    std::string output;
-    int exitCode = -1;
-};
+#include "run_command.h"
 
 // Runs aesend with the arguments (shell words) and collects its output.
-inline SenderOutcome RunSender(std::string const& arguments) {
-    SenderOutcome outcome;
-    FILE* pipe = popen((TOOLS_DIR "/aesend " + arguments + " 2>/dev/null").c_str(), "r");
-    if (pipe == nullptr) return outcome;
-    char buffer[65536];
-    std::size_t got;
-    while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0) outcome.output.append(buffer, got);
-    int const status = pclose(pipe);
-    outcome.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return outcome;
-}
+inline CommandOutcome RunSender(std::string const& arguments) { return RunTool("aesend", arguments); }
 
 // The process id of the running program registered under the bundle file
 // name; 0 when there is none.
-inline pid_t RunningProgram(std::string const& bundleFileName) {
-    platform::ProcessSerialNumber psn;
-    while (platform::GetNextProcess(&psn) == platform::noErr) {
-        std::string name;
-        if (platform::GetProcessBundleFileName(psn, &name) == platform::noErr && name == bundleFileName) {
-            return static_cast<pid_t>(psn.lowLongOfPSN);
-        }
-    }
-    return 0;
-}
+inline pid_t RunningProgram(std::string const& bundleFileName) { return messaging_test::FindProgram(bundleFileName); }
 
 // True once the process has ended and left neither registration nor socket
 // behind; gives it up to half a minute to get there.

@@ -1,31 +1,15 @@
 // The command-line sender against the stub server.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <string>
 
 #include "messaging_test_support.h"
+#include "run_command.h"
 
 namespace {
 
-struct Outcome {
-    std::string output;
-    int exitCode;
-};
-
-// Runs aesend with the arguments (shell words) and collects its standard output.
-Outcome RunSender(std::string const& arguments) {
-    Outcome outcome{"", -1};
-    FILE* pipe = popen((TOOLS_DIR "/aesend " + arguments + " 2>/dev/null").c_str(), "r");
-    if (pipe == nullptr) return outcome;
-    char buffer[4096];
-    std::size_t got;
-    while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0) outcome.output.append(buffer, got);
-    int const status = pclose(pipe);
-    outcome.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return outcome;
-}
+CommandOutcome RunSender(std::string const& arguments) { return RunTool("aesend", arguments); }
 
 TEST(AESendTool, PrintsEachReplyShape) {
     messaging_test::ScopedRuntimeDir runtimeDir;
@@ -47,7 +31,7 @@ TEST(AESendTool, PrintsEachReplyShape) {
     };
     for (auto const& c : cases) {
         SCOPED_TRACE(c.arguments);
-        Outcome const outcome = RunSender(c.arguments);
+        CommandOutcome const outcome = RunSender(c.arguments);
         EXPECT_EQ(outcome.output, c.output);
         EXPECT_EQ(outcome.exitCode, c.exitCode);
     }

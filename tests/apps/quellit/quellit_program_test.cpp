@@ -5,27 +5,18 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
-#include <array>
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
+
+#include "run_command.h"
 
 namespace {
 
 std::string const kProjectDir = TEST_DATA_DIR "/../..";
 std::string const kBuildDir = TOOLS_DIR "/..";
 
-std::string Output(std::string const& command) {
-    std::string out;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return out;
-    std::array<char, 4096> buffer;
-    std::size_t n;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) out.append(buffer.data(), n);
-    pclose(pipe);
-    return out;
-}
+std::string Output(std::string const& command) { return RunCommand(command).output; }
 
 std::string ReadFile(std::string const& path) {
     std::ifstream in(path, std::ios::binary);

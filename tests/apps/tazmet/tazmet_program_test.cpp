@@ -36,13 +36,13 @@ TEST_F(TazmetTest, ProgramConvertsAndQuitsCleanly) {
     std::string const expected = uwConvert(fTextPath.c_str());
     ASSERT_GT(expected.size(), 2u << 20);
 
-    SenderOutcome const count = RunSender("--launch '" + CompanionBundle("Tazmet") + "' uwNM");
+    CommandOutcome const count = RunSender("--launch '" + CompanionBundle("Tazmet") + "' uwNM");
     EXPECT_EQ(count.exitCode, 0);
     EXPECT_EQ(count.output, "0\n");
     pid_t const pid = RunningProgram("Tazmet.app");
     ASSERT_NE(pid, 0);
 
-    SenderOutcome const log = RunSender("--find Tazmet.app uwCV --timeout -2");
+    CommandOutcome const log = RunSender("--find Tazmet.app uwCV --timeout -2");
     EXPECT_EQ(log.exitCode, 0);
     EXPECT_TRUE(log.output == expected) << "log of " << log.output.size() << " bytes, expected " << expected.size();
     EXPECT_EQ(RunSender("--find Tazmet.app uwNM").output, "2\n");
@@ -54,7 +54,7 @@ TEST_F(TazmetTest, ProgramConvertsAndQuitsCleanly) {
 }
 
 TEST_F(TazmetTest, ProgramWithBrokenPreferencesStillAnswers) {
-    SenderOutcome const count = RunSender("--launch '" + CompanionBundle("Tazmet") + "' uwNM");
+    CommandOutcome const count = RunSender("--launch '" + CompanionBundle("Tazmet") + "' uwNM");
     EXPECT_EQ(count.output, "0\n");
     pid_t const pid = RunningProgram("Tazmet.app");
     ASSERT_NE(pid, 0);

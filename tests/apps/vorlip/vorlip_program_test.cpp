@@ -19,7 +19,7 @@ TEST_F(VorlipTest, ProgramServesTheGoldenLinesAndHoldsTheFile) {
     old_dictionary::MakeTenKinds(fDictPath);
     WritePreferencesNaming("~/Documents/old.dic");
 
-    SenderOutcome const count = RunSender("--launch '" + CompanionBundle("Vorlip") + "' uwNM");
+    CommandOutcome const count = RunSender("--launch '" + CompanionBundle("Vorlip") + "' uwNM");
     EXPECT_EQ(count.exitCode, 0);
     EXPECT_EQ(count.output, "10\n");
     pid_t const pid = RunningProgram("Vorlip.app");
@@ -27,7 +27,7 @@ TEST_F(VorlipTest, ProgramServesTheGoldenLinesAndHoldsTheFile) {
 
     std::string lines;
     for (int i = 0; i < 10; ++i) {
-        SenderOutcome const entry = RunSender("--find Vorlip.app uwRE --long " + std::to_string(i));
+        CommandOutcome const entry = RunSender("--find Vorlip.app uwRE --long " + std::to_string(i));
         ASSERT_EQ(entry.output.back(), '\n');  // the sender ends each list item so
         lines += entry.output.substr(0, entry.output.size() - 1);
     }
