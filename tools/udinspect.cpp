@@ -3,6 +3,9 @@
 // udinspect --list FILE    lists the entries as the engine reads them: one
 //                          line per entry, headword, parts of speech and
 //                          translation separated by tabs
+// udinspect --print FILE [WORD]
+//                          prints each entry, or the entries of WORD, as a
+//                          printed dictionary shows them (Shift-JIS as stored)
 // udinspect --create FILE  writes a new, empty user dictionary into FILE, which
 //                          must not exist or be empty
 // Exit 2 for a usage or file error.
@@ -15,8 +18,10 @@
 #include <iostream>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "engine/foundation/file_errors.h"
+#include "engine/userdict/paper_formatter.h"
 #include "engine/userdict/ud35_dictionary.h"
 #include "engine/userdict/ud35_entry_view.h"
 #include "engine/userdict/ud_create.h"
@@ -30,7 +35,9 @@ constexpr int kExitNotVerified = 1;
 constexpr int kExitTrouble = 2;
 
 int Usage() {
-    std::fprintf(stderr, "usage: udinspect FILE\n       udinspect --list FILE\n       udinspect --create FILE\n");
+    std::fprintf(stderr,
+                 "usage: udinspect FILE\n       udinspect --list FILE\n       udinspect --print FILE [WORD]\n"
+                 "       udinspect --create FILE\n");
     return kExitTrouble;
 }
 
@@ -156,12 +163,16 @@ void ListEntry(EntryRep_EJ_35UserDict& view, uint32_t id) {
     std::cout << '\t' << translation << '\n';
 }
 
-int List(char const* path) {
+// The file open for reading, or null after saying why not.
+FILE* OpenForReading(char const* path) {
     FILE* stream = std::fopen(path, "r");
-    if (stream == nullptr) {
-        std::fprintf(stderr, "udinspect: cannot open %s: %s\n", path, std::strerror(errno));
-        return kExitTrouble;
-    }
+    if (stream == nullptr) std::fprintf(stderr, "udinspect: cannot open %s: %s\n", path, std::strerror(errno));
+    return stream;
+}
+
+int List(char const* path) {
+    FILE* stream = OpenForReading(path);
+    if (stream == nullptr) return kExitTrouble;
     Dictionary_EJ_35UserDict dictionary(stream, false);
     std::set<uint32_t> listed;
     for (BidirectionalIterator<Entry_EX> at = dictionary.GetEntryIterator_start(); !at.IsAtEnd(); ++at) {
@@ -174,19 +185,50 @@ int List(char const* path) {
     return kExitVerified;
 }
 
+// Each headword once, in the order of its first file entry: the walk meets a
+// headword again at every further file entry spelling it.
+std::vector<Entry_EX> EveryHeadword(Dictionary_EX const& dictionary) {
+    std::vector<Entry_EX> entries;
+    std::set<uint32_t> met;
+    for (BidirectionalIterator<Entry_EX> at = dictionary.GetEntryIterator_start(); !at.IsAtEnd(); ++at) {
+        Entry_EX const entry = *at;
+        auto const& view = static_cast<EntryRep_EJ_35UserDict const&>(*entry.GetRep());
+        if (met.count(view.GetUDEntryID()) != 0) continue;
+        met.insert(view.GetIDs().begin(), view.GetIDs().end());
+        entries.push_back(entry);
+    }
+    return entries;
+}
+
+// Every headword, or only `word` (letters of either case), in printed form.
+int Print(char const* path, char const* word) {
+    FILE* stream = OpenForReading(path);
+    if (stream == nullptr) return kExitTrouble;
+    Dictionary_EJ_35UserDict dictionary(stream, false);
+    ForwardIterator<Entry_EX> const entries =
+        word != nullptr ? dictionary.Lookup(word, nullptr)
+                        : VectorByValueForwardIterator<Entry_EX>(EveryHeadword(dictionary));
+    std::cout << Dictionary_EJ_ToPaperFormatter(kDefaultLabels()).GetFormattedPaperForm(entries);
+    return kExitVerified;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The file named: the only argument, or the one after the option.
+    char const* const file = argc == 2 ? argv[1] : argc > 2 ? argv[2] : "";
     try {
         if (argc == 2 && argv[1][0] != '-') return Inspect(argv[1]);
         if (argc == 3 && std::strcmp(argv[1], "--create") == 0) return Create(argv[2]);
         if (argc == 3 && std::strcmp(argv[1], "--list") == 0) return List(argv[2]);
+        bool const print = argc >= 3 && std::strcmp(argv[1], "--print") == 0;
+        if (print && argc <= 4) return Print(argv[2], argc == 4 ? argv[3] : nullptr);
         return Usage();
     } catch (FileException const& e) {
-        std::fprintf(stderr, "udinspect: file error %d on %s\n", e.Code(), argv[argc - 1]);
+        std::fprintf(stderr, "udinspect: file error %d on %s\n", e.Code(), file);
         return kExitTrouble;
     } catch (unsigned short code) {
-        std::fprintf(stderr, "udinspect: user dictionary error %u in %s\n", unsigned{code}, argv[argc - 1]);
+        std::fprintf(stderr, "udinspect: user dictionary error %u in %s\n", unsigned{code}, file);
         return kExitTrouble;
     }
 }

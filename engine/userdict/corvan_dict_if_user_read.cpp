@@ -10,20 +10,6 @@ namespace {
 
 using Group = UDEntryGroupInfo_EX;
 
-// The facade's kind of an entry-group kind; 0 for none of the seven.
-short UserWordKindOf(uint32_t groupKind) {
-    switch (groupKind) {
-        case Group::kAdjectiveGroup: return eUserWordAdjective;
-        case Group::kAdverbGroup: return eUserWordAdverb;
-        case Group::kNounGroup: return eUserWordNoun;
-        case Group::kVerbGroup: return eUserWordVerb;
-        case Group::kConjunctionGroup: return eUserWordConjunction;
-        case Group::kPrepositionGroup: return eUserWordPreposition;
-        case Group::kPrepositionalPhraseGroup: return eUserWordPrepPhrase;
-        default: return 0;
-    }
-}
-
 JITA_status JitaOf(Group::VerbTransativityType transitivity) {
     switch (transitivity) {
         case Group::kTransitive: return eJitaTransitive;
@@ -80,7 +66,7 @@ bool CorvanDictIF::GetSimpleUserWord(short n, unsigned long i, char* word, std::
     try {
         Group const group = GroupAt(n, i);
         CopyUserWordText(word, wordSize, group.GetBaseForm().c_str());
-        short const userKind = UserWordKindOf(group.kind);
+        short const userKind = UserWordKindOfGroup(group.kind);
         if (userKind == 0) return false;
         *kind = userKind;
         CopyUserWordText(japanese, japaneseSize, group.translation.c_str());

@@ -11,6 +11,7 @@
 std::vector<Dictionary_EX> fOpenDictionaries;
 std::vector<std::unique_ptr<EJUserDict>> fEJUserDict;
 std::unique_ptr<EJUserDictLockHolder> fEJUserDictLock;
+BrowseFilter fBrowseFilter;
 std::vector<Entry_EX> fEntries;
 std::vector<short> nDictType;
 int nEntryNum = 0;
@@ -22,6 +23,7 @@ void ResetGlobal() {
     fEntries.clear();
     nDictType.clear();
     currentDictEntry = fEntries.size();
+    fBrowseFilter.Reset();
     fUDIterator.Clear();
 }
 
@@ -30,6 +32,32 @@ EJUserDict& UserDictAt(short n) {
         throw std::out_of_range("no user dictionary of that number is open");
     }
     return *fEJUserDict[static_cast<std::size_t>(n)];
+}
+
+namespace {
+
+using Group = UDEntryGroupInfo_EX;
+
+// Entry-group kinds by user-word kind (index 1 to 7).
+constexpr uint32_t kGroupKindByUserWord[] = {
+    Group::kNoKind,      Group::kNounGroup,        Group::kVerbGroup,        Group::kAdjectiveGroup,
+    Group::kAdverbGroup, Group::kPrepositionGroup, Group::kConjunctionGroup, Group::kPrepositionalPhraseGroup,
+};
+constexpr short kUserWordKindCount = 7;
+
+}  // namespace
+
+short UserWordKindOfGroup(uint32_t groupKind) {
+    if (groupKind == Group::kNoKind) return 0;
+    for (short kind = 1; kind <= kUserWordKindCount; ++kind) {
+        if (kGroupKindByUserWord[kind] == groupKind) return kind;
+    }
+    return 0;
+}
+
+uint32_t GroupKindOfUserWord(short userWordKind) {
+    if (userWordKind < 1 || userWordKind > kUserWordKindCount) return Group::kNoKind;
+    return kGroupKindByUserWord[userWordKind];
 }
 
 // ---- EJUserDict --------------------------------------------------------------

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "engine/foundation/browse_filter.h"
 #include "engine/foundation/can_be_null.h"
 #include "engine/foundation/dictionary.h"
 #include "engine/foundation/entry.h"
@@ -58,17 +59,24 @@ struct EJUserDictLockHolder {
 extern std::unique_ptr<EJUserDictLockHolder> fEJUserDictLock;
 
 // Browse state: what the last search found, the browse cursor over it (an
-// index into fEntries; fEntries.size() is the end), and the cursor of the
+// index into fEntries; fEntries.size() is the end), the filter every found
+// entry passes (its copies live until the next reset), and the cursor of the
 // walk over a user dictionary by initial letter.
 extern std::vector<Entry_EX> fEntries;
 extern std::vector<short> nDictType;
 extern int nEntryNum;
 extern std::size_t currentDictEntry;
+extern BrowseFilter fBrowseFilter;
 extern CanBeNull<UDEntryGroupIterator> fUDIterator;
 
-// Empties the browse state and drops the walk cursor (so no iterator of a
-// closed dictionary outlives it).
+// Empties the browse state, resets the browse filter and drops the walk
+// cursor (so no iterator of a closed dictionary outlives it).
 void ResetGlobal();
 
 // The user dictionary numbered n; std::out_of_range when none is.
 EJUserDict& UserDictAt(short n);
+
+// The facade's user-word kind of an entry-group kind, 0 for none of the
+// seven; and the entry-group kind of a user-word kind, kNoKind for none.
+short UserWordKindOfGroup(uint32_t groupKind);
+uint32_t GroupKindOfUserWord(short userWordKind);
