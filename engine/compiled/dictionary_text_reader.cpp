@@ -72,13 +72,24 @@ struct DictionaryText {
     std::vector<EntryText> entries;
 };
 
-std::set<std::string> const kDictionaryKeys = {"id", "domains"};
-std::set<std::string> const kFinePOSKeys = {"pos",       "idiom",     "primed",    "quoted",
-                                           "hidden",    "altonly",   "cannotbegin", "cannotend",
-                                           "cannotbeginandend", "pvalue", "features0", "features1",
-                                           "features2", "weights",   "base",      "cfs"};
-std::set<std::string> const kParaphraseKeys = {"id",  "cooked",     "raw",     "jpos",   "pvalue",
-                                              "altonly", "they", "transplant", "domains", "sem"};
+// The keys each kind of line may hold; built on first use, so that no
+// static initialiser elsewhere can see them unbuilt.
+std::set<std::string> const& DictionaryKeys() {
+    static std::set<std::string> const keys = {"id", "domains"};
+    return keys;
+}
+std::set<std::string> const& FinePOSKeys() {
+    static std::set<std::string> const keys = {"pos",       "idiom",     "primed",    "quoted",
+                                               "hidden",    "altonly",   "cannotbegin", "cannotend",
+                                               "cannotbeginandend", "pvalue", "features0", "features1",
+                                               "features2", "weights",   "base",      "cfs"};
+    return keys;
+}
+std::set<std::string> const& ParaphraseKeys() {
+    static std::set<std::string> const keys = {"id",  "cooked",     "raw",     "jpos",   "pvalue",
+                                               "altonly", "they", "transplant", "domains", "sem"};
+    return keys;
+}
 
 // Parses one non-comment line into the text model.
 void ParseLine(std::string const& line, unsigned long number, DictionaryText* text) {
@@ -87,7 +98,7 @@ void ParseLine(std::string const& line, unsigned long number, DictionaryText* te
     if (kind == "dictionary") {
         if (!text->entries.empty())
             throw DictionaryTextError("dictionary line after the first entry");
-        Fields const fields(parts, kDictionaryKeys);
+        Fields const fields(parts, DictionaryKeys());
         text->id = static_cast<unsigned short>(fields.Number("id", 0, 0xFFFF));
         text->domains = ParseDomainSet(fields.Raw("domains"));
     } else if (kind == "entry") {
@@ -100,14 +111,14 @@ void ParseLine(std::string const& line, unsigned long number, DictionaryText* te
     } else if (kind == "fpos") {
         if (text->entries.empty())
             throw DictionaryTextError("fpos line before any entry");
-        text->entries.back().finePOSes.push_back({Fields(parts, kFinePOSKeys), number, {}});
+        text->entries.back().finePOSes.push_back({Fields(parts, FinePOSKeys()), number, {}});
     } else if (kind == "para") {
         if (text->entries.empty() || text->entries.back().finePOSes.empty())
             throw DictionaryTextError("para line before any fpos line");
         FinePOSText& owner = text->entries.back().finePOSes.back();
         if (owner.fields.Has("base"))
             throw DictionaryTextError("a conjugated form has its base form's paraphrases, not its own");
-        owner.paraphrases.push_back({Fields(parts, kParaphraseKeys), number});
+        owner.paraphrases.push_back({Fields(parts, ParaphraseKeys()), number});
     } else {
         throw DictionaryTextError("unknown line kind: " + kind);
     }

@@ -2,7 +2,12 @@
 
 #include <cstring>
 
-MemoizedRewriteRuler sMemoizer;
+SharedRewriteCache const sMemoizer{};
+
+MemoizedRewriteRuler& SharedRewriteCache::Instance() {
+    static MemoizedRewriteRuler cache;
+    return cache;
+}
 
 bool MemoizedRewriteRuler::Hit::AppendRewrite(char const* text) {
     if (fNumRewrites == 0 && std::strlen(text) <= kMaxCachedLength) {

@@ -60,5 +60,16 @@ private:
     Hit fSlots[kSlotCount];
 };
 
-// The rewriter's one instance.
-extern MemoizedRewriteRuler sMemoizer;
+// The rewriter's one cache.  sMemoizer needs no construction and builds the
+// cache on first use, so a static initialiser of any source may use it
+// whatever the link order.
+class SharedRewriteCache {
+public:
+    MemoizedRewriteRuler::HitPtrWrapper CacheLookup(char const* word) const { return Instance().CacheLookup(word); }
+    MemoizedRewriteRuler::HitPtrWrapper EnterCache(char const* word) const { return Instance().EnterCache(word); }
+
+private:
+    static MemoizedRewriteRuler& Instance();
+};
+
+extern SharedRewriteCache const sMemoizer;

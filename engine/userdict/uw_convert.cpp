@@ -15,8 +15,12 @@ using Fields = std::vector<std::string>;
 constexpr short kUserDictZero = 0;
 constexpr unsigned char kCreate = 1;
 
-// One conversion at a time: the state of the run in progress.
-UwTextReader sReader;
+// One conversion at a time: the state of the run in progress.  The reader
+// is made on first use, so that no static initialiser sees it unbuilt.
+UwTextReader& TheReader() {
+    static UwTextReader reader;
+    return reader;
+}
 int sNewEtoJTotal = 0;  // entries of user dictionary 0, those added included
 int sRet = 0;           // result of the last converted line
 bool sDictionaryMissing = false;
@@ -93,7 +97,7 @@ int EndRun(int result, char const* note, std::string* log) {
         // Nothing is left to close it for; the file layer rebuilds a map or
         // index that was not written.
     }
-    sReader.Close();
+    TheReader().Close();
     if (note) log->assign(note);
     return result;
 }
@@ -104,7 +108,7 @@ int k2SetTextToBinary(char const* path) {
     sRet = 0;
     sNewEtoJTotal = 0;
     sDictionaryMissing = false;
-    bool const opened = sReader.Open(path);
+    bool const opened = TheReader().Open(path);
     try {
         sNewEtoJTotal = static_cast<int>(gCorvanEngine.CountUserDictEntry(kUserDictZero));
     } catch (...) {
@@ -144,7 +148,7 @@ int k2DoTextToBinary(std::string* log) {
     char line[kUwLineBufferSize];
     int consumed = 0;
     for (;;) {
-        switch (sReader.ReadLine(line)) {
+        switch (TheReader().ReadLine(line)) {
             case UwLineStatus::kLine: break;
             case UwLineStatus::kEndOfData: return EndRun(kUwEndOfData, nullptr, log);
             case UwLineStatus::kReadError: return EndRun(kUwReadFailed, kLogStopReadError, log);
@@ -152,7 +156,7 @@ int k2DoTextToBinary(std::string* log) {
         }
         ++consumed;
         if (line[0] == '\0') {
-            if (sReader.AtEnd()) return EndRun(kUwEndOfData, nullptr, log);
+            if (TheReader().AtEnd()) return EndRun(kUwEndOfData, nullptr, log);
             continue;
         }
         if (line[0] == ';') continue;
