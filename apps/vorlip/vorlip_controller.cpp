@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "apps/vorlip/corvan_dict_if_fsspec.h"
+#include "apps/vorlip/corvan_dict_if_file_specifier.h"
 #include "apps/vorlip/entry_text.h"
 #include "engine/userdict/corvan_dict_if.h"
 #include "platform/home_path.h"

@@ -1,4 +1,4 @@
-#include "apps/vorlip/corvan_dict_if_fsspec.h"
+#include "apps/vorlip/corvan_dict_if_file_specifier.h"
 
 #include <sys/file.h>
 

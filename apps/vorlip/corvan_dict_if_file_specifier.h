@@ -5,7 +5,7 @@
 // other programs that honour such locks keep off while it is read.
 #include <cstdint>
 
-#include "apps/vorlip/file_spec.h"
+#include "apps/vorlip/file_specifier.h"
 
 // Opens the existing file as the next user dictionary of gCorvanEngine: for
 // update unless readOnly, else (or when that fails) for reading.  0 opened

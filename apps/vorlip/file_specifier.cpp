@@ -1,4 +1,4 @@
-#include "apps/vorlip/file_spec.h"
+#include "apps/vorlip/file_specifier.h"
 
 #include <sys/stat.h>
 

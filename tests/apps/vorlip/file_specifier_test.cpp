@@ -1,6 +1,6 @@
 // File specifications: only existing files, and the 63-byte Shift-JIS
 // display name.
-#include "apps/vorlip/file_spec.h"
+#include "apps/vorlip/file_specifier.h"
 
 #include <gtest/gtest.h>
 
