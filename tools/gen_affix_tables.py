@@ -22,13 +22,12 @@ written in the sources as UTF-8 and in the C++ as Shift-JIS byte escapes
 (code page 932), each row followed by a comment showing the text.  Python 3
 standard library only.
 """
-import argparse
 import pathlib
 import re
 import sys
 
 sys.dont_write_bytecode = True  # keep tools/ free of __pycache__
-from gen_cook_tables import SourceError, c_string, read_tsv  # noqa: E402  (the shared TSV helpers)
+from gen_cook_tables import SourceError, c_string, read_tsv, run_generator  # noqa: E402  (the shared TSV helpers)
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 TOOLS = ROOT / "tools"
@@ -237,24 +236,7 @@ def generate():
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("--check", action="store_true", help="exit 1 when the generated source is stale")
-    args = parser.parse_args()
-    try:
-        outputs = generate()
-    except SourceError as error:
-        print(f"gen_affix_tables: {error}", file=sys.stderr)
-        return 2
-    stale = [path for path, text in outputs.items()
-             if not path.exists() or path.read_text(encoding="utf-8") != text]
-    if args.check:
-        for path in stale:
-            print(f"gen_affix_tables: {path.relative_to(ROOT)} is stale; run tools/gen_affix_tables.py",
-                  file=sys.stderr)
-        return 1 if stale else 0
-    for path in stale:
-        path.write_text(outputs[path], encoding="utf-8")
-    return 0
+    return run_generator("gen_affix_tables", __doc__, generate)
 
 
 if __name__ == "__main__":

@@ -393,25 +393,30 @@ def generate():
     }
 
 
-def main():
-    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+def run_generator(tool, description, generate_outputs):
+    """The command line every TSV-driven generator shares: write the stale
+    outputs, or with --check only report them (exit 1)."""
+    parser = argparse.ArgumentParser(description=description, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--check", action="store_true", help="exit 1 when a generated source is stale")
     args = parser.parse_args()
     try:
-        outputs = generate()
+        outputs = generate_outputs()
     except SourceError as error:
-        print(f"gen_cook_tables: {error}", file=sys.stderr)
+        print(f"{tool}: {error}", file=sys.stderr)
         return 2
     stale = [path for path, text in outputs.items()
              if not path.exists() or path.read_text(encoding="utf-8") != text]
     if args.check:
         for path in stale:
-            print(f"gen_cook_tables: {path.relative_to(ROOT)} is stale; run tools/gen_cook_tables.py",
-                  file=sys.stderr)
+            print(f"{tool}: {path.relative_to(ROOT)} is stale; run tools/{tool}.py", file=sys.stderr)
         return 1 if stale else 0
     for path in stale:
         path.write_text(outputs[path], encoding="utf-8")
     return 0
+
+
+def main():
+    return run_generator("gen_cook_tables", __doc__, generate)
 
 
 if __name__ == "__main__":
