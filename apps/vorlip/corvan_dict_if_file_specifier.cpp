@@ -57,14 +57,7 @@ short AddUserDict(FSSpec const& spec, bool readOnly) {
     Dictionary_EJ_35UserDict dictionary = OpenDictionary(stream, writable, path.Path());
     // From here on the dictionary closes the stream.
     if (SimpleFileLock_* lock = dictionary.GetLockingInterface()) lock->UseAdvisoryLock(fileno(stream));
-    dictionary.SetUseDictionaryLearningInterface(writable);
-    auto userDict = std::make_unique<EJUserDict>(dictionary);
-    // Room first, so that the lists change together or not at all.
-    fOpenDictionaries.reserve(fOpenDictionaries.size() + 1);
-    fEJUserDict.reserve(fEJUserDict.size() + 1);
-    fOpenDictionaries.insert(fOpenDictionaries.begin(), dictionary);
-    fEJUserDict.push_back(std::move(userDict));
-    return writable ? kUserDictOpenedReadWrite : kUserDictOpenedReadOnly;
+    return RegisterUserDictionary(dictionary, writable);
 }
 
 short MakeNewUserDict(FSSpec const& spec, uint32_t creator, uint32_t type) {

@@ -49,14 +49,7 @@ short CorvanDictIF::AddUserDict(std::string const& path, bool readOnly) {
 
         Dictionary_EJ_35UserDict dictionary(stream, writable);
         stream = nullptr;  // the dictionary closes it from here on
-        dictionary.SetUseDictionaryLearningInterface(writable);
-        auto userDict = std::make_unique<EJUserDict>(dictionary);
-        // Room first, so that the lists change together or not at all.
-        fOpenDictionaries.reserve(fOpenDictionaries.size() + 1);
-        fEJUserDict.reserve(fEJUserDict.size() + 1);
-        fOpenDictionaries.insert(fOpenDictionaries.begin(), dictionary);
-        fEJUserDict.push_back(std::move(userDict));
-        return writable ? kUserDictOpenedReadWrite : kUserDictOpenedReadOnly;
+        return RegisterUserDictionary(dictionary, writable);
     } catch (...) {
         if (stream != nullptr) std::fclose(stream);
         return kUserDictOpenFailed;

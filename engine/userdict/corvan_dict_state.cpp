@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 
+#include "engine/userdict/corvan_dict_if.h"
 #include "engine/userdict/ud_format.h"
 
 // Declared in the order they must be built: the user dictionaries and the
@@ -58,6 +59,18 @@ short UserWordKindOfGroup(uint32_t groupKind) {
 uint32_t GroupKindOfUserWord(short userWordKind) {
     if (userWordKind < 1 || userWordKind > kUserWordKindCount) return Group::kNoKind;
     return kGroupKindByUserWord[userWordKind];
+}
+
+short RegisterUserDictionary(Dictionary_EJ_35UserDict const& dictionary, bool writable) {
+    Dictionary_EJ_35UserDict opened = dictionary;
+    opened.SetUseDictionaryLearningInterface(writable);
+    auto userDict = std::make_unique<EJUserDict>(opened);
+    // Room first, so that the lists change together or not at all.
+    fOpenDictionaries.reserve(fOpenDictionaries.size() + 1);
+    fEJUserDict.reserve(fEJUserDict.size() + 1);
+    fOpenDictionaries.insert(fOpenDictionaries.begin(), opened);
+    fEJUserDict.push_back(std::move(userDict));
+    return writable ? kUserDictOpenedReadWrite : kUserDictOpenedReadOnly;
 }
 
 // ---- EJUserDict --------------------------------------------------------------

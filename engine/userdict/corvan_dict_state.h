@@ -76,6 +76,12 @@ void ResetGlobal();
 // The user dictionary numbered n; std::out_of_range when none is.
 EJUserDict& UserDictAt(short n);
 
+// Puts an opened user dictionary at the front of the open dictionaries and
+// gives it the next user-dictionary number; learning is on when it is
+// writable.  The lists change together or not at all.  The AddUserDict
+// result for it: read-write or read-only.
+short RegisterUserDictionary(Dictionary_EJ_35UserDict const& dictionary, bool writable);
+
 // The facade's user-word kind of an entry-group kind, 0 for none of the
 // seven; and the entry-group kind of a user-word kind, kNoKind for none.
 short UserWordKindOfGroup(uint32_t groupKind);
