@@ -126,8 +126,9 @@ private:
     AppleEventManager() = default;
     // The reply to one event: the handler's, or keyErrorNumber alone.
     AppleEvent Dispatch(AppleEvent const& event, pid_t sender);
-    // Reads one event from a connection and answers it.
-    void Serve(int connection, sigset_t const* waitMask);
+    // Reads one event from a connection and answers it; false when the
+    // connection is done with (closed by the sender, or unusable).
+    bool Serve(int connection, pid_t sender, sigset_t const* waitMask);
 
     struct HandlerEntry {
         AEEventClass eventClass;

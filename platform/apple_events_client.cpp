@@ -1,12 +1,18 @@
-// Sending an event: one connection per event to the target's socket.
+// Sending an event to the target's socket.  A connection whose exchange
+// went well is kept for the next event to the same program, which spares a
+// connect, a peer check and a close per event; any trouble closes it.
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
+
+#include <pthread.h>
 
 #include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <map>
+#include <mutex>
 #include <thread>
 
 #include "platform/ae_frame.h"
@@ -43,16 +49,76 @@ int32_t NextReturnID() {
 class Socket {
 public:
     Socket() : fd_(socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0)) {}
+    explicit Socket(int fd) : fd_(fd) {}
     ~Socket() {
         if (fd_ >= 0) close(fd_);
     }
     Socket(Socket const&) = delete;
     Socket& operator=(Socket const&) = delete;
+    Socket& operator=(Socket&& other) noexcept {
+        if (this != &other) {
+            if (fd_ >= 0) close(fd_);
+            fd_ = other.Release();
+        }
+        return *this;
+    }
     int fd() const { return fd_; }
+    int Release() {
+        int const fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
 
 private:
     int fd_;
 };
+
+// Open connections by target process, for this process only: a forked
+// child must not talk over its parent's connections.
+class ConnectionCache {
+public:
+    ConnectionCache() { pthread_atfork(nullptr, nullptr, [] { sForked = true; }); }
+
+    // A kept connection to the target; -1 when there is none.  One the
+    // server has let go shows when the event is written to it.
+    int Take(pid_t target) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        ForgetAfterFork();
+        auto const found = connections_.find(target);
+        if (found == connections_.end()) return -1;
+        int const fd = found->second;
+        connections_.erase(found);
+        return fd;
+    }
+
+    void Keep(pid_t target, int fd) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        ForgetAfterFork();
+        if (connections_.size() >= kMaxKept) {
+            close(connections_.begin()->second);
+            connections_.erase(connections_.begin());
+        }
+        connections_.emplace(target, fd);
+    }
+
+private:
+    static constexpr std::size_t kMaxKept = 16;
+    static inline std::atomic<bool> sForked{false};
+
+    void ForgetAfterFork() {
+        if (!sForked.exchange(false)) return;
+        for (auto const& entry : connections_) close(entry.second);
+        connections_.clear();
+    }
+
+    std::mutex mutex_;
+    std::multimap<pid_t, int> connections_;
+};
+
+ConnectionCache& KeptConnections() {
+    static ConnectionCache* const cache = new ConnectionCache;  // outlives every static that might send
+    return *cache;
+}
 
 // noErr once connected to the target program itself (the same user's
 // process with the target's id); a full listen queue is waited out.
@@ -99,20 +165,36 @@ int AESend(AppleEvent const& event, AppleEvent* reply, int32_t sendMode, int32_t
     std::string const frame = AEEncodeEvent(sent);
     if (frame.size() - kFrameHeaderSize > kMaxFramePayload) return errAEEventFailed;
 
-    Socket socket;
-    int status = ConnectToProgram(socket, static_cast<pid_t>(target.lowLongOfPSN), deadline);
-    if (status != noErr) return status;
-    status = StatusOf(WriteAll(socket.fd(), frame, deadline, nullptr));
+    pid_t const pid = static_cast<pid_t>(target.lowLongOfPSN);
+    Socket socket(KeptConnections().Take(pid));
+    int status = noErr;
+    if (socket.fd() >= 0) {
+        status = StatusOf(WriteAll(socket.fd(), frame, deadline, nullptr));
+        // The server may have let the kept connection go just now: nothing
+        // of the event reached it, so a new connection carries it.
+        if (status == connectionInvalid) socket = Socket(-1);
+    }
+    if (socket.fd() < 0) {
+        socket = Socket();
+        status = ConnectToProgram(socket, pid, deadline);
+        if (status != noErr) return status;
+        status = StatusOf(WriteAll(socket.fd(), frame, deadline, nullptr));
+    }
     // The reply mode is the low two bits; other bits are interaction flags.
+    // A no-reply event's connection is not kept: the answer the server
+    // writes anyway must not be read as the next event's.
     if (status != noErr || (sendMode & 3) != kAEWaitReply) return status;
 
+    // The answer cannot be there yet: wait before the first read.
     std::string replyFrame;
-    status = StatusOf(ReadFrame(socket.fd(), deadline, nullptr, &replyFrame));
+    status = StatusOf(WaitReadable(socket.fd(), deadline, nullptr));
+    if (status == noErr) status = StatusOf(ReadFrame(socket.fd(), deadline, nullptr, &replyFrame));
     if (status != noErr) return status;
     AppleEvent decoded;
     if (!AEDecodeEvent(replyFrame.data(), replyFrame.size(), &decoded) || decoded.returnID != sent.returnID) {
         return errAEReplyNotValid;
     }
+    KeptConnections().Keep(pid, socket.Release());
     if (reply != nullptr) *reply = std::move(decoded);
     return noErr;
 }

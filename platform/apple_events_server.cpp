@@ -1,5 +1,6 @@
-// Serving events: listen on this process's socket in the runtime folder,
-// answer one connection (one event) at a time on the calling thread.
+// Serving events: listen on this process's socket in the runtime folder and
+// answer events one at a time on the calling thread.  A sender may keep its
+// connection open for further events, so several connections are watched.
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -9,6 +10,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <memory>
+#include <vector>
 
 #include "platform/apple_events.h"
 #include "platform/process_list_registry.h"
@@ -22,6 +25,8 @@ namespace {
 // A request or reply that takes longer than this to cross is given up, so
 // that one stuck client cannot hold the server for good.
 constexpr auto kTransferLimit = std::chrono::seconds(60);
+// Connections kept open at most; the one idle longest goes first.
+constexpr std::size_t kMaxConnections = 32;
 constexpr AEEventClass kReplyEventClass = FourCC("aevt");
 constexpr AEEventID kReplyEventID = FourCC("ansr");
 
@@ -119,17 +124,22 @@ bool IsPlainFileName(std::string const& name) {
            name.find('\0') == std::string::npos;
 }
 
-// Waits for the next connection; -1 when a stop signal came first.
-int AcceptNext(Listener const& listener, StopSignals const& stops) {
-    while (!stops.Signalled()) {
-        pollfd entry{listener.fd(), POLLIN, 0};
-        int const ready = ppoll(&entry, 1, nullptr, stops.WaitMask());
-        if (ready < 0 && errno != EINTR) return -1;
-        if (ready <= 0) continue;
-        int const connection = accept4(listener.fd(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
-        if (connection >= 0) return connection;
-    }
-    return -1;
+// An accepted connection of a sender running as the same user.
+struct Connection {
+    std::unique_ptr<FileDescriptor> socket;
+    pid_t sender;
+};
+
+// Takes one waiting connection off the listener; a peer of another user is
+// closed at once.
+void AcceptOne(Listener const& listener, std::vector<Connection>* connections) {
+    int const fd = accept4(listener.fd(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+    if (fd < 0) return;
+    auto socket = std::make_unique<FileDescriptor>(fd);
+    pid_t const sender = SameUserPeer(fd);
+    if (sender == 0) return;
+    if (connections->size() >= kMaxConnections) connections->erase(connections->begin());
+    connections->push_back(Connection{std::move(socket), sender});
 }
 
 }  // namespace
@@ -173,21 +183,19 @@ AppleEvent AppleEventManager::Dispatch(AppleEvent const& event, pid_t sender) {
     return reply;
 }
 
-void AppleEventManager::Serve(int connection, sigset_t const* waitMask) {
-    pid_t const sender = SameUserPeer(connection);
-    if (sender == 0) return;
+bool AppleEventManager::Serve(int connection, pid_t sender, sigset_t const* waitMask) {
     Deadline const deadline = Deadline::After(kTransferLimit);
     std::string frame;
     AppleEvent event;
     if (ReadFrame(connection, deadline, waitMask, &frame) != IOStatus::kDone ||
         !AEDecodeEvent(frame.data(), frame.size(), &event)) {
-        return;
+        return false;
     }
     frame.clear();
     frame.shrink_to_fit();
     // A sender that asked for no reply has closed already; the failed write
-    // is of no concern.
-    WriteAll(connection, AEEncodeEvent(Dispatch(event, sender)), deadline, waitMask);
+    // ends that connection and nothing else.
+    return WriteAll(connection, AEEncodeEvent(Dispatch(event, sender)), deadline, waitMask) == IOStatus::kDone;
 }
 
 int AppleEventManager::Run(std::string const& bundleFileName) {
@@ -197,10 +205,25 @@ int AppleEventManager::Run(std::string const& bundleFileName) {
     StopSignals stops;
     Listener listener(folder, bundleFileName);
     if (!listener.Ready()) return errAERegistrationFailed;
-    while (!terminateRequested_) {
-        FileDescriptor connection(AcceptNext(listener, stops));
-        if (connection.fd() < 0) break;
-        Serve(connection.fd(), stops.WaitMask());
+    std::vector<Connection> connections;
+    std::vector<pollfd> watched;
+    while (!terminateRequested_ && !stops.Signalled()) {
+        watched.assign(1, pollfd{listener.fd(), POLLIN, 0});
+        for (Connection const& connection : connections) watched.push_back({connection.socket->fd(), POLLIN, 0});
+        int const ready = ppoll(watched.data(), watched.size(), nullptr, stops.WaitMask());
+        if (ready < 0 && errno != EINTR) break;
+        if (ready <= 0) continue;
+        // Connections first, oldest first; each ready one gets one event.
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < connections.size(); ++i) {
+            bool keep = true;
+            if (!terminateRequested_ && watched[i + 1].revents != 0) {
+                keep = Serve(connections[i].socket->fd(), connections[i].sender, stops.WaitMask());
+            }
+            if (keep) connections[kept++] = std::move(connections[i]);
+        }
+        connections.resize(kept);
+        if (!terminateRequested_ && (watched[0].revents & POLLIN) != 0) AcceptOne(listener, &connections);
     }
     terminateRequested_ = false;
     return noErr;

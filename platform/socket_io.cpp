@@ -51,17 +51,6 @@ IOStatus ReadSome(int fd, char* buffer, std::size_t size, Deadline const& deadli
     }
 }
 
-IOStatus ReadExactly(int fd, char* buffer, std::size_t size, Deadline const& deadline, sigset_t const* waitMask) {
-    while (size > 0) {
-        std::size_t got = 0;
-        IOStatus const status = ReadSome(fd, buffer, size, deadline, waitMask, &got);
-        if (status != IOStatus::kDone) return status;
-        buffer += got;
-        size -= got;
-    }
-    return IOStatus::kDone;
-}
-
 }  // namespace
 
 pid_t SameUserPeer(int fd) {
@@ -92,27 +81,33 @@ IOStatus WriteAll(int fd, std::string const& bytes, Deadline const& deadline, si
     return IOStatus::kDone;
 }
 
-IOStatus ReadFrame(int fd, Deadline const& deadline, sigset_t const* waitMask, std::string* frame) {
-    char header[kFrameHeaderSize];
-    IOStatus status = ReadExactly(fd, header, sizeof header, deadline, waitMask);
-    if (status != IOStatus::kDone) return status;
-    uint64_t payloadLength = 0;
-    if (!ParseFrameHeader(header, &payloadLength)) return IOStatus::kBadFrame;
+IOStatus WaitReadable(int fd, Deadline const& deadline, sigset_t const* waitMask) {
+    return WaitFor(fd, POLLIN, deadline, waitMask);
+}
 
-    // The buffer grows with what arrives, never ahead of it: a header that
-    // announces much and sends little costs nothing.
-    frame->assign(header, sizeof header);
+IOStatus ReadFrame(int fd, Deadline const& deadline, sigset_t const* waitMask, std::string* frame) {
+    // Header and payload usually arrive together: read what is there in
+    // chunks, never past what the header announces.  A peer sends one frame
+    // and then waits for the answer, so bytes beyond it are a bad frame.
+    frame->clear();
     char chunk[kReadChunk];
-    uint64_t left = payloadLength;
-    while (left > 0) {
+    uint64_t wanted = kFrameHeaderSize;
+    bool headerSeen = false;
+    while (frame->size() < wanted) {
         std::size_t got = 0;
-        status = ReadSome(fd, chunk, static_cast<std::size_t>(std::min<uint64_t>(left, sizeof chunk)), deadline,
-                          waitMask, &got);
+        IOStatus const status = ReadSome(fd, chunk, sizeof chunk, deadline, waitMask, &got);
         if (status != IOStatus::kDone) return status;
+        // The buffer grows with what arrives, never ahead of it: a header
+        // that announces much and sends little costs nothing.
         frame->append(chunk, got);
-        left -= got;
+        if (!headerSeen && frame->size() >= kFrameHeaderSize) {
+            uint64_t payloadLength = 0;
+            if (!ParseFrameHeader(frame->data(), &payloadLength)) return IOStatus::kBadFrame;
+            wanted = kFrameHeaderSize + payloadLength;
+            headerSeen = true;
+        }
     }
-    return IOStatus::kDone;
+    return frame->size() == wanted ? IOStatus::kDone : IOStatus::kBadFrame;
 }
 
 }  // namespace platform

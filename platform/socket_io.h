@@ -41,6 +41,10 @@ enum class IOStatus {
 pid_t SameUserPeer(int fd);
 
 IOStatus WriteAll(int fd, std::string const& bytes, Deadline const& deadline, sigset_t const* waitMask);
+// Waits until fd has something to read (or is closed).
+IOStatus WaitReadable(int fd, Deadline const& deadline, sigset_t const* waitMask);
+// One whole frame, header included; kBadFrame for a header that is not ours
+// or bytes beyond the frame.
 IOStatus ReadFrame(int fd, Deadline const& deadline, sigset_t const* waitMask, std::string* frame);
 
 }  // namespace platform

@@ -123,6 +123,28 @@ TEST_F(MessagingTest, UnansweredEventsGetARepliesWithoutDirectParameter) {
     EXPECT_EQ(Send(kEventEntryNumber, nullptr, &reply), noErr);
 }
 
+// Connections are kept between events: every reply must still be the
+// answer to its own event, also when a no-reply event came between.
+TEST_F(MessagingTest, EachEventGetsItsOwnReplyOverKeptConnections) {
+    auto readEntry = [this](int32_t index) {
+        AEDesc const direct = AEMakeLongDesc(index);
+        AppleEvent reply;
+        if (Send(kEventReadEntry, &direct, &reply) != noErr) return std::string("(no reply)");
+        AEDesc list, item;
+        if (AEGetParamDesc(reply, keyDirectObject, typeAEList, &list) != noErr ||
+            AEGetNthDesc(list, 1, typeWildCard, &item) != noErr)
+            return std::string("(no text)");
+        return item.data;
+    };
+    for (int32_t index = 0; index < 12; ++index) {
+        if (index % 4 == 1) {
+            AEDesc const text = AEMakeDesc(typeText, "unanswered");
+            ASSERT_EQ(Send(kEventEcho, &text, nullptr, kAENoReply), noErr);
+        }
+        EXPECT_EQ(readEntry(index), "entry " + std::to_string(index));
+    }
+}
+
 TEST_F(MessagingTest, QuitWithoutReplyEndsTheServerAndItsRegistration) {
     EXPECT_EQ(Send(kEventQuit, nullptr, nullptr, kAENoReply), noErr);
     EXPECT_EQ(server_.WaitForExit(), 0);
