@@ -5,6 +5,8 @@
 
 #include "engine/userdict/ud_format.h"
 
+class UDBlockImage;
+
 class UDBlockSource {
 public:
     virtual ~UDBlockSource() = default;
@@ -19,12 +21,13 @@ public:
     virtual unsigned short ReadBlock(uint32_t n, dblock_t* block) = 0;
 };
 
-// The blocks of an open dictionary file, read one pread each.  The caller has
-// checked that the file holds all `blockCount` blocks (ReadUDFileBasics).
+// The blocks of an open dictionary file: from the image when one is given
+// and holds the block, otherwise one pread each.  The caller has checked that
+// the file holds all `blockCount` blocks (ReadUDFileBasics).
 class UDFileBlockSource : public UDBlockSource {
 public:
-    UDFileBlockSource(int fd, uint32_t blockAreaOffset, uint32_t blockCount)
-        : fFd(fd), fBlockAreaOffset(blockAreaOffset), fBlockCount(blockCount) {}
+    UDFileBlockSource(int fd, uint32_t blockAreaOffset, uint32_t blockCount, UDBlockImage const* image = nullptr)
+        : fFd(fd), fBlockAreaOffset(blockAreaOffset), fBlockCount(blockCount), fImage(image) {}
 
     uint32_t BlockCount() const override { return fBlockCount; }
     unsigned short ReadBlock(uint32_t n, dblock_t* block) override;
@@ -33,4 +36,5 @@ private:
     int fFd;
     uint32_t fBlockAreaOffset;
     uint32_t fBlockCount;
+    UDBlockImage const* fImage;
 };

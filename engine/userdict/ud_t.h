@@ -35,6 +35,8 @@
 #include <vector>
 
 #include "engine/foundation/dictionary.h"
+#include "engine/userdict/ud_block_image.h"
+#include "engine/userdict/ud_block_source.h"
 #include "engine/userdict/ud_entry_text.h"
 #include "engine/userdict/ud_format.h"
 #include "engine/userdict/ud_index_image.h"
@@ -211,6 +213,13 @@ private:
     void WriteZeroedHeaderWords(bool map, bool index);
     void WriteAppendedBlocks(std::vector<dblock_t> const& blocks);
     void WriteBlocks(std::vector<dblock_t> const& blocks);
+    // Every write into the block area goes through here, so that the block
+    // image follows the file (a failed write drops the image and throws).
+    void WriteBlockBytes(uint64_t offset, void const* bytes, std::size_t size);
+    // The block image while a lock is held (the caches, and the image with
+    // them, are only known current then), else null: reads go to the file.
+    UDBlockImage const* CurrentBlockImage() const;
+    UDFileBlockSource Blocks() const;
 
     // ud_t_entries.cpp: reading entries and the cache of their sort keys.
     unsigned short ReadEntryText(uint32_t id, ud_entry_t* entry, std::vector<uint32_t>* textBlocks);
@@ -244,6 +253,7 @@ private:
     uint32_t fIndexImageOffset = 0;
     std::vector<std::unique_ptr<CachedEntry>> fEntryKeys;  // by entry ID
     std::vector<uint32_t> fKeyHolder;                      // by block: the entry whose cached key it holds
+    UDBlockImage fBlockImage;                              // the block area as on disk
 
     uint32_t fLookupsInProgress = 0;
     bool fIndexChangedDuringLookup = false;

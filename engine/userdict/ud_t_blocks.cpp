@@ -2,6 +2,7 @@
 // keeps the file openable whenever the writer stops.
 #include <algorithm>
 
+#include "engine/foundation/byte_order.h"
 #include "engine/foundation/file_errors.h"
 #include "engine/userdict/ud_file_io.h"
 #include "engine/userdict/ud_map_image.h"
@@ -18,14 +19,32 @@ void ud_t::CheckBlockNumber(uint32_t n) const {
     if (n == 0 || n >= fBlockCount) ThrowIfError(kUDFileCorrupt);
 }
 
+UDBlockImage const* ud_t::CurrentBlockImage() const {
+    bool const locked = GetReadLockCount() > 0 || GetWriteLockCount() > 0;
+    return locked ? &fBlockImage : nullptr;
+}
+
+UDFileBlockSource ud_t::Blocks() const {
+    return UDFileBlockSource(fFd, fBlockAreaOffset, fBlockCount, CurrentBlockImage());
+}
+
 uint32_t ud_t::ReadDataBlockType(uint32_t n) {
     CheckBlockNumber(n);
+    UDBlockImage const* image = CurrentBlockImage();
+    if (image != nullptr && image->Holds(n)) return BufToULONG(image->Block(n)) & 0xF;
     return UDReadUlongAt(fFd, BlockOffset(n)) & 0xF;
 }
 
-unsigned short ud_t::ReadDataBlock(uint32_t n, dblock_t* block) {
-    if (n == 0 || n >= fBlockCount) return kUDFileCorrupt;
-    return UDFileBlockSource(fFd, fBlockAreaOffset, fBlockCount).ReadBlock(n, block);
+unsigned short ud_t::ReadDataBlock(uint32_t n, dblock_t* block) { return Blocks().ReadBlock(n, block); }
+
+void ud_t::WriteBlockBytes(uint64_t offset, void const* bytes, std::size_t size) {
+    try {
+        UDWriteAt(fFd, offset, bytes, size);
+    } catch (...) {
+        fBlockImage.Drop();
+        throw;
+    }
+    fBlockImage.Wrote(offset - fBlockAreaOffset, bytes, size);
 }
 
 void ud_t::WriteDataBlock(dblock_t const& block) {
@@ -121,10 +140,10 @@ void ud_t::WriteAppendedBlocks(std::vector<dblock_t> const& blocks) {
         for (dblock_t const& block : blocks) {
             EncodeUDBlock(block, bytes.data() + std::size_t{block.number - fBlockCountOnDisk} * kUDBlockSize);
         }
-        UDWriteAt(fFd, BlockOffset(fBlockCountOnDisk), bytes.data(), bytes.size());
+        WriteBlockBytes(BlockOffset(fBlockCountOnDisk), bytes.data(), bytes.size());
         unsigned char blockZero[kUDBlockSize];
         EncodeUDBlockZero(fBlockCount, blockZero);
-        UDWriteAt(fFd, BlockOffset(0), blockZero, sizeof blockZero);
+        WriteBlockBytes(BlockOffset(0), blockZero, sizeof blockZero);
         fBlockCountOnDisk = fBlockCount;
     } catch (FileException const&) {
         // Block 0 does not count the blocks, which may hold content now:
@@ -158,7 +177,7 @@ void ud_t::WriteBlocks(std::vector<dblock_t> const& blocks) {
             bool const runGoesOn = i + 1 < blocks.size() && blocks[i + 1].number == blocks[i].number + 1;
             if (runGoesOn) continue;
             uint32_t const first = blocks[i].number - static_cast<uint32_t>(run.size() / kUDBlockSize - 1);
-            UDWriteAt(fFd, BlockOffset(first), run.data(), run.size());
+            WriteBlockBytes(BlockOffset(first), run.data(), run.size());
             run.clear();
         }
     } catch (FileException const&) {

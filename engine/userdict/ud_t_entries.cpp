@@ -4,6 +4,7 @@
 #include <cstring>
 #include <memory>
 
+#include "engine/foundation/byte_order.h"
 #include "engine/foundation/file_errors.h"
 #include "engine/userdict/ud_block_source.h"
 #include "engine/userdict/ud_file_io.h"
@@ -96,7 +97,10 @@ void ud_t::WriteEntry(ud_entry_t* entry, dblock_t* headWritten) {
 unsigned short ud_t::ReadEntry(uint32_t id, ud_entry_t* entry) {
     std::vector<uint32_t> textBlocks;
     unsigned short const code = ReadEntryText(id, entry, &textBlocks);
-    if (code == kUDNoError && fCachesLoaded) CacheEntryKey(id, entry->strings, std::move(textBlocks));
+    // A key read from the image is the cached one already, unless a write
+    // made the cache forget it.
+    bool const keyCurrent = CurrentBlockImage() != nullptr && id < fEntryKeys.size() && fEntryKeys[id] != nullptr;
+    if (code == kUDNoError && fCachesLoaded && !keyCurrent) CacheEntryKey(id, entry->strings, std::move(textBlocks));
     return code;
 }
 
@@ -104,7 +108,7 @@ unsigned short ud_t::ReadEntryText(uint32_t id, ud_entry_t* entry, std::vector<u
     dblock_t head;
     if (unsigned short code = ReadDataBlock(id, &head)) return code;
     if (head.kind != kUDHeadBlock) throw UserDictionaryFileCorrupt(kUDFileName);
-    UDFileBlockSource source(fFd, fBlockAreaOffset, fBlockCount);
+    UDFileBlockSource source = Blocks();
     if (unsigned short code = ReadWholeUDEntry(source, head, &entry->strings, textBlocks)) return code;
     entry->batchFreq = head.batchFreq;
     entry->interactiveFreq = head.interactiveFreq;
@@ -167,7 +171,9 @@ void ud_t::UDSetBatchFreq(uint32_t id, uint32_t frequency) {
 // in place, after making sure that the block is a head.
 void ud_t::WriteHeadWord(uint32_t id, uint32_t offsetInBlock, uint32_t value) {
     ReadHead(id);
-    UDWriteUlongAt(fFd, BlockOffset(id) + offsetInBlock, value);
+    unsigned char word[4];
+    ULONGToBuf(word, value);
+    WriteBlockBytes(BlockOffset(id) + offsetInBlock, word, sizeof word);
 }
 
 // ---- The sort keys (English, POS string, translation) by entry ID, so that

@@ -33,7 +33,8 @@ void ud_t::LoadCaches() {
     UDFileBasics basics;
     ThrowIfError(ReadUDFileBasics(fFd, &basics));
     AdoptBasics(basics);
-    UDBlockSurvey survey = UDBlockSurvey::Read(fFd, fBlockAreaOffset, fBlockCount);
+    std::vector<unsigned char> area = ReadUDBlockArea(fFd, fBlockAreaOffset, fBlockCount);
+    UDBlockSurvey survey(area.data(), fBlockCount);
 
     std::vector<unsigned char> bitmap;
     bool const mapAgrees = ReadUDMap(fFd, basics.fileSize, fMapOffset, fBlockCount, &bitmap) == kUDNoError &&
@@ -55,6 +56,7 @@ void ud_t::LoadCaches() {
     InstallMap(std::move(bitmap));
     fIndex = std::move(index);
     InstallEntryKeys(survey);
+    fBlockImage.Adopt(std::move(area));
     fCachesLoaded = true;
     std::vector<UDGroupLinks> const links = survey.RepairGroups();
     if (fWritable) StoreRepairs(survey, links, basics.header);
@@ -70,6 +72,7 @@ void ud_t::DropCaches() {
     fIndexImageOnDisk = false;
     fEntryKeys.clear();
     fKeyHolder.clear();
+    fBlockImage.Drop();
 }
 
 void ud_t::InstallMap(std::vector<unsigned char> bitmap) {
@@ -101,13 +104,13 @@ void ud_t::StoreRepairs(UDBlockSurvey const& survey, std::vector<UDGroupLinks> c
         unsigned char freeBytes[kUDBlockSize];
         EncodeUDBlock(freeBlock, freeBytes);
         for (uint32_t orphan : survey.OrphanContinuations()) {
-            UDWriteAt(fFd, BlockOffset(orphan), freeBytes, sizeof freeBytes);
+            WriteBlockBytes(BlockOffset(orphan), freeBytes, sizeof freeBytes);
         }
         for (UDGroupLinks const& head : links) {
             unsigned char words[8];
             ULONGToBuf(words, head.prevID);
             ULONGToBuf(words + 4, head.nextID);
-            UDWriteAt(fFd, BlockOffset(head.id) + kHeadGroupLinks, words, sizeof words);
+            WriteBlockBytes(BlockOffset(head.id) + kHeadGroupLinks, words, sizeof words);
         }
         if (survey.GroupCount() != onDisk.groupCount) UDWriteUlongAt(fFd, kUDHeaderGroupCount, survey.GroupCount());
         if (fMapOffset == 0 || fIndexOffset == 0) WriteBack();

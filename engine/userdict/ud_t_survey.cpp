@@ -8,7 +8,6 @@
 #include "engine/foundation/string_compare.h"
 #include "engine/userdict/ud_block_source.h"
 #include "engine/userdict/ud_english.h"
-#include "engine/userdict/ud_file_io.h"
 #include "engine/userdict/ud_map_image.h"
 
 namespace {
@@ -63,15 +62,6 @@ UDBlockSurvey::UDBlockSurvey(unsigned char const* blockArea, uint32_t blockCount
     ReadEntries();
 }
 
-UDBlockSurvey UDBlockSurvey::Read(int fd, uint32_t blockAreaOffset, uint32_t blockCount) {
-    std::vector<unsigned char> area(std::size_t{blockCount} * kUDBlockSize);
-    // Block 0 holds only the count, which the caller has read.
-    if (blockCount > 1) {
-        UDReadAt(fd, uint64_t{blockAreaOffset} + kUDBlockSize, area.data() + kUDBlockSize, area.size() - kUDBlockSize);
-    }
-    return UDBlockSurvey(area.data(), blockCount);
-}
-
 void UDBlockSurvey::DecodeBlocks(unsigned char const* blockArea) {
     for (uint32_t n = 1; n < BlockCount(); ++n) {
         dblock_t& block = fBlocks[n];
@@ -120,6 +110,7 @@ void UDBlockSurvey::ReadEntries() {
     std::vector<bool> readable(BlockCount(), false);
     for (uint32_t n = 1; n < BlockCount(); ++n) readable[n] = fStates[n] != State::kUnreadable;
     SurveyedBlockSource source(fBlocks, readable);
+    fEntries.reserve(static_cast<std::size_t>(std::count(fStates.begin(), fStates.end(), State::kHead)));
     for (uint32_t head = 1; head < BlockCount(); ++head) {
         if (fStates[head] != State::kHead) continue;
         UDEntryStrings strings;

@@ -46,8 +46,6 @@ public:
     // Surveys a block area given as its bytes: `blockCount` blocks of 64
     // bytes, block 0 first (block 0 itself is not looked at).
     UDBlockSurvey(unsigned char const* blockArea, uint32_t blockCount);
-    // Reads the block area of the file (one read) and surveys it.
-    static UDBlockSurvey Read(int fd, uint32_t blockAreaOffset, uint32_t blockCount);
 
     uint32_t BlockCount() const { return static_cast<uint32_t>(fStates.size()); }
 
