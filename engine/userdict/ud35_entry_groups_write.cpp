@@ -204,6 +204,12 @@ void UD35EntryGroupInterface_EJ::WriteGroupEntries(std::vector<ud_entry_t>& entr
     uint32_t const groupsBefore = fFile.GetGroupCount();
     std::vector<uint32_t> written;
     try {
+        if (fFile.AppendGroup(&entries)) {
+            for (ud_entry_t const& entry : entries) written.push_back(entry.id);
+            for (ud_entry_t const& entry : entries) ThrowIfError(fFile.AddIDtoFirstword(entry));
+            fFile.UDIncGroupID(1);
+            return;
+        }
         // The previous entry's head as last written under this lock: nothing
         // else writes it meanwhile, so it need not be read back.
         dblock_t previous;

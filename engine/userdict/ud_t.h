@@ -111,6 +111,13 @@ public:
     // is given it receives the head block as written, so that a caller
     // linking the next entry to it need not read it back.
     void WriteEntry(ud_entry_t* entry, dblock_t* headWritten = nullptr);
+    // Writes the entries of a new group, each linked to the one before and
+    // after it, and sets their IDs and links, when every block they need lies
+    // past the blocks in use: then the group reaches the file in one write,
+    // so a writer stopped at any point leaves all of it or none.  False,
+    // with nothing written, when a block in use is free (the caller then
+    // writes entry by entry).  Throws as WriteEntry.  Needs the write lock.
+    bool AppendGroup(std::vector<ud_entry_t>* entries);
     // Reads an entry: the read code (kUDFileCorrupt also for a block chain
     // that does not end where the text does), or UserDictionaryFileCorrupt
     // when block `id` is not an entry head.
@@ -207,6 +214,8 @@ private:
 
     // ud_t_blocks.cpp: the map and the writing of blocks.
     uint64_t BlockOffset(uint32_t n) const { return fBlockAreaOffset + uint64_t{kUDBlockSize} * n; }
+    // The block GetDblockSlot would give (the block count when none is free).
+    uint32_t LowestFreeBlock();
     void CheckBlockNumber(uint32_t n) const;
     void AllocMap();
     void MapAssign(uint32_t n, bool isFree);
@@ -222,6 +231,10 @@ private:
     UDFileBlockSource Blocks() const;
 
     // ud_t_entries.cpp: reading entries and the cache of their sort keys.
+    // Allocates and fills an entry's blocks, head first (nothing written).
+    std::vector<dblock_t> LayOutEntryBlocks(ud_entry_t const& entry);
+    // Sets the ID of an entry whose blocks were written and caches its key.
+    void RememberWrittenEntry(ud_entry_t* entry, std::vector<dblock_t> const& blocks);
     unsigned short ReadEntryText(uint32_t id, ud_entry_t* entry, std::vector<uint32_t>* textBlocks);
     dblock_t ReadHead(uint32_t id);
     void WriteHeadWord(uint32_t id, uint32_t offsetInBlock, uint32_t value);

@@ -63,14 +63,7 @@ void ud_t::WriteDataBlock(dblock_t const& block) {
 uint32_t ud_t::GetDblockSlot() {
     RequireWriteLock("GetDblockSlot");
     CacheGuard guard(*this);
-    auto const withFree = std::find_if(fMap.begin() + static_cast<std::ptrdiff_t>(fFirstFreeByte), fMap.end(),
-                                       [](unsigned char byte) { return byte != 0; });
-    fFirstFreeByte = static_cast<std::size_t>(withFree - fMap.begin());
-    if (withFree == fMap.end()) fMap.resize(fMap.size() + kMapGrowth, 0xFF);
-    unsigned char const byte = fMap[fFirstFreeByte];
-    uint32_t const n = static_cast<uint32_t>(fFirstFreeByte * 8) + static_cast<uint32_t>(__builtin_ctz(byte));
-    // Every bit from the block count on is set, so the lowest free block is
-    // at most the block count.
+    uint32_t const n = LowestFreeBlock();
     if (n == fBlockCount) {
         // The map on disk no longer counts every block.
         MarkMapAndIndexStale();
@@ -80,6 +73,17 @@ uint32_t ud_t::GetDblockSlot() {
     }
     MapAssign(n, false);
     return n;
+}
+
+// Every bit from the block count on is set, so the lowest free block is at
+// most the block count.
+uint32_t ud_t::LowestFreeBlock() {
+    auto const withFree = std::find_if(fMap.begin() + static_cast<std::ptrdiff_t>(fFirstFreeByte), fMap.end(),
+                                       [](unsigned char byte) { return byte != 0; });
+    fFirstFreeByte = static_cast<std::size_t>(withFree - fMap.begin());
+    if (withFree == fMap.end()) fMap.resize(fMap.size() + kMapGrowth, 0xFF);
+    unsigned char const byte = fMap[fFirstFreeByte];
+    return static_cast<uint32_t>(fFirstFreeByte * 8) + static_cast<uint32_t>(__builtin_ctz(byte));
 }
 
 void ud_t::MarkDeleted(uint32_t n) {

@@ -44,6 +44,33 @@ unsigned short CheckStringLimits(UDEntryStrings const& strings) {
 
 }  // namespace
 
+// The head first, then the continuations: the lowest free blocks in turn.
+std::vector<dblock_t> ud_t::LayOutEntryBlocks(ud_entry_t const& entry) {
+    UDEntryText const text = LayOutUDEntryText(entry.strings);
+    std::vector<dblock_t> blocks(1 + text.continuations.size());
+    for (dblock_t& block : blocks) block.number = GetDblockSlot();
+    dblock_t& head = blocks[0];
+    head.kind = kUDHeadBlock;
+    head.interactiveFreq = entry.interactiveFreq;
+    head.batchFreq = entry.batchFreq;
+    head.prevID = entry.prevID;
+    head.nextID = entry.nextID;
+    std::copy(text.head.begin(), text.head.end(), head.text);
+    for (std::size_t i = 1; i < blocks.size(); ++i) {
+        blocks[i - 1].link = blocks[i].number;
+        blocks[i].kind = kUDContinuationBlock;
+        std::copy(text.continuations[i - 1].begin(), text.continuations[i - 1].end(), blocks[i].text);
+    }
+    return blocks;
+}
+
+void ud_t::RememberWrittenEntry(ud_entry_t* entry, std::vector<dblock_t> const& blocks) {
+    entry->id = blocks.front().number;
+    std::vector<uint32_t> textBlocks;
+    for (dblock_t const& block : blocks) textBlocks.push_back(block.number);
+    CacheEntryKey(entry->id, entry->strings, std::move(textBlocks));
+}
+
 void ud_t::WriteEntry(ud_entry_t* entry, dblock_t* headWritten) {
     RequireWriteLock("WriteEntry");
     CacheGuard guard(*this);
@@ -51,24 +78,9 @@ void ud_t::WriteEntry(ud_entry_t* entry, dblock_t* headWritten) {
     for (uint32_t link : {entry->prevID, entry->nextID}) {
         if (link >= fBlockCount) ThrowIfError(kUDFileCorrupt);
     }
-    UDEntryText const text = LayOutUDEntryText(entry->strings);
     MarkMapAndIndexStale();
-
-    // The head first, then the continuations: the lowest free blocks in turn.
-    std::vector<dblock_t> blocks(1 + text.continuations.size());
-    for (dblock_t& block : blocks) block.number = GetDblockSlot();
-    dblock_t& head = blocks[0];
-    head.kind = kUDHeadBlock;
-    head.interactiveFreq = entry->interactiveFreq;
-    head.batchFreq = entry->batchFreq;
-    head.prevID = entry->prevID;
-    head.nextID = entry->nextID;
-    std::copy(text.head.begin(), text.head.end(), head.text);
-    for (std::size_t i = 1; i < blocks.size(); ++i) {
-        blocks[i - 1].link = blocks[i].number;
-        blocks[i].kind = kUDContinuationBlock;
-        std::copy(text.continuations[i - 1].begin(), text.continuations[i - 1].end(), blocks[i].text);
-    }
+    std::vector<dblock_t> const blocks = LayOutEntryBlocks(*entry);
+    dblock_t const& head = blocks[0];
 
     // The entry exists once its head is on disk, and not before: until then
     // its continuations are blocks that no head reaches.  An entry wholly past
@@ -87,11 +99,37 @@ void ud_t::WriteEntry(ud_entry_t* entry, dblock_t* headWritten) {
         WriteBlocks({head});
     }
 
-    entry->id = head.number;
     if (headWritten != nullptr) *headWritten = head;
-    std::vector<uint32_t> textBlocks;
-    for (dblock_t const& block : blocks) textBlocks.push_back(block.number);
-    CacheEntryKey(entry->id, entry->strings, std::move(textBlocks));
+    RememberWrittenEntry(entry, blocks);
+}
+
+// Every block is taken past the last one in use, so the whole group goes out
+// in the one write of appended blocks that block 0 then makes part of the
+// file.
+bool ud_t::AppendGroup(std::vector<ud_entry_t>* entries) {
+    RequireWriteLock("AppendGroup");
+    CacheGuard guard(*this);
+    for (ud_entry_t const& entry : *entries) ThrowIfError(CheckStringLimits(entry.strings));
+    if (entries->empty() || LowestFreeBlock() < fBlockCount) return false;
+    MarkMapAndIndexStale();
+
+    std::vector<std::vector<dblock_t>> laidOut;
+    for (ud_entry_t& entry : *entries) {
+        entry.prevID = laidOut.empty() ? 0 : laidOut.back().front().number;
+        entry.nextID = 0;
+        laidOut.push_back(LayOutEntryBlocks(entry));
+        if (laidOut.size() > 1) {
+            laidOut[laidOut.size() - 2].front().nextID = laidOut.back().front().number;
+            (*entries)[laidOut.size() - 2].nextID = laidOut.back().front().number;
+        }
+    }
+    std::vector<dblock_t> all;
+    for (std::vector<dblock_t> const& blocks : laidOut) all.insert(all.end(), blocks.begin(), blocks.end());
+    std::sort(all.begin(), all.end(), [](dblock_t const& a, dblock_t const& b) { return a.number < b.number; });
+    WriteBlocks(all);
+
+    for (std::size_t i = 0; i < entries->size(); ++i) RememberWrittenEntry(&(*entries)[i], laidOut[i]);
+    return true;
 }
 
 unsigned short ud_t::ReadEntry(uint32_t id, ud_entry_t* entry) {

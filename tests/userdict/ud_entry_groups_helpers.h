@@ -34,6 +34,15 @@ inline Bytes DictionaryWith(std::vector<Info> const& records) {
     return d.FileBytes();
 }
 
+// The same with the blocks of one more group, added last, freed again: a
+// group added to it takes them, entry by entry, instead of appending.
+inline Bytes DictionaryWithFreedBlocks(std::vector<Info> const& records, Info const& erased) {
+    GroupDictionary d;
+    for (Info const& record : records) d.groups.CreateNew(record, false);
+    d.groups.Erase(d.groups.CreateNew(erased, false));
+    return d.FileBytes();
+}
+
 // ---- Records whose translations and answers the cook tables accept.
 
 inline Info Noun(std::string const& base, std::string const& plural = "",

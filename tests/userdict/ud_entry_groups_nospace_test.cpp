@@ -47,47 +47,63 @@ Info LongVerb() {
 
 std::vector<std::string> const kBaseGroups{"bee", "owl"};
 
+// A group goes past the blocks in use in one write; into freed blocks
+// entry by entry, with many writes before the group count.
 TEST(UDEntryGroupsNoSpace, AFailedWriteLeavesNoEntryOfTheGroupAndTheCountUnchanged) {
-    Bytes const base = DictionaryWith({Noun("bee", "bees"), Noun("owl")});
-    std::map<uint32_t, std::string> const baseEntries = EntriesOf(base);
-    int writes = 0;
-    int groupCountWrite = 0;
-    {
-        GroupDictionary counted(base);
-        FailingWrites none(0);
-        counted.groups.CreateNew(LongVerb(), false);
-        writes = gWrites;
-        groupCountWrite = gGroupCountWrite;
-    }
-    ASSERT_GT(groupCountWrite, 10);
-    ASSERT_GT(writes, groupCountWrite);
-
-    for (int n = 1; n <= writes; ++n) {
-        SCOPED_TRACE("write " + std::to_string(n) + " fails");
-        GroupDictionary d(base);
+    struct Start {
+        char const* name;
+        Bytes base;
+        int groupCountWriteAfter;
+    };
+    Start const starts[] = {
+        {"past the blocks in use", DictionaryWith({Noun("bee", "bees"), Noun("owl")}), 1},
+        {"into freed blocks",
+         DictionaryWithFreedBlocks({Noun("bee", "bees"), Noun("owl")}, Verb({"take", "took", "taken", "takes", "taking"})),
+         10},
+    };
+    for (Start const& start : starts) {
+        SCOPED_TRACE(start.name);
+        Bytes const& base = start.base;
+        std::map<uint32_t, std::string> const baseEntries = EntriesOf(base);
+        int writes = 0;
+        int groupCountWrite = 0;
         {
-            FailingWrites failing(n);
-            EXPECT_THROW(d.groups.CreateNew(LongVerb(), false), FileNoSpaceError);
+            GroupDictionary counted(base);
+            FailingWrites none(0);
+            counted.groups.CreateNew(LongVerb(), false);
+            writes = gWrites;
+            groupCountWrite = gGroupCountWrite;
         }
-        bool const added = n > groupCountWrite;  // only the write-back failed
-        Bytes const after = d.FileBytes();
-        if (!added) {
-            EXPECT_EQ(EntriesOf(after), baseEntries);
-            EXPECT_EQ(HeaderGroupCount(after), 2u);
-            EXPECT_EQ(BaseForms(d.groups), kBaseGroups);
-        } else {
-            EXPECT_EQ(EntriesOf(after).size(), baseEntries.size() + 5);
-            EXPECT_EQ(d.groups.GetCount(), 3u);
-        }
+        ASSERT_GT(groupCountWrite, start.groupCountWriteAfter);
+        ASSERT_GT(writes, groupCountWrite);
 
-        // With room again the same interface adds the group, or finds it there.
-        unsigned short const code = RefusalCode([&] { d.groups.CreateNew(LongVerb(), false); });
-        EXPECT_EQ(code, added ? kUDDuplicateGroup : 0);
-        EXPECT_EQ(*d.groups.LookupPrefix("going"), LongVerb());
-        UDInspection const inspection = InspectOnceOpened(d.FileBytes());
-        for (std::string const& problem : inspection.problems) ADD_FAILURE() << problem;
-        EXPECT_TRUE(inspection.Verified());
-        EXPECT_EQ(inspection.groups, 3u);
+        for (int n = 1; n <= writes; ++n) {
+            SCOPED_TRACE("write " + std::to_string(n) + " fails");
+            GroupDictionary d(base);
+            {
+                FailingWrites failing(n);
+                EXPECT_THROW(d.groups.CreateNew(LongVerb(), false), FileNoSpaceError);
+            }
+            bool const added = n > groupCountWrite;  // only the write-back failed
+            Bytes const after = d.FileBytes();
+            if (!added) {
+                EXPECT_EQ(EntriesOf(after), baseEntries);
+                EXPECT_EQ(HeaderGroupCount(after), 2u);
+                EXPECT_EQ(BaseForms(d.groups), kBaseGroups);
+            } else {
+                EXPECT_EQ(EntriesOf(after).size(), baseEntries.size() + 5);
+                EXPECT_EQ(d.groups.GetCount(), 3u);
+            }
+
+            // With room again the same interface adds the group, or finds it there.
+            unsigned short const code = RefusalCode([&] { d.groups.CreateNew(LongVerb(), false); });
+            EXPECT_EQ(code, added ? kUDDuplicateGroup : 0);
+            EXPECT_EQ(*d.groups.LookupPrefix("going"), LongVerb());
+            UDInspection const inspection = InspectOnceOpened(d.FileBytes());
+            for (std::string const& problem : inspection.problems) ADD_FAILURE() << problem;
+            EXPECT_TRUE(inspection.Verified());
+            EXPECT_EQ(inspection.groups, 3u);
+        }
     }
 }
 
