@@ -24,7 +24,9 @@
 // before that write.
 //
 // All file I/O is pread/pwrite on the descriptor of the FILE handle given,
-// which stays open and is not owned.  Failures throw the FileException family
+// which stays open and is not owned.  Under a lock, blocks are read from a
+// copy of the block area taken when the caches were loaded and kept in step
+// with every block this object writes (UDBlockImage).  Failures throw the FileException family
 // named "hi mom" (a full disk as FileNoSpaceError) or bare 16-bit codes of
 // UDErrorCode (ThrowIfError); a failed write leaves the file openable.
 #include <cstddef>
