@@ -4,8 +4,8 @@
 // learning frequencies and the group count, all tied to the dictionary's
 // nested read/write lock.
 //
-// Lock protocol.  The first read lock loads the caches (map, index, entry sort
-// keys) unless they are in memory and the file's change count (header word
+// Lock protocol.  The first read lock loads the caches (map, index, block
+// area; entry sort keys are cached as filing reads them) unless they are in memory and the file's change count (header word
 // 36) still says what this object last read or wrote; the last write-lock
 // release writes back the map and index that writers marked stale, then the
 // change count.  Loading checks the map and index read from the file against
@@ -211,7 +211,6 @@ private:
     void LoadCaches();
     void DropCaches();
     void InstallMap(std::vector<unsigned char> bitmap);
-    void InstallEntryKeys(UDBlockSurvey const& survey);
     void StoreRepairs(UDBlockSurvey const& survey, std::vector<UDGroupLinks> const& links, UDHeader const& onDisk);
 
     // ud_t_blocks.cpp: the map and the writing of blocks.

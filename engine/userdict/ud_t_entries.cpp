@@ -134,12 +134,7 @@ bool ud_t::AppendGroup(std::vector<ud_entry_t>* entries) {
 
 unsigned short ud_t::ReadEntry(uint32_t id, ud_entry_t* entry) {
     std::vector<uint32_t> textBlocks;
-    unsigned short const code = ReadEntryText(id, entry, &textBlocks);
-    // A key read from the image is the cached one already, unless a write
-    // made the cache forget it.
-    bool const keyCurrent = CurrentBlockImage() != nullptr && id < fEntryKeys.size() && fEntryKeys[id] != nullptr;
-    if (code == kUDNoError && fCachesLoaded && !keyCurrent) CacheEntryKey(id, entry->strings, std::move(textBlocks));
-    return code;
+    return ReadEntryText(id, entry, &textBlocks);
 }
 
 unsigned short ud_t::ReadEntryText(uint32_t id, ud_entry_t* entry, std::vector<uint32_t>* textBlocks) {
@@ -214,9 +209,10 @@ void ud_t::WriteHeadWord(uint32_t id, uint32_t offsetInBlock, uint32_t value) {
     WriteBlockBytes(BlockOffset(id) + offsetInBlock, word, sizeof word);
 }
 
-// ---- The sort keys (English, POS string, translation) by entry ID, so that
-// filing an ID in entry order compares without reading the listed entries.
-// A key is forgotten as soon as any block its text came from is written.
+// ---- The sort keys (English, POS string, translation) by entry ID, cached as
+// filing an ID in entry order reads the listed entries, so that the next
+// filing under the same word compares without reading them again.  A key is
+// forgotten as soon as any block its text came from is written.
 
 void ud_t::CacheEntryKey(uint32_t id, UDEntryStrings const& strings, std::vector<uint32_t> textBlocks) {
     ForgetEntryHolding(id);

@@ -55,7 +55,7 @@ void ud_t::LoadCaches() {
 
     InstallMap(std::move(bitmap));
     fIndex = std::move(index);
-    InstallEntryKeys(survey);
+    fKeyHolder.assign(fBlockCount, 0);
     fBlockImage.Adopt(std::move(area));
     fCachesLoaded = true;
     std::vector<UDGroupLinks> const links = survey.RepairGroups();
@@ -81,11 +81,6 @@ void ud_t::InstallMap(std::vector<unsigned char> bitmap) {
     // Only the block count is ever handed out past the last block.
     for (uint64_t n = fBlockCount; n < uint64_t{fMap.size()} * 8; ++n) MapAssign(static_cast<uint32_t>(n), true);
     fFirstFreeByte = 0;
-}
-
-void ud_t::InstallEntryKeys(UDBlockSurvey const& survey) {
-    fKeyHolder.assign(fBlockCount, 0);
-    for (UDBlockSurvey::Entry const& entry : survey.Entries()) CacheEntryKey(entry.id, entry.key, entry.textBlocks);
 }
 
 // Order: the header words of what is rebuilt are zeroed first, so that the

@@ -111,10 +111,10 @@ void UDBlockSurvey::ReadEntries() {
     for (uint32_t n = 1; n < BlockCount(); ++n) readable[n] = fStates[n] != State::kUnreadable;
     SurveyedBlockSource source(fBlocks, readable);
     fEntries.reserve(static_cast<std::size_t>(std::count(fStates.begin(), fStates.end(), State::kHead)));
+    std::vector<uint32_t> blocks;
     for (uint32_t head = 1; head < BlockCount(); ++head) {
         if (fStates[head] != State::kHead) continue;
         UDEntryStrings strings;
-        std::vector<uint32_t> blocks;
         unsigned short const code = ReadWholeUDEntry(source, fBlocks[head], &strings, &blocks);
         char firstWord[kUDFirstwordBufferSize];
         if (code == kUDNoError) UDFwStrncpy(firstWord, strings.english.c_str(), kUDFirstwordLength);
@@ -131,7 +131,6 @@ void UDBlockSurvey::ReadEntries() {
         entry.key.pos = std::move(strings.pos);
         entry.key.translation = std::move(strings.translation);
         entry.firstWord = firstWord;
-        entry.textBlocks = std::move(blocks);
         fEntries.push_back(std::move(entry));
     }
     std::sort(fSkippedHeads.begin(), fSkippedHeads.end());

@@ -40,7 +40,6 @@ public:
         uint32_t id = 0;
         UDEntryStrings key;                // English, POS string and translation only
         std::string firstWord;             // as the index files it
-        std::vector<uint32_t> textBlocks;  // its blocks, head first
     };
 
     // Surveys a block area given as its bytes: `blockCount` blocks of 64
