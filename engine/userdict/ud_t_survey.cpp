@@ -21,22 +21,22 @@ int WordCompare(std::string const& a, std::string const& b) {
                                   reinterpret_cast<unsigned char const*>(b.c_str()));
 }
 
-// Serves decoded blocks to the entry reader.
+// Serves the blocks that decode to the entry reader, from the area's bytes.
 class SurveyedBlockSource : public UDBlockSource {
 public:
-    SurveyedBlockSource(std::vector<dblock_t> const& blocks, std::vector<bool> const& readable)
-        : fBlocks(blocks), fReadable(readable) {}
+    SurveyedBlockSource(unsigned char const* blockArea, std::vector<bool> const& readable)
+        : fBlockArea(blockArea), fReadable(readable) {}
 
-    uint32_t BlockCount() const override { return static_cast<uint32_t>(fBlocks.size()); }
+    uint32_t BlockCount() const override { return static_cast<uint32_t>(fReadable.size()); }
 
     unsigned short ReadBlock(uint32_t n, dblock_t* block) override {
-        if (n == 0 || n >= fBlocks.size() || !fReadable[n]) return kUDFileCorrupt;
-        *block = fBlocks[n];
-        return kUDNoError;
+        if (n == 0 || n >= fReadable.size() || !fReadable[n]) return kUDFileCorrupt;
+        block->number = n;
+        return DecodeUDBlock(fBlockArea + std::size_t{n} * kUDBlockSize, BlockCount(), block);
     }
 
 private:
-    std::vector<dblock_t> const& fBlocks;
+    unsigned char const* fBlockArea;
     std::vector<bool> const& fReadable;
 };
 
@@ -59,19 +59,19 @@ UDBlockSurvey::UDBlockSurvey(unsigned char const* blockArea, uint32_t blockCount
     : fBlocks(blockCount), fStates(blockCount, State::kUnreadable), fReached(blockCount, false) {
     DecodeBlocks(blockArea);
     WalkChains();
-    ReadEntries();
+    ReadEntries(blockArea);
 }
 
 void UDBlockSurvey::DecodeBlocks(unsigned char const* blockArea) {
     for (uint32_t n = 1; n < BlockCount(); ++n) {
-        dblock_t& block = fBlocks[n];
-        block.number = n;
+        dblock_t block;
         unsigned char const* bytes = blockArea + std::size_t{n} * kUDBlockSize;
         if (DecodeUDBlock(bytes, BlockCount(), &block) != kUDNoError) {
             fAllChainsWhole = false;  // whatever it held may have been a link of a chain
             if ((BufToULONG(bytes) & 0xF) == kUDHeadBlock) fSkippedHeads.push_back(n);
             continue;
         }
+        fBlocks[n] = {n, block.link, block.prevID, block.nextID};
         switch (block.kind) {
             case kUDFreeBlock:
                 fStates[n] = State::kFree;
@@ -106,16 +106,18 @@ void UDBlockSurvey::WalkChains() {
     }
 }
 
-void UDBlockSurvey::ReadEntries() {
+void UDBlockSurvey::ReadEntries(unsigned char const* blockArea) {
     std::vector<bool> readable(BlockCount(), false);
     for (uint32_t n = 1; n < BlockCount(); ++n) readable[n] = fStates[n] != State::kUnreadable;
-    SurveyedBlockSource source(fBlocks, readable);
+    SurveyedBlockSource source(blockArea, readable);
     fEntries.reserve(static_cast<std::size_t>(std::count(fStates.begin(), fStates.end(), State::kHead)));
     std::vector<uint32_t> blocks;
     for (uint32_t head = 1; head < BlockCount(); ++head) {
         if (fStates[head] != State::kHead) continue;
         UDEntryStrings strings;
-        unsigned short const code = ReadWholeUDEntry(source, fBlocks[head], &strings, &blocks);
+        dblock_t headBlock;
+        unsigned short code = source.ReadBlock(head, &headBlock);
+        if (code == kUDNoError) code = ReadWholeUDEntry(source, headBlock, &strings, &blocks);
         char firstWord[kUDFirstwordBufferSize];
         if (code == kUDNoError) UDFwStrncpy(firstWord, strings.english.c_str(), kUDFirstwordLength);
         // An entry whose text breaks off may have lost the links to its
@@ -228,7 +230,7 @@ std::vector<UDGroupLinks> UDBlockSurvey::RepairGroups() {
 void UDBlockSurvey::CutLinksToNonHeads(std::vector<bool>* changed) {
     for (uint32_t n = 1; n < BlockCount(); ++n) {
         if (!IsHead(n)) continue;
-        dblock_t& head = fBlocks[n];
+        BlockLinks& head = fBlocks[n];
         for (uint32_t* link : {&head.prevID, &head.nextID}) {
             if (*link != 0 && (*link == n || !IsHead(*link))) {
                 *link = 0;
@@ -241,7 +243,7 @@ void UDBlockSurvey::CutLinksToNonHeads(std::vector<bool>* changed) {
 void UDBlockSurvey::PairLinks(std::vector<bool>* changed) {
     for (uint32_t n = 1; n < BlockCount(); ++n) {
         if (!IsHead(n) || fBlocks[n].prevID == 0) continue;
-        dblock_t& previous = fBlocks[fBlocks[n].prevID];
+        BlockLinks& previous = fBlocks[fBlocks[n].prevID];
         if (previous.nextID == n) continue;
         if (previous.nextID == 0 || fBlocks[previous.nextID].prevID != previous.number) {
             previous.nextID = n;  // the write of this link was lost

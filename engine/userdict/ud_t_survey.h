@@ -93,16 +93,24 @@ public:
 
 private:
     enum class State : unsigned char { kFree, kHead, kContinuation, kUnreadable };
+    // What the survey needs of a block after decoding it: its chain and
+    // group links (the text is read from the area's bytes).
+    struct BlockLinks {
+        uint32_t number = 0;
+        uint32_t link = 0;
+        uint32_t prevID = 0;
+        uint32_t nextID = 0;
+    };
 
     bool IsHead(uint32_t n) const { return n != 0 && n < BlockCount() && fStates[n] == State::kHead; }
     void DecodeBlocks(unsigned char const* blockArea);
     void WalkChains();
-    void ReadEntries();
+    void ReadEntries(unsigned char const* blockArea);
     void CutLinksToNonHeads(std::vector<bool>* changed);
     void PairLinks(std::vector<bool>* changed);
     void LimitGroups(std::vector<bool>* changed);
 
-    std::vector<dblock_t> fBlocks;  // decoded blocks; entries of unreadable ones unused
+    std::vector<BlockLinks> fBlocks;  // of the blocks that decode; zero for the others
     std::vector<State> fStates;
     std::vector<bool> fReached;  // a continuation some head's chain reaches
     bool fAllChainsWhole = true;
