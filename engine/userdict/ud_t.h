@@ -5,13 +5,14 @@
 // nested read/write lock.
 //
 // Lock protocol.  The first read lock loads the caches (map, index, block
-// area; entry sort keys are cached as filing reads them) unless they are in memory and the file's change count (header word
-// 36) still says what this object last read or wrote; the last write-lock
-// release writes back the map and index that writers marked stale, then the
-// change count.  Loading checks the map and index read from the file against
-// the blocks themselves and rebuilds whatever disagrees, so a file left by an
-// interrupted writer opens with every entry that was complete.  A descriptor
-// opened read-only is repaired in memory only; nothing is ever written to it.
+// area; entry sort keys are cached as filing reads them) unless they are in
+// memory and the file's change count (header word 36) still says what this
+// object last read or wrote; the last write-lock release writes back the map
+// and index that writers marked stale, then the change count.  Loading
+// checks the map and index read from the file against the blocks themselves
+// and rebuilds whatever disagrees, so a file left by an interrupted writer
+// opens with every entry that was complete.  A descriptor opened read-only
+// is repaired in memory only; nothing is ever written to it.
 //
 // Crash safety.  Writers obey the staleness rule (header words 12 and 16 are
 // zeroed before the first block of an entry is written or freed) and this
@@ -26,9 +27,10 @@
 // All file I/O is pread/pwrite on the descriptor of the FILE handle given,
 // which stays open and is not owned.  Under a lock, blocks are read from a
 // copy of the block area taken when the caches were loaded and kept in step
-// with every block this object writes (UDBlockImage).  Failures throw the FileException family
-// named "hi mom" (a full disk as FileNoSpaceError) or bare 16-bit codes of
-// UDErrorCode (ThrowIfError); a failed write leaves the file openable.
+// with every block this object writes (UDBlockImage).  Failures throw the
+// FileException family named "hi mom" (a full disk as FileNoSpaceError) or
+// bare 16-bit codes of UDErrorCode (ThrowIfError); a failed write leaves the
+// file openable.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>

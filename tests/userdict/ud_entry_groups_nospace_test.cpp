@@ -58,7 +58,8 @@ TEST(UDEntryGroupsNoSpace, AFailedWriteLeavesNoEntryOfTheGroupAndTheCountUnchang
     Start const starts[] = {
         {"past the blocks in use", DictionaryWith({Noun("bee", "bees"), Noun("owl")}), 1},
         {"into freed blocks",
-         DictionaryWithFreedBlocks({Noun("bee", "bees"), Noun("owl")}, Verb({"take", "took", "taken", "takes", "taking"})),
+         DictionaryWithFreedBlocks({Noun("bee", "bees"), Noun("owl")},
+                                   Verb({"take", "took", "taken", "takes", "taking"})),
          10},
     };
     for (Start const& start : starts) {

@@ -16,7 +16,10 @@
 
 namespace {
 
-using EntryState = std::tuple<std::string, std::string, std::string, std::string, uint32_t, uint32_t, uint32_t, uint32_t>;
+// English, translation, answer, particle, batch and interactive frequency,
+// previous and next ID.
+using EntryState =
+    std::tuple<std::string, std::string, std::string, std::string, uint32_t, uint32_t, uint32_t, uint32_t>;
 
 // Every entry that reads, with its text, frequencies and group links.
 std::map<uint32_t, EntryState> EntriesOf(ud_t& dictionary) {
@@ -67,7 +70,8 @@ TEST(UDTBlockImage, EntriesReadUnderTheLockAreTheOnesOnDiskAfterEveryKindOfWrite
         std::function<void()> run;
     };
     Step const steps[] = {
-        {"a two-block entry", [&] { finch = AddEntryAndRelease(dictionary, MakeEntry("finch", UDPOS_N_SING, std::string(50, 'f'))); }},
+        {"a two-block entry",
+         [&] { finch = AddEntryAndRelease(dictionary, MakeEntry("finch", UDPOS_N_SING, std::string(50, 'f'))); }},
         {"a second entry linked to the first",
          [&] { AddEntryAndRelease(dictionary, MakeEntry("finches", UDPOS_N_PLURAL), finch); }},
         {"an entry of its own", [&] { dove = AddEntryAndRelease(dictionary, MakeEntry("dove")); }},
