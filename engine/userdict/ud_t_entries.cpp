@@ -114,14 +114,14 @@ bool ud_t::AppendGroup(std::vector<ud_entry_t>* entries) {
     MarkMapAndIndexStale();
 
     std::vector<std::vector<dblock_t>> laidOut;
-    for (ud_entry_t& entry : *entries) {
-        entry.prevID = laidOut.empty() ? 0 : laidOut.back().front().number;
-        entry.nextID = 0;
-        laidOut.push_back(LayOutEntryBlocks(entry));
-        if (laidOut.size() > 1) {
-            laidOut[laidOut.size() - 2].front().nextID = laidOut.back().front().number;
-            (*entries)[laidOut.size() - 2].nextID = laidOut.back().front().number;
-        }
+    for (ud_entry_t const& entry : *entries) laidOut.push_back(LayOutEntryBlocks(entry));
+    // Each head links to its neighbours' heads, now that their numbers are known.
+    for (std::size_t i = 0; i < laidOut.size(); ++i) {
+        dblock_t& head = laidOut[i].front();
+        head.prevID = i > 0 ? laidOut[i - 1].front().number : 0;
+        head.nextID = i + 1 < laidOut.size() ? laidOut[i + 1].front().number : 0;
+        (*entries)[i].prevID = head.prevID;
+        (*entries)[i].nextID = head.nextID;
     }
     std::vector<dblock_t> all;
     for (std::vector<dblock_t> const& blocks : laidOut) all.insert(all.end(), blocks.begin(), blocks.end());
