@@ -93,9 +93,10 @@ void AffixActionRule::GetDerivedFeatures(std::string* out, char const* stem, uns
 
 short AffixActionRule::GetDerivedPOSProb(short p) const {
     if (!changesPValue) return p;
-    // In int, then held to the range: a low p-value lowered further must not
-    // wrap round to the most preferred reading.
-    int const changed = additive ? p + pValueDelta : pValueDelta + p / 10;
+    // Held to the range: a low p-value lowered further must not wrap round to
+    // the most preferred reading.  A tenth of p is kept whole until the sum
+    // is truncated toward zero.
+    int const changed = additive ? p + pValueDelta : static_cast<int>(pValueDelta + p / 10.0);
     int const held = std::clamp(changed, int{std::numeric_limits<short>::min()},
                                 int{std::numeric_limits<short>::max()});
     return static_cast<short>(held);

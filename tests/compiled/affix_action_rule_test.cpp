@@ -53,7 +53,10 @@ TEST(AffixActionRuleTest, PValueIsComputedWideAndHeldToSixteenBits) {
         {true, true, -6144, -30000, -32768},  // would wrap to 29392 in 16 bits
         {true, true, 30000, 30000, 32767},
         {true, false, -3480, 100, -3470},
-        {true, false, -3480, -15, -3481},  // a tenth truncated toward zero
+        {true, false, -3480, -15, -3481},  // the sum truncated toward zero
+        {true, false, -3480, 15, -3478},   // not the tenth first
+        {true, false, 2664, -15, 2662},
+        {true, false, 2664, 15, 2665},
         {true, false, -3480, -32768, -6756},
         {true, false, 2664, 0, 2664},
     };
