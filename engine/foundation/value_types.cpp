@@ -11,13 +11,13 @@ constexpr uint32_t kDomainBits[DomainIDSet::kWordCount] = {0xFFFFFFFFu, 0xFFFFFF
 unsigned WordOf(DomainID domain) { return (domain - 1) / 32; }
 uint32_t BitOf(DomainID domain) { return uint32_t{1} << ((domain - 1) % 32); }
 
-// The enumerator's name when the value has one, else its number.
+// The enumerator's name when the value has one, else nothing.
 template <typename Enum, std::size_t N>
 std::ostream& WriteEnumName(std::ostream& out, Enum value, char const* const (&names)[N]) {
     auto const index = static_cast<unsigned>(value);
     if (index < N)
-        return out << names[index];
-    return out << index;
+        out << names[index];
+    return out;
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ enum TheyTransType : uint8_t {
 };
 
 // Write the enumerator's name; a value outside the list (read from a file)
-// writes its number.
+// writes nothing.
 std::ostream& operator<<(std::ostream& out, IdiomType type);
 std::ostream& operator<<(std::ostream& out, TheyTransType type);
 

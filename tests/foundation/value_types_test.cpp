@@ -97,9 +97,12 @@ TEST(ValuePrinting, CodesPrintByNameAndCodesOutsideTheirTableByNumber) {
     EXPECT_EQ(Printed(kJPOS_N), "N");
     EXPECT_EQ(Printed(POS_J_Target{298}), "298");
     EXPECT_EQ(Printed(eIdiomQuasiAlmighty), "eIdiomQuasiAlmighty");
-    EXPECT_EQ(Printed(IdiomType{6}), "6");
     EXPECT_EQ(Printed(eTheyCombined), "eTheyCombined");
-    EXPECT_EQ(Printed(TheyTransType{200}), "200");
+}
+
+TEST(ValuePrinting, EnumerationsOutsideTheirListPrintNothing) {
+    EXPECT_EQ(Printed(IdiomType{6}), "");
+    EXPECT_EQ(Printed(TheyTransType{200}), "");
 }
 
 // --- FeatureSets_E_Source --------------------------------------------------------------
