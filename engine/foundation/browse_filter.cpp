@@ -15,12 +15,6 @@ namespace {
 // free of the word limit.
 constexpr unsigned long kWordLimit = 3;
 
-template <class T>
-std::vector<T> AllOf(ForwardIterator<T> it) {
-    std::vector<T> all;
-    for (; !it.IsAtEnd(); ++it) all.push_back(*it);
-    return all;
-}
 
 }  // namespace
 
@@ -54,17 +48,16 @@ CanBeNull<Entry_EX> BrowseFilter::FilterEntryIfNecessary(Entry_EX const& entry) 
     return MakeFilteredCopy(entry, wordCount);
 }
 
-// The temporary dictionary puts each new fine part of speech and paraphrase
-// in front of those already there, so the readings are cloned last first:
-// the copy then lists them in the source's order.
+// Cloned in the source's order; the temporary dictionary puts each new fine
+// part of speech and paraphrase in front of those already there, so the copy
+// lists them the other way round.
 Entry_EX BrowseFilter::MakeFilteredCopy(Entry_EX const& source, unsigned long wordCount) {
     Entry_EX copy = fCopies.CreateNewEntry(source.GetSrcText());
-    std::vector<FinePOS_EX> const finePOSes = AllOf(source.GetFinePOSIterator());
-    for (auto fp = finePOSes.rbegin(); fp != finePOSes.rend(); ++fp) {
+    for (ForwardIterator<FinePOS_EX> fp = source.GetFinePOSIterator(); !fp.IsAtEnd(); ++fp) {
         if (!ShowableFinePOS(*fp, wordCount)) continue;
         FinePOS_EX const cloned = ShallowCloneFinePOS(*fp, copy);
-        std::vector<Paraphrase_EX> const paraphrases = AllOf(fp->GetParaphraseIterator());
-        for (auto pp = paraphrases.rbegin(); pp != paraphrases.rend(); ++pp) ShallowCloneParaphrase(*fp, *pp, cloned);
+        for (ForwardIterator<Paraphrase_EX> pp = (*fp).GetParaphraseIterator(); !pp.IsAtEnd(); ++pp)
+            ShallowCloneParaphrase(*fp, *pp, cloned);
     }
     return copy;
 }

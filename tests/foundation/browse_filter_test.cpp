@@ -100,9 +100,10 @@ TEST(BrowseFilter, CountsWordsByBlanks) {
     EXPECT_EQ(BrowseFilter::CountWords("walk\tit"), 1u);
 }
 
-// The copy lists readings and translations as the source does, and keeps
-// the learning values of the translations.
-TEST(BrowseFilter, CopyKeepsTheSourceOrderAndLearning) {
+// The copy lists readings and translations the other way round from the
+// source (cloned in order, listed newest first), and keeps the learning values
+// of the translations.
+TEST(BrowseFilter, CopyListsTheReadingsReversedAndKeepsLearning) {
     Dictionary_EX_Temporary source;
     source.SetID(kSystem);
     Entry_EX entry = source.CreateNewEntry("on and off");
@@ -125,19 +126,22 @@ TEST(BrowseFilter, CopyKeepsTheSourceOrderAndLearning) {
     ASSERT_FALSE(shown.IsNull());
     Entry_EX const copy = shown.Get();
     EXPECT_EQ(POSes(entry), (std::vector<POS_E_Source>{kCatN, kCatVT01, kCatPRN}));
-    EXPECT_EQ(POSes(copy), (std::vector<POS_E_Source>{kCatN, kCatPRN}));
+    EXPECT_EQ(POSes(copy), (std::vector<POS_E_Source>{kCatPRN, kCatN}));
     std::vector<FinePOS_EX> const copied = Drain(copy.GetFinePOSIterator());
-    for (FinePOS_EX const& fp : copied) EXPECT_EQ(translations(fp), translations(sourceN));
+    EXPECT_EQ(translations(sourceN), (std::vector<std::string>{"{c}", "{b}", "{a}"}));
+    for (FinePOS_EX const& fp : copied) EXPECT_EQ(translations(fp), (std::vector<std::string>{"{a}", "{b}", "{c}"}));
+    FinePOS_EX const copiedN = copied[1];
+    Paraphrase_EX const copiedLearned = Drain(copiedN.GetParaphraseIterator()).back();
 
     float value = 0.0f;
     auto* learning = copy.GetDictionary().GetDictionaryLearningInterface(true);
     ASSERT_NE(learning, nullptr);
-    EXPECT_TRUE(learning->GetLearningValue(copied[0], *copied[0].GetParaphraseIterator(), &value));
+    EXPECT_TRUE(learning->GetLearningValue(copiedN, copiedLearned, &value));
     EXPECT_EQ(value, 0.25f);
 
     // A copy handed out stays usable after the filter starts afresh.
     filter.Reset();
-    EXPECT_EQ(POSes(copy), (std::vector<POS_E_Source>{kCatN, kCatPRN}));
+    EXPECT_EQ(POSes(copy), (std::vector<POS_E_Source>{kCatPRN, kCatN}));
 }
 
 }  // namespace
