@@ -66,7 +66,6 @@ void AddIng(std::string& s) {
 std::string CreateInflectionWithoutDictionary_LAST_WORD(std::string const& text, GrossPOS_E_Source form) {
     std::string s = text;
     while (!s.empty() && IsASCIIWhiteByte(s.back())) s.pop_back();
-    if (s.empty()) return s;
     switch (form) {
         case kGrossPlural:
         case kGrossThirdSingular:
@@ -92,14 +91,11 @@ std::string CreateInflectionWithoutDictionary_LAST_WORD(std::string const& text,
 }
 
 std::string CreateInflectionWithoutDictionary(std::string const& text, GrossPOS_E_Source form) {
-    std::size_t const start = text.find_first_not_of(" \t");
-    if (start == std::string::npos) return std::string();
-    if (form < kFirstVerbForm || form > kLastVerbForm)
-        return CreateInflectionWithoutDictionary_LAST_WORD(text.substr(start), form);
+    if (form < kFirstVerbForm || form > kLastVerbForm) return CreateInflectionWithoutDictionary_LAST_WORD(text, form);
 
-    std::size_t end = start;
+    std::size_t end = 0;
     while (end < text.size() && !IsBlank(text[end])) ++end;
-    return CreateInflectionWithoutDictionary_LAST_WORD(text.substr(start, end - start), form) + text.substr(end);
+    return CreateInflectionWithoutDictionary_LAST_WORD(text.substr(0, end), form) + text.substr(end);
 }
 
 bool PrependString(char* s, char const* prefix, unsigned long size) {

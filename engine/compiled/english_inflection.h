@@ -17,12 +17,14 @@ enum GrossPOS_E_Source : int {
 };
 
 // The verb forms run from 4 to 18: a phrase inflects its first word only
-// ("give up" -> "gived up").  Every other form inflects the end of the text.
-// Leading blanks are skipped; a blank text gives an empty one.
+// ("give up" -> "gived up"; the first word of a text that begins with a blank
+// is empty).  Every other form inflects the end of the text, leading blanks
+// kept.
 std::string CreateInflectionWithoutDictionary(std::string const& text, GrossPOS_E_Source form);
 
 // The inflection of the end of text, trailing white space removed; forms
-// without a rule give the trimmed text unchanged.
+// without a rule give the trimmed text unchanged.  A text of at most one byte
+// (an empty one too) takes the plain ending: "" gives "s", "ed", "ing".
 std::string CreateInflectionWithoutDictionary_LAST_WORD(std::string const& text, GrossPOS_E_Source form);
 
 // Moves s (with its NUL) right by the prefix's length and copies the prefix

@@ -41,14 +41,17 @@ TEST(EnglishInflectionTest, RegularForms) {
         {"big", kGrossSuperlative, "most big"},
         {"give up", kGrossPast, "gived up"},              // verb forms inflect the first word
         {"carry on  with", kGrossThirdSingular, "carries on  with"},
-        {"  give up", kGrossPast, "gived up"},            // leading blanks skipped
+        {"  give up", kGrossPast, "ed  give up"},         // the first word is empty
         {"ice box", kGrossPlural, "ice boxes"},           // other forms inflect the end
         {"very big", kGrossComparative, "more very big"},
         {"box \t", kGrossPlural, "boxes"},                // trailing white space removed
         {"box ", static_cast<GrossPOS_E_Source>(1), "box"},
-        {"", kGrossPlural, ""},                           // empty stays empty
-        {"   ", kGrossPast, ""},
-        {"  ", kGrossComparative, ""},
+        {"  box", kGrossPlural, "  boxes"},               // leading blanks kept
+        {"", kGrossPlural, "s"},                          // at most one byte: the plain ending
+        {"", kGrossPast, "ed"},
+        {"", kGrossPresentParticiple, "ing"},
+        {"   ", kGrossPast, "ed   "},
+        {"  ", kGrossComparative, "more "},
     };
     for (InflectionCase const& c : cases) {
         EXPECT_EQ(CreateInflectionWithoutDictionary(c.text, c.form), c.expected)
@@ -58,7 +61,7 @@ TEST(EnglishInflectionTest, RegularForms) {
 
 TEST(EnglishInflectionTest, LastWordInflectsTheEndOnly) {
     EXPECT_EQ(CreateInflectionWithoutDictionary_LAST_WORD("give up", kGrossPast), "give uped");
-    EXPECT_EQ(CreateInflectionWithoutDictionary_LAST_WORD("  ", kGrossPlural), "");
+    EXPECT_EQ(CreateInflectionWithoutDictionary_LAST_WORD("  ", kGrossPlural), "s");
 }
 
 TEST(EnglishInflectionTest, PrependStringChecksTheBuffer) {
