@@ -1,6 +1,13 @@
 #include "engine/compiled/rewriting_composite_dictionary.h"
 
 #include "engine/compiled/rewriting_dictionary.h"
+#include "engine/foundation/module_init.h"
+
+namespace {
+
+ModuleCounters const sModuleCounters;
+
+}  // namespace
 
 RewritingCompositeDictionaryRep_XX::RewritingCompositeDictionaryRep_XX(
     std::vector<Dictionary_EX> const& dictionaries)
@@ -14,6 +21,10 @@ std::vector<Dictionary_EX> RewritingCompositeDictionaryRep_XX::mkRewritingDictVe
     wrapped.reserve(dictionaries.size());
     for (Dictionary_EX const& dictionary : dictionaries) wrapped.push_back(RewritingDictionary_EX(dictionary));
     return wrapped;
+}
+
+CompositeDictionary_EX mkRewritingCompositeDictionary(std::vector<Dictionary_EX> const& dictionaries) {
+    return CompositeDictionary_EX(RewritingCompositeDictionaryRep_XX::mkRewritingDictVector(dictionaries));
 }
 
 namespace {

@@ -38,3 +38,7 @@ public:
     // Throws std::bad_cast when the handle holds another kind of dictionary.
     RewritingCompositeDictionaryRep_XX* GetRep() const;
 };
+
+// One composite dictionary over the dictionaries, each wrapped in its own
+// rewriting dictionary, in order; without the reverse mapping.
+CompositeDictionary_EX mkRewritingCompositeDictionary(std::vector<Dictionary_EX> const& dictionaries);

@@ -35,6 +35,14 @@ TEST(RewritingCompositeDictionary, OneLookupRewritesForEveryMember) {
     EXPECT_EQ(found[1], FirstEntry(dictionaries.user, "*items"));
 }
 
+TEST(RewritingCompositeDictionary, TheFreeFunctionRewritesForEveryMemberToo) {
+    SystemAndUser dictionaries;
+    CompositeDictionary_EX const plain = mkRewritingCompositeDictionary({dictionaries.system, dictionaries.user});
+    EXPECT_EQ(rewriters_test::Headwords(LookupAll(plain, "zxjBULLETitems")),
+              rewriters_test::Headwords(LookupAll(dictionaries.composite, "zxjBULLETitems")));
+    EXPECT_TRUE(LookupAll(mkRewritingCompositeDictionary({}), "items").empty());
+}
+
 TEST(RewritingCompositeDictionary, MapsEntriesToTheirOriginals) {
     SystemAndUser dictionaries;
     RewritingCompositeDictionaryRep_XX* const rep = dictionaries.composite.GetRep();
