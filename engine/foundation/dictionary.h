@@ -28,6 +28,7 @@ class SingleWordsWithPeriodsInterface_;
 class LowerCaseWordsInterface_;
 class GrammaticalFormWordsInterface_;
 class AlmightyIdiomInterface_;
+class UDEntryGroupInterface_EX_;
 
 // ---- Dictionary numbers ----------------------------------------------------
 
@@ -228,6 +229,9 @@ public:
     GrammaticalFormWordsInterface_* GetGrammaticalFormWordsInterface() const;
     // The idioms holding punctuation, null when the dictionary serves none.
     AlmightyIdiomInterface_* GetAlmightyIdiomInterface() const;
+    // The user dictionary's entry groups, null when the dictionary serves
+    // none.  Defined with the interface, in the user-dictionary library.
+    UDEntryGroupInterface_EX_* GetUDEntryGroupInterface() const;
 };
 
 // ---- Kinds of dictionary by number (bounds inclusive) ----------------------

@@ -7,6 +7,7 @@
 #include "engine/foundation/dictionary_learning.h"
 #include "engine/foundation/grammatical_form_words.h"
 #include "engine/foundation/lower_case_words.h"
+#include "engine/foundation/temporary_dictionary.h"
 #include "engine/foundation/word_list_interfaces.h"
 #include "engine/userdict/ud35_entry_groups.h"
 #include "engine/userdict/ud35_entry_view.h"
@@ -67,6 +68,8 @@ TEST_F(UD35DictionaryTest, NamedInterfacesWithLearningOffAndOn) {
         EXPECT_EQ(Dict().GetNamedInterface(n.name), first) << n.name << " is made once";
     }
     EXPECT_NE(Dict().GetNamedInterfaceOf<UD35EntryGroupInterface_EJ>(), nullptr);
+    EXPECT_EQ(Dict().GetUDEntryGroupInterface(), Dict().GetNamedInterfaceOf<UD35EntryGroupInterface_EJ>());
+    EXPECT_EQ(Dictionary_EX_Temporary().GetUDEntryGroupInterface(), nullptr);
     EXPECT_EQ(Dict().GetLockingInterface(), &dictionary->Rep().GetFile());
 
     Dict().SetUseDictionaryLearningInterface(true);
