@@ -4,7 +4,6 @@
 #include <typeinfo>
 #include <vector>
 
-#include "engine/foundation/dictionary_errors.h"
 
 // ---- Interface -------------------------------------------------------------
 
@@ -88,8 +87,9 @@ void GenericUDEntryGroupInterface_EX::RemoveGroup(Entry_EX const& leader) {
 
 void GenericUDEntryGroupInterface_EX::ClearLearningData(UDEntryGroupIterator const&) {}
 
-UDEntryGroupIterator GenericUDEntryGroupInterface_EX::CreateNew(UDEntryGroupInfo_EX const&, bool) {
-    throw NotSupportedOnDictionary<Dictionary_EX>(*fDictionary);
+UDEntryGroupIterator GenericUDEntryGroupInterface_EX::CreateNew(UDEntryGroupInfo_EX const& record, bool) {
+    Entry_EX const entry = GetDictionary().CreateNewEntry(kNewGroupHeadword);
+    return UpdateEntryGroup(UDEntryGroupIterator(MakeIteratorRepFromEntryGroup(entry)), record);
 }
 
 bool GenericUDEntryGroupInterface_EX::IsReadOnly() { return !fDictionary->IsModifyable(); }

@@ -46,9 +46,12 @@ public:
     // Erasing at the end throws std::out_of_range.
     UDEntryGroupIterator Erase(UDEntryGroupIterator const& position) override;
     void ClearLearningData(UDEntryGroupIterator const& position) override;
-    // Throws NotSupportedOnDictionary<Dictionary_EX>: a group cannot be
-    // filled from a record here, and an unfilled entry would be junk.
+    // Adds an entry without readings headed kNewGroupHeadword (a group of its
+    // own) and gives the group; filling it from the record is a subclass's
+    // UpdateEntryGroup.  The flag is not used.  A dictionary that cannot
+    // change throws as its CreateNewEntry does.
     UDEntryGroupIterator CreateNew(UDEntryGroupInfo_EX const& record, bool flag) override;
+    static constexpr char const* kNewGroupHeadword = "new entry group";
 
     // No learning values are kept.
     bool IsReadOnly() override;

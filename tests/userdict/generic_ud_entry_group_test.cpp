@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "engine/foundation/dictionary_errors.h"
 #include "engine/foundation/temporary_dictionary.h"
 #include "foundation/temporary_test_support.h"
 
@@ -116,10 +115,12 @@ TEST_F(GenericGroupsTest, ErasingEveryGroupEndsAtTheEnd) {
     EXPECT_THROW(fGroups.Erase(fGroups.GetIterator_end()), std::out_of_range);
 }
 
-TEST_F(GenericGroupsTest, CreateNewIsRefusedAndAddsNothing) {
-    std::vector<std::string> const before = Headwords();
-    EXPECT_THROW(fGroups.CreateNew(UDEntryGroupInfo_EX(), false), NotSupportedOnDictionary<Dictionary_EX>);
-    EXPECT_EQ(Headwords(), before);
+TEST_F(GenericGroupsTest, CreateNewAddsAPlaceholderGroupAndGivesIt) {
+    UDEntryGroupIterator const created = fGroups.CreateNew(UDEntryGroupInfo_EX(), false);
+    EXPECT_EQ(LeaderOf(created), GenericUDEntryGroupInterface_EX::kNewGroupHeadword);
+    EXPECT_EQ(GenericUDEntryGroupInterface_EX::GetCurrentEntryGroup(created).GetFinePOSCount(), 0u);
+    EXPECT_EQ(Headwords(), (std::vector<std::string>{"ate", "eat", "eaten", "new entry group", "put", "puts",
+                                                    "putting", "saw", "see", "seen"}));
 }
 
 }  // namespace
