@@ -4,10 +4,12 @@
 
 #include "engine/foundation/entry.h"
 #include "engine/foundation/initial_case_compare.h"
+#include "engine/foundation/module_init.h"
 #include "engine/foundation/sjis_chars.h"
-#include "engine/foundation/string_utils.h"
 
 namespace {
+
+ModuleCounters const sModuleCounters;
 
 constexpr char kListCharacters[AlmightyIdiomInterface_::kListCount] = {'.', '?', '!', '-', '"', '\'', ')', ']'};
 
@@ -77,9 +79,7 @@ char AlmightyIdiomInterface_::CharOf(unsigned tag) { return tag < kListCount ? k
 // ---- AlmightyIdiomInterfaceCompilerHelper ----------------------------------
 
 void AlmightyIdiomInterfaceCompilerHelper::Compile(std::vector<std::string> const& idioms, Lists* lists) {
-    std::vector<std::string> sorted;
-    sorted.reserve(idioms.size());
-    for (std::string const& idiom : idioms) sorted.push_back(NormalizeInternalWhitespace(idiom));
+    std::vector<std::string> sorted = idioms;
     std::sort(sorted.begin(), sorted.end(), InitialCaseStringCompare());
     sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
     IdiomsToIndex(sorted, lists);

@@ -13,8 +13,7 @@
 
 // One occurrence of a list's character inside an idiom.
 struct AlmightyIdiomEntry {
-    // The idiom's headword, each run of white space as one space: the
-    // sentence-end finder matches a white token as one space.
+    // The idiom's headword as the dictionary holds it.
     std::string text;
     // Byte offset of the character in text.
     uint32_t position = 0;
@@ -60,9 +59,8 @@ class AlmightyIdiomInterfaceCompilerHelper {
 public:
     using Lists = std::vector<AlmightyIdiomList>;
 
-    // Fills lists (resized to the eight tags) from the idioms: white space
-    // made single spaces, sorted by InitialCaseStringCompare, duplicates
-    // dropped, then indexed.
+    // Fills lists (resized to the eight tags) from the idioms: sorted by
+    // InitialCaseStringCompare, exact duplicates dropped, then indexed.
     static void Compile(std::vector<std::string> const& idioms, Lists* lists);
     // For each idiom in order, for each tag in order, AddWordsToIndex.
     static void IdiomsToIndex(std::vector<std::string> const& idioms, Lists* lists);

@@ -63,9 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
         CompileCase{"brackets and parentheses", {"a) b] c"}, {{6, "a) b] c", 1}, {7, "a) b] c", 4}}},
         // 0x83 0x5D is one double-byte character whose trail byte is ']'.
         CompileCase{"a trail byte is no bracket", {"x\x83\x5D]y"}, {{7, "x\x83\x5D]y", 3}}},
-        CompileCase{"white space made single spaces before offsets",
-                    {"in  the\t\tlong-run"},
-                    {{3, "in the long-run", 11}}},
+        CompileCase{"white space kept as written", {"in  the\t\tlong-run"}, {{3, "in  the\t\tlong-run", 13}}},
         CompileCase{"sorted with lower-case initials first, duplicates once",
                     {"St.-Tropez", "s.o.b", "S.O.B", "s.o.b", "a.m"},
                     {{0, "a.m", 1},
@@ -75,7 +73,9 @@ INSTANTIATE_TEST_SUITE_P(
                      {0, "S.O.B", 3},
                      {0, "St.-Tropez", 2},
                      {3, "St.-Tropez", 3}}},
-        CompileCase{"spellings equal once white space is single", {"x.  y", "x. y"}, {{0, "x. y", 1}}}),
+        CompileCase{"spellings that differ in white space both kept",
+                    {"x. y", "x.  y", "x. y"},
+                    {{0, "x.  y", 1}, {0, "x. y", 1}}}),
     [](testing::TestParamInfo<CompileCase> const& info) { return "Case" + std::to_string(info.index); });
 
 TEST(IdiomCompile, AddWordsToIndexAppendsToWhatIsThere) {
