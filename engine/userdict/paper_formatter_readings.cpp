@@ -18,6 +18,13 @@ bool BeginsWith(std::string const& text, char const* prefix) { return text.compa
 
 bool IsASCIIDigitChar(char c) { return c >= '0' && c <= '9'; }
 
+// A verb's first feature set is the grammar's verb set: its first letter is
+// the form (B base, S third person singular, D past, N participle only, G
+// -ing form, T to-infinitive) and its seventh the perfect, set on a past that
+// is the participle too.
+constexpr std::size_t kVerbFormAt = 0;
+constexpr std::size_t kVerbPerfectAt = 6;
+
 char const* const kParticles[] = {
     "about", "across", "after", "against", "ahead",  "along", "apart",   "around", "aside",
     "away",  "back",   "before", "behind", "by",     "down",  "in",      "off",    "on",
@@ -42,11 +49,17 @@ PaperInflectType GetInflectType(std::string const& name, std::string const& feat
         case kPaperNoun:
             return CharAt(features, 0) == 'P' ? kInflectNounPlural : kInflectNounSingular;
         case kPaperVerb:
-            if (CharAt(features, 0) == 'P') return kInflectVerbPlain;
-            if (CharAt(features, 0) == 'S') return kInflectVerbThirdPerson;
-            if (CharAt(features, 2) == 'G') return kInflectVerbGerund;
-            if (CharAt(features, 1) == '2' || CharAt(features, 3) == 'D') return kInflectVerbPast;
-            return kInflectVerbPlain;
+            switch (CharAt(features, kVerbFormAt)) {
+                case 'S':
+                    return kInflectVerbThirdPerson;
+                case 'G':
+                    return kInflectVerbGerund;
+                case 'D':
+                case 'N':
+                    return kInflectVerbPast;
+                default:
+                    return kInflectVerbPlain;
+            }
         case kPaperAdjective:
             return kInflectAdjective;
         case kPaperAdverb:
@@ -58,8 +71,8 @@ PaperInflectType GetInflectType(std::string const& name, std::string const& feat
 
 long GetInflectSubType(PaperInflectType type, std::string const& features) {
     if (type != kInflectVerbPast) return 0;
-    if (CharAt(features, 1) != '2') return 3;
-    return CharAt(features, 3) == 'D' ? 2 : 1;
+    if (CharAt(features, kVerbFormAt) == 'N') return 3;
+    return CharAt(features, kVerbPerfectAt) == 'Y' ? 2 : 1;
 }
 
 std::string DRealJapanese(Paraphrase_EX const& paraphrase, POS_J_Target* targetPOS) {

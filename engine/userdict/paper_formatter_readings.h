@@ -40,10 +40,12 @@ std::string DGetConstit(FinePOS_EX const& finePOS);
 // preposition; anything else special.
 PaperGrossPOS ConstitToGrossPOS(std::string const& name);
 
-// The kind of form named `name` with first feature set `features`.  A
-// character the features lack matches nothing.
+// The kind of form named `name` with first feature set `features`: a noun
+// whose features begin "P" is plural; a verb's kind is its form letter in the
+// grammar's verb feature set.  A character the features lack matches nothing.
 PaperInflectType GetInflectType(std::string const& name, std::string const& features);
-// Orders the past forms among themselves (1, 2 or 3); 0 for other kinds.
+// Orders the past forms among themselves: 1 a past, 2 a past that is the
+// participle too, 3 a participle only; 0 for other kinds.
 long GetInflectSubType(PaperInflectType type, std::string const& features);
 
 // The paraphrase's cooked translation without the engine's internal marks;

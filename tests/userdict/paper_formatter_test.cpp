@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/foundation/missing_word_table.h"
 #include "engine/foundation/pos_codes.h"
 #include "engine/foundation/temporary_dictionary.h"
 #include "engine/userdict/paper_formatter_headline.h"
@@ -15,6 +16,14 @@ namespace {
 
 constexpr POS_E_Source kVI03{264};
 constexpr POS_E_Source kVT31{358};
+
+// The first feature set a user-dictionary verb form gets from its missing-word
+// assignment: the layout the headline must read.
+std::string AssignedFeatures(char const* key) {
+    FeatureSets_E_Source sets;
+    EXPECT_TRUE(ReadFromMWTable(nullptr, &sets, nullptr, nullptr, key)) << key;
+    return sets.GetSet(0);
+}
 
 // An inflected form in an entry of its own, attached to the reading.
 struct Form {
@@ -70,6 +79,10 @@ protected:
 };
 
 TEST_F(PaperFormatterTest, PrintsEntries) {
+    std::string const past = AssignedFeatures("TRANS_PAST");
+    std::string const participle = AssignedFeatures("TRANS_PPL_ONLY");
+    std::string const thirdPerson = AssignedFeatures("TRANS_3RD");
+    std::string const gerund = AssignedFeatures("TRANS_GERUND");
     struct Case {
         char const* headword;
         std::vector<Reading> readings;
@@ -77,11 +90,21 @@ TEST_F(PaperFormatterTest, PrintsEntries) {
     };
     Case const cases[] = {
         // Forms sorted by kind, an alternative spelling of the base in
-        // brackets: "X2.." is a past form, "..G" a gerund, "P" plain.
+        // brackets: the form letter "D" is a past form, "G" an -ing form, "B"
+        // the base.
         {"run",
          {{kVI03, {"走る"}, eIdiomNormal, "", false,
-           {{"running", "XXG", false}, {"ran", "X2", false}, {"runn", "P", false}, {"rann", "X2", true}}}},
+           {{"running", "G", false}, {"ran", "D", false}, {"runn", "B", false}, {"rann", "D", true}}}},
          "run (v) [=runn]; ran; running\n    走る"},
+        // A user-dictionary verb: past and participle one kind, apart from
+        // the base.
+        {"paint",
+         {{kCatVT01, {"塗る"}, eIdiomNormal, "", false,
+           {{"painting", gerund.c_str(), false},
+            {"paints", thirdPerson.c_str(), false},
+            {"painted", participle.c_str(), false},
+            {"painted", past.c_str(), false}}}},
+         "paint (v) painted, painted; paints; painting\n  (vt)\n    塗る"},
         {"walk", {{kCatVT01, {"歩かせる"}}}, "walk (v)\n  (vt)\n    歩かせる"},
         // Same headline and usage: printed once, a shared translation too.
         {"carry", {{kCatVT01, {"運ぶ", "持つ"}}, {kCatVT01, {"持つ", "担ぐ"}}},
@@ -128,8 +151,9 @@ TEST(PaperFormatterReadings, InflectTypeReadsOnlyCharactersThatExist) {
     Case const cases[] = {
         {"N", "", kInflectNounSingular, 0},     {"N", "P", kInflectNounPlural, 0},
         {"VT01", "", kInflectVerbPlain, 0},     {"VT01", "S", kInflectVerbThirdPerson, 0},
-        {"VT01", "X2", kInflectVerbPast, 1},    {"VT01", "X2xD", kInflectVerbPast, 2},
-        {"VT01", "XxxD", kInflectVerbPast, 3},  {"VT01", "XxG", kInflectVerbGerund, 0},
+        {"VT01", "D", kInflectVerbPast, 1},     {"VT01", "D__TNNYNN", kInflectVerbPast, 2},
+        {"VT01", "N__TYNY", kInflectVerbPast, 3}, {"VT01", "G", kInflectVerbGerund, 0},
+        {"VT01", "B__T", kInflectVerbPlain, 0}, {"VI01", "P1I0", kInflectVerbPlain, 0},
         {"ADJ", "", kInflectAdjective, 0},      {"ADVERB", "", kInflectAdverb, 0},
         {"PREP", "", kInflectOther, 0},         {"", "", kInflectOther, 0},
     };
