@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <string>
 
 #include "engine/foundation/file_access.h"
 #include "engine/foundation/file_errors.h"
@@ -41,6 +42,14 @@ Dictionary_EJ_35UserDict OpenDictionary(FILE* stream, bool writable, char const*
     }
 }
 
+// The name the open dictionary carries; empty when the file's name has no
+// short Shift-JIS form.
+std::string DisplayNameOf(FSSpec const& spec) {
+    unsigned char name[64];
+    if (qwcFSSpecStr63Name(spec, name) != kFSSpecNoErr) return std::string();
+    return std::string(reinterpret_cast<char const*>(name + 1), name[0]);
+}
+
 }  // namespace
 
 short AddUserDict(FSSpec const& spec, bool readOnly) {
@@ -57,7 +66,7 @@ short AddUserDict(FSSpec const& spec, bool readOnly) {
     Dictionary_EJ_35UserDict dictionary = OpenDictionary(stream, writable, path.Path());
     // From here on the dictionary closes the stream.
     if (SimpleFileLock_* lock = dictionary.GetLockingInterface()) lock->UseAdvisoryLock(fileno(stream));
-    return RegisterUserDictionary(dictionary, writable);
+    return RegisterUserDictionary(dictionary, writable, DisplayNameOf(spec));
 }
 
 short MakeNewUserDict(FSSpec const& spec, uint32_t creator, uint32_t type) {

@@ -8,7 +8,9 @@
 #include "apps/vorlip/file_specifier.h"
 
 // Opens the existing file as the next user dictionary of gCorvanEngine: for
-// update unless readOnly, else (or when that fails) for reading.  0 opened
+// update unless readOnly, else (or when that fails) for reading.  The open
+// dictionary records the user kind and the file's display name
+// (qwcFSSpecStr63Name; empty when that fails).  0 opened
 // for update, 1 for reading only, -1 when the file cannot be opened.  The
 // dictionary's failures (not a dictionary, corrupt, an advisory lock held
 // elsewhere: LockAttemptFailed) pass to the caller, the lists unchanged.

@@ -12,10 +12,10 @@ namespace {
 // Opens the compiled dictionary at path in front of the open dictionaries.
 // The opener owns the descriptor from the moment it has it: a refused file
 // leaves nothing open.
-short AddCompiledDict(std::string const& path) {
+short AddCompiledDict(std::string const& path, OpenDictionaryRecord::Kind kind) {
     try {
         Dictionary_EX const dictionary = OpenCompiledDictionaryInAppropriateFormat(OpenReadOnly(FFSSpec(path.c_str())));
-        fOpenDictionaries.insert(fOpenDictionaries.begin(), dictionary);
+        fOpenDictionaries.insert(fOpenDictionaries.begin(), OpenDictionaryRecord(dictionary, kind));
         return 1;
     } catch (...) {
         return 0;
@@ -24,9 +24,13 @@ short AddCompiledDict(std::string const& path) {
 
 }  // namespace
 
-short CorvanDictIF::AddSysDict(std::string const& path) { return AddCompiledDict(path); }
+short CorvanDictIF::AddSysDict(std::string const& path) {
+    return AddCompiledDict(path, OpenDictionaryRecord::kSystem);
+}
 
-short CorvanDictIF::AddTechDict(std::string const& path) { return AddCompiledDict(path); }
+short CorvanDictIF::AddTechDict(std::string const& path) {
+    return AddCompiledDict(path, OpenDictionaryRecord::kTechnical);
+}
 
 short CorvanDictIF::RemoveAllTechDict() {
     try {

@@ -9,7 +9,7 @@
 // Declared in the order they must be built: the user dictionaries and the
 // browse state hold iterators and handles on the open dictionaries, so they
 // go first at exit.
-std::vector<Dictionary_EX> fOpenDictionaries;
+std::vector<OpenDictionaryRecord> fOpenDictionaries;
 std::vector<std::unique_ptr<EJUserDict>> fEJUserDict;
 std::unique_ptr<EJUserDictLockHolder> fEJUserDictLock;
 BrowseFilter fBrowseFilter;
@@ -61,14 +61,16 @@ uint32_t GroupKindOfUserWord(short userWordKind) {
     return kGroupKindByUserWord[userWordKind];
 }
 
-short RegisterUserDictionary(Dictionary_EJ_35UserDict const& dictionary, bool writable) {
+short RegisterUserDictionary(Dictionary_EJ_35UserDict const& dictionary, bool writable,
+                             std::string const& displayName) {
     Dictionary_EJ_35UserDict opened = dictionary;
     opened.SetUseDictionaryLearningInterface(writable);
     auto userDict = std::make_unique<EJUserDict>(opened);
     // Room first, so that the lists change together or not at all.
     fOpenDictionaries.reserve(fOpenDictionaries.size() + 1);
     fEJUserDict.reserve(fEJUserDict.size() + 1);
-    fOpenDictionaries.insert(fOpenDictionaries.begin(), opened);
+    fOpenDictionaries.insert(fOpenDictionaries.begin(),
+                             OpenDictionaryRecord(opened, OpenDictionaryRecord::kUser, displayName));
     fEJUserDict.push_back(std::move(userDict));
     return writable ? kUserDictOpenedReadWrite : kUserDictOpenedReadOnly;
 }

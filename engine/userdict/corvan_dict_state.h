@@ -4,6 +4,8 @@
 // lock and the browse state.  Only the facade uses these.
 #include <cstddef>
 #include <memory>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/foundation/browse_filter.h"
@@ -46,8 +48,20 @@ private:
     UDEntryGroupIterator fCurrent;
 };
 
+// One open dictionary with what its opener recorded of it: its kind and the
+// display name of its file (empty where the opener records none).
+struct OpenDictionaryRecord : Dictionary_EX {
+    enum Kind : short { kSystem = 0, kUser = 1, kTechnical = 2 };
+
+    OpenDictionaryRecord(Dictionary_EX const& dictionary, Kind dictionaryKind, std::string name = std::string())
+        : Dictionary_EX(dictionary), kind(dictionaryKind), displayName(std::move(name)) {}
+
+    Kind kind;
+    std::string displayName;
+};
+
 // Every open dictionary; a newly opened one is at the front.
-extern std::vector<Dictionary_EX> fOpenDictionaries;
+extern std::vector<OpenDictionaryRecord> fOpenDictionaries;
 // The opened user dictionaries in opening order: the index is the number the
 // user-word operations take.
 extern std::vector<std::unique_ptr<EJUserDict>> fEJUserDict;
@@ -80,7 +94,8 @@ EJUserDict& UserDictAt(short n);
 // gives it the next user-dictionary number; learning is on when it is
 // writable.  The lists change together or not at all.  The AddUserDict
 // result for it: read-write or read-only.
-short RegisterUserDictionary(Dictionary_EJ_35UserDict const& dictionary, bool writable);
+short RegisterUserDictionary(Dictionary_EJ_35UserDict const& dictionary, bool writable,
+                             std::string const& displayName = std::string());
 
 // The facade's user-word kind of an entry-group kind, 0 for none of the
 // seven; and the entry-group kind of a user-word kind, kNoKind for none.

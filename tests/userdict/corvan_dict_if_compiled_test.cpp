@@ -58,8 +58,14 @@ TEST_F(CompiledDictTest, RemoveAllTechDictKeepsTheOthersInOrder) {
 
     EXPECT_EQ(gCorvanEngine.RemoveAllTechDict(), 1);
     std::vector<unsigned short> ids;
-    for (Dictionary_EX const& dictionary : fOpenDictionaries) ids.push_back(dictionary.GetID());
+    std::vector<OpenDictionaryRecord::Kind> kinds;
+    for (OpenDictionaryRecord const& dictionary : fOpenDictionaries) {
+        ids.push_back(dictionary.GetID());
+        kinds.push_back(dictionary.kind);
+    }
     EXPECT_EQ(ids, (std::vector<unsigned short>{99, 7, fOpenDictionaries.back().GetID()}));
+    EXPECT_EQ(kinds, (std::vector<OpenDictionaryRecord::Kind>{OpenDictionaryRecord::kSystem, OpenDictionaryRecord::kSystem,
+                                                        OpenDictionaryRecord::kUser}));
     EXPECT_GE(fOpenDictionaries.back().GetID(), 10000);
     // The user dictionary is still number 0.
     EXPECT_EQ(gCorvanEngine.CountUserDictEntry(0), 0u);

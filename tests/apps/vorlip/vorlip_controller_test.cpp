@@ -12,6 +12,7 @@
 
 #include "apps/vorlip/old_dictionary.h"
 #include "apps/vorlip/vorlip_test_support.h"
+#include "engine/userdict/corvan_dict_state.h"
 
 namespace {
 
@@ -25,6 +26,15 @@ TEST_F(VorlipTest, ServesEveryEntryAsItsGoldenLine) {
     ASSERT_TRUE(Initialize());
     EXPECT_EQ(EntryNumber(), 10);
     EXPECT_EQ(AllEntries(), ReadFile(TEST_DATA_DIR "/vorlip/ten_kinds.txt"));
+}
+
+// The open dictionary carries the user kind and its file's display name.
+TEST_F(VorlipTest, TheOldDictionaryIsOpenedAsAUserDictionaryByName) {
+    old_dictionary::MakeTenKinds(fDictPath);
+    ASSERT_TRUE(Initialize());
+    ASSERT_EQ(fOpenDictionaries.size(), 1u);
+    EXPECT_EQ(fOpenDictionaries.front().kind, OpenDictionaryRecord::kUser);
+    EXPECT_EQ(fOpenDictionaries.front().displayName, "old.dic");
 }
 
 TEST_F(VorlipTest, EmptyDictionaryCountsZero) {
