@@ -259,11 +259,38 @@ TEST(SimpleFileLocker, ThrowingReleaseHookDoesNotEscapeDestruction) {
     EXPECT_EQ(lock.GetWriteLockCount(), 0u);
 }
 
-TEST(CorvanCriticalSection, SameThreadMayEnterAgain) {
-    CorvanCriticalSection section;
-    AutoCriticalSection outer(section);
-    AutoCriticalSection inner(section);
-    SUCCEED();
+// Entered twice on a thread of its own, so that a section that is not
+// recursive fails the test instead of hanging it.  Leaving the inner lock must
+// not free the section for others.
+TEST(CorvanCriticalSection, SameThreadMayEnterAgainAndHoldsUntilTheOuterLeaves) {
+    // Left alive if the holder blocks: it still uses the section then.
+    auto* const section = new CorvanCriticalSection;
+    std::promise<void> innerLeft;
+    std::future<void> const innerLeftSeen = innerLeft.get_future();
+    std::promise<void> mayLeave;
+    std::shared_future<void> const leave = mayLeave.get_future().share();
+    std::thread holder([section, leave, innerLeft = std::move(innerLeft)]() mutable {
+        AutoCriticalSection outer(*section);
+        { AutoCriticalSection inner(*section); }
+        innerLeft.set_value();
+        leave.wait();
+    });
+    if (innerLeftSeen.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+        holder.detach();
+        FAIL() << "a second enter by the holding thread blocked";
+    }
+    std::atomic<bool> entered{false};
+    std::thread other([&] {
+        AutoCriticalSection guard(*section);
+        entered = true;
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_FALSE(entered) << "the outer lock still holds the section";
+    mayLeave.set_value();
+    holder.join();
+    other.join();
+    EXPECT_TRUE(entered);
+    delete section;
 }
 
 TEST(CorvanCriticalSection, ExcludesOtherThreadsUntilLeft) {
