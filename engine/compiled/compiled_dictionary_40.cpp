@@ -1,8 +1,11 @@
 #include "engine/compiled/compiled_dictionary_40.h"
 
 #include "engine/compiled/compiled_learning.h"
+#include "engine/foundation/module_init.h"
 
 namespace {
+
+ModuleCounters const sModuleCounters;
 
 // Stored p-values below this keep their value under a fixed p-value.
 constexpr short kLowestFixablePValue = -1688;
@@ -35,3 +38,8 @@ std::unique_ptr<DictionaryInterface_> DictionaryRep_EX_40Compiled::MakeLearningI
 }
 
 Dictionary_EX_40Compiled::Dictionary_EX_40Compiled(int fd) : Dictionary_EX(OpenCompiledRep<DictionaryRep_EX_40Compiled>(fd)) {}
+
+CompiledDictionaryRep::EmptyValues const& DictionaryRep_EX_40Compiled::Empty() const {
+    static EmptyValues const kEmpty{Dict_Semantics_E_Source{}, std::string()};
+    return kEmpty;
+}

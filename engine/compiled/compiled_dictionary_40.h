@@ -24,6 +24,7 @@ public:
 
 protected:
     std::unique_ptr<DictionaryInterface_> MakeLearningInterface() const override;
+    EmptyValues const& Empty() const override;
 };
 
 class Dictionary_EX_40Compiled : public Dictionary_EX {

@@ -4,8 +4,11 @@
 #include <iterator>
 
 #include "engine/compiled/compiled_learning.h"
+#include "engine/foundation/module_init.h"
 
 namespace {
+
+ModuleCounters const sModuleCounters;
 
 // English parts of speech whose almighty idioms count as quasi-almighty
 // under the fixed idiom type.
@@ -48,3 +51,8 @@ std::unique_ptr<DictionaryInterface_> DictionaryRep_EX_50Compiled::MakeMiscInfoI
 }
 
 Dictionary_EX_50Compiled::Dictionary_EX_50Compiled(int fd) : Dictionary_EX(OpenCompiledRep<DictionaryRep_EX_50Compiled>(fd)) {}
+
+CompiledDictionaryRep::EmptyValues const& DictionaryRep_EX_50Compiled::Empty() const {
+    static EmptyValues const kEmpty{Dict_Semantics_E_Source{}, std::string()};
+    return kEmpty;
+}

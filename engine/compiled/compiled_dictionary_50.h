@@ -38,6 +38,7 @@ public:
 
 protected:
     std::unique_ptr<DictionaryInterface_> MakeLearningInterface() const override;
+    EmptyValues const& Empty() const override;
     std::unique_ptr<DictionaryInterface_> MakeMiscInfoInterface(unsigned long entryCount,
                                                                 unsigned long fileSize) const override;
 

@@ -153,7 +153,7 @@ int CompiledEntryRep::GetParaID(ParaphraseCookieID_* pp) const { return Paraphra
 
 Dict_Semantics_E_Source CompiledEntryRep::GetSemantics(ParaphraseCookieID_* pp) const {
     uint32_t const block = ParaphraseRecord(pp).semantics;
-    return block == 0 ? Dict_Semantics_E_Source{} : ReadSemantics(fFile, block);
+    return block == 0 ? fRep.Empty().semantics : ReadSemantics(fFile, block);
 }
 
 bool CompiledEntryRep::GetAltOnly(ParaphraseCookieID_* pp) const { return ParaphraseRecord(pp).altOnly; }
@@ -165,7 +165,7 @@ DomainIDSet CompiledEntryRep::GetDomainIDSet(ParaphraseCookieID_* pp) const {
 
 std::string CompiledEntryRep::GetTransplant(ParaphraseCookieID_* pp) const {
     uint32_t const text = ParaphraseRecord(pp).transplant;
-    return text == 0 ? std::string() : fFile.ReadString(text);
+    return text == 0 ? fRep.Empty().text : fFile.ReadString(text);
 }
 
 TheyTransType CompiledEntryRep::GetTheyTransType(ParaphraseCookieID_* pp) const {

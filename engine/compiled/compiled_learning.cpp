@@ -3,6 +3,13 @@
 #include <utility>
 
 #include "engine/compiled/learning_stats_manager.h"
+#include "engine/foundation/module_init.h"
+
+namespace {
+
+ModuleCounters const sModuleCounters;
+
+}  // namespace
 
 using Helper = Dictionary_EX_70Compiled_LearningInterface_Helper;
 

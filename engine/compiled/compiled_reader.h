@@ -71,6 +71,16 @@ public:
     // A run of lookups of growing keys costs one binary search.
     uint32_t LookupPrefixHelper_lowerbound(char const* key, unsigned long length);
 
+    // What the dictionary's entries hand out where nothing is stored; each
+    // format's module builds its own once.  (Empty entry iterators are made
+    // fresh for every answer: one shared handle copied by several threads
+    // would race on its plain reference count.)
+    struct EmptyValues {
+        Dict_Semantics_E_Source semantics;  // kEmptyDictSemantics
+        std::string text;                   // kEmptyString
+    };
+    virtual EmptyValues const& Empty() const = 0;
+
     // What a fine part of speech reports for its stored p-value and idiom
     // type; the stored values unless the format fixes them.
     virtual short FinePOSPValue(CompiledFinePOSRecord const& record);

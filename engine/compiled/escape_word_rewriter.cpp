@@ -3,6 +3,13 @@
 #include <cstring>
 
 #include "engine/foundation/lookup_match.h"
+#include "engine/foundation/module_init.h"
+
+namespace {
+
+ModuleCounters const sModuleCounters;
+
+}  // namespace
 
 ZXJString const ZXJStrings[kZXJStringCount] = {
     {"zxjDASH", "--"}, {"zxjOPENQ", "\""}, {"zxjCLOSEQ", "\""},

@@ -4,9 +4,12 @@
 #include <vector>
 
 #include "engine/foundation/lookup_match.h"
+#include "engine/foundation/module_init.h"
 #include "engine/foundation/sjis_chars.h"
 
 namespace {
+
+ModuleCounters const sModuleCounters;
 
 using Result = RuleApplicationResult<Entry_EX>;
 

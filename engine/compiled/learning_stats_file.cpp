@@ -12,7 +12,14 @@
 #include "engine/foundation/entry.h"
 #include "engine/foundation/file_access.h"
 #include "engine/foundation/file_errors.h"
+#include "engine/foundation/module_init.h"
 #include "engine/foundation/warning.h"
+
+namespace {
+
+ModuleCounters const sModuleCounters;
+
+}  // namespace
 
 using StatsFile = Dictionary_EX_70Compiled_LearningInterface_Helper::StatsFile;
 

@@ -3,9 +3,16 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "engine/foundation/module_init.h"
 #include "engine/foundation/pos_codes.h"
 #include "engine/foundation/semantics.h"
 #include "engine/foundation/sjis_chars.h"
+
+namespace {
+
+ModuleCounters const sModuleCounters;
+
+}  // namespace
 
 template <>
 Entry_EX MakeOrCreateEntry<Entry_EX>(Dictionary<Entry_EX> dictionary, std::string const& headword) {

@@ -1,7 +1,15 @@
 #include "engine/compiled/morphology_rule_set.h"
 
 #include "engine/compiled/pvalue_lowering_acceptor.h"
+#include "engine/foundation/module_init.h"
 #include "engine/foundation/string_utils.h"
+
+namespace {
+
+ModuleCounters const sModuleCounters;
+Grammar_ModuleInit const sGrammar;
+
+}  // namespace
 
 using Result = RuleApplicationResult<Entry_EX>;
 using Rep = Morphology_E_Source_RewriterRuleSet::Morphology_E_Source_RewriterRuleSetRep;

@@ -7,8 +7,11 @@
 #include "engine/compiled/compiled_dictionary_40.h"
 #include "engine/compiled/compiled_dictionary_50.h"
 #include "engine/foundation/file_errors.h"
+#include "engine/foundation/module_init.h"
 
 namespace {
+
+ModuleCounters const sModuleCounters;
 
 // A second descriptor on the file for the 4.0 attempt, since the 5.0 reader
 // closes the one it was given when it refuses the file.

@@ -6,10 +6,13 @@
 #include "engine/foundation/dictionary_errors.h"
 #include "engine/foundation/dictionary_learning.h"
 #include "engine/foundation/lower_case_words.h"
+#include "engine/foundation/module_init.h"
 #include "engine/foundation/temporary_dictionary.h"
 #include "engine/foundation/word_list_interfaces.h"
 
 namespace {
+
+ModuleCounters const sModuleCounters;
 
 // Longer texts find nothing: their rewrites would not fit a lookup key.
 constexpr unsigned long kMaxTextLength = RuleApplicationResult<Entry_EX>::kMaxTextLength;

@@ -4,12 +4,15 @@
 #include <cstring>
 
 #include "engine/foundation/english_pos_classes.h"
+#include "engine/foundation/module_init.h"
 #include "engine/foundation/pos_class_tests.h"
 #include "engine/foundation/string_compare.h"
 #include "engine/foundation/string_utils.h"
 #include "engine/foundation/word_list_membership.h"
 
 namespace {
+
+ModuleCounters const sModuleCounters;
 
 bool IsGrammaticalFormPOS(POS_E_Source pos) {
     return IsPrepLike(pos) || IsArtLike(pos) || IsConjLike(pos);

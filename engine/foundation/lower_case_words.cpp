@@ -4,8 +4,15 @@
 
 #include "engine/foundation/entry.h"
 #include "engine/foundation/initial_case_compare.h"
+#include "engine/foundation/module_init.h"
 #include "engine/foundation/string_utils.h"
 #include "engine/foundation/word_list_membership.h"
+
+namespace {
+
+ModuleCounters const sModuleCounters;
+
+}  // namespace
 
 bool LowerCaseWordsInterface_Lookup::IsWordThere(char const* word) const {
     if (word == nullptr) return false;

@@ -31,6 +31,13 @@ public:
     static unsigned sCount;
 };
 
+// The two counters every engine module holds, in this order, before its own
+// start-up tables.
+struct ModuleCounters {
+    BlockAllocation_ModuleInit blockAllocation;
+    Shared_ModuleInit shared;
+};
+
 // The grammar keeps no shared state of its own; its sources still count.
 class Grammar_ModuleInit {
 public:

@@ -1,8 +1,11 @@
 #include "engine/foundation/shallow_clone.h"
 
 #include "engine/foundation/dictionary_learning.h"
+#include "engine/foundation/module_init.h"
 
 namespace {
+
+ModuleCounters const sModuleCounters;
 void CopyLearningValue(FinePOS_EX const& sourceFinePOS, Paraphrase_EX const& source, FinePOS_EX const& targetFinePOS,
                        Paraphrase_EX const& target) {
     auto* sourceLearning = source.GetEntry().GetDictionary().GetDictionaryLearningInterface(true);

@@ -4,10 +4,13 @@
 #include <list>
 #include <stdexcept>
 
+#include "engine/foundation/module_init.h"
 #include "engine/foundation/string_compare.h"
 #include "engine/foundation/temporary_learning.h"
 
 namespace {
+
+ModuleCounters const sModuleCounters;
 
 // Longer keys are cut; the dictionary handle already refuses keys over 255.
 constexpr unsigned long kMaxKeyLength = 1023;

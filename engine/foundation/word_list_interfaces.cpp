@@ -1,6 +1,13 @@
 #include "engine/foundation/word_list_interfaces.h"
 
 #include "engine/foundation/entry.h"
+#include "engine/foundation/module_init.h"
+
+namespace {
+
+ModuleCounters const sModuleCounters;
+
+}  // namespace
 
 bool IsListedByLookup(DictionaryRep_<Entry_EX>* dictionary, char const* word, WordListInterface_::EntryTest test) {
     if (word == nullptr) return false;
