@@ -72,10 +72,11 @@ static_assert(kJPOSIDCount == 63, "cook_tables.h disagrees with the generator");
 
 // Menu cut, menu addition, dictionary ending, cooked tail, JPOSID.
 cook_alt_t const kCookAlts[] = {
-    {"\x82\xA2\x82\xA2", "\x82\xE6\x82\xA9\x82\xC1\x82\xBD", "\x82\xA2\x82\xA2", "yo-", 1},  // いい よかった いい yo- ADJ
-    {"\x82\xA2", "\x82\xA9\x82\xC1\x82\xBD", "\x82\xA2", "-", 1},  // い かった い - ADJ
     {nullptr, nullptr, "\x82\xA2", "-", 1},  // (none) (none) い - ADJ
     {nullptr, nullptr, "\x82\xC1\x82\xC4\x82\xA2\x82\xE9", "Q-", 13},  // (none) (none) っている Q- ADJTAtecik
+    {"\x82\xC1\x82\xC4\x82\xA2\x82\xE9", "\x82\xAD", "\x82\xC1\x82\xC4\x82\xA2\x82\xE9", "Q-", 13},  // っている く っている Q- ADJTAtecik
+    {"\x82\xC1\x82\xC4\x82\xA2\x82\xE9", "\x82\xA4", "\x82\xC1\x82\xC4\x82\xA2\x82\xE9", "Q-", 14},  // っている う っている Q- ADJTAtecw
+    {"\x82\xC1\x82\xC4\x82\xA2\x82\xE9", "\x82\xE9", "\x82\xC1\x82\xC4\x82\xA2\x82\xE9", "Q-", 11},  // っている る っている Q- ADJTAtecr
     {"\x82\xC1\x82\xC4\x82\xA2\x82\xE9", "\x82\xE9", "\x82\xC1\x82\xC4\x82\xA2\x82\xE9", "Q-", 11},  // っている る っている Q- ADJTAtecr
     {"\x82\xC1\x82\xC4\x82\xA2\x82\xE9", "\x82\xC2", "\x82\xC1\x82\xC4\x82\xA2\x82\xE9", "Q-", 12},  // っている つ っている Q- ADJTAtect
     {"\x82\xC1\x82\xC4\x82\xA2\x82\xE9", "\x82\xAD", "\x82\xC1\x82\xC4\x82\xA2\x82\xE9", "Q-", 13},  // っている く っている Q- ADJTAtecik
@@ -195,102 +196,102 @@ cook_alt_t const kCookAlts[] = {
     {nullptr, nullptr, "", "", 62},  // (none) (none) "" "" DET
     {nullptr, nullptr, "", "", 46},  // (none) (none) "" "" ADV
 };
-std::size_t const kCookAltCount = 122;
+std::size_t const kCookAltCount = 123;
 
 // Romaji ending, boundary flag, answer count, first answer.
 CookArrayEntry const kCookEndings[] = {
-    {"ii", 1, 2, &kCookAlts[0]},  // class 0: ii
-    {"i", 1, 1, &kCookAlts[2]},  // class 0: i
-    {"\x8DsQteiru", 1, 1, &kCookAlts[3]},  // class 0: 行Qteiru
-    {"Qteiru", 1, 4, &kCookAlts[4]},  // class 0: Qteiru
-    {"siteiru", 1, 2, &kCookAlts[8]},  // class 0: siteiru
-    {"\x97\x88teiru", 1, 1, &kCookAlts[10]},  // class 0: 来teiru
-    {"kiteiru", 1, 2, &kCookAlts[11]},  // class 0: kiteiru
-    {"iteiru", 1, 2, &kCookAlts[13]},  // class 0: iteiru
-    {"ideiru", 1, 1, &kCookAlts[15]},  // class 0: ideiru
-    {"Ndeiru", 1, 3, &kCookAlts[16]},  // class 0: Ndeiru
-    {"teiru", 1, 1, &kCookAlts[19]},  // class 0: teiru
-    {"\x8DsQta", 1, 1, &kCookAlts[20]},  // class 0: 行Qta
-    {"iQta", 1, 3, &kCookAlts[21]},  // class 0: iQta
-    {"Qta", 1, 4, &kCookAlts[24]},  // class 0: Qta
-    {"sita", 1, 2, &kCookAlts[28]},  // class 0: sita
-    {"\x97\x88ta", 1, 1, &kCookAlts[30]},  // class 0: 来ta
-    {"kita", 1, 2, &kCookAlts[31]},  // class 0: kita
-    {"ita", 1, 2, &kCookAlts[33]},  // class 0: ita
-    {"ida", 1, 1, &kCookAlts[35]},  // class 0: ida
-    {"Nda", 1, 3, &kCookAlts[36]},  // class 0: Nda
-    {"ta", 1, 1, &kCookAlts[39]},  // class 0: ta
-    {"aru", 0, 1, &kCookAlts[40]},  // class 0: aru
-    {"\x93\xBEru", 0, 1, &kCookAlts[41]},  // class 0: 得ru
-    {"\x8C\xA9ru", 0, 1, &kCookAlts[42]},  // class 0: 見ru
-    {"\x92\x85ru", 0, 1, &kCookAlts[43]},  // class 0: 着ru
-    {"\x8B\x8Fru", 0, 1, &kCookAlts[44]},  // class 0: 居ru
-    {"\x8E\x97ru", 0, 1, &kCookAlts[45]},  // class 0: 似ru
-    {"\x8E\xCFru", 0, 1, &kCookAlts[46]},  // class 0: 煮ru
-    {"\x90Qru", 0, 1, &kCookAlts[47]},  // class 0: 寝ru
-    {"\x8Foru", 0, 1, &kCookAlts[48]},  // class 0: 出ru
-    {"\x8E\xCBru", 0, 1, &kCookAlts[49]},  // class 0: 射ru
-    {"\x8A\xB1ru", 0, 1, &kCookAlts[50]},  // class 0: 干ru
-    {"\x90" "fru", 0, 1, &kCookAlts[51]},  // class 0: 診ru
-    {"\x97\x88ru", 0, 1, &kCookAlts[52]},  // class 0: 来ru
-    {"\x8Coru", 0, 1, &kCookAlts[53]},  // class 0: 経ru
-    {"kuru", 0, 2, &kCookAlts[54]},  // class 0: kuru
-    {"zuru", 1, 1, &kCookAlts[56]},  // class 0: zuru
-    {"eru", 0, 2, &kCookAlts[57]},  // class 0: eru
-    {"iru", 0, 2, &kCookAlts[59]},  // class 0: iru
-    {"suru", 0, 2, &kCookAlts[61]},  // class 0: suru
-    {"\x8Dsku", 0, 1, &kCookAlts[63]},  // class 0: 行ku
-    {"iku", 1, 1, &kCookAlts[64]},  // class 0: iku
-    {"yuku", 1, 1, &kCookAlts[65]},  // class 0: yuku
-    {"ku", 0, 2, &kCookAlts[66]},  // class 0: ku
-    {"gu", 1, 1, &kCookAlts[68]},  // class 0: gu
-    {"bu", 1, 1, &kCookAlts[69]},  // class 0: bu
-    {"mu", 1, 1, &kCookAlts[70]},  // class 0: mu
-    {"nu", 1, 1, &kCookAlts[71]},  // class 0: nu
-    {"ru", 1, 1, &kCookAlts[72]},  // class 0: ru
-    {"su", 1, 1, &kCookAlts[73]},  // class 0: su
-    {"tu", 1, 1, &kCookAlts[74]},  // class 0: tu
-    {"u", 1, 1, &kCookAlts[75]},  // class 0: u
-    {"na", 1, 1, &kCookAlts[76]},  // class 0: na
-    {"no", 1, 1, &kCookAlts[77]},  // class 0: no
-    {"beki", 1, 1, &kCookAlts[78]},  // class 0: beki
-    {"", 0, 1, &kCookAlts[79]},  // class 0: ""
-    {"", 0, 1, &kCookAlts[80]},  // class 1: ""
-    {"", 0, 1, &kCookAlts[81]},  // class 2: ""
-    {"kuru", 0, 2, &kCookAlts[82]},  // class 3: kuru
-    {"suru", 0, 2, &kCookAlts[84]},  // class 3: suru
-    {"zuru", 1, 1, &kCookAlts[86]},  // class 3: zuru
-    {"dearu", 1, 1, &kCookAlts[87]},  // class 3: dearu
-    {"\x97\x88ru", 0, 1, &kCookAlts[88]},  // class 3: 来ru
-    {"\x8C\xA9ru", 0, 1, &kCookAlts[89]},  // class 3: 見ru
-    {"\x92\x85ru", 0, 1, &kCookAlts[90]},  // class 3: 着ru
-    {"\x8B\x8Fru", 0, 1, &kCookAlts[91]},  // class 3: 居ru
-    {"\x8E\x97ru", 0, 1, &kCookAlts[92]},  // class 3: 似ru
-    {"\x8E\xCFru", 0, 1, &kCookAlts[93]},  // class 3: 煮ru
-    {"\x90Qru", 0, 1, &kCookAlts[94]},  // class 3: 寝ru
-    {"\x8Foru", 0, 1, &kCookAlts[95]},  // class 3: 出ru
-    {"\x93\xBEru", 0, 1, &kCookAlts[96]},  // class 3: 得ru
-    {"\x8Coru", 0, 1, &kCookAlts[97]},  // class 3: 経ru
-    {"\x8E\xCBru", 0, 1, &kCookAlts[98]},  // class 3: 射ru
-    {"\x8A\xB1ru", 0, 1, &kCookAlts[99]},  // class 3: 干ru
-    {"eru", 0, 2, &kCookAlts[100]},  // class 3: eru
-    {"iru", 0, 2, &kCookAlts[102]},  // class 3: iru
-    {"ru", 1, 1, &kCookAlts[104]},  // class 3: ru
-    {"\x8Dsku", 0, 1, &kCookAlts[105]},  // class 3: 行ku
-    {"iku", 1, 1, &kCookAlts[106]},  // class 3: iku
-    {"yuku", 1, 1, &kCookAlts[107]},  // class 3: yuku
-    {"ku", 0, 2, &kCookAlts[108]},  // class 3: ku
-    {"gu", 1, 1, &kCookAlts[110]},  // class 3: gu
-    {"bu", 1, 1, &kCookAlts[111]},  // class 3: bu
-    {"mu", 1, 1, &kCookAlts[112]},  // class 3: mu
-    {"nu", 1, 1, &kCookAlts[113]},  // class 3: nu
-    {"su", 1, 1, &kCookAlts[114]},  // class 3: su
-    {"tu", 1, 1, &kCookAlts[115]},  // class 3: tu
-    {"u", 1, 2, &kCookAlts[116]},  // class 3: u
-    {"", 0, 1, &kCookAlts[118]},  // class 4: ""
-    {"no", 1, 1, &kCookAlts[119]},  // class 5: no
-    {"", 0, 1, &kCookAlts[120]},  // class 5: ""
-    {"", 0, 1, &kCookAlts[121]},  // class 6: ""
+    {"i", 1, 1, &kCookAlts[0]},  // class 0: i
+    {"\x8DsQteiru", 1, 1, &kCookAlts[1]},  // class 0: 行Qteiru
+    {"iQteiru", 1, 3, &kCookAlts[2]},  // class 0: iQteiru
+    {"Qteiru", 1, 4, &kCookAlts[5]},  // class 0: Qteiru
+    {"siteiru", 1, 2, &kCookAlts[9]},  // class 0: siteiru
+    {"\x97\x88teiru", 1, 1, &kCookAlts[11]},  // class 0: 来teiru
+    {"kiteiru", 1, 2, &kCookAlts[12]},  // class 0: kiteiru
+    {"iteiru", 1, 2, &kCookAlts[14]},  // class 0: iteiru
+    {"ideiru", 1, 1, &kCookAlts[16]},  // class 0: ideiru
+    {"Ndeiru", 1, 3, &kCookAlts[17]},  // class 0: Ndeiru
+    {"teiru", 1, 1, &kCookAlts[20]},  // class 0: teiru
+    {"\x8DsQta", 1, 1, &kCookAlts[21]},  // class 0: 行Qta
+    {"iQta", 1, 3, &kCookAlts[22]},  // class 0: iQta
+    {"Qta", 1, 4, &kCookAlts[25]},  // class 0: Qta
+    {"sita", 1, 2, &kCookAlts[29]},  // class 0: sita
+    {"\x97\x88ta", 1, 1, &kCookAlts[31]},  // class 0: 来ta
+    {"kita", 1, 2, &kCookAlts[32]},  // class 0: kita
+    {"ita", 1, 2, &kCookAlts[34]},  // class 0: ita
+    {"ida", 1, 1, &kCookAlts[36]},  // class 0: ida
+    {"Nda", 1, 3, &kCookAlts[37]},  // class 0: Nda
+    {"ta", 1, 1, &kCookAlts[40]},  // class 0: ta
+    {"aru", 0, 1, &kCookAlts[41]},  // class 0: aru
+    {"\x93\xBEru", 0, 1, &kCookAlts[42]},  // class 0: 得ru
+    {"\x8C\xA9ru", 0, 1, &kCookAlts[43]},  // class 0: 見ru
+    {"\x92\x85ru", 0, 1, &kCookAlts[44]},  // class 0: 着ru
+    {"\x8B\x8Fru", 0, 1, &kCookAlts[45]},  // class 0: 居ru
+    {"\x8E\x97ru", 0, 1, &kCookAlts[46]},  // class 0: 似ru
+    {"\x8E\xCFru", 0, 1, &kCookAlts[47]},  // class 0: 煮ru
+    {"\x90Qru", 0, 1, &kCookAlts[48]},  // class 0: 寝ru
+    {"\x8Foru", 0, 1, &kCookAlts[49]},  // class 0: 出ru
+    {"\x8E\xCBru", 0, 1, &kCookAlts[50]},  // class 0: 射ru
+    {"\x8A\xB1ru", 0, 1, &kCookAlts[51]},  // class 0: 干ru
+    {"\x90" "fru", 0, 1, &kCookAlts[52]},  // class 0: 診ru
+    {"\x97\x88ru", 0, 1, &kCookAlts[53]},  // class 0: 来ru
+    {"\x8Coru", 0, 1, &kCookAlts[54]},  // class 0: 経ru
+    {"kuru", 0, 2, &kCookAlts[55]},  // class 0: kuru
+    {"zuru", 1, 1, &kCookAlts[57]},  // class 0: zuru
+    {"eru", 0, 2, &kCookAlts[58]},  // class 0: eru
+    {"iru", 0, 2, &kCookAlts[60]},  // class 0: iru
+    {"suru", 0, 2, &kCookAlts[62]},  // class 0: suru
+    {"\x8Dsku", 0, 1, &kCookAlts[64]},  // class 0: 行ku
+    {"iku", 1, 1, &kCookAlts[65]},  // class 0: iku
+    {"yuku", 1, 1, &kCookAlts[66]},  // class 0: yuku
+    {"ku", 0, 2, &kCookAlts[67]},  // class 0: ku
+    {"gu", 1, 1, &kCookAlts[69]},  // class 0: gu
+    {"bu", 1, 1, &kCookAlts[70]},  // class 0: bu
+    {"mu", 1, 1, &kCookAlts[71]},  // class 0: mu
+    {"nu", 1, 1, &kCookAlts[72]},  // class 0: nu
+    {"ru", 1, 1, &kCookAlts[73]},  // class 0: ru
+    {"su", 1, 1, &kCookAlts[74]},  // class 0: su
+    {"tu", 1, 1, &kCookAlts[75]},  // class 0: tu
+    {"u", 1, 1, &kCookAlts[76]},  // class 0: u
+    {"na", 1, 1, &kCookAlts[77]},  // class 0: na
+    {"no", 1, 1, &kCookAlts[78]},  // class 0: no
+    {"beki", 1, 1, &kCookAlts[79]},  // class 0: beki
+    {"", 0, 1, &kCookAlts[80]},  // class 0: ""
+    {"", 0, 1, &kCookAlts[81]},  // class 1: ""
+    {"", 0, 1, &kCookAlts[82]},  // class 2: ""
+    {"kuru", 0, 2, &kCookAlts[83]},  // class 3: kuru
+    {"suru", 0, 2, &kCookAlts[85]},  // class 3: suru
+    {"zuru", 1, 1, &kCookAlts[87]},  // class 3: zuru
+    {"dearu", 1, 1, &kCookAlts[88]},  // class 3: dearu
+    {"\x97\x88ru", 0, 1, &kCookAlts[89]},  // class 3: 来ru
+    {"\x8C\xA9ru", 0, 1, &kCookAlts[90]},  // class 3: 見ru
+    {"\x92\x85ru", 0, 1, &kCookAlts[91]},  // class 3: 着ru
+    {"\x8B\x8Fru", 0, 1, &kCookAlts[92]},  // class 3: 居ru
+    {"\x8E\x97ru", 0, 1, &kCookAlts[93]},  // class 3: 似ru
+    {"\x8E\xCFru", 0, 1, &kCookAlts[94]},  // class 3: 煮ru
+    {"\x90Qru", 0, 1, &kCookAlts[95]},  // class 3: 寝ru
+    {"\x8Foru", 0, 1, &kCookAlts[96]},  // class 3: 出ru
+    {"\x93\xBEru", 0, 1, &kCookAlts[97]},  // class 3: 得ru
+    {"\x8Coru", 0, 1, &kCookAlts[98]},  // class 3: 経ru
+    {"\x8E\xCBru", 0, 1, &kCookAlts[99]},  // class 3: 射ru
+    {"\x8A\xB1ru", 0, 1, &kCookAlts[100]},  // class 3: 干ru
+    {"eru", 0, 2, &kCookAlts[101]},  // class 3: eru
+    {"iru", 0, 2, &kCookAlts[103]},  // class 3: iru
+    {"ru", 1, 1, &kCookAlts[105]},  // class 3: ru
+    {"\x8Dsku", 0, 1, &kCookAlts[106]},  // class 3: 行ku
+    {"iku", 1, 1, &kCookAlts[107]},  // class 3: iku
+    {"yuku", 1, 1, &kCookAlts[108]},  // class 3: yuku
+    {"ku", 0, 2, &kCookAlts[109]},  // class 3: ku
+    {"gu", 1, 1, &kCookAlts[111]},  // class 3: gu
+    {"bu", 1, 1, &kCookAlts[112]},  // class 3: bu
+    {"mu", 1, 1, &kCookAlts[113]},  // class 3: mu
+    {"nu", 1, 1, &kCookAlts[114]},  // class 3: nu
+    {"su", 1, 1, &kCookAlts[115]},  // class 3: su
+    {"tu", 1, 1, &kCookAlts[116]},  // class 3: tu
+    {"u", 1, 2, &kCookAlts[117]},  // class 3: u
+    {"", 0, 1, &kCookAlts[119]},  // class 4: ""
+    {"no", 1, 1, &kCookAlts[120]},  // class 5: no
+    {"", 0, 1, &kCookAlts[121]},  // class 5: ""
+    {"", 0, 1, &kCookAlts[122]},  // class 6: ""
 };
 std::size_t const kCookEndingCount = 92;
 

@@ -205,7 +205,8 @@ TEST(CorvanUserWordsTest, TranslationsGiveTheirCandidateForms) {
         {true, "取る", {"自動推定"}},
         {true, "本", {"不正語尾"}},
         {true, "", {}},
-        {false, "格好いい", {"格好よかった", "格好いかった"}},
+        {false, "格好いい", {"自動推定"}},
+        {false, "いい", {"自動推定"}},
         {false, "走っている", {"走る", "走つ", "走く", "走う"}},
         {false, "赤い", {"自動推定"}},
         {false, "", {}},
@@ -244,13 +245,13 @@ TEST(CorvanUserWordsTest, ATranslationLongerThanTheFieldIsAnalysedAsStored) {
 
 TEST(CorvanUserWordsTest, ClearingRewindsTheCandidatesAndKeepsThem) {
     CorvanUserAdj adjective;
-    adjective.SetYakugo(CP932("格好いい").c_str());
+    adjective.SetYakugo(CP932("走っている").c_str());
     char buffer[kUserWordFieldSize];
     ASSERT_TRUE(adjective.AnalyseYakugo(buffer, sizeof buffer));
     adjective.ClearUserData();
     EXPECT_STREQ(adjective.GetYakugo(), "");
     ASSERT_TRUE(adjective.AnalyseYakugo(buffer, sizeof buffer));
-    EXPECT_EQ(buffer, CP932("格好よかった"));
+    EXPECT_EQ(buffer, CP932("走る"));
 }
 
 TEST(CorvanUserWordsTest, MarkersAreNotStoredAsForms) {
