@@ -12,6 +12,14 @@ constexpr char kFieldSeparator = '\t';
 constexpr char kLineEnd = '\n';
 constexpr int kValueDecimals = 6;
 
+// A character written as itself: it has a Shift-JIS form that reads back
+// as the same character.
+bool EncodesAsItself(wchar_t c) {
+    std::wstring const one(1, c);
+    std::string const bytes = MapWstringToSJIS(one);
+    return !bytes.empty() && MapSJISTowstring(bytes.c_str()) == one;
+}
+
 // The Shift-JIS form of a key, or "" when writing it would break the line or
 // reading it back would give another key.
 std::string WritableKey(std::wstring const& key) {
@@ -19,6 +27,61 @@ std::string WritableKey(std::wstring const& key) {
     std::string bytes = MapWstringToSJIS(key);
     if (MapSJISTowstring(bytes.c_str()) != key) return std::string();
     return bytes;
+}
+
+// The features key is raised by 13, so a feature set in s to z leaves ASCII
+// for characters with no Shift-JIS form.  Each such character is written as
+// the escape "%" and four upper-case hex digits.  A key that encodes as it is
+// keeps its bytes: the reader takes an escape back only when it names a
+// character that could not have been written otherwise.
+constexpr wchar_t kEscape = L'%';
+constexpr std::size_t kEscapeDigits = 4;
+constexpr wchar_t kLargestEscaped = 0xFFFF;
+
+// The character an escape at key[at] names, or 0 when there is none.
+wchar_t EscapedCharacterAt(std::wstring const& key, std::size_t at) {
+    if (key[at] != kEscape || key.size() - at <= kEscapeDigits) return 0;
+    wchar_t named = 0;
+    for (std::size_t i = 1; i <= kEscapeDigits; ++i) {
+        wchar_t const digit = key[at + i];
+        int value = -1;
+        if (digit >= L'0' && digit <= L'9') value = digit - L'0';
+        if (digit >= L'A' && digit <= L'F') value = digit - L'A' + 10;
+        if (value < 0) return 0;
+        named = named * 16 + value;
+    }
+    return named != 0 && !EncodesAsItself(named) ? named : 0;
+}
+
+std::string WritableFeaturesKey(std::wstring const& key) {
+    std::wstring escaped;
+    for (std::size_t i = 0; i < key.size(); ++i) {
+        wchar_t const c = key[i];
+        // A written "%" that reads as an escape would name another key.
+        if (EscapedCharacterAt(key, i) != 0) return std::string();
+        if (c != L'\0' && c <= kLargestEscaped && !EncodesAsItself(c)) {
+            static wchar_t const kHex[] = L"0123456789ABCDEF";
+            escaped += kEscape;
+            for (int shift = 12; shift >= 0; shift -= 4) escaped += kHex[(c >> shift) & 0xF];
+        } else {
+            escaped += c;
+        }
+    }
+    return WritableKey(escaped);
+}
+
+std::wstring UnescapedFeaturesKey(std::wstring const& key) {
+    std::wstring plain;
+    for (std::size_t i = 0; i < key.size(); ++i) {
+        wchar_t const named = EscapedCharacterAt(key, i);
+        if (named != 0) {
+            plain += named;
+            i += kEscapeDigits;
+        } else {
+            plain += key[i];
+        }
+    }
+    return plain;
 }
 
 // The wide key of a field's bytes; "" when it holds a NUL (the rest would be
@@ -36,7 +99,7 @@ bool ParseLine(std::string const& line, LearningStatsLine* out) {
     std::string::size_type const tab3 = line.find(kFieldSeparator, tab2 + 1);
     if (tab3 == std::string::npos) return false;
     out->key.headwordKey = ReadableKey(line.substr(0, tab1));
-    out->key.featuresKey = ReadableKey(line.substr(tab1 + 1, tab2 - tab1 - 1));
+    out->key.featuresKey = UnescapedFeaturesKey(ReadableKey(line.substr(tab1 + 1, tab2 - tab1 - 1)));
     out->key.paraphraseKey = ReadableKey(line.substr(tab2 + 1, tab3 - tab2 - 1));
     if (out->key.headwordKey.empty() || out->key.featuresKey.empty() || out->key.paraphraseKey.empty())
         return false;
@@ -62,7 +125,7 @@ bool ParseLearningValue(std::string const& text, float* value) {
 
 std::string FormatLearningStatsLine(Dict70CompiledLearningDataKey const& key, float value) {
     std::string const headword = WritableKey(key.headwordKey);
-    std::string const features = WritableKey(key.featuresKey);
+    std::string const features = WritableFeaturesKey(key.featuresKey);
     std::string const paraphrase = WritableKey(key.paraphraseKey);
     if (headword.empty() || features.empty() || paraphrase.empty()) return std::string();
     return headword + kFieldSeparator + features + kFieldSeparator + paraphrase + kFieldSeparator +

@@ -14,7 +14,9 @@ struct LearningStatsLine {
 
 // The line of one value, LF included; "" when a key is empty, holds TAB or LF,
 // or has no Shift-JIS form that reads back as the same key (a cut key would
-// name another reading).
+// name another reading).  In the features key, a character with no Shift-JIS
+// form (a letter s to z raised by 13) is written as "%" and four upper-case
+// hex digits, which the reader takes back; every other key keeps its bytes.
 std::string FormatLearningStatsLine(Dict70CompiledLearningDataKey const& key, float value);
 
 // The well-formed lines of a file's text, in file order.  A line is taken only

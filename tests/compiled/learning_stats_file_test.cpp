@@ -76,6 +76,29 @@ TEST_F(LearningStatsFileTest, AShorterSaveLeavesNothingOfTheLongerOne) {
     Release(std::move(reloaded));
 }
 
+TEST_F(LearningStatsFileTest, AValueForEveryFirstFeatureLetterSavesAndReloads) {
+    std::vector<learning_test::Readings::Reading> readings;
+    for (char const* letters : {"abcdefghijklmnopqrstuvwxyz", "ABCDEFGHIJKLMNOPQRSTUVWXYZ"}) {
+        for (char const* letter = letters; *letter != '\0'; ++letter) {
+            char const set0[] = {*letter, '\0'};
+            readings.push_back(fReadings.MakeReading("run", kNoun, 1, set0));
+        }
+    }
+    auto file = Open(fPath);
+    for (std::size_t i = 0; i < readings.size(); ++i)
+        (*file)->SetLearningValue(readings[i].finePOS, readings[i].paraphrase, float(i) / 4);
+    Release(std::move(file));
+
+    auto reloaded = Open(fPath);
+    EXPECT_EQ((*reloaded)->GetAllEntries().size(), readings.size());
+    for (std::size_t i = 0; i < readings.size(); ++i) {
+        float value = -1.0f;
+        EXPECT_TRUE((*reloaded)->GetLearningValue(readings[i].finePOS, readings[i].paraphrase, &value)) << i;
+        EXPECT_EQ(value, float(i) / 4) << i;
+    }
+    Release(std::move(reloaded));
+}
+
 TEST_F(LearningStatsFileTest, LoadsWellFormedLinesAndAnswersForTheirReadings) {
     WriteBytes(fPath, "run\t[<\t1\t0.500000\nbroken line\nwalk\t[<\t2\t-1.000000\n");
     auto file = Open(fPath);

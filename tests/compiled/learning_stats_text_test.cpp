@@ -70,7 +70,10 @@ TEST(LearningStatsText, WritesOnlyKeysThatReadBackTheSame) {
         {"empty key", Key{L"a", L"", L"1"}, ""},
         {"TAB in a key", Key{L"a\tb", L"b", L"1"}, ""},
         {"LF in a key", Key{L"a", L"b\n", L"1"}, ""},
-        {"no Shift-JIS form ('x' raised by 13)", Key{L"a", L"[<\u0085", L"1"}, ""},
+        {"features key raised past ASCII ('x' raised by 13)", Key{L"a", L"[<\u0085", L"1"}, "a\t[<%0085\t1\t0.002500\n"},
+        {"headword key with no Shift-JIS form", Key{L"\u0085", L"b", L"1"}, ""},
+        {"a written percent sign that would read as an escape", Key{L"a", L"%0085", L"1"}, ""},
+        {"a percent sign that reads as itself", Key{L"a", L"%0041", L"1"}, "a\t%0041\t1\t0.002500\n"},
         {"Shift-JIS form reads back as another character (yen)", Key{L"\u00a5", L"b", L"1"}, ""},
     };
     for (Case const& c : cases) EXPECT_EQ(FormatLearningStatsLine(c.key, 0.0025f), c.line) << c.what;
@@ -104,6 +107,20 @@ TEST(LearningStatsText, AWrittenLineReadsBackToItsKeyAndValue) {
         ASSERT_EQ(lines.size(), 1u) << value;
         EXPECT_EQ(lines[0].key.GetKeyString(), key.GetKeyString());
         EXPECT_EQ(lines[0].value, value);
+    }
+}
+
+// Every printable ASCII character of a part-of-speech name or first feature
+// set, raised by 13, is written and read back; those still in ASCII keep
+// their bytes.
+TEST(LearningStatsText, EveryRaisedAsciiCharacterReadsBack) {
+    for (wchar_t c = L' '; c <= L'~'; ++c) {
+        Key const key{L"run", std::wstring{L'[', L'<', wchar_t(c + 13), L'%'}, L"1"};
+        std::string const line = FormatLearningStatsLine(key, 0.5f);
+        std::vector<LearningStatsLine> const lines = ParseLearningStatsText(line);
+        ASSERT_EQ(lines.size(), 1u) << char(c);
+        EXPECT_EQ(lines[0].key.featuresKey, key.featuresKey) << char(c);
+        if (c + 13 < 0x7F) EXPECT_EQ(line, "run\t[<" + std::string(1, char(c + 13)) + "%\t1\t0.500000\n") << char(c);
     }
 }
 
