@@ -2,7 +2,9 @@
 
 #include <map>
 
+#include "engine/foundation/byte_order.h"
 #include "engine/foundation/file_errors.h"
+#include "engine/userdict/ud35_entry_groups.h"
 #include "engine/userdict/ud_block_source.h"
 #include "engine/userdict/ud_english.h"
 #include "engine/userdict/ud_entry_text.h"
@@ -63,11 +65,13 @@ public:
             return;
         }
         fResult.state = UDFileState::kOpened;
+        CheckHeader();
         SurveyedBlocks blocks(fFd, fResult.basics);
         ReadMapAndIndex();
         CountBlocks(blocks);
         ReadEntries(blocks);
         CheckGroups(blocks);
+        CheckGroupFields(blocks);
         if (fResult.mapCode == kUDNoError) CheckMap(blocks);
         if (fResult.indexCode == kUDNoError) CheckIndex(blocks);
     }
@@ -76,6 +80,31 @@ private:
     void Problem(std::string text) {
         if (fResult.problems.size() < UDInspection::kMaxProblemTexts) fResult.problems.push_back(std::move(text));
         ++fResult.problemCount;
+    }
+
+    // The words a writer always writes the same, and regions that do not
+    // overlap: header, description, block area.
+    void CheckHeader() {
+        unsigned char header[kUDHeaderSize];
+        UDReadAt(fFd, 0, header, sizeof header);
+        if (BufToULONG(header + kUDHeaderConstantOne) != 1) Problem("header: word 28 is not 1");
+        if (BufToULONG(header + kUDHeaderConstantZero) != 0) Problem("header: word 32 is not 0");
+        for (std::size_t i = kUDHeaderChangeCount + 4; i < sizeof header; ++i) {
+            if (header[i] != 0) {
+                Problem("header: byte " + std::to_string(i) + " is not 0");
+                break;
+            }
+        }
+        UDHeader const& h = fResult.basics.header;
+        uint64_t const description = h.descriptionOffset;
+        uint64_t const blocksStart = h.blockAreaOffset;
+        uint64_t const blocksEnd = blocksStart + uint64_t{kUDBlockSize} * fResult.basics.blockCount;
+        if (description < kUDHeaderSize) {
+            Problem("header: the description at " + std::to_string(description) + " overlaps the header");
+        } else if (description < blocksEnd && blocksStart < description + kUDDescriptionSize) {
+            Problem("header: the description at " + std::to_string(description) + " overlaps the blocks");
+        }
+        if (blocksStart < kUDHeaderSize) Problem("header: the blocks at " + std::to_string(blocksStart) + " overlap the header");
     }
 
     void ReadMapAndIndex() {
@@ -171,6 +200,56 @@ private:
         if (fResult.groups != fResult.basics.header.groupCount) {
             Problem("the header counts " + std::to_string(fResult.basics.header.groupCount) +
                     " groups, the entries form " + std::to_string(fResult.groups));
+        }
+    }
+
+    // The entries of a group are the forms of one word: one kind of group,
+    // each form once and in order, and the same translation, answer, flags
+    // and particle throughout.
+    void CheckGroupFields(SurveyedBlocks const& blocks) {
+        for (uint32_t leader = 1; leader < blocks.BlockCount(); ++leader) {
+            if (!blocks.IsHead(leader) || blocks.Block(leader).prevID != 0) continue;
+            auto const first = fEntries.find(leader);
+            if (first == fEntries.end()) continue;  // unreadable, reported already
+            UDEntryStrings const& lead = first->second;
+            std::string const group = "group " + std::to_string(leader) + " (" + Quoted(lead.english) + ")";
+            uint32_t kind = 0, variant = 0, form = 0;
+            if (!ParseUDPOSString(lead.pos.c_str(), &kind, &variant, &form)) {
+                Problem(group + ": part of speech " + Quoted(lead.pos) + " is none of the format's");
+                continue;
+            }
+            uint32_t lastForm = form;
+            uint32_t n = blocks.Block(leader).nextID;
+            for (uint32_t members = 1; n != 0 && blocks.IsHead(n) && members < kMaxGroupSize; ++members) {
+                auto const entry = fEntries.find(n);
+                if (entry == fEntries.end()) break;
+                CheckMember(group, n, lead, kind, variant, &lastForm, entry->second);
+                n = blocks.Block(n).nextID;
+            }
+        }
+    }
+
+    void CheckMember(std::string const& group, uint32_t id, UDEntryStrings const& lead, uint32_t kind,
+                     uint32_t variant, uint32_t* lastForm, UDEntryStrings const& member) {
+        std::string const where = group + ": entry " + std::to_string(id);
+        uint32_t memberKind = 0, memberVariant = 0, memberForm = 0;
+        if (!ParseUDPOSString(member.pos.c_str(), &memberKind, &memberVariant, &memberForm) || memberKind != kind ||
+            memberVariant != variant) {
+            Problem(where + ": part of speech " + Quoted(member.pos) + " is not of the group's kind");
+        } else if (memberForm <= *lastForm) {
+            Problem(where + ": form " + Quoted(member.pos) + " repeated or out of order");
+        }
+        *lastForm = memberForm;
+        struct Field {
+            char const* name;
+            std::string const UDEntryStrings::*member;
+        };
+        static Field const kShared[] = {{"translation", &UDEntryStrings::translation},
+                                        {"inflection answer", &UDEntryStrings::answer},
+                                        {"flags", &UDEntryStrings::flags},
+                                        {"particle", &UDEntryStrings::particle}};
+        for (Field const& field : kShared) {
+            if (member.*field.member != lead.*field.member) Problem(where + ": its " + field.name + " differs from the leader's");
         }
     }
 

@@ -2,6 +2,7 @@
 // the inspection that the tool and the fuzz target use.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -189,6 +190,14 @@ TEST(UDReader, EachDamageHasItsExactOutcome) {
     }
 }
 
+// Overwrites the first `from` within the 64 bytes of the block at `at`.
+void ReplaceInBlock(Bytes* bytes, uint64_t at, std::string const& from, std::string const& to) {
+    auto const begin = bytes->begin() + static_cast<std::ptrdiff_t>(at);
+    auto const found = std::search(begin, begin + 64, from.begin(), from.end());
+    if (found == begin + 64) throw std::logic_error("not in the block: " + from);
+    std::copy(to.begin(), to.end(), found);
+}
+
 TEST(UDReader, DisagreementsBetweenSoundPartsFailVerification) {
     SampleDictionary d;
     Bytes const sound = d.fixture.Bytes();
@@ -238,6 +247,16 @@ TEST(UDReader, DisagreementsBetweenSoundPartsFailVerification) {
              mapBit(b, d.freeBlock, false);
          }),
          "continuation of no entry"},
+        {"a form of another kind of group",
+         changed([&](Bytes* b) { ReplaceInBlock(b, d.fixture.BlockOffset(d.apple), "N_SING", "V_PAST"); }),
+         "is not of the group's kind"},
+        {"translations differing within a group",
+         changed([&](Bytes* b) { ReplaceInBlock(b, d.fixture.BlockOffset(d.ContinuationOf(d.apples)), "t", "u"); }),
+         "its translation differs"},
+        {"header word 28", changed([](Bytes* b) { PutUlong(b, 28, 0); }), "word 28 is not 1"},
+        {"header word 32", changed([](Bytes* b) { PutUlong(b, 32, 5); }), "word 32 is not 0"},
+        {"header reserved byte", changed([](Bytes* b) { (*b)[200] = 1; }), "byte 200 is not 0"},
+        {"description offset 0", changed([](Bytes* b) { PutUlong(b, 4, 0); }), "overlaps the header"},
         {"group without a leader",
          changed([&](Bytes* b) {
              PutUlong(b, d.HeadWord(d.dont, 4), d.dont);
