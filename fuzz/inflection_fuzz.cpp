@@ -46,13 +46,22 @@ void Inflect(std::string const& word) {
     }
 }
 
+// A respelling grows a word by at most three letters (suffix "i" to "uses").
+constexpr std::size_t kLongestRespellingGrowth = 3;
+
 class CheckingOutput : public E_Source_Morphology_Rewriter::Output {
 public:
-    void PerformOutputs(char const* rewrite) override { Check(rewrite != nullptr && std::strlen(rewrite) < 200); }
+    explicit CheckingOutput(std::size_t wordSize) : fWordSize(wordSize) {}
+    void PerformOutputs(char const* rewrite) override {
+        Check(rewrite != nullptr && std::strlen(rewrite) <= fWordSize + kLongestRespellingGrowth);
+    }
+
+private:
+    std::size_t fWordSize;
 };
 
 void Respell(std::string const& word) {
-    CheckingOutput out;
+    CheckingOutput out(word.size());
     E_Source_Morphology_Rewriter::Rewrite(word.c_str(), out, nullptr);
     std::string spellings[kRewriteSlots];
     unsigned long count = 0;
