@@ -18,15 +18,19 @@ constexpr int kExitAllTaken = 0;
 constexpr int kExitSomeRefused = 1;
 constexpr int kExitTrouble = 2;
 
-bool OpenDictionary(char const* path) {
+// AddUserDict's result for the dictionary opened as user dictionary 0; only
+// a read-write open leaves it open.
+short OpenDictionary(char const* path) {
     gCorvanEngine.RemoveAllDict();
-    return gCorvanEngine.AddUserDict(path, false) == kUserDictOpenedReadWrite;
+    short const result = gCorvanEngine.AddUserDict(path, false);
+    if (result != kUserDictOpenedReadWrite) gCorvanEngine.RemoveAllDict();
+    return result;
 }
 
 // The entries of the dictionary, opened anew: the conversion closes it.
 long CountEntries(char const* path) {
     long count = -1;
-    if (OpenDictionary(path)) count = static_cast<long>(gCorvanEngine.CountUserDictEntry(0));
+    if (OpenDictionary(path) == kUserDictOpenedReadWrite) count = static_cast<long>(gCorvanEngine.CountUserDictEntry(0));
     gCorvanEngine.RemoveAllDict();
     return count;
 }
@@ -40,8 +44,14 @@ int main(int argc, char** argv) {
     }
     char const* textPath = argv[1];
     char const* dictionaryPath = argv[2];
-    long const before = CountEntries(dictionaryPath);
-    if (before < 0 || !OpenDictionary(dictionaryPath)) {
+    short const opened = OpenDictionary(dictionaryPath);
+    if (opened == kUserDictDamaged) {
+        std::fprintf(stderr, "uwconvert: %s is a damaged user dictionary (code 202); nothing was written to it\n",
+                     dictionaryPath);
+        return kExitTrouble;
+    }
+    long const before = opened == kUserDictOpenedReadWrite ? CountEntries(dictionaryPath) : -1;
+    if (before < 0 || OpenDictionary(dictionaryPath) != kUserDictOpenedReadWrite) {
         std::fprintf(stderr, "uwconvert: cannot open %s as a writable user dictionary\n", dictionaryPath);
         return kExitTrouble;
     }

@@ -6,6 +6,7 @@
 
 #include "apps/tazmet/new_edition_preferences.h"
 #include "engine/userdict/corvan_dict_if.h"
+#include "engine/userdict/uw_log_messages.h"
 
 // ";;ユーザー辞書を開けなかったため、変換していません" and CR.
 char const kLogNoUserDictionary[] =
@@ -16,12 +17,13 @@ namespace {
 
 constexpr short kUserDictZero = 0;
 
-// Opens the file as user dictionary 0 for writing.  A file that can only be
-// read is closed again: converting into it would refuse every line.
-bool OpenUserDictionaryZero(std::string const& path) {
+// Opens the file as user dictionary 0 for writing and gives AddUserDict's
+// result.  A file that can only be read is closed again: converting into it
+// would refuse every line.
+short OpenUserDictionaryZero(std::string const& path) {
     short const result = gCorvanEngine.AddUserDict(path, false);
     if (result == kUserDictOpenedReadOnly) gCorvanEngine.RemoveAllDict();
-    return result == kUserDictOpenedReadWrite;
+    return result;
 }
 
 }  // namespace
@@ -51,8 +53,11 @@ bool MerrowController::uwInitialize() {
     std::optional<std::string> const path = ReadNewUserDictionaryPath();
     if (!path) return false;
     fUserDictionaryPath = *path;
-    if (!OpenUserDictionaryZero(fUserDictionaryPath)) {
+    short const opened = OpenUserDictionaryZero(fUserDictionaryPath);
+    fUserDictionaryDamaged = opened == kUserDictDamaged;
+    if (opened != kUserDictOpenedReadWrite) {
         std::puts("Engine Error");
+        if (fUserDictionaryDamaged) std::puts("The user dictionary is damaged (code 202); nothing was written to it.");
         std::fflush(stdout);
         return false;
     }
@@ -70,7 +75,9 @@ void MerrowController::handleAppleEventsNM(platform::AppleEvent const&, platform
 }
 
 void MerrowController::handleAppleEventsCV(platform::AppleEvent const&, platform::AppleEvent* reply) {
-    std::string log = EnsureUserDictionaryOpen() ? uwConvert(fConversionPath.c_str()) : kLogNoUserDictionary;
+    std::string log = EnsureUserDictionaryOpen()  ? uwConvert(fConversionPath.c_str())
+                      : fUserDictionaryDamaged ? kLogDamagedDictionary
+                                               : kLogNoUserDictionary;
     reply->PutParam(platform::keyDirectObject, platform::AEMakeDesc(platform::typeText, std::move(log)));
 }
 
@@ -82,5 +89,7 @@ bool MerrowController::EnsureUserDictionaryOpen() {
         // Closed by an earlier conversion, or never opened.
     }
     if (fUserDictionaryPath.empty()) return false;
-    return OpenUserDictionaryZero(fUserDictionaryPath);
+    short const opened = OpenUserDictionaryZero(fUserDictionaryPath);
+    fUserDictionaryDamaged = opened == kUserDictDamaged;
+    return opened == kUserDictOpenedReadWrite;
 }

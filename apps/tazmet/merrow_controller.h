@@ -40,4 +40,5 @@ private:
 
     std::string fConversionPath;
     std::string fUserDictionaryPath;  // empty until the preferences gave one
+    bool fUserDictionaryDamaged = false;  // the last open found its blocks damaged
 };

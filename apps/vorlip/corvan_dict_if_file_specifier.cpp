@@ -69,6 +69,16 @@ short AddUserDict(FSSpec const& spec, bool readOnly) {
     return RegisterUserDictionary(dictionary, writable, DisplayNameOf(spec));
 }
 
+std::vector<uint32_t> MissingEntriesOfUserDict(short n) {
+    try {
+        auto* groups = UserDictAt(n).GetDictionary().GetNamedInterfaceOf<UD35EntryGroupInterface_EJ>();
+        if (groups != nullptr) return groups->MissingEntries();
+    } catch (...) {
+        // No such dictionary.
+    }
+    return {};
+}
+
 short MakeNewUserDict(FSSpec const& spec, uint32_t creator, uint32_t type) {
     return gCorvanEngine.MakeNewUserDict(spec.path, creator, type);
 }

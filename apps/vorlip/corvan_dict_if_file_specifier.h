@@ -4,6 +4,7 @@
 // it is open the process also holds an advisory lock (flock) on it, so that
 // other programs that honour such locks keep off while it is read.
 #include <cstdint>
+#include <vector>
 
 #include "apps/vorlip/file_specifier.h"
 
@@ -15,6 +16,11 @@
 // dictionary's failures (not a dictionary, corrupt, an advisory lock held
 // elsewhere: LockAttemptFailed) pass to the caller, the lists unchanged.
 short AddUserDict(FSSpec const& spec, bool readOnly);
+
+// The entries of user dictionary n that cannot be served (a head that
+// cannot be read, or a block a group links to that holds no entry), by block
+// number; empty when there is no such dictionary.
+std::vector<uint32_t> MissingEntriesOfUserDict(short n);
 
 // Creates an empty file, only when none is there; creator and type are not
 // used.  0, or -1 when the file exists or cannot be made.

@@ -52,10 +52,16 @@ bool VorlipController::uwInitialize() {
         return Report("Error UserDictionary");
     }
     try {
-        if (AddUserDict(spec, false) < 0) return Report("Engine Error");
+        // The old dictionary is the user's only copy: it is read, never
+        // written, and whatever needs mending is mended in memory only.
+        if (AddUserDict(spec, true) < 0) return Report("Engine Error");
     } catch (...) {
         // Not a dictionary, corrupt, or locked by another program.
         return Report("Engine Error");
+    }
+    for (uint32_t block : MissingEntriesOfUserDict(0)) {
+        std::fprintf(stderr, "Entry not read: the old dictionary has no readable entry at block %u\n",
+                     static_cast<unsigned>(block));
     }
     return true;
 }

@@ -33,6 +33,9 @@ enum CorvanUserWordKind : short {
 constexpr short kUserDictOpenedReadWrite = 0;  // read-write asked and granted
 constexpr short kUserDictOpenedReadOnly = 1;   // read-only asked, or only the read-only open succeeded
 constexpr short kUserDictOpenFailed = -1;
+// Read-write asked, but the blocks are damaged (what udinspect reports as
+// code 202): the dictionary is not opened and nothing is written to it.
+constexpr short kUserDictDamaged = -2;
 
 // Results of the add operations.
 constexpr short kUserWordAdded = 1;
@@ -63,7 +66,8 @@ public:
     // read-write (readOnly false), a missing file is first created (only when
     // it does not exist: an existing file is never truncated); the file is
     // opened for update, else for reading only.  0 read-write, 1 read-only
-    // (asked, or the only open that succeeded), -1 failure (lists unchanged).
+    // (asked, or the only open that succeeded), -1 failure, -2 read-write
+    // asked of a file whose blocks are damaged (lists unchanged on failure).
     virtual short AddUserDict(std::string const& path, bool readOnly);
     // Creates an empty file at path, only when no file is there; creator and
     // type are not used.  0, or -1 when the file exists or cannot be made.

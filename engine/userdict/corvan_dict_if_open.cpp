@@ -49,6 +49,10 @@ short CorvanDictIF::AddUserDict(std::string const& path, bool readOnly) {
 
         Dictionary_EJ_35UserDict dictionary(stream, writable);
         stream = nullptr;  // the dictionary closes it from here on
+        // Loading the caches surveys the blocks; damage found there would be
+        // buried under whatever was written next.
+        auto* groups = dictionary.GetNamedInterfaceOf<UD35EntryGroupInterface_EJ>();
+        if (writable && groups != nullptr && groups->IsDamaged()) return kUserDictDamaged;
         return RegisterUserDictionary(dictionary, writable);
     } catch (...) {
         if (stream != nullptr) std::fclose(stream);

@@ -154,6 +154,7 @@ uint32_t UD35EntryGroupInterface_EJ::GroupAt(UDEntryGroupIterator const& positio
 }
 
 void UD35EntryGroupInterface_EJ::RequireWritable() const {
+    if (fFile.IsDamaged()) ThrowIfError(kUDFileCorrupt);
     if (!fFile.IsWritable()) throw FileAccessDenied(kUDFileName);
 }
 

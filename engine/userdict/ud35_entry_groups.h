@@ -134,6 +134,10 @@ public:
 
     // True for a dictionary opened without write access.
     bool IsReadOnly() override;
+    // The file's blocks are damaged: nothing is written to it.
+    bool IsDamaged() const { return fFile.IsDamaged(); }
+    // Entries of the file that no group serves: see ud_t::MissingEntries.
+    std::vector<uint32_t> MissingEntries() const { return fFile.MissingEntries(); }
     // The learning operations below do nothing and record nothing.
     void DeleteAllStats() override {}
     void FlushAllStats() override {}

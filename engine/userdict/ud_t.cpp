@@ -42,15 +42,9 @@ ud_t::ud_t(FILE* file) : fFd(DescriptorOf(file)), fWritable(!IsReadOnly(fFd)) {
 
 ud_t::~ud_t() = default;
 
-bool ud_t::IsToBeCreated() {
-    uint64_t const size = UDFileSize(fFd);
-    if (size == 0) return true;
-    // Creation writes header, description and block 0 in one go before
-    // anything else; a file cut short of them was never a dictionary with
-    // entries, and refusing it would lock the user out for good.
-    if (size < 4 || size >= kUDNewBlockAreaOffset + kUDBlockSize) return false;
-    return UDReadUlongAt(fFd, kUDHeaderMagic) == mthUD;
-}
+// Only an empty file: one that begins with the magic but is too short for
+// block 0 is refused as corrupt, never overwritten.
+bool ud_t::IsToBeCreated() { return UDFileSize(fFd) == 0; }
 
 void ud_t::AdoptBasics(UDFileBasics const& basics) {
     fDescription = basics.description;
@@ -65,6 +59,7 @@ void ud_t::AdoptBasics(UDFileBasics const& basics) {
 
 void ud_t::RequireWriteLock(char const* operation) const {
     if (GetWriteLockCount() == 0) throw std::logic_error(std::string(operation) + " needs the dictionary's write lock");
+    if (fDamaged) ThrowIfError(kUDFileCorrupt);
 }
 
 ud_t::CacheGuard::CacheGuard(ud_t& file) : fFile(file) {
@@ -94,7 +89,7 @@ void ud_t::WriteBack() {
     // Nothing is written through a read-only descriptor, and after a failed
     // block write memory no longer knows what the blocks hold: the file stays
     // stale on disk and is rebuilt from its blocks when loaded again.
-    if (!fWritable || !fCachesLoaded) return;
+    if (!IsWritable() || !fCachesLoaded) return;
     if (fMapOffset == 0 || fIndexOffset == 0) {
         bool const mapStale = fMapOffset == 0;
         WriteAppendedBlocks({});
@@ -139,6 +134,7 @@ void ud_t::WriteIndexImage(uint32_t indexOffset) {
 uint32_t ud_t::UDIncGroupID(int16_t delta) {
     AcquireWriteLock(0.0f);
     try {
+        RequireWriteLock("UDIncGroupID");
         int64_t const count = std::clamp<int64_t>(int64_t{fGroupCount} + delta, 0, UINT32_MAX);
         UDWriteUlongAt(fFd, kUDHeaderGroupCount, static_cast<uint32_t>(count));
         fGroupCount = static_cast<uint32_t>(count);

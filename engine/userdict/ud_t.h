@@ -64,10 +64,9 @@ struct UDGroupLinks;
 
 class ud_t : public Dictionary<Entry_EX>::LockingInterface_ {
 public:
-    // Opens the dictionary in `file`: a file of 0 bytes, or one that begins
-    // with the magic but is too short to hold block 0 (an interrupted
-    // creation, which cannot hold any entry), gets a new, empty dictionary.
-    // Otherwise reads header, description and block count.  Throws
+    // Opens the dictionary in `file`: a file of 0 bytes gets a new, empty
+    // dictionary.  Otherwise reads header, description and block count (a
+    // file too short for them, the magic notwithstanding, is kUDFileCorrupt).  Throws
     // NotAUserDictionaryFile, kUDWrongVersion, kUDFileCorrupt (too short) and
     // file exceptions; std::invalid_argument for a null handle.  Map and index
     // are read at the first read lock.
@@ -79,8 +78,18 @@ public:
     uint32_t GetGroupCount() const { return fGroupCount; }
     // The change count last read from or written to the file.
     uint32_t GetChangeCount() const { return fChangeCount; }
-    // False when the descriptor was opened read-only.
-    bool IsWritable() const { return fWritable; }
+    // False when the descriptor was opened read-only, or once the caches
+    // found the blocks damaged.
+    bool IsWritable() const { return fWritable && !fDamaged; }
+    // The blocks hold what no writer leaves (a block of no kind, a broken
+    // chain, an entry that cannot be read): known once the caches are loaded.
+    // Nothing is then written to the file, repairs included; every write
+    // throws kUDFileCorrupt, so that the damage is not buried under new
+    // entries.
+    bool IsDamaged() const { return fDamaged; }
+    // The entries found missing when the caches were loaded (see
+    // UDBlockSurvey::MissingEntries): block numbers, ascending.
+    std::vector<uint32_t> const& MissingEntries() const { return fMissingEntries; }
 
     // ---- Blocks.  Block numbers outside 1 .. block count - 1 give
     // kUDFileCorrupt.  Everything that writes or allocates needs the write
@@ -214,6 +223,7 @@ private:
     void DropCaches();
     void InstallMap(std::vector<unsigned char> bitmap);
     void StoreRepairs(UDBlockSurvey const& survey, std::vector<UDGroupLinks> const& links, UDHeader const& onDisk);
+    void RepairLinksInMemory(std::vector<UDGroupLinks> const& links);
 
     // ud_t_blocks.cpp: the map and the writing of blocks.
     uint64_t BlockOffset(uint32_t n) const { return fBlockAreaOffset + uint64_t{kUDBlockSize} * n; }
@@ -261,6 +271,8 @@ private:
     // The caches.  Dropped, to be loaded again, when another writer changed
     // the file or a block write failed halfway.
     bool fCachesLoaded = false;
+    bool fDamaged = false;
+    std::vector<uint32_t> fMissingEntries;
     std::vector<unsigned char> fMap;  // bit set = free; a multiple of 32 bytes, bits past the count set
     std::size_t fFirstFreeByte = 0;   // no free bit in the map before this byte
     UDFirstwordIndex fIndex{1};

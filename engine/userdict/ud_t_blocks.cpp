@@ -38,6 +38,7 @@ uint32_t ud_t::ReadDataBlockType(uint32_t n) {
 unsigned short ud_t::ReadDataBlock(uint32_t n, dblock_t* block) { return Blocks().ReadBlock(n, block); }
 
 void ud_t::WriteBlockBytes(uint64_t offset, void const* bytes, std::size_t size) {
+    if (fDamaged) ThrowIfError(kUDFileCorrupt);
     try {
         UDWriteAt(fFd, offset, bytes, size);
     } catch (...) {

@@ -1,7 +1,8 @@
 // Loading the caches: the map and index read from the file are taken only
 // when they agree with the blocks; otherwise they are rebuilt from the
 // blocks, and broken group links are mended.  Through a writable descriptor
-// the repairs are written back at once.
+// the repairs are written back at once, unless the blocks are damaged: then
+// the file is left exactly as it is.
 #include <string>
 #include <utility>
 
@@ -58,9 +59,26 @@ void ud_t::LoadCaches() {
     fKeyHolder.assign(fBlockCount, 0);
     fBlockImage.Adopt(std::move(area));
     fCachesLoaded = true;
+    fDamaged = survey.FoundDamage();
     std::vector<UDGroupLinks> const links = survey.RepairGroups();
-    if (fWritable) StoreRepairs(survey, links, basics.header);
+    fMissingEntries = survey.MissingEntries();
+    if (IsWritable()) {
+        StoreRepairs(survey, links, basics.header);
+    } else {
+        RepairLinksInMemory(links);
+    }
     fGroupCount = survey.GroupCount();
+}
+
+// A file that is not written to still reads with mended group links: they
+// are put into the block image only, so every group is met once.
+void ud_t::RepairLinksInMemory(std::vector<UDGroupLinks> const& links) {
+    for (UDGroupLinks const& head : links) {
+        unsigned char words[8];
+        ULONGToBuf(words, head.prevID);
+        ULONGToBuf(words + 4, head.nextID);
+        fBlockImage.Wrote(BlockOffset(head.id) + kHeadGroupLinks - fBlockAreaOffset, words, sizeof words);
+    }
 }
 
 void ud_t::DropCaches() {

@@ -227,12 +227,21 @@ std::vector<UDGroupLinks> UDBlockSurvey::RepairGroups() {
     return repairs;
 }
 
+std::vector<uint32_t> UDBlockSurvey::MissingEntries() const {
+    std::vector<uint32_t> missing = fSkippedHeads;
+    missing.insert(missing.end(), fLinkedNonHeads.begin(), fLinkedNonHeads.end());
+    std::sort(missing.begin(), missing.end());
+    missing.erase(std::unique(missing.begin(), missing.end()), missing.end());
+    return missing;
+}
+
 void UDBlockSurvey::CutLinksToNonHeads(std::vector<bool>* changed) {
     for (uint32_t n = 1; n < BlockCount(); ++n) {
         if (!IsHead(n)) continue;
         BlockLinks& head = fBlocks[n];
         for (uint32_t* link : {&head.prevID, &head.nextID}) {
             if (*link != 0 && (*link == n || !IsHead(*link))) {
+                if (*link != n) fLinkedNonHeads.push_back(*link);
                 *link = 0;
                 (*changed)[n] = true;
             }

@@ -53,6 +53,13 @@ public:
     // Heads left out of a rebuilt index: their text cannot be read, or their
     // first word is too long for the index.  Their blocks stay in use.
     std::vector<uint32_t> const& SkippedHeads() const { return fSkippedHeads; }
+    // Some block does not decode, some chain is broken or some entry cannot
+    // be read or indexed: what an interrupted writer never leaves.
+    bool FoundDamage() const { return !fAllChainsWhole || !fSkippedHeads.empty(); }
+    // Entries that cannot be served: the skipped heads, and the blocks a
+    // group links to that hold no entry (a head marked free, or an erase
+    // that stopped half-way), found by RepairGroups; ascending, each once.
+    std::vector<uint32_t> MissingEntries() const;
 
     // Whether the block is free by the blocks: a free block, or a continuation
     // that no head reaches (left by an interrupted writer) while every block
@@ -116,4 +123,5 @@ private:
     bool fAllChainsWhole = true;
     std::vector<Entry> fEntries;
     std::vector<uint32_t> fSkippedHeads;
+    std::vector<uint32_t> fLinkedNonHeads;
 };

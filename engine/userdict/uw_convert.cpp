@@ -2,7 +2,11 @@
 // dictionary 0, and the log of the refused ones.
 #include "engine/userdict/uw_convert.h"
 
+#include <cstdio>
 #include <cstring>
+#include <new>
+
+#include "engine/foundation/file_errors.h"
 
 #include "engine/userdict/corvan_dict_if.h"
 #include "engine/userdict/uw_log_messages.h"
@@ -22,6 +26,7 @@ UwTextReader& TheReader() {
     return reader;
 }
 int sNewEtoJTotal = 0;  // entries of user dictionary 0, those added included
+int sAddedThisRun = 0;
 int sRet = 0;           // result of the last converted line
 bool sDictionaryMissing = false;
 
@@ -88,17 +93,30 @@ int Refuse(char const* line, char const* message, std::string* log, int result =
     return result;
 }
 
+// The note of a run its dictionary stopped: what failed, the line, and the
+// entries added before it.
+std::string StopNote(char const* format) {
+    char note[256];
+    std::snprintf(note, sizeof note, format, TheReader().LineNumber(), sAddedThisRun);
+    return note;
+}
+
 // Every run ends by closing every dictionary (which also writes the map and
-// index once the lock goes) and the file.
+// index once the lock goes) and the file.  A map or index that could not be
+// written is rebuilt from the blocks at the next open: the entries stay, but
+// the log says why the file was left that way.
 int EndRun(int result, char const* note, std::string* log) {
+    char const* closeNote = nullptr;
     try {
         gCorvanEngine.RemoveAllDict();
+    } catch (FileNoSpaceError const&) {
+        closeNote = kLogCloseDiskFull;
     } catch (...) {
-        // Nothing is left to close it for; the file layer rebuilds a map or
-        // index that was not written.
+        closeNote = kLogCloseWriteError;
     }
     TheReader().Close();
     if (note) log->assign(note);
+    if (closeNote) log->append(closeNote);
     return result;
 }
 
@@ -107,6 +125,7 @@ int EndRun(int result, char const* note, std::string* log) {
 int k2SetTextToBinary(char const* path) {
     sRet = 0;
     sNewEtoJTotal = 0;
+    sAddedThisRun = 0;
     sDictionaryMissing = false;
     bool const opened = TheReader().Open(path);
     try {
@@ -130,14 +149,17 @@ int doETextToBinary(char const* line, std::string* log) {
     Conversion outcome;
     try {
         outcome = converter->convert(fields);
+    } catch (FileNoSpaceError const&) {
+        return Refuse(line, StopNote(kLogStopDiskFull).c_str(), log, kUwDictionaryFailed);
     } catch (...) {
-        // A failing file, a corrupt dictionary or exhausted memory: the rest
+        // A failing write, a corrupt dictionary or exhausted memory: the rest
         // of the file cannot be trusted to land either.
-        return Refuse(line, kLogUnknown, log, kUwDictionaryFailed);
+        return Refuse(line, StopNote(kLogStopWriteError).c_str(), log, kUwDictionaryFailed);
     }
     if (outcome.message) return Refuse(line, outcome.message, log);
     if (outcome.added > 0) {
         ++sNewEtoJTotal;
+        ++sAddedThisRun;
         return kUwLineAdded;
     }
     return Refuse(line, outcome.added == kUserWordAlreadyRegistered ? kLogUnique : kLogUnknown, log);

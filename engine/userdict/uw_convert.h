@@ -44,12 +44,16 @@ int k2SetTextToBinary(char const* path);
 // lines consumed; log holds that line's log ("" when it was added).  Else the
 // run has ended, every dictionary closed: kUwEndOfData (log empty),
 // kUwCeilingReached, kUwReadFailed (log holds the note that stopped it) or
-// kUwDictionaryFailed (log holds the line and kLogUnknown).
+// kUwDictionaryFailed (log holds the line and kLogUnknown, or the note of
+// the write that failed).  A map and index that could not be written when
+// the dictionaries were closed add one more note.
 int k2DoTextToBinary(std::string* log);
 
 // Converts one line: kUwLineAdded, kUwLineRefused (log holds the line, CR
 // and the message), kUwCeilingReached (log empty) or kUwDictionaryFailed
-// (log holds the line, CR and kLogUnknown).  Clears log first.
+// (log holds the line, CR and kLogUnknown when there is no dictionary, or a
+// stop note saying what failed, on which line and how many entries this run
+// added).  Clears log first.
 int doETextToBinary(char const* line, std::string* log);
 
 // Builders: fill the record from a line's fields and return null, or the

@@ -28,3 +28,8 @@ extern char const kLogUnknown[22];  // ;;データ形式等が不明
 extern char const kLogStopCeiling[74];  // ;;登録できる語数（３００００語）に達したため、以降の行は変換していません
 extern char const kLogStopLongLine[76];  // ;;行が長すぎるため（半角で４０９５文字まで）、この行以降は変換していません
 extern char const kLogStopReadError[62];  // ;;ファイルを読み込めなかったため、以降の行は変換していません
+extern char const kLogStopDiskFull[91];  // ;;ディスクがいっぱいのため、%lu行目から後は変換していません（この変換で登録した語数：%d）
+extern char const kLogStopWriteError[93];  // ;;辞書に書き込めなかったため、%lu行目から後は変換していません（この変換で登録した語数：%d）
+extern char const kLogCloseDiskFull[122];  // ;;ディスクがいっぱいのため、辞書の索引を書き込めませんでした（登録した語は残り、次に辞書を開くときに索引を作り直します）
+extern char const kLogCloseWriteError[96];  // ;;辞書の索引を書き込めませんでした（登録した語は残り、次に辞書を開くときに索引を作り直します）
+extern char const kLogDamagedDictionary[97];  // ;;ユーザー辞書が壊れているため（コード202）、変換していません（辞書には何も書き込んでいません）

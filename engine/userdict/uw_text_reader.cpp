@@ -55,6 +55,9 @@ UwLineStatus UwTextReader::ReadLine(char (&line)[kUwLineBufferSize]) {
         return UwLineStatus::kEndOfData;
     }
     std::size_t stored = 0;
+    bool const afterCR = endedAtCR_;
+    endedAtCR_ = false;
+    ++lineNumber_;
     for (;;) {
         if (sProcPtr == sReadSize) {
             if (sFileSize <= 0) break;
@@ -62,7 +65,12 @@ UwLineStatus UwTextReader::ReadLine(char (&line)[kUwLineBufferSize]) {
             continue;
         }
         char const c = sBuffer[sProcPtr++];
-        if (IsLineEnd(c)) break;
+        if (IsLineEnd(c)) {
+            // The LF of a CR LF pair gives an empty line but no new number.
+            if (c == '\n' && stored == 0 && afterCR) --lineNumber_;
+            endedAtCR_ = c == '\r';
+            break;
+        }
         if (stored == kUwLineBufferSize - 1) return UwLineStatus::kTooLong;
         line[stored++] = c;
     }
@@ -76,4 +84,6 @@ void UwTextReader::Close() {
     sReadSize = 0;
     sProcPtr = 0;
     sFileSize = 0;
+    lineNumber_ = 0;
+    endedAtCR_ = false;
 }

@@ -32,6 +32,10 @@ public:
     // line and an empty line.
     UwLineStatus ReadLine(char (&line)[kUwLineBufferSize]);
 
+    // The number of the line ReadLine read last, counted from 1 as an editor
+    // counts them: CR, LF and CR LF each end one line.
+    unsigned long LineNumber() const { return lineNumber_; }
+
     // True once every byte of the file has been taken.
     bool AtEnd() const { return sProcPtr == sReadSize && sFileSize <= 0; }
 
@@ -46,4 +50,6 @@ private:
     ssize_t sReadSize = 0;  // valid bytes in sBuffer
     ssize_t sProcPtr = 0;   // next byte of sBuffer to take
     off_t sFileSize = 0;    // bytes of the file not yet read into sBuffer
+    unsigned long lineNumber_ = 0;
+    bool endedAtCR_ = false;  // the last line ended at CR: an LF next completes it
 };

@@ -262,7 +262,7 @@ std::vector<Word> EveryKind() {
         Verb(eJitaIntransitive, {"go", "went", "gone", "goes", "going"}, "行く", "", "を"),
         Verb(eJitaTransitive, {"study"}, "勉強する", "勉強した", "で"),
         Other(eUserWordAdjective, "tasty", "おいしい"),
-        Other(eUserWordAdjective, "cool", "格好いい", "格好よかった"),
+        Other(eUserWordAdjective, "cool", "格好いい"),
         Other(eUserWordAdverb, "slowly", "ゆっくり"),
         Other(eUserWordPreposition, "around", "について", YouhouFukushi),
         Other(eUserWordPreposition, "about", "について", YouhouKeiyoushi),
@@ -358,6 +358,70 @@ TEST_F(CorvanDictIFTest, AddUserDictFailuresLeaveFilesAndListsAlone) {
         EXPECT_EQ(gCorvanEngine.GetDictFileName(0, &name), 0) << path;
     }
     EXPECT_EQ(FileBytes(garbagePath), garbage) << "a file that is no dictionary is left as it was";
+}
+
+// Block n of a file's bytes, and its kind in the low 4 bits of its first
+// (big-endian) word.
+std::size_t BlockAt(uint32_t n) { return 512 + std::size_t{64} * n; }
+uint32_t BigEndianAt(std::string const& bytes, std::size_t at) {
+    uint32_t word = 0;
+    for (std::size_t i = 0; i < 4; ++i) word = word << 8 | static_cast<unsigned char>(bytes[at + i]);
+    return word;
+}
+
+// The first entry head whose text goes on in a continuation block.
+uint32_t FirstHeadWithAContinuation(std::string const& bytes) {
+    uint32_t const blockCount = BigEndianAt(bytes, BlockAt(0));
+    for (uint32_t n = 1; n < blockCount; ++n) {
+        if ((BigEndianAt(bytes, BlockAt(n)) & 0xF) == 2 && BigEndianAt(bytes, BlockAt(n) + 4) != 0) return n;
+    }
+    return 0;
+}
+
+// Blocks no writer leaves make a dictionary that is refused for writing and
+// left byte for byte, while reading it still serves what it can; what an
+// interrupted writer leaves (no valid map and index) opens and is mended.
+TEST_F(CorvanDictIFTest, ADamagedDictionaryIsNeverWrittenTo) {
+    MakeDictionaryWith({Noun("book", "本"), Noun("pen", std::string(40, 'a').c_str()), Noun("cup", "カップ")});
+    std::string const whole = FileBytes(fPath);
+    uint32_t const head = FirstHeadWithAContinuation(whole);
+    ASSERT_NE(head, 0u);
+    uint32_t const continuation = BigEndianAt(whole, BlockAt(head) + 4);
+    struct Case {
+        char const* what;
+        std::size_t at;   // the byte changed
+        char value;
+        bool damaged;
+    };
+    Case const cases[] = {
+        {"a block of no kind", BlockAt(continuation) + 3, 7, true},
+        {"a continuation marked free", BlockAt(continuation) + 3, 1, true},
+        {"a link past the last block", BlockAt(head) + 4, char(0x7F), true},
+        {"no valid map or index", 12, 0, false},
+    };
+    for (Case const& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::string bytes = whole;
+        bytes[c.at] = c.value;
+        if (!c.damaged) std::fill_n(bytes.begin() + 12, 8, '\0');  // header words 12 and 16
+        std::ofstream(fPath, std::ios::binary | std::ios::trunc) << bytes;
+        if (c.damaged) {
+            EXPECT_EQ(gCorvanEngine.AddUserDict(fPath, false), kUserDictDamaged);
+            EXPECT_THROW(gCorvanEngine.CountUserDictEntry(0), std::out_of_range);
+            EXPECT_TRUE(FileBytes(fPath) == bytes);
+            EXPECT_EQ(gCorvanEngine.AddUserDict(fPath, true), kUserDictOpenedReadOnly);
+            EXPECT_GE(gCorvanEngine.CountUserDictEntry(0), 2u);
+            EXPECT_EQ(Add(Noun("ink", "インク")), kUserWordRefused);
+        } else {
+            EXPECT_EQ(gCorvanEngine.AddUserDict(fPath, false), kUserDictOpenedReadWrite);
+            EXPECT_EQ(gCorvanEngine.CountUserDictEntry(0), 3u);
+            EXPECT_EQ(Add(Noun("ink", "インク")), kUserWordAdded);
+        }
+        gCorvanEngine.RemoveAllDict();
+        if (c.damaged) {
+            EXPECT_TRUE(FileBytes(fPath) == bytes) << "the file was written";
+        }
+    }
 }
 
 TEST_F(CorvanDictIFTest, UserDictionariesAreNumberedInOpeningOrderUntilAllAreRemoved) {

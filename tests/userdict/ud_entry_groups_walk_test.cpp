@@ -217,8 +217,8 @@ TEST(UDEntryGroupsWalk, AnEntryOfTheFileLeadsToItsGroup) {
                  std::bad_cast);
 }
 
-// A head whose text cannot be read is left out; every other group is served
-// and the dictionary still takes new groups.
+// A head whose text cannot be read is left out and every other group is
+// served; the damaged dictionary takes no new group.
 TEST(UDEntryGroupsWalk, ADamagedEntryDoesNotKeepTheOtherGroupsAway) {
     UDFixture fixture;
     fixture.AddGroup({MakeEntry("owl")});
@@ -230,9 +230,10 @@ TEST(UDEntryGroupsWalk, ADamagedEntryDoesNotKeepTheOtherGroupsAway) {
 
     GroupDictionary d(fixture.Bytes());
     EXPECT_EQ(BaseForms(d.groups), (std::vector<std::string>{"book", "owl"}));
-    d.groups.CreateNew(Noun("wren"), false);
-    EXPECT_EQ(BaseForms(d.groups), (std::vector<std::string>{"book", "owl", "wren"}));
     EXPECT_EQ(RefusalCode([&] { d.groups.ExtractInfoFrom(pie[0]); }), kUDFileCorrupt);
+    // Nothing is added on top of the damage.
+    EXPECT_EQ(RefusalCode([&] { d.groups.CreateNew(Noun("wren"), false); }), kUDFileCorrupt);
+    EXPECT_EQ(BaseForms(d.groups), (std::vector<std::string>{"book", "owl"}));
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ Bytes BaseFile() {
 std::map<uint32_t, std::string> const kBaseEntries{{1, "apple pie"}, {3, "apple pies"}, {6, "owl"}};
 
 // Under one write lock: a noun of three blocks (head in the free block 5,
-// continuations appended: the block count grows), then its plural of two
+// continuations appended: the block count grows), then its plural of three
 // more appended blocks, linked to it.  Gives the write count at which each
 // entry's head was on disk.
 struct Milestones {
@@ -54,7 +54,7 @@ Milestones AddTwoForms(ud_t& dictionary) {
     ThrowIfError(dictionary.AddIDtoFirstword(noun));
     dictionary.UDIncGroupID(1);
     ud_entry_t plural;
-    plural.strings = MakeEntry("kestrels", UDPOS_N_PLURAL, std::string(40, 'k'));
+    plural.strings = MakeEntry("kestrels", UDPOS_N_PLURAL, translation);
     plural.prevID = noun.id;
     dictionary.WriteEntry(&plural);
     done.plural = gCountedWrites;

@@ -37,19 +37,6 @@ TEST(UDTOpen, AnEmptyFileBecomesTheNewDictionaryByteForByteAndStaysSoThroughALoc
     EXPECT_EQ(d.dictionary.GetChangeCount(), 0u);
 }
 
-// A creation cut short leaves at most header, description and part of block
-// 0: nothing a user could lose, so the file is created anew.
-TEST(UDTOpen, AFileWithTheMagicButTooShortForBlockZeroIsCreatedAnew) {
-    Bytes const fresh = NewDictionaryBytes();
-    for (std::size_t size : {4, 24, 256, 300, 575}) {
-        SCOPED_TRACE(size);
-        Bytes cut(fresh.begin(), fresh.begin() + static_cast<std::ptrdiff_t>(size));
-        OpenedDictionary d(cut);
-        { SimpleFileLocker_READ read(&d.dictionary); }
-        EXPECT_EQ(d.file.Bytes(), fresh);
-    }
-}
-
 TEST(UDTOpen, ASkeletonWithoutMapAndIndexOpensAndIsCompleted) {
     Bytes skeleton = NewDictionaryBytes();
     skeleton.resize(kUDNewBlockAreaOffset + kUDBlockSize);  // what creation writes first
@@ -78,11 +65,20 @@ TEST(UDTOpen, RefusesWhatIsNoDictionaryOrCannotBeOne) {
     PutUlong(&missingBlocks, kUDNewBlockAreaOffset, 300);  // block 0 counts more blocks than the file has
     Bytes const tiny{0x2F, 0xAD, 0x08};
 
+    auto cut = [&fresh](std::size_t size) { return Bytes(fresh.begin(), fresh.begin() + std::ptrdiff_t(size)); };
+
+    // A file with the magic but too short for block 0 is never overwritten:
+    // only an empty file becomes a new dictionary.
     RefusedFile const cases[] = {
         {"under 4 bytes", tiny, 0},
         {"no magic", wrongMagic, 0},
         {"version 3", wrongVersion, kUDWrongVersion},
         {"blocks missing", missingBlocks, kUDFileCorrupt},
+        {"the magic alone", cut(4), kUDFileCorrupt},
+        {"cut in the header", cut(23), kUDFileCorrupt},
+        {"the header alone", cut(256), kUDFileCorrupt},
+        {"cut in the description", cut(300), kUDFileCorrupt},
+        {"cut in block 0", cut(575), kUDFileCorrupt},
     };
     for (RefusedFile const& c : cases) {
         SCOPED_TRACE(c.what);

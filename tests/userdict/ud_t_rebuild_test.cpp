@@ -1,5 +1,6 @@
-// Files whose map, index or group links are stale or damaged: each opens,
-// is rebuilt from its blocks at the first read lock, and is written back.
+// Files whose map, index or group links are stale or damaged: each opens and
+// is rebuilt from its blocks at the first read lock; it is written back
+// unless its blocks are damaged, which leaves it as it is.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -65,6 +66,7 @@ struct CorruptCase {
     uint32_t groups;
     bool verifies;         // by the inspection, once written back
     std::size_t warnings;  // entries left out of a rebuilt index
+    bool damaged = false;  // blocks no writer leaves: nothing is written back
 };
 
 std::vector<CorruptCase> CorruptCases() {
@@ -94,10 +96,10 @@ std::vector<CorruptCase> CorruptCases() {
          kChangeCount + 1, all, 3, true, 0},
         {"a head linking past the block count",
          s.BytesWith([&](Bytes* b) { PutUlong(b, s.HeadWord(5, 1), 20); }),
-         kChangeCount + 1, withoutArmy, 2, false, 1},
+         kChangeCount, withoutArmy, 2, false, 1, true},
         {"a head whose text breaks off",
          s.BytesWith([&](Bytes* b) { PutUlong(b, s.HeadWord(1, 1), 0); }),
-         kChangeCount + 1, withoutApplePie, 3, false, 1},
+         kChangeCount, withoutApplePie, 3, false, 1, true},
         {"a cycle in a group's previous links",
          s.BytesWith([&](Bytes* b) { PutUlong(b, s.HeadWord(1, 4), 3); }),
          kChangeCount, all, 3, true, 0},
@@ -122,6 +124,12 @@ TEST(UDTRebuild, DamagedAndStaleFilesOpenAndAreRebuiltFromTheirBlocks) {
         EXPECT_EQ(EnglishByID(d.dictionary), c.entries);
         EXPECT_EQ(d.dictionary.GetGroupCount(), c.groups);
         EXPECT_EQ(gWarnings.size(), c.warnings);
+        EXPECT_EQ(d.dictionary.IsDamaged(), c.damaged);
+        if (c.damaged) {
+            { SimpleFileLocker_WRITE write(&d.dictionary); }
+            EXPECT_TRUE(d.file.Bytes() == c.bytes) << "a damaged file was written";
+            continue;
+        }
 
         UDInspection const inspection = InspectUDFile(d.file.Fd());
         EXPECT_EQ(inspection.Verified(), c.verifies);
@@ -165,58 +173,50 @@ TEST(UDTRebuild, GroupLinksAreMendedAsDocumented) {
     }
 }
 
-TEST(UDTRebuild, ACycleIsCode202ForAWalkOnAFileThatIsNotRepaired) {
+// Through a read-only descriptor the links are mended in memory only.
+TEST(UDTRebuild, ACycleIsOpenedInMemoryOnAFileThatIsNotWritten) {
     Sample const s;
-    OpenedDictionary d(s.BytesWith([&](Bytes* b) { PutUlong(b, s.HeadWord(1, 4), 3); }), false);
-    SimpleFileLocker_READ read(&d.dictionary);
-    try {
-        d.dictionary.FindLeader(3);
-        ADD_FAILURE() << "no code";
-    } catch (unsigned short code) {
-        EXPECT_EQ(code, kUDFileCorrupt);
-    }
-}
-
-// The damaged head keeps its block, and reading it stays code 202; entries
-// added later, as the block count grows past its bogus link, take only
-// blocks that were free and leave every other entry as it was.
-TEST(UDTRebuild, AHeadLinkingPastTheCountIsCode202AndNoLaterAddOverwritesALiveBlock) {
-    Sample const s;
-    OpenedDictionary d(s.BytesWith([&](Bytes* b) { PutUlong(b, s.HeadWord(5, 1), 20); }));
-    SimpleFileLocker_READ read(&d.dictionary);
-    ud_entry_t entry;
-    EXPECT_EQ(d.dictionary.ReadEntry(5, &entry), kUDFileCorrupt);
-
-    Bytes const before = d.file.Bytes();
-    std::map<uint32_t, std::string> expected = EnglishByID(d.dictionary);
+    Bytes const cycle = s.BytesWith([&](Bytes* b) { PutUlong(b, s.HeadWord(1, 4), 3); });
+    OpenedDictionary d(cycle, false);
     {
-        SimpleFileLocker_WRITE write(&d.dictionary);
-        for (int i = 0; i < 8; ++i) {
-            std::string const english = "new word " + std::to_string(i);
-            uint32_t const id = AddEntry(d.dictionary, MakeEntry(english, UDPOS_N_SING, std::string(40, 'j')));
-            EXPECT_FALSE(expected.count(id)) << id;
-            EXPECT_NE(id, 5u);
-            expected[id] = english;
-        }
+        SimpleFileLocker_READ read(&d.dictionary);
+        EXPECT_EQ(d.dictionary.FindLeader(3), 1u);
+        EXPECT_EQ(d.dictionary.UDGetPrevID(1), 0u);
     }
-    EXPECT_GT(d.dictionary.GetBlockCount(), 20u);
-    EXPECT_EQ(EnglishByID(d.dictionary), expected);
-    Bytes const after = d.file.Bytes();
-    uint64_t const block5 = s.fixture.BlockOffset(5);
-    EXPECT_TRUE(std::equal(before.begin() + static_cast<std::ptrdiff_t>(block5),
-                           before.begin() + static_cast<std::ptrdiff_t>(block5 + kUDBlockSize),
-                           after.begin() + static_cast<std::ptrdiff_t>(block5)));
+    EXPECT_TRUE(d.file.Bytes() == cycle);
 }
 
-// Its continuation may hold the rest of its text: neither is handed out.
-TEST(UDTRebuild, TheBlocksOfAnEntryThatCannotBeReadStayInUse) {
+// The damaged head keeps its block, and reading it stays code 202; nothing
+// is added on top of the damage, so no later entry can overwrite a block the
+// damaged entry may still own.
+TEST(UDTRebuild, ADamagedFileTakesNoEntryAndKeepsEveryByte) {
     Sample const s;
-    OpenedDictionary d(s.BytesWith([&](Bytes* b) { PutUlong(b, s.HeadWord(1, 1), 0); }));
-    SimpleFileLocker_READ read(&d.dictionary);
-    SimpleFileLocker_WRITE write(&d.dictionary);
-    EXPECT_EQ(AddEntry(d.dictionary, MakeEntry("eel")), 6u);
-    EXPECT_EQ(AddEntry(d.dictionary, MakeEntry("fox")), 8u);
-    EXPECT_EQ(d.dictionary.ReadDataBlockType(2), kUDContinuationBlock);
+    struct Case {
+        char const* what;
+        Bytes bytes;
+    };
+    Case const cases[] = {
+        {"a head linking past the block count", s.BytesWith([&](Bytes* b) { PutUlong(b, s.HeadWord(5, 1), 20); })},
+        {"a head whose text breaks off", s.BytesWith([&](Bytes* b) { PutUlong(b, s.HeadWord(1, 1), 0); })},
+    };
+    for (Case const& c : cases) {
+        SCOPED_TRACE(c.what);
+        OpenedDictionary d(c.bytes);
+        SimpleFileLocker_READ read(&d.dictionary);
+        EXPECT_TRUE(d.dictionary.IsDamaged());
+        EXPECT_FALSE(d.dictionary.IsWritable());
+        {
+            SimpleFileLocker_WRITE write(&d.dictionary);
+            try {
+                AddEntry(d.dictionary, MakeEntry("eel"));
+                ADD_FAILURE() << "added";
+            } catch (unsigned short code) {
+                EXPECT_EQ(code, kUDFileCorrupt);
+            }
+            EXPECT_THROW(d.dictionary.UDSetBatchFreq(7, 3), unsigned short);
+        }
+        EXPECT_TRUE(d.file.Bytes() == c.bytes) << "a damaged file was written";
+    }
 }
 
 // Continuations no head reaches are what a writer stopped before an entry's

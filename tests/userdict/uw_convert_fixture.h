@@ -18,8 +18,16 @@
 // Shift-JIS (CP932) bytes of UTF-8 text.
 inline std::string SJ(std::string const& utf8) { return CP932(utf8); }
 
+// A stop note as the run writes it: the format with the line number and the
+// entries the run added.
+inline std::string StopNote(char const* format, unsigned long line, int added) {
+    char note[256];
+    std::snprintf(note, sizeof note, format, line, added);
+    return note;
+}
+
 // The log text of one refused line.
-inline std::string Refused(std::string const& line, char const* message) { return line + "\r" + message; }
+inline std::string Refused(std::string const& line, std::string const& message) { return line + "\r" + message; }
 
 class UwConvertTest : public ::testing::Test {
 protected:

@@ -3,10 +3,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <string>
 
+#include "engine/userdict/ud_file_io.h"
 #include "uw_convert_fixture.h"
 
 namespace {
@@ -70,10 +73,77 @@ TEST_F(UwConvertTest, FailingDictionaryEndsTheRunInOrder) {
     ASSERT_EQ(gCorvanEngine.AddUserDict(fDictPath, true), kUserDictOpenedReadOnly);
     std::string const first = SJ("cat\t猫\tNOUN");
     std::string const log = Convert(first + "\n" + SJ("dog\t犬\tNOUN\n"));
-    // The add throws: that line is logged and the run ends.
-    EXPECT_EQ(log, Refused(first, kLogUnknown));
+    // The add throws: that line is logged with what stopped the run.
+    EXPECT_EQ(log, Refused(first, StopNote(kLogStopWriteError, 1, 0)));
     EXPECT_THROW(gCorvanEngine.CountUserDictEntry(0), std::out_of_range);
     EXPECT_EQ(Count(), 0u);
+}
+
+// A store with room up to a file size: writes that would go past it fail
+// with the errno given.
+off_t gRoom = 0;
+int gWriteErrno = 0;
+
+ssize_t WriteWithinRoom(int fd, void const* buffer, std::size_t size, off_t offset) {
+    if (offset + static_cast<off_t>(size) > gRoom) {
+        errno = gWriteErrno;
+        return -1;
+    }
+    return ::pwrite(fd, buffer, size, offset);
+}
+
+// A failing store stops the run at the line whose entry could not be
+// written; the log names the failure, that line and the entries added, and
+// every entry added before it stays in the dictionary (the map and index,
+// left stale, are rebuilt at the next open).  A map and index that cannot be
+// written at the end leave the entries to that rebuild too, and say so.
+TEST_F(UwConvertTest, AFailingStoreStopsTheRunAndSaysWhy) {
+    struct Case {
+        char const* what;
+        int lines;
+        int error;
+        bool stopsAtALine;
+        char const* stopNote;
+        char const* closeNote;
+    };
+    Case const cases[] = {
+        {"disk full while adding", 400, ENOSPC, true, kLogStopDiskFull, ""},
+        {"disk full only for the map and index", 5, ENOSPC, false, nullptr, kLogCloseDiskFull},
+        {"write error while adding", 400, EIO, true, kLogStopWriteError, ""},
+    };
+    for (Case const& c : cases) {
+        SCOPED_TRACE(c.what);
+        gCorvanEngine.RemoveAllDict();
+        std::remove(fDictPath.c_str());
+        OpenDictionary();
+        // A comment first, and CR LF line ends: lines are numbered as an
+        // editor shows them.
+        std::string text = ";old dictionary\r\n";
+        for (int i = 0; i < c.lines; ++i) text += "noun" + std::to_string(i) + "\t" + SJ("語") + "\tNOUN\r\n";
+        struct stat info;
+        ASSERT_EQ(stat(fDictPath.c_str(), &info), 0);
+        gRoom = info.st_size;
+        gWriteErrno = c.error;
+        SetUDWriteHookForTesting(WriteWithinRoom);
+        std::string const log = Convert(text);
+        SetUDWriteHookForTesting(nullptr);
+
+        unsigned long const added = Count();
+        std::string expected;
+        if (c.stopsAtALine) {
+            ASSERT_GT(added, 0u);
+            ASSERT_LT(added, unsigned(c.lines));
+            unsigned long const stoppedAt = added + 2;  // the comment, then one line an entry
+            std::string const line = "noun" + std::to_string(added) + "\t" + SJ("語") + "\tNOUN";
+            expected = Refused(line, StopNote(c.stopNote, stoppedAt, added).c_str());
+        } else {
+            EXPECT_EQ(added, unsigned(c.lines));
+        }
+        EXPECT_EQ(log, expected + c.closeNote);
+        std::vector<std::string> const entries = Entries();
+        ASSERT_EQ(entries.size(), added);
+        EXPECT_EQ(entries.front(), "N|noun0|" + SJ("語") + "||");
+    }
 }
 
 TEST_F(UwConvertTest, RefusesFilesItShouldNotTrust) {

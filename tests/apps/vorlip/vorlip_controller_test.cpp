@@ -72,6 +72,39 @@ TEST_F(VorlipTest, EntryWhoseFieldWouldBreakItsLineIsNotServed) {
     EXPECT_EQ(ReadEntry(1), "quickly\t" + CP932("速く") + "\tADV\r");
 }
 
+// The old dictionary is the user's only copy: opened for reading only, it
+// is mended in memory and stays byte for byte as it was.  A group whose
+// leader's head was marked free is served once, from the forms that are
+// left, and the lost entry is reported.
+TEST_F(VorlipTest, ADamagedOldDictionaryIsReadAsItIsAndNeverWritten) {
+    gCorvanEngine.AddUserDict(fDictPath, false);
+    CorvanUserVerb const hang = old_dictionary::Verb(eJitaTransitive, "hang", "掛ける",
+                                                     {"hung", "hung", "hangs", "hanging"}, "を");
+    ASSERT_EQ(gCorvanEngine.AddUserVerb(0, &hang, 1), kUserWordAdded);
+    CorvanUserNoun const owl = old_dictionary::Simple<CorvanUserNoun>("owl", "ふくろう");
+    ASSERT_EQ(gCorvanEngine.AddUserNoun(0, &owl, 1), kUserWordAdded);
+    gCorvanEngine.RemoveAllDict();
+
+    std::string bytes = ReadFile(fDictPath);
+    std::string const hangText = std::string("hang\0VT_INF", 11);
+    std::size_t const hangHead = bytes.find(hangText) - 32;  // the text follows the head's 32 bytes of words
+    ASSERT_EQ((hangHead - 512) % 64, 0u);
+    bytes[hangHead + 3] = 1;  // marked free
+    std::ofstream(fDictPath, std::ios::binary | std::ios::trunc) << bytes;
+
+    testing::internal::CaptureStderr();
+    ASSERT_TRUE(Initialize());
+    std::string const log = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(log, "Entry not read: the old dictionary has no readable entry at block " +
+                       std::to_string((hangHead - 512) / 64) + "\n");
+    ASSERT_EQ(EntryNumber(), 2);
+    // The base form is lost: the group is served from its past form on.
+    EXPECT_EQ(AllEntries(), "hung\t" + CP932("掛ける") + "\tVT\thung\thangs\thanging\thung\t" + CP932("を") +
+                                "\t\t" + CP932("掛けた") + "\rowl\t" + CP932("ふくろう") + "\tNOUN\t\r");
+    gCorvanEngine.RemoveAllDict();
+    EXPECT_TRUE(ReadFile(fDictPath) == bytes) << "the old dictionary was written";
+}
+
 struct InitializeFailure {
     char const* name;
     char const* preferences;  // the file's bytes; null: no file
