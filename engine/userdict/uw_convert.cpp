@@ -104,7 +104,8 @@ std::string StopNote(char const* format) {
 // Every run ends by closing every dictionary (which also writes the map and
 // index once the lock goes) and the file.  A map or index that could not be
 // written is rebuilt from the blocks at the next open: the entries stay, but
-// the log says why the file was left that way.
+// the log says why the file was left that way, and the run counts as stopped
+// by its dictionary.
 int EndRun(int result, char const* note, std::string* log) {
     char const* closeNote = nullptr;
     try {
@@ -116,8 +117,9 @@ int EndRun(int result, char const* note, std::string* log) {
     }
     TheReader().Close();
     if (note) log->assign(note);
-    if (closeNote) log->append(closeNote);
-    return result;
+    if (closeNote == nullptr) return result;
+    log->append(closeNote);
+    return result == kUwEndOfData ? kUwDictionaryFailed : result;
 }
 
 }  // namespace

@@ -46,7 +46,8 @@ int k2SetTextToBinary(char const* path);
 // kUwCeilingReached, kUwReadFailed (log holds the note that stopped it) or
 // kUwDictionaryFailed (log holds the line and kLogUnknown, or the note of
 // the write that failed).  A map and index that could not be written when
-// the dictionaries were closed add one more note.
+// the dictionaries were closed add one more note and make an end of data
+// kUwDictionaryFailed.
 int k2DoTextToBinary(std::string* log);
 
 // Converts one line: kUwLineAdded, kUwLineRefused (log holds the line, CR

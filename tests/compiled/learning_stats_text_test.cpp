@@ -120,7 +120,9 @@ TEST(LearningStatsText, EveryRaisedAsciiCharacterReadsBack) {
         std::vector<LearningStatsLine> const lines = ParseLearningStatsText(line);
         ASSERT_EQ(lines.size(), 1u) << char(c);
         EXPECT_EQ(lines[0].key.featuresKey, key.featuresKey) << char(c);
-        if (c + 13 < 0x7F) EXPECT_EQ(line, "run\t[<" + std::string(1, char(c + 13)) + "%\t1\t0.500000\n") << char(c);
+        if (c + 13 < 0x7F) {
+            EXPECT_EQ(line, "run\t[<" + std::string(1, char(c + 13)) + "%\t1\t0.500000\n") << char(c);
+        }
     }
 }
 

@@ -6,11 +6,14 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "apps/tazmet/tazmet_test_support.h"
 #include "cp932.h"
 #include "engine/userdict/uw_convert.h"
+#include "engine/userdict/uw_log_messages.h"
 
 namespace {
 
@@ -52,6 +55,34 @@ TEST_F(TazmetTest, SecondConversionWithoutItsDictionarySaysSo) {
     std::filesystem::remove_all(fDocuments);  // nowhere to open it again
     EXPECT_EQ(Convert(), kLogNoUserDictionary);
     EXPECT_FALSE(std::filesystem::exists(fDictPath));
+}
+
+// A dictionary whose blocks are damaged is refused with a line saying so,
+// and the conversion writes nothing into it.
+TEST_F(TazmetTest, DamagedDictionaryIsRefusedAndLeftAsItIs) {
+    ASSERT_TRUE(Initialize());
+    WriteText(kCat + "\n");
+    EXPECT_EQ(Convert(), "");
+    gCorvanEngine.RemoveAllDict();
+    std::string bytes;
+    {
+        std::ifstream in(fDictPath, std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    bytes[512 + 64 + 3] = 9;  // block 1, the cat's head, of no kind
+    std::ofstream(fDictPath, std::ios::binary | std::ios::trunc) << bytes;
+
+    testing::internal::CaptureStdout();
+    MerrowController controller(fTextPath);
+    EXPECT_FALSE(controller.uwInitialize());
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "Engine Error\nThe user dictionary is damaged (code 202); nothing was written to it.\n");
+    platform::AppleEvent log;
+    controller.handleAppleEventsCV(platform::AppleEvent{}, &log);
+    ASSERT_NE(log.FindParam(platform::keyDirectObject), nullptr);
+    EXPECT_EQ(log.FindParam(platform::keyDirectObject)->data, kLogDamagedDictionary);
+    std::ifstream in(fDictPath, std::ios::binary);
+    EXPECT_TRUE(std::string(std::istreambuf_iterator<char>(in), {}) == bytes) << "the dictionary was written";
 }
 
 TEST(TazmetMessages, NoUserDictionaryIsOneCommentLine) {
