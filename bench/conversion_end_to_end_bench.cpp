@@ -3,11 +3,8 @@
 // key, with both editions' preferences in a private home.  Needs the bundle
 // built in the same build folder.
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <spawn.h>
 #include <stdlib.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -18,19 +15,12 @@
 
 #include "engine/userdict/corvan_dict_if.h"
 #include "engine/userdict/uw_convert.h"
+#include "child_program.h"
 #include "user_word_lines.h"
-
-extern char** environ;
 
 namespace {
 
 constexpr int kGroupCount = 30000;
-
-std::string BuildFolder() {
-    char self[4096] = {};
-    if (readlink("/proc/self/exe", self, sizeof self - 1) <= 0) return "";
-    return std::filesystem::path(self).parent_path().parent_path().string();
-}
 
 void WriteFile(std::string const& path, std::string const& text) { std::ofstream(path, std::ios::binary) << text; }
 
@@ -78,28 +68,13 @@ struct DemoHome {
 
 // Runs the front end with the home's environment; its output is discarded.
 bool RunQuellit(std::string const& program, DemoHome const& demo) {
-    std::vector<std::string> environment = {"HOME=" + demo.home, "XDG_CONFIG_HOME=" + demo.root + "/config",
-                                            "XDG_RUNTIME_DIR=" + demo.root + "/runtime", "PATH=/usr/bin:/bin"};
-    std::vector<char*> envp;
-    for (auto& entry : environment) envp.push_back(entry.data());
-    envp.push_back(nullptr);
-    std::string argument = "--convert";
-    char* argv[] = {const_cast<char*>(program.c_str()), argument.data(), nullptr};
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    int const spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, envp.data());
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) return false;
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return bench_child::RunChild(program, {"--convert"},
+                                 {"HOME=" + demo.home, "XDG_CONFIG_HOME=" + demo.root + "/config",
+                                  "XDG_RUNTIME_DIR=" + demo.root + "/runtime", "PATH=/usr/bin:/bin"}) == 0;
 }
 
 void BM_WholeConversionThroughThePrograms(benchmark::State& state) {
-    std::string const program = BuildFolder() + "/Quellit.app/Quellit";
+    std::string const program = bench_child::BuildFolder() + "/Quellit.app/Quellit";
     DemoHome demo;
     if (access(program.c_str(), X_OK) != 0 || !demo.Make()) {
         state.SkipWithError("the bundle or the demo home is missing");

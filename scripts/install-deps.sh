@@ -9,7 +9,7 @@ packages=(
   libbenchmark-dev libsqlite3-dev
   clang libclang-rt-14-dev
   pkg-config libplist-dev
-  wordnet-base file util-linux
+  wordnet-base edict file util-linux
 )
 
 missing=()
