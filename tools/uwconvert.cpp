@@ -50,14 +50,22 @@ int main(int argc, char** argv) {
                      dictionaryPath);
         return kExitTrouble;
     }
-    long const before = opened == kUserDictOpenedReadWrite ? CountEntries(dictionaryPath) : -1;
-    if (before < 0 || OpenDictionary(dictionaryPath) != kUserDictOpenedReadWrite) {
+    long before = -1;
+    try {
+        if (opened == kUserDictOpenedReadWrite) before = static_cast<long>(gCorvanEngine.CountUserDictEntry(0));
+    } catch (...) {
+        gCorvanEngine.RemoveAllDict();
+    }
+    if (before < 0) {
         std::fprintf(stderr, "uwconvert: cannot open %s as a writable user dictionary\n", dictionaryPath);
         return kExitTrouble;
     }
+    // The dictionary stays open for the conversion, which closes it.
     std::string const log = uwConvert(textPath);
     std::fwrite(log.data(), 1, log.size(), stdout);
     std::fflush(stdout);
-    std::fprintf(stderr, "uwconvert: %ld entries before, %ld after\n", before, CountEntries(dictionaryPath));
+    // A run its dictionary stopped cannot vouch for its count: the file tells.
+    long const after = uwEntriesAfterRun() >= 0 ? uwEntriesAfterRun() : CountEntries(dictionaryPath);
+    std::fprintf(stderr, "uwconvert: %ld entries before, %ld after\n", before, after);
     return log.empty() ? kExitAllTaken : kExitSomeRefused;
 }

@@ -118,14 +118,28 @@ void UD35EntryGroupInterface_EJ::BuildInOrderMap() {
         if (fFile.ReadDataBlockType(n) != kUDHeadBlock) continue;
         ud_entry_t entry;
         if (fFile.ReadEntry(n, &entry) != kUDNoError) continue;
-        fForms.emplace(entry.strings.english, n);
+        AddForm(entry.strings.english, n);
         if (entry.prevID == 0) fGroups.Insert(entry.strings.english, n);
     }
     fMapsOutOfDate = false;
+    fMapsBuiltAt = fFile.GetCacheGeneration();
+}
+
+UDWordMap const& UD35EntryGroupInterface_EJ::Forms() {
+    if (!fFormsKept) {
+        fFormsKept = true;
+        fMapsOutOfDate = true;
+    }
+    EnsureMapsCurrent();
+    return fForms;
+}
+
+void UD35EntryGroupInterface_EJ::AddForm(std::string const& english, uint32_t id) {
+    if (fFormsKept) fForms.emplace(english, id);
 }
 
 void UD35EntryGroupInterface_EJ::EnsureMapsCurrent() {
-    if (fMapsOutOfDate) BuildInOrderMap();
+    if (fMapsOutOfDate || fFile.GetCacheGeneration() != fMapsBuiltAt) BuildInOrderMap();
 }
 
 UD35GroupOrder& UD35EntryGroupInterface_EJ::Order() {
@@ -211,9 +225,9 @@ uint32_t GetCurrentEntryGroup(UDEntryGroupIterator const& position) {
 // it; its group is found from its leader's position, wherever the leader's
 // own English sorts ("childr" finds "child" through "children").
 UDEntryGroupIterator UD35EntryGroupInterface_EJ::LookupPrefix(std::string const& prefix) {
-    EnsureMapsCurrent();
-    auto const form = fForms.lower_bound(prefix);
-    if (form == fForms.end() || StringCompare_E_Source(form->first, prefix.c_str(), prefix.size()) != 0) {
+    UDWordMap const& forms = Forms();
+    auto const form = forms.lower_bound(prefix);
+    if (form == forms.end() || StringCompare_E_Source(form->first, prefix.c_str(), prefix.size()) != 0) {
         return GetIterator_end();
     }
     uint32_t const leader = fFile.FindLeader(form->second);

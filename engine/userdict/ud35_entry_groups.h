@@ -5,10 +5,11 @@
 // the user's dictionary through CreateNew.
 //
 // The interface holds a read lock on the file for its whole life and keeps two
-// maps built from the file at construction and kept current by its own
-// writers: every entry's English to its ID (the form map), and every group
-// leader's English to the leader's ID (the group map), both in the engine's
-// English dictionary order.  A group iterator names its group by the leader's
+// maps built from the file and kept current by its own writers: every group
+// leader's English to the leader's ID (the group map, built at construction),
+// and every entry's English to its ID (the form map, built at the first
+// prefix lookup, which alone needs it), both in the engine's English
+// dictionary order.  A group iterator names its group by the leader's
 // ID, so that an iterator whose group was erased is refused instead of
 // reading freed memory.
 //
@@ -149,7 +150,10 @@ public:
     void SetUseLearning(char const*) override {}
 
     // The group led by the entry, read from the file: form i from the entry
-    // whose POS string names it, frequency pair i from the i-th entry.
+    // whose POS string names it, frequency pair i from the i-th entry.  The
+    // last group read is kept while the file's content stands, so that
+    // reading the same group twice in a row (its kind, then its record)
+    // reads the file once.
     UDEntryGroupInfo_EX ExtractInfoFrom(uint32_t leaderID);
 
     // The POS string stored for form `formIndex` of the record ("" for a
@@ -177,7 +181,11 @@ private:
     };
 
     // ud35_entry_groups.cpp: maps, positions, iteration and lookups.
+    // Builds the group map, and the form map once it is kept.
     void BuildInOrderMap();
+    // The form map, built and kept from the first call on.
+    UDWordMap const& Forms();
+    void AddForm(std::string const& english, uint32_t id);
     void EnsureMapsCurrent();
     UD35GroupOrder& Order();
     UDEntryGroupIterator At(uint32_t leader);
@@ -210,10 +218,23 @@ private:
     ud_t& fFile;
     SimpleFileLocker_READ fReadLock;
     UDWordMap fForms;
+    bool fFormsKept = false;
     UD35GroupOrder fGroups;
     // A change failed after it began writing: the maps are rebuilt from the
     // file before they are used again.
     bool fMapsOutOfDate = false;
+    // The file layer's cache generation the maps were built at: when it
+    // dropped its caches since (a failed write gave up what was staged, or
+    // another writer changed the file), the maps are rebuilt as well.
+    uint64_t fMapsBuiltAt = 0;
+    // The last group ExtractInfoFrom read, and the file's content generation
+    // then (leader 0: none).
+    struct ExtractedGroup {
+        uint32_t leader = 0;
+        uint64_t generation = 0;
+        UDEntryGroupInfo_EX info;
+    };
+    ExtractedGroup fLastExtracted;
 };
 
 // A group iterator: the interface and the leader ID of its group

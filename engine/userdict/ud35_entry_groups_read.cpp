@@ -34,7 +34,13 @@ uint32_t IdiomKindOfFlags(std::string const& flags) {
 
 }  // namespace
 
+// The interface holds its read lock for life, so the file layer's content
+// generation covers every change that reaches it.
 UDEntryGroupInfo_EX UD35EntryGroupInterface_EJ::ExtractInfoFrom(uint32_t leaderID) {
+    uint64_t const generation = fFile.GetContentGeneration();
+    if (leaderID != 0 && fLastExtracted.leader == leaderID && fLastExtracted.generation == generation) {
+        return fLastExtracted.info;
+    }
     GroupReading reading;
     for (uint32_t id = leaderID; id != 0; id = reading.next) {
         // The file layer mends every group to at most five entries when it
@@ -42,6 +48,8 @@ UDEntryGroupInfo_EX UD35EntryGroupInterface_EJ::ExtractInfoFrom(uint32_t leaderI
         if (reading.entriesRead == kUDMaxGroupSize) ThrowIfError(kUDFileCorrupt);
         ThrowIfError(fFile.UDReadID(id, &UD35EntryGroupInterface_EJ::Entry_callback, &reading));
     }
+    // Reading may load the caches, which moves the generation on.
+    fLastExtracted = {leaderID, fFile.GetContentGeneration(), reading.record};
     return reading.record;
 }
 

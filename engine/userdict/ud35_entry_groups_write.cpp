@@ -194,7 +194,7 @@ uint32_t UD35EntryGroupInterface_EJ::AddNewEntryToFile(UDEntryGroupInfo_EX const
     EnsureMapsCurrent();
     WriteLock lock(fFile);
     WriteGroupEntries(entries);
-    for (ud_entry_t const& entry : entries) fForms.emplace(entry.strings.english, entry.id);
+    for (ud_entry_t const& entry : entries) AddForm(entry.strings.english, entry.id);
     fGroups.Insert(entries.front().strings.english, entries.front().id);
     lock.Commit();
     return entries.front().id;

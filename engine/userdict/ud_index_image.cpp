@@ -174,13 +174,17 @@ uint32_t UDFirstwordIndex::EntryCount() const {
 }
 
 int CompareUDEntryOrder(UDEntryStrings const& a, UDEntryStrings const& b) {
-    using Field = std::string UDEntryStrings::*;
-    static constexpr Field kKeys[] = {&UDEntryStrings::english, &UDEntryStrings::pos, &UDEntryStrings::translation};
+    return CompareUDEntryOrder(UDEntryKey::Of(a), UDEntryKey::Of(b));
+}
+
+int CompareUDEntryOrder(UDEntryKey const& a, UDEntryKey const& b) {
+    using Field = char const* UDEntryKey::*;
+    static constexpr Field kKeys[] = {&UDEntryKey::english, &UDEntryKey::pos, &UDEntryKey::translation};
     for (Field key : kKeys) {
-        if (int order = WordCompare((a.*key).c_str(), (b.*key).c_str())) return order;
+        if (int order = WordCompare(a.*key, b.*key)) return order;
     }
     for (Field key : kKeys) {
-        if (int order = std::strcmp((a.*key).c_str(), (b.*key).c_str())) return order;
+        if (int order = std::strcmp(a.*key, b.*key)) return order;
     }
     return 0;
 }

@@ -69,6 +69,17 @@ private:
 // positive like strcmp.
 int CompareUDEntryOrder(UDEntryStrings const& a, UDEntryStrings const& b);
 
+// The three strings entry order compares, each up to its first NUL.
+struct UDEntryKey {
+    char const* english;
+    char const* pos;
+    char const* translation;
+    static UDEntryKey Of(UDEntryStrings const& strings) {
+        return {strings.english.c_str(), strings.pos.c_str(), strings.translation.c_str()};
+    }
+};
+int CompareUDEntryOrder(UDEntryKey const& a, UDEntryKey const& b);
+
 // The whole index as it goes to the file at `indexOffset` (one write), its
 // checksum included.  Throws std::length_error when the index would end past
 // the 4 GiB the format's offsets can address.

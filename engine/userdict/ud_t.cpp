@@ -55,6 +55,8 @@ void ud_t::AdoptBasics(UDFileBasics const& basics) {
     fChangeCount = basics.header.changeCount;
     fBlockCount = basics.blockCount;
     fBlockCountOnDisk = basics.blockCount;
+    fBlocksStaged = basics.blockCount;
+    fGroupCountOnDisk = basics.header.groupCount;
 }
 
 void ud_t::RequireWriteLock(char const* operation) const {
@@ -90,9 +92,9 @@ void ud_t::WriteBack() {
     // block write memory no longer knows what the blocks hold: the file stays
     // stale on disk and is rebuilt from its blocks when loaded again.
     if (!IsWritable() || !fCachesLoaded) return;
+    WriteStagedBlocks();
     if (fMapOffset == 0 || fIndexOffset == 0) {
         bool const mapStale = fMapOffset == 0;
-        WriteAppendedBlocks({});
         uint32_t const mapOffset = mapStale ? static_cast<uint32_t>(BlockOffset(fBlockCount)) : fMapOffset;
         uint32_t const indexOffset = mapOffset + static_cast<uint32_t>(UDMapImageSize(fBlockCount));
         if (mapStale) WriteMapImage(mapOffset);
@@ -135,9 +137,14 @@ uint32_t ud_t::UDIncGroupID(int16_t delta) {
     AcquireWriteLock(0.0f);
     try {
         RequireWriteLock("UDIncGroupID");
-        int64_t const count = std::clamp<int64_t>(int64_t{fGroupCount} + delta, 0, UINT32_MAX);
-        UDWriteUlongAt(fFd, kUDHeaderGroupCount, static_cast<uint32_t>(count));
-        fGroupCount = static_cast<uint32_t>(count);
+        auto const count = static_cast<uint32_t>(std::clamp<int64_t>(int64_t{fGroupCount} + delta, 0, UINT32_MAX));
+        // Counting staged groups on disk would count groups block 0 does not
+        // hold yet: the count waits for them.
+        if (fBlockCountOnDisk == fBlockCount) {
+            UDWriteUlongAt(fFd, kUDHeaderGroupCount, count);
+            fGroupCountOnDisk = count;
+        }
+        fGroupCount = count;
     } catch (...) {
         try {
             ReleaseWriteLock();

@@ -24,6 +24,10 @@
 // stopped after any write leaves a file that opens with every entry complete
 // before that write.
 //
+// Appended blocks are staged in the block image and written from it together
+// with block 0 (WriteStagedBlocks): every block write is on disk when it
+// returns.
+//
 // All file I/O is pread/pwrite on the descriptor of the FILE handle given,
 // which stays open and is not owned.  Under a lock, blocks are read from a
 // copy of the block area taken when the caches were loaded and kept in step
@@ -90,6 +94,13 @@ public:
     // The entries found missing when the caches were loaded (see
     // UDBlockSurvey::MissingEntries): block numbers, ascending.
     std::vector<uint32_t> const& MissingEntries() const { return fMissingEntries; }
+    // Changes whenever what reading an entry gives may have changed: at every
+    // write into the block area and every load or drop of the caches.  What
+    // was read under a lock at one value still holds while it stands.
+    uint64_t GetContentGeneration() const { return fContentGeneration; }
+    // Changes whenever the caches are dropped (to be loaded again): what was
+    // built from them, or from the staged blocks, must be built again.
+    uint64_t GetCacheGeneration() const { return fCacheGeneration; }
 
     // ---- Blocks.  Block numbers outside 1 .. block count - 1 give
     // kUDFileCorrupt.  Everything that writes or allocates needs the write
@@ -109,6 +120,9 @@ public:
     uint32_t GetDblockSlot();
     // Writes block n as free and frees it in the map.
     void MarkDeleted(uint32_t n);
+    // Writes the staged blocks, block 0 and a staged group count now; on
+    // failure they are given up and the file exception passes on.
+    void WriteStagedBlocks();
     // The staleness rule: zeroes header words 12 and 16 (in memory and on
     // disk) unless they are zero already, and notes an index change for the
     // lookups in progress.
@@ -155,7 +169,8 @@ public:
     void UDSetBatchFreq(uint32_t id, uint32_t frequency);
 
     // Adds `delta` to the group count (not below 0), writes header word 20
-    // under the write lock, and gives the new count.
+    // under the write lock (after block 0 while appended blocks wait), and
+    // gives the new count.
     uint32_t UDIncGroupID(int16_t delta);
 
     // ---- First-word index (under a read lock; changes need the write lock).
@@ -205,11 +220,6 @@ private:
         ud_t& fFile;
     };
 
-    struct CachedEntry {
-        UDEntryStrings key;                // English, POS string, translation
-        std::vector<uint32_t> textBlocks;  // the entry's blocks, head first
-    };
-
     // ud_t.cpp: opening, the header, write-back.
     bool IsToBeCreated();
     void AdoptBasics(UDFileBasics const& basics);
@@ -233,7 +243,10 @@ private:
     void AllocMap();
     void MapAssign(uint32_t n, bool isFree);
     void WriteZeroedHeaderWords(bool map, bool index);
-    void WriteAppendedBlocks(std::vector<dblock_t> const& blocks);
+    void StageAppendedBlocks(std::vector<dblock_t> const& blocks);
+    void StageBlockBytes(uint32_t firstBlock, unsigned char const* bytes, std::size_t size);
+    void WriteAppendedBlocksNow(std::vector<dblock_t> const& blocks);
+    void WriteBlockZero(uint32_t blockCount);
     void WriteBlocks(std::vector<dblock_t> const& blocks);
     // Every write into the block area goes through here, so that the block
     // image follows the file (a failed write drops the image and throws).
@@ -251,9 +264,13 @@ private:
     unsigned short ReadEntryText(uint32_t id, ud_entry_t* entry, std::vector<uint32_t>* textBlocks);
     dblock_t ReadHead(uint32_t id);
     void WriteHeadWord(uint32_t id, uint32_t offsetInBlock, uint32_t value);
-    void CacheEntryKey(uint32_t id, UDEntryStrings const& strings, std::vector<uint32_t> textBlocks);
+    void CacheEntryKey(uint32_t id, UDEntryStrings const& strings, std::vector<uint32_t> const& textBlocks);
     void ForgetEntryHolding(uint32_t block);
-    unsigned short EntryKey(uint32_t id, UDEntryStrings const** key);
+    unsigned short EntryKey(uint32_t id, UDEntryKey* key);
+
+    // ud_t_index.cpp.
+    void NoteListedIDs();
+    bool IsListedIn(fword_t const& record, uint32_t id) const;
 
     int fFd;
     bool fWritable;
@@ -267,6 +284,8 @@ private:
     uint32_t fChangeCount = 0;
     uint32_t fBlockCount = 0;
     uint32_t fBlockCountOnDisk = 0;  // what block 0 says; less while appended blocks are unwritten
+    uint32_t fBlocksStaged = 0;      // blocks below this are on disk or staged in the image
+    uint32_t fGroupCountOnDisk = 0;  // header word 20 as last read or written
 
     // The caches.  Dropped, to be loaded again, when another writer changed
     // the file or a block write failed halfway.
@@ -276,13 +295,23 @@ private:
     std::vector<unsigned char> fMap;  // bit set = free; a multiple of 32 bytes, bits past the count set
     std::size_t fFirstFreeByte = 0;   // no free bit in the map before this byte
     UDFirstwordIndex fIndex{1};
+    // By entry ID: set when the ID may be listed in the index (always when it
+    // is), so that filing a new entry need not scan its word's whole list.
+    std::vector<bool> fMayBeListed;
     UDIndexImageEncoder fIndexEncoder;
     bool fIndexImageOnDisk = false;  // the encoder's last image is whole at fIndexImageOffset
     uint32_t fIndexImageOffset = 0;
-    std::vector<std::unique_ptr<CachedEntry>> fEntryKeys;  // by entry ID
-    std::vector<uint32_t> fKeyHolder;                      // by block: the entry whose cached key it holds
+    // By entry ID: English, POS string and translation, each ended by a NUL
+    // (one allocation an entry); null when not cached.
+    std::vector<std::unique_ptr<char[]>> fEntryKeys;
+    // By block: the entry whose key was cached from it.  A key is forgotten
+    // when any of its blocks is written; a holder left behind by a key
+    // forgotten through another block costs at most one needless forgetting.
+    std::vector<uint32_t> fKeyHolder;
     UDBlockImage fBlockImage;                              // the block area as on disk
 
+    uint64_t fContentGeneration = 0;
+    uint64_t fCacheGeneration = 0;
     uint32_t fLookupsInProgress = 0;
     bool fIndexChangedDuringLookup = false;
 };

@@ -39,6 +39,7 @@ unsigned short ud_t::ReadDataBlock(uint32_t n, dblock_t* block) { return Blocks(
 
 void ud_t::WriteBlockBytes(uint64_t offset, void const* bytes, std::size_t size) {
     if (fDamaged) ThrowIfError(kUDFileCorrupt);
+    ++fContentGeneration;
     try {
         UDWriteAt(fFd, offset, bytes, size);
     } catch (...) {
@@ -131,13 +132,41 @@ void ud_t::WriteZeroedHeaderWords(bool map, bool index) {
     }
 }
 
-// Blocks allocated past the end are written, then block 0 counts them:
-// whenever the writer stops, every counted block has a valid kind.  Those
-// given are written with their content, the rest free; until block 0 is
-// written no reader looks past the old count, so all of them become part of
-// the file at once.
-void ud_t::WriteAppendedBlocks(std::vector<dblock_t> const& blocks) {
+// Blocks allocated past the end are staged in the block image, not written:
+// until block 0 counts them no reader looks past the old count, and nothing
+// on disk links to them, so they can wait for the next ordering point
+// (WriteStagedBlocks).  Those given are staged with their content, the rest
+// free.  Without an image to hold them they are written at once.
+void ud_t::StageAppendedBlocks(std::vector<dblock_t> const& blocks) {
+    if (fDamaged) ThrowIfError(kUDFileCorrupt);
     if (fBlockCountOnDisk >= fBlockCount) return;
+    if (!fBlockImage.IsHeld()) {
+        fBlocksStaged = fBlockCountOnDisk;
+        WriteAppendedBlocksNow(blocks);
+        return;
+    }
+    if (fBlocksStaged < fBlockCount) {
+        std::vector<unsigned char> bytes(std::size_t{fBlockCount - fBlocksStaged} * kUDBlockSize);
+        dblock_t freeBlock;
+        for (std::size_t at = 0; at < bytes.size(); at += kUDBlockSize) EncodeUDBlock(freeBlock, bytes.data() + at);
+        StageBlockBytes(fBlocksStaged, bytes.data(), bytes.size());
+        fBlocksStaged = fBlockCount;
+    }
+    unsigned char bytes[kUDBlockSize];
+    for (dblock_t const& block : blocks) {
+        EncodeUDBlock(block, bytes);
+        StageBlockBytes(block.number, bytes, sizeof bytes);
+    }
+}
+
+void ud_t::StageBlockBytes(uint32_t firstBlock, unsigned char const* bytes, std::size_t size) {
+    ++fContentGeneration;
+    fBlockImage.Wrote(uint64_t{firstBlock} * kUDBlockSize, bytes, size);
+}
+
+// The old way, for when no image holds the area: every appended block at
+// once, then block 0.
+void ud_t::WriteAppendedBlocksNow(std::vector<dblock_t> const& blocks) {
     try {
         std::vector<unsigned char> bytes(std::size_t{fBlockCount - fBlockCountOnDisk} * kUDBlockSize);
         dblock_t freeBlock;
@@ -146,10 +175,9 @@ void ud_t::WriteAppendedBlocks(std::vector<dblock_t> const& blocks) {
             EncodeUDBlock(block, bytes.data() + std::size_t{block.number - fBlockCountOnDisk} * kUDBlockSize);
         }
         WriteBlockBytes(BlockOffset(fBlockCountOnDisk), bytes.data(), bytes.size());
-        unsigned char blockZero[kUDBlockSize];
-        EncodeUDBlockZero(fBlockCount, blockZero);
-        WriteBlockBytes(BlockOffset(0), blockZero, sizeof blockZero);
+        WriteBlockZero(fBlockCount);
         fBlockCountOnDisk = fBlockCount;
+        fBlocksStaged = fBlockCount;
     } catch (FileException const&) {
         // Block 0 does not count the blocks, which may hold content now:
         // memory follows the file, so that nothing reads them as part of it.
@@ -159,21 +187,73 @@ void ud_t::WriteAppendedBlocks(std::vector<dblock_t> const& blocks) {
     }
 }
 
+void ud_t::WriteBlockZero(uint32_t blockCount) {
+    unsigned char blockZero[kUDBlockSize];
+    EncodeUDBlockZero(blockCount, blockZero);
+    WriteBlockBytes(BlockOffset(0), blockZero, sizeof blockZero);
+}
+
+// The staged blocks go out in the order that keeps every stop safe: the
+// whole staged range (one write per piece of the image that holds it), then
+// block 0 counting it, then the group count that counts its groups.  When
+// any of these fails, the staged blocks are given up: block 0 is put back if
+// it was written, and memory is loaded again from the file, which is as it
+// was before they were staged.
+void ud_t::WriteStagedBlocks() {
+    if (fBlockCountOnDisk < fBlockCount) {
+        StageAppendedBlocks({});
+        uint32_t const countBefore = fBlockCountOnDisk;
+        bool blockZeroWritten = false;
+        try {
+            uint64_t const begin = uint64_t{countBefore} * kUDBlockSize;
+            uint64_t const end = uint64_t{fBlockCount} * kUDBlockSize;
+            for (uint64_t at = begin; at < end;) {
+                unsigned char const* bytes = nullptr;
+                std::size_t const piece = fBlockImage.Piece(at, static_cast<std::size_t>(end - at), &bytes);
+                UDWriteAt(fFd, fBlockAreaOffset + at, bytes, piece);
+                at += piece;
+            }
+            WriteBlockZero(fBlockCount);
+            blockZeroWritten = true;
+            if (fGroupCount != fGroupCountOnDisk) UDWriteUlongAt(fFd, kUDHeaderGroupCount, fGroupCount);
+        } catch (FileException const&) {
+            if (blockZeroWritten) {
+                try {
+                    WriteBlockZero(countBefore);
+                } catch (...) {
+                    // Then the groups are on disk after all; loading finds
+                    // them and counts them.
+                }
+            }
+            fBlockCount = countBefore;
+            fBlocksStaged = countBefore;
+            fGroupCount = fGroupCountOnDisk;
+            DropCaches();
+            throw;
+        }
+        fBlockCountOnDisk = fBlockCount;
+        fGroupCountOnDisk = fGroupCount;
+    }
+}
+
 // Writes the blocks (ascending runs of consecutive numbers in one write each),
-// after the appended blocks they may lie among.  The caller orders the calls:
+// after the staged blocks they may link to.  The caller orders the calls:
 // what links to a block is written after it.  Blocks that all lie past the
-// counted ones go out with the appended blocks: block 0 makes them part of
-// the file together, so their order no longer matters.
+// counted ones go out with the staged blocks: block 0 makes them part of the
+// file together, so their order no longer matters.  Either way they are on
+// disk when this returns; only AppendGroup leaves blocks staged.
 void ud_t::WriteBlocks(std::vector<dblock_t> const& blocks) {
     for (dblock_t const& block : blocks) ForgetEntryHolding(block.number);
     bool const allAppended = std::all_of(blocks.begin(), blocks.end(), [this](dblock_t const& block) {
         return block.number >= fBlockCountOnDisk && block.number < fBlockCount;
     });
     if (allAppended && fBlockCountOnDisk < fBlockCount) {
-        WriteAppendedBlocks(blocks);
+        StageAppendedBlocks(blocks);
+        WriteStagedBlocks();
         return;
     }
-    WriteAppendedBlocks({});
+    // What is written into the counted blocks may link to staged ones.
+    WriteStagedBlocks();
     try {
         std::vector<unsigned char> run;
         for (std::size_t i = 0; i < blocks.size(); ++i) {

@@ -68,7 +68,7 @@ void ud_t::RememberWrittenEntry(ud_entry_t* entry, std::vector<dblock_t> const& 
     entry->id = blocks.front().number;
     std::vector<uint32_t> textBlocks;
     for (dblock_t const& block : blocks) textBlocks.push_back(block.number);
-    CacheEntryKey(entry->id, entry->strings, std::move(textBlocks));
+    CacheEntryKey(entry->id, entry->strings, textBlocks);
 }
 
 void ud_t::WriteEntry(ud_entry_t* entry, dblock_t* headWritten) {
@@ -125,7 +125,6 @@ bool ud_t::AppendGroup(std::vector<ud_entry_t>* entries) {
     }
     std::vector<dblock_t> all;
     for (std::vector<dblock_t> const& blocks : laidOut) all.insert(all.end(), blocks.begin(), blocks.end());
-    std::sort(all.begin(), all.end(), [](dblock_t const& a, dblock_t const& b) { return a.number < b.number; });
     WriteBlocks(all);
 
     for (std::size_t i = 0; i < entries->size(); ++i) RememberWrittenEntry(&(*entries)[i], laidOut[i]);
@@ -214,7 +213,7 @@ void ud_t::WriteHeadWord(uint32_t id, uint32_t offsetInBlock, uint32_t value) {
 // filing under the same word compares without reading them again.  A key is
 // forgotten as soon as any block its text came from is written.
 
-void ud_t::CacheEntryKey(uint32_t id, UDEntryStrings const& strings, std::vector<uint32_t> textBlocks) {
+void ud_t::CacheEntryKey(uint32_t id, UDEntryStrings const& strings, std::vector<uint32_t> const& textBlocks) {
     ForgetEntryHolding(id);
     std::size_t const size = std::max<std::size_t>(fBlockCount, id + 1);
     if (fEntryKeys.size() < size) fEntryKeys.resize(size);
@@ -223,30 +222,35 @@ void ud_t::CacheEntryKey(uint32_t id, UDEntryStrings const& strings, std::vector
         if (block >= fKeyHolder.size()) fKeyHolder.resize(std::max<std::size_t>(size, block + 1), 0);
         fKeyHolder[block] = id;
     }
-    auto cached = std::make_unique<CachedEntry>();
-    cached->key.english = strings.english;
-    cached->key.pos = strings.pos;
-    cached->key.translation = strings.translation;
-    cached->textBlocks = std::move(textBlocks);
-    fEntryKeys[id] = std::move(cached);
+    // Each string is cut at its first NUL, as the file lays it out.
+    char const* const parts[] = {strings.english.c_str(), strings.pos.c_str(), strings.translation.c_str()};
+    std::size_t total = 0;
+    for (char const* part : parts) total += std::strlen(part) + 1;
+    auto packed = std::make_unique<char[]>(total);
+    char* at = packed.get();
+    for (char const* part : parts) {
+        std::size_t const length = std::strlen(part) + 1;
+        std::memcpy(at, part, length);
+        at += length;
+    }
+    fEntryKeys[id] = std::move(packed);
 }
 
 void ud_t::ForgetEntryHolding(uint32_t block) {
     if (block >= fKeyHolder.size() || fKeyHolder[block] == 0) return;
-    std::unique_ptr<CachedEntry> forgotten = std::move(fEntryKeys[fKeyHolder[block]]);
-    if (forgotten != nullptr) {
-        for (uint32_t held : forgotten->textBlocks) fKeyHolder[held] = 0;
-    }
+    fEntryKeys[fKeyHolder[block]].reset();
     fKeyHolder[block] = 0;
 }
 
-unsigned short ud_t::EntryKey(uint32_t id, UDEntryStrings const** key) {
+unsigned short ud_t::EntryKey(uint32_t id, UDEntryKey* key) {
     if (id >= fEntryKeys.size() || fEntryKeys[id] == nullptr) {
         ud_entry_t entry;
         std::vector<uint32_t> textBlocks;
         if (unsigned short code = ReadEntryText(id, &entry, &textBlocks)) return code;
-        CacheEntryKey(id, entry.strings, std::move(textBlocks));
+        CacheEntryKey(id, entry.strings, textBlocks);
     }
-    *key = &fEntryKeys[id]->key;
+    key->english = fEntryKeys[id].get();
+    key->pos = key->english + std::strlen(key->english) + 1;
+    key->translation = key->pos + std::strlen(key->pos) + 1;
     return kUDNoError;
 }

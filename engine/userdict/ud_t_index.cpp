@@ -34,9 +34,9 @@ unsigned short ud_t::FindIDInsertPoint(fword_t const& record, ud_entry_t const& 
     std::size_t high = record.ids.size();
     while (low < high) {
         std::size_t const middle = low + (high - low) / 2;
-        UDEntryStrings const* listed = nullptr;
+        UDEntryKey listed;
         if (unsigned short code = EntryKey(record.ids[middle], &listed)) return code;
-        if (CompareUDEntryOrder(*listed, entry.strings) < 0) {
+        if (CompareUDEntryOrder(listed, UDEntryKey::Of(entry.strings)) < 0) {
             low = middle + 1;
         } else {
             high = middle;
@@ -55,7 +55,7 @@ unsigned short ud_t::AddIDtoFirstword(ud_entry_t const& entry) {
     UDIndexPosition const where = fIndex.Find(firstWord);
     if (where.found) {
         fword_t& record = fIndex.Record(where);
-        if (std::find(record.ids.begin(), record.ids.end(), entry.id) != record.ids.end()) return kUDNoError;
+        if (IsListedIn(record, entry.id)) return kUDNoError;
         std::size_t position = 0;
         if (unsigned short code = FindIDInsertPoint(record, entry, &position)) return code;
         MarkMapAndIndexStale();
@@ -64,6 +64,8 @@ unsigned short ud_t::AddIDtoFirstword(ud_entry_t const& entry) {
         MarkMapAndIndexStale();
         fIndex.InsertRecord(where, firstWord).ids.push_back(entry.id);
     }
+    if (fMayBeListed.size() <= entry.id) fMayBeListed.resize(std::max<std::size_t>(fBlockCount, entry.id + 1));
+    fMayBeListed[entry.id] = true;
     fIndexEncoder.MarkBucketChanged(where.bucket);
     return kUDNoError;
 }
@@ -84,8 +86,27 @@ bool ud_t::RemoveIDFromFirstword(ud_entry_t const& entry) {
     } else {
         record.ids.erase(listed);
     }
+    // An index that agrees with the blocks lists each entry once.
+    if (entry.id < fMayBeListed.size()) fMayBeListed[entry.id] = false;
     fIndexEncoder.MarkBucketChanged(where.bucket);
     return true;
+}
+
+void ud_t::NoteListedIDs() {
+    fMayBeListed.assign(fBlockCount, false);
+    for (uint32_t bucket = 0; bucket < fIndex.BucketCount(); ++bucket) {
+        for (fword_t const& record : fIndex.Bucket(bucket)) {
+            for (uint32_t id : record.ids) {
+                if (id >= fMayBeListed.size()) fMayBeListed.resize(id + 1, false);
+                fMayBeListed[id] = true;
+            }
+        }
+    }
+}
+
+bool ud_t::IsListedIn(fword_t const& record, uint32_t id) const {
+    if (id >= fMayBeListed.size() || !fMayBeListed[id]) return false;
+    return std::find(record.ids.begin(), record.ids.end(), id) != record.ids.end();
 }
 
 void ud_t::BeginLookup() { ++fLookupsInProgress; }

@@ -56,6 +56,7 @@ void ud_t::LoadCaches() {
 
     InstallMap(std::move(bitmap));
     fIndex = std::move(index);
+    NoteListedIDs();
     fKeyHolder.assign(fBlockCount, 0);
     fBlockImage.Adopt(std::move(area));
     fCachesLoaded = true;
@@ -82,10 +83,13 @@ void ud_t::RepairLinksInMemory(std::vector<UDGroupLinks> const& links) {
 }
 
 void ud_t::DropCaches() {
+    ++fContentGeneration;
+    ++fCacheGeneration;
     fCachesLoaded = false;
     fMap.clear();
     fFirstFreeByte = 0;
     fIndex = UDFirstwordIndex(1);
+    fMayBeListed.clear();
     fIndexEncoder.Reset();
     fIndexImageOnDisk = false;
     fEntryKeys.clear();
@@ -125,7 +129,10 @@ void ud_t::StoreRepairs(UDBlockSurvey const& survey, std::vector<UDGroupLinks> c
             ULONGToBuf(words + 4, head.nextID);
             WriteBlockBytes(BlockOffset(head.id) + kHeadGroupLinks, words, sizeof words);
         }
-        if (survey.GroupCount() != onDisk.groupCount) UDWriteUlongAt(fFd, kUDHeaderGroupCount, survey.GroupCount());
+        if (survey.GroupCount() != onDisk.groupCount) {
+            UDWriteUlongAt(fFd, kUDHeaderGroupCount, survey.GroupCount());
+            fGroupCountOnDisk = survey.GroupCount();
+        }
         if (fMapOffset == 0 || fIndexOffset == 0) WriteBack();
     } catch (FileException const& e) {
         PWarning("user dictionary: a repair could not be written", kUDFileName, e.Message(), __LINE__);

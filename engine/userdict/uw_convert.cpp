@@ -27,6 +27,7 @@ UwTextReader& TheReader() {
 }
 int sNewEtoJTotal = 0;  // entries of user dictionary 0, those added included
 int sAddedThisRun = 0;
+bool sDictionaryFailed = false;  // the run ended with its dictionary failing
 int sRet = 0;           // result of the last converted line
 bool sDictionaryMissing = false;
 
@@ -117,6 +118,7 @@ int EndRun(int result, char const* note, std::string* log) {
     }
     TheReader().Close();
     if (note) log->assign(note);
+    sDictionaryFailed = result == kUwDictionaryFailed || closeNote != nullptr;
     if (closeNote == nullptr) return result;
     log->append(closeNote);
     return result == kUwEndOfData ? kUwDictionaryFailed : result;
@@ -128,6 +130,7 @@ int k2SetTextToBinary(char const* path) {
     sRet = 0;
     sNewEtoJTotal = 0;
     sAddedThisRun = 0;
+    sDictionaryFailed = false;
     sDictionaryMissing = false;
     bool const opened = TheReader().Open(path);
     try {
@@ -191,6 +194,8 @@ int k2DoTextToBinary(std::string* log) {
         return consumed;
     }
 }
+
+int uwEntriesAfterRun() { return sDictionaryFailed ? -1 : sNewEtoJTotal; }
 
 std::string uwConvert(char const* path) {
     try {

@@ -34,6 +34,12 @@ constexpr int kUwDictionaryFailed = -4; // the dictionary failed or was not open
 // ends its log with one more comment line that says so.
 std::string uwConvert(char const* path = kUwConvertTextPath);
 
+// The entries of user dictionary 0 when the last run ended, as the run
+// counted them (those it found and those it added), or -1 when its
+// dictionary failed and the file alone can tell.  The dictionary itself is
+// closed by then.
+int uwEntriesAfterRun();
+
 // Opens the file and resets the conversion state; 0 when the file cannot be
 // opened or read (it must be a regular file, not a symbolic link, owned by
 // the user running the conversion), and the first k2DoTextToBinary then ends

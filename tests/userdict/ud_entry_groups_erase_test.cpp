@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -143,6 +144,42 @@ TEST(UDEntryGroupsErase, ClearingLearningDataZeroesEveryEntryOfTheGroupOnly) {
     Info const owl = *d.groups.LookupPrefix("owl");
     EXPECT_EQ(owl.frequencies[1].batch, 2u);
     EXPECT_EQ(owl.frequencies[1].interactive, 8u);
+}
+
+// The group read last is kept for the next read of it: every change made
+// since, through the interface or the file layer, must be read back.
+TEST(UDEntryGroupsErase, AGroupReadAgainAfterAChangeReadsTheChange) {
+    Info expected = Verb({"go", "went", "gone"});
+    GroupDictionary d(DictionaryWith({expected}));
+    auto const readGo = [&] { return *d.groups.LookupPrefix("go"); };
+    struct Change {
+        char const* what;
+        std::function<void()> make;
+    };
+    Change const changes[] = {
+        {"a frequency written by the file layer",
+         [&] {
+             d.File().UDSetBatchFreq(GetCurrentEntryGroup(d.groups.LookupPrefix("go")), 9);
+             expected.frequencies[0].batch = 9;
+         }},
+        {"learning data cleared",
+         [&] {
+             d.groups.ClearLearningData(d.groups.LookupPrefix("go"));
+             expected.frequencies[0].batch = 0;
+         }},
+        {"the group replaced",
+         [&] {
+             expected.translation = SJIS("取る");
+             expected.forms[Info::kPastParticipleForm] = "goneby";
+             d.groups.UpdateEntryGroup(d.groups.LookupPrefix("go"), expected);
+         }},
+    };
+    for (Change const& change : changes) {
+        SCOPED_TRACE(change.what);
+        readGo();
+        change.make();
+        EXPECT_EQ(readGo(), expected);
+    }
 }
 
 }  // namespace
