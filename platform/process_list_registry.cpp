@@ -10,6 +10,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/files/replace_file.h"
+
 namespace platform {
 
 namespace {
@@ -64,21 +66,8 @@ bool WriteRegistration(std::string const& folder, std::string const& bundleFileN
     uint64_t startTime = 0;
     if (!ProcessStartTime(getpid(), &startTime)) return false;
     std::string const path = RegistrationPath(folder, getpid());
-    std::string const temporary = path + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::trunc);
-        out << bundleFileName << '\n' << startTime << '\n';
-        out.close();
-        if (!out) {
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    std::string error;
+    return ReplaceFile(path, bundleFileName + '\n' + std::to_string(startTime) + '\n', &error);
 }
 
 void RemoveRegistration(std::string const& folder, pid_t pid) {

@@ -2,7 +2,6 @@
 // reading a text file in the encoding the file-type tool reports.
 #include <dirent.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <fstream>
 #include <memory>
@@ -10,6 +9,7 @@
 
 #include "apps/quellit/qwc_file_type.h"
 #include "apps/quellit/tovik_common_module.h"
+#include "platform/files/file_system.h"
 #include "platform/preferences.h"
 
 namespace quellit {
@@ -85,7 +85,7 @@ bool TovikCommonModule::RemoveFileInDirectory(std::string const& folder) {
         if (name == "." || name == "..") continue;
         std::string const path = folder + "/" + name;
         if (IsFolder(path)) continue;
-        if (unlink(path.c_str()) != 0) allRemoved = false;
+        if (Files().Remove(path.c_str()) != 0) allRemoved = false;
     }
     return allRemoved;
 }

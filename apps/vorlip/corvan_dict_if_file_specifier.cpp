@@ -1,7 +1,5 @@
 #include "apps/vorlip/corvan_dict_if_file_specifier.h"
 
-#include <sys/file.h>
-
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -10,14 +8,15 @@
 #include "engine/foundation/file_errors.h"
 #include "engine/userdict/corvan_dict_if.h"
 #include "engine/userdict/corvan_dict_state.h"
+#include "platform/files/file_system.h"
 
 namespace {
 
 // Another program holding the file exclusively is found before anything is
 // read: a shared lock taken and given back at once.
 void ProbeAdvisoryLock(int fd, char const* path) {
-    if (flock(fd, LOCK_SH | LOCK_NB) != 0) throw LockAttemptFailed(path);
-    flock(fd, LOCK_UN);
+    if (Files().Lock(fd, FileLockMode::kShared) != 0) throw LockAttemptFailed(path);
+    Files().Lock(fd, FileLockMode::kUnlock);
 }
 
 FILE* OpenExistingStream(FFSSpec const& spec, bool readOnly, bool* writable) {

@@ -3,7 +3,6 @@
 #include "engine/compiled/compiled_compiler.h"
 
 #include <fcntl.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -15,6 +14,7 @@
 #include "engine/foundation/grammatical_form_words.h"
 #include "engine/foundation/idiom_lists.h"
 #include "engine/foundation/string_compare.h"
+#include "platform/files/file_system.h"
 
 namespace {
 
@@ -111,33 +111,35 @@ void WriteHeadwordOrderTables(CompileContext& context, CompiledHeader* header) {
     header->headwordCount = static_cast<uint32_t>(ordered.size());
 }
 
-void WriteAt(int fd, uint8_t const* data, std::size_t size, off_t offset) {
-    while (size > 0) {
-        ssize_t const done = pwrite(fd, data, size, offset);
-        if (done < 0) {
-            if (errno == EINTR)
-                continue;
-            FileException::ThrowLastError("compiled dictionary");
-        }
-        data += done;
-        size -= static_cast<std::size_t>(done);
-        offset += done;
-    }
+constexpr char kCompiledFileName[] = "compiled dictionary";
+
+void WriteAt(int fd, uint8_t const* data, std::size_t size, uint64_t offset) {
+    ssize_t const done = WriteFullyAt(fd, data, size, offset);
+    if (done < 0)
+        FileException::ThrowLastError(kCompiledFileName);
+    if (static_cast<std::size_t>(done) < size)
+        throw FileWriteError(kCompiledFileName, 0);
 }
 
-void Truncate(int fd, off_t length) {
-    if (ftruncate(fd, length) != 0)
-        FileException::ThrowLastError("compiled dictionary");
+void Truncate(int fd, uint64_t length) {
+    if (Files().Truncate(fd, length) != 0)
+        FileException::ThrowLastError(kCompiledFileName);
 }
 
-// Body first, cut to length, header last: until the header is in place the
-// file starts with zero bytes and no reader takes it for a dictionary.
+void Sync(int fd) {
+    if (Files().Sync(fd) != 0)
+        throw FileFlushError(kCompiledFileName, errno);
+}
+
+// Body first, cut to length, synced, header last and synced: until the header
+// is in place the file starts with zero bytes and no reader takes it for a
+// dictionary, and success is reported only once all of it is on disk.
 void WriteFile(int fd, Bytes const& image, Bytes const& header) {
-    WriteAt(fd, image.data() + header.size(), image.size() - header.size(), static_cast<off_t>(header.size()));
-    Truncate(fd, static_cast<off_t>(image.size()));
-    if (fsync(fd) != 0 && errno != EINVAL)
-        FileException::ThrowLastError("compiled dictionary");
+    WriteAt(fd, image.data() + header.size(), image.size() - header.size(), header.size());
+    Truncate(fd, image.size());
+    Sync(fd);
     WriteAt(fd, header.data(), header.size(), 0);
+    Sync(fd);
 }
 
 }  // namespace
@@ -155,8 +157,10 @@ void CompiledFormatCompiler::SetSortEntriesByList(std::istream& in) {
 void CompiledFormatCompiler::Compile(Dictionary_EX const& source, int fd) {
     CompiledFormatTraits const& traits = fTraits;
     fStats = Stats();
+    // A dictionary being overwritten stops being one before any of it changes.
     Bytes const zeroHeader(traits.headerSize, 0);
     WriteAt(fd, zeroHeader.data(), zeroHeader.size(), 0);
+    Sync(fd);
     CompiledHeader header;
     header.dictionaryID = source.GetID();
     header.domains = source.GetDomainIDSet();
@@ -192,17 +196,17 @@ void CompiledFormatCompiler::Compile(Dictionary_EX const& source, int fd) {
 
     WriteFile(fd, context.Image(), EncodeCompiledHeader(header, traits));
     fStats.counters[Stats::kFileSize] = static_cast<uint32_t>(context.Image().size());
-    close(fd);
+    Files().Close(fd);
 }
 
 void CompileDictionaryFile(Dictionary_EX const& source, std::string const& path, Dictionary_EX_Compiler_& compiler) {
-    int const fd = open(path.c_str(), O_RDWR | O_CREAT, 0644);
+    int const fd = Files().Open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0)
         FileException::ThrowLastError(path.c_str());
     try {
         compiler.Compile(source, fd);
     } catch (...) {
-        close(fd);
+        Files().Close(fd);
         throw;
     }
 }

@@ -1,31 +1,20 @@
 #include "engine/compiled/compiled_file_access.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 
 #include "engine/foundation/file_errors.h"
-
+#include "platform/files/file_system.h"
 
 namespace {
 
-// All n bytes at offset, retrying interrupted and partial reads.  False when
-// the file ends first (it shrank since it was opened); a failing read is an
-// input error (FileReadError), not a sign of another format.
+// All n bytes at offset.  False when the file ends first (it shrank since it
+// was opened); a failing read is an input error (FileReadError), not a sign
+// of another format.
 bool PositionedRead(int fd, uint64_t offset, unsigned char* buffer, std::size_t n) {
-    while (n > 0) {
-        ssize_t const got = pread(fd, buffer, n, static_cast<off_t>(offset));
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) throw FileReadError("compiled dictionary", errno);
-        if (got == 0) return false;
-        buffer += got;
-        offset += static_cast<uint64_t>(got);
-        n -= static_cast<std::size_t>(got);
-    }
-    return true;
+    ssize_t const got = ReadFullyAt(fd, buffer, n, offset);
+    if (got < 0) throw FileReadError("compiled dictionary", errno);
+    return static_cast<std::size_t>(got) == n;
 }
 
 }  // namespace
@@ -36,14 +25,14 @@ struct CompiledFileAccess::OpenFile {
         try {
             return std::make_shared<OpenFile>(descriptor);
         } catch (...) {
-            if (descriptor >= 0) close(descriptor);
+            if (descriptor >= 0) Files().Close(descriptor);
             throw;
         }
     }
 
     explicit OpenFile(int descriptor) : fd(descriptor) {}
     ~OpenFile() {
-        if (fd >= 0) close(fd);
+        if (fd >= 0) Files().Close(fd);
     }
     OpenFile(OpenFile const&) = delete;
     OpenFile& operator=(OpenFile const&) = delete;
@@ -54,13 +43,12 @@ struct CompiledFileAccess::OpenFile {
 };
 
 CompiledFileAccess::CompiledFileAccess(int fd) : fFile(OpenFile::Adopt(fd)) {
-    struct stat status;
+    FileStatus status;
     if (fd < 0) ThrowCorruptDictionary("compiled dictionary: no file");
     // A descriptor that cannot be asked is an input error, not a file of
     // another format.
-    if (fstat(fd, &status) != 0) FileException::ThrowLastError("compiled dictionary");
-    if (status.st_size < 0) ThrowCorruptDictionary("compiled dictionary: no file");
-    fFile->size = static_cast<uint64_t>(status.st_size);
+    if (Files().Status(fd, &status) != 0) FileException::ThrowLastError("compiled dictionary");
+    fFile->size = status.size;
 }
 
 int CompiledFileAccess::Descriptor() const { return fFile->fd; }

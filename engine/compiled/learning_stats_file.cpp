@@ -1,8 +1,5 @@
 #include "engine/compiled/learning_stats_file.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
 #include <vector>
@@ -14,6 +11,7 @@
 #include "engine/foundation/file_errors.h"
 #include "engine/foundation/module_init.h"
 #include "engine/foundation/warning.h"
+#include "platform/files/file_system.h"
 
 namespace {
 
@@ -65,15 +63,15 @@ void StatsFile::Open() {
         if (fFile == nullptr) FileException::ThrowLastError(fPath.c_str());
         fReadOnly = true;
     }
-    struct stat status;
-    if (fstat(fileno(fFile), &status) != 0) {
+    FileStatus status;
+    if (Files().Status(fileno(fFile), &status) != 0) {
         int const error = errno;
         Close();
         errno = error;
         FileException::ThrowLastError(fPath.c_str());
     }
-    fDevice = status.st_dev;
-    fInode = status.st_ino;
+    fDevice = status.device;
+    fInode = status.inode;
 }
 
 void StatsFile::Close() {
@@ -104,7 +102,7 @@ void StatsFile::SaveToFile() {
         throw FileWriteError(fPath.c_str(), errno);
     if (std::fflush(fFile) != 0) throw FileFlushError(fPath.c_str(), errno);
     // Bytes of a longer earlier save would otherwise come back on loading.
-    if (ftruncate(fileno(fFile), static_cast<off_t>(text.size())) != 0) throw FileWriteError(fPath.c_str(), errno);
+    if (Files().Truncate(fileno(fFile), text.size()) != 0) throw FileWriteError(fPath.c_str(), errno);
 }
 
 void StatsFile::SaveThisEntry(std::wstring const& key1, std::wstring const& key2, std::wstring const& key3,

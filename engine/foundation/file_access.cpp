@@ -1,7 +1,6 @@
 #include "engine/foundation/file_access.h"
 
 #include <fcntl.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <climits>
@@ -10,6 +9,7 @@
 
 #include "engine/foundation/file_errors.h"
 #include "engine/foundation/sjis_chars.h"
+#include "platform/files/file_system.h"
 
 namespace {
 
@@ -61,21 +61,21 @@ FFSSpec::FFSSpec(char const* path) {
 bool FFSSpec::operator==(FFSSpec const& other) const { return std::strcmp(fPath, other.fPath) == 0; }
 
 int OpenReadOnly(FFSSpec const& spec) {
-    int const fd = open(spec.Path(), O_RDONLY);
+    int const fd = Files().Open(spec.Path(), O_RDONLY, 0);
     if (fd < 0) throw FileException(spec.Path(), 0);
     return fd;
 }
 
 int OpenReadWrite(FFSSpec const& spec) {
-    int const fd = open(spec.Path(), O_RDWR);
+    int const fd = Files().Open(spec.Path(), O_RDWR, 0);
     if (fd < 0) throw FileException(spec.Path(), errno);
     return fd;
 }
 
-int HandleOpenExisting(FFSSpec const& spec, int flags) { return open(spec.Path(), flags); }
+int HandleOpenExisting(FFSSpec const& spec, int flags) { return Files().Open(spec.Path(), flags, 0); }
 
 FILE* FCreate(FFSSpec const& spec, char const* mode) {
-    int const fd = open(spec.Path(), O_RDWR | O_CREAT | O_EXCL, kCreatedFilePermissions);
+    int const fd = Files().Open(spec.Path(), O_RDWR | O_CREAT | O_EXCL, kCreatedFilePermissions);
     if (fd < 0) {
         if (errno == EEXIST) return nullptr;
         FileException::ThrowLastError(spec.Path());
@@ -84,8 +84,8 @@ FILE* FCreate(FFSSpec const& spec, char const* mode) {
     if (file == nullptr) {
         // Keep the cause: close and unlink may change errno.
         int const error = errno;
-        close(fd);
-        unlink(spec.Path());
+        Files().Close(fd);
+        Files().Remove(spec.Path());
         errno = error;
         FileException::ThrowLastError(spec.Path());
     }
@@ -95,9 +95,9 @@ FILE* FCreate(FFSSpec const& spec, char const* mode) {
 FILE* FOpenAndCreateIfNotThere(FFSSpec const& spec, char const* mode) {
     if (FILE* file = std::fopen(spec.Path(), mode)) return file;
     // Exclusive, so a file that appeared meanwhile is never truncated.
-    int const fd = open(spec.Path(), O_WRONLY | O_CREAT | O_EXCL, kPlainFilePermissions);
+    int const fd = Files().Open(spec.Path(), O_WRONLY | O_CREAT | O_EXCL, kPlainFilePermissions);
     if (fd >= 0)
-        close(fd);
+        Files().Close(fd);
     else if (errno != EEXIST)
         return nullptr;
     return std::fopen(spec.Path(), mode);
@@ -115,7 +115,7 @@ FILE* FReOpenExisting(FILE* file, FFSSpec const& spec, char const* mode) {
     return std::freopen(spec.Path(), mode, file);
 }
 
-int FDelete(FFSSpec const& spec) { return unlink(spec.Path()); }
+int FDelete(FFSSpec const& spec) { return Files().Remove(spec.Path()); }
 
 long FileSize(FILE* file, char const* name) { return MeasureStream(file, name); }
 

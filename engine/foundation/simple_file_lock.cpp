@@ -1,10 +1,9 @@
 #include "engine/foundation/simple_file_lock.h"
 
-#include <sys/file.h>
-
 #include <utility>
 
 #include "engine/foundation/file_errors.h"
+#include "platform/files/file_system.h"
 
 namespace {
 
@@ -94,21 +93,21 @@ void SimpleFileLock_::SettleAdvisoryLockQuietly() noexcept { SetAdvisory(Advisor
 
 bool SimpleFileLock_::SetAdvisory(Advisory wanted) noexcept {
     if (fAdvisoryFd < 0 || wanted == fAdvisoryHeld) return true;
-    auto const operation = [](Advisory advisory) {
+    auto const mode = [](Advisory advisory) {
         switch (advisory) {
-            case Advisory::kShared: return LOCK_SH | LOCK_NB;
-            case Advisory::kExclusive: return LOCK_EX | LOCK_NB;
+            case Advisory::kShared: return FileLockMode::kShared;
+            case Advisory::kExclusive: return FileLockMode::kExclusive;
             case Advisory::kNone: break;
         }
-        return LOCK_UN;
+        return FileLockMode::kUnlock;
     };
-    if (flock(fAdvisoryFd, operation(wanted)) == 0) {
+    if (Files().Lock(fAdvisoryFd, mode(wanted)) == 0) {
         fAdvisoryHeld = wanted;
         return true;
     }
     // Changing a flock is not atomic: a refused change may have dropped the
     // lock held before, so take that one back.
-    if (fAdvisoryHeld != Advisory::kNone && flock(fAdvisoryFd, operation(fAdvisoryHeld)) != 0) {
+    if (fAdvisoryHeld != Advisory::kNone && Files().Lock(fAdvisoryFd, mode(fAdvisoryHeld)) != 0) {
         fAdvisoryHeld = Advisory::kNone;
     }
     return false;

@@ -1,15 +1,14 @@
 #pragma once
-// Positioned whole reads and writes on a user dictionary's file descriptor.
-// Every failure throws a member of the FileException family carrying the
-// layer's fixed name kUDFileName ("hi mom"), never the path:
+// Positioned whole reads and writes on a user dictionary's file descriptor,
+// through the file seam (platform/files/file_system.h).  Every failure throws
+// a member of the FileException family carrying the layer's fixed name
+// kUDFileName ("hi mom"), never the path:
 //   - a full disk: FileNoSpaceError;
 //   - a read that meets the end of the file: FileReadError (code 0);
 //   - a write that makes no progress: FileWriteError (code 0);
 //   - an offset the system cannot address: FileSeekError (code EOVERFLOW);
+//   - a failed sync: FileFlushError (code errno);
 //   - any other system error: whatever FileException::ThrowLastError picks.
-// Interrupted calls are retried.
-#include <sys/types.h>
-
 #include <cstddef>
 #include <cstdint>
 
@@ -22,9 +21,5 @@ void UDWriteUlongAt(int fd, uint64_t offset, uint32_t value);
 
 uint64_t UDFileSize(int fd);
 
-// For tests only: when a hook is set, every write of this layer calls it
-// instead of pwrite, with the same arguments, and takes its result (and errno)
-// as pwrite's.  A hook can count writes, stop the process after one, or fail
-// one with ENOSPC.  Null restores pwrite.  Set it while no other thread writes.
-using UDPwriteHook = ssize_t (*)(int fd, void const* buffer, std::size_t size, off_t offset);
-void SetUDWriteHookForTesting(UDPwriteHook hook);
+// Puts every write made so far on stable storage.
+void UDSync(int fd);

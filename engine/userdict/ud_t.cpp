@@ -13,6 +13,7 @@
 #include "engine/userdict/ud_file_basics.h"
 #include "engine/userdict/ud_file_io.h"
 #include "engine/userdict/ud_map_image.h"
+#include "platform/files/file_system.h"
 
 void ThrowIfError(unsigned short code) {
     if (code != kUDNoError) throw code;
@@ -26,9 +27,9 @@ int DescriptorOf(FILE* file) {
 }
 
 bool IsReadOnly(int fd) {
-    int const flags = ::fcntl(fd, F_GETFL);
-    if (flags < 0) FileException::ThrowLastError(kUDFileName);
-    return (flags & O_ACCMODE) == O_RDONLY;
+    int const mode = Files().AccessMode(fd);
+    if (mode < 0) FileException::ThrowLastError(kUDFileName);
+    return mode == O_RDONLY;
 }
 
 }  // namespace

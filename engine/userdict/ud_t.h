@@ -28,7 +28,8 @@
 // with block 0 (WriteStagedBlocks): every block write is on disk when it
 // returns.
 //
-// All file I/O is pread/pwrite on the descriptor of the FILE handle given,
+// All file I/O is positioned reads and writes through the file seam
+// (platform/files/file_system.h) on the descriptor of the FILE handle given,
 // which stays open and is not owned.  Under a lock, blocks are read from a
 // copy of the block area taken when the caches were loaded and kept in step
 // with every block this object writes (UDBlockImage).  Failures throw the

@@ -1,10 +1,11 @@
 #include "engine/userdict/uw_text_reader.h"
 
-#include <algorithm>
-#include <cerrno>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
+
+#include <algorithm>
+
+#include "platform/files/file_system.h"
 
 namespace {
 
@@ -16,14 +17,14 @@ bool UwTextReader::Open(char const* path) {
     Close();
     // O_NONBLOCK keeps a FIFO planted at the path from blocking the open;
     // it is refused just below.
-    textFileFD = open(path, O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    textFileFD = Files().Open(path, O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0);
     if (textFileFD < 0) return false;
-    struct stat info;
-    if (fstat(textFileFD, &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != geteuid()) {
+    FileStatus info;
+    if (Files().Status(textFileFD, &info) != 0 || !info.regular || info.owner != geteuid()) {
         Close();
         return false;
     }
-    sFileSize = info.st_size;
+    sFileSize = static_cast<off_t>(info.size);
     if (!ReadBlock()) {
         Close();
         return false;
@@ -33,10 +34,7 @@ bool UwTextReader::Open(char const* path) {
 
 bool UwTextReader::ReadBlock() {
     auto const wanted = static_cast<std::size_t>(std::min<off_t>(sFileSize, kUwBlockSize));
-    ssize_t got;
-    do {
-        got = read(textFileFD, sBuffer, wanted);
-    } while (got < 0 && errno == EINTR);
+    ssize_t const got = Files().Read(textFileFD, sBuffer, wanted);
     sProcPtr = 0;
     if (got < 0) {
         sReadSize = 0;
@@ -79,7 +77,7 @@ UwLineStatus UwTextReader::ReadLine(char (&line)[kUwLineBufferSize]) {
 }
 
 void UwTextReader::Close() {
-    if (textFileFD >= 0) close(textFileFD);
+    if (textFileFD >= 0) Files().Close(textFileFD);
     textFileFD = -1;
     sReadSize = 0;
     sProcPtr = 0;

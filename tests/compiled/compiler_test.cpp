@@ -8,6 +8,7 @@
 #include "engine/foundation/entry.h"
 #include "engine/foundation/file_errors.h"
 #include "engine/foundation/temporary_dictionary.h"
+#include "support/faulty_file_system.h"
 
 namespace {
 
@@ -72,6 +73,49 @@ TEST_P(CompilerTest, RefusedCompilationLeavesNoReadableDictionary) {
             EXPECT_NE(std::string(error.Message()).find(c.named), std::string::npos) << c.what << ": " << error.Message();
         }
         EXPECT_THROW(Open(file.Path()), CorruptDictionary) << c.what;
+    }
+}
+
+// Overwriting a dictionary: the old header is zeroed and synced first, the
+// new one written and synced last, so a compilation whose write, truncate or
+// sync fails reports it and leaves the old dictionary whole, or no file a
+// reader takes for a dictionary, or (the header in place) the new one.
+TEST_P(CompilerTest, AFailedWriteTruncateOrSyncIsReportedAndLeavesNoHalfDictionary) {
+    using Call = FaultyFileSystem::Call;
+    enum class Left { kOld, kNothing, kNew };
+    struct Case {
+        char const* what;
+        Call call;
+        int n;
+        Left left;
+    };
+    Case const cases[] = {
+        {"zeroing the header", Call::kWrite, 1, Left::kOld},
+        {"syncing the zeroed header", Call::kSync, 1, Left::kNothing},
+        {"writing the body", Call::kWrite, 2, Left::kNothing},
+        {"cutting to length", Call::kTruncate, 1, Left::kNothing},
+        {"syncing the body", Call::kSync, 2, Left::kNothing},
+        {"writing the header", Call::kWrite, 3, Left::kNothing},
+        {"syncing the header", Call::kSync, 3, Left::kNew},
+    };
+    for (Case const& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScratchFile file;
+        CompileText(compiled_test::SampleDictionaryText(), file.Path());
+        uint32_t const oldHeadwords = HeaderOf(file.Path()).headwordCount;
+        Dictionary_EX const source = DictionaryFromText("entry\tzebra\nfpos\tpos=N\n");
+        {
+            FaultyFileSystem files;
+            files.FailAt(c.call, c.n, EIO);
+            EXPECT_THROW(Compile(source, file.Path()), FileException);
+            EXPECT_EQ(files.Count(c.call), c.n);
+        }
+        if (c.left == Left::kNothing) {
+            EXPECT_THROW(Open(file.Path()), CorruptDictionary);
+        } else {
+            EXPECT_NO_THROW(Open(file.Path()));
+            EXPECT_EQ(HeaderOf(file.Path()).headwordCount, c.left == Left::kOld ? oldHeadwords : 1u);
+        }
     }
 }
 

@@ -90,19 +90,16 @@ TEST(UDEntryGroupsCrash, AWriterStoppedAfterAnyWriteLeavesOnlyWholeGroups) {
         int writes = 0;
         {
             GroupDictionary counted(base);
-            gCountedWrites = 0;
-            gStopAfterWrite = 0;
-            SetUDWriteHookForTesting(CountingWrite);
+            FaultyFileSystem files;
             s.change(counted.groups);
-            SetUDWriteHookForTesting(nullptr);
-            writes = gCountedWrites;
+            writes = files.Count(FaultyFileSystem::Call::kWrite);
         }
         ASSERT_GT(writes, 5);
 
         for (int k = 1; k <= writes; ++k) {
             SCOPED_TRACE("stopped after write " + std::to_string(k));
             MemoryFile file(base);
-            RunChildStoppedAfter(file, k, [&](ud_t& dictionary) {
+            RunChildStoppedAfter(file, k, [&](ud_t& dictionary, FaultyFileSystem const&) {
                 UD35EntryGroupInterface_EJ groups(dictionary);
                 s.change(groups);
             });

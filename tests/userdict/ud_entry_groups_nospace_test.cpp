@@ -8,35 +8,10 @@
 #include <vector>
 
 #include "engine/foundation/file_errors.h"
-#include "engine/userdict/ud_file_io.h"
+#include "support/faulty_file_system.h"
 #include "userdict/ud_entry_groups_helpers.h"
 
 namespace {
-
-int gWrites = 0;
-int gFailingWrite = 0;       // 0: none fails
-int gGroupCountWrite = 0;    // the write that raised the group count in the header
-
-ssize_t FailOneWrite(int fd, void const* buffer, std::size_t size, off_t offset) {
-    ++gWrites;
-    if (offset == kUDHeaderGroupCount && size == 4) gGroupCountWrite = gWrites;
-    if (gWrites == gFailingWrite) {
-        errno = ENOSPC;
-        return -1;
-    }
-    return ::pwrite(fd, buffer, size, offset);
-}
-
-// Sets the hook for the scope of a test step.
-struct FailingWrites {
-    explicit FailingWrites(int failing) {
-        gWrites = 0;
-        gGroupCountWrite = 0;
-        gFailingWrite = failing;
-        SetUDWriteHookForTesting(FailOneWrite);
-    }
-    ~FailingWrites() { SetUDWriteHookForTesting(nullptr); }
-};
 
 // Five entries, each of two or three blocks.
 Info LongVerb() {
@@ -70,10 +45,10 @@ TEST(UDEntryGroupsNoSpace, AFailedWriteLeavesNoEntryOfTheGroupAndTheCountUnchang
         int groupCountWrite = 0;
         {
             GroupDictionary counted(base);
-            FailingWrites none(0);
+            FaultyFileSystem files;
             counted.groups.CreateNew(LongVerb(), false);
-            writes = gWrites;
-            groupCountWrite = gGroupCountWrite;
+            writes = files.Count(FaultyFileSystem::Call::kWrite);
+            groupCountWrite = files.LastWriteAt(kUDHeaderGroupCount, 4);
         }
         ASSERT_GT(groupCountWrite, start.groupCountWriteAfter);
         ASSERT_GT(writes, groupCountWrite);
@@ -82,7 +57,8 @@ TEST(UDEntryGroupsNoSpace, AFailedWriteLeavesNoEntryOfTheGroupAndTheCountUnchang
             SCOPED_TRACE("write " + std::to_string(n) + " fails");
             GroupDictionary d(base);
             {
-                FailingWrites failing(n);
+                FaultyFileSystem files;
+                files.FailAt(FaultyFileSystem::Call::kWrite, n);
                 EXPECT_THROW(d.groups.CreateNew(LongVerb(), false), FileNoSpaceError);
             }
             bool const added = n > groupCountWrite;  // only the write-back failed

@@ -43,17 +43,6 @@ std::map<uint32_t, EntryState> EntriesOnDisk(MemoryFile const& file) {
     return EntriesOf(fresh);
 }
 
-int gWrites = 0;
-int gFailingWrite = 0;
-
-ssize_t FailOneWrite(int fd, void const* buffer, std::size_t size, off_t offset) {
-    if (++gWrites == gFailingWrite) {
-        errno = ENOSPC;
-        return -1;
-    }
-    return ::pwrite(fd, buffer, size, offset);
-}
-
 void Locked(ud_t& dictionary, std::function<void()> const& change) {
     SimpleFileLocker_WRITE write(&dictionary);
     change();
@@ -96,12 +85,10 @@ TEST(UDTBlockImage, EntriesReadUnderTheLockAreTheOnesOnDiskAfterEveryKindOfWrite
          }},
         {"a failed write of an add",
          [&] {
-             gWrites = 0;
-             gFailingWrite = 3;
-             SetUDWriteHookForTesting(FailOneWrite);
+             FaultyFileSystem files;
+             files.FailAt(FaultyFileSystem::Call::kWrite, 3);
              EXPECT_THROW(AddEntryAndRelease(dictionary, MakeEntry("wren", UDPOS_N_SING, std::string(50, 'w'))),
                           FileNoSpaceError);
-             SetUDWriteHookForTesting(nullptr);
          }},
         {"an add after the failure", [&] { AddEntryAndRelease(dictionary, MakeEntry("robin")); }},
     };

@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "engine/userdict/ud_file_io.h"
 #include "engine/userdict/ud_inspect.h"
 #include "userdict/ud_t_helpers.h"
 
@@ -41,7 +40,8 @@ struct Milestones {
     int all = 0;
 };
 
-Milestones AddTwoForms(ud_t& dictionary) {
+Milestones AddTwoForms(ud_t& dictionary, FaultyFileSystem const& files) {
+    auto const writes = [&] { return files.Count(FaultyFileSystem::Call::kWrite); };
     Milestones done;
     std::string const translation(80, 'k');
     SimpleFileLocker_READ read(&dictionary);
@@ -50,21 +50,21 @@ Milestones AddTwoForms(ud_t& dictionary) {
     ud_entry_t noun;
     noun.strings = MakeEntry("kestrel", UDPOS_N_SING, translation);
     dictionary.WriteEntry(&noun);
-    done.noun = gCountedWrites;
+    done.noun = writes();
     ThrowIfError(dictionary.AddIDtoFirstword(noun));
     dictionary.UDIncGroupID(1);
     ud_entry_t plural;
     plural.strings = MakeEntry("kestrels", UDPOS_N_PLURAL, translation);
     plural.prevID = noun.id;
     dictionary.WriteEntry(&plural);
-    done.plural = gCountedWrites;
+    done.plural = writes();
     ThrowIfError(dictionary.AddIDtoFirstword(plural));
     dblock_t head;
     ThrowIfError(dictionary.ReadDataBlock(noun.id, &head));
     head.nextID = plural.id;
     dictionary.WriteDataBlock(head);
     dictionary.ReleaseWriteLock();
-    done.all = gCountedWrites;
+    done.all = writes();
     return done;
 }
 
@@ -75,11 +75,10 @@ TEST(UDTCrash, AWriterStoppedAfterAnyWriteLeavesEveryCompletedEntry) {
     {
         // A full run, counted, to learn the writes and the IDs.
         OpenedDictionary d(BaseFile());
-        gCountedWrites = 0;
-        gStopAfterWrite = 0;
-        SetUDWriteHookForTesting(CountingWrite);
-        expected = AddTwoForms(d.dictionary);
-        SetUDWriteHookForTesting(nullptr);
+        {
+            FaultyFileSystem counted;
+            expected = AddTwoForms(d.dictionary, counted);
+        }
         std::map<uint32_t, std::string> const entries = EnglishByID(d.dictionary);
         ASSERT_EQ(entries.size(), 5u);
         for (auto const& [id, english] : entries) {
@@ -93,7 +92,7 @@ TEST(UDTCrash, AWriterStoppedAfterAnyWriteLeavesEveryCompletedEntry) {
     for (int k = 1; k <= expected.all; ++k) {
         SCOPED_TRACE("stopped after write " + std::to_string(k));
         MemoryFile file(BaseFile());
-        RunChildStoppedAfter(file, k, [](ud_t& dictionary) { AddTwoForms(dictionary); });
+        RunChildStoppedAfter(file, k, AddTwoForms);
 
         OpenedDictionary reopened(file.Bytes());
         std::map<uint32_t, std::string> want = kBaseEntries;

@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "engine/foundation/simple_file_lock.h"
-#include "engine/userdict/ud_file_io.h"
 #include "engine/userdict/ud_t.h"
+#include "support/faulty_file_system.h"
 #include "userdict/ud_fixture.h"
 
 // A FILE handle of its own on a memory file, read-write or read-only (a
@@ -111,20 +111,9 @@ inline std::vector<uint32_t> IDsFiledUnder(ud_t& dictionary, char const* firstWo
     return record != nullptr ? record->ids : std::vector<uint32_t>{};
 }
 
-// Writes through the file layer's test hook, counted; the writer stops dead,
-// as a killed process would, right after the write numbered gStopAfterWrite
-// (0: never).
-inline int gCountedWrites = 0;
-inline int gStopAfterWrite = 0;
-
-inline ssize_t CountingWrite(int fd, void const* buffer, std::size_t size, off_t offset) {
-    ssize_t const put = ::pwrite(fd, buffer, size, offset);
-    if (++gCountedWrites == gStopAfterWrite) ::_exit(0);
-    return put;
-}
-
-// Runs `writer` on a dictionary opened on a copy of `file` in a forked child
-// that stops after its k-th write; the child must end cleanly either way.
+// Runs `writer(dictionary, files)` on a dictionary opened on a copy of `file`
+// in a forked child that stops dead, as a killed process would, right after
+// its k-th write; the child must end cleanly either way.
 template <class Writer>
 void RunChildStoppedAfter(MemoryFile const& file, int k, Writer const& writer) {
     pid_t const child = ::fork();
@@ -133,10 +122,9 @@ void RunChildStoppedAfter(MemoryFile const& file, int k, Writer const& writer) {
         try {
             DictionaryStream stream(file);
             ud_t dictionary(stream.Get());
-            gCountedWrites = 0;
-            gStopAfterWrite = k;
-            SetUDWriteHookForTesting(CountingWrite);
-            writer(dictionary);
+            FaultyFileSystem files;
+            files.StopAfter(FaultyFileSystem::Call::kWrite, k);
+            writer(dictionary, files);
         } catch (...) {
             ::_exit(1);
         }

@@ -8,32 +8,10 @@
 #include <vector>
 
 #include "engine/foundation/file_errors.h"
-#include "engine/userdict/ud_file_io.h"
 #include "engine/userdict/ud_inspect.h"
 #include "userdict/ud_t_helpers.h"
 
 namespace {
-
-int gWrites = 0;
-int gFailingWrite = 0;  // 0: none fails
-
-ssize_t FailOneWrite(int fd, void const* buffer, std::size_t size, off_t offset) {
-    if (++gWrites == gFailingWrite) {
-        errno = ENOSPC;
-        return -1;
-    }
-    return ::pwrite(fd, buffer, size, offset);
-}
-
-// Sets the hook for the scope of a test step.
-struct FailingWrites {
-    explicit FailingWrites(int failing) {
-        gWrites = 0;
-        gFailingWrite = failing;
-        SetUDWriteHookForTesting(FailOneWrite);
-    }
-    ~FailingWrites() { SetUDWriteHookForTesting(nullptr); }
-};
 
 // Two entries, the first of two blocks.
 struct TwoEntries {
@@ -49,7 +27,8 @@ struct TwoEntries {
 
 // An add of a two-block entry with its release, failing at its n-th write.
 bool AddFailsAt(ud_t& dictionary, int n) {
-    FailingWrites failing(n);
+    FaultyFileSystem files;
+    files.FailAt(FaultyFileSystem::Call::kWrite, n);
     try {
         AddEntryAndRelease(dictionary, MakeEntry("swift", UDPOS_N_SING, std::string(50, 's')));
     } catch (FileNoSpaceError const& e) {
@@ -82,9 +61,9 @@ TEST(UDTNoSpace, AFailedWriteSurfacesAndTheFileStillOpensWithItsEntries) {
     int writes = 0;
     {
         TwoEntries counted;
-        FailingWrites none(0);
+        FaultyFileSystem files;
         AddEntryAndRelease(counted.d.dictionary, MakeEntry("swift", UDPOS_N_SING, std::string(50, 's')));
-        writes = gWrites;
+        writes = files.Count(FaultyFileSystem::Call::kWrite);
     }
     ASSERT_GT(writes, 5);
 
