@@ -37,6 +37,10 @@ void FaultyFileSystem::StopIfDue(Call call) const {
 ssize_t FaultyFileSystem::WriteAt(int fd, void const* buffer, std::size_t size, uint64_t offset) {
     fWrites.push_back({offset, size});
     if (!Admit(Call::kWrite)) return -1;
+    if (fRoomLimited && (offset > fRoom || size > fRoom - offset)) {
+        errno = fRoomError;
+        return -1;
+    }
     ssize_t const put = fPosix.WriteAt(fd, buffer, Limited(size), offset);
     StopIfDue(Call::kWrite);
     return put;

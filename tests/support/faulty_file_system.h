@@ -20,6 +20,13 @@ public:
     // The process exits (status 0, nothing flushed) right after the n-th
     // call of that kind has been made; 0: never.
     void StopAfter(Call call, int n);
+    // Writes that would reach past `size` bytes fail with `error`, as on a
+    // disk with room up to that size.
+    void LimitRoom(uint64_t size, int error) {
+        fRoom = size;
+        fRoomError = error;
+        fRoomLimited = true;
+    }
     // Each positioned read or write moves at most `most` bytes (0: no limit),
     // as the system may.
     void LimitTransfers(std::size_t most) { fMostPerTransfer = most; }
@@ -68,6 +75,9 @@ private:
     PosixFileSystem fPosix;
     std::vector<Range> fWrites;
     std::size_t fMostPerTransfer = 0;
+    bool fRoomLimited = false;
+    uint64_t fRoom = 0;
+    int fRoomError = 0;
     Kind fKinds[3];
     ScopedFileSystem fInstalled{*this};
 };

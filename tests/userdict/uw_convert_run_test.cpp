@@ -9,7 +9,7 @@
 #include <iterator>
 #include <string>
 
-#include "engine/userdict/ud_file_io.h"
+#include "support/faulty_file_system.h"
 #include "uw_convert_fixture.h"
 
 namespace {
@@ -79,19 +79,6 @@ TEST_F(UwConvertTest, FailingDictionaryEndsTheRunInOrder) {
     EXPECT_EQ(Count(), 0u);
 }
 
-// A store with room up to a file size: writes that would go past it fail
-// with the errno given.
-off_t gRoom = 0;
-int gWriteErrno = 0;
-
-ssize_t WriteWithinRoom(int fd, void const* buffer, std::size_t size, off_t offset) {
-    if (offset + static_cast<off_t>(size) > gRoom) {
-        errno = gWriteErrno;
-        return -1;
-    }
-    return ::pwrite(fd, buffer, size, offset);
-}
-
 // A failing store stops the run at the line whose entry could not be
 // written; the log names the failure, that line and the entries added, and
 // every entry added before it stays in the dictionary (the map and index,
@@ -122,11 +109,13 @@ TEST_F(UwConvertTest, AFailingStoreStopsTheRunAndSaysWhy) {
         for (int i = 0; i < c.lines; ++i) text += "noun" + std::to_string(i) + "\t" + SJ("語") + "\tNOUN\r\n";
         struct stat info;
         ASSERT_EQ(stat(fDictPath.c_str(), &info), 0);
-        gRoom = info.st_size;
-        gWriteErrno = c.error;
-        SetUDWriteHookForTesting(WriteWithinRoom);
-        std::string const log = Convert(text);
-        SetUDWriteHookForTesting(nullptr);
+        std::string log;
+        {
+            // A store with room up to the file's present size.
+            FaultyFileSystem files;
+            files.LimitRoom(static_cast<uint64_t>(info.st_size), c.error);
+            log = Convert(text);
+        }
 
         unsigned long const added = Count();
         std::string expected;
