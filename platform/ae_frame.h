@@ -1,6 +1,7 @@
 #pragma once
 // The frame around one encoded event: 4 bytes of magic and version, the
-// payload length as 8 bytes (most significant first), then the payload.
+// payload length as 8 bytes (most significant first), then the payload; the
+// whole wire form is in doc/messaging-format.md.
 #include <cstddef>
 #include <cstdint>
 

@@ -1,6 +1,7 @@
 #pragma once
 // Byte layout of the compiled dictionary files (formats 4.0 and 5.0) and the
-// encoders and decoders of every record kind.
+// encoders and decoders of every record kind; doc/compiled-format-4.0.md and
+// doc/compiled-format-5.0.md describe the files.
 //
 // Both formats are little-endian with unaligned fields, so every number goes
 // through the byte-by-byte helpers below, never through a struct image.  A

@@ -1,7 +1,8 @@
 #pragma once
 // The text of a learning-statistics file: Shift-JIS lines of three keys and a
 // value, separated by TAB, each line ended by LF.  Values are written with six
-// decimals and a point, whatever the process's locale.
+// decimals and a point, whatever the process's locale (see
+// doc/learning-statistics-format.md).
 #include <string>
 #include <vector>
 

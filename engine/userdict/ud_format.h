@@ -1,10 +1,8 @@
 #pragma once
 // The bytes of a user dictionary file (format 3.5): constants, the header, the
 // 64-byte data blocks and the part-of-speech strings stored with each entry.
-//
-// Layout, in file order: a 256-byte header, a 256-byte description, the block
-// area (block 0 holds the block count, blocks 1.. hold entries), the block map
-// and the first-word index.  Every number is a big-endian uint32_t.
+// The layout, the write order and what an interrupted add leaves are
+// described in doc/user-dictionary-format.md.
 #include <cstddef>
 #include <cstdint>
 
