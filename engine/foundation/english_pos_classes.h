@@ -5,6 +5,7 @@
 // (noun, verb, adjective ...) of `FindGrossEPOS`.
 #include <cstddef>
 
+#include "engine/foundation/grammar_data_sizes.h"
 #include "engine/foundation/value_types.h"
 
 using EPOSN = unsigned long;
@@ -18,9 +19,8 @@ struct POSClassName {
     char const* name;
 };
 
-// English classes, sorted by name with strcmp; english_pos_class_maps.cpp
-// tells how they are numbered.
-constexpr std::size_t kEPOSMapSize = 366;
+// English classes, sorted by name with strcmp; generated from the grammar's
+// category names (epos_map_data.cpp tells how they are numbered).
 extern POSClassName const fEPOSMap[kEPOSMapSize];
 
 // Japanese classes, in the inflection tables' order (not sorted).

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 
+#include "engine/foundation/grammar_data_sizes.h"
 #include "engine/foundation/name_tables.h"
 
 // Set numbers: 0 is "no set"; set 15 holds a free (lower-case) feature as one
@@ -54,9 +55,9 @@ struct FeaturePositionRecord {
 };
 static_assert(sizeof(FeaturePositionRecord) == 116, "a feature-position record is 116 bytes");
 
+// Generated from the grammar (tools/grammar/features.gram).
 extern FeatureSetRecord const kFeatSets[kFeatSets_SIZE];
 
-constexpr unsigned kFeatPosCount = 22;
 extern FeaturePositionRecord const kFeatPos[kFeatPosCount];
 
 // The feature set of each of the three slots, per `POS_E_Source` (0: none).

@@ -7,7 +7,13 @@
 
 #include "engine/foundation/atom_database.h"
 #include "engine/foundation/critical_section.h"
+#include "engine/foundation/grammar_data_sizes.h"
 #include "engine/foundation/value_types.h"
+
+// The free features the grammar tests, generated from it: atom n (1 on) is
+// the NUL-terminated name at kFreeHeap + kFreeIndex[n].
+extern uint16_t const kFreeIndex[kFreeIndex_SIZE];
+extern char const kFreeHeap[kFreeHeapBytes];
 
 class FreeFeatures_E_SourceDBase {
 public:
@@ -17,7 +23,8 @@ public:
     FreeFeatures_E_SourceDBase(FreeFeatures_E_SourceDBase const&) = delete;
     FreeFeatures_E_SourceDBase& operator=(FreeFeatures_E_SourceDBase const&) = delete;
 
-    // As `AtomDatabase::Enter` and `AtomDatabase::GetName`, under the lock.
+    // As `AtomDatabase::Enter` and `AtomDatabase::GetName`, under the lock;
+    // an atom never entered is named "<<FreeFeaturesBadValue>>".
     FreeFeatures_E_Source Enter(char const* name);
     std::string GetName(FreeFeatures_E_Source atom) const;
 
@@ -26,6 +33,9 @@ private:
     AtomDatabase<FreeFeatures_E_Source> fAtoms;
 };
 
-// The process-wide free-feature database, empty until the first feature is
-// entered; built on first use (thread-safe).
+// "<<FreeFeaturesBadValue>>" as atom 0, then the grammar's free features.
+AtomDatabase<FreeFeatures_E_Source> GetInitialFFDBase();
+
+// The process-wide free-feature database, starting from GetInitialFFDBase;
+// built on first use (thread-safe).
 FreeFeatures_E_SourceDBase& gFreeFeatures_E_SourceDBase();

@@ -2,23 +2,28 @@
 // helpers, one per word class, so that each row states only what sets it
 // apart; the checks at the end make a malformed table fail to compile.
 //
-// Feature strings follow the feature tables (feature_tables.cpp) of their
-// category:
-//   noun  "S3CN_": number (S, P, M), person, countable (C, U), proper (Y, N),
-//         human/thing/both (H, T, B) or unset;
-//   verb  14 letters: form (B base, S third person, D past, N participle,
-//         G -ing), subject number and person (set on third-person forms
-//         only), transitive (T, I), passive, progressive, perfect, negated,
-//         modal, that-clause, to-infinitive, -ing complement, phrasal (Y, N),
-//         particle (left open);
-//   adjective "PB_": degree (P, C, S), attributive/predicative/both (A, R, B),
-//         gradable (Y, N) or unset.
-// Categories without feature sets (adverbs, prepositions, conjunctions)
-// carry the same strings as the fixed rows of their class.
+// Feature strings follow the feature sets of their category, as the grammar
+// defines them (tools/grammar/features.gram):
+//   noun, 15 letters: number, agreement number, determiner number (S, P,
+//         M both), countable (C, U), six digits (takes a determiner, may be
+//         a subject, title, 1 common or 2 proper, may modify, may head),
+//         measure, origin (M guessed, U user proper noun, N user noun) and
+//         three spare digits; then the noun's uses (15 digits: temporal,
+//         proper, locative, adjectival, adverbial ...) and classes (24);
+//   verb, 24 letters: form (B base, P present, S third person, D past,
+//         N participle, G -ing), tense (0 none, 1 present, 2 past),
+//         transitive (T, I), passive, subject number and person (set on
+//         third-person forms only), progressive, perfect, negated, modal,
+//         that-clause, to-infinitive, -ing complement, particle (left
+//         open), phrasal, and flags the grammar sets;
+//   adjective "PB_": degree (P, C, S), attributive/predicative/both (A, R,
+//         B), gradable (Y, N) or unset;
+//   adverb, 24 digits: what it may modify and where it may stand.
+// Categories without feature sets (prepositions, conjunctions) carry the
+// same strings as the fixed rows of their class.
 //
 // A few rows are fixed by the callers that read them ("sb.", "intr.",
-// "adv.", "PN_SING", "UD_N", "PP") and are written out literally, exactly as
-// agreed, even where their strings predate the current feature tables.
+// "adv.", "PN_SING", "UD_N", "PP") and are written out literally.
 #include <cstddef>
 
 #include "engine/foundation/missing_word_table.h"
@@ -97,6 +102,17 @@ constexpr char kCommonNounSet2[] = "________________________";
 constexpr char kProperNounSet1[] = "010000000000000";
 constexpr char kProperNounSet2[] = "_____________0__1_______";
 
+// First noun sets: guessed or user-dictionary common nouns, proper nouns.
+constexpr char kSingularNoun[] = "SSSC1101110M00_";
+constexpr char kPluralNoun[] = "PPPC1101110M00_";
+constexpr char kUncountableNoun[] = "SSSU1101110M00_";
+constexpr char kSingularOrPluralNoun[] = "MMMC1101110M00_";
+constexpr char kUserSingularNoun[] = "SSSC1101110N00_";
+constexpr char kUserPluralNoun[] = "PPPC1101110N00_";
+constexpr char kProperSingularNoun[] = "SSSC1112110M00_";
+constexpr char kUserProperSingularNoun[] = "SSSC1112110U00_";
+constexpr char kUserProperPluralNoun[] = "PPPC1112110U00_";
+
 constexpr MW_POS Noun(char const* key, char const* nounFeatures, short pValue) {
     return Row(key, kCatN, nounFeatures, kCommonNounSet1, kCommonNounSet2, kJPOS_N, "", pValue);
 }
@@ -154,39 +170,42 @@ enum class VerbForm {
 };
 
 struct VerbFeatureText {
-    char text[15];
+    char text[25];
 };
 
-constexpr char YesNo(bool value) { return value ? 'Y' : 'N'; }
+constexpr char Digit(bool value) { return value ? '1' : '0'; }
 
 constexpr VerbFeatureText VerbFeatures(VerbKind kind, VerbForm form) {
     bool const participle = form == VerbForm::kParticipleOnly || form == VerbForm::kPastAndParticiple;
     bool const thirdPerson = form == VerbForm::kThirdPerson;
     char formLetter = 'B';
+    char tense = '0';
     switch (form) {
-    case VerbForm::kBase: formLetter = 'B'; break;
-    case VerbForm::kThirdPerson: formLetter = 'S'; break;
-    case VerbForm::kPast:
-    case VerbForm::kPastAndParticiple: formLetter = 'D'; break;
+    case VerbForm::kBase: formLetter = 'B'; tense = '1'; break;
+    case VerbForm::kThirdPerson: formLetter = 'S'; tense = '1'; break;
+    case VerbForm::kPast: formLetter = 'D'; tense = '2'; break;
+    case VerbForm::kPastAndParticiple: formLetter = 'D'; tense = '2'; break;
     case VerbForm::kParticipleOnly: formLetter = 'N'; break;
     case VerbForm::kGerund:
     case VerbForm::kProgressive: formLetter = 'G'; break;
     }
     return VerbFeatureText{{
         formLetter,
-        thirdPerson ? 'S' : '_',
-        thirdPerson ? '3' : '_',
+        tense,
         kind.transitive ? 'T' : 'I',
-        YesNo(participle && kind.transitive),   // passive
-        YesNo(form == VerbForm::kProgressive),  // progressive
-        YesNo(participle),                      // perfect
-        'N',                                    // negated
-        'N',                                    // modal
-        YesNo(kind.thatClause),
-        'N',                                    // to-infinitive
-        'N',                                    // -ing complement
-        YesNo(kind.phrasal),
+        Digit(participle && kind.transitive),   // passive
+        thirdPerson ? 'S' : '_',                // subject number
+        thirdPerson ? '3' : '_',                // subject person
+        Digit(form == VerbForm::kProgressive),  // progressive
+        Digit(participle),                      // perfect
+        '0',                                    // negated
+        '0',                                    // modal
+        Digit(kind.thatClause),
+        '0',                                    // to-infinitive
+        '0',                                    // -ing complement
         '_',                                    // particle: the headword's own
+        Digit(kind.phrasal),
+        '_', '_', '_', '_', '_', '_', '_', '_', '_',  // set by the grammar
         '\0',
     }};
 }
@@ -218,17 +237,17 @@ constexpr MW_POS kMissingWordAssignments[] = {
     Verb("INTR_PAST", kIntransitive, F::kPast, kStandardP),
     Verb("TRANS_PPL_ONLY", kTransitive, F::kParticipleOnly, kStandardP),
     Verb("INTR_PPL_ONLY", kIntransitive, F::kParticipleOnly, kStandardP),
-    Noun("PL_N", "P3CN_", kStandardP),
-    Noun("SSSN", "S3UN_", kStandardP),  // uncountable
+    Noun("PL_N", kPluralNoun, kStandardP),
+    Noun("SSSN", kUncountableNoun, kStandardP),  // uncountable
     Row("PN_SING", kCatN, "SSSC1112110U00_", "010000000000000", "_____________0__1_______", kJPOS_N, "", -815),
-    ProperNoun("PN_PL", "P3CYB", kProperNounP),
-    Noun("TBE_S", "S3CN_", kUserWordP),
+    ProperNoun("PN_PL", kUserProperPluralNoun, kProperNounP),
+    Noun("TBE_S", kUserSingularNoun, kUserWordP),
 
     // User-dictionary words.
     Row("UD_N", kCatN, "SSSC1101110N00_", "000000000000000", "________________________", kJPOS_N, "", -455),
-    Noun("UD_PL_N", "P3CN_", kUserWordP),
-    ProperNoun("UD_PN_SING", "S3CYB", kUserWordP),
-    ProperNoun("UD_PN_PL", "P3CYB", kUserWordP),
+    Noun("UD_PL_N", kUserPluralNoun, kUserWordP),
+    ProperNoun("UD_PN_SING", kUserProperSingularNoun, kUserWordP),
+    ProperNoun("UD_PN_PL", kUserProperPluralNoun, kUserWordP),
     Adjective("UD_ADJ", kCatADJ, "PBY", kUserWordP),
     Adverb("UD_ADV", kCatADV, kUserWordP),
     Verb("UD_INTR", kIntransitive, F::kBase, kUserWordP),
@@ -299,75 +318,75 @@ constexpr MW_POS kMissingWordAssignments[] = {
     Prepositional("PREPADV", kCatPREPADV, kAdverbialUse, kJPOS_ADV, kPhraseP),
 
     // Guesses for an unknown word by its ending.
-    Noun("N_S", "P3CN_", kLikelyGuessP),
+    Noun("N_S", kPluralNoun, kLikelyGuessP),
     Verb("VI01_S", kIntransitive, F::kThirdPerson, kStandardP),
     Verb("VT01_S", kTransitive, F::kThirdPerson, kStandardP),
     Adjective("ADJ_S", kCatADJ, "PB_", kUnlikelyGuessP),
     Adverb("ADV_S", kCatADV, kUnlikelyGuessP),
-    Noun("N_ED", "S3CN_", kUnlikelyGuessP),
+    Noun("N_ED", kSingularNoun, kUnlikelyGuessP),
     Verb("VI01_ED_1", kIntransitive, F::kPast, kStandardP),
     Verb("VT01_ED_1", kTransitive, F::kPast, kLikelyGuessP),
     Verb("VI01_ED_2", kIntransitive, F::kParticipleOnly, kStandardP),
     Verb("VT01_ED_2", kTransitive, F::kParticipleOnly, kLikelyGuessP),
     Adjective("ADJ_ED", kCatADJ, "PB_", kStandardP),
     Adverb("ADV_ED", kCatADV, kUnlikelyGuessP),
-    Noun("N_IC", "S3CN_", kStandardP),
+    Noun("N_IC", kSingularNoun, kStandardP),
     Verb("VI01_IC", kIntransitive, F::kBase, kUnlikelyGuessP),
     Verb("VT01_IC", kTransitive, F::kBase, kUnlikelyGuessP),
     Adjective("ADJ_IC", kCatADJ, "PB_", kLikelyGuessP),
-    Noun("N_ING", "S3UN_", kStandardP),
+    Noun("N_ING", kUncountableNoun, kStandardP),
     Verb("VI01_ING_1", kIntransitive, F::kGerund, kLikelyGuessP),
     Verb("VT01_ING_1", kTransitive, F::kGerund, kLikelyGuessP),
     Verb("VI01_ING_2", kIntransitive, F::kProgressive, kStandardP),
     Verb("VT01_ING_2", kTransitive, F::kProgressive, kStandardP),
     Adjective("ADJ_ING", kCatADJ, "PB_", kStandardP),
     Adverb("ADV_ING", kCatADV, kUnlikelyGuessP),
-    Noun("N_LY", "S3CN_", kUnlikelyGuessP),
+    Noun("N_LY", kSingularNoun, kUnlikelyGuessP),
     Verb("VI01_LY", kIntransitive, F::kBase, kUnlikelyGuessP),
     Verb("VT01_LY", kTransitive, F::kBase, kUnlikelyGuessP),
     Adjective("ADJ_LY", kCatADJ, "PB_", kStandardP),
     Adverb("ADV_LY", kCatADV, kLikelyGuessP),
-    Noun("N_GENERIC", "S3CN_", kLikelyGuessP),
+    Noun("N_GENERIC", kSingularNoun, kLikelyGuessP),
     Verb("VI01_GENERIC", kIntransitive, F::kBase, kStandardP),
     Verb("VT01_GENERIC", kTransitive, F::kBase, kStandardP),
     Adjective("ADJ_GENERIC", kCatADJ, "PB_", kStandardP),
     Adverb("ADV_GENERIC", kCatADV, kUnlikelyGuessP),
 
     // Defaults of a part of speech the user set on a stretch of text.
-    Noun("N_SETPOS", "S3CN_", kUserWordP),
+    Noun("N_SETPOS", kSingularNoun, kUserWordP),
     Verb("VI01_SETPOS", kIntransitive, F::kBase, kUserWordP),
     Verb("VT01_SETPOS", kTransitive, F::kBase, kUserWordP),
     Adjective("ADJ_SETPOS", kCatADJ, "PB_", kUserWordP),
     Adverb("ADV_SETPOS", kCatADV, kUserWordP),
-    Row("NP_SETPOS", kCatNP, "S3CN_", "", "", kJPOS_N, "", kUserWordP),
+    Row("NP_SETPOS", kCatNP, kUserSingularNoun, "", "", kJPOS_N, "", kUserWordP),
     Adjective("ADJP_SETPOS", kCatADJP, "PB_", kUserWordP),
     Adverb("ADVP_SETPOS", kCatADVP, kUserWordP),
     Verb("VP_SETPOS", kVerbPhrase, F::kBase, kUserWordP),
     Prepositional("PP_SETPOS", kCatPP, kAdjectivalUse, kJPOS_NAno, kUserWordP),
-    Row("AUX_SETPOS", kCatAUX, "", "", "", kJPOS_OTHER, "", kUserWordP),
+    Row("AUX_SETPOS", kCatAUX, "B1I0__0000______________", "", "", kJPOS_OTHER, "", kUserWordP),
     Row("CONJ_SETPOS", kCatCONJ, "", "", "", kJPOS_CONJ, "", kUserWordP),
 
     // Hyphenated sequences.
-    Noun("N_HYPHEN", "S3CN_", kLikelyGuessP),
+    Noun("N_HYPHEN", kSingularNoun, kLikelyGuessP),
     Verb("VI01_HYPHEN", kIntransitive, F::kBase, kUnlikelyGuessP),
     Verb("VT01_HYPHEN", kTransitive, F::kBase, kUnlikelyGuessP),
     Adjective("ADJ_HYPHEN", kCatADJ, "PA_", kLikelyGuessP),
     Adverb("ADV_HYPHEN", kCatADV, kUnlikelyGuessP),
 
     // Numbers, identifiers and capitalised sequences.  "M": singular or plural.
-    Noun("N_MINNUM", "M3CN_", kUserWordP),
-    Noun("N_HOURNUM", "M3CN_", kUserWordP),
-    Noun("N_ORDNUM", "S3CN_", kUserWordP),
-    Noun("N_YEAR", "S3CN_", kUserWordP),
-    Noun("N_NUMBER", "M3CN_", kUserWordP),
-    Noun("N_DECINUM", "M3CN_", kUserWordP),
-    Noun("DECIHYPHENDECI", "M3CN_", kUserWordP),
-    Noun("N_IDENTIFIER", "S3CN_", kUserWordP),
-    Noun("N_PHONENUM", "S3CN_", kUserWordP),
-    Noun("N_INTERNET_ADDRESS", "S3CN_", kUserWordP),
-    ProperNoun("N_ALLCAPWORD", "S3CYB", kLikelyGuessP),
-    ProperNoun("N_CAPSEQ", "S3CYB", kCapitalSequenceP),
-    ProperNoun("INITIALSEQUENCE", "S3CYB", kProperNounP),
+    Noun("N_MINNUM", kSingularOrPluralNoun, kUserWordP),
+    Noun("N_HOURNUM", kSingularOrPluralNoun, kUserWordP),
+    Noun("N_ORDNUM", kSingularNoun, kUserWordP),
+    Noun("N_YEAR", kSingularNoun, kUserWordP),
+    Noun("N_NUMBER", kSingularOrPluralNoun, kUserWordP),
+    Noun("N_DECINUM", kSingularOrPluralNoun, kUserWordP),
+    Noun("DECIHYPHENDECI", kSingularOrPluralNoun, kUserWordP),
+    Noun("N_IDENTIFIER", kSingularNoun, kUserWordP),
+    Noun("N_PHONENUM", kSingularNoun, kUserWordP),
+    Noun("N_INTERNET_ADDRESS", kSingularNoun, kUserWordP),
+    ProperNoun("N_ALLCAPWORD", kProperSingularNoun, kLikelyGuessP),
+    ProperNoun("N_CAPSEQ", kProperSingularNoun, kCapitalSequenceP),
+    ProperNoun("INITIALSEQUENCE", kProperSingularNoun, kProperNounP),
 };
 
 // ---- Checks ------------------------------------------------------------------

@@ -13,7 +13,7 @@
 namespace {
 
 constexpr POS_E_Source kVT02{298};  // verb, object, second object
-constexpr POS_E_Source kAUX = kCatAUX;  // carries no feature sets
+constexpr POS_E_Source kCONJ{99};   // carries no feature sets
 
 std::vector<unsigned short> Bits(POS_E_Source pos, std::string const& text) {
     // Heap copy of exactly the text, so that reading past it is caught.
@@ -45,27 +45,32 @@ struct BitsCase {
     char const* errorData;  // gErrDataBuf afterwards
 };
 
-// Noun set (one word): number S=10 P=01 (bits 0-1), person 3=11 (2-3),
-// countable C=1 (4), proper (5), animacy H=10 T=01 (6-7, no default).
-// Verb set (two words): form B=001 G=100 (0-2), number (3-4), person (5-6),
-// transitive (7), nine yes/no flags (8-16), particle U=0001 (17-20).
+// Noun set (two words, two bits a position): number S=10 P=01, agreement
+// and determiner number, countable C=10 U=01, then digits 0-3 (defaults
+// 1, 1, 0, 1, 1, 1, 0), origin D=00 M=01, three spare digits.
+// Verb set (two words): form B=001 G=110 (bits 0-2), tense (3-4),
+// transitive (5), passive (6), number (7-8) and person (9-10) without
+// defaults, six flags (11-17), particle U=0001 (18-21), ten flags.
 std::vector<BitsCase> const kBitsCases = {
-    {"all defaults", kCatN, Text("#"), {0x1000, 0xB800}, "", ""},
-    {"default asked", kCatN, Text("?"), {0x1000, 0xB800}, "No default found for missing feature value in '?'", ""},
-    {"short string", kCatN, Text("P3"), {0x1000, 0x7800}, "No default found for missing feature value in 'P3'", ""},
-    {"explicit unset", kCatN, Text("S3CN_"), {0x1000, 0xB800}, "", ""},
-    {"illegal value", kCatN, Text("SXCN_"), {0x1000, 0x8800}, "string SXCN_, char 1 has illegal value X for set NOUN",
-     "SXCN_, 1, X, NOUN"},
+    {"all defaults", kCatN, Text("#"), {0x1000, 0xAA51, 0x5000}, "", ""},
+    {"default asked", kCatVI01, Text("?"), {0x2000, 0x2000, 0x0000},
+     "No default found for missing feature value in '?'", ""},
+    {"short string", kCatVI01, Text("S1"), {0x2000, 0x6800, 0x0000},
+     "No default found for missing feature value in 'S1'", ""},
+    {"explicit unset", kCatN, Text("SSSC_"), {0x1000, 0xAA11, 0x5000}, "", ""},
+    {"illegal value", kCatN, Text("SXSC"), {0x1000, 0x8A51, 0x5000},
+     "string SXSC, char 1 has illegal value X for set NOUN", "SXSC, 1, X, NOUN"},
+    {"fixed common noun", kCatN, Text("SSSC1101110M00_"), {0x1000, 0xAA51, 0x5100}, "", ""},
     // The fourteenth position (the particle) is open-ended.
     {"unknown particle is no error", kCatVI01, Text("B" + std::string(12, '_') + "Z"), {0x2000, 0x2000, 0x0000},
      "", ""},
     {"unknown letter before the particle is", kCatVI01, Text("B" + std::string(11, '_') + "Z_"),
      {0x2000, 0x2000, 0x0000}, "string B___________Z_, char 12 has illegal value Z for set VERB",
      "B___________Z_, 12, Z, VERB"},
-    {"three full strings", kVT02, std::string("GP3TYNNNNNNNYU\0S3CNH\0P1UYT\0", 27),
-     {0x2110, 0x8F80, 0x8800, 0xBA00, 0x5500}, "", ""},
-    {"text ends after the first string", kVT02, Text("GP3TYNNNNNNNYU"), {0x2000, 0x8F80, 0x8800}, "", ""},
-    {"no feature sets", kAUX, Text("SCN"), {0x0000}, "", ""},
+    {"three full strings", kVT02, std::string("G0T1S31000000U1\0PPPU\0SSSC_\0", 27),
+     {0x2110, 0xC770, 0x0600, 0x5551, 0x5000, 0xAA11, 0x5000}, "", ""},
+    {"text ends after the first string", kVT02, Text("G0T1S31000000U1"), {0x2000, 0xC770, 0x0600}, "", ""},
+    {"no feature sets", kCONJ, Text("SCN"), {0x0000}, "", ""},
     {"empty text", kCatN, Text(""), {0x0000}, "", ""},
 };
 
@@ -83,11 +88,19 @@ TEST(FeatureSetsToBitsTest, FreeFeatureTakesOneWordHoldingItsAtom) {
     // Slot 1 of a noun carries a free feature; slot 2 of VT01 too.
     std::vector<unsigned short> const noun = Bits(kCatN, Text(std::string("#") + '\0' + "inanimate"));
     FreeFeatures_E_Source const atom = gFreeFeatures_E_SourceDBase().Enter("inanimate");
-    EXPECT_EQ(noun, (std::vector<unsigned short>{0x1F00, 0xB800, atom}));
+    EXPECT_EQ(noun, (std::vector<unsigned short>{0x1F00, 0xAA51, 0x5000, atom}));
 
     std::vector<unsigned short> const verb = Bits(kCatVT01, std::string("#\0#\0inanimate\0", 14));
-    EXPECT_EQ(verb, (std::vector<unsigned short>{0x21F0, 0x2000, 0x0000, 0xB800, atom}));
+    EXPECT_EQ(verb, (std::vector<unsigned short>{0x21F0, 0x2000, 0x0000, 0xAA51, 0x5000, atom}));
     EXPECT_EQ(gFreeFeatures_E_SourceDBase().GetName(atom), "inanimate");
+}
+
+TEST(FreeFeaturesTest, TheGrammarsComeFirstAndUnknownAtomsAreBad) {
+    FreeFeatures_E_SourceDBase& database = gFreeFeatures_E_SourceDBase();
+    EXPECT_EQ(database.GetName(FreeFeatures_E_Source(0)), "<<FreeFeaturesBadValue>>");
+    EXPECT_EQ(database.GetName(FreeFeatures_E_Source(1)), kFreeHeap + kFreeIndex[1]);
+    EXPECT_EQ(database.Enter(kFreeHeap + kFreeIndex[kFreeIndex_SIZE - 1]), FreeFeatures_E_Source(kFreeIndex_SIZE - 1));
+    EXPECT_EQ(database.GetName(FreeFeatures_E_Source(60000)), "<<FreeFeaturesBadValue>>");
 }
 
 TEST(FeatureSetsToBitsTest, StopsAfterThreeStringsAndAtNullText) {
@@ -117,18 +130,19 @@ TEST(FillDefaultFeatsTest, Table) {
         POS_E_Source pos;
         std::string expected;
     } const cases[] = {
-        {"S3CN_", 0, kCatN, "S3CN_"},     // nothing asked
-        {"???", 0, kCatN, "S3C"},
-        {"?????", 0, kCatN, "S3CN_"},     // animacy has no default
-        {"??????", 0, kCatN, "S3CN__"},   // a sixth position does not exist
-        {"P?U", 0, kCatN, "P3U"},
-        {"??", 1, kVT02, "S3"},           // slot 1 of VT02 is a noun set
-        {"??", 0, kVT02, "B_"},           // verb number has no default
+        {"SSSC_", 0, kCatN, "SSSC_"},     // nothing asked
+        {"???", 0, kCatN, "SSS"},
+        {"?????", 0, kCatN, "SSSC1"},
+        {"????????????????", 0, kCatN, "SSSC1101110D000_"},  // a sixteenth position does not exist
+        {"P?U", 0, kCatN, "PSU"},
+        {"??", 1, kVT02, "SS"},           // slot 1 of VT02 is a noun set
+        {"?????", 0, kVT02, "B0I0_"},     // verb number has no default
+        {"??", 2, kCatN, "__"},           // noun classes have none at all
         // No set there: unchanged.
-        {"??", 2, kCatN, "??"},
+        {"??", 2, kCatVI01, "??"},
         {"??", 3, kCatN, "??"},
         {"??", -1, kCatN, "??"},
-        {"??", 0, kAUX, "??"},
+        {"??", 0, kCONJ, "??"},
         {"??", 0, POS_E_Source(kCatFeatICount), "??"},
     };
     for (auto const& c : cases) {

@@ -63,10 +63,6 @@ FixedReading const kFixedReadings[] = {
     {"PP", kCatPP, {"#", "00010__________", ""}, kJPOS_NAno, "", -1071},
 };
 
-// Fixed readings whose feature strings are older than the current feature
-// tables, which reject their letters.
-std::set<std::string> const kFixedReadingsOutsideTheFeatureTables = {"sb.", "intr.", "PN_SING", "UD_N"};
-
 bool IsPlaceholderName(char const* name, char const* prefix, unsigned code) {
     return std::string(name) == prefix + std::to_string(code);
 }
@@ -127,8 +123,6 @@ TEST(MissingWordTable, EveryRowUsesNamedPartsOfSpeech) {
 
 TEST(MissingWordTable, FeatureStringsConvertWithoutError) {
     for (MW_POS const& row : kMissingWordAssignments) {
-        if (kFixedReadingsOutsideTheFeatureTables.count(row.key) != 0)
-            continue;
         SCOPED_TRACE(row.key);
         // A category with feature sets must get a first string, or the
         // conversion below would prove nothing.
