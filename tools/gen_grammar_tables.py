@@ -1370,13 +1370,14 @@ def write_free_features(grammar):
 # ---- Driver -----------------------------------------------------------------------
 
 def generate(source_dir, out_dir):
+    """The generated files by path, and a check of a dump already written."""
     grammar = Grammar()
     parse_declarations(grammar, read_lines(source_dir))
     tables = compile_grammar(grammar)
     dump = write_dump(grammar, tables)
     check_round_trip(grammar, tables, dump)
     features, sizes = write_feature_tables(grammar)
-    return {
+    outputs = {
         out_dir / PARSE / "grammar_tables.cpp": write_tables_cpp(grammar, tables),
         out_dir / PARSE / "grammar_ids.h": write_ids_h(grammar, tables),
         out_dir / PARSE / "grammar.dump": dump,
@@ -1388,6 +1389,7 @@ def generate(source_dir, out_dir):
         out_dir / FOUNDATION / "epos_map_data.cpp": write_epos_map(grammar),
         out_dir / FOUNDATION / "free_feature_table_data.cpp": write_free_features(grammar),
     }
+    return outputs, lambda written: check_round_trip(grammar, tables, written)
 
 
 def main():
@@ -1397,12 +1399,10 @@ def main():
     parser.add_argument("--out", type=pathlib.Path, default=ROOT, help="where the generated tree starts")
     args = parser.parse_args()
     try:
-        outputs = generate(args.source, args.out)
+        outputs, check_dump = generate(args.source, args.out)
         dump_path = args.out / PARSE / "grammar.dump"
         if args.check and dump_path.exists():
-            grammar = Grammar()
-            parse_declarations(grammar, read_lines(args.source))
-            check_round_trip(grammar, compile_grammar(grammar), dump_path.read_text(encoding="utf-8"))
+            check_dump(dump_path.read_text(encoding="utf-8"))
     except SourceError as error:
         print(f"gen_grammar_tables: {error}", file=sys.stderr)
         return 2

@@ -5,21 +5,21 @@
 // categories and lists.
 #include <cstdint>
 
-constexpr unsigned kRuleListCount = 62;
+constexpr unsigned kRuleListCount = 63;
 constexpr unsigned kRuleIndexCount = 15000;
-constexpr unsigned kRuleRHeapCount = 61;
-constexpr unsigned kRuleHeapCount = 248;
+constexpr unsigned kRuleRHeapCount = 63;
+constexpr unsigned kRuleHeapCount = 252;
 constexpr unsigned kFeatureBitHeapCount = 128;
-constexpr unsigned kPureRuleCount = 62;
+constexpr unsigned kPureRuleCount = 63;
 constexpr unsigned kPureCCodeCount = 86;
-constexpr unsigned kPureTermCount = 103;
+constexpr unsigned kPureTermCount = 105;
 constexpr unsigned kPureVCatCount = 1;
 constexpr unsigned kAltProbCount = 1;
 constexpr unsigned kExcludedCatCount = 4;
 constexpr unsigned kGrammarCreatedParticleCount = 60;
 constexpr unsigned kFirstTemporaryCategory = 15000;
 constexpr unsigned kTemporaryCategoryCount = 0;
-constexpr unsigned kUsedPureTermCount = 103;
+constexpr unsigned kUsedPureTermCount = 105;
 constexpr unsigned kUsedPureVCatCount = 0;
 constexpr unsigned kUsedAltProbCount = 1;
 constexpr unsigned kUsedExcludedCatCount = 4;
@@ -32,6 +32,7 @@ constexpr uint16_t kADJP = 4;
 constexpr uint16_t kADV = 5;
 constexpr uint16_t kAUX = 9;
 constexpr uint16_t kBE = 10;
+constexpr uint16_t kCOMMA = 14;
 constexpr uint16_t kN = 22;
 constexpr uint16_t kNP = 26;
 constexpr uint16_t kPP = 30;

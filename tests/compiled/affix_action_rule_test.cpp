@@ -12,6 +12,8 @@
 #include "compiled/affix_test_support.h"
 #include "cp932.h"
 #include "engine/compiled/affix_pattern.h"
+#include "engine/foundation/feature_bits.h"
+#include "engine/foundation/feature_tables.h"
 #include "engine/foundation/atom_databases.h"
 
 using namespace affix_test;
@@ -294,4 +296,33 @@ TEST(AffixTablesTest, NamedRows) {
     int additive = 0;
     for (AffixActionRule const& rule : kAffixActions) additive += rule.changesPValue && rule.additive;
     EXPECT_EQ(additive, 237);
+}
+
+// Every literal feature string of the rules is written in the grammar's
+// feature sets for its category.
+TEST(AffixTablesTest, LiteralFeatureStringsFitTheGrammarsFeatureSets) {
+    for (AffixActionRule const& rule : kAffixActions) {
+        for (char const* category : {rule.stemCategory, rule.derivedCategory}) {
+            std::string name(category);
+            if (!name.empty() && name.back() == '\'')
+                name.pop_back();
+            for (unsigned slot = 0; slot < AffixActionRule::kFeatureSetCount; ++slot) {
+                for (char const* features : {rule.stemFeatures[slot], rule.derivedFeatures[slot]}) {
+                    std::string const text(features);
+                    if (text.empty() || text == "NO" || text.find_first_of("*$.") != std::string::npos)
+                        continue;
+                    SCOPED_TRACE(name + " slot " + std::to_string(slot) + " " + text);
+                    // Earlier slots take their defaults, which never fail.
+                    std::string all;
+                    for (unsigned before = 0; before < slot; ++before)
+                        all += std::string("#") + '\0';
+                    all += text + '\0' + '\0';
+                    gErrBuf[0] = '\0';
+                    unsigned short bits[kMaxFeatureVectorWords] = {};
+                    FeatureSetsToBits(bits, SourcePOS(name.c_str()), all.c_str());
+                    EXPECT_STREQ(gErrBuf, "");
+                }
+            }
+        }
+    }
 }
