@@ -302,26 +302,28 @@ TEST(AffixTablesTest, NamedRows) {
 // feature sets for its category.
 TEST(AffixTablesTest, LiteralFeatureStringsFitTheGrammarsFeatureSets) {
     for (AffixActionRule const& rule : kAffixActions) {
-        for (char const* category : {rule.stemCategory, rule.derivedCategory}) {
-            std::string name(category);
+        struct Side {
+            char const* category;
+            char const* const* features;
+        } const sides[] = {{rule.stemCategory, rule.stemFeatures}, {rule.derivedCategory, rule.derivedFeatures}};
+        for (Side const& side : sides) {
+            std::string name(side.category);
             if (!name.empty() && name.back() == '\'')
                 name.pop_back();
             for (unsigned slot = 0; slot < AffixActionRule::kFeatureSetCount; ++slot) {
-                for (char const* features : {rule.stemFeatures[slot], rule.derivedFeatures[slot]}) {
-                    std::string const text(features);
-                    if (text.empty() || text == "NO" || text.find_first_of("*$.") != std::string::npos)
-                        continue;
-                    SCOPED_TRACE(name + " slot " + std::to_string(slot) + " " + text);
-                    // Earlier slots take their defaults, which never fail.
-                    std::string all;
-                    for (unsigned before = 0; before < slot; ++before)
-                        all += std::string("#") + '\0';
-                    all += text + '\0' + '\0';
-                    gErrBuf[0] = '\0';
-                    unsigned short bits[kMaxFeatureVectorWords] = {};
-                    FeatureSetsToBits(bits, SourcePOS(name.c_str()), all.c_str());
-                    EXPECT_STREQ(gErrBuf, "");
-                }
+                std::string const text(side.features[slot]);
+                if (text.empty() || text == "NO" || text.find_first_of("*$.") != std::string::npos)
+                    continue;
+                SCOPED_TRACE(name + " slot " + std::to_string(slot) + " " + text);
+                // Earlier slots take their defaults, which never fail.
+                std::string all;
+                for (unsigned before = 0; before < slot; ++before)
+                    all += std::string("#") + '\0';
+                all += text + '\0' + '\0';
+                gErrBuf[0] = '\0';
+                unsigned short bits[kMaxFeatureVectorWords] = {};
+                FeatureSetsToBits(bits, SourcePOS(name.c_str()), all.c_str());
+                EXPECT_STREQ(gErrBuf, "");
             }
         }
     }
