@@ -135,8 +135,8 @@ private:
         AEEventID eventID;
         Handler handler;
     };
-    std::vector<HandlerEntry> handlers_;
-    bool terminateRequested_ = false;
+    std::vector<HandlerEntry> fHandlers;
+    bool fTerminateRequested = false;
 };
 
 }  // namespace platform

@@ -48,29 +48,29 @@ int32_t NextReturnID() {
 // A scoped file descriptor.
 class Socket {
 public:
-    Socket() : fd_(socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0)) {}
-    explicit Socket(int fd) : fd_(fd) {}
+    Socket() : fFd(socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0)) {}
+    explicit Socket(int fd) : fFd(fd) {}
     ~Socket() {
-        if (fd_ >= 0) close(fd_);
+        if (fFd >= 0) close(fFd);
     }
     Socket(Socket const&) = delete;
     Socket& operator=(Socket const&) = delete;
     Socket& operator=(Socket&& other) noexcept {
         if (this != &other) {
-            if (fd_ >= 0) close(fd_);
-            fd_ = other.Release();
+            if (fFd >= 0) close(fFd);
+            fFd = other.Release();
         }
         return *this;
     }
-    int fd() const { return fd_; }
+    int fd() const { return fFd; }
     int Release() {
-        int const fd = fd_;
-        fd_ = -1;
+        int const fd = fFd;
+        fFd = -1;
         return fd;
     }
 
 private:
-    int fd_;
+    int fFd;
 };
 
 // Open connections by target process, for this process only: a forked
@@ -82,23 +82,23 @@ public:
     // A kept connection to the target; -1 when there is none.  One the
     // server has let go shows when the event is written to it.
     int Take(pid_t target) {
-        std::lock_guard<std::mutex> lock(mutex_);
+        std::lock_guard<std::mutex> lock(fMutex);
         ForgetAfterFork();
-        auto const found = connections_.find(target);
-        if (found == connections_.end()) return -1;
+        auto const found = fConnections.find(target);
+        if (found == fConnections.end()) return -1;
         int const fd = found->second;
-        connections_.erase(found);
+        fConnections.erase(found);
         return fd;
     }
 
     void Keep(pid_t target, int fd) {
-        std::lock_guard<std::mutex> lock(mutex_);
+        std::lock_guard<std::mutex> lock(fMutex);
         ForgetAfterFork();
-        if (connections_.size() >= kMaxKept) {
-            close(connections_.begin()->second);
-            connections_.erase(connections_.begin());
+        if (fConnections.size() >= kMaxKept) {
+            close(fConnections.begin()->second);
+            fConnections.erase(fConnections.begin());
         }
-        connections_.emplace(target, fd);
+        fConnections.emplace(target, fd);
     }
 
 private:
@@ -107,12 +107,12 @@ private:
 
     void ForgetAfterFork() {
         if (!sForked.exchange(false)) return;
-        for (auto const& entry : connections_) close(entry.second);
-        connections_.clear();
+        for (auto const& entry : fConnections) close(entry.second);
+        fConnections.clear();
     }
 
-    std::mutex mutex_;
-    std::multimap<pid_t, int> connections_;
+    std::mutex fMutex;
+    std::multimap<pid_t, int> fConnections;
 };
 
 ConnectionCache& KeptConnections() {

@@ -21,24 +21,24 @@ constexpr std::size_t kMinDescriptorSize = 8;
 
 class Writer {
 public:
-    explicit Writer(std::string* out) : out_(out) {}
+    explicit Writer(std::string* out) : fOut(out) {}
     void U32(uint32_t value) { Bytes(value, 4); }
     void U64(uint64_t value) { Bytes(value, 8); }
-    void Raw(std::string const& bytes) { out_->append(bytes); }
+    void Raw(std::string const& bytes) { fOut->append(bytes); }
 
 private:
     void Bytes(uint64_t value, int count) {
-        for (int i = count - 1; i >= 0; --i) out_->push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+        for (int i = count - 1; i >= 0; --i) fOut->push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
     }
-    std::string* out_;
+    std::string* fOut;
 };
 
 // Every read checks what is left first, so no length in the input can make
 // it read past the end or allocate more than the input holds.
 class Reader {
 public:
-    Reader(char const* bytes, std::size_t size) : bytes_(bytes), left_(size) {}
-    std::size_t Left() const { return left_; }
+    Reader(char const* bytes, std::size_t size) : fBytes(bytes), fLeft(size) {}
+    std::size_t Left() const { return fLeft; }
     bool U32(uint32_t* value) {
         uint64_t wide = 0;
         if (!Bytes(4, &wide)) return false;
@@ -47,27 +47,27 @@ public:
     }
     bool U64(uint64_t* value) { return Bytes(8, value); }
     bool Raw(uint64_t count, std::string* out) {
-        if (count > left_) return false;
-        out->assign(bytes_, static_cast<std::size_t>(count));
+        if (count > fLeft) return false;
+        out->assign(fBytes, static_cast<std::size_t>(count));
         Skip(static_cast<std::size_t>(count));
         return true;
     }
 
 private:
     bool Bytes(std::size_t count, uint64_t* value) {
-        if (count > left_) return false;
+        if (count > fLeft) return false;
         uint64_t result = 0;
-        for (std::size_t i = 0; i < count; ++i) result = (result << 8) | static_cast<unsigned char>(bytes_[i]);
+        for (std::size_t i = 0; i < count; ++i) result = (result << 8) | static_cast<unsigned char>(fBytes[i]);
         Skip(count);
         *value = result;
         return true;
     }
     void Skip(std::size_t count) {
-        bytes_ += count;
-        left_ -= count;
+        fBytes += count;
+        fLeft -= count;
     }
-    char const* bytes_;
-    std::size_t left_;
+    char const* fBytes;
+    std::size_t fLeft;
 };
 
 void EncodeDesc(Writer& out, AEDesc const& desc) {

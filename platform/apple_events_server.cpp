@@ -44,46 +44,46 @@ public:
         struct sigaction action {};
         action.sa_handler = NoteStopSignal;
         sigemptyset(&action.sa_mask);
-        sigaction(SIGTERM, &action, &previousTerm_);
-        sigaction(SIGINT, &action, &previousInt_);
+        sigaction(SIGTERM, &action, &fPreviousTerm);
+        sigaction(SIGINT, &action, &fPreviousInt);
         sigset_t stops;
         sigemptyset(&stops);
         sigaddset(&stops, SIGTERM);
         sigaddset(&stops, SIGINT);
-        sigprocmask(SIG_BLOCK, &stops, &previousMask_);
-        waitMask_ = previousMask_;
-        sigdelset(&waitMask_, SIGTERM);
-        sigdelset(&waitMask_, SIGINT);
+        sigprocmask(SIG_BLOCK, &stops, &fPreviousMask);
+        fWaitMask = fPreviousMask;
+        sigdelset(&fWaitMask, SIGTERM);
+        sigdelset(&fWaitMask, SIGINT);
     }
     ~StopSignals() {
-        sigprocmask(SIG_SETMASK, &previousMask_, nullptr);
-        sigaction(SIGTERM, &previousTerm_, nullptr);
-        sigaction(SIGINT, &previousInt_, nullptr);
+        sigprocmask(SIG_SETMASK, &fPreviousMask, nullptr);
+        sigaction(SIGTERM, &fPreviousTerm, nullptr);
+        sigaction(SIGINT, &fPreviousInt, nullptr);
     }
     StopSignals(StopSignals const&) = delete;
     StopSignals& operator=(StopSignals const&) = delete;
-    sigset_t const* WaitMask() const { return &waitMask_; }
+    sigset_t const* WaitMask() const { return &fWaitMask; }
     bool Signalled() const { return gStopSignalled != 0; }
 
 private:
-    struct sigaction previousTerm_ {};
-    struct sigaction previousInt_ {};
-    sigset_t previousMask_{};
-    sigset_t waitMask_{};
+    struct sigaction fPreviousTerm {};
+    struct sigaction fPreviousInt {};
+    sigset_t fPreviousMask{};
+    sigset_t fWaitMask{};
 };
 
 class FileDescriptor {
 public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
+    explicit FileDescriptor(int fd) : fFd(fd) {}
     ~FileDescriptor() {
-        if (fd_ >= 0) close(fd_);
+        if (fFd >= 0) close(fFd);
     }
     FileDescriptor(FileDescriptor const&) = delete;
     FileDescriptor& operator=(FileDescriptor const&) = delete;
-    int fd() const { return fd_; }
+    int fd() const { return fFd; }
 
 private:
-    int fd_;
+    int fFd;
 };
 
 // The listening socket and the registration that announces it; both go
@@ -91,30 +91,30 @@ private:
 class Listener {
 public:
     Listener(std::string folder, std::string const& bundleFileName)
-        : folder_(std::move(folder)), socket_(socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0)) {
-        std::string const path = SocketPath(folder_, getpid());
+        : fFolder(std::move(folder)), fSocket(socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0)) {
+        std::string const path = SocketPath(fFolder, getpid());
         sockaddr_un address{};
         address.sun_family = AF_UNIX;
-        if (socket_.fd() < 0 || path.size() >= sizeof address.sun_path) return;
+        if (fSocket.fd() < 0 || path.size() >= sizeof address.sun_path) return;
         std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
         unlink(path.c_str());  // left by an earlier holder of our process id
-        if (bind(socket_.fd(), reinterpret_cast<sockaddr const*>(&address), sizeof address) != 0) return;
-        bound_ = true;
-        ready_ = listen(socket_.fd(), SOMAXCONN) == 0 && WriteRegistration(folder_, bundleFileName);
+        if (bind(fSocket.fd(), reinterpret_cast<sockaddr const*>(&address), sizeof address) != 0) return;
+        fBound = true;
+        fReady = listen(fSocket.fd(), SOMAXCONN) == 0 && WriteRegistration(fFolder, bundleFileName);
     }
     ~Listener() {
-        if (bound_) RemoveRegistration(folder_, getpid());
+        if (fBound) RemoveRegistration(fFolder, getpid());
     }
     Listener(Listener const&) = delete;
     Listener& operator=(Listener const&) = delete;
-    bool Ready() const { return ready_; }
-    int fd() const { return socket_.fd(); }
+    bool Ready() const { return fReady; }
+    int fd() const { return fSocket.fd(); }
 
 private:
-    std::string folder_;
-    FileDescriptor socket_;
-    bool bound_ = false;
-    bool ready_ = false;
+    std::string fFolder;
+    FileDescriptor fSocket;
+    bool fBound = false;
+    bool fReady = false;
 };
 
 // A bundle file name becomes one line of the registration and names no
@@ -150,16 +150,16 @@ AppleEventManager& AppleEventManager::Shared() {
 }
 
 void AppleEventManager::SetEventHandler(AEEventClass eventClass, AEEventID eventID, Handler handler) {
-    for (HandlerEntry& entry : handlers_) {
+    for (HandlerEntry& entry : fHandlers) {
         if (entry.eventClass == eventClass && entry.eventID == eventID) {
             entry.handler = std::move(handler);
             return;
         }
     }
-    handlers_.push_back(HandlerEntry{eventClass, eventID, std::move(handler)});
+    fHandlers.push_back(HandlerEntry{eventClass, eventID, std::move(handler)});
 }
 
-void AppleEventManager::Terminate() { terminateRequested_ = true; }
+void AppleEventManager::Terminate() { fTerminateRequested = true; }
 
 AppleEvent AppleEventManager::Dispatch(AppleEvent const& event, pid_t sender) {
     AppleEvent reply;
@@ -168,7 +168,7 @@ AppleEvent AppleEventManager::Dispatch(AppleEvent const& event, pid_t sender) {
     reply.target = ProcessSerialNumber{0, static_cast<uint32_t>(sender)};
     reply.returnID = event.returnID;
     reply.transactionID = event.transactionID;
-    for (HandlerEntry const& entry : handlers_) {
+    for (HandlerEntry const& entry : fHandlers) {
         if (entry.eventClass != event.eventClass || entry.eventID != event.eventID) continue;
         try {
             entry.handler(event, &reply);
@@ -199,7 +199,7 @@ bool AppleEventManager::Serve(int connection, pid_t sender, sigset_t const* wait
 }
 
 int AppleEventManager::Run(std::string const& bundleFileName) {
-    terminateRequested_ = false;
+    fTerminateRequested = false;
     std::string const folder = RuntimeFolder();
     if (folder.empty() || !IsPlainFileName(bundleFileName)) return errAERegistrationFailed;
     StopSignals stops;
@@ -207,7 +207,7 @@ int AppleEventManager::Run(std::string const& bundleFileName) {
     if (!listener.Ready()) return errAERegistrationFailed;
     std::vector<Connection> connections;
     std::vector<pollfd> watched;
-    while (!terminateRequested_ && !stops.Signalled()) {
+    while (!fTerminateRequested && !stops.Signalled()) {
         watched.assign(1, pollfd{listener.fd(), POLLIN, 0});
         for (Connection const& connection : connections) watched.push_back({connection.socket->fd(), POLLIN, 0});
         int const ready = ppoll(watched.data(), watched.size(), nullptr, stops.WaitMask());
@@ -217,15 +217,15 @@ int AppleEventManager::Run(std::string const& bundleFileName) {
         std::size_t kept = 0;
         for (std::size_t i = 0; i < connections.size(); ++i) {
             bool keep = true;
-            if (!terminateRequested_ && watched[i + 1].revents != 0) {
+            if (!fTerminateRequested && watched[i + 1].revents != 0) {
                 keep = Serve(connections[i].socket->fd(), connections[i].sender, stops.WaitMask());
             }
             if (keep) connections[kept++] = std::move(connections[i]);
         }
         connections.resize(kept);
-        if (!terminateRequested_ && (watched[0].revents & POLLIN) != 0) AcceptOne(listener, &connections);
+        if (!fTerminateRequested && (watched[0].revents & POLLIN) != 0) AcceptOne(listener, &connections);
     }
-    terminateRequested_ = false;
+    fTerminateRequested = false;
     return noErr;
 }
 

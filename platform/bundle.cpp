@@ -65,7 +65,7 @@ std::optional<std::string> LookUp(std::string const& tablePath, std::string cons
 
 }  // namespace
 
-Bundle::Bundle(std::string bundlePath) : bundlePath_(WithoutTrailingSlashes(std::move(bundlePath))) {}
+Bundle::Bundle(std::string bundlePath) : fBundlePath(WithoutTrailingSlashes(std::move(bundlePath))) {}
 
 Bundle const& Bundle::Main() {
     static Bundle const main(ParentFolder(ExecutablePath()));
@@ -73,11 +73,11 @@ Bundle const& Bundle::Main() {
 }
 
 std::string Bundle::BundleFileName() const {
-    std::string::size_type const slash = bundlePath_.find_last_of('/');
-    return slash == std::string::npos ? bundlePath_ : bundlePath_.substr(slash + 1);
+    std::string::size_type const slash = fBundlePath.find_last_of('/');
+    return slash == std::string::npos ? fBundlePath : fBundlePath.substr(slash + 1);
 }
 
-std::string Bundle::ResourcesPath() const { return bundlePath_ + "/Resources"; }
+std::string Bundle::ResourcesPath() const { return fBundlePath + "/Resources"; }
 
 std::string Bundle::PathForResource(std::string const& name, std::string const& type) const {
     std::string path = ResourcesPath() + "/" + name;

@@ -14,7 +14,7 @@ public:
     // The bundle of the running program: the folder holding its executable.
     static Bundle const& Main();
 
-    std::string const& BundlePath() const { return bundlePath_; }
+    std::string const& BundlePath() const { return fBundlePath; }
     // "Name.app" of the bundle folder.
     std::string BundleFileName() const;
     std::string ResourcesPath() const;
@@ -28,7 +28,7 @@ public:
     std::string LocalizedString(std::string const& key, std::string const& value, std::string const& table) const;
 
 private:
-    std::string bundlePath_;
+    std::string fBundlePath;
 };
 
 }  // namespace platform

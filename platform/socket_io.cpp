@@ -61,7 +61,7 @@ pid_t SameUserPeer(int fd) {
 }
 
 std::chrono::milliseconds Deadline::Remaining() const {
-    auto const left = std::chrono::duration_cast<std::chrono::milliseconds>(when_ - std::chrono::steady_clock::now());
+    auto const left = std::chrono::duration_cast<std::chrono::milliseconds>(fWhen - std::chrono::steady_clock::now());
     return std::max(left, std::chrono::milliseconds(0));
 }
 

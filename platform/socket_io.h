@@ -15,15 +15,15 @@ public:
     static Deadline After(std::chrono::milliseconds span) {
         return Deadline(std::chrono::steady_clock::now() + span);
     }
-    bool IsNever() const { return never_; }
+    bool IsNever() const { return fNever; }
     // What is left, at least zero; meaningless for Never.
     std::chrono::milliseconds Remaining() const;
 
 private:
     Deadline() = default;
-    explicit Deadline(std::chrono::steady_clock::time_point when) : never_(false), when_(when) {}
-    bool never_ = true;
-    std::chrono::steady_clock::time_point when_{};
+    explicit Deadline(std::chrono::steady_clock::time_point when) : fNever(false), fWhen(when) {}
+    bool fNever = true;
+    std::chrono::steady_clock::time_point fWhen{};
 };
 
 enum class IOStatus {

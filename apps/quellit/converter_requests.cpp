@@ -6,7 +6,7 @@ namespace quellit {
 
 using namespace platform;
 
-ConverterRequests::ConverterRequests(EventSender sender) : sender_(std::move(sender)) {}
+ConverterRequests::ConverterRequests(EventSender sender) : fSender(std::move(sender)) {}
 
 std::optional<AppleEvent> ConverterRequests::Send(ProcessSerialNumber const& target, AEEventID eventID,
                                                   AEDesc const* directParameter, int32_t sendMode,
@@ -17,7 +17,7 @@ std::optional<AppleEvent> ConverterRequests::Send(ProcessSerialNumber const& tar
         return std::nullopt;
     if (directParameter) event.PutParam(keyDirectObject, *directParameter);
     AppleEvent reply;
-    if (sender_(event, &reply, sendMode, kAENormalPriority, timeOutInTicks) != noErr) return std::nullopt;
+    if (fSender(event, &reply, sendMode, kAENormalPriority, timeOutInTicks) != noErr) return std::nullopt;
     return reply;
 }
 

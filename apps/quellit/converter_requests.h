@@ -40,7 +40,7 @@ private:
     // coerced into a list of one item).
     static std::optional<std::string> FirstListItem(platform::AppleEvent const& reply);
 
-    EventSender sender_;
+    EventSender fSender;
 };
 
 }  // namespace quellit

@@ -23,56 +23,56 @@ std::string NormalizeLineBreaks(std::string const& text) {
 }
 
 TerminalWindow::TerminalWindow(std::FILE* screen, std::FILE* progressStream, bool quiet)
-    : screen_(screen),
-      progressStream_(progressStream),
-      quiet_(quiet),
-      progressIsTerminal_(progressStream && ::isatty(::fileno(progressStream))) {}
+    : fScreen(screen),
+      fProgressStream(progressStream),
+      fQuiet(quiet),
+      fProgressIsTerminal(progressStream && ::isatty(::fileno(progressStream))) {}
 
 void TerminalWindow::SetButtonEnabled(bool enabled) {
-    bool const changed = enabled != buttonEnabled_;
-    buttonEnabled_ = enabled;
+    bool const changed = enabled != fButtonEnabled;
+    fButtonEnabled = enabled;
     if (changed) Draw();
 }
 
 void TerminalWindow::SetProgressVisible(bool visible) {
-    if (!visible && progressVisible_) ClearProgress();
-    progressVisible_ = visible;
+    if (!visible && fProgressVisible) ClearProgress();
+    fProgressVisible = visible;
 }
 
 void TerminalWindow::SetProgress(uint32_t done, uint32_t total) {
-    if (progressVisible_) DrawProgress(done, total);
+    if (fProgressVisible) DrawProgress(done, total);
 }
 
 void TerminalWindow::SetText(std::string const& text) {
-    text_ = text;
+    fText = text;
     Draw();
 }
 
 void TerminalWindow::Draw() const {
-    if (quiet_ || !screen_) return;
-    std::string const shown = NormalizeLineBreaks(text_);
-    std::fprintf(screen_, "\n----------------------------------------\n%s%s", shown.c_str(),
+    if (fQuiet || !fScreen) return;
+    std::string const shown = NormalizeLineBreaks(fText);
+    std::fprintf(fScreen, "\n----------------------------------------\n%s%s", shown.c_str(),
                  shown.empty() || shown.back() == '\n' ? "" : "\n");
-    std::fprintf(screen_, "[ Convert ] %s\n",
-                 buttonEnabled_ ? "press Enter to convert, q to quit" : "(disabled)  q to quit");
-    std::fflush(screen_);
+    std::fprintf(fScreen, "[ Convert ] %s\n",
+                 fButtonEnabled ? "press Enter to convert, q to quit" : "(disabled)  q to quit");
+    std::fflush(fScreen);
 }
 
 void TerminalWindow::DrawProgress(uint32_t done, uint32_t total) const {
-    if (!progressIsTerminal_ || total == 0) return;
+    if (!fProgressIsTerminal || total == 0) return;
     // About 200 redraws a run are enough for the eye; a write per entry is not.
     uint32_t const step = total / 200 + 1;
     if (done % step != 0 && done != total) return;
     int const filled = static_cast<int>(static_cast<uint64_t>(done) * kBarWidth / total);
-    std::fprintf(progressStream_, "\r[%.*s%*s] %u/%u", filled, "########################################",
+    std::fprintf(fProgressStream, "\r[%.*s%*s] %u/%u", filled, "########################################",
                  kBarWidth - filled, "", done, total);
-    std::fflush(progressStream_);
+    std::fflush(fProgressStream);
 }
 
 void TerminalWindow::ClearProgress() const {
-    if (!progressIsTerminal_) return;
-    std::fprintf(progressStream_, "\r%*s\r", kBarWidth + 24, "");
-    std::fflush(progressStream_);
+    if (!fProgressIsTerminal) return;
+    std::fprintf(fProgressStream, "\r%*s\r", kBarWidth + 24, "");
+    std::fflush(fProgressStream);
 }
 
 }  // namespace quellit

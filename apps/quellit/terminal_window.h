@@ -19,11 +19,11 @@ public:
     TerminalWindow(std::FILE* screen, std::FILE* progressStream, bool quiet);
 
     void SetButtonEnabled(bool enabled) override;
-    bool IsButtonEnabled() const override { return buttonEnabled_; }
+    bool IsButtonEnabled() const override { return fButtonEnabled; }
     void SetProgressVisible(bool visible) override;
     void SetProgress(uint32_t done, uint32_t total) override;
     void SetText(std::string const& text) override;
-    std::string Text() const override { return text_; }
+    std::string Text() const override { return fText; }
 
     void Draw() const;
 
@@ -31,13 +31,13 @@ private:
     void DrawProgress(uint32_t done, uint32_t total) const;
     void ClearProgress() const;
 
-    std::FILE* screen_;
-    std::FILE* progressStream_;
-    bool quiet_;
-    bool progressIsTerminal_;
-    bool buttonEnabled_ = true;
-    bool progressVisible_ = false;
-    std::string text_;
+    std::FILE* fScreen;
+    std::FILE* fProgressStream;
+    bool fQuiet;
+    bool fProgressIsTerminal;
+    bool fButtonEnabled = true;
+    bool fProgressVisible = false;
+    std::string fText;
 };
 
 }  // namespace quellit

@@ -117,10 +117,10 @@ public:
         std::string character;
         std::string entity;
     };
-    std::vector<Entity> const& EntityArray() const { return entityArray_; }
+    std::vector<Entity> const& EntityArray() const { return fEntityArray; }
 
 private:
-    std::vector<Entity> entityArray_;
+    std::vector<Entity> fEntityArray;
 };
 
 }  // namespace quellit

@@ -79,14 +79,14 @@ double ColourComponent(std::string const& field) {
 
 TovikCommonModule::TovikCommonModule() : TovikCommonModule(platform::Bundle::Main()) {}
 
-TovikCommonModule::TovikCommonModule(platform::Bundle const& bundle) : entityArray_(LoadEntities(bundle)) {}
+TovikCommonModule::TovikCommonModule(platform::Bundle const& bundle) : fEntityArray(LoadEntities(bundle)) {}
 
 std::string TovikCommonModule::ConvertEntities(std::string const& text) const {
     std::string result;
     std::size_t i = 0;
     while (i < text.size()) {
         Entity const* match = nullptr;
-        for (Entity const& each : entityArray_) {
+        for (Entity const& each : fEntityArray) {
             if (text.compare(i, each.entity.size(), each.entity) == 0) {
                 match = &each;
                 break;

@@ -45,9 +45,9 @@ public:
     bool loadNewConverter();
     bool procNewConverter();
 
-    std::string const& displayString() const { return displayString_; }
-    std::string const& outputString() const { return outputString_; }
-    uint32_t entryNum() const { return entryNum_; }
+    std::string const& displayString() const { return fDisplayString; }
+    std::string const& outputString() const { return fOutputString; }
+    uint32_t entryNum() const { return fEntryNum; }
 
 private:
     bool LoadConverter(char const* resourceName, platform::ProcessSerialNumber* psn);
@@ -55,16 +55,16 @@ private:
     void EndRunEnablingButton();
     void AppendTroubleNotes();
 
-    ConverterWindow& window_;
-    ControllerServices services_;
-    ConverterRequests requests_;
-    platform::ProcessSerialNumber oldConverter_;
-    platform::ProcessSerialNumber newConverter_;
-    uint32_t entryNum_ = 0;
-    std::string displayString_;  // UTF-8: what the text view shows
-    std::string outputString_;   // Shift-JIS bytes: the entry lines for the converter
-    std::vector<int32_t> unreadEntries_;
-    bool logMissing_ = false;
+    ConverterWindow& fWindow;
+    ControllerServices fServices;
+    ConverterRequests fRequests;
+    platform::ProcessSerialNumber fOldConverter;
+    platform::ProcessSerialNumber fNewConverter;
+    uint32_t fEntryNum = 0;
+    std::string fDisplayString;  // UTF-8: what the text view shows
+    std::string fOutputString;   // Shift-JIS bytes: the entry lines for the converter
+    std::vector<int32_t> fUnreadEntries;
+    bool fLogMissing = false;
 };
 
 }  // namespace quellit
