@@ -6,10 +6,10 @@
 #include "engine/compiled/compiled_iterators.h"
 #include "engine/compiled/compiled_reader.h"
 #include "engine/foundation/cooked_japanese.h"
-#include "engine/foundation/dictionary_errors.h"
 
 CompiledEntryRep::CompiledEntryRep(CompiledDictionaryRep& dictionary, uint32_t entryID)
-    : fDictionary(&dictionary),
+    : ReadOnlyEntryRep(dictionary),
+      fDictionary(&dictionary),
       fRep(dictionary),
       fFile(dictionary.File()),
       fTraits(dictionary.Traits()),
@@ -171,36 +171,3 @@ std::string CompiledEntryRep::GetTransplant(ParaphraseCookieID_* pp) const {
 TheyTransType CompiledEntryRep::GetTheyTransType(ParaphraseCookieID_* pp) const {
     return static_cast<TheyTransType>(ParaphraseRecord(pp).theyType);
 }
-
-// ---- Changes ---------------------------------------------------------------------------------
-
-void CompiledEntryRep::RefuseChange() const { ThrowReadOnly(fRep); }
-
-FinePOS_EX CompiledEntryRep::CreateNewFinePOS() { RefuseChange(); }
-void CompiledEntryRep::RemoveFinePOS(FinePOS_EX const&) { RefuseChange(); }
-void CompiledEntryRep::SetBaseForm(FinePosCookieID_*, FinePOS_EX const&) { RefuseChange(); }
-void CompiledEntryRep::SetFinePOS(FinePosCookieID_*, POS_E_Source) { RefuseChange(); }
-void CompiledEntryRep::SetPrimed(FinePosCookieID_*, bool) { RefuseChange(); }
-void CompiledEntryRep::SetQuoted(FinePosCookieID_*, bool) { RefuseChange(); }
-void CompiledEntryRep::SetIdiomType(FinePosCookieID_*, IdiomType) { RefuseChange(); }
-void CompiledEntryRep::SetAltOnly(FinePosCookieID_*, bool) { RefuseChange(); }
-void CompiledEntryRep::SetHidden(FinePosCookieID_*, bool) { RefuseChange(); }
-void CompiledEntryRep::SetCannotBeginSentenceFlag(FinePosCookieID_*, bool) { RefuseChange(); }
-void CompiledEntryRep::SetCannotEndSentenceFlag(FinePosCookieID_*, bool) { RefuseChange(); }
-void CompiledEntryRep::SetPValue(FinePosCookieID_*, short) { RefuseChange(); }
-void CompiledEntryRep::SetFeatureSets(FinePosCookieID_*, FeatureSets_E_Source const&) { RefuseChange(); }
-void CompiledEntryRep::SetDomainWeights(FinePosCookieID_*, std::vector<DomainWeightInfoRecord> const&) {
-    RefuseChange();
-}
-Paraphrase_EX CompiledEntryRep::CreateNewParaphrase(FinePosCookieID_*) { RefuseChange(); }
-void CompiledEntryRep::RemoveParaphrase(FinePosCookieID_*, Paraphrase_EX const&) { RefuseChange(); }
-void CompiledEntryRep::SetRawTranslation(ParaphraseCookieID_*, std::string const&) { RefuseChange(); }
-void CompiledEntryRep::SetCookedTranslation(ParaphraseCookieID_*, std::string const&) { RefuseChange(); }
-void CompiledEntryRep::SetTransPOS(ParaphraseCookieID_*, POS_J_Target) { RefuseChange(); }
-void CompiledEntryRep::SetPValue(ParaphraseCookieID_*, short) { RefuseChange(); }
-void CompiledEntryRep::SetParaID(ParaphraseCookieID_*, int) { RefuseChange(); }
-void CompiledEntryRep::SetSemantics(ParaphraseCookieID_*, Dict_Semantics_E_Source const&) { RefuseChange(); }
-void CompiledEntryRep::SetAltOnly(ParaphraseCookieID_*, bool) { RefuseChange(); }
-void CompiledEntryRep::SetDomainIDSet(ParaphraseCookieID_*, DomainIDSet const&) { RefuseChange(); }
-void CompiledEntryRep::SetTransplant(ParaphraseCookieID_*, std::string const&) { RefuseChange(); }
-void CompiledEntryRep::SetTheyTransType(ParaphraseCookieID_*, TheyTransType) { RefuseChange(); }

@@ -13,10 +13,11 @@
 #include "engine/compiled/compiled_format.h"
 #include "engine/foundation/dictionary.h"
 #include "engine/foundation/entry.h"
+#include "engine/foundation/read_only_entry.h"
 
 class CompiledDictionaryRep;
 
-class CompiledEntryRep : public EntryRep_EX {
+class CompiledEntryRep : public ReadOnlyEntryRep {
 public:
     // The dictionary representation must be held by a handle: the entry keeps
     // one, so it never reads a file its dictionary has closed.
@@ -77,36 +78,7 @@ public:
     std::string GetTransplant(ParaphraseCookieID_* pp) const override;
     TheyTransType GetTheyTransType(ParaphraseCookieID_* pp) const override;
 
-    // ---- Changes: every one throws NotSupportedOnReadOnlyDictionary.
-    FinePOS_EX CreateNewFinePOS() override;
-    void RemoveFinePOS(FinePOS_EX const&) override;
-    void SetBaseForm(FinePosCookieID_*, FinePOS_EX const&) override;
-    void SetFinePOS(FinePosCookieID_*, POS_E_Source) override;
-    void SetPrimed(FinePosCookieID_*, bool) override;
-    void SetQuoted(FinePosCookieID_*, bool) override;
-    void SetIdiomType(FinePosCookieID_*, IdiomType) override;
-    void SetAltOnly(FinePosCookieID_*, bool) override;
-    void SetHidden(FinePosCookieID_*, bool) override;
-    void SetCannotBeginSentenceFlag(FinePosCookieID_*, bool) override;
-    void SetCannotEndSentenceFlag(FinePosCookieID_*, bool) override;
-    void SetPValue(FinePosCookieID_*, short) override;
-    void SetFeatureSets(FinePosCookieID_*, FeatureSets_E_Source const&) override;
-    void SetDomainWeights(FinePosCookieID_*, std::vector<DomainWeightInfoRecord> const&) override;
-    Paraphrase_EX CreateNewParaphrase(FinePosCookieID_*) override;
-    void RemoveParaphrase(FinePosCookieID_*, Paraphrase_EX const&) override;
-    void SetRawTranslation(ParaphraseCookieID_*, std::string const&) override;
-    void SetCookedTranslation(ParaphraseCookieID_*, std::string const&) override;
-    void SetTransPOS(ParaphraseCookieID_*, POS_J_Target) override;
-    void SetPValue(ParaphraseCookieID_*, short) override;
-    void SetParaID(ParaphraseCookieID_*, int) override;
-    void SetSemantics(ParaphraseCookieID_*, Dict_Semantics_E_Source const&) override;
-    void SetAltOnly(ParaphraseCookieID_*, bool) override;
-    void SetDomainIDSet(ParaphraseCookieID_*, DomainIDSet const&) override;
-    void SetTransplant(ParaphraseCookieID_*, std::string const&) override;
-    void SetTheyTransType(ParaphraseCookieID_*, TheyTransType) override;
-
 private:
-    [[noreturn]] void RefuseChange() const;
     Entry_EX Self() const;
     std::string Headword() const;
     CompiledFinePOSRecord FinePOSRecord(FinePosCookieID_* fp) const;

@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "engine/foundation/cook_translation.h"
-#include "engine/foundation/dictionary_errors.h"
 #include "engine/foundation/fixed_type.h"
 #include "engine/foundation/jpos_ids.h"
 #include "engine/foundation/missing_word_table.h"
@@ -155,7 +154,7 @@ uint32_t FromCookie(ParaphraseCookieID_* cookie) {
 // ---- The entry view ------------------------------------------------------------
 
 EntryRep_EJ_35UserDict::EntryRep_EJ_35UserDict(DictionaryRep_EJ_35UserDict& dictionary, ud_t& file, uint32_t id)
-    : fDictionary(&dictionary), fRep(dictionary), fFile(file), fLock(&file) {
+    : ReadOnlyEntryRep(dictionary), fDictionary(&dictionary), fRep(dictionary), fFile(file), fLock(&file) {
     std::string english;
     ThrowIfError(fRep.ReadEnglish(id, &english));
     std::size_t const end = DGetFirstwordEnd(english.c_str(), english.size());
@@ -175,7 +174,7 @@ EntryRep_EJ_35UserDict::EntryRep_EJ_35UserDict(DictionaryRep_EJ_35UserDict& dict
 
 EntryRep_EJ_35UserDict::EntryRep_EJ_35UserDict(DictionaryRep_EJ_35UserDict& dictionary, ud_t& file,
                                                std::vector<uint32_t> ids)
-    : fDictionary(&dictionary), fRep(dictionary), fFile(file), fLock(&file), fIDs(std::move(ids)) {
+    : ReadOnlyEntryRep(dictionary), fDictionary(&dictionary), fRep(dictionary), fFile(file), fLock(&file), fIDs(std::move(ids)) {
     if (fIDs.empty()) throw std::invalid_argument("an entry view needs an entry");
 }
 
@@ -353,36 +352,3 @@ std::string EntryRep_EJ_35UserDict::GetTransplant(ParaphraseCookieID_* pp) const
     char const* pattern = FindUDTransplantPattern(particle.c_str());
     return pattern != nullptr ? pattern : "";
 }
-
-// ---- Changes -------------------------------------------------------------------
-
-void EntryRep_EJ_35UserDict::RefuseChange() const { ThrowReadOnly(fRep); }
-
-FinePOS_EX EntryRep_EJ_35UserDict::CreateNewFinePOS() { RefuseChange(); }
-void EntryRep_EJ_35UserDict::RemoveFinePOS(FinePOS_EX const&) { RefuseChange(); }
-void EntryRep_EJ_35UserDict::SetBaseForm(FinePosCookieID_*, FinePOS_EX const&) { RefuseChange(); }
-void EntryRep_EJ_35UserDict::SetFinePOS(FinePosCookieID_*, POS_E_Source) { RefuseChange(); }
-void EntryRep_EJ_35UserDict::SetPrimed(FinePosCookieID_*, bool) { RefuseChange(); }
-void EntryRep_EJ_35UserDict::SetQuoted(FinePosCookieID_*, bool) { RefuseChange(); }
-void EntryRep_EJ_35UserDict::SetIdiomType(FinePosCookieID_*, IdiomType) { RefuseChange(); }
-void EntryRep_EJ_35UserDict::SetAltOnly(FinePosCookieID_*, bool) { RefuseChange(); }
-void EntryRep_EJ_35UserDict::SetHidden(FinePosCookieID_*, bool) { RefuseChange(); }
-void EntryRep_EJ_35UserDict::SetCannotBeginSentenceFlag(FinePosCookieID_*, bool) { RefuseChange(); }
-void EntryRep_EJ_35UserDict::SetCannotEndSentenceFlag(FinePosCookieID_*, bool) { RefuseChange(); }
-void EntryRep_EJ_35UserDict::SetPValue(FinePosCookieID_*, short) { RefuseChange(); }
-void EntryRep_EJ_35UserDict::SetFeatureSets(FinePosCookieID_*, FeatureSets_E_Source const&) { RefuseChange(); }
-void EntryRep_EJ_35UserDict::SetDomainWeights(FinePosCookieID_*, std::vector<DomainWeightInfoRecord> const&) {
-    RefuseChange();
-}
-Paraphrase_EX EntryRep_EJ_35UserDict::CreateNewParaphrase(FinePosCookieID_*) { RefuseChange(); }
-void EntryRep_EJ_35UserDict::RemoveParaphrase(FinePosCookieID_*, Paraphrase_EX const&) { RefuseChange(); }
-void EntryRep_EJ_35UserDict::SetRawTranslation(ParaphraseCookieID_*, std::string const&) { RefuseChange(); }
-void EntryRep_EJ_35UserDict::SetCookedTranslation(ParaphraseCookieID_*, std::string const&) { RefuseChange(); }
-void EntryRep_EJ_35UserDict::SetTransPOS(ParaphraseCookieID_*, POS_J_Target) { RefuseChange(); }
-void EntryRep_EJ_35UserDict::SetPValue(ParaphraseCookieID_*, short) { RefuseChange(); }
-void EntryRep_EJ_35UserDict::SetParaID(ParaphraseCookieID_*, int) { RefuseChange(); }
-void EntryRep_EJ_35UserDict::SetSemantics(ParaphraseCookieID_*, Dict_Semantics_E_Source const&) { RefuseChange(); }
-void EntryRep_EJ_35UserDict::SetAltOnly(ParaphraseCookieID_*, bool) { RefuseChange(); }
-void EntryRep_EJ_35UserDict::SetDomainIDSet(ParaphraseCookieID_*, DomainIDSet const&) { RefuseChange(); }
-void EntryRep_EJ_35UserDict::SetTransplant(ParaphraseCookieID_*, std::string const&) { RefuseChange(); }
-void EntryRep_EJ_35UserDict::SetTheyTransType(ParaphraseCookieID_*, TheyTransType) { RefuseChange(); }

@@ -8,6 +8,9 @@
 // fine part of speech has exactly one paraphrase.  Both are named by the same
 // cookie: the low 16 bits index the view's ID array, the high 16 bits are the
 // map row.
+//
+// The view refuses every change: a user dictionary's entries change only
+// through its entry groups.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -15,6 +18,7 @@
 
 #include "engine/foundation/dictionary.h"
 #include "engine/foundation/entry.h"
+#include "engine/foundation/read_only_entry.h"
 #include "engine/foundation/simple_file_lock.h"
 #include "engine/userdict/ud35_entry_groups.h"
 #include "engine/userdict/ud_t.h"
@@ -56,7 +60,7 @@ uint32_t FromCookie(ParaphraseCookieID_* cookie);
 
 // ---- The entry view ------------------------------------------------------------
 
-class EntryRep_EJ_35UserDict : public EntryRep_EX, public UD35EntryOfFile_ {
+class EntryRep_EJ_35UserDict : public ReadOnlyEntryRep, public UD35EntryOfFile_ {
 public:
     // The headword of file entry `id`.  The dictionary representation must be
     // held by a handle: the view keeps one, so it outlives its dictionary's
@@ -115,37 +119,7 @@ public:
     std::string GetTransplant(ParaphraseCookieID_* pp) const override;
     TheyTransType GetTheyTransType(ParaphraseCookieID_*) const override { return eTheyAny; }
 
-    // ---- Changes: a user dictionary's entries change only through its entry
-    // groups, so every setter throws the read-only exception.
-    FinePOS_EX CreateNewFinePOS() override;
-    void RemoveFinePOS(FinePOS_EX const&) override;
-    void SetBaseForm(FinePosCookieID_*, FinePOS_EX const&) override;
-    void SetFinePOS(FinePosCookieID_*, POS_E_Source) override;
-    void SetPrimed(FinePosCookieID_*, bool) override;
-    void SetQuoted(FinePosCookieID_*, bool) override;
-    void SetIdiomType(FinePosCookieID_*, IdiomType) override;
-    void SetAltOnly(FinePosCookieID_*, bool) override;
-    void SetHidden(FinePosCookieID_*, bool) override;
-    void SetCannotBeginSentenceFlag(FinePosCookieID_*, bool) override;
-    void SetCannotEndSentenceFlag(FinePosCookieID_*, bool) override;
-    void SetPValue(FinePosCookieID_*, short) override;
-    void SetFeatureSets(FinePosCookieID_*, FeatureSets_E_Source const&) override;
-    void SetDomainWeights(FinePosCookieID_*, std::vector<DomainWeightInfoRecord> const&) override;
-    Paraphrase_EX CreateNewParaphrase(FinePosCookieID_*) override;
-    void RemoveParaphrase(FinePosCookieID_*, Paraphrase_EX const&) override;
-    void SetRawTranslation(ParaphraseCookieID_*, std::string const&) override;
-    void SetCookedTranslation(ParaphraseCookieID_*, std::string const&) override;
-    void SetTransPOS(ParaphraseCookieID_*, POS_J_Target) override;
-    void SetPValue(ParaphraseCookieID_*, short) override;
-    void SetParaID(ParaphraseCookieID_*, int) override;
-    void SetSemantics(ParaphraseCookieID_*, Dict_Semantics_E_Source const&) override;
-    void SetAltOnly(ParaphraseCookieID_*, bool) override;
-    void SetDomainIDSet(ParaphraseCookieID_*, DomainIDSet const&) override;
-    void SetTransplant(ParaphraseCookieID_*, std::string const&) override;
-    void SetTheyTransType(ParaphraseCookieID_*, TheyTransType) override;
-
 private:
-    [[noreturn]] void RefuseChange() const;
     // The file entry a cookie names (std::out_of_range for an index past the
     // ID array).
     uint32_t IDOf(uint32_t cookie) const;
