@@ -3,12 +3,11 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
-#include <fstream>
 #include <memory>
-#include <sstream>
 
 #include "apps/quellit/qwc_file_type.h"
 #include "apps/quellit/tovik_common_module.h"
+#include "platform/files/file_input_buffer.h"
 #include "platform/files/file_system.h"
 #include "platform/preferences.h"
 
@@ -36,12 +35,9 @@ std::string FolderBelowHome(std::string const& relative) {
 }
 
 std::optional<std::string> ReadWholeFile(std::string const& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream contents;
-    contents << in.rdbuf();
-    if (in.bad()) return std::nullopt;
-    return contents.str();
+    std::string contents;
+    if (!ReadEntireFile(path, &contents)) return std::nullopt;
+    return contents;
 }
 
 struct FolderCloser {

@@ -22,6 +22,41 @@ struct CloseStream {
 
 [[noreturn]] void ThrowPathTooLong(char const* path) { throw FileException(path, ENAMETOOLONG); }
 
+// The open(2) flags of an fopen mode ("r", "w+b", "ax" ...), as the C library
+// reads it; false for a mode it refuses.
+bool FlagsOfMode(char const* mode, int* flags) {
+    switch (mode[0]) {
+    case 'r': *flags = O_RDONLY; break;
+    case 'w': *flags = O_WRONLY | O_CREAT | O_TRUNC; break;
+    case 'a': *flags = O_WRONLY | O_CREAT | O_APPEND; break;
+    default: return false;
+    }
+    for (char const* c = mode + 1; *c != '\0' && *c != ','; ++c) {
+        if (*c == '+') *flags = (*flags & ~O_ACCMODE) | O_RDWR;
+        if (*c == 'x') *flags |= O_EXCL;
+        if (*c == 'e') *flags |= O_CLOEXEC;
+    }
+    return true;
+}
+
+// fopen, with the file opened through Files().
+FILE* OpenStream(char const* path, char const* mode) {
+    int flags = 0;
+    if (!FlagsOfMode(mode, &flags)) {
+        errno = EINVAL;
+        return nullptr;
+    }
+    int const fd = Files().Open(path, flags, kPlainFilePermissions);
+    if (fd < 0) return nullptr;
+    FILE* file = fdopen(fd, mode);
+    if (file == nullptr) {
+        int const error = errno;
+        Files().Close(fd);
+        errno = error;
+    }
+    return file;
+}
+
 // Measures an open stream and puts its position back.
 long MeasureStream(FILE* file, char const* name) {
     long const position = std::ftell(file);
@@ -93,26 +128,28 @@ FILE* FCreate(FFSSpec const& spec, char const* mode) {
 }
 
 FILE* FOpenAndCreateIfNotThere(FFSSpec const& spec, char const* mode) {
-    if (FILE* file = std::fopen(spec.Path(), mode)) return file;
+    if (FILE* file = OpenStream(spec.Path(), mode)) return file;
     // Exclusive, so a file that appeared meanwhile is never truncated.
     int const fd = Files().Open(spec.Path(), O_WRONLY | O_CREAT | O_EXCL, kPlainFilePermissions);
     if (fd >= 0)
         Files().Close(fd);
     else if (errno != EEXIST)
         return nullptr;
-    return std::fopen(spec.Path(), mode);
+    return OpenStream(spec.Path(), mode);
 }
 
 FILE* FOpenExisting(FFSSpec const& spec, char const* mode, bool, bool, bool) {
-    return std::fopen(spec.Path(), mode);
+    return OpenStream(spec.Path(), mode);
 }
 
 FILE* FOpenExistingEvenIfInUse(FFSSpec const& spec, char const* mode, bool, bool) {
-    return std::fopen(spec.Path(), mode);
+    return OpenStream(spec.Path(), mode);
 }
 
+// As freopen: the old stream is closed whether or not the new one opens.
 FILE* FReOpenExisting(FILE* file, FFSSpec const& spec, char const* mode) {
-    return std::freopen(spec.Path(), mode, file);
+    std::fclose(file);
+    return OpenStream(spec.Path(), mode);
 }
 
 int FDelete(FFSSpec const& spec) { return Files().Remove(spec.Path()); }
@@ -120,7 +157,7 @@ int FDelete(FFSSpec const& spec) { return Files().Remove(spec.Path()); }
 long FileSize(FILE* file, char const* name) { return MeasureStream(file, name); }
 
 long FileSize(std::string const& path) {
-    std::unique_ptr<FILE, CloseStream> file(std::fopen(path.c_str(), "rb"));
+    std::unique_ptr<FILE, CloseStream> file(OpenStream(path.c_str(), "rb"));
     if (!file) FileException::ThrowLastError(path.c_str());
     return MeasureStream(file.get(), path.c_str());
 }

@@ -2,10 +2,10 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <istream>
 
 #include "engine/foundation/atom_databases.h"
+#include "platform/files/file_input_buffer.h"
 
 namespace {
 
@@ -74,13 +74,12 @@ std::string GetPPFileName() {
 
 void ReadPersistentPOSFile(bool strict) {
     std::string const name = GetPPFileName();
-    std::ifstream file;
-    if (!name.empty())
-        file.open(name);
-    if (!file.is_open()) {
+    FileInputBuffer buffer(name);
+    if (name.empty() || !buffer.IsOpen()) {
         ReportMissing(name, strict);
         return;
     }
+    std::istream file(&buffer);
     unsigned long lines = 0;
     for (std::string line; ReadLine(file, &line); ++lines) {
         // Each name is checked against the compiled table, which stays in

@@ -1,5 +1,5 @@
 // The file seam: whole transfers over short ones, the errors a caller must
-// tell apart, advisory locks, and replacing a file whole.
+// tell apart, advisory locks, reading and replacing a file whole.
 #include "platform/files/file_system.h"
 
 #include <fcntl.h>
@@ -13,6 +13,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/files/file_input_buffer.h"
 #include "platform/files/replace_file.h"
 #include "support/faulty_file_system.h"
 #include "support/scratch_folder.h"
@@ -95,6 +96,33 @@ TEST(FileSystem, LocksAreSharedOrExclusiveAcrossOpenFilesAndNeverWait) {
     EXPECT_EQ(Files().Lock(d.fd, FileLockMode::kUnlock), 0);
     EXPECT_EQ(Files().Lock(other, FileLockMode::kExclusive), 0);
     ::close(other);
+}
+
+TEST(ReadEntireFile, GivesEveryByteOrFalse) {
+    ScratchFolder folder("read_entire_file_test");
+    std::string large;
+    for (int i = 0; large.size() < 20000; ++i) large += std::to_string(i) + (i % 7 == 0 ? std::string(1, '\0') : "\n");
+    WriteWholeFile(folder.File("large"), large);
+    WriteWholeFile(folder.File("empty"), "");
+    struct Case {
+        char const* name;
+        bool read;
+        std::string bytes;
+    };
+    Case const cases[] = {
+        {"large", true, large},
+        {"empty", true, ""},
+        {"missing", false, ""},
+        {".", false, ""},  // opens, but a folder cannot be read
+    };
+    for (Case const& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string bytes = "left over";
+        EXPECT_EQ(ReadEntireFile(folder.File(c.name), &bytes), c.read);
+        if (c.read) {
+            EXPECT_EQ(bytes, c.bytes);
+        }
+    }
 }
 
 TEST(ReplaceFile, GivesTheWholeNewContentsOrLeavesTheOldAndNoTemporaryFile) {
