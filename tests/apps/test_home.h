@@ -9,19 +9,16 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <optional>
 #include <string>
 
 #include "platform/preferences.h"
+#include "support/scratch_folder.h"
 
 class TestHome {
 public:
-    TestHome() {
-        char pattern[] = "/tmp/apps_test_home.XXXXXX";
-        if (mkdtemp(pattern) == nullptr) throw std::runtime_error("mkdtemp");
-        fPath = pattern;
+    TestHome() : fPath(fFolder.Path()) {
         for (char const* name : {"HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR"}) {
             char const* value = getenv(name);
             fSaved[name] = value ? std::optional<std::string>(value) : std::nullopt;
@@ -39,8 +36,6 @@ public:
             else
                 unsetenv(name.c_str());
         }
-        std::error_code ignored;
-        std::filesystem::remove_all(fPath, ignored);
     }
 
     TestHome(TestHome const&) = delete;
@@ -59,7 +54,7 @@ public:
     void WritePreferencesFile(std::string const& applicationID, std::string const& bytes) const {
         std::filesystem::path const file = platform::PreferencesFilePath(applicationID);
         std::filesystem::create_directories(file.parent_path());
-        std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+        WriteWholeFile(file, bytes);
     }
 
     // Writes a property list whose top-level dictionary holds `members`
@@ -74,6 +69,7 @@ public:
     }
 
 private:
+    ScratchFolder fFolder{"apps_test_home"};
     std::string fPath;
     std::map<std::string, std::optional<std::string>> fSaved;
 };

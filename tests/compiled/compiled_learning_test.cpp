@@ -10,7 +10,6 @@
 namespace {
 
 using learning_test::kNoun;
-using learning_test::ReadBytes;
 
 class CompiledLearningTest : public ::testing::Test {
 protected:
@@ -58,11 +57,11 @@ TEST_F(CompiledLearningTest, DictionariesOnOneFileShareValuesAndTheLastToLeaveSa
     EXPECT_TRUE(other.IsDisabled(fRun.finePOS, fRun.paraphrase));
 
     fLearning.SetUseLearning(fDir.File("elsewhere.stats").c_str());
-    EXPECT_EQ(ReadBytes(fPath), "") << "still held by the other dictionary";
+    EXPECT_EQ(ReadWholeFile(fPath), "") << "still held by the other dictionary";
     EXPECT_FALSE(fLearning.IsRecorded(fRun.finePOS, fRun.paraphrase));
     other.SetUseLearning(nullptr);
     EXPECT_FALSE(other.GetUseLearning());
-    EXPECT_EQ(ReadBytes(fPath), "run\t[<\t1\t-1.000000\n");
+    EXPECT_EQ(ReadWholeFile(fPath), "run\t[<\t1\t-1.000000\n");
 
     other.SetUseLearning(fPath.c_str());
     EXPECT_TRUE(other.IsDisabled(fRun.finePOS, fRun.paraphrase)) << "read back from the file";

@@ -23,6 +23,7 @@
 #include "engine/foundation/entry.h"
 #include "engine/foundation/pos_codes.h"
 #include "engine/foundation/temporary_dictionary.h"
+#include "support/scratch_folder.h"
 
 namespace compiled_reader_test {
 
@@ -56,20 +57,12 @@ inline Dictionary_EX MakeSource(std::vector<Reading> const& readings) {
     return source;
 }
 
-inline std::string ReadBytes(std::string const& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-inline void WriteBytes(std::string const& path, std::string const& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
 
 // Overwrites bytes of the file in place.
 inline void Patch(std::string const& path, uint64_t offset, Bytes const& bytes) {
-    std::string file = ReadBytes(path);
+    std::string file = ReadWholeFile(path);
     file.replace(offset, bytes.size(), reinterpret_cast<char const*>(bytes.data()), bytes.size());
-    WriteBytes(path, file);
+    WriteWholeFile(path, file);
 }
 
 // Counts the lookups' hints that longer headwords may exist.
@@ -88,15 +81,8 @@ inline std::vector<std::string> Headwords(ForwardIterator<Entry_EX> it) {
 // A test over each format, with a folder of its own for files.
 class CompiledReaderTest : public testing::TestWithParam<ReaderFormat> {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/compiled_reader_test.XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        fDir = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(fDir); }
-
     ReaderFormat const& Format() const { return GetParam(); }
-    std::string PathOf(std::string const& name) const { return fDir + "/" + name; }
+    std::string PathOf(std::string const& name) const { return fFolder / name; }
 
     // The source compiled to a file of this name.
     std::string CompileFile(Dictionary_EX const& source, std::string const& name = "dictionary") {
@@ -108,13 +94,13 @@ protected:
     Dictionary_EX Compiled(std::vector<Reading> const& readings) { return Open(CompileFile(MakeSource(readings))); }
 
     CompiledHeader HeaderOf(std::string const& path) const {
-        std::string const bytes = ReadBytes(path);
+        std::string const bytes = ReadWholeFile(path);
         return DecodeCompiledHeader(ByteView(reinterpret_cast<uint8_t const*>(bytes.data()), bytes.size()),
                                     *Format().traits);
     }
 
 private:
-    std::string fDir;
+    ScratchFolder fFolder{"compiled_reader_test"};
 };
 
 }  // namespace compiled_reader_test

@@ -240,11 +240,11 @@ Dictionary_EX RichSource() {
 
 TEST_P(DamagedFileTest, EveryTruncationIsRefused) {
     std::string const path = CompileFile(RichSource());
-    std::string const whole = ReadBytes(path);
+    std::string const whole = ReadWholeFile(path);
     ReadEverything(Open(path));
     std::string const cut = PathOf("cut");
     for (std::size_t length = 0; length < whole.size(); ++length) {
-        WriteBytes(cut, whole.substr(0, length));
+        WriteWholeFile(cut, whole.substr(0, length));
         EXPECT_THROW(ReadEverything(Open(cut)), CorruptDictionary) << length;
     }
 }
@@ -253,7 +253,7 @@ TEST_P(DamagedFileTest, RefusesAnIdiomCountThatDoesNotFitInTheFile) {
     std::string const path = CompileFile(RichSource());
     uint32_t const index = HeaderOf(path).idiomIndex;
     ASSERT_NE(index, 0u);
-    for (uint32_t const count : {0xFFFFFFFFu, 0x01000000u, static_cast<uint32_t>(ReadBytes(path).size() / 8)}) {
+    for (uint32_t const count : {0xFFFFFFFFu, 0x01000000u, static_cast<uint32_t>(ReadWholeFile(path).size() / 8)}) {
         Bytes countBytes(4);
         PutLE32(countBytes.data(), count);
         Patch(path, index + 8 * AlmightyIdiomInterface_::ePeriod + 4, countBytes);  // the list's count
@@ -274,7 +274,7 @@ TEST_P(DamagedFileTest, RefusesConjugatedFormsInALoop) {
         head = OffsetOf((*chain).GetCookie());
         first = OffsetOf((*++chain).GetCookie());
     }
-    std::string const bytes = ReadBytes(path);
+    std::string const bytes = ReadWholeFile(path);
     ByteView const file(reinterpret_cast<uint8_t const*>(bytes.data()) + first, bytes.size() - first);
     CompiledFinePOSRecord record = DecodeFinePOSRecord(file, *Format().traits);
     ASSERT_TRUE(record.hasSuccessor);
@@ -292,12 +292,12 @@ TEST_P(DamagedFileTest, RefusesConjugatedFormsInALoop) {
 TEST_P(DamagedFileTest, RefusesTablesThatRunPastTheEndOfTheFile) {
     std::string const path = CompileFile(MakeSource({{"a"}, {"b"}}));
     for (std::size_t const countField : {header_offset::kEntryCount, header_offset::kHeadwordCount}) {
-        std::string const saved = ReadBytes(path);
+        std::string const saved = ReadWholeFile(path);
         Bytes count(4);
         PutLE32(count.data(), 0x00FFFFFF);
         Patch(path, countField, count);
         EXPECT_THROW(Open(path), CorruptDictionary) << countField;
-        WriteBytes(path, saved);
+        WriteWholeFile(path, saved);
     }
 }
 

@@ -19,40 +19,29 @@
 #include "engine/compiled/compiled_dictionary_50.h"
 #include "engine/compiled/compiled_format.h"
 #include "engine/compiled/dictionary_text.h"
+#include "support/scratch_folder.h"
 
 namespace compiled_test {
 
-// A file path in a fresh directory of its own, removed with the object.
+// A file path in a scratch folder of its own, removed with the object.
 class ScratchFile {
 public:
-    explicit ScratchFile(std::string const& name = "dictionary.cdict") {
-        std::string pattern = (std::filesystem::temp_directory_path() / "compiled_test_XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no scratch directory");
-        fDirectory = pattern;
-        fPath = (std::filesystem::path(fDirectory) / name).string();
-    }
-    ~ScratchFile() {
-        std::error_code ignored;
-        std::filesystem::remove_all(fDirectory, ignored);
-    }
-    ScratchFile(ScratchFile const&) = delete;
-    ScratchFile& operator=(ScratchFile const&) = delete;
+    explicit ScratchFile(std::string const& name = "dictionary.cdict") : fPath(fFolder / name) {}
 
     std::string const& Path() const { return fPath; }
 
 private:
-    std::string fDirectory;
+    ScratchFolder fFolder{"compiled_test"};
     std::string fPath;
 };
 
 inline Bytes ReadFileBytes(std::string const& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::string const bytes = ReadWholeFile(path);
+    return Bytes(bytes.begin(), bytes.end());
 }
 
 inline void WriteFileBytes(std::string const& path, Bytes const& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<char const*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    WriteWholeFile(path, std::string(bytes.begin(), bytes.end()));
 }
 
 // Compiles the source into path in format 4.0.

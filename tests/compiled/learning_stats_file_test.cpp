@@ -20,8 +20,6 @@ using StatsFile = Helper::StatsFile;
 using StatsFileManager = Helper::StatsFileManager;
 using Key = Dict70CompiledLearningDataKey;
 using learning_test::kNoun;
-using learning_test::ReadBytes;
-using learning_test::WriteBytes;
 
 // "run" (N, paraphrase 1), "walk" (N, 2) and "apple" (N, 3), in the order
 // their keys sort: apple, run, walk.
@@ -45,12 +43,12 @@ protected:
 
 TEST_F(LearningStatsFileTest, SavesOneLineAValueInKeyOrder) {
     auto file = Open(fPath);
-    EXPECT_EQ(ReadBytes(fPath), "") << "a missing file is created";
+    EXPECT_EQ(ReadWholeFile(fPath), "") << "a missing file is created";
     (*file)->SetLearningValue(fWalk.finePOS, fWalk.paraphrase, -1.0f);
     (*file)->SetLearningValue(fRun.finePOS, fRun.paraphrase, 0.5f);
     (*file)->SetLearningValue(fApple.finePOS, fApple.paraphrase, 0.0025f);
     (*file)->SaveToFile();
-    EXPECT_EQ(ReadBytes(fPath), "apple\t[<\t3\t0.002500\nrun\t[<\t1\t0.500000\nwalk\t[<\t2\t-1.000000\n");
+    EXPECT_EQ(ReadWholeFile(fPath), "apple\t[<\t3\t0.002500\nrun\t[<\t1\t0.500000\nwalk\t[<\t2\t-1.000000\n");
     Release(std::move(file));
 }
 
@@ -72,7 +70,7 @@ TEST_F(LearningStatsFileTest, AShorterSaveLeavesNothingOfTheLongerOne) {
 
     (*reloaded)->DeleteAllEntries();
     (*reloaded)->SaveToFile();
-    EXPECT_EQ(ReadBytes(fPath), "") << "cleared values must not come back";
+    EXPECT_EQ(ReadWholeFile(fPath), "") << "cleared values must not come back";
     Release(std::move(reloaded));
 }
 
@@ -100,7 +98,7 @@ TEST_F(LearningStatsFileTest, AValueForEveryFirstFeatureLetterSavesAndReloads) {
 }
 
 TEST_F(LearningStatsFileTest, LoadsWellFormedLinesAndAnswersForTheirReadings) {
-    WriteBytes(fPath, "run\t[<\t1\t0.500000\nbroken line\nwalk\t[<\t2\t-1.000000\n");
+    WriteWholeFile(fPath, "run\t[<\t1\t0.500000\nbroken line\nwalk\t[<\t2\t-1.000000\n");
     auto file = Open(fPath);
     float value = 7.0f;
     EXPECT_TRUE((*file)->GetLearningValue(fRun.finePOS, fRun.paraphrase, &value));
@@ -111,7 +109,7 @@ TEST_F(LearningStatsFileTest, LoadsWellFormedLinesAndAnswersForTheirReadings) {
     EXPECT_EQ(value, 7.0f) << "untouched when nothing is recorded";
     EXPECT_EQ((*file)->GetAllEntries().size(), 2u);
     Release(std::move(file));
-    EXPECT_EQ(ReadBytes(fPath), "run\t[<\t1\t0.500000\nwalk\t[<\t2\t-1.000000\n");
+    EXPECT_EQ(ReadWholeFile(fPath), "run\t[<\t1\t0.500000\nwalk\t[<\t2\t-1.000000\n");
 }
 
 TEST_F(LearningStatsFileTest, OneFileIsSharedWhateverThePathThatNamesIt) {
@@ -170,10 +168,10 @@ int CheckReadOnly(std::string const& path, learning_test::Readings::Reading cons
 
 TEST_F(LearningStatsFileTest, AFileWithoutWriteAccessAnswersButRefusesChanges) {
     std::string const bytes = "run\t[<\t1\t0.500000\n";
-    WriteBytes(fPath, bytes);
+    WriteWholeFile(fPath, bytes);
     ASSERT_EQ(chmod(fPath.c_str(), 0444), 0);
     ExpectAsUnprivileged(CheckReadOnly, fPath, fRun);
-    EXPECT_EQ(ReadBytes(fPath), bytes);
+    EXPECT_EQ(ReadWholeFile(fPath), bytes);
 }
 
 // Collects what the engine logs.

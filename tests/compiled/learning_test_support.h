@@ -1,47 +1,22 @@
 #pragma once
-// Shared pieces of the learning-statistics tests: a scratch directory, whole
-// file reads and writes, and readings made in a temporary dictionary.
-#include <stdlib.h>
+// Shared pieces of the learning-statistics tests: a scratch folder and
+// readings made in a temporary dictionary.
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <stdexcept>
 #include <string>
 
 #include "engine/foundation/temporary_dictionary.h"
+#include "support/scratch_folder.h"
 
 namespace learning_test {
 
-// A fresh directory, readable by every user, removed with its files.
-class ScratchDir {
+// A scratch folder that every user can read: some tests check the files
+// as an unprivileged user.
+class ScratchDir : public ScratchFolder {
 public:
-    ScratchDir() {
-        char pattern[] = "/tmp/learning_stats_test.XXXXXX";
-        if (mkdtemp(pattern) == nullptr) throw std::runtime_error("mkdtemp");
-        fPath = pattern;
-        chmod(fPath.c_str(), 0755);
-    }
-    ~ScratchDir() {
-        std::error_code ignored;
-        std::filesystem::remove_all(fPath, ignored);
-    }
-    std::string File(std::string const& name) const { return fPath + "/" + name; }
-
-private:
-    std::string fPath;
+    ScratchDir() : ScratchFolder("learning_stats_test") { chmod(Path().c_str(), 0755); }
 };
-
-inline std::string ReadBytes(std::string const& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-inline void WriteBytes(std::string const& path, std::string const& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
 
 // Readings of a temporary dictionary.  Each MakeReading adds an entry.
 class Readings {

@@ -11,42 +11,25 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "engine/foundation/file_errors.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
 class FileAccess : public testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/file_access_testXXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        fDir = pattern;
-    }
-    void TearDown() override {
-        std::filesystem::permissions(fDir, std::filesystem::perms::owner_all);
-        std::filesystem::remove_all(fDir);
-    }
-
-    std::string PathOf(std::string const& name) const { return fDir + "/" + name; }
+    std::string PathOf(std::string const& name) const { return fFolder / name; }
     FFSSpec SpecOf(std::string const& name) const { return FFSSpec(PathOf(name).c_str()); }
 
-    void Write(std::string const& name, std::string const& content) const {
-        std::ofstream(PathOf(name), std::ios::binary) << content;
-    }
-    std::string Read(std::string const& name) const {
-        std::ifstream in(PathOf(name), std::ios::binary);
-        std::ostringstream content;
-        content << in.rdbuf();
-        return content.str();
-    }
+    void Write(std::string const& name, std::string const& content) const { WriteWholeFile(PathOf(name), content); }
+    std::string Read(std::string const& name) const { return ReadWholeFile(PathOf(name)); }
     bool Exists(std::string const& name) const { return std::filesystem::exists(PathOf(name)); }
 
-    std::string fDir;
+    ScratchFolder fFolder{"file_access_test"};
+    std::string const fDir = fFolder.Path();
 };
 
 // A FileException's code, or -1 when nothing was thrown.
@@ -90,7 +73,7 @@ TEST(ConcatDirAndFileName, JoinsWithOneSlash) {
         char const* name;
         char const* joined;
     };
-    Case const cases[] = {{"", "x", "x"}, {"/tmp", "x", "/tmp/x"}, {"/tmp/", "x", "/tmp/x"}, {"/", "x", "/x"}};
+    Case const cases[] = {{"", "x", "x"}, {"/dir", "x", "/dir/x"}, {"/dir/", "x", "/dir/x"}, {"/", "x", "/x"}};
     for (Case const& c : cases) EXPECT_STREQ(ConcatDirAndFileName(FFSSpec(c.dir), c.name).Path(), c.joined);
 }
 

@@ -4,15 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string>
 #include <unistd.h>
 
-namespace {
+#include "support/scratch_folder.h"
 
-namespace fs = std::filesystem;
+namespace {
 
 // Sets "MTBINC" (or unsets it) for the life of the object.
 class ScopedMTBINC {
@@ -89,18 +88,6 @@ TEST(ReadPersistentPOSFileTest, MissingFileIsReported) {
 
 class PersistentPOSFileTest : public testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "persistent_pos_XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        fDirectory = pattern;
-        fFile = (fDirectory / "PersistentPOSs.x86").string();
-        fEnv.emplace((fDirectory / "OutBincGroup").string());
-    }
-    void TearDown() override {
-        fEnv.reset();
-        fs::remove_all(fDirectory);
-    }
-
     // Lines "i N" with trailing blanks, the first one longLine bytes longer,
     // the last one ended or not.
     void WriteLines(int count, bool lastEnded = true, std::size_t longLine = 0) {
@@ -112,9 +99,9 @@ protected:
         }
     }
 
-    fs::path fDirectory;
-    std::string fFile;
-    std::optional<ScopedMTBINC> fEnv;
+    ScratchFolder fFolder{"persistent_pos"};
+    std::string fFile = fFolder / "PersistentPOSs.x86";
+    ScopedMTBINC fEnv{fFolder / "OutBincGroup"};
 };
 
 TEST_F(PersistentPOSFileTest, WholeFileIsReadSilently) {

@@ -11,15 +11,9 @@
 #include "engine/foundation/atom_databases.h"
 #include "engine/foundation/feature_tables.h"
 #include "engine/parse/grammar_dump.h"
+#include "support/scratch_folder.h"
 
 namespace {
-
-std::string ReadFile(std::string const& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 unsigned Code(char const* name) {
     POS_E_Source pos{};
@@ -34,7 +28,7 @@ unsigned SetOf(unsigned category, unsigned slot) {
 // The generator's dump is what these tables decompile to: the C++ tables are
 // the ones the generator compiled (and its check reads the dump back).
 TEST(GrammarTables, DecompileToTheCheckedInDump) {
-    std::string const dump = ReadFile(TEST_DATA_DIR "/../../engine/parse/grammar.dump");
+    std::string const dump = ReadWholeFile(TEST_DATA_DIR "/../../engine/parse/grammar.dump");
     ASSERT_FALSE(dump.empty());
     std::string const decompiled = GrammarDump();
     EXPECT_TRUE(decompiled == dump) << "the first difference is at byte "

@@ -9,7 +9,6 @@ namespace platform {
 namespace {
 
 using platform_test::ScopedEnvironment;
-using platform_test::TemporaryFolder;
 using platform_test::WriteFile;
 using platform_test::XmlPlist;
 
@@ -27,7 +26,7 @@ protected:
         WriteFile(folder_ / "Test.app/Resources/Vorlip.app/Vorlip", "#!/bin/sh\n");
     }
 
-    TemporaryFolder folder_;
+    ScratchFolder folder_;
     Bundle bundle_{folder_ / "Test.app/"};
 };
 

@@ -17,6 +17,7 @@
 #include "platform/apple_events.h"
 #include "platform/process_list.h"
 #include "platform/process_list_registry.h"
+#include "support/scratch_folder.h"
 
 namespace messaging_test {
 
@@ -24,30 +25,24 @@ namespace messaging_test {
 class ScopedRuntimeDir {
 public:
     ScopedRuntimeDir() {
-        char pattern[] = "/tmp/aetest.XXXXXX";
-        char const* made = mkdtemp(pattern);
-        if (made == nullptr) throw std::runtime_error("mkdtemp failed");
-        path_ = made;
         char const* previous = getenv("XDG_RUNTIME_DIR");
-        hadPrevious_ = previous != nullptr;
-        if (hadPrevious_) previous_ = previous;
-        setenv("XDG_RUNTIME_DIR", path_.c_str(), 1);
+        fHadPrevious = previous != nullptr;
+        if (fHadPrevious) fPrevious = previous;
+        setenv("XDG_RUNTIME_DIR", fFolder.Path().c_str(), 1);
     }
     ~ScopedRuntimeDir() {
-        if (hadPrevious_) setenv("XDG_RUNTIME_DIR", previous_.c_str(), 1);
+        if (fHadPrevious) setenv("XDG_RUNTIME_DIR", fPrevious.c_str(), 1);
         else unsetenv("XDG_RUNTIME_DIR");
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
     }
     ScopedRuntimeDir(ScopedRuntimeDir const&) = delete;
     ScopedRuntimeDir& operator=(ScopedRuntimeDir const&) = delete;
-    std::string const& Path() const { return path_; }
-    std::string Folder() const { return path_ + "/tovikan"; }
+    std::string const& Path() const { return fFolder.Path(); }
+    std::string Folder() const { return fFolder / "tovikan"; }
 
 private:
-    std::string path_;
-    std::string previous_;
-    bool hadPrevious_ = false;
+    ScratchFolder fFolder{"aetest"};
+    std::string fPrevious;
+    bool fHadPrevious = false;
 };
 
 inline platform::ProcessSerialNumber PsnOf(pid_t pid) {
@@ -136,27 +131,18 @@ private:
 // link to the built stub server.
 class StubBundle {
 public:
-    explicit StubBundle(std::string const& name = "Stub") {
-        char pattern[] = "/tmp/aebundle.XXXXXX";
-        char const* made = mkdtemp(pattern);
-        if (made == nullptr) throw std::runtime_error("mkdtemp failed");
-        folder_ = made;
-        path_ = folder_ + "/" + name + ".app";
-        std::filesystem::create_directory(path_);
-        std::filesystem::create_symlink(TOOLS_DIR "/aestub", path_ + "/" + name);
-    }
-    ~StubBundle() {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
+    explicit StubBundle(std::string const& name = "Stub") : fPath(fFolder / (name + ".app")) {
+        std::filesystem::create_directory(fPath);
+        std::filesystem::create_symlink(TOOLS_DIR "/aestub", fPath + "/" + name);
     }
     StubBundle(StubBundle const&) = delete;
     StubBundle& operator=(StubBundle const&) = delete;
-    std::string const& Path() const { return path_; }
-    std::string const& Folder() const { return folder_; }
+    std::string const& Path() const { return fPath; }
+    std::string const& Folder() const { return fFolder.Path(); }
 
 private:
-    std::string folder_;
-    std::string path_;
+    ScratchFolder fFolder{"aebundle"};
+    std::string fPath;
 };
 
 inline int SendToProgram(pid_t pid, platform::AEEventID eventID, platform::AppleEvent* reply,

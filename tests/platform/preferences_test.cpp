@@ -11,7 +11,6 @@ namespace platform {
 namespace {
 
 using platform_test::ScopedEnvironment;
-using platform_test::TemporaryFolder;
 using platform_test::ToBinaryPlist;
 using platform_test::WriteFile;
 using platform_test::XmlPlist;
@@ -33,12 +32,12 @@ protected:
         WriteFile(config_ / ("Quorindal/Tovikan/" + name + ".plist"), bytes);
     }
 
-    TemporaryFolder config_;
+    ScratchFolder config_;
     ScopedEnvironment xdg_{"XDG_CONFIG_HOME", config_.Path()};
 };
 
 TEST_F(PreferencesTest, IdentifierMapsBelowTheConfigurationFolder) {
-    TemporaryFolder home;
+    ScratchFolder home;
     ScopedEnvironment homeVariable("HOME", home.Path());
     struct Case {
         std::optional<std::string> xdgConfigHome;

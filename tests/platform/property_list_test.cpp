@@ -96,7 +96,7 @@ TEST(PropertyListTest, MalformedInputGivesNothing) {
 }
 
 TEST(PropertyListTest, ReadsFilesAndRefusesMissingOnes) {
-    platform_test::TemporaryFolder folder;
+    ScratchFolder folder;
     platform_test::WriteFile(folder / "list.plist", ToBinaryPlist(XmlPlist("<array><true/></array>")));
     std::optional<PropertyValue> const read = ReadPropertyListFile(folder / "list.plist");
     ASSERT_TRUE(read);

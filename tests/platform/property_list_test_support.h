@@ -1,43 +1,19 @@
 #pragma once
-// Helpers for tests of files and environment: a temporary folder, scoped
-// environment variables, and property lists in both file formats.
+// Helpers for tests of files and environment: scoped environment variables,
+// files written with their folders, and property lists in both file formats.
 #include <gtest/gtest.h>
 #include <plist/plist.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
 
+#include "support/scratch_folder.h"
+
 namespace platform_test {
-
-// A fresh folder below the system's temporary folder, removed with all its
-// contents at the end of the scope.
-class TemporaryFolder {
-public:
-    TemporaryFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "platform_test.XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-        path_ = pattern;
-    }
-    ~TemporaryFolder() {
-        std::error_code ignored;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ignored);
-        std::filesystem::remove_all(path_, ignored);
-    }
-    TemporaryFolder(TemporaryFolder const&) = delete;
-    TemporaryFolder& operator=(TemporaryFolder const&) = delete;
-
-    std::string const& Path() const { return path_; }
-    std::string operator/(std::string const& relative) const { return path_ + "/" + relative; }
-
-private:
-    std::string path_;
-};
 
 // Sets (or, with nullopt, unsets) an environment variable for the scope.
 class ScopedEnvironment {
@@ -66,9 +42,7 @@ private:
 // Writes bytes to path, making the folders above it.
 inline void WriteFile(std::string const& path, std::string const& bytes) {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    if (!out) throw std::runtime_error("cannot write " + path);
+    WriteWholeFile(path, bytes);
 }
 
 // A whole XML property list around the given top-level value.

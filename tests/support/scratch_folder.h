@@ -13,8 +13,9 @@ public:
     ScratchFolder& operator=(ScratchFolder const&) = delete;
 
     std::string const& Path() const { return fPath; }
-    // The path of `name` inside the folder.
+    // The path of `name` inside the folder; folder / name says the same.
     std::string File(std::string const& name) const { return fPath + "/" + name; }
+    std::string operator/(std::string const& name) const { return File(name); }
 
 private:
     std::string fPath;

@@ -20,6 +20,7 @@
 #include "engine/userdict/corvan_dict_if.h"
 #include "engine/userdict/corvan_dict_state.h"
 #include "cp932.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
@@ -218,26 +219,10 @@ std::vector<std::string> Sorted(std::vector<Word> const& words) {
     return described;
 }
 
-std::string FileBytes(std::string const& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 class CorvanDictIFTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/corvan_dict_if_test.XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        fDir = pattern;
-        fPath = fDir + "/user.dic";
-        gCorvanEngine.RemoveAllDict();
-    }
-
-    void TearDown() override {
-        gCorvanEngine.RemoveAllDict();
-        for (char const* name : {"/user.dic", "/other.dic", "/garbage.dic"}) std::remove((fDir + name).c_str());
-        rmdir(fDir.c_str());
-    }
+    void SetUp() override { gCorvanEngine.RemoveAllDict(); }
+    void TearDown() override { gCorvanEngine.RemoveAllDict(); }
 
     // The dictionary at fPath with the words, closed again.
     void MakeDictionaryWith(std::vector<Word> const& words) {
@@ -246,8 +231,9 @@ protected:
         gCorvanEngine.RemoveAllDict();
     }
 
-    std::string fDir;
-    std::string fPath;
+    ScratchFolder fFolder{"corvan_dict_if_test"};
+    std::string const fDir = fFolder.Path();
+    std::string const fPath = fFolder / "user.dic";
 };
 
 // Every kind and transitivity, one word each.
@@ -357,7 +343,7 @@ TEST_F(CorvanDictIFTest, AddUserDictFailuresLeaveFilesAndListsAlone) {
         std::string name;
         EXPECT_EQ(gCorvanEngine.GetDictFileName(0, &name), 0) << path;
     }
-    EXPECT_EQ(FileBytes(garbagePath), garbage) << "a file that is no dictionary is left as it was";
+    EXPECT_EQ(ReadWholeFile(garbagePath), garbage) << "a file that is no dictionary is left as it was";
 }
 
 // Block n of a file's bytes, and its kind in the low 4 bits of its first
@@ -383,7 +369,7 @@ uint32_t FirstHeadWithAContinuation(std::string const& bytes) {
 // interrupted writer leaves (no valid map and index) opens and is mended.
 TEST_F(CorvanDictIFTest, ADamagedDictionaryIsNeverWrittenTo) {
     MakeDictionaryWith({Noun("book", "本"), Noun("pen", std::string(40, 'a').c_str()), Noun("cup", "カップ")});
-    std::string const whole = FileBytes(fPath);
+    std::string const whole = ReadWholeFile(fPath);
     uint32_t const head = FirstHeadWithAContinuation(whole);
     ASSERT_NE(head, 0u);
     uint32_t const continuation = BigEndianAt(whole, BlockAt(head) + 4);
@@ -408,7 +394,7 @@ TEST_F(CorvanDictIFTest, ADamagedDictionaryIsNeverWrittenTo) {
         if (c.damaged) {
             EXPECT_EQ(gCorvanEngine.AddUserDict(fPath, false), kUserDictDamaged);
             EXPECT_THROW(gCorvanEngine.CountUserDictEntry(0), std::out_of_range);
-            EXPECT_TRUE(FileBytes(fPath) == bytes);
+            EXPECT_TRUE(ReadWholeFile(fPath) == bytes);
             EXPECT_EQ(gCorvanEngine.AddUserDict(fPath, true), kUserDictOpenedReadOnly);
             EXPECT_GE(gCorvanEngine.CountUserDictEntry(0), 2u);
             EXPECT_EQ(Add(Noun("ink", "インク")), kUserWordRefused);
@@ -419,7 +405,7 @@ TEST_F(CorvanDictIFTest, ADamagedDictionaryIsNeverWrittenTo) {
         }
         gCorvanEngine.RemoveAllDict();
         if (c.damaged) {
-            EXPECT_TRUE(FileBytes(fPath) == bytes) << "the file was written";
+            EXPECT_TRUE(ReadWholeFile(fPath) == bytes) << "the file was written";
         }
     }
 }

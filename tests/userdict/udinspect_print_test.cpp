@@ -7,6 +7,7 @@
 
 #include "foundation/japanese_text.h"
 #include "run_command.h"
+#include "support/scratch_folder.h"
 #include "userdict/ud_fixture.h"
 
 namespace {
@@ -26,11 +27,9 @@ protected:
         std::vector<unsigned char> const bytes = fixture.Bytes();
         std::ofstream(fPath, std::ios::binary).write(reinterpret_cast<char const*>(bytes.data()), bytes.size());
     }
-    void TearDown() override { std::remove(fPath.c_str()); }
 
-    // One file per test: ctest may run the tests side by side.
-    std::string const fPath = ::testing::TempDir() + "udinspect_print_" +
-                              ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".dic";
+    ScratchFolder fFolder{"udinspect_print_test"};
+    std::string const fPath = fFolder / "user.dic";
 };
 
 // Each headword once; an inflected form ("records") prints its base's group.

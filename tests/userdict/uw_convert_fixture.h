@@ -1,12 +1,11 @@
 #pragma once
-// A fresh user dictionary 0 and a conversion file in a temporary directory,
+// A fresh user dictionary 0 and a conversion file in a scratch folder,
 // and a readable listing of every entry the dictionary holds.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <unistd.h>
 
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -14,6 +13,7 @@
 #include "engine/userdict/uw_convert.h"
 #include "engine/userdict/uw_log_messages.h"
 #include "cp932.h"
+#include "support/scratch_folder.h"
 
 // Shift-JIS (CP932) bytes of UTF-8 text.
 inline std::string SJ(std::string const& utf8) { return CP932(utf8); }
@@ -32,21 +32,11 @@ inline std::string Refused(std::string const& line, std::string const& message) 
 class UwConvertTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/uw_convert_test.XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        fDir = pattern;
-        fDictPath = fDir + "/user.dic";
-        fTextPath = fDir + "/oldUD.txt";
         gCorvanEngine.RemoveAllDict();
         OpenDictionary();
     }
 
-    void TearDown() override {
-        gCorvanEngine.RemoveAllDict();
-        std::remove(fDictPath.c_str());
-        std::remove(fTextPath.c_str());
-        rmdir(fDir.c_str());
-    }
+    void TearDown() override { gCorvanEngine.RemoveAllDict(); }
 
     // Opens (creating when missing) the dictionary as user dictionary 0;
     // every conversion run closes it again.
@@ -55,10 +45,7 @@ protected:
         ASSERT_EQ(gCorvanEngine.AddUserDict(fDictPath, false), kUserDictOpenedReadWrite);
     }
 
-    void WriteText(std::string const& bytes) {
-        std::ofstream out(fTextPath, std::ios::binary | std::ios::trunc);
-        out << bytes;
-    }
+    void WriteText(std::string const& bytes) { WriteWholeFile(fTextPath, bytes); }
 
     std::string Convert(std::string const& bytes) {
         WriteText(bytes);
@@ -83,9 +70,10 @@ protected:
         return count;
     }
 
-    std::string fDir;
-    std::string fDictPath;
-    std::string fTextPath;
+    ScratchFolder fFolder{"uw_convert_test"};
+    std::string const fDir = fFolder.Path();
+    std::string const fDictPath = fFolder / "user.dic";
+    std::string const fTextPath = fFolder / "oldUD.txt";
 
 private:
     static std::string Join(std::vector<std::string> const& parts) {

@@ -1,4 +1,7 @@
 // How the file is cut into lines: line ends, blocks, long lines.
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <string>
 #include <vector>
 
@@ -87,15 +90,16 @@ TEST_F(UwConvertTest, NulEndsTheTextOfALine) {
 }
 
 TEST(UwTextReader, AFileThatShrinksEndsWhereItsDataEnds) {
-    char pattern[] = "/tmp/uw_text_reader_test.XXXXXX";
-    int const fd = mkstemp(pattern);
+    ScratchFolder folder("uw_text_reader_test");
+    std::string const path = folder / "text";
+    int const fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     ASSERT_GE(fd, 0);
     std::string text;
     for (int i = 0; text.size() < 2 * kUwBlockSize; ++i) text += "line" + std::to_string(100000 + i) + "\n";
     ASSERT_EQ(write(fd, text.data(), text.size()), static_cast<ssize_t>(text.size()));
 
     UwTextReader reader;
-    ASSERT_TRUE(reader.Open(pattern));
+    ASSERT_TRUE(reader.Open(path.c_str()));
     // Cut after the first block was read: the second read gets fewer bytes
     // than the size promised, the third none.
     std::size_t const kept = kUwBlockSize + 100;
@@ -110,7 +114,6 @@ TEST(UwTextReader, AFileThatShrinksEndsWhereItsDataEnds) {
     // Every byte once, in order; the cut last line without its end.
     EXPECT_EQ(readBack.substr(0, kept), text.substr(0, kept));
     EXPECT_EQ(readBack.size(), kept + (text[kept - 1] == '\n' ? 0 : 1));
-    std::remove(pattern);
 }
 
 }  // namespace

@@ -10,14 +10,10 @@
 #include <string>
 
 #include "support/faulty_file_system.h"
+#include "support/scratch_folder.h"
 #include "uw_convert_fixture.h"
 
 namespace {
-
-std::string ReadFile(std::string const& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 std::string Nouns(int first, int count) {
     std::string text;
@@ -26,8 +22,8 @@ std::string Nouns(int first, int count) {
 }
 
 TEST_F(UwConvertTest, GoldenLogHasEveryMessageOnce) {
-    std::string const input = ReadFile(TEST_DATA_DIR "/uw_convert/golden_input.txt");
-    std::string const golden = ReadFile(TEST_DATA_DIR "/uw_convert/golden_log.txt");
+    std::string const input = ReadWholeFile(TEST_DATA_DIR "/uw_convert/golden_input.txt");
+    std::string const golden = ReadWholeFile(TEST_DATA_DIR "/uw_convert/golden_log.txt");
     ASSERT_FALSE(input.empty());
     EXPECT_EQ(Convert(input), golden);
     EXPECT_EQ(Count(), 4u);

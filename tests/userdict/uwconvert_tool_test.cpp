@@ -9,25 +9,21 @@
 
 #include "foundation/japanese_text.h"
 #include "run_command.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
 class UwconvertToolTest : public ::testing::Test {
 protected:
-    void TearDown() override {
-        std::remove(fText.c_str());
-        std::remove(fDictionary.c_str());
-    }
-
     // The tool's standard error (its counts) and exit status.
     CommandOutcome Convert(std::string const& lines, std::string const& dictionary) {
         std::ofstream(fText, std::ios::binary) << lines;
         return RunCommand(TOOLS_DIR "/uwconvert " + fText + " " + dictionary + " 2>&1 >/dev/null");
     }
 
-    std::string const fName = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    std::string const fText = ::testing::TempDir() + "uwconvert_tool_" + fName + ".txt";
-    std::string const fDictionary = ::testing::TempDir() + "uwconvert_tool_" + fName + ".dic";
+    ScratchFolder fFolder{"uwconvert_tool_test"};
+    std::string const fText = fFolder / "oldUD.txt";
+    std::string const fDictionary = fFolder / "user.dic";
 };
 
 TEST_F(UwconvertToolTest, CountsBeforeAndAfterEachRun) {
@@ -50,7 +46,7 @@ TEST_F(UwconvertToolTest, CountsBeforeAndAfterEachRun) {
 }
 
 TEST_F(UwconvertToolTest, RefusesADictionaryItCannotWrite) {
-    CommandOutcome const outcome = Convert("plum\t" + SJIS("林檎") + "\tNOUN\r", ::testing::TempDir());
+    CommandOutcome const outcome = Convert("plum\t" + SJIS("林檎") + "\tNOUN\r", fFolder.Path());
     EXPECT_EQ(outcome.exitCode, 2);
     EXPECT_NE(outcome.output.find("cannot open"), std::string::npos);
 }

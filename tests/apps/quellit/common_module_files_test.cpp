@@ -15,13 +15,12 @@ namespace {
 
 using Module = TovikCommonModule;
 using platform_test::ScopedEnvironment;
-using platform_test::TemporaryFolder;
 using platform_test::WriteFile;
 
 bool IsFolder(std::string const& path) { return std::filesystem::is_directory(path); }
 
 TEST(CommonModuleFilesTest, ReadTextOfFileDecodesByTheReportedEncoding) {
-    TemporaryFolder folder;
+    ScratchFolder folder;
     struct Case {
         char const* name;
         std::string bytes;
@@ -57,7 +56,7 @@ TEST(CommonModuleFilesTest, ReadTextOfFileDecodesByTheReportedEncoding) {
 // A home folder of its own for each test.
 class CommonModuleFoldersTest : public ::testing::Test {
 protected:
-    TemporaryFolder home_;
+    ScratchFolder home_;
     ScopedEnvironment homeVariable_{"HOME", home_.Path()};
 };
 

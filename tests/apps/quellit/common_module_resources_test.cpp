@@ -11,7 +11,6 @@ namespace quellit {
 namespace {
 
 using platform_test::ScopedEnvironment;
-using platform_test::TemporaryFolder;
 using platform_test::WriteFile;
 using platform_test::XmlPlist;
 
@@ -97,7 +96,7 @@ TEST(CommonModuleResourcesTest, EntityListProblemsAreLoggedAndLeaveNoEntities) {
          ""},
     };
     for (Case const& c : cases) {
-        TemporaryFolder folder;
+        ScratchFolder folder;
         WriteFile(folder / "Q.app/Resources/placeholder", "");
         if (c.entityFile) WriteFile(folder / "Q.app/Resources/Entity.plist", *c.entityFile);
         testing::internal::CaptureStderr();
@@ -120,7 +119,7 @@ TEST(CommonModuleResourcesTest, AssistEngTranslateSentenceMakesPunctuationAscii)
 
     // Without tables the keys come back as themselves: those are no
     // characters, and a text that happens to hold one is left alone.
-    TemporaryFolder folder;
+    ScratchFolder folder;
     LanguageScope scope("C");
     std::string text = "ShortHyphen \u2010 .\")";
     TovikCommonModule::AssistEngTranslateSentence(&text, platform::Bundle(folder / "Empty.app"));

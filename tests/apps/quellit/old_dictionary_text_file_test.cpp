@@ -4,30 +4,16 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "apps/quellit/old_dictionary_text_file.h"
+#include "support/scratch_folder.h"
 
 namespace quellit {
 namespace {
 
 class OldDictionaryTextFile : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/oldud-test-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder_ = pattern;
-        path_ = folder_ + "/oldUD.txt";
-    }
-    void TearDown() override { std::system(("rm -rf " + folder_).c_str()); }
-
-    static std::string Read(std::string const& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
     // Nothing but the fixed name (and what the test put there) is left behind.
     int FilesInFolder() const {
         std::string const command = "test $(ls -A " + folder_ + " | wc -l) -eq ";
@@ -36,15 +22,16 @@ protected:
         return -1;
     }
 
-    std::string folder_;
-    std::string path_;
+    ScratchFolder fScratch{"oldud-test"};
+    std::string const folder_ = fScratch.Path();
+    std::string const path_ = folder_ + "/oldUD.txt";
 };
 
 TEST_F(OldDictionaryTextFile, ReplacesOurOwnFileWholly) {
     std::string error;
     ASSERT_TRUE(WriteOldDictionaryText(path_, std::string("\ne0\r\n\x82\xA0\r", 8), &error)) << error;
     ASSERT_TRUE(WriteOldDictionaryText(path_, "\nshort\r", &error)) << error;
-    EXPECT_EQ(Read(path_), "\nshort\r");
+    EXPECT_EQ(ReadWholeFile(path_), "\nshort\r");
     struct stat info;
     ASSERT_EQ(stat(path_.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
@@ -58,7 +45,7 @@ TEST_F(OldDictionaryTextFile, NeverFollowsOrReplacesWhatIsNotOurPlainFile) {
     std::string error;
     EXPECT_FALSE(WriteOldDictionaryText(path_, "\nnew\r", &error));
     EXPECT_FALSE(error.empty());
-    EXPECT_EQ(Read(victim), "keep");
+    EXPECT_EQ(ReadWholeFile(victim), "keep");
     EXPECT_EQ(FilesInFolder(), 2);
 }
 

@@ -5,11 +5,10 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "run_command.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
@@ -18,17 +17,9 @@ std::string const kBuildDir = TOOLS_DIR "/..";
 
 std::string Output(std::string const& command) { return RunCommand(command).output; }
 
-std::string ReadFile(std::string const& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 TEST(QuellitProgram, ConvertsTheSampleThroughBothCompanionPrograms) {
-    char pattern[] = "/tmp/quellit-e2e-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    std::string const demo = pattern;
+    ScratchFolder folder("quellit-e2e");
+    std::string const demo = folder.Path();
 
     std::string const output =
         Output(kProjectDir + "/scripts/run-demo.sh " + kBuildDir + " " + demo + "/run 2>&1");
@@ -42,13 +33,12 @@ TEST(QuellitProgram, ConvertsTheSampleThroughBothCompanionPrograms) {
     EXPECT_FALSE(oldGroups.empty());
     EXPECT_EQ(Output(udinspect + "NewUserDictionary.ud | LC_ALL=C sort"), oldGroups);
 
-    EXPECT_EQ(ReadFile("/tmp/oldUD.txt"), ReadFile(TEST_DATA_DIR "/quellit/oldUD.golden"));
+    EXPECT_EQ(ReadWholeFile("/tmp/oldUD.txt"), ReadWholeFile(TEST_DATA_DIR "/quellit/oldUD.golden"));
 
     // Both companion programs quit: nothing is registered in the demo's
     // runtime folder and no process of theirs is left.
     EXPECT_EQ(Output("ls -A " + demo + "/run/runtime/tovikan 2>/dev/null"), "");
     EXPECT_EQ(Output("grep -lsz 'XDG_RUNTIME_DIR=" + demo + "/run/runtime' /proc/[0-9]*/environ"), "");
-    std::system(("rm -rf " + demo).c_str());
 }
 
 }  // namespace

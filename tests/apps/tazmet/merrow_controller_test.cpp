@@ -64,13 +64,9 @@ TEST_F(TazmetTest, DamagedDictionaryIsRefusedAndLeftAsItIs) {
     WriteText(kCat + "\n");
     EXPECT_EQ(Convert(), "");
     gCorvanEngine.RemoveAllDict();
-    std::string bytes;
-    {
-        std::ifstream in(fDictPath, std::ios::binary);
-        bytes.assign(std::istreambuf_iterator<char>(in), {});
-    }
+    std::string bytes = ReadWholeFile(fDictPath);
     bytes[512 + 64 + 3] = 9;  // block 1, the cat's head, of no kind
-    std::ofstream(fDictPath, std::ios::binary | std::ios::trunc) << bytes;
+    WriteWholeFile(fDictPath, bytes);
 
     testing::internal::CaptureStdout();
     MerrowController controller(fTextPath);
@@ -81,8 +77,7 @@ TEST_F(TazmetTest, DamagedDictionaryIsRefusedAndLeftAsItIs) {
     controller.handleAppleEventsCV(platform::AppleEvent{}, &log);
     ASSERT_NE(log.FindParam(platform::keyDirectObject), nullptr);
     EXPECT_EQ(log.FindParam(platform::keyDirectObject)->data, kLogDamagedDictionary);
-    std::ifstream in(fDictPath, std::ios::binary);
-    EXPECT_TRUE(std::string(std::istreambuf_iterator<char>(in), {}) == bytes) << "the dictionary was written";
+    EXPECT_TRUE(ReadWholeFile(fDictPath) == bytes) << "the dictionary was written";
 }
 
 TEST(TazmetMessages, NoUserDictionaryIsOneCommentLine) {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "apps/tazmet/merrow_controller.h"
+#include "apps/entry_number.h"
 #include "apps/tazmet/new_edition_preferences.h"
 #include "apps/test_home.h"
 #include "engine/userdict/corvan_dict_if.h"
@@ -40,14 +41,7 @@ protected:
 
     void WriteText(std::string const& bytes) { std::ofstream(fTextPath, std::ios::binary) << bytes; }
 
-    std::optional<int32_t> EntryNumber() {
-        platform::AppleEvent reply;
-        fController.handleAppleEventsNM(platform::AppleEvent{}, &reply);
-        platform::AEDesc const* count = reply.FindParam(platform::keyDirectObject);
-        int32_t value = 0;
-        if (count == nullptr || !platform::AEGetLong(*count, &value)) return std::nullopt;
-        return value;
-    }
+    std::optional<int32_t> EntryNumber() { return AskEntryNumber(fController); }
 
     // The log 'uwCV' answers; nullopt when the reply has no direct parameter.
     std::optional<std::string> Convert() {

@@ -49,15 +49,10 @@ private:
 class AdvisoryLockTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/advisory_lock_test.XXXXXX";
-        fFd = mkstemp(pattern);
+        fFd = open(fPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
         ASSERT_GE(fFd, 0);
-        fPath = pattern;
     }
-    void TearDown() override {
-        close(fFd);
-        unlink(fPath.c_str());
-    }
+    void TearDown() override { close(fFd); }
 
     // What another process can take: "none", "shared" or "exclusive".
     std::string OthersCanTake() const {
@@ -65,7 +60,8 @@ protected:
         return OtherProcessCanLock(fPath, LOCK_SH) ? "shared" : "none";
     }
 
-    std::string fPath;
+    ScratchFolder fFolder{"advisory_lock_test"};
+    std::string const fPath = fFolder / "locked";
     int fFd = -1;
     HookedLock fLock;
 };

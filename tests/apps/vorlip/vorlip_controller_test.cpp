@@ -16,16 +16,11 @@
 
 namespace {
 
-std::string ReadFile(std::string const& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 TEST_F(VorlipTest, ServesEveryEntryAsItsGoldenLine) {
     old_dictionary::MakeTenKinds(fDictPath);
     ASSERT_TRUE(Initialize());
     EXPECT_EQ(EntryNumber(), 10);
-    EXPECT_EQ(AllEntries(), ReadFile(TEST_DATA_DIR "/vorlip/ten_kinds.txt"));
+    EXPECT_EQ(AllEntries(), ReadWholeFile(TEST_DATA_DIR "/vorlip/ten_kinds.txt"));
 }
 
 // The open dictionary carries the user kind and its file's display name.
@@ -85,7 +80,7 @@ TEST_F(VorlipTest, ADamagedOldDictionaryIsReadAsItIsAndNeverWritten) {
     ASSERT_EQ(gCorvanEngine.AddUserNoun(0, &owl, 1), kUserWordAdded);
     gCorvanEngine.RemoveAllDict();
 
-    std::string bytes = ReadFile(fDictPath);
+    std::string bytes = ReadWholeFile(fDictPath);
     std::string const hangText = std::string("hang\0VT_INF", 11);
     std::size_t const hangHead = bytes.find(hangText) - 32;  // the text follows the head's 32 bytes of words
     ASSERT_EQ((hangHead - 512) % 64, 0u);
@@ -102,7 +97,7 @@ TEST_F(VorlipTest, ADamagedOldDictionaryIsReadAsItIsAndNeverWritten) {
     EXPECT_EQ(AllEntries(), "hung\t" + CP932("掛ける") + "\tVT\thung\thangs\thanging\thung\t" + CP932("を") +
                                 "\t\t" + CP932("掛けた") + "\rowl\t" + CP932("ふくろう") + "\tNOUN\t\r");
     gCorvanEngine.RemoveAllDict();
-    EXPECT_TRUE(ReadFile(fDictPath) == bytes) << "the old dictionary was written";
+    EXPECT_TRUE(ReadWholeFile(fDictPath) == bytes) << "the old dictionary was written";
 }
 
 struct InitializeFailure {

@@ -31,8 +31,7 @@ TEST_F(VorlipTest, ProgramServesTheGoldenLinesAndHoldsTheFile) {
         ASSERT_EQ(entry.output.back(), '\n');  // the sender ends each list item so
         lines += entry.output.substr(0, entry.output.size() - 1);
     }
-    std::ifstream golden(TEST_DATA_DIR "/vorlip/ten_kinds.txt", std::ios::binary);
-    EXPECT_EQ(lines, std::string(std::istreambuf_iterator<char>(golden), {}));
+    EXPECT_EQ(lines, ReadWholeFile(TEST_DATA_DIR "/vorlip/ten_kinds.txt"));
     EXPECT_EQ(RunSender("--find Vorlip.app uwRE --long 10").output, "(no direct parameter)\n");
 
     EXPECT_FALSE(OtherProcessCanLock(fDictPath, LOCK_EX));

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "apps/entry_number.h"
 #include "apps/test_home.h"
 #include "apps/vorlip/vorlip_controller.h"
 #include "engine/userdict/corvan_dict_if.h"
@@ -29,14 +30,7 @@ protected:
     }
 
     // The count 'uwNM' answers; nullopt when the reply has none.
-    std::optional<int32_t> EntryNumber() {
-        platform::AppleEvent reply;
-        fController.handleAppleEventsNM(platform::AppleEvent{}, &reply);
-        platform::AEDesc const* count = reply.FindParam(platform::keyDirectObject);
-        int32_t value = 0;
-        if (count == nullptr || !platform::AEGetLong(*count, &value)) return std::nullopt;
-        return value;
-    }
+    std::optional<int32_t> EntryNumber() { return AskEntryNumber(fController); }
 
     // The text 'uwRE' answers for the index; nullopt when the reply has no
     // direct parameter.
