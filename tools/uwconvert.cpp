@@ -4,7 +4,8 @@
 //   missing) and writes the conversion log to standard output as it is:
 //   Shift-JIS, each refused line followed by its message, CR line ends.
 //   The entry counts before and after go to standard error.
-// Exit 0 when every line was taken, 1 when the log is not empty, 2 for a
+// Exit 0 when every line was taken, 1 when the log is not empty (a refused
+// line, or a text file that could not be read: the log says why), 2 for a
 // usage error or a dictionary that cannot be opened for writing.
 #include <cstdio>
 #include <string>

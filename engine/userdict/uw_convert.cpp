@@ -30,6 +30,8 @@ int sAddedThisRun = 0;
 bool sDictionaryFailed = false;  // the run ended with its dictionary failing
 int sRet = 0;           // result of the last converted line
 bool sDictionaryMissing = false;
+UwOpenResult sOpenResult = UwOpenResult::kOpened;  // of the file, until reported
+bool sRunCompleted = false;  // the last run read its whole file into an open dictionary
 
 // Every TAB ends a field; the text after the last TAB is a field only when
 // it is not empty.
@@ -102,6 +104,39 @@ std::string StopNote(char const* format) {
     return note;
 }
 
+// A note about one line: the format takes its line number.
+std::string LineNote(char const* format) {
+    char note[256];
+    std::snprintf(note, sizeof note, format, TheReader().LineNumber());
+    return note;
+}
+
+// Why a file that was not opened cannot be read.
+char const* OpenFailureNote(UwOpenResult result) {
+    switch (result) {
+        case UwOpenResult::kOpened: break;
+        case UwOpenResult::kMissing: return kLogTextMissing;
+        case UwOpenResult::kFolder: return kLogTextIsFolder;
+        case UwOpenResult::kSymbolicLink: return kLogTextIsLink;
+        case UwOpenResult::kNotPlainFile: return kLogTextNotPlain;
+        case UwOpenResult::kOtherOwner: return kLogTextOtherOwner;
+        case UwOpenResult::kUnreadable: return kLogTextUnreadable;
+        case UwOpenResult::kUtf16: return kLogTextUtf16;
+    }
+    return nullptr;
+}
+
+// A NUL byte would cut the line's text short and change the entry: the line
+// is refused whole.  The log shows what comes before the NUL, if anything.
+int RefuseLineWithNul(char const* line, std::string* log) {
+    std::string const note = LineNote(kLogLineHasNul);
+    if (line[0] == '\0') {
+        log->assign(note);
+        return kUwLineRefused;
+    }
+    return Refuse(line, note.c_str(), log);
+}
+
 // Every run ends by closing every dictionary (which also writes the map and
 // index once the lock goes) and the file.  A map or index that could not be
 // written is rebuilt from the blocks at the next open: the entries stay, but
@@ -119,6 +154,7 @@ int EndRun(int result, char const* note, std::string* log) {
     TheReader().Close();
     if (note) log->assign(note);
     sDictionaryFailed = result == kUwDictionaryFailed || closeNote != nullptr;
+    sRunCompleted = result == kUwEndOfData && closeNote == nullptr;
     if (closeNote == nullptr) return result;
     log->append(closeNote);
     return result == kUwEndOfData ? kUwDictionaryFailed : result;
@@ -132,7 +168,9 @@ int k2SetTextToBinary(char const* path) {
     sAddedThisRun = 0;
     sDictionaryFailed = false;
     sDictionaryMissing = false;
-    bool const opened = TheReader().Open(path);
+    sRunCompleted = false;
+    sOpenResult = TheReader().Open(path);
+    bool const opened = sOpenResult == UwOpenResult::kOpened;
     try {
         sNewEtoJTotal = static_cast<int>(gCorvanEngine.CountUserDictEntry(kUserDictZero));
     } catch (...) {
@@ -173,18 +211,28 @@ int doETextToBinary(char const* line, std::string* log) {
 int k2DoTextToBinary(std::string* log) {
     log->clear();
     char line[kUwLineBufferSize];
+    if (char const* note = OpenFailureNote(sOpenResult)) {
+        sOpenResult = UwOpenResult::kOpened;  // reported once
+        return EndRun(kUwReadFailed, note, log);
+    }
     int consumed = 0;
     for (;;) {
         switch (TheReader().ReadLine(line)) {
             case UwLineStatus::kLine: break;
             case UwLineStatus::kEndOfData: return EndRun(kUwEndOfData, nullptr, log);
             case UwLineStatus::kReadError: return EndRun(kUwReadFailed, kLogStopReadError, log);
-            case UwLineStatus::kTooLong: return EndRun(kUwReadFailed, kLogStopLongLine, log);
+            case UwLineStatus::kTooLong:
+                return EndRun(kUwReadFailed, LineNote(kLogStopLongLine).c_str(), log);
         }
         ++consumed;
-        if (line[0] == '\0') {
+        std::size_t const length = TheReader().LineLength();
+        if (length == 0) {
             if (TheReader().AtEnd()) return EndRun(kUwEndOfData, nullptr, log);
             continue;
+        }
+        if (std::strlen(line) < length) {
+            sRet = RefuseLineWithNul(line, log);
+            return consumed;
         }
         if (line[0] == ';') continue;
 
@@ -194,6 +242,8 @@ int k2DoTextToBinary(std::string* log) {
         return consumed;
     }
 }
+
+bool uwLastRunCompleted() { return sRunCompleted; }
 
 int uwEntriesAfterRun() { return sDictionaryFailed ? -1 : sNewEtoJTotal; }
 

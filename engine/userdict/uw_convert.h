@@ -31,7 +31,8 @@ constexpr int kUwDictionaryFailed = -4; // the dictionary failed or was not open
 // Converts the file at path and returns the whole log.  The run holds user
 // dictionary 0's write lock and ends by closing every dictionary of
 // gCorvanEngine.  A run stopped early (ceiling, over-long line, read error)
-// ends its log with one more comment line that says so.
+// or refused its file ends its log with one more comment line that says so;
+// a line holding a NUL byte is refused with a note naming its line.
 std::string uwConvert(char const* path = kUwConvertTextPath);
 
 // The entries of user dictionary 0 when the last run ended, as the run
@@ -40,10 +41,15 @@ std::string uwConvert(char const* path = kUwConvertTextPath);
 // closed by then.
 int uwEntriesAfterRun();
 
+// True when the last run read its whole file into an open dictionary: not
+// stopped, not refused its file, and its map and index written.
+bool uwLastRunCompleted();
+
 // Opens the file and resets the conversion state; 0 when the file cannot be
-// opened or read (it must be a regular file, not a symbolic link, owned by
-// the user running the conversion), and the first k2DoTextToBinary then ends
-// the run.
+// opened or read (it must be a regular Shift-JIS file, not UTF-16, not a
+// symbolic link, owned by the user running the conversion), and the first
+// k2DoTextToBinary then ends the run with a note saying why
+// (kUwReadFailed).
 int k2SetTextToBinary(char const* path);
 
 // Converts the next line that is neither empty nor a comment.  Positive: the

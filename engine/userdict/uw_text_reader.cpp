@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 
 #include "platform/files/file_system.h"
 
@@ -13,23 +14,39 @@ bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
 }  // namespace
 
-bool UwTextReader::Open(char const* path) {
+UwOpenResult UwTextReader::Open(char const* path) {
     Close();
     // O_NONBLOCK keeps a FIFO planted at the path from blocking the open;
     // it is refused just below.
     textFileFD = Files().Open(path, O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0);
-    if (textFileFD < 0) return false;
+    if (textFileFD < 0) {
+        if (errno == ENOENT || errno == ENOTDIR) return UwOpenResult::kMissing;
+        return errno == ELOOP ? UwOpenResult::kSymbolicLink : UwOpenResult::kUnreadable;
+    }
+    UwOpenResult result = UwOpenResult::kOpened;
     FileStatus info;
-    if (Files().Status(textFileFD, &info) != 0 || !info.regular || info.owner != geteuid()) {
-        Close();
-        return false;
+    if (Files().Status(textFileFD, &info) != 0) {
+        result = UwOpenResult::kUnreadable;
+    } else if (info.directory) {
+        result = UwOpenResult::kFolder;
+    } else if (!info.regular) {
+        result = UwOpenResult::kNotPlainFile;
+    } else if (info.owner != geteuid()) {
+        result = UwOpenResult::kOtherOwner;
+    } else {
+        sFileSize = static_cast<off_t>(info.size);
+        if (!ReadBlock()) result = UwOpenResult::kUnreadable;
+        else if (StartsWithUtf16Mark()) result = UwOpenResult::kUtf16;
     }
-    sFileSize = static_cast<off_t>(info.size);
-    if (!ReadBlock()) {
-        Close();
-        return false;
-    }
-    return true;
+    if (result != UwOpenResult::kOpened) Close();
+    return result;
+}
+
+bool UwTextReader::StartsWithUtf16Mark() const {
+    if (sReadSize < 2) return false;
+    auto const first = static_cast<unsigned char>(sBuffer[0]);
+    auto const second = static_cast<unsigned char>(sBuffer[1]);
+    return (first == 0xFF && second == 0xFE) || (first == 0xFE && second == 0xFF);
 }
 
 bool UwTextReader::ReadBlock() {
@@ -53,6 +70,7 @@ UwLineStatus UwTextReader::ReadLine(char (&line)[kUwLineBufferSize]) {
         return UwLineStatus::kEndOfData;
     }
     std::size_t stored = 0;
+    fLineLength = 0;
     bool const afterCR = endedAtCR_;
     endedAtCR_ = false;
     ++lineNumber_;
@@ -73,6 +91,7 @@ UwLineStatus UwTextReader::ReadLine(char (&line)[kUwLineBufferSize]) {
         line[stored++] = c;
     }
     line[stored] = '\0';
+    fLineLength = stored;
     return UwLineStatus::kLine;
 }
 
@@ -83,5 +102,6 @@ void UwTextReader::Close() {
     sProcPtr = 0;
     sFileSize = 0;
     lineNumber_ = 0;
+    fLineLength = 0;
     endedAtCR_ = false;
 }

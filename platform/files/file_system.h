@@ -19,6 +19,7 @@ enum class FileLockMode { kShared, kExclusive, kUnlock };
 struct FileStatus {
     uint64_t size = 0;
     bool regular = false;
+    bool directory = false;
     uid_t owner = 0;
     // Together they name the file, whatever path it was opened by.
     dev_t device = 0;

@@ -84,6 +84,7 @@ int PosixFileSystem::Status(int fd, FileStatus* status) {
     if (::fstat(fd, &info) != 0) return -1;
     status->size = info.st_size < 0 ? 0 : static_cast<uint64_t>(info.st_size);
     status->regular = S_ISREG(info.st_mode);
+    status->directory = S_ISDIR(info.st_mode);
     status->owner = info.st_uid;
     status->device = info.st_dev;
     status->inode = info.st_ino;

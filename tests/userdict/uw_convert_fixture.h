@@ -26,6 +26,14 @@ inline std::string StopNote(char const* format, unsigned long line, int added) {
     return note;
 }
 
+// A note about one line, as the run writes it: the format with the line
+// number.
+inline std::string LineNote(char const* format, unsigned long line) {
+    char note[256];
+    std::snprintf(note, sizeof note, format, line);
+    return note;
+}
+
 // The log text of one refused line.
 inline std::string Refused(std::string const& line, std::string const& message) { return line + "\r" + message; }
 

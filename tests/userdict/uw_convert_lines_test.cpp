@@ -78,14 +78,24 @@ TEST_F(UwConvertTest, LinesOf4095BytesAreReadAnd4096StopTheRun) {
 
     OpenDictionary();
     std::string const tooLong(kUwLineBufferSize, 'b');
-    // The lines before the long one stay added; none after it is read.
-    EXPECT_EQ(Convert(SJ("bird\t鳥\tNOUN\n") + tooLong + "\n" + SJ("fish\t魚\tNOUN\n")), kLogStopLongLine);
+    // The lines before the long one stay added; none after it is read, and
+    // the note names the line that stopped the run.
+    EXPECT_EQ(Convert(SJ("bird\t鳥\tNOUN\r\n") + tooLong + "\n" + SJ("fish\t魚\tNOUN\n")),
+              LineNote(kLogStopLongLine, 2));
+    EXPECT_FALSE(uwLastRunCompleted());
     EXPECT_EQ(Count(), 3u);
 }
 
-TEST_F(UwConvertTest, NulEndsTheTextOfALine) {
-    std::string const text = SJ("cat\t猫\tNOUN") + std::string(1, '\0') + "junk\n" + SJ("dog\t犬");
-    EXPECT_EQ(Convert(text), Refused(SJ("dog\t犬"), kLogUnknown));
+TEST_F(UwConvertTest, LinesHoldingANulAreRefusedWithTheirNumber) {
+    std::string const nul(1, '\0');
+    // A NUL after the key, a NUL-led line, and a line ending in NULs: none
+    // is converted cut short, each is logged, and the run goes on.
+    std::string const text = SJ("cat\t猫\tNOUN\tcats") + nul + "junk\n" + nul + SJ("bird\t鳥\tNOUN\n") +
+                             SJ("fish\t魚\tNOUN") + nul + nul + "\n" + SJ("dog\t犬\tNOUN\n");
+    EXPECT_EQ(Convert(text), Refused(SJ("cat\t猫\tNOUN\tcats"), LineNote(kLogLineHasNul, 1)) +
+                                 LineNote(kLogLineHasNul, 2) +
+                                 Refused(SJ("fish\t魚\tNOUN"), LineNote(kLogLineHasNul, 3)));
+    EXPECT_TRUE(uwLastRunCompleted());
     EXPECT_EQ(Count(), 1u);
 }
 
@@ -99,7 +109,7 @@ TEST(UwTextReader, AFileThatShrinksEndsWhereItsDataEnds) {
     ASSERT_EQ(write(fd, text.data(), text.size()), static_cast<ssize_t>(text.size()));
 
     UwTextReader reader;
-    ASSERT_TRUE(reader.Open(path.c_str()));
+    ASSERT_EQ(reader.Open(path.c_str()), UwOpenResult::kOpened);
     // Cut after the first block was read: the second read gets fewer bytes
     // than the size promised, the third none.
     std::size_t const kept = kUwBlockSize + 100;

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 
@@ -131,26 +132,61 @@ TEST_F(UwConvertTest, AFailingStoreStopsTheRunAndSaysWhy) {
     }
 }
 
-TEST_F(UwConvertTest, RefusesFilesItShouldNotTrust) {
+TEST_F(UwConvertTest, FilesThatCannotBeReadAreRefusedWithTheReason) {
     std::string const line = SJ("cat\t猫\tNOUN\n");
     std::string const target = fDir + "/target.txt";
-    std::ofstream(target, std::ios::binary) << line;
-    ASSERT_EQ(symlink(target.c_str(), fTextPath.c_str()), 0);
-    EXPECT_EQ(uwConvert(fTextPath.c_str()), "");
-    std::remove(fTextPath.c_str());
-    EXPECT_EQ(Count(), 0u);
-
-    OpenDictionary();
-    EXPECT_EQ(uwConvert(fDir.c_str()), "");  // a directory
-    EXPECT_EQ(Count(), 0u);
-
-    if (geteuid() == 0) {
+    WriteWholeFile(target, line);
+    struct Case {
+        char const* what;
+        std::function<std::string()> make;  // the path to convert
+        char const* note;
+    };
+    Case const kCases[] = {
+        {"missing", [&] { return fDir + "/none/oldUD.txt"; }, kLogTextMissing},
+        {"directory", [&] { return fDir; }, kLogTextIsFolder},
+        {"symbolic link",
+         [&] {
+             symlink(target.c_str(), fTextPath.c_str());
+             return fTextPath;
+         },
+         kLogTextIsLink},
+        {"FIFO",
+         [&] {
+             std::string const fifo = fDir + "/fifo";
+             mkfifo(fifo.c_str(), 0600);
+             return fifo;
+         },
+         kLogTextNotPlain},
+        {"UTF-16",
+         [&] {
+             std::string const utf16 = fDir + "/utf16.txt";
+             WriteWholeFile(utf16, std::string("\xFF\xFE" "c\0a\0t\0\t\0", 10));
+             return utf16;
+         },
+         kLogTextUtf16},
+        {"another user's file",
+         [&] {
+             // Only root can give a file away; others read a file without
+             // permission instead.
+             if (geteuid() == 0) chown(target.c_str(), 65534, 65534);
+             else chmod(target.c_str(), 0);
+             return target;
+         },
+         geteuid() == 0 ? kLogTextOtherOwner : kLogTextUnreadable},
+    };
+    for (Case const& c : kCases) {
+        SCOPED_TRACE(c.what);
         OpenDictionary();
-        ASSERT_EQ(chown(target.c_str(), 65534, 65534), 0);
-        EXPECT_EQ(uwConvert(target.c_str()), "");
+        std::string const path = c.make();
+        EXPECT_EQ(uwConvert(path.c_str()), c.note);
+        EXPECT_FALSE(uwLastRunCompleted());
         EXPECT_EQ(Count(), 0u);
     }
+    std::remove(fTextPath.c_str());
     std::remove(target.c_str());
+    OpenDictionary();
+    EXPECT_EQ(Convert(line), "");
+    EXPECT_TRUE(uwLastRunCompleted());
 }
 
 }  // namespace

@@ -45,6 +45,14 @@ TEST_F(UwconvertToolTest, CountsBeforeAndAfterEachRun) {
     }
 }
 
+TEST_F(UwconvertToolTest, ATextFileThatCannotBeReadFailsTheRun) {
+    std::string const missing = fFolder / "none.txt";
+    CommandOutcome const outcome = RunCommand(TOOLS_DIR "/uwconvert " + missing + " " + fDictionary + " 2>/dev/null");
+    EXPECT_EQ(outcome.exitCode, 1);
+    EXPECT_EQ(outcome.output.substr(0, 2), ";;");
+    EXPECT_EQ(outcome.output.back(), '\r');
+}
+
 TEST_F(UwconvertToolTest, RefusesADictionaryItCannotWrite) {
     CommandOutcome const outcome = Convert("plum\t" + SJIS("林檎") + "\tNOUN\r", fFolder.Path());
     EXPECT_EQ(outcome.exitCode, 2);
