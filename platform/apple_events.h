@@ -20,6 +20,8 @@
 
 namespace platform {
 
+class EventConnection;
+
 // One descriptor: a type and its bytes, or, for a 'list', its items.
 struct AEDesc {
     DescType descriptorType = typeNull;
@@ -126,9 +128,10 @@ private:
     AppleEventManager() = default;
     // The reply to one event: the handler's, or keyErrorNumber alone.
     AppleEvent Dispatch(AppleEvent const& event, pid_t sender);
-    // Reads one event from a connection and answers it; false when the
-    // connection is done with (closed by the sender, or unusable).
-    bool Serve(int connection, pid_t sender, sigset_t const* waitMask);
+    // Moves one connection on: takes what arrived of its frame, answers a
+    // whole one, or sends more of its reply.  False when the connection is
+    // done with (closed by the sender, or unusable).
+    bool Advance(EventConnection& connection);
 
     struct HandlerEntry {
         AEEventClass eventClass;

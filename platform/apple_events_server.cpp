@@ -1,6 +1,8 @@
 // Serving events: listen on this process's socket in the runtime folder and
 // answer events one at a time on the calling thread.  A sender may keep its
-// connection open for further events, so several connections are watched.
+// connection open for further events, so several connections are watched;
+// frames and replies move as far as each socket lets them without waiting,
+// so that a sender that stalls mid-frame holds up nobody else.
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -8,12 +10,13 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <memory>
 #include <vector>
 
 #include "platform/apple_events.h"
+#include "platform/event_connection.h"
 #include "platform/process_list_registry.h"
 #include "platform/runtime_folder.h"
 #include "platform/socket_io.h"
@@ -22,9 +25,11 @@ namespace platform {
 
 namespace {
 
-// A request or reply that takes longer than this to cross is given up, so
-// that one stuck client cannot hold the server for good.
-constexpr auto kTransferLimit = std::chrono::seconds(60);
+// A frame or reply under way that moves no byte for this long is given up,
+// with its connection.
+constexpr auto kStallLimit = std::chrono::milliseconds(10000);
+// What a reply still going out when the server ends may take to leave.
+constexpr auto kFinalFlushLimit = std::chrono::milliseconds(2000);
 // Connections kept open at most; the one idle longest goes first.
 constexpr std::size_t kMaxConnections = 32;
 constexpr AEEventClass kReplyEventClass = FourCC("aevt");
@@ -124,22 +129,34 @@ bool IsPlainFileName(std::string const& name) {
            name.find('\0') == std::string::npos;
 }
 
-// An accepted connection of a sender running as the same user.
-struct Connection {
-    std::unique_ptr<FileDescriptor> socket;
-    pid_t sender;
-};
-
 // Takes one waiting connection off the listener; a peer of another user is
 // closed at once.
-void AcceptOne(Listener const& listener, std::vector<Connection>* connections) {
+void AcceptOne(Listener const& listener, std::vector<EventConnection>* connections) {
     int const fd = accept4(listener.fd(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
     if (fd < 0) return;
-    auto socket = std::make_unique<FileDescriptor>(fd);
     pid_t const sender = SameUserPeer(fd);
-    if (sender == 0) return;
+    if (sender == 0) {
+        close(fd);
+        return;
+    }
     if (connections->size() >= kMaxConnections) connections->erase(connections->begin());
-    connections->push_back(Connection{std::move(socket), sender});
+    connections->emplace_back(fd, sender);
+}
+
+// How long the loop may wait: until the first frame or reply under way
+// would count as stalled; forever when none is.
+timespec const* WaitLimit(std::vector<EventConnection> const& connections, timespec* storage) {
+    auto earliest = EventConnection::Clock::time_point::max();
+    for (EventConnection const& connection : connections) {
+        earliest = std::min(earliest, connection.StallTime(kStallLimit));
+    }
+    if (earliest == EventConnection::Clock::time_point::max()) return nullptr;
+    auto const left = std::max(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                   earliest - EventConnection::Clock::now()),
+                               std::chrono::milliseconds(0));
+    storage->tv_sec = static_cast<time_t>(left.count() / 1000);
+    storage->tv_nsec = static_cast<long>(left.count() % 1000) * 1000000L;
+    return storage;
 }
 
 }  // namespace
@@ -183,19 +200,17 @@ AppleEvent AppleEventManager::Dispatch(AppleEvent const& event, pid_t sender) {
     return reply;
 }
 
-bool AppleEventManager::Serve(int connection, pid_t sender, sigset_t const* waitMask) {
-    Deadline const deadline = Deadline::After(kTransferLimit);
-    std::string frame;
+bool AppleEventManager::Advance(EventConnection& connection) {
+    using Step = EventConnection::Step;
+    if (connection.WantedEvents() == POLLOUT) return connection.WriteSome() != Step::kDrop;
+    Step const step = connection.ReadSome();
+    if (step != Step::kFrameReady) return step != Step::kDrop;
     AppleEvent event;
-    if (ReadFrame(connection, deadline, waitMask, &frame) != IOStatus::kDone ||
-        !AEDecodeEvent(frame.data(), frame.size(), &event)) {
-        return false;
-    }
-    frame.clear();
-    frame.shrink_to_fit();
+    std::string const frame = connection.TakeFrame();
+    if (!AEDecodeEvent(frame.data(), frame.size(), &event)) return false;
     // A sender that asked for no reply has closed already; the failed write
     // ends that connection and nothing else.
-    return WriteAll(connection, AEEncodeEvent(Dispatch(event, sender)), deadline, waitMask) == IOStatus::kDone;
+    return connection.Reply(AEEncodeEvent(Dispatch(event, connection.Sender()))) != Step::kDrop;
 }
 
 int AppleEventManager::Run(std::string const& bundleFileName) {
@@ -205,26 +220,32 @@ int AppleEventManager::Run(std::string const& bundleFileName) {
     StopSignals stops;
     Listener listener(folder, bundleFileName);
     if (!listener.Ready()) return errAERegistrationFailed;
-    std::vector<Connection> connections;
+    std::vector<EventConnection> connections;
     std::vector<pollfd> watched;
     while (!fTerminateRequested && !stops.Signalled()) {
         watched.assign(1, pollfd{listener.fd(), POLLIN, 0});
-        for (Connection const& connection : connections) watched.push_back({connection.socket->fd(), POLLIN, 0});
-        int const ready = ppoll(watched.data(), watched.size(), nullptr, stops.WaitMask());
+        for (EventConnection const& connection : connections) {
+            watched.push_back({connection.fd(), connection.WantedEvents(), 0});
+        }
+        timespec limit{};
+        int const ready = ppoll(watched.data(), watched.size(), WaitLimit(connections, &limit), stops.WaitMask());
         if (ready < 0 && errno != EINTR) break;
-        if (ready <= 0) continue;
-        // Connections first, oldest first; each ready one gets one event.
+        // Connections first, oldest first; each ready one moves one step.
+        auto const now = EventConnection::Clock::now();
         std::size_t kept = 0;
         for (std::size_t i = 0; i < connections.size(); ++i) {
             bool keep = true;
-            if (!fTerminateRequested && watched[i + 1].revents != 0) {
-                keep = Serve(connections[i].socket->fd(), connections[i].sender, stops.WaitMask());
-            }
+            if (!fTerminateRequested && ready > 0 && watched[i + 1].revents != 0) keep = Advance(connections[i]);
+            if (keep && connections[i].StallTime(kStallLimit) <= now) keep = false;
             if (keep) connections[kept++] = std::move(connections[i]);
         }
-        connections.resize(kept);
-        if (!fTerminateRequested && (watched[0].revents & POLLIN) != 0) AcceptOne(listener, &connections);
+        connections.erase(connections.begin() + static_cast<std::ptrdiff_t>(kept), connections.end());
+        if (!fTerminateRequested && ready > 0 && (watched[0].revents & POLLIN) != 0) {
+            AcceptOne(listener, &connections);
+        }
     }
+    // Replies already made still go out.
+    for (EventConnection& connection : connections) connection.Flush(kFinalFlushLimit);
     fTerminateRequested = false;
     return noErr;
 }

@@ -2,10 +2,13 @@
 // reply modes, and the ways an exchange can fail.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
@@ -13,6 +16,7 @@
 
 #include "messaging_test_support.h"
 #include "platform/apple_events.h"
+#include "platform/process_list_registry.h"
 
 namespace {
 
@@ -143,6 +147,26 @@ TEST_F(MessagingTest, EachEventGetsItsOwnReplyOverKeptConnections) {
         }
         EXPECT_EQ(readEntry(index), "entry " + std::to_string(index));
     }
+}
+
+TEST_F(MessagingTest, APeerStalledMidFrameHoldsUpNoOtherSender) {
+    // Connects as a sender would, then sends a header that announces a
+    // payload, a few bytes of it, and nothing more.
+    int const stalled = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    ASSERT_GE(stalled, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::string const path = SocketPath(runtimeDir_.Folder(), server_.Pid());
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    ASSERT_EQ(connect(stalled, reinterpret_cast<sockaddr const*>(&address), sizeof address), 0);
+    std::string const partial = std::string("AEv1") + std::string(7, '\0') + "\x40" + "abc";
+    ASSERT_EQ(write(stalled, partial.data(), partial.size()), static_cast<ssize_t>(partial.size()));
+
+    auto const start = std::chrono::steady_clock::now();
+    AppleEvent reply;
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(Send(kEventEntryNumber, nullptr, &reply, kAEWaitReply, 60), noErr);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    close(stalled);
 }
 
 TEST_F(MessagingTest, QuitWithoutReplyEndsTheServerAndItsRegistration) {
