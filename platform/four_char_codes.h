@@ -29,6 +29,10 @@ constexpr AEEventID kEventQuit = FourCC("uwQT");
 constexpr AEEventID kEventEntryNumber = FourCC("uwNM");
 constexpr AEEventID kEventReadEntry = FourCC("uwRE");
 constexpr AEEventID kEventConvert = FourCC("uwCV");
+// The 'errn' of a 'uwCV' reply whose run did not complete (no dictionary to
+// convert into, the text file not read, or a run stopped early); its log
+// says why.  A completed run's reply has no 'errn'.
+constexpr int32_t errConversionIncomplete = -10001;
 
 // Parameter keywords and descriptor types.
 constexpr AEKeyword keyDirectObject = FourCC("----");

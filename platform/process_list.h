@@ -12,7 +12,13 @@ namespace platform {
 // "…/Vorlip.app/Vorlip") detached from the caller, and returns once it has
 // registered, so that the first look finds it.  False when the program is
 // missing or not executable, or when it ends before registering.
+// What the program prints (standard output and error) is appended to its
+// messages file (ProgramMessagesPath), so that the launcher can show it.
 bool LaunchApplication(std::string const& bundlePath);
+
+// The file that collects the messages of a launched program ("Vorlip") in
+// the runtime folder; empty when there is no runtime folder.
+std::string ProgramMessagesPath(std::string const& programName);
 
 // Advances *psn to the next running program in ascending process order,
 // starting after {0, 0}.  procNotFound at the end of the list, with *psn back

@@ -22,6 +22,9 @@ namespace {
 constexpr auto kRegistrationWait = std::chrono::seconds(10);
 constexpr auto kRegistrationPoll = std::chrono::milliseconds(5);
 
+// A file that keeps growing over many launches is started afresh.
+constexpr off_t kMessagesFileLimit = 1 << 20;
+
 // "…/Vorlip.app" (trailing slashes allowed) runs "…/Vorlip.app/Vorlip".
 std::string ProgramOfBundle(std::string bundlePath) {
     while (bundlePath.size() > 1 && bundlePath.back() == '/') bundlePath.pop_back();
@@ -48,25 +51,45 @@ void ResetSignals() {
 }
 
 // A detached program must not hold the caller's pipes open (a caller that
-// reads its own output to the end would wait for the program to quit), so
-// standard streams that are not terminals become /dev/null.
-void DetachStandardStreams() {
+// reads its own output to the end would wait for the program to quit): its
+// input becomes /dev/null when it is not a terminal, and what it prints goes
+// to its messages file (or /dev/null when there is none), never lost with a
+// closed terminal or pipe.
+void DetachStandardStreams(int messages) {
     int const null = open("/dev/null", O_RDWR);
-    if (null < 0) return;
-    for (int fd = 0; fd <= 2; ++fd) {
-        if (!isatty(fd)) dup2(null, fd);
+    if (null >= 0 && !isatty(0)) dup2(null, 0);
+    int const output = messages >= 0 ? messages : null;
+    if (output >= 0) {
+        dup2(output, 1);
+        dup2(output, 2);
     }
     if (null > 2) close(null);
 }
 
+// The program's messages file opened for appending (close-on-exec: the
+// program gets it as its standard output only), or -1.
+int OpenMessagesFile(std::string const& program) {
+    std::string const name = program.substr(program.rfind('/') + 1);
+    std::string const path = ProgramMessagesPath(name);
+    if (path.empty()) return -1;
+    int const fd = open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    struct stat info {};
+    if (fd >= 0 && fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > kMessagesFileLimit) {
+        if (ftruncate(fd, 0) != 0) {
+            // Still usable: it only grows on.
+        }
+    }
+    return fd;
+}
+
 // Only async-signal-safe calls between fork and exec.
-[[noreturn]] void RunDetached(std::string const& program, int pidPipe) {
+[[noreturn]] void RunDetached(std::string const& program, int pidPipe, int messages) {
     setsid();
     pid_t const grandchild = fork();
     if (grandchild == 0) {
         close(pidPipe);
         ResetSignals();
-        DetachStandardStreams();
+        DetachStandardStreams(messages);
         char* const argv[] = {const_cast<char*>(program.c_str()), nullptr};
         execv(program.c_str(), argv);
         _exit(127);
@@ -79,11 +102,13 @@ void DetachStandardStreams() {
 pid_t StartDetached(std::string const& program) {
     int pipeEnds[2];
     if (pipe2(pipeEnds, O_CLOEXEC) != 0) return 0;
+    int const messages = OpenMessagesFile(program);
     pid_t const child = fork();
     if (child == 0) {
         close(pipeEnds[0]);
-        RunDetached(program, pipeEnds[1]);
+        RunDetached(program, pipeEnds[1], messages);
     }
+    if (messages >= 0) close(messages);
     close(pipeEnds[1]);
     pid_t grandchild = 0;
     if (child > 0) {
@@ -114,6 +139,12 @@ bool AwaitRegistration(pid_t pid) {
 }
 
 }  // namespace
+
+std::string ProgramMessagesPath(std::string const& programName) {
+    std::string const folder = RuntimeFolder();
+    if (folder.empty() || programName.empty() || programName.find('/') != std::string::npos) return std::string();
+    return folder + "/" + programName + ".messages";
+}
 
 bool LaunchApplication(std::string const& bundlePath) {
     std::string const program = ProgramOfBundle(bundlePath);

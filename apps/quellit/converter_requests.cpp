@@ -46,10 +46,13 @@ std::optional<std::string> ConverterRequests::ReadEntry(ProcessSerialNumber cons
     return FirstListItem(*reply);
 }
 
-std::optional<std::string> ConverterRequests::Convert(ProcessSerialNumber const& target) const {
+std::optional<std::string> ConverterRequests::Convert(ProcessSerialNumber const& target, bool* completed) const {
+    if (completed) *completed = false;
     auto reply = Send(target, kEventConvert, nullptr, kAEWaitReply, kNoTimeOut);
     if (!reply) return std::nullopt;
-    return FirstListItem(*reply);
+    std::optional<std::string> log = FirstListItem(*reply);
+    if (completed) *completed = log.has_value() && reply->FindParam(keyErrorNumber) == nullptr;
+    return log;
 }
 
 bool ConverterRequests::Quit(ProcessSerialNumber const& target) const {

@@ -25,8 +25,10 @@ public:
     // 'uwRE': the entry's text bytes as sent, or nothing.
     std::optional<std::string> ReadEntry(platform::ProcessSerialNumber const& target, int32_t index) const;
     // 'uwCV': the log bytes as sent, or nothing.  Waits without a time-out:
-    // a large conversion must not lose its log.
-    std::optional<std::string> Convert(platform::ProcessSerialNumber const& target) const;
+    // a large conversion must not lose its log.  *completed tells whether
+    // the converter said its run completed (a reply without 'errn').
+    std::optional<std::string> Convert(platform::ProcessSerialNumber const& target,
+                                       bool* completed = nullptr) const;
     // 'uwQT' without a reply; false when the send failed.
     bool Quit(platform::ProcessSerialNumber const& target) const;
 

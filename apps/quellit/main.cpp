@@ -5,15 +5,21 @@
 #include <cstdio>
 #include <cstring>
 
+#include "apps/quellit/companion_messages.h"
+#include "apps/quellit/conversion_lock.h"
 #include "apps/quellit/old_dictionary_text_file.h"
 #include "apps/quellit/quellit_session.h"
 #include "apps/quellit/tovik_common_module.h"
 #include "platform/apple_events.h"
 #include "platform/bundle.h"
+#include "platform/conversion_text_path.h"
 
 namespace {
 
 quellit::ControllerServices RealServices() {
+    static std::string const textPath = platform::ConversionTextPath();
+    static quellit::ConversionLock lock(textPath);
+    static quellit::CompanionMessages messages({"Vorlip", "Tazmet"});
     platform::Bundle const& bundle = platform::Bundle::Main();
     quellit::ControllerServices services;
     services.pathForResource = [&bundle](std::string const& name, std::string const& type) {
@@ -25,8 +31,15 @@ quellit::ControllerServices RealServices() {
     };
     services.sender = platform::AESend;
     services.writeEntryLines = [](std::string const& bytes, std::string* error) {
-        return quellit::WriteOldDictionaryText(quellit::kOldDictionaryTextPath, bytes, error);
+        return quellit::WriteOldDictionaryText(textPath, bytes, error);
     };
+    services.beginConversion = [](std::string* reason) { return lock.Acquire(reason); };
+    services.endConversion = [] {
+        quellit::RemoveOldDictionaryText(textPath);
+        lock.Release();
+    };
+    services.markCompanionMessages = [] { messages.Mark(); };
+    services.companionMessages = [] { return messages.SinceMark(); };
     return services;
 }
 

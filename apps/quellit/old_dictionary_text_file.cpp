@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/files/file_system.h"
 #include "platform/files/replace_file.h"
 
 namespace quellit {
@@ -34,6 +35,13 @@ bool TargetIsOurs(std::string const& path, std::string* error) {
 
 bool WriteOldDictionaryText(std::string const& path, std::string const& bytes, std::string* error) {
     return TargetIsOurs(path, error) && ReplaceFile(path, bytes, error);
+}
+
+void RemoveOldDictionaryText(std::string const& path) {
+    struct stat info;
+    if (::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid()) {
+        Files().Remove(path.c_str());
+    }
 }
 
 }  // namespace quellit

@@ -8,10 +8,13 @@
 
 namespace quellit {
 
-constexpr char const* kOldDictionaryTextPath = "/tmp/oldUD.txt";
-
 // False (with the reason in *error) when the text could not be written in
 // full and put in place; the fixed name then still holds what it held.
 bool WriteOldDictionaryText(std::string const& path, std::string const& bytes, std::string* error);
+
+// Removes the entry lines when a run is over, whatever its outcome: left
+// behind, they would keep the user's words in a shared folder and stand in
+// the way of the next user's run.  Only a plain file of ours is removed.
+void RemoveOldDictionaryText(std::string const& path);
 
 }  // namespace quellit

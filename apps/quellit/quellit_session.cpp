@@ -59,8 +59,9 @@ int RunSession(SessionOptions const& options, ControllerServices services, std::
     if (options.convertOnce) {
         controller.doConvert();
         std::fprintf(screen, "%s\n", NormalizeLineBreaks(window.Text()).c_str());
-        // A completed run leaves the button disabled; a failed one enables it.
-        status = window.IsButtonEnabled() ? 1 : 0;
+        // Refused lines are part of a completed run; anything that kept
+        // entries from being converted is not.
+        status = controller.runCompleted() ? 0 : 1;
     } else {
         CatchInterrupts();
         window.Draw();

@@ -14,7 +14,9 @@ struct SessionOptions {
     bool convertOnce = false;
 };
 
-// Exit status: 0, or 1 when a run pressed from convertOnce did not complete.
+// Exit status: 0, or 1 when a run pressed from convertOnce did not complete
+// (it did not start, the converter did not open its dictionary or read the
+// whole file, or entries could not be read).
 int RunSession(SessionOptions const& options, ControllerServices services, std::FILE* input, std::FILE* screen,
                std::FILE* progressStream);
 

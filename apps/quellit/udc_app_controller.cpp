@@ -16,6 +16,8 @@ constexpr char kProcEndKey[] = "Proc End";
 constexpr char kCannotWriteKey[] = "The entry lines could not be written:";
 constexpr char kUnreadEntriesKey[] = "Entries not read (index):";
 constexpr char kNoLogKey[] = "The converter returned no log.";
+constexpr char kBusyKey[] = "Another conversion is running on this computer; this one did not start.";
+constexpr char kNoLockKey[] = "The conversion could not start:";
 
 }  // namespace
 
@@ -70,7 +72,7 @@ bool UDCAppController::procOldConverter(int32_t index) {
 }
 
 bool UDCAppController::procNewConverter() {
-    if (auto log = fRequests.Convert(fNewConverter)) {
+    if (auto log = fRequests.Convert(fNewConverter, &fConverterCompleted)) {
         fDisplayString += '\n';
         fDisplayString += DecodeForDisplay(*log);
     } else {
@@ -97,6 +99,13 @@ void UDCAppController::AppendTroubleNotes() {
     }
 }
 
+std::string UDCAppController::WithCompanionMessages(std::string text) const {
+    std::string const messages = fServices.companionMessages ? fServices.companionMessages() : std::string();
+    if (messages.empty()) return text;
+    if (!text.empty()) text += '\n';
+    return text + messages;
+}
+
 void UDCAppController::doConvert() {
     if (!fWindow.IsButtonEnabled()) return;
     fWindow.SetButtonEnabled(false);
@@ -104,8 +113,33 @@ void UDCAppController::doConvert() {
     fOutputString.clear();
     fUnreadEntries.clear();
     fLogMissing = false;
+    fConverterCompleted = false;
+    fRunCompleted = false;
 
-    if (!loadOldConverter() || !initOldConverter()) {
+    std::string reason;
+    ConversionLock::Outcome const lock =
+        fServices.beginConversion ? fServices.beginConversion(&reason) : ConversionLock::Outcome::kHeld;
+    if (lock != ConversionLock::Outcome::kHeld) {
+        fWindow.SetText(lock == ConversionLock::Outcome::kBusy
+                            ? fServices.localizedString(kBusyKey)
+                            : fServices.localizedString(kNoLockKey) + " " + reason);
+        fWindow.SetButtonEnabled(true);
+        return;
+    }
+    if (fServices.markCompanionMessages) fServices.markCompanionMessages();
+    RunSteps();
+    if (fServices.endConversion) fServices.endConversion();
+}
+
+void UDCAppController::RunSteps() {
+    if (!loadOldConverter()) {
+        fWindow.SetText(WithCompanionMessages(fWindow.Text()));
+        fWindow.SetButtonEnabled(true);
+        return;
+    }
+    if (!initOldConverter()) {
+        // Why the reader found no entry is in its messages.
+        fWindow.SetText(WithCompanionMessages(fWindow.Text()));
         fWindow.SetButtonEnabled(true);
         return;
     }
@@ -120,17 +154,21 @@ void UDCAppController::doConvert() {
     if (!fServices.writeEntryLines(fOutputString, &writeError)) {
         fDisplayString += '\n';
         fDisplayString += fServices.localizedString(kCannotWriteKey) + " " + writeError;
-        fWindow.SetText(fDisplayString);
+        fWindow.SetText(WithCompanionMessages(fDisplayString));
         EndRunEnablingButton();
         return;
     }
 
     if (!loadNewConverter()) {
+        fWindow.SetText(WithCompanionMessages(fWindow.Text()));
         EndRunEnablingButton();
         return;
     }
     procNewConverter();
     AppendTroubleNotes();
+    fRunCompleted = fConverterCompleted && fUnreadEntries.empty();
+    std::string const messages = WithCompanionMessages(std::string());
+    if (!messages.empty()) fDisplayString += "\n" + messages.substr(0, messages.size() - 1);
     fDisplayString += "\n\n" + fServices.localizedString(kProcEndKey);
     fWindow.SetText(fDisplayString);
     fWindow.SetProgressVisible(false);

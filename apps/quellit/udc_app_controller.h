@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "apps/quellit/conversion_lock.h"
 #include "apps/quellit/converter_requests.h"
 #include "apps/quellit/converter_window.h"
 #include "platform/process_serial_number.h"
@@ -26,6 +27,15 @@ struct ControllerServices {
     EventSender sender;
     // Writes the entry lines; false with a reason when they were not put in place.
     std::function<bool(std::string const& bytes, std::string* error)> writeEntryLines;
+    // Optional.  Takes the machine's conversion lock before anything is
+    // launched or written (the reason when it fails); endConversion removes
+    // the entry lines and gives the lock back once the run is over.
+    std::function<ConversionLock::Outcome(std::string* reason)> beginConversion;
+    std::function<void()> endConversion;
+    // Optional.  Remembers where the companion programs' messages stand;
+    // gives the lines they printed since, for the window.
+    std::function<void()> markCompanionMessages;
+    std::function<std::string()> companionMessages;
 };
 
 class UDCAppController {
@@ -48,12 +58,18 @@ public:
     std::string const& displayString() const { return fDisplayString; }
     std::string const& outputString() const { return fOutputString; }
     uint32_t entryNum() const { return fEntryNum; }
+    // The last run converted: the converter opened its dictionary, read the
+    // whole file and answered, and every entry was read.
+    bool runCompleted() const { return fRunCompleted; }
 
 private:
     bool LoadConverter(char const* resourceName, platform::ProcessSerialNumber* psn);
     std::string CountLine(int32_t count) const;
     void EndRunEnablingButton();
     void AppendTroubleNotes();
+    void RunSteps();
+    // The text with the companion programs' messages under it, when any.
+    std::string WithCompanionMessages(std::string text) const;
 
     ConverterWindow& fWindow;
     ControllerServices fServices;
@@ -65,6 +81,8 @@ private:
     std::string fOutputString;   // Shift-JIS bytes: the entry lines for the converter
     std::vector<int32_t> fUnreadEntries;
     bool fLogMissing = false;
+    bool fConverterCompleted = false;
+    bool fRunCompleted = false;
 };
 
 }  // namespace quellit

@@ -3,9 +3,10 @@
 #include "apps/tazmet/merrow_controller.h"
 #include "engine/userdict/corvan_dict_if.h"
 #include "platform/apple_events.h"
+#include "platform/conversion_text_path.h"
 
 int main() {
-    MerrowController controller;
+    MerrowController controller(platform::ConversionTextPath());
     platform::AppleEventManager& manager = platform::AppleEventManager::Shared();
     controller.RegisterHandlers(manager);
     controller.uwInitialize();

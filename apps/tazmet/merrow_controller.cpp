@@ -8,11 +8,6 @@
 #include "engine/userdict/corvan_dict_if.h"
 #include "engine/userdict/uw_log_messages.h"
 
-// ";;ユーザー辞書を開けなかったため、変換していません" and CR.
-char const kLogNoUserDictionary[] =
-    "\x3B\x3B\x83\x86\x81\x5B\x83\x55\x81\x5B\x8E\xAB\x8F\x91\x82\xF0\x8A\x4A\x82\xAF\x82\xC8\x82\xA9\x82\xC1\x82"
-    "\xBD\x82\xBD\x82\xDF\x81\x41\x95\xCF\x8A\xB7\x82\xB5\x82\xC4\x82\xA2\x82\xDC\x82\xB9\x82\xF1\x0D";
-
 namespace {
 
 constexpr short kUserDictZero = 0;
@@ -75,10 +70,16 @@ void MerrowController::handleAppleEventsNM(platform::AppleEvent const&, platform
 }
 
 void MerrowController::handleAppleEventsCV(platform::AppleEvent const&, platform::AppleEvent* reply) {
-    std::string log = EnsureUserDictionaryOpen()  ? uwConvert(fConversionPath.c_str())
+    bool const opened = EnsureUserDictionaryOpen();
+    std::string log = opened                   ? uwConvert(fConversionPath.c_str())
                       : fUserDictionaryDamaged ? kLogDamagedDictionary
                                                : kLogNoUserDictionary;
     reply->PutParam(platform::keyDirectObject, platform::AEMakeDesc(platform::typeText, std::move(log)));
+    // The log alone cannot tell a run that refused no line from one that
+    // never started.
+    if (!opened || !uwLastRunCompleted()) {
+        reply->PutParam(platform::keyErrorNumber, platform::AEMakeLongDesc(platform::errConversionIncomplete));
+    }
 }
 
 bool MerrowController::EnsureUserDictionaryOpen() {

@@ -7,11 +7,8 @@
 #include <string>
 
 #include "engine/userdict/uw_convert.h"
+#include "engine/userdict/uw_log_messages.h"
 #include "platform/apple_events.h"
-
-// The log of a conversion that could not start: no user dictionary to
-// convert into (Shift-JIS comment line ending with CR).
-extern char const kLogNoUserDictionary[];
 
 // The entry count of user dictionary 0; 0 when none is open.
 int uwEntryNumber();
@@ -30,6 +27,8 @@ public:
 
     void handleAppleEventsQT(platform::AppleEvent const& event, platform::AppleEvent* reply);
     void handleAppleEventsNM(platform::AppleEvent const& event, platform::AppleEvent* reply);
+    // The log; and 'errn' errConversionIncomplete when the run did not
+    // complete.
     void handleAppleEventsCV(platform::AppleEvent const& event, platform::AppleEvent* reply);
 
 private:

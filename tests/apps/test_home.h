@@ -1,8 +1,10 @@
 #pragma once
 // A temporary home for one test: HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR
 // point into a fresh folder for the test's lifetime (so preferences, the
-// "~/" shorthand and program registrations stay inside it), with helpers to
-// write preference files as XML property lists.
+// "~/" shorthand and program registrations stay inside it), and so does the
+// converter's text file (oldUD.txt in the home; test builds of the programs
+// take TOVIKAN_TEST_CONVERSION_TEXT), with helpers to write preference files
+// as XML property lists.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -19,13 +21,14 @@
 class TestHome {
 public:
     TestHome() : fPath(fFolder.Path()) {
-        for (char const* name : {"HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR"}) {
+        for (char const* name : {"HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR", "TOVIKAN_TEST_CONVERSION_TEXT"}) {
             char const* value = getenv(name);
             fSaved[name] = value ? std::optional<std::string>(value) : std::nullopt;
         }
         setenv("HOME", fPath.c_str(), 1);
         setenv("XDG_CONFIG_HOME", Folder("config").c_str(), 1);
         setenv("XDG_RUNTIME_DIR", Folder("run").c_str(), 1);
+        setenv("TOVIKAN_TEST_CONVERSION_TEXT", (fPath + "/oldUD.txt").c_str(), 1);
         chmod((fPath + "/run").c_str(), 0700);
     }
 

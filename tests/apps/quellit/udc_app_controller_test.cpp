@@ -41,6 +41,12 @@ struct FakePrograms {
     bool tazmetLaunchRefused = false;
     bool vorlipMissing = false;
     bool writeFails = false;
+    bool lockBusy = false;
+    bool convertIncomplete = false;  // the converter's reply carries 'errn'
+    std::string messages;            // what the companion programs printed
+
+    int begins = 0;
+    int ends = 0;
 
     std::vector<std::string> launches;
     std::vector<std::pair<uint32_t, AEEventID>> sends;
@@ -82,6 +88,7 @@ struct FakePrograms {
             } else if (event.eventID == kEventConvert) {
                 convertTimeouts.push_back(timeout);
                 if (log) reply->PutParam(keyDirectObject, AEMakeDesc(typeText, *log));
+                if (convertIncomplete) reply->PutParam(keyErrorNumber, AEMakeLongDesc(errConversionIncomplete));
             }
             return noErr;
         };
@@ -93,6 +100,12 @@ struct FakePrograms {
             writes.push_back(bytes);
             return true;
         };
+        services.beginConversion = [this](std::string*) {
+            ++begins;
+            return lockBusy ? ConversionLock::Outcome::kBusy : ConversionLock::Outcome::kHeld;
+        };
+        services.endConversion = [this] { ++ends; };
+        services.companionMessages = [this] { return messages; };
         return services;
     }
 
@@ -158,6 +171,70 @@ TEST(ConversionRun, WritesEveryServedEntryAndReportsTheOthers) {
         EXPECT_FALSE(run.window.IsButtonEnabled());
         EXPECT_FALSE(run.window.progressShown_);
         EXPECT_EQ(run.window.lastProgress_, 3u);
+    }
+}
+
+TEST(ConversionRun, EachRunSaysWhetherItCompleted) {
+    struct Case {
+        char const* name;
+        void (*set)(FakePrograms&);
+        bool completed;
+        int ends;  // the lock is given back and the entry lines removed once per run that took it
+    };
+    Case const cases[] = {
+        {"completed", [](FakePrograms&) {}, true, 1},
+        {"another run holds the lock", [](FakePrograms& p) { p.lockBusy = true; }, false, 0},
+        {"no entry", [](FakePrograms& p) { p.count = 0; }, false, 1},
+        {"write failed", [](FakePrograms& p) { p.writeFails = true; }, false, 1},
+        {"converter not launched", [](FakePrograms& p) { p.tazmetLaunchRefused = true; }, false, 1},
+        {"converter did not complete", [](FakePrograms& p) { p.convertIncomplete = true; }, false, 1},
+        {"no log", [](FakePrograms& p) { p.log = std::nullopt; }, false, 1},
+        {"an entry not read", [](FakePrograms& p) { p.entries = {{1, std::nullopt}}; }, false, 1},
+    };
+    for (Case const& c : cases) {
+        SCOPED_TRACE(c.name);
+        Scenario run;
+        c.set(run.programs);
+        run.Start();
+        run.controller->doConvert();
+        EXPECT_EQ(run.controller->runCompleted(), c.completed);
+        EXPECT_EQ(run.programs.begins, 1);
+        EXPECT_EQ(run.programs.ends, c.ends);
+    }
+}
+
+TEST(ConversionRun, ASecondRunIsRefusedBeforeAnythingIsLaunchedOrWritten) {
+    Scenario run;
+    run.programs.lockBusy = true;
+    run.Start();
+    run.controller->doConvert();
+    EXPECT_EQ(run.window.Text(), "Another conversion is running on this computer; this one did not start.");
+    EXPECT_TRUE(run.window.IsButtonEnabled());
+    EXPECT_TRUE(run.programs.launches.empty());
+    EXPECT_TRUE(run.programs.writes.empty());
+}
+
+TEST(ConversionRun, TheCompanionProgramsMessagesAreShown) {
+    struct Case {
+        char const* name;
+        void (*set)(FakePrograms&);
+        std::string text;
+    };
+    Case const cases[] = {
+        {"completed", [](FakePrograms&) {},
+         "Entry item 3.\nline\t;; refused\r\nTazmet: a note\n\nProc End"},
+        {"no entry", [](FakePrograms& p) { p.count = std::nullopt; }, "No Entry.\nTazmet: a note\n"},
+        {"converter not launched", [](FakePrograms& p) { p.tazmetLaunchRefused = true; },
+         "Entry item 3.\nTazmet: a note\n"},
+    };
+    for (Case const& c : cases) {
+        SCOPED_TRACE(c.name);
+        Scenario run;
+        run.programs.messages = "Tazmet: a note\n";
+        c.set(run.programs);
+        run.Start();
+        run.controller->doConvert();
+        EXPECT_EQ(run.window.Text(), c.text);
     }
 }
 

@@ -12,6 +12,7 @@
 #include "apps/tazmet/tazmet_test_support.h"
 #include "cp932.h"
 #include "engine/userdict/uw_convert.h"
+#include "platform/conversion_text_path.h"
 
 namespace {
 
@@ -28,8 +29,9 @@ std::string ManyRefusedLines() {
 TEST_F(TazmetTest, ProgramConvertsAndQuitsCleanly) {
     fHome.WritePreferences(kTovikPathApplicationID, TovikPathMembers("~/Documents"));
     std::string const text = ManyRefusedLines();
-    // The program converts the one fixed file.
-    std::ofstream(kUwConvertTextPath, std::ios::binary | std::ios::trunc) << text;
+    // The program converts the one fixed file, which the test home moves
+    // into itself.
+    ASSERT_EQ(platform::ConversionTextPath(), fTextPath);
     std::ofstream(fTextPath, std::ios::binary) << text;
     std::string const referencePath = fHome.Path() + "/reference.dic";
     ASSERT_EQ(gCorvanEngine.AddUserDict(referencePath, false), kUserDictOpenedReadWrite);
@@ -50,7 +52,6 @@ TEST_F(TazmetTest, ProgramConvertsAndQuitsCleanly) {
     EXPECT_EQ(RunSender("--find Tazmet.app uwQT --no-reply").exitCode, 0);
     EXPECT_TRUE(GoneWithoutTrace(pid));
     EXPECT_EQ(RunningProgram("Tazmet.app"), 0);
-    std::remove(kUwConvertTextPath);
 }
 
 TEST_F(TazmetTest, ProgramWithBrokenPreferencesStillAnswers) {
