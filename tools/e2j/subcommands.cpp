@@ -1,0 +1,24 @@
+#include "tools/e2j/subcommands.h"
+
+// Each subcommand's entry point, defined in its own file.
+int RunGrammar(Invocation& invocation);
+
+std::vector<Subcommand> const& Subcommands() {
+    static std::vector<Subcommand> const kSubcommands = {
+        {"grammar", "[--dump] [--check]", "the English grammar's table sizes, decompiled tables or consistency",
+         RunGrammar},
+    };
+    return kSubcommands;
+}
+
+Subcommand const* FindSubcommand(std::string const& name) {
+    for (Subcommand const& subcommand : Subcommands()) {
+        if (name == subcommand.name) return &subcommand;
+    }
+    return nullptr;
+}
+
+void RefuseArgument(std::string const& subcommand, std::string const& argument) {
+    if (argument.rfind("-", 0) == 0) throw UsageError(subcommand + ": unknown option '" + argument + "'");
+    throw UsageError(subcommand + ": unexpected argument '" + argument + "'");
+}
