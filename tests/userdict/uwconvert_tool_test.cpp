@@ -45,12 +45,47 @@ TEST_F(UwconvertToolTest, CountsBeforeAndAfterEachRun) {
     }
 }
 
-TEST_F(UwconvertToolTest, ATextFileThatCannotBeReadFailsTheRun) {
-    std::string const missing = fFolder / "none.txt";
-    CommandOutcome const outcome = RunCommand(TOOLS_DIR "/uwconvert " + missing + " " + fDictionary + " 2>/dev/null");
-    EXPECT_EQ(outcome.exitCode, 1);
-    EXPECT_EQ(outcome.output.substr(0, 2), ";;");
-    EXPECT_EQ(outcome.output.back(), '\r');
+// Every line the tool does not convert gets a ";;" line of its own, and a
+// file it cannot read at all gets one saying why; either way it exits 1.
+TEST_F(UwconvertToolTest, EachLineNotConvertedIsLoggedAndFailsTheRun) {
+    std::string const nul(1, '\0');
+    std::string const cat = "cat\t" + SJIS("猫") + "\tNOUN\r";
+    // UTF-16LE of "dog\tinu\tNOUN" and CR LF, each byte followed by a NUL.
+    std::string utf16;
+    for (char c : std::string("dog\tinu\tNOUN\r\n")) utf16 += std::string(1, c) + nul;
+    struct Case {
+        char const* what;
+        std::string bytes;  // the text file; "-": none at all
+        std::size_t logLines;
+        char const* counts;
+    };
+    Case const kCases[] = {
+        {"missing", "-", 1, "uwconvert: 0 entries before, 0 after\n"},
+        {"UTF-16 with its mark", "\xFF\xFE" + utf16 + utf16, 1, "uwconvert: 0 entries before, 0 after\n"},
+        // Each line the reader sees holds a NUL: the text, then the NUL
+        // between CR and LF, then the last line's.
+        {"UTF-16 without a mark", utf16 + utf16, 5, "uwconvert: 0 entries before, 0 after\n"},
+        {"NUL-led lines beside a good one", nul + cat + cat + nul + nul + "\r", 2,
+         "uwconvert: 0 entries before, 1 after\n"},
+    };
+    for (Case const& c : kCases) {
+        SCOPED_TRACE(c.what);
+        std::remove(fDictionary.c_str());
+        std::remove(fText.c_str());
+        if (c.bytes != "-") std::ofstream(fText, std::ios::binary) << c.bytes;
+        std::string const counts = fFolder / "counts";
+        CommandOutcome const outcome = RunCommand(TOOLS_DIR "/uwconvert " + fText + " " + fDictionary + " 2>" + counts);
+        EXPECT_EQ(outcome.exitCode, 1);
+        EXPECT_EQ(ReadWholeFile(counts), c.counts);
+        // The log is Shift-JIS, one CR-ended ";;" line per refusal.
+        std::size_t notes = 0;
+        for (std::size_t at = outcome.output.find(";;"); at != std::string::npos;
+             at = outcome.output.find(";;", at + 2))
+            ++notes;
+        EXPECT_EQ(notes, c.logLines) << outcome.output;
+        ASSERT_FALSE(outcome.output.empty());
+        EXPECT_EQ(outcome.output.back(), '\r');
+    }
 }
 
 TEST_F(UwconvertToolTest, RefusesADictionaryItCannotWrite) {

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 
@@ -78,6 +79,52 @@ TEST_F(TazmetTest, DamagedDictionaryIsRefusedAndLeftAsItIs) {
     ASSERT_NE(log.FindParam(platform::keyDirectObject), nullptr);
     EXPECT_EQ(log.FindParam(platform::keyDirectObject)->data, kLogDamagedDictionary);
     EXPECT_TRUE(ReadWholeFile(fDictPath) == bytes) << "the dictionary was written";
+}
+
+// The reply tells a run that read its whole file (refused lines or not)
+// from one that did not: the front end's exit status rests on it.
+TEST_F(TazmetTest, EachConversionSaysWhetherItCompleted) {
+    ASSERT_TRUE(Initialize());
+    struct Case {
+        char const* what;
+        std::function<void()> make;  // the text file
+        std::string log;
+        bool completed;
+    };
+    Case const kCases[] = {
+        {"every line read, one refused", [&] { WriteText(kCat + "\n" + kNoTranslation + "\n"); },
+         kNoTranslation + "\r" + CP932(";;日本語訳がありません") + "\r", true},
+        {"missing", [&] { std::remove(fTextPath.c_str()); }, kLogTextMissing, false},
+        {"a folder",
+         [&] {
+             std::remove(fTextPath.c_str());
+             std::filesystem::create_directory(fTextPath);
+         },
+         kLogTextIsFolder, false},
+        {"no dictionary to convert into",
+         [&] {
+             std::filesystem::remove(fTextPath);
+             WriteText(kCat + "\n");
+             gCorvanEngine.RemoveAllDict();
+             std::filesystem::remove_all(fDocuments);
+         },
+         kLogNoUserDictionary, false},
+    };
+    for (Case const& c : kCases) {
+        SCOPED_TRACE(c.what);
+        c.make();
+        platform::AppleEvent reply;
+        fController.handleAppleEventsCV(platform::AppleEvent{}, &reply);
+        ASSERT_NE(reply.FindParam(platform::keyDirectObject), nullptr);
+        EXPECT_EQ(reply.FindParam(platform::keyDirectObject)->data, c.log);
+        platform::AEDesc const* error = reply.FindParam(platform::keyErrorNumber);
+        int32_t number = 0;
+        EXPECT_EQ(error == nullptr, c.completed);
+        if (error != nullptr) {
+            EXPECT_TRUE(platform::AEGetLong(*error, &number));
+            EXPECT_EQ(number, platform::errConversionIncomplete);
+        }
+    }
 }
 
 TEST(TazmetMessages, NoUserDictionaryIsOneCommentLine) {
