@@ -9,6 +9,7 @@
 #include "apps/quellit/conversion_lock.h"
 #include "apps/quellit/old_dictionary_text_file.h"
 #include "apps/quellit/quellit_session.h"
+#include "apps/quellit/text_file_on_signal.h"
 #include "apps/quellit/tovik_common_module.h"
 #include "platform/apple_events.h"
 #include "platform/bundle.h"
@@ -33,9 +34,15 @@ quellit::ControllerServices RealServices() {
     services.writeEntryLines = [](std::string const& bytes, std::string* error) {
         return quellit::WriteOldDictionaryText(textPath, bytes, error);
     };
-    services.beginConversion = [](std::string* reason) { return lock.Acquire(reason); };
+    quellit::RemoveTextFileOnSignals(textPath);
+    services.beginConversion = [](std::string* reason) {
+        quellit::ConversionLock::Outcome const outcome = lock.Acquire(reason);
+        quellit::SetRunUnderway(outcome == quellit::ConversionLock::Outcome::kHeld);
+        return outcome;
+    };
     services.endConversion = [] {
         quellit::RemoveOldDictionaryText(textPath);
+        quellit::SetRunUnderway(false);
         lock.Release();
     };
     services.markCompanionMessages = [] { messages.Mark(); };

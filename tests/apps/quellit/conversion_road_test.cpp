@@ -82,13 +82,22 @@ public:
         std::filesystem::remove(fFolder / ("config/Quorindal/Tovikan/" + name + ".plist"));
     }
 
+    // `Quellit --convert` in this home, as a shell command.
+    std::string QuellitCommand() const {
+        return "env HOME=" + Quoted(Home()) + " XDG_CONFIG_HOME=" + Quoted(fFolder / "config") +
+               " XDG_RUNTIME_DIR=" + Quoted(fFolder / "run") + " TOVIKAN_TEST_CONVERSION_TEXT=" + Quoted(fTextPath) +
+               " " + kQuellit + " --convert";
+    }
+    // The companion programs this home's runs launched and left running.
+    std::string StopCompanions() const {
+        return "for r in " + Quoted(fFolder / "run/tovikan") +
+               "/*.reg; do [ -e \"$r\" ] && kill \"$(basename \"$r\" .reg)\"; rm -f \"$r\"; done";
+    }
+
     // Quellit with its button pressed once; `mounts` (shell commands) run
     // first in a private mount namespace, `after` once it has ended.
     CommandOutcome Convert(std::string const& mounts = "", std::string const& after = "") const {
-        std::string const run = "env HOME=" + Quoted(Home()) + " XDG_CONFIG_HOME=" + Quoted(fFolder / "config") +
-                                " XDG_RUNTIME_DIR=" + Quoted(fFolder / "run") +
-                                " TOVIKAN_TEST_CONVERSION_TEXT=" + Quoted(fTextPath) + " " + kQuellit +
-                                " --convert </dev/null 2>&1";
+        std::string const run = QuellitCommand() + " </dev/null 2>&1";
         if (mounts.empty()) return RunCommand(run);
         std::string const script = mounts + " && { " + run + "; status=$?; " + after + " exit $status; }";
         std::string const unshare = geteuid() == 0 ? "unshare -m" : "unshare -rm";
@@ -287,6 +296,27 @@ TEST(ConversionRoad, AFreedHeadBlockInTheOldDictionaryIsReportedAndTheFileLeftAs
     EXPECT_EQ(listed.find("hang\t"), std::string::npos) << listed;
     EXPECT_NE(listed.find("hung\t"), std::string::npos) << listed;
     EXPECT_NE(listed.find("owl\t"), std::string::npos) << listed;
+}
+
+// The entry lines go with a run that a signal ends, whichever signal.
+TEST(ConversionRoad, ARunEndedByASignalLeavesNoEntryLines) {
+    ScratchFolder shared("conversion-road-text");
+    Road road(shared / "oldUD.txt", Nouns("word", 3000));
+    for (char const* signal : {"HUP", "INT", "TERM"}) {
+        SCOPED_TRACE(signal);
+        // Waits (at most 60 s) for the lines to be written, then signals.
+        std::string const text = Quoted(road.TextPath());
+        std::string const waitForLines = "i=0; while [ ! -f " + text +
+                                         " ] && [ $i -lt 6000 ]; do sleep 0.01; i=$((i+1)); done; [ -f " + text +
+                                         " ] && echo written";
+        std::string const stop = std::string("kill -") + signal + " $q; wait $q; echo \"status $?\"";
+        std::string const script = "{ " + road.QuellitCommand() + " </dev/null >/dev/null 2>&1 & q=$!; " +
+                                   waitForLines + "; " + stop + "; " + road.StopCompanions() + "; } 2>/dev/null";
+        CommandOutcome const outcome = RunCommand(script);
+        ASSERT_NE(outcome.output.find("written"), std::string::npos) << outcome.output;
+        EXPECT_EQ(outcome.output.find("status 0"), std::string::npos) << outcome.output;
+        EXPECT_FALSE(std::filesystem::exists(road.TextPath()));
+    }
 }
 
 TEST(ConversionRoad, TwoRunsAtOnceNeverMixTheirDictionaries) {
