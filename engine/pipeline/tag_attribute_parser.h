@@ -52,7 +52,16 @@ private:
         std::size_t at = SkipBlanks(0);
         if (at < fTag.size() && fTag[at] == Char('<')) ++at;
         std::size_t const nameEnd = RunEnd(at, [](Char c) { return IsBlank(c) || c == Char('>'); });
-        for (std::size_t i = at; i < nameEnd; ++i) fName += ASCIIToUpper(fTag[i]);
+        for (std::size_t i = at; i < nameEnd; ++i) {
+            // In narrow (Shift-JIS) text the second byte of a two-byte
+            // character may look like a lower-case letter: it is kept as is.
+            if (sizeof(Char) == 1 && IsSJISLeadByte(static_cast<unsigned char>(fTag[i])) && i + 1 < nameEnd) {
+                fName += fTag[i++];
+                fName += fTag[i];
+                continue;
+            }
+            fName += ASCIIToUpper(fTag[i]);
+        }
         at = nameEnd;
         while ((at = SkipBlanks(at)) < fTag.size()) {
             std::size_t const attributeEnd = RunEnd(at, [](Char c) { return IsBlank(c) || c == Char('='); });

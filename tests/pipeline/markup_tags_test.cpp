@@ -291,6 +291,9 @@ TEST(TagAttributeParser, NamesAndAttributes) {
     }
     TagAttributeParser<std::string> const narrow("<font size='2' color=red>");
     EXPECT_EQ(narrow.Print(), "<FONT color=red size='2'>");
+    // A two-byte name whose second byte is a lower-case letter's.
+    std::string const twoByteName = "\x83\x61";
+    EXPECT_EQ(TagAttributeParser<std::string>("<" + twoByteName + "b x=1>").Name(), twoByteName + "B");
 }
 
 }  // namespace
