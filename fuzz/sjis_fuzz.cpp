@@ -10,6 +10,7 @@
 
 #include "engine/foundation/sjis_chars.h"
 #include "engine/foundation/sjis_convert.h"
+#include "engine/foundation/sjis_wide_text.h"
 #include "engine/foundation/string_compare.h"
 
 namespace {
@@ -107,6 +108,16 @@ void Converting(char const* bytes, std::size_t size, char const* text) {
         // Decoding what was encoded gives the same characters back.
         std::string const encoded = MapWstringToSJIS(wide);
         Check(MapSJISTowstring(encoded.c_str()) == wide);
+    }
+
+    // Lenient decoding keeps every byte: one offset per character, the last
+    // at the end; what decodes fully reads back the same after encoding.
+    std::vector<uint32_t> offsets;
+    std::wstring const lenient = DecodeSJISLenient(bytes, size, &offsets);
+    Check(offsets.size() == lenient.size() + 1 && offsets.back() == size);
+    if (IsValidSJIS(bytes, size)) {
+        std::string const encoded = EncodeSJISLenient(lenient.data(), lenient.size());
+        Check(DecodeSJISLenient(encoded) == lenient);
     }
 
     // The bytes taken as wide characters, any value at all.

@@ -14,10 +14,31 @@ public:
         kTheyCombinedOnly = 44,     // only the third
     };
 
+    // Stores the code; 41 to 44 also set the flags to the code's choice, any
+    // other code keeps the flags as they were.
+    void SetCPVAL_THEY_TRANS(CPVAL_THEY value) {
+        fValue = value;
+        switch (value) {
+            case kTheyAnyTranslation: SetFlags(true, true, true); break;
+            case kTheyHumanOnly: SetFlags(true, false, false); break;
+            case kTheyNonHumanOnly: SetFlags(false, true, false); break;
+            case kTheyCombinedOnly: SetFlags(false, false, true); break;
+            default: break;
+        }
+    }
+    CPVAL_THEY GetCPVAL_THEY_TRANS() const { return fValue; }
+
     // Allows paraphrases of type `eTheyHuman`, `eTheyNonHuman`, `eTheyCombined`.
     bool fAllowHuman = true;
     bool fAllowNonHuman = true;
     bool fAllowCombined = true;
     CPVAL_THEY fValue = kTheyAnyTranslation;
+
+private:
+    void SetFlags(bool human, bool nonHuman, bool combined) {
+        fAllowHuman = human;
+        fAllowNonHuman = nonHuman;
+        fAllowCombined = combined;
+    }
 };
 static_assert(sizeof(TheyTransUserOption) == 8, "three flag bytes, then the 32-bit value");

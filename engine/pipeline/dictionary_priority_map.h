@@ -1,0 +1,37 @@
+#pragma once
+// The priority of each dictionary of a run, as the part-of-speech expert
+// weighs the readings it gives.  The translation options build it once; every
+// sentence holds a copy.
+#include <cstdint>
+#include <map>
+
+class DictionaryPriorityMap {
+public:
+    // Not normalised, range -32768, no dictionary.
+    DictionaryPriorityMap() = default;
+
+    // Adds the dictionary with its priority; a dictionary already present
+    // keeps the priority it had.
+    void Set(uint16_t id, double priority);
+    // Lowers every priority by the smallest, so the smallest becomes 0, and
+    // sets the range to largest minus smallest.  An empty map keeps range 0:
+    // dynamic dictionaries then rank at 1, as after any other list.
+    void Normalize();
+    // For a dynamic dictionary (temporary readings made while translating)
+    // 1 + range, above every listed dictionary; otherwise the stored priority,
+    // 0 for a dictionary that was never set.
+    double Get(uint16_t id) const;
+
+    bool IsNormalized() const { return fNormalized; }
+    double GetRange() const { return fRange; }
+    std::map<uint16_t, double> const& GetPriorities() const { return fPriorities; }
+
+private:
+    bool fNormalized = false;
+    double fRange = -32768.0;
+    std::map<uint16_t, double> fPriorities;
+};
+
+// The base weight of the user-total scoring expert; the learning strength
+// scales it.
+extern float fOriginalUserTotWeight;
