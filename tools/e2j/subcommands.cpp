@@ -2,11 +2,16 @@
 
 // Each subcommand's entry point, defined in its own file.
 int RunGrammar(Invocation& invocation);
+int RunOptions(Invocation& invocation);
+int RunEcho(Invocation& invocation);
 
 std::vector<Subcommand> const& Subcommands() {
     static std::vector<Subcommand> const kSubcommands = {
         {"grammar", "[--dump] [--check]", "the English grammar's table sizes, decompiled tables or consistency",
          RunGrammar},
+        {"options", "[--speed N] [--they N] [--numeric N] [--strength N] [--proper N] [--you N]",
+         "the per-sentence option codes the translator derives from the option values", RunOptions},
+        {"echo", "[TEXT]", "the text through a chain of pass-through stages", RunEcho},
     };
     return kSubcommands;
 }
