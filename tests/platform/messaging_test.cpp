@@ -165,7 +165,9 @@ TEST_F(MessagingTest, APeerStalledMidFrameHoldsUpNoOtherSender) {
     auto const start = std::chrono::steady_clock::now();
     AppleEvent reply;
     for (int i = 0; i < 3; ++i) EXPECT_EQ(Send(kEventEntryNumber, nullptr, &reply, kAEWaitReply, 60), noErr);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    // Well under the ten seconds after which a stalled frame is cut, even
+    // on a loaded machine: the stalled peer did not hold these up.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
     close(stalled);
 }
 
