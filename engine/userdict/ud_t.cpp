@@ -58,6 +58,7 @@ void ud_t::AdoptBasics(UDFileBasics const& basics) {
     fBlockCountOnDisk = basics.blockCount;
     fBlocksStaged = basics.blockCount;
     fGroupCountOnDisk = basics.header.groupCount;
+    fFileEnd = basics.fileSize;
 }
 
 void ud_t::RequireWriteLock(char const* operation) const {
@@ -109,11 +110,24 @@ void ud_t::WriteBack() {
         fIndexOffset = indexOffset;
     }
     UDWriteUlongAt(fFd, kUDHeaderChangeCount, fChangeCount);
+    DropRoomLeft();
+}
+
+// Zeros written for room that the blocks, map and index did not take are
+// cut off, so that the file ends with its index.  Left there, they are
+// harmless: nothing reads past the index.
+void ud_t::DropRoomLeft() {
+    if (!fRoomMade) return;
+    fRoomMade = false;
+    uint64_t const indexEnd = uint64_t{fIndexOffset} + fIndexImageSize;
+    bool const indexIsLast = fIndexImageOnDisk && fIndexImageOffset == fIndexOffset && fFileEnd > indexEnd;
+    if (indexIsLast && Files().Truncate(fFd, indexEnd) == 0) fFileEnd = indexEnd;
 }
 
 void ud_t::WriteMapImage(uint32_t mapOffset) {
     std::vector<unsigned char> const image = EncodeUDMapImage(fBlockCount, fMap);
     UDWriteAt(fFd, mapOffset, image.data(), image.size());
+    NoteFileReaches(mapOffset + image.size());
 }
 
 // The index is written whole where it moved (it moves whenever the block
@@ -132,6 +146,8 @@ void ud_t::WriteIndexImage(uint32_t indexOffset) {
     }
     fIndexImageOnDisk = true;
     fIndexImageOffset = indexOffset;
+    fIndexImageSize = image.size();
+    NoteFileReaches(indexOffset + image.size());
 }
 
 uint32_t ud_t::UDIncGroupID(int16_t delta) {

@@ -24,9 +24,16 @@
 // stopped after any write leaves a file that opens with every entry complete
 // before that write.
 //
-// Appended blocks are staged in the block image and written from it together
-// with block 0 (WriteStagedBlocks): every block write is on disk when it
-// returns.
+// Held back.  Under the write lock, a new group past the blocks in use
+// (AppendGroup) is staged in the block image and written with the groups
+// before it at the next ordering point: the release of the last write lock,
+// any write into the counted blocks, or once 256 KB are held back.  Then the
+// staged range goes out in one write, block 0 counts it, and the group count
+// counts its groups: three writes for many groups.  Room for the staged
+// blocks is made first (zeros written past the end of the file), so that a
+// full disk fails the add that needed the room, never a group added before
+// it.  A process killed while groups are held back loses them, and only
+// them; every other block write is on disk when it returns.
 //
 // All file I/O is positioned reads and writes through the file seam
 // (platform/files/file_system.h) on the descriptor of the FILE handle given,
@@ -121,7 +128,7 @@ public:
     uint32_t GetDblockSlot();
     // Writes block n as free and frees it in the map.
     void MarkDeleted(uint32_t n);
-    // Writes the staged blocks, block 0 and a staged group count now; on
+    // Writes the blocks held back, block 0 and the group count now; on
     // failure they are given up and the file exception passes on.
     void WriteStagedBlocks();
     // The staleness rule: zeroes header words 12 and 16 (in memory and on
@@ -228,6 +235,7 @@ private:
     void WriteBack();
     void WriteMapImage(uint32_t mapOffset);
     void WriteIndexImage(uint32_t indexOffset);
+    void DropRoomLeft();
 
     // ud_t_load.cpp: loading, checking and repairing the caches.
     void LoadCaches();
@@ -247,6 +255,16 @@ private:
     void StageAppendedBlocks(std::vector<dblock_t> const& blocks);
     void StageBlockBytes(uint32_t firstBlock, unsigned char const* bytes, std::size_t size);
     void WriteAppendedBlocksNow(std::vector<dblock_t> const& blocks);
+    // Writes the held-back blocks below `through` (WriteStagedBlocks: all).
+    void WriteHeldBackBlocks(uint32_t through);
+    // Memory follows the file again: the blocks past those on disk and their
+    // groups are forgotten, and the caches dropped.
+    void GiveUpUnwrittenBlocks();
+    // Stages the blocks of a group appended past `countBefore`, writing what
+    // is held back first when the bound or the room requires it.
+    void HoldBackAppendedGroup(std::vector<dblock_t> const& blocks, uint32_t countBefore);
+    void MakeRoom(uint64_t end);
+    void NoteFileReaches(uint64_t end);
     void WriteBlockZero(uint32_t blockCount);
     void WriteBlocks(std::vector<dblock_t> const& blocks);
     // Every write into the block area goes through here, so that the block
@@ -287,6 +305,8 @@ private:
     uint32_t fBlockCountOnDisk = 0;  // what block 0 says; less while appended blocks are unwritten
     uint32_t fBlocksStaged = 0;      // blocks below this are on disk or staged in the image
     uint32_t fGroupCountOnDisk = 0;  // header word 20 as last read or written
+    uint64_t fFileEnd = 0;           // the file holds at least this many bytes
+    bool fRoomMade = false;          // zeros were written past the data since the last write-back
 
     // The caches.  Dropped, to be loaded again, when another writer changed
     // the file or a block write failed halfway.
@@ -302,6 +322,7 @@ private:
     UDIndexImageEncoder fIndexEncoder;
     bool fIndexImageOnDisk = false;  // the encoder's last image is whole at fIndexImageOffset
     uint32_t fIndexImageOffset = 0;
+    uint64_t fIndexImageSize = 0;
     // By entry ID: English, POS string and translation, each ended by a NUL
     // (one allocation an entry); null when not cached.
     std::vector<std::unique_ptr<char[]>> fEntryKeys;

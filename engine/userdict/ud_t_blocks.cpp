@@ -13,6 +13,11 @@ namespace {
 // The map grows by this many bytes when no block is free.
 constexpr std::size_t kMapGrowth = 32;
 
+// The most bytes of appended blocks held back before they are written, and
+// the least room made at the end of the file at once.
+constexpr uint64_t kHeldBackBytes = uint64_t{256} * 1024;
+constexpr uint64_t kRoomGrowth = uint64_t{256} * 1024;
+
 }  // namespace
 
 void ud_t::CheckBlockNumber(uint32_t n) const {
@@ -43,10 +48,16 @@ void ud_t::WriteBlockBytes(uint64_t offset, void const* bytes, std::size_t size)
     try {
         UDWriteAt(fFd, offset, bytes, size);
     } catch (...) {
-        fBlockImage.Drop();
+        // Blocks held back live only in the image: they go with it.
+        if (fBlockCountOnDisk < fBlockCount) {
+            GiveUpUnwrittenBlocks();
+        } else {
+            fBlockImage.Drop();
+        }
         throw;
     }
     fBlockImage.Wrote(offset - fBlockAreaOffset, bytes, size);
+    NoteFileReaches(offset + size);
 }
 
 void ud_t::WriteDataBlock(dblock_t const& block) {
@@ -193,55 +204,96 @@ void ud_t::WriteBlockZero(uint32_t blockCount) {
     WriteBlockBytes(BlockOffset(0), blockZero, sizeof blockZero);
 }
 
-// The staged blocks go out in the order that keeps every stop safe: the
-// whole staged range (one write per piece of the image that holds it), then
-// block 0 counting it, then the group count that counts its groups.  When
-// any of these fails, the staged blocks are given up: block 0 is put back if
-// it was written, and memory is loaded again from the file, which is as it
-// was before they were staged.
-void ud_t::WriteStagedBlocks() {
-    if (fBlockCountOnDisk < fBlockCount) {
-        StageAppendedBlocks({});
-        uint32_t const countBefore = fBlockCountOnDisk;
-        bool blockZeroWritten = false;
-        try {
-            uint64_t const begin = uint64_t{countBefore} * kUDBlockSize;
-            uint64_t const end = uint64_t{fBlockCount} * kUDBlockSize;
-            for (uint64_t at = begin; at < end;) {
-                unsigned char const* bytes = nullptr;
-                std::size_t const piece = fBlockImage.Piece(at, static_cast<std::size_t>(end - at), &bytes);
-                UDWriteAt(fFd, fBlockAreaOffset + at, bytes, piece);
-                at += piece;
-            }
-            WriteBlockZero(fBlockCount);
-            blockZeroWritten = true;
-            if (fGroupCount != fGroupCountOnDisk) UDWriteUlongAt(fFd, kUDHeaderGroupCount, fGroupCount);
-        } catch (FileException const&) {
-            if (blockZeroWritten) {
-                try {
-                    WriteBlockZero(countBefore);
-                } catch (...) {
-                    // Then the groups are on disk after all; loading finds
-                    // them and counts them.
-                }
-            }
-            fBlockCount = countBefore;
-            fBlocksStaged = countBefore;
-            fGroupCount = fGroupCountOnDisk;
-            DropCaches();
-            throw;
+// The held-back blocks below `through` go out in the order that keeps every
+// stop safe: the range (one write per piece of the image that holds it),
+// then block 0 counting it, then the group count that counts its groups.
+// When any of these fails, every block past those on disk is given up: block
+// 0 is put back if it was written, and memory is loaded again from the file,
+// which is as it was before they were staged.
+void ud_t::WriteHeldBackBlocks(uint32_t through) {
+    if (fBlockCountOnDisk >= through) return;
+    StageAppendedBlocks({});
+    uint32_t const countBefore = fBlockCountOnDisk;
+    bool blockZeroWritten = false;
+    try {
+        uint64_t const begin = uint64_t{countBefore} * kUDBlockSize;
+        uint64_t const end = uint64_t{through} * kUDBlockSize;
+        for (uint64_t at = begin; at < end;) {
+            unsigned char const* bytes = nullptr;
+            std::size_t const piece = fBlockImage.Piece(at, static_cast<std::size_t>(end - at), &bytes);
+            UDWriteAt(fFd, fBlockAreaOffset + at, bytes, piece);
+            NoteFileReaches(fBlockAreaOffset + at + piece);
+            at += piece;
         }
-        fBlockCountOnDisk = fBlockCount;
-        fGroupCountOnDisk = fGroupCount;
+        WriteBlockZero(through);
+        blockZeroWritten = true;
+        if (fGroupCount != fGroupCountOnDisk) UDWriteUlongAt(fFd, kUDHeaderGroupCount, fGroupCount);
+    } catch (FileException const&) {
+        if (blockZeroWritten) {
+            try {
+                WriteBlockZero(countBefore);
+            } catch (...) {
+                // Then the groups are on disk after all; loading finds
+                // them and counts them.
+            }
+        }
+        GiveUpUnwrittenBlocks();
+        throw;
     }
+    fBlockCountOnDisk = through;
+    fGroupCountOnDisk = fGroupCount;
 }
+
+void ud_t::WriteStagedBlocks() { WriteHeldBackBlocks(fBlockCount); }
+
+void ud_t::GiveUpUnwrittenBlocks() {
+    fBlockCount = fBlockCountOnDisk;
+    fBlocksStaged = fBlockCountOnDisk;
+    fGroupCount = fGroupCountOnDisk;
+    DropCaches();
+}
+
+// A new group past the blocks in use is held back in the image.  It waits
+// for the next ordering point unless the held-back range would pass the
+// bound, or the file has no room yet where its blocks go: then what is held
+// back goes out first, and room for the new blocks is made by writing zeros
+// past the end of the file.  So a full disk fails the add that needed the
+// room, after every group held back before it reached the file.
+void ud_t::HoldBackAppendedGroup(std::vector<dblock_t> const& blocks, uint32_t countBefore) {
+    uint64_t const end = BlockOffset(fBlockCount);
+    bool const pastRoom = end > fFileEnd;
+    bool const pastBound = uint64_t{fBlockCount - fBlockCountOnDisk} * kUDBlockSize > kHeldBackBytes;
+    if (pastRoom || pastBound) WriteHeldBackBlocks(countBefore);
+    if (pastRoom) MakeRoom(end);
+    for (dblock_t const& block : blocks) ForgetEntryHolding(block.number);
+    StageAppendedBlocks(blocks);
+}
+
+// Everything past the counted blocks is unread while header words 12 and 16
+// are zero (a writer appending has zeroed them), so zeros may go anywhere
+// there.  They never reach below the counted blocks.
+void ud_t::MakeRoom(uint64_t end) {
+    uint64_t const from = std::max(fFileEnd, BlockOffset(fBlockCountOnDisk));
+    uint64_t const to = std::max(end, from + kRoomGrowth);
+    try {
+        std::vector<unsigned char> const zeros(static_cast<std::size_t>(to - from), 0);
+        UDWriteAt(fFd, from, zeros.data(), zeros.size());
+    } catch (FileException const&) {
+        GiveUpUnwrittenBlocks();
+        throw;
+    }
+    NoteFileReaches(to);
+    fRoomMade = true;
+}
+
+void ud_t::NoteFileReaches(uint64_t end) { fFileEnd = std::max(fFileEnd, end); }
 
 // Writes the blocks (ascending runs of consecutive numbers in one write each),
 // after the staged blocks they may link to.  The caller orders the calls:
 // what links to a block is written after it.  Blocks that all lie past the
 // counted ones go out with the staged blocks: block 0 makes them part of the
 // file together, so their order no longer matters.  Either way they are on
-// disk when this returns; only AppendGroup leaves blocks staged.
+// disk when this returns; only AppendGroup holds blocks back.
 void ud_t::WriteBlocks(std::vector<dblock_t> const& blocks) {
     for (dblock_t const& block : blocks) ForgetEntryHolding(block.number);
     bool const allAppended = std::all_of(blocks.begin(), blocks.end(), [this](dblock_t const& block) {

@@ -105,13 +105,14 @@ void ud_t::WriteEntry(ud_entry_t* entry, dblock_t* headWritten) {
 
 // Every block is taken past the last one in use, so the whole group goes out
 // in the one write of appended blocks that block 0 then makes part of the
-// file.
+// file: it is held back until then (HoldBackAppendedGroup).
 bool ud_t::AppendGroup(std::vector<ud_entry_t>* entries) {
     RequireWriteLock("AppendGroup");
     CacheGuard guard(*this);
     for (ud_entry_t const& entry : *entries) ThrowIfError(CheckStringLimits(entry.strings));
     if (entries->empty() || LowestFreeBlock() < fBlockCount) return false;
     MarkMapAndIndexStale();
+    uint32_t const countBefore = fBlockCount;
 
     std::vector<std::vector<dblock_t>> laidOut;
     for (ud_entry_t const& entry : *entries) laidOut.push_back(LayOutEntryBlocks(entry));
@@ -125,7 +126,11 @@ bool ud_t::AppendGroup(std::vector<ud_entry_t>* entries) {
     }
     std::vector<dblock_t> all;
     for (std::vector<dblock_t> const& blocks : laidOut) all.insert(all.end(), blocks.begin(), blocks.end());
-    WriteBlocks(all);
+    if (fBlockImage.IsHeld()) {
+        HoldBackAppendedGroup(all, countBefore);
+    } else {
+        WriteBlocks(all);
+    }
 
     for (std::size_t i = 0; i < entries->size(); ++i) RememberWrittenEntry(&(*entries)[i], laidOut[i]);
     return true;

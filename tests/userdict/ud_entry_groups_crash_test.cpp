@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -116,6 +117,64 @@ TEST(UDEntryGroupsCrash, AWriterStoppedAfterAnyWriteLeavesOnlyWholeGroups) {
             EXPECT_EQ(inspection.groups, found.size());
             EXPECT_EQ(HeaderGroupCount(reopened.FileBytes()), found.size());
         }
+    }
+}
+
+// Under one write lock, new groups past the blocks in use are held back and
+// written many at a time, each batch counted by block 0 only once its blocks
+// are on disk; room is made at the end of the file before a batch needs it.
+// Stopped after any write, the file holds the groups added first, each
+// whole, and counts them; held back, many groups cost few writes.
+TEST(UDEntryGroupsCrash, GroupsHeldBackUnderOneLockLandInTheOrderAdded) {
+    // Each verb takes about 85 blocks: together they pass the room a new
+    // file has more than once.
+    std::vector<Info> added;
+    for (int i = 0; i < 60; ++i) {
+        std::string const number = std::to_string(i);
+        std::string const base = "w" + std::string(3 - number.size(), '0') + number;
+        Info verb = Verb({base, base + "ed", base + "en", base + "s", base + "ing"});
+        verb.translation = SJIS("取る") + std::string(900, ' ') + SJIS("取る");
+        added.push_back(verb);
+    }
+    Bytes const base = DictionaryWith({Noun("bee")});
+    auto const addAll = [&](ud_t& dictionary) {
+        UD35EntryGroupInterface_EJ groups(dictionary);
+        dictionary.AcquireWriteLock(0.0f);
+        for (Info const& record : added) groups.CreateNew(record, false);
+        dictionary.ReleaseWriteLock();
+    };
+    int writes = 0;
+    {
+        GroupDictionary counted(base);
+        FaultyFileSystem files;
+        addAll(counted.File());
+        writes = files.Count(FaultyFileSystem::Call::kWrite);
+    }
+    ASSERT_GT(writes, 6);
+    ASSERT_LT(writes, 40) << "each group written on its own";
+
+    std::size_t landedBefore = 0;
+    for (int k = 1; k <= writes; ++k) {
+        SCOPED_TRACE("stopped after write " + std::to_string(k));
+        MemoryFile file(base);
+        RunChildStoppedAfter(file, k, [&](ud_t& dictionary, FaultyFileSystem const&) { addAll(dictionary); });
+
+        GroupDictionary reopened(file.Bytes());
+        std::vector<Info> const found = AllGroups(reopened.groups);
+        ASSERT_FALSE(found.empty());
+        EXPECT_EQ(found.front(), Noun("bee"));
+        std::vector<Info> const landed(found.begin() + 1, found.end());
+        ASSERT_LE(landed.size(), added.size());
+        EXPECT_TRUE(std::equal(landed.begin(), landed.end(), added.begin()));
+        EXPECT_GE(landed.size(), landedBefore);
+        landedBefore = landed.size();
+        if (k == writes) {
+            EXPECT_EQ(landed.size(), added.size());
+        }
+        UDInspection const inspection = InspectOnceOpened(file.Bytes());
+        for (std::string const& problem : inspection.problems) ADD_FAILURE() << problem;
+        EXPECT_TRUE(inspection.Verified());
+        EXPECT_EQ(HeaderGroupCount(reopened.FileBytes()), found.size());
     }
 }
 
