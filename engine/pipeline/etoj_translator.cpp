@@ -85,6 +85,7 @@ void EtoJTranslator::EnsureQueueNotEmpty() {
         fOutputQueue.push_back(out.front());
         return;
     }
-    if (!fWordCheckOnly) SetDictionarySources(source.back(), {});
+    // Keep what a filter before this stage recorded for the sentence.
+    if (!fWordCheckOnly && fDictSources != nullptr) fDictSources->Append(TokenSerialOf(source.back()), {});
     fOutputQueue.insert(fOutputQueue.end(), source.begin(), source.end());
 }

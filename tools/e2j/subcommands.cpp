@@ -4,6 +4,8 @@
 int RunGrammar(Invocation& invocation);
 int RunOptions(Invocation& invocation);
 int RunEcho(Invocation& invocation);
+int RunTranslate(Invocation& invocation);
+int RunFacade(Invocation& invocation);
 
 std::vector<Subcommand> const& Subcommands() {
     static std::vector<Subcommand> const kSubcommands = {
@@ -12,6 +14,10 @@ std::vector<Subcommand> const& Subcommands() {
         {"options", "[--speed N] [--they N] [--numeric N] [--strength N] [--proper N] [--you N]",
          "the per-sentence option codes the translator derives from the option values", RunOptions},
         {"echo", "[TEXT]", "the text through a chain of pass-through stages", RunEcho},
+        {"translate", "[--post-info] [--stop-after N] [TEXT]",
+         "the text through the translation facade; --post-info adds the word spans of the last sentence", RunTranslate},
+        {"facade", "[--set-OPTION N] [--get-OPTION] [--add-sys|--add-tech|--add-user|--add-user-read-only FILE]...",
+         "the facade's option and dictionary operations, in order, one answer a line", RunFacade},
     };
     return kSubcommands;
 }

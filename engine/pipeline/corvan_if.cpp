@@ -1,0 +1,90 @@
+// The facade's life and its translation calls.
+#include "engine/pipeline/corvan_if.h"
+
+#include "engine/foundation/sjis_wide_text.h"
+#include "engine/pipeline/qwejb_translator.h"
+#include "engine/pipeline/startup_init.h"
+#include "engine/pipeline/translation_globals.h"
+
+uint32_t CorvanIF::mCritical = 0;
+
+CorvanIF::CorvanIF() : fCritical(++mCritical) {
+    gStop = 1;
+    // A new facade starts with no dictionary, also in the options a
+    // translation copies, so that none of an earlier facade stays in use.
+    RemoveAllDict();
+}
+
+CorvanIF::~CorvanIF() { RemoveAllDict(); }
+
+void CorvanIF::ReleaseRunObjects() {
+    fSource.reset();
+    fSink.reset();
+    fProgress.reset();
+    fPostEdit.reset();
+}
+
+bool CorvanIF::Translation(std::string* text) {
+    if (text == nullptr) return false;
+    return TranslateBytes(text->data(), text->size());
+}
+
+bool CorvanIF::Translation(char const* text, short length) {
+    if (length < 0 || (text == nullptr && length > 0)) return false;
+    return TranslateBytes(text, static_cast<std::size_t>(length));
+}
+
+bool CorvanIF::TranslateBytes(char const* text, std::size_t length) {
+    fSinkReady = false;
+    try {
+        ReleaseRunObjects();
+        fSource = std::make_unique<MemoryTranslationSource>();
+        fSink = std::make_unique<MemoryTranslationSink>();
+        fProgress = std::make_unique<SimpleTranslationProgress>();
+        fPostEdit = std::make_unique<CPostEdit>(&gOptions());
+        fSource->SpecifySourceText(static_cast<int>(length), text);
+        fSink->SetCritical(fCritical);
+        // Progress counts characters, as the terminal reports them.
+        fProgress->SetTotalSize(static_cast<int>(DecodeSJISLenient(text, length).size()));
+
+        QWEJBTranslator translator(fSource.get(), fSink.get(), fProgress.get(), gOptions(), fPostEdit.get());
+        gStop = 0;
+        translator.TranslateAll();
+        translator.Terminate();
+        fSinkReady = true;
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+bool CorvanIF::JudgeTranslate(std::string* /*text*/, std::vector<ScanIF*>* /*sentences*/) { return false; }
+
+void CorvanIF::StopTranslation() { gStop = 1; }
+
+void CorvanIF::GetSink(std::string& out, short* /*unused*/) {
+    out = fSink != nullptr ? fSink->ReferTranslatedText() : std::string();
+}
+
+void CorvanIF::GetPostInfo(std::vector<PostIF>& out, std::string source, std::string target) {
+    if (fPostEdit != nullptr) fPostEdit->GetPostInfo(out, source, target);
+}
+
+void CorvanIF::DoLearning(PostIF& /*info*/, std::string /*a*/, std::string /*b*/, int /*n*/) {}
+
+int CorvanIF::GetRatio() const { return fProgress != nullptr ? fProgress->GetRatio() : 0; }
+
+void CorvanIF::ClearRatio() {
+    if (fProgress != nullptr) fProgress->SetTotalSize(0);
+}
+
+bool CorvanIF::AlternateTranslate(std::string* /*text*/, short /*selStart*/, short /*selEnd*/,
+                                  unsigned short /*maxAlternates*/) {
+    fSinkReady = false;
+    ReleaseRunObjects();
+    return false;
+}
+
+void CorvanIF::GetSinkAlternate(std::string& out, unsigned long /*i*/) { out.clear(); }
+
+void CorvanIF::GetAlternatePostInfo(std::vector<PostIF>& out, unsigned long /*i*/) { out.clear(); }

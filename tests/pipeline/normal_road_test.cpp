@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "engine/foundation/sjis_wide_text.h"
+#include "engine/foundation/token_string_database.h"
+#include "engine/foundation/token_types.h"
+#include "engine/pipeline/chain_description.h"
+#include "engine/pipeline/qwejb_translator.h"
+#include "engine/pipeline/translation_globals.h"
+#include "engine/pipeline/user_canceled.h"
+
+namespace {
+
+// Replaces the characters of one English word by one Japanese token and
+// records where it came from, as a dictionary reading would.
+class GlossaryFilter : public PassThroughFilter {
+public:
+    GlossaryFilter(std::wstring english, std::wstring japanese, DictSourceDatabase* sources)
+        : PassThroughFilter("glossary"),
+          fEnglish(std::move(english)),
+          fJapanese(std::move(japanese)),
+          fSources(sources) {}
+
+    Token Produce() override {
+        if (fOut.empty()) FillSentence();
+        Token const token = fOut.front();
+        fOut.erase(fOut.begin());
+        return token;
+    }
+
+private:
+    std::wstring TextOf(Token token) const {
+        std::wstring text;
+        fTokenStringDatabase->Find(token, &text);
+        return text;
+    }
+
+    void FillSentence() {
+        std::vector<Token> sentence;
+        for (;;) {
+            sentence.push_back(PullUpstream());
+            TokenTypeID const type = TokenTypeOf(sentence.back());
+            if (type == EnglishTokens::kEndOfSentence || type == kEOFTokenType) break;
+        }
+        std::vector<TokenDictSource> records;
+        for (std::size_t i = 0; i < sentence.size(); ++i) {
+            std::size_t n = 0;
+            while (n < fEnglish.size() && i + n < sentence.size() && TextOf(sentence[i + n]) == fEnglish.substr(n, 1))
+                ++n;
+            if (n < fEnglish.size()) {
+                fOut.push_back(sentence[i]);
+                continue;
+            }
+            Token const japanese = NewToken(fTokenCreator, EnglishTokens::kWord);
+            fTokenStringDatabase->Insert(japanese, fJapanese);
+            TokenDictSource record;
+            record.fDictionaryID = 10000;
+            record.fJapanesePOS = 5;
+            record.fTranslationLength = 3;
+            record.fEnglishPOS = 22;
+            record.fSourceTokens.assign(sentence.begin() + i, sentence.begin() + i + n);
+            record.fOutputTokens = {japanese};
+            records.push_back(record);
+            fOut.push_back(japanese);
+            i += n - 1;
+        }
+        if (!records.empty()) fSources->Append(TokenSerialOf(sentence.back()), records);
+    }
+
+    std::wstring fEnglish, fJapanese;
+    DictSourceDatabase* fSources;
+    std::vector<Token> fOut;
+};
+
+// Notices with a chosen frequency, counted.
+class CountingProgress : public SimpleTranslationProgress {
+public:
+    explicit CountingProgress(float frequency) : fFrequency(frequency) {}
+    void get_NotificationFrequency(float* out) const override { *out = fFrequency; }
+    void NoteBytesProcessed(int processed) override {
+        SimpleTranslationProgress::NoteBytesProcessed(processed);
+        ++fNotices;
+    }
+    float fFrequency;
+    int fNotices = 0;
+};
+
+struct Road {
+    explicit Road(std::string const& text, SimpleTranslationProgress* progress = nullptr)
+        : translator(&source, &sink, progress, BasicTranslationOptions(), &postEdit) {
+        source.SpecifySourceText(static_cast<int>(text.size()), text.data());
+        gStop = 0;
+    }
+    MemoryTranslationSource source;
+    MemoryTranslationSink sink;
+    BasicTranslationOptions options;
+    CPostEdit postEdit{&options};
+    QWEJBTranslator translator;
+};
+
+TEST(NormalRoad, AGlossaryFilterOnTheHookBeforeTheTranslatorShowsInTextAndPostEditSpans) {
+    Road road("The dog runs.");
+    GlossaryFilter glossary(L"dog", L"\x72AC", &road.translator.GetDictSourceDatabase());
+    road.translator.AddHookFilter(BasicTranslator::kBeforeTranslator, &glossary);
+    road.translator.TranslateAll();
+
+    EXPECT_EQ(road.sink.ReferTranslatedText(), "The \x8C\xA2 runs.");
+    EXPECT_EQ(road.sink.GetTranslatrSourceSize(), 13);
+    ASSERT_EQ(road.postEdit.fSourceWords.size(), 1u);
+    ASSERT_EQ(road.postEdit.fTargetWords.size(), 1u);
+    ASSERT_EQ(road.postEdit.fEntries.size(), 1u);
+    Word_X const& source = road.postEdit.fSourceWords[0];
+    Word_X const& target = road.postEdit.fTargetWords[0];
+    EXPECT_EQ(std::vector<uint32_t>({source.start, source.length, source.pos, source.entry}),
+              std::vector<uint32_t>({4, 3, 22, 0}));
+    EXPECT_EQ(std::vector<uint32_t>({target.start, target.length, target.pos, target.entry}),
+              std::vector<uint32_t>({4, 2, 5, 0}));
+    EXPECT_EQ(road.postEdit.fEntries[0].dictionary, 10000);
+    EXPECT_EQ(road.postEdit.fEntries[0].translationLength, 3u);
+
+    std::vector<PostIF> info;
+    road.postEdit.GetPostInfo(info, "The dog runs.", "The \x8C\xA2 runs.");
+    ASSERT_EQ(info.size(), 1u);
+    EXPECT_EQ(info[0].targetStart, 4u);
+    EXPECT_EQ(info[0].entryDictionary, 10000);
+}
+
+TEST(NormalRoad, ProgressNoticesArePacedAndTheLastIsAtTheEnd) {
+    struct {
+        char const* what;
+        float frequency;
+        int notices;
+    } const cases[] = {
+        {"no fixed interval: one per sentence and one at the end", -1.0f, 4},
+        {"a long interval: the first sentence and the end", 1.0e6f, 2},
+        {"an undefined frequency counts as none", std::nanf(""), 4},
+    };
+    for (auto const& c : cases) {
+        CountingProgress progress(c.frequency);
+        std::string const text = "One. \x82\xA0\x82\xA2. Three.";
+        progress.SetTotalSize(static_cast<int>(DecodeSJISLenient(text).size()));
+        Road road(text, &progress);
+        road.translator.TranslateAll();
+        EXPECT_EQ(progress.fNotices, c.notices) << c.what;
+        EXPECT_EQ(progress.GetRatio(), 100) << c.what;
+    }
+}
+
+TEST(NormalRoad, TerminatedOrStoppedRoadsRefuseToGoOn) {
+    Road road("One. Two.");
+    gStop = 1;
+    EXPECT_THROW(road.translator.TranslateAll(), UserCanceledException);
+    gStop = 0;
+    road.translator.Terminate();
+    EXPECT_THROW(road.translator.TranslateAll(), UserCanceledException);
+}
+
+}  // namespace

@@ -1,0 +1,59 @@
+// e2j translate and e2j facade: the translation facade as a person drives it.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "run_command.h"
+#include "support/scratch_folder.h"
+
+namespace {
+
+CommandOutcome Shell(std::string command) {
+    command.replace(command.find("e2j "), 4, TOOLS_DIR "/e2j ");
+    return RunCommand(command + " 2>/dev/null");
+}
+
+TEST(E2jFacade, TranslateRunsTheNormalRoad) {
+    struct {
+        char const* command;
+        int exitCode;
+        std::string output;
+    } const cases[] = {
+        {"e2j translate 'It rains. It pours.'", 0, "It rains. It pours."},
+        {"printf '' | e2j translate", 0, ""},
+        {"e2j --sjis translate \"$(printf 'Hi \\200there.')\"", 0, "Hi ?there."},
+        {"e2j translate --stop-after 1 'It rains. It pours.'", 2, ""},
+        {"e2j translate --post-info 'It rains.'", 0, "It rains.\n"},
+        {"e2j --dict /nonexistent/dictionary translate 'It rains.'", 1, ""},
+        {"e2j translate --stop-after 0 x", 2, ""},
+    };
+    for (auto const& c : cases) {
+        CommandOutcome const outcome = Shell(c.command);
+        EXPECT_EQ(outcome.exitCode, c.exitCode) << c.command;
+        EXPECT_EQ(outcome.output, c.output) << c.command;
+    }
+}
+
+TEST(E2jFacade, FacadeAnswersItsOptionsAndDictionaryOperations) {
+    ScratchFolder folder("e2j_facade");
+    std::string const text = folder / "notes.txt";
+    WriteWholeFile(text, "not a dictionary\n");
+    struct {
+        std::string arguments;
+        std::string output;
+    } const cases[] = {
+        {"--set-style 7 --get-style", "3\n"},
+        {"--set-speed 150 --get-speed --set-speed -5 --get-speed", "100\n0\n"},
+        {"--set-they 3 --get-they --set-numeric 9 --get-numeric", "3\n3\n"},
+        {"--add-sys " + text + " --add-user " + text + " --add-user " + folder / "missing.ud", "0\n0\n-1\n"},
+    };
+    for (auto const& c : cases) {
+        CommandOutcome const outcome = Shell("e2j facade " + c.arguments);
+        EXPECT_EQ(outcome.exitCode, 0) << c.arguments;
+        EXPECT_EQ(outcome.output, c.output) << c.arguments;
+    }
+    EXPECT_EQ(Shell("e2j facade --set-style").exitCode, 2);
+    EXPECT_EQ(Shell("e2j facade --set-style x").exitCode, 2);
+}
+
+}  // namespace
