@@ -993,7 +993,10 @@ def write_tables_cpp(grammar, tables):
     out.append("")
     out.append("constexpr RuleIndexRow kRuleIndexRows[] = {")
     for code in sorted(tables.rule_index):
-        out.append(f"    {{{code}, {{{', '.join(map(str, tables.rule_index[code]))}}}}},")
+        fields = list(map(str, tables.rule_index[code]))
+        # The last two values fill the rightRuns array, braced as its own member.
+        scalars, runs = ", ".join(fields[:-2]), ", ".join(fields[-2:])
+        out.append(f"    {{{code}, {{{scalars}, {{{runs}}}}}}},")
     out.append("};")
     out.append("")
     out.append("constexpr std::array<RuleIndexRecord, kRuleIndexCount> MakeRuleIndex() {")
