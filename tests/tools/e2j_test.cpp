@@ -16,8 +16,6 @@ TEST(E2jTool, RefusesWhatItIsNotAskedCorrectly) {
         char const* arguments;
         char const* message;
     } const cases[] = {
-        {"", "e2j: no subcommand given"},
-        {"frobnicate", "e2j: unknown subcommand 'frobnicate'"},
         {"--bogus grammar", "e2j: unknown option '--bogus'"},
         {"grammar --bogus", "e2j: grammar: unknown option '--bogus'"},
         {"grammar extra", "e2j: grammar: unexpected argument 'extra'"},
@@ -29,6 +27,22 @@ TEST(E2jTool, RefusesWhatItIsNotAskedCorrectly) {
         EXPECT_EQ(outcome.exitCode, 2) << c.arguments;
         EXPECT_EQ(outcome.output.rfind(std::string(c.message) + "\n", 0), 0u) << c.arguments << ":\n" << outcome.output;
         EXPECT_NE(outcome.output.find("usage: e2j"), std::string::npos) << c.arguments;
+    }
+}
+
+TEST(E2jTool, TranslatesWhenNoSubcommandIsNamed) {
+    struct Case {
+        char const* arguments;
+        char const* output;
+    } const cases[] = {
+        {"'It rains.'", "It rains."},
+        {"--style 0 'Bye now.'", "Bye now."},
+        {"< /dev/null", ""},
+    };
+    for (Case const& c : cases) {
+        CommandOutcome const outcome = E2j(c.arguments);
+        EXPECT_EQ(outcome.exitCode, 0) << c.arguments;
+        EXPECT_EQ(outcome.output.rfind(c.output, 0), 0u) << c.arguments << ":\n" << outcome.output;
     }
 }
 

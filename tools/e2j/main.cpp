@@ -11,7 +11,7 @@
 namespace {
 
 void PrintUsage(std::ostream& out) {
-    out << "usage: e2j [--sjis] [--style 0|1|2] [--dict FILE]... [--trace] SUBCOMMAND [ARGUMENTS]\n"
+    out << "usage: e2j [--sjis] [--style 0|1|2] [--dict FILE]... [--trace] [SUBCOMMAND] [ARGUMENTS]\n"
            "  --sjis        read and write raw Shift-JIS instead of UTF-8\n"
            "  --style N     0 plain, 1 polite (the default), 2 written\n"
            "  --dict FILE   add a dictionary (repeatable)\n"
@@ -39,6 +39,10 @@ int StyleValue(std::string const& text) {
     return text[0] - '0';
 }
 
+// What e2j does when no subcommand is named: translate the text given, or
+// standard input.
+constexpr char kDefaultSubcommand[] = "translate";
+
 struct CommandLine {
     E2jOptions options;
     Subcommand const* subcommand = nullptr;
@@ -65,11 +69,14 @@ CommandLine ParseCommandLine(std::vector<std::string> const& arguments) {
             line.arguments.push_back(argument);
         else if (argument.rfind("-", 0) == 0)
             throw UsageError("unknown option '" + argument + "'");
-        else if ((line.subcommand = FindSubcommand(argument)) == nullptr)
-            throw UsageError("unknown subcommand '" + argument + "'");
+        else if ((line.subcommand = FindSubcommand(argument)) == nullptr) {
+            // Text that names no subcommand is English to translate.
+            line.subcommand = FindSubcommand(kDefaultSubcommand);
+            line.arguments.push_back(argument);
+        }
     }
     line.arguments.insert(line.arguments.end(), arguments.begin() + i, arguments.end());
-    if (line.subcommand == nullptr && !line.help) throw UsageError("no subcommand given");
+    if (line.subcommand == nullptr && !line.help) line.subcommand = FindSubcommand(kDefaultSubcommand);
     return line;
 }
 
