@@ -2,9 +2,11 @@
 // dictionary 0, and the log of the refused ones.
 #include "engine/userdict/uw_convert.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <vector>
 
 #include "engine/foundation/file_errors.h"
 
@@ -27,11 +29,13 @@ UwTextReader& TheReader() {
 }
 int sNewEtoJTotal = 0;  // entries of user dictionary 0, those added included
 int sAddedThisRun = 0;
-bool sDictionaryFailed = false;  // the run ended with its dictionary failing
-int sRet = 0;           // result of the last converted line
+int sEntriesAtStart = 0;
+std::vector<unsigned long> sAddedLines;  // the line of each entry this run added, in order
+bool sDictionaryFailed = false;          // the run ended with its dictionary failing
+int sRet = 0;                            // result of the last converted line
 bool sDictionaryMissing = false;
 UwOpenResult sOpenResult = UwOpenResult::kOpened;  // of the file, until reported
-bool sRunCompleted = false;  // the last run read its whole file into an open dictionary
+bool sRunCompleted = false;                        // the last run read its whole file into an open dictionary
 
 // Every TAB ends a field; the text after the last TAB is a field only when
 // it is not empty.
@@ -96,11 +100,30 @@ int Refuse(char const* line, char const* message, std::string* log, int result =
     return result;
 }
 
-// The note of a run its dictionary stopped: what failed, the line, and the
-// entries added before it.
+// How many of this run's entries the dictionary holds now.  The store holds
+// new groups back and writes them many at a time, so when it fails, groups
+// added before the failing line may be lost with it; when even counting
+// fails, none can be vouched for.
+int EntriesLanded() {
+    try {
+        long const now = static_cast<long>(gCorvanEngine.CountUserDictEntry(kUserDictZero));
+        return static_cast<int>(std::clamp<long>(now - sEntriesAtStart, 0, sAddedThisRun));
+    } catch (...) {
+        return 0;
+    }
+}
+
+// The note of a run its dictionary stopped: what failed, the first line
+// whose entry is not in the dictionary, and the entries this run added.
 std::string StopNote(char const* format) {
+    int const landed = EntriesLanded();
+    unsigned long const stoppedAt =
+        landed < sAddedThisRun ? sAddedLines[static_cast<std::size_t>(landed)] : TheReader().LineNumber();
+    sAddedThisRun = landed;
+    sNewEtoJTotal = sEntriesAtStart + landed;
+    sAddedLines.resize(static_cast<std::size_t>(landed));
     char note[256];
-    std::snprintf(note, sizeof note, format, TheReader().LineNumber(), sAddedThisRun);
+    std::snprintf(note, sizeof note, format, stoppedAt, landed);
     return note;
 }
 
@@ -114,14 +137,22 @@ std::string LineNote(char const* format) {
 // Why a file that was not opened cannot be read.
 char const* OpenFailureNote(UwOpenResult result) {
     switch (result) {
-        case UwOpenResult::kOpened: break;
-        case UwOpenResult::kMissing: return kLogTextMissing;
-        case UwOpenResult::kFolder: return kLogTextIsFolder;
-        case UwOpenResult::kSymbolicLink: return kLogTextIsLink;
-        case UwOpenResult::kNotPlainFile: return kLogTextNotPlain;
-        case UwOpenResult::kOtherOwner: return kLogTextOtherOwner;
-        case UwOpenResult::kUnreadable: return kLogTextUnreadable;
-        case UwOpenResult::kUtf16: return kLogTextUtf16;
+        case UwOpenResult::kOpened:
+            break;
+        case UwOpenResult::kMissing:
+            return kLogTextMissing;
+        case UwOpenResult::kFolder:
+            return kLogTextIsFolder;
+        case UwOpenResult::kSymbolicLink:
+            return kLogTextIsLink;
+        case UwOpenResult::kNotPlainFile:
+            return kLogTextNotPlain;
+        case UwOpenResult::kOtherOwner:
+            return kLogTextOtherOwner;
+        case UwOpenResult::kUnreadable:
+            return kLogTextUnreadable;
+        case UwOpenResult::kUtf16:
+            return kLogTextUtf16;
     }
     return nullptr;
 }
@@ -137,25 +168,41 @@ int RefuseLineWithNul(char const* line, std::string* log) {
     return Refuse(line, note.c_str(), log);
 }
 
-// Every run ends by closing every dictionary (which also writes the map and
-// index once the lock goes) and the file.  A map or index that could not be
-// written is rebuilt from the blocks at the next open: the entries stay, but
-// the log says why the file was left that way, and the run counts as stopped
-// by its dictionary.
+// Every run ends by releasing the lock (which writes the groups held back,
+// then the map and index) and closing every dictionary and the file.  A map
+// or index that could not be written is rebuilt from the blocks at the next
+// open: the entries stay, but the log says why the file was left that way.
+// Groups held back that could not be written are lost: the log names the
+// first line lost, counted while the dictionary is still open.  Either way
+// the run counts as stopped by its dictionary.
 int EndRun(int result, char const* note, std::string* log) {
-    char const* closeNote = nullptr;
+    std::string closeNote;
+    auto noteFailure = [&](bool diskFull) {
+        if (!closeNote.empty()) return;
+        if (EntriesLanded() < sAddedThisRun)
+            closeNote = StopNote(diskFull ? kLogStopDiskFull : kLogStopWriteError);
+        else
+            closeNote = diskFull ? kLogCloseDiskFull : kLogCloseWriteError;
+    };
+    try {
+        gCorvanEngine.UnlockUserDict();
+    } catch (FileNoSpaceError const&) {
+        noteFailure(true);
+    } catch (...) {
+        noteFailure(false);
+    }
     try {
         gCorvanEngine.RemoveAllDict();
     } catch (FileNoSpaceError const&) {
-        closeNote = kLogCloseDiskFull;
+        noteFailure(true);
     } catch (...) {
-        closeNote = kLogCloseWriteError;
+        noteFailure(false);
     }
     TheReader().Close();
     if (note) log->assign(note);
-    sDictionaryFailed = result == kUwDictionaryFailed || closeNote != nullptr;
-    sRunCompleted = result == kUwEndOfData && closeNote == nullptr;
-    if (closeNote == nullptr) return result;
+    sDictionaryFailed = result == kUwDictionaryFailed || !closeNote.empty();
+    sRunCompleted = result == kUwEndOfData && closeNote.empty();
+    if (closeNote.empty()) return result;
     log->append(closeNote);
     return result == kUwEndOfData ? kUwDictionaryFailed : result;
 }
@@ -165,7 +212,9 @@ int EndRun(int result, char const* note, std::string* log) {
 int k2SetTextToBinary(char const* path) {
     sRet = 0;
     sNewEtoJTotal = 0;
+    sEntriesAtStart = 0;
     sAddedThisRun = 0;
+    sAddedLines.clear();
     sDictionaryFailed = false;
     sDictionaryMissing = false;
     sRunCompleted = false;
@@ -173,6 +222,7 @@ int k2SetTextToBinary(char const* path) {
     bool const opened = sOpenResult == UwOpenResult::kOpened;
     try {
         sNewEtoJTotal = static_cast<int>(gCorvanEngine.CountUserDictEntry(kUserDictZero));
+        sEntriesAtStart = sNewEtoJTotal;
     } catch (...) {
         // Reported on the first line to convert, which ends the run.
         sDictionaryMissing = true;
@@ -203,6 +253,7 @@ int doETextToBinary(char const* line, std::string* log) {
     if (outcome.added > 0) {
         ++sNewEtoJTotal;
         ++sAddedThisRun;
+        sAddedLines.push_back(TheReader().LineNumber());
         return kUwLineAdded;
     }
     return Refuse(line, outcome.added == kUserWordAlreadyRegistered ? kLogUnique : kLogUnknown, log);
@@ -218,9 +269,12 @@ int k2DoTextToBinary(std::string* log) {
     int consumed = 0;
     for (;;) {
         switch (TheReader().ReadLine(line)) {
-            case UwLineStatus::kLine: break;
-            case UwLineStatus::kEndOfData: return EndRun(kUwEndOfData, nullptr, log);
-            case UwLineStatus::kReadError: return EndRun(kUwReadFailed, kLogStopReadError, log);
+            case UwLineStatus::kLine:
+                break;
+            case UwLineStatus::kEndOfData:
+                return EndRun(kUwEndOfData, nullptr, log);
+            case UwLineStatus::kReadError:
+                return EndRun(kUwReadFailed, kLogStopReadError, log);
             case UwLineStatus::kTooLong:
                 return EndRun(kUwReadFailed, LineNote(kLogStopLongLine).c_str(), log);
         }

@@ -132,6 +132,42 @@ TEST_F(UwConvertTest, AFailingStoreStopsTheRunAndSaysWhy) {
     }
 }
 
+// The store holds new groups back and writes them many at a time, so a
+// write that fails may take groups of earlier lines with it: whichever write
+// fails, the log never counts an entry the dictionary does not hold, and the
+// line it names is the first whose entry is missing.
+TEST_F(UwConvertTest, AFailingWriteNeverOverstatesWhatLanded) {
+    constexpr unsigned long kLines = 6;
+    std::string text;
+    for (unsigned long i = 0; i < kLines; ++i) text += "noun" + std::to_string(i) + "\t" + SJ("語") + "\tNOUN\n";
+    for (int k = 1; k < 100; ++k) {
+        SCOPED_TRACE("write " + std::to_string(k) + " fails");
+        gCorvanEngine.RemoveAllDict();
+        std::remove(fDictPath.c_str());
+        OpenDictionary();
+        std::string log;
+        {
+            FaultyFileSystem files;
+            files.FailAt(FaultyFileSystem::Call::kWrite, k, EIO);
+            log = Convert(text);
+        }
+        unsigned long const added = Count();
+        if (log.empty()) {
+            EXPECT_EQ(added, kLines);
+            EXPECT_GT(k, 1);
+            return;  // the run made fewer than k writes
+        }
+        if (added == kLines) {
+            EXPECT_EQ(log, kLogCloseWriteError);  // only the map and index
+        } else {
+            // Line i + 1 holds entry i.
+            std::string const note = StopNote(kLogStopWriteError, added + 1, int(added));
+            EXPECT_NE(log.find(note), std::string::npos) << log;
+        }
+    }
+    ADD_FAILURE() << "the run never got through";
+}
+
 TEST_F(UwConvertTest, FilesThatCannotBeReadAreRefusedWithTheReason) {
     std::string const line = SJ("cat\t猫\tNOUN\n");
     std::string const target = fDir + "/target.txt";
