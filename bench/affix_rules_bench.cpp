@@ -52,10 +52,18 @@ std::vector<std::string> Words(int kind) {
     for (int i = 0; i < kWordCount; ++i) {
         int const n = (i * 7919) % kEntryCount;
         switch (kind) {
-            case 0: words.push_back(MadeUpWord(n)); break;
-            case 1: words.push_back("re" + MadeUpWord(n | 1)); break;
-            case 2: words.push_back(MadeUpWord(n & ~1) + "s"); break;
-            default: words.push_back("x" + MadeUpWord(n)); break;
+            case 0:
+                words.push_back(MadeUpWord(n));
+                break;
+            case 1:
+                words.push_back("re" + MadeUpWord(n | 1));
+                break;
+            case 2:
+                words.push_back(MadeUpWord(n & ~1) + "s");
+                break;
+            default:
+                words.push_back("x" + MadeUpWord(n));
+                break;
         }
     }
     return words;
@@ -76,8 +84,8 @@ void BM_AffixLookup(benchmark::State& state) {
     }
     benchmark::DoNotOptimize(found);
     // Seconds per word, shown with its unit prefix ("1.5u" is 1.5 microseconds).
-    state.counters["per_word"] = benchmark::Counter(
-        kWordCount, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    state.counters["per_word"] =
+        benchmark::Counter(kWordCount, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 }  // namespace

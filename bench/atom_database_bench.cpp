@@ -34,8 +34,7 @@ void RunLookups(benchmark::State& state, Lookup lookup) {
         POS_E_Source code{};
         benchmark::DoNotOptimize(lookup(database, names[next], &code));
         benchmark::DoNotOptimize(code);
-        if (++next == count)
-            next = 0;
+        if (++next == count) next = 0;
     }
 }
 
@@ -46,9 +45,7 @@ void BM_SourcePOSLookup_Indexed(benchmark::State& state) {
 }
 BENCHMARK(BM_SourcePOSLookup_Indexed)->Iterations(kLookups);
 
-void BM_SourcePOSLookup_Linear(benchmark::State& state) {
-    RunLookups(state, LinearLookup);
-}
+void BM_SourcePOSLookup_Linear(benchmark::State& state) { RunLookups(state, LinearLookup); }
 BENCHMARK(BM_SourcePOSLookup_Linear)->Iterations(kLookups);
 
 }  // namespace

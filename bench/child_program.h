@@ -40,8 +40,8 @@ inline int RunChild(std::string const& program, std::vector<std::string> argumen
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     pid_t pid = 0;
-    int const spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(),
-                                    environment.empty() ? environ : envp.data());
+    int const spawned =
+        posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environment.empty() ? environ : envp.data());
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0) return -1;
     int status = 0;

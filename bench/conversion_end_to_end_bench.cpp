@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "child_program.h"
 #include "engine/userdict/corvan_dict_if.h"
 #include "engine/userdict/uw_convert.h"
-#include "child_program.h"
 #include "user_word_lines.h"
 
 namespace {
@@ -25,7 +25,8 @@ constexpr int kGroupCount = 30000;
 void WriteFile(std::string const& path, std::string const& text) { std::ofstream(path, std::ios::binary) << text; }
 
 std::string PlistOf(std::string const& body) {
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict>\n" + body + "</dict>\n</plist>\n";
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict>\n" + body +
+           "</dict>\n</plist>\n";
 }
 
 // A private home: the old dictionary, both preference files, a runtime folder.

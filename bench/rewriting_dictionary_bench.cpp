@@ -78,11 +78,21 @@ std::vector<std::string> MixedWords() {
     for (int i = 0; i < kWordCount; ++i) {
         std::string const known = Headword(i * 7 % kEntryCount);
         switch (i % 5) {
-            case 0: words.push_back(known); break;
-            case 1: words.push_back(i % 2 ? known + "s" : "re" + known); break;
-            case 2: words.push_back("zq" + known + "x"); break;
-            case 3: words.push_back(known + "-" + Headword((i * 13 + 1) % kEntryCount)); break;
-            default: words.push_back(known.substr(0, 2) + "ooooo" + known.substr(2)); break;
+            case 0:
+                words.push_back(known);
+                break;
+            case 1:
+                words.push_back(i % 2 ? known + "s" : "re" + known);
+                break;
+            case 2:
+                words.push_back("zq" + known + "x");
+                break;
+            case 3:
+                words.push_back(known + "-" + Headword((i * 13 + 1) % kEntryCount));
+                break;
+            default:
+                words.push_back(known.substr(0, 2) + "ooooo" + known.substr(2));
+                break;
         }
     }
     return words;

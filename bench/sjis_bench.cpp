@@ -42,8 +42,8 @@ std::string JapaneseChar(std::mt19937& random) {
 
 // An English-looking word of 2 to 10 letters, sometimes capitalised.
 std::string EnglishWord(std::mt19937& random) {
-    static char const* const kSyllables[] = {"an", "ber", "con", "de", "ex", "for", "ing", "ly", "ment",
-                                             "ness", "o", "pre", "re", "st", "tion", "un", "ver", "wa"};
+    static char const* const kSyllables[] = {"an",   "ber", "con", "de", "ex", "for",  "ing", "ly",  "ment",
+                                             "ness", "o",   "pre", "re", "st", "tion", "un",  "ver", "wa"};
     std::string word;
     for (unsigned n = 1 + random() % 3; n > 0; --n) word += kSyllables[random() % std::size(kSyllables)];
     if (random() % 5 == 0) word[0] = static_cast<char>(word[0] - 'a' + 'A');

@@ -30,9 +30,12 @@ enum Mode { kFileAutocommit, kFileReadTransaction, kInMemory };
 
 char const* ModeName(Mode mode) {
     switch (mode) {
-        case kFileAutocommit: return "file_autocommit";
-        case kFileReadTransaction: return "file_read_transaction";
-        case kInMemory: return "in_memory";
+        case kFileAutocommit:
+            return "file_autocommit";
+        case kFileReadTransaction:
+            return "file_read_transaction";
+        case kInMemory:
+            return "in_memory";
     }
     return "";
 }
@@ -51,11 +54,12 @@ void BM_SQLiteIndexedLookup(benchmark::State& state) {
     sqlite3_stmt* insert = nullptr;
     sqlite3_stmt* select = nullptr;
     if (sqlite3_open(mode == kInMemory ? ":memory:" : pattern, &db) != SQLITE_OK ||
-        !Exec(db, "CREATE TABLE words (headword TEXT, reading TEXT);"
-                  "CREATE INDEX words_headword ON words (headword COLLATE NOCASE);") ||
+        !Exec(db,
+              "CREATE TABLE words (headword TEXT, reading TEXT);"
+              "CREATE INDEX words_headword ON words (headword COLLATE NOCASE);") ||
         sqlite3_prepare_v2(db, "INSERT INTO words VALUES (?, '{x}')", -1, &insert, nullptr) != SQLITE_OK ||
-        sqlite3_prepare_v2(db, "SELECT reading FROM words WHERE headword = ? COLLATE NOCASE", -1, &select,
-                           nullptr) != SQLITE_OK) {
+        sqlite3_prepare_v2(db, "SELECT reading FROM words WHERE headword = ? COLLATE NOCASE", -1, &select, nullptr) !=
+            SQLITE_OK) {
         state.SkipWithError("cannot make the database");
     } else {
         Exec(db, "BEGIN");

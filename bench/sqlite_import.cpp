@@ -30,9 +30,10 @@ std::vector<std::string> SplitFields(std::string const& line) {
 }
 
 bool Import(std::istream& text, sqlite3* db) {
-    if (!Exec(db, "CREATE TABLE words (english TEXT, translation TEXT, key TEXT, rest TEXT);"
-                  "CREATE UNIQUE INDEX words_unique ON words (english, key, translation);"
-                  "BEGIN")) {
+    if (!Exec(db,
+              "CREATE TABLE words (english TEXT, translation TEXT, key TEXT, rest TEXT);"
+              "CREATE UNIQUE INDEX words_unique ON words (english, key, translation);"
+              "BEGIN")) {
         return false;
     }
     sqlite3_stmt* insert = nullptr;

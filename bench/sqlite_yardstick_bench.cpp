@@ -40,8 +40,9 @@ void BM_SQLiteInsertDistinctNouns(benchmark::State& state) {
         std::remove(dbPath.c_str());
         sqlite3* db = nullptr;
         if (sqlite3_open(dbPath.c_str(), &db) != SQLITE_OK ||
-            !Exec(db, "CREATE TABLE words (english TEXT, pos TEXT, translation TEXT, plural TEXT);"
-                      "CREATE UNIQUE INDEX words_key ON words (english, pos, translation);")) {
+            !Exec(db,
+                  "CREATE TABLE words (english TEXT, pos TEXT, translation TEXT, plural TEXT);"
+                  "CREATE UNIQUE INDEX words_key ON words (english, pos, translation);")) {
             state.SkipWithError("cannot create the database");
             sqlite3_close(db);
             break;

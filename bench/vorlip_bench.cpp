@@ -53,7 +53,8 @@ std::string MakeHome(int entries) {
     }
     gCorvanEngine.RemoveAllDict();
 
-    std::string const preferences = platform::PreferencesFilePath("/Library/Application Support/Quorindal/Tovikan/UserPath");
+    std::string const preferences =
+        platform::PreferencesFilePath("/Library/Application Support/Quorindal/Tovikan/UserPath");
     std::filesystem::create_directories(std::filesystem::path(preferences).parent_path());
     std::ofstream(preferences) << "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>EtoJUserDict</key><string>"
                                << dictionary << "</string></dict></plist>";

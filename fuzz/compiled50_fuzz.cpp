@@ -7,8 +7,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return compiled_fuzz::RunInput(data, size, [](int fd) -> Dictionary_EX {
         Dictionary_EX dictionary = Dictionary_EX_50Compiled(fd);
-        dictionary.GetNamedInterfaceOf<Dictionary<Entry_EX>::MiscelaneousDictionaryInfoInterface_>()
-            ->SetFixedIdiomType(true);
+        dictionary.GetNamedInterfaceOf<Dictionary<Entry_EX>::MiscelaneousDictionaryInfoInterface_>()->SetFixedIdiomType(
+            true);
         return dictionary;
     });
 }

@@ -13,7 +13,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } catch (DictionaryTextError const&) {
         return 0;
     }
-    if (DictionaryToText(DictionaryFromText(printed)) != printed)
-        __builtin_trap();
+    if (DictionaryToText(DictionaryFromText(printed)) != printed) __builtin_trap();
     return 0;
 }

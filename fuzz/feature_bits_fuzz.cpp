@@ -23,7 +23,14 @@ void Check(bool condition) {
 // Nouns, verbs with one to three sets, adjectives, a part of speech without
 // sets, and codes past the tables.
 constexpr POS_E_Source kCategories[] = {
-    kCatN, kCatNP, kCatVI01, kCatVT01, POS_E_Source{298}, kCatADJ, kCatAUX, POS_E_Source{kCatFeatICount},
+    kCatN,
+    kCatNP,
+    kCatVI01,
+    kCatVT01,
+    POS_E_Source{298},
+    kCatADJ,
+    kCatAUX,
+    POS_E_Source{kCatFeatICount},
     POS_E_Source{65535},
 };
 

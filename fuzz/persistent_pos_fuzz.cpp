@@ -1,10 +1,10 @@
 // Arbitrary bytes as the persistent part-of-speech file, read in lenient
 // mode (strict mode ends the process on a short file, by design).
+#include <unistd.h>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <unistd.h>
 
 #include "engine/foundation/persistent_pos.h"
 

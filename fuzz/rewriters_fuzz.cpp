@@ -23,8 +23,8 @@ void Check(bool condition) {
 
 std::vector<std::string> Apply(RuleSet<Entry_EX> ruleSet, std::string const& text) {
     std::vector<std::string> texts;
-    for (ForwardIterator<RuleApplicationResult<Entry_EX>> it = ruleSet.ApplyRule(text.c_str(), nullptr);
-         !it.IsAtEnd(); ++it) {
+    for (ForwardIterator<RuleApplicationResult<Entry_EX>> it = ruleSet.ApplyRule(text.c_str(), nullptr); !it.IsAtEnd();
+         ++it) {
         std::string const result = (*it).GetText();
         Check(result.size() <= RuleApplicationResult<Entry_EX>::kMaxTextLength);
         texts.push_back(result);

@@ -25,21 +25,21 @@ class EventConnection;
 // One descriptor: a type and its bytes, or, for a 'list', its items.
 struct AEDesc {
     DescType descriptorType = typeNull;
-    std::string data;            // bytes of any descriptor but a list
-    std::vector<AEDesc> items;   // items of a 'list', in order
+    std::string data;           // bytes of any descriptor but a list
+    std::vector<AEDesc> items;  // items of a 'list', in order
 };
 
-AEDesc AEMakeLongDesc(int32_t value);                        // 'long', 4 native bytes
-AEDesc AEMakeDesc(DescType type, std::string bytes);         // any scalar type
-AEDesc AEMakeListDesc();                                      // empty 'list'
-AEDesc AEMakeProcessDesc(ProcessSerialNumber const& psn);    // 'psn ', 8 bytes
+AEDesc AEMakeLongDesc(int32_t value);                      // 'long', 4 native bytes
+AEDesc AEMakeDesc(DescType type, std::string bytes);       // any scalar type
+AEDesc AEMakeListDesc();                                   // empty 'list'
+AEDesc AEMakeProcessDesc(ProcessSerialNumber const& psn);  // 'psn ', 8 bytes
 // The byte count of a descriptor other than a list (a list's is 0).
 std::size_t AEGetDescDataSize(AEDesc const& desc);
 
 // Status codes of descriptor access besides those of process_serial_number.h.
-constexpr int errAEWrongDataType = -1703;  // a list operation on a non-list
-constexpr int errAEIllegalIndex = -1719;   // no such list item
-constexpr int errAEEventFailed = -10000;   // a handler failed (threw)
+constexpr int errAEWrongDataType = -1703;    // a list operation on a non-list
+constexpr int errAEIllegalIndex = -1719;     // no such list item
+constexpr int errAEEventFailed = -10000;     // a handler failed (threw)
 constexpr int errAERegistrationFailed = -1;  // Run could not listen or register
 
 // Reads a 'long' descriptor (exactly 4 bytes).  False for anything else.

@@ -77,7 +77,9 @@ private:
 // child must not talk over its parent's connections.
 class ConnectionCache {
 public:
-    ConnectionCache() { pthread_atfork(nullptr, nullptr, [] { sForked = true; }); }
+    ConnectionCache() {
+        pthread_atfork(nullptr, nullptr, [] { sForked = true; });
+    }
 
     // A kept connection to the target; -1 when there is none.  One the
     // server has let go shows when the event is written to it.
@@ -142,18 +144,21 @@ int ConnectToProgram(Socket const& socket, pid_t pid, Deadline const& deadline) 
 
 int StatusOf(IOStatus status) {
     switch (status) {
-        case IOStatus::kDone: return noErr;
-        case IOStatus::kTimedOut: return errAETimeout;
-        case IOStatus::kClosed: return connectionInvalid;
-        case IOStatus::kBadFrame: return errAEReplyNotValid;
+        case IOStatus::kDone:
+            return noErr;
+        case IOStatus::kTimedOut:
+            return errAETimeout;
+        case IOStatus::kClosed:
+            return connectionInvalid;
+        case IOStatus::kBadFrame:
+            return errAEReplyNotValid;
     }
     return connectionInvalid;
 }
 
 }  // namespace
 
-int AESend(AppleEvent const& event, AppleEvent* reply, int32_t sendMode, int32_t /*priority*/,
-           long timeOutInTicks) {
+int AESend(AppleEvent const& event, AppleEvent* reply, int32_t sendMode, int32_t /*priority*/, long timeOutInTicks) {
     ProcessSerialNumber const target = event.target;
     if (IsNoProcess(target) || target.highLongOfPSN != 0 || target.lowLongOfPSN > static_cast<uint32_t>(INT_MAX)) {
         return procNotFound;

@@ -112,9 +112,9 @@ void EncodePayload(Writer& out, AppleEvent const& event) {
 
 bool DecodePayload(Reader& in, AppleEvent* event) {
     uint32_t returnID = 0, transactionID = 0, count = 0;
-    if (!in.U32(&event->eventClass) || !in.U32(&event->eventID) || !in.U32(&returnID) ||
-        !in.U32(&transactionID) || !in.U32(&event->target.highLongOfPSN) ||
-        !in.U32(&event->target.lowLongOfPSN) || !in.U32(&count) || count > kMaxParameters) {
+    if (!in.U32(&event->eventClass) || !in.U32(&event->eventID) || !in.U32(&returnID) || !in.U32(&transactionID) ||
+        !in.U32(&event->target.highLongOfPSN) || !in.U32(&event->target.lowLongOfPSN) || !in.U32(&count) ||
+        count > kMaxParameters) {
         return false;
     }
     event->returnID = static_cast<int32_t>(returnID);

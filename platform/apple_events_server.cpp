@@ -151,9 +151,9 @@ timespec const* WaitLimit(std::vector<EventConnection> const& connections, times
         earliest = std::min(earliest, connection.StallTime(kStallLimit));
     }
     if (earliest == EventConnection::Clock::time_point::max()) return nullptr;
-    auto const left = std::max(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                   earliest - EventConnection::Clock::now()),
-                               std::chrono::milliseconds(0));
+    auto const left =
+        std::max(std::chrono::duration_cast<std::chrono::milliseconds>(earliest - EventConnection::Clock::now()),
+                 std::chrono::milliseconds(0));
     storage->tv_sec = static_cast<time_t>(left.count() / 1000);
     storage->tv_nsec = static_cast<long>(left.count() % 1000) * 1000000L;
     return storage;

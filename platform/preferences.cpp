@@ -55,7 +55,8 @@ std::optional<PropertyValue> CopyValue(std::string const& key, std::string const
     PreferencesCache& cache = Cache();
     std::lock_guard<std::mutex> lock(cache.mutex);
     auto found = cache.loaded.find(applicationID);
-    if (found == cache.loaded.end()) found = cache.loaded.emplace(applicationID, LoadDictionaryFile(applicationID)).first;
+    if (found == cache.loaded.end())
+        found = cache.loaded.emplace(applicationID, LoadDictionaryFile(applicationID)).first;
     if (!found->second) return std::nullopt;
     PropertyValue const* value = found->second->Member(key);
     if (value == nullptr || value->kind != kind) return std::nullopt;

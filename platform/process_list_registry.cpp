@@ -39,9 +39,7 @@ std::string RegistrationPath(std::string const& folder, pid_t pid) {
     return folder + "/" + std::to_string(pid) + ".reg";
 }
 
-std::string SocketPath(std::string const& folder, pid_t pid) {
-    return folder + "/" + std::to_string(pid) + ".sock";
-}
+std::string SocketPath(std::string const& folder, pid_t pid) { return folder + "/" + std::to_string(pid) + ".sock"; }
 
 bool ProcessStartTime(pid_t pid, uint64_t* startTime) {
     std::ifstream in("/proc/" + std::to_string(pid) + "/stat");

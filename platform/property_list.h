@@ -12,9 +12,9 @@ namespace platform {
 struct PropertyValue {
     enum class Kind { String, Integer, Real, Boolean, Data, Date, Array, Dictionary };
     Kind kind = Kind::String;
-    std::string text;   // String (UTF-8) and Data (raw bytes)
+    std::string text;  // String (UTF-8) and Data (raw bytes)
     int64_t integer = 0;
-    double real = 0;    // Real, and Date as seconds since 2001-01-01
+    double real = 0;  // Real, and Date as seconds since 2001-01-01
     bool boolean = false;
     std::vector<PropertyValue> array;
     std::map<std::string, PropertyValue> dictionary;

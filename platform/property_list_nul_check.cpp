@@ -57,7 +57,8 @@ bool BinaryListHasStringWithNul(std::string const& bytes) {
         !ReadBigEndian(bytes, trailer + 24, 8, &tableStart)) {
         return false;
     }
-    if (offsetSize == 0 || offsetSize > 8 || tableStart > trailer || objectCount > (trailer - tableStart) / offsetSize) {
+    if (offsetSize == 0 || offsetSize > 8 || tableStart > trailer ||
+        objectCount > (trailer - tableStart) / offsetSize) {
         return false;
     }
     for (uint64_t i = 0; i < objectCount; ++i) {

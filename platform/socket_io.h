@@ -12,9 +12,7 @@ namespace platform {
 class Deadline {
 public:
     static Deadline Never() { return Deadline(); }
-    static Deadline After(std::chrono::milliseconds span) {
-        return Deadline(std::chrono::steady_clock::now() + span);
-    }
+    static Deadline After(std::chrono::milliseconds span) { return Deadline(std::chrono::steady_clock::now() + span); }
     bool IsNever() const { return fNever; }
     // What is left, at least zero; meaningless for Never.
     std::chrono::milliseconds Remaining() const;
@@ -29,8 +27,8 @@ private:
 enum class IOStatus {
     kDone,
     kTimedOut,
-    kClosed,      // the peer went away (end of stream, reset, broken pipe)
-    kBadFrame,    // a header that is not ours or announces too much
+    kClosed,    // the peer went away (end of stream, reset, broken pipe)
+    kBadFrame,  // a header that is not ours or announces too much
 };
 
 // Waits are made with `waitMask` as the signal mask when it is not null, so

@@ -31,7 +31,8 @@ void AnswerEntryNumber(AppleEvent const&, AppleEvent* reply) {
 void AnswerReadEntry(AppleEvent const& event, AppleEvent* reply) {
     AEDesc indexDesc;
     int32_t index = 0;
-    if (platform::AEGetParamDesc(event, platform::keyDirectObject, platform::typeSInt32, &indexDesc) != platform::noErr ||
+    if (platform::AEGetParamDesc(event, platform::keyDirectObject, platform::typeSInt32, &indexDesc) !=
+            platform::noErr ||
         !platform::AEGetLong(indexDesc, &index)) {
         return;
     }

@@ -40,8 +40,7 @@ int main(int argc, char** argv) {
             return Usage();
         }
     }
-    if (argc - arg != 2)
-        return Usage();
+    if (argc - arg != 2) return Usage();
     std::unique_ptr<CompiledFormatCompiler> compiler;
     if (std::strcmp(format, "4.0") == 0) {
         auto compiler40 = std::make_unique<Dictionary_EX_40Compiler>();

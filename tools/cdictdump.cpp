@@ -20,13 +20,11 @@ namespace {
 Dictionary_EX OpenDictionary(bool text, char const* path) {
     if (text) {
         std::ifstream in(path, std::ios::binary);
-        if (!in)
-            throw FileNotFoundException(path);
+        if (!in) throw FileNotFoundException(path);
         return ReadDictionaryText(in);
     }
     int const fd = open(path, O_RDONLY);
-    if (fd < 0)
-        FileException::ThrowLastError(path);
+    if (fd < 0) FileException::ThrowLastError(path);
     return OpenCompiledDictionaryInAppropriateFormat(fd);
 }
 

@@ -24,8 +24,7 @@ int main(int argc, char** argv) {
         unsigned long entries = 0, finePOSes = 0, paraphrases = 0;
         for (auto it = dictionary.GetEntryIterator_start(); !it.IsAtEnd(); ++it, ++entries) {
             for (ForwardIterator<FinePOS_EX> fp = (*it).GetFinePOSIterator(); !fp.IsAtEnd(); ++fp, ++finePOSes) {
-                if ((*fp).IsACF())
-                    continue;
+                if ((*fp).IsACF()) continue;
                 for (ForwardIterator<Paraphrase_EX> pp = (*fp).GetParaphraseIterator(); !pp.IsAtEnd(); ++pp)
                     ++paraphrases;
             }

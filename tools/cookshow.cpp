@@ -60,8 +60,8 @@ int Usage() {
 }
 
 bool ParseClass(char const* word, CookTableGrossPOS* gross) {
-    static char const* const kNames[] = {"adjective", "adverb",      "noun",   "verb",
-                                          "conjunction", "preposition", "adverb2"};
+    static char const* const kNames[] = {"adjective",   "adverb",      "noun",   "verb",
+                                         "conjunction", "preposition", "adverb2"};
     for (int i = 0; i < 7; ++i) {
         if (std::strcmp(word, kNames[i]) == 0) {
             *gross = static_cast<CookTableGrossPOS>(i);
@@ -90,7 +90,6 @@ bool ParseOptions(int argc, char** argv, Options* options) {
     for (++i; i < argc; ++i) options->translations.emplace_back(argv[i]);
     return true;
 }
-
 
 // Converts between the user's text and Shift-JIS, remembering any failure.
 class Text {
@@ -174,9 +173,9 @@ void ShowAnswers(Text& text, cook_alt_t const* alts, int count, JPOSMenuSlot con
 
 void ShowForms(Text& text, std::string const& cooked, POS_J_Target target, CookTableGrossPOS gross) {
     short const grossJPOS = FindGrossJPOS(target);
-    AltWordInflectionSet const* const set =
-        grossJPOS == kGrossJPOSVerb ? GetAWSet(eAWSetVerb)
-                                    : grossJPOS == kGrossJPOSAdjectival ? GetAWSet(eAWSetAdjectival) : nullptr;
+    AltWordInflectionSet const* const set = grossJPOS == kGrossJPOSVerb         ? GetAWSet(eAWSetVerb)
+                                            : grossJPOS == kGrossJPOSAdjectival ? GetAWSet(eAWSetAdjectival)
+                                                                                : nullptr;
     if (set == nullptr || FindAWSetRow(*set, JPOSStrToN(target)) < 0) {
         std::cout << "inflected forms: none listed (the dictionary form stands for every form)\n";
         return;
@@ -185,8 +184,7 @@ void ShowForms(Text& text, std::string const& cooked, POS_J_Target target, CookT
     for (std::size_t slot = 0; slot < set->patternsPerRow; ++slot) {
         char const* const name = set->formNames[slot];
         if (name == nullptr) continue;
-        std::cout << "  " << name << ": " << text.Out(CreateInflectedTranslation(cooked, target, gross, name))
-                  << "\n";
+        std::cout << "  " << name << ": " << text.Out(CreateInflectedTranslation(cooked, target, gross, name)) << "\n";
     }
 }
 

@@ -53,7 +53,6 @@ std::string Convert(Mode mode, std::string const& line) {
     return romaji;
 }
 
-
 bool Utf8ToSJIS(std::string const& utf8, std::string* sjis) {
     std::string wideBytes;
     if (!Recode("WCHAR_T", "UTF-8", utf8, &wideBytes)) return false;

@@ -205,9 +205,9 @@ int Print(char const* path, char const* word) {
     FILE* stream = OpenForReading(path);
     if (stream == nullptr) return kExitTrouble;
     Dictionary_EJ_35UserDict dictionary(stream, false);
-    ForwardIterator<Entry_EX> const entries =
-        word != nullptr ? dictionary.Lookup(word, nullptr)
-                        : VectorByValueForwardIterator<Entry_EX>(EveryHeadword(dictionary));
+    ForwardIterator<Entry_EX> const entries = word != nullptr
+                                                  ? dictionary.Lookup(word, nullptr)
+                                                  : VectorByValueForwardIterator<Entry_EX>(EveryHeadword(dictionary));
     std::cout << Dictionary_EJ_ToPaperFormatter(kDefaultLabels()).GetFormattedPaperForm(entries);
     return kExitVerified;
 }

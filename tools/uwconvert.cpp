@@ -31,7 +31,8 @@ short OpenDictionary(char const* path) {
 // The entries of the dictionary, opened anew: the conversion closes it.
 long CountEntries(char const* path) {
     long count = -1;
-    if (OpenDictionary(path) == kUserDictOpenedReadWrite) count = static_cast<long>(gCorvanEngine.CountUserDictEntry(0));
+    if (OpenDictionary(path) == kUserDictOpenedReadWrite)
+        count = static_cast<long>(gCorvanEngine.CountUserDictEntry(0));
     gCorvanEngine.RemoveAllDict();
     return count;
 }

@@ -13,8 +13,8 @@
 namespace quellit {
 
 // AESend's shape, so that tests can stand in for the companion programs.
-using EventSender = std::function<int(platform::AppleEvent const& event, platform::AppleEvent* reply,
-                                      int32_t sendMode, int32_t priority, long timeOutInTicks)>;
+using EventSender = std::function<int(platform::AppleEvent const& event, platform::AppleEvent* reply, int32_t sendMode,
+                                      int32_t priority, long timeOutInTicks)>;
 
 class ConverterRequests {
 public:
@@ -27,15 +27,13 @@ public:
     // 'uwCV': the log bytes as sent, or nothing.  Waits without a time-out:
     // a large conversion must not lose its log.  *completed tells whether
     // the converter said its run completed (a reply without 'errn').
-    std::optional<std::string> Convert(platform::ProcessSerialNumber const& target,
-                                       bool* completed = nullptr) const;
+    std::optional<std::string> Convert(platform::ProcessSerialNumber const& target, bool* completed = nullptr) const;
     // 'uwQT' without a reply; false when the send failed.
     bool Quit(platform::ProcessSerialNumber const& target) const;
 
 private:
     // Builds and sends one event; nullopt when anything failed.
-    std::optional<platform::AppleEvent> Send(platform::ProcessSerialNumber const& target,
-                                             platform::AEEventID eventID,
+    std::optional<platform::AppleEvent> Send(platform::ProcessSerialNumber const& target, platform::AEEventID eventID,
                                              platform::AEDesc const* directParameter, int32_t sendMode,
                                              long timeOutInTicks) const;
     // Item 1 of the reply's '----' fetched as a list (a 'TEXT' reply is

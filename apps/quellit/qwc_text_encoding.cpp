@@ -9,10 +9,14 @@ namespace {
 // Code page 932 as the engine uses it: 0x5C and 0x7E stay ASCII.
 char const* IconvName(TextEncoding encoding) {
     switch (encoding) {
-        case TextEncoding::ISOLatin1: return "ISO-8859-1";
-        case TextEncoding::UTF8: return "UTF-8";
-        case TextEncoding::ShiftJIS: return "CP932";
-        case TextEncoding::Unicode: return "UTF-16";
+        case TextEncoding::ISOLatin1:
+            return "ISO-8859-1";
+        case TextEncoding::UTF8:
+            return "UTF-8";
+        case TextEncoding::ShiftJIS:
+            return "CP932";
+        case TextEncoding::Unicode:
+            return "UTF-16";
     }
     return "UTF-8";
 }

@@ -57,7 +57,8 @@ public:
                                       ProcessServices const& services = ProcessServices::Real());
     // Steps *psn to the next process; true once the list has ended (and *psn
     // names no process again).
-    static bool GetNextPSN(platform::ProcessSerialNumber* psn, ProcessServices const& services = ProcessServices::Real());
+    static bool GetNextPSN(platform::ProcessSerialNumber* psn,
+                           ProcessServices const& services = ProcessServices::Real());
     // 0 with *psn naming the first process with that bundle file name, else
     // procNotFound (-600).
     static int GetPSN2Name(std::string const& name, platform::ProcessSerialNumber* psn,
@@ -73,8 +74,8 @@ public:
     static bool GetSjisFromNSString(std::string const& text, char* sjisBuf, int maxLength);
 
     // ---- Cleaning text bytes ----
-    static void TrimInsideCheck(std::string* bytes);   // controls 0x00-0x1F become spaces
-    static void TrimHeadTail(std::string* bytes);      // bytes 0x00-0x20 off both ends
+    static void TrimInsideCheck(std::string* bytes);  // controls 0x00-0x1F become spaces
+    static void TrimHeadTail(std::string* bytes);     // bytes 0x00-0x20 off both ends
     static void TrimHeadTailCheckMiddleForEnglish(std::string* bytes);
 
     // ---- English or Japanese ----
@@ -111,7 +112,8 @@ public:
     std::string ConvertEntities(std::string const& text) const;
     // Separates ." from a following ")", then turns the typographic dashes,
     // apostrophes and quotes (the localized texts of `bundle`) into ASCII.
-    static void AssistEngTranslateSentence(std::string* text, platform::Bundle const& bundle = platform::Bundle::Main());
+    static void AssistEngTranslateSentence(std::string* text,
+                                           platform::Bundle const& bundle = platform::Bundle::Main());
 
     struct Entity {
         std::string character;

@@ -109,8 +109,8 @@ void TovikCommonModule::AssistEngTranslateSentence(std::string* text, platform::
         char const* ascii;
     };
     static Typographic const kTypographic[] = {
-        {"ShortHyphen", "-"},      {"LongHyphen", "-"}, {"HidariApostrophe", "'"},
-        {"MigiApostrophe", "'"},   {"HidariQuote", "\""}, {"MigiQuote", "\""},
+        {"ShortHyphen", "-"},    {"LongHyphen", "-"},   {"HidariApostrophe", "'"},
+        {"MigiApostrophe", "'"}, {"HidariQuote", "\""}, {"MigiQuote", "\""},
     };
     for (Typographic const& each : kTypographic) {
         std::string const typographic = bundle.LocalizedString(each.key, "", "");

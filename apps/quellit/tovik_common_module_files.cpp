@@ -23,9 +23,7 @@ bool IsFolder(std::string const& path) {
 }
 
 // The folder, made (one level) when missing.
-bool EnsureFolder(std::string const& path, mode_t mode) {
-    return IsFolder(path) || mkdir(path.c_str(), mode) == 0;
-}
+bool EnsureFolder(std::string const& path, mode_t mode) { return IsFolder(path) || mkdir(path.c_str(), mode) == 0; }
 
 // home + relative when that folder exists or could be made, else home.
 std::string FolderBelowHome(std::string const& relative) {

@@ -57,8 +57,7 @@ bool TovikCommonModule::GetNextPSN(ProcessSerialNumber* psn, ProcessServices con
     return true;
 }
 
-int TovikCommonModule::GetPSN2Name(std::string const& name, ProcessSerialNumber* psn,
-                                   ProcessServices const& services) {
+int TovikCommonModule::GetPSN2Name(std::string const& name, ProcessSerialNumber* psn, ProcessServices const& services) {
     *psn = ProcessSerialNumber{};
     while (!GetNextPSN(psn, services)) {
         std::string bundleFileName;

@@ -30,10 +30,17 @@ void TrimHead(std::string* bytes) {
 char AsciiForDoubleByte(unsigned char lead, unsigned char trail) {
     if (lead != 0x81) return 0;
     switch (trail) {
-        case 0x5C: case 0x5D: return '-';
-        case 0x65: case 0x66: return '\'';
-        case 0x67: case 0x68: return '"';
-        default: return 0;
+        case 0x5C:
+        case 0x5D:
+            return '-';
+        case 0x65:
+        case 0x66:
+            return '\'';
+        case 0x67:
+        case 0x68:
+            return '"';
+        default:
+            return 0;
     }
 }
 
@@ -41,11 +48,22 @@ char AsciiForDoubleByte(unsigned char lead, unsigned char trail) {
 // nothing (0) for a control byte that is dropped.
 char CleanSingleByte(unsigned char byte) {
     switch (byte) {
-        case '\n': case '\t': case '\r': case 0xCA: return ' ';
-        case 0xD0: case 0xD1: return '-';
-        case 0xD2: case 0xD3: return '"';
-        case 0xD4: case 0xD5: return '\'';
-        default: return byte < 0x20 ? 0 : static_cast<char>(byte);
+        case '\n':
+        case '\t':
+        case '\r':
+        case 0xCA:
+            return ' ';
+        case 0xD0:
+        case 0xD1:
+            return '-';
+        case 0xD2:
+        case 0xD3:
+            return '"';
+        case 0xD4:
+        case 0xD5:
+            return '\'';
+        default:
+            return byte < 0x20 ? 0 : static_cast<char>(byte);
     }
 }
 

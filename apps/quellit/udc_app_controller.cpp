@@ -120,9 +120,8 @@ void UDCAppController::doConvert() {
     ConversionLock::Outcome const lock =
         fServices.beginConversion ? fServices.beginConversion(&reason) : ConversionLock::Outcome::kHeld;
     if (lock != ConversionLock::Outcome::kHeld) {
-        fWindow.SetText(lock == ConversionLock::Outcome::kBusy
-                            ? fServices.localizedString(kBusyKey)
-                            : fServices.localizedString(kNoLockKey) + " " + reason);
+        fWindow.SetText(lock == ConversionLock::Outcome::kBusy ? fServices.localizedString(kBusyKey)
+                                                               : fServices.localizedString(kNoLockKey) + " " + reason);
         fWindow.SetButtonEnabled(true);
         return;
     }

@@ -38,6 +38,6 @@ private:
     bool EnsureUserDictionaryOpen();
 
     std::string fConversionPath;
-    std::string fUserDictionaryPath;  // empty until the preferences gave one
+    std::string fUserDictionaryPath;      // empty until the preferences gave one
     bool fUserDictionaryDamaged = false;  // the last open found its blocks damaged
 };

@@ -19,9 +19,11 @@ std::optional<std::string> ReadNewUserDictionaryPath() {
     using namespace platform;
     if (!PreferencesSynchronize(kTovikPathApplicationID)) return Report("Error TovikPath.plist");
 
-    std::optional<PropertyValue> const dictionaryPath = PreferencesCopyDictionary("DictionaryPath", kTovikPathApplicationID);
+    std::optional<PropertyValue> const dictionaryPath =
+        PreferencesCopyDictionary("DictionaryPath", kTovikPathApplicationID);
     if (!dictionaryPath) return Report("Error TovikPath.plist format");
-    std::optional<std::string> const documentsFolder = PreferencesCopyString("DocumentsFolder", kTovikPathApplicationID);
+    std::optional<std::string> const documentsFolder =
+        PreferencesCopyString("DocumentsFolder", kTovikPathApplicationID);
     if (!documentsFolder) return Report("Error TovikPath.plist format");
     std::string const folder = ExpandUserFolderTilde(*documentsFolder);
 

@@ -26,9 +26,12 @@ bool AppendLine(std::string* text, std::initializer_list<char const*> fields) {
 
 char const* VerbKey(JITA_status transitivity) {
     switch (transitivity) {
-        case eJitaNotSpecified: return "VERB";
-        case eJitaTransitive: return "VT";
-        default: return "VI";
+        case eJitaNotSpecified:
+            return "VERB";
+        case eJitaTransitive:
+            return "VT";
+        default:
+            return "VI";
     }
 }
 
@@ -79,14 +82,14 @@ bool makeEVerb(CorvanUserVerb const& record, std::string* text) {
     // An intransitive verb takes "を" whatever is stored: the converter does
     // not read the field for VI.
     char const* particle = transitivity == eJitaIntransitive ? "" : record.GetJoshi();
-    return AppendLine(text, {record.GetGenkei(), record.GetYakugo(), VerbKey(transitivity), record.GetKakokei(),
-                             record.GetSannin(), record.GetIngkei(), record.GetKakobunshi(), particle, "",
-                             record.GetYakugoKakokei()});
+    return AppendLine(
+        text, {record.GetGenkei(), record.GetYakugo(), VerbKey(transitivity), record.GetKakokei(), record.GetSannin(),
+               record.GetIngkei(), record.GetKakobunshi(), particle, "", record.GetYakugoKakokei()});
 }
 
 bool makeEAdj(CorvanUserAdj const& record, std::string* text, bool isAdjective) {
-    return AppendLine(text, {record.GetGenkei(), record.GetYakugo(), isAdjective ? "ADJ" : "PP", "", "", "", "", "",
-                             "", record.GetMotoninaruDoushi()});
+    return AppendLine(text, {record.GetGenkei(), record.GetYakugo(), isAdjective ? "ADJ" : "PP", "", "", "", "", "", "",
+                             record.GetMotoninaruDoushi()});
 }
 
 bool makeEAdv(CorvanUserAdv const& record, std::string* text, bool isAdverb) {

@@ -42,8 +42,7 @@ void AppendAtoms(SemanticRecord* record, char const* names) {
         std::string const name(p, end);
         p = end;
         unsigned short atom = 0;
-        if (gSemanticAtomDatabase_E_Source().Lookup(name.c_str(), &atom) && atom != 0)
-            record->atoms[count++] = atom;
+        if (gSemanticAtomDatabase_E_Source().Lookup(name.c_str(), &atom) && atom != 0) record->atoms[count++] = atom;
     }
 }
 
@@ -97,8 +96,8 @@ short AffixActionRule::GetDerivedPOSProb(short p) const {
     // the most preferred reading.  A tenth of p is kept whole until the sum
     // is truncated toward zero.
     int const changed = additive ? p + pValueDelta : static_cast<int>(pValueDelta + p / 10.0);
-    int const held = std::clamp(changed, int{std::numeric_limits<short>::min()},
-                                int{std::numeric_limits<short>::max()});
+    int const held =
+        std::clamp(changed, int{std::numeric_limits<short>::min()}, int{std::numeric_limits<short>::max()});
     return static_cast<short>(held);
 }
 

@@ -46,8 +46,7 @@ public:
     // Whether the stem's fine part of speech fits the rule; if so its derived
     // copy is added.
     bool TakeFinePOS(FinePOS_EX const& stem) {
-        if (stem.GetFinePOS() != fRule.GetStemCategory() || fRule.GetDerivedCategory() == POS_E_Source{})
-            return false;
+        if (stem.GetFinePOS() != fRule.GetStemCategory() || fRule.GetDerivedCategory() == POS_E_Source{}) return false;
         FeatureSets_E_Source const completed = CompletedFeatures(stem);
         for (unsigned set = 0; set < FeatureSets_E_Source::kSetCount; ++set) {
             if (!fRule.FeaturesMatch(completed.GetSet(set), set)) return false;
@@ -61,8 +60,8 @@ private:
         FeatureSets_E_Source const stored = finePOS.GetFeatureSets();
         FeatureSets_E_Source completed;
         for (unsigned set = 0; set < FeatureSets_E_Source::kSetCount; ++set)
-            completed.SetSet(set,
-                             FillDefaultFeats(stored.GetSet(set), static_cast<short>(set), finePOS.GetFinePOS()).c_str());
+            completed.SetSet(
+                set, FillDefaultFeats(stored.GetSet(set), static_cast<short>(set), finePOS.GetFinePOS()).c_str());
         return completed;
     }
 

@@ -29,9 +29,7 @@ bool HasAnotherWord(char const* rest) {
 
 // ---- NotifyingEntryAcceptorRep ------------------------------------------------
 
-bool NotifyingEntryAcceptorRep::Accept(Entry_EX* /*entry*/, Dictionary<Entry_EX> const& /*temporary*/) {
-    return true;
-}
+bool NotifyingEntryAcceptorRep::Accept(Entry_EX* /*entry*/, Dictionary<Entry_EX> const& /*temporary*/) { return true; }
 
 NotifyingEntryAcceptorRep* NotifyingEntryAcceptorRep::Clone() const { return new NotifyingEntryAcceptorRep(*this); }
 
@@ -43,8 +41,8 @@ AffixRuleIteratorRep::AffixRuleIteratorRep(char const* text, AffixPattern const*
                                            MaybeAnyLongerCallback* callback)
     : AffixRuleIteratorRep(text, text, std::string(), BlankSeparatedWords(text), patterns, count, callback) {}
 
-AffixRuleIteratorRep::AffixRuleIteratorRep(std::string surface, std::string word, std::string remainder,
-                                           unsigned words, AffixPattern const* patterns, std::size_t count,
+AffixRuleIteratorRep::AffixRuleIteratorRep(std::string surface, std::string word, std::string remainder, unsigned words,
+                                           AffixPattern const* patterns, std::size_t count,
                                            MaybeAnyLongerCallback* callback)
     : fSurface(std::move(surface)),
       fWord(std::move(word)),

@@ -83,8 +83,8 @@ private:
     };
     static Split SplitFirstWord(char const* text);
 
-    FirstWordAffixRuleIteratorRep(char const* text, Split const& split, AffixPattern const* patterns,
-                                  std::size_t count, MaybeAnyLongerCallback* callback);
+    FirstWordAffixRuleIteratorRep(char const* text, Split const& split, AffixPattern const* patterns, std::size_t count,
+                                  MaybeAnyLongerCallback* callback);
 
     bool fHasSecondWord;
 };

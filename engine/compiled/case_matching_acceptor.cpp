@@ -13,9 +13,7 @@ bool CaseMatchingAcceptor_EXRep::Accept(Entry_EX* entry, Dictionary<Entry_EX> co
     return Linguistics_E_Source_LookupStringMatcher(fText, entry->GetSrcText());
 }
 
-CaseMatchingAcceptor_EXRep* CaseMatchingAcceptor_EXRep::Clone() const {
-    return new CaseMatchingAcceptor_EXRep(*this);
-}
+CaseMatchingAcceptor_EXRep* CaseMatchingAcceptor_EXRep::Clone() const { return new CaseMatchingAcceptor_EXRep(*this); }
 
 void CaseMatchingAcceptor_EXRep::NotifyAccepted() {}
 

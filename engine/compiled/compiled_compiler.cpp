@@ -33,15 +33,13 @@ constexpr std::pair<uint32_t, Stats::Counter> kSortListMarks[] = {
 
 std::vector<Entry_EX> SourceEntries(Dictionary_EX const& source) {
     std::vector<Entry_EX> entries;
-    for (auto it = source.GetEntryIterator_start(); !it.IsAtEnd(); ++it)
-        entries.push_back(*it);
+    for (auto it = source.GetEntryIterator_start(); !it.IsAtEnd(); ++it) entries.push_back(*it);
     return entries;
 }
 
 bool HasAlmightyIdiom(Entry_EX const& entry) {
     for (ForwardIterator<FinePOS_EX> it = entry.GetFinePOSIterator(); !it.IsAtEnd(); ++it) {
-        if ((*it).GetIdiomType() == eIdiomAlmighty)
-            return true;
+        if ((*it).GetIdiomType() == eIdiomAlmighty) return true;
     }
     return false;
 }
@@ -50,11 +48,9 @@ bool HasAlmightyIdiom(Entry_EX const& entry) {
 uint32_t WriteAlmightyIdiomIndex(CompileContext& context, std::vector<Entry_EX> const& entries) {
     std::vector<std::string> idioms;
     for (Entry_EX const& entry : entries) {
-        if (HasAlmightyIdiom(entry))
-            idioms.push_back(entry.GetSrcText());
+        if (HasAlmightyIdiom(entry)) idioms.push_back(entry.GetSrcText());
     }
-    if (idioms.empty())
-        return 0;
+    if (idioms.empty()) return 0;
     AlmightyIdiomInterfaceCompilerHelper::Lists lists;
     AlmightyIdiomInterfaceCompilerHelper::Compile(idioms, &lists);
     IdiomIndex index;
@@ -70,8 +66,7 @@ uint32_t WriteAlmightyIdiomIndex(CompileContext& context, std::vector<Entry_EX> 
 void WriteGrammaticalFormWords(CompileContext& context, std::vector<Entry_EX> const& entries, CompiledHeader* header) {
     std::vector<uint32_t> words;
     VectorByValueForwardIterator<Entry_EX, std::vector<Entry_EX>> all(entries);
-    for (std::string const& word : BuildGramaticalFormsWordsTable(all))
-        words.push_back(context.WriteString(word));
+    for (std::string const& word : BuildGramaticalFormsWordsTable(all)) words.push_back(context.WriteString(word));
     header->grammaticalFormTable = context.WriteBLOB(EncodeOffsetArray(words, true));
     header->grammaticalFormCount = static_cast<uint32_t>(words.size());
 }
@@ -84,8 +79,7 @@ void WriteSortListEntries(CompileContext& context, std::vector<std::string> cons
             WriteEntry(context, *it);
             uint32_t const written = ++counters[Stats::kSortListEntries];
             for (auto const& mark : kSortListMarks) {
-                if (written == mark.first)
-                    counters[mark.second] = context.Offset();
+                if (written == mark.first) counters[mark.second] = context.Offset();
             }
         }
     }
@@ -95,11 +89,9 @@ void WriteSortListEntries(CompileContext& context, std::vector<std::string> cons
 // The headword-order string and entry tables over every entry written.
 void WriteHeadwordOrderTables(CompileContext& context, CompiledHeader* header) {
     std::vector<std::pair<std::string, uint32_t>> ordered;
-    for (auto const& written : context.Entries())
-        ordered.emplace_back(written.first.GetSrcText(), written.second);
-    std::stable_sort(ordered.begin(), ordered.end(), [](auto const& a, auto const& b) {
-        return StringCompare_E_Source(a.first, b.first) < 0;
-    });
+    for (auto const& written : context.Entries()) ordered.emplace_back(written.first.GetSrcText(), written.second);
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [](auto const& a, auto const& b) { return StringCompare_E_Source(a.first, b.first) < 0; });
     std::vector<uint32_t> strings;
     std::vector<uint32_t> entries;
     for (auto const& item : ordered) {
@@ -115,20 +107,16 @@ constexpr char kCompiledFileName[] = "compiled dictionary";
 
 void WriteAt(int fd, uint8_t const* data, std::size_t size, uint64_t offset) {
     ssize_t const done = WriteFullyAt(fd, data, size, offset);
-    if (done < 0)
-        FileException::ThrowLastError(kCompiledFileName);
-    if (static_cast<std::size_t>(done) < size)
-        throw FileWriteError(kCompiledFileName, 0);
+    if (done < 0) FileException::ThrowLastError(kCompiledFileName);
+    if (static_cast<std::size_t>(done) < size) throw FileWriteError(kCompiledFileName, 0);
 }
 
 void Truncate(int fd, uint64_t length) {
-    if (Files().Truncate(fd, length) != 0)
-        FileException::ThrowLastError(kCompiledFileName);
+    if (Files().Truncate(fd, length) != 0) FileException::ThrowLastError(kCompiledFileName);
 }
 
 void Sync(int fd) {
-    if (Files().Sync(fd) != 0)
-        throw FileFlushError(kCompiledFileName, errno);
+    if (Files().Sync(fd) != 0) throw FileFlushError(kCompiledFileName, errno);
 }
 
 // Body first, cut to length, synced, header last and synced: until the header
@@ -147,10 +135,8 @@ void WriteFile(int fd, Bytes const& image, Bytes const& header) {
 void CompiledFormatCompiler::SetSortEntriesByList(std::istream& in) {
     std::string line;
     while (std::getline(in, line)) {
-        if (line.size() > kMaxSortListLine)
-            return;
-        if (!line.empty())
-            fSortEntries.push_back(line);
+        if (line.size() > kMaxSortListLine) return;
+        if (!line.empty()) fSortEntries.push_back(line);
     }
 }
 
@@ -170,8 +156,7 @@ void CompiledFormatCompiler::Compile(Dictionary_EX const& source, int fd) {
     CompileContext context(source, traits, fWideFeatures, &fStats);
     std::vector<Entry_EX> const entries = SourceEntries(source);
     header.headwordAreaStart = context.Offset();
-    for (Entry_EX const& entry : entries)
-        context.WriteString(entry.GetSrcText());
+    for (Entry_EX const& entry : entries) context.WriteString(entry.GetSrcText());
     header.headwordAreaEnd = context.Offset();
     header.idiomIndex = WriteAlmightyIdiomIndex(context, entries);
     WriteGrammaticalFormWords(context, entries, &header);
@@ -179,12 +164,10 @@ void CompiledFormatCompiler::Compile(Dictionary_EX const& source, int fd) {
     WriteSortListEntries(context, fSortEntries);
     for (Entry_EX const& entry : entries) {
         std::string const headword = entry.GetSrcText();
-        if (std::count(headword.begin(), headword.end(), ' ') < kShortHeadwordSpaces)
-            WriteEntry(context, entry);
+        if (std::count(headword.begin(), headword.end(), ' ') < kShortHeadwordSpaces) WriteEntry(context, entry);
     }
     std::vector<uint32_t> entryOffsets;
-    for (Entry_EX const& entry : entries)
-        entryOffsets.push_back(WriteEntry(context, entry));
+    for (Entry_EX const& entry : entries) entryOffsets.push_back(WriteEntry(context, entry));
     std::sort(entryOffsets.begin(), entryOffsets.end());
     entryOffsets.erase(std::unique(entryOffsets.begin(), entryOffsets.end()), entryOffsets.end());
     header.entriesEnd = context.Offset();
@@ -201,8 +184,7 @@ void CompiledFormatCompiler::Compile(Dictionary_EX const& source, int fd) {
 
 void CompileDictionaryFile(Dictionary_EX const& source, std::string const& path, Dictionary_EX_Compiler_& compiler) {
     int const fd = Files().Open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0)
-        FileException::ThrowLastError(path.c_str());
+    if (fd < 0) FileException::ThrowLastError(path.c_str());
     try {
         compiler.Compile(source, fd);
     } catch (...) {

@@ -43,11 +43,9 @@ void CompileContext::Patch(uint32_t offset, Bytes const& bytes) {
 
 std::optional<uint32_t> CompileContext::FindEntry(Entry_EX const& entry) const {
     auto found = fEntriesByHeadword.find(entry.GetSrcText());
-    if (found == fEntriesByHeadword.end())
-        return std::nullopt;
+    if (found == fEntriesByHeadword.end()) return std::nullopt;
     for (std::size_t index : found->second) {
-        if (fEntryList[index].first == entry)
-            return fEntryList[index].second;
+        if (fEntryList[index].first == entry) return fEntryList[index].second;
     }
     return std::nullopt;
 }
@@ -64,10 +62,8 @@ void CompileContext::AddFinePOS(FinePOS_EX const& finePOS, uint32_t entryOffset,
 
 std::optional<uint32_t> CompileContext::FindFinePOS(FinePOS_EX const& finePOS) const {
     std::optional<uint32_t> const entry = FindEntry(finePOS.GetEntry());
-    if (!entry)
-        return std::nullopt;
+    if (!entry) return std::nullopt;
     auto found = fFinePOSes.find({*entry, finePOS.GetCookie()});
-    if (found == fFinePOSes.end())
-        return std::nullopt;
+    if (found == fFinePOSes.end()) return std::nullopt;
     return found->second;
 }

@@ -16,8 +16,7 @@ constexpr uint32_t kFeatureBlockCount = 303;
 template <class T>
 std::vector<T> Drain(ForwardIterator<T> it) {
     std::vector<T> all;
-    for (; !it.IsAtEnd(); ++it)
-        all.push_back(*it);
+    for (; !it.IsAtEnd(); ++it) all.push_back(*it);
     return all;
 }
 
@@ -61,11 +60,9 @@ uint32_t WriteParaphrase(CompileContext& context, Paraphrase_EX const& para, uin
                                             static_cast<uint32_t>(block.size()));
     }
     std::string const transplant = para.GetTransplant();
-    if (!transplant.empty())
-        record.transplant = context.WriteString(transplant);
+    if (!transplant.empty()) record.transplant = context.WriteString(transplant);
     DomainIDSet const domains = para.GetDomainIDSet();
-    if (!domains.Empty())
-        record.domainSet = context.WriteBLOB(EncodeDomainSet(domains, context.Traits()));
+    if (!domains.Empty()) record.domainSet = context.WriteBLOB(EncodeDomainSet(domains, context.Traits()));
 
     Bytes const bytes = EncodeParaphraseRecord(record);
     context.Count(Stats::kParaphrases);
@@ -76,13 +73,14 @@ uint32_t WriteParaphrase(CompileContext& context, Paraphrase_EX const& para, uin
 uint32_t WriteFeatureSets(CompileContext& context, FinePOS_EX const& fp) {
     FeatureSets_E_Source const sets = fp.GetFeatureSets();
     context.Count(Stats::kFeatureSetsSeen);
-    if (sets == FeatureSets_E_Source{})
-        context.Count(Stats::kEmptyFeatureSets);
+    if (sets == FeatureSets_E_Source{}) context.Count(Stats::kEmptyFeatureSets);
     Bytes const block = EncodeFeatureBlock(sets, context.Traits(), context.WideFeatures());
-    return WriteCountedBLOB(context, block, Stats::kFeatureBytesWritten, Stats::kFeatureBytesReused, kFeatureBlockCount);
+    return WriteCountedBLOB(context, block, Stats::kFeatureBytesWritten, Stats::kFeatureBytesReused,
+                            kFeatureBlockCount);
 }
 
-uint32_t WriteFinePOS(CompileContext& context, FinePOS_EX const& fp, uint32_t entryOffset, std::string const& headword) {
+uint32_t WriteFinePOS(CompileContext& context, FinePOS_EX const& fp, uint32_t entryOffset,
+                      std::string const& headword) {
     CompileContext::PendingFinePOS pending{0, {}, headword, std::nullopt, std::nullopt};
     CompiledFinePOSRecord& record = pending.record;
     record.entry = entryOffset;
@@ -101,11 +99,9 @@ uint32_t WriteFinePOS(CompileContext& context, FinePOS_EX const& fp, uint32_t en
     // The chain runs from the base form through its conjugated forms.
     std::vector<FinePOS_EX> const chain = Drain(fp.GetCFIterator_start());
     auto const self = std::find(chain.begin(), chain.end(), fp);
-    if (self != chain.end() && self + 1 != chain.end())
-        pending.successor = *(self + 1);
+    if (self != chain.end() && self + 1 != chain.end()) pending.successor = *(self + 1);
     record.isConjugatedForm = fp.IsACF();
-    if (record.isConjugatedForm)
-        pending.base = fp.GetBaseForm();
+    if (record.isConjugatedForm) pending.base = fp.GetBaseForm();
     record.hasSuccessor = pending.successor.has_value();
     record.hasDomainWeights = fp.PeekDomainWeightsListSize() > 0;
 
@@ -158,8 +154,7 @@ uint32_t WriteNewEntry(CompileContext& context, Entry_EX const& entry) {
 }  // namespace
 
 uint32_t WriteEntry(CompileContext& context, Entry_EX const& entry) {
-    if (std::optional<uint32_t> const written = context.FindEntry(entry))
-        return *written;
+    if (std::optional<uint32_t> const written = context.FindEntry(entry)) return *written;
     try {
         return WriteNewEntry(context, entry);
     } catch (CorruptDictionary const& error) {
@@ -173,15 +168,13 @@ void BackPatchFinePOSStuff(CompileContext& context) {
         auto const offsetOf = [&](FinePOS_EX const& link, char const* what) {
             std::optional<uint32_t> const offset = context.FindFinePOS(link);
             if (!offset)
-                ThrowCorruptDictionary(std::string("compiled dictionary: the ") + what + " of a fine part of speech of \"" +
-                                       pending.headword + "\" is not in the dictionary (\"" +
-                                       link.GetEntry().GetSrcText() + "\")");
+                ThrowCorruptDictionary(std::string("compiled dictionary: the ") + what +
+                                       " of a fine part of speech of \"" + pending.headword +
+                                       "\" is not in the dictionary (\"" + link.GetEntry().GetSrcText() + "\")");
             return *offset;
         };
-        if (pending.base)
-            pending.record.baseOrParaphrases = offsetOf(*pending.base, "base form");
-        if (pending.successor)
-            pending.record.successor = offsetOf(*pending.successor, "next conjugated form");
+        if (pending.base) pending.record.baseOrParaphrases = offsetOf(*pending.base, "base form");
+        if (pending.successor) pending.record.successor = offsetOf(*pending.successor, "next conjugated form");
         if (pending.base || pending.successor)
             context.Patch(pending.offset, EncodeFinePOSRecord(pending.record, context.Traits()));
     }

@@ -37,7 +37,8 @@ std::unique_ptr<DictionaryInterface_> DictionaryRep_EX_40Compiled::MakeLearningI
     return std::make_unique<Dictionary_EX_40Compiled_LearningInterface>();
 }
 
-Dictionary_EX_40Compiled::Dictionary_EX_40Compiled(int fd) : Dictionary_EX(OpenCompiledRep<DictionaryRep_EX_40Compiled>(fd)) {}
+Dictionary_EX_40Compiled::Dictionary_EX_40Compiled(int fd)
+    : Dictionary_EX(OpenCompiledRep<DictionaryRep_EX_40Compiled>(fd)) {}
 
 CompiledDictionaryRep::EmptyValues const& DictionaryRep_EX_40Compiled::Empty() const {
     static EmptyValues const kEmpty{Dict_Semantics_E_Source{}, std::string()};

@@ -46,11 +46,12 @@ std::unique_ptr<DictionaryInterface_> DictionaryRep_EX_50Compiled::MakeLearningI
 }
 
 std::unique_ptr<DictionaryInterface_> DictionaryRep_EX_50Compiled::MakeMiscInfoInterface(unsigned long entryCount,
-                                                                                        unsigned long fileSize) const {
+                                                                                         unsigned long fileSize) const {
     return std::make_unique<Dictionary_EX_50CompiledMiscDictInfoIface>(entryCount, fileSize);
 }
 
-Dictionary_EX_50Compiled::Dictionary_EX_50Compiled(int fd) : Dictionary_EX(OpenCompiledRep<DictionaryRep_EX_50Compiled>(fd)) {}
+Dictionary_EX_50Compiled::Dictionary_EX_50Compiled(int fd)
+    : Dictionary_EX(OpenCompiledRep<DictionaryRep_EX_50Compiled>(fd)) {}
 
 CompiledDictionaryRep::EmptyValues const& DictionaryRep_EX_50Compiled::Empty() const {
     static EmptyValues const kEmpty{Dict_Semantics_E_Source{}, std::string()};

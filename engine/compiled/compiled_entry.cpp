@@ -86,9 +86,7 @@ bool CompiledEntryRep::GetQuoted(FinePosCookieID_* fp) const { return FinePOSRec
 bool CompiledEntryRep::GetAltOnly(FinePosCookieID_* fp) const { return FinePOSRecord(fp).altOnly; }
 bool CompiledEntryRep::GetHidden(FinePosCookieID_* fp) const { return FinePOSRecord(fp).hidden; }
 
-bool CompiledEntryRep::GetCannotBeginSentenceFlag(FinePosCookieID_* fp) const {
-    return FinePOSRecord(fp).cannotBegin;
-}
+bool CompiledEntryRep::GetCannotBeginSentenceFlag(FinePosCookieID_* fp) const { return FinePOSRecord(fp).cannotBegin; }
 
 bool CompiledEntryRep::GetCannotEndSentenceFlag(FinePosCookieID_* fp) const { return FinePOSRecord(fp).cannotEnd; }
 
@@ -135,8 +133,7 @@ std::string CompiledEntryRep::GetRawTranslation(ParaphraseCookieID_* pp) const {
     CompiledParaphraseRecord const record = ParaphraseRecord(pp);
     POS_E_Source const english =
         static_cast<POS_E_Source>(ReadFinePOSRecord(fFile, record.finePOS, fTraits).englishPOS);
-    return CreateRawJapaneseFromCooked(GetCookedTranslation(pp), static_cast<POS_J_Target>(record.transPOS),
-                                       english);
+    return CreateRawJapaneseFromCooked(GetCookedTranslation(pp), static_cast<POS_J_Target>(record.transPOS), english);
 }
 
 std::string CompiledEntryRep::GetCookedTranslation(ParaphraseCookieID_* pp) const {

@@ -84,8 +84,7 @@ uint32_t CompiledFileAccess::ReadUInt32(uint64_t offset) const {
 std::string CompiledFileAccess::ReadString(uint64_t offset) const {
     char bytes[kStringReadSize];
     if (!Contains(offset, 1)) ThrowCorruptDictionary("compiled dictionary: string past the end of the file");
-    std::size_t const available =
-        static_cast<std::size_t>(std::min<uint64_t>(kStringReadSize, fFile->size - offset));
+    std::size_t const available = static_cast<std::size_t>(std::min<uint64_t>(kStringReadSize, fFile->size - offset));
     {
         AutoCriticalSection locked(fFile->lock);
         Read(offset, bytes, available);
@@ -128,8 +127,7 @@ FeatureSets_E_Source ReadFeatureSets(CompiledFileAccess const& file, uint32_t of
         // before the file ends.
         uint8_t bytes[kPackedFeatureWindow];
         if (!file.Contains(offset, 1)) ThrowCorruptDictionary("compiled dictionary: feature sets past the end");
-        std::size_t const available =
-            static_cast<std::size_t>(std::min<uint64_t>(sizeof bytes, file.Size() - offset));
+        std::size_t const available = static_cast<std::size_t>(std::min<uint64_t>(sizeof bytes, file.Size() - offset));
         file.Read(offset, bytes, available);
         return DecodeFeatureBlock(ByteView(bytes, available), traits);
     }

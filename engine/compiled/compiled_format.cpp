@@ -44,8 +44,7 @@ CompiledFormatTraits const kFormat50Traits = {
 void ThrowCorruptDictionary(std::string const& message) { throw CorruptDictionary(message.c_str()); }
 
 uint32_t CheckedOff25(uint32_t offset) {
-    if (offset >= kOff25Limit)
-        ThrowCorruptDictionary("compiled dictionary: offset beyond 2^25 bytes");
+    if (offset >= kOff25Limit) ThrowCorruptDictionary("compiled dictionary: offset beyond 2^25 bytes");
     return offset;
 }
 
@@ -100,14 +99,12 @@ Bytes EncodeCompiledHeader(CompiledHeader const& header, CompiledFormatTraits co
     PutLE32(&bytes[at::kGrammaticalFormCount], header.grammaticalFormCount);
     Bytes const domains = EncodeDomainSet(header.domains, traits);
     std::memcpy(&bytes[at::kDomainSet], domains.data(), domains.size());
-    if (traits.hasEntriesEndField)
-        PutLE32(&bytes[at::kEntriesEnd], header.entriesEnd);
+    if (traits.hasEntriesEndField) PutLE32(&bytes[at::kEntriesEnd], header.entriesEnd);
     return bytes;
 }
 
 void CheckCompiledMagic(ByteView bytes, CompiledFormatTraits const& traits) {
-    if (bytes.Length() < traits.headerSize)
-        ThrowCorruptDictionary("compiled dictionary: file shorter than its header");
+    if (bytes.Length() < traits.headerSize) ThrowCorruptDictionary("compiled dictionary: file shorter than its header");
     if (std::memcmp(bytes.Data(), traits.magicText, kMagicTextLength) != 0)
         ThrowCorruptDictionary("compiled dictionary: wrong magic text");
 }
@@ -117,17 +114,13 @@ CompiledHeader DecodeCompiledHeader(ByteView bytes, CompiledFormatTraits const& 
     CheckCompiledMagic(bytes, traits);
     CompiledHeader header;
     header.entryOrderTable = bytes.U32(at::kEntryOrderTable) & kOff25Mask;
-    if (header.entryOrderTable == 0)
-        ThrowCorruptDictionary("compiled dictionary: no entry-order table");
+    if (header.entryOrderTable == 0) ThrowCorruptDictionary("compiled dictionary: no entry-order table");
     header.stamp = bytes.U32(at::kStamp);
-    if (header.stamp != traits.stamp)
-        ThrowCorruptDictionary("compiled dictionary: wrong format stamp");
+    if (header.stamp != traits.stamp) ThrowCorruptDictionary("compiled dictionary: wrong format stamp");
     header.headwordStringTable = bytes.U32(at::kHeadwordStringTable) & kOff25Mask;
-    if (header.headwordStringTable == 0)
-        ThrowCorruptDictionary("compiled dictionary: no headword string table");
+    if (header.headwordStringTable == 0) ThrowCorruptDictionary("compiled dictionary: no headword string table");
     header.headwordEntryTable = bytes.U32(at::kHeadwordEntryTable) & kOff25Mask;
-    if (header.headwordEntryTable == 0)
-        ThrowCorruptDictionary("compiled dictionary: no headword entry table");
+    if (header.headwordEntryTable == 0) ThrowCorruptDictionary("compiled dictionary: no headword entry table");
     header.dictionaryID = bytes.U16(at::kDictionaryID);
     header.entryCount = bytes.U32(at::kEntryCount);
     header.headwordCount = bytes.U32(at::kHeadwordCount);
@@ -137,8 +130,7 @@ CompiledHeader DecodeCompiledHeader(ByteView bytes, CompiledFormatTraits const& 
     header.grammaticalFormTable = bytes.U32(at::kGrammaticalFormTable) & kOff25Mask;
     header.grammaticalFormCount = bytes.U32(at::kGrammaticalFormCount);
     header.domains = DecodeDomainSet(ByteView(bytes.Data() + at::kDomainSet, 4 * traits.domainWords), traits);
-    if (traits.hasEntriesEndField)
-        header.entriesEnd = bytes.U32(at::kEntriesEnd);
+    if (traits.hasEntriesEndField) header.entriesEnd = bytes.U32(at::kEntriesEnd);
     return header;
 }
 
@@ -147,8 +139,7 @@ CompiledHeader DecodeCompiledHeader(ByteView bytes, CompiledFormatTraits const& 
 Bytes EncodeCompiledString(std::string const& text) {
     if (text.size() > kMaxCompiledStringLength)
         ThrowCorruptDictionary("compiled dictionary: string of 256 bytes or more: " + text.substr(0, 40));
-    if (text.find('\0') != std::string::npos)
-        ThrowCorruptDictionary("compiled dictionary: string holding a NUL byte");
+    if (text.find('\0') != std::string::npos) ThrowCorruptDictionary("compiled dictionary: string holding a NUL byte");
     Bytes bytes(text.begin(), text.end());
     bytes.push_back(0);
     return bytes;
@@ -157,24 +148,21 @@ Bytes EncodeCompiledString(std::string const& text) {
 std::string DecodeCompiledString(ByteView bytes) {
     std::size_t const limit = std::min(bytes.Length(), kMaxCompiledStringLength + 1);
     for (std::size_t i = 0; i < limit; ++i) {
-        if (bytes.Data()[i] == 0)
-            return std::string(reinterpret_cast<char const*>(bytes.Data()), i);
+        if (bytes.Data()[i] == 0) return std::string(reinterpret_cast<char const*>(bytes.Data()), i);
     }
     ThrowCorruptDictionary("compiled dictionary: string without its NUL");
 }
 
 Bytes EncodeOffsetArray(std::vector<uint32_t> const& offsets, bool terminated) {
     Bytes bytes(4 * (offsets.size() + (terminated ? 1 : 0)), 0);
-    for (std::size_t i = 0; i < offsets.size(); ++i)
-        PutWord(&bytes, i, offsets[i]);
+    for (std::size_t i = 0; i < offsets.size(); ++i) PutWord(&bytes, i, offsets[i]);
     return bytes;
 }
 
 std::vector<uint32_t> DecodeOffsetArray(ByteView bytes, std::size_t count) {
     bytes.Require(0, 4 * count);
     std::vector<uint32_t> offsets(count);
-    for (std::size_t i = 0; i < count; ++i)
-        offsets[i] = bytes.U32(4 * i);
+    for (std::size_t i = 0; i < count; ++i) offsets[i] = bytes.U32(4 * i);
     return offsets;
 }
 
@@ -182,8 +170,7 @@ std::vector<uint32_t> DecodeTerminatedOffsetArray(ByteView bytes) {
     std::vector<uint32_t> offsets;
     for (std::size_t at = 0;; at += 4) {
         uint32_t const value = bytes.U32(at);
-        if (value == 0)
-            return offsets;
+        if (value == 0) return offsets;
         offsets.push_back(value);
     }
 }
@@ -240,16 +227,13 @@ Bytes EncodeFinePOSRecord(CompiledFinePOSRecord const& record, CompiledFormatTra
                      Bit(record.hasSuccessor, traits.successorBit) |
                      Bit(record.isConjugatedForm, traits.conjugatedFormBit) |
                      Bit(record.hasDomainWeights, traits.domainWeightsBit);
-    if (traits.cannotBeginAndEndBit != 0)
-        word2 |= Bit(record.cannotBeginAndEnd, traits.cannotBeginAndEndBit);
+    if (traits.cannotBeginAndEndBit != 0) word2 |= Bit(record.cannotBeginAndEnd, traits.cannotBeginAndEndBit);
     PutWord(&bytes, 2, word2);
     PutWord(&bytes, 3, uint32_t{record.englishPOS} | (uint32_t{record.paraphraseCount} << 15));
     PutWord(&bytes, 4, CheckedOff25(record.baseOrParaphrases));
     std::size_t word = 5;
-    if (record.hasDomainWeights)
-        PutWord(&bytes, word++, CheckedOff25(record.domainWeights));
-    if (record.hasSuccessor)
-        PutWord(&bytes, word, CheckedOff25(record.successor));
+    if (record.hasDomainWeights) PutWord(&bytes, word++, CheckedOff25(record.domainWeights));
+    if (record.hasSuccessor) PutWord(&bytes, word, CheckedOff25(record.successor));
     return bytes;
 }
 
@@ -280,8 +264,7 @@ CompiledFinePOSRecord DecodeFinePOSRecord(ByteView bytes, CompiledFormatTraits c
         record.domainWeights = bytes.U32(at);
         at += 4;
     }
-    if (record.hasSuccessor)
-        record.successor = bytes.U32(at);
+    if (record.hasSuccessor) record.successor = bytes.U32(at);
     return record;
 }
 
@@ -301,8 +284,7 @@ Bytes EncodeParaphraseRecord(CompiledParaphraseRecord const& record) {
                 (uint32_t{record.theyType} << 25) | Bit(record.altOnly, 27));
     std::size_t word = 4;
     for (uint32_t optional : {record.semantics, record.transplant, record.domainSet}) {
-        if (optional != 0)
-            PutWord(&bytes, word++, CheckedOff25(optional));
+        if (optional != 0) PutWord(&bytes, word++, CheckedOff25(optional));
     }
     return bytes;
 }
@@ -319,9 +301,8 @@ CompiledParaphraseRecord DecodeParaphraseRecord(ByteView bytes) {
     record.theyType = static_cast<uint8_t>((word3 >> 25) & 0x3);
     record.altOnly = TestBit(word3, 27);
     std::size_t at = 16;
-    for (auto [bit, field] : {std::pair<unsigned, uint32_t*>{25, &record.semantics},
-                              {26, &record.transplant},
-                              {27, &record.domainSet}}) {
+    for (auto [bit, field] :
+         {std::pair<unsigned, uint32_t*>{25, &record.semantics}, {26, &record.transplant}, {27, &record.domainSet}}) {
         if (TestBit(word2, bit)) {
             *field = bytes.U32(at) & kOff25Mask;
             at += 4;

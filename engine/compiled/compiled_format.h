@@ -147,9 +147,9 @@ extern CompiledFormatTraits const kFormat50Traits;
 struct CompiledHeader {
     uint32_t stamp = 0;
     uint16_t dictionaryID = 0;
-    uint32_t entryOrderTable = 0;       // off25
-    uint32_t entryCount = 0;            // terminator not counted
-    uint32_t headwordEntryTable = 0;    // off25
+    uint32_t entryOrderTable = 0;     // off25
+    uint32_t entryCount = 0;          // terminator not counted
+    uint32_t headwordEntryTable = 0;  // off25
     uint32_t headwordCount = 0;
     uint32_t idiomIndex = 0;            // off25, 0 without almighty idioms
     uint32_t headwordStringTable = 0;   // off25
@@ -241,7 +241,7 @@ CompiledEntryRecord DecodeEntryRecord(ByteView bytes, CompiledFormatTraits const
 // ---- Fine-POS record (20, 24 or 28 bytes) ----------------------------------------
 
 struct CompiledFinePOSRecord {
-    uint32_t entry = 0;  // off25 of the owning entry record
+    uint32_t entry = 0;     // off25 of the owning entry record
     uint8_t idiomType = 0;  // 0-7
     bool primed = false;
     bool quoted = false;
@@ -277,8 +277,8 @@ CompiledFinePOSRecord DecodeFinePOSRecord(ByteView bytes, CompiledFormatTraits c
 
 struct CompiledParaphraseRecord {
     int32_t paraID = 0;
-    uint32_t finePOS = 0;   // off25 of the owning fine-POS record
-    uint32_t cooked = 0;    // off25 of the cooked translation string
+    uint32_t finePOS = 0;  // off25 of the owning fine-POS record
+    uint32_t cooked = 0;   // off25 of the cooked translation string
     int16_t pValue = 0;
     uint16_t transPOS = 0;  // 9 bits
     uint8_t theyType = 0;   // 2 bits

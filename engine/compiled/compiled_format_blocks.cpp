@@ -30,8 +30,7 @@ Bytes FixedSlotBlock(FeatureSets_E_Source const& sets, std::size_t slot) {
     Bytes block(3 * slot, 0);
     for (unsigned i = 0; i < 3; ++i) {
         std::size_t const length = std::strlen(sets.GetSet(i));
-        if (length + 1 > slot)
-            return {};
+        if (length + 1 > slot) return {};
         std::memcpy(&block[i * slot], sets.GetSet(i), length);
     }
     return block;
@@ -40,8 +39,7 @@ Bytes FixedSlotBlock(FeatureSets_E_Source const& sets, std::size_t slot) {
 FeatureSets_E_Source DecodeFixedSlots(ByteView bytes, std::size_t slot) {
     bytes.Require(0, 3 * slot);
     FeatureSets_E_Source sets;
-    for (unsigned i = 0; i < 3; ++i)
-        sets.SetSet(i, BoundedText(bytes.Data() + i * slot, slot).c_str());
+    for (unsigned i = 0; i < 3; ++i) sets.SetSet(i, BoundedText(bytes.Data() + i * slot, slot).c_str());
     return sets;
 }
 
@@ -59,8 +57,7 @@ FeatureSets_E_Source DecodePacked(ByteView bytes) {
     std::size_t at = 1;
     for (unsigned i = 0; i < 3; ++i) {
         std::size_t end = at;
-        while (bytes.U8(end) != 0)
-            ++end;
+        while (bytes.U8(end) != 0) ++end;
         sets.SetSet(i, std::string(reinterpret_cast<char const*>(bytes.Data() + at), end - at).c_str());
         at = end + 1;
     }
@@ -82,11 +79,9 @@ constexpr std::size_t kSecondNameAt = 34;
 void PutSemanticRecord(SemanticRecord const& record, uint8_t* out) {
     PutLE16(out, static_cast<uint16_t>(record.flags & SemanticRecord::kValueFlags));
     unsigned const atoms = record.AtomCount();
-    for (unsigned i = 0; i < atoms; ++i)
-        PutLE16(out + kAtomsAt + 2 * i, record.atoms[i]);
+    for (unsigned i = 0; i < atoms; ++i) PutLE16(out + kAtomsAt + 2 * i, record.atoms[i]);
     std::size_t const firstLength = record.NameLength(0);
-    if (firstLength == 0)
-        return;
+    if (firstLength == 0) return;
     std::memcpy(out + kFirstNameAt, record.names[0], firstLength);
     std::memcpy(out + kSecondNameAt, record.names[1], record.NameLength(1));
 }
@@ -96,13 +91,12 @@ SemanticRecord GetSemanticRecord(uint8_t const* in) {
     record.flags = static_cast<uint16_t>(GetLE16(in) & SemanticRecord::kValueFlags);
     for (unsigned i = 0; i < SemanticRecord::kMaxAtoms; ++i) {
         uint16_t const atom = GetLE16(in + kAtomsAt + 2 * i);
-        if (atom == 0)
-            break;
+        if (atom == 0) break;
         record.atoms[i] = atom;
     }
-    std::size_t const firstLength = strnlen(reinterpret_cast<char const*>(in + kFirstNameAt), SemanticRecord::kNameSize);
-    if (firstLength == 0)
-        return record;
+    std::size_t const firstLength =
+        strnlen(reinterpret_cast<char const*>(in + kFirstNameAt), SemanticRecord::kNameSize);
+    if (firstLength == 0) return record;
     std::memcpy(record.names[0], in + kFirstNameAt, firstLength);
     std::memcpy(record.names[1], in + kSecondNameAt,
                 strnlen(reinterpret_cast<char const*>(in + kSecondNameAt), SemanticRecord::kNameSize));
@@ -113,11 +107,10 @@ SemanticRecord GetSemanticRecord(uint8_t const* in) {
 // empty, whole when the second name fills its field, else up to the second
 // name's NUL.
 std::size_t MeasureSemanticRecord(uint8_t const* record) {
-    if (record[kFirstNameAt] == 0)
-        return kFirstNameAt + 1;
-    if (record[kSemanticRecordSize - 1] != 0)
-        return kSemanticRecordSize;
-    return kSecondNameAt + 1 + strnlen(reinterpret_cast<char const*>(record + kSecondNameAt), SemanticRecord::kNameSize);
+    if (record[kFirstNameAt] == 0) return kFirstNameAt + 1;
+    if (record[kSemanticRecordSize - 1] != 0) return kSemanticRecordSize;
+    return kSecondNameAt + 1 +
+           strnlen(reinterpret_cast<char const*>(record + kSecondNameAt), SemanticRecord::kNameSize);
 }
 
 }  // namespace
@@ -140,19 +133,16 @@ bool ReadsBackAs(Bytes const& block, CompiledFormatTraits const& traits, Feature
 
 bool DomainSetFits(DomainIDSet const& set, CompiledFormatTraits const& traits) {
     for (unsigned bit = traits.domainBitCount; bit < kDomainCount; ++bit) {
-        if (HasBit(set, bit))
-            return false;
+        if (HasBit(set, bit)) return false;
     }
     return true;
 }
 
 Bytes EncodeDomainSet(DomainIDSet const& set, CompiledFormatTraits const& traits) {
-    if (!DomainSetFits(set, traits))
-        ThrowCorruptDictionary("compiled dictionary: domain the format cannot store");
+    if (!DomainSetFits(set, traits)) ThrowCorruptDictionary("compiled dictionary: domain the format cannot store");
     Bytes bytes(4 * traits.domainWords, 0);
     for (unsigned bit = 0; bit < traits.domainBitCount; ++bit) {
-        if (HasBit(set, bit))
-            bytes[bit / 8] = static_cast<uint8_t>(bytes[bit / 8] | (1u << (bit % 8)));
+        if (HasBit(set, bit)) bytes[bit / 8] = static_cast<uint8_t>(bytes[bit / 8] | (1u << (bit % 8)));
     }
     return bytes;
 }
@@ -161,8 +151,7 @@ DomainIDSet DecodeDomainSet(ByteView bytes, CompiledFormatTraits const& traits) 
     bytes.Require(0, 4 * traits.domainWords);
     DomainIDSet set;
     for (unsigned bit = 0; bit < traits.domainBitCount; ++bit) {
-        if ((bytes.Data()[bit / 8] >> (bit % 8)) & 1)
-            set.Set(static_cast<DomainID>(bit + 1));
+        if ((bytes.Data()[bit / 8] >> (bit % 8)) & 1) set.Set(static_cast<DomainID>(bit + 1));
     }
     return set;
 }
@@ -178,14 +167,12 @@ FeatureSets_E_Source StoredFeatureSets(FeatureSets_E_Source const& sets, Compile
 
 Bytes EncodeFeatureBlock(FeatureSets_E_Source const& sets, CompiledFormatTraits const& traits, bool preferWide) {
     FeatureSets_E_Source const stored = StoredFeatureSets(sets, traits);
-    if (traits.featureLayout == FeatureBlockLayout::kPacked)
-        return PackedBlock(stored);
+    if (traits.featureLayout == FeatureBlockLayout::kPacked) return PackedBlock(stored);
     std::size_t const first = preferWide ? kWideFeatureSlot : kStandardFeatureSlot;
     std::size_t const second = preferWide ? kStandardFeatureSlot : kWideFeatureSlot;
     for (std::size_t slot : {first, second}) {
         Bytes block = FixedSlotBlock(stored, slot);
-        if (!block.empty() && ReadsBackAs(block, traits, stored))
-            return block;
+        if (!block.empty() && ReadsBackAs(block, traits, stored)) return block;
     }
     ThrowCorruptDictionary(std::string("compiled dictionary: feature sets that no layout stores: ") + sets.GetSet(0) +
                            " / " + sets.GetSet(1) + " / " + sets.GetSet(2));
@@ -193,12 +180,10 @@ Bytes EncodeFeatureBlock(FeatureSets_E_Source const& sets, CompiledFormatTraits 
 
 FeatureSets_E_Source DecodeFeatureBlock(ByteView bytes, CompiledFormatTraits const& traits) {
     if (traits.featureLayout == FeatureBlockLayout::kPacked) {
-        if (bytes.U8(0) == kPackedFeatureMark)
-            return DecodePacked(bytes);
+        if (bytes.U8(0) == kPackedFeatureMark) return DecodePacked(bytes);
         return DecodeFixedSlots(bytes, kStandardFeatureSlot);
     }
-    if (StartsWithStandardMark(bytes))
-        return DecodeFixedSlots(bytes, kStandardFeatureSlot);
+    if (StartsWithStandardMark(bytes)) return DecodeFixedSlots(bytes, kStandardFeatureSlot);
     return DecodeFixedSlots(bytes, kWideFeatureSlot);
 }
 
@@ -247,14 +232,12 @@ std::array<uint8_t, kSemanticsImageSize> SemanticsImage(Dict_Semantics_E_Source 
 }
 
 std::size_t StoredSemanticsLength(uint8_t const* image) {
-    if ((image[0] & SemanticRecord::kOneSlot) != 0)
-        return MeasureSemanticRecord(image);
+    if ((image[0] & SemanticRecord::kOneSlot) != 0) return MeasureSemanticRecord(image);
     return 2 * kSemanticRecordSize + MeasureSemanticRecord(image + 2 * kSemanticRecordSize);
 }
 
 Bytes EncodeSemanticsBlock(Dict_Semantics_E_Source const& semantics) {
-    if (IsStoredSemanticsBlank(semantics))
-        return {};
+    if (IsStoredSemanticsBlank(semantics)) return {};
     auto const image = SemanticsImage(semantics);
     return Bytes(image.begin(), image.begin() + StoredSemanticsLength(image.data()));
 }

@@ -70,6 +70,6 @@ void Helper::SetUseLearning(char const* path, Dictionary_EX* dictionary) {
     ReleaseFile();
     if (path == nullptr) return;
     StatsFileManager* const manager = StatsFileManager::Get();
-    fFile.reset(new QJShared<StatsFile>(dictionary != nullptr ? manager->DoOpen(path, dictionary)
-                                                              : manager->DoOpen(path)));
+    fFile.reset(
+        new QJShared<StatsFile>(dictionary != nullptr ? manager->DoOpen(path, dictionary) : manager->DoOpen(path)));
 }

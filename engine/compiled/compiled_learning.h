@@ -29,8 +29,7 @@ public:
     void DeleteAllStats() override;
     // Writes the values to the file; file errors reach the caller.
     void FlushAllStats() override;
-    bool GetLearningValue(FinePOS_EX const& finePOS, Paraphrase_EX const& paraphrase,
-                          float* value) const override;
+    bool GetLearningValue(FinePOS_EX const& finePOS, Paraphrase_EX const& paraphrase, float* value) const override;
     void ClearLearningValue(FinePOS_EX const& finePOS, Paraphrase_EX const& paraphrase) override;
     // Dropped when the file is read-only.
     void SetLearningValue(FinePOS_EX const& finePOS, Paraphrase_EX const& paraphrase, float value) override;

@@ -84,11 +84,10 @@ uint32_t CompiledDictionaryRep::LookupPrefixHelper_lowerbound(char const* key, u
     AutoCriticalSection locked(fLookupLock);
     uint32_t const end = fHeader.headwordCount;
     std::size_t const cached = fCachedKey.size();
-    bool const cacheApplies = cached >= 4 && length >= cached &&
-                              StringCompare_E_Source(fCachedKey.data(), fCachedKey.data() + cached, key,
-                                                     key + length) <= 0 &&
-                              StringCompare_E_Source(key, key + cached, fCachedKey.data(),
-                                                     fCachedKey.data() + cached) == 0;
+    bool const cacheApplies =
+        cached >= 4 && length >= cached &&
+        StringCompare_E_Source(fCachedKey.data(), fCachedKey.data() + cached, key, key + length) <= 0 &&
+        StringCompare_E_Source(key, key + cached, fCachedKey.data(), fCachedKey.data() + cached) == 0;
     uint32_t slot = 0;
     if (cacheApplies) {
         // Every headword before the cached position is below the cached key,
@@ -265,7 +264,7 @@ std::unique_ptr<DictionaryInterface_> CompiledDictionaryRep::MakeInterface(Slot 
 }
 
 std::unique_ptr<DictionaryInterface_> CompiledDictionaryRep::MakeMiscInfoInterface(unsigned long entryCount,
-                                                                                  unsigned long fileSize) const {
+                                                                                   unsigned long fileSize) const {
     return std::make_unique<CompiledMiscDictInfoIface>(entryCount, fileSize);
 }
 

@@ -38,7 +38,8 @@ bool CompiledGrammaticalFormInterface::IsWordThere(char const* word) const {
     uint32_t high = fCount;
     while (low < high) {
         uint32_t const middle = low + (high - low) / 2;
-        int const order = StringCompare_E_Source(fFile.ReadString(fFile.ReadUInt32(fTable + 4 * uint64_t{middle})), lower);
+        int const order =
+            StringCompare_E_Source(fFile.ReadString(fFile.ReadUInt32(fTable + 4 * uint64_t{middle})), lower);
         if (order == 0) return true;
         if (order < 0) {
             low = middle + 1;

@@ -12,12 +12,9 @@ namespace {
 constexpr char kHexDigits[] = "0123456789ABCDEF";
 
 int HexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     return -1;
 }
 
@@ -32,19 +29,16 @@ std::string NameOrNumber(ConstantAtomDatabase<T> const& names, std::size_t code)
     if (code < names.GetCount()) {
         char const* name = names.GetNames()[code];
         T found{};
-        if (names.Lookup(name, &found) && static_cast<std::size_t>(found) == code)
-            return name;
+        if (names.Lookup(name, &found) && static_cast<std::size_t>(found) == code) return name;
     }
     return "#" + std::to_string(code);
 }
 
 template <class T, class Database>
 T ParseNameOrNumber(Database const& names, std::string const& field, long high, char const* what) {
-    if (!field.empty() && field[0] == '#')
-        return static_cast<T>(ParseNumber(field.substr(1), 0, high));
+    if (!field.empty() && field[0] == '#') return static_cast<T>(ParseNumber(field.substr(1), 0, high));
     T value{};
-    if (!names.Lookup(field.c_str(), &value))
-        throw DictionaryTextError(std::string("unknown ") + what + ": " + field);
+    if (!names.Lookup(field.c_str(), &value)) throw DictionaryTextError(std::string("unknown ") + what + ": " + field);
     return value;
 }
 
@@ -68,11 +62,9 @@ std::string DomainName(uint32_t domain) {
 }
 
 uint32_t ParseDomainName(std::string const& field) {
-    if (!field.empty() && field[0] == '#')
-        return static_cast<uint32_t>(ParseNumber(field.substr(1), 0, 0xFFFFFFFFL));
+    if (!field.empty() && field[0] == '#') return static_cast<uint32_t>(ParseNumber(field.substr(1), 0, 0xFFFFFFFFL));
     uint32_t domain = 0;
-    if (!FindDomain(field, &domain))
-        throw DictionaryTextError("unknown domain: " + field);
+    if (!FindDomain(field, &domain)) throw DictionaryTextError("unknown domain: " + field);
     return domain;
 }
 
@@ -88,15 +80,13 @@ uint16_t ParseAtom(std::string const& field) {
     bool const negated = !field.empty() && field[0] == '-';
     std::string const name = negated ? field.substr(1) : field;
     auto const value = ParseNameOrNumber<unsigned short>(gSemanticAtomDatabase_E_Source(), name, 32768, "atom");
-    if (value == 0)
-        throw DictionaryTextError("semantic atom 0 ends the list: " + field);
+    if (value == 0) throw DictionaryTextError("semantic atom 0 ends the list: " + field);
     return static_cast<uint16_t>(negated ? -static_cast<int>(value) : value);
 }
 
 std::string FormatSemanticRecord(SemanticRecord const& record) {
     std::string text = std::to_string(record.flags & SemanticRecord::kValueFlags) + ":";
-    for (unsigned i = 0; i < record.AtomCount(); ++i)
-        text += (i == 0 ? "" : ",") + AtomName(record.atoms[i]);
+    for (unsigned i = 0; i < record.AtomCount(); ++i) text += (i == 0 ? "" : ",") + AtomName(record.atoms[i]);
     text += ":" + EscapeText(std::string(record.names[0], record.NameLength(0)), kSemanticSpecials);
     text += ":" + EscapeText(std::string(record.names[1], record.NameLength(1)), kSemanticSpecials);
     return text;
@@ -111,16 +101,14 @@ void ParseName(std::string const& field, char* name) {
 
 SemanticRecord ParseSemanticRecord(std::string const& field) {
     std::vector<std::string> const parts = SplitText(field, ':');
-    if (parts.size() != 4)
-        throw DictionaryTextError("semantic record needs flags:atoms:name:name: " + field);
+    if (parts.size() != 4) throw DictionaryTextError("semantic record needs flags:atoms:name:name: " + field);
     SemanticRecord record;
     record.flags = static_cast<uint16_t>(ParseNumber(parts[0], 0, SemanticRecord::kValueFlags));
     if (!parts[1].empty()) {
         std::vector<std::string> const atoms = SplitText(parts[1], ',');
         if (atoms.size() > SemanticRecord::kMaxAtoms)
             throw DictionaryTextError("more than 10 semantic atoms: " + field);
-        for (std::size_t i = 0; i < atoms.size(); ++i)
-            record.atoms[i] = ParseAtom(atoms[i]);
+        for (std::size_t i = 0; i < atoms.size(); ++i) record.atoms[i] = ParseAtom(atoms[i]);
     }
     ParseName(parts[2], record.names[0]);
     if (record.NameLength(0) == 0 && !parts[3].empty())
@@ -137,8 +125,7 @@ std::vector<std::string> SplitText(std::string const& text, char separator) {
     for (;;) {
         std::size_t const end = text.find(separator, start);
         parts.push_back(text.substr(start, end - start));
-        if (end == std::string::npos)
-            return parts;
+        if (end == std::string::npos) return parts;
         start = end + 1;
     }
 }
@@ -175,8 +162,7 @@ std::string UnescapeText(std::string const& field) {
     for (std::size_t i = 0; i < field.size(); ++i) {
         auto const c = static_cast<unsigned char>(field[i]);
         if (IsSJISLeadByte(c)) {
-            if (i + 1 >= field.size())
-                throw DictionaryTextError("lead byte without its trail byte");
+            if (i + 1 >= field.size()) throw DictionaryTextError("lead byte without its trail byte");
             out += field.substr(i, 2);
             ++i;
             continue;
@@ -185,8 +171,7 @@ std::string UnescapeText(std::string const& field) {
             out += static_cast<char>(c);
             continue;
         }
-        if (i + 1 >= field.size())
-            throw DictionaryTextError("text ends in a backslash");
+        if (i + 1 >= field.size()) throw DictionaryTextError("text ends in a backslash");
         char const kind = field[++i];
         if (kind == '\\')
             out += '\\';
@@ -208,22 +193,18 @@ std::string UnescapeText(std::string const& field) {
 std::string FormatFlag(bool value) { return value ? "1" : "0"; }
 
 bool ParseFlag(std::string const& field) {
-    if (field == "0" || field == "1")
-        return field == "1";
+    if (field == "0" || field == "1") return field == "1";
     throw DictionaryTextError("flag must be 0 or 1: " + field);
 }
 
 long ParseNumber(std::string const& field, long low, long high) {
     std::size_t at = field.size() > 0 && field[0] == '-' ? 1 : 0;
-    if (at == field.size() || field.size() > 12)
-        throw DictionaryTextError("not a number: " + field);
+    if (at == field.size() || field.size() > 12) throw DictionaryTextError("not a number: " + field);
     for (std::size_t i = at; i < field.size(); ++i) {
-        if (field[i] < '0' || field[i] > '9')
-            throw DictionaryTextError("not a number: " + field);
+        if (field[i] < '0' || field[i] > '9') throw DictionaryTextError("not a number: " + field);
     }
     long const value = std::stol(field);
-    if (value < low || value > high)
-        throw DictionaryTextError("number out of range: " + field);
+    if (value < low || value > high) throw DictionaryTextError("number out of range: " + field);
     return value;
 }
 
@@ -242,16 +223,14 @@ POS_J_Target ParseJapanesePOS(std::string const& field) {
 std::string FormatDomainSet(DomainIDSet const& set) {
     std::string text;
     for (uint32_t domain = 1; domain <= kDomainCount; ++domain) {
-        if (set.Contains(static_cast<DomainID>(domain)))
-            text += (text.empty() ? "" : ",") + DomainName(domain);
+        if (set.Contains(static_cast<DomainID>(domain))) text += (text.empty() ? "" : ",") + DomainName(domain);
     }
     return text;
 }
 
 DomainIDSet ParseDomainSet(std::string const& field) {
     DomainIDSet set;
-    if (field.empty())
-        return set;
+    if (field.empty()) return set;
     for (std::string const& name : SplitText(field, ',')) {
         auto const domain = static_cast<DomainID>(ParseDomainName(name));
         if (!DomainIDSet::IsValid(domain) || set.Contains(domain))
@@ -270,12 +249,10 @@ std::string FormatDomainWeights(std::vector<DomainWeightInfoRecord> const& weigh
 
 std::vector<DomainWeightInfoRecord> ParseDomainWeights(std::string const& field) {
     std::vector<DomainWeightInfoRecord> weights;
-    if (field.empty())
-        return weights;
+    if (field.empty()) return weights;
     for (std::string const& item : SplitText(field, ',')) {
         std::vector<std::string> const parts = SplitText(item, ':');
-        if (parts.size() != 2)
-            throw DictionaryTextError("domain weight needs domain:weight: " + item);
+        if (parts.size() != 2) throw DictionaryTextError("domain weight needs domain:weight: " + item);
         DomainWeightInfoRecord record;
         record.domain = static_cast<DomainID>(ParseDomainName(parts[0]));
         record.weight = static_cast<uint16_t>(ParseNumber(parts[1], 0, 0xFFFF));
@@ -285,8 +262,7 @@ std::vector<DomainWeightInfoRecord> ParseDomainWeights(std::string const& field)
 }
 
 std::string FormatSemantics(Dict_Semantics_E_Source const& semantics) {
-    if (semantics.IsBlank())
-        return "";
+    if (semantics.IsBlank()) return "";
     std::string text;
     for (unsigned i = 0; i < semantics.CountingRecords(); ++i)
         text += (i == 0 ? "" : "|") + FormatSemanticRecord(semantics.records[i]);
@@ -295,8 +271,7 @@ std::string FormatSemantics(Dict_Semantics_E_Source const& semantics) {
 
 Dict_Semantics_E_Source ParseSemantics(std::string const& field) {
     Dict_Semantics_E_Source semantics;
-    if (field.empty())
-        return semantics;
+    if (field.empty()) return semantics;
     std::vector<std::string> const records = SplitText(field, '|');
     for (std::size_t i = 0; i < records.size() && i < Dict_Semantics_E_Source::kRecordCount; ++i)
         semantics.records[i] = ParseSemanticRecord(records[i]);

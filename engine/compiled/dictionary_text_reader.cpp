@@ -41,8 +41,7 @@ public:
     // Unescaped; refuses a NUL byte, which no dictionary stores.
     std::string Text(std::string const& key) const {
         std::string const text = UnescapeText(Raw(key));
-        if (text.find('\0') != std::string::npos)
-            throw DictionaryTextError("NUL byte in field " + key);
+        if (text.find('\0') != std::string::npos) throw DictionaryTextError("NUL byte in field " + key);
         return text;
     }
 
@@ -79,15 +78,17 @@ std::set<std::string> const& DictionaryKeys() {
     return keys;
 }
 std::set<std::string> const& FinePOSKeys() {
-    static std::set<std::string> const keys = {"pos",       "idiom",     "primed",    "quoted",
-                                               "hidden",    "altonly",   "cannotbegin", "cannotend",
-                                               "cannotbeginandend", "pvalue", "features0", "features1",
-                                               "features2", "weights",   "base",      "cfs"};
+    static std::set<std::string> const keys = {"pos",         "idiom",     "primed",
+                                               "quoted",      "hidden",    "altonly",
+                                               "cannotbegin", "cannotend", "cannotbeginandend",
+                                               "pvalue",      "features0", "features1",
+                                               "features2",   "weights",   "base",
+                                               "cfs"};
     return keys;
 }
 std::set<std::string> const& ParaphraseKeys() {
-    static std::set<std::string> const keys = {"id",  "cooked",     "raw",     "jpos",   "pvalue",
-                                               "altonly", "they", "transplant", "domains", "sem"};
+    static std::set<std::string> const keys = {"id",      "cooked", "raw",        "jpos",    "pvalue",
+                                               "altonly", "they",   "transplant", "domains", "sem"};
     return keys;
 }
 
@@ -96,21 +97,18 @@ void ParseLine(std::string const& line, unsigned long number, DictionaryText* te
     std::vector<std::string> const parts = SplitText(line, '\t');
     std::string const& kind = parts[0];
     if (kind == "dictionary") {
-        if (!text->entries.empty())
-            throw DictionaryTextError("dictionary line after the first entry");
+        if (!text->entries.empty()) throw DictionaryTextError("dictionary line after the first entry");
         Fields const fields(parts, DictionaryKeys());
         text->id = static_cast<unsigned short>(fields.Number("id", 0, 0xFFFF));
         text->domains = ParseDomainSet(fields.Raw("domains"));
     } else if (kind == "entry") {
-        if (parts.size() != 2)
-            throw DictionaryTextError("entry line needs exactly the headword");
+        if (parts.size() != 2) throw DictionaryTextError("entry line needs exactly the headword");
         std::string const headword = UnescapeText(parts[1]);
         if (headword.empty() || headword.find('\0') != std::string::npos)
             throw DictionaryTextError("empty headword or one holding a NUL byte");
         text->entries.push_back({headword, {}});
     } else if (kind == "fpos") {
-        if (text->entries.empty())
-            throw DictionaryTextError("fpos line before any entry");
+        if (text->entries.empty()) throw DictionaryTextError("fpos line before any entry");
         text->entries.back().finePOSes.push_back({Fields(parts, FinePOSKeys()), number, {}});
     } else if (kind == "para") {
         if (text->entries.empty() || text->entries.back().finePOSes.empty())
@@ -139,8 +137,7 @@ void FillParaphrase(Fields const& fields, Paraphrase_EX para) {
     para.SetCookedTranslation(fields.Text("cooked"));
     POS_J_Target const jpos = fields.Has("jpos") ? ParseJapanesePOS(fields.Raw("jpos")) : POS_J_Target{};
     // Dictionaries keep 9 bits of it.
-    if (jpos > 0x1FF)
-        throw DictionaryTextError("Japanese part of speech beyond 9 bits");
+    if (jpos > 0x1FF) throw DictionaryTextError("Japanese part of speech beyond 9 bits");
     para.SetTransPOS(jpos);
     para.SetPValue(static_cast<short>(fields.Number("pvalue", INT16_MIN, INT16_MAX)));
     para.SetAltOnly(fields.Flag("altonly"));
@@ -154,8 +151,7 @@ FeatureSets_E_Source ParseFeatureSets(Fields const& fields) {
     FeatureSets_E_Source sets;
     for (unsigned i = 0; i < FeatureSets_E_Source::kSetCount; ++i) {
         std::string const text = fields.Text("features" + std::to_string(i));
-        if (text.size() > FeatureSets_E_Source::kMaxSetLength)
-            throw DictionaryTextError("feature text over 100 bytes");
+        if (text.size() > FeatureSets_E_Source::kMaxSetLength) throw DictionaryTextError("feature text over 100 bytes");
         sets.SetSet(i, text.c_str());
     }
     return sets;
@@ -171,15 +167,13 @@ void FillFinePOS(FinePOSText const& text, FinePOS_EX fp) {
     fp.SetAltOnly(fields.Flag("altonly"));
     fp.SetCannotBeginSentenceFlag(fields.Flag("cannotbegin"));
     fp.SetCannotEndSentenceFlag(fields.Flag("cannotend"));
-    if (fields.Flag("cannotbeginandend"))
-        fp.GetEntry()->SetCannotBeginAndEndSentenceFlag(fp.GetCookie(), true);
+    if (fields.Flag("cannotbeginandend")) fp.GetEntry()->SetCannotBeginAndEndSentenceFlag(fp.GetCookie(), true);
     fp.SetPValue(static_cast<short>(fields.Number("pvalue", INT16_MIN, INT16_MAX)));
     fp.SetFeatureSets(ParseFeatureSets(fields));
     std::vector<DomainWeightInfoRecord> const weights = ParseDomainWeights(fields.Raw("weights"));
     if (!weights.empty() && fields.Has("base"))
         throw DictionaryTextError("a conjugated form has its base form's weights, not its own");
-    if (!weights.empty())
-        fp.SetDomainWeights(weights);
+    if (!weights.empty()) fp.SetDomainWeights(weights);
     // Iterators yield the newest first: make them last to first.
     for (auto it = text.paraphrases.rbegin(); it != text.paraphrases.rend(); ++it)
         AtLine(it->line, [&] { FillParaphrase(it->fields, fp.CreateNewParaphrase()); });
@@ -199,8 +193,7 @@ public:
         for (std::size_t e = 0; e < text.entries.size(); ++e) {
             for (std::size_t f = 0; f < text.entries[e].finePOSes.size(); ++f) {
                 Fields const& fields = text.entries[e].finePOSes[f].fields;
-                if (fields.Has("base"))
-                    claimedBase[{e, f}] = fields.Raw("base");
+                if (fields.Has("base")) claimedBase[{e, f}] = fields.Raw("base");
             }
         }
         for (std::size_t e = 0; e < text.entries.size(); ++e) {
@@ -211,13 +204,13 @@ public:
             }
         }
         if (!claimedBase.empty())
-            throw DictionaryTextError("base form " + claimedBase.begin()->second + " does not list its conjugated form");
+            throw DictionaryTextError("base form " + claimedBase.begin()->second +
+                                      " does not list its conjugated form");
     }
 
 private:
     void LinkChain(std::size_t e, std::size_t f, Fields const& fields, Claims* claimedBase) {
-        if (fields.Has("base"))
-            throw DictionaryTextError("a conjugated form cannot head a chain");
+        if (fields.Has("base")) throw DictionaryTextError("a conjugated form cannot head a chain");
         std::string const label = std::to_string(e + 1) + "." + std::to_string(f + 1);
         std::vector<std::pair<std::size_t, std::size_t>> chain;
         for (std::string const& member : SplitText(fields.Raw("cfs"), ',')) {
@@ -236,8 +229,7 @@ private:
 
     std::pair<std::size_t, std::size_t> Resolve(std::string const& label) const {
         std::vector<std::string> const parts = SplitText(label, '.');
-        if (parts.size() != 2)
-            throw DictionaryTextError("fine part of speech label must be E.F: " + label);
+        if (parts.size() != 2) throw DictionaryTextError("fine part of speech label must be E.F: " + label);
         auto const e = static_cast<std::size_t>(ParseNumber(parts[0], 1, static_cast<long>(fFinePOSes.size())));
         auto const f = static_cast<std::size_t>(ParseNumber(parts[1], 1, static_cast<long>(fFinePOSes[e - 1].size())));
         return {e - 1, f - 1};
@@ -269,10 +261,8 @@ Dictionary_EX ReadDictionaryText(std::istream& in) {
     DictionaryText text;
     std::string line;
     for (unsigned long number = 1; std::getline(in, line); ++number) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (line.empty() || line[0] == '#')
-            continue;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.empty() || line[0] == '#') continue;
         try {
             ParseLine(line, number, &text);
         } catch (DictionaryTextError const& error) {

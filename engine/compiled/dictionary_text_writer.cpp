@@ -25,8 +25,7 @@ public:
     std::string Of(FinePOS_EX const& finePOS) const {
         auto range = fLabels.equal_range(finePOS.GetEntry().GetSrcText());
         for (auto it = range.first; it != range.second; ++it) {
-            if (it->second.first == finePOS)
-                return it->second.second;
+            if (it->second.first == finePOS) return it->second.second;
         }
         return "?";
     }
@@ -37,8 +36,7 @@ private:
 
 std::vector<Entry_EX> EntriesInHeadwordOrder(Dictionary_EX const& dictionary) {
     std::vector<Entry_EX> entries;
-    for (auto it = dictionary.GetEntryIterator_start(); !it.IsAtEnd(); ++it)
-        entries.push_back(*it);
+    for (auto it = dictionary.GetEntryIterator_start(); !it.IsAtEnd(); ++it) entries.push_back(*it);
     std::stable_sort(entries.begin(), entries.end(), [](Entry_EX const& a, Entry_EX const& b) {
         return StringCompare_E_Source(a.GetSrcText(), b.GetSrcText()) < 0;
     });
@@ -48,8 +46,7 @@ std::vector<Entry_EX> EntriesInHeadwordOrder(Dictionary_EX const& dictionary) {
 template <class T>
 std::vector<T> Drain(ForwardIterator<T> it) {
     std::vector<T> all;
-    for (; !it.IsAtEnd(); ++it)
-        all.push_back(*it);
+    for (; !it.IsAtEnd(); ++it) all.push_back(*it);
     return all;
 }
 
@@ -57,9 +54,9 @@ void WriteParaphrase(Paraphrase_EX const& para, std::ostream& out) {
     out << "para\tid=" << para.GetParaID() << "\tcooked=" << EscapeText(para.GetCookedTranslation())
         << "\traw=" << EscapeText(para.GetRawTranslation()) << "\tjpos=" << FormatJapanesePOS(para.GetTransPOS())
         << "\tpvalue=" << para.GetPValue() << "\taltonly=" << FormatFlag(para.GetAltOnly())
-        << "\tthey=" << static_cast<int>(para.GetTheyTransType())
-        << "\ttransplant=" << EscapeText(para.GetTransplant()) << "\tdomains=" << FormatDomainSet(para.GetDomainIDSet())
-        << "\tsem=" << FormatSemantics(para.GetSemantics()) << '\n';
+        << "\tthey=" << static_cast<int>(para.GetTheyTransType()) << "\ttransplant=" << EscapeText(para.GetTransplant())
+        << "\tdomains=" << FormatDomainSet(para.GetDomainIDSet()) << "\tsem=" << FormatSemantics(para.GetSemantics())
+        << '\n';
 }
 
 void WriteFinePOS(FinePOS_EX const& fp, FinePOSLabels const& labels, std::ostream& out) {
@@ -79,17 +76,13 @@ void WriteFinePOS(FinePOS_EX const& fp, FinePOSLabels const& labels, std::ostrea
     } else {
         std::string chain;
         for (FinePOS_EX const& member : Drain(fp.GetCFIterator_start())) {
-            if (member != fp)
-                chain += (chain.empty() ? "" : ",") + labels.Of(member);
+            if (member != fp) chain += (chain.empty() ? "" : ",") + labels.Of(member);
         }
-        if (!chain.empty())
-            out << "\tcfs=" << chain;
+        if (!chain.empty()) out << "\tcfs=" << chain;
     }
     out << '\n';
-    if (isCF)
-        return;
-    for (Paraphrase_EX const& para : Drain(fp.GetParaphraseIterator()))
-        WriteParaphrase(para, out);
+    if (isCF) return;
+    for (Paraphrase_EX const& para : Drain(fp.GetParaphraseIterator())) WriteParaphrase(para, out);
 }
 
 }  // namespace
@@ -107,8 +100,7 @@ void WriteDictionaryText(Dictionary_EX const& dictionary, std::ostream& out) {
         << '\n';
     for (std::size_t e = 0; e < entries.size(); ++e) {
         out << "entry\t" << EscapeText(entries[e].GetSrcText()) << '\n';
-        for (FinePOS_EX const& fp : finePOSes[e])
-            WriteFinePOS(fp, labels, out);
+        for (FinePOS_EX const& fp : finePOSes[e]) WriteFinePOS(fp, labels, out);
     }
 }
 

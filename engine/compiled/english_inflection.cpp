@@ -18,9 +18,7 @@ bool EndsWith(std::string const& s, char const* suffix) {
 }
 
 // "y" after a byte that is not a vowel ("try", not "play").
-bool EndsWithConsonantY(std::string const& s) {
-    return s.size() >= 2 && s.back() == 'y' && !IsVowel(s[s.size() - 2]);
-}
+bool EndsWithConsonantY(std::string const& s) { return s.size() >= 2 && s.back() == 'y' && !IsVowel(s[s.size() - 2]); }
 
 void ReplaceLastByte(std::string& s, char const* with) {
     s.pop_back();
@@ -31,8 +29,8 @@ void ReplaceLastByte(std::string& s, char const* with) {
 void AddS(std::string& s) {
     if (s.size() <= 1) {
         s += "s";
-    } else if (EndsWith(s, "s") || EndsWith(s, "sh") || EndsWith(s, "ch") || EndsWith(s, "o") ||
-               EndsWith(s, "x") || EndsWith(s, "z")) {
+    } else if (EndsWith(s, "s") || EndsWith(s, "sh") || EndsWith(s, "ch") || EndsWith(s, "o") || EndsWith(s, "x") ||
+               EndsWith(s, "z")) {
         s += "es";
     } else if (EndsWithConsonantY(s)) {
         ReplaceLastByte(s, "ies");

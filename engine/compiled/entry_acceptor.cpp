@@ -8,9 +8,7 @@ EntryAcceptor<Entry_EX>::EntryAcceptorRep_* CloneAcceptorRep(EntryAcceptor<Entry
     return rep.Clone();
 }
 
-bool IsIn(Entry_EX const& entry, Dictionary<Entry_EX> const& dictionary) {
-    return entry.GetDictionary() == dictionary;
-}
+bool IsIn(Entry_EX const& entry, Dictionary<Entry_EX> const& dictionary) { return entry.GetDictionary() == dictionary; }
 
 }  // namespace
 

@@ -12,8 +12,7 @@ ModuleCounters const sModuleCounters;
 }  // namespace
 
 ZXJString const ZXJStrings[kZXJStringCount] = {
-    {"zxjDASH", "--"}, {"zxjOPENQ", "\""}, {"zxjCLOSEQ", "\""},
-    {"zxjBULLET", "*"}, {"zxjMINUS", "-"}, {"zxjPLUS", "+"},
+    {"zxjDASH", "--"}, {"zxjOPENQ", "\""}, {"zxjCLOSEQ", "\""}, {"zxjBULLET", "*"}, {"zxjMINUS", "-"}, {"zxjPLUS", "+"},
 };
 
 namespace {

@@ -111,9 +111,7 @@ void StatsFile::SaveThisEntry(std::wstring const& key1, std::wstring const& key2
     SaveEntry(Key{key1, key2, key3}, value);
 }
 
-std::string StatsFile::ExportEntry(Key const& key, float value) const {
-    return FormatLearningStatsLine(key, value);
-}
+std::string StatsFile::ExportEntry(Key const& key, float value) const { return FormatLearningStatsLine(key, value); }
 
 std::string StatsFile::ExportAllEntries() const {
     AutoCriticalSection lock(fCriticalSection);

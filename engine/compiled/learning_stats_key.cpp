@@ -40,6 +40,6 @@ std::wstring Dict70CompiledLearningDataKey::GetKeyString() const {
 }
 
 bool Dict70CompiledLearningDataKey::Key_MapSorter::operator()(Dict70CompiledLearningDataKey const& a,
-                                                               Dict70CompiledLearningDataKey const& b) const {
+                                                              Dict70CompiledLearningDataKey const& b) const {
     return a.GetKeyString() < b.GetKeyString();
 }

@@ -25,9 +25,7 @@ QJShared<StatsFile> StatsFileManager::DoOpen(char const* path) {
     return QJShared<StatsFile>(new StatsFile(path));
 }
 
-QJShared<StatsFile> StatsFileManager::DoOpen(char const* path, Dictionary_EX* /*dictionary*/) {
-    return DoOpen(path);
-}
+QJShared<StatsFile> StatsFileManager::DoOpen(char const* path, Dictionary_EX* /*dictionary*/) { return DoOpen(path); }
 
 void StatsFileManager::DoRelease(std::unique_ptr<QJShared<StatsFile>> handle) {
     AutoCriticalSection lock(fLock);

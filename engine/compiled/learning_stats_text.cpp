@@ -101,8 +101,7 @@ bool ParseLine(std::string const& line, LearningStatsLine* out) {
     out->key.headwordKey = ReadableKey(line.substr(0, tab1));
     out->key.featuresKey = UnescapedFeaturesKey(ReadableKey(line.substr(tab1 + 1, tab2 - tab1 - 1)));
     out->key.paraphraseKey = ReadableKey(line.substr(tab2 + 1, tab3 - tab2 - 1));
-    if (out->key.headwordKey.empty() || out->key.featuresKey.empty() || out->key.paraphraseKey.empty())
-        return false;
+    if (out->key.headwordKey.empty() || out->key.featuresKey.empty() || out->key.paraphraseKey.empty()) return false;
     return ParseLearningValue(line.substr(tab3 + 1), &out->value);
 }
 

@@ -40,9 +40,7 @@ bool SameReading(MW_POS const& a, MW_POS const& b) {
     return a.sourcePOS == b.sourcePOS && a.targetPOS == b.targetPOS && a.featureSets == b.featureSets;
 }
 
-std::size_t RowOf(MW_POS const& assignment) {
-    return static_cast<std::size_t>(&assignment - kMissingWordAssignments);
-}
+std::size_t RowOf(MW_POS const& assignment) { return static_cast<std::size_t>(&assignment - kMissingWordAssignments); }
 
 }  // namespace
 
@@ -72,8 +70,7 @@ void SetFinePOSAndParaphraseFromMWTable(FinePOS_EX finePOS, Paraphrase_EX paraph
     if (std::strcmp(features.GetSet(0), "#") == 0) features.SetSet(0, word);
     finePOS.SetFeatureSets(features);
 
-    paraphrase.SetCookedTranslation(
-        TrimBlanksRight(std::string(japanese) + " " + assignment.japaneseEnding));
+    paraphrase.SetCookedTranslation(TrimBlanksRight(std::string(japanese) + " " + assignment.japaneseEnding));
     paraphrase.SetTransPOS(assignment.targetPOS);
     if (assignment.sourcePOS == kCatN)
         paraphrase.SetSemantics(StartsWithASCIICapital(word) ? GetDefaultProperNounSemantics()

@@ -45,13 +45,13 @@ struct DerivationalEnding {
 };
 
 constexpr DerivationalEnding fpDerivEnds[] = {
-    {"ic", kAdj},     {"rd", kNoun},    {"ance", kNoun},  {"ence", kNoun},   {"sce", kVerb},  {"duce", kVerb},
-    {"like", kAdj},   {"able", kAdj},   {"ible", kAdj},   {"scope", kNoun},  {"wise", kAdv},  {"yte", kNoun},
-    {"esque", kAdj},  {"ize", kVerb},   {"ish", kAdj},    {"al", kAdj},      {"iform", kAdj}, {"asm", kNoun},
-    {"ism", kNoun},   {"osm", kNoun},   {"mycin", kNoun}, {"ion", kNoun},    {"tron", kNoun}, {"worn", kAdj},
-    {"ship", kNoun},  {"meter", kNoun}, {"izer", kNoun},  {"itis", kNoun},   {"less", kAdj},  {"ness", kNoun},
-    {"ous", kAdj},    {"ment", kNoun},  {"est", kAdj},    {"ist", kNoun},    {"most", kAdj},  {"efy", kVerb},
-    {"ify", kVerb},   {"ogy", kNoun},   {"phy", kNoun},   {"pathy", kNoun},  {"ly", kAdv},    {"metry", kNoun},
+    {"ic", kAdj},    {"rd", kNoun},    {"ance", kNoun},  {"ence", kNoun},  {"sce", kVerb},  {"duce", kVerb},
+    {"like", kAdj},  {"able", kAdj},   {"ible", kAdj},   {"scope", kNoun}, {"wise", kAdv},  {"yte", kNoun},
+    {"esque", kAdj}, {"ize", kVerb},   {"ish", kAdj},    {"al", kAdj},     {"iform", kAdj}, {"asm", kNoun},
+    {"ism", kNoun},  {"osm", kNoun},   {"mycin", kNoun}, {"ion", kNoun},   {"tron", kNoun}, {"worn", kAdj},
+    {"ship", kNoun}, {"meter", kNoun}, {"izer", kNoun},  {"itis", kNoun},  {"less", kAdj},  {"ness", kNoun},
+    {"ous", kAdj},   {"ment", kNoun},  {"est", kAdj},    {"ist", kNoun},   {"most", kAdj},  {"efy", kVerb},
+    {"ify", kVerb},  {"ogy", kNoun},   {"phy", kNoun},   {"pathy", kNoun}, {"ly", kAdv},    {"metry", kNoun},
     {"ity", kNoun},
 };
 static_assert(sizeof fpDerivEnds / sizeof fpDerivEnds[0] == 43, "43 derivational endings");

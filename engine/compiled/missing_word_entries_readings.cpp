@@ -74,8 +74,7 @@ bool AddAffixReadings(std::vector<Paraphrase_EX>* out, char const* word, Diction
     return matched;
 }
 
-void AddEndingClassReadings(std::vector<Paraphrase_EX>* out, char const* word,
-                            Dictionary<Entry_EX> const& dictionary) {
+void AddEndingClassReadings(std::vector<Paraphrase_EX>* out, char const* word, Dictionary<Entry_EX> const& dictionary) {
     std::string lower(word);
     for (char& c : lower) c = ASCIIToLower(c);
     MWRowsUsed used = {};

@@ -10,9 +10,9 @@ namespace {
 
 struct AnywherePattern {
     char const* pattern;
-    char const* replacement;      // none for a stop row
-    unsigned long minRemaining;   // the word must be this much longer than the pattern
-    bool stop;                    // ends the rows at this position
+    char const* replacement;     // none for a stop row
+    unsigned long minRemaining;  // the word must be this much longer than the pattern
+    bool stop;                   // ends the rows at this position
 };
 
 AnywherePattern const fpAnywhere[] = {
@@ -29,13 +29,33 @@ struct SuffixPattern {
 };
 
 SuffixPattern const fpSuffix[] = {
-    {"Vlling", "Vling", 2}, {"Vling", "Vlling", 2},       {"Vlled", "Vled", 2},   {"Vled", "Vlled", 2},
-    {"Ci", "Cuses", 6},     {"Cuses", "Ci", 3},           {"os", "oes", 3},       {"oes", "os", 3},
-    {"ges", "xes", 6},      {"xes", "ges", 6},            {"ces", "xes", 3},      {"xes", "ces", 3},
-    {"og", "ogue", 3},      {"ogue", "og", 3},            {"ogs", "ogues", 3},    {"ogues", "ogs", 3},
-    {"eaux", "eaus", 2},    {"eaus", "eaux", 2},          {"ae", "as", 3},        {"as", "ae", 3},
-    {"ising", "izing", 2},  {"isation", "ization", 2},    {"isations", "izations", 2},
-    {"tre", "ter", 2},      {"tres", "ters", 2},          {"tred", "tered", 2},   {"tring", "tering", 2},
+    {"Vlling", "Vling", 2},
+    {"Vling", "Vlling", 2},
+    {"Vlled", "Vled", 2},
+    {"Vled", "Vlled", 2},
+    {"Ci", "Cuses", 6},
+    {"Cuses", "Ci", 3},
+    {"os", "oes", 3},
+    {"oes", "os", 3},
+    {"ges", "xes", 6},
+    {"xes", "ges", 6},
+    {"ces", "xes", 3},
+    {"xes", "ces", 3},
+    {"og", "ogue", 3},
+    {"ogue", "og", 3},
+    {"ogs", "ogues", 3},
+    {"ogues", "ogs", 3},
+    {"eaux", "eaus", 2},
+    {"eaus", "eaux", 2},
+    {"ae", "as", 3},
+    {"as", "ae", 3},
+    {"ising", "izing", 2},
+    {"isation", "ization", 2},
+    {"isations", "izations", 2},
+    {"tre", "ter", 2},
+    {"tres", "ters", 2},
+    {"tred", "tered", 2},
+    {"tring", "tering", 2},
 };
 
 // Room for a suffix variant; longer words have none.
@@ -88,7 +108,6 @@ std::vector<RespellingCandidate> ProduceRespellings(char const* word) {
     std::string drawnOut[kRewriteSlots];
     unsigned long count = 0;
     GetRewrites(drawnOut, count, word);
-    for (unsigned long i = 0; i < count; ++i)
-        candidates.push_back({RespellingKind::kRepeatedLetters, drawnOut[i]});
+    for (unsigned long i = 0; i < count; ++i) candidates.push_back({RespellingKind::kRepeatedLetters, drawnOut[i]});
     return candidates;
 }

@@ -10,9 +10,9 @@ constexpr unsigned long kMaxRuns = 32;
 constexpr unsigned long kMinDrawnOutFinalI = 5;
 
 enum class RunSpelling {
-    kAsWritten,     // kept whole
-    kOnce,          // written once only
-    kOnceOrTwice,   // both spellings
+    kAsWritten,    // kept whole
+    kOnce,         // written once only
+    kOnceOrTwice,  // both spellings
 };
 
 // The word cut into runs of one repeated byte.  Each call has its own, so

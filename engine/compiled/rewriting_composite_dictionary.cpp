@@ -9,8 +9,7 @@ ModuleCounters const sModuleCounters;
 
 }  // namespace
 
-RewritingCompositeDictionaryRep_XX::RewritingCompositeDictionaryRep_XX(
-    std::vector<Dictionary_EX> const& dictionaries)
+RewritingCompositeDictionaryRep_XX::RewritingCompositeDictionaryRep_XX(std::vector<Dictionary_EX> const& dictionaries)
     : CompositeDictionaryRep_EX(mkRewritingDictVector(dictionaries)) {
     SetAllowReverseEntryMapping(false);
 }

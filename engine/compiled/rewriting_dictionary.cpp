@@ -46,7 +46,7 @@ bool MapEntryCompare<Entry_EX>::operator()(Entry_EX const& a, Entry_EX const& b)
 // ---- RewritingDictionaryRep_ -----------------------------------------------
 
 RewritingDictionaryRep_<Dictionary_EX>::RewritingDictionaryRep_(Dictionary_EX const& wrapped,
-                                                              std::vector<RuleSet<Entry_EX>> const& ruleSets)
+                                                                std::vector<RuleSet<Entry_EX>> const& ruleSets)
     : fWrapped(wrapped), fTemporary(MakeTemporary()), fRuleSets(ruleSets) {}
 
 Dictionary_EX RewritingDictionaryRep_<Dictionary_EX>::MakeTemporary() const {
@@ -87,7 +87,7 @@ unsigned short RewritingDictionaryRep_<Dictionary_EX>::GetID() const { return fW
 DomainIDSet RewritingDictionaryRep_<Dictionary_EX>::GetDomainIDSet() const { return fWrapped.GetDomainIDSet(); }
 
 ForwardIterator<Entry_EX> RewritingDictionaryRep_<Dictionary_EX>::Lookup(char const* text, unsigned long length,
-                                                                      MaybeAnyLongerCallback* callback) {
+                                                                         MaybeAnyLongerCallback* callback) {
     // The handle already refuses such texts; callers holding the
     // representation itself (the word-list interfaces) do not pass there.
     if (text == nullptr || length > kMaxTextLength) return EmptyForwardIterator<Entry_EX>();
@@ -127,8 +127,7 @@ void RewritingDictionaryRep_<Dictionary_EX>::RemoveEntry(Entry_EX const& /*entry
 
 // ---- RewritingDictionary_EX_Rep --------------------------------------------
 
-RewritingDictionary_EX_Rep::RewritingDictionary_EX_Rep(Dictionary_EX const& wrapped,
-                                                       RewriteRuleSetMakers const& makers)
+RewritingDictionary_EX_Rep::RewritingDictionary_EX_Rep(Dictionary_EX const& wrapped, RewriteRuleSetMakers const& makers)
     : RewritingDictionaryRep_(wrapped, mkEXRewriteRulesVector(wrapped, makers)) {}
 
 DictionaryInterface_* RewritingDictionary_EX_Rep::GetNamedInterface(std::string const& name) {

@@ -111,7 +111,7 @@ public:
     // technical one (a system dictionary gets neither), then hyphens,
     // prefixes, morphology, suffixes and case matching.
     static std::vector<RuleSet<Entry_EX>> mkEXRewriteRulesVector(Dictionary_EX const& wrapped,
-                                                               RewriteRuleSetMakers const& makers);
+                                                                 RewriteRuleSetMakers const& makers);
 
     // No learning interface: nothing is learnt through rewritten readings.
     // The lower-case, cannot-begin, cannot-end, can-use-up-period and

@@ -6,9 +6,8 @@ using EntryResultIteratorRep = RewritingDictionaryRep_<Dictionary_EX>::EntryResu
 
 EntryResultIteratorRep::EntryResultIteratorRep(Dictionary_EX const& wrapped, Dictionary_EX const& temporary,
                                                std::vector<RuleSet<Entry_EX>> const& ruleSets,
-                                               std::shared_ptr<ReverseMap> reverseMap,
-                                               MaybeAnyLongerCallback* callback, char const* text,
-                                               unsigned long length)
+                                               std::shared_ptr<ReverseMap> reverseMap, MaybeAnyLongerCallback* callback,
+                                               char const* text, unsigned long length)
     : fWrapped(wrapped),
       fTemporary(temporary),
       fRuleSets(ruleSets),

@@ -34,7 +34,7 @@ RewriteRuleSetMakers const& DefaultRewriteRuleSetMakers() {
 }
 
 std::vector<RuleSet<Entry_EX>> RewritingDictionary_EX_Rep::mkEXRewriteRulesVector(Dictionary_EX const& wrapped,
-                                                                                RewriteRuleSetMakers const& makers) {
+                                                                                  RewriteRuleSetMakers const& makers) {
     std::vector<RewriteRuleSetMakers::Maker const*> chosen;
     if (IsUserDict(wrapped))
         chosen.push_back(&makers.escapeWords);

@@ -6,8 +6,7 @@ namespace {
 
 constexpr std::array<unsigned char, 256> MakeByteTable(char const* members) {
     std::array<unsigned char, 256> table{};
-    for (char const* p = members; *p != '\0'; ++p)
-        table[static_cast<unsigned char>(*p)] = 1;
+    for (char const* p = members; *p != '\0'; ++p) table[static_cast<unsigned char>(*p)] = 1;
     return table;
 }
 
@@ -64,8 +63,8 @@ std::array<unsigned char, 256> const kVowels = MakeByteTable("AEIOUYaeiouy");
 bool IsConsonant(char c) { return kConstonants[static_cast<unsigned char>(c)] != 0; }
 bool IsVowel(char c) { return kVowels[static_cast<unsigned char>(c)] != 0; }
 
-bool MakeVCSubst(char* dst, unsigned long dstSize, char const* word, char const* replacement,
-                 char const* pattern, unsigned short minStem) {
+bool MakeVCSubst(char* dst, unsigned long dstSize, char const* word, char const* replacement, char const* pattern,
+                 unsigned short minStem) {
     unsigned long const wordLength = std::strlen(word);
     unsigned long const tailLength = std::strlen(pattern);
     if (wordLength < tailLength) return false;

@@ -28,5 +28,5 @@ bool IsVowel(char c);
 // pattern's length.
 // Example: pattern "Vlling", replacement "Vling", minStem 2: "travelling"
 // gives "traveling".
-bool MakeVCSubst(char* dst, unsigned long dstSize, char const* word, char const* replacement,
-                 char const* pattern, unsigned short minStem);
+bool MakeVCSubst(char* dst, unsigned long dstSize, char const* word, char const* replacement, char const* pattern,
+                 unsigned short minStem);

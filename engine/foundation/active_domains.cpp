@@ -12,8 +12,7 @@ namespace {
 std::size_t CountIndex(DomainID domain) { return static_cast<std::size_t>(domain) - 1; }
 
 void Answer(bool* out, bool value) {
-    if (out != nullptr)
-        *out = value;
+    if (out != nullptr) *out = value;
 }
 
 }  // namespace
@@ -32,19 +31,17 @@ bool ActiveDomains::Empty() const {
 void ActiveDomains::SetGeneralMode(bool general) { fMode = general ? kGeneralMode : kNormalMode; }
 
 void ActiveDomains::AddToDomainCount(DomainID domain, int32_t amount) {
-    if (!DomainIDSet::IsValid(domain))
-        return;
+    if (!DomainIDSet::IsValid(domain)) return;
     int32_t& count = fCounts[CountIndex(domain)];
     int64_t const sum = int64_t{count} + amount;
-    count = static_cast<int32_t>(std::clamp<int64_t>(sum, std::numeric_limits<int32_t>::min(),
-                                                     std::numeric_limits<int32_t>::max()));
+    count = static_cast<int32_t>(
+        std::clamp<int64_t>(sum, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 void ActiveDomains::ActivateDomainsExplicitly(DomainIDSet const& domains) { fActivated |= domains; }
 
 void ActiveDomains::ClearDomainCountAndDeactivate(DomainID domain) {
-    if (!DomainIDSet::IsValid(domain))
-        return;
+    if (!DomainIDSet::IsValid(domain)) return;
     fCounts[CountIndex(domain)] = 0;
     fActivated.Clear(domain);
 }
@@ -52,22 +49,18 @@ void ActiveDomains::ClearDomainCountAndDeactivate(DomainID domain) {
 DomainIDSet ActiveDomains::GetActiveDomains() const {
     DomainIDSet active = fActivated;
     for (uint32_t domain = 1; domain <= kDomainCount; ++domain) {
-        if (fCounts[CountIndex(DomainID{domain})] >= kActiveCount)
-            active.Set(DomainID{domain});
+        if (fCounts[CountIndex(DomainID{domain})] >= kActiveCount) active.Set(DomainID{domain});
     }
     return active;
 }
 
 bool ActiveDomains::IsActive(DomainID domain) const {
-    return DomainIDSet::IsValid(domain) &&
-           (fActivated.Contains(domain) || fCounts[CountIndex(domain)] >= kActiveCount);
+    return DomainIDSet::IsValid(domain) && (fActivated.Contains(domain) || fCounts[CountIndex(domain)] >= kActiveCount);
 }
 
 void ActiveDomains::MatchOne(DomainID domain, bool* general, bool* match) const {
-    if (fMode == kGeneralMode && domain == kDomainTechnical)
-        *general = true;
-    if (IsActive(domain))
-        *match = true;
+    if (fMode == kGeneralMode && domain == kDomainTechnical) *general = true;
+    if (IsActive(domain)) *match = true;
 }
 
 void ActiveDomains::Match(bool* general, bool* match, FinePOS_EX const& pos) const {
@@ -85,8 +78,7 @@ void ActiveDomains::Match(bool* general, bool* match, Paraphrase_EX const& parap
     bool isGeneral = false, isMatch = false;
     DomainIDSet const domains = paraphrase.GetDomainIDSet();
     for (uint32_t domain = 1; domain <= kDomainCount; ++domain) {
-        if (domains.Contains(DomainID{domain}))
-            MatchOne(DomainID{domain}, &isGeneral, &isMatch);
+        if (domains.Contains(DomainID{domain})) MatchOne(DomainID{domain}, &isGeneral, &isMatch);
     }
     Answer(general, isGeneral);
     Answer(match, isMatch);

@@ -28,19 +28,16 @@ public:
         fIndex.reserve(count);
         // emplace keeps the first code of a name that occurs twice, so the
         // index answers exactly as a search from the start would.
-        for (std::size_t i = 0; i < count; ++i)
-            fIndex.emplace(std::string_view(names[i]), static_cast<T>(i));
+        for (std::size_t i = 0; i < count; ++i) fIndex.emplace(std::string_view(names[i]), static_cast<T>(i));
     }
 
     // The atom of the name (exact, case-sensitive comparison; the first of
     // equal names wins).  False, with *out untouched, for an unknown or null
     // name.
     bool Lookup(char const* name, T* out) const {
-        if (name == nullptr)
-            return false;
+        if (name == nullptr) return false;
         auto found = fIndex.find(std::string_view(name));
-        if (found == fIndex.end())
-            return false;
+        if (found == fIndex.end()) return false;
         *out = found->second;
         return true;
     }
@@ -51,8 +48,7 @@ public:
 private:
     static std::size_t CountNames(char const* const* names) {
         std::size_t count = 0;
-        while (names[count] != nullptr)
-            ++count;
+        while (names[count] != nullptr) ++count;
         return count;
     }
 
@@ -68,21 +64,17 @@ public:
 
     // Enters each name of the null-terminated array in order.
     explicit AtomDatabase(char const* const* names) {
-        for (std::size_t i = 0; names[i] != nullptr; ++i)
-            Enter(names[i]);
+        for (std::size_t i = 0; names[i] != nullptr; ++i) Enter(names[i]);
     }
 
     // The atom of the name, entering it with the next atom number when new.
     // A null name is a caller's fault, and a new name whose number T cannot
     // hold would alias an old atom: both are refused, nothing is entered.
     T Enter(char const* name) {
-        if (name == nullptr)
-            throw std::invalid_argument("AtomDatabase::Enter: null name");
+        if (name == nullptr) throw std::invalid_argument("AtomDatabase::Enter: null name");
         auto found = fAtoms.find(name);
-        if (found != fAtoms.end())
-            return found->second;
-        if (fNames.size() > kLargestAtom)
-            throw std::length_error("AtomDatabase::Enter: no atom number left");
+        if (found != fAtoms.end()) return found->second;
+        if (fNames.size() > kLargestAtom) throw std::length_error("AtomDatabase::Enter: no atom number left");
         T atom = static_cast<T>(fNames.size());
         fAtoms.emplace(name, atom);
         fNames.emplace_back(name);
@@ -94,8 +86,7 @@ public:
     // text.
     std::string GetName(T atom) const {
         auto index = static_cast<std::size_t>(atom);
-        if (index < fNames.size())
-            return fNames[index];
+        if (index < fNames.size()) return fNames[index];
         return std::to_string(index);
     }
 

@@ -15,7 +15,6 @@ namespace {
 // free of the word limit.
 constexpr unsigned long kWordLimit = 3;
 
-
 }  // namespace
 
 BrowseFilter::BrowseFilter() = default;

@@ -9,9 +9,7 @@ inline void USHORTToBuf(unsigned char* buf, uint16_t value) {
     buf[1] = static_cast<unsigned char>(value);
 }
 
-inline uint16_t BufToUSHORT(unsigned char const* buf) {
-    return static_cast<uint16_t>(buf[0] * 256u + buf[1]);
-}
+inline uint16_t BufToUSHORT(unsigned char const* buf) { return static_cast<uint16_t>(buf[0] * 256u + buf[1]); }
 
 inline void ULONGToBuf(unsigned char* buf, uint32_t value) {
     buf[0] = static_cast<unsigned char>(value >> 24);

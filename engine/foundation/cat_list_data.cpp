@@ -13,35 +13,30 @@ namespace {
 
 constexpr uint16_t LengthOf(CatListEntry const (&list)[kMaxCatListLength]) {
     uint16_t length = 0;
-    while (length < kMaxCatListLength && list[length].pos != 0)
-        ++length;
+    while (length < kMaxCatListLength && list[length].pos != 0) ++length;
     return length;
 }
 
 constexpr bool ListIsSortedAndEnded(CatListEntry const (&list)[kMaxCatListLength]) {
     uint16_t const length = LengthOf(list);
     for (int j = 1; j < length; ++j) {
-        if (list[j - 1].pos > list[j].pos)
-            return false;
+        if (list[j - 1].pos > list[j].pos) return false;
     }
     for (int j = length; j < kMaxCatListLength; ++j) {
-        if (list[j].pos != 0 || list[j].flag != 0)
-            return false;
+        if (list[j].pos != 0 || list[j].flag != 0) return false;
     }
     return true;
 }
 
 constexpr std::array<uint16_t, kCatListCount> MakeLengths() {
     std::array<uint16_t, kCatListCount> lengths{};
-    for (int i = 0; i < kCatListCount; ++i)
-        lengths[i] = LengthOf(kCatLists[i]);
+    for (int i = 0; i < kCatListCount; ++i) lengths[i] = LengthOf(kCatLists[i]);
     return lengths;
 }
 
 constexpr bool AllListsSortedAndEnded() {
     for (auto const& list : kCatLists) {
-        if (!ListIsSortedAndEnded(list))
-            return false;
+        if (!ListIsSortedAndEnded(list)) return false;
     }
     return true;
 }

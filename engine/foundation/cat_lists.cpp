@@ -33,8 +33,7 @@ bool MatchesInList(int category, unsigned short pos, bool checkFlag, bool flag) 
     auto const byPos = [](CatListEntry const& entry, unsigned short wanted) { return entry.pos < wanted; };
     for (CatListEntry const* entry = std::lower_bound(first, last, pos, byPos); entry != last && entry->pos == pos;
          ++entry) {
-        if (!checkFlag || (entry->flag != 0) == flag)
-            return true;
+        if (!checkFlag || (entry->flag != 0) == flag) return true;
     }
     return false;
 }
@@ -42,7 +41,6 @@ bool MatchesInList(int category, unsigned short pos, bool checkFlag, bool flag) 
 }  // namespace
 
 bool CatMatch(int category, unsigned short pos, bool checkFlag, bool flag) {
-    if (category < 0 || category >= kCatListCount || pos > kMaxValidPOS_E_Source)
-        return false;
+    if (category < 0 || category >= kCatListCount || pos > kMaxValidPOS_E_Source) return false;
     return MatchesInList(category, pos, checkFlag, flag) || MatchesByName(category, EnglishPOSName(POS_E_Source{pos}));
 }

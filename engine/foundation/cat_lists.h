@@ -7,7 +7,7 @@
 #include <cstdint>
 
 struct CatListEntry {
-    uint16_t pos;   // a `POS_E_Source`
+    uint16_t pos;  // a `POS_E_Source`
     uint16_t flag;
 };
 

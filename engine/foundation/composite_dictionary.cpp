@@ -53,7 +53,7 @@ DomainIDSet CompositeDictionaryRep_<Dictionary_EX>::GetDomainIDSet() const {
 void CompositeDictionaryRep_<Dictionary_EX>::SetDomainIDSet(DomainIDSet const& /*domains*/) { Refuse(); }
 
 ForwardIterator<Entry_EX> CompositeDictionaryRep_<Dictionary_EX>::Lookup(char const* key, unsigned long length,
-                                                                      MaybeAnyLongerCallback* callback) {
+                                                                         MaybeAnyLongerCallback* callback) {
     return CompositeIterator<Entry_EX>(
         CompositeLookupIterator<Dictionary_EX>(fMembers, std::string(key, length), callback));
 }

@@ -160,8 +160,8 @@ bool IsValidJTransForEPOS(char const* jtrans, CookTableGrossPOS gross) {
 unsigned short CanCreateUDEntry(char const* jtrans, CookTableGrossPOS gross, JPOSID jpos) {
     AnswerMenu const menu = FindAnswerMenu(gross, jtrans);
     if (menu.code != kCookOK) return menu.code;
-    bool const listed = std::any_of(menu.alts, menu.alts + menu.count,
-                                    [jpos](cook_alt_t const& alt) { return alt.jpos == jpos; });
+    bool const listed =
+        std::any_of(menu.alts, menu.alts + menu.count, [jpos](cook_alt_t const& alt) { return alt.jpos == jpos; });
     return listed ? kCookOK : kCookNotAnAnswer;
 }
 

@@ -23,8 +23,8 @@ enum JPOSMenuQueryType : int {
 constexpr unsigned short kCookOK = 0;
 constexpr unsigned short kCookNoDictForm = 202;
 constexpr unsigned short kCookTranslationTooLong = 203;
-constexpr unsigned short kCookNoEntry = 301;       // the ending does not fit the class
-constexpr unsigned short kCookNotAnAnswer = 305;   // the part of speech is none of the answers
+constexpr unsigned short kCookNoEntry = 301;      // the ending does not fit the class
+constexpr unsigned short kCookNotAnAnswer = 305;  // the part of speech is none of the answers
 
 constexpr std::size_t kMaxJTransBytes = 1023;
 // A menu slot: a translation of at most kMaxJTransBytes with an ending swapped.

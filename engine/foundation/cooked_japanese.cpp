@@ -113,7 +113,8 @@ unsigned short CreateJDictForm(std::string const& cooked, CookTableGrossPOS gros
             if (std::strcmp(JPOSStrFromID(alt.jpos), targetName) != 0 || !TailFollowsBrace(cooked, alt.cookedTail)) {
                 continue;
             }
-            std::string const text = cooked.substr(0, cooked.size() - std::strlen(alt.cookedTail)) + OrEmpty(alt.dictEnding);
+            std::string const text =
+                cooked.substr(0, cooked.size() - std::strlen(alt.cookedTail)) + OrEmpty(alt.dictEnding);
             if (out != nullptr) *out = RomajiToKana(text, false);
             return 0;
         }

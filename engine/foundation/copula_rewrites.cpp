@@ -47,8 +47,8 @@ bool MaybeVCrToSurface(std::string& s, unsigned short jposn) {
     if (jposn != kCopulaJPOSN) return false;
     // The remembered pair may belong to another word: it is only taken when
     // its cooked form is the one this text ends with.
-    bool const reuse = lastform != kNoPair && HoldsCookedCopula(s) &&
-                       FormStart(s, lastform, kCooked) != std::string::npos;
+    bool const reuse =
+        lastform != kNoPair && HoldsCookedCopula(s) && FormStart(s, lastform, kCooked) != std::string::npos;
     int const pair = reuse ? lastform : FirstPairEnding(s, kCooked);
     if (pair == kNoPair) return false;
     Rewrite(s, pair, kCooked, kSurface);

@@ -42,7 +42,9 @@ DictionaryInterface_* Dictionary<Entry_EX>::GetNamedInterface(std::string const&
     return GetRep()->GetNamedInterface(name);
 }
 
-Entry_EX Dictionary<Entry_EX>::CreateNewEntry(std::string const& headword) { return GetRep()->CreateNewEntry(headword); }
+Entry_EX Dictionary<Entry_EX>::CreateNewEntry(std::string const& headword) {
+    return GetRep()->CreateNewEntry(headword);
+}
 
 void Dictionary<Entry_EX>::RemoveEntry(Entry_EX const& entry) { GetRep()->RemoveEntry(entry); }
 

@@ -22,8 +22,7 @@ constexpr char kAllDefaults = '#';
 
 // The set number of the slot, 0 when the part of speech or slot has none.
 uint16_t SetNumberOf(POS_E_Source pos, unsigned slot) {
-    if (pos >= kCatFeatICount || slot >= kFeatureSlotCount)
-        return kNoFeatureSet;
+    if (pos >= kCatFeatICount || slot >= kFeatureSlotCount) return kNoFeatureSet;
     uint16_t const set = kCatFeatI[pos][slot];
     return set < kFeatSets_SIZE ? set : kNoFeatureSet;
 }
@@ -32,8 +31,7 @@ bool IsFreeFeature(char const* text) { return *text >= 'a' && *text <= 'z'; }
 
 FeatureValue const* FindValue(FeaturePositionRecord const& position, char letter) {
     for (unsigned i = 0; i < position.valueCount; ++i) {
-        if (position.values[i].letter == letter)
-            return &position.values[i];
+        if (position.values[i].letter == letter) return &position.values[i];
     }
     return nullptr;
 }
@@ -53,12 +51,9 @@ void SetPatternBits(unsigned short* words, FeaturePositionRecord const& position
 char LetterAt(FeaturePositionRecord const& position, char const* text, std::size_t length, unsigned p) {
     bool const allDefaults = text[0] == kAllDefaults;
     char const letter = allDefaults || p >= length ? kAskDefault : text[p];
-    if (letter != kAskDefault)
-        return letter;
-    if (position.defaultLetter != 0)
-        return position.defaultLetter;
-    if (!allDefaults)
-        std::snprintf(gErrBuf, kErrBufSize, "No default found for missing feature value in '%s'", text);
+    if (letter != kAskDefault) return letter;
+    if (position.defaultLetter != 0) return position.defaultLetter;
+    if (!allDefaults) std::snprintf(gErrBuf, kErrBufSize, "No default found for missing feature value in '%s'", text);
     return kUnset;
 }
 
@@ -82,18 +77,14 @@ void WriteFeatureSet(unsigned short* words, FeatureSetRecord const& set, char co
 }  // namespace
 
 std::string FillDefaultFeats(char const* feats, short set, POS_E_Source pos) {
-    if (feats == nullptr)
-        return std::string();
+    if (feats == nullptr) return std::string();
     std::string result(feats);
-    if (result.find(kAskDefault) == std::string::npos || set < 0)
-        return result;
+    if (result.find(kAskDefault) == std::string::npos || set < 0) return result;
     uint16_t const setNumber = SetNumberOf(pos, static_cast<unsigned>(set));
-    if (setNumber == kNoFeatureSet)
-        return result;
+    if (setNumber == kNoFeatureSet) return result;
     FeatureSetRecord const& record = kFeatSets[setNumber];
     for (std::size_t p = 0; p < result.size(); ++p) {
-        if (result[p] != kAskDefault)
-            continue;
+        if (result[p] != kAskDefault) continue;
         char const letter = p < record.positionCount ? kFeatPos[record.firstPosition + p].defaultLetter : 0;
         result[p] = letter != 0 ? letter : kUnset;
     }

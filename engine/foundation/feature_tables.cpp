@@ -27,16 +27,13 @@ namespace {
 constexpr bool PositionIsWellFormed(FeaturePositionRecord const& position, unsigned setBits) {
     if (position.bitWidth == 0 || position.bitWidth > 8 || position.firstBit + position.bitWidth > setBits)
         return false;
-    if (position.valueCount > FeaturePositionRecord::kMaxValues)
-        return false;
+    if (position.valueCount > FeaturePositionRecord::kMaxValues) return false;
     bool defaultFound = position.defaultLetter == kNoDefault;
     for (unsigned i = 0; i < position.valueCount; ++i) {
         FeatureValue const& value = position.values[i];
-        if ((value.pattern >> position.bitWidth) != 0 || value.letter == '_' || value.letter == '?')
-            return false;
+        if ((value.pattern >> position.bitWidth) != 0 || value.letter == '_' || value.letter == '?') return false;
         for (unsigned j = 0; j < i; ++j) {
-            if (position.values[j].letter == value.letter)
-                return false;
+            if (position.values[j].letter == value.letter) return false;
         }
         defaultFound = defaultFound || value.letter == position.defaultLetter;
     }
@@ -44,19 +41,16 @@ constexpr bool PositionIsWellFormed(FeaturePositionRecord const& position, unsig
 }
 
 constexpr bool SetIsWellFormed(FeatureSetRecord const& set) {
-    if (set.wordCount > kMaxFeatureSetWords || set.firstPosition + set.positionCount > kFeatPosCount)
-        return false;
+    if (set.wordCount > kMaxFeatureSetWords || set.firstPosition + set.positionCount > kFeatPosCount) return false;
     for (unsigned p = 0; p < set.positionCount; ++p) {
-        if (!PositionIsWellFormed(kFeatPos[set.firstPosition + p], set.wordCount * 16u))
-            return false;
+        if (!PositionIsWellFormed(kFeatPos[set.firstPosition + p], set.wordCount * 16u)) return false;
     }
     return true;
 }
 
 constexpr bool AllSetsWellFormed() {
     for (FeatureSetRecord const& set : kFeatSets) {
-        if (!SetIsWellFormed(set))
-            return false;
+        if (!SetIsWellFormed(set)) return false;
     }
     return kFeatSets[kFreeFeatureSet].wordCount == 1 && kFeatSets[kFreeFeatureSet].positionCount == 0;
 }
@@ -64,8 +58,7 @@ constexpr bool AllSetsWellFormed() {
 constexpr bool CategorySetsExist() {
     for (CategoryFeatureSets const& sets : kCatFeatI) {
         for (uint16_t set : sets) {
-            if (set >= kFeatSets_SIZE || (set != kNoFeatureSet && kFeatSets[set].wordCount == 0))
-                return false;
+            if (set >= kFeatSets_SIZE || (set != kNoFeatureSet && kFeatSets[set].wordCount == 0)) return false;
         }
     }
     return true;

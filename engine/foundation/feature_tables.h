@@ -29,7 +29,7 @@ constexpr unsigned kMaxFeatureVectorWords = 1 + kFeatureSlotCount * kMaxFeatureS
 struct FeatureSetRecord {
     static constexpr unsigned kNameSize = 16;
 
-    uint16_t wordCount;      // 16-bit words the set takes in a feature vector
+    uint16_t wordCount;  // 16-bit words the set takes in a feature vector
     uint16_t reserved;
     uint16_t positionCount;
     uint16_t firstPosition;  // index of its first record in kFeatPos
@@ -45,7 +45,7 @@ struct FeatureValue {
 struct FeaturePositionRecord {
     static constexpr unsigned kMaxValues = 50;
 
-    uint16_t bitWidth;   // at most 8
+    uint16_t bitWidth;  // at most 8
     uint16_t firstBit;
     uint16_t reserved;
     uint16_t valueCount;

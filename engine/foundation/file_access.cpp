@@ -26,10 +26,17 @@ struct CloseStream {
 // reads it; false for a mode it refuses.
 bool FlagsOfMode(char const* mode, int* flags) {
     switch (mode[0]) {
-    case 'r': *flags = O_RDONLY; break;
-    case 'w': *flags = O_WRONLY | O_CREAT | O_TRUNC; break;
-    case 'a': *flags = O_WRONLY | O_CREAT | O_APPEND; break;
-    default: return false;
+        case 'r':
+            *flags = O_RDONLY;
+            break;
+        case 'w':
+            *flags = O_WRONLY | O_CREAT | O_TRUNC;
+            break;
+        case 'a':
+            *flags = O_WRONLY | O_CREAT | O_APPEND;
+            break;
+        default:
+            return false;
     }
     for (char const* c = mode + 1; *c != '\0' && *c != ','; ++c) {
         if (*c == '+') *flags = (*flags & ~O_ACCMODE) | O_RDWR;
@@ -138,9 +145,7 @@ FILE* FOpenAndCreateIfNotThere(FFSSpec const& spec, char const* mode) {
     return OpenStream(spec.Path(), mode);
 }
 
-FILE* FOpenExisting(FFSSpec const& spec, char const* mode, bool, bool, bool) {
-    return OpenStream(spec.Path(), mode);
-}
+FILE* FOpenExisting(FFSSpec const& spec, char const* mode, bool, bool, bool) { return OpenStream(spec.Path(), mode); }
 
 FILE* FOpenExistingEvenIfInUse(FFSSpec const& spec, char const* mode, bool, bool) {
     return OpenStream(spec.Path(), mode);

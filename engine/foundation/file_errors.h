@@ -29,9 +29,9 @@ private:
 };
 
 // Members whose code is fixed by what they mean.
-#define DECLARE_FILE_EXCEPTION_WITH_CODE(Name, code_value)                     \
-    class Name : public FileException {                                         \
-    public:                                                                     \
+#define DECLARE_FILE_EXCEPTION_WITH_CODE(Name, code_value)                         \
+    class Name : public FileException {                                            \
+    public:                                                                        \
         explicit Name(char const* message) : FileException(message, code_value) {} \
     };
 
@@ -59,11 +59,10 @@ DECLARE_FILE_EXCEPTION_WITH_CODE(LockAttemptFailed, 0)
 #undef DECLARE_FILE_EXCEPTION_WITH_CODE
 
 // Members that carry the code their thrower gives.
-#define DECLARE_FILE_EXCEPTION_WITH_GIVEN_CODE(Name)                               \
-    class Name : public FileException {                                             \
-    public:                                                                         \
-        Name(char const* message, int code, long unused = 0)                        \
-            : FileException(message, code, unused) {}                               \
+#define DECLARE_FILE_EXCEPTION_WITH_GIVEN_CODE(Name)                                                   \
+    class Name : public FileException {                                                                \
+    public:                                                                                            \
+        Name(char const* message, int code, long unused = 0) : FileException(message, code, unused) {} \
     };
 
 DECLARE_FILE_EXCEPTION_WITH_GIVEN_CODE(FileReadError)

@@ -18,16 +18,14 @@ FreeFeatures_E_Source FreeFeatures_E_SourceDBase::Enter(char const* name) {
 
 std::string FreeFeatures_E_SourceDBase::GetName(FreeFeatures_E_Source atom) const {
     AutoCriticalSection lock(fLock);
-    if (static_cast<std::size_t>(atom) >= fAtoms.GetCount())
-        return kBadValueName;
+    if (static_cast<std::size_t>(atom) >= fAtoms.GetCount()) return kBadValueName;
     return fAtoms.GetName(atom);
 }
 
 AtomDatabase<FreeFeatures_E_Source> GetInitialFFDBase() {
     AtomDatabase<FreeFeatures_E_Source> atoms;
     atoms.Enter(kBadValueName);
-    for (unsigned atom = 1; atom < kFreeIndex_SIZE; ++atom)
-        atoms.Enter(kFreeHeap + kFreeIndex[atom]);
+    for (unsigned atom = 1; atom < kFreeIndex_SIZE; ++atom) atoms.Enter(kFreeHeap + kFreeIndex[atom]);
     return atoms;
 }
 

@@ -14,9 +14,7 @@ namespace {
 
 ModuleCounters const sModuleCounters;
 
-bool IsGrammaticalFormPOS(POS_E_Source pos) {
-    return IsPrepLike(pos) || IsArtLike(pos) || IsConjLike(pos);
-}
+bool IsGrammaticalFormPOS(POS_E_Source pos) { return IsPrepLike(pos) || IsArtLike(pos) || IsConjLike(pos); }
 
 }  // namespace
 

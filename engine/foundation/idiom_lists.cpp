@@ -22,28 +22,17 @@ struct CharacterRange {
 // Every character that selects a list, ASCII and the other forms the
 // sentence-end finder may meet.
 constexpr CharacterRange kSelectingCharacters[] = {
-    {L'.', L'.', AlmightyIdiomInterface_::ePeriod},
-    {0xFF0E, 0xFF0E, AlmightyIdiomInterface_::ePeriod},
-    {L'?', L'?', AlmightyIdiomInterface_::eQuestionMark},
-    {0xFF1F, 0xFF1F, AlmightyIdiomInterface_::eQuestionMark},
-    {L'!', L'!', AlmightyIdiomInterface_::eExclamation},
-    {0xFF01, 0xFF01, AlmightyIdiomInterface_::eExclamation},
-    {L'-', L'-', AlmightyIdiomInterface_::eHyphen},
-    {0xFF0D, 0xFF0D, AlmightyIdiomInterface_::eHyphen},
-    {0x2010, 0x2015, AlmightyIdiomInterface_::eHyphen},
-    {0x2022, 0x2023, AlmightyIdiomInterface_::eHyphen},
-    {L'"', L'"', AlmightyIdiomInterface_::eDoubleQuote},
-    {0xFF02, 0xFF02, AlmightyIdiomInterface_::eDoubleQuote},
-    {0x201C, 0x201D, AlmightyIdiomInterface_::eDoubleQuote},
-    {L'\'', L'\'', AlmightyIdiomInterface_::eApostrophe},
-    {0x02BC, 0x02BC, AlmightyIdiomInterface_::eApostrophe},
-    {0x2018, 0x2019, AlmightyIdiomInterface_::eApostrophe},
-    {0xFF07, 0xFF07, AlmightyIdiomInterface_::eApostrophe},
-    {0xFF40, 0xFF40, AlmightyIdiomInterface_::eApostrophe},
-    {L')', L')', AlmightyIdiomInterface_::eCloseParen},
-    {0xFF09, 0xFF09, AlmightyIdiomInterface_::eCloseParen},
-    {L']', L']', AlmightyIdiomInterface_::eCloseBracket},
-    {0xFF3D, 0xFF3D, AlmightyIdiomInterface_::eCloseBracket},
+    {L'.', L'.', AlmightyIdiomInterface_::ePeriod},          {0xFF0E, 0xFF0E, AlmightyIdiomInterface_::ePeriod},
+    {L'?', L'?', AlmightyIdiomInterface_::eQuestionMark},    {0xFF1F, 0xFF1F, AlmightyIdiomInterface_::eQuestionMark},
+    {L'!', L'!', AlmightyIdiomInterface_::eExclamation},     {0xFF01, 0xFF01, AlmightyIdiomInterface_::eExclamation},
+    {L'-', L'-', AlmightyIdiomInterface_::eHyphen},          {0xFF0D, 0xFF0D, AlmightyIdiomInterface_::eHyphen},
+    {0x2010, 0x2015, AlmightyIdiomInterface_::eHyphen},      {0x2022, 0x2023, AlmightyIdiomInterface_::eHyphen},
+    {L'"', L'"', AlmightyIdiomInterface_::eDoubleQuote},     {0xFF02, 0xFF02, AlmightyIdiomInterface_::eDoubleQuote},
+    {0x201C, 0x201D, AlmightyIdiomInterface_::eDoubleQuote}, {L'\'', L'\'', AlmightyIdiomInterface_::eApostrophe},
+    {0x02BC, 0x02BC, AlmightyIdiomInterface_::eApostrophe},  {0x2018, 0x2019, AlmightyIdiomInterface_::eApostrophe},
+    {0xFF07, 0xFF07, AlmightyIdiomInterface_::eApostrophe},  {0xFF40, 0xFF40, AlmightyIdiomInterface_::eApostrophe},
+    {L')', L')', AlmightyIdiomInterface_::eCloseParen},      {0xFF09, 0xFF09, AlmightyIdiomInterface_::eCloseParen},
+    {L']', L']', AlmightyIdiomInterface_::eCloseBracket},    {0xFF3D, 0xFF3D, AlmightyIdiomInterface_::eCloseBracket},
 };
 
 bool HasAlmightyFinePOS(Entry_EX const& entry) {
@@ -119,4 +108,3 @@ AlmightyIdiomList const& AlmightyIdiomInterface_Lookup::GetIdiomList(AlmightyIdi
     static AlmightyIdiomList const kNoIdioms;
     return tag < fLists.size() ? fLists[tag] : kNoIdioms;
 }
-

@@ -18,9 +18,7 @@ struct AlmightyIdiomEntry {
     // Byte offset of the character in text.
     uint32_t position = 0;
 
-    bool operator==(AlmightyIdiomEntry const& other) const {
-        return text == other.text && position == other.position;
-    }
+    bool operator==(AlmightyIdiomEntry const& other) const { return text == other.text && position == other.position; }
 };
 
 using AlmightyIdiomList = std::vector<AlmightyIdiomEntry>;

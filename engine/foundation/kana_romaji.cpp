@@ -214,9 +214,8 @@ char* HiraganaToRomaji(char const* s) {
     KanaIndex const& index = KanaIndex::Get();
     std::string out;
     for (std::size_t size; (size = SJISCharSize(s)) != 0; s += size) {
-        char const* romaji = size == 2 && static_cast<unsigned char>(s[0]) == kHiraganaLead
-                                 ? index.RomajiOfChar(s[0], s[1])
-                                 : nullptr;
+        char const* romaji =
+            size == 2 && static_cast<unsigned char>(s[0]) == kHiraganaLead ? index.RomajiOfChar(s[0], s[1]) : nullptr;
         if (romaji != nullptr) {
             out += romaji;
         } else {

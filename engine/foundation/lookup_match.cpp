@@ -15,21 +15,17 @@ bool IsASCIIUpper(unsigned char c) { return c >= 'A' && c <= 'Z'; }
 enum class ByteMatch { kNone, kEqual, kCaseMismatch };
 
 ByteMatch MatchByte(unsigned char text, unsigned char dict) {
-    if (text == dict)
-        return ByteMatch::kEqual;
-    if (IsASCIIUpper(text) && ASCIIToLower(text) == dict)
-        return ByteMatch::kCaseMismatch;
+    if (text == dict) return ByteMatch::kEqual;
+    if (IsASCIIUpper(text) && ASCIIToLower(text) == dict) return ByteMatch::kCaseMismatch;
     return ByteMatch::kNone;
 }
 
 // "CDs", "URLs": capitals and a final "s", 3 to 6 bytes in all.
 bool IsAcronymPlural(char const* text, char const* textEnd) {
     auto const length = textEnd - text;
-    if (length < 3 || length > 6 || textEnd[-1] != 's')
-        return false;
+    if (length < 3 || length > 6 || textEnd[-1] != 's') return false;
     for (char const* p = text; p < textEnd - 1; ++p) {
-        if (!IsASCIIUpper(static_cast<unsigned char>(*p)))
-            return false;
+        if (!IsASCIIUpper(static_cast<unsigned char>(*p))) return false;
     }
     return true;
 }
@@ -40,18 +36,15 @@ int Length(char const* begin, char const* end) { return static_cast<int>(end - b
 
 bool Linguistics_E_Source_LookupStringMatcher(char const* text, char const* textEnd, char const* dict,
                                               char const* dictEnd) {
-    if (textEnd - text != dictEnd - dict)
-        return false;
+    if (textEnd - text != dictEnd - dict) return false;
     bool caseMismatch = false;
     for (char const *t = text, *d = dict; t < textEnd;) {
         std::size_t const size = SJISCharSize(t, textEnd);
         if (size == 2) {
-            if (t[0] != d[0] || t[1] != d[1])
-                return false;
+            if (t[0] != d[0] || t[1] != d[1]) return false;
         } else {
             ByteMatch const match = MatchByte(static_cast<unsigned char>(*t), static_cast<unsigned char>(*d));
-            if (match == ByteMatch::kNone)
-                return false;
+            if (match == ByteMatch::kNone) return false;
             caseMismatch = caseMismatch || match == ByteMatch::kCaseMismatch;
         }
         t += size;
@@ -59,8 +52,7 @@ bool Linguistics_E_Source_LookupStringMatcher(char const* text, char const* text
     }
     if (caseMismatch) {
         if (IsAcronymPlural(text, textEnd)) {
-            if (dictlookdump != nullptr)
-                std::fputs("REJECTING lookup due to XXXXs acronym parse\n", dictlookdump);
+            if (dictlookdump != nullptr) std::fputs("REJECTING lookup due to XXXXs acronym parse\n", dictlookdump);
             return false;
         }
         if (dictlookdump != nullptr) {
@@ -92,14 +84,12 @@ bool WordMatch(char const* a, char const* b) {
     while (!EndsWord(*a)) {
         if (SJISCharSize(a) == 2) {
             // The trail byte may look like a letter: never fold it.
-            if (a[0] != b[0] || a[1] != b[1])
-                return false;
+            if (a[0] != b[0] || a[1] != b[1]) return false;
             a += 2;
             b += 2;
             continue;
         }
-        if (MatchByte(static_cast<unsigned char>(*a), static_cast<unsigned char>(*b)) == ByteMatch::kNone)
-            return false;
+        if (MatchByte(static_cast<unsigned char>(*a), static_cast<unsigned char>(*b)) == ByteMatch::kNone) return false;
         ++a;
         ++b;
     }

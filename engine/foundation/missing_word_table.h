@@ -15,7 +15,7 @@ struct MW_POS {
 
     char key[kKeySize];  // the reading's name, NUL-terminated
     POS_E_Source sourcePOS;
-    uint8_t primed;      // nonzero: the fine part of speech is primed
+    uint8_t primed;  // nonzero: the fine part of speech is primed
     // A first set "#" stands for the word itself.
     FeatureSets_E_Source featureSets;
     POS_J_Target targetPOS;

@@ -32,12 +32,12 @@
 namespace {
 
 // English categories the coded-value header does not name.
-constexpr POS_E_Source kCatADJ01{58};    // "ADJ01": adjective taking a preposition
-constexpr POS_E_Source kCatCONJ{99};     // "CONJ"
-constexpr POS_E_Source kCatPREP{201};    // "PREP"
-constexpr POS_E_Source kCatVP{293};      // "VP"
-constexpr POS_E_Source kCatADVP{404};    // "ADVP"
-constexpr POS_E_Source kCatPREPADV{405}; // "PREPADV"
+constexpr POS_E_Source kCatADJ01{58};     // "ADJ01": adjective taking a preposition
+constexpr POS_E_Source kCatCONJ{99};      // "CONJ"
+constexpr POS_E_Source kCatPREP{201};     // "PREP"
+constexpr POS_E_Source kCatVP{293};       // "VP"
+constexpr POS_E_Source kCatADVP{404};     // "ADVP"
+constexpr POS_E_Source kCatPREPADV{405};  // "PREPADV"
 
 // Each user-dictionary verb subtype has a category of its own: the
 // translator tells the subtype of a reading from its category alone (the
@@ -74,8 +74,7 @@ template <std::size_t N>
 constexpr void CopyText(char (&field)[N], char const* text) {
     std::size_t i = 0;
     for (; text[i] != '\0'; ++i) {
-        if (i + 1 >= N)
-            throw "text too long for its field";
+        if (i + 1 >= N) throw "text too long for its field";
         field[i] = text[i];
     }
     field[i] = '\0';
@@ -136,8 +135,7 @@ constexpr MW_POS Adverb(char const* key, POS_E_Source pos, short pValue) {
 constexpr char kAdjectivalUse[] = "00010__________";
 constexpr char kAdverbialUse[] = "00001__________";
 
-constexpr MW_POS Prepositional(char const* key, POS_E_Source pos, char const* use, POS_J_Target target,
-                               short pValue) {
+constexpr MW_POS Prepositional(char const* key, POS_E_Source pos, char const* use, POS_J_Target target, short pValue) {
     return Row(key, pos, "#", use, "", target, "", pValue);
 }
 
@@ -166,7 +164,7 @@ enum class VerbForm {
     kParticipleOnly,     // a participle that is not also the past
     kPastAndParticiple,  // a past form that is also the participle
     kGerund,
-    kProgressive,        // the -ing form as a present participle
+    kProgressive,  // the -ing form as a present participle
 };
 
 struct VerbFeatureText {
@@ -181,13 +179,29 @@ constexpr VerbFeatureText VerbFeatures(VerbKind kind, VerbForm form) {
     char formLetter = 'B';
     char tense = '0';
     switch (form) {
-    case VerbForm::kBase: formLetter = 'B'; tense = '1'; break;
-    case VerbForm::kThirdPerson: formLetter = 'S'; tense = '1'; break;
-    case VerbForm::kPast: formLetter = 'D'; tense = '2'; break;
-    case VerbForm::kPastAndParticiple: formLetter = 'D'; tense = '2'; break;
-    case VerbForm::kParticipleOnly: formLetter = 'N'; break;
-    case VerbForm::kGerund:
-    case VerbForm::kProgressive: formLetter = 'G'; break;
+        case VerbForm::kBase:
+            formLetter = 'B';
+            tense = '1';
+            break;
+        case VerbForm::kThirdPerson:
+            formLetter = 'S';
+            tense = '1';
+            break;
+        case VerbForm::kPast:
+            formLetter = 'D';
+            tense = '2';
+            break;
+        case VerbForm::kPastAndParticiple:
+            formLetter = 'D';
+            tense = '2';
+            break;
+        case VerbForm::kParticipleOnly:
+            formLetter = 'N';
+            break;
+        case VerbForm::kGerund:
+        case VerbForm::kProgressive:
+            formLetter = 'G';
+            break;
     }
     return VerbFeatureText{{
         formLetter,
@@ -201,11 +215,19 @@ constexpr VerbFeatureText VerbFeatures(VerbKind kind, VerbForm form) {
         '0',                                    // negated
         '0',                                    // modal
         Digit(kind.thatClause),
-        '0',                                    // to-infinitive
-        '0',                                    // -ing complement
-        '_',                                    // particle: the headword's own
+        '0',  // to-infinitive
+        '0',  // -ing complement
+        '_',  // particle: the headword's own
         Digit(kind.phrasal),
-        '_', '_', '_', '_', '_', '_', '_', '_', '_',  // set by the grammar
+        '_',
+        '_',
+        '_',
+        '_',
+        '_',
+        '_',
+        '_',
+        '_',
+        '_',  // set by the grammar
         '\0',
     }};
 }
@@ -395,8 +417,7 @@ namespace {
 
 constexpr bool SameText(char const* a, char const* b) {
     for (; *a != '\0' || *b != '\0'; ++a, ++b) {
-        if (*a != *b)
-            return false;
+        if (*a != *b) return false;
     }
     return true;
 }
@@ -404,11 +425,9 @@ constexpr bool SameText(char const* a, char const* b) {
 // The search stops at the first match, so a repeated key would hide a row.
 constexpr bool KeysAreNamedAndDistinct() {
     for (std::size_t i = 0; i < kMissingWordAssignmentCount; ++i) {
-        if (kMissingWordAssignments[i].key[0] == '\0')
-            return false;
+        if (kMissingWordAssignments[i].key[0] == '\0') return false;
         for (std::size_t j = 0; j < i; ++j) {
-            if (SameText(kMissingWordAssignments[i].key, kMissingWordAssignments[j].key))
-                return false;
+            if (SameText(kMissingWordAssignments[i].key, kMissingWordAssignments[j].key)) return false;
         }
     }
     return true;

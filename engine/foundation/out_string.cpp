@@ -11,7 +11,7 @@ constexpr char kDummyReplacement[] = "==";
 // Puts buffer in *out and frees the old string only then, so that whatever
 // was copied into buffer may have come from it.
 char* Replace(char** out, char* buffer) {
-    delete[] *out;
+    delete[] * out;
     *out = buffer;
     return buffer;
 }

@@ -31,17 +31,15 @@ bool TheyOK(Paraphrase_EX const& paraphrase, TheyTransUserOption const& option) 
 }
 
 bool IsParaAltOnly(ActiveDomains const& domains, FinePOS_EX const& finePOS, Paraphrase_EX const& paraphrase) {
-    if (!paraphrase.GetAltOnly() || domains.AnyMatch(paraphrase))
-        return false;
+    if (!paraphrase.GetAltOnly() || domains.AnyMatch(paraphrase)) return false;
     LearningInterface const* learning = LearningInUse(finePOS);
     float value = 0.0f;
     return learning == nullptr || !learning->GetLearningValue(finePOS, paraphrase, &value);
 }
 
-bool ParaDisabledForAnyReason(FinePOS_EX const& finePOS, Paraphrase_EX const& paraphrase,
-                              ActiveDomains const& domains, TheyTransUserOption const& option) {
-    if (IsParaAltOnly(domains, finePOS, paraphrase) || !TheyOK(paraphrase, option))
-        return true;
+bool ParaDisabledForAnyReason(FinePOS_EX const& finePOS, Paraphrase_EX const& paraphrase, ActiveDomains const& domains,
+                              TheyTransUserOption const& option) {
+    if (IsParaAltOnly(domains, finePOS, paraphrase) || !TheyOK(paraphrase, option)) return true;
     LearningInterface const* learning = LearningInUse(finePOS);
     return learning != nullptr && learning->IsDisabled(finePOS, paraphrase);
 }

@@ -20,5 +20,5 @@ bool IsParaAltOnly(ActiveDomains const& domains, FinePOS_EX const& finePOS, Para
 // The reading may not be used in the sentence whose active domains and
 // "they" option are given: it is alternate-only, its "they" translation is
 // not allowed, or the user disabled it through learning.
-bool ParaDisabledForAnyReason(FinePOS_EX const& finePOS, Paraphrase_EX const& paraphrase,
-                              ActiveDomains const& domains, TheyTransUserOption const& option);
+bool ParaDisabledForAnyReason(FinePOS_EX const& finePOS, Paraphrase_EX const& paraphrase, ActiveDomains const& domains,
+                              TheyTransUserOption const& option);

@@ -26,10 +26,8 @@ bool ReadLine(std::istream& in, std::string* line) {
     bool readAny = false;
     for (int c = buffer.sbumpc(); c != std::char_traits<char>::eof(); c = buffer.sbumpc()) {
         readAny = true;
-        if (c == '\n')
-            return true;
-        if (line->size() < kMaxLineBytes)
-            line->push_back(static_cast<char>(c));
+        if (c == '\n') return true;
+        if (line->size() < kMaxLineBytes) line->push_back(static_cast<char>(c));
     }
     return readAny;
 }
@@ -63,12 +61,10 @@ void ReportCorrupt(std::string const& name, bool strict) {
 
 std::string GetPPFileName() {
     char const* const value = std::getenv("MTBINC");
-    if (value == nullptr)
-        return std::string();
+    if (value == nullptr) return std::string();
     std::string name(value);
     std::string::size_type const marker = name.find(kGroupMarker);
-    if (marker == std::string::npos)
-        return std::string();
+    if (marker == std::string::npos) return std::string();
     return name.replace(marker, std::string::npos, kFileName);
 }
 
@@ -87,6 +83,5 @@ void ReadPersistentPOSFile(bool strict) {
         POS_E_Source pos{};
         gSourcePOSDatabase().Lookup(NameOnLine(line).c_str(), &pos);
     }
-    if (lines <= kMaxCorruptLineCount)
-        ReportCorrupt(name, strict);
+    if (lines <= kMaxCorruptLineCount) ReportCorrupt(name, strict);
 }

@@ -7,16 +7,16 @@
 #include "engine/foundation/value_types.h"
 
 // All are false for a value above 14,999 or without a name.
-bool IsNounLike(POS_E_Source pos);   // "N..."
-bool IsNoun1(POS_E_Source pos);      // "N" or "N" and one more character
-bool IsVerbLike(POS_E_Source pos);   // "V..."
-bool IsVerb1(POS_E_Source pos);      // "VI" or "VT" and a digit: "VT01"
-bool IsAdjLike(POS_E_Source pos);    // "ADJ..."
-bool IsAdj1Like(POS_E_Source pos);   // "ADJ..." but not "ADJUNCT..."
-bool IsAdvLike(POS_E_Source pos);    // "ADV..."
-bool IsPrepLike(POS_E_Source pos);   // "PREP..."
-bool IsArtLike(POS_E_Source pos);    // "ART..."
-bool IsConjLike(POS_E_Source pos);   // "CONJ..."
+bool IsNounLike(POS_E_Source pos);  // "N..."
+bool IsNoun1(POS_E_Source pos);     // "N" or "N" and one more character
+bool IsVerbLike(POS_E_Source pos);  // "V..."
+bool IsVerb1(POS_E_Source pos);     // "VI" or "VT" and a digit: "VT01"
+bool IsAdjLike(POS_E_Source pos);   // "ADJ..."
+bool IsAdj1Like(POS_E_Source pos);  // "ADJ..." but not "ADJUNCT..."
+bool IsAdvLike(POS_E_Source pos);   // "ADV..."
+bool IsPrepLike(POS_E_Source pos);  // "PREP..."
+bool IsArtLike(POS_E_Source pos);   // "ART..."
+bool IsConjLike(POS_E_Source pos);  // "CONJ..."
 
 // The cook table of an English part of speech: adjectives 0, adverbs 1,
 // nouns 2, verbs 3, prepositions 5, anything else -1 (tested in that order).

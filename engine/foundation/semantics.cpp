@@ -43,16 +43,13 @@ std::size_t FittingNameLength(std::string const& text) {
     std::size_t length = 0;
     while (begin + length < end) {
         std::size_t const next = length + SJISCharSize(begin + length, end);
-        if (next > limit)
-            break;
+        if (next > limit) break;
         length = next;
     }
     return length;
 }
 
-bool IsQuoted(std::string const& token) {
-    return token.size() >= 2 && token.front() == '"' && token.back() == '"';
-}
+bool IsQuoted(std::string const& token) { return token.size() >= 2 && token.front() == '"' && token.back() == '"'; }
 
 // Reads the text form into the four records of a Semantics_E_Source.
 class SemanticTextParser {
@@ -61,10 +58,8 @@ public:
 
     void Parse(char const* text) {
         char const* cursor = text;
-        for (std::string token = GetNextToken(&cursor); !token.empty(); token = GetNextToken(&cursor))
-            Take(token);
-        if (fSawSubject)
-            AdjustDoSpeakSelRes(&fOut->records[0]);
+        for (std::string token = GetNextToken(&cursor); !token.empty(); token = GetNextToken(&cursor)) Take(token);
+        if (fSawSubject) AdjustDoSpeakSelRes(&fOut->records[0]);
     }
 
 private:
@@ -99,8 +94,7 @@ private:
     void AddName(std::string const& name) {
         SemanticRecord& current = fOut->records[fCurrent];
         std::size_t const length = FittingNameLength(name);
-        if (length == 0)
-            return;
+        if (length == 0) return;
         for (auto& slot : current.names) {
             if (slot[0] == '\0') {
                 std::memcpy(slot, name.data(), length);
@@ -114,12 +108,10 @@ private:
         std::string const name = (word[0] == '+' || negated) ? word.substr(1) : word;
         Atom atom = 0;
         // Atom 0 ends the list, so it can never be held.
-        if (!gSemanticAtomDatabase_E_Source().Lookup(name.c_str(), &atom) || atom == 0)
-            return;
+        if (!gSemanticAtomDatabase_E_Source().Lookup(name.c_str(), &atom) || atom == 0) return;
         SemanticRecord& current = fOut->records[fCurrent];
         unsigned const count = current.AtomCount();
-        if (count < SemanticRecord::kMaxAtoms)
-            current.atoms[count] = negated ? Negated(atom) : atom;
+        if (count < SemanticRecord::kMaxAtoms) current.atoms[count] = negated ? Negated(atom) : atom;
     }
 
     Semantics_E_Source* fOut;
@@ -130,8 +122,7 @@ private:
 bool AtomsValid(SemanticRecord const& record) {
     unsigned const count = record.AtomCount();
     for (unsigned i = 0; i < count; ++i) {
-        if (std::abs(int{SemanticRecord::SignedAtom(record.atoms[i])}) > kMaxValidSemanticAtom)
-            return false;
+        if (std::abs(int{SemanticRecord::SignedAtom(record.atoms[i])}) > kMaxValidSemanticAtom) return false;
     }
     return true;
 }
@@ -154,8 +145,7 @@ void WriteAtom(std::ostream& out, Atom atom) {
 // ---- Semantics_E_Source ------------------------------------------------------
 
 Semantics_E_Source::Semantics_E_Source(char const* text) {
-    if (text != nullptr)
-        SemanticTextParser(this).Parse(text);
+    if (text != nullptr) SemanticTextParser(this).Parse(text);
 }
 
 Semantics_E_Source::Semantics_E_Source(Dict_Semantics_E_Source const& dict) { *this = dict; }
@@ -163,11 +153,9 @@ Semantics_E_Source::Semantics_E_Source(Dict_Semantics_E_Source const& dict) { *t
 Semantics_E_Source& Semantics_E_Source::operator=(Dict_Semantics_E_Source const& dict) {
     if (dict.records[0].IsOneSlot()) {
         records[0] = dict.records[0];
-        for (unsigned i = 1; i < kRecordCount; ++i)
-            records[i].Clear();
+        for (unsigned i = 1; i < kRecordCount; ++i) records[i].Clear();
     } else {
-        for (unsigned i = 0; i < Dict_Semantics_E_Source::kRecordCount; ++i)
-            records[i] = dict.records[i];
+        for (unsigned i = 0; i < Dict_Semantics_E_Source::kRecordCount; ++i) records[i] = dict.records[i];
     }
     return *this;
 }
@@ -186,8 +174,7 @@ Dict_Semantics_E_Source ConvertNounSemanticsFromText(char const* text) {
     Semantics_E_Source const parsed(text);
     Dict_Semantics_E_Source dict;
     unsigned const kept = parsed.records[0].IsOneSlot() ? 1 : Dict_Semantics_E_Source::kRecordCount;
-    for (unsigned i = 0; i < kept; ++i)
-        dict.records[i] = parsed.records[i];
+    for (unsigned i = 0; i < kept; ++i) dict.records[i] = parsed.records[i];
     return dict;
 }
 
@@ -202,18 +189,14 @@ Dict_Semantics_E_Source const& GetDefaultProperNounSemantics() {
 }
 
 void AdjustDoSpeakSelRes(SemanticRecord* record) {
-    if (record == nullptr)
-        return;
+    if (record == nullptr) return;
     unsigned const count = record->AtomCount();
     Atom* const end = record->atoms + count;
     Atom* const doSpeak = std::find(record->atoms, end, DoSpeakAtom());
-    if (doSpeak == end)
-        return;
+    if (doSpeak == end) return;
     *doSpeak = HumanAtom();
-    if (count < SemanticRecord::kMaxAtoms)
-        record->atoms[count] = DoSpeakAtom();
-    if (count + 1 < SemanticRecord::kMaxAtoms)
-        record->atoms[count + 1] = 0;
+    if (count < SemanticRecord::kMaxAtoms) record->atoms[count] = DoSpeakAtom();
+    if (count + 1 < SemanticRecord::kMaxAtoms) record->atoms[count + 1] = 0;
 }
 
 // ---- Validity ----------------------------------------------------------------
@@ -232,12 +215,9 @@ bool Dict_Semantics_E_Source_Valid(Dict_Semantics_E_Source const& semantics) {
 
 std::ostream& operator<<(std::ostream& out, SemanticRecord const& record) {
     out << "((";
-    if (record.IsOneSlot())
-        out << "one-slot ";
-    if (record.IsNounLike())
-        out << "noun-like ";
-    if (record.IsSelRes())
-        out << "selres ";
+    if (record.IsOneSlot()) out << "one-slot ";
+    if (record.IsNounLike()) out << "noun-like ";
+    if (record.IsSelRes()) out << "selres ";
     out << ")\t";
     unsigned const count = record.AtomCount();
     for (unsigned i = 0; i < count; ++i) {
@@ -257,8 +237,7 @@ std::ostream& operator<<(std::ostream& out, SemanticRecord const& record) {
 std::ostream& operator<<(std::ostream& out, Semantics_E_Source const& semantics) {
     out << '(';
     for (auto const& record : semantics.records) {
-        if (record.IsBlank())
-            break;
+        if (record.IsBlank()) break;
         out << record;
     }
     return out << ')';
@@ -266,7 +245,6 @@ std::ostream& operator<<(std::ostream& out, Semantics_E_Source const& semantics)
 
 std::ostream& operator<<(std::ostream& out, Dict_Semantics_E_Source const& semantics) {
     out << '(';
-    for (unsigned i = 0; i < semantics.CountingRecords(); ++i)
-        out << semantics.records[i];
+    for (unsigned i = 0; i < semantics.CountingRecords(); ++i) out << semantics.records[i];
     return out << ')';
 }

@@ -34,7 +34,7 @@ struct CSEMANT_X {
     static constexpr uint16_t kValueFlags = kOneSlot | kNounLike | kSelRes;
 
     uint16_t flags = 0;
-    Atom atoms[kMaxAtoms] = {};              // ended by 0 when fewer than 10
+    Atom atoms[kMaxAtoms] = {};  // ended by 0 when fewer than 10
     // At most 10 bytes each (11 for a name beginning "!"), NUL-terminated;
     // name 1 counts only after a name 0.
     char names[kNameCount][kNameSize] = {};
@@ -67,8 +67,7 @@ struct CSEMANT_X {
     // Atoms before the first 0 (at most 10).
     unsigned AtomCount() const {
         unsigned count = 0;
-        while (count < kMaxAtoms && atoms[count] != 0)
-            ++count;
+        while (count < kMaxAtoms && atoms[count] != 0) ++count;
         return count;
     }
 
@@ -85,14 +84,11 @@ struct CSEMANT_X {
 
     // The value only (see the copy constructor).
     bool operator==(CSEMANT_X const& other) const {
-        if ((flags & kValueFlags) != (other.flags & kValueFlags))
-            return false;
+        if ((flags & kValueFlags) != (other.flags & kValueFlags)) return false;
         unsigned const count = AtomCount();
-        if (count != other.AtomCount() || !std::equal(atoms, atoms + count, other.atoms))
-            return false;
+        if (count != other.AtomCount() || !std::equal(atoms, atoms + count, other.atoms)) return false;
         for (unsigned i = 0; i < kNameCount; ++i) {
-            if (std::strncmp(names[i], other.names[i], kNameSize) != 0)
-                return false;
+            if (std::strncmp(names[i], other.names[i], kNameSize) != 0) return false;
         }
         return true;
     }
@@ -102,12 +98,10 @@ private:
     void CopyValue(CSEMANT_X const& other) {
         flags = static_cast<uint16_t>(flags | (other.flags & kValueFlags));
         unsigned const count = other.AtomCount();
-        for (unsigned i = 0; i < kMaxAtoms; ++i)
-            atoms[i] = i < count ? other.atoms[i] : Atom{};
+        for (unsigned i = 0; i < kMaxAtoms; ++i) atoms[i] = i < count ? other.atoms[i] : Atom{};
         std::memset(names, 0, sizeof names);
         std::size_t const firstLength = other.NameLength(0);
-        if (firstLength == 0)
-            return;
+        if (firstLength == 0) return;
         std::memcpy(names[0], other.names[0], firstLength);
         std::memcpy(names[1], other.names[1], other.NameLength(1));
     }

@@ -37,8 +37,7 @@ FinePOS_EX ShallowCloneFinePOS(FinePOS_EX const& source, Entry_EX target) {
     return clone;
 }
 
-Paraphrase_EX ShallowCloneParaphrase(FinePOS_EX const& sourceFinePOS, Paraphrase_EX const& source,
-                                     FinePOS_EX target) {
+Paraphrase_EX ShallowCloneParaphrase(FinePOS_EX const& sourceFinePOS, Paraphrase_EX const& source, FinePOS_EX target) {
     Paraphrase_EX clone = target.CreateNewParaphrase();
     clone.SetCookedTranslation(source.GetCookedTranslation());
     clone.SetTransPOS(source.GetTransPOS());

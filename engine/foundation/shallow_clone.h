@@ -17,5 +17,4 @@ FinePOS_EX ShallowCloneFinePOS(FinePOS_EX const& source, Entry_EX target);
 // semantics, paraphrase number and p-value (the raw translation follows from
 // the cooked one).  When both dictionaries have learning in use, a learning
 // value recorded for (sourceFinePOS, source) is recorded for the new one.
-Paraphrase_EX ShallowCloneParaphrase(FinePOS_EX const& sourceFinePOS, Paraphrase_EX const& source,
-                                     FinePOS_EX target);
+Paraphrase_EX ShallowCloneParaphrase(FinePOS_EX const& sourceFinePOS, Paraphrase_EX const& source, FinePOS_EX target);

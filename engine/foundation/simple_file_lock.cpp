@@ -95,9 +95,12 @@ bool SimpleFileLock_::SetAdvisory(Advisory wanted) noexcept {
     if (fAdvisoryFd < 0 || wanted == fAdvisoryHeld) return true;
     auto const mode = [](Advisory advisory) {
         switch (advisory) {
-            case Advisory::kShared: return FileLockMode::kShared;
-            case Advisory::kExclusive: return FileLockMode::kExclusive;
-            case Advisory::kNone: break;
+            case Advisory::kShared:
+                return FileLockMode::kShared;
+            case Advisory::kExclusive:
+                return FileLockMode::kExclusive;
+            case Advisory::kNone:
+                break;
         }
         return FileLockMode::kUnlock;
     };
@@ -127,9 +130,7 @@ SimpleFileLocker::SimpleFileLocker(Kind kind, std::vector<SimpleFileLock_*> cons
     AcquireAll(locks);
 }
 
-SimpleFileLocker::SimpleFileLocker(SimpleFileLocker const& other) : fKind(other.fKind) {
-    AcquireAll(other.fHeld);
-}
+SimpleFileLocker::SimpleFileLocker(SimpleFileLocker const& other) : fKind(other.fKind) { AcquireAll(other.fHeld); }
 
 SimpleFileLocker& SimpleFileLocker::operator=(SimpleFileLocker other) {
     std::swap(fKind, other.fKind);

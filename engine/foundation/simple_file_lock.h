@@ -99,8 +99,7 @@ private:
 class SimpleFileLocker_READ : public SimpleFileLocker {
 public:
     explicit SimpleFileLocker_READ(SimpleFileLock_* lock) : SimpleFileLocker(Kind::kRead, {lock}) {}
-    explicit SimpleFileLocker_READ(std::vector<SimpleFileLock_*> const& locks)
-        : SimpleFileLocker(Kind::kRead, locks) {}
+    explicit SimpleFileLocker_READ(std::vector<SimpleFileLock_*> const& locks) : SimpleFileLocker(Kind::kRead, locks) {}
 };
 
 class SimpleFileLocker_WRITE : public SimpleFileLocker {

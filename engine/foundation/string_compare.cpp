@@ -102,7 +102,9 @@ bool CaseInsensitiveEqual(wchar_t a, wchar_t b) { return ASCIIToLower(a) == ASCI
 // The narrow string forms are equality in dictionary order: ASCII letters
 // match either case, but a trail byte must match exactly, or else two
 // different Japanese characters (0x83 0x41 and 0x83 0x61) would be equal.
-bool CaseInsensitiveEqual(char const* a, char const* b) { return CompareTerminated(Bytes(a), Bytes(b), ULONG_MAX) == 0; }
+bool CaseInsensitiveEqual(char const* a, char const* b) {
+    return CompareTerminated(Bytes(a), Bytes(b), ULONG_MAX) == 0;
+}
 
 bool CaseInsensitiveEqual(char const* a, int na, char const* b, int nb) {
     if (nb < 0) nb = static_cast<int>(std::strlen(b));

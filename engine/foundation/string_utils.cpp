@@ -104,9 +104,7 @@ std::wstring Right(std::wstring const& s, unsigned long n) { return RightOf(s, n
 std::string Mid(std::string const& s, unsigned long start) { return MidFrom(s, start); }
 std::wstring Mid(std::wstring const& s, unsigned long start) { return MidFrom(s, start); }
 std::string Mid(std::string const& s, unsigned long start, unsigned long count) { return MidCount(s, start, count); }
-std::wstring Mid(std::wstring const& s, unsigned long start, unsigned long count) {
-    return MidCount(s, start, count);
-}
+std::wstring Mid(std::wstring const& s, unsigned long start, unsigned long count) { return MidCount(s, start, count); }
 
 void ToLower(std::string* s, unsigned long from) { MapFrom(s, from, ASCIIToLower<char>); }
 void ToLower(std::wstring* s, unsigned long from) { MapFrom(s, from, ASCIIToLower<wchar_t>); }

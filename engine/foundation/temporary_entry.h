@@ -58,7 +58,7 @@ struct FinePOSRep_EX_Temporary {
     bool IsBaseForm() const { return base == this; }
 
     EntryRep_EX_Temporary* entry;
-    FinePOSRep_EX_Temporary* base;                    // itself for a base form
+    FinePOSRep_EX_Temporary* base;                   // itself for a base form
     FinePOSRep_EX_Temporary* nextInChain = nullptr;  // see the top of the file
     short pValue = 0;
     FeatureSets_E_Source featureSets;

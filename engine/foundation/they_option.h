@@ -8,10 +8,10 @@ class TheyTransUserOption {
 public:
     // The option's code as the translator stores it.
     enum CPVAL_THEY : uint32_t {
-        kTheyAnyTranslation = 41,   // all three flags set
-        kTheyHumanOnly = 42,        // only the first
-        kTheyNonHumanOnly = 43,     // only the second
-        kTheyCombinedOnly = 44,     // only the third
+        kTheyAnyTranslation = 41,  // all three flags set
+        kTheyHumanOnly = 42,       // only the first
+        kTheyNonHumanOnly = 43,    // only the second
+        kTheyCombinedOnly = 44,    // only the third
     };
 
     // Stores the code; 41 to 44 also set the flags to the code's choice, any
@@ -19,11 +19,20 @@ public:
     void SetCPVAL_THEY_TRANS(CPVAL_THEY value) {
         fValue = value;
         switch (value) {
-            case kTheyAnyTranslation: SetFlags(true, true, true); break;
-            case kTheyHumanOnly: SetFlags(true, false, false); break;
-            case kTheyNonHumanOnly: SetFlags(false, true, false); break;
-            case kTheyCombinedOnly: SetFlags(false, false, true); break;
-            default: break;
+            case kTheyAnyTranslation:
+                SetFlags(true, true, true);
+                break;
+            case kTheyHumanOnly:
+                SetFlags(true, false, false);
+                break;
+            case kTheyNonHumanOnly:
+                SetFlags(false, true, false);
+                break;
+            case kTheyCombinedOnly:
+                SetFlags(false, false, true);
+                break;
+            default:
+                break;
         }
     }
     CPVAL_THEY GetCPVAL_THEY_TRANS() const { return fValue; }

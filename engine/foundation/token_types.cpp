@@ -79,9 +79,8 @@ constexpr POSPair kPOSPairs[] = {
 };
 
 char const* const ppcExcludedUCs[] = {
-    "Sunday",  "Monday",   "Tuesday", "Wednesday", "Thursday", "Friday",    "Saturday",
-    "January", "February", "March",   "April",     "May",      "June",      "July",
-    "August",  "September", "October", "November", "December",
+    "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday",    "Saturday", "January",  "February", "March",
+    "April",  "May",    "June",    "July",      "August",   "September", "October",  "November", "December",
 };
 
 bool OneOf(TokenTypeID type, std::initializer_list<TokenTypeID> types) {
@@ -182,8 +181,17 @@ bool EnglishTokens::IsWhiteChar(wchar_t c) {
     // U+202F), which join words, and without U+0085, which in pass-through
     // text is a Shift-JIS lead byte.
     switch (c) {
-        case L'\t': case L'\n': case L'\v': case L'\f': case L'\r': case L' ':
-        case 0x1680: case 0x2028: case 0x2029: case 0x205F: case 0x3000:
+        case L'\t':
+        case L'\n':
+        case L'\v':
+        case L'\f':
+        case L'\r':
+        case L' ':
+        case 0x1680:
+        case 0x2028:
+        case 0x2029:
+        case 0x205F:
+        case 0x3000:
             return true;
         default:
             return (c >= 0x2000 && c <= 0x2006) || (c >= 0x2008 && c <= 0x200A);

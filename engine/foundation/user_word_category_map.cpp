@@ -4,8 +4,8 @@ namespace {
 
 constexpr UserWordCategoryRow Row(GrossPOS grossPOS, UserWordForm form, CookTableGrossPOS cook, char const* key,
                                   NounKind nounKind = eNounKindNone) {
-    return {grossPOS, form, eVerbSubtypeNone, ePrepositionTypeNone, eAdjSubtypeNone, cook, key, 0, eParticipleNone,
-            nounKind};
+    return {grossPOS,        form,    eVerbSubtypeNone, ePrepositionTypeNone, eAdjSubtypeNone, cook, key, 0,
+            eParticipleNone, nounKind};
 }
 
 constexpr UserWordCategoryRow Adjective(AdjSubtype subtype, char const* key) {
@@ -127,8 +127,7 @@ namespace {
 
 constexpr bool EveryRowNamesAReading() {
     for (UserWordCategoryRow const& row : fUMWMap) {
-        if (row.assignmentKey == nullptr)
-            return false;
+        if (row.assignmentKey == nullptr) return false;
     }
     return true;
 }

@@ -12,26 +12,20 @@ namespace {
 template <typename Code>
 std::ostream& WriteTableName(std::ostream& out, Code code, ConstantAtomDatabase<Code> const& table) {
     auto const index = static_cast<std::size_t>(code);
-    if (index < table.GetCount())
-        return out << table.GetNames()[index];
+    if (index < table.GetCount()) return out << table.GetNames()[index];
     return out << index;
 }
 
 }  // namespace
 
-std::ostream& operator<<(std::ostream& out, POS_E_Source pos) {
-    return WriteTableName(out, pos, gSourcePOSDatabase());
-}
+std::ostream& operator<<(std::ostream& out, POS_E_Source pos) { return WriteTableName(out, pos, gSourcePOSDatabase()); }
 
-std::ostream& operator<<(std::ostream& out, POS_J_Target pos) {
-    return WriteTableName(out, pos, gTargetPOSDatabase());
-}
+std::ostream& operator<<(std::ostream& out, POS_J_Target pos) { return WriteTableName(out, pos, gTargetPOSDatabase()); }
 
 std::ostream& operator<<(std::ostream& out, DomainIDSet const& set) {
     out << '(';
     for (unsigned domain = 1; domain <= kDomainCount; ++domain) {
-        if (set.Contains(DomainID{domain}))
-            out << gDomainIDNameDBase().GetName(DomainID{domain}) << ' ';
+        if (set.Contains(DomainID{domain})) out << gDomainIDNameDBase().GetName(DomainID{domain}) << ' ';
     }
     return out << ')';
 }

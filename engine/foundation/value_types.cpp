@@ -15,8 +15,7 @@ uint32_t BitOf(DomainID domain) { return uint32_t{1} << ((domain - 1) % 32); }
 template <typename Enum, std::size_t N>
 std::ostream& WriteEnumName(std::ostream& out, Enum value, char const* const (&names)[N]) {
     auto const index = static_cast<unsigned>(value);
-    if (index < N)
-        out << names[index];
+    if (index < N) out << names[index];
     return out;
 }
 
@@ -25,8 +24,7 @@ std::ostream& WriteEnumName(std::ostream& out, Enum value, char const* const (&n
 // ---- FeatureSets_E_Source --------------------------------------------------
 
 void FeatureSets_E_Source::SetSet(unsigned i, char const* text) {
-    if (i >= kSetCount)
-        return;
+    if (i >= kSetCount) return;
     std::size_t const length = text == nullptr ? 0 : strnlen(text, kMaxSetLength);
     std::memcpy(sets[i], text == nullptr ? "" : text, length);
     // Zero the whole tail so that equal sets are equal byte for byte too.
@@ -35,8 +33,7 @@ void FeatureSets_E_Source::SetSet(unsigned i, char const* text) {
 
 bool FeatureSets_E_Source::operator==(FeatureSets_E_Source const& other) const {
     for (unsigned i = 0; i < kSetCount; ++i) {
-        if (std::strncmp(sets[i], other.sets[i], sizeof sets[i]) != 0)
-            return false;
+        if (std::strncmp(sets[i], other.sets[i], sizeof sets[i]) != 0) return false;
     }
     return true;
 }
@@ -44,13 +41,11 @@ bool FeatureSets_E_Source::operator==(FeatureSets_E_Source const& other) const {
 // ---- DomainIDSet -----------------------------------------------------------
 
 void DomainIDSet::Set(DomainID domain) {
-    if (IsValid(domain))
-        words[WordOf(domain)] |= BitOf(domain);
+    if (IsValid(domain)) words[WordOf(domain)] |= BitOf(domain);
 }
 
 void DomainIDSet::Clear(DomainID domain) {
-    if (IsValid(domain))
-        words[WordOf(domain)] &= ~BitOf(domain);
+    if (IsValid(domain)) words[WordOf(domain)] &= ~BitOf(domain);
 }
 
 bool DomainIDSet::Contains(DomainID domain) const {
@@ -59,22 +54,19 @@ bool DomainIDSet::Contains(DomainID domain) const {
 
 bool DomainIDSet::Empty() const {
     for (unsigned i = 0; i < kWordCount; ++i) {
-        if ((words[i] & kDomainBits[i]) != 0)
-            return false;
+        if ((words[i] & kDomainBits[i]) != 0) return false;
     }
     return true;
 }
 
 DomainIDSet& DomainIDSet::operator|=(DomainIDSet const& other) {
-    for (unsigned i = 0; i < kWordCount; ++i)
-        words[i] |= other.words[i] & kDomainBits[i];
+    for (unsigned i = 0; i < kWordCount; ++i) words[i] |= other.words[i] & kDomainBits[i];
     return *this;
 }
 
 bool DomainIDSet::operator==(DomainIDSet const& other) const {
     for (unsigned i = 0; i < kWordCount; ++i) {
-        if (((words[i] ^ other.words[i]) & kDomainBits[i]) != 0)
-            return false;
+        if (((words[i] ^ other.words[i]) & kDomainBits[i]) != 0) return false;
     }
     return true;
 }

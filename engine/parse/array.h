@@ -20,17 +20,13 @@ public:
     Array() = default;
     Array(Array const& other) {
         SetSlotsAlloced(other.fLength);
-        for (T const& element : other)
-            Append(element);
+        for (T const& element : other) Append(element);
     }
     Array& operator=(Array const& other) {
-        if (this == &other)
-            return *this;
+        if (this == &other) return *this;
         SetLength(0);
-        if (fSlots < other.fLength)
-            SetSlotsAlloced(other.fLength);
-        for (T const& element : other)
-            Append(element);
+        if (fSlots < other.fLength) SetSlotsAlloced(other.fLength);
+        for (T const& element : other) Append(element);
         return *this;
     }
     ~Array() { SetSlotsAlloced(0); }
@@ -47,15 +43,12 @@ public:
     // Sets the capacity to n elements, moving the live ones.  Elements at n
     // and beyond are destroyed, so the length never exceeds the capacity.
     void SetSlotsAlloced(uint32_t n) {
-        if (n == fSlots)
-            return;
-        if (n < fLength)
-            DestroyFrom(n);
+        if (n == fSlots) return;
+        if (n < fLength) DestroyFrom(n);
         T* const block = n == 0 ? nullptr : std::allocator<T>().allocate(n);
         std::uninitialized_move(fData, fData + fLength, block);
         std::destroy(fData, fData + fLength);
-        if (fData != nullptr)
-            std::allocator<T>().deallocate(fData, fSlots);
+        if (fData != nullptr) std::allocator<T>().deallocate(fData, fSlots);
         fData = block;
         fSlots = n;
     }
@@ -91,18 +84,15 @@ public:
     // Removes element i (nothing when there is none); an array emptied this
     // way gives its block back.
     void RemoveAt(uint32_t i) {
-        if (i >= fLength)
-            return;
+        if (i >= fLength) return;
         std::move(fData + i + 1, fData + fLength, fData + i);
         DestroyFrom(fLength - 1);
-        if (fLength == 0)
-            SetSlotsAlloced(0);
+        if (fLength == 0) SetSlotsAlloced(0);
     }
 
 private:
     static uint32_t GrownCapacity(uint32_t n) {
-        if (n > kProportionalGrowthFrom)
-            return static_cast<uint32_t>(static_cast<double>(n) * 1.1);
+        if (n > kProportionalGrowthFrom) return static_cast<uint32_t>(static_cast<double>(n) * 1.1);
         return n + kSlack;
     }
 

@@ -23,8 +23,7 @@ public:
 
     // A new slot at the end, for the caller to fill.
     T* Append() {
-        if (fLast == nullptr || fLast->used == kChunkSlots)
-            LinkNewChunk();
+        if (fLast == nullptr || fLast->used == kChunkSlots) LinkNewChunk();
         ++fCount;
         return fLast->Slot(fLast->used++);
     }
@@ -32,8 +31,7 @@ public:
     // A new slot before element i (i == Count() appends), for the caller to
     // fill; later elements move up one place, across chunk boundaries.
     T* InsertAt(uint32_t i) {
-        if (i >= fCount)
-            return Append();
+        if (i >= fCount) return Append();
         Chunk* chunk = ChunkOf(i);
         uint32_t const slot = i % kChunkSlots;
         T carried = *chunk->Slot(chunk->used - 1);
@@ -69,8 +67,7 @@ private:
 
     Chunk* ChunkOf(uint32_t i) const {
         Chunk* chunk = fFirst;
-        for (uint32_t hops = i / kChunkSlots; hops > 0; --hops)
-            chunk = chunk->next;
+        for (uint32_t hops = i / kChunkSlots; hops > 0; --hops) chunk = chunk->next;
         return chunk;
     }
 
@@ -83,8 +80,7 @@ private:
         Chunk* const chunk = ::new (memory) Chunk;
         chunk->used = 0;
         chunk->next = nullptr;
-        for (uint32_t s = 0; s < kChunkSlots; ++s)
-            ::new (static_cast<void*>(chunk->slots + s * sizeof(T))) T;
+        for (uint32_t s = 0; s < kChunkSlots; ++s) ::new (static_cast<void*>(chunk->slots + s * sizeof(T))) T;
         (fLast != nullptr ? fLast->next : fFirst) = chunk;
         fLast = chunk;
     }

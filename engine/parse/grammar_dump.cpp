@@ -19,10 +19,8 @@ std::string Format(char const* format, ...) {
 }
 
 std::string CategoryName(unsigned code) {
-    if (code >= kFirstTemporaryCategory)
-        return "~" + std::to_string(code);
-    if (code < kE_Source_POSNameCount)
-        return kE_Source_POSNames()[code];
+    if (code >= kFirstTemporaryCategory) return "~" + std::to_string(code);
+    if (code < kE_Source_POSNameCount) return kE_Source_POSNames()[code];
     return "pos" + std::to_string(code);
 }
 
@@ -30,22 +28,29 @@ std::string KeyName(unsigned key) { return CategoryName(key / 2) + (key & 1 ? "'
 
 char const* TermName(unsigned kind) {
     switch (kind) {
-    case 21:
-    case 22: return "-";
-    case 24: return "<e>";
-    case 25: return "<t>";
-    case 26: return "<t2>";
-    case 27: return "<t3>";
-    case 28: return "<t4>";
-    case 29: return "<de>";
-    default: return nullptr;
+        case 21:
+        case 22:
+            return "-";
+        case 24:
+            return "<e>";
+        case 25:
+            return "<t>";
+        case 26:
+            return "<t2>";
+        case 27:
+            return "<t3>";
+        case 28:
+            return "<t4>";
+        case 29:
+            return "<de>";
+        default:
+            return nullptr;
     }
 }
 
 std::string Words(uint16_t const* words, unsigned count) {
     std::string text;
-    for (unsigned i = 0; i < count; ++i)
-        text += Format(" 0x%04X", words[i]);
+    for (unsigned i = 0; i < count; ++i) text += Format(" 0x%04X", words[i]);
     return text;
 }
 
@@ -54,17 +59,13 @@ void AppendRules(std::string& out) {
     for (unsigned number = 1; number < kRuleListCount; ++number) {
         RuleRecord const& r = kRuleList[number];
         out += Format("rule %u 0x%04X %u", number, r.flags, r.category);
-        for (uint16_t value : r.settings)
-            out += Format(" %u", value);
-        for (uint16_t value : r.leftTests)
-            out += Format(" %u", value);
-        for (uint16_t value : r.rightTests)
-            out += Format(" %u", value);
+        for (uint16_t value : r.settings) out += Format(" %u", value);
+        for (uint16_t value : r.leftTests) out += Format(" %u", value);
+        for (uint16_t value : r.rightTests) out += Format(" %u", value);
         out += Format(" %u %u %u %.9g", r.pureRule, r.programLength, r.programStart, r.balanceWeight);
         out += "  # " + CategoryName(r.category) + (r.flags & RuleRecord::kResultPrimed ? "'" : "") + " <-";
         out += keys.left[number] != RuleKeys::kNone ? " " + KeyName(keys.left[number]) : std::string(" ?");
-        if (keys.right[number] != RuleKeys::kNone)
-            out += " " + KeyName(keys.right[number]);
+        if (keys.right[number] != RuleKeys::kNone) out += " " + KeyName(keys.right[number]);
         out += Format(" (rule %u)\n", r.pureRule < kPureRuleCount ? kPureRules[r.pureRule].id : 0);
     }
 }
@@ -72,8 +73,7 @@ void AppendRules(std::string& out) {
 void AppendIndexAndRuns(std::string& out) {
     for (unsigned category = 0; category < kRuleIndexCount; ++category) {
         RuleIndexRecord const& i = RuleIndexFor(category);
-        if (i.unaryUnprimed + i.binaryUnprimed + i.unaryPrimed + i.binaryPrimed == 0)
-            continue;
+        if (i.unaryUnprimed + i.binaryUnprimed + i.unaryPrimed + i.binaryPrimed == 0) continue;
         out += Format("index %u %u %u %u %u %u %u %u  # ", category, i.firstRule, i.unaryUnprimed, i.binaryUnprimed,
                       i.unaryPrimed, i.binaryPrimed, i.rightRuns[0], i.rightRuns[1]);
         out += CategoryName(category) + "\n";
@@ -118,15 +118,12 @@ void AppendPureRules(std::string& out) {
 
 void AppendDerived(std::string& out) {
     out += "excluded";
-    if (kUsedExcludedCatCount == 0)
-        out += " ";
-    for (unsigned i = 0; i < kUsedExcludedCatCount; ++i)
-        out += Format(" %u", kExcludedCats[i]);
+    if (kUsedExcludedCatCount == 0) out += " ";
+    for (unsigned i = 0; i < kUsedExcludedCatCount; ++i) out += Format(" %u", kExcludedCats[i]);
     out += "\ncomma";
     std::string rules;
     for (unsigned rule = 0; rule < kRuleListCount; ++rule) {
-        if (kCommaPenaltyRules[rule] != 0)
-            rules += Format(" %u", rule);
+        if (kCommaPenaltyRules[rule] != 0) rules += Format(" %u", rule);
     }
     out += (rules.empty() ? " " : rules) + "\n";
     for (unsigned i = 0; kGrammarCreatedParticles[i][0] != '\0'; ++i)
@@ -135,8 +132,7 @@ void AppendDerived(std::string& out) {
 
 unsigned ParticleCount() {
     unsigned count = 0;
-    while (kGrammarCreatedParticles[count][0] != '\0')
-        ++count;
+    while (kGrammarCreatedParticles[count][0] != '\0') ++count;
     return count;
 }
 
@@ -147,16 +143,21 @@ std::string GrammarSizes() {
         char const* table;
         unsigned count;
     } const sizes[] = {
-        {"kRuleList", kRuleListCount},         {"kRuleIndex", kRuleIndexCount},
-        {"kRuleRHeap", kRuleRHeapCount},       {"kRuleHeap", kRuleHeapCount},
-        {"kFeatureBitHeap", kFeatureBitHeapCount}, {"kPureRules", kPureRuleCount},
-        {"kPureCCodes", kPureCCodeCount},      {"kPureTerms", kUsedPureTermCount},
-        {"kPureVCats", kUsedPureVCatCount},    {"kAltProbs", kUsedAltProbCount},
-        {"kExcludedCats", kUsedExcludedCatCount}, {"kGrammarCreatedParticles", ParticleCount()},
+        {"kRuleList", kRuleListCount},
+        {"kRuleIndex", kRuleIndexCount},
+        {"kRuleRHeap", kRuleRHeapCount},
+        {"kRuleHeap", kRuleHeapCount},
+        {"kFeatureBitHeap", kFeatureBitHeapCount},
+        {"kPureRules", kPureRuleCount},
+        {"kPureCCodes", kPureCCodeCount},
+        {"kPureTerms", kUsedPureTermCount},
+        {"kPureVCats", kUsedPureVCatCount},
+        {"kAltProbs", kUsedAltProbCount},
+        {"kExcludedCats", kUsedExcludedCatCount},
+        {"kGrammarCreatedParticles", ParticleCount()},
     };
     std::string out;
-    for (Size const& size : sizes)
-        out += Format("size %s %u\n", size.table, size.count);
+    for (Size const& size : sizes) out += Format("size %s %u\n", size.table, size.count);
     return out;
 }
 

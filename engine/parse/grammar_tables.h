@@ -19,15 +19,15 @@ struct RuleRecord {
     static constexpr uint16_t kCapitalSequenceOnly = 0x0020;
     static constexpr uint16_t kHasAltProbs = 0x0080;
 
-    uint16_t flags;            // the bits above; high byte: smallest start word
-    uint16_t category;         // the result's
+    uint16_t flags;     // the bits above; high byte: smallest start word
+    uint16_t category;  // the result's
     uint16_t unused[5];
-    uint16_t settings[3];      // kFeatureBitHeap units of the result's settings, 0 none
-    uint16_t leftTests[3];     // of the only or left daughter
+    uint16_t settings[3];   // kFeatureBitHeap units of the result's settings, 0 none
+    uint16_t leftTests[3];  // of the only or left daughter
     uint16_t rightTests[3];
-    uint16_t pureRule;         // index into kPureRules
-    uint16_t programLength;    // kRuleHeap words
-    uint16_t programStart;     // in 4-word units
+    uint16_t pureRule;       // index into kPureRules
+    uint16_t programLength;  // kRuleHeap words
+    uint16_t programStart;   // in 4-word units
     float balanceWeight;
 
     uint16_t SmallestStartWord() const { return flags >> 8; }
@@ -60,38 +60,38 @@ struct PureRuleRecord {
     static constexpr uint16_t kSelresDoubled = 0x0002;
 
     uint16_t flags;
-    uint16_t id;           // the rule's number in the grammar source
-    int16_t probability;   // log10, in units of 1/2048
+    uint16_t id;          // the rule's number in the grammar source
+    int16_t probability;  // log10, in units of 1/2048
     uint16_t unused[3];
     uint16_t termCount;
-    uint32_t firstTerm;    // index into kPureTerms
+    uint32_t firstTerm;  // index into kPureTerms
     uint16_t codeCount;
-    uint16_t firstCode;    // index into kPureCCodes
+    uint16_t firstCode;  // index into kPureCCodes
 };
 
 struct PureCCodeRecord {
-    char code[16];           // digits, "CCspecial" and an id, or "TargetLangStart"
+    char code[16];  // digits, "CCspecial" and an id, or "TargetLangStart"
     uint8_t reserved[26];
-    uint16_t vCategory;      // 0, or the category of the virtual node it applies to
+    uint16_t vCategory;  // 0, or the category of the virtual node it applies to
 };
 
 struct PureTermRecord {
     uint16_t unused;
-    uint8_t kind;            // 21/22 a daughter; 24 to 29 an inserted position
+    uint8_t kind;  // 21/22 a daughter; 24 to 29 an inserted position
     uint8_t vCatCount;
     uint16_t firstVCat;
 };
 
 struct PureVCatRecord {
     uint32_t category;
-    uint8_t kind;            // 22: the virtual node is primed
+    uint8_t kind;  // 22: the virtual node is primed
     uint8_t childCount;
 };
 
 struct AltProbRecord {
     uint16_t pureRuleId;
-    int16_t probability;     // in units of 1/2048
-    char tag[20];            // "dialog" or "paren_at_end"
+    int16_t probability;  // in units of 1/2048
+    char tag[20];         // "dialog" or "paren_at_end"
 };
 
 constexpr unsigned kGrammarCreatedParticleBytes = 101;
@@ -106,7 +106,7 @@ extern PureCCodeRecord const kPureCCodes[kPureCCodeCount];
 extern PureTermRecord const kPureTerms[kPureTermCount];
 extern PureVCatRecord const kPureVCats[kPureVCatCount];
 extern AltProbRecord const kAltProbs[kAltProbCount];      // kUsedAltProbCount used
-extern uint16_t const kExcludedCats[kExcludedCatCount];  // sorted; kUsedExcludedCatCount used
+extern uint16_t const kExcludedCats[kExcludedCatCount];   // sorted; kUsedExcludedCatCount used
 extern uint8_t const kCommaPenaltyRules[kRuleListCount];  // 1: the rule takes the comma penalty
 // NUL-padded names, ended by an empty one.
 extern char const kGrammarCreatedParticles[kGrammarCreatedParticleCount][kGrammarCreatedParticleBytes];

@@ -13,15 +13,13 @@ RuleIndexRecord const& RuleIndexFor(unsigned category) {
 
 uint16_t const* RuleProgram(RuleRecord const& rule) {
     unsigned const start = unsigned{rule.programStart} * kWordsPerUnit;
-    if (rule.programLength == 0 || start + rule.programLength > kRuleHeapCount)
-        return nullptr;
+    if (rule.programLength == 0 || start + rule.programLength > kRuleHeapCount) return nullptr;
     return kRuleHeap + start;
 }
 
 uint16_t const* FeatureBitRecord(uint16_t index) {
     unsigned const start = unsigned{index} * kWordsPerUnit;
-    if (index == 0 || start >= kFeatureBitHeapCount)
-        return nullptr;
+    if (index == 0 || start >= kFeatureBitHeapCount) return nullptr;
     return kFeatureBitHeap + start;
 }
 
@@ -30,8 +28,7 @@ std::string RuleHeapText(uint16_t operand) {
     for (unsigned word = unsigned{operand} * kWordsPerUnit; word < kRuleHeapCount; ++word) {
         for (unsigned shift : {0u, 8u}) {
             char const c = static_cast<char>((kRuleHeap[word] >> shift) & 0xFF);
-            if (c == '\0')
-                return text;
+            if (c == '\0') return text;
             text += c;
         }
     }
@@ -47,10 +44,8 @@ RuleKeys DaughterKeysOfRules() {
         uint16_t const binary[2] = {index.binaryUnprimed, index.binaryPrimed};
         for (unsigned primed = 0; primed < 2; ++primed) {
             unsigned const left = category * 2 + primed;
-            for (unsigned i = 0; i < unary[primed] && rule < kRuleListCount; ++i)
-                keys.left[rule++] = left;
-            if (binary[primed] == 0)
-                continue;
+            for (unsigned i = 0; i < unary[primed] && rule < kRuleListCount; ++i) keys.left[rule++] = left;
+            if (binary[primed] == 0) continue;
             for (unsigned pair = index.rightRuns[primed];
                  pair < kRuleRHeapCount && kRuleRHeap[pair].rightKey != RuleRHeapPair::kRunEnd; ++pair) {
                 for (unsigned i = 0; i < kRuleRHeap[pair].count && rule < kRuleListCount; ++i) {

@@ -12,11 +12,9 @@ std::size_t RoundUp(std::size_t bytes) { return (bytes + kAlignment - 1) / kAlig
 }  // namespace
 
 void* SimpleDataHeap::AllocMem(std::size_t bytes) {
-    if (bytes > kMaxRequestBytes)
-        throw HitLimitException{};
+    if (bytes > kMaxRequestBytes) throw HitLimitException{};
     std::size_t const size = RoundUp(bytes == 0 ? 1 : bytes);
-    while (fCurrent < fSubHeaps.size() && fSubHeaps[fCurrent].used + size > kSubHeapUnits * kAlignment)
-        ++fCurrent;
+    while (fCurrent < fSubHeaps.size() && fSubHeaps[fCurrent].used + size > kSubHeapUnits * kAlignment) ++fCurrent;
     if (fCurrent == fSubHeaps.size())
         fSubHeaps.push_back(SubHeap{std::make_unique<std::max_align_t[]>(kSubHeapUnits), 0});
     SubHeap& heap = fSubHeaps[fCurrent];
@@ -26,8 +24,7 @@ void* SimpleDataHeap::AllocMem(std::size_t bytes) {
 }
 
 void SimpleDataHeap::FreeAllData() {
-    for (SubHeap& heap : fSubHeaps)
-        heap.used = 0;
+    for (SubHeap& heap : fSubHeaps) heap.used = 0;
     fCurrent = 0;
 }
 

@@ -20,21 +20,21 @@ struct BasicTranslationOptions {
     BasicTranslationOptions();
 
     DictionaryList fDictionaries;
-    uint32_t fSpeed;                 // 0..100
+    uint32_t fSpeed;  // 0..100
     bool fUserDictPreferred;
     bool fPOSPreferred;
-    bool fTheOption;                 // how "the" is rendered
-    bool fDialog;                    // the text is dialogue
-    bool fSentenceFlag1;             // passed on to each sentence unchanged
-    bool fSentenceFlag2;             // passed on to each sentence unchanged
-    uint32_t fStyle;                 // politeness: 0, 1, 2
+    bool fTheOption;      // how "the" is rendered
+    bool fDialog;         // the text is dialogue
+    bool fSentenceFlag1;  // passed on to each sentence unchanged
+    bool fSentenceFlag2;  // passed on to each sentence unchanged
+    uint32_t fStyle;      // politeness: 0, 1, 2
     uint32_t fAuxiliaryVerbWords[kAuxiliaryVerbWordCount];
-    uint32_t fDocument;              // document mode: 1 on
-    uint32_t fProper;                // proper nouns: 0, 1, 2
-    uint32_t fStrength;              // learning strength: 0, 1, 2
-    uint32_t fThey;                  // "they": 0..3
-    uint32_t fNumeric;               // numeral width: 0, 1, 2
-    uint32_t fYou;                   // "you": 0, 1
-    bool fSentenceFlag3;             // passed on to each sentence unchanged
+    uint32_t fDocument;   // document mode: 1 on
+    uint32_t fProper;     // proper nouns: 0, 1, 2
+    uint32_t fStrength;   // learning strength: 0, 1, 2
+    uint32_t fThey;       // "they": 0..3
+    uint32_t fNumeric;    // numeral width: 0, 1, 2
+    uint32_t fYou;        // "you": 0, 1
+    bool fSentenceFlag3;  // passed on to each sentence unchanged
     uint8_t fAuxiliaryVerbFlags[kAuxiliaryVerbFlagCount];
 };

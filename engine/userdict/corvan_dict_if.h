@@ -39,9 +39,9 @@ constexpr short kUserDictDamaged = -2;
 
 // Results of the add operations.
 constexpr short kUserWordAdded = 1;
-constexpr short kUserWordRefused = 0;              // any other refusal of the dictionary
-constexpr short kUserWordAlreadyRegistered = -1;   // an equal entry group exists
-constexpr short kUserWordNonASCIIEnglish = -2;     // an English form has a byte of 0x80 or above
+constexpr short kUserWordRefused = 0;             // any other refusal of the dictionary
+constexpr short kUserWordAlreadyRegistered = -1;  // an equal entry group exists
+constexpr short kUserWordNonASCIIEnglish = -2;    // an English form has a byte of 0x80 or above
 
 // The buffer sizes the entry points without a size assume: a headword, and a
 // Japanese translation.

@@ -24,9 +24,7 @@ short AddCompiledDict(std::string const& path, OpenDictionaryRecord::Kind kind) 
 
 }  // namespace
 
-short CorvanDictIF::AddSysDict(std::string const& path) {
-    return AddCompiledDict(path, OpenDictionaryRecord::kSystem);
-}
+short CorvanDictIF::AddSysDict(std::string const& path) { return AddCompiledDict(path, OpenDictionaryRecord::kSystem); }
 
 short CorvanDictIF::AddTechDict(std::string const& path) {
     return AddCompiledDict(path, OpenDictionaryRecord::kTechnical);

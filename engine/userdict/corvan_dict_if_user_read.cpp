@@ -12,9 +12,12 @@ using Group = UDEntryGroupInfo_EX;
 
 JITA_status JitaOf(Group::VerbTransativityType transitivity) {
     switch (transitivity) {
-        case Group::kTransitive: return eJitaTransitive;
-        case Group::kIntransitive: return eJitaIntransitive;
-        default: return eJitaNotSpecified;
+        case Group::kTransitive:
+            return eJitaTransitive;
+        case Group::kIntransitive:
+            return eJitaIntransitive;
+        default:
+            return eJitaNotSpecified;
     }
 }
 

@@ -11,9 +11,12 @@ using Group = UDEntryGroupInfo_EX;
 
 Group::VerbTransativityType TransitivityOf(JITA_status status) {
     switch (status) {
-        case eJitaTransitive: return Group::kTransitive;
-        case eJitaIntransitive: return Group::kIntransitive;
-        case eJitaNotSpecified: return Group::kTransitivityNotMarked;
+        case eJitaTransitive:
+            return Group::kTransitive;
+        case eJitaIntransitive:
+            return Group::kIntransitive;
+        case eJitaNotSpecified:
+            return Group::kTransitivityNotMarked;
     }
     // Passed on as it is, for the dictionary to refuse.
     return static_cast<Group::VerbTransativityType>(status);

@@ -98,12 +98,12 @@ private:
 class CorvanUserVerb {
 public:
     struct Data {
-        char Genkei[kUserWordFieldSize];      // base form
-        char Kakokei[kUserWordFieldSize];     // past
-        char Kakobunshi[kUserWordFieldSize];  // past participle
-        char Sannin[kUserWordFieldSize];      // third person singular
-        char Ingkei[kUserWordFieldSize];      // -ing form
-        uint32_t JiTadoushi;                  // JITA_status
+        char Genkei[kUserWordFieldSize];         // base form
+        char Kakokei[kUserWordFieldSize];        // past
+        char Kakobunshi[kUserWordFieldSize];     // past participle
+        char Sannin[kUserWordFieldSize];         // third person singular
+        char Ingkei[kUserWordFieldSize];         // -ing form
+        uint32_t JiTadoushi;                     // JITA_status
         char Yakugo[kUserWordFieldSize];         // Japanese translation
         char YakugoKakokei[kUserWordFieldSize];  // Japanese past
         char Joshi[kUserJoshiFieldSize];         // particle (kana)

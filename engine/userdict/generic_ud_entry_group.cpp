@@ -4,7 +4,6 @@
 #include <typeinfo>
 #include <vector>
 
-
 // ---- Interface -------------------------------------------------------------
 
 bool GenericUDEntryGroupInterface_EX::IsGroupLeader(Entry_EX const& entry) {
@@ -19,7 +18,7 @@ Entry_EX GenericUDEntryGroupInterface_EX::GetCurrentEntryGroup(UDEntryGroupItera
 }
 
 UDEntryGroupIterator GenericUDEntryGroupInterface_EX::UpdateEntryGroup(UDEntryGroupIterator const& position,
-                                                                      UDEntryGroupInfo_EX const&) {
+                                                                       UDEntryGroupInfo_EX const&) {
     return position;
 }
 

@@ -165,8 +165,8 @@ namespace {
 
 Formatter::Labels mkDefaultLabels() {
     static char const* const kTexts[Formatter::kLabelCount] = {
-        "(n)",    "(v)",    "(adj)", "(adv)",      "(prep)",     "(special)",          "(pp)",
-        "(conj)", "(vt)",   "(vi)",  "(prepadj)",  "(prepadv)",  "(preferred always)", "(preferred POS)",
+        "(n)",    "(v)",  "(adj)", "(adv)",     "(prep)",    "(special)",          "(pp)",
+        "(conj)", "(vt)", "(vi)",  "(prepadj)", "(prepadv)", "(preferred always)", "(preferred POS)",
     };
     Formatter::Labels labels;
     for (unsigned short id = 0; id < Formatter::kLabelCount; ++id) {

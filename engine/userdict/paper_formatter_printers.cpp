@@ -39,8 +39,7 @@ void PrettyPrintFinePOS(std::ostream& out, FinePOS_EX const& finePOS, unsigned i
                       << "  CannotEndSentence: " << finePOS.GetCannotEndSentenceFlag() << "\n";
     PrintPValue(out, indent, finePOS.GetPValue());
     FeatureSets_E_Source const sets = finePOS.GetFeatureSets();
-    Line(out, indent) << "Features: '" << sets.GetSet(0) << "' '" << sets.GetSet(1) << "' '" << sets.GetSet(2)
-                      << "'\n";
+    Line(out, indent) << "Features: '" << sets.GetSet(0) << "' '" << sets.GetSet(1) << "' '" << sets.GetSet(2) << "'\n";
     Line(out, indent) << "DomainWeights = ";
     for (DomainWeightInfoRecord const& weight : finePOS.GetDomainWeights()) out << weight << " ";
     out << "\n";

@@ -14,7 +14,9 @@ namespace {
 // test.
 char CharAt(std::string const& text, std::size_t at) { return at < text.size() ? text[at] : '\0'; }
 
-bool BeginsWith(std::string const& text, char const* prefix) { return text.compare(0, std::strlen(prefix), prefix) == 0; }
+bool BeginsWith(std::string const& text, char const* prefix) {
+    return text.compare(0, std::strlen(prefix), prefix) == 0;
+}
 
 bool IsASCIIDigitChar(char c) { return c >= '0' && c <= '9'; }
 
@@ -26,9 +28,9 @@ constexpr std::size_t kVerbFormAt = 0;
 constexpr std::size_t kVerbPerfectAt = 6;
 
 char const* const kParticles[] = {
-    "about", "across", "after", "against", "ahead",  "along", "apart",   "around", "aside",
-    "away",  "back",   "before", "behind", "by",     "down",  "in",      "off",    "on",
-    "out",   "over",   "through", "to",    "together", "under", "up",
+    "about", "across", "after",   "against", "ahead",    "along", "apart", "around", "aside",
+    "away",  "back",   "before",  "behind",  "by",       "down",  "in",    "off",    "on",
+    "out",   "over",   "through", "to",      "together", "under", "up",
 };
 
 }  // namespace

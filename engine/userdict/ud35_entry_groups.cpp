@@ -247,8 +247,9 @@ UDEntryGroupIterator UD35EntryGroupInterface_EJ::LookupMatching(UDEntryGroupInfo
 
 // Only groups whose leader's English equals the base form byte for byte can
 // match: the maps' order folds case, so the equal range is narrowed further.
-UDEntryGroupIterator UD35EntryGroupInterface_EJ::LookUpInfo(
-    UDEntryGroupInfo_EX const& record, bool (*match)(UDEntryGroupInfo_EX const&, UDEntryGroupInfo_EX const&)) {
+UDEntryGroupIterator UD35EntryGroupInterface_EJ::LookUpInfo(UDEntryGroupInfo_EX const& record,
+                                                            bool (*match)(UDEntryGroupInfo_EX const&,
+                                                                          UDEntryGroupInfo_EX const&)) {
     std::string const base = record.GetBaseForm();
     auto const [first, last] = Order().Groups().equal_range(base);
     for (auto group = first; group != last; ++group) {

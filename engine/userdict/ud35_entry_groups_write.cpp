@@ -154,7 +154,7 @@ std::vector<ud_entry_t> PrepareEntries(Info const& given) {
 }  // namespace
 
 char const* UD35EntryGroupInterface_EJ::MapEntryGroupInfoToFilePOSString(UDEntryGroupInfo_EX const& record,
-                                                                          uint32_t formIndex) {
+                                                                         uint32_t formIndex) {
     uint32_t const variant = record.kind == Info::kVerbGroup          ? record.transitivity
                              : record.kind == Info::kPrepositionGroup ? record.subtype
                                                                       : 0;

@@ -73,8 +73,8 @@ bool CookEntry(ud_entry_t const& entry, std::string* cooked, JPOSID* jpos) {
     if (entry.strings.translation.size() > kMaxJTransBytes) return false;
     CookTableGrossPOS const gross = cvtUDPos(entry.strings.pos.c_str());
     JPOSID reported = 0;
-    if (CookTranslation(cooked, &reported, gross, entry.strings.translation.c_str(),
-                        entry.strings.answer.c_str()) != kCookOK) {
+    if (CookTranslation(cooked, &reported, gross, entry.strings.translation.c_str(), entry.strings.answer.c_str()) !=
+        kCookOK) {
         return false;
     }
     *jpos = reported;
@@ -86,40 +86,40 @@ bool CookEntry(ud_entry_t const& entry, std::string* cooked, JPOSID* jpos) {
 // ---- The POS map -------------------------------------------------------------
 
 UDPOSMapRow const kUDPOSMap[kUDPOSMapRowCount] = {
-    {"ADJ", "adj.", false, kAny, UDPOSMapRow::kAnyInitial},                          // 0
-    {"ADV", "adv.", false, kAny, UDPOSMapRow::kAnyInitial},                          // 1
-    {"N_SING", "sb.", false, kAny, UDPOSMapRow::kSmallInitial},                      // 2
-    {"N_PLURAL", "PL_N", false, kAny, UDPOSMapRow::kSmallInitial},                   // 3
-    {"N_SING", "PN_SING", false, kAny, UDPOSMapRow::kCapitalInitial},                // 4
-    {"N_PLURAL", "UD_PN_PL", false, kAny, UDPOSMapRow::kCapitalInitial},             // 5
-    {"V_INF", "intr.", false, kAny, UDPOSMapRow::kAnyInitial},                       // 6
-    {"V_INF", "trans.", true, kAny, UDPOSMapRow::kAnyInitial},                       // 7
-    {"V_3RD", "INTR_3RD", false, kAny, UDPOSMapRow::kAnyInitial},                    // 8
-    {"V_3RD", "TRANS_3RD", true, kAny, UDPOSMapRow::kAnyInitial},                    // 9
-    {"V_PAST", "INTR_PAST", false, kY, UDPOSMapRow::kAnyInitial},                    // 10
-    {"V_PAST", "TRANS_PAST", true, kY, UDPOSMapRow::kAnyInitial},                    // 11
-    {"V_PASTP", "INTR_PPL_ONLY", false, kY, UDPOSMapRow::kAnyInitial},               // 12
-    {"V_PASTP", "TRANS_PPL_ONLY", true, kY, UDPOSMapRow::kAnyInitial},               // 13
-    {"V_GER", "INTR_GERUND", false, kAny, UDPOSMapRow::kAnyInitial},                 // 14
-    {"V_GER", "TRANS_GERUND", true, kAny, UDPOSMapRow::kAnyInitial},                 // 15
-    {"VI_INF", "intr.", false, kAny, UDPOSMapRow::kAnyInitial},                      // 16
-    {"VI_3RD", "INTR_3RD", false, kAny, UDPOSMapRow::kAnyInitial},                   // 17
-    {"VI_PAST", "INTR_PAST", false, kY, UDPOSMapRow::kAnyInitial},                   // 18
-    {"VI_PASTP", "INTR_PPL_ONLY", false, kY, UDPOSMapRow::kAnyInitial},              // 19
-    {"VI_GER", "INTR_GERUND", false, kAny, UDPOSMapRow::kAnyInitial},                // 20
-    {"VT_INF", "trans.", true, kAny, UDPOSMapRow::kAnyInitial},                      // 21
-    {"VT_3RD", "TRANS_3RD", true, kAny, UDPOSMapRow::kAnyInitial},                   // 22
-    {"VT_PAST", "TRANS_PAST", true, kY, UDPOSMapRow::kAnyInitial},                   // 23
-    {"VT_PASTP", "TRANS_PPL_ONLY", true, kY, UDPOSMapRow::kAnyInitial},              // 24
-    {"VT_GER", "TRANS_GERUND", true, kAny, UDPOSMapRow::kAnyInitial},                // 25
-    {"CONJ", "CONJ", false, kAny, UDPOSMapRow::kAnyInitial},                         // 26
-    {"PREPADJ", "PREPADJ", false, kAny, UDPOSMapRow::kAnyInitial},                   // 27
-    {"PREPADV", "PREPADV", false, kAny, UDPOSMapRow::kAnyInitial},                   // 28
-    {"PP", "PP", false, kAny, UDPOSMapRow::kAnyInitial},                             // 29
-    {"V_PAST", "INTR_PPL", false, kNoY, UDPOSMapRow::kAnyInitial},                   // 30
-    {"V_PAST", "TRANS_PPL", true, kNoY, UDPOSMapRow::kAnyInitial},                   // 31
-    {"VI_PAST", "INTR_PPL", false, kNoY, UDPOSMapRow::kAnyInitial},                  // 32
-    {"VT_PAST", "TRANS_PPL", true, kNoY, UDPOSMapRow::kAnyInitial},                  // 33
+    {"ADJ", "adj.", false, kAny, UDPOSMapRow::kAnyInitial},               // 0
+    {"ADV", "adv.", false, kAny, UDPOSMapRow::kAnyInitial},               // 1
+    {"N_SING", "sb.", false, kAny, UDPOSMapRow::kSmallInitial},           // 2
+    {"N_PLURAL", "PL_N", false, kAny, UDPOSMapRow::kSmallInitial},        // 3
+    {"N_SING", "PN_SING", false, kAny, UDPOSMapRow::kCapitalInitial},     // 4
+    {"N_PLURAL", "UD_PN_PL", false, kAny, UDPOSMapRow::kCapitalInitial},  // 5
+    {"V_INF", "intr.", false, kAny, UDPOSMapRow::kAnyInitial},            // 6
+    {"V_INF", "trans.", true, kAny, UDPOSMapRow::kAnyInitial},            // 7
+    {"V_3RD", "INTR_3RD", false, kAny, UDPOSMapRow::kAnyInitial},         // 8
+    {"V_3RD", "TRANS_3RD", true, kAny, UDPOSMapRow::kAnyInitial},         // 9
+    {"V_PAST", "INTR_PAST", false, kY, UDPOSMapRow::kAnyInitial},         // 10
+    {"V_PAST", "TRANS_PAST", true, kY, UDPOSMapRow::kAnyInitial},         // 11
+    {"V_PASTP", "INTR_PPL_ONLY", false, kY, UDPOSMapRow::kAnyInitial},    // 12
+    {"V_PASTP", "TRANS_PPL_ONLY", true, kY, UDPOSMapRow::kAnyInitial},    // 13
+    {"V_GER", "INTR_GERUND", false, kAny, UDPOSMapRow::kAnyInitial},      // 14
+    {"V_GER", "TRANS_GERUND", true, kAny, UDPOSMapRow::kAnyInitial},      // 15
+    {"VI_INF", "intr.", false, kAny, UDPOSMapRow::kAnyInitial},           // 16
+    {"VI_3RD", "INTR_3RD", false, kAny, UDPOSMapRow::kAnyInitial},        // 17
+    {"VI_PAST", "INTR_PAST", false, kY, UDPOSMapRow::kAnyInitial},        // 18
+    {"VI_PASTP", "INTR_PPL_ONLY", false, kY, UDPOSMapRow::kAnyInitial},   // 19
+    {"VI_GER", "INTR_GERUND", false, kAny, UDPOSMapRow::kAnyInitial},     // 20
+    {"VT_INF", "trans.", true, kAny, UDPOSMapRow::kAnyInitial},           // 21
+    {"VT_3RD", "TRANS_3RD", true, kAny, UDPOSMapRow::kAnyInitial},        // 22
+    {"VT_PAST", "TRANS_PAST", true, kY, UDPOSMapRow::kAnyInitial},        // 23
+    {"VT_PASTP", "TRANS_PPL_ONLY", true, kY, UDPOSMapRow::kAnyInitial},   // 24
+    {"VT_GER", "TRANS_GERUND", true, kAny, UDPOSMapRow::kAnyInitial},     // 25
+    {"CONJ", "CONJ", false, kAny, UDPOSMapRow::kAnyInitial},              // 26
+    {"PREPADJ", "PREPADJ", false, kAny, UDPOSMapRow::kAnyInitial},        // 27
+    {"PREPADV", "PREPADV", false, kAny, UDPOSMapRow::kAnyInitial},        // 28
+    {"PP", "PP", false, kAny, UDPOSMapRow::kAnyInitial},                  // 29
+    {"V_PAST", "INTR_PPL", false, kNoY, UDPOSMapRow::kAnyInitial},        // 30
+    {"V_PAST", "TRANS_PPL", true, kNoY, UDPOSMapRow::kAnyInitial},        // 31
+    {"VI_PAST", "INTR_PPL", false, kNoY, UDPOSMapRow::kAnyInitial},       // 32
+    {"VT_PAST", "TRANS_PPL", true, kNoY, UDPOSMapRow::kAnyInitial},       // 33
 };
 
 std::vector<uint16_t> UDPOSMapRowsFor(std::string const& pos, std::string const& flags, std::string const& english) {
@@ -144,12 +144,8 @@ FinePosCookieID_* ToFinePosCookie(uint32_t cookie) {
 ParaphraseCookieID_* ToParaphraseCookie(uint32_t cookie) {
     return reinterpret_cast<ParaphraseCookieID_*>(static_cast<uintptr_t>(cookie));
 }
-uint32_t FromCookie(FinePosCookieID_* cookie) {
-    return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(cookie));
-}
-uint32_t FromCookie(ParaphraseCookieID_* cookie) {
-    return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(cookie));
-}
+uint32_t FromCookie(FinePosCookieID_* cookie) { return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(cookie)); }
+uint32_t FromCookie(ParaphraseCookieID_* cookie) { return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(cookie)); }
 
 // ---- The entry view ------------------------------------------------------------
 
@@ -174,7 +170,12 @@ EntryRep_EJ_35UserDict::EntryRep_EJ_35UserDict(DictionaryRep_EJ_35UserDict& dict
 
 EntryRep_EJ_35UserDict::EntryRep_EJ_35UserDict(DictionaryRep_EJ_35UserDict& dictionary, ud_t& file,
                                                std::vector<uint32_t> ids)
-    : ReadOnlyEntryRep(dictionary), fDictionary(&dictionary), fRep(dictionary), fFile(file), fLock(&file), fIDs(std::move(ids)) {
+    : ReadOnlyEntryRep(dictionary),
+      fDictionary(&dictionary),
+      fRep(dictionary),
+      fFile(file),
+      fLock(&file),
+      fIDs(std::move(ids)) {
     if (fIDs.empty()) throw std::invalid_argument("an entry view needs an entry");
 }
 
@@ -330,9 +331,7 @@ POS_J_Target EntryRep_EJ_35UserDict::GetTransPOS(ParaphraseCookieID_* pp) const 
 
 short EntryRep_EJ_35UserDict::GetPValue(ParaphraseCookieID_*) const { return gFixedType != 0 ? kFixedPValue : 0; }
 
-int EntryRep_EJ_35UserDict::GetParaID(ParaphraseCookieID_* pp) const {
-    return static_cast<int>(IDOf(FromCookie(pp)));
-}
+int EntryRep_EJ_35UserDict::GetParaID(ParaphraseCookieID_* pp) const { return static_cast<int>(IDOf(FromCookie(pp))); }
 
 Dict_Semantics_E_Source EntryRep_EJ_35UserDict::GetSemantics(ParaphraseCookieID_* pp) const {
     uint32_t const cookie = FromCookie(pp);
@@ -340,8 +339,7 @@ Dict_Semantics_E_Source EntryRep_EJ_35UserDict::GetSemantics(ParaphraseCookieID_
     ReadFromMWTable(&pos, nullptr, nullptr, nullptr, MapRowOf(cookie).mwKey);
     if (pos != kNounPOS) return Dict_Semantics_E_Source{};
     std::string const english = ReadEntryOf(cookie).strings.english;
-    return !english.empty() && IsASCIICapital(english[0]) ? GetDefaultProperNounSemantics()
-                                                         : GetDefaultNounSemantics();
+    return !english.empty() && IsASCIICapital(english[0]) ? GetDefaultProperNounSemantics() : GetDefaultNounSemantics();
 }
 
 std::string EntryRep_EJ_35UserDict::GetTransplant(ParaphraseCookieID_* pp) const {

@@ -110,7 +110,7 @@ BidirectionalIterator<Entry_EX> Dict_UD35_InOrderDictionaryIteratorInterface::Ge
 
 unsigned long Dict_UD35_InOrderDictionaryIteratorInterface::GetIndexOf(
     BidirectionalIterator<Entry_EX> const& position) const {
-    auto const& walk = dynamic_cast<Piggybacked_EntryGroupInorderIteratorRep_Entry_EJ_35UserDict const&>(
-        *position.GetRep());
+    auto const& walk =
+        dynamic_cast<Piggybacked_EntryGroupInorderIteratorRep_Entry_EJ_35UserDict const&>(*position.GetRep());
     return fGroups.GetIndexOf(walk.GetGroupIterator());
 }

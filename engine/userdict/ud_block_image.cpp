@@ -70,8 +70,7 @@ void UDBlockImage::Wrote(uint64_t offset, void const* bytes, std::size_t size) {
 std::size_t UDBlockImage::Piece(uint64_t offset, std::size_t size, unsigned char const** bytes) const {
     std::size_t const at = static_cast<std::size_t>(offset);
     *bytes = At(at);
-    std::size_t const contiguous = at < fAdopted.size()
-                                       ? fAdopted.size() - at
-                                       : kUDBlockImageChunk - (at - fAdopted.size()) % kUDBlockImageChunk;
+    std::size_t const contiguous =
+        at < fAdopted.size() ? fAdopted.size() - at : kUDBlockImageChunk - (at - fAdopted.size()) % kUDBlockImageChunk;
     return std::min(contiguous, size);
 }

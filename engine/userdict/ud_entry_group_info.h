@@ -37,8 +37,8 @@ public:
     // Indexes of the English forms.  Kinds other than noun and verb have the
     // base form only.
     enum Inflections : uint32_t {
-        kBaseForm = 0,           // noun singular, verb infinitive
-        kPluralOrPastForm = 1,   // noun plural, verb past
+        kBaseForm = 0,          // noun singular, verb infinitive
+        kPluralOrPastForm = 1,  // noun plural, verb past
         kPastParticipleForm = 2,
         kThirdSingularForm = 3,
         kIngForm = 4,

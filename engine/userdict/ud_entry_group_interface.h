@@ -46,8 +46,7 @@ public:
     virtual bool IsReadOnly() = 0;
     virtual void DeleteAllStats() = 0;
     virtual void FlushAllStats() = 0;
-    virtual bool GetLearningValue(FinePOS_EX const& finePOS, Paraphrase_EX const& paraphrase,
-                                  float* value) const = 0;
+    virtual bool GetLearningValue(FinePOS_EX const& finePOS, Paraphrase_EX const& paraphrase, float* value) const = 0;
     virtual void ClearLearningValue(FinePOS_EX const& finePOS, Paraphrase_EX const& paraphrase) = 0;
     virtual void SetLearningValue(FinePOS_EX const& finePOS, Paraphrase_EX const& paraphrase, float value) = 0;
     virtual bool IsRecorded(FinePOS_EX const& finePOS, Paraphrase_EX const& paraphrase) const = 0;

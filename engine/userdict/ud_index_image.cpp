@@ -41,7 +41,8 @@ void AppendBucketData(std::vector<fword_t> const& records, std::vector<unsigned 
 uint64_t DataStart(uint32_t bucketCount) { return kIndexHeaderSize + TableSize(bucketCount); }
 
 void ThrowIfPast4GiB(uint64_t end) {
-    if (end > std::numeric_limits<uint32_t>::max()) throw std::length_error("the first-word index would end past 4 GiB");
+    if (end > std::numeric_limits<uint32_t>::max())
+        throw std::length_error("the first-word index would end past 4 GiB");
 }
 
 // How many leading bytes `old` (of `oldSize`) and `now` have in common.
@@ -57,7 +58,8 @@ void Splice(std::vector<unsigned char>* bytes, std::size_t at, std::size_t oldSi
     if (with.size() > oldSize) {
         bytes->insert(position + static_cast<std::ptrdiff_t>(oldSize), with.size() - oldSize, 0);
     } else if (with.size() < oldSize) {
-        bytes->erase(position + static_cast<std::ptrdiff_t>(with.size()), position + static_cast<std::ptrdiff_t>(oldSize));
+        bytes->erase(position + static_cast<std::ptrdiff_t>(with.size()),
+                     position + static_cast<std::ptrdiff_t>(oldSize));
     }
     std::copy(with.begin(), with.end(), bytes->begin() + static_cast<std::ptrdiff_t>(at));
 }
@@ -270,7 +272,8 @@ std::size_t UDIndexImageEncoder::SpliceChangedBuckets(UDFirstwordIndex const& in
     uint32_t const bucketCount = static_cast<uint32_t>(fBucketSizes.size());
     std::vector<uint64_t> starts(uint64_t{bucketCount} + 1);
     starts[0] = DataStart(bucketCount);
-    for (uint32_t bucket = 0; bucket < bucketCount; ++bucket) starts[bucket + 1] = starts[bucket] + fBucketSizes[bucket];
+    for (uint32_t bucket = 0; bucket < bucketCount; ++bucket)
+        starts[bucket + 1] = starts[bucket] + fBucketSizes[bucket];
 
     // From the last changed bucket down, so that splicing one never moves the
     // data of a bucket still to come.

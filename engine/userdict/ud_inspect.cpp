@@ -104,7 +104,8 @@ private:
         } else if (description < blocksEnd && blocksStart < description + kUDDescriptionSize) {
             Problem("header: the description at " + std::to_string(description) + " overlaps the blocks");
         }
-        if (blocksStart < kUDHeaderSize) Problem("header: the blocks at " + std::to_string(blocksStart) + " overlap the header");
+        if (blocksStart < kUDHeaderSize)
+            Problem("header: the blocks at " + std::to_string(blocksStart) + " overlap the header");
     }
 
     void ReadMapAndIndex() {
@@ -229,8 +230,8 @@ private:
         }
     }
 
-    void CheckMember(std::string const& group, uint32_t id, UDEntryStrings const& lead, uint32_t kind,
-                     uint32_t variant, uint32_t* lastForm, UDEntryStrings const& member) {
+    void CheckMember(std::string const& group, uint32_t id, UDEntryStrings const& lead, uint32_t kind, uint32_t variant,
+                     uint32_t* lastForm, UDEntryStrings const& member) {
         std::string const where = group + ": entry " + std::to_string(id);
         uint32_t memberKind = 0, memberVariant = 0, memberForm = 0;
         if (!ParseUDPOSString(member.pos.c_str(), &memberKind, &memberVariant, &memberForm) || memberKind != kind ||
@@ -249,7 +250,8 @@ private:
                                         {"flags", &UDEntryStrings::flags},
                                         {"particle", &UDEntryStrings::particle}};
         for (Field const& field : kShared) {
-            if (member.*field.member != lead.*field.member) Problem(where + ": its " + field.name + " differs from the leader's");
+            if (member.*field.member != lead.*field.member)
+                Problem(where + ": its " + field.name + " differs from the leader's");
         }
     }
 

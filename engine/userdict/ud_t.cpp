@@ -141,7 +141,8 @@ void ud_t::WriteIndexImage(uint32_t indexOffset) {
     if (first == 0) {
         UDWriteAt(fFd, indexOffset, image.data(), image.size());
     } else {
-        if (first < image.size()) UDWriteAt(fFd, uint64_t{indexOffset} + first, image.data() + first, image.size() - first);
+        if (first < image.size())
+            UDWriteAt(fFd, uint64_t{indexOffset} + first, image.data() + first, image.size() - first);
         UDWriteAt(fFd, indexOffset, image.data(), 4);
     }
     fIndexImageOnDisk = true;

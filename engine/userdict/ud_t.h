@@ -330,7 +330,7 @@ private:
     // when any of its blocks is written; a holder left behind by a key
     // forgotten through another block costs at most one needless forgetting.
     std::vector<uint32_t> fKeyHolder;
-    UDBlockImage fBlockImage;                              // the block area as on disk
+    UDBlockImage fBlockImage;  // the block area as on disk
 
     uint64_t fContentGeneration = 0;
     uint64_t fCacheGeneration = 0;

@@ -88,9 +88,8 @@ void ud_t::WriteEntry(ud_entry_t* entry, dblock_t* headWritten) {
     std::vector<dblock_t> continuations(blocks.begin() + 1, blocks.end());
     std::sort(continuations.begin(), continuations.end(),
               [](dblock_t const& a, dblock_t const& b) { return a.number < b.number; });
-    bool const allAppended = std::all_of(blocks.begin(), blocks.end(), [this](dblock_t const& block) {
-        return block.number >= fBlockCountOnDisk;
-    });
+    bool const allAppended = std::all_of(blocks.begin(), blocks.end(),
+                                         [this](dblock_t const& block) { return block.number >= fBlockCountOnDisk; });
     if (allAppended) {
         continuations.push_back(head);
         WriteBlocks(continuations);

@@ -38,11 +38,11 @@ void ud_t::LoadCaches() {
     UDBlockSurvey survey(area.data(), fBlockCount);
 
     std::vector<unsigned char> bitmap;
-    bool const mapAgrees = ReadUDMap(fFd, basics.fileSize, fMapOffset, fBlockCount, &bitmap) == kUDNoError &&
-                           survey.MapAgrees(bitmap);
+    bool const mapAgrees =
+        ReadUDMap(fFd, basics.fileSize, fMapOffset, fBlockCount, &bitmap) == kUDNoError && survey.MapAgrees(bitmap);
     UDFirstwordIndex index(1);
-    bool const indexAgrees = ReadUDIndex(fFd, basics.fileSize, fIndexOffset, fBlockCount, &index) == kUDNoError &&
-                             survey.IndexAgrees(index);
+    bool const indexAgrees =
+        ReadUDIndex(fFd, basics.fileSize, fIndexOffset, fBlockCount, &index) == kUDNoError && survey.IndexAgrees(index);
     if (!mapAgrees) {
         bitmap = survey.BuildBitmap();
         fMapOffset = 0;
@@ -111,8 +111,7 @@ void ud_t::InstallMap(std::vector<unsigned char> bitmap) {
 // mended, the group count set, and map and index written back.  A write that
 // fails only leaves the repair for later: memory holds the repaired state,
 // and map and index stay stale until a write-lock release writes them.
-void ud_t::StoreRepairs(UDBlockSurvey const& survey, std::vector<UDGroupLinks> const& links,
-                        UDHeader const& onDisk) {
+void ud_t::StoreRepairs(UDBlockSurvey const& survey, std::vector<UDGroupLinks> const& links, UDHeader const& onDisk) {
     try {
         bool const zeroMap = fMapOffset == 0 && onDisk.mapOffset != 0;
         bool const zeroIndex = fIndexOffset == 0 && onDisk.indexOffset != 0;

@@ -38,8 +38,8 @@ public:
     // An entry that reads cleanly and can be indexed.
     struct Entry {
         uint32_t id = 0;
-        UDEntryStrings key;                // English, POS string and translation only
-        std::string firstWord;             // as the index files it
+        UDEntryStrings key;     // English, POS string and translation only
+        std::string firstWord;  // as the index files it
     };
 
     // Surveys a block area given as its bytes: `blockCount` blocks of 64

@@ -5,15 +5,14 @@ namespace {
 // In ascending byte order: the scan stops at the first word sorting after
 // the one looked for.
 char const* const kMiscList[] = {
-    "aboard",  "about",      "above",    "across",     "after",   "against",  "albeit",     "along",
-    "alongside", "amid",     "amidst",   "among",      "around",  "as",       "at",         "before",
-    "behind",  "below",      "beneath",  "beside",     "besides", "between",  "beyond",     "by",
-    "circa",   "concerning", "despite",  "down",       "during",  "except",   "for",        "from",
-    "in",      "inside",     "into",     "like",       "minus",   "near",     "of",         "off",
-    "on",      "onto",       "out",      "over",       "past",    "per",      "plus",       "re",
-    "regarding", "round",    "since",    "than",       "through", "through",  "throughout", "thru",
-    "till",    "to",         "toward",   "towards",    "under",   "underneath", "unlike",   "until",
-    "up",      "upon",       "via",      "with",       "within",  "without",
+    "aboard",     "about",  "above",   "across",    "after",  "against", "albeit",  "along",      "alongside",
+    "amid",       "amidst", "among",   "around",    "as",     "at",      "before",  "behind",     "below",
+    "beneath",    "beside", "besides", "between",   "beyond", "by",      "circa",   "concerning", "despite",
+    "down",       "during", "except",  "for",       "from",   "in",      "inside",  "into",       "like",
+    "minus",      "near",   "of",      "off",       "on",     "onto",    "out",     "over",       "past",
+    "per",        "plus",   "re",      "regarding", "round",  "since",   "than",    "through",    "through",
+    "throughout", "thru",   "till",    "to",        "toward", "towards", "under",   "underneath", "unlike",
+    "until",      "up",     "upon",    "via",       "with",   "within",  "without",
 };
 
 static_assert(sizeof(kMiscList) / sizeof(kMiscList[0]) == 70, "the preposition table has 70 entries");

@@ -27,15 +27,20 @@ template <typename Record>
 char const* BuildHeadwordAndTranslation(Record& record, Fields const& fields) {
     std::string const& headword = FieldOrEmpty(fields, 0);
     switch (checkEigoMidashi(headword)) {
-        case 0: return kLogENotEigo;
-        case -1: return kLogELongEigo;
-        case -2: return kLogEZenkakuEigo;
+        case 0:
+            return kLogENotEigo;
+        case -1:
+            return kLogELongEigo;
+        case -2:
+            return kLogEZenkakuEigo;
     }
     record.SetGenkei(headword.c_str());
     std::string const& translation = FieldOrEmpty(fields, 1);
     switch (checkEtoJYakugo(translation)) {
-        case 0: return kLogENotNihongoyaku;
-        case -1: return kLogELongNihongoyaku;
+        case 0:
+            return kLogENotNihongoyaku;
+        case -1:
+            return kLogELongNihongoyaku;
     }
     record.SetYakugo(translation.c_str());
     return nullptr;
@@ -48,8 +53,10 @@ char const* BuildEnglishForm(Record& record, Fields const& fields, std::size_t i
     std::string const* form = FieldAt(fields, index);
     if (!form) return nullptr;
     switch (checkEigo(*form)) {
-        case -1: return longMessage;
-        case -2: return zenkakuMessage;
+        case -1:
+            return longMessage;
+        case -2:
+            return zenkakuMessage;
     }
     (record.*setter)(form->c_str());
     return nullptr;
@@ -178,10 +185,13 @@ char const* buildEAdj(CorvanUserAdj& record, Fields const& fields) {
     std::string const* source = FieldAt(fields, kFieldJapanesePastOrSource);
     char verb[kUserWordFieldSize];
     switch (AcceptCandidate(record, source, true, verb)) {
-        case CandidateOutcome::kAccepted: break;
-        case CandidateOutcome::kNoneMatched: return source ? kLogEMotoninaru : kLogENihongoyaku;
+        case CandidateOutcome::kAccepted:
+            break;
+        case CandidateOutcome::kNoneMatched:
+            return source ? kLogEMotoninaru : kLogENihongoyaku;
         case CandidateOutcome::kGivenAbsent:
-        case CandidateOutcome::kBadEnding: return kLogENihongoyaku;
+        case CandidateOutcome::kBadEnding:
+            return kLogENihongoyaku;
     }
     record.SetMotoninaruDoushi(verb);
     return nullptr;

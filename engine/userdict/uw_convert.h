@@ -25,8 +25,8 @@ constexpr int kUwLineAdded = 1;
 constexpr int kUwLineRefused = -1;
 constexpr int kUwEndOfData = 0;
 constexpr int kUwCeilingReached = -2;
-constexpr int kUwReadFailed = -3;       // a read error or a line of 4,096 bytes or more
-constexpr int kUwDictionaryFailed = -4; // the dictionary failed or was not open
+constexpr int kUwReadFailed = -3;        // a read error or a line of 4,096 bytes or more
+constexpr int kUwDictionaryFailed = -4;  // the dictionary failed or was not open
 
 // Converts the file at path and returns the whole log.  The run holds user
 // dictionary 0's write lock and ends by closing every dictionary of

@@ -35,8 +35,10 @@ UwOpenResult UwTextReader::Open(char const* path) {
         result = UwOpenResult::kOtherOwner;
     } else {
         sFileSize = static_cast<off_t>(info.size);
-        if (!ReadBlock()) result = UwOpenResult::kUnreadable;
-        else if (StartsWithUtf16Mark()) result = UwOpenResult::kUtf16;
+        if (!ReadBlock())
+            result = UwOpenResult::kUnreadable;
+        else if (StartsWithUtf16Mark())
+            result = UwOpenResult::kUtf16;
     }
     if (result != UwOpenResult::kOpened) Close();
     return result;

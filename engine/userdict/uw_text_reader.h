@@ -1,7 +1,7 @@
 #pragma once
 // The conversion file read in fixed blocks and split into lines in place.
-#include <cstddef>
 #include <sys/types.h>
+#include <cstddef>
 
 inline constexpr std::size_t kUwBlockSize = 30720;
 // A line holds at most kUwLineBufferSize - 1 bytes and its NUL.
@@ -15,15 +15,15 @@ enum class UwOpenResult {
     kSymbolicLink,
     kNotPlainFile,  // a FIFO, a device, a socket
     kOtherOwner,
-    kUnreadable,    // no permission, or the first read failed
-    kUtf16,         // begins with a UTF-16 byte order mark
+    kUnreadable,  // no permission, or the first read failed
+    kUtf16,       // begins with a UTF-16 byte order mark
 };
 
 enum class UwLineStatus {
     kLine,       // a line was read; it may be empty
     kEndOfData,  // nothing was left to read
     kReadError,
-    kTooLong,    // kUwLineBufferSize bytes without a line end
+    kTooLong,  // kUwLineBufferSize bytes without a line end
 };
 
 class UwTextReader {

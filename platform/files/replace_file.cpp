@@ -31,8 +31,8 @@ bool ReplaceFile(std::string const& path, std::string const& bytes, std::string*
         *error = Reason("cannot create a temporary file beside " + path);
         return false;
     }
-    bool ok = WriteFullyAt(fd, bytes.data(), bytes.size(), 0) == static_cast<ssize_t>(bytes.size()) &&
-              Files().Sync(fd) == 0;
+    bool ok =
+        WriteFullyAt(fd, bytes.data(), bytes.size(), 0) == static_cast<ssize_t>(bytes.size()) && Files().Sync(fd) == 0;
     if (!ok) *error = Reason("cannot write " + path);
     if (Files().Close(fd) != 0 && ok) {
         ok = false;

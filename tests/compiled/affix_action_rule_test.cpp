@@ -12,9 +12,9 @@
 #include "compiled/affix_test_support.h"
 #include "cp932.h"
 #include "engine/compiled/affix_pattern.h"
+#include "engine/foundation/atom_databases.h"
 #include "engine/foundation/feature_bits.h"
 #include "engine/foundation/feature_tables.h"
-#include "engine/foundation/atom_databases.h"
 
 using namespace affix_test;
 
@@ -50,17 +50,13 @@ TEST(AffixActionRuleTest, PValueIsComputedWideAndHeldToSixteenBits) {
         short delta, p, expected;
     };
     Case const cases[] = {
-        {false, false, -6144, 123, 123},
-        {true, true, -6144, 0, -6144},
+        {false, false, -6144, 123, 123},     {true, true, -6144, 0, -6144},
         {true, true, -6144, -30000, -32768},  // would wrap to 29392 in 16 bits
-        {true, true, 30000, 30000, 32767},
-        {true, false, -3480, 100, -3470},
+        {true, true, 30000, 30000, 32767},   {true, false, -3480, 100, -3470},
         {true, false, -3480, -15, -3481},  // the sum truncated toward zero
         {true, false, -3480, 15, -3478},   // not the tenth first
-        {true, false, 2664, -15, 2662},
-        {true, false, 2664, 15, 2665},
-        {true, false, -3480, -32768, -6756},
-        {true, false, 2664, 0, 2664},
+        {true, false, 2664, -15, 2662},      {true, false, 2664, 15, 2665},
+        {true, false, -3480, -32768, -6756}, {true, false, 2664, 0, 2664},
     };
     for (Case const& c : cases) {
         EXPECT_EQ(PValueRule(c.change, c.additive, c.delta).GetDerivedPOSProb(c.p), c.expected)
@@ -100,15 +96,11 @@ TEST(AffixActionRuleTest, StemFeaturesMatchLetterByLetter) {
         bool matches;
     };
     Case const cases[] = {
-        {"", "anything", true},
-        {"SSS*", "SSSX", true},
-        {"SSS*", "PSSX", false},
-        {"SS", "SSSC", true},          // features beyond the pattern are free
-        {"SS__*", "SS", true},         // pattern beyond the features: "_" and "*" only
-        {"SSC", "SS", false},
-        {"#", "#", true},
-        {"#", "", false},
-        {"SSSC1101110M0__", "SSSC1101110M0__", true},
+        {"", "anything", true},  {"SSS*", "SSSX", true},
+        {"SSS*", "PSSX", false}, {"SS", "SSSC", true},  // features beyond the pattern are free
+        {"SS__*", "SS", true},                          // pattern beyond the features: "_" and "*" only
+        {"SSC", "SS", false},    {"#", "#", true},
+        {"#", "", false},        {"SSSC1101110M0__", "SSSC1101110M0__", true},
     };
     for (Case const& c : cases) {
         AffixActionRule rule = Rule();
@@ -124,14 +116,10 @@ TEST(AffixActionRuleTest, TranslationTemplates) {
     };
     // Stem translation "王", surface "kingdom", stem "king".
     Case const cases[] = {
-        {"+再び", "再び王"},
-        {"-王国", "王王国"},
-        {"@たち", "王たち"},
-        {"<{WORD}>", "{kingdom}"},
-        {"@<{WORD}>", "王{kingdom}"},
-        {"<{STEM}>", "{king}"},
-        {"新<{WORD}>", "新{kingdom}"},
-        {"ァ@", "ァ@"},  // "@" only counts first; 0x40 here is a trail byte
+        {"+再び", "再び王"},           {"-王国", "王王国"},
+        {"@たち", "王たち"},           {"<{WORD}>", "{kingdom}"},
+        {"@<{WORD}>", "王{kingdom}"},  {"<{STEM}>", "{king}"},
+        {"新<{WORD}>", "新{kingdom}"}, {"ァ@", "ァ@"},  // "@" only counts first; 0x40 here is a trail byte
     };
     for (Case const& c : cases) {
         AffixActionRule rule = Rule();
@@ -147,10 +135,7 @@ TEST(AffixActionRuleTest, TransplantTemplateReplacesEveryAtCharacter) {
         char const* expectedUtf8;
     };
     Case const cases[] = {
-        {"", ""},
-        {"@", "移"},
-        {"@の@", "移の移"},
-        {"ァ@ァ", "ァ移ァ"},  // "ァ" is 0x83 0x40: its trail byte is no "@"
+        {"", ""}, {"@", "移"}, {"@の@", "移の移"}, {"ァ@ァ", "ァ移ァ"},  // "ァ" is 0x83 0x40: its trail byte is no "@"
     };
     for (Case const& c : cases) {
         AffixActionRule rule = Rule();
@@ -180,8 +165,7 @@ TEST(AffixActionRuleTest, ParaphraseSemanticsFromTheLists) {
     second.semanticLists[1] = "state action";
     second.semanticLists[2] = "all";
     Dict_Semantics_E_Source const fromSecond = second.GetDerivedParaphraseSemantics(stem);
-    EXPECT_EQ(Atoms(fromSecond.records[0]),
-              (std::vector<unsigned short>{Atom("all"), Atom("state"), Atom("action")}));
+    EXPECT_EQ(Atoms(fromSecond.records[0]), (std::vector<unsigned short>{Atom("all"), Atom("state"), Atom("action")}));
     EXPECT_TRUE(fromSecond.records[0].IsOneSlot() && fromSecond.records[0].IsSelRes());
     EXPECT_FALSE(fromSecond.records[0].IsNounLike());
 }
@@ -228,8 +212,8 @@ TEST(AffixPatternTest, StrippingPrefixesAndSuffixes) {
         {{&rule, 1, 1, "", "auto"}, "auto", ""},
         {{&rule, 1, 1, "", "auto"}, "format", ""},
         {{&rule, 1, 1, "", "auto"}, longWord.c_str(), ""},  // stems stay under 81 bytes
-        {{&rule, 1, 0, "lf", "lves"}, "elves", "elf"},     // a stem of one byte is enough
-        {{&rule, 1, 0, "sis", "ses"}, "ses", ""},          // but none is not
+        {{&rule, 1, 0, "lf", "lves"}, "elves", "elf"},      // a stem of one byte is enough
+        {{&rule, 1, 0, "sis", "ses"}, "ses", ""},           // but none is not
         {{&rule, 1, 0, "Vy", "Vys"}, "days", "day"},
         {{&rule, 1, 0, "Vy", "Vys"}, "cries", ""},
         {{&rule, 1, 0, "", "s"}, "s", ""},
@@ -266,9 +250,9 @@ TEST(AffixTablesTest, EveryRuleAndRowIsWellFormed) {
         std::size_t count;
         bool prefix;
     };
-    for (Table const& table : {Table{kPrefixPatterns, kPrefixPatternCount, true},
-                               Table{kSuffixPatterns, kSuffixPatternCount, false},
-                               Table{kFirstWordSuffixPatterns, kFirstWordSuffixPatternCount, false}}) {
+    for (Table const& table :
+         {Table{kPrefixPatterns, kPrefixPatternCount, true}, Table{kSuffixPatterns, kSuffixPatternCount, false},
+          Table{kFirstWordSuffixPatterns, kFirstWordSuffixPatternCount, false}}) {
         std::set<AffixActionRule const*> started;
         for (std::size_t i = 0; i < table.count; ++i) {
             AffixPattern const& row = table.rows[i];
@@ -308,17 +292,14 @@ TEST(AffixTablesTest, LiteralFeatureStringsFitTheGrammarsFeatureSets) {
         } const sides[] = {{rule.stemCategory, rule.stemFeatures}, {rule.derivedCategory, rule.derivedFeatures}};
         for (Side const& side : sides) {
             std::string name(side.category);
-            if (!name.empty() && name.back() == '\'')
-                name.pop_back();
+            if (!name.empty() && name.back() == '\'') name.pop_back();
             for (unsigned slot = 0; slot < AffixActionRule::kFeatureSetCount; ++slot) {
                 std::string const text(side.features[slot]);
-                if (text.empty() || text == "NO" || text.find_first_of("*$.") != std::string::npos)
-                    continue;
+                if (text.empty() || text == "NO" || text.find_first_of("*$.") != std::string::npos) continue;
                 SCOPED_TRACE(name + " slot " + std::to_string(slot) + " " + text);
                 // Earlier slots take their defaults, which never fail.
                 std::string all;
-                for (unsigned before = 0; before < slot; ++before)
-                    all += std::string("#") + '\0';
+                for (unsigned before = 0; before < slot; ++before) all += std::string("#") + '\0';
                 all += text + '\0' + '\0';
                 gErrBuf[0] = '\0';
                 unsigned short bits[kMaxFeatureVectorWords] = {};

@@ -62,8 +62,8 @@ TEST(AffixRewritingTest, StemsThatAreNeverUsed) {
         char const* looked;
     };
     Case const cases[] = {
-        {kSystemDictionaryID, {"ox", "N", CP932("雄牛")}, "reox"},       // two bytes
-        {kUserDictionaryID, kFormat, "autoformat"},                     // user dictionary
+        {kSystemDictionaryID, {"ox", "N", CP932("雄牛")}, "reox"},           // two bytes
+        {kUserDictionaryID, kFormat, "autoformat"},                          // user dictionary
         {kSystemDictionaryID, {"format", "N", CP932("書式")}, "misformat"},  // mis- takes verbs only
     };
     for (Case const& c : cases) {
@@ -101,11 +101,8 @@ TEST(AffixRewritingTest, SpeedSettingCutsVariants) {
         bool variants;
     };
     Case const cases[] = {
-        {80, "autoformat", false},
-        {79, "autoformat", true},
-        {30, "autoformat it now", false},
-        {30, "autoformat it", true},
-        {29, "autoformat it now", true},
+        {80, "autoformat", false},   {79, "autoformat", true},        {30, "autoformat it now", false},
+        {30, "autoformat it", true}, {29, "autoformat it now", true},
     };
     for (Case const& c : cases) {
         SpeedCallback callback(c.speed);

@@ -14,7 +14,7 @@ TEST(CaseMatchingAcceptor, AcceptsWhenTheLookedUpCaseFitsTheHeadword) {
         bool accepted;
     };
     Case const cases[] = {
-        {"NASA", "nasa", true},   {"CDs", "cds", false},    {"CDs", "CDs", true},
+        {"NASA", "nasa", true},   {"CDs", "cds", false},     {"CDs", "CDs", true},
         {"Apple", "apple", true}, {"apple", "Apple", false}, {"apple", "apple", true},
     };
     for (Case const& c : cases) {

@@ -140,11 +140,16 @@ TEST(Format50ReaderTest, FixedIdiomTypeRaisesAlmightyIdioms) {
         int reportedPValue;
     };
     Case const cases[] = {
-        {3, 4, 100, eIdiomQuasiAlmighty, 8292},    {7, 4, 0, eIdiomQuasiAlmighty, 8192},
-        {22, 4, -100, eIdiomQuasiAlmighty, 8092},  {31, 4, 0, eIdiomQuasiAlmighty, 8192},
-        {51, 4, 0, eIdiomQuasiAlmighty, 8192},     {54, 4, 0, eIdiomQuasiAlmighty, 8192},
-        {2, 4, 0, eIdiomPreferential, 8192},       {8, 4, 0, eIdiomPreferential, 8192},
-        {50, 4, 0, eIdiomPreferential, 8192},      {55, 4, 0, eIdiomPreferential, 8192},
+        {3, 4, 100, eIdiomQuasiAlmighty, 8292},
+        {7, 4, 0, eIdiomQuasiAlmighty, 8192},
+        {22, 4, -100, eIdiomQuasiAlmighty, 8092},
+        {31, 4, 0, eIdiomQuasiAlmighty, 8192},
+        {51, 4, 0, eIdiomQuasiAlmighty, 8192},
+        {54, 4, 0, eIdiomQuasiAlmighty, 8192},
+        {2, 4, 0, eIdiomPreferential, 8192},
+        {8, 4, 0, eIdiomPreferential, 8192},
+        {50, 4, 0, eIdiomPreferential, 8192},
+        {55, 4, 0, eIdiomPreferential, 8192},
         {22, 4, 30000, eIdiomQuasiAlmighty, 32767},  // held at the top, not wrapped
         {22, 4, -32768, eIdiomQuasiAlmighty, -24576},
         {22, 3, 30000, eIdiomQuasiAlmighty, 30000},  // only almighty idioms change

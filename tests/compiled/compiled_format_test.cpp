@@ -95,10 +95,10 @@ TEST(CompiledFormatTest, FinePOSRecordLengthAndOptionalWordsFollowTheFlags) {
 TEST(CompiledFormatTest, CannotBeginAndEndFlagExistsIn50Only) {
     CompiledFinePOSRecord record;
     record.cannotBeginAndEnd = true;
-    EXPECT_TRUE(DecodeFinePOSRecord(ByteView(EncodeFinePOSRecord(record, kFormat50Traits)), kFormat50Traits)
-                    .cannotBeginAndEnd);
-    EXPECT_FALSE(DecodeFinePOSRecord(ByteView(EncodeFinePOSRecord(record, kFormat40Traits)), kFormat40Traits)
-                     .cannotBeginAndEnd);
+    EXPECT_TRUE(
+        DecodeFinePOSRecord(ByteView(EncodeFinePOSRecord(record, kFormat50Traits)), kFormat50Traits).cannotBeginAndEnd);
+    EXPECT_FALSE(
+        DecodeFinePOSRecord(ByteView(EncodeFinePOSRecord(record, kFormat40Traits)), kFormat40Traits).cannotBeginAndEnd);
 }
 
 TEST(CompiledFormatTest, ParaphraseRecordCarriesOptionalWordsInOrder) {
@@ -155,8 +155,8 @@ TEST(CompiledFormatTest, HeaderRoundTripsAndIsRefusedAsAReaderMust) {
         bool cut;
     };
     Damage const damages[] = {
-        {"short", 117, true},       {"magic", 3, false},          {"entry table", 70, false},
-        {"stamp", 64, false},       {"string table", 90, false}, {"headword entry table", 78, false},
+        {"short", 117, true}, {"magic", 3, false},         {"entry table", 70, false},
+        {"stamp", 64, false}, {"string table", 90, false}, {"headword entry table", 78, false},
     };
     for (Damage const& d : damages) {
         Bytes bad = good;
@@ -221,8 +221,9 @@ TEST(CompiledFormatTest, FeatureBlockLayoutIsOneTheReaderTellsApart) {
 
 TEST(CompiledFormatTest, FeatureTextsAsEachFormatStoresThem) {
     FeatureSets_E_Source const sssc = Sets("SSSC1101110M00_", "", "____");
-    EXPECT_STREQ(DecodeFeatureBlock(ByteView(EncodeFeatureBlock(sssc, kFormat40Traits, false)), kFormat40Traits).GetSet(0),
-                 "SSSC1101110M0__");
+    EXPECT_STREQ(
+        DecodeFeatureBlock(ByteView(EncodeFeatureBlock(sssc, kFormat40Traits, false)), kFormat40Traits).GetSet(0),
+        "SSSC1101110M0__");
     Bytes const packed = EncodeFeatureBlock(sssc, kFormat50Traits, false);
     EXPECT_EQ(packed.size(), 4u + 15 + 4);
     EXPECT_EQ(packed[0], 0xFF);
@@ -265,8 +266,7 @@ TEST(CompiledFormatTest, SemanticsBlockStoresOnlyItsMeasuredLength) {
         // What follows in the file is not part of the block.
         block.insert(block.end(), 138, 0x5A);
         Dict_Semantics_E_Source const back = DecodeSemanticsBlock(ByteView(block));
-        for (unsigned i = 0; i < 3; ++i)
-            EXPECT_EQ(back.records[i], semantics.records[i]) << c.what << " record " << i;
+        for (unsigned i = 0; i < 3; ++i) EXPECT_EQ(back.records[i], semantics.records[i]) << c.what << " record " << i;
     }
     EXPECT_TRUE(EncodeSemanticsBlock(Dict_Semantics_E_Source{}).empty());
 }

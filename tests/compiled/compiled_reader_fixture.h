@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/compiled/compiled_compiler.h"
 #include "compiled/compiled_test_support.h"
+#include "engine/compiled/compiled_compiler.h"
 #include "engine/compiled/compiled_format.h"
 #include "engine/foundation/dictionary.h"
 #include "engine/foundation/entry.h"
@@ -56,7 +56,6 @@ inline Dictionary_EX MakeSource(std::vector<Reading> const& readings) {
     }
     return source;
 }
-
 
 // Overwrites bytes of the file in place.
 inline void Patch(std::string const& path, uint64_t offset, Bytes const& bytes) {

@@ -53,7 +53,8 @@ TEST_P(LookupTest, IgnoresTheCaseOfASCIILetters) {
         return words;
     };
     std::vector<std::string> const expected = {"Ice", "ice"};
-    for (char const* key : {"Ice", "ICE", "ice"}) EXPECT_EQ(sorted(Headwords(dictionary.Lookup(key, nullptr))), expected);
+    for (char const* key : {"Ice", "ICE", "ice"})
+        EXPECT_EQ(sorted(Headwords(dictionary.Lookup(key, nullptr))), expected);
 }
 
 TEST_P(LookupTest, CachedLookupsOfGrowingKeysFindWhatColdLookupsFind) {
@@ -171,10 +172,10 @@ using InterfaceTest = CompiledReaderTest;
 
 TEST_P(InterfaceTest, ServesEachInterfaceOnceAndTheIdiomsOnlyWhenStored) {
     Dictionary_EX const plain = Compiled({{"in", kCatPREPADJ}, {"apple"}});
-    for (char const* name : {"DictionaryLearningInterface", "MiscelaneousDictionaryInfoInterface_X",
-                             "GrammaticalFormWordsInterface_", "LowerCaseWordsInterface_",
-                             "CannotBeginSentInterface_", "CannotEndSentInterface_", "CanUseUpPeriodInterface_",
-                             "SingleWordsWithPeriodsInterface_"}) {
+    for (char const* name :
+         {"DictionaryLearningInterface", "MiscelaneousDictionaryInfoInterface_X", "GrammaticalFormWordsInterface_",
+          "LowerCaseWordsInterface_", "CannotBeginSentInterface_", "CannotEndSentInterface_",
+          "CanUseUpPeriodInterface_", "SingleWordsWithPeriodsInterface_"}) {
         DictionaryInterface_* const first = plain.GetNamedInterface(name);
         EXPECT_NE(first, nullptr) << name;
         EXPECT_EQ(plain.GetNamedInterface(name), first) << name;

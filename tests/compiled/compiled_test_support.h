@@ -76,9 +76,11 @@ struct FormatKit {
 
 inline std::vector<FormatKit> Formats() {
     return {
-        {"Format40", &kFormat40Traits, [] { return std::unique_ptr<CompiledFormatCompiler>(new Dictionary_EX_40Compiler); },
+        {"Format40", &kFormat40Traits,
+         [] { return std::unique_ptr<CompiledFormatCompiler>(new Dictionary_EX_40Compiler); },
          [](int fd) -> Dictionary_EX { return Dictionary_EX_40Compiled(fd); }},
-        {"Format50", &kFormat50Traits, [] { return std::unique_ptr<CompiledFormatCompiler>(new Dictionary_EX_50Compiler); },
+        {"Format50", &kFormat50Traits,
+         [] { return std::unique_ptr<CompiledFormatCompiler>(new Dictionary_EX_50Compiler); },
          [](int fd) -> Dictionary_EX { return Dictionary_EX_50Compiled(fd); }},
     };
 }
@@ -86,7 +88,7 @@ inline std::vector<FormatKit> Formats() {
 // Compiles the source into path in the format, the entries of the sort list
 // (one headword a line) first.
 inline Dictionary_EX_Compiler_::Stats CompileAs(FormatKit const& format, Dictionary_EX const& source,
-                                               std::string const& path, std::string const& sortList = "") {
+                                                std::string const& path, std::string const& sortList = "") {
     std::unique_ptr<CompiledFormatCompiler> compiler = format.makeCompiler();
     std::istringstream list(sortList);
     compiler->SetSortEntriesByList(list);

@@ -34,15 +34,13 @@ protected:
 
 std::string Paraphrases(int count) {
     std::string text = "entry\tmany\nfpos\tpos=N\n";
-    for (int i = 0; i < count; ++i)
-        text += "para\tid=" + std::to_string(i) + "\tcooked={a}\n";
+    for (int i = 0; i < count; ++i) text += "para\tid=" + std::to_string(i) + "\tcooked={a}\n";
     return text;
 }
 
 std::string FinePOSes(int count) {
     std::string text = "entry\tmany\n";
-    for (int i = 0; i < count; ++i)
-        text += "fpos\tpos=N\tpvalue=" + std::to_string(i) + "\n";
+    for (int i = 0; i < count; ++i) text += "fpos\tpos=N\tpvalue=" + std::to_string(i) + "\n";
     return text;
 }
 
@@ -58,7 +56,8 @@ TEST_P(CompilerTest, RefusedCompilationLeavesNoReadableDictionary) {
         {"one fine part of speech too many", FinePOSes(Format().traits->maxFinePOSCount + 1), "\"many\""},
     };
     if (Is40()) {
-        cases.push_back({"paraphrase domain beyond 58", "entry\tw\nfpos\tpos=N\npara\tcooked={a}\tdomains=#59\n", "\"w\""});
+        cases.push_back(
+            {"paraphrase domain beyond 58", "entry\tw\nfpos\tpos=N\npara\tcooked={a}\tdomains=#59\n", "\"w\""});
         cases.push_back({"dictionary domain beyond 58", "dictionary\tid=1\tdomains=#80\nentry\tw\n", "domains"});
     }
     for (Case const& c : cases) {
@@ -70,7 +69,8 @@ TEST_P(CompilerTest, RefusedCompilationLeavesNoReadableDictionary) {
             Compile(source, file.Path());
             ADD_FAILURE() << c.what << " was compiled";
         } catch (CorruptDictionary const& error) {
-            EXPECT_NE(std::string(error.Message()).find(c.named), std::string::npos) << c.what << ": " << error.Message();
+            EXPECT_NE(std::string(error.Message()).find(c.named), std::string::npos)
+                << c.what << ": " << error.Message();
         }
         EXPECT_THROW(Open(file.Path()), CorruptDictionary) << c.what;
     }
@@ -160,8 +160,8 @@ TEST_P(CompilerTest, EntryReachedByEveryPassIsWrittenOnceWhereTheFirstPutIt) {
     EXPECT_EQ(header.headwordCount, 2u);
     // The sort list placed "zebra" first: its record has the lower offset.
     Bytes const image = compiled_test::ReadFileBytes(file.Path());
-    std::vector<uint32_t> const byHeadword =
-        DecodeOffsetArray(ByteView(image.data() + header.headwordEntryTable, image.size() - header.headwordEntryTable), 2);
+    std::vector<uint32_t> const byHeadword = DecodeOffsetArray(
+        ByteView(image.data() + header.headwordEntryTable, image.size() - header.headwordEntryTable), 2);
     EXPECT_GT(byHeadword[0], byHeadword[1]);
     EXPECT_EQ(stats.counters[Stats::kSortListEntries], 2u);
 }
@@ -179,10 +179,10 @@ TEST_P(CompilerTest, IdiomIndexOnlyWithAlmightyIdioms) {
 
 TEST_P(CompilerTest, IdenticalItemsAreWrittenOnce) {
     ScratchFile file;
-    Stats const stats = Compile(
-        DictionaryFromText("entry\ta\nfpos\tpos=N\tfeatures2=____\npara\tcooked={x}\tsem=1:human::\n"
-                           "entry\tb\nfpos\tpos=N\tfeatures2=____\npara\tcooked={x}\tsem=1:human::\n"),
-        file.Path());
+    Stats const stats =
+        Compile(DictionaryFromText("entry\ta\nfpos\tpos=N\tfeatures2=____\npara\tcooked={x}\tsem=1:human::\n"
+                                   "entry\tb\nfpos\tpos=N\tfeatures2=____\npara\tcooked={x}\tsem=1:human::\n"),
+                file.Path());
     EXPECT_EQ(stats.counters[Stats::kFeatureBytesWritten], 303u);
     EXPECT_EQ(stats.counters[Stats::kFeatureBytesReused], 303u);
     EXPECT_EQ(stats.counters[Stats::kSemanticsBytesWritten], stats.counters[Stats::kSemanticsBytesReused]);

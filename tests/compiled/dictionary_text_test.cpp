@@ -11,9 +11,9 @@ TEST(DictionaryTextTest, EscapedTextsReadBackByteForByte) {
         "",
         "plain words",
         "tab\there\\and\r\nbreaks",
-        CP932("表示"),                       // 0x5C as a trail byte stays raw
-        std::string("\x81", 1),              // a lead byte alone
-        std::string("\x95\x09", 2),          // a lead byte before a tab
+        CP932("表示"),               // 0x5C as a trail byte stays raw
+        std::string("\x81", 1),      // a lead byte alone
+        std::string("\x95\x09", 2),  // a lead byte before a tab
         std::string("\x01\x7F\xFF", 3),
     };
     for (std::string const& text : texts) {
@@ -37,21 +37,21 @@ TEST(DictionaryTextTest, ValuesReadBackAsPrinted) {
 
 TEST(DictionaryTextTest, RefusesWhatItCannotRead) {
     std::string const lines[] = {
-        "fpos\tpos=N",                                       // before any entry
-        "entry\tw\npara\tcooked={a}",                        // before any fpos
+        "fpos\tpos=N",                 // before any entry
+        "entry\tw\npara\tcooked={a}",  // before any fpos
         "entry\tw\nfpos\tpos=NoSuchPOS",
-        "entry\tw\nfpos\tpos=N\tpos=N",                      // twice
+        "entry\tw\nfpos\tpos=N\tpos=N",  // twice
         "entry\tw\nfpos\tcolour=red",
         "entry\tw\nfpos\tprimed=2",
         "entry\tw\nfpos\tidiom=8",
         "entry\tw\nfpos\tfeatures0=" + std::string(101, 'a'),
         "entry\tw\nfpos\tweights=technical",
-        "entry\tw\nfpos\nfpos\tbase=1.1",                    // base does not list it
-        "entry\tw\nfpos\tcfs=1.2\nfpos",                     // member does not name it
+        "entry\tw\nfpos\nfpos\tbase=1.1",  // base does not list it
+        "entry\tw\nfpos\tcfs=1.2\nfpos",   // member does not name it
         "entry\tw\nfpos\tcfs=1.9",
         "entry\tw\nfpos\tbase=1.1\tcfs=1.1",
         "entry\tw\nfpos\tcfs=1.2\nfpos\tbase=1.1\npara\tid=1",  // paraphrase of a form
-        "entry\tw\nfpos\npara\tsem=1:human::|0:::",          // one-slot with more records
+        "entry\tw\nfpos\npara\tsem=1:human::|0:::",             // one-slot with more records
         "entry\tw\nfpos\npara\tsem=0:nosuchatom::",
         "entry\tw\nfpos\npara\tcooked=a\\qb",
         "entry\tw\nfpos\npara\tcooked=a\\x0",
@@ -63,8 +63,7 @@ TEST(DictionaryTextTest, RefusesWhatItCannotRead) {
         "dictionary\tid=65536",
         "mystery\tline",
     };
-    for (std::string const& text : lines)
-        EXPECT_THROW(DictionaryFromText(text + "\n"), DictionaryTextError) << text;
+    for (std::string const& text : lines) EXPECT_THROW(DictionaryFromText(text + "\n"), DictionaryTextError) << text;
 }
 
 TEST(DictionaryTextTest, ErrorsNameTheLine) {

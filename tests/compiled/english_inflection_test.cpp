@@ -39,15 +39,15 @@ TEST(EnglishInflectionTest, RegularForms) {
         {"go", kGrossPresentParticiple, "going"},
         {"big", kGrossComparative, "more big"},
         {"big", kGrossSuperlative, "most big"},
-        {"give up", kGrossPast, "gived up"},              // verb forms inflect the first word
+        {"give up", kGrossPast, "gived up"},  // verb forms inflect the first word
         {"carry on  with", kGrossThirdSingular, "carries on  with"},
-        {"  give up", kGrossPast, "ed  give up"},         // the first word is empty
-        {"ice box", kGrossPlural, "ice boxes"},           // other forms inflect the end
+        {"  give up", kGrossPast, "ed  give up"},  // the first word is empty
+        {"ice box", kGrossPlural, "ice boxes"},    // other forms inflect the end
         {"very big", kGrossComparative, "more very big"},
-        {"box \t", kGrossPlural, "boxes"},                // trailing white space removed
+        {"box \t", kGrossPlural, "boxes"},  // trailing white space removed
         {"box ", static_cast<GrossPOS_E_Source>(1), "box"},
-        {"  box", kGrossPlural, "  boxes"},               // leading blanks kept
-        {"", kGrossPlural, "s"},                          // at most one byte: the plain ending
+        {"  box", kGrossPlural, "  boxes"},  // leading blanks kept
+        {"", kGrossPlural, "s"},             // at most one byte: the plain ending
         {"", kGrossPast, "ed"},
         {"", kGrossPresentParticiple, "ing"},
         {"   ", kGrossPast, "ed   "},

@@ -16,12 +16,8 @@ TEST(EscapeWordRewriter, OneResultWithEscapeWordsReplaced) {
         char const* result;
     };
     Case const cases[] = {
-        {"zxjOPENQ foo zxjCLOSEQ", "\" foo \""},
-        {"zxjOPENQfoozxjCLOSEQ", "\"foo\""},
-        {"azxjDASHbzxjDASHc", "a--b--c"},
-        {"zxjBULLET zxjMINUS zxjPLUS", "* - +"},
-        {"plain text", "plain text"},
-        {"zxjUNKNOWN", "zxjUNKNOWN"},
+        {"zxjOPENQ foo zxjCLOSEQ", "\" foo \""}, {"zxjOPENQfoozxjCLOSEQ", "\"foo\""}, {"azxjDASHbzxjDASHc", "a--b--c"},
+        {"zxjBULLET zxjMINUS zxjPLUS", "* - +"}, {"plain text", "plain text"},        {"zxjUNKNOWN", "zxjUNKNOWN"},
         {"zxjzxjDASHDASH", "zxj--DASH"},
     };
     for (Case const& c : cases) {

@@ -54,7 +54,8 @@ TEST_F(LearningStatsFileTest, SavesOneLineAValueInKeyOrder) {
 
 TEST_F(LearningStatsFileTest, AShorterSaveLeavesNothingOfTheLongerOne) {
     auto file = Open(fPath);
-    for (auto const& reading : {fRun, fWalk, fApple}) (*file)->SetLearningValue(reading.finePOS, reading.paraphrase, 0.5f);
+    for (auto const& reading : {fRun, fWalk, fApple})
+        (*file)->SetLearningValue(reading.finePOS, reading.paraphrase, 0.5f);
     (*file)->SaveToFile();
     (*file)->ClearLearningValue(fApple.finePOS, fApple.paraphrase);
     (*file)->ClearLearningValue(fWalk.finePOS, fWalk.paraphrase);

@@ -28,8 +28,8 @@ public:
 
     // headword with one fine part of speech (part of speech `pos`, feature
     // sets as given) and one paraphrase numbered paraID.
-    Reading MakeReading(std::string const& headword, POS_E_Source pos, int paraID,
-                        char const* set0 = "", char const* set1 = "", char const* set2 = "") {
+    Reading MakeReading(std::string const& headword, POS_E_Source pos, int paraID, char const* set0 = "",
+                        char const* set1 = "", char const* set2 = "") {
         Entry_EX entry = fDictionary.CreateNewEntry(headword);
         FinePOS_EX finePOS = entry.CreateNewFinePOS();
         finePOS.SetFinePOS(pos);

@@ -129,8 +129,10 @@ TEST(SetFinePOSAndParaphraseFromMWTable, FillsFromTheAssignment) {
         EXPECT_EQ(fp.GetFeatureSets(1), row.featureSets.GetSet(1));
         EXPECT_EQ(pp.GetCookedTranslation(), c.cooked);
         EXPECT_EQ(pp.GetTransPOS(), row.targetPOS);
-        if (c.semantics != nullptr) EXPECT_EQ(pp.GetSemantics().records[0], c.semantics->records[0]);
-        else EXPECT_TRUE(pp.GetSemantics().IsBlank());
+        if (c.semantics != nullptr)
+            EXPECT_EQ(pp.GetSemantics().records[0], c.semantics->records[0]);
+        else
+            EXPECT_TRUE(pp.GetSemantics().IsBlank());
     }
 }
 
@@ -213,8 +215,10 @@ TEST(POSGuess, ClassesAndStemFromTheEnding) {
         char* stem = nullptr;
         POSGuess(&classes, &stem, c.word);
         EXPECT_EQ(classes, c.classes);
-        if (c.stem == nullptr) EXPECT_EQ(stem, nullptr);
-        else EXPECT_STREQ(stem, c.stem);
+        if (c.stem == nullptr)
+            EXPECT_EQ(stem, nullptr);
+        else
+            EXPECT_STREQ(stem, c.stem);
         delete[] stem;
     }
 }

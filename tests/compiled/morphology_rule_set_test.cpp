@@ -57,8 +57,7 @@ TEST(PenalizePValue, LowersBy4096WithinTheShortRange) {
 }
 
 TEST(MorphologyRuleSet, TextFirstThenEachWordRespelledInOrder) {
-    std::vector<std::string> const results =
-        Apply<Morphology_E_Source_RewriterRuleSet>("colour  realise travelling");
+    std::vector<std::string> const results = Apply<Morphology_E_Source_RewriterRuleSet>("colour  realise travelling");
     ASSERT_GE(results.size(), 4u);
     EXPECT_EQ(results[0], "colour  realise travelling");
     // Which word each result changed: never going back to an earlier one.

@@ -84,7 +84,8 @@ TEST(OpenCompiledDictionaryTest, OpensEitherFormatOrRefusesWithoutLeavingADescri
 TEST(OpenCompiledDictionaryTest, ReadsEachFormatWithItsOwnReader) {
     ScratchFile file50;
     compiled_test::CompileAs(compiled_test::Formats()[1],
-                             DictionaryFromText("dictionary\tid=9\tdomains=#70\nentry\tw\nfpos\tpos=N\n"), file50.Path());
+                             DictionaryFromText("dictionary\tid=9\tdomains=#70\nentry\tw\nfpos\tpos=N\n"),
+                             file50.Path());
     Dictionary_EX const dictionary = OpenFile(file50.Path());
     EXPECT_NE(dynamic_cast<DictionaryRep_EX_50Compiled*>(dictionary.GetRep()), nullptr);
     EXPECT_EQ(dictionary.GetID(), 9);

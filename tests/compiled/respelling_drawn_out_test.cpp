@@ -30,16 +30,16 @@ TEST(DrawnOutLettersTest, Spellings) {
         {"soooo goood", {"so god", "so good", "soo god", "soo good"}},
         {"Aaaargh", {"Aargh", "Aaargh"}},
         {"sooo", {"so", "soo"}},
-        {"raaadii", {"radii", "raadii"}},     // a final "i" run shorter than 5 stays
-        {"hiiiiii", {"hi", "hii"}},           // a longer one is drawn out
-        {"hiii", {}},                         // only the final "i" run is long
-        {"aaaa", {}},                         // one run
-        {"Aaaa", {}},                         // two runs of one letter
-        {"xxxkkk", {}},                       // no vowel
-        {"good", {}},                         // no run longer than 2
-        {"sOOOo", {}},                        // capital after the first letter
-        {"sooo!", {}},                        // not a letter
-        {"s\xe9\xe9\xe9o", {}},               // bytes of 0x80 and above
+        {"raaadii", {"radii", "raadii"}},  // a final "i" run shorter than 5 stays
+        {"hiiiiii", {"hi", "hii"}},        // a longer one is drawn out
+        {"hiii", {}},                      // only the final "i" run is long
+        {"aaaa", {}},                      // one run
+        {"Aaaa", {}},                      // two runs of one letter
+        {"xxxkkk", {}},                    // no vowel
+        {"good", {}},                      // no run longer than 2
+        {"sOOOo", {}},                     // capital after the first letter
+        {"sooo!", {}},                     // not a letter
+        {"s\xe9\xe9\xe9o", {}},            // bytes of 0x80 and above
         {"", {}},
     };
     for (Case const& c : cases) EXPECT_EQ(DrawnOutSpellings(c.word), c.expected) << c.word;
@@ -49,7 +49,7 @@ TEST(DrawnOutLettersTest, SixDoubledRunsFillEverySlot) {
     Spellings const spellings = DrawnOutSpellings("bbbooddeellmm");
     ASSERT_EQ(spellings.size(), 64u);
     EXPECT_EQ(spellings.front(), "bodelm");
-    EXPECT_EQ(spellings[1], "bodelmm");       // the last run varies fastest
+    EXPECT_EQ(spellings[1], "bodelmm");  // the last run varies fastest
     EXPECT_EQ(spellings.back(), "bbooddeellmm");
 }
 
@@ -65,7 +65,7 @@ TEST(DrawnOutLettersTest, SevenDoubledRuns) {
 TEST(DrawnOutLettersTest, RunLimit) {
     std::string word = "sooo";
     while (word.size() < 34) word += word.size() % 2 == 0 ? 'b' : 'e';  // 2 + 30 runs
-    EXPECT_EQ(DrawnOutSpellings(word.c_str()).size(), 2u);  // 32 runs
+    EXPECT_EQ(DrawnOutSpellings(word.c_str()).size(), 2u);              // 32 runs
     word += 'b';
     EXPECT_EQ(DrawnOutSpellings(word.c_str()), Spellings{});  // 33 runs
 }

@@ -27,23 +27,23 @@ bool Offers(Spellings const& spellings, char const* candidate) {
 TEST(RespellingRewriterTest, VariantSpellings) {
     struct Case {
         char const* word;
-        char const* offered;   // null: nothing particular
+        char const* offered;  // null: nothing particular
         char const* notOffered;
     };
     Case const cases[] = {
         {"colour", "color", nullptr},
-        {"fourth", nullptr, "forth"},          // the stop row keeps "our"
+        {"fourth", nullptr, "forth"},  // the stop row keeps "our"
         {"realise", "realize", nullptr},
         {"travelling", "traveling", nullptr},
         {"traveling", "travelling", nullptr},
         {"archaeology", "archeology", nullptr},
         {"realisations", "realizations", nullptr},
         {"theatre", "theater", nullptr},
-        {"radii", nullptr, "radiuses"},        // stem too short for "-i/-uses"
+        {"radii", nullptr, "radiuses"},  // stem too short for "-i/-uses"
         {"hippopotami", "hippopotamuses", nullptr},
         {"catalogue", "catalog", nullptr},
         {"plateaux", "plateaus", nullptr},
-        {"hour", nullptr, "hor"},              // too short for word-internal variants
+        {"hour", nullptr, "hor"},  // too short for word-internal variants
     };
     for (Case const& c : cases) {
         Spellings const spellings = RespellingsOf(c.word);
@@ -76,8 +76,8 @@ TEST(RespellingRewriterTest, BusyLookupsGetNothing) {
         bool rewritten;
     };
     Case const cases[] = {
-        {79, "colour", true},          {80, "colour", false},      {29, "the red colour", true},
-        {30, "the red colour", false}, {30, "red  colour", true},  {79, "  red colour ", true},
+        {79, "colour", true},          {80, "colour", false},     {29, "the red colour", true},
+        {30, "the red colour", false}, {30, "red  colour", true}, {79, "  red colour ", true},
     };
     for (Case const& c : cases) {
         SpeedCallback callback(c.speed);
@@ -119,12 +119,12 @@ TEST(RespellingRewriterTest, TracesEachCandidateMadeAfresh) {
 
 TEST(RespellingRewriterTest, CacheHitEqualsMiss) {
     char const* const words[] = {
-        "neighbour",                  // one candidate: cached
-        "fourth",                     // none: cached
-        "soooo goood",                // several: not cached
-        "abcdefghijklmnopqrstuvwi",   // 24 bytes, one candidate too long to keep
-        "abcdefghijklmnopqrstuvwxyi", // 26 bytes: never cached
-        "\xff\xfe\x80\x81 \xe0",      // bytes of 0x80 and above
+        "neighbour",                   // one candidate: cached
+        "fourth",                      // none: cached
+        "soooo goood",                 // several: not cached
+        "abcdefghijklmnopqrstuvwi",    // 24 bytes, one candidate too long to keep
+        "abcdefghijklmnopqrstuvwxyi",  // 26 bytes: never cached
+        "\xff\xfe\x80\x81 \xe0",       // bytes of 0x80 and above
     };
     for (char const* word : words) {
         Spellings const first = RespellingsOf(word);
@@ -140,10 +140,10 @@ TEST(RespellingRewriterTest, OnlyWordsWithAtMostOneShortRewriteAreCached) {
     };
     Case const cases[] = {
         {"harbour", true},
-        {"tyre", true},                          // none
-        {"cheeese", false},                      // two
-        {"abcdefghijklmnopqrstuwxi", false},     // its one rewrite is longer than 24 bytes
-        {"abcdefghijklmnopqrstuvwxy", false},    // 25 bytes
+        {"tyre", true},                        // none
+        {"cheeese", false},                    // two
+        {"abcdefghijklmnopqrstuwxi", false},   // its one rewrite is longer than 24 bytes
+        {"abcdefghijklmnopqrstuvwxy", false},  // 25 bytes
     };
     for (Case const& c : cases) {
         Spellings const spellings = RespellingsOf(c.word);
@@ -170,10 +170,10 @@ TEST(RespellingRewriterTest, SecondRewriteForgetsTheWord) {
 
     MemoizedRewriteRuler::Hit tooLong;
     std::strcpy(tooLong.fWord, "word");
-    EXPECT_TRUE(tooLong.AppendRewrite("abcdefghijklmnopqrstuvwx"));      // 24 bytes fit
+    EXPECT_TRUE(tooLong.AppendRewrite("abcdefghijklmnopqrstuvwx"));  // 24 bytes fit
     MemoizedRewriteRuler::Hit tooLong2;
     std::strcpy(tooLong2.fWord, "word");
-    EXPECT_FALSE(tooLong2.AppendRewrite("abcdefghijklmnopqrstuvwxy"));   // 25 do not
+    EXPECT_FALSE(tooLong2.AppendRewrite("abcdefghijklmnopqrstuvwxy"));  // 25 do not
     EXPECT_STREQ(tooLong2.fWord, "");
 }
 

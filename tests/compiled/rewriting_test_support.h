@@ -101,8 +101,7 @@ inline RewriteRuleSetMakers::Maker ProbeMaker(ProbeRules const& rules) {
 
 // Stripping "es" from "bases" gives the stems "base" and "basis"; each stem
 // entry becomes a fresh "bases" entry.
-inline ProbeRules SuffixProbe(bool refuse = false,
-                              std::shared_ptr<CanBeNull<Dictionary_EX>> temporarySeen = nullptr) {
+inline ProbeRules SuffixProbe(bool refuse = false, std::shared_ptr<CanBeNull<Dictionary_EX>> temporarySeen = nullptr) {
     ProbeRules rules;
     rules.name = "suffix";
     rules.rewrites = {{"bases", {"base", "basis"}}};

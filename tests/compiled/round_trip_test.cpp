@@ -34,11 +34,16 @@ TEST_P(FormatRoundTripTest, CompiledDictionaryPrintsAsItsSourceText) {
 
 TEST_P(FormatRoundTripTest, JapaneseTextAndEscapesSurvive) {
     // 0x5C as a trail byte, a tab and a backslash inside texts.
-    std::string const text = "dictionary\tid=3\tdomains=\n"
-                              "entry\t" + EscapeText(CP932("表 table\\x")) + "\n"
-                              "fpos\tpos=N\tfeatures0=" + EscapeText("a\tb") + "\n"
-                              "para\tid=0\tcooked=" + EscapeText(CP932("{表}")) + "\ttransplant=" +
-                              EscapeText(CP932("ソ\\")) + "\n";
+    std::string const text =
+        "dictionary\tid=3\tdomains=\n"
+        "entry\t" +
+        EscapeText(CP932("表 table\\x")) +
+        "\n"
+        "fpos\tpos=N\tfeatures0=" +
+        EscapeText("a\tb") +
+        "\n"
+        "para\tid=0\tcooked=" +
+        EscapeText(CP932("{表}")) + "\ttransplant=" + EscapeText(CP932("ソ\\")) + "\n";
     ScratchFile file;
     std::string const canonical = DictionaryToText(DictionaryFromText(text));
     EXPECT_NE(canonical.find(CP932("表 table")), std::string::npos);
@@ -47,25 +52,25 @@ TEST_P(FormatRoundTripTest, JapaneseTextAndEscapesSurvive) {
 
 // Into each format from each format.
 TEST_P(FormatRoundTripTest, RecompilingACompiledFileGivesTheSameDumpWithoutDuplicates) {
-  for (FormatKit const& target : compiled_test::Formats()) {
-    SCOPED_TRACE(target.name);
-    ScratchFile first;
-    ScratchFile second("again.cdict");
-    std::string const canonical = CanonicalSample();
-    Dictionary_EX const compiled = CompileTextAs(Format(), canonical, first.Path());
-    Dictionary_EX_Compiler_::Stats const stats =
-        compiled_test::CompileAs(target, compiled, second.Path(), "run\nU.S.A.\n");
-    Dictionary_EX const again = compiled_test::OpenAs(target, second.Path());
+    for (FormatKit const& target : compiled_test::Formats()) {
+        SCOPED_TRACE(target.name);
+        ScratchFile first;
+        ScratchFile second("again.cdict");
+        std::string const canonical = CanonicalSample();
+        Dictionary_EX const compiled = CompileTextAs(Format(), canonical, first.Path());
+        Dictionary_EX_Compiler_::Stats const stats =
+            compiled_test::CompileAs(target, compiled, second.Path(), "run\nU.S.A.\n");
+        Dictionary_EX const again = compiled_test::OpenAs(target, second.Path());
 
-    EXPECT_EQ(DictionaryToText(again), canonical);
-    EXPECT_EQ(stats.counters[Dictionary_EX_Compiler_::Stats::kEntries], 5u);
-    std::set<std::string> headwords;
-    unsigned long count = 0;
-    for (auto it = again.GetEntryIterator_start(); !it.IsAtEnd(); ++it, ++count)
-        headwords.insert((*it).GetSrcText());
-    EXPECT_EQ(count, headwords.size());
-    EXPECT_EQ(count, 5u);
-  }
+        EXPECT_EQ(DictionaryToText(again), canonical);
+        EXPECT_EQ(stats.counters[Dictionary_EX_Compiler_::Stats::kEntries], 5u);
+        std::set<std::string> headwords;
+        unsigned long count = 0;
+        for (auto it = again.GetEntryIterator_start(); !it.IsAtEnd(); ++it, ++count)
+            headwords.insert((*it).GetSrcText());
+        EXPECT_EQ(count, headwords.size());
+        EXPECT_EQ(count, 5u);
+    }
 }
 
 TEST_P(FormatRoundTripTest, ConjugatedFormChainAcrossEntriesReadsBack) {

@@ -23,25 +23,27 @@ TEST(SuffixPatternTest, Substitutions) {
         {"traveling", "Vling", "Vlling", 2, "travelling"},
         {"TRAVELLING", "Vlling", "Vling", 2, "TRAVEling"},  // literals ignore case, V keeps the word's byte
         {"abcdefgi", "Ci", "Cuses", 6, "abcdefguses"},
-        {"radici", "Ci", "Cuses", 6, nullptr},               // stem "radic" too short
-        {"abcdefai", "Ci", "Cuses", 6, nullptr},             // "a" is no consonant
-        {"gelled", "Vlled", "Vled", 2, nullptr},             // stem "g" too short
-        {"palled", "Vlled", "Vled", 1, "paled"},             // stem exactly minStem
-        {"falling", "CCing", "Cing", 0, "faling"},           // "C" twice: the same letter
+        {"radici", "Ci", "Cuses", 6, nullptr},      // stem "radic" too short
+        {"abcdefai", "Ci", "Cuses", 6, nullptr},    // "a" is no consonant
+        {"gelled", "Vlled", "Vled", 2, nullptr},    // stem "g" too short
+        {"palled", "Vlled", "Vled", 1, "paled"},    // stem exactly minStem
+        {"falling", "CCing", "Cing", 0, "faling"},  // "C" twice: the same letter
         {"falting", "CCing", "Cing", 0, nullptr},
-        {"fallLing", "CCing", "C", 0, "fall"},               // the same letter in either case
-        {"cats", "Ds", "Dz", 0, "catz"},                     // "D" gives the word's own byte
+        {"fallLing", "CCing", "C", 0, "fall"},  // the same letter in either case
+        {"cats", "Ds", "Dz", 0, "catz"},        // "D" gives the word's own byte
         {"pies", "Ws", "WW", 0, "pies"},
         {"boats", "WDs", "WD", 0, "boat"},
         {"tabs", "Ds", "Dx", 0, "tabx"},
-        {"os", "Vlling", "Vling", 0, nullptr},               // word shorter than the pattern
+        {"os", "Vlling", "Vling", 0, nullptr},  // word shorter than the pattern
         {"", "s", "", 0, nullptr},
-        {"sing", "ing", "Cing", 0, nullptr},                 // "C" never bound
-        {"sing", "ing", "Ving", 0, nullptr},                 // "V" never bound
-        {"cats", "Ds", "DDD", 0, nullptr},                   // "D" past the pattern
-        {"cats", "s", "sW", 0, nullptr},                     // "W" past the pattern
-        {"\xe9lling", "Vlling", "Vling", 0, nullptr},        // high byte is no vowel
-        {"\xe9\xffs", "s", "es", 0, "\xe9\xff" "es"},
+        {"sing", "ing", "Cing", 0, nullptr},           // "C" never bound
+        {"sing", "ing", "Ving", 0, nullptr},           // "V" never bound
+        {"cats", "Ds", "DDD", 0, nullptr},             // "D" past the pattern
+        {"cats", "s", "sW", 0, nullptr},               // "W" past the pattern
+        {"\xe9lling", "Vlling", "Vling", 0, nullptr},  // high byte is no vowel
+        {"\xe9\xffs", "s", "es", 0,
+         "\xe9\xff"
+         "es"},
     };
     for (SubstCase const& c : cases) {
         char dst[64];

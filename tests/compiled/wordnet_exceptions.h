@@ -31,6 +31,4 @@ inline std::vector<WordNetPair> ReadWordNetExceptions(std::string const& fileNam
     return pairs;
 }
 
-inline bool WordNetInstalled() {
-    return std::ifstream(std::string(kWordNetDir) + "/verb.exc").good();
-}
+inline bool WordNetInstalled() { return std::ifstream(std::string(kWordNetDir) + "/verb.exc").good(); }

@@ -13,8 +13,7 @@ namespace {
 
 DomainIDSet SetOf(std::initializer_list<unsigned> domains) {
     DomainIDSet set;
-    for (unsigned domain : domains)
-        set.Set(DomainID{domain});
+    for (unsigned domain : domains) set.Set(DomainID{domain});
     return set;
 }
 
@@ -152,11 +151,9 @@ TEST(ActiveDomainsMatch, FinePOSAndParaphraseAgree) {
         ActiveDomains domains;
         domains.SetGeneralMode(c.generalMode);
         DomainIDSet activated;
-        for (unsigned domain : c.activated)
-            activated.Set(DomainID{domain});
+        for (unsigned domain : c.activated) activated.Set(DomainID{domain});
         domains.ActivateDomainsExplicitly(activated);
-        for (auto const& [domain, count] : c.counts)
-            domains.AddToDomainCount(DomainID{domain}, count);
+        for (auto const& [domain, count] : c.counts) domains.AddToDomainCount(DomainID{domain}, count);
 
         Reading const reading(c.readingDomains);
         bool general = !c.general, match = !c.match;

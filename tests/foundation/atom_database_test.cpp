@@ -22,8 +22,7 @@ namespace {
 
 std::string const kName255(255, 'x');
 std::string const kName256(256, 'x');
-char const* const kSmallTable[] = {"<<BAD>>", "dup", "Case", "dup", kName255.c_str(), kName256.c_str(),
-                                   "", nullptr};
+char const* const kSmallTable[] = {"<<BAD>>", "dup", "Case", "dup", kName255.c_str(), kName256.c_str(), "", nullptr};
 
 TEST(ConstantAtomDatabase, AnswersTheCodeOfTheFirstEqualName) {
     ConstantAtomDatabase<unsigned short> const database(kSmallTable);
@@ -71,8 +70,7 @@ void ExpectIndexMatchesLinearSearch(ConstantAtomDatabase<T> const& database) {
     char const* const* names = database.GetNames();
     for (std::size_t i = 0; i < database.GetCount(); ++i) {
         std::size_t first = 0;
-        while (std::strcmp(names[first], names[i]) != 0)
-            ++first;
+        while (std::strcmp(names[first], names[i]) != 0) ++first;
         T code{};
         ASSERT_TRUE(database.Lookup(names[i], &code)) << names[i];
         EXPECT_EQ(static_cast<std::size_t>(code), first) << names[i];
@@ -140,8 +138,7 @@ enum TinyAtom : uint8_t {};
 
 TEST(AtomDatabase, RefusesANameWhoseAtomWouldNotFit) {
     AtomDatabase<TinyAtom> database;
-    for (int i = 0; i < 256; ++i)
-        ASSERT_EQ(database.Enter(std::to_string(i).c_str()), static_cast<TinyAtom>(i));
+    for (int i = 0; i < 256; ++i) ASSERT_EQ(database.Enter(std::to_string(i).c_str()), static_cast<TinyAtom>(i));
     EXPECT_THROW(database.Enter("one too many"), std::length_error);
     EXPECT_EQ(database.GetCount(), 256u);
     EXPECT_EQ(database.Enter("255"), static_cast<TinyAtom>(255));

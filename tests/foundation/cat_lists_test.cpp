@@ -29,10 +29,10 @@ TEST(CatMatchTest, MembershipFlagsAndNameRules) {
         {14, "VT01", true, true, true},
         {14, "VT01", true, false, true},
         {14, "BE", true, true, true},
-        {14, "BE", true, false, false},   // listed only with the flag set; "BE" is no numbered verb
+        {14, "BE", true, false, false},  // listed only with the flag set; "BE" is no numbered verb
         {14, "BE", false, false, true},
         // Name rules when the list has no suitable entry.
-        {14, "VI01", true, true, true},   // listed with the flag clear, accepted by name
+        {14, "VI01", true, true, true},  // listed with the flag clear, accepted by name
         {14, "VT16b", false, false, true},
         {19, "VI03", false, false, true},
         {14, "VP", false, false, false},
@@ -56,8 +56,7 @@ TEST(CatMatchTest, MembershipFlagsAndNameRules) {
 
 TEST(CatMatchTest, RefusesUnknownListsAndCodesAbove14999) {
     unsigned short const vt01 = Code("VT01");
-    for (int list : {-1, kCatListCount, 1000})
-        EXPECT_FALSE(CatMatch(list, vt01, false, false)) << list;
+    for (int list : {-1, kCatListCount, 1000}) EXPECT_FALSE(CatMatch(list, vt01, false, false)) << list;
     for (unsigned pos : {15000u, 30000u, 65535u})
         EXPECT_FALSE(CatMatch(14, static_cast<unsigned short>(pos), false, false)) << pos;
     EXPECT_FALSE(CatMatch(14, 14999, false, false));  // valid, but no name and not listed

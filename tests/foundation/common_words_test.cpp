@@ -12,13 +12,11 @@ namespace {
 
 TEST(CommonWordsTest, ListIsLowerCaseAndUniqueInFrequencyOrder) {
     char const* const mostFrequent[] = {"the", "of", "to", "a", "and", "in", "that", "for", "is"};
-    for (std::size_t i = 0; i < std::size(mostFrequent); ++i)
-        EXPECT_STREQ(pcCommon[i], mostFrequent[i]);
+    for (std::size_t i = 0; i < std::size(mostFrequent); ++i) EXPECT_STREQ(pcCommon[i], mostFrequent[i]);
     std::set<std::string> seen;
     for (char const* word : pcCommon) {
         EXPECT_TRUE(seen.insert(word).second) << word;
-        for (char const* p = word; *p != '\0'; ++p)
-            EXPECT_TRUE(*p >= 'a' && *p <= 'z') << word;
+        for (char const* p = word; *p != '\0'; ++p) EXPECT_TRUE(*p >= 'a' && *p <= 'z') << word;
     }
     EXPECT_EQ(seen.size(), kCommonWordCount);
 }
@@ -26,8 +24,7 @@ TEST(CommonWordsTest, ListIsLowerCaseAndUniqueInFrequencyOrder) {
 TEST(CommonWordsTest, EveryWordInAnyCase) {
     for (char const* word : pcCommon) {
         std::string upper(word);
-        for (char& c : upper)
-            c = static_cast<char>(c - 'a' + 'A');
+        for (char& c : upper) c = static_cast<char>(c - 'a' + 'A');
         std::wstring const wide(upper.begin(), upper.end());
         EXPECT_TRUE(CommonGrammaticalWord(ExactText(word).begin())) << word;
         EXPECT_TRUE(CommonGrammaticalWord(ExactText(upper).begin())) << upper;
@@ -48,9 +45,9 @@ TEST(CommonWordsTest, NarrowTable) {
         {"the ", false},
         {" the", false},
         {"", false},
-        {"neverthelesss", false},                // longer than any common word
-        {"\x82\x73\x82\x88\x82\x85", false},     // full-width "The"
-        {"\x83\x41", false},                     // trail byte "A" is no letter
+        {"neverthelesss", false},             // longer than any common word
+        {"\x82\x73\x82\x88\x82\x85", false},  // full-width "The"
+        {"\x83\x41", false},                  // trail byte "A" is no letter
     };
     for (auto const& c : cases) {
         ExactText const word(c.word);
@@ -72,8 +69,7 @@ TEST(CommonWordsTest, WideTable) {
         {L"the\U0010FFFF", false},
         {L"", false},
     };
-    for (auto const& c : cases)
-        EXPECT_EQ(CommonGrammaticalWord(c.word), c.common);
+    for (auto const& c : cases) EXPECT_EQ(CommonGrammaticalWord(c.word), c.common);
     EXPECT_FALSE(CommonGrammaticalWord(static_cast<wchar_t const*>(nullptr)));
 }
 

@@ -106,8 +106,7 @@ TEST_P(CompositeLookup, YieldsEveryMembersHitsMemberByMember) {
 
 INSTANTIATE_TEST_SUITE_P(HitsPerMember, CompositeLookup,
                          testing::Values(std::vector<int>{}, std::vector<int>{2, 0, 1}, std::vector<int>{0, 0, 0},
-                                         std::vector<int>{0, 0, 3}, std::vector<int>{1, 1, 1},
-                                         std::vector<int>{0, 2}));
+                                         std::vector<int>{0, 0, 3}, std::vector<int>{1, 1, 1}, std::vector<int>{0, 2}));
 
 TEST(CompositeLookup, AnEntryInTwoMembersComesOutTwice) {
     Dictionary_EX_Temporary shared;

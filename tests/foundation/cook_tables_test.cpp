@@ -104,17 +104,16 @@ std::vector<std::string> FormNames(AltWordInflectionSet const& set) {
 }
 
 TEST(AWSetTest, FormNames) {
-    std::vector<std::string> const verbForms = {"Present", "Past",     "Cont",         "Gerund",   "Passive",
-                                                "Cause",   "Neg",      "Cohort",       "Imper",    "Imper-IP",
+    std::vector<std::string> const verbForms = {"Present",      "Past",     "Cont",   "Gerund", "Passive",
+                                                "Cause",        "Neg",      "Cohort", "Imper",  "Imper-IP",
                                                 "Imper-Neg-IP", "Cohort-P", "Polite"};
     std::vector<std::string> const adjectivalForms = {
-        "Attributive",  "Present",     "Present-IP", "Present-P",     "Past",          "Past-IP",
-        "Past-P",       "Perfect",     "Perfect-P",  "Cont",          "Gerund",        "LookGerund",
-        "Gerund-Co",    "Cause",       "LetCauseoi", "LetCauseok",    "Neg",           "Negha",
-        "Negha-P",      "Neg-IP",      "Neg-P",      "Cohort",        "Cohortto",      "Cohort-P",
-        "Cohort-Neg",   "Cohort-Neg-IP", "Imper",    "Imper-IP",      "Imper-P",       "Imper-Neg",
-        "Imper-Neg-IP", "Imper-Neg-P", "D-Present",  "D-Past",        "D-Cont",        "D-Gerund",
-        "D-Neg",        "D-Cohort",    "D-Imper",    "D-Imper-IP",    "D-Imp-Neg-IP",  "D-Polite"};
+        "Attributive", "Present",    "Present-IP",   "Present-P",   "Past",          "Past-IP",      "Past-P",
+        "Perfect",     "Perfect-P",  "Cont",         "Gerund",      "LookGerund",    "Gerund-Co",    "Cause",
+        "LetCauseoi",  "LetCauseok", "Neg",          "Negha",       "Negha-P",       "Neg-IP",       "Neg-P",
+        "Cohort",      "Cohortto",   "Cohort-P",     "Cohort-Neg",  "Cohort-Neg-IP", "Imper",        "Imper-IP",
+        "Imper-P",     "Imper-Neg",  "Imper-Neg-IP", "Imper-Neg-P", "D-Present",     "D-Past",       "D-Cont",
+        "D-Gerund",    "D-Neg",      "D-Cohort",     "D-Imper",     "D-Imper-IP",    "D-Imp-Neg-IP", "D-Polite"};
     EXPECT_EQ(FormNames(*GetAWSet(eAWSetVerb)), verbForms);
     EXPECT_EQ(FormNames(*GetAWSet(eAWSetAdjectival)), adjectivalForms);
     EXPECT_EQ(GetAWSet(eAWSetVerb)->patternsPerRow, verbForms.size());

@@ -77,14 +77,38 @@ TEST(CookTranslationTest, TranslationsFromMenuToRawForm) {
     CookCase const cases[] = {
         {eCookVerb, "VT01", "取る", eNoJPOSQuery, {}, "{取}r-", "VCr", {{"Past", "取った"}, {"Neg", "取らない"}}},
         {eCookVerb, "VT01", "はしる", eVerbJPOSQuery, {"はした", "はしった"}, "{はし}-", "VV", {{"Past", "はした"}}},
-        {eCookVerb, "VT01", "くる", eVerbJPOSQuery, {"きた", "くった"}, "{}ku-", "Vku",
+        {eCookVerb,
+         "VT01",
+         "くる",
+         eVerbJPOSQuery,
+         {"きた", "くった"},
+         "{}ku-",
+         "Vku",
          {{"Past", "きた"}, {"Neg", "こない"}, {"Imper", "こい"}}},
         {eCookVerb, "VT01", "来る", eNoJPOSQuery, {}, "{来}-", "Vku", {{"Past", "来た"}, {"Neg", "来ない"}}},
-        {eCookVerb, "VT01", "勉強する", eVerbJPOSQuery, {"勉強した", "勉強すった"}, "{勉強}su-", "Vsu",
+        {eCookVerb,
+         "VT01",
+         "勉強する",
+         eVerbJPOSQuery,
+         {"勉強した", "勉強すった"},
+         "{勉強}su-",
+         "Vsu",
          {{"Past", "勉強した"}, {"Passive", "勉強される"}, {"Neg", "勉強しない"}}},
-        {eCookVerb, "VT01", "する", eVerbJPOSQuery, {"した", "すった"}, "{}su-", "Vsu",
+        {eCookVerb,
+         "VT01",
+         "する",
+         eVerbJPOSQuery,
+         {"した", "すった"},
+         "{}su-",
+         "Vsu",
          {{"Past", "した"}, {"Neg", "しない"}}},
-        {eCookVerb, "VT01", "書く", eVerbJPOSQuery, {"書いた", "書った"}, "{書}k-", "VCk",
+        {eCookVerb,
+         "VT01",
+         "書く",
+         eVerbJPOSQuery,
+         {"書いた", "書った"},
+         "{書}k-",
+         "VCk",
          {{"Past", "書いた"}, {"Cont", "書いて"}, {"Polite", "書きます"}}},
         {eCookVerb, "VT01", "行く", eNoJPOSQuery, {}, "{行}k-", "VCik", {{"Past", "行った"}, {"Cont", "行って"}}},
         {eCookVerb, "VT01", "泳ぐ", eNoJPOSQuery, {}, "{泳}g-", "VCg", {{"Past", "泳いだ"}}},
@@ -93,18 +117,55 @@ TEST(CookTranslationTest, TranslationsFromMenuToRawForm) {
         {eCookVerb, "VT01", "死ぬ", eNoJPOSQuery, {}, "{死}n-", "VCn", {{"Past", "死んだ"}}},
         {eCookVerb, "VT01", "遊ぶ", eNoJPOSQuery, {}, "{遊}b-", "VCb", {{"Past", "遊んだ"}, {"Cohort", "遊ぼう"}}},
         {eCookVerb, "VT01", "読む", eNoJPOSQuery, {}, "{読}m-", "VCm", {{"Past", "読んだ"}}},
-        {eCookVerb, "VT01", "買う", eVerbJPOSQuery, {"買った", "買うた"}, "{買}w-", "VCw",
+        {eCookVerb,
+         "VT01",
+         "買う",
+         eVerbJPOSQuery,
+         {"買った", "買うた"},
+         "{買}w-",
+         "VCw",
          {{"Past", "買った"}, {"Cohort", "買おう"}, {"Polite", "買います"}, {"Imper", "買え"}}},
-        {eCookVerb, "VT01", "食べる", eVerbJPOSQuery, {"食べた", "食べった"}, "{食べ}-", "VV",
+        {eCookVerb,
+         "VT01",
+         "食べる",
+         eVerbJPOSQuery,
+         {"食べた", "食べった"},
+         "{食べ}-",
+         "VV",
          {{"Past", "食べた"}, {"Passive", "食べられる"}}},
-        {eCookVerb, "VT01", "有用である", eNoJPOSQuery, {}, "{有用}dear-", "VCr",
+        {eCookVerb,
+         "VT01",
+         "有用である",
+         eNoJPOSQuery,
+         {},
+         "{有用}dear-",
+         "VCr",
          {{"Past", "有用であった"}, {"Neg", "有用ではない"}}},
-        {eCookAdjective, "ADJ", "赤い", eNoJPOSQuery, {}, "{赤}-", "ADJ",
+        {eCookAdjective,
+         "ADJ",
+         "赤い",
+         eNoJPOSQuery,
+         {},
+         "{赤}-",
+         "ADJ",
          {{"Past", "赤かった"}, {"Neg", "赤くない"}, {"Present", "赤い"}}},
         {eCookAdjective, "ADJ", "格好いい", eNoJPOSQuery, {}, "{格好い}-", "ADJ", {{"Past", "格好いかった"}}},
-        {eCookAdjective, "ADJ", "いっている", eAdjectiveJPOSQuery, {"いく", "いう", "いる"}, "{い}Q-", "ADJTAtecik", {}},
-        {eCookAdjective, "ADJ", "走っている", eAdjectiveJPOSQuery, {"走る", "走つ", "走く", "走う"}, "{走}Q-",
-         "ADJTAtecr", {{"Past", "走っている"}}},
+        {eCookAdjective,
+         "ADJ",
+         "いっている",
+         eAdjectiveJPOSQuery,
+         {"いく", "いう", "いる"},
+         "{い}Q-",
+         "ADJTAtecik",
+         {}},
+        {eCookAdjective,
+         "ADJ",
+         "走っている",
+         eAdjectiveJPOSQuery,
+         {"走る", "走つ", "走く", "走う"},
+         "{走}Q-",
+         "ADJTAtecr",
+         {{"Past", "走っている"}}},
         {eCookAdjective, "ADJ", "静かな", eNoJPOSQuery, {}, "{静か}-", "NAna", {}},
         {eCookNoun, "N", "ボタン", eNoJPOSQuery, {}, "{ボタン}", "N", {{"Past", "ボタン"}}},
         {eCookNoun, "N", "マウス", eNoJPOSQuery, {}, "{マウス}", "N", {}},
@@ -135,9 +196,9 @@ TEST(CookTranslationTest, TranslationsThatFitNoRecord) {
         std::string jtrans;
         unsigned short code;
     } const cases[] = {
-        {eCookVerb, "\x82\x20", kCookNoEntry},                        // lead byte with a bad trail byte
-        {eCookNoun, "abc\x82", kCookNoEntry},                         // lead byte cut off
-        {eCookVerb, SJIS("勉強"), kCookNoEntry},                      // no verb ending
+        {eCookVerb, "\x82\x20", kCookNoEntry},    // lead byte with a bad trail byte
+        {eCookNoun, "abc\x82", kCookNoEntry},     // lead byte cut off
+        {eCookVerb, SJIS("勉強"), kCookNoEntry},  // no verb ending
         {eCookNoun, std::string(kMaxJTransBytes + 1, 'a'), kCookTranslationTooLong},
     };
     for (Case const& c : cases) {
@@ -313,14 +374,11 @@ TEST(PEndsWithTest, MatchesWholeCharactersOnly) {
         char const* suffix;
         long at;  // -1: no match
     } const cases[] = {
-        {"abc", "bc", 1},
-        {"abc", "", 3},
-        {"abc", "abcd", -1},
-        {SJIS("ボ"), "{", -1},  // ボ is 0x83 0x7B
-        {SJIS("マ"), "}", -1},  // マ is 0x83 0x7D
-        {SJIS("{マ}"), "}", 3},
-        {SJIS("行ku"), "sku", -1},  // 行 is 0x8D 0x73
-        {"a\x82", "\x82", 1},       // a lone lead byte at the end is a character
+        {"abc", "bc", 1},       {"abc", "", 3},
+        {"abc", "abcd", -1},    {SJIS("ボ"), "{", -1},      // ボ is 0x83 0x7B
+        {SJIS("マ"), "}", -1},                              // マ is 0x83 0x7D
+        {SJIS("{マ}"), "}", 3}, {SJIS("行ku"), "sku", -1},  // 行 is 0x8D 0x73
+        {"a\x82", "\x82", 1},                               // a lone lead byte at the end is a character
     };
     for (Case const& c : cases) {
         SCOPED_TRACE(c.text);

@@ -18,16 +18,16 @@ TEST(StripInternalStuffTest, KeepsTranslationsAndEmptiesInternalTexts) {
     } const cases[] = {
         {SJIS("{勉強}su-"), SJIS("{勉強}su-")},
         {"kak-MO2u-MO", "kaku"},
-        {"a{b-MO}-MO", "a{b}-MO"},    // the first of each marker only
+        {"a{b-MO}-MO", "a{b}-MO"},  // the first of each marker only
         {"xx{a}", ""},
-        {"Ka", ""},                   // a capital opening the text
-        {"a-Nb", ""},                 // a romaji capital opening a syllable
+        {"Ka", ""},    // a capital opening the text
+        {"a-Nb", ""},  // a romaji capital opening a syllable
         {"aNb", "aNb"},
-        {"Qta", "Qta"},               // except "Qta"
+        {"Qta", "Qta"},  // except "Qta"
         {"ka-Qta", "ka-Qta"},
-        {"aXb", ""},                  // not a romaji capital
-        {"a{X}", "a{X}"},             // only text before the first "{" counts
-        {SJIS("ボX"), ""},             // ボ's trail byte "{" opens no group
+        {"aXb", ""},        // not a romaji capital
+        {"a{X}", "a{X}"},   // only text before the first "{" counts
+        {SJIS("ボX"), ""},  // ボ's trail byte "{" opens no group
     };
     for (Case const& c : cases) {
         EXPECT_EQ(StripInternalStuffFromJapanese(c.text), c.expected) << c.text;
@@ -43,11 +43,11 @@ TEST(CreateJDictFormTest, NeedsAnAnswerOfThePartOfSpeechWhoseTailEndsTheText) {
         CookTableGrossPOS gross;
         POS_J_Target target;
     } const refused[] = {
-        {SJIS("{取}r-"), eCookVerb, Target("VV")},          // no VV answer has the tail "r-"
-        {SJIS("{取}r-"), eCookAdjective, Target("VCr")},    // no VCr answer in the adjective table
-        {SJIS("{取}r-"), eCookVerb, POS_J_Target{9999}},    // no such part of speech
-        {SJIS("{取r-"), eCookVerb, Target("VCr")},          // the tail follows no "}"
-        {SJIS("{ボ"), eCookNoun, Target("N")},              // ボ's trail byte is no "}"
+        {SJIS("{取}r-"), eCookVerb, Target("VV")},        // no VV answer has the tail "r-"
+        {SJIS("{取}r-"), eCookAdjective, Target("VCr")},  // no VCr answer in the adjective table
+        {SJIS("{取}r-"), eCookVerb, POS_J_Target{9999}},  // no such part of speech
+        {SJIS("{取r-"), eCookVerb, Target("VCr")},        // the tail follows no "}"
+        {SJIS("{ボ"), eCookNoun, Target("N")},            // ボ's trail byte is no "}"
     };
     for (Case const& c : refused) {
         out = "old";
@@ -64,15 +64,15 @@ TEST(CreateInflectedTranslationTest, FormsWithoutARecordFallBackToTheDictionaryF
         char const* form;
         char const* expected;
     } const cases[] = {
-        {"{書}k-", "VCk", eCookVerb, nullptr, "書く"},        // no form: slot 0
+        {"{書}k-", "VCk", eCookVerb, nullptr, "書く"},  // no form: slot 0
         {"{書}k-", "VCk", eCookVerb, "Unknown", "書く"},
-        {"{書}k-", "VCk", eCookVerb, "", "書く"},             // unnamed slots never match
-        {"{書}k-", "VCk", eCookVerb, "Attributive", "書く"},  // a name of the other set
-        {"{赤}-", "ADJ", eCookAdjective, "Imper", "赤い"},    // named slot, no record
+        {"{書}k-", "VCk", eCookVerb, "", "書く"},                       // unnamed slots never match
+        {"{書}k-", "VCk", eCookVerb, "Attributive", "書く"},            // a name of the other set
+        {"{赤}-", "ADJ", eCookAdjective, "Imper", "赤い"},              // named slot, no record
         {"{走}Q-", "ADJTAtecr", eCookAdjective, "Past", "走っている"},  // class with no row
-        {"{本}", "N", eCookNoun, "Past", "本"},               // nouns do not inflect
-        {"{本}x", "N", eCookNoun, "Past", "本x"},             // no dictionary form either: the text in kana
-        {"{a-b}", "VCk", eCookVerb, "Past", "a-bた"},         // a "-" inside the braces is not the joint
+        {"{本}", "N", eCookNoun, "Past", "本"},                         // nouns do not inflect
+        {"{本}x", "N", eCookNoun, "Past", "本x"},                       // no dictionary form either: the text in kana
+        {"{a-b}", "VCk", eCookVerb, "Past", "a-bた"},                   // a "-" inside the braces is not the joint
     };
     for (Case const& c : cases) {
         SCOPED_TRACE(c.cooked);

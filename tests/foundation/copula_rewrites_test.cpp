@@ -74,9 +74,14 @@ TEST(CopulaRewritesTest, FormsEndTheTextAtACharacterBoundary) {
     EXPECT_EQ(ToSurface("abc"), "abc");
     EXPECT_EQ(ToSurface("dear-anaix"), "dear-anaix");
     // 0x88 0x64 is one double-byte character: its "d" begins no form.
-    std::string const kanji = "\x88" "dear-u";
+    std::string const kanji =
+        "\x88"
+        "dear-u";
     EXPECT_EQ(ToSurface(kanji), kanji);
-    EXPECT_EQ(FromSurface("\x88" "da"), "\x88" "da");
+    EXPECT_EQ(FromSurface("\x88"
+                          "da"),
+              "\x88"
+              "da");
 }
 
 TEST(CopulaRewritesTest, RememberedPairIsPerThread) {
@@ -97,8 +102,8 @@ TEST(CopulaRewritesTest, InflectedCopula) {
         char const* form;
         char const* expected;
     } const cases[] = {
-        {"Present", "有用である"}, {"Past", "有用であった"},      {"Neg", "有用ではない"},
-        {"Cont", "有用であって"}, {"Polite", "有用であります"},
+        {"Present", "有用である"}, {"Past", "有用であった"},     {"Neg", "有用ではない"},
+        {"Cont", "有用であって"},  {"Polite", "有用であります"},
     };
     for (Case const& c : cases) {
         EXPECT_EQ(CreateInflectedTranslation(SJIS("{有用}dear-"), vcr, eCookVerb, c.form), SJIS(c.expected)) << c.form;

@@ -60,13 +60,19 @@ TEST_P(DictionaryLookup, KeysOver255BytesFindNothingWithoutAskingTheRepresentati
     CountingCallback callback;
     ForwardIterator<Entry_EX> found = EmptyForwardIterator<Entry_EX>();
     switch (c.form) {
-        case LookupForm::kString: found = dictionary.Lookup(key, &callback); break;
-        case LookupForm::kCString: found = dictionary.Lookup(key.c_str(), &callback); break;
-        case LookupForm::kPrefix: found = dictionary.LookupPrefix(key); break;
+        case LookupForm::kString:
+            found = dictionary.Lookup(key, &callback);
+            break;
+        case LookupForm::kCString:
+            found = dictionary.Lookup(key.c_str(), &callback);
+            break;
+        case LookupForm::kPrefix:
+            found = dictionary.LookupPrefix(key);
+            break;
     }
 
-    std::vector<std::string> const expected = c.representationAsked ? std::vector<std::string>{key}
-                                                                     : std::vector<std::string>{};
+    std::vector<std::string> const expected =
+        c.representationAsked ? std::vector<std::string>{key} : std::vector<std::string>{};
     EXPECT_EQ(Headwords(found), expected);
     EXPECT_EQ(probe.lookups + probe.prefixLookups, c.representationAsked ? 1 : 0);
     if (c.form != LookupForm::kPrefix) {
@@ -77,16 +83,15 @@ TEST_P(DictionaryLookup, KeysOver255BytesFindNothingWithoutAskingTheRepresentati
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lengths, DictionaryLookup,
-    testing::Values(LookupCase{"String255", LookupForm::kString, 255, true},
-                    LookupCase{"String256", LookupForm::kString, 256, false},
-                    LookupCase{"CString255", LookupForm::kCString, 255, true},
-                    LookupCase{"CString256", LookupForm::kCString, 256, false},
-                    LookupCase{"CString4000", LookupForm::kCString, 4000, false},
-                    LookupCase{"Prefix255", LookupForm::kPrefix, 255, true},
-                    LookupCase{"Prefix256", LookupForm::kPrefix, 256, false}),
-    [](testing::TestParamInfo<LookupCase> const& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Lengths, DictionaryLookup,
+                         testing::Values(LookupCase{"String255", LookupForm::kString, 255, true},
+                                         LookupCase{"String256", LookupForm::kString, 256, false},
+                                         LookupCase{"CString255", LookupForm::kCString, 255, true},
+                                         LookupCase{"CString256", LookupForm::kCString, 256, false},
+                                         LookupCase{"CString4000", LookupForm::kCString, 4000, false},
+                                         LookupCase{"Prefix255", LookupForm::kPrefix, 255, true},
+                                         LookupCase{"Prefix256", LookupForm::kPrefix, 256, false}),
+                         [](testing::TestParamInfo<LookupCase> const& info) { return std::string(info.param.name); });
 
 TEST(DictionaryLookupNullKey, FindsNothingWithoutAskingTheRepresentation) {
     Probe probe;
@@ -107,9 +112,14 @@ TEST(DictionaryNumbers, SystemAndTechnicalRangesIncludeTheirBounds) {
         bool technical;
     };
     Case const cases[] = {
-        {kBadDictionaryID, false, false}, {1, true, false},          {99, true, false},
-        {100, false, true},               {997, false, true},        {kSGMLDictionaryID, false, false},
-        {kMinUserDictionaryID, false, false}, {kSpecialDictionaryID, false, false},
+        {kBadDictionaryID, false, false},
+        {1, true, false},
+        {99, true, false},
+        {100, false, true},
+        {997, false, true},
+        {kSGMLDictionaryID, false, false},
+        {kMinUserDictionaryID, false, false},
+        {kSpecialDictionaryID, false, false},
     };
     auto [dictionary, rep] = MakeDictionary();
     for (Case const& c : cases) {
@@ -211,8 +221,8 @@ TEST(DictionaryLearning, InterfaceInUseOnlyWhenLearningIsOn) {
         bool expectInterface;
     };
     Case const cases[] = {
-        {"on, any", true, true, false, true},   {"on, in use", true, true, true, true},
-        {"off, any", true, false, false, true}, {"off, in use", true, false, true, false},
+        {"on, any", true, true, false, true},      {"on, in use", true, true, true, true},
+        {"off, any", true, false, false, true},    {"off, in use", true, false, true, false},
         {"none, any", false, false, false, false}, {"none, in use", false, false, true, false},
     };
     for (Case const& c : cases) {
@@ -220,7 +230,8 @@ TEST(DictionaryLearning, InterfaceInUseOnlyWhenLearningIsOn) {
         Options options;
         options.servesLearning = c.served;
         auto [dictionary, rep] = MakeDictionary(options);
-        if (c.served) dictionary.GetDictionaryLearningInterface(false)->SetUseLearning(c.switchedOn ? "stats" : nullptr);
+        if (c.served)
+            dictionary.GetDictionaryLearningInterface(false)->SetUseLearning(c.switchedOn ? "stats" : nullptr);
         LearningInterface* learning = dictionary.GetDictionaryLearningInterface(c.inUseOnly);
         EXPECT_EQ(learning != nullptr, c.expectInterface);
         if (learning != nullptr) {

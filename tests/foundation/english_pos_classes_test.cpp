@@ -20,8 +20,7 @@ POS_E_Source Code(char const* name) {
 
 EPOSN NumberOf(char const* name) {
     for (POSClassName const& pair : fEPOSMap) {
-        if (std::strcmp(pair.name, name) == 0)
-            return pair.number;
+        if (std::strcmp(pair.name, name) == 0) return pair.number;
     }
     ADD_FAILURE() << name << " is no English class";
     return 0;
@@ -45,15 +44,14 @@ TEST(EPOSMapTest, KeepsThePinnedNumbers) {
 // but "years" is a named part of speech.
 TEST(EPOSMapTest, CoversTheNameTable) {
     std::set<std::string> classes;
-    for (POSClassName const& pair : fEPOSMap)
-        classes.insert(pair.name);
+    for (POSClassName const& pair : fEPOSMap) classes.insert(pair.name);
     std::set<std::string> named;
     char const* const* names = kE_Source_POSNames();
     for (unsigned long code = 0; code < kE_Source_POSNameCount; ++code) {
         std::string const name = names[code];
-        bool const placeholder = name.compare(0, 3, "pos") == 0 && name.size() > 3 && std::isdigit(static_cast<unsigned char>(name[3]));
-        if (!placeholder && std::strcmp(name.c_str(), "ABOUT") >= 0)
-            named.insert(name);
+        bool const placeholder =
+            name.compare(0, 3, "pos") == 0 && name.size() > 3 && std::isdigit(static_cast<unsigned char>(name[3]));
+        if (!placeholder && std::strcmp(name.c_str(), "ABOUT") >= 0) named.insert(name);
     }
     named.insert("years");
     EXPECT_EQ(classes, named);
@@ -64,12 +62,10 @@ TEST(POS_E_SourceToEPOSNTest, MapsNamesOfTheSameClass) {
         char const* name;
         char const* className;
     } const cases[] = {
-        {"TITLE2Human", "N"}, {"TITLEyearsg", "N"}, {"N_number", "N"}, {"ADJUNCT", "ADV"},
-        {"CONJthat", "CONJ"}, {"CONJ2", "CONJ"},  {"ABOUT", "ABOUT"}, {"VT16b", "VT16b"},
-        {"YET", "YET"},       {"N", "N"},
+        {"TITLE2Human", "N"}, {"TITLEyearsg", "N"}, {"N_number", "N"},  {"ADJUNCT", "ADV"}, {"CONJthat", "CONJ"},
+        {"CONJ2", "CONJ"},    {"ABOUT", "ABOUT"},   {"VT16b", "VT16b"}, {"YET", "YET"},     {"N", "N"},
     };
-    for (auto const& c : cases)
-        EXPECT_EQ(POS_E_SourceToEPOSN(Code(c.name)), NumberOf(c.className)) << c.name;
+    for (auto const& c : cases) EXPECT_EQ(POS_E_SourceToEPOSN(Code(c.name)), NumberOf(c.className)) << c.name;
 }
 
 TEST(POS_E_SourceToEPOSNTest, UnknownClassesGiveOne) {
@@ -83,8 +79,7 @@ TEST(EPOSNToPOS_E_SourceTest, GivesThePartOfSpeechOfTheClassName) {
     for (char const* name : {"ABOUT", "ADJ", "N", "VT01", "YET"})
         EXPECT_EQ(EPOSNToPOS_E_Source(NumberOf(name)), Code(name)) << name;
     EXPECT_EQ(EPOSNToPOS_E_Source(609), POS_E_Source{0});  // "years" names no part of speech
-    for (EPOSN unknown : {0ul, 1ul, 600ul, 610ul})
-        EXPECT_EQ(EPOSNToPOS_E_Source(unknown), POS_E_Source{0}) << unknown;
+    for (EPOSN unknown : {0ul, 1ul, 600ul, 610ul}) EXPECT_EQ(EPOSNToPOS_E_Source(unknown), POS_E_Source{0}) << unknown;
 }
 
 TEST(JPOSMapTest, AsListed) {
@@ -121,15 +116,14 @@ TEST(JPOSNTest, ConvertsBothWays) {
     }
     POS_J_Target auxWill{};
     ASSERT_TRUE(gTargetPOSDatabase().Lookup("AuxWill", &auxWill));
-    EXPECT_EQ(JPOSStrToN(auxWill), 2u);              // shares 2 with "SUPPRESS" ...
-    EXPECT_NE(JPOSNToStr(2), auxWill);               // ... which the number names first
+    EXPECT_EQ(JPOSStrToN(auxWill), 2u);  // shares 2 with "SUPPRESS" ...
+    EXPECT_NE(JPOSNToStr(2), auxWill);   // ... which the number names first
 
-    EXPECT_EQ(JPOSNameToN("XDUMMYX"), 2u);           // any dummy is suppressed
-    EXPECT_EQ(JPOSNameToN("DET"), 0u);               // a Japanese part of speech without class
+    EXPECT_EQ(JPOSNameToN("XDUMMYX"), 2u);  // any dummy is suppressed
+    EXPECT_EQ(JPOSNameToN("DET"), 0u);      // a Japanese part of speech without class
     EXPECT_EQ(JPOSNameToN(nullptr), 0u);
     EXPECT_EQ(JPOSStrToN(POS_J_Target(kJ_Target_POSNameCount)), 0u);
-    for (JPOSN unknown : {0ul, 3ul, 175ul})
-        EXPECT_EQ(JPOSNToStr(unknown), POS_J_Target{0}) << unknown;
+    for (JPOSN unknown : {0ul, 3ul, 175ul}) EXPECT_EQ(JPOSNToStr(unknown), POS_J_Target{0}) << unknown;
 }
 
 TEST(FindGrossEPOSTest, ClassesByListAndName) {
@@ -137,13 +131,12 @@ TEST(FindGrossEPOSTest, ClassesByListAndName) {
         char const* name;
         short gross;
     } const cases[] = {
-        {"N", 27},      {"N_number", 27}, {"VT01", 28},     {"VT16b", 28},  // VT16b: by name only
-        {"ADJUNCT", -1}, {"ADJ01", 29},   {"ADJP", 29},     {"AUXCAN", 30}, {"PP", 31},
-        {"PREPADJ", 31}, {"ADVP", 32},    {"PREP2", 33},    {"CONJthat", 34}, {"INTERJhey", 35},
-        {"ART", -1},    {"<<BAD>>", -1},  {"5SKIP", -1},
+        {"N", 27},       {"N_number", 27}, {"VT01", 28},  {"VT16b", 28},  // VT16b: by name only
+        {"ADJUNCT", -1}, {"ADJ01", 29},    {"ADJP", 29},  {"AUXCAN", 30},   {"PP", 31},
+        {"PREPADJ", 31}, {"ADVP", 32},     {"PREP2", 33}, {"CONJthat", 34}, {"INTERJhey", 35},
+        {"ART", -1},     {"<<BAD>>", -1},  {"5SKIP", -1},
     };
-    for (auto const& c : cases)
-        EXPECT_EQ(FindGrossEPOS(Code(c.name)), c.gross) << c.name;
+    for (auto const& c : cases) EXPECT_EQ(FindGrossEPOS(Code(c.name)), c.gross) << c.name;
     EXPECT_EQ(FindGrossEPOS(POS_E_Source(15000)), -1);
 }
 
@@ -153,12 +146,11 @@ TEST(MatchPlus2DigitsTest, PrefixAndTwoDigits) {
         char const* prefix;
         bool matches;
     } const cases[] = {
-        {"VT01x", "VT", true}, {"VT01", "VT", true},  {"VT1", "VT", false}, {"VT", "VT", false},
-        {"VTa1", "VT", false}, {"VI01", "VT", false}, {"vt01", "VT", false}, {"ADJ99", "ADJ", true},
-        {"", "VT", false},
+        {"VT01x", "VT", true}, {"VT01", "VT", true},   {"VT1", "VT", false},
+        {"VT", "VT", false},   {"VTa1", "VT", false},  {"VI01", "VT", false},
+        {"vt01", "VT", false}, {"ADJ99", "ADJ", true}, {"", "VT", false},
     };
-    for (auto const& c : cases)
-        EXPECT_EQ(MatchPlus2Digits(c.s, c.prefix), c.matches) << c.s;
+    for (auto const& c : cases) EXPECT_EQ(MatchPlus2Digits(c.s, c.prefix), c.matches) << c.s;
     EXPECT_FALSE(MatchPlus2Digits(nullptr, "VT"));
 }
 

@@ -27,9 +27,7 @@ unsigned long Count(ForwardIterator<T> it) {
 }
 
 // The conjugated forms whose base form this fine part of speech is.
-unsigned long AttachedForms(FinePOS_EX const& fp) {
-    return fp.IsACF() ? 0 : Count(fp.GetCFIterator_start()) - 1;
-}
+unsigned long AttachedForms(FinePOS_EX const& fp) { return fp.IsACF() ? 0 : Count(fp.GetCFIterator_start()) - 1; }
 
 // An entry of a fresh fake dictionary; the handle keeps the dictionary alive.
 struct EntryFixture {
@@ -315,7 +313,10 @@ FinePOSField const kFinePOSFields[] = {
          fp.SetFeatureSets(sets);
      },
      [](FinePOS_EX const& s, FinePOS_EX const& t) { return s.GetFeatureSets() == t.GetFeatureSets(); }, true},
-    {"domain weights", [](FinePOS_EX& fp) { fp.SetDomainWeights({{DomainID{3}, 7}, {DomainID{12}, 1}}); },
+    {"domain weights",
+     [](FinePOS_EX& fp) {
+         fp.SetDomainWeights({{DomainID{3}, 7}, {DomainID{12}, 1}});
+     },
      [](FinePOS_EX const& s, FinePOS_EX const& t) { return s.GetDomainWeights() == t.GetDomainWeights(); }, true},
     {"base form",
      [](FinePOS_EX& fp) {
@@ -328,8 +329,7 @@ FinePOSField const kFinePOSFields[] = {
          Entry_EX entry = fp.GetEntry();
          entry.CreateNewFinePOS().SetBaseForm(fp);
      },
-     [](FinePOS_EX const& s, FinePOS_EX const& t) { return AttachedForms(s) == AttachedForms(t); },
-     false},
+     [](FinePOS_EX const& s, FinePOS_EX const& t) { return AttachedForms(s) == AttachedForms(t); }, false},
     {"can neither begin nor end",
      [](FinePOS_EX& fp) { fp.GetEntry()->SetCannotBeginAndEndSentenceFlag(fp.GetCookie(), true); },
      [](FinePOS_EX const& s, FinePOS_EX const& t) {
@@ -435,8 +435,7 @@ ParaphraseField const kParaphraseFields[] = {
     {"transplant", [](Paraphrase_EX& pp) { pp.SetTransplant("(NP* : +wo:Acc)"); },
      [](Paraphrase_EX const& s, Paraphrase_EX const& t) { return s.GetTransplant() == t.GetTransplant(); }, true},
     {"they type", [](Paraphrase_EX& pp) { pp.SetTheyTransType(eTheyNonHuman); },
-     [](Paraphrase_EX const& s, Paraphrase_EX const& t) { return s.GetTheyTransType() == t.GetTheyTransType(); },
-     true},
+     [](Paraphrase_EX const& s, Paraphrase_EX const& t) { return s.GetTheyTransType() == t.GetTheyTransType(); }, true},
     {"alternate only", [](Paraphrase_EX& pp) { pp.SetAltOnly(true); },
      [](Paraphrase_EX const& s, Paraphrase_EX const& t) { return s.GetAltOnly() == t.GetAltOnly(); }, true},
     {"domains", [](Paraphrase_EX& pp) { pp.SetDomainIDSet(SomeDomains()); },
@@ -449,11 +448,8 @@ ParaphraseField const kParaphraseFields[] = {
     {"p-value", [](Paraphrase_EX& pp) { pp.SetPValue(2048); },
      [](Paraphrase_EX const& s, Paraphrase_EX const& t) { return s.GetPValue() == t.GetPValue(); }, true},
     // Follows from the cooked translation; never written by the clone.
-    {"raw translation",
-     [](Paraphrase_EX& pp) { pp.GetEntry()->SetRawTranslation(pp.GetCookie(), "raw"); },
-     [](Paraphrase_EX const& s, Paraphrase_EX const& t) {
-         return s.GetRawTranslation() == t.GetRawTranslation();
-     },
+    {"raw translation", [](Paraphrase_EX& pp) { pp.GetEntry()->SetRawTranslation(pp.GetCookie(), "raw"); },
+     [](Paraphrase_EX const& s, Paraphrase_EX const& t) { return s.GetRawTranslation() == t.GetRawTranslation(); },
      false},
 };
 

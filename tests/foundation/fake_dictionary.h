@@ -230,9 +230,7 @@ public:
     std::string GetRawTranslation(ParaphraseCookieID_* pp) const override { return Record(pp)->raw; }
     void SetRawTranslation(ParaphraseCookieID_* pp, std::string const& text) override { Record(pp)->raw = text; }
     std::string GetCookedTranslation(ParaphraseCookieID_* pp) const override { return Record(pp)->cooked; }
-    void SetCookedTranslation(ParaphraseCookieID_* pp, std::string const& text) override {
-        Record(pp)->cooked = text;
-    }
+    void SetCookedTranslation(ParaphraseCookieID_* pp, std::string const& text) override { Record(pp)->cooked = text; }
     POS_J_Target GetTransPOS(ParaphraseCookieID_* pp) const override { return Record(pp)->transPOS; }
     void SetTransPOS(ParaphraseCookieID_* pp, POS_J_Target pos) override { Record(pp)->transPOS = pos; }
     short GetPValue(ParaphraseCookieID_* pp) const override { return Record(pp)->pValue; }
@@ -255,9 +253,7 @@ public:
     DomainIDSet GetDomainIDSet(ParaphraseCookieID_* pp) const override {
         return Record(pp)->domains.value_or(DomainIDSet());
     }
-    void SetDomainIDSet(ParaphraseCookieID_* pp, DomainIDSet const& domains) override {
-        Record(pp)->domains = domains;
-    }
+    void SetDomainIDSet(ParaphraseCookieID_* pp, DomainIDSet const& domains) override { Record(pp)->domains = domains; }
     DomainIDSet const* PeekDomainIDSet(ParaphraseCookieID_* pp) const override {
         auto const& stored = Record(pp)->domains;
         return stored ? &*stored : nullptr;

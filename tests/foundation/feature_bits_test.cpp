@@ -53,22 +53,45 @@ struct BitsCase {
 // defaults, six flags (11-17), particle U=0001 (18-21), ten flags.
 std::vector<BitsCase> const kBitsCases = {
     {"all defaults", kCatN, Text("#"), {0x1000, 0xAA51, 0x5000}, "", ""},
-    {"default asked", kCatVI01, Text("?"), {0x2000, 0x2000, 0x0000},
-     "No default found for missing feature value in '?'", ""},
-    {"short string", kCatVI01, Text("S1"), {0x2000, 0x6800, 0x0000},
-     "No default found for missing feature value in 'S1'", ""},
+    {"default asked",
+     kCatVI01,
+     Text("?"),
+     {0x2000, 0x2000, 0x0000},
+     "No default found for missing feature value in '?'",
+     ""},
+    {"short string",
+     kCatVI01,
+     Text("S1"),
+     {0x2000, 0x6800, 0x0000},
+     "No default found for missing feature value in 'S1'",
+     ""},
     {"explicit unset", kCatN, Text("SSSC_"), {0x1000, 0xAA11, 0x5000}, "", ""},
-    {"illegal value", kCatN, Text("SXSC"), {0x1000, 0x8A51, 0x5000},
-     "string SXSC, char 1 has illegal value X for set NOUN", "SXSC, 1, X, NOUN"},
+    {"illegal value",
+     kCatN,
+     Text("SXSC"),
+     {0x1000, 0x8A51, 0x5000},
+     "string SXSC, char 1 has illegal value X for set NOUN",
+     "SXSC, 1, X, NOUN"},
     {"fixed common noun", kCatN, Text("SSSC1101110M00_"), {0x1000, 0xAA51, 0x5100}, "", ""},
     // The fourteenth position (the particle) is open-ended.
-    {"unknown particle is no error", kCatVI01, Text("B" + std::string(12, '_') + "Z"), {0x2000, 0x2000, 0x0000},
-     "", ""},
-    {"unknown letter before the particle is", kCatVI01, Text("B" + std::string(11, '_') + "Z_"),
-     {0x2000, 0x2000, 0x0000}, "string B___________Z_, char 12 has illegal value Z for set VERB",
+    {"unknown particle is no error",
+     kCatVI01,
+     Text("B" + std::string(12, '_') + "Z"),
+     {0x2000, 0x2000, 0x0000},
+     "",
+     ""},
+    {"unknown letter before the particle is",
+     kCatVI01,
+     Text("B" + std::string(11, '_') + "Z_"),
+     {0x2000, 0x2000, 0x0000},
+     "string B___________Z_, char 12 has illegal value Z for set VERB",
      "B___________Z_, 12, Z, VERB"},
-    {"three full strings", kVT02, std::string("G0T1S31000000U1\0PPPU\0SSSC_\0", 27),
-     {0x2110, 0xC770, 0x0600, 0x5551, 0x5000, 0xAA11, 0x5000}, "", ""},
+    {"three full strings",
+     kVT02,
+     std::string("G0T1S31000000U1\0PPPU\0SSSC_\0", 27),
+     {0x2110, 0xC770, 0x0600, 0x5551, 0x5000, 0xAA11, 0x5000},
+     "",
+     ""},
     {"text ends after the first string", kVT02, Text("G0T1S31000000U1"), {0x2000, 0xC770, 0x0600}, "", ""},
     {"no feature sets", kCONJ, Text("SCN"), {0x0000}, "", ""},
     {"empty text", kCatN, Text(""), {0x0000}, "", ""},
@@ -130,14 +153,14 @@ TEST(FillDefaultFeatsTest, Table) {
         POS_E_Source pos;
         std::string expected;
     } const cases[] = {
-        {"SSSC_", 0, kCatN, "SSSC_"},     // nothing asked
+        {"SSSC_", 0, kCatN, "SSSC_"},  // nothing asked
         {"???", 0, kCatN, "SSS"},
         {"?????", 0, kCatN, "SSSC1"},
         {"????????????????", 0, kCatN, "SSSC1101110D000_"},  // a sixteenth position does not exist
         {"P?U", 0, kCatN, "PSU"},
-        {"??", 1, kVT02, "SS"},           // slot 1 of VT02 is a noun set
-        {"?????", 0, kVT02, "B0I0_"},     // verb number has no default
-        {"??", 2, kCatN, "__"},           // noun classes have none at all
+        {"??", 1, kVT02, "SS"},        // slot 1 of VT02 is a noun set
+        {"?????", 0, kVT02, "B0I0_"},  // verb number has no default
+        {"??", 2, kCatN, "__"},        // noun classes have none at all
         // No set there: unchanged.
         {"??", 2, kCatVI01, "??"},
         {"??", 3, kCatN, "??"},
@@ -153,8 +176,7 @@ TEST(FillDefaultFeatsTest, Table) {
 }
 
 TEST(FeatureTablesTest, OneBitMasksCountFromTheTop) {
-    for (unsigned k = 0; k < 16; ++k)
-        EXPECT_EQ(kFPUBits[k], 0x8000u >> k);
+    for (unsigned k = 0; k < 16; ++k) EXPECT_EQ(kFPUBits[k], 0x8000u >> k);
 }
 
 }  // namespace

@@ -141,7 +141,8 @@ TEST_F(FileAccess, OpenFunctionsReportMissingFilesTheirOwnWay) {
     EXPECT_EQ(FOpenExistingEvenIfInUse(SpecOf("none"), "r", false, false), nullptr);
 
     Write("some", "x");
-    for (int fd : {OpenReadOnly(SpecOf("some")), OpenReadWrite(SpecOf("some")), HandleOpenExisting(SpecOf("some"), O_RDONLY)}) {
+    for (int fd :
+         {OpenReadOnly(SpecOf("some")), OpenReadWrite(SpecOf("some")), HandleOpenExisting(SpecOf("some"), O_RDONLY)}) {
         EXPECT_GE(fd, 0);
         close(fd);
     }

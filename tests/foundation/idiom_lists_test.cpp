@@ -58,8 +58,11 @@ INSTANTIATE_TEST_SUITE_P(
         CompileCase{"merely ending in punctuation", {"etc.", "Yahoo!", "(sic)"}, {}},
         CompileCase{"one idiom in several lists",
                     {"\"what-if\"?!x"},
-                    {{1, "\"what-if\"?!x", 9}, {2, "\"what-if\"?!x", 10}, {3, "\"what-if\"?!x", 5},
-                     {4, "\"what-if\"?!x", 0}, {4, "\"what-if\"?!x", 8}}},
+                    {{1, "\"what-if\"?!x", 9},
+                     {2, "\"what-if\"?!x", 10},
+                     {3, "\"what-if\"?!x", 5},
+                     {4, "\"what-if\"?!x", 0},
+                     {4, "\"what-if\"?!x", 8}}},
         CompileCase{"brackets and parentheses", {"a) b] c"}, {{6, "a) b] c", 1}, {7, "a) b] c", 4}}},
         // 0x83 0x5D is one double-byte character whose trail byte is ']'.
         CompileCase{"a trail byte is no bracket", {"x\x83\x5D]y"}, {{7, "x\x83\x5D]y", 3}}},
@@ -121,8 +124,8 @@ TEST(IdiomSelection, EachCharacterSelectsItsList) {
             wchar_t const text[] = {character, L'x', 0};
             AlmightyIdiomList const* list = idioms.GetIdiomList(text);
             ASSERT_NE(list, nullptr) << std::hex << static_cast<unsigned>(character);
-            EXPECT_EQ(list, &idioms.GetIdiomList(static_cast<Tag>(c.tag))) << std::hex
-                                                                           << static_cast<unsigned>(character);
+            EXPECT_EQ(list, &idioms.GetIdiomList(static_cast<Tag>(c.tag)))
+                << std::hex << static_cast<unsigned>(character);
         }
     }
 }
@@ -191,7 +194,8 @@ TEST(IdiomLookup, TheAccessorFindsTheInterfaceByItsName) {
     class ServingIdioms : public DictionaryRep_EX_Temporary {
     public:
         DictionaryInterface_* GetNamedInterface(std::string const& name) override {
-            if (name != AlmightyIdiomInterface_::kInterfaceName) return DictionaryRep_EX_Temporary::GetNamedInterface(name);
+            if (name != AlmightyIdiomInterface_::kInterfaceName)
+                return DictionaryRep_EX_Temporary::GetNamedInterface(name);
             if (!fIdioms) fIdioms = std::make_unique<AlmightyIdiomInterface_Lookup>(Dictionary_EX(this));
             return fIdioms.get();
         }

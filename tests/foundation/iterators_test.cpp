@@ -85,8 +85,9 @@ TEST(ForwardIterator, SteppingACopyLeavesTheOriginal) {
 TEST(VectorByValueForwardIterator, CloneKeepsThePositionInItsOwnCopy) {
     for (bool asList : {false, true}) {
         SCOPED_TRACE(asList ? "list" : "vector");
-        ForwardIterator<int> it = asList ? ForwardIterator<int>(VectorByValueForwardIterator<int, std::list<int>>({1, 2, 3, 4}))
-                                         : ForwardIterator<int>(VectorByValueForwardIterator<int>({1, 2, 3, 4}));
+        ForwardIterator<int> it =
+            asList ? ForwardIterator<int>(VectorByValueForwardIterator<int, std::list<int>>({1, 2, 3, 4}))
+                   : ForwardIterator<int>(VectorByValueForwardIterator<int>({1, 2, 3, 4}));
         ++it;
         ++it;
         ForwardIterator<int> copy(it);

@@ -63,11 +63,11 @@ TEST(KanaRomajiTest, DocumentedExamples) {
         // {勉強}su-ru -> 勉強する
         {Conversion::kRomajiToKana, "{\x95\xD7\x8B\xAD}su-ru", "\x95\xD7\x8B\xAD\x82\xB7\x82\xE9"},
         {Conversion::kRomajiToKana, "{\x89\xEF}w-ou", "\x89\xEF\x82\xA8\x82\xA4"},  // {会}w-ou -> 会おう
-        {Conversion::kRomajiToKana, "{zxjX}ka", "\x82\xA9"},                         // か
+        {Conversion::kRomajiToKana, "{zxjX}ka", "\x82\xA9"},                        // か
         {Conversion::kRomajiToKana, "kak", "\x82\xA9"},
         {Conversion::kRomajiToKanaKeepingLeftovers, "kak", "\x82\xA9k"},
-        {Conversion::kRomajiToKana, "\x81\x61\x81\x61\x81\x61", "\x81\x61"},   // ∥∥∥ -> ∥
-        {Conversion::kMakeJNum, "12-3", "\x82\x50\x82\x51{-}\x82\x52"},         // １２{-}３
+        {Conversion::kRomajiToKana, "\x81\x61\x81\x61\x81\x61", "\x81\x61"},  // ∥∥∥ -> ∥
+        {Conversion::kMakeJNum, "12-3", "\x82\x50\x82\x51{-}\x82\x52"},       // １２{-}３
     };
     for (auto const& c : cases) {
         EXPECT_EQ(Convert(c.conversion, c.input), c.expected) << c.input;
@@ -83,9 +83,14 @@ TEST(KanaRomajiTest, OffsetsMarkWhereEachCharactersRomajiBegins) {
     } const cases[] = {
         {"\x82\xCD\x82\xB5\x82\xE9", false, "hasiru", {0, 0, 2, 0, 4, 0, 6}},  // はしる
         {"\x83\x4A\x81\x5B", false, "ka:", {0, 0, 2, 4}},                      // カー
-        {"\x82\xAB\x82\xE1\x82\xAD", false, "kiaku", {0, 0, 2, 4, 0, 6}},     // きゃく
+        {"\x82\xAB\x82\xE1\x82\xAD", false, "kiaku", {0, 0, 2, 4, 0, 6}},      // きゃく
         {"\x82\xAB\x82\xE1\x82\xAD", true, "kyaku", {0, 0, 0, 4, 0, 6}},
-        {"\x8A\xBF" "a\x82\xF1", false, "\x8A\xBF" "aN", {0, 0, 2, 3, 5}},   // 漢aん: kanji copied
+        {"\x8A\xBF"
+         "a\x82\xF1",
+         false,
+         "\x8A\xBF"
+         "aN",
+         {0, 0, 2, 3, 5}},                           // 漢aん: kanji copied
         {"\x83\x96", false, "\x83\x96", {0, 0, 2}},  // ヶ has no romaji
         {"", true, "", {0}},
     };
@@ -157,11 +162,13 @@ TEST(KanaRomajiTest, HiraganaToRomajiReplacesOnlyHiragana) {
     struct Case {
         std::string text, romaji;
     } const cases[] = {
-        {"\x82\xCD\x82\xB5\x82\xE9", "hasiru"},                // はしる
-        {"\x82\xAB\x82\xE1", "kia"},                            // きゃ, one character at a time
-        {"\x83\x4A\x81\x5B\x82\xA9", "\x83\x4A\x81\x5B" "ka"},  // カーか: katakana kept
-        {"\x82\x50x\x8A\xBF", "\x82\x50x\x8A\xBF"},             // １x漢
-        {"a\x82", "a\x82"},                                     // lone lead byte
+        {"\x82\xCD\x82\xB5\x82\xE9", "hasiru"},  // はしる
+        {"\x82\xAB\x82\xE1", "kia"},             // きゃ, one character at a time
+        {"\x83\x4A\x81\x5B\x82\xA9",
+         "\x83\x4A\x81\x5B"
+         "ka"},                                      // カーか: katakana kept
+        {"\x82\x50x\x8A\xBF", "\x82\x50x\x8A\xBF"},  // １x漢
+        {"a\x82", "a\x82"},                          // lone lead byte
     };
     for (auto const& c : cases) {
         ExactText text(c.text);
@@ -186,13 +193,23 @@ TEST(KanaRomajiTest, RomajiReaderRules) {
         {"ky", "", ""},                                   // two pending letters are dropped
         {"sss", "sss", "sss"},                            // a third consonant ends the wait
         {"xa", "x\x82\xA0", "x\x82\xA0"},                 // not a syllable: the letters stay
-        {"ka1", "\x82\xA9" "1", "\x82\xA9" "1"},
+        {"ka1",
+         "\x82\xA9"
+         "1",
+         "\x82\xA9"
+         "1"},
         {"k1a", "k1\x82\xA0", "k1\x82\xA0"},
-        {"k\x8A\xBF" "a", "k\x8A\xBF\x82\xA0", "k\x8A\xBF\x82\xA0"},  // k漢a
-        {"k{\x8A\xBF}a", "\x8A\xBF\x82\xA9", "\x8A\xBF\x82\xA9"},     // k{漢}a: the group waits
-        {"{ a b}", "a b", "a b"},          // a blank in a group goes with the next character
+        {"k\x8A\xBF"
+         "a",
+         "k\x8A\xBF\x82\xA0", "k\x8A\xBF\x82\xA0"},                // k漢a
+        {"k{\x8A\xBF}a", "\x8A\xBF\x82\xA9", "\x8A\xBF\x82\xA9"},  // k{漢}a: the group waits
+        {"{ a b}", "a b", "a b"},                                  // a blank in a group goes with the next character
         {"{ zxjDASH}a", "\x82\xA0", "\x82\xA0"},
-        {"{abc", "{\x82\xA0" "bc", "{\x82\xA0" "bc"},  // no "}": the brace is a plain character
+        {"{abc",
+         "{\x82\xA0"
+         "bc",
+         "{\x82\xA0"
+         "bc"},                                     // no "}": the brace is a plain character
         {"a\x82", "\x82\xA0\x82", "\x82\xA0\x82"},  // lone lead byte at the end
         {"", "", ""},
     };
@@ -209,10 +226,12 @@ TEST(KanaRomajiTest, BraceGroupsAreFoundByCharacter) {
         std::string romaji, kana;
     } const cases[] = {
         {"{\x83\x7D\x83\x45\x83\x58}", "\x83\x7D\x83\x45\x83\x58"},  // {マウス}
-        {"{\x83\x7D}a", "\x83\x7D\x82\xA0"},                          // {マ}a
-        {"{\x83\x7B}a", "\x83\x7B\x82\xA0"},                          // {ボ}a
-        {"{\x83\x7D" "a", "{\x83\x7D\x82\xA0"},                       // {マa: never closed
-        {"{zxj\x83\x7D}a", "\x82\xA0"},                               // the marker group ends at "}"
+        {"{\x83\x7D}a", "\x83\x7D\x82\xA0"},                         // {マ}a
+        {"{\x83\x7B}a", "\x83\x7B\x82\xA0"},                         // {ボ}a
+        {"{\x83\x7D"
+         "a",
+         "{\x83\x7D\x82\xA0"},           // {マa: never closed
+        {"{zxj\x83\x7D}a", "\x82\xA0"},  // the marker group ends at "}"
     };
     for (auto const& c : cases) {
         EXPECT_EQ(ToKana(c.romaji, false), c.kana) << c.romaji;
@@ -227,15 +246,21 @@ TEST(KanaRomajiTest, ConverterSpacingRules) {
     } const cases[] = {
         {true, {"  a", " b"}, "a b"},
         {false, {"  a"}, "  a"},
-        {true, {"a  ", ")"}, "a)"},                          // a closing parenthesis drops blanks before it
-        {true, {"a  ", "\x81\x6A"}, "a\x81\x6A"},            // ）
-        {true, {"a", " )"}, "a )"},                          // only when it opens the piece
-        {true, {"a", "(", "  b"}, "a(b"},                    // blanks after an opening one go
-        {true, {"a", "\x81\x69", "  b"}, "a\x81\x69" "b"},   // （
-        {true, {"a", "(", "  )"}, "a(  )"},                  // unless a closing one follows them
-        {true, {"a", "(", "  b", " c"}, "a(b c"},            // only right after it
+        {true, {"a  ", ")"}, "a)"},                // a closing parenthesis drops blanks before it
+        {true, {"a  ", "\x81\x6A"}, "a\x81\x6A"},  // ）
+        {true, {"a", " )"}, "a )"},                // only when it opens the piece
+        {true, {"a", "(", "  b"}, "a(b"},          // blanks after an opening one go
+        {true,
+         {"a", "\x81\x69", "  b"},
+         "a\x81\x69"
+         "b"},                                     // （
+        {true, {"a", "(", "  )"}, "a(  )"},        // unless a closing one follows them
+        {true, {"a", "(", "  b", " c"}, "a(b c"},  // only right after it
         {true, {"a", "zxjDASH", "b"}, "ab"},
-        {true, {"\x81\x61", "\x81\x61", "a", "\x81\x61"}, "\x81\x61" "a\x81\x61"},  // ∥∥a∥
+        {true,
+         {"\x81\x61", "\x81\x61", "a", "\x81\x61"},
+         "\x81\x61"
+         "a\x81\x61"},                                         // ∥∥a∥
         {true, {"\x81\x61", "zxjX", "\x81\x61"}, "\x81\x61"},  // a marker does not break the run
     };
     for (auto const& c : cases) {
@@ -270,10 +295,8 @@ TEST(KanaRomajiTest, TruncatedLeadBytesStayInsideTheText) {
     struct Case {
         std::string text, romaji, kana;
     } const cases[] = {
-        {"\x82", "\x82", "\x82"},
-        {"\x82\xAB\x82", "ki\x82", "\x82\xAB\x82"},  // き and a lone lead byte
-        {"{\x82", "{\x82", "{\x82"},
-        {"{a\x83", "{a\x83", "{\x82\xA0\x83"},
+        {"\x82", "\x82", "\x82"},          {"\x82\xAB\x82", "ki\x82", "\x82\xAB\x82"},  // き and a lone lead byte
+        {"{\x82", "{\x82", "{\x82"},       {"{a\x83", "{a\x83", "{\x82\xA0\x83"},
         {"k{\x82}", "k{\x82}", "k{\x82}"},  // "}" is the lead byte's trail: no group
     };
     for (auto const& c : cases) {

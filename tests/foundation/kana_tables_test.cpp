@@ -87,11 +87,13 @@ TEST(KanaTablesTest, KatakanaCoversItsBlockButTheSmallKeAndAddsTheLongVowelMark)
     };
     EXPECT_EQ(romajiOf(0x30EE), "WA");  // small wa
     EXPECT_EQ(romajiOf(kLongVowelMark), ":");
-    EXPECT_EQ(romajiOf(0x30C3), "Q");   // small tu
+    EXPECT_EQ(romajiOf(0x30C3), "Q");  // small tu
 }
 
 TEST(KanaTablesTest, SortedTableHoldsEveryCharacterRowInOrder) {
-    auto const pairOf = [](KanaPair const& row) { return std::make_pair(std::string(row.romaji), std::string(row.kana)); };
+    auto const pairOf = [](KanaPair const& row) {
+        return std::make_pair(std::string(row.romaji), std::string(row.kana));
+    };
     std::vector<KanaPair> const& table = kKanaToRomajiTable();
 
     std::vector<std::pair<std::string, std::string>> rows;

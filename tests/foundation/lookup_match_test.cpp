@@ -107,12 +107,12 @@ TEST(WordMatchTest, ComparesFirstWords) {
         {"run", "Run", false},  // only a's capitals fold
         {"RUN\tnow", "run later", true},
         {"run", "run", true},
-        {"\x83\x41", "\x83\x61", false},   // trail byte "A" must not fold to "a"
+        {"\x83\x41", "\x83\x61", false},  // trail byte "A" must not fold to "a"
         {"\x83\x41 x", "\x83\x41", true},
-        {"\x83\x41", "\x83", false},       // b ends inside the character
+        {"\x83\x41", "\x83", false},  // b ends inside the character
         {"", "", true},
         {"", "a", false},
-        {" a", "", true},                  // both first words are empty
+        {" a", "", true},  // both first words are empty
     };
     for (auto const& c : cases) {
         SCOPED_TRACE(std::string(c.a) + " / " + c.b);

@@ -46,14 +46,8 @@ TEST(LowerCaseWordsLookup, FindsWordsTheDictionaryWritesInLowerCase) {
         bool expected;
     };
     Case const cases[] = {
-        {"apple", true},
-        {"Apple", true},
-        {"APPLE", true},
-        {"Paris", false},
-        {"paris", false},
-        {"BILL", true},
-        {"pear", false},
-        {"A\x83\x41", true},  // lower-cased to "a" + "ア", not to "a\x83" + "a"
+        {"apple", true}, {"Apple", true}, {"APPLE", true},     {"Paris", false}, {"paris", false},
+        {"BILL", true},  {"pear", false}, {"A\x83\x41", true},  // lower-cased to "a" + "ア", not to "a\x83" + "a"
         {"", false},
     };
     for (Case const& c : cases) {

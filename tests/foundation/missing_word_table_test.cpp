@@ -20,28 +20,156 @@ namespace {
 
 // The order the table's users and its row numbers rely on.
 char const* const kExpectedKeys[] = {
-    "sb.", "intr.", "trans.", "adj.", "adv.", "TRANS_GERUND", "INTR_GERUND", "TRANS_PPL", "INTR_PPL", "TRANS_3RD",
-    "INTR_3RD", "TRANS_PAST", "INTR_PAST", "TRANS_PPL_ONLY", "INTR_PPL_ONLY", "PL_N", "SSSN", "PN_SING", "PN_PL",
-    "TBE_S", "UD_N", "UD_PL_N", "UD_PN_SING", "UD_PN_PL", "UD_ADJ", "UD_ADV", "UD_INTR", "UD_INTR_3RD",
-    "UD_INTR_PAST", "UD_INTR_PPL", "UD_INTR_PPL_ONLY", "UD_INTR_GERUND", "UD_TRANS", "UD_TRANS_3RD", "UD_TRANS_PAST",
-    "UD_TRANS_PPL", "UD_TRANS_PPL_ONLY", "UD_TRANS_GERUND", "INTR_PREP_INF", "INTR_PREP_3RD", "INTR_PREP_PAST",
-    "INTR_PREP_PPL_ONLY", "INTR_PREP_GERUND", "INTR_PREP_PPL", "TRANS_PREP_INF", "TRANS_PREP_3RD",
-    "TRANS_PREP_PAST", "TRANS_PREP_PPL_ONLY", "TRANS_PREP_GERUND", "TRANS_PREP_PPL", "INTR_PART_INF",
-    "INTR_PART_3RD", "INTR_PART_PAST", "INTR_PART_PPL_ONLY", "INTR_PART_GERUND", "INTR_PART_PPL", "TRANS_PART_INF",
-    "TRANS_PART_3RD", "TRANS_PART_PAST", "TRANS_PART_PPL_ONLY", "TRANS_PART_GERUND", "TRANS_PART_PPL",
-    "INTR_PART_PREP_INF", "INTR_PART_PREP_3RD", "INTR_PART_PREP_PAST", "INTR_PART_PREP_PPL_ONLY",
-    "INTR_PART_PREP_GERUND", "INTR_PART_PREP_PPL", "TRANS_PART_PREP_INF", "TRANS_PART_PREP_3RD",
-    "TRANS_PART_PREP_PAST", "TRANS_PART_PREP_PPL_ONLY", "TRANS_PART_PREP_GERUND", "TRANS_PART_PREP_PPL",
-    "INTR_REPORTING_INF", "INTR_REPORTING_3RD", "INTR_REPORTING_PAST", "INTR_REPORTING_PPL_ONLY",
-    "INTR_REPORTING_GERUND", "INTR_REPORTING_PPL", "ADJ_PREP", "PREP_Adjectival", "PREP_Adverbial", "CONJ", "PP",
-    "PREPADJ", "PREPADV", "N_S", "VI01_S", "VT01_S", "ADJ_S", "ADV_S", "N_ED", "VI01_ED_1", "VT01_ED_1", "VI01_ED_2",
-    "VT01_ED_2", "ADJ_ED", "ADV_ED", "N_IC", "VI01_IC", "VT01_IC", "ADJ_IC", "N_ING", "VI01_ING_1", "VT01_ING_1",
-    "VI01_ING_2", "VT01_ING_2", "ADJ_ING", "ADV_ING", "N_LY", "VI01_LY", "VT01_LY", "ADJ_LY", "ADV_LY", "N_GENERIC",
-    "VI01_GENERIC", "VT01_GENERIC", "ADJ_GENERIC", "ADV_GENERIC", "N_SETPOS", "VI01_SETPOS", "VT01_SETPOS",
-    "ADJ_SETPOS", "ADV_SETPOS", "NP_SETPOS", "ADJP_SETPOS", "ADVP_SETPOS", "VP_SETPOS", "PP_SETPOS", "AUX_SETPOS",
-    "CONJ_SETPOS", "N_HYPHEN", "VI01_HYPHEN", "VT01_HYPHEN", "ADJ_HYPHEN", "ADV_HYPHEN", "N_MINNUM", "N_HOURNUM",
-    "N_ORDNUM", "N_YEAR", "N_NUMBER", "N_DECINUM", "DECIHYPHENDECI", "N_IDENTIFIER", "N_PHONENUM",
-    "N_INTERNET_ADDRESS", "N_ALLCAPWORD", "N_CAPSEQ", "INITIALSEQUENCE",
+    "sb.",
+    "intr.",
+    "trans.",
+    "adj.",
+    "adv.",
+    "TRANS_GERUND",
+    "INTR_GERUND",
+    "TRANS_PPL",
+    "INTR_PPL",
+    "TRANS_3RD",
+    "INTR_3RD",
+    "TRANS_PAST",
+    "INTR_PAST",
+    "TRANS_PPL_ONLY",
+    "INTR_PPL_ONLY",
+    "PL_N",
+    "SSSN",
+    "PN_SING",
+    "PN_PL",
+    "TBE_S",
+    "UD_N",
+    "UD_PL_N",
+    "UD_PN_SING",
+    "UD_PN_PL",
+    "UD_ADJ",
+    "UD_ADV",
+    "UD_INTR",
+    "UD_INTR_3RD",
+    "UD_INTR_PAST",
+    "UD_INTR_PPL",
+    "UD_INTR_PPL_ONLY",
+    "UD_INTR_GERUND",
+    "UD_TRANS",
+    "UD_TRANS_3RD",
+    "UD_TRANS_PAST",
+    "UD_TRANS_PPL",
+    "UD_TRANS_PPL_ONLY",
+    "UD_TRANS_GERUND",
+    "INTR_PREP_INF",
+    "INTR_PREP_3RD",
+    "INTR_PREP_PAST",
+    "INTR_PREP_PPL_ONLY",
+    "INTR_PREP_GERUND",
+    "INTR_PREP_PPL",
+    "TRANS_PREP_INF",
+    "TRANS_PREP_3RD",
+    "TRANS_PREP_PAST",
+    "TRANS_PREP_PPL_ONLY",
+    "TRANS_PREP_GERUND",
+    "TRANS_PREP_PPL",
+    "INTR_PART_INF",
+    "INTR_PART_3RD",
+    "INTR_PART_PAST",
+    "INTR_PART_PPL_ONLY",
+    "INTR_PART_GERUND",
+    "INTR_PART_PPL",
+    "TRANS_PART_INF",
+    "TRANS_PART_3RD",
+    "TRANS_PART_PAST",
+    "TRANS_PART_PPL_ONLY",
+    "TRANS_PART_GERUND",
+    "TRANS_PART_PPL",
+    "INTR_PART_PREP_INF",
+    "INTR_PART_PREP_3RD",
+    "INTR_PART_PREP_PAST",
+    "INTR_PART_PREP_PPL_ONLY",
+    "INTR_PART_PREP_GERUND",
+    "INTR_PART_PREP_PPL",
+    "TRANS_PART_PREP_INF",
+    "TRANS_PART_PREP_3RD",
+    "TRANS_PART_PREP_PAST",
+    "TRANS_PART_PREP_PPL_ONLY",
+    "TRANS_PART_PREP_GERUND",
+    "TRANS_PART_PREP_PPL",
+    "INTR_REPORTING_INF",
+    "INTR_REPORTING_3RD",
+    "INTR_REPORTING_PAST",
+    "INTR_REPORTING_PPL_ONLY",
+    "INTR_REPORTING_GERUND",
+    "INTR_REPORTING_PPL",
+    "ADJ_PREP",
+    "PREP_Adjectival",
+    "PREP_Adverbial",
+    "CONJ",
+    "PP",
+    "PREPADJ",
+    "PREPADV",
+    "N_S",
+    "VI01_S",
+    "VT01_S",
+    "ADJ_S",
+    "ADV_S",
+    "N_ED",
+    "VI01_ED_1",
+    "VT01_ED_1",
+    "VI01_ED_2",
+    "VT01_ED_2",
+    "ADJ_ED",
+    "ADV_ED",
+    "N_IC",
+    "VI01_IC",
+    "VT01_IC",
+    "ADJ_IC",
+    "N_ING",
+    "VI01_ING_1",
+    "VT01_ING_1",
+    "VI01_ING_2",
+    "VT01_ING_2",
+    "ADJ_ING",
+    "ADV_ING",
+    "N_LY",
+    "VI01_LY",
+    "VT01_LY",
+    "ADJ_LY",
+    "ADV_LY",
+    "N_GENERIC",
+    "VI01_GENERIC",
+    "VT01_GENERIC",
+    "ADJ_GENERIC",
+    "ADV_GENERIC",
+    "N_SETPOS",
+    "VI01_SETPOS",
+    "VT01_SETPOS",
+    "ADJ_SETPOS",
+    "ADV_SETPOS",
+    "NP_SETPOS",
+    "ADJP_SETPOS",
+    "ADVP_SETPOS",
+    "VP_SETPOS",
+    "PP_SETPOS",
+    "AUX_SETPOS",
+    "CONJ_SETPOS",
+    "N_HYPHEN",
+    "VI01_HYPHEN",
+    "VT01_HYPHEN",
+    "ADJ_HYPHEN",
+    "ADV_HYPHEN",
+    "N_MINNUM",
+    "N_HOURNUM",
+    "N_ORDNUM",
+    "N_YEAR",
+    "N_NUMBER",
+    "N_DECINUM",
+    "DECIHYPHENDECI",
+    "N_IDENTIFIER",
+    "N_PHONENUM",
+    "N_INTERNET_ADDRESS",
+    "N_ALLCAPWORD",
+    "N_CAPSEQ",
+    "INITIALSEQUENCE",
 };
 
 struct FixedReading {
@@ -98,8 +226,7 @@ TEST(MissingWordTable, FixedReadingsAreExact) {
         MW_POS const* row = FindMWAssignment(fixed.key);
         ASSERT_NE(row, nullptr);
         EXPECT_EQ(row->sourcePOS, fixed.pos);
-        for (unsigned i = 0; i < 3; ++i)
-            EXPECT_STREQ(row->featureSets.GetSet(i), fixed.sets[i]) << "set " << i;
+        for (unsigned i = 0; i < 3; ++i) EXPECT_STREQ(row->featureSets.GetSet(i), fixed.sets[i]) << "set " << i;
         EXPECT_EQ(row->targetPOS, fixed.target);
         EXPECT_STREQ(row->japaneseEnding, fixed.ending);
         EXPECT_EQ(row->pValue, fixed.pValue);
@@ -154,8 +281,8 @@ TEST(MissingWordTable, ReadingsOfOneEndingClassAreDistinct) {
             ASSERT_NE(a, nullptr) << keys[i];
             for (std::size_t j = 0; j < i; ++j) {
                 MW_POS const* b = FindMWAssignment(keys[j]);
-                bool const same = a->sourcePOS == b->sourcePOS && a->targetPOS == b->targetPOS &&
-                                  a->featureSets == b->featureSets;
+                bool const same =
+                    a->sourcePOS == b->sourcePOS && a->targetPOS == b->targetPOS && a->featureSets == b->featureSets;
                 EXPECT_FALSE(same) << keys[i] << " repeats " << keys[j];
             }
         }
@@ -171,9 +298,9 @@ TEST(ReadFromMWTable, FindsOnlyTheExactKey) {
         POS_E_Source pos;
     };
     Case const cases[] = {
-        {"N_S", true, kCatN},         {"VT01_S", true, kCatVT01}, {"PREPADJ", true, kCatPREPADJ},
-        {"n_s", false, kCatBad},      {"N_S ", false, kCatBad},   {"N_", false, kCatBad},
-        {"sb", false, kCatBad},       {"", false, kCatBad},       {"NO_SUCH_KEY", false, kCatBad},
+        {"N_S", true, kCatN},    {"VT01_S", true, kCatVT01}, {"PREPADJ", true, kCatPREPADJ},
+        {"n_s", false, kCatBad}, {"N_S ", false, kCatBad},   {"N_", false, kCatBad},
+        {"sb", false, kCatBad},  {"", false, kCatBad},       {"NO_SUCH_KEY", false, kCatBad},
     };
     for (Case const& c : cases) {
         SCOPED_TRACE(std::string("key '") + c.key + "'");
@@ -225,18 +352,71 @@ TEST(ReadFromMWTable, NullOutputsOnlyTestPresence) {
 // ---- The user-word category map ----------------------------------------------
 
 char const* const kExpectedCategoryKeys[] = {
-    "UD_ADJ", "ADJ_PREP", "UD_ADV", "UD_N", "UD_PL_N", "UD_PN_SING", "UD_PN_PL", "UD_INTR", "UD_INTR_3RD",
-    "INTR_PAST", "INTR_PPL_ONLY", "UD_INTR_GERUND", "UD_INTR_PPL", "UD_TRANS", "TRANS_3RD", "TRANS_PAST",
-    "TRANS_PPL_ONLY", "UD_TRANS_GERUND", "UD_TRANS_PPL", "INTR_PREP_INF", "INTR_PREP_3RD", "INTR_PREP_PAST",
-    "INTR_PREP_PPL_ONLY", "INTR_PREP_GERUND", "INTR_PREP_PPL", "TRANS_PREP_INF", "TRANS_PREP_3RD",
-    "TRANS_PREP_PAST", "TRANS_PREP_PPL_ONLY", "TRANS_PREP_GERUND", "TRANS_PREP_PPL", "INTR_PART_INF",
-    "INTR_PART_3RD", "INTR_PART_PAST", "INTR_PART_PPL_ONLY", "INTR_PART_GERUND", "INTR_PART_PPL", "TRANS_PART_INF",
-    "TRANS_PART_3RD", "TRANS_PART_PAST", "TRANS_PART_PPL_ONLY", "TRANS_PART_GERUND", "TRANS_PART_PPL",
-    "INTR_PART_PREP_INF", "INTR_PART_PREP_3RD", "INTR_PART_PREP_PAST", "INTR_PART_PREP_PPL_ONLY",
-    "INTR_PART_PREP_GERUND", "INTR_PART_PREP_PPL", "TRANS_PART_PREP_INF", "TRANS_PART_PREP_3RD",
-    "TRANS_PART_PREP_PAST", "TRANS_PART_PREP_PPL_ONLY", "TRANS_PART_PREP_GERUND", "TRANS_PART_PREP_PPL",
-    "INTR_REPORTING_INF", "INTR_REPORTING_3RD", "INTR_REPORTING_PAST", "INTR_REPORTING_PPL_ONLY",
-    "INTR_REPORTING_GERUND", "INTR_REPORTING_PPL", "CONJ", "PREPADJ", "PREPADV", "PP",
+    "UD_ADJ",
+    "ADJ_PREP",
+    "UD_ADV",
+    "UD_N",
+    "UD_PL_N",
+    "UD_PN_SING",
+    "UD_PN_PL",
+    "UD_INTR",
+    "UD_INTR_3RD",
+    "INTR_PAST",
+    "INTR_PPL_ONLY",
+    "UD_INTR_GERUND",
+    "UD_INTR_PPL",
+    "UD_TRANS",
+    "TRANS_3RD",
+    "TRANS_PAST",
+    "TRANS_PPL_ONLY",
+    "UD_TRANS_GERUND",
+    "UD_TRANS_PPL",
+    "INTR_PREP_INF",
+    "INTR_PREP_3RD",
+    "INTR_PREP_PAST",
+    "INTR_PREP_PPL_ONLY",
+    "INTR_PREP_GERUND",
+    "INTR_PREP_PPL",
+    "TRANS_PREP_INF",
+    "TRANS_PREP_3RD",
+    "TRANS_PREP_PAST",
+    "TRANS_PREP_PPL_ONLY",
+    "TRANS_PREP_GERUND",
+    "TRANS_PREP_PPL",
+    "INTR_PART_INF",
+    "INTR_PART_3RD",
+    "INTR_PART_PAST",
+    "INTR_PART_PPL_ONLY",
+    "INTR_PART_GERUND",
+    "INTR_PART_PPL",
+    "TRANS_PART_INF",
+    "TRANS_PART_3RD",
+    "TRANS_PART_PAST",
+    "TRANS_PART_PPL_ONLY",
+    "TRANS_PART_GERUND",
+    "TRANS_PART_PPL",
+    "INTR_PART_PREP_INF",
+    "INTR_PART_PREP_3RD",
+    "INTR_PART_PREP_PAST",
+    "INTR_PART_PREP_PPL_ONLY",
+    "INTR_PART_PREP_GERUND",
+    "INTR_PART_PREP_PPL",
+    "TRANS_PART_PREP_INF",
+    "TRANS_PART_PREP_3RD",
+    "TRANS_PART_PREP_PAST",
+    "TRANS_PART_PREP_PPL_ONLY",
+    "TRANS_PART_PREP_GERUND",
+    "TRANS_PART_PREP_PPL",
+    "INTR_REPORTING_INF",
+    "INTR_REPORTING_3RD",
+    "INTR_REPORTING_PAST",
+    "INTR_REPORTING_PPL_ONLY",
+    "INTR_REPORTING_GERUND",
+    "INTR_REPORTING_PPL",
+    "CONJ",
+    "PREPADJ",
+    "PREPADV",
+    "PP",
 };
 
 TEST(UserWordCategoryMap, RowsAreInOrderAndNameExistingReadings) {
@@ -256,17 +436,16 @@ TEST(UserWordCategoryMap, FixedRowsAreExact) {
         unsigned transitive, participle, nounKind;
     };
     FixedRow const fixedRows[] = {
-        {1, 0, 0, 0, 1, 0, "UD_ADJ", 0, 0, 0},   {3, 1, 0, 0, 0, 2, "UD_PL_N", 0, 0, 2},
-        {3, 0, 0, 0, 0, 2, "UD_PN_SING", 0, 0, 1}, {4, 1, 5, 0, 0, 3, "INTR_PAST", 0, 1, 0},
+        {1, 0, 0, 0, 1, 0, "UD_ADJ", 0, 0, 0},      {3, 1, 0, 0, 0, 2, "UD_PL_N", 0, 0, 2},
+        {3, 0, 0, 0, 0, 2, "UD_PN_SING", 0, 0, 1},  {4, 1, 5, 0, 0, 3, "INTR_PAST", 0, 1, 0},
         {4, 1, 5, 0, 0, 3, "UD_INTR_PPL", 0, 2, 0}, {4, 0, 1, 0, 0, 3, "UD_TRANS", 1, 0, 0},
-        {6, 0, 0, 1, 0, 5, "PREPADJ", 0, 0, 0},   {7, 0, 0, 0, 0, 0, "PP", 0, 0, 0},
+        {6, 0, 0, 1, 0, 5, "PREPADJ", 0, 0, 0},     {7, 0, 0, 0, 0, 0, "PP", 0, 0, 0},
     };
     for (FixedRow const& fixed : fixedRows) {
         SCOPED_TRACE(fixed.key);
         UserWordCategoryRow const* row = nullptr;
         for (UserWordCategoryRow const& candidate : fUMWMap) {
-            if (std::strcmp(candidate.assignmentKey, fixed.key) == 0)
-                row = &candidate;
+            if (std::strcmp(candidate.assignmentKey, fixed.key) == 0) row = &candidate;
         }
         ASSERT_NE(row, nullptr);
         EXPECT_EQ(row->grossPOS, fixed.grossPOS);
@@ -300,8 +479,7 @@ TEST(UserWordCategoryMap, VerbFormsMatchTheirReadings) {
         {"_GERUND", eFormGerund, eParticipleNone},
     };
     for (UserWordCategoryRow const& row : fUMWMap) {
-        if (row.grossPOS != eGrossPOSVerb)
-            continue;
+        if (row.grossPOS != eGrossPOSVerb) continue;
         SCOPED_TRACE(row.assignmentKey);
         UserWordForm form = eFormBase;
         ParticipleCode participle = eParticipleNone;
@@ -315,8 +493,8 @@ TEST(UserWordCategoryMap, VerbFormsMatchTheirReadings) {
         EXPECT_EQ(row.form, form);
         EXPECT_EQ(row.participle, participle);
         EXPECT_EQ(row.cookGrossPOS, eCookVerb);
-        bool const takesObjectOrReport = row.verbSubtype <= eVerbSubtypeTransitiveParticlePrep ||
-                                         row.verbSubtype == eVerbSubtypeReporting;
+        bool const takesObjectOrReport =
+            row.verbSubtype <= eVerbSubtypeTransitiveParticlePrep || row.verbSubtype == eVerbSubtypeReporting;
         EXPECT_EQ(row.transitive, takesObjectOrReport ? 1 : 0);
     }
 }
@@ -326,15 +504,13 @@ TEST(UserWordCategoryMap, VerbFormsMatchTheirReadings) {
 TEST(UserWordCategoryMap, FirstRowWithAVerbCategoryGivesItsSubtype) {
     auto subtypeByFirstMatch = [](POS_E_Source category) {
         for (UserWordCategoryRow const& row : fUMWMap) {
-            if (CategoryOf(row.assignmentKey) == category)
-                return row.verbSubtype;
+            if (CategoryOf(row.assignmentKey) == category) return row.verbSubtype;
         }
         return eVerbSubtypeNone;
     };
     std::map<VerbSubtype, std::set<POS_E_Source>> categoriesBySubtype;
     for (UserWordCategoryRow const& row : fUMWMap) {
-        if (row.grossPOS != eGrossPOSVerb)
-            continue;
+        if (row.grossPOS != eGrossPOSVerb) continue;
         SCOPED_TRACE(row.assignmentKey);
         POS_E_Source const category = CategoryOf(row.assignmentKey);
         EXPECT_TRUE(IsNumberedVerbName(kE_Source_POSNames()[category])) << kE_Source_POSNames()[category];
@@ -351,12 +527,11 @@ TEST(UserWordCategoryMap, FirstRowWithAVerbCategoryGivesItsSubtype) {
         VerbSubtype subtype;
     };
     Case const formReadings[] = {
-        {"intr.", eVerbSubtypeIntransitive},       {"trans.", eVerbSubtypeTransitive},
-        {"INTR_3RD", eVerbSubtypeIntransitive},    {"TRANS_PPL", eVerbSubtypeTransitive},
+        {"intr.", eVerbSubtypeIntransitive},         {"trans.", eVerbSubtypeTransitive},
+        {"INTR_3RD", eVerbSubtypeIntransitive},      {"TRANS_PPL", eVerbSubtypeTransitive},
         {"INTR_PPL_ONLY", eVerbSubtypeIntransitive}, {"TRANS_GERUND", eVerbSubtypeTransitive},
     };
-    for (Case const& c : formReadings)
-        EXPECT_EQ(subtypeByFirstMatch(CategoryOf(c.key)), c.subtype) << c.key;
+    for (Case const& c : formReadings) EXPECT_EQ(subtypeByFirstMatch(CategoryOf(c.key)), c.subtype) << c.key;
 }
 
 TEST(UserWordCategoryLookup, TakesTheFirstBaseFormRowThatFits) {
@@ -372,20 +547,17 @@ TEST(UserWordCategoryLookup, TakesTheFirstBaseFormRowThatFits) {
         // "UD_PN_SING" has the same four values and is never reached.
         {eGrossPOSNoun, eVerbSubtypeNone, ePrepositionTypeNone, eAdjSubtypeNone, "UD_N", eCookNoun},
         {eGrossPOSAdjective, eVerbSubtypeNone, ePrepositionTypeNone, eAdjSubtypePlain, "UD_ADJ", eCookAdjective},
-        {eGrossPOSAdjective, eVerbSubtypeNone, ePrepositionTypeNone, eAdjSubtypeWithPrep, "ADJ_PREP",
-         eCookAdjective},
+        {eGrossPOSAdjective, eVerbSubtypeNone, ePrepositionTypeNone, eAdjSubtypeWithPrep, "ADJ_PREP", eCookAdjective},
         {eGrossPOSAdverb, eVerbSubtypeNone, ePrepositionTypeNone, eAdjSubtypeNone, "UD_ADV", eCookAdverb},
         {eGrossPOSVerb, eVerbSubtypeIntransitive, ePrepositionTypeNone, eAdjSubtypeNone, "UD_INTR", eCookVerb},
         {eGrossPOSVerb, eVerbSubtypeTransitive, ePrepositionTypeNone, eAdjSubtypeNone, "UD_TRANS", eCookVerb},
         {eGrossPOSVerb, eVerbSubtypeTransitiveParticlePrep, ePrepositionTypeNone, eAdjSubtypeNone,
          "TRANS_PART_PREP_INF", eCookVerb},
-        {eGrossPOSVerb, eVerbSubtypeReporting, ePrepositionTypeNone, eAdjSubtypeNone, "INTR_REPORTING_INF",
-         eCookVerb},
+        {eGrossPOSVerb, eVerbSubtypeReporting, ePrepositionTypeNone, eAdjSubtypeNone, "INTR_REPORTING_INF", eCookVerb},
         {eGrossPOSConjunction, eVerbSubtypeNone, ePrepositionTypeNone, eAdjSubtypeNone, "CONJ", eCookConjunction},
         {eGrossPOSPreposition, eVerbSubtypeNone, ePrepositionTypeAdjectival, eAdjSubtypeNone, "PREPADJ",
          eCookPreposition},
-        {eGrossPOSPreposition, eVerbSubtypeNone, ePrepositionTypeAdverbial, eAdjSubtypeNone, "PREPADV",
-         eCookAdverb2},
+        {eGrossPOSPreposition, eVerbSubtypeNone, ePrepositionTypeAdverbial, eAdjSubtypeNone, "PREPADV", eCookAdverb2},
         {eGrossPOSPrepPhrase, eVerbSubtypeNone, ePrepositionTypeNone, eAdjSubtypeNone, "PP", eCookAdjective},
         // No row holds these combinations.
         {eGrossPOSAdjective, eVerbSubtypeNone, ePrepositionTypeNone, eAdjSubtypeNone, nullptr, eCookNone},

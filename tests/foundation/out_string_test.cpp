@@ -19,7 +19,7 @@ TEST_F(OutString, MakeReplacesTheOldBufferWithRoomForLenAndNul) {
     char* first = MakeOutString(&fOut, 3);
     EXPECT_EQ(first, fOut);
     std::memcpy(fOut, "abc", 4);  // len + 1 bytes are usable
-    MakeOutString(&fOut, 0);     // the old buffer is freed (leak check)
+    MakeOutString(&fOut, 0);      // the old buffer is freed (leak check)
     EXPECT_STREQ(fOut, "");
 }
 
@@ -29,8 +29,9 @@ TEST_F(OutString, FillCopiesTextOrReplacesDummies) {
         char const* stored;
     };
     Case const cases[] = {
-        {"abc", "abc"}, {"", ""}, {"xK-dummyy", "=="}, {"K-dummy", "=="}, {"K-dumm", "K-dumm"},
-        {"\x82\xa0\x82\xa2", "\x82\xa0\x82\xa2"},
+        {"abc", "abc"},       {"", ""},
+        {"xK-dummyy", "=="},  {"K-dummy", "=="},
+        {"K-dumm", "K-dumm"}, {"\x82\xa0\x82\xa2", "\x82\xa0\x82\xa2"},
     };
     for (Case const& c : cases) {
         SCOPED_TRACE(c.text);

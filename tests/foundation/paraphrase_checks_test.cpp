@@ -98,13 +98,10 @@ TEST(ParaphraseUseTest, AlternateOnlyAndDisabled) {
         reading.paraphrase.SetAltOnly(c.altOnly);
         reading.paraphrase.SetDomainIDSet(medical);
         reading.paraphrase.SetTheyTransType(c.they);
-        if (c.learned)
-            reading.Learning()->SetLearningValue(reading.finePOS, reading.paraphrase, *c.learned);
-        if (c.learning == Learning::kSwitchedOff)
-            reading.Learning()->SetUseLearning(nullptr);
+        if (c.learned) reading.Learning()->SetLearningValue(reading.finePOS, reading.paraphrase, *c.learned);
+        if (c.learning == Learning::kSwitchedOff) reading.Learning()->SetUseLearning(nullptr);
         ActiveDomains domains;
-        if (c.domainActive)
-            domains.ActivateDomainsExplicitly(medical);
+        if (c.domainActive) domains.ActivateDomainsExplicitly(medical);
 
         EXPECT_EQ(IsParaAltOnly(domains, reading.finePOS, reading.paraphrase), c.expectAltOnly);
         EXPECT_EQ(ParaDisabledForAnyReason(reading.finePOS, reading.paraphrase, domains, nonHumanOnly),

@@ -3,11 +3,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <cstdlib>
 #include <fstream>
 #include <optional>
 #include <string>
-#include <unistd.h>
 
 #include "support/scratch_folder.h"
 
@@ -17,8 +17,7 @@ namespace {
 class ScopedMTBINC {
 public:
     explicit ScopedMTBINC(std::optional<std::string> const& value) {
-        if (char const* old = std::getenv("MTBINC"))
-            fSaved = old;
+        if (char const* old = std::getenv("MTBINC")) fSaved = old;
         if (value)
             setenv("MTBINC", value->c_str(), 1);
         else
@@ -49,9 +48,7 @@ std::string const kNotFoundStrict =
 std::string const kNotFoundLenient = "Persistent POS file %s not found, generating new one.\n";
 std::string const kCorruptLenient = "Persistent POS file %s corrupted; regenerating it.\n";
 
-std::string WithName(std::string format, std::string const& name) {
-    return format.replace(format.find("%s"), 2, name);
-}
+std::string WithName(std::string format, std::string const& name) { return format.replace(format.find("%s"), 2, name); }
 
 TEST(PersistentPOSFileNameTest, FromMTBINC) {
     struct Case {
@@ -94,8 +91,7 @@ protected:
         std::ofstream out(fFile, std::ios::binary);
         for (int i = 0; i < count; ++i) {
             out << i << " N" << (i == 0 ? std::string(longLine, 'x') : "") << "  ";
-            if (i + 1 < count || lastEnded)
-                out << '\n';
+            if (i + 1 < count || lastEnded) out << '\n';
         }
     }
 

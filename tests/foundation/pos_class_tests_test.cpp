@@ -58,8 +58,8 @@ TEST(POSClassTestsTest, GrossJapaneseClassByName) {
         char const* name;
         short gross;
     } const cases[] = {
-        {"VADJcr", 3}, {"VCr", 2}, {"Vsu", 2}, {"NAno", 3}, {"NAzero", 3}, {"ADJ", 3}, {"ADJTAtecr", 3},
-        {"ADV", 4},    {"N", 1},   {"DET", 6}, {"CONJ", 6}, {"OTHER", 6},
+        {"VADJcr", 3},    {"VCr", 2}, {"Vsu", 2}, {"NAno", 3}, {"NAzero", 3}, {"ADJ", 3},
+        {"ADJTAtecr", 3}, {"ADV", 4}, {"N", 1},   {"DET", 6},  {"CONJ", 6},   {"OTHER", 6},
     };
     for (Case const& c : cases) {
         POS_J_Target pos{};

@@ -35,8 +35,7 @@ struct RecordParts {
 SemanticRecord MakeRecord(RecordParts const& parts) {
     SemanticRecord record;
     record.flags = parts.flags;
-    for (std::size_t i = 0; i < parts.atoms.size(); ++i)
-        record.atoms[i] = static_cast<unsigned short>(parts.atoms[i]);
+    for (std::size_t i = 0; i < parts.atoms.size(); ++i) record.atoms[i] = static_cast<unsigned short>(parts.atoms[i]);
     // A name longer than the field is a fault of the expectation, not cut.
     for (std::string const* name : {&parts.name0, &parts.name1}) {
         EXPECT_LT(name->size(), sizeof record.names[0]) << "expected name \"" << *name << "\" does not fit";
@@ -59,15 +58,14 @@ struct TextCase {
     char const* label;
     std::string text;
     std::vector<RecordParts> records;  // records not listed are blank
-    unsigned dictRecords;             // records the dictionary form keeps
+    unsigned dictRecords;              // records the dictionary form keeps
 };
 
 std::vector<TextCase> TextCases() {
     int const human = Atom("human"), product = Atom("product"), place = Atom("place");
     std::string const twoByte = "\x82\xa0";  // one double-byte kana
     return {
-        {"ProperNoun", "N townname personname product",
-         {{kN, {Atom("townname"), Atom("personname"), product}}}, 1},
+        {"ProperNoun", "N townname personname product", {{kN, {Atom("townname"), Atom("personname"), product}}}, 1},
         {"SubjectDoSpeak", "SUBJ dospeak", {{kSel, {human, Atom("dospeak")}}}, 3},
         {"NegatedAtom", "N -human +product", {{kN, {-human, product}}}, 1},
         {"EleventhAtomIgnored",
@@ -76,27 +74,33 @@ std::vector<TextCase> TextCases() {
            {Atom("all"), Atom("animate"), Atom("any"), human, Atom("nonhuman"), Atom("organization"),
             Atom("personname"), place, product, Atom("state")}}},
          1},
-        {"RestartClearsAtomsAndNames", "N human product \"one\" \"two\" N place \"three\"",
-         {{kN, {place}, "three"}}, 1},
-        {"SubjectRestartsNounRecordKeepingFlags", "N human SUBJ dospeak",
-         {{kN | kSel, {human, Atom("dospeak")}}}, 1},
+        {"RestartClearsAtomsAndNames",
+         "N human product \"one\" \"two\" N place \"three\"",
+         {{kN, {place}, "three"}},
+         1},
+        {"SubjectRestartsNounRecordKeepingFlags", "N human SUBJ dospeak", {{kN | kSel, {human, Atom("dospeak")}}}, 1},
         {"LoneQuoteAndEmptyQuotesIgnored", "N \" human \"\"", {{kN, {human}}}, 1},
         {"ThirdNameIgnored", "N \"a\" \"b\" \"c\"", {{kN, {}, "a", "b"}}, 1},
         {"TwelveLetterNameCutToTen", "N \"abcdefghijkl\"", {{kN, {}, "abcdefghij"}}, 1},
         {"BangNameCutToEleven", "N \"!abcdefghijkl\"", {{kN, {}, "!abcdefghij"}}, 1},
         // 11 bytes, the last character double-byte at bytes 10-11: it goes whole.
-        {"DoubleByteNameCutAtCharacter", "N \"a" + twoByte + twoByte + twoByte + twoByte + twoByte + "\"",
-         {{kN, {}, "a" + twoByte + twoByte + twoByte + twoByte}}, 1},
-        {"DoubleByteBangNameCutAtCharacter", "N \"!a" + twoByte + twoByte + twoByte + twoByte + twoByte + "\"",
-         {{kN, {}, "!a" + twoByte + twoByte + twoByte + twoByte}}, 1},
+        {"DoubleByteNameCutAtCharacter",
+         "N \"a" + twoByte + twoByte + twoByte + twoByte + twoByte + "\"",
+         {{kN, {}, "a" + twoByte + twoByte + twoByte + twoByte}},
+         1},
+        {"DoubleByteBangNameCutAtCharacter",
+         "N \"!a" + twoByte + twoByte + twoByte + twoByte + twoByte + "\"",
+         {{kN, {}, "!a" + twoByte + twoByte + twoByte + twoByte}},
+         1},
         {"UnknownWordsIgnored", "N human frobnicate - + product", {{kN, {human, product}}}, 1},
         {"AtomsBeforeAnyKeywordGoToRecord0", "human", {{0, {human}}}, 3},
-        {"ThreeSlots", "SUBJ human OBJ1 product OBJ2 -place",
-         {{kSel, {human}}, {kSel, {product}}, {kSel, {-place}}}, 3},
+        {"ThreeSlots",
+         "SUBJ human OBJ1 product OBJ2 -place",
+         {{kSel, {human}}, {kSel, {product}}, {kSel, {-place}}},
+         3},
         {"DoSpeakAdjustedOnlyAfterSubject", "OBJ1 dospeak", {{}, {kSel, {Atom("dospeak")}}}, 3},
         // A one-slot record 0 makes the dictionary form drop the other records.
-        {"OneSlotDropsOtherRecordsInDictionaryForm", "OBJ1 product N human",
-         {{kN, {human}}, {kSel, {product}}}, 1},
+        {"OneSlotDropsOtherRecordsInDictionaryForm", "OBJ1 product N human", {{kN, {human}}, {kSel, {product}}}, 1},
         {"Empty", "", {}, 3},
     };
 }
@@ -162,12 +166,10 @@ TEST(AdjustDoSpeakSelRes, FirstDoSpeakBecomesHumanAndDoSpeakIsAppendedWhenThereI
     for (DoSpeakCase const& c : cases) {
         SemanticRecord record = MakeRecord({kSel, c.before});
         // Junk past the end of the list must not survive as atoms.
-        if (c.before.size() + 2 < SemanticRecord::kMaxAtoms)
-            record.atoms[c.before.size() + 2] = 999;
+        if (c.before.size() + 2 < SemanticRecord::kMaxAtoms) record.atoms[c.before.size() + 2] = 999;
         AdjustDoSpeakSelRes(&record);
         std::vector<int> atoms(record.atoms, record.atoms + record.AtomCount());
-        for (int& atom : atoms)
-            atom = SemanticRecord::SignedAtom(static_cast<unsigned short>(atom));
+        for (int& atom : atoms) atom = SemanticRecord::SignedAtom(static_cast<unsigned short>(atom));
         EXPECT_EQ(atoms, c.after) << c.label;
     }
     AdjustDoSpeakSelRes(nullptr);
@@ -210,14 +212,11 @@ TEST(SemanticRecord, CopyAndEqualityConcernTheValueOnly) {
 TEST(SemanticRecord, EachPartOfTheValueMakesADifference) {
     SemanticRecord const base = MakeRecord({kN, {Atom("human"), Atom("place")}, "ab", "cd"});
     RecordParts const differing[] = {
-        {kSel, {Atom("human"), Atom("place")}, "ab", "cd"},
-        {kN, {Atom("human")}, "ab", "cd"},
-        {kN, {Atom("human"), -Atom("place")}, "ab", "cd"},
-        {kN, {Atom("human"), Atom("place")}, "ab", "ce"},
+        {kSel, {Atom("human"), Atom("place")}, "ab", "cd"}, {kN, {Atom("human")}, "ab", "cd"},
+        {kN, {Atom("human"), -Atom("place")}, "ab", "cd"},  {kN, {Atom("human"), Atom("place")}, "ab", "ce"},
         {kN, {Atom("human"), Atom("place")}, "abc", "cd"},
     };
-    for (RecordParts const& parts : differing)
-        EXPECT_NE(MakeRecord(parts), base) << MakeRecord(parts);
+    for (RecordParts const& parts : differing) EXPECT_NE(MakeRecord(parts), base) << MakeRecord(parts);
 }
 
 TEST(SemanticRecord, NullSemanticsIsBlankAndIgnoresBitsOutsideTheValue) {
@@ -226,8 +225,8 @@ TEST(SemanticRecord, NullSemanticsIsBlankAndIgnoresBitsOutsideTheValue) {
     record.flags = 0x0100;
     EXPECT_TRUE(record.IsBlank());
     EXPECT_EQ(record, kNullSemantics);
-    for (RecordParts const& parts : {RecordParts{SemanticRecord::kSelRes}, RecordParts{0, {Atom("all")}},
-                                   RecordParts{0, {}, "a"}}) {
+    for (RecordParts const& parts :
+         {RecordParts{SemanticRecord::kSelRes}, RecordParts{0, {Atom("all")}}, RecordParts{0, {}, "a"}}) {
         EXPECT_FALSE(MakeRecord(parts).IsBlank());
         EXPECT_NE(MakeRecord(parts), kNullSemantics);
     }
@@ -245,8 +244,7 @@ TEST(SemanticSets, AssignedFromTheDictionaryForm) {
 
     target = ConvertNounSemanticsFromText("N human");
     EXPECT_EQ(target.records[0], MakeRecord({kN, {Atom("human")}}));
-    for (unsigned i = 1; i < Semantics_E_Source::kRecordCount; ++i)
-        EXPECT_TRUE(target.records[i].IsBlank()) << i;
+    for (unsigned i = 1; i < Semantics_E_Source::kRecordCount; ++i) EXPECT_TRUE(target.records[i].IsBlank()) << i;
 
     Semantics_E_Source const built(ConvertNounSemanticsFromText("OBJ2 place"));
     EXPECT_EQ(built.records[2], MakeRecord({kSel, {Atom("place")}}));

@@ -57,10 +57,18 @@ void PrintTo(LockScenario const& scenario, std::ostream* out) { *out << scenario
 
 void RunAction(RecordingLock& lock, Action action) {
     switch (action) {
-        case Action::kAcquireRead: lock.AcquireReadLock(0.0f); break;
-        case Action::kReleaseRead: lock.ReleaseReadLock(); break;
-        case Action::kAcquireWrite: lock.AcquireWriteLock(0.0f); break;
-        case Action::kReleaseWrite: lock.ReleaseWriteLock(); break;
+        case Action::kAcquireRead:
+            lock.AcquireReadLock(0.0f);
+            break;
+        case Action::kReleaseRead:
+            lock.ReleaseReadLock();
+            break;
+        case Action::kAcquireWrite:
+            lock.AcquireWriteLock(0.0f);
+            break;
+        case Action::kReleaseWrite:
+            lock.ReleaseWriteLock();
+            break;
     }
 }
 
@@ -96,25 +104,15 @@ std::vector<LockScenario> const kLockScenarios = {
       {RW, kNone, kRelW, false, 1, 0},
       {RR, kNone, kRelR, false, 0, 0}}},
     {"ThrowingReadHookLeavesLockUntaken",
-     {{AR, kAcqR, kAcqR, true, 0, 0},
-      {AR, kNone, kAcqR, false, 1, 0},
-      {RR, kNone, kRelR, false, 0, 0}}},
+     {{AR, kAcqR, kAcqR, true, 0, 0}, {AR, kNone, kAcqR, false, 1, 0}, {RR, kNone, kRelR, false, 0, 0}}},
     {"ThrowingReadHookUnderHeldWriteKeepsWrite",
-     {{AW, kNone, kAcqW, false, 0, 1},
-      {AR, kAcqR, kAcqR, true, 0, 1},
-      {AR, kNone, kAcqR, false, 1, 1}}},
+     {{AW, kNone, kAcqW, false, 0, 1}, {AR, kAcqR, kAcqR, true, 0, 1}, {AR, kNone, kAcqR, false, 1, 1}}},
     {"ThrowingWriteHookLeavesWriteCount",
-     {{AW, kAcqW, kAcqW, true, 0, 0},
-      {AW, kNone, kAcqW, false, 0, 1},
-      {RW, kNone, kRelW, false, 0, 0}}},
+     {{AW, kAcqW, kAcqW, true, 0, 0}, {AW, kNone, kAcqW, false, 0, 1}, {RW, kNone, kRelW, false, 0, 0}}},
     {"ThrowingReadReleaseHookStillReleases",
-     {{AR, kNone, kAcqR, false, 1, 0},
-      {RR, kRelR, kRelR, true, 0, 0},
-      {AR, kNone, kAcqR, false, 1, 0}}},
+     {{AR, kNone, kAcqR, false, 1, 0}, {RR, kRelR, kRelR, true, 0, 0}, {AR, kNone, kAcqR, false, 1, 0}}},
     {"ThrowingWriteReleaseHookStillReleases",
-     {{AW, kNone, kAcqW, false, 0, 1},
-      {RW, kRelW, kRelW, true, 0, 0},
-      {AW, kNone, kAcqW, false, 0, 1}}},
+     {{AW, kNone, kAcqW, false, 0, 1}, {RW, kRelW, kRelW, true, 0, 0}, {AW, kNone, kAcqW, false, 0, 1}}},
     {"ReleaseAtZeroIgnored",
      {{RR, kNone, kNone, false, 0, 0},
       {RW, kNone, kNone, false, 0, 0},

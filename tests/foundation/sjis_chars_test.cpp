@@ -20,10 +20,9 @@ TEST(SjisCharsTest, ByteClassesFollowTheirRangeBounds) {
         bool lead;
         bool trail;
     } const cases[] = {
-        {0x3F, false, false}, {0x40, false, true}, {0x7E, false, true}, {0x7F, false, false},
-        {0x80, false, true},  {0x81, true, true},  {0x9F, true, true},  {0xA0, false, true},
-        {0xDF, false, true},  {0xE0, true, true},  {0xFC, true, true},  {0xFD, false, false},
-        {0xFF, false, false}, {0x00, false, false},
+        {0x3F, false, false}, {0x40, false, true},  {0x7E, false, true},  {0x7F, false, false}, {0x80, false, true},
+        {0x81, true, true},   {0x9F, true, true},   {0xA0, false, true},  {0xDF, false, true},  {0xE0, true, true},
+        {0xFC, true, true},   {0xFD, false, false}, {0xFF, false, false}, {0x00, false, false},
     };
     for (auto const& c : cases) {
         EXPECT_EQ(IsSJISLeadByte(c.byte), c.lead) << std::hex << int{c.byte};
@@ -37,10 +36,7 @@ TEST(SjisCharsTest, LoneLeadByteAtTheEndIsOneCharacter) {
         std::size_t terminatedSize;  // SJISCharSize(p)
         std::size_t rangeSize;       // SJISCharSize(p, end) over the bytes alone
     } const cases[] = {
-        {"\x82\xA0", 2, 2},
-        {"\x82", 1, 1},
-        {"a", 1, 1},
-        {"\x82\x20", 2, 2},  // the walk does not judge the trail byte
+        {"\x82\xA0", 2, 2}, {"\x82", 1, 1}, {"a", 1, 1}, {"\x82\x20", 2, 2},  // the walk does not judge the trail byte
     };
     for (auto const& c : cases) {
         ExactText terminated(c.text);
@@ -57,10 +53,8 @@ TEST(SjisCharsTest, ForwardSearchMatchesAtAnyByte) {
         std::string text, needle;
         long offset;
     } const cases[] = {
-        {"abcabc", "bc", 1},
-        {"abc", "x", -1},
-        {"abc", "", 3},                // empty needle: the terminating NUL
-        {"\x82\x41", "A", 1},          // plain bytes: a trail byte matches
+        {"abcabc", "bc", 1},  {"abc", "x", -1}, {"abc", "", 3},  // empty needle: the terminating NUL
+        {"\x82\x41", "A", 1},                                    // plain bytes: a trail byte matches
         {"a\x82", "\x82", 1},
     };
     for (auto const& c : cases) {
@@ -80,8 +74,8 @@ TEST(SjisCharsTest, BackwardSearchNeverStepsPastTheEnd) {
         {"abcabc", "bc", 4},
         {"abc", "x", -1},
         {"abc", "", 3},
-        {"x\x81", "\x81", 1},              // match on a lone lead byte just before the NUL
-        {"\x81\x81\x81", "\x81", 2},        // pair, then a lone lead byte
+        {"x\x81", "\x81", 1},         // match on a lone lead byte just before the NUL
+        {"\x81\x81\x81", "\x81", 2},  // pair, then a lone lead byte
         {"\x82\xA0\x82\xA0", "\x82\xA0", 2},
     };
     for (auto const& c : cases) {
@@ -98,13 +92,17 @@ TEST(SjisCharsTest, CharacterSearchSkipsTrailBytes) {
         std::string text, wanted;
         long offset;
     } const cases[] = {
-        {"\x82\x41" "A", "A", 2},          // the trail byte 0x41 is not an "A"
+        {"\x82\x41"
+         "A",
+         "A", 2},  // the trail byte 0x41 is not an "A"
         {"\x82\x41", "\x82\x41", 0},
         {"ab", "", -1},
         {"ab", "c", -1},
-        {"x\x82", "\x82", 1},              // lone lead byte: one byte, end of the walk
+        {"x\x82", "\x82", 1},  // lone lead byte: one byte, end of the walk
         {"a\x82", "\x82\x41", -1},
-        {"\x82\xA0" "b", "bcd", 2},        // only the first character of the needle counts
+        {"\x82\xA0"
+         "b",
+         "bcd", 2},  // only the first character of the needle counts
     };
     for (auto const& c : cases) {
         ExactText text(c.text);
@@ -124,11 +122,13 @@ TEST(SjisCharsTest, ClassifiesSpacesAndDigitsByTheirFirstCharacter) {
         {"\x81\x40\x80", 2, true, false},  // what follows does not matter, valid or not
         {" x", 1, false, false},
         {"\tx", 1, false, false},
-        {"\xA0", 0, false, false},        // high bytes are never white space
+        {"\xA0", 0, false, false},  // high bytes are never white space
         {"\x81", 0, false, false},
         {"", 0, false, false},
         {"\x82\x4F", 0, false, true},
-        {"\x82\x58" "x", 0, false, true},
+        {"\x82\x58"
+         "x",
+         0, false, true},
         {"\x82\x4E", 0, false, false},
         {"\x82\x59", 0, false, false},
         {"\x82", 0, false, false},
@@ -146,12 +146,8 @@ TEST(SjisCharsTest, AllWhiteAcceptsOnlyWhiteCharacters) {
         std::string text;
         bool white;
     } const cases[] = {
-        {"", true},
-        {" \t\r\n", true},
-        {"\x81\x40 \x81\x40", true},
-        {" \x81", false},    // lone lead byte
-        {"\x81\x41", false},
-        {" a ", false},
+        {"", true},          {" \t\r\n", true}, {"\x81\x40 \x81\x40", true}, {" \x81", false},  // lone lead byte
+        {"\x81\x41", false}, {" a ", false},
     };
     for (auto const& c : cases) {
         ExactText text(c.text);
@@ -166,7 +162,9 @@ TEST(SjisCharsTest, FindsTheFirstInvalidCharacterOfARange) {
         bool validString;  // IsValidDBCSStr, which sees the text up to its first NUL
     } const cases[] = {
         {"abc", 3, true},
-        {"\x81\x40" "a", 3, true},
+        {"\x81\x40"
+         "a",
+         3, true},
         {"a\x81", 1, false},  // trail byte missing: lead byte last in the range
         {"\x81\x7F", 0, false},
         {"\x81\xFD", 0, false},
@@ -186,12 +184,12 @@ TEST(SjisCharsTest, RepairLeavesAValidRangeOfTheSameSize) {
     struct Case {
         std::string bytes, repaired;
     } const cases[] = {
-        {"\x81\x20x", "\x81\xA1x"},                  // invalid trail byte: "■" in place
-        {std::string("a\0b", 3), "a#b"},             // embedded NUL: "#"
-        {"ab\x81", "ab#"},                           // lone lead byte: no room for a pair
-        {"\x82\xA0\x81\x40", "\x82\xA0\x81\x40"},    // valid text stays
+        {"\x81\x20x", "\x81\xA1x"},                // invalid trail byte: "■" in place
+        {std::string("a\0b", 3), "a#b"},           // embedded NUL: "#"
+        {"ab\x81", "ab#"},                         // lone lead byte: no room for a pair
+        {"\x82\xA0\x81\x40", "\x82\xA0\x81\x40"},  // valid text stays
         {"\x81\x7F\x81", "\x81\xA1#"},
-        {std::string("\x81\0z", 3), "\x81\xA1z"},    // a NUL trail byte is an invalid trail byte
+        {std::string("\x81\0z", 3), "\x81\xA1z"},  // a NUL trail byte is an invalid trail byte
     };
     for (auto const& c : cases) {
         ExactText range(c.bytes, false);
@@ -219,7 +217,9 @@ TEST(SjisCharsTest, CharsToBytesStopsAtTheEnd) {
         std::string text;
         unsigned long chars, bytes;
     } const cases[] = {
-        {"\x82\xA0" "ab", 2, 3},
+        {"\x82\xA0"
+         "ab",
+         2, 3},
         {"ab", 5, 2},
         {"a\x82", 2, 2},  // lone lead byte counts one byte
         {"", 3, 0},
@@ -240,11 +240,13 @@ TEST(SjisCharsTest, BytesToCharsCountsAndChecksTheLength) {
         bool exact;
         unsigned long chars;
     } const cases[] = {
-        {"\x82\xA0", 1, false, 1},       // the pair runs past nBytes, and is counted
-        {"\x82\xA0" "a", 3, true, 2},
-        {"\x81\x20", 2, true, 1},        // a lead byte takes two bytes whatever follows
+        {"\x82\xA0", 1, false, 1},  // the pair runs past nBytes, and is counted
+        {"\x82\xA0"
+         "a",
+         3, true, 2},
+        {"\x81\x20", 2, true, 1},  // a lead byte takes two bytes whatever follows
         {std::string("a\0b", 3), 3, false, 1},
-        {"\x81", 4, false, 1},           // lead byte then NUL: the walk stops there
+        {"\x81", 4, false, 1},  // lead byte then NUL: the walk stops there
         {"ab", 0, true, 0},
     };
     for (auto const& c : cases) {
@@ -260,11 +262,13 @@ TEST(SjisCharsTest, NormalizeJapaneseTrimsWholeCharacters) {
     struct Case {
         std::string text, normalized;
     } const cases[] = {
-        {"\x81\x40" "abc \x81\x40", "abc"},
+        {"\x81\x40"
+         "abc \x81\x40",
+         "abc"},
         {"  a \x81\x40 b\t", "a \x81\x40 b"},
         {"\x81\x40\x81\x40", ""},
         {"", ""},
-        {"a\x82 ", "a\x82 "},          // 0x82 0x20 is one character, not a trailing blank
+        {"a\x82 ", "a\x82 "},              // 0x82 0x20 is one character, not a trailing blank
         {"\x82\x81\x40", "\x82\x81\x40"},  // 0x81 0x40 here straddles two characters
         {"a\x81", "a\x81"},
     };
@@ -302,10 +306,8 @@ TEST(SjisCharsTest, AppendStringNeverWritesPastTheCapacity) {
         unsigned long cap;
         std::string src, result;
     } const cases[] = {
-        {"ab", 10, "cd", "abcd"},
-        {"ab", 5, "cdef", "abcd"},
-        {"abcd", 5, "x", "abcd"},       // already full
-        {"abcdefg", 4, "x", "abc"},     // longer than the capacity: cut at cap - 1
+        {"ab", 10, "cd", "abcd"},   {"ab", 5, "cdef", "abcd"}, {"abcd", 5, "x", "abcd"},  // already full
+        {"abcdefg", 4, "x", "abc"},  // longer than the capacity: cut at cap - 1
         {"", 1, "x", ""},
     };
     for (auto const& c : cases) {

@@ -16,16 +16,19 @@ struct DecodeCase {
 };
 
 DecodeCase const kDecodeCases[] = {
-    {"\x5C", L"\\"},           // backslash, not a yen sign
-    {"\x7E", L"~"},            // tilde, not an overline
-    {"\x81\x60", L"\xFF5E"},   // full-width tilde
-    {"\x81\x7C", L"\xFF0D"},   // full-width minus
-    {"\x87\x40", L"\x2460"},   // circled digit one (vendor row)
-    {"a\x82\xA0" "b", L"a\x3042" "b"},
+    {"\x5C", L"\\"},          // backslash, not a yen sign
+    {"\x7E", L"~"},           // tilde, not an overline
+    {"\x81\x60", L"\xFF5E"},  // full-width tilde
+    {"\x81\x7C", L"\xFF0D"},  // full-width minus
+    {"\x87\x40", L"\x2460"},  // circled digit one (vendor row)
+    {"a\x82\xA0"
+     "b",
+     L"a\x3042"
+     "b"},
     {"\x81\x40\x81\xA1", L"\x3000\x25A0"},
     {"", L""},
-    {"a\x81\x20", L""},        // invalid pair: nothing at all
-    {"\x82\xA0\x81", L""},     // lone lead byte at the end
+    {"a\x81\x20", L""},     // invalid pair: nothing at all
+    {"\x82\xA0\x81", L""},  // lone lead byte at the end
     {"ab\x80", L""},
     {"\x81\x7F", L""},
 };
@@ -54,9 +57,11 @@ TEST(SjisConvertTest, EncodingStopsBeforeTheFirstUnconvertibleCharacter) {
         std::wstring wide;
         std::string sjis;
     } const cases[] = {
-        {L"ab\x00E9" L"cd", "ab"},                  // e acute has no Shift-JIS form
+        {L"ab\x00E9"
+         L"cd",
+         "ab"},  // e acute has no Shift-JIS form
         {L"\x3042\x1F600\x3042", "\x82\xA0"},
-        {L"\xD800x", ""},                          // a lone surrogate is not a character
+        {L"\xD800x", ""},  // a lone surrogate is not a character
         {L"\x1F600", ""},
     };
     for (auto const& c : cases) {
@@ -98,7 +103,7 @@ TEST(SjisConvertTest, WideBufferAlwaysHoldsItsTerminator) {
         {"abcdef", 3 * sizeof(wchar_t) + 3, L"ab"},  // a partial character is not room
         {"abc", 4 * sizeof(wchar_t), L"abc"},
         {"abc", sizeof(wchar_t), L""},
-        {"ab\x80", 2 * sizeof(wchar_t), L""},         // cut short, but invalid further on
+        {"ab\x80", 2 * sizeof(wchar_t), L""},  // cut short, but invalid further on
     };
     for (auto const& c : cases) {
         // Exactly outBytes bytes, so that a terminator written past them is caught.

@@ -21,14 +21,18 @@ struct OrderCase {
 OrderCase const kOrderCases[] = {
     {"Apple", "apple", 0},
     {"apple", "applet", -1},
-    {"ZEBRA", "apple", 1},               // folded: "z" after "a"
-    {"[", "A", -1},                      // folded: "[" (0x5B) before "a" (0x61)
-    {"\x82\xA0", "\x82\xA1", -1},        // trail bytes compared raw
-    {"\x82\x41", "\x82\x61", -1},        // ... and not folded, although they look like "A" and "a"
-    {"\x82\x41" "B", "\x82\x41" "b", 0}, // after the pair, folding resumes
-    {"a\x82", "a\x82", 0},               // lone lead byte at the end of both
-    {"a\x82", "a\x82\x41", -1},          // ... of one
-    {"\xE0\x40", "\x9F\xFC", 1},         // lead bytes compare as unsigned values
+    {"ZEBRA", "apple", 1},         // folded: "z" after "a"
+    {"[", "A", -1},                // folded: "[" (0x5B) before "a" (0x61)
+    {"\x82\xA0", "\x82\xA1", -1},  // trail bytes compared raw
+    {"\x82\x41", "\x82\x61", -1},  // ... and not folded, although they look like "A" and "a"
+    {"\x82\x41"
+     "B",
+     "\x82\x41"
+     "b",
+     0},                          // after the pair, folding resumes
+    {"a\x82", "a\x82", 0},        // lone lead byte at the end of both
+    {"a\x82", "a\x82\x41", -1},   // ... of one
+    {"\xE0\x40", "\x9F\xFC", 1},  // lead bytes compare as unsigned values
     {"", "", 0},
     {"", "a", -1},
     {"a", "", 1},
@@ -76,7 +80,7 @@ TEST(StringCompareTest, BoundedFormStopsAfterNBytes) {
         {"abcX", "abcY", 4, -1},
         {"\x82\x41x", "\x82\x61y", 1, 0},  // only the lead byte within n
         {"\x82\x41x", "\x82\x61y", 2, -1},
-        {"a\x82", "a\x82", 50, 0},        // lone lead byte, n beyond both ends
+        {"a\x82", "a\x82", 50, 0},  // lone lead byte, n beyond both ends
         {"ABC", "abd", 2, 0},
         {"abc", "abd", 0, 0},
     };
@@ -94,16 +98,16 @@ TEST(StringCompareTest, SuffixMustBeginAtACharacterBoundary) {
         std::string s, suffix;
         bool endsWith, caseInsensitive;
     } const cases[] = {
-        {"\x82\x41", "A", false, false},                 // "A" there is a trail byte
-        {"\x82\x82\x41", "\x82\x41", false, false},      // two-byte suffix starting on a trail byte
+        {"\x82\x41", "A", false, false},             // "A" there is a trail byte
+        {"\x82\x82\x41", "\x82\x41", false, false},  // two-byte suffix starting on a trail byte
         {"x\x82\x41", "\x82\x41", true, true},
         {"abc\x82\xA0", "\x82\xA0", true, true},
         {"Hello", "LLO", false, true},
         {"Hello", "llo", true, true},
         {"lo", "hello", false, false},
         {"abc", "", true, true},
-        {"a\x82", "\x82", true, true},                   // lone lead byte at the end
-        {"\x83\x41", "\x83\x61", false, false},          // different characters, whatever the case
+        {"a\x82", "\x82", true, true},           // lone lead byte at the end
+        {"\x83\x41", "\x83\x61", false, false},  // different characters, whatever the case
     };
     for (auto const& c : cases) {
         ExactText s(c.s), suffix(c.suffix);
@@ -124,10 +128,9 @@ TEST(StringCompareTest, CaseInsensitiveCharactersAreAsciiLettersOnly) {
         char a, b;
         bool equal;
     } const cases[] = {
-        {'a', 'A', true},   {'Z', 'z', true}, {'a', 'b', false},
-        {'[', '{', false},  // 0x5B and 0x7B differ in the case bit only, but are not letters
-        {'@', '`', false},
-        {'\xC1', '\xE1', false},  // high bytes are never letters
+        {'a', 'A', true},       {'Z', 'z', true},
+        {'a', 'b', false},      {'[', '{', false},  // 0x5B and 0x7B differ in the case bit only, but are not letters
+        {'@', '`', false},      {'\xC1', '\xE1', false},  // high bytes are never letters
         {'\x82', '\x82', true},
     };
     for (auto const& c : cases) {
@@ -145,10 +148,7 @@ TEST(StringCompareTest, CaseInsensitiveStrings) {
         std::string a, b;
         bool equal;
     } const cases[] = {
-        {"Hello", "hELLO", true},
-        {"Hello", "Hell", false},
-        {"Hell", "Hello", false},
-        {"", "", true},
+        {"Hello", "hELLO", true},         {"Hello", "Hell", false}, {"Hell", "Hello", false}, {"", "", true},
         {"\x83\x41", "\x83\x61", false},  // two katakana, not "A" and "a"
         {"\x83\x41x", "\x83\x41X", true},
     };
@@ -167,12 +167,8 @@ TEST(StringCompareTest, CaseInsensitiveCountedStrings) {
         int nb;
         bool equal;
     } const cases[] = {
-        {"abc", 3, "ABC", -1, true},
-        {"abcdef", 2, "AB", -1, true},
-        {"abc", 3, "ABCD", 3, true},
-        {"abc", 3, "AB", -1, false},
-        {"ab", 2, "ABC", 3, false},
-        {"ab", 0, "", -1, true},
+        {"abc", 3, "ABC", -1, true}, {"abcdef", 2, "AB", -1, true}, {"abc", 3, "ABCD", 3, true},
+        {"abc", 3, "AB", -1, false}, {"ab", 2, "ABC", 3, false},    {"ab", 0, "", -1, true},
     };
     for (auto const& c : cases) {
         EXPECT_EQ(CaseInsensitiveEqual(c.a.c_str(), c.na, c.b.c_str(), c.nb), c.equal) << c.a << " / " << c.b;

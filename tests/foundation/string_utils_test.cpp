@@ -17,10 +17,7 @@ TEST(StringUtilsTest, LeftAndRight) {
         unsigned long n;
         std::string left, right;
     } const cases[] = {
-        {"hello", 2, "he", "lo"},
-        {"hello", 5, "hello", "hello"},
-        {"hello", 9, "hello", "hello"},
-        {"hello", 0, "", ""},
+        {"hello", 2, "he", "lo"}, {"hello", 5, "hello", "hello"}, {"hello", 9, "hello", "hello"}, {"hello", 0, "", ""},
         {"", 3, "", ""},
     };
     for (auto const& c : cases) {
@@ -39,11 +36,9 @@ TEST(StringUtilsTest, Mid) {
         unsigned long count;
         std::string counted;
     } const cases[] = {
-        {"hello", 1, "ello", 2, "el"},
-        {"hello", 3, "lo", 10, "lo"},          // never past the end
-        {"hello", 5, "", 2, "hello"},          // a start at or past the end: empty, or the whole string
-        {"hello", 8, "", 2, "hello"},
-        {"hello", 0, "hello", 0, ""},
+        {"hello", 1, "ello", 2, "el"}, {"hello", 3, "lo", 10, "lo"},  // never past the end
+        {"hello", 5, "", 2, "hello"},  // a start at or past the end: empty, or the whole string
+        {"hello", 8, "", 2, "hello"},  {"hello", 0, "hello", 0, ""},
     };
     for (auto const& c : cases) {
         EXPECT_EQ(Mid(c.s, c.start), c.toEnd);
@@ -84,11 +79,20 @@ TEST(StringUtilsTest, CaseMappingFromAnIndex) {
 TEST(StringUtilsTest, NarrowCaseMappingKeepsJapaneseCharacters) {
     // 0x83 0x41 and 0x83 0x61 are two different katakana; the trail byte is
     // no letter even when it looks like one.
-    std::string text = "\x83\x41" "A\x83\x61" "a";
+    std::string text =
+        "\x83\x41"
+        "A\x83\x61"
+        "a";
     ToLower(&text, 0);
-    EXPECT_EQ(text, "\x83\x41" "a\x83\x61" "a");
+    EXPECT_EQ(text,
+              "\x83\x41"
+              "a\x83\x61"
+              "a");
     ToUpper(&text, 1);  // starting on a trail byte changes nothing there either
-    EXPECT_EQ(text, "\x83\x41" "A\x83\x61" "A");
+    EXPECT_EQ(text,
+              "\x83\x41"
+              "A\x83\x61"
+              "A");
 }
 
 TEST(StringUtilsTest, TopUpperOtherLower) {
@@ -113,8 +117,8 @@ TEST(StringUtilsTest, NarrowWhitespaceIsAsciiOnly) {
         std::string s, left, right, normalized;
     } const cases[] = {
         {" \t a  b \r\n", "a  b \r\n", " \t a  b", " a b "},
-        {"\xA0x\xA0", "\xA0x\xA0", "\xA0x\xA0", "\xA0x\xA0"},   // high bytes are not white
-        {"\x81\x40x", "\x81\x40x", "\x81\x40x", "\x81\x40x"},   // nor is the full-width space here
+        {"\xA0x\xA0", "\xA0x\xA0", "\xA0x\xA0", "\xA0x\xA0"},  // high bytes are not white
+        {"\x81\x40x", "\x81\x40x", "\x81\x40x", "\x81\x40x"},  // nor is the full-width space here
         {"   ", "", "", " "},
         {"", "", "", ""},
     };
@@ -130,7 +134,13 @@ TEST(StringUtilsTest, WideWhitespaceIncludesUnicodeSpaces) {
         std::wstring s, left, right, normalized;
     } const cases[] = {
         {L"\x3000 a\x00A0", L"a\x00A0", L"\x3000 a", L" a "},
-        {L"a\x2003\x2003" L"b", L"a\x2003\x2003" L"b", L"a\x2003\x2003" L"b", L"a b"},
+        {L"a\x2003\x2003"
+         L"b",
+         L"a\x2003\x2003"
+         L"b",
+         L"a\x2003\x2003"
+         L"b",
+         L"a b"},
         {L"\xFF41", L"\xFF41", L"\xFF41", L"\xFF41"},
     };
     for (auto const& c : cases) {
@@ -166,11 +176,9 @@ TEST(StringUtilsTest, QuotedTokens) {
         std::string token;
         long end;  // where *p is left
     } const cases[] = {
-        {"  \"a b\" c", "a b", 6},  // on the closing quote
-        {"'x \"y' z", "x \"y", 5},
-        {"'open", "open", 5},      // no closing quote: the end of the text
-        {"  plain text", "plain", 7},
-        {"a'b' c", "a'b'", 4},     // a quote inside a token is an ordinary byte
+        {"  \"a b\" c", "a b", 6},                            // on the closing quote
+        {"'x \"y' z", "x \"y", 5},    {"'open", "open", 5},   // no closing quote: the end of the text
+        {"  plain text", "plain", 7}, {"a'b' c", "a'b'", 4},  // a quote inside a token is an ordinary byte
     };
     for (auto const& c : cases) {
         char const* p = c.text.c_str();

@@ -68,25 +68,38 @@ TEST(TemporarySetBaseFormTest, MovesFormsBetweenFamilies) {
         char const* entryOf;
         std::vector<std::pair<char, char>> before;  // SetBaseForm(first, second), in order
         std::pair<char, char> change;
-        std::vector<std::string> families;          // base form first
+        std::vector<std::string> families;  // base form first
     } const cases[] = {
         {"a base form with two conjugated forms moves; the first takes the rest",
-         "00000", {{'C', 'A'}, {'B', 'A'}}, {'A', 'D'}, {"BC", "DA", "E"}},
+         "00000",
+         {{'C', 'A'}, {'B', 'A'}},
+         {'A', 'D'},
+         {"BC", "DA", "E"}},
         {"re-parenting a conjugated form", "00000", {{'B', 'A'}, {'C', 'A'}}, {'B', 'D'}, {"AC", "DB", "E"}},
         {"a base that is itself a conjugated form leaves its family first",
-         "00000", {{'B', 'A'}, {'C', 'A'}}, {'D', 'B'}, {"AC", "BD", "E"}},
-        {"fp == base takes a conjugated form out", "00000", {{'B', 'A'}, {'C', 'A'}}, {'C', 'C'},
+         "00000",
+         {{'B', 'A'}, {'C', 'A'}},
+         {'D', 'B'},
+         {"AC", "BD", "E"}},
+        {"fp == base takes a conjugated form out",
+         "00000",
+         {{'B', 'A'}, {'C', 'A'}},
+         {'C', 'C'},
          {"AB", "C", "D", "E"}},
         {"fp == base leaves a base form as it is", "00000", {{'B', 'A'}}, {'A', 'A'}, {"AB", "C", "D", "E"}},
-        {"the base it already has changes nothing", "00000", {{'B', 'A'}, {'C', 'A'}}, {'B', 'A'},
-         {"ACB", "D", "E"}},
-        {"onto one of its own conjugated forms", "00000", {{'C', 'A'}, {'B', 'A'}}, {'A', 'C'},
-         {"B", "CA", "D", "E"}},
-        {"onto the conjugated form that takes its family", "00000", {{'C', 'A'}, {'B', 'A'}}, {'A', 'B'},
+        {"the base it already has changes nothing", "00000", {{'B', 'A'}, {'C', 'A'}}, {'B', 'A'}, {"ACB", "D", "E"}},
+        {"onto one of its own conjugated forms", "00000", {{'C', 'A'}, {'B', 'A'}}, {'A', 'C'}, {"B", "CA", "D", "E"}},
+        {"onto the conjugated form that takes its family",
+         "00000",
+         {{'C', 'A'}, {'B', 'A'}},
+         {'A', 'B'},
          {"BAC", "D", "E"}},
         {"across entries", "01011", {{'B', 'A'}, {'C', 'E'}}, {'D', 'A'}, {"ADB", "EC"}},
-        {"a base form with two conjugated forms moves across entries", "01101", {{'C', 'A'}, {'B', 'A'}},
-         {'A', 'D'}, {"BC", "DA", "E"}},
+        {"a base form with two conjugated forms moves across entries",
+         "01101",
+         {{'C', 'A'}, {'B', 'A'}},
+         {'A', 'D'},
+         {"BC", "DA", "E"}},
     };
     for (Case const& c : cases) {
         SCOPED_TRACE(c.name);

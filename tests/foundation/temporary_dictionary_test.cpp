@@ -106,15 +106,9 @@ TEST_F(TemporaryLookupTest, FindsWholeHeadwordsOfEitherCaseInInsertionOrder) {
         std::vector<int> expected;
         Kind kind;
     } const cases[] = {
-        {"Apple", {0}, Kind::kSingle},
-        {"APPLE", {0}, Kind::kSingle},
-        {"banana", {1, 2}, Kind::kList},
-        {"BANANA", {1, 2}, Kind::kList},
-        {"ban", {}, Kind::kEmpty},
-        {"bananas", {}, Kind::kEmpty},
-        {"\x83\x41", {4}, Kind::kSingle},
-        {"\x83\x61", {6}, Kind::kSingle},
-        {"\x83", {}, Kind::kEmpty},
+        {"Apple", {0}, Kind::kSingle},    {"APPLE", {0}, Kind::kSingle},    {"banana", {1, 2}, Kind::kList},
+        {"BANANA", {1, 2}, Kind::kList},  {"ban", {}, Kind::kEmpty},        {"bananas", {}, Kind::kEmpty},
+        {"\x83\x41", {4}, Kind::kSingle}, {"\x83\x61", {6}, Kind::kSingle}, {"\x83", {}, Kind::kEmpty},
         {"", {}, Kind::kEmpty},
     };
     for (Case const& c : cases) {
@@ -132,7 +126,7 @@ TEST_F(TemporaryLookupTest, FindsEveryHeadwordBeginningWithThePrefix) {
         {"", {0, 1, 2, 3, 7, 4, 5, 6}},  // every entry, in dictionary order
         {"BAN", {1, 2, 3}},
         {"banana", {1, 2}},
-        {"\x83", {4, 5, 6}},              // ending on a lead byte
+        {"\x83", {4, 5, 6}},  // ending on a lead byte
         {"\x83\x41\x83", {5}},
         {"\x83\x41", {4, 5}},
         {"zebras", {}},

@@ -30,9 +30,9 @@ TEST_F(TemporaryEntryTest, GivesItsHeadwordPaddedOrCut) {
         unsigned long size;
         std::string expected;  // the whole buffer afterwards
     } const cases[] = {
-        {3, std::string("walXXXXX")},            // filled: no terminator
+        {3, std::string("walXXXXX")},  // filled: no terminator
         {4, std::string("walkXXXX")},
-        {7, std::string("walk\0\0\0X", 8)},     // NUL bytes after a shorter headword
+        {7, std::string("walk\0\0\0X", 8)},  // NUL bytes after a shorter headword
     };
     for (Case const& c : cases) {
         char buffer[8];

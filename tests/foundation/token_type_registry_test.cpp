@@ -31,10 +31,20 @@ TEST_F(TokenTypeRegistryTest, HoldsTheFixedTypes) {
         char const* name;
         TokenTypeID id;
     } const cases[] = {
-        {"Bad", 0},           {"EOF", 1},           {"EndOfSentence", 2},       {"Number", 19},
-        {"Word", 23},         {"Colon", 30},        {"IgnoredEndOfSentence", 31}, {"Minus", 33},
-        {"EndSelectionRegion", 42}, {"POSNoun", 43}, {"EndPOSNoun", 44},        {"POSLiteral", 63},
-        {"EndPOSAdverbPhrase", 68}, {"NoSuchType", 0},
+        {"Bad", 0},
+        {"EOF", 1},
+        {"EndOfSentence", 2},
+        {"Number", 19},
+        {"Word", 23},
+        {"Colon", 30},
+        {"IgnoredEndOfSentence", 31},
+        {"Minus", 33},
+        {"EndSelectionRegion", 42},
+        {"POSNoun", 43},
+        {"EndPOSNoun", 44},
+        {"POSLiteral", 63},
+        {"EndPOSAdverbPhrase", 68},
+        {"NoSuchType", 0},
     };
     for (auto const& c : cases) EXPECT_EQ(fRegistry.NameToTokenTypeID(c.name), c.id) << c.name;
 

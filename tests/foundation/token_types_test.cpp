@@ -47,8 +47,7 @@ TEST(TokenClassTests, EveryTypeAgainstEachTest) {
         {"IsStartPOSTokenType", [](int t) { return POSTokens::IsStartPOSTokenType(t); }, posStart},
         {"IsEndPOSTokenType", [](int t) { return POSTokens::IsEndPOSTokenType(t); }, posEnd},
         {"IsPOSTokenType", [](int t) { return POSTokens::IsPOSTokenType(t); }, Join(posStart, posEnd)},
-        {"MatchingPOSTypes(t, t + 1)", [](int t) { return POSTokens::MatchingPOSTypes(t, (t + 1) & 0xFF); },
-         posStart},
+        {"MatchingPOSTypes(t, t + 1)", [](int t) { return POSTokens::MatchingPOSTypes(t, (t + 1) & 0xFF); }, posStart},
     };
     for (auto const& c : cases)
         for (int type = 0; type < 256; ++type)
@@ -60,9 +59,8 @@ TEST(TokenClassTests, MarkupValues) {
         TokenTypeID type;
         uint16_t value;
     } const cases[] = {
-        {43, 1},  {44, 1},  {45, 2},  {48, 3},   {49, 4},   {52, 5},     {53, 6},   {55, 129}, {56, 129},
-        {57, 65}, {60, 66}, {61, 67}, {63, 32768}, {64, 32768}, {65, 68}, {68, 69}, {42, 130}, {69, 130},
-        {0, 130},
+        {43, 1},  {44, 1},  {45, 2},     {48, 3},     {49, 4},  {52, 5},  {53, 6},   {55, 129}, {56, 129}, {57, 65},
+        {60, 66}, {61, 67}, {63, 32768}, {64, 32768}, {65, 68}, {68, 69}, {42, 130}, {69, 130}, {0, 130},
     };
     for (auto const& c : cases) EXPECT_EQ(POSTokens::POSTokenTypeToPOSValue(c.type), c.value) << int(c.type);
     EXPECT_FALSE(POSTokens::MatchingPOSTypes(44, 45));
@@ -109,10 +107,10 @@ TEST(TokenClassTests, WordShapes) {
         std::string word;
         bool date, alnum, upper;
     } const cases[] = {
-        {"Monday", true, true, false},   {"December", true, true, false}, {"May", true, true, false},
-        {"may", false, true, false},     {"MONDAY", false, true, true},   {"Mondays", false, true, false},
-        {"", false, true, true},         {"A1", false, true, false},      {"ABC", false, true, true},
-        {"a-b", false, false, false},    {"\x82\x60", false, false, false},
+        {"Monday", true, true, false}, {"December", true, true, false},   {"May", true, true, false},
+        {"may", false, true, false},   {"MONDAY", false, true, true},     {"Mondays", false, true, false},
+        {"", false, true, true},       {"A1", false, true, false},        {"ABC", false, true, true},
+        {"a-b", false, false, false},  {"\x82\x60", false, false, false},
     };
     for (auto const& c : cases) {
         EXPECT_EQ(EnglishTokens::IsUCDateWord(c.word), c.date) << c.word;

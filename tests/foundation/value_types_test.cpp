@@ -19,8 +19,7 @@ std::string Printed(T const& value) {
 
 DomainIDSet SetOf(std::initializer_list<unsigned> domains) {
     DomainIDSet set;
-    for (unsigned domain : domains)
-        set.Set(DomainID{domain});
+    for (unsigned domain : domains) set.Set(DomainID{domain});
     return set;
 }
 
@@ -46,8 +45,7 @@ TEST(DomainIDSet, DomainsMapToWordAndBit) {
 
 TEST(DomainIDSet, DomainsOutside1To80AreIgnored) {
     DomainIDSet full;
-    for (uint32_t& word : full.words)
-        word = 0xFFFFFFFFu;
+    for (uint32_t& word : full.words) word = 0xFFFFFFFFu;
     for (unsigned domain : {0u, 81u, 96u, 97u, 1000u, 0xFFFFFFFFu}) {
         DomainIDSet set = full;
         set.Clear(DomainID{domain});

@@ -34,8 +34,8 @@ TEST(WordListTextTests, HasPeriodBeforeSpace) {
         bool expected;
     };
     Case const cases[] = {
-        {"a.m.", true},  {"St. Louis", true}, {"et al.", false}, {"abc", false},
-        {"", false},     {"a b", false},      {".", true},       {" .", false},
+        {"a.m.", true}, {"St. Louis", true}, {"et al.", false}, {"abc", false},
+        {"", false},    {"a b", false},      {".", true},       {" .", false},
     };
     for (Case const& c : cases) EXPECT_EQ(HasPeriodBeforeSpace(c.text), c.expected) << '"' << c.text << '"';
 }
@@ -59,8 +59,8 @@ TEST(WordListTextTests, PeriodListEntryTests) {
         bool singleWordWithPeriod;
     };
     Case const cases[] = {
-        {"a.m.", true, true},   {"U.S.A.", true, true},   {"St. Louis", true, false},
-        {"et al.", false, false}, {"abc", false, false}, {"e.g. ", true, false},
+        {"a.m.", true, true},     {"U.S.A.", true, true}, {"St. Louis", true, false},
+        {"et al.", false, false}, {"abc", false, false},  {"e.g. ", true, false},
     };
     auto dictionary = MakeDictionary().first;
     for (Case const& c : cases) {
@@ -195,9 +195,7 @@ ListKind const kListKinds[] = {
     {"CannotBeginAndEndSent",
      [](Entry_EX& e) { e->SetCannotBeginAndEndSentenceFlag(SecondFinePOS(e).GetCookie(), true); },
      MakeLookup<CannotBeginAndEndSentInterface_>,
-     [](Dictionary_EX const& d) -> std::unique_ptr<WordListInterface_> {
-         return mkCannotBeginAndEndSentInterface(d);
-     }},
+     [](Dictionary_EX const& d) -> std::unique_ptr<WordListInterface_> { return mkCannotBeginAndEndSentInterface(d); }},
     {"CanUseUpPeriod", nullptr, MakeLookup<CanUseUpPeriodInterface_>,
      [](Dictionary_EX const& d) -> std::unique_ptr<WordListInterface_> { return mkCanUseUpPeriodInterface(d); }},
     {"SingleWordsWithPeriods", nullptr, MakeLookup<SingleWordsWithPeriodsInterface_>,
@@ -247,9 +245,17 @@ TEST_P(WordListFamily, LookupAndTableAnswerAlike) {
         bool expected;
     };
     Case const cases[] = {
-        {"Jan.", true}, {"JAN.", true},  {"jan.", false},  // the lookup finds "Jan." but the word is lower case
-        {"etc.", true}, {"Etc.", true},  {"ETC.", true},   {"vs", false},
-        {"Vs", false},  {"May.", false}, {"Dec.", followsHeadword}, {"", false},
+        {"Jan.", true},
+        {"JAN.", true},
+        {"jan.", false},  // the lookup finds "Jan." but the word is lower case
+        {"etc.", true},
+        {"Etc.", true},
+        {"ETC.", true},
+        {"vs", false},
+        {"Vs", false},
+        {"May.", false},
+        {"Dec.", followsHeadword},
+        {"", false},
     };
     auto const lookup = GetParam().makeLookup(fRep);
     auto const table = GetParam().makeTable(*fDictionary);

@@ -40,8 +40,7 @@ TEST(ArrayTest, AppendingOwnElementWhileFullCopiesItFirst) {
     Array<std::string> array;
     array.Append(kLong);
     array.Append(kShort);
-    while (array.Length() < array.SlotsAlloced())
-        array.Append(kShort);
+    while (array.Length() < array.SlotsAlloced()) array.Append(kShort);
     array.Append(array[0]);  // forces a reallocation
     array.InsertAt(array[1], 0);
     EXPECT_EQ(array[array.Length() - 1], kLong);

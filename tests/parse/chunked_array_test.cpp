@@ -18,15 +18,13 @@ using Chunked = SimpleSimpleHeapChunkedArray<Entry>;
 
 std::vector<uint32_t> Ids(Chunked const& array) {
     std::vector<uint32_t> ids;
-    for (uint32_t i = 0; i < array.Count(); ++i)
-        ids.push_back(array.At(i).id);
+    for (uint32_t i = 0; i < array.Count(); ++i) ids.push_back(array.At(i).id);
     return ids;
 }
 
 Chunked Filled(uint32_t count) {
     Chunked array;
-    for (uint32_t i = 0; i < count; ++i)
-        array.Append()->id = i;
+    for (uint32_t i = 0; i < count; ++i) array.Append()->id = i;
     return array;
 }
 

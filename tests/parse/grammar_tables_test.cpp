@@ -31,10 +31,9 @@ TEST(GrammarTables, DecompileToTheCheckedInDump) {
     std::string const dump = ReadWholeFile(TEST_DATA_DIR "/../../engine/parse/grammar.dump");
     ASSERT_FALSE(dump.empty());
     std::string const decompiled = GrammarDump();
-    EXPECT_TRUE(decompiled == dump) << "the first difference is at byte "
-                                    << std::mismatch(dump.begin(), dump.end(), decompiled.begin(), decompiled.end())
-                                               .first -
-                                           dump.begin();
+    EXPECT_TRUE(decompiled == dump)
+        << "the first difference is at byte "
+        << std::mismatch(dump.begin(), dump.end(), decompiled.begin(), decompiled.end()).first - dump.begin();
 }
 
 // What the parser relies on without checking.
@@ -61,12 +60,10 @@ TEST(GrammarTables, IndexRunsAndRecordsAreConsistent) {
             struct {
                 uint16_t index;
                 unsigned category;
-            } const records[] = {{r.settings[slot], r.category},
-                                 {r.leftTests[slot], left},
-                                 {r.rightTests[slot], keys.right[rule] / 2}};
+            } const records[] = {
+                {r.settings[slot], r.category}, {r.leftTests[slot], left}, {r.rightTests[slot], keys.right[rule] / 2}};
             for (auto const& record : records) {
-                if (record.index == 0)
-                    continue;
+                if (record.index == 0) continue;
                 uint16_t const* bits = FeatureBitRecord(record.index);
                 ASSERT_NE(bits, nullptr);
                 EXPECT_EQ(bits[0] & 0xFF, SetOf(record.category, slot)) << "slot " << slot;
@@ -99,20 +96,18 @@ TEST(GrammarTables, HoldTheRulesTheFirstSentencesNeed) {
     std::set<std::string> rules;
     for (unsigned rule = 1; rule < kRuleListCount; ++rule) {
         std::string text = std::to_string(kRuleList[rule].category) + " <- " + std::to_string(keys.left[rule]);
-        if (keys.right[rule] != RuleKeys::kNone)
-            text += " " + std::to_string(keys.right[rule]);
+        if (keys.right[rule] != RuleKeys::kNone) text += " " + std::to_string(keys.right[rule]);
         rules.insert(text);
     }
     auto const rule = [](char const* result, char const* left, char const* right) {
         std::string text = std::to_string(Code(result)) + " <- " + std::to_string(Code(left) * 2);
-        if (right != nullptr)
-            text += " " + std::to_string(Code(right) * 2);
+        if (right != nullptr) text += " " + std::to_string(Code(right) * 2);
         return text;
     };
-    for (std::string const& wanted : {rule("VP", "VP", "PP"), rule("NP", "NP", "PP"), rule("VP", "VT01", "NP"),
-                                      rule("S", "SDECL", "PERIOD"), rule("S", "SQ", "INTERROG"),
-                                      rule("S", "QWH", "INTERROG"), rule("SIMP", "VP", nullptr),
-                                      rule("NP", "NP", "NPCONJ"), rule("NP", "PRN", nullptr)})
+    for (std::string const& wanted :
+         {rule("VP", "VP", "PP"), rule("NP", "NP", "PP"), rule("VP", "VT01", "NP"), rule("S", "SDECL", "PERIOD"),
+          rule("S", "SQ", "INTERROG"), rule("S", "QWH", "INTERROG"), rule("SIMP", "VP", nullptr),
+          rule("NP", "NP", "NPCONJ"), rule("NP", "PRN", nullptr)})
         EXPECT_EQ(rules.count(wanted), 1u) << wanted;
 }
 

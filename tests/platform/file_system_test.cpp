@@ -54,8 +54,8 @@ TEST(FileSystem, FailuresAnswerWithTheirErrno) {
         int error;
     };
     Case const cases[] = {
-        {"an offset past what the system addresses",
-         [&] { return Files().WriteAt(d.fd, &byte, 1, uint64_t{1} << 63); }, EOVERFLOW},
+        {"an offset past what the system addresses", [&] { return Files().WriteAt(d.fd, &byte, 1, uint64_t{1} << 63); },
+         EOVERFLOW},
         {"a write through a read-only descriptor",
          [&] {
              int const readOnly = ::open(d.path.c_str(), O_RDONLY | O_CLOEXEC);

@@ -40,8 +40,8 @@ std::string Frame(std::string const& payload) { return Frame(payload, payload.si
 
 // Event header fields up to (and including) the parameter count.
 std::string PayloadHead(uint32_t parameterCount) {
-    return BigEndian(kConverterEventClass, 4) + BigEndian(kEventEntryNumber, 4) + BigEndian(1, 4) +
-           BigEndian(0, 4) + BigEndian(0, 4) + BigEndian(1, 4) + BigEndian(parameterCount, 4);
+    return BigEndian(kConverterEventClass, 4) + BigEndian(kEventEntryNumber, 4) + BigEndian(1, 4) + BigEndian(0, 4) +
+           BigEndian(0, 4) + BigEndian(1, 4) + BigEndian(parameterCount, 4);
 }
 std::string ScalarDesc(DescType type, std::string const& bytes) {
     return BigEndian(type, 4) + BigEndian(bytes.size(), 8) + bytes;
@@ -66,9 +66,9 @@ TEST(AppleEventCodec, EveryDescriptorShapeSurvivesTheRoundTrip) {
         {"list of untyped items",
          EventWith({{keyDirectObject, ListOf({AEMakeDesc(typeWildCard, "entry 0\r"), AEMakeDesc(typeWildCard, "")})}})},
         {"nested list", EventWith({{keyDirectObject, ListOf({ListOf({AEMakeLongDesc(1)}), AEMakeListDesc()})}})},
-        {"several parameters",
-         EventWith({{keyDirectObject, AEMakeLongDesc(5)}, {keyErrorNumber, AEMakeLongDesc(-1708)},
-                    {FourCC("psn "), AEMakeProcessDesc({0, 77})}})},
+        {"several parameters", EventWith({{keyDirectObject, AEMakeLongDesc(5)},
+                                          {keyErrorNumber, AEMakeLongDesc(-1708)},
+                                          {FourCC("psn "), AEMakeProcessDesc({0, 77})}})},
     };
     for (auto const& c : cases) {
         SCOPED_TRACE(c.name);
@@ -158,9 +158,9 @@ TEST(AppleEventDescriptors, ParametersAreHadAsTheTypesAsked) {
 
 TEST(AppleEventDescriptors, ListsTakeItemsByIndex) {
     AEDesc list = AEMakeListDesc();
-    EXPECT_EQ(AEPutDesc(&list, 0, AEMakeLongDesc(1)), noErr);     // append
-    EXPECT_EQ(AEPutDesc(&list, 2, AEMakeLongDesc(2)), noErr);     // one past the end: append
-    EXPECT_EQ(AEPutDesc(&list, 1, AEMakeLongDesc(9)), noErr);     // replaces
+    EXPECT_EQ(AEPutDesc(&list, 0, AEMakeLongDesc(1)), noErr);  // append
+    EXPECT_EQ(AEPutDesc(&list, 2, AEMakeLongDesc(2)), noErr);  // one past the end: append
+    EXPECT_EQ(AEPutDesc(&list, 1, AEMakeLongDesc(9)), noErr);  // replaces
     EXPECT_EQ(AEPutDesc(&list, 4, AEMakeLongDesc(3)), errAEIllegalIndex);
     EXPECT_EQ(AEPutDesc(&list, -1, AEMakeLongDesc(3)), errAEIllegalIndex);
     AEDesc scalar = AEMakeLongDesc(0);
@@ -176,8 +176,8 @@ TEST(AppleEventDescriptors, LongsAndTargetsNeedTheirExactSizes) {
     EXPECT_FALSE(AEGetLong(AEMakeDesc(typeText, "1234"), &value));
 
     AppleEvent event;
-    ASSERT_EQ(AECreateAppleEvent(kConverterEventClass, kEventQuit, AEMakeProcessDesc({0, 31}),
-                                 kAutoGenerateReturnID, kAnyTransactionID, &event),
+    ASSERT_EQ(AECreateAppleEvent(kConverterEventClass, kEventQuit, AEMakeProcessDesc({0, 31}), kAutoGenerateReturnID,
+                                 kAnyTransactionID, &event),
               noErr);
     EXPECT_EQ(event.target, (ProcessSerialNumber{0, 31}));
     EXPECT_EQ(AECreateAppleEvent(kConverterEventClass, kEventQuit, AEMakeDesc(typeProcessSerialNumber, "1234"),

@@ -196,7 +196,7 @@ TEST_F(MessagingTest, FailedExchangesSayWhy) {
 TEST(MessagingTargets, ProgramsThatDoNotServeAreNotFound) {
     messaging_test::ScopedRuntimeDir runtimeDir;
     AppleEvent reply;
-    EXPECT_EQ(SendToProgram(0, kEventEntryNumber, &reply), procNotFound);  // {0, 0}: no process
+    EXPECT_EQ(SendToProgram(0, kEventEntryNumber, &reply), procNotFound);         // {0, 0}: no process
     EXPECT_EQ(SendToProgram(getpid(), kEventEntryNumber, &reply), procNotFound);  // alive, not serving
     AppleEvent event;
     AECreateAppleEvent(kConverterEventClass, kEventQuit, AEMakeProcessDesc({1, 2}), kAutoGenerateReturnID,

@@ -31,8 +31,10 @@ public:
         setenv("XDG_RUNTIME_DIR", fFolder.Path().c_str(), 1);
     }
     ~ScopedRuntimeDir() {
-        if (fHadPrevious) setenv("XDG_RUNTIME_DIR", fPrevious.c_str(), 1);
-        else unsetenv("XDG_RUNTIME_DIR");
+        if (fHadPrevious)
+            setenv("XDG_RUNTIME_DIR", fPrevious.c_str(), 1);
+        else
+            unsetenv("XDG_RUNTIME_DIR");
     }
     ScopedRuntimeDir(ScopedRuntimeDir const&) = delete;
     ScopedRuntimeDir& operator=(ScopedRuntimeDir const&) = delete;
@@ -162,13 +164,13 @@ inline bool SameDesc(platform::AEDesc const& a, platform::AEDesc const& b) {
 }
 
 inline bool SameEvent(platform::AppleEvent const& a, platform::AppleEvent const& b) {
-    if (a.eventClass != b.eventClass || a.eventID != b.eventID || a.target != b.target ||
-        a.returnID != b.returnID || a.transactionID != b.transactionID ||
-        a.parameters.size() != b.parameters.size()) {
+    if (a.eventClass != b.eventClass || a.eventID != b.eventID || a.target != b.target || a.returnID != b.returnID ||
+        a.transactionID != b.transactionID || a.parameters.size() != b.parameters.size()) {
         return false;
     }
     for (std::size_t i = 0; i < a.parameters.size(); ++i) {
-        if (a.parameters[i].first != b.parameters[i].first || !SameDesc(a.parameters[i].second, b.parameters[i].second)) {
+        if (a.parameters[i].first != b.parameters[i].first ||
+            !SameDesc(a.parameters[i].second, b.parameters[i].second)) {
             return false;
         }
     }

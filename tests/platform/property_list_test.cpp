@@ -83,10 +83,10 @@ TEST(PropertyListTest, MalformedInputGivesNothing) {
         {"binary cut short", binary.substr(0, binary.size() / 2)},
         {"binary header only", "bplist00"},
         // The list library cannot hand out such keys; no NUL gets through.
-        {"binary key holding NUL", PatchedBinary(XmlPlist("<dict><key>aXb</key><true/></dict>"), "aXb", "a" + nul + "b")},
-        {"binary UTF-16 key holding NUL",
-         PatchedBinary(XmlPlist("<dict><key>\u3042X</key><true/></dict>"), std::string("\x30\x42\x00X", 4),
-                       "\x30\x42" + nul + nul)},
+        {"binary key holding NUL",
+         PatchedBinary(XmlPlist("<dict><key>aXb</key><true/></dict>"), "aXb", "a" + nul + "b")},
+        {"binary UTF-16 key holding NUL", PatchedBinary(XmlPlist("<dict><key>\u3042X</key><true/></dict>"),
+                                                        std::string("\x30\x42\x00X", 4), "\x30\x42" + nul + nul)},
         {"binary string holding NUL",
          PatchedBinary(XmlPlist("<array><string>aXb</string></array>"), "aXb", "a" + nul + "b")},
     };

@@ -26,21 +26,26 @@ TEST(RuntimeFolder, FoldersOthersCanReachAreRefused) {
         char const* name;
         std::function<bool(std::string const& folder, std::string const& base)> spoil;
     } const cases[] = {
-        {"others may enter", [](std::string const& folder, std::string const&) {
+        {"others may enter",
+         [](std::string const& folder, std::string const&) {
              return mkdir(folder.c_str(), 0711) == 0 && chmod(folder.c_str(), 0711) == 0;
          }},
-        {"the group may read", [](std::string const& folder, std::string const&) {
+        {"the group may read",
+         [](std::string const& folder, std::string const&) {
              return mkdir(folder.c_str(), 0740) == 0 && chmod(folder.c_str(), 0740) == 0;
          }},
-        {"a link to a private folder", [](std::string const& folder, std::string const& base) {
+        {"a link to a private folder",
+         [](std::string const& folder, std::string const& base) {
              return mkdir((base + "/elsewhere").c_str(), 0700) == 0 &&
                     symlink((base + "/elsewhere").c_str(), folder.c_str()) == 0;
          }},
-        {"a plain file", [](std::string const& folder, std::string const&) {
+        {"a plain file",
+         [](std::string const& folder, std::string const&) {
              FILE* file = fopen(folder.c_str(), "w");
              return file != nullptr && fclose(file) == 0;
          }},
-        {"another user's", [](std::string const& folder, std::string const&) {
+        {"another user's",
+         [](std::string const& folder, std::string const&) {
              // Only the superuser can give a folder away.
              return geteuid() == 0 && mkdir(folder.c_str(), 0700) == 0 && chown(folder.c_str(), 65534, 65534) == 0;
          }},

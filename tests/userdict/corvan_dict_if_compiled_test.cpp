@@ -64,8 +64,8 @@ TEST_F(CompiledDictTest, RemoveAllTechDictKeepsTheOthersInOrder) {
         kinds.push_back(dictionary.kind);
     }
     EXPECT_EQ(ids, (std::vector<unsigned short>{99, 7, fOpenDictionaries.back().GetID()}));
-    EXPECT_EQ(kinds, (std::vector<OpenDictionaryRecord::Kind>{OpenDictionaryRecord::kSystem, OpenDictionaryRecord::kSystem,
-                                                        OpenDictionaryRecord::kUser}));
+    EXPECT_EQ(kinds, (std::vector<OpenDictionaryRecord::Kind>{
+                         OpenDictionaryRecord::kSystem, OpenDictionaryRecord::kSystem, OpenDictionaryRecord::kUser}));
     EXPECT_GE(fOpenDictionaries.back().GetID(), 10000);
     // The user dictionary is still number 0.
     EXPECT_EQ(gCorvanEngine.CountUserDictEntry(0), 0u);

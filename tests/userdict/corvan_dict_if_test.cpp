@@ -16,14 +16,13 @@
 #include <string>
 #include <vector>
 
+#include "cp932.h"
 #include "engine/foundation/file_errors.h"
 #include "engine/userdict/corvan_dict_if.h"
 #include "engine/userdict/corvan_dict_state.h"
-#include "cp932.h"
 #include "support/scratch_folder.h"
 
 namespace {
-
 
 // One user word with every field any record carries; the fields of other
 // kinds stay empty.
@@ -130,7 +129,8 @@ short Add(Word const& word, short n = 0) {
             record.SetYouhou(word.youhou.c_str());
             return gCorvanEngine.AddUserPrepos(n, &record, 1);
         }
-        default: throw std::logic_error("no such kind");
+        default:
+            throw std::logic_error("no such kind");
     }
 }
 
@@ -189,7 +189,8 @@ Word Read(short n, unsigned long i, short kind) {
             word.youhou = record.GetYouhou();
             break;
         }
-        default: ADD_FAILURE() << "kind " << kind;
+        default:
+            ADD_FAILURE() << "kind " << kind;
     }
     EXPECT_EQ(result, 1) << "entry " << i;
     return word;
@@ -309,7 +310,6 @@ TEST_F(CorvanDictIFTest, AddUserDictCreatesOnlyMissingFilesAndReportsHowItOpened
     EXPECT_EQ(gCorvanEngine.CountUserDictEntry(0), 1u);
     EXPECT_THROW(Add(Noun("pen", "ペン")), FileAccessDenied);
     gCorvanEngine.RemoveAllDict();
-
 }
 
 TEST_F(CorvanDictIFTest, AddUserDictAnswersReadOnlyWhenOnlyReadingIsAllowed) {
@@ -375,7 +375,7 @@ TEST_F(CorvanDictIFTest, ADamagedDictionaryIsNeverWrittenTo) {
     uint32_t const continuation = BigEndianAt(whole, BlockAt(head) + 4);
     struct Case {
         char const* what;
-        std::size_t at;   // the byte changed
+        std::size_t at;  // the byte changed
         char value;
         bool damaged;
     };
@@ -473,8 +473,8 @@ TEST_F(CorvanDictIFTest, EntriesAreReplacedAndErasedByIndex) {
                                          Other(eUserWordPreposition, "beside", "のそばに", YouhouKeiyoushi)}));
 
     EXPECT_EQ(gCorvanEngine.DelUserItem(0, 0), 1);
-    EXPECT_EQ(Sorted(ReadAll()), Sorted({Noun("cup", "カップ"),
-                                         Other(eUserWordPreposition, "beside", "のそばに", YouhouKeiyoushi)}));
+    EXPECT_EQ(Sorted(ReadAll()),
+              Sorted({Noun("cup", "カップ"), Other(eUserWordPreposition, "beside", "のそばに", YouhouKeiyoushi)}));
 
     // A replacement the dictionary refuses leaves the entry.
     CorvanUserNoun empty;

@@ -7,11 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/userdict/corvan_user_words.h"
 #include "cp932.h"
+#include "engine/userdict/corvan_user_words.h"
 
 namespace {
-
 
 // Every candidate the record offers, until it answers false.
 template <class Record>
@@ -125,18 +124,20 @@ TEST(CorvanUserWordsTest, SettersKeepAtMostTheFieldLessOneByteCutBetweenCharacte
         {"256 bytes lose the last", std::string(256, 'a'), std::string(255, 'a')},
         {"a double-byte character ending at byte 255 fits", std::string(253, 'a') + kanji,
          std::string(253, 'a') + kanji},
-        {"a double-byte character across the limit goes whole", std::string(254, 'a') + kanji,
-         std::string(254, 'a')},
-        {"a 1,023-byte translation", std::string(1, 'a') + [&] {
-             std::string text;
-             for (int i = 0; i < 511; ++i) text += kanji;
-             return text;
-         }(),
-         std::string(1, 'a') + [&] {
-             std::string text;
-             for (int i = 0; i < 127; ++i) text += kanji;
-             return text;
-         }()},
+        {"a double-byte character across the limit goes whole", std::string(254, 'a') + kanji, std::string(254, 'a')},
+        {"a 1,023-byte translation",
+         std::string(1, 'a') +
+             [&] {
+                 std::string text;
+                 for (int i = 0; i < 511; ++i) text += kanji;
+                 return text;
+             }(),
+         std::string(1, 'a') +
+             [&] {
+                 std::string text;
+                 for (int i = 0; i < 127; ++i) text += kanji;
+                 return text;
+             }()},
     };
     for (Case const& c : cases) {
         SCOPED_TRACE(c.name);
@@ -282,8 +283,7 @@ TEST(CorvanUserWordsTest, MarkersAreNotStoredAsForms) {
 }
 
 TEST(CorvanUserWordsTest, CookTableOfAUserWordCategory) {
-    EXPECT_EQ(GetCookTableGrossPOS(eGrossPOSNoun, eVerbSubtypeNone, ePrepositionTypeNone, eAdjSubtypeNone),
-              eCookNoun);
+    EXPECT_EQ(GetCookTableGrossPOS(eGrossPOSNoun, eVerbSubtypeNone, ePrepositionTypeNone, eAdjSubtypeNone), eCookNoun);
     EXPECT_EQ(GetCookTableGrossPOS(eGrossPOSVerb, eVerbSubtypeTransitive, ePrepositionTypeNone, eAdjSubtypeNone),
               eCookVerb);
     EXPECT_EQ(GetCookTableGrossPOS(eGrossPOSAdjective, eVerbSubtypeNone, ePrepositionTypeNone, eAdjSubtypePlain),

@@ -55,9 +55,12 @@ protected:
 
     std::vector<std::string> Headwords() { return temporary_test::Headwords(fDictionary.GetEntryIterator_start()); }
     static std::string LeaderOf(UDEntryGroupIterator const& position) {
-        return position.IsAtEnd() ? "<end>" : GenericUDEntryGroupInterface_EX::GetCurrentEntryGroup(position).GetSrcText();
+        return position.IsAtEnd() ? "<end>"
+                                  : GenericUDEntryGroupInterface_EX::GetCurrentEntryGroup(position).GetSrcText();
     }
-    UDEntryGroupIterator GroupOf(std::string const& headword) { return fGroups.GetIterator_fromhere(EntryFor(headword)); }
+    UDEntryGroupIterator GroupOf(std::string const& headword) {
+        return fGroups.GetIterator_fromhere(EntryFor(headword));
+    }
 
     Dictionary_EX_Temporary fDictionary;
     GroupsOnly fGroups{dynamic_cast<DictionaryRep_EX*>(fDictionary.GetRep())};
@@ -119,8 +122,8 @@ TEST_F(GenericGroupsTest, CreateNewAddsAPlaceholderGroupAndGivesIt) {
     UDEntryGroupIterator const created = fGroups.CreateNew(UDEntryGroupInfo_EX(), false);
     EXPECT_EQ(LeaderOf(created), GenericUDEntryGroupInterface_EX::kNewGroupHeadword);
     EXPECT_EQ(GenericUDEntryGroupInterface_EX::GetCurrentEntryGroup(created).GetFinePOSCount(), 0u);
-    EXPECT_EQ(Headwords(), (std::vector<std::string>{"ate", "eat", "eaten", "new entry group", "put", "puts",
-                                                    "putting", "saw", "see", "seen"}));
+    EXPECT_EQ(Headwords(), (std::vector<std::string>{"ate", "eat", "eaten", "new entry group", "put", "puts", "putting",
+                                                     "saw", "see", "seen"}));
 }
 
 }  // namespace

@@ -93,13 +93,21 @@ TEST_F(PaperFormatterTest, PrintsEntries) {
         // brackets: the form letter "D" is a past form, "G" an -ing form, "B"
         // the base.
         {"run",
-         {{kVI03, {"走る"}, eIdiomNormal, "", false,
+         {{kVI03,
+           {"走る"},
+           eIdiomNormal,
+           "",
+           false,
            {{"running", "G", false}, {"ran", "D", false}, {"runn", "B", false}, {"rann", "D", true}}}},
          "run (v) [=runn]; ran; running\n    走る"},
         // A user-dictionary verb: past and participle one kind, apart from
         // the base.
         {"paint",
-         {{kCatVT01, {"塗る"}, eIdiomNormal, "", false,
+         {{kCatVT01,
+           {"塗る"},
+           eIdiomNormal,
+           "",
+           false,
            {{"painting", gerund.c_str(), false},
             {"paints", thirdPerson.c_str(), false},
             {"painted", participle.c_str(), false},
@@ -107,7 +115,8 @@ TEST_F(PaperFormatterTest, PrintsEntries) {
          "paint (v) painted, painted; paints; painting\n  (vt)\n    塗る"},
         {"walk", {{kCatVT01, {"歩かせる"}}}, "walk (v)\n  (vt)\n    歩かせる"},
         // Same headline and usage: printed once, a shared translation too.
-        {"carry", {{kCatVT01, {"運ぶ", "持つ"}}, {kCatVT01, {"持つ", "担ぐ"}}},
+        {"carry",
+         {{kCatVT01, {"運ぶ", "持つ"}}, {kCatVT01, {"持つ", "担ぐ"}}},
          "carry (v)\n  (vt)\n    運ぶ\n    持つ\n    担ぐ"},
         // Nouns before verbs; "(vi)" before "(vt)" before other usage lines.
         {"record",
@@ -137,9 +146,7 @@ TEST_F(PaperFormatterTest, JoinsEntriesLineByLine) {
               SJIS("dog (n)\n    犬\nsleep (v)\n  (vi)\n    眠る\n"));
 }
 
-TEST(PaperFormatterHeadline, WithoutFormsTheHeadwordStandsIn) {
-    EXPECT_EQ(MakeHeadline({}, "(n)", "dog"), "dog (n)");
-}
+TEST(PaperFormatterHeadline, WithoutFormsTheHeadwordStandsIn) { EXPECT_EQ(MakeHeadline({}, "(n)", "dog"), "dog (n)"); }
 
 TEST(PaperFormatterReadings, InflectTypeReadsOnlyCharactersThatExist) {
     struct Case {
@@ -149,13 +156,13 @@ TEST(PaperFormatterReadings, InflectTypeReadsOnlyCharactersThatExist) {
         long subType;
     };
     Case const cases[] = {
-        {"N", "", kInflectNounSingular, 0},     {"N", "P", kInflectNounPlural, 0},
-        {"VT01", "", kInflectVerbPlain, 0},     {"VT01", "S", kInflectVerbThirdPerson, 0},
-        {"VT01", "D", kInflectVerbPast, 1},     {"VT01", "D__TNNYNN", kInflectVerbPast, 2},
+        {"N", "", kInflectNounSingular, 0},       {"N", "P", kInflectNounPlural, 0},
+        {"VT01", "", kInflectVerbPlain, 0},       {"VT01", "S", kInflectVerbThirdPerson, 0},
+        {"VT01", "D", kInflectVerbPast, 1},       {"VT01", "D__TNNYNN", kInflectVerbPast, 2},
         {"VT01", "N__TYNY", kInflectVerbPast, 3}, {"VT01", "G", kInflectVerbGerund, 0},
-        {"VT01", "B__T", kInflectVerbPlain, 0}, {"VI01", "P1I0", kInflectVerbPlain, 0},
-        {"ADJ", "", kInflectAdjective, 0},      {"ADVERB", "", kInflectAdverb, 0},
-        {"PREP", "", kInflectOther, 0},         {"", "", kInflectOther, 0},
+        {"VT01", "B__T", kInflectVerbPlain, 0},   {"VI01", "P1I0", kInflectVerbPlain, 0},
+        {"ADJ", "", kInflectAdjective, 0},        {"ADVERB", "", kInflectAdverb, 0},
+        {"PREP", "", kInflectOther, 0},           {"", "", kInflectOther, 0},
     };
     for (Case const& c : cases) {
         SCOPED_TRACE(std::string(c.name) + " / " + c.features);

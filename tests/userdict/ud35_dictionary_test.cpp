@@ -146,8 +146,6 @@ TEST_F(UD35DictionaryTest, IteratorsOutliveTheirDictionaryHandle) {
     EXPECT_EQ((*position).GetSrcText(), "records");
 }
 
-TEST(UD35DictionaryOpen, NullFileIsRefused) {
-    EXPECT_THROW(Dictionary_EJ_35UserDict(nullptr, true), std::bad_alloc);
-}
+TEST(UD35DictionaryOpen, NullFileIsRefused) { EXPECT_THROW(Dictionary_EJ_35UserDict(nullptr, true), std::bad_alloc); }
 
 }  // namespace

@@ -57,9 +57,10 @@ class UD35EntryViewTest : public ::testing::Test {
 protected:
     UD35EntryViewTest() {
         noun = fixture.AddGroup({MakeEntry("record"), MakeEntry("records", UDPOS_N_PLURAL)});
-        verb = fixture.AddGroup({MakeEntry("record", UDPOS_V_INF, "\x8b\x4c\x98\x5e\x82\xb7\x82\xe9", "", "N", "wo"),
-                                 MakeEntry("recorded", UDPOS_V_PAST, "\x8b\x4c\x98\x5e\x82\xb7\x82\xe9", "", "N", "wo"),
-                                 MakeEntry("recorded", UDPOS_V_PASTP, "\x8b\x4c\x98\x5e\x82\xb7\x82\xe9", "", "N", "wo")});
+        verb =
+            fixture.AddGroup({MakeEntry("record", UDPOS_V_INF, "\x8b\x4c\x98\x5e\x82\xb7\x82\xe9", "", "N", "wo"),
+                              MakeEntry("recorded", UDPOS_V_PAST, "\x8b\x4c\x98\x5e\x82\xb7\x82\xe9", "", "N", "wo"),
+                              MakeEntry("recorded", UDPOS_V_PASTP, "\x8b\x4c\x98\x5e\x82\xb7\x82\xe9", "", "N", "wo")});
         // A verb known only by its participle and its third person.
         pastParticipleLed = fixture.AddGroup({MakeEntry("outgrown", UDPOS_V_PASTP, "\x8c\xa2", "", "N", "wo"),
                                               MakeEntry("outgrows", UDPOS_V_3RD, "\x8c\xa2", "", "N", "wo")});

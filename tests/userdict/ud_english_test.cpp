@@ -53,7 +53,7 @@ TEST(DExtractAllWords, SplitsAtPunctuationAndDropsAFirstWordPeriod) {
         {"don't", "don 't", false},
         {"'tis", "'tis", false},
         {"etc.", "etc", true},
-        {".", ".", false},  // a lone period stays
+        {".", ".", false},                  // a lone period stays
         {"Dr. Smith.", "Dr Smith.", true},  // only the first word's period goes
         {"3,000 yen", "3,000 yen", false},
         {"a,b", "a , b", false},

@@ -45,8 +45,7 @@ inline Bytes DictionaryWithFreedBlocks(std::vector<Info> const& records, Info co
 
 // ---- Records whose translations and answers the cook tables accept.
 
-inline Info Noun(std::string const& base, std::string const& plural = "",
-                 std::string const& translation = SJIS("本")) {
+inline Info Noun(std::string const& base, std::string const& plural = "", std::string const& translation = SJIS("本")) {
     Info record;
     record.Set_Noun(base, plural);
     record.translation = translation;
@@ -55,8 +54,7 @@ inline Info Noun(std::string const& base, std::string const& plural = "",
 
 // A verb with the one-answer translation 取る (so no answer) and, unless it
 // is intransitive, the particle を.
-inline Info Verb(std::vector<std::string> const& forms,
-                 Info::VerbTransativityType transitivity = Info::kTransitive,
+inline Info Verb(std::vector<std::string> const& forms, Info::VerbTransativityType transitivity = Info::kTransitive,
                  std::string const& particle = SJIS("を")) {
     Info record;
     std::vector<std::string> five = forms;

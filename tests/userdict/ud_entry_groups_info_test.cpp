@@ -104,11 +104,11 @@ TEST(UDEntryGroupPOS, EachFormHasItsPOSStringAndEachStringItsCookClass) {
         int gross;
     };
     Case const cases[] = {
-        {1, 0, 0, "ADJ", 0},      {2, 0, 0, "ADV", 1},         {3, 0, 0, "N_SING", 2},    {3, 0, 1, "N_PLURAL", 2},
-        {4, 0, 0, "VT_INF", 3},   {4, 0, 1, "VT_PAST", 3},     {4, 0, 2, "VT_PASTP", 3},  {4, 0, 3, "VT_3RD", 3},
-        {4, 0, 4, "VT_GER", 3},   {4, 1, 0, "VI_INF", 3},      {4, 1, 2, "VI_PASTP", 3},  {4, 1, 4, "VI_GER", 3},
-        {4, 2, 0, "V_INF", 3},    {4, 2, 1, "V_PAST", 3},      {4, 2, 3, "V_3RD", 3},     {5, 0, 0, "CONJ", 4},
-        {6, 0, 0, "PREPADJ", 5},  {6, 1, 0, "PREPADV", 6},     {7, 0, 0, "PP", 0},
+        {1, 0, 0, "ADJ", 0},     {2, 0, 0, "ADV", 1},     {3, 0, 0, "N_SING", 2},   {3, 0, 1, "N_PLURAL", 2},
+        {4, 0, 0, "VT_INF", 3},  {4, 0, 1, "VT_PAST", 3}, {4, 0, 2, "VT_PASTP", 3}, {4, 0, 3, "VT_3RD", 3},
+        {4, 0, 4, "VT_GER", 3},  {4, 1, 0, "VI_INF", 3},  {4, 1, 2, "VI_PASTP", 3}, {4, 1, 4, "VI_GER", 3},
+        {4, 2, 0, "V_INF", 3},   {4, 2, 1, "V_PAST", 3},  {4, 2, 3, "V_3RD", 3},    {5, 0, 0, "CONJ", 4},
+        {6, 0, 0, "PREPADJ", 5}, {6, 1, 0, "PREPADV", 6}, {7, 0, 0, "PP", 0},
     };
     for (Case const& c : cases) {
         SCOPED_TRACE(c.pos);

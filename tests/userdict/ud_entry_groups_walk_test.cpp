@@ -23,8 +23,8 @@ std::vector<std::string> BaseFormsFromIndexes(UD35EntryGroupInterface_EJ& groups
 }
 
 TEST(UDEntryGroupsWalk, GroupsComeInDictionaryOrderWithEqualKeysInInsertionOrder) {
-    GroupDictionary d(DictionaryWith({Noun("owl"), Noun("child", "children"), Noun("apple"), Noun("Apple"),
-                                      Noun("zebra"), Noun("bee")}));
+    GroupDictionary d(DictionaryWith(
+        {Noun("owl"), Noun("child", "children"), Noun("apple"), Noun("Apple"), Noun("zebra"), Noun("bee")}));
     EXPECT_EQ(BaseForms(d.groups), (std::vector<std::string>{"apple", "Apple", "bee", "child", "owl", "zebra"}));
 
     // Backwards from the end.
@@ -141,9 +141,9 @@ TEST(UDEntryGroupsWalk, LookupPrefixFindsTheGroupOfAnyForm) {
         char const* group;  // base form, or null for the end
     };
     Case const cases[] = {
-        {"childr", "child"}, {"wen", "go"},       {"gon", "go"},         {"goa", "goat"},
-        {"go", "go"},        {"CHI", "child"},    {"apple", "Apple pie"}, {"", "Apple pie"},
-        {"x", nullptr},      {"owls", nullptr},   {"children!", nullptr},
+        {"childr", "child"}, {"wen", "go"},     {"gon", "go"},          {"goa", "goat"},
+        {"go", "go"},        {"CHI", "child"},  {"apple", "Apple pie"}, {"", "Apple pie"},
+        {"x", nullptr},      {"owls", nullptr}, {"children!", nullptr},
     };
     for (Case const& c : cases) {
         SCOPED_TRACE(c.prefix);

@@ -123,9 +123,9 @@ TEST(UDEntryText, ReadAndWalkRefuseBrokenEntries) {
 
 TEST(UDEntryText, EachStringIsHeldToItsFieldLimit) {
     // One byte over the limit in each of the six fields in turn.
-    std::string UDEntryStrings::*const fields[] = {&UDEntryStrings::english, &UDEntryStrings::pos,
+    std::string UDEntryStrings::*const fields[] = {&UDEntryStrings::english,     &UDEntryStrings::pos,
                                                    &UDEntryStrings::translation, &UDEntryStrings::answer,
-                                                   &UDEntryStrings::flags, &UDEntryStrings::particle};
+                                                   &UDEntryStrings::flags,       &UDEntryStrings::particle};
     std::size_t const limits[] = {kUDEnglishLimit, kUDPOSStringLimit, kUDTranslationLimit,
                                   kUDAnswerLimit,  kUDFlagsLimit,     kUDParticleLimit};
     for (std::size_t i = 0; i < std::size(fields); ++i) {

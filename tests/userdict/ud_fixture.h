@@ -47,7 +47,7 @@ private:
 inline UDEntryStrings MakeEntry(std::string english, std::string pos = UDPOS_N_SING,
                                 std::string translation = "\x8c\xa2", std::string answer = "", std::string flags = "N",
                                 std::string particle = "") {
-    return UDEntryStrings{std::move(english), std::move(pos), std::move(translation),
+    return UDEntryStrings{std::move(english), std::move(pos),   std::move(translation),
                           std::move(answer),  std::move(flags), std::move(particle)};
 }
 

@@ -15,16 +15,34 @@ TEST(UDPOSString, MapsGroupKindVariantAndFormToTheStoredString) {
         std::string pos;
     };
     Case const cases[] = {
-        {1, 0, 0, "ADJ"},        {2, 0, 0, "ADV"},       {3, 0, 0, "N_SING"},   {3, 0, 1, "N_PLURAL"},
-        {4, 0, 0, "VT_INF"},     {4, 0, 4, "VT_GER"},    {4, 1, 1, "VI_PAST"},  {4, 1, 2, "VI_PASTP"},
-        {4, 2, 3, "V_3RD"},      {4, 2, 0, "V_INF"},     {5, 0, 0, "CONJ"},     {6, 0, 0, "PREPADJ"},
-        {6, 1, 0, "PREPADV"},    {7, 0, 0, "PP"},
+        {1, 0, 0, "ADJ"},
+        {2, 0, 0, "ADV"},
+        {3, 0, 0, "N_SING"},
+        {3, 0, 1, "N_PLURAL"},
+        {4, 0, 0, "VT_INF"},
+        {4, 0, 4, "VT_GER"},
+        {4, 1, 1, "VI_PAST"},
+        {4, 1, 2, "VI_PASTP"},
+        {4, 2, 3, "V_3RD"},
+        {4, 2, 0, "V_INF"},
+        {5, 0, 0, "CONJ"},
+        {6, 0, 0, "PREPADJ"},
+        {6, 1, 0, "PREPADV"},
+        {7, 0, 0, "PP"},
         // The variant only matters to verbs and prepositions.
-        {1, 7, 0, "ADJ"},        {3, 2, 1, "N_PLURAL"},
+        {1, 7, 0, "ADJ"},
+        {3, 2, 1, "N_PLURAL"},
         // Every other combination.
-        {0, 0, 0, ""},           {8, 0, 0, ""},          {1, 0, 1, ""},         {3, 0, 2, ""},
-        {4, 3, 0, ""},           {4, 0, 5, ""},          {6, 2, 0, ""},         {6, 0, 1, ""},
-        {7, 0, 1, ""},           {5, 0, 4, ""},
+        {0, 0, 0, ""},
+        {8, 0, 0, ""},
+        {1, 0, 1, ""},
+        {3, 0, 2, ""},
+        {4, 3, 0, ""},
+        {4, 0, 5, ""},
+        {6, 2, 0, ""},
+        {6, 0, 1, ""},
+        {7, 0, 1, ""},
+        {5, 0, 4, ""},
     };
     for (Case const& c : cases) {
         EXPECT_EQ(UDPOSString(c.kind, c.variant, c.form), c.pos) << c.kind << "/" << c.variant << "/" << c.form;

@@ -164,8 +164,7 @@ TEST(UDIndexImage, DecodeRefusesEveryMalformedIndex) {
         {"record with no ID", RawIndexImage({Record("ABC", {})}), kUDMapOrIndexInvalid},
         {"record without its 0 word", RawIndexImage({Record("ABC", {1}, false)}), kUDMapOrIndexInvalid},
         {"word without NUL", RawIndexImage({Bytes{'A', 'B', 'C'}}), kUDMapOrIndexInvalid},
-        {"words out of order", RawIndexImage({Concat({Record("DEF", {1}), Record("ABC", {2})})}),
-         kUDMapOrIndexInvalid},
+        {"words out of order", RawIndexImage({Concat({Record("DEF", {1}), Record("ABC", {2})})}), kUDMapOrIndexInvalid},
         {"one word twice, case apart", RawIndexImage({Concat({Record("abc", {1}), Record("ABC", {2})})}),
          kUDMapOrIndexInvalid},
         {"word in another bucket than its hash",
@@ -175,9 +174,19 @@ TEST(UDIndexImage, DecodeRefusesEveryMalformedIndex) {
         {"bucket count past the file", damaged(sound, [](Bytes* m) { PutUlong(m, 4, 0xFFFFFFFF); }),
          kUDMapOrIndexInvalid},
         {"decreasing table",
-         damaged(sound, [](Bytes* m) { PutUlong(m, 12, 1060); Reseal(m); }), kUDMapOrIndexInvalid},
+         damaged(sound,
+                 [](Bytes* m) {
+                     PutUlong(m, 12, 1060);
+                     Reseal(m);
+                 }),
+         kUDMapOrIndexInvalid},
         {"first table word not right behind the table",
-         damaged(sound, [](Bytes* m) { PutUlong(m, 8, 1028); Reseal(m); }), kUDMapOrIndexInvalid},
+         damaged(sound,
+                 [](Bytes* m) {
+                     PutUlong(m, 8, 1028);
+                     Reseal(m);
+                 }),
+         kUDMapOrIndexInvalid},
         {"table word before the index", damaged(sound, [](Bytes* m) { PutUlong(m, 12, 5); }), kUDMapOrIndexInvalid},
         {"end past the file", damaged(sound, [](Bytes* m) { PutUlong(m, 20, 1065); }), kUDMapOrIndexInvalid},
         {"checksum", damaged(sound, [](Bytes* m) { (*m)[3] ^= 1; }), kUDMapOrIndexInvalid},

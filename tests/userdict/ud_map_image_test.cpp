@@ -65,11 +65,21 @@ TEST(UDMapImage, DecodeRefusesEveryDamage) {
     };
     Case const cases[] = {
         {"cut short", [](std::vector<unsigned char>* m) { m->pop_back(); }, 17},
-        {"other block count", [&](std::vector<unsigned char>* m) { PutUlong(m, 4, 16); reseal(m); }, 17},
+        {"other block count",
+         [&](std::vector<unsigned char>* m) {
+             PutUlong(m, 4, 16);
+             reseal(m);
+         },
+         17},
         {"count of the file differs", [](std::vector<unsigned char>*) {}, 16},
         {"checksum", [](std::vector<unsigned char>* m) { (*m)[3] ^= 1; }, 17},
         {"bitmap byte changed", [](std::vector<unsigned char>* m) { (*m)[9] ^= 0x10; }, 17},
-        {"block 0 free", [&](std::vector<unsigned char>* m) { (*m)[8] |= 1; reseal(m); }, 17},
+        {"block 0 free",
+         [&](std::vector<unsigned char>* m) {
+             (*m)[8] |= 1;
+             reseal(m);
+         },
+         17},
     };
     for (Case const& c : cases) {
         std::vector<unsigned char> image = EncodeUDMapImage(17, std::vector<unsigned char>(3, 0));
@@ -87,8 +97,8 @@ TEST(UDMapImage, ReadRefusesAMissingOrCutMap) {
     MemoryFile memory(file);
     std::vector<unsigned char> bitmap;
     EXPECT_EQ(ReadUDMap(memory.Fd(), 100, 90, 9, &bitmap), kUDNoError);
-    EXPECT_EQ(ReadUDMap(memory.Fd(), 100, 0, 9, &bitmap), kUDMapOrIndexInvalid);     // no map on disk
-    EXPECT_EQ(ReadUDMap(memory.Fd(), 99, 90, 9, &bitmap), kUDMapOrIndexInvalid);     // file ends inside
+    EXPECT_EQ(ReadUDMap(memory.Fd(), 100, 0, 9, &bitmap), kUDMapOrIndexInvalid);  // no map on disk
+    EXPECT_EQ(ReadUDMap(memory.Fd(), 99, 90, 9, &bitmap), kUDMapOrIndexInvalid);  // file ends inside
     EXPECT_EQ(ReadUDMap(memory.Fd(), 100, 0xFFFFFFFF, 9, &bitmap), kUDMapOrIndexInvalid);
 }
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "engine/foundation/file_errors.h"
-#include "engine/userdict/ud_inspect.h"
 #include "engine/userdict/ud_file_basics.h"
+#include "engine/userdict/ud_inspect.h"
 #include "userdict/ud_fixture.h"
 
 namespace {
@@ -137,7 +137,13 @@ TEST(UDReader, EachDamageHasItsExactOutcome) {
         {"23 bytes with the magic", cut(23), kUnopenable202},
         {"27 bytes: no whole version word", cut(27), kUnopenable202},
         {"version 3", changed([](Bytes* b) { PutUlong(b, 24, 3); }), kWrongVersion},
-        {"version 3 in a short file", [&] { Bytes b = cut(100); PutUlong(&b, 24, 3); return b; }(), kWrongVersion},
+        {"version 3 in a short file",
+         [&] {
+             Bytes b = cut(100);
+             PutUlong(&b, 24, 3);
+             return b;
+         }(),
+         kWrongVersion},
         {"header cut", cut(200), kUnopenable202},
         {"description past the end", changed([&](Bytes* b) { PutUlong(b, 4, static_cast<uint32_t>(b->size() - 255)); }),
          kUnopenable202},
@@ -146,16 +152,21 @@ TEST(UDReader, EachDamageHasItsExactOutcome) {
         {"block count 0", changed([](Bytes* b) { PutUlong(b, 512, 0); }), kUnopenable202},
         {"huge block count", changed([](Bytes* b) { PutUlong(b, 512, 0xFFFFFFFF); }), kUnopenable202},
         {"blocks cut", cut(static_cast<std::size_t>(d.fixture.BlockOffset(count)) - 1), kUnopenable202},
-        {"no map and no index on disk",
-         changed([](Bytes* b) { PutUlong(b, 12, 0); PutUlong(b, 16, 0); }), kBothInvalid},
+        {"no map and no index on disk", changed([](Bytes* b) {
+             PutUlong(b, 12, 0);
+             PutUlong(b, 16, 0);
+         }),
+         kBothInvalid},
         {"wrong map checksum", changed([&](Bytes* b) { (*b)[map + 3] ^= 1; }), kMapInvalid},
-        {"map count differs",
-         changed([&](Bytes* b) { PutUlong(b, map + 4, count + 1); ResealMap(b, d); }), kMapInvalid},
+        {"map count differs", changed([&](Bytes* b) {
+             PutUlong(b, map + 4, count + 1);
+             ResealMap(b, d);
+         }),
+         kMapInvalid},
         {"map offset past the end", changed([](Bytes* b) { PutUlong(b, 12, 0xFFFFFFF0); }), kMapInvalid},
         {"wrong index checksum", changed([&](Bytes* b) { (*b)[index + 3] ^= 1; }), kIndexInvalid},
         {"huge bucket count", changed([&](Bytes* b) { PutUlong(b, index + 4, 0xFFFFFFFF); }), kIndexInvalid},
-        {"decreasing table",
-         changed([&](Bytes* b) {
+        {"decreasing table", changed([&](Bytes* b) {
              PutUlong(b, index + 12, GetUlong(*b, index + 8 + 4 * kUDBucketCount));  // bucket 1 starts at the end
              ResealIndex(b, d);
          }),
@@ -163,13 +174,14 @@ TEST(UDReader, EachDamageHasItsExactOutcome) {
         {"index cut", cut(sound.size() - 1), kIndexInvalid},
         {"index ID out of range", d.WithIndex([&](UDFirstwordIndex& i) { RecordOf(i, "DON").ids = {count}; }),
          kIndexInvalid},
-        {"duplicate ID", d.WithIndex([&](UDFirstwordIndex& i) { RecordOf(i, "DON").ids = {d.dont, d.dont}; }),
+        {"duplicate ID", d.WithIndex([&](UDFirstwordIndex& i) {
+             RecordOf(i, "DON").ids = {d.dont, d.dont};
+         }),
          kIndexInvalid},
         {"link out of range", changed([&](Bytes* b) { PutUlong(b, d.HeadWord(d.apple, 1), count); }), kBlocksCorrupt},
         {"previous ID out of range", changed([&](Bytes* b) { PutUlong(b, d.HeadWord(d.apples, 4), 0xFFFF); }),
          kBlocksCorrupt},
-        {"cycle in a chain",
-         changed([&](Bytes* b) {
+        {"cycle in a chain", changed([&](Bytes* b) {
              uint32_t const continuation = d.ContinuationOf(d.apple);
              PutUlong(b, d.HeadWord(continuation, 1), continuation);
          }),
@@ -222,14 +234,14 @@ TEST(UDReader, DisagreementsBetweenSoundPartsFailVerification) {
          "which is not an entry"},
         {"entry missing from the index", d.WithIndex([&](UDFirstwordIndex& i) { i.EraseRecord(i.Find("DON")); }),
          "entry 7 is not listed"},
-        {"entry under another word",
-         d.WithIndex([&](UDFirstwordIndex& i) {
+        {"entry under another word", d.WithIndex([&](UDFirstwordIndex& i) {
              i.EraseRecord(i.Find("DON"));
              RecordOf(i, "U.S").ids.push_back(d.dont);
          }),
          "whose first word is \"DON\""},
-        {"IDs out of entry order",
-         d.WithIndex([&](UDFirstwordIndex& i) { RecordOf(i, "APPLE").ids = {d.apples, d.apple}; }),
+        {"IDs out of entry order", d.WithIndex([&](UDFirstwordIndex& i) {
+             RecordOf(i, "APPLE").ids = {d.apples, d.apple};
+         }),
          "out of entry order"},
         {"map calls an entry's block free", changed([&](Bytes* b) { mapBit(b, d.ContinuationOf(d.apples), true); }),
          "in use but marked free"},
@@ -241,8 +253,7 @@ TEST(UDReader, DisagreementsBetweenSoundPartsFailVerification) {
         {"continuation of two entries",
          changed([&](Bytes* b) { PutUlong(b, d.HeadWord(d.army, 1), d.ContinuationOf(d.apple)); }),
          "continuation of entries"},
-        {"continuation of no entry",
-         changed([&](Bytes* b) {
+        {"continuation of no entry", changed([&](Bytes* b) {
              PutUlong(b, d.HeadWord(d.freeBlock, 0), kUDContinuationBlock);
              mapBit(b, d.freeBlock, false);
          }),
@@ -257,8 +268,7 @@ TEST(UDReader, DisagreementsBetweenSoundPartsFailVerification) {
         {"header word 32", changed([](Bytes* b) { PutUlong(b, 32, 5); }), "word 32 is not 0"},
         {"header reserved byte", changed([](Bytes* b) { (*b)[200] = 1; }), "byte 200 is not 0"},
         {"description offset 0", changed([](Bytes* b) { PutUlong(b, 4, 0); }), "overlaps the header"},
-        {"group without a leader",
-         changed([&](Bytes* b) {
+        {"group without a leader", changed([&](Bytes* b) {
              PutUlong(b, d.HeadWord(d.dont, 4), d.dont);
              PutUlong(b, d.HeadWord(d.dont, 5), d.dont);
              PutUlong(b, 20, 2);

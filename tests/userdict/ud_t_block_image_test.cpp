@@ -29,7 +29,7 @@ std::map<uint32_t, EntryState> EntriesOf(ud_t& dictionary) {
         ud_entry_t entry;
         if (dictionary.ReadEntry(n, &entry) != kUDNoError) continue;
         UDEntryStrings const& s = entry.strings;
-        entries[n] = {s.english,        s.translation,         s.answer,     s.particle,
+        entries[n] = {s.english,       s.translation,         s.answer,     s.particle,
                       entry.batchFreq, entry.interactiveFreq, entry.prevID, entry.nextID};
     }
     return entries;
@@ -69,7 +69,8 @@ TEST(UDTBlockImage, EntriesReadUnderTheLockAreTheOnesOnDiskAfterEveryKindOfWrite
              dictionary.UDSetBatchFreq(dove, 7);
              dictionary.UDSetInteractiveFreq(finch, 9);
          }},
-        {"an entry freed", [&] {
+        {"an entry freed",
+         [&] {
              Locked(dictionary, [&] {
                  ud_entry_t entry;
                  ThrowIfError(dictionary.ReadEntry(dove, &entry));

@@ -77,8 +77,7 @@ std::vector<CorruptCase> CorruptCases() {
     std::map<uint32_t, std::string> withoutApplePie = all;
     withoutApplePie.erase(1);
     return {
-        {"header words 12 and 16 zero (a writer stopped)",
-         s.BytesWith([](Bytes* b) {
+        {"header words 12 and 16 zero (a writer stopped)", s.BytesWith([](Bytes* b) {
              PutUlong(b, kUDHeaderMapOffset, 0);
              PutUlong(b, kUDHeaderIndexOffset, 0);
          }),
@@ -87,28 +86,22 @@ std::vector<CorruptCase> CorruptCases() {
          s.BytesWith([&](Bytes* b) { PutUlong(b, s.fixture.MapOffset(), GetUlong(*b, s.fixture.MapOffset()) + 1); }),
          kChangeCount + 2, all, 3, true, 0},
         {"decreasing index table",
-         s.BytesWith([&](Bytes* b) { PutUlong(b, s.fixture.IndexOffset() + 8 + 4, 0xFFFFFF); }),
-         kChangeCount + 1, all, 3, true, 0},
-        {"index ID out of range",
-         s.WithIndex([](UDFirstwordIndex& index) { index.FindFword("DON")->ids[0] = 99; }),
+         s.BytesWith([&](Bytes* b) { PutUlong(b, s.fixture.IndexOffset() + 8 + 4, 0xFFFFFF); }), kChangeCount + 1, all,
+         3, true, 0},
+        {"index ID out of range", s.WithIndex([](UDFirstwordIndex& index) { index.FindFword("DON")->ids[0] = 99; }),
          kChangeCount + 1, all, 3, true, 0},
         {"index lists a free block", s.WithIndex([](UDFirstwordIndex& index) { index.FindFword("DON")->ids[0] = 6; }),
          kChangeCount + 1, all, 3, true, 0},
-        {"a head linking past the block count",
-         s.BytesWith([&](Bytes* b) { PutUlong(b, s.HeadWord(5, 1), 20); }),
+        {"a head linking past the block count", s.BytesWith([&](Bytes* b) { PutUlong(b, s.HeadWord(5, 1), 20); }),
          kChangeCount, withoutArmy, 2, false, 1, true},
-        {"a head whose text breaks off",
-         s.BytesWith([&](Bytes* b) { PutUlong(b, s.HeadWord(1, 1), 0); }),
-         kChangeCount, withoutApplePie, 3, false, 1, true},
-        {"a cycle in a group's previous links",
-         s.BytesWith([&](Bytes* b) { PutUlong(b, s.HeadWord(1, 4), 3); }),
+        {"a head whose text breaks off", s.BytesWith([&](Bytes* b) { PutUlong(b, s.HeadWord(1, 1), 0); }), kChangeCount,
+         withoutApplePie, 3, false, 1, true},
+        {"a cycle in a group's previous links", s.BytesWith([&](Bytes* b) { PutUlong(b, s.HeadWord(1, 4), 3); }),
          kChangeCount, all, 3, true, 0},
         {"a member its previous entry does not link to",
-         s.BytesWith([&](Bytes* b) { PutUlong(b, s.HeadWord(1, 5), 0); }),
-         kChangeCount, all, 3, true, 0},
-        {"a wrong group count",
-         s.BytesWith([](Bytes* b) { PutUlong(b, kUDHeaderGroupCount, 9); }),
-         kChangeCount, all, 3, true, 0},
+         s.BytesWith([&](Bytes* b) { PutUlong(b, s.HeadWord(1, 5), 0); }), kChangeCount, all, 3, true, 0},
+        {"a wrong group count", s.BytesWith([](Bytes* b) { PutUlong(b, kUDHeaderGroupCount, 9); }), kChangeCount, all,
+         3, true, 0},
     };
 }
 

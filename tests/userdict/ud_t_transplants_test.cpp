@@ -15,9 +15,8 @@ TEST(UDTransplants, TenParticlesWhoseKanaAreTheParticlesInShiftJIS) {
         wchar_t const* kana;
     };
     Particle const expected[] = {
-        {"wo", L"\u3092"}, {"ni", L"\u306b"},         {"kara", L"\u304b\u3089"}, {"to", L"\u3068"},
-        {"de", L"\u3067"}, {"he", L"\u3078"},         {"made", L"\u307e\u3067"}, {"yori", L"\u3088\u308a"},
-        {"no", L"\u306e"}, {"ga", L"\u304c"},
+        {"wo", L"\u3092"}, {"ni", L"\u306b"},         {"kara", L"\u304b\u3089"}, {"to", L"\u3068"}, {"de", L"\u3067"},
+        {"he", L"\u3078"}, {"made", L"\u307e\u3067"}, {"yori", L"\u3088\u308a"}, {"no", L"\u306e"}, {"ga", L"\u304c"},
     };
     ASSERT_EQ(GetNumUDTransplants(), 10);
     for (int i = 0; i < GetNumUDTransplants(); ++i) {

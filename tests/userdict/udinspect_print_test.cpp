@@ -20,8 +20,8 @@ class UdinspectPrintTest : public ::testing::Test {
 protected:
     void SetUp() override {
         UDFixture fixture;
-        fixture.AddGroup({MakeEntry("record", UDPOS_N_SING, SJIS("記録")),
-                          MakeEntry("records", UDPOS_N_PLURAL, SJIS("記録"))});
+        fixture.AddGroup(
+            {MakeEntry("record", UDPOS_N_SING, SJIS("記録")), MakeEntry("records", UDPOS_N_PLURAL, SJIS("記録"))});
         fixture.AddGroup({MakeEntry("record", UDPOS_VT_INF, SJIS("記録する"), "", "N", "wo")});
         fixture.AddGroup({MakeEntry("apple", UDPOS_N_SING, SJIS("林檎"))});
         std::vector<unsigned char> const bytes = fixture.Bytes();

@@ -62,8 +62,10 @@ TEST_F(UwConvertFieldsTest, EveryKeyStoresItsRecord) {
     Case const cases[] = {
         {"cat\t猫\tNOUN\tcats", "N|cat|猫|cats|"},
         {"sheep\t羊\tNOUN", "N|sheep|羊||"},
-        {"eat\t食べる\tVERB\tate\teats\teating\teaten\tを\t\t食べた", "V|eat|食べる|0|ate|eats|eating|eaten|を|食べた|"},
-        {"eat\t食べる\tVT\tate\teats\teating\teaten\tに\t\t食べった", "V|eat|食べる|1|ate|eats|eating|eaten|に|食べった|"},
+        {"eat\t食べる\tVERB\tate\teats\teating\teaten\tを\t\t食べた",
+         "V|eat|食べる|0|ate|eats|eating|eaten|を|食べた|"},
+        {"eat\t食べる\tVT\tate\teats\teating\teaten\tに\t\t食べった",
+         "V|eat|食べる|1|ate|eats|eating|eaten|に|食べった|"},
         {"run\t走る\tVI\tran\truns\trunning\trun\tzz\t\tどれでも", "V|run|走る|2|ran|runs|running|run|を||"},
         {"red\t赤い\tADJ", "3|red|赤い||"},
         {"good\tいい\tADJ", "3|good|いい||"},
@@ -83,8 +85,8 @@ TEST_F(UwConvertFieldsTest, EveryKeyStoresItsRecord) {
 // character refused with its own message.
 TEST_F(UwConvertFieldsTest, EnglishFieldLimits) {
     std::vector<std::string> const noun = {"cat", SJ("猫"), "NOUN", "cats"};
-    std::vector<std::string> const verb = {"eat",    SJ("食べる"), "VT", "ate", "eats", "eating",
-                                           "eaten", SJ("を"),      "",   SJ("食べた")};
+    std::vector<std::string> const verb = {"eat",    SJ("食べる"), "VT",     "ate", "eats",
+                                           "eating", "eaten",      SJ("を"), "",    SJ("食べた")};
     struct Case {
         std::vector<std::string> const* base;
         std::size_t index;

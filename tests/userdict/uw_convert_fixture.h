@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "cp932.h"
 #include "engine/userdict/corvan_dict_if.h"
 #include "engine/userdict/uw_convert.h"
 #include "engine/userdict/uw_log_messages.h"
-#include "cp932.h"
 #include "support/scratch_folder.h"
 
 // Shift-JIS (CP932) bytes of UTF-8 text.
@@ -110,15 +110,19 @@ private:
             case eUserWordAdjective:
             case eUserWordPrepPhrase: {
                 CorvanUserAdj r;
-                if (kind == eUserWordAdjective) gCorvanEngine.ReadUserAdj(0, i, &r);
-                else gCorvanEngine.ReadUserPPhrase(0, i, &r);
+                if (kind == eUserWordAdjective)
+                    gCorvanEngine.ReadUserAdj(0, i, &r);
+                else
+                    gCorvanEngine.ReadUserPPhrase(0, i, &r);
                 return Join({std::to_string(kind), r.GetGenkei(), r.GetYakugo(), r.GetMotoninaruDoushi()});
             }
             case eUserWordAdverb:
             case eUserWordConjunction: {
                 CorvanUserAdv r;
-                if (kind == eUserWordAdverb) gCorvanEngine.ReadUserAdv(0, i, &r);
-                else gCorvanEngine.ReadUserConj(0, i, &r);
+                if (kind == eUserWordAdverb)
+                    gCorvanEngine.ReadUserAdv(0, i, &r);
+                else
+                    gCorvanEngine.ReadUserConj(0, i, &r);
                 return Join({std::to_string(kind), r.GetGenkei(), r.GetYakugo()});
             }
             case eUserWordPreposition: {

@@ -14,8 +14,8 @@ namespace {
 // last one too when lastEnd.
 std::string MixedText(std::string const& end, bool lastEnd) {
     std::vector<std::string> const lines = {
-        SJ("cat\t猫\tNOUN\tcats"), SJ(";; a comment"), SJ("dog\t\tNOUN"),
-        SJ("run\t走る\tVI"),        "",                SJ("quickly\t速く\tADV"),
+        SJ("cat\t猫\tNOUN\tcats"), SJ(";; a comment"), SJ("dog\t\tNOUN"), SJ("run\t走る\tVI"), "",
+        SJ("quickly\t速く\tADV"),
     };
     std::string text;
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -31,7 +31,8 @@ TEST_F(UwConvertTest, LineEndsGiveTheSameDictionaryAndLog) {
         char const* end;
         bool lastEnd;
     };
-    Case const cases[] = {{"CR", "\r", true}, {"LF", "\n", true}, {"CR LF", "\r\n", true}, {"none at end", "\n", false}};
+    Case const cases[] = {
+        {"CR", "\r", true}, {"LF", "\n", true}, {"CR LF", "\r\n", true}, {"none at end", "\n", false}};
     std::string const expectedLog = Refused(SJ("dog\t\tNOUN"), kLogENotNihongoyaku);
     std::vector<std::string> firstEntries;
     for (auto const& c : cases) {

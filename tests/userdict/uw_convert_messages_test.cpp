@@ -6,8 +6,8 @@
 #include <cstring>
 #include <string>
 
-#include "engine/userdict/uw_log_messages.h"
 #include "cp932.h"
+#include "engine/userdict/uw_log_messages.h"
 
 namespace {
 

@@ -196,7 +196,9 @@ TEST_F(UwConvertTest, FilesThatCannotBeReadAreRefusedWithTheReason) {
         {"UTF-16",
          [&] {
              std::string const utf16 = fDir + "/utf16.txt";
-             WriteWholeFile(utf16, std::string("\xFF\xFE" "c\0a\0t\0\t\0", 10));
+             WriteWholeFile(utf16, std::string("\xFF\xFE"
+                                               "c\0a\0t\0\t\0",
+                                               10));
              return utf16;
          },
          kLogTextUtf16},
@@ -204,8 +206,10 @@ TEST_F(UwConvertTest, FilesThatCannotBeReadAreRefusedWithTheReason) {
          [&] {
              // Only root can give a file away; others read a file without
              // permission instead.
-             if (geteuid() == 0) chown(target.c_str(), 65534, 65534);
-             else chmod(target.c_str(), 0);
+             if (geteuid() == 0)
+                 chown(target.c_str(), 65534, 65534);
+             else
+                 chmod(target.c_str(), 0);
              return target;
          },
          geteuid() == 0 ? kLogTextOtherOwner : kLogTextUnreadable},

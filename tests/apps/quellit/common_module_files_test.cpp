@@ -34,7 +34,8 @@ TEST(CommonModuleFilesTest, ReadTextOfFileDecodesByTheReportedEncoding) {
          std::string("これは日本語の文章です。漢字も含みます。\n"), Module::kJapanese},
         // The file name is no part of the description: "UTF-8" here must
         // not make Latin-1 bytes be read as UTF-8.
-        {"UTF-8 named.txt", "caf\xE9 na\xEFve et d\xE9j\xE0 vu\n", std::string("café naïve et déjà vu\n"), Module::kEnglish},
+        {"UTF-8 named.txt", "caf\xE9 na\xEFve et d\xE9j\xE0 vu\n", std::string("café naïve et déjà vu\n"),
+         Module::kEnglish},
         {"-x", "plain words\n", std::string("plain words\n"), Module::kEnglish},
     };
     for (Case const& c : cases) {

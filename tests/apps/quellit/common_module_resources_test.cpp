@@ -35,9 +35,9 @@ TEST(CommonModuleResourcesTest, EveryLanguageHasEveryKey) {
         char const* key;
         char const* character;  // the text of a typographic key; null for messages
     } const keys[] = {
-        {"Entry item %d.", nullptr}, {"No Entry.", nullptr},           {"Proc End", nullptr},
-        {"ShortHyphen", "\u2010"},   {"LongHyphen", "\u2015"},         {"HidariApostrophe", "\u2018"},
-        {"MigiApostrophe", "\u2019"}, {"HidariQuote", "\u201C"},       {"MigiQuote", "\u201D"},
+        {"Entry item %d.", nullptr},  {"No Entry.", nullptr},    {"Proc End", nullptr},
+        {"ShortHyphen", "\u2010"},    {"LongHyphen", "\u2015"},  {"HidariApostrophe", "\u2018"},
+        {"MigiApostrophe", "\u2019"}, {"HidariQuote", "\u201C"}, {"MigiQuote", "\u201D"},
     };
     for (char const* lang : {"C", "ja_JP.UTF-8"}) {
         LanguageScope scope(lang);
@@ -66,12 +66,9 @@ TEST(CommonModuleResourcesTest, ConvertEntitiesInOneLeftToRightPass) {
         std::string in;
         std::string expected;
     } const cases[] = {
-        {"&amp;lt;", "&lt;"},
-        {"a &lt;b&gt; &quot;c&quot; &apos;d&apos;", "a <b> \"c\" 'd'"},
-        {"x&nbsp;y", "x\u00A0y"},
-        {"&unknown; & plain", "&unknown; & plain"},
-        {"&amp", "&amp"},
-        {"", ""},
+        {"&amp;lt;", "&lt;"},     {"a &lt;b&gt; &quot;c&quot; &apos;d&apos;", "a <b> \"c\" 'd'"},
+        {"x&nbsp;y", "x\u00A0y"}, {"&unknown; & plain", "&unknown; & plain"},
+        {"&amp", "&amp"},         {"", ""},
     };
     for (Case const& c : cases) {
         EXPECT_EQ(module.ConvertEntities(c.in), c.expected) << c.in;
@@ -88,11 +85,12 @@ TEST(CommonModuleResourcesTest, EntityListProblemsAreLoggedAndLeaveNoEntities) {
         {"unreadable", std::string("<plist><dict>"), "Error read : Entity.plist\n"},
         {"not a dictionary", XmlPlist("<array/>"), "Error read : Entity.plist\n"},
         {"no Entity key", XmlPlist("<dict><key>Other</key><array/></dict>"), "Error item : Entity.plist\n"},
-        {"good", XmlPlist("<dict><key>Entity</key><array>"
-                          "<dict><key>character</key><string>&amp;</string>"
-                          "<key>entity</key><string>&amp;amp;</string></dict>"
-                          "<dict><key>character</key><string>x</string></dict>"
-                          "</array></dict>"),
+        {"good",
+         XmlPlist("<dict><key>Entity</key><array>"
+                  "<dict><key>character</key><string>&amp;</string>"
+                  "<key>entity</key><string>&amp;amp;</string></dict>"
+                  "<dict><key>character</key><string>x</string></dict>"
+                  "</array></dict>"),
          ""},
     };
     for (Case const& c : cases) {

@@ -24,8 +24,7 @@ TEST(QuellitProgram, ConvertsTheSampleThroughBothCompanionPrograms) {
     std::string const textPath = demo + "/oldUD.txt";
     setenv("TOVIKAN_TEST_CONVERSION_TEXT", textPath.c_str(), 1);
 
-    std::string const output =
-        Output(kProjectDir + "/scripts/run-demo.sh " + kBuildDir + " " + demo + "/run 2>&1");
+    std::string const output = Output(kProjectDir + "/scripts/run-demo.sh " + kBuildDir + " " + demo + "/run 2>&1");
     std::string const window = output.substr(0, output.find("\n== entries"));
     EXPECT_NE(window.find("Entry item 10."), std::string::npos) << output;
     EXPECT_EQ(window.substr(window.size() - 11), "\n\nProc End\n") << output;

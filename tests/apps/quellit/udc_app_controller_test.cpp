@@ -189,7 +189,11 @@ TEST(ConversionRun, EachRunSaysWhetherItCompleted) {
         {"converter not launched", [](FakePrograms& p) { p.tazmetLaunchRefused = true; }, false, 1},
         {"converter did not complete", [](FakePrograms& p) { p.convertIncomplete = true; }, false, 1},
         {"no log", [](FakePrograms& p) { p.log = std::nullopt; }, false, 1},
-        {"an entry not read", [](FakePrograms& p) { p.entries = {{1, std::nullopt}}; }, false, 1},
+        {"an entry not read",
+         [](FakePrograms& p) {
+             p.entries = {{1, std::nullopt}};
+         },
+         false, 1},
     };
     for (Case const& c : cases) {
         SCOPED_TRACE(c.name);
@@ -221,8 +225,7 @@ TEST(ConversionRun, TheCompanionProgramsMessagesAreShown) {
         std::string text;
     };
     Case const cases[] = {
-        {"completed", [](FakePrograms&) {},
-         "Entry item 3.\nline\t;; refused\r\nTazmet: a note\n\nProc End"},
+        {"completed", [](FakePrograms&) {}, "Entry item 3.\nline\t;; refused\r\nTazmet: a note\n\nProc End"},
         {"no entry", [](FakePrograms& p) { p.count = std::nullopt; }, "No Entry.\nTazmet: a note\n"},
         {"converter not launched", [](FakePrograms& p) { p.tazmetLaunchRefused = true; },
          "Entry item 3.\nTazmet: a note\n"},

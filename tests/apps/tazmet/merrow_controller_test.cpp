@@ -158,11 +158,11 @@ TEST_F(TazmetTest, EachPreferenceFailurePrintsItsLineAndAnswersInOrder) {
          "Error TovikPath.plist SystemDictionary\n"},
         {"no UserDictionaryEJName", Plist(PlistDictionary("DictionaryPath", system) + documents),
          "Error TovikPath.plist UserDictionary\n"},
-        {"folder missing", Plist(PlistDictionary("DictionaryPath", system + user) +
-                                 PlistString("DocumentsFolder", "~/Nowhere")),
+        {"folder missing",
+         Plist(PlistDictionary("DictionaryPath", system + user) + PlistString("DocumentsFolder", "~/Nowhere")),
          "Engine Error\n"},
-        {"tilde without slash", Plist(PlistDictionary("DictionaryPath", system + user) +
-                                      PlistString("DocumentsFolder", "~Documents")),
+        {"tilde without slash",
+         Plist(PlistDictionary("DictionaryPath", system + user) + PlistString("DocumentsFolder", "~Documents")),
          "Engine Error\n"},
     };
     WriteText(kCat + "\n");

@@ -9,17 +9,16 @@
 #include <optional>
 #include <string>
 
-#include "apps/tazmet/merrow_controller.h"
 #include "apps/entry_number.h"
+#include "apps/tazmet/merrow_controller.h"
 #include "apps/tazmet/new_edition_preferences.h"
 #include "apps/test_home.h"
 #include "engine/userdict/corvan_dict_if.h"
 
 // The members of well-formed preferences with the given documents folder.
 inline std::string TovikPathMembers(std::string const& documentsFolder) {
-    return PlistDictionary("DictionaryPath",
-                           PlistString("SystemDictionaryEJName", "system.dic") +
-                               PlistString("UserDictionaryEJName", "user.dic")) +
+    return PlistDictionary("DictionaryPath", PlistString("SystemDictionaryEJName", "system.dic") +
+                                                 PlistString("UserDictionaryEJName", "user.dic")) +
            PlistString("DocumentsFolder", documentsFolder);
 }
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/userdict/corvan_dict_if.h"
 #include "cp932.h"
+#include "engine/userdict/corvan_dict_if.h"
 
 namespace old_dictionary {
 

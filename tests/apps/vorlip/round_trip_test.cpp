@@ -18,8 +18,8 @@ std::string Describe(UDEntryGroupInfo_EX const& group) {
     std::ostringstream out;
     out << "kind " << group.kind << " transitivity " << group.transitivity << " subtype " << group.subtype;
     for (auto const& form : group.forms) out << " [" << form << "]";
-    out << " translation [" << group.translation << "] answer [" << group.answer << "] particle ["
-        << group.particle << "] idiom " << group.idiomKind << " frequencies";
+    out << " translation [" << group.translation << "] answer [" << group.answer << "] particle [" << group.particle
+        << "] idiom " << group.idiomKind << " frequencies";
     for (auto const& pair : group.frequencies) out << ' ' << pair.batch << '/' << pair.interactive;
     return out.str();
 }

@@ -73,8 +73,8 @@ TEST_F(VorlipTest, EntryWhoseFieldWouldBreakItsLineIsNotServed) {
 // left, and the lost entry is reported.
 TEST_F(VorlipTest, ADamagedOldDictionaryIsReadAsItIsAndNeverWritten) {
     gCorvanEngine.AddUserDict(fDictPath, false);
-    CorvanUserVerb const hang = old_dictionary::Verb(eJitaTransitive, "hang", "掛ける",
-                                                     {"hung", "hung", "hangs", "hanging"}, "を");
+    CorvanUserVerb const hang =
+        old_dictionary::Verb(eJitaTransitive, "hang", "掛ける", {"hung", "hung", "hangs", "hanging"}, "を");
     ASSERT_EQ(gCorvanEngine.AddUserVerb(0, &hang, 1), kUserWordAdded);
     CorvanUserNoun const owl = old_dictionary::Simple<CorvanUserNoun>("owl", "ふくろう");
     ASSERT_EQ(gCorvanEngine.AddUserNoun(0, &owl, 1), kUserWordAdded);
@@ -94,8 +94,8 @@ TEST_F(VorlipTest, ADamagedOldDictionaryIsReadAsItIsAndNeverWritten) {
                        std::to_string((hangHead - 512) / 64) + "\n");
     ASSERT_EQ(EntryNumber(), 2);
     // The base form is lost: the group is served from its past form on.
-    EXPECT_EQ(AllEntries(), "hung\t" + CP932("掛ける") + "\tVT\thung\thangs\thanging\thung\t" + CP932("を") +
-                                "\t\t" + CP932("掛けた") + "\rowl\t" + CP932("ふくろう") + "\tNOUN\t\r");
+    EXPECT_EQ(AllEntries(), "hung\t" + CP932("掛ける") + "\tVT\thung\thangs\thanging\thung\t" + CP932("を") + "\t\t" +
+                                CP932("掛けた") + "\rowl\t" + CP932("ふくろう") + "\tNOUN\t\r");
     gCorvanEngine.RemoveAllDict();
     EXPECT_TRUE(ReadWholeFile(fDictPath) == bytes) << "the old dictionary was written";
 }
@@ -107,19 +107,22 @@ struct InitializeFailure {
     char const* expectedLog;
 };
 
-std::string const kNamingOldDic = "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>EtoJUserDict</key>"
-                                  "<string>~/Documents/old.dic</string></dict></plist>";
+std::string const kNamingOldDic =
+    "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>EtoJUserDict</key>"
+    "<string>~/Documents/old.dic</string></dict></plist>";
 
 TEST_F(VorlipTest, EachInitializeFailureLogsItsLineAndAnswersInOrder) {
     std::string const garbage(4096, '\xAB');
     InitializeFailure const cases[] = {
         {"no preferences", nullptr, "", "Error UserPath.plist\n"},
         {"malformed preferences", "<plist><dict><key>", "", "Error UserPath.plist\n"},
-        {"no key", "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>Other</key><string>x</string>"
-                   "</dict></plist>",
+        {"no key",
+         "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>Other</key><string>x</string>"
+         "</dict></plist>",
          "", "Error UserPath.plist format\n"},
-        {"key not a string", "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>EtoJUserDict</key>"
-                             "<integer>3</integer></dict></plist>",
+        {"key not a string",
+         "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>EtoJUserDict</key>"
+         "<integer>3</integer></dict></plist>",
          "", "Error UserPath.plist format\n"},
         {"old file missing", kNamingOldDic.c_str(), nullptr, "Error UserDictionary\n"},
         {"not a dictionary", kNamingOldDic.c_str(), garbage.c_str(), "Engine Error\n"},
