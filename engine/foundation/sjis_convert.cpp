@@ -1,9 +1,9 @@
 #include "engine/foundation/sjis_convert.h"
 
-#include <iconv.h>
-
 #include <cerrno>
 #include <cstring>
+
+#include "engine/foundation/iconv_converter.h"
 
 namespace {
 
@@ -12,51 +12,19 @@ namespace {
 constexpr char kShiftJIS[] = "CP932";
 constexpr char kWide[] = "WCHAR_T";
 
-// An iconv descriptor for one direction.  Descriptors carry conversion state,
-// so each thread has its own and resets it before every use.
-class Converter {
-public:
-    Converter(char const* to, char const* from) : fDescriptor(iconv_open(to, from)) {}
-    ~Converter() {
-        if (IsOpen()) iconv_close(fDescriptor);
-    }
-    Converter(Converter const&) = delete;
-    Converter& operator=(Converter const&) = delete;
-
-    Converter& Reset() {
-        if (IsOpen()) iconv(fDescriptor, nullptr, nullptr, nullptr, nullptr);
-        return *this;
-    }
-
-    // Converts as much of the input as the output takes, moving both cursors;
-    // 0 when all input was converted, else the errno value that stopped it.
-    int Convert(char const** in, std::size_t* inLeft, char** out, std::size_t* outLeft) {
-        if (!IsOpen()) return EBADF;
-        char* inCursor = const_cast<char*>(*in);  // iconv's prototype lacks the const
-        std::size_t const result = iconv(fDescriptor, &inCursor, inLeft, out, outLeft);
-        *in = inCursor;
-        return result == static_cast<std::size_t>(-1) ? errno : 0;
-    }
-
-private:
-    bool IsOpen() const { return fDescriptor != reinterpret_cast<iconv_t>(-1); }
-
-    iconv_t fDescriptor;
-};
-
-Converter& Decoder() {
-    thread_local Converter decoder(kWide, kShiftJIS);
+IconvConverter& Decoder() {
+    thread_local IconvConverter decoder(kWide, kShiftJIS);
     return decoder.Reset();
 }
 
-Converter& Encoder() {
-    thread_local Converter encoder(kShiftJIS, kWide);
+IconvConverter& Encoder() {
+    thread_local IconvConverter encoder(kShiftJIS, kWide);
     return encoder.Reset();
 }
 
 // Whether the rest of the input decodes once the caller's buffer is full:
 // decoding is all or nothing even when the result is cut short.
-bool RestDecodes(Converter& decoder, char const* in, std::size_t inLeft) {
+bool RestDecodes(IconvConverter& decoder, char const* in, std::size_t inLeft) {
     wchar_t scratch[256];
     int error = E2BIG;
     while (error == E2BIG) {
@@ -76,7 +44,7 @@ void mapSJISToUnicode(char const* s, unsigned long /*len*/, wchar_t* out, unsign
     *outBytes = 0;
     if (s == nullptr || out == nullptr) return;
 
-    Converter& decoder = Decoder();
+    IconvConverter& decoder = Decoder();
     std::size_t inLeft = std::strlen(s);
     char* cursor = reinterpret_cast<char*>(out);
     std::size_t outLeft = capacity;

@@ -1,52 +1,29 @@
 #include "engine/foundation/sjis_wide_text.h"
 
-#include <iconv.h>
-
 #include <cerrno>
 #include <cstring>
 
+#include "engine/foundation/iconv_converter.h"
+
 namespace {
 
-// One iconv direction, per thread; converting a whole character at a time
-// leaves no shift state behind, so no reset is needed between calls.
-class CharacterConverter {
-public:
-    CharacterConverter(char const* to, char const* from) : fDescriptor(iconv_open(to, from)) {}
-    ~CharacterConverter() {
-        if (IsOpen()) iconv_close(fDescriptor);
-    }
-    CharacterConverter(CharacterConverter const&) = delete;
-    CharacterConverter& operator=(CharacterConverter const&) = delete;
+// Converts exactly inLength bytes into out (outCapacity bytes); the bytes
+// written, or 0 when the input is not one whole convertible unit.
+std::size_t ConvertWhole(IconvConverter& converter, char const* in, std::size_t inLength, char* out,
+                         std::size_t outCapacity) {
+    std::size_t inLeft = inLength;
+    std::size_t outLeft = outCapacity;
+    if (converter.Reset().Convert(&in, &inLeft, &out, &outLeft) != 0 || inLeft != 0) return 0;
+    return outCapacity - outLeft;
+}
 
-    // Converts exactly inLength bytes into out (outCapacity bytes); the bytes
-    // written, or 0 when the input is not one whole convertible unit.
-    std::size_t Convert(char const* in, std::size_t inLength, char* out, std::size_t outCapacity) {
-        if (!IsOpen()) return 0;
-        char* inCursor = const_cast<char*>(in);  // iconv's prototype lacks the const
-        char* outCursor = out;
-        std::size_t inLeft = inLength;
-        std::size_t outLeft = outCapacity;
-        std::size_t const result = iconv(fDescriptor, &inCursor, &inLeft, &outCursor, &outLeft);
-        if (result == static_cast<std::size_t>(-1) || inLeft != 0) {
-            iconv(fDescriptor, nullptr, nullptr, nullptr, nullptr);
-            return 0;
-        }
-        return outCapacity - outLeft;
-    }
-
-private:
-    bool IsOpen() const { return fDescriptor != reinterpret_cast<iconv_t>(-1); }
-
-    iconv_t fDescriptor;
-};
-
-CharacterConverter& Decoder() {
-    thread_local CharacterConverter decoder("WCHAR_T", "CP932");
+IconvConverter& Decoder() {
+    thread_local IconvConverter decoder("WCHAR_T", "CP932");
     return decoder;
 }
 
-CharacterConverter& Encoder() {
-    thread_local CharacterConverter encoder("CP932", "WCHAR_T");
+IconvConverter& Encoder() {
+    thread_local IconvConverter encoder("CP932", "WCHAR_T");
     return encoder;
 }
 
@@ -63,7 +40,8 @@ std::size_t DecodeOne(char const* bytes, std::size_t available, wchar_t* out) {
     std::size_t const length = IsLeadByte(first) ? 2 : 1;
     if (length > available) return 0;
     wchar_t decoded[2];
-    std::size_t const written = Decoder().Convert(bytes, length, reinterpret_cast<char*>(decoded), sizeof decoded);
+    std::size_t const written =
+        ConvertWhole(Decoder(), bytes, length, reinterpret_cast<char*>(decoded), sizeof decoded);
     if (written != sizeof(wchar_t)) return 0;
     *out = decoded[0];
     return length;
@@ -110,7 +88,7 @@ std::string EncodeSJISLenient(wchar_t const* text, std::size_t n, std::vector<ui
         }
         char encoded[4];
         std::size_t const written =
-            Encoder().Convert(reinterpret_cast<char const*>(&c), sizeof c, encoded, sizeof encoded);
+            ConvertWhole(Encoder(), reinterpret_cast<char const*>(&c), sizeof c, encoded, sizeof encoded);
         if (written == 0) {
             bytes += '?';
         } else {
