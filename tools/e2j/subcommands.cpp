@@ -6,6 +6,7 @@ int RunOptions(Invocation& invocation);
 int RunEcho(Invocation& invocation);
 int RunTranslate(Invocation& invocation);
 int RunFacade(Invocation& invocation);
+int RunTokens(Invocation& invocation);
 
 std::vector<Subcommand> const& Subcommands() {
     static std::vector<Subcommand> const kSubcommands = {
@@ -18,6 +19,7 @@ std::vector<Subcommand> const& Subcommands() {
          "the text through the translation facade; --post-info adds the word spans of the last sentence", RunTranslate},
         {"facade", "[--set-OPTION N] [--get-OPTION] [--add-sys|--add-tech|--add-user|--add-user-read-only FILE]...",
          "the facade's option and dictionary operations, in order, one answer a line", RunFacade},
+        {"tokens", "[--through tokenizer|splitter] [TEXT]", "the tokens the scanning stages make, one a line", RunTokens},
     };
     return kSubcommands;
 }

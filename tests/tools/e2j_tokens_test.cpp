@@ -1,0 +1,43 @@
+// e2j tokens: the tokens of a text as a person sees them, one a line.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "run_command.h"
+
+namespace {
+
+CommandOutcome E2j(std::string const& arguments) { return RunCommand(TOOLS_DIR "/e2j " + arguments + " 2>&1"); }
+
+TEST(E2jTokens, PrintsEachTokensTypeAndText) {
+    struct {
+        char const* arguments;
+        char const* output;
+    } const cases[] = {
+        {"tokens 'Mr. Green paid $5 at 12:30.'",
+         "Word \"Mr\"\nPeriod \".\"\nSpace \" \"\nWord \"Green\"\nSpace \" \"\nWord \"paid\"\nSpace \" \"\n"
+         "Word \"$\"\nNumber \"5\"\nSpace \" \"\nWord \"at\"\nSpace \" \"\nNumber \"12\"\nColon \":\"\n"
+         "Number \"30\"\nPeriod \".\"\nEOF\n"},
+        {"tokens '(555)123-4567,'", "PhoneNumber \"(555)123-4567\"\nWord \",\"\nEOF\n"},
+        {"tokens \"don't\"", "Word \"don\"\nSingleOpenQuote \"'\"\nWord \"t\"\nEOF\n"},
+        {"tokens 'see http://a.org/x?y=1.'",
+         "Word \"see\"\nSpace \" \"\nInternetName \"http://a.org/x?y=1\"\n"
+         "Period \".\"\nEOF\n"},
+        {"tokens 'to jo@example.com'", "Word \"to\"\nSpace \" \"\nInternetName \"jo@example.com\"\nEOF\n"},
+        {"tokens '\xEF\xBC\x91\xEF\xBC\x92 \"a\"'",  // full-width digits are a Word; both quotes open
+         "Word \"\xEF\xBC\x91\xEF\xBC\x92\"\nSpace \" \"\nOpenQuote \"\\\"\"\nWord \"a\"\nOpenQuote \"\\\"\"\nEOF\n"},
+        {"tokens '5km EUR5.'",
+         "Number \"5\"\nWord \"km\"\nSpace \" \"\nWord \"EUR\"\nNumber \"5\"\nPeriod \".\"\nEOF\n"},
+        {"tokens --through tokenizer '5km EUR5.'", "Word \"5km\"\nSpace \" \"\nWord \"EUR5\"\nPeriod \".\"\nEOF\n"},
+        {"tokens ''", "EOF\n"},
+    };
+    for (auto const& c : cases) {
+        CommandOutcome const outcome = E2j(c.arguments);
+        EXPECT_EQ(outcome.exitCode, 0) << c.arguments;
+        EXPECT_EQ(outcome.output, c.output) << c.arguments;
+    }
+    for (char const* refused : {"tokens --through", "tokens --through parser x", "tokens --loud x"})
+        EXPECT_EQ(E2j(refused).exitCode, 2) << refused;
+}
+
+}  // namespace
