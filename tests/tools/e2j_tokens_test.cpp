@@ -40,4 +40,14 @@ TEST(E2jTokens, PrintsEachTokensTypeAndText) {
         EXPECT_EQ(E2j(refused).exitCode, 2) << refused;
 }
 
+TEST(E2jTokens, SentencesPrintOneALineWithTheirRules) {
+    CommandOutcome const outcome = E2j("--trace sentences 'He asked \"why?\" She left.\n\nNext one'");
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_EQ(outcome.output,
+              "He asked \"why?\"\t(closing mark after an end mark)\n"
+              " She left.\t(period before a blank line)\n"
+              "\\n\\nNext one\t(end of input)\n");
+    EXPECT_EQ(E2j("sentences --loud x").exitCode, 2);
+}
+
 }  // namespace

@@ -7,6 +7,7 @@ int RunEcho(Invocation& invocation);
 int RunTranslate(Invocation& invocation);
 int RunFacade(Invocation& invocation);
 int RunTokens(Invocation& invocation);
+int RunSentences(Invocation& invocation);
 
 std::vector<Subcommand> const& Subcommands() {
     static std::vector<Subcommand> const kSubcommands = {
@@ -20,6 +21,7 @@ std::vector<Subcommand> const& Subcommands() {
         {"facade", "[--set-OPTION N] [--get-OPTION] [--add-sys|--add-tech|--add-user|--add-user-read-only FILE]...",
          "the facade's option and dictionary operations, in order, one answer a line", RunFacade},
         {"tokens", "[--through tokenizer|splitter] [TEXT]", "the tokens the scanning stages make, one a line", RunTokens},
+        {"sentences", "[TEXT]", "the sentences the end finder cuts, one a line", RunSentences},
     };
     return kSubcommands;
 }

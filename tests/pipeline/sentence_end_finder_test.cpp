@@ -1,0 +1,192 @@
+// Sentences of English text: the tokenizer, the splitter, the quote closer
+// and the end finder together, as a chain runs them.
+#include "engine/pipeline/english_sentence_end_finder.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "engine/foundation/sjis_wide_text.h"
+#include "engine/foundation/token_string_database.h"
+#include "engine/foundation/token_type_registry.h"
+#include "engine/foundation/token_types.h"
+#include "engine/pipeline/compound_token_database.h"
+#include "engine/pipeline/lex_tokenizer.h"
+#include "engine/pipeline/measure_unit_splitter.h"
+#include "engine/pipeline/sentence_retriever.h"
+
+namespace {
+
+using T = EnglishTokens;
+EnglishTokens sEnglishTokens;
+
+// One Word token per character of a wide text, then EOF.
+class WideCharacterProducer : public Producer {
+public:
+    explicit WideCharacterProducer(std::wstring text) : fText(std::move(text)) {}
+    Token Produce() override {
+        if (fNext >= fText.size()) return NewToken(fTokenCreator, kEOFTokenType);
+        Token const token = NewToken(fTokenCreator, T::kWord);
+        fTokenStringDatabase->Insert(token, &fText[fNext++], 1);
+        return token;
+    }
+
+private:
+    std::wstring fText;
+    std::size_t fNext = 0;
+};
+
+struct SplitRun {
+    std::vector<std::wstring> sentences;  // each sentence's texts joined
+    std::vector<std::string> types;       // every token's type name, in order
+    std::set<uint32_t> marked;
+    std::size_t sjisBytes = 0;  // of every token's text
+    std::size_t filed = 0;      // sentences filed by the retriever
+};
+
+SplitRun Sentences(std::wstring const& text) {
+    SplitRun run;
+    TokenCreator creator = 0;
+    TokenStringDatabase strings;
+    SentenceTokensDatabase filed;
+    WideCharacterProducer source(text);
+    source.SetTokenCreator(&creator);
+    source.SetTokenStringDatabase(&strings);
+    LexTokenizer tokenizer(&source, &creator, &strings, nullptr);
+    MeasureUnitSplitter splitter(&tokenizer, &strings, &creator);
+    EnglishSentenceEndFinder finder;
+    finder.SetUpstreamProducer(&splitter);
+    finder.SetTokenCreator(&creator);
+    finder.SetTokenStringDatabase(&strings);
+    finder.SetMarkedSerials(&run.marked);
+    SentenceRetriever retriever(&finder, &creator, &filed);
+    std::wstring sentence;
+    for (;;) {
+        Token const token = retriever.Produce();
+        std::string name;
+        TokenTypeRegistry::Get()->GetName(TokenTypeOf(token), &name);
+        run.types.push_back(name);
+        if (TokenTypeOf(token) == kEOFTokenType) break;
+        std::wstring piece;
+        if (strings.Find(token, &piece)) {
+            sentence += piece;
+            run.sjisBytes += EncodeSJISLenient(piece.data(), piece.size()).size();
+        }
+        if (TokenTypeOf(token) == T::kEndOfSentence) {
+            run.sentences.push_back(sentence);
+            sentence.clear();
+            std::vector<Token> list;
+            if (filed.Find(token, &list) && list.back() == token) ++run.filed;
+        }
+    }
+    EXPECT_TRUE(sentence.empty()) << "text after the last sentence";
+    return run;
+}
+
+std::string Narrow(std::wstring const& text) {
+    std::string out;
+    for (wchar_t c : text) out += c < 0x80 ? static_cast<char>(c) : '?';
+    return out;
+}
+
+std::string Joined(std::vector<std::wstring> const& sentences) {
+    std::string out;
+    for (std::wstring const& s : sentences) out += "[" + Narrow(s) + "]";
+    return out;
+}
+
+TEST(SentenceEnds, TextsSplitIntoTheSentencesTheRulesGive) {
+    struct {
+        std::wstring text;
+        char const* sentences;
+    } const cases[] = {
+        {L"Subject: hello\nNext", "[Subject: hello][\nNext]"},
+        {L"Introduction\nThe text.", "[Introduction][\nThe text.]"},
+        {L"He asked \"why?\" She left.", "[He asked \"why?\"][ She left.]"},
+        {L"Wait -- no.", "[Wait -- no.]"},
+        {L"Chapter 5. Intro", "[Chapter 5. Intro]"},
+        {L"Mr. Smith went home.", "[Mr.][ Smith went home.]"},  // no dictionary protects "Mr."
+        {L"It ended. \u00C9lan followed.", "[It ended.][ ?lan followed.]"},
+        {L"Fig. 3 and no. 12 here. Fig. A is next.", "[Fig. 3 and no. 12 here.][ Fig.][ A is next.]"},
+        {L"Acme Corp. President Jones spoke. Acme Corp. The end.",
+         "[Acme Corp. President Jones spoke.][ Acme Corp.][ The end.]"},
+        {L"at 5 p.m. Tuesday we met.", "[at 5 p.m. Tuesday we met.]"},
+        {L"Wait... what? Yes!", "[Wait... what?][ Yes!]"},
+        {L"a period. before lower case", "[a period. before lower case]"},
+        {L"one\n\ntwo", "[one][\n\ntwo]"},
+        {L"Hello world", "[Hello world]"},
+        {L"x%END%%END%y", "[x%END%%END%][y]"},
+        {L"x%CONT%%END%y", "[x%CONT%%END%y]"},
+        {L"", ""},
+    };
+    for (auto const& c : cases) EXPECT_EQ(Joined(Sentences(c.text).sentences), c.sentences) << Narrow(c.text);
+}
+
+TEST(SentenceEnds, MarksAndInsertedTokensAreTheOnesTheRulesName) {
+    SplitRun const hello = Sentences(L"Hello world");
+    EXPECT_EQ(hello.types, (std::vector<std::string>{"Word", "Space", "Word", "Newline", "EndOfSentence", "EOF"}));
+    EXPECT_EQ(hello.filed, 1u);
+
+    SplitRun const twice = Sentences(L"x%END%%END%");
+    EXPECT_EQ(twice.types, (std::vector<std::string>{"Word", "IgnoredEndOfSentence", "EndOfSentence", "EOF"}));
+
+    EXPECT_EQ(Sentences(L"Chapter 5. Intro").marked.size(), 1u);
+    EXPECT_EQ(Sentences(L"Chapter 5.\nIntro").sentences.size(), 2u);
+}
+
+TEST(SentenceEnds, LongTextsAreCutAtTheLimits) {
+    std::wstring words;
+    for (int i = 0; i < 200; ++i) words += L"w ";
+    SplitRun const bare = Sentences(words);
+    ASSERT_EQ(bare.sentences.size(), 2u);
+    EXPECT_EQ(bare.sentences[0].size(), 151u * 2);  // 151 words and their spaces
+    EXPECT_EQ(bare.sentences[1].size(), 49u * 2);
+
+    std::wstring marks;
+    for (int i = 0; i < 5002; ++i) marks += L"%CONT%";
+    SplitRun const continued = Sentences(marks);  // marks count no words: only the 5,000-token cut ends them
+    ASSERT_EQ(continued.sentences.size(), 2u);
+    EXPECT_EQ(continued.sentences[0].size(), 5001u * 6);
+    EXPECT_EQ(continued.sentences[1].size(), 6u);
+
+    // Past 50 words the first semicolon ends the sentence, but not inside parentheses.
+    std::wstring longer;
+    for (int i = 0; i < 60; ++i) longer += L"w ";
+    EXPECT_EQ(Sentences(L"a; " + longer + L"end.").sentences.size(), 2u);
+    EXPECT_EQ(Sentences(L"(a; " + longer + L") end.").sentences.size(), 1u);
+}
+
+TEST(SentenceEnds, QuotesApostrophesAndDashesAreDecided) {
+    struct {
+        std::wstring text;
+        std::vector<std::string> types;
+    } const cases[] = {
+        {L"don't", {"Word", "Word", "Newline", "EndOfSentence", "EOF"}},
+        {L"the boys\u2019 toys", {"Word", "Space", "Word", "Word", "Space", "Word", "Newline", "EndOfSentence", "EOF"}},
+        {L"a -5", {"Word", "Space", "Minus", "Number", "Newline", "EndOfSentence", "EOF"}},
+        {L"well-known", {"Word", "Word", "Word", "Newline", "EndOfSentence", "EOF"}},
+        {L"pre- and", {"Word", "NonClosingHyphen", "Space", "Word", "Newline", "EndOfSentence", "EOF"}},
+        {L"use .NET", {"Word", "Space", "Word", "Newline", "EndOfSentence", "EOF"}},
+        {L"\"Hi\" she said",
+         {"OpenQuote", "Word", "CloseQuote", "Space", "Word", "Space", "Word", "Newline", "EndOfSentence", "EOF"}},
+    };
+    for (auto const& c : cases) {
+        SplitRun const run = Sentences(c.text);
+        EXPECT_EQ(run.types, c.types) << Narrow(c.text);
+        EXPECT_EQ(run.sjisBytes, EncodeSJISLenient(c.text.data(), c.text.size()).size()) << Narrow(c.text);
+    }
+}
+
+TEST(SentenceEnds, CompleteSentencesEndLikeOne) {
+    auto const token = [](TokenTypeID type) { return MakeToken(1, type); };
+    EXPECT_TRUE(EnglishSentenceEndFinder::LooksLikeCompleteSentence(
+        {token(T::kWord), token(T::kPeriod), token(T::kSpace), token(T::kEndOfSentence)}));
+    EXPECT_TRUE(EnglishSentenceEndFinder::LooksLikeCompleteSentence(
+        {token(T::kWord), token(T::kQuestionMark), token(T::kCloseQuote)}));
+    EXPECT_FALSE(EnglishSentenceEndFinder::LooksLikeCompleteSentence({token(T::kWord), token(T::kCloseQuote)}));
+    EXPECT_FALSE(EnglishSentenceEndFinder::LooksLikeCompleteSentence({token(T::kSpace)}));
+}
+
+}  // namespace

@@ -1,0 +1,77 @@
+// e2j sentences: the sentences the chain finds in a text, one a line, each
+// the texts of its tokens joined as they came (line ends shown as \n); with
+// --trace each line also names the rule that ended the sentence.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "engine/foundation/sjis_wide_text.h"
+#include "engine/foundation/token_string_database.h"
+#include "engine/foundation/token_types.h"
+#include "engine/pipeline/compound_token_database.h"
+#include "engine/pipeline/english_sentence_end_finder.h"
+#include "engine/pipeline/lex_tokenizer.h"
+#include "engine/pipeline/measure_unit_splitter.h"
+#include "engine/pipeline/sentence_retriever.h"
+#include "engine/pipeline/text_stages.h"
+#include "tools/e2j/subcommands.h"
+#include "tools/e2j/text_io.h"
+
+namespace {
+
+EnglishTokens const sEnglishTokens;
+
+std::string ShownLine(std::wstring const& sentence, bool sjis) {
+    std::wstring shown;
+    for (wchar_t c : sentence) {
+        if (c == L'\n') {
+            shown += L"\\n";
+        } else if (c == L'\r') {
+            shown += L"\\r";
+        } else {
+            shown += c;
+        }
+    }
+    return UserTextFromEngine(EncodeSJISLenient(shown.data(), shown.size()), sjis);
+}
+
+}  // namespace
+
+int RunSentences(Invocation& invocation) {
+    std::vector<std::string> words;
+    for (std::string const& argument : invocation.arguments) {
+        if (argument.rfind("--", 0) == 0) RefuseArgument("sentences", argument);
+        words.push_back(argument);
+    }
+    if (!invocation.options.dictionaries.empty())
+        throw UsageError("sentences: --dict is not taken yet; the word lists are those of no dictionary");
+
+    std::string const text = EngineTextFromUser(ReadUserText(words, std::cin), invocation.options.sjis);
+    TokenCreator creator = 0;
+    TokenStringDatabase strings;
+    SentenceTokensDatabase sentences;
+    CharacterTokenProducer source(text);
+    source.SetTokenCreator(&creator);
+    source.SetTokenStringDatabase(&strings);
+    LexTokenizer tokenizer(&source, &creator, &strings, nullptr);
+    MeasureUnitSplitter splitter(&tokenizer, &strings, &creator);
+    EnglishSentenceEndFinder finder;
+    finder.SetUpstreamProducer(&splitter);
+    finder.SetTokenCreator(&creator);
+    finder.SetTokenStringDatabase(&strings);
+    SentenceRetriever retriever(&finder, &creator, &sentences);
+
+    std::wstring sentence;
+    for (;;) {
+        Token const token = retriever.Produce();
+        if (TokenTypeOf(token) == kEOFTokenType) break;
+        std::wstring piece;
+        if (strings.Find(token, &piece)) sentence += piece;
+        if (TokenTypeOf(token) != EnglishTokens::kEndOfSentence) continue;
+        invocation.out << ShownLine(sentence, invocation.options.sjis);
+        if (invocation.options.trace) invocation.out << "\t(" << finder.LastEndRule() << ")";
+        invocation.out << "\n";
+        sentence.clear();
+    }
+    return kExitOk;
+}
