@@ -15,7 +15,9 @@
 #include "engine/pipeline/compound_token_database.h"
 #include "engine/pipeline/lex_tokenizer.h"
 #include "engine/pipeline/measure_unit_splitter.h"
+#include "engine/pipeline/sentence_end_scanner.h"
 #include "engine/pipeline/sentence_retriever.h"
+#include "foundation/fake_dictionary.h"
 
 namespace {
 
@@ -46,7 +48,7 @@ struct SplitRun {
     std::size_t filed = 0;      // sentences filed by the retriever
 };
 
-SplitRun Sentences(std::wstring const& text) {
+SplitRun Sentences(std::wstring const& text, std::vector<Dictionary_EX> const& dictionaries = {}) {
     SplitRun run;
     TokenCreator creator = 0;
     TokenStringDatabase strings;
@@ -61,6 +63,7 @@ SplitRun Sentences(std::wstring const& text) {
     finder.SetTokenCreator(&creator);
     finder.SetTokenStringDatabase(&strings);
     finder.SetMarkedSerials(&run.marked);
+    finder.SetDictionaries(dictionaries);
     SentenceRetriever retriever(&finder, &creator, &filed);
     std::wstring sentence;
     for (;;) {
@@ -124,6 +127,37 @@ TEST(SentenceEnds, TextsSplitIntoTheSentencesTheRulesGive) {
     for (auto const& c : cases) EXPECT_EQ(Joined(Sentences(c.text).sentences), c.sentences) << Narrow(c.text);
 }
 
+// A dictionary whose entries say which words a sentence cannot end after,
+// cannot begin with, or neither.
+Dictionary_EX WordListFixture() {
+    fake::Options options;
+    options.lookupIgnoresCase = true;
+    Dictionary_EX dictionary = fake::MakeDictionary(options).first;
+    for (char const* title : {"Mr", "Dr"})
+        fake::AddEntry(dictionary, title).CreateNewFinePOS().SetCannotEndSentenceFlag(true);
+    fake::AddEntry(dictionary, "etc.").CreateNewFinePOS().SetCannotBeginSentenceFlag(true);
+    fake::AddEntry(dictionary, "paris");
+    return dictionary;
+}
+
+TEST(SentenceEnds, WordListsOfTheDictionariesDecideWithAndWithoutThem) {
+    struct {
+        std::wstring text;
+        char const* without;
+        char const* with;
+    } const cases[] = {
+        {L"Mr. Smith went home.", "[Mr.][ Smith went home.]", "[Mr. Smith went home.]"},
+        {L"Ask Dr. Jones now. Go.", "[Ask Dr.][ Jones now.][ Go.]", "[Ask Dr. Jones now.][ Go.]"},
+        {L"See Dr. The end.", "[See Dr.][ The end.]", "[See Dr.][ The end.]"},  // a common word starts one
+        {L"Apples. Etc. follow.", "[Apples.][ Etc. follow.]", "[Apples. Etc. follow.]"},
+    };
+    std::vector<Dictionary_EX> const fixture = {WordListFixture()};
+    for (auto const& c : cases) {
+        EXPECT_EQ(Joined(Sentences(c.text).sentences), c.without) << Narrow(c.text);
+        EXPECT_EQ(Joined(Sentences(c.text, fixture).sentences), c.with) << Narrow(c.text);
+    }
+}
+
 TEST(SentenceEnds, MarksAndInsertedTokensAreTheOnesTheRulesName) {
     SplitRun const hello = Sentences(L"Hello world");
     EXPECT_EQ(hello.types, (std::vector<std::string>{"Word", "Space", "Word", "Newline", "EndOfSentence", "EOF"}));
@@ -177,6 +211,23 @@ TEST(SentenceEnds, QuotesApostrophesAndDashesAreDecided) {
         EXPECT_EQ(run.types, c.types) << Narrow(c.text);
         EXPECT_EQ(run.sjisBytes, EncodeSJISLenient(c.text.data(), c.text.size()).size()) << Narrow(c.text);
     }
+}
+
+TEST(SentenceEnds, TheScannerPassesOnlyBoundaries) {
+    TokenCreator creator = 0;
+    TokenStringDatabase strings;
+    WideCharacterProducer source(L"One. Two.");
+    source.SetTokenCreator(&creator);
+    source.SetTokenStringDatabase(&strings);
+    LexTokenizer tokenizer(&source, &creator, &strings, nullptr);
+    EnglishSentenceEndFinder finder;
+    finder.SetUpstreamProducer(&tokenizer);
+    finder.SetTokenCreator(&creator);
+    finder.SetTokenStringDatabase(&strings);
+    SentenceEndScanner scanner(&finder, &creator);
+    EXPECT_EQ(TokenTypeOf(scanner.Produce()), T::kEndOfSentence);
+    EXPECT_EQ(TokenTypeOf(scanner.Produce()), T::kEndOfSentence);
+    EXPECT_EQ(TokenTypeOf(scanner.Produce()), kEOFTokenType);
 }
 
 TEST(SentenceEnds, CompleteSentencesEndLikeOne) {

@@ -1,0 +1,56 @@
+// Sentences of English prose per second: 1 MB through the tokenizer, the
+// splitter, the quote closer and the end finder (no dictionary open).
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "engine/foundation/token_string_database.h"
+#include "engine/foundation/token_types.h"
+#include "engine/pipeline/compound_token_database.h"
+#include "engine/pipeline/english_sentence_end_finder.h"
+#include "engine/pipeline/lex_tokenizer.h"
+#include "engine/pipeline/measure_unit_splitter.h"
+#include "engine/pipeline/sentence_retriever.h"
+#include "engine/pipeline/text_stages.h"
+
+namespace {
+
+std::string Prose(std::size_t size) {
+    std::string const paragraph =
+        "Mr. Green paid $5 at 12:30, then called (555) 123-4567 about the 3.5km walk. "
+        "\"Don't worry,\" she said; the U.S.A. office (see http://example.com/a) opens at 9am.\n"
+        "The report -- all 1,250 pages of it -- arrived on 12/03/2024 by e-mail to info@example.org! "
+        "Did it? Fig. 3 shows why.\n\n";
+    std::string text;
+    while (text.size() < size) text += paragraph;
+    text.resize(size);
+    return text;
+}
+
+void BM_SentencesOfProse(benchmark::State& state) {
+    std::string const text = Prose(1 << 20);
+    std::size_t sentences = 0;
+    for (auto _ : state) {
+        TokenCreator creator = 0;
+        TokenStringDatabase strings;
+        SentenceTokensDatabase filed;
+        CharacterTokenProducer source(text);
+        source.SetTokenCreator(&creator);
+        source.SetTokenStringDatabase(&strings);
+        LexTokenizer tokenizer(&source, &creator, &strings, nullptr);
+        MeasureUnitSplitter splitter(&tokenizer, &strings, &creator);
+        EnglishSentenceEndFinder finder;
+        finder.SetUpstreamProducer(&splitter);
+        finder.SetTokenCreator(&creator);
+        finder.SetTokenStringDatabase(&strings);
+        SentenceRetriever retriever(&finder, &creator, &filed);
+        sentences = 0;
+        for (Token token; TokenTypeOf(token = retriever.Produce()) != kEOFTokenType;)
+            sentences += TokenTypeOf(token) == EnglishTokens::kEndOfSentence;
+    }
+    state.SetItemsProcessed(state.iterations() * sentences);
+    state.SetBytesProcessed(state.iterations() * text.size());
+}
+BENCHMARK(BM_SentencesOfProse)->Unit(benchmark::kMillisecond);
+
+}  // namespace
