@@ -26,6 +26,14 @@ Token EnglishQuoteCloser::Produce() {
     return token;
 }
 
+void EnglishQuoteCloser::Restart() {
+    fPrevWhite = true;
+    fPrevPeriod = fInDoubleQuote = fInSingleQuote = false;
+    fOutputQueue.clear();
+    fPending.clear();
+    fIncoming.clear();
+}
+
 bool EnglishQuoteCloser::IsAllowableContraction(std::wstring const& text) {
     static wchar_t const* const kContractions[] = {L"d", L"ll", L"m", L"re", L"s", L"t", L"ve"};
     return std::any_of(std::begin(kContractions), std::end(kContractions),

@@ -17,6 +17,8 @@ public:
     EnglishQuoteCloser(TokenStringDatabase* strings, TokenCreator* creator, Producer* upstream);
 
     Token Produce() override;
+    // Forgets what was read and held: a new input starts.
+    void Restart();
 
     // Sets the quotation and "previous" flags again from the tokens the
     // sentence ender still buffers (they come after everything released).
@@ -65,5 +67,4 @@ private:
     std::deque<Token> fOutputQueue;
     std::vector<Token> fPending;
     std::deque<Token> fIncoming;
-    bool fUpstreamEnded = false;
 };

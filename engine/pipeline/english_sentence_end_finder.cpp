@@ -30,6 +30,10 @@ EnglishSentenceEnder::EnglishSentenceEnder()
 void EnglishSentenceEnder::SetUpstreamProducer(Producer* upstream) {
     Filter::SetUpstreamProducer(upstream);
     fQuoteCloser.SetUpstreamProducer(upstream);
+    fQuoteCloser.Restart();
+    fOutputQueue.clear();
+    fSentenceTokens.clear();
+    fAtLineStart = true;
 }
 
 void EnglishSentenceEnder::SetTokenCreator(TokenCreator* creator) {

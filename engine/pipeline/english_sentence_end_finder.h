@@ -39,6 +39,7 @@ public:
     EnglishSentenceEnder();
 
     // The ender reads through its quote closer, which reads from upstream.
+    // A new upstream is new input: what was read and held is forgotten.
     void SetUpstreamProducer(Producer* upstream) override;
     void SetTokenCreator(TokenCreator* creator) override;
     void SetTokenStringDatabase(TokenStringDatabase* strings) override;
