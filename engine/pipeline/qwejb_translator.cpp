@@ -1,5 +1,6 @@
 #include "engine/pipeline/qwejb_translator.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -105,7 +106,9 @@ bool MyTerminalConsumer::ConsumeSome() {
     std::vector<Token> tokens;
     tokens.reserve(100);
     for (;;) {
-        if (fTerminated) throw UserCanceledException();
+        // The stages before may have read all of the source already, so the
+        // stop flag is also looked at here, sentence by sentence.
+        if (fTerminated || gStop.load() != 0) throw UserCanceledException();
         Token const token = fUpstream->Produce();
         TokenTypeID const type = TokenTypeOf(token);
         if (type == kEOFTokenType) {
@@ -169,7 +172,10 @@ void MyTerminalConsumer::WriteSentence(std::vector<Token> const& tokens) {
     }
 
     if (fSink != nullptr) fSink->WriteCharacters(target);
-    if (fProducer != nullptr) fCharactersTranslated = fProducer->GetReadOffset();
+    // Progress counts the characters of the sentences written: the stages
+    // before the terminal may have read far ahead of them.
+    fCharactersTranslated += static_cast<uint32_t>(DecodeSJISLenient(source).size());
+    if (fProducer != nullptr) fCharactersTranslated = std::min(fCharactersTranslated, fProducer->GetReadOffset());
     NoteProgress();
 }
 

@@ -20,7 +20,8 @@ std::vector<Subcommand> const& Subcommands() {
          "the text through the translation facade; --post-info adds the word spans of the last sentence", RunTranslate},
         {"facade", "[--set-OPTION N] [--get-OPTION] [--add-sys|--add-tech|--add-user|--add-user-read-only FILE]...",
          "the facade's option and dictionary operations, in order, one answer a line", RunFacade},
-        {"tokens", "[--through tokenizer|splitter] [TEXT]", "the tokens the scanning stages make, one a line", RunTokens},
+        {"tokens", "[--through tokenizer|splitter] [TEXT]", "the tokens the scanning stages make, one a line",
+         RunTokens},
         {"sentences", "[TEXT]", "the sentences the end finder cuts, one a line", RunSentences},
     };
     return kSubcommands;
