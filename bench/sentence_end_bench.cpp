@@ -7,11 +7,7 @@
 #include "engine/foundation/token_string_database.h"
 #include "engine/foundation/token_types.h"
 #include "engine/pipeline/compound_token_database.h"
-#include "engine/pipeline/english_sentence_end_finder.h"
-#include "engine/pipeline/lex_tokenizer.h"
-#include "engine/pipeline/measure_unit_splitter.h"
-#include "engine/pipeline/sentence_retriever.h"
-#include "engine/pipeline/text_stages.h"
+#include "engine/pipeline/sentence_chain.h"
 
 namespace {
 
@@ -31,21 +27,9 @@ void BM_SentencesOfProse(benchmark::State& state) {
     std::string const text = Prose(1 << 20);
     std::size_t sentences = 0;
     for (auto _ : state) {
-        TokenCreator creator = 0;
-        TokenStringDatabase strings;
-        SentenceTokensDatabase filed;
-        CharacterTokenProducer source(text);
-        source.SetTokenCreator(&creator);
-        source.SetTokenStringDatabase(&strings);
-        LexTokenizer tokenizer(&source, &creator, &strings, nullptr);
-        MeasureUnitSplitter splitter(&tokenizer, &strings, &creator);
-        EnglishSentenceEndFinder finder;
-        finder.SetUpstreamProducer(&splitter);
-        finder.SetTokenCreator(&creator);
-        finder.SetTokenStringDatabase(&strings);
-        SentenceRetriever retriever(&finder, &creator, &filed);
+        SentenceChain chain(text);
         sentences = 0;
-        for (Token token; TokenTypeOf(token = retriever.Produce()) != kEOFTokenType;)
+        for (Token token; TokenTypeOf(token = chain.Produce()) != kEOFTokenType;)
             sentences += TokenTypeOf(token) == EnglishTokens::kEndOfSentence;
     }
     state.SetItemsProcessed(state.iterations() * sentences);

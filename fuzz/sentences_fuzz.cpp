@@ -9,11 +9,7 @@
 #include "engine/foundation/token_string_database.h"
 #include "engine/foundation/token_types.h"
 #include "engine/pipeline/compound_token_database.h"
-#include "engine/pipeline/english_sentence_end_finder.h"
-#include "engine/pipeline/lex_tokenizer.h"
-#include "engine/pipeline/measure_unit_splitter.h"
-#include "engine/pipeline/sentence_retriever.h"
-#include "engine/pipeline/text_stages.h"
+#include "engine/pipeline/sentence_chain.h"
 
 namespace {
 
@@ -27,27 +23,15 @@ void Check(bool condition) {
 
 extern "C" int LLVMFuzzerTestOneInput(uint8_t const* data, std::size_t size) {
     std::string const text(reinterpret_cast<char const*>(data), size);
-    TokenCreator creator = 0;
-    TokenStringDatabase strings;
-    SentenceTokensDatabase sentences;
-    CharacterTokenProducer source(text);
-    source.SetTokenCreator(&creator);
-    source.SetTokenStringDatabase(&strings);
-    LexTokenizer tokenizer(&source, &creator, &strings, nullptr);
-    MeasureUnitSplitter splitter(&tokenizer, &strings, &creator);
-    EnglishSentenceEndFinder finder;
-    finder.SetUpstreamProducer(&splitter);
-    finder.SetTokenCreator(&creator);
-    finder.SetTokenStringDatabase(&strings);
-    SentenceRetriever retriever(&finder, &creator, &sentences);
+    SentenceChain chain(text);
 
     std::wstring joined;
     bool open = false;
     for (;;) {
-        Token const token = retriever.Produce();
+        Token const token = chain.Produce();
         if (TokenTypeOf(token) == kEOFTokenType) break;
         std::wstring piece;
-        if (strings.Find(token, &piece)) joined += piece;
+        if (chain.Strings().Find(token, &piece)) joined += piece;
         open = TokenTypeOf(token) != EnglishTokens::kEndOfSentence;
     }
     Check(!open);

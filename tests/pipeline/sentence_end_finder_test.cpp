@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "engine/pipeline/compound_token_database.h"
 #include "engine/pipeline/lex_tokenizer.h"
 #include "engine/pipeline/measure_unit_splitter.h"
+#include "engine/pipeline/sentence_chain.h"
 #include "engine/pipeline/sentence_end_scanner.h"
 #include "engine/pipeline/sentence_retriever.h"
 #include "foundation/fake_dictionary.h"
@@ -50,30 +52,18 @@ struct SplitRun {
 
 SplitRun Sentences(std::wstring const& text, std::vector<Dictionary_EX> const& dictionaries = {}) {
     SplitRun run;
-    TokenCreator creator = 0;
-    TokenStringDatabase strings;
-    SentenceTokensDatabase filed;
-    WideCharacterProducer source(text);
-    source.SetTokenCreator(&creator);
-    source.SetTokenStringDatabase(&strings);
-    LexTokenizer tokenizer(&source, &creator, &strings, nullptr);
-    MeasureUnitSplitter splitter(&tokenizer, &strings, &creator);
-    EnglishSentenceEndFinder finder;
-    finder.SetUpstreamProducer(&splitter);
-    finder.SetTokenCreator(&creator);
-    finder.SetTokenStringDatabase(&strings);
-    finder.SetMarkedSerials(&run.marked);
-    finder.SetDictionaries(dictionaries);
-    SentenceRetriever retriever(&finder, &creator, &filed);
+    SentenceChain chain(std::make_unique<WideCharacterProducer>(text));
+    chain.Finder().SetMarkedSerials(&run.marked);
+    chain.Finder().SetDictionaries(dictionaries);
     std::wstring sentence;
     for (;;) {
-        Token const token = retriever.Produce();
+        Token const token = chain.Produce();
         std::string name;
         TokenTypeRegistry::Get()->GetName(TokenTypeOf(token), &name);
         run.types.push_back(name);
         if (TokenTypeOf(token) == kEOFTokenType) break;
         std::wstring piece;
-        if (strings.Find(token, &piece)) {
+        if (chain.Strings().Find(token, &piece)) {
             sentence += piece;
             run.sjisBytes += EncodeSJISLenient(piece.data(), piece.size()).size();
         }
@@ -81,7 +71,7 @@ SplitRun Sentences(std::wstring const& text, std::vector<Dictionary_EX> const& d
             run.sentences.push_back(sentence);
             sentence.clear();
             std::vector<Token> list;
-            if (filed.Find(token, &list) && list.back() == token) ++run.filed;
+            if (chain.Sentences().Find(token, &list) && list.back() == token) ++run.filed;
         }
     }
     EXPECT_TRUE(sentence.empty()) << "text after the last sentence";

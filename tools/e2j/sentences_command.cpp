@@ -9,11 +9,7 @@
 #include "engine/foundation/token_string_database.h"
 #include "engine/foundation/token_types.h"
 #include "engine/pipeline/compound_token_database.h"
-#include "engine/pipeline/english_sentence_end_finder.h"
-#include "engine/pipeline/lex_tokenizer.h"
-#include "engine/pipeline/measure_unit_splitter.h"
-#include "engine/pipeline/sentence_retriever.h"
-#include "engine/pipeline/text_stages.h"
+#include "engine/pipeline/sentence_chain.h"
 #include "tools/e2j/subcommands.h"
 #include "tools/e2j/text_io.h"
 
@@ -47,29 +43,17 @@ int RunSentences(Invocation& invocation) {
         throw UsageError("sentences: --dict is not taken yet; the word lists are those of no dictionary");
 
     std::string const text = EngineTextFromUser(ReadUserText(words, std::cin), invocation.options.sjis);
-    TokenCreator creator = 0;
-    TokenStringDatabase strings;
-    SentenceTokensDatabase sentences;
-    CharacterTokenProducer source(text);
-    source.SetTokenCreator(&creator);
-    source.SetTokenStringDatabase(&strings);
-    LexTokenizer tokenizer(&source, &creator, &strings, nullptr);
-    MeasureUnitSplitter splitter(&tokenizer, &strings, &creator);
-    EnglishSentenceEndFinder finder;
-    finder.SetUpstreamProducer(&splitter);
-    finder.SetTokenCreator(&creator);
-    finder.SetTokenStringDatabase(&strings);
-    SentenceRetriever retriever(&finder, &creator, &sentences);
+    SentenceChain chain(text);
 
     std::wstring sentence;
     for (;;) {
-        Token const token = retriever.Produce();
+        Token const token = chain.Produce();
         if (TokenTypeOf(token) == kEOFTokenType) break;
         std::wstring piece;
-        if (strings.Find(token, &piece)) sentence += piece;
+        if (chain.Strings().Find(token, &piece)) sentence += piece;
         if (TokenTypeOf(token) != EnglishTokens::kEndOfSentence) continue;
         invocation.out << ShownLine(sentence, invocation.options.sjis);
-        if (invocation.options.trace) invocation.out << "\t(" << finder.LastEndRule() << ")";
+        if (invocation.options.trace) invocation.out << "\t(" << chain.Finder().LastEndRule() << ")";
         invocation.out << "\n";
         sentence.clear();
     }

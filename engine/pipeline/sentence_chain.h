@@ -1,0 +1,60 @@
+#pragma once
+// The front of the translation chain on its own: source characters through
+// the tokenizer, the measure-unit splitter, the sentence-end finder and the
+// retriever that files each sentence, all sharing one token creator and one
+// string store.  Tools, tests, benchmarks and fuzz targets that look at
+// sentences use it instead of linking the stages by hand.
+#include <memory>
+#include <string>
+
+#include "engine/foundation/token_string_database.h"
+#include "engine/pipeline/compound_token_database.h"
+#include "engine/pipeline/english_sentence_end_finder.h"
+#include "engine/pipeline/lex_tokenizer.h"
+#include "engine/pipeline/measure_unit_splitter.h"
+#include "engine/pipeline/sentence_retriever.h"
+#include "engine/pipeline/text_stages.h"
+
+class SentenceChain {
+public:
+    // Shift-JIS text as the source.
+    explicit SentenceChain(std::string const& sjis) : SentenceChain(std::make_unique<CharacterTokenProducer>(sjis)) {}
+    // Any source of character tokens; the chain gives it its creator and store.
+    explicit SentenceChain(std::unique_ptr<Producer> source)
+        : fSource(std::move(source)),
+          fTokenizer(Prepared(fSource.get()), &fCreator, &fStrings, nullptr),
+          fSplitter(&fTokenizer, &fStrings, &fCreator),
+          fRetriever(Linked(&fFinder, &fSplitter), &fCreator, &fSentences) {}
+
+    SentenceChain(SentenceChain const&) = delete;
+    SentenceChain& operator=(SentenceChain const&) = delete;
+
+    // The next token out of the chain; EOF at the end.
+    Token Produce() { return fRetriever.Produce(); }
+
+    TokenStringDatabase& Strings() { return fStrings; }
+    SentenceTokensDatabase& Sentences() { return fSentences; }
+    EnglishSentenceEndFinder& Finder() { return fFinder; }
+
+private:
+    Producer* Prepared(Producer* source) {
+        source->SetTokenCreator(&fCreator);
+        source->SetTokenStringDatabase(&fStrings);
+        return source;
+    }
+    Producer* Linked(EnglishSentenceEndFinder* finder, Producer* upstream) {
+        finder->SetUpstreamProducer(upstream);
+        finder->SetTokenCreator(&fCreator);
+        finder->SetTokenStringDatabase(&fStrings);
+        return finder;
+    }
+
+    TokenCreator fCreator = 0;
+    TokenStringDatabase fStrings;
+    SentenceTokensDatabase fSentences;
+    std::unique_ptr<Producer> fSource;
+    LexTokenizer fTokenizer;
+    MeasureUnitSplitter fSplitter;
+    EnglishSentenceEndFinder fFinder;
+    SentenceRetriever fRetriever;
+};
