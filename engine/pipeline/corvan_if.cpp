@@ -5,6 +5,7 @@
 #include "engine/pipeline/qwejb_translator.h"
 #include "engine/pipeline/startup_init.h"
 #include "engine/pipeline/translation_globals.h"
+#include "engine/pipeline/translation_host_hooks.h"
 
 uint32_t CorvanIF::mCritical = 0;
 
@@ -48,6 +49,7 @@ bool CorvanIF::TranslateBytes(char const* text, std::size_t length) {
         fProgress->SetTotalSize(static_cast<int>(DecodeSJISLenient(text, length).size()));
 
         QWEJBTranslator translator(fSource.get(), fSink.get(), fProgress.get(), gOptions(), fPostEdit.get());
+        qwcCOMTranslatorBuilt(translator);
         gStop = 0;
         translator.TranslateAll();
         translator.Terminate();
@@ -67,7 +69,14 @@ void CorvanIF::GetSink(std::string& out, short* /*unused*/) {
 }
 
 void CorvanIF::GetPostInfo(std::vector<PostIF>& out, std::string source, std::string target) {
-    if (fPostEdit != nullptr) fPostEdit->GetPostInfo(out, source, target);
+    if (fPostEdit == nullptr) return;
+    std::size_t const before = out.size();
+    try {
+        fPostEdit->GetPostInfo(out, source, target);
+    } catch (...) {
+        // What the caller held stays; no half of the records is added.
+        out.erase(out.begin() + static_cast<std::ptrdiff_t>(before), out.end());
+    }
 }
 
 void CorvanIF::DoLearning(PostIF& /*info*/, std::string /*a*/, std::string /*b*/, int /*n*/) {}

@@ -35,15 +35,16 @@ public:
     virtual void GetObject(int* out) const;
     virtual void SetObject(int const* in);
 
-    // Each returns the dictionary's number; 0 when it cannot be opened as one.
+    // Each returns the dictionary's number; 0 when it cannot be opened as one
+    // or the file is already added.
     virtual unsigned short AddSysDict(std::string const& path);
     virtual unsigned short AddSysDict(std::string const& path, std::string const& learningPath);
     virtual unsigned short AddTechDict(std::string const& path);
     virtual unsigned short AddTechDict(std::string const& path, std::string const& learningPath);
     // Writable when asked and the file allows it, else read-only.  The
     // number (10000 for the first user dictionary, 10001 for the next...);
-    // -1 when the file cannot be opened or is already open writable; 0 when
-    // it is no user dictionary.
+    // -1 when the file cannot be opened or is already added; 0 when it is no
+    // user dictionary.
     virtual int AddUserDict(std::string const& path, bool writable);
     virtual std::vector<std::string> GetDictVector() const { return fDictPaths; }
     virtual void RemoveAllDict();

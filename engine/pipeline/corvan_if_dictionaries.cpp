@@ -1,9 +1,6 @@
 // The facade's dictionaries: opening compiled and user dictionaries by path,
 // removing them all, and clearing what was learnt of a word.
-#include <sys/stat.h>
-
 #include <cstdio>
-#include <utility>
 
 #include "engine/compiled/open_compiled_dictionary.h"
 #include "engine/compiled/rewriting_dictionary.h"
@@ -14,22 +11,30 @@
 #include "engine/pipeline/startup_init.h"
 #include "engine/pipeline/translation_globals.h"
 #include "engine/userdict/ud35_dictionary.h"
+#include "platform/files/file_system.h"
 
 namespace {
 
-// The files of the user dictionaries open writable through the facade: a
-// second writable opening of one file would keep two block maps over it.
-std::vector<std::pair<dev_t, ino_t>> sWritableUserFiles;
+// The files of the dictionaries added through the facade.  A file is added
+// once: a second writable opening of a user dictionary would keep two block
+// maps over one file, and a second copy of any dictionary would find every
+// entry twice under two numbers.
+struct AddedFile {
+    dev_t device;
+    ino_t inode;
+};
+std::vector<AddedFile> sAddedFiles;
 
-std::pair<dev_t, ino_t> FileIdentity(FILE* file) {
-    struct stat status {};
-    if (fstat(fileno(file), &status) != 0) return {0, 0};
-    return {status.st_dev, status.st_ino};
+AddedFile IdentityOf(int fd) {
+    FileStatus status;
+    if (Files().Status(fd, &status) != 0) return {0, 0};
+    return {status.device, status.inode};
 }
 
-bool OpenWritable(std::pair<dev_t, ino_t> const& identity) {
-    for (auto const& open : sWritableUserFiles)
-        if (open == identity) return true;
+bool AlreadyAdded(AddedFile const& file) {
+    if (file.inode == 0) return false;  // a file that cannot be told apart
+    for (AddedFile const& added : sAddedFiles)
+        if (added.device == file.device && added.inode == file.inode) return true;
     return false;
 }
 
@@ -49,7 +54,7 @@ void CorvanIF::RemoveAllDict() {
     fDictPaths.clear();
     haveSD = false;
     gOptions().fDictionaries.clear();
-    sWritableUserFiles.clear();
+    sAddedFiles.clear();
 }
 
 bool CorvanIF::IsSystemDict() const { return haveSD; }
@@ -67,18 +72,29 @@ unsigned short CorvanIF::AddTechDict(std::string const& path, std::string const&
 }
 
 unsigned short CorvanIF::AddCompiledDict(std::string const& path, char const* learningPath, bool system) {
+    int fd = -1;
     try {
+        fd = OpenReadOnly(FFSSpec(path.c_str()));
+        AddedFile const identity = IdentityOf(fd);
+        if (AlreadyAdded(identity)) {
+            Files().Close(fd);
+            return 0;
+        }
         // The dictionary takes the descriptor, also when opening fails.
-        Dictionary_EX dictionary = OpenCompiledDictionaryInAppropriateFormat(OpenReadOnly(FFSSpec(path.c_str())));
+        int const taken = fd;
+        fd = -1;
+        Dictionary_EX dictionary = OpenCompiledDictionaryInAppropriateFormat(taken);
         unsigned short const id = dictionary.GetID();
         if (auto* learning = dictionary.GetDictionaryLearningInterface(false))
             learning->SetUseLearning(learningPath != nullptr && *learningPath != '\0' ? learningPath : nullptr);
         dictsVector().push_back(dictionary);
         fDictPaths.push_back(path);
+        sAddedFiles.push_back(identity);
         if (system) haveSD = true;
         gOptions().fDictionaries = dictsVector();
         return id;
     } catch (...) {
+        if (fd >= 0) Files().Close(fd);
         return 0;
     }
 }
@@ -93,8 +109,8 @@ int CorvanIF::AddUserDict(std::string const& path, bool writable) {
             file = FOpenExisting(spec, "r", false, false, false);
         }
         if (file == nullptr) return -1;
-        std::pair<dev_t, ino_t> const identity = FileIdentity(file);
-        if (writable && OpenWritable(identity)) {
+        AddedFile const identity = IdentityOf(fileno(file));
+        if (AlreadyAdded(identity)) {
             std::fclose(file);
             return -1;
         }
@@ -103,9 +119,9 @@ int CorvanIF::AddUserDict(std::string const& path, bool writable) {
         unsigned short const id = static_cast<unsigned short>(kMinUserDictionaryID + UserDictionaryCount());
         dictionary.SetID(id);
         dictionary.SetUseDictionaryLearningInterface(writable);
-        if (writable) sWritableUserFiles.push_back(identity);
         dictsVector().push_back(dictionary);
         fDictPaths.push_back(path);
+        sAddedFiles.push_back(identity);
         gOptions().fDictionaries = dictsVector();
         return id;
     } catch (...) {

@@ -9,9 +9,14 @@
 #include <vector>
 
 #include "compiled/compiled_test_support.h"
+#include "engine/foundation/dictionary_learning.h"
+#include "engine/foundation/entry.h"
+#include "engine/foundation/fixed_type.h"
 #include "engine/pipeline/startup_init.h"
+#include "engine/pipeline/translation_globals.h"
 #include "engine/pipeline/translation_host_hooks.h"
 #include "engine/userdict/ud_create.h"
+#include "platform/files/file_system.h"
 #include "support/scratch_folder.h"
 
 namespace {
@@ -31,6 +36,57 @@ void MakeEmptyUserDictionary(std::string const& path) {
     CreateUDFile(fd);
     close(fd);
 }
+
+// Files as on a disk where this user may read but not write: every opening
+// for writing fails with EACCES.  (Tests run as root, whom no mode bit stops.)
+class ReadOnlyFiles final : public FileSystem {
+public:
+    int Open(char const* path, int flags, mode_t mode) override {
+        if ((flags & O_ACCMODE) != O_RDONLY) {
+            ++fRefused;
+            errno = EACCES;
+            return -1;
+        }
+        return fPosix.Open(path, flags, mode);
+    }
+    int Close(int fd) override { return fPosix.Close(fd); }
+    int Duplicate(int fd) override { return fPosix.Duplicate(fd); }
+    ssize_t Read(int fd, void* buffer, std::size_t size) override { return fPosix.Read(fd, buffer, size); }
+    ssize_t ReadAt(int fd, void* buffer, std::size_t size, uint64_t offset) override {
+        return fPosix.ReadAt(fd, buffer, size, offset);
+    }
+    ssize_t WriteAt(int fd, void const* buffer, std::size_t size, uint64_t offset) override {
+        return fPosix.WriteAt(fd, buffer, size, offset);
+    }
+    int Sync(int fd) override { return fPosix.Sync(fd); }
+    int Truncate(int fd, uint64_t length) override { return fPosix.Truncate(fd, length); }
+    int Lock(int fd, FileLockMode mode) override { return fPosix.Lock(fd, mode); }
+    int Rename(char const* from, char const* to) override { return fPosix.Rename(from, to); }
+    int Remove(char const* path) override { return fPosix.Remove(path); }
+    int Status(int fd, FileStatus* status) override { return fPosix.Status(fd, status); }
+    int AccessMode(int fd) override { return fPosix.AccessMode(fd); }
+
+    int fRefused = 0;
+
+private:
+    PosixFileSystem fPosix;
+};
+
+// The dictionary files the facade tests add: a compiled dictionary, two
+// empty user dictionaries and a text file.
+struct DictionaryFiles {
+    DictionaryFiles() : folder("corvan_if") {
+        compiled_test::CompileText40(compiled_test::SampleDictionaryText(), compiled);
+        MakeEmptyUserDictionary(user);
+        MakeEmptyUserDictionary(second);
+        WriteWholeFile(text, "just some text\n");
+    }
+    ScratchFolder folder;
+    std::string const compiled = folder / "system.cdict";
+    std::string const user = folder / "user.ud";
+    std::string const second = folder / "second.ud";
+    std::string const text = folder / "notes.txt";
+};
 
 TEST(CorvanIF, OptionSettersKeepTheirChoicesAndGettersAnswerInThem) {
     CorvanIF facade;
@@ -79,31 +135,38 @@ TEST(CorvanIF, OptionSettersKeepTheirChoicesAndGettersAnswerInThem) {
 }
 
 TEST(CorvanIF, DictionariesAreAddedByPathAndFailuresLeaveNothingOpen) {
-    ScratchFolder folder("corvan_if");
-    std::string const compiled = folder / "system.cdict";
-    compiled_test::CompileText40(compiled_test::SampleDictionaryText(), compiled);
-    std::string const user = folder / "user.ud";
-    std::string const second = folder / "second.ud";
-    MakeEmptyUserDictionary(user);
-    MakeEmptyUserDictionary(second);
-    std::string const text = folder / "notes.txt";
-    WriteWholeFile(text, "just some text\n");
+    DictionaryFiles const files;
+    std::string const& compiled = files.compiled;
+    std::string const& user = files.user;
+    std::string const& second = files.second;
+    std::string const linked = files.folder / "linked.cdict";
+    ASSERT_EQ(symlink(compiled.c_str(), linked.c_str()), 0);
 
     CorvanIF facade;
     int const before = OpenDescriptors();
-    EXPECT_EQ(facade.AddSysDict(text), 0);
-    EXPECT_EQ(facade.AddSysDict(folder / "missing.cdict"), 0);
+    EXPECT_EQ(facade.AddSysDict(files.text), 0);
+    EXPECT_EQ(facade.AddSysDict(files.folder / "missing.cdict"), 0);
+    EXPECT_EQ(facade.AddSysDict(files.folder / "missing.cdict", files.folder / "missing.stats"), 0);
     EXPECT_EQ(facade.AddTechDict(user), 0);
-    EXPECT_EQ(facade.AddUserDict(text, true), 0);
-    EXPECT_EQ(facade.AddUserDict(folder / "missing.ud", true), -1);
+    EXPECT_EQ(facade.AddUserDict(files.text, true), 0);
+    EXPECT_EQ(facade.AddUserDict(files.folder / "missing.ud", true), -1);
+    EXPECT_EQ(facade.AddUserDict(files.folder.Path(), false), 0);
     EXPECT_EQ(OpenDescriptors(), before);
     EXPECT_FALSE(facade.IsSystemDict());
+    EXPECT_TRUE(facade.GetDictVector().empty());
 
     EXPECT_EQ(facade.AddSysDict(compiled), 7);
     EXPECT_TRUE(facade.IsSystemDict());
     EXPECT_EQ(facade.AddUserDict(user, true), 10000);
-    EXPECT_EQ(facade.AddUserDict(user, true), -1);  // already open writable
     EXPECT_EQ(facade.AddUserDict(second, false), 10001);
+    int const opened = OpenDescriptors();
+    // A file already added, by any path, is not added again.
+    EXPECT_EQ(facade.AddSysDict(compiled), 0);
+    EXPECT_EQ(facade.AddTechDict(linked), 0);
+    EXPECT_EQ(facade.AddUserDict(user, true), -1);
+    EXPECT_EQ(facade.AddUserDict(user, false), -1);
+    EXPECT_EQ(facade.AddUserDict(second, true), -1);
+    EXPECT_EQ(OpenDescriptors(), opened);
     EXPECT_EQ(facade.GetDictVector(), (std::vector<std::string>{compiled, user, second}));
     ASSERT_EQ(gOptions().fDictionaries.size(), 3u);
     facade.ClearLearning("apple");  // no learning file: nothing to clear, no fault
@@ -112,9 +175,144 @@ TEST(CorvanIF, DictionariesAreAddedByPathAndFailuresLeaveNothingOpen) {
     CorvanIF next;
     EXPECT_TRUE(next.GetDictVector().empty());
     EXPECT_TRUE(gOptions().fDictionaries.empty());
+    EXPECT_FALSE(next.IsSystemDict());
     EXPECT_EQ(next.AddUserDict(user, true), 10000);
+    EXPECT_EQ(next.AddTechDict(linked), 7);
+    EXPECT_FALSE(next.IsSystemDict());
     next.RemoveAllDict();
+    EXPECT_TRUE(gOptions().fDictionaries.empty());
     EXPECT_EQ(OpenDescriptors(), before);
+}
+
+TEST(CorvanIF, AUserDictionaryThatCannotBeWrittenIsAddedReadOnly) {
+    DictionaryFiles const files;
+    CorvanIF facade;
+    int const before = OpenDescriptors();
+    {
+        ReadOnlyFiles readOnly;
+        ScopedFileSystem const installed(readOnly);
+        EXPECT_EQ(facade.AddUserDict(files.user, true), 10000);
+        EXPECT_EQ(readOnly.fRefused, 1);
+        ASSERT_EQ(gOptions().fDictionaries.size(), 1u);
+        // Added read-only: it learns nothing.
+        EXPECT_EQ(gOptions().fDictionaries[0].GetDictionaryLearningInterface(true), nullptr);
+    }
+    facade.RemoveAllDict();
+    EXPECT_EQ(OpenDescriptors(), before);
+}
+
+TEST(CorvanIF, ClearingLearningClearsEveryReadingOfTheWord) {
+    DictionaryFiles const files;
+    std::string const stats = files.folder / "system.stats";
+    CorvanIF facade;
+    ASSERT_EQ(facade.AddSysDict(files.compiled, stats), 7);
+    Dictionary_EX const dictionary = gOptions().fDictionaries.at(0);
+    auto* learning = dictionary.GetDictionaryLearningInterface(true);
+    ASSERT_NE(learning, nullptr);
+
+    auto readings = [&](std::string const& word) {
+        std::vector<std::pair<FinePOS_EX, Paraphrase_EX>> found;
+        for (ForwardIterator<Entry_EX> entry = dictionary.Lookup(word, nullptr); !entry.IsAtEnd(); ++entry)
+            for (ForwardIterator<FinePOS_EX> fine = (*entry).GetFinePOSIterator(); !fine.IsAtEnd(); ++fine)
+                for (ForwardIterator<Paraphrase_EX> para = (*fine).GetParaphraseIterator(); !para.IsAtEnd(); ++para)
+                    found.emplace_back(*fine, *para);
+        return found;
+    };
+    auto const apple = readings("apple");
+    auto const run = readings("run");
+    ASSERT_EQ(apple.size(), 2u);
+    ASSERT_EQ(run.size(), 1u);
+    for (auto const& reading : apple) learning->SetLearningValue(reading.first, reading.second, 0.5f);
+    learning->SetLearningValue(run[0].first, run[0].second, 0.5f);
+
+    facade.ClearLearning("apple");
+    for (auto const& reading : apple) EXPECT_FALSE(learning->IsRecorded(reading.first, reading.second));
+    EXPECT_TRUE(learning->IsRecorded(run[0].first, run[0].second));
+    facade.ClearLearning("no such word");
+    EXPECT_TRUE(learning->IsRecorded(run[0].first, run[0].second));
+    facade.RemoveAllDict();
+}
+
+TEST(CorvanIF, OperationsOfLaterRoadsAnswerByResult) {
+    CorvanIF facade;
+    CorvanIF second;
+    EXPECT_EQ(second.GetCritical(), facade.GetCritical() + 1);
+    EXPECT_EQ(facade.Error(), 0u);
+    EXPECT_TRUE(facade.CloseAllLearningFile());
+    facade.SetFixedType(false);
+    EXPECT_EQ(gFixedType, 0);
+    facade.SetFixedType(true);
+    EXPECT_EQ(gFixedType, 1);
+
+    std::string text = "It rains.";
+    std::vector<ScanIF*> sentences;
+    EXPECT_FALSE(facade.JudgeTranslate(&text, &sentences));
+    EXPECT_FALSE(facade.JudgeTranslate(nullptr, nullptr));
+    EXPECT_TRUE(sentences.empty());
+
+    // A translation first, so that the alternates' call is seen to drop it.
+    ASSERT_TRUE(facade.Translation(&text));
+    EXPECT_FALSE(facade.AlternateTranslate(&text, 3, 1, 5));
+    EXPECT_FALSE(facade.AlternateTranslate(nullptr, -1, -1, 0));
+    EXPECT_FALSE(facade.IsSink());
+    EXPECT_EQ(facade.GetRatio(), 0);
+    facade.ClearRatio();
+    EXPECT_EQ(facade.GetNumberAlternate(), 0u);
+    std::string out = "stale";
+    facade.GetSinkAlternate(out, 0);
+    EXPECT_EQ(out, "");
+    facade.GetSink(out, nullptr);
+    EXPECT_EQ(out, "");
+    std::vector<PostIF> info(2);
+    facade.GetAlternatePostInfo(info, 0);
+    EXPECT_TRUE(info.empty());
+    facade.GetPostInfo(info, text, text);
+    EXPECT_TRUE(info.empty());
+
+    PostIF word;
+    facade.DoLearning(word, "It", "\x82\xBB\x82\xEA", 0);
+    facade.ClearLearning("rains");  // no dictionary: nothing to do
+}
+
+TEST(MemoryTranslation, TheSourceHandsOutItsTextOnceAndCopiesOnlyWhatItHolds) {
+    MemoryTranslationSource source;
+    source.SpecifySourceText(5, "hello world");
+    EXPECT_FALSE(source.ReadCharacters(nullptr));
+    std::string read;
+    EXPECT_TRUE(source.ReadCharacters(&read));
+    EXPECT_EQ(read, "hello");
+    EXPECT_TRUE(source.ReadCharacters(&read));
+    EXPECT_EQ(read, "");
+    EXPECT_EQ(source.GetLength(), 5u);
+
+    struct {
+        unsigned long position, count, copied;
+        char const* bytes;
+    } const cases[] = {
+        {1, 5, 5, "hello"}, {2, 2, 2, "el"}, {4, 99, 2, "lo"}, {0, 3, 0, ""}, {6, 1, 0, ""}, {99, 1, 0, ""},
+    };
+    for (auto const& c : cases) {
+        char dest[8] = {};
+        EXPECT_EQ(source.CopyOut(c.position, c.count, dest), c.copied) << c.position << "+" << c.count;
+        EXPECT_EQ(std::string(dest), c.bytes) << c.position << "+" << c.count;
+    }
+    source.SpecifySourceText(-3, "abc");
+    EXPECT_EQ(source.GetLength(), 0u);
+
+    MemoryTranslationSink sink;
+    sink.SetCritical(3);
+    std::string out = "stale";
+    EXPECT_FALSE(sink.ReferTranslatedText(out));
+    EXPECT_EQ(out, "");
+    EXPECT_TRUE(sink.WriteCharacters("One. "));
+    EXPECT_TRUE(sink.WriteCharacters("Two."));
+    EXPECT_TRUE(sink.ReferTranslatedText(out));
+    EXPECT_EQ(out, "One. Two.");
+    EXPECT_EQ(sink.ReferTranslatedText(), "");
+    for (long const size : {40000L, -1L, 12L}) sink.MemoryTranslateSourceSize(size);
+    EXPECT_EQ(sink.GetTranslatrSourceSize(), 12);
+    sink.MemoryTranslateSourceSize(40000);
+    EXPECT_EQ(sink.GetTranslatrSourceSize(), 32767);
 }
 
 TEST(CorvanIF, TranslationHandsBackTheTextOnce) {

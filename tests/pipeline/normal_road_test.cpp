@@ -7,71 +7,12 @@
 #include "engine/foundation/sjis_wide_text.h"
 #include "engine/foundation/token_string_database.h"
 #include "engine/foundation/token_types.h"
-#include "engine/pipeline/chain_description.h"
+#include "engine/pipeline/glossary_filter.h"
 #include "engine/pipeline/qwejb_translator.h"
 #include "engine/pipeline/translation_globals.h"
 #include "engine/pipeline/user_canceled.h"
 
 namespace {
-
-// Replaces the characters of one English word by one Japanese token and
-// records where it came from, as a dictionary reading would.
-class GlossaryFilter : public PassThroughFilter {
-public:
-    GlossaryFilter(std::wstring english, std::wstring japanese, DictSourceDatabase* sources)
-        : PassThroughFilter("glossary"),
-          fEnglish(std::move(english)),
-          fJapanese(std::move(japanese)),
-          fSources(sources) {}
-
-    Token Produce() override {
-        if (fOut.empty()) FillSentence();
-        Token const token = fOut.front();
-        fOut.erase(fOut.begin());
-        return token;
-    }
-
-private:
-    std::wstring TextOf(Token token) const {
-        std::wstring text;
-        fTokenStringDatabase->Find(token, &text);
-        return text;
-    }
-
-    void FillSentence() {
-        std::vector<Token> sentence;
-        for (;;) {
-            sentence.push_back(PullUpstream());
-            TokenTypeID const type = TokenTypeOf(sentence.back());
-            if (type == EnglishTokens::kEndOfSentence || type == kEOFTokenType) break;
-        }
-        std::vector<TokenDictSource> records;
-        for (std::size_t i = 0; i < sentence.size(); ++i) {
-            std::size_t const n = 1;  // the word is one token
-            if (TextOf(sentence[i]) != fEnglish) {
-                fOut.push_back(sentence[i]);
-                continue;
-            }
-            Token const japanese = NewToken(fTokenCreator, EnglishTokens::kWord);
-            fTokenStringDatabase->Insert(japanese, fJapanese);
-            TokenDictSource record;
-            record.fDictionaryID = 10000;
-            record.fJapanesePOS = 5;
-            record.fTranslationLength = 3;
-            record.fEnglishPOS = 22;
-            record.fSourceTokens.assign(sentence.begin() + i, sentence.begin() + i + n);
-            record.fOutputTokens = {japanese};
-            records.push_back(record);
-            fOut.push_back(japanese);
-            i += n - 1;
-        }
-        if (!records.empty()) fSources->Append(TokenSerialOf(sentence.back()), records);
-    }
-
-    std::wstring fEnglish, fJapanese;
-    DictSourceDatabase* fSources;
-    std::vector<Token> fOut;
-};
 
 // Notices with a chosen frequency, counted.
 class CountingProgress : public SimpleTranslationProgress {
@@ -101,7 +42,12 @@ struct Road {
 
 TEST(NormalRoad, AGlossaryFilterOnTheHookBeforeTheTranslatorShowsInTextAndPostEditSpans) {
     Road road("The dog runs.");
-    GlossaryFilter glossary(L"dog", L"\x72AC", &road.translator.GetDictSourceDatabase());
+    TokenDictSource reading;
+    reading.fDictionaryID = 10000;
+    reading.fJapanesePOS = 5;
+    reading.fTranslationLength = 3;
+    reading.fEnglishPOS = 22;
+    GlossaryFilter glossary(L"dog", L"\x72AC", reading, &road.translator.GetDictSourceDatabase());
     road.translator.AddHookFilter(BasicTranslator::kBeforeTranslator, &glossary);
     road.translator.TranslateAll();
 

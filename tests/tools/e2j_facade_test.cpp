@@ -3,6 +3,11 @@
 
 #include <string>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "compiled/compiled_test_support.h"
+#include "engine/userdict/ud_create.h"
 #include "run_command.h"
 #include "support/scratch_folder.h"
 
@@ -26,6 +31,9 @@ TEST(E2jFacade, TranslateRunsTheNormalRoad) {
         {"e2j translate --post-info 'It rains.'", 0, "It rains.\n"},
         {"e2j --dict /nonexistent/dictionary translate 'It rains.'", 1, ""},
         {"e2j translate --stop-after 0 x", 2, ""},
+        {"e2j translate --glossary dog=\u72AC --post-info 'The dog runs.'", 0,
+         "The \u72AC runs.\nsrc 4+3 -> tgt 4+2 dict 30001\n"},
+        {"e2j translate --glossary dog 'The dog runs.'", 2, ""},
     };
     for (auto const& c : cases) {
         CommandOutcome const outcome = Shell(c.command);
@@ -54,6 +62,55 @@ TEST(E2jFacade, FacadeAnswersItsOptionsAndDictionaryOperations) {
     }
     EXPECT_EQ(Shell("e2j facade --set-style").exitCode, 2);
     EXPECT_EQ(Shell("e2j facade --set-style x").exitCode, 2);
+}
+
+// A compiled dictionary, an empty user dictionary and a text file.
+struct DictionaryFiles {
+    DictionaryFiles() : folder("e2j_dict") {
+        compiled_test::CompileText40(compiled_test::SampleDictionaryText(), compiled);
+        int const fd = open(user.c_str(), O_RDWR | O_CREAT | O_TRUNC, 0644);
+        EXPECT_GE(fd, 0);
+        CreateUDFile(fd);
+        close(fd);
+        WriteWholeFile(text, "not a dictionary\n");
+    }
+    ScratchFolder folder;
+    std::string const compiled = folder / "system.cdict";
+    std::string const user = folder / "user.ud";
+    std::string const text = folder / "notes.txt";
+};
+
+TEST(E2jFacade, TranslateOpensEveryDictionaryGivenOrSaysWhichItCannot) {
+    DictionaryFiles const files;
+    struct {
+        std::string dictionaries;
+        int exitCode;
+        std::string output;
+    } const cases[] = {
+        {"--dict " + files.compiled + " --dict " + files.user, 0, "It rains."},
+        {"--dict=" + files.user, 0, "It rains."},
+        {"--dict " + files.text, 1, ""},
+        {"--dict " + files.folder / "missing.cdict", 1, ""},
+        {"--dict " + files.compiled + " --dict " + files.compiled, 1, ""},
+        {"--dict " + files.folder.Path(), 1, ""},
+    };
+    for (auto const& c : cases) {
+        CommandOutcome const outcome = Shell("e2j translate " + c.dictionaries + " 'It rains.'");
+        EXPECT_EQ(outcome.exitCode, c.exitCode) << c.dictionaries;
+        EXPECT_EQ(outcome.output, c.output) << c.dictionaries;
+    }
+    CommandOutcome const said = RunCommand(TOOLS_DIR "/e2j --dict " + files.text + " x 2>&1 >/dev/null");
+    EXPECT_NE(said.output.find("notes.txt': neither a compiled nor a user dictionary"), std::string::npos)
+        << said.output;
+}
+
+TEST(E2jFacade, FacadeAddsDictionariesByPathAndAnswersEachByResult) {
+    DictionaryFiles const files;
+    CommandOutcome const outcome =
+        Shell("e2j facade --add-sys " + files.compiled + " --add-user " + files.user + " --add-user " + files.user +
+              " --add-user-read-only " + files.user + " --add-tech " + files.text + " --clear-learning apple");
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_EQ(outcome.output, "7\n10000\n-1\n-1\n0\n");
 }
 
 }  // namespace

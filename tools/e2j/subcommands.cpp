@@ -16,7 +16,7 @@ std::vector<Subcommand> const& Subcommands() {
         {"options", "[--speed N] [--they N] [--numeric N] [--strength N] [--proper N] [--you N]",
          "the per-sentence option codes the translator derives from the option values", RunOptions},
         {"echo", "[TEXT]", "the text through a chain of pass-through stages", RunEcho},
-        {"translate", "[--post-info] [--stop-after N] [TEXT]",
+        {"translate", "[--post-info] [--stop-after N] [--glossary WORD=TRANSLATION]... [TEXT]",
          "the text through the translation facade; --post-info adds the word spans of the last sentence", RunTranslate},
         {"facade", "[--set-OPTION N] [--get-OPTION] [--add-sys|--add-tech|--add-user|--add-user-read-only FILE]...",
          "the facade's option and dictionary operations, in order, one answer a line", RunFacade},
