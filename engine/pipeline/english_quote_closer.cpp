@@ -16,8 +16,9 @@ bool IsAsciiAlnum(wchar_t c) { return (c >= '0' && c <= '9') || ((c | 0x20) >= '
 
 }  // namespace
 
-EnglishQuoteCloser::EnglishQuoteCloser(TokenStringDatabase* strings, TokenCreator* creator, Producer* upstream)
-    : Filter(upstream, creator, strings) {}
+EnglishQuoteCloser::EnglishQuoteCloser(TokenStringDatabase* strings, TokenCreator* creator, Producer* upstream,
+                                       MarkupTags* markup)
+    : Filter(upstream, creator, strings), fMarkupTags(markup) {}
 
 Token EnglishQuoteCloser::Produce() {
     while (fOutputQueue.empty()) FillOutput();
@@ -60,6 +61,12 @@ bool EnglishQuoteCloser::IsDoubleQuote(Token token) const {
     return text.size() >= 2 && single(text[0]) && single(text[1]);
 }
 
+bool EnglishQuoteCloser::IsMarkup(Token token) const {
+    std::wstring text;
+    return fMarkupTags != nullptr && fMarkupTags->TokenCanBeMarkup(token) && Text(token, &text) &&
+           fMarkupTags->GetKey(text.c_str(), text.size(), nullptr, nullptr);
+}
+
 TokenTypeID EnglishQuoteCloser::PendingType() const {
     return fPending.empty() ? TokenTypeID{0} : TokenTypeOf(fPending.front());
 }
@@ -91,6 +98,15 @@ Token EnglishQuoteCloser::GetNextToken() {
 }
 
 void EnglishQuoteCloser::Release(Token token, bool white, bool period) {
+    if (IsMarkup(token)) {
+        // Markup leaves with the token before it; the flags describe text.
+        if (fPending.empty()) {
+            fOutputQueue.push_back(token);
+        } else {
+            fPending.push_back(token);
+        }
+        return;
+    }
     fOutputQueue.insert(fOutputQueue.end(), fPending.begin(), fPending.end());
     fPending.assign(1, token);
     fPrevWhite = white;
@@ -239,9 +255,12 @@ void EnglishQuoteCloser::Reset(std::vector<Token> const& tokens) {
         bool const isDouble = Text(token, &text) && text == L"\"";
         (isDouble ? fInDoubleQuote : fInSingleQuote) = type == T::kOpenQuote;
     }
-    if (later.empty()) return;
-    fPrevWhite = IsWhite(later.back());
-    fPrevPeriod = TokenTypeOf(later.back()) == T::kPeriod;
+    // The last token of text decides the "previous" flags; markup after it
+    // changes them no more than on release.
+    auto const last = std::find_if(later.rbegin(), later.rend(), [this](Token token) { return !IsMarkup(token); });
+    if (last == later.rend()) return;
+    fPrevWhite = IsWhite(*last);
+    fPrevPeriod = TokenTypeOf(*last) == T::kPeriod;
 }
 
 void EnglishQuoteCloser::MatchQuotesWithinSentence(std::vector<Token>* tokens, std::size_t end) {

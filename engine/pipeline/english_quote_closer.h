@@ -12,9 +12,18 @@
 
 #include "engine/pipeline/pipeline_stages.h"
 
+class MarkupTags;
+
 class EnglishQuoteCloser : public Filter {
 public:
-    EnglishQuoteCloser(TokenStringDatabase* strings, TokenCreator* creator, Producer* upstream);
+    // markup: what the stage knows of markup tokens; not owned, may be null.
+    EnglishQuoteCloser(TokenStringDatabase* strings, TokenCreator* creator, Producer* upstream,
+                       MarkupTags* markup = nullptr);
+
+    // With markup set, a markup token waits with the token before it and
+    // leaves right after it; the decisions look past it as if it were not
+    // there.  Without, a markup token is a token like any other.
+    void SetMarkupTags(MarkupTags* markup) { fMarkupTags = markup; }
 
     Token Produce() override;
     // Forgets what was read and held: a new input starts.
@@ -48,6 +57,7 @@ private:
     bool IsWhite(Token token) const;
     bool IsComma(Token token) const;
     bool IsDoubleQuote(Token token) const;
+    bool IsMarkup(Token token) const;
     // The pending token ends a clause: a period, "!", "?", a closing quote or a comma.
     bool PendingEndsClause() const;
     bool StartsWithAsciiAlnum(Token token) const;
@@ -67,4 +77,5 @@ private:
     std::deque<Token> fOutputQueue;
     std::vector<Token> fPending;
     std::deque<Token> fIncoming;
+    MarkupTags* fMarkupTags;
 };

@@ -6,6 +6,7 @@
 #include "engine/foundation/token_string_database.h"
 #include "engine/foundation/token_types.h"
 #include "engine/foundation/wide_ctype.h"
+#include "engine/pipeline/sgml_markup_tags.h"
 
 namespace {
 
@@ -20,17 +21,33 @@ constexpr std::size_t kHardCut = 150;
 constexpr std::size_t kRelaxedCut = 130;
 constexpr std::size_t kSemicolonCut = 50;
 
+// The elements whose text keeps its line ends.
+wchar_t const* const kLineTags[] = {L"PRE", L"SCRIPT", L"STYLE"};
+
+// The token is markup of SGML syntax whose tag is `name` in any case.  Other
+// markup syntaxes have no such tags.
+bool SGMLTagNamed(MarkupTags const* tags, Token token, TokenStringDatabase const* strings, wchar_t const* name) {
+    std::wstring text;
+    return dynamic_cast<SGMLMarkupTags const*>(tags) != nullptr && tags->TokenCanBeMarkup(token) &&
+           strings != nullptr && strings->Find(token, &text) && tags->IsThisTag(text.c_str(), name);
+}
+
 }  // namespace
 
 // ---- The ender --------------------------------------------------------------
 
 EnglishSentenceEnder::EnglishSentenceEnder()
-    : Filter(nullptr, nullptr, nullptr), fQuoteCloser(nullptr, nullptr, nullptr) {}
+    : Filter(nullptr, nullptr, nullptr),
+      fQuoteCloser(&fOwnQuoteCloser),
+      fOwnQuoteCloser(nullptr, nullptr, nullptr),
+      fNewlineDetector(&fOwnNewlineDetector) {}
 
 void EnglishSentenceEnder::SetUpstreamProducer(Producer* upstream) {
     Filter::SetUpstreamProducer(upstream);
-    fQuoteCloser.SetUpstreamProducer(upstream);
-    fQuoteCloser.Restart();
+    if (fQuoteCloser != nullptr) {
+        fQuoteCloser->SetUpstreamProducer(upstream);
+        fQuoteCloser->Restart();
+    }
     fOutputQueue.clear();
     fSentenceTokens.clear();
     fAtLineStart = true;
@@ -38,12 +55,43 @@ void EnglishSentenceEnder::SetUpstreamProducer(Producer* upstream) {
 
 void EnglishSentenceEnder::SetTokenCreator(TokenCreator* creator) {
     Filter::SetTokenCreator(creator);
-    fQuoteCloser.SetTokenCreator(creator);
+    if (fQuoteCloser != nullptr) fQuoteCloser->SetTokenCreator(creator);
 }
 
 void EnglishSentenceEnder::SetTokenStringDatabase(TokenStringDatabase* strings) {
     Filter::SetTokenStringDatabase(strings);
-    fQuoteCloser.SetTokenStringDatabase(strings);
+    if (fQuoteCloser != nullptr) fQuoteCloser->SetTokenStringDatabase(strings);
+}
+
+void EnglishSentenceEnder::SetQuoteCloser(EnglishQuoteCloser* closer) {
+    fQuoteCloser = closer;
+    LinkQuoteCloser();
+}
+
+void EnglishSentenceEnder::LinkQuoteCloser() {
+    if (fQuoteCloser == nullptr) return;
+    fQuoteCloser->SetUpstreamProducer(fUpstream);
+    fQuoteCloser->SetTokenCreator(fTokenCreator);
+    fQuoteCloser->SetTokenStringDatabase(fTokenStringDatabase);
+    fQuoteCloser->SetMarkupTags(fMarkupTags);
+}
+
+void EnglishSentenceEnder::SetNewlineLikeTokenDetector(NewlineLikeTokenDetector* detector) {
+    fNewlineDetector = detector != nullptr ? detector : &fOwnNewlineDetector;
+}
+
+void EnglishSentenceEnder::SetMarkupTags(MarkupTags* tags) {
+    fMarkupTags = tags;
+    fOwnNewlineDetector.SetMarkupTags(tags);
+    if (fNewlineDetector != &fOwnNewlineDetector) fNewlineDetector->SetMarkupTags(tags);
+    if (fQuoteCloser != nullptr) fQuoteCloser->SetMarkupTags(tags);
+}
+
+int EnglishSentenceEnder::NewlineLikeTokenDetector::IsTokenNewlineLike(Token token,
+                                                                       TokenStringDatabase const* strings) const {
+    if (TokenTypeOf(token) == T::kNewline) return 0;
+    if (TokenTypeOf(token) == kMarkupStartTagToken && SGMLTagNamed(fMarkupTags, token, strings, L"PRE")) return 0;
+    return EnglishTokens::IsWhite(token, strings) ? 2 : 1;
 }
 
 void EnglishSentenceEnder::SetDictionaries(std::vector<Dictionary_EX> const& /*dictionaries*/) {}
@@ -61,7 +109,22 @@ void EnglishSentenceEnder::AddEndSentBeforeEOF() { fOutputQueue.push_back(Create
 
 Token EnglishSentenceEnder::GetNextToken() {
     if (fUpstream == nullptr) throw std::logic_error("sentence ender has no upstream stage");
-    return fQuoteCloser.Produce();
+    Token const token = fQuoteCloser != nullptr ? fQuoteCloser->Produce() : fUpstream->Produce();
+    // Inside preformatted text, scripts and styles a line end is a line end;
+    // in the rest of a marked-up text it is white space like any other.
+    if (TokenTypeOf(token) == kMarkupStartTagToken && IsLineTag(token)) {
+        SetNewlineCanEndSentence(true);
+        fAtLineStart = true;
+    } else if (TokenTypeOf(token) == kMarkupEndTagToken && IsLineTag(token)) {
+        SetNewlineCanEndSentence(false);
+    }
+    return token;
+}
+
+bool EnglishSentenceEnder::IsLineTag(Token token) const {
+    return std::any_of(std::begin(kLineTags), std::end(kLineTags), [&](wchar_t const* name) {
+        return SGMLTagNamed(fMarkupTags, token, fTokenStringDatabase, name);
+    });
 }
 
 bool EnglishSentenceEnder::EnsureSentenceTokens(std::size_t i) {
@@ -208,8 +271,7 @@ void EnglishSentenceEnder::Retype(std::size_t i, TokenTypeID type) {
 }
 
 int EnglishSentenceEnder::NewlineLikeness(Token token) const {
-    if (TokenTypeOf(token) == T::kNewline) return 0;
-    return EnglishTokens::IsWhite(token, fTokenStringDatabase) ? 2 : 1;
+    return fNewlineDetector->IsTokenNewlineLike(token, fTokenStringDatabase);
 }
 
 bool EnglishSentenceEnder::FoundSemi(std::size_t i) {
@@ -281,7 +343,7 @@ void EnglishSentenceEnder::ReleaseSentenceTokens(std::size_t end) {
     }
     fSentenceTokens.erase(fSentenceTokens.begin(), fSentenceTokens.begin() + static_cast<std::ptrdiff_t>(end + 1));
     fAtLineStart = lineStart;
-    fQuoteCloser.Reset(fSentenceTokens);
+    if (fQuoteCloser != nullptr) fQuoteCloser->Reset(fSentenceTokens);
 }
 
 bool EnglishSentenceEnder::EndOfSentence(std::size_t i, std::size_t* end) {
@@ -311,7 +373,7 @@ bool EnglishSentenceEnder::EndOfSentence(std::size_t i, std::size_t* end) {
 }
 
 void EnglishSentenceEnder::AtEndOfSentence(std::size_t* end) {
-    fQuoteCloser.MatchQuotesWithinSentence(&fSentenceTokens, *end);
+    if (fQuoteCloser != nullptr) fQuoteCloser->MatchQuotesWithinSentence(&fSentenceTokens, *end);
 }
 
 // ---- The finder -------------------------------------------------------------

@@ -30,11 +30,25 @@ class CannotBeginAndEndSentInterface_;
 class CanUseUpPeriodInterface_;
 class SingleWordsWithPeriodsInterface_;
 class LowerCaseWordsInterface_;
+class MarkupTags;
 
 class EnglishSentenceEnder : public Filter {
 public:
     // The most tokens a sentence takes before it is cut.
     static constexpr std::size_t kMaxSentenceTokens = 5000;
+
+    // Tells whether a token starts a line, for the line tests: 0 for a
+    // Newline (and, with SGML markup, a PRE start tag), 1 for a token that
+    // is not white, 2 for other white tokens.
+    class NewlineLikeTokenDetector {
+    public:
+        virtual ~NewlineLikeTokenDetector() = default;
+        virtual void SetMarkupTags(MarkupTags* tags) { fMarkupTags = tags; }
+        virtual int IsTokenNewlineLike(Token token, TokenStringDatabase const* strings) const;
+
+    protected:
+        MarkupTags* fMarkupTags = nullptr;
+    };
 
     EnglishSentenceEnder();
 
@@ -49,6 +63,19 @@ public:
     // The chain's set of serials of periods (and hyphens) that belong to
     // chapter and section numbers; not owned, may be null.
     void SetMarkedSerials(std::set<uint32_t>* serials) { fMarkedSerials = serials; }
+    // The stage the ender reads through, which it links to its own upstream,
+    // creator, string store and markup; not owned.  Null reads upstream
+    // directly, and quotes are then not paired again at sentence ends.  The
+    // ender starts with an embedded closer of its own.
+    void SetQuoteCloser(EnglishQuoteCloser* closer);
+    // Replaces the line-start test; not owned.  Null restores the embedded one.
+    void SetNewlineLikeTokenDetector(NewlineLikeTokenDetector* detector);
+    // What the stages know of the markup that the tokenizer made into
+    // tokens; not owned, null (the default) for none.  With SGML markup a
+    // PRE, SCRIPT or STYLE start tag lets line ends end sentences and its end
+    // tag stops them from doing so; markup tokens wait with the token before
+    // them in the quote closer, and a PRE start tag starts a line.
+    void SetMarkupTags(MarkupTags* tags);
 
     Token Produce() override;
 
@@ -82,21 +109,29 @@ protected:
     // Puts a new token of the type at i, before what was there.
     void InsertNewToken(std::size_t i, TokenTypeID type);
     void Retype(std::size_t i, TokenTypeID type);
-    // 0 for a token that starts a line (a Newline), 1 for one that is not
-    // white, 2 for other white tokens.
+    // The detector's answer for the token.
     int NewlineLikeness(Token token) const;
 
     std::deque<Token> fOutputQueue;
     std::vector<Token> fSentenceTokens;
     std::set<uint32_t>* fMarkedSerials = nullptr;
+    MarkupTags* fMarkupTags = nullptr;
     bool fAtLineStart = true;
-    EnglishQuoteCloser fQuoteCloser;
+    EnglishQuoteCloser* fQuoteCloser;
 
 private:
     Token GetNextToken();
+    // A markup token of SGML markup whose tag is one of those that decide
+    // whether line ends end sentences (PRE, SCRIPT, STYLE).
+    bool IsLineTag(Token token) const;
+    void LinkQuoteCloser();
     bool FoundSemi(std::size_t i);
     bool EndOfSentenceRelaxed(std::size_t i);
     void AddEndSentBeforeEOF();
+
+    EnglishQuoteCloser fOwnQuoteCloser;
+    NewlineLikeTokenDetector fOwnNewlineDetector;
+    NewlineLikeTokenDetector* fNewlineDetector;
 };
 
 class EnglishSentenceEndFinder : public EnglishSentenceEnder {

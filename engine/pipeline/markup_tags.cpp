@@ -26,6 +26,18 @@ unsigned long LengthOf(wchar_t const* text) { return text != nullptr ? std::wcsl
 
 }  // namespace
 
+unsigned MarkupTokens::sCount = 0;
+
+MarkupTokens::MarkupTokens() {
+    if (sCount++ != 0) return;
+    TokenTypeRegistry& registry = *TokenTypeRegistry::Get();
+    registry.Register("MarkupStartTag", kMarkupStartTagToken);
+    registry.Register("MarkupEndTag", kMarkupEndTagToken);
+    registry.Register("MarkupReference", kMarkupReferenceToken);
+}
+
+MarkupTokens::~MarkupTokens() { --sCount; }
+
 bool IsKeyChar(wchar_t c) {
     return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || (c >= L'0' && c <= L'9') || c == L'.' || c == L'-';
 }

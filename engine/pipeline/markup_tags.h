@@ -12,6 +12,7 @@
 #include <string>
 
 #include "engine/foundation/token.h"
+#include "engine/foundation/token_type_registry.h"
 
 class TokenStringDatabase;
 
@@ -34,6 +35,23 @@ enum MarkupTokenType : TokenTypeID {
     kMarkupStartTagToken = 69,
     kMarkupEndTagToken = 70,
     kMarkupReferenceToken = 71,
+};
+
+// Names the markup token types ("MarkupStartTag", "MarkupEndTag",
+// "MarkupReference") in the token-type registry.  A source that makes or
+// shows markup tokens holds one in its static initialisation, as it holds
+// EnglishTokens.
+class MarkupTokens {
+public:
+    MarkupTokens();
+    ~MarkupTokens();
+    MarkupTokens(MarkupTokens const&) = delete;
+    MarkupTokens& operator=(MarkupTokens const&) = delete;
+
+    static unsigned sCount;
+
+private:
+    Token_ModuleInit fRegistry;
 };
 
 class MarkupTags {

@@ -4,11 +4,14 @@
 
 namespace measure_units {
 
-// The texts of "am", "in" and "ins" after a number are kept as they were
-// given; what they stand for is not known.
+// A split hands the unit on as it was written, so that the tokens' texts
+// are still the source text (sentence offsets are counted from them).  The
+// rows of "am", "in" and "ins" once held garbled texts ("q@", "m@", "mz@")
+// that put words into sentences which the source never had; they write the
+// unit as every other row does.
 SeparableUnit const kSeparableUnits[27] = {
-    {"am", "q@", "q@"},    {"bn", "bn", "bn"},    {"cm", "cm", "cm"}, {"ft", "ft", "ft"},    {"Gb", "Gb", "Gb"},
-    {"GB", "GB", "GB"},    {"grm", "grm", "grm"}, {"in", "m@", "m@"}, {"ins", "mz@", "mz@"}, {"ish", "ish", "ish"},
+    {"am", "am", "am"},    {"bn", "bn", "bn"},    {"cm", "cm", "cm"}, {"ft", "ft", "ft"},    {"Gb", "Gb", "Gb"},
+    {"GB", "GB", "GB"},    {"grm", "grm", "grm"}, {"in", "in", "in"}, {"ins", "ins", "ins"}, {"ish", "ish", "ish"},
     {"Kb", "Kb", "Kb"},    {"KB", "KB", "KB"},    {"kg", "kg", "kg"}, {"km", "km", "km"},    {"lb", "lb", "lb"},
     {"lbs", "lbs", "lbs"}, {"Mb", "Mb", "Mb"},    {"MB", "MB", "MB"}, {"mm", "mm", "mm"},    {"mph", "mph", "mph"},
     {"oz", "oz", "oz"},    {"pc", "pc", "pc"},    {"pm", "pm", "pm"}, {"pw", "pw", "pw"},    {"rpm", "rpm", "rpm"},

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "engine/foundation/token_types.h"
+#include "engine/pipeline/markup_tags.h"
 #include "engine/pipeline/scanner_char_classes.h"
 
 namespace lex {
@@ -11,6 +12,9 @@ namespace lex {
 namespace {
 
 using T = EnglishTokens;
+
+// Markup tokens are made here, so their types are named here.
+MarkupTokens const sMarkupTokens;
 
 // What a rule saw at the front of the text.  matched 0: no match.  type 0:
 // the rule's own type.
@@ -317,6 +321,60 @@ Candidate PrefixedName(Text const& text, char const* prefix, std::size_t prefixL
 Candidate WebName(Text const& text) { return PrefixedName(text, "www.", 4); }
 Candidate MailtoName(Text const& text) { return PrefixedName(text, "mailto:", 7); }
 
+// ---- Markup ----------------------------------------------------------------
+
+// A tag longer than this is taken for text, so that a "<" that never closes
+// does not make the scanner read far ahead at every one.
+constexpr std::size_t kMaxTagLength = 4096;
+
+bool IsLineEnd(uint32_t c) { return c == '\n' || c == '\r' || c == '\f'; }
+
+// The length of a tag whose name starts at `from`, through the ">" that
+// closes it; 0 when none does.  A quoted attribute value may hold ">" and
+// "<"; outside one, a "<" means this tag never closed (the next may).
+std::size_t TagThroughClose(Text const& text, std::size_t from) {
+    uint32_t quote = 0, lastMark = 0;
+    for (std::size_t i = from; i < kMaxTagLength; ++i) {
+        uint32_t const c = text[i];
+        if (c == kPastEnd) return 0;
+        if (quote != 0) {
+            if (c == quote) quote = 0;
+            continue;
+        }
+        if (c == '>') return i + 1;
+        if (c == '<') return 0;
+        if ((c == '"' || c == '\'') && lastMark == '=') quote = c;
+        if (!IsBlank(c) && !IsLineEnd(c)) lastMark = c;
+    }
+    return 0;
+}
+
+// "<!--" through the first "-->".
+std::size_t CommentThroughClose(Text const& text) {
+    for (std::size_t i = 4; i + 2 < kMaxTagLength; ++i) {
+        uint32_t const c = text[i];
+        if (c == kPastEnd) return 0;
+        if (c == '-' && text[i + 1] == '-' && text[i + 2] == '>') return i + 3;
+    }
+    return 0;
+}
+
+// A start tag ('<IMG SRC="a b.gif">'), a declaration ('<!DOCTYPE html>', a
+// comment) or a processing instruction ('<?xml ...?>'), closed by its ">".
+Candidate StartTag(Text const& text) {
+    if (text[0] != '<') return {};
+    if (IsAsciiLetter(text[1])) return Whole(TagThroughClose(text, 2));
+    if (text[1] == '!' && text[2] == '-' && text[3] == '-') return Whole(CommentThroughClose(text));
+    if ((text[1] == '!' || text[1] == '?') && IsAsciiLetter(text[2])) return Whole(TagThroughClose(text, 3));
+    return {};
+}
+
+// An end tag: '</TABLE>'.
+Candidate EndTag(Text const& text) {
+    if (text[0] != '<' || text[1] != '/' || !IsAsciiLetter(text[2])) return {};
+    return Whole(TagThroughClose(text, 3));
+}
+
 // ---- The rule table -------------------------------------------------------
 
 struct Rule {
@@ -421,6 +479,8 @@ constexpr Rule kRules[] = {
     {93, T::kInternetName, WebName, OneOf<'w', 'W'>, "www. name"},
     {94, T::kInternetName, MailtoName, OneOf<'m', 'M'>, "mailto: name"},
     {kDefaultRule, T::kWord, nullptr, nullptr, "character no rule takes"},
+    {kStartTagRule, kMarkupStartTagToken, StartTag, OneOf<'<'>, "start tag, declaration or processing instruction"},
+    {kEndTagRule, kMarkupEndTagToken, EndTag, OneOf<'<'>, "end tag"},
 };
 // Rules 62 to 68 (one per ordinal ending) are one pattern here; 85 (a third
 // joiner) has no character of its own.  Rules 87 to 90 repeat 83 to 86 for a
@@ -442,7 +502,7 @@ Rule const* FindRule(unsigned number) {
 
 // Rules indexed by number, for the class rules.
 struct RuleIndex {
-    Rule const* byNumber[kDefaultRule + 1] = {};
+    Rule const* byNumber[kHighestRule + 1] = {};
     RuleIndex() {
         for (Rule const& rule : kRules) byNumber[rule.number] = &rule;
     }

@@ -35,9 +35,15 @@ enum class ScanStatus {
 // more.  A non-final call never answers kEnd.
 ScanStatus ScanToken(wchar_t const* text, std::size_t size, bool final, Match* match);
 
-// The highest rule number; the default rule (a character no other rule takes
-// becomes a one-character Word).
+// The default rule: a character no other rule takes becomes a one-character
+// Word.
 constexpr unsigned kDefaultRule = 95;
+// Markup: a start tag (also a declaration or processing instruction) and an
+// end tag, each one markup token from its "<" through its ">".  A "<" that no
+// ">" closes is text.
+constexpr unsigned kStartTagRule = 96;
+constexpr unsigned kEndTagRule = 97;
+constexpr unsigned kHighestRule = kEndTagRule;
 
 // A short description of the rule, for traces; "" for a number that is no rule.
 char const* RuleDescription(unsigned rule);

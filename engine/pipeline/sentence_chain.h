@@ -2,8 +2,10 @@
 // The front of the translation chain on its own: source characters through
 // the tokenizer, the measure-unit splitter, the sentence-end finder and the
 // retriever that files each sentence, all sharing one token creator and one
-// string store.  Tools, tests, benchmarks and fuzz targets that look at
-// sentences use it instead of linking the stages by hand.
+// string store.  The finder knows SGML markup, so the tags the tokenizer
+// makes into tokens decide where line ends end sentences.  Tools, tests,
+// benchmarks and fuzz targets that look at sentences use it instead of
+// linking the stages by hand.
 #include <memory>
 #include <string>
 
@@ -13,6 +15,7 @@
 #include "engine/pipeline/lex_tokenizer.h"
 #include "engine/pipeline/measure_unit_splitter.h"
 #include "engine/pipeline/sentence_retriever.h"
+#include "engine/pipeline/sgml_markup_tags.h"
 #include "engine/pipeline/text_stages.h"
 
 class SentenceChain {
@@ -46,12 +49,14 @@ private:
         finder->SetUpstreamProducer(upstream);
         finder->SetTokenCreator(&fCreator);
         finder->SetTokenStringDatabase(&fStrings);
+        finder->SetMarkupTags(&fMarkupTags);
         return finder;
     }
 
     TokenCreator fCreator = 0;
     TokenStringDatabase fStrings;
     SentenceTokensDatabase fSentences;
+    SGMLMarkupTags fMarkupTags{&fStrings};
     std::unique_ptr<Producer> fSource;
     LexTokenizer fTokenizer;
     MeasureUnitSplitter fSplitter;

@@ -378,10 +378,12 @@ bool EnglishSentenceEndFinder::ProcessPeriod(std::size_t i, std::size_t* end) {
         if (numberIntro && StartsWith(next, IsDigitChar)) return false;
         if (prevText == L"Inc" && StrUpMatch(nextText, L"All") && StrUpMatch(next2Text, L"rights"))
             return endHere("period after \"Inc\" before \"All rights\"");
-        if (CannotEndSentDictEntryAt(prev) && !wideSpace) {
-            if (SuperCannotEndSentWords().count(prevText) != 0 || !CommonGrammaticalWordAt(next) ||
-                !StartsWith(next, IsWideUpper))
-                return false;
+        // The built-in titles ("Mr", "Mrs", ...) never end a sentence, whether
+        // or not a dictionary lists them: without one, "Mr. Smith" would be
+        // cut after "Mr.".
+        bool const title = SuperCannotEndSentWords().count(prevText) != 0;
+        if ((title || CannotEndSentDictEntryAt(prev)) && !wideSpace) {
+            if (title || !CommonGrammaticalWordAt(next) || !StartsWith(next, IsWideUpper)) return false;
         }
         if (CanUseUpPeriodAt(prev)) {
             TokenTypeID const type = TokenTypeOf(At(next));

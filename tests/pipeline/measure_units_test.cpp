@@ -28,8 +28,9 @@ TEST(MeasureUnits, WordsSplitIntoNumberAndUnitOrPrefixAndNumber) {
     };
     Case const cases[] = {
         {L"5km", "Number[5] Word[km]"},
-        {L"1in", "Number[1] Word[m@]"},
-        {L"2ins", "Number[2] Word[mz@]"},
+        {L"1in", "Number[1] Word[in]"},
+        {L"2ins", "Number[2] Word[ins]"},
+        {L"7am", "Number[7] Word[am]"},
         {L"10mph", "Number[10] Word[mph]"},
         {L"5.5.km", "Number[5.5.] Word[km]"},
         {L"5Km", "none"},  // units are case-sensitive

@@ -9,11 +9,13 @@
 
 #include "engine/foundation/token_type_registry.h"
 #include "engine/foundation/token_types.h"
+#include "engine/pipeline/markup_tags.h"
 #include "engine/pipeline/scanner_char_classes.h"
 
 namespace {
 
 EnglishTokens sEnglishTokens;
+MarkupTokens sMarkupTokens;
 
 std::string TypeName(TokenTypeID type) {
     std::string name = "type" + std::to_string(type);
@@ -126,9 +128,22 @@ TEST(ScannerRules, TextsScanIntoTheTokensTheRulesGive) {
         {L"\u00E9t\u00E9 \u00BF\u00E9", "Word[?t?] Space[ ] Word[??]"},
         {L"\uFF11\uFF12\u3042\u6F22\uFF0E", "Word[????] Period[?]"},
         {L"\u0391\u03B2\u0436", "Word[??] Word[?]"},
-        {L"<IMG SRC=\"a b.gif\">",
-         "Word[<] Word[IMG] Space[ ] Word[SRC] Word[=] OpenQuote[\"] Word[a] Space[ ] "
-         "Word[b.gif] OpenQuote[\"] Word[>]"},
+        // Markup: a tag is one token from its "<" through the ">" that closes it.
+        {L"<IMG SRC=\"a b.gif\" WIDTH=10>", "MarkupStartTag[<IMG SRC=\"a b.gif\" WIDTH=10>]"},
+        {L"a<b>bold</B>.", "Word[a] MarkupStartTag[<b>] Word[bold] MarkupEndTag[</B>] Period[.]"},
+        {L"<a title=\"x>y\" alt='<'>", "MarkupStartTag[<a title=\"x>y\" alt='<'>]"},
+        {L"<!DOCTYPE html><!-- a > b --><?xml v?>",
+         "MarkupStartTag[<!DOCTYPE html>] MarkupStartTag[<!-- a > b -->] MarkupStartTag[<?xml v?>]"},
+        {L"<p\nclass=x>", "MarkupStartTag[<p\nclass=x>]"},
+        // A "<" that nothing closes is text, whatever follows it.
+        {L"<IMG SRC=\"a", "Word[<] Word[IMG] Space[ ] Word[SRC] Word[=] OpenQuote[\"] Word[a]"},
+        {L"<a <b>", "Word[<] Word[a] Space[ ] MarkupStartTag[<b>]"},
+        {L"x < y > z <1> </ a>",
+         "Word[x] Space[ ] Word[<] Space[ ] Word[y] Space[ ] Word[>] Space[ ] Word[z] Space[ ] Word[<] Number[1] "
+         "Word[>] Space[ ] Word[<] Word[/] Space[ ] Word[a] Word[>]"},
+        {L"<a x=\"never closed>",
+         "Word[<] Word[a] Space[ ] Word[x] Word[=] OpenQuote[\"] Word[never] Space[ ] "
+         "Word[closed] Word[>]"},
     };
     for (Case const& c : cases) EXPECT_EQ(Describe(ScanAll(c.text)), c.tokens) << Narrow(c.text);
 }
@@ -206,9 +221,10 @@ TEST(ScannerRules, RangeBoundariesTakeTheirRulesTypes) {
 // Whatever the text, the kept texts are the text again, and scanning it in
 // small pieces finds the same tokens as scanning it whole.
 TEST(ScannerRules, RandomTextsComeBackWholeInAnyPieces) {
-    std::wstring const palette = L"aZ09 .,-/()@:%$*+=_#'\"`\t\n\r\u0001\u00E9\u3042\uFF11\u2019\u201D";
-    wchar_t const* const kSnippets[] = {L"http://a.b/c", L"(555)123-4567", L"%END%", L"1,000.5", L"555-1234", L"x@y.z",
-                                        L"www.a",        L"$US5",          L"12TH",  L"----",    L"*a"};
+    std::wstring const palette = L"aZ09 .,-/()@:%$*+=_#'\"`<>!?\t\n\r\u0001\u00E9\u3042\uFF11\u2019\u201D";
+    wchar_t const* const kSnippets[] = {
+        L"http://a.b/c", L"(555)123-4567", L"%END%", L"1,000.5", L"555-1234", L"x@y.z",   L"www.a",      L"$US5",
+        L"12TH",         L"----",          L"*a",    L"<b>",     L"</i x>",   L"<a x=\"", L"<!-- c -->", L"<p"};
     std::mt19937 random(29);
     for (int i = 0; i < 10000; ++i) {
         std::wstring text(random() % 24, L' ');

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <memory>
 #include <set>
 #include <string>
@@ -15,6 +16,7 @@
 #include "engine/foundation/token_types.h"
 #include "engine/pipeline/compound_token_database.h"
 #include "engine/pipeline/lex_tokenizer.h"
+#include "engine/pipeline/markup_tags.h"
 #include "engine/pipeline/measure_unit_splitter.h"
 #include "engine/pipeline/sentence_chain.h"
 #include "engine/pipeline/sentence_end_scanner.h"
@@ -25,6 +27,7 @@ namespace {
 
 using T = EnglishTokens;
 EnglishTokens sEnglishTokens;
+MarkupTokens sMarkupTokens;
 
 // One Word token per character of a wide text, then EOF.
 class WideCharacterProducer : public Producer {
@@ -100,7 +103,8 @@ TEST(SentenceEnds, TextsSplitIntoTheSentencesTheRulesGive) {
         {L"He asked \"why?\" She left.", "[He asked \"why?\"][ She left.]"},
         {L"Wait -- no.", "[Wait -- no.]"},
         {L"Chapter 5. Intro", "[Chapter 5. Intro]"},
-        {L"Mr. Smith went home.", "[Mr.][ Smith went home.]"},  // no dictionary protects "Mr."
+        {L"Mr. Smith went home.", "[Mr. Smith went home.]"},      // a title of the built-in list
+        {L"Mr.  Smith went home.", "[Mr.][  Smith went home.]"},  // two spaces end it all the same
         {L"It ended. \u00C9lan followed.", "[It ended.][ ?lan followed.]"},
         {L"Fig. 3 and no. 12 here. Fig. A is next.", "[Fig. 3 and no. 12 here.][ Fig.][ A is next.]"},
         {L"Acme Corp. President Jones spoke. Acme Corp. The end.",
@@ -136,7 +140,7 @@ TEST(SentenceEnds, WordListsOfTheDictionariesDecideWithAndWithoutThem) {
         char const* without;
         char const* with;
     } const cases[] = {
-        {L"Mr. Smith went home.", "[Mr.][ Smith went home.]", "[Mr. Smith went home.]"},
+        {L"Mr. Smith went home.", "[Mr. Smith went home.]", "[Mr. Smith went home.]"},
         {L"Ask Dr. Jones now. Go.", "[Ask Dr.][ Jones now.][ Go.]", "[Ask Dr. Jones now.][ Go.]"},
         {L"See Dr. The end.", "[See Dr.][ The end.]", "[See Dr.][ The end.]"},  // a common word starts one
         {L"Apples. Etc. follow.", "[Apples.][ Etc. follow.]", "[Apples. Etc. follow.]"},
@@ -146,6 +150,43 @@ TEST(SentenceEnds, WordListsOfTheDictionariesDecideWithAndWithoutThem) {
         EXPECT_EQ(Joined(Sentences(c.text).sentences), c.without) << Narrow(c.text);
         EXPECT_EQ(Joined(Sentences(c.text, fixture).sentences), c.with) << Narrow(c.text);
     }
+}
+
+// Character classes come from one fixed locale, not the host's: a capital
+// outside ASCII starts a sentence under any LANG.
+TEST(SentenceEnds, DecisionsDoNotDependOnTheHostLocale) {
+    std::string const saved = std::setlocale(LC_ALL, nullptr);
+    for (char const* locale : {"C", "C.UTF-8", "POSIX"}) {
+        if (std::setlocale(LC_ALL, locale) == nullptr) continue;
+        EXPECT_EQ(Joined(Sentences(L"It ended. \u00C9lan followed.").sentences), "[It ended.][ ?lan followed.]")
+            << locale;
+    }
+    std::setlocale(LC_ALL, saved.c_str());
+}
+
+// Tags are tokens of their own; PRE, SCRIPT and STYLE decide whether line
+// ends end sentences, and markup waits with the token before it in the quote
+// closer, so that decisions look past it.
+TEST(SentenceEnds, MarkupTagsAreTokensThatSwitchLineEnds) {
+    struct {
+        std::wstring text;
+        char const* sentences;
+    } const cases[] = {
+        {L"<p>One. Two.</p>", "[<p>One.][ Two.][</p>]"},
+        {L"<IMG SRC=\"a b.gif\" WIDTH=10> Done.", "[<IMG SRC=\"a b.gif\" WIDTH=10> Done.]"},
+        // A title line ends a sentence, until a PRE element has ended; the
+        // next PRE, SCRIPT or STYLE start tag lets line ends end them again.
+        {L"Introduction\nThe text.", "[Introduction][\nThe text.]"},
+        {L"<pre>x</pre>Introduction\nThe text.", "[<pre>x</pre>Introduction\nThe text.]"},
+        {L"<pre>x</PRE>a\n<Script>Introduction\nThe text.", "[<pre>x</PRE>a\n<Script>Introduction][\nThe text.]"},
+        {L"</style>Subject: hi\nNext\n\nLast", "[</style>Subject: hi\nNext\n\nLast]"},
+        {L"<a x=\"never closed> Here.", "[<a x=\"never closed> Here.]"},
+    };
+    for (auto const& c : cases) EXPECT_EQ(Joined(Sentences(c.text).sentences), c.sentences) << Narrow(c.text);
+
+    SplitRun const minus = Sentences(L"a <b>-5</b>");
+    EXPECT_EQ(minus.types, (std::vector<std::string>{"Word", "Space", "MarkupStartTag", "Minus", "Number",
+                                                     "MarkupEndTag", "Newline", "EndOfSentence", "EOF"}));
 }
 
 TEST(SentenceEnds, MarksAndInsertedTokensAreTheOnesTheRulesName) {

@@ -67,7 +67,7 @@ TEST(MeasureUnitSplitter, WordsOfANumberAndAUnitOrAPrefixSplitInTwo) {
     } const cases[] = {
         {"5km", "Number[5] Word[km] EOF"},
         {"EUR5.", "Word[EUR] Number[5] Period[.] EOF"},
-        {"1in 2in", "Number[1] Word[m@] Space[ ] Number[2] Word[m@] EOF"},
+        {"1in 2ins 7am", "Number[1] Word[in] Space[ ] Number[2] Word[ins] Space[ ] Number[7] Word[am] EOF"},
         {"km5 EUR5a 5", "Word[km5] Space[ ] Word[EUR5a] Space[ ] Number[5] EOF"},
         {"10\nmph", "Number[10] Newline[\n] Word[mph] EOF"},
     };

@@ -29,6 +29,9 @@ TEST(E2jTokens, PrintsEachTokensTypeAndText) {
         {"tokens '5km EUR5.'",
          "Number \"5\"\nWord \"km\"\nSpace \" \"\nWord \"EUR\"\nNumber \"5\"\nPeriod \".\"\nEOF\n"},
         {"tokens --through tokenizer '5km EUR5.'", "Word \"5km\"\nSpace \" \"\nWord \"EUR5\"\nPeriod \".\"\nEOF\n"},
+        {"tokens '<IMG SRC=\"a b.gif\" WIDTH=10>'", "MarkupStartTag \"<IMG SRC=\\\"a b.gif\\\" WIDTH=10>\"\nEOF\n"},
+        {"tokens '<b x=\"1'",  // a tag nothing closes is text
+         "Word \"<\"\nWord \"b\"\nSpace \" \"\nWord \"x\"\nWord \"=\"\nOpenQuote \"\\\"\"\nNumber \"1\"\nEOF\n"},
         {"tokens ''", "EOF\n"},
     };
     for (auto const& c : cases) {

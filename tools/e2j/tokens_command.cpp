@@ -11,6 +11,7 @@
 #include "engine/foundation/token_type_registry.h"
 #include "engine/foundation/token_types.h"
 #include "engine/pipeline/lex_tokenizer.h"
+#include "engine/pipeline/markup_tags.h"
 #include "engine/pipeline/measure_unit_splitter.h"
 #include "engine/pipeline/text_stages.h"
 #include "tools/e2j/subcommands.h"
@@ -20,6 +21,7 @@ namespace {
 
 EnglishTokens const sEnglishTokens;
 POSTokens const sPOSTokens;
+MarkupTokens const sMarkupTokens;
 
 // The stages e2j tokens can stop after, in chain order.
 char const* const kStages[] = {"tokenizer", "splitter"};
