@@ -3,7 +3,9 @@
 
 #include <string>
 
+#include "compiled/compiled_test_support.h"
 #include "run_command.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
@@ -51,6 +53,27 @@ TEST(E2jTokens, SentencesPrintOneALineWithTheirRules) {
               " She left.\t(period before a blank line)\n"
               "\\n\\nNext one\t(end of input)\n");
     EXPECT_EQ(E2j("sentences --loud x").exitCode, 2);
+}
+
+// A compiled dictionary that says a sentence ends after no "Dr" and begins
+// with no "etc.".
+TEST(E2jTokens, SentencesTakeTheWordListsOfTheDictionariesGiven) {
+    ScratchFolder const folder("e2j_sentences");
+    std::string const path = folder / "titles.cdict";
+    std::string const flags =
+        "\tidiom=0\tprimed=0\tquoted=0\thidden=0\taltonly=0\tcannotbeginandend=0\tpvalue=0\tfeatures0=\tfeatures1="
+        "\tfeatures2=\tweights=\n";
+    std::string const para =
+        "para\tid=0\tcooked={x}\traw=\tjpos=<<UNKNOWN>>\tpvalue=0\taltonly=0\tthey=0\ttransplant=\tdomains=\tsem=\n";
+    compiled_test::CompileText40(
+        "dictionary\tid=7\tdomains=\n"
+        "entry\tDr\nfpos\tpos=N\tcannotbegin=0\tcannotend=1" +
+            flags + para + "entry\tetc.\nfpos\tpos=N\tcannotbegin=1\tcannotend=0" + flags + para,
+        path);
+    char const* const text = " sentences 'Ask Dr. Jones. Apples. Etc. follow.'";
+    EXPECT_EQ(E2j(text).output, "Ask Dr.\n Jones.\n Apples.\n Etc. follow.\n");
+    EXPECT_EQ(E2j("--dict " + path + text).output, "Ask Dr. Jones.\n Apples. Etc. follow.\n");
+    EXPECT_EQ(E2j("--dict " + folder / "missing.cdict" + text).exitCode, 1);
 }
 
 }  // namespace

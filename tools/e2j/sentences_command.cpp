@@ -1,6 +1,7 @@
 // e2j sentences: the sentences the chain finds in a text, one a line, each
-// the texts of its tokens joined as they came (line ends shown as \n); with
-// --trace each line also names the rule that ended the sentence.
+// the texts of its tokens joined as they came (line ends shown as \n), as
+// the word lists of the dictionaries given with --dict decide; with --trace
+// each line also names the rule that ended the sentence.
 #include <iostream>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "engine/foundation/token_types.h"
 #include "engine/pipeline/compound_token_database.h"
 #include "engine/pipeline/sentence_chain.h"
+#include "tools/e2j/dictionaries.h"
 #include "tools/e2j/subcommands.h"
 #include "tools/e2j/text_io.h"
 
@@ -39,11 +41,13 @@ int RunSentences(Invocation& invocation) {
         if (argument.rfind("--", 0) == 0) RefuseArgument("sentences", argument);
         words.push_back(argument);
     }
-    if (!invocation.options.dictionaries.empty())
-        throw UsageError("sentences: --dict is not taken yet; the word lists are those of no dictionary");
+    // The word lists (titles that end no sentence, words that begin none, ...)
+    // are those of the dictionaries given; with none, only the built-in ones.
+    std::vector<Dictionary_EX> const dictionaries = OpenDictionaries(DictionaryPaths(invocation.options));
 
     std::string const text = EngineTextFromUser(ReadUserText(words, std::cin), invocation.options.sjis);
     SentenceChain chain(text);
+    chain.Finder().SetDictionaries(dictionaries);
 
     std::wstring sentence;
     for (;;) {
