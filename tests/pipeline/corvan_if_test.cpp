@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <functional>
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -12,6 +15,8 @@
 #include "engine/foundation/dictionary_learning.h"
 #include "engine/foundation/entry.h"
 #include "engine/foundation/fixed_type.h"
+#include "engine/pipeline/basic_translator.h"
+#include "engine/pipeline/chain_description.h"
 #include "engine/pipeline/startup_init.h"
 #include "engine/pipeline/translation_globals.h"
 #include "engine/pipeline/translation_host_hooks.h"
@@ -231,6 +236,48 @@ TEST(CorvanIF, ClearingLearningClearsEveryReadingOfTheWord) {
     facade.ClearLearning("no such word");
     EXPECT_TRUE(learning->IsRecorded(run[0].first, run[0].second));
     facade.RemoveAllDict();
+}
+
+// A stage that fails on its first token with what the test throws.
+class FailingFilter : public PassThroughFilter {
+public:
+    explicit FailingFilter(std::function<void()> fail) : PassThroughFilter("failing"), fFail(std::move(fail)) {}
+    Token Produce() override {
+        fFail();
+        return PullUpstream();
+    }
+
+private:
+    std::function<void()> fFail;
+};
+
+TEST(CorvanIF, WhatAStageThrowsEndsTheCallWithFalse) {
+    struct {
+        char const* what;
+        std::function<void()> fail;
+    } const cases[] = {
+        {"a standard error", [] { throw std::runtime_error("stage failed"); }},
+        {"no memory", [] { throw std::bad_alloc(); }},
+        {"a wiring fault", [] { throw std::logic_error("no upstream"); }},
+        {"something else", [] { throw 42; }},
+    };
+    CorvanIF facade;
+    for (auto const& c : cases) {
+        FailingFilter failing(c.fail);
+        SetTranslatorBuiltCallback(
+            [](BasicTranslator& translator, void* filter) {
+                translator.AddHookFilter(BasicTranslator::kAfterTokenizer, static_cast<Filter*>(filter));
+            },
+            &failing);
+        std::string text = "It rains.";
+        EXPECT_FALSE(facade.Translation(&text)) << c.what;
+        SetTranslatorBuiltCallback(nullptr, nullptr);
+        EXPECT_FALSE(facade.IsSink()) << c.what;
+        std::string out = "stale";
+        facade.GetSink(out, nullptr);
+        EXPECT_EQ(out, "") << c.what;
+        EXPECT_TRUE(facade.Translation(&text)) << c.what;  // the next call is not hurt
+    }
 }
 
 TEST(CorvanIF, OperationsOfLaterRoadsAnswerByResult) {
