@@ -34,7 +34,9 @@ void GlossaryFilter::FillSentence() {
             continue;
         }
         Token const japanese = NewToken(fTokenCreator, EnglishTokens::kWord);
-        fTokenStringDatabase->Insert(japanese, fJapanese);
+        // An empty translation leaves the token without text: the word is
+        // dropped, as a reading that makes no output.
+        if (!fJapanese.empty()) fTokenStringDatabase->Insert(japanese, fJapanese);
         TokenDictSource record = fReading;
         record.fSourceTokens = {token};
         record.fOutputTokens = {japanese};

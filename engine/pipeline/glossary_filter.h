@@ -2,7 +2,8 @@
 // A stand-in for a dictionary reading, for tests and for e2j: put before the
 // translator, it replaces every token whose text is one English word by one
 // token of its Japanese text, and records for the sentence where that token
-// came from, as the translator does for each reading it uses.
+// came from, as the translator does for each reading it uses.  An empty
+// Japanese text gives a token without text.
 #include <string>
 #include <vector>
 

@@ -72,6 +72,29 @@ TEST(NormalRoad, AGlossaryFilterOnTheHookBeforeTheTranslatorShowsInTextAndPostEd
     EXPECT_EQ(info[0].entryDictionary, 10000);
 }
 
+TEST(NormalRoad, AReadingWithoutOutputTextHasASourceWordButNoTargetWordOrEntry) {
+    Road road("The cat saw the dog.");
+    TokenDictSource reading;
+    reading.fDictionaryID = 0xFFFE;  // read back sign-extended
+    GlossaryFilter silent(L"cat", L"", reading, &road.translator.GetDictSourceDatabase());
+    GlossaryFilter dog(L"dog", L"\x72AC", reading, &road.translator.GetDictSourceDatabase());
+    road.translator.AddHookFilter(BasicTranslator::kBeforeTranslator, &silent);
+    road.translator.AddHookFilter(BasicTranslator::kBeforeTranslator, &dog);
+    road.translator.TranslateAll();
+
+    EXPECT_EQ(road.sink.ReferTranslatedText(), "The  saw the \x8C\xA2.");
+    ASSERT_EQ(road.postEdit.fSourceWords.size(), 2u);
+    ASSERT_EQ(road.postEdit.fTargetWords.size(), 1u);
+    ASSERT_EQ(road.postEdit.fEntries.size(), 1u);
+    // The source words run ahead of the entries: both point at entry 0.
+    EXPECT_EQ(road.postEdit.fSourceWords[0].start, 4u);
+    EXPECT_EQ(road.postEdit.fSourceWords[0].entry, 0u);
+    EXPECT_EQ(road.postEdit.fSourceWords[1].start, 16u);
+    EXPECT_EQ(road.postEdit.fSourceWords[1].entry, 0u);
+    EXPECT_EQ(road.postEdit.fTargetWords[0].start, 13u);
+    EXPECT_EQ(road.postEdit.fEntries[0].dictionary, -2);
+}
+
 TEST(NormalRoad, ProgressNoticesArePacedAndTheLastIsAtTheEnd) {
     struct {
         char const* what;
