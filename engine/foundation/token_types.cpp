@@ -164,6 +164,10 @@ bool EnglishTokens::IsScopeCloser(Token token) {
     return OneOf(TokenTypeOf(token), {kCloseQuote, kCloseParen, kCloseBracket});
 }
 
+bool EnglishTokens::IsEndingPunct(Token token) {
+    return OneOf(TokenTypeOf(token), {kPeriod, kExclamationMark, kQuestionMark});
+}
+
 bool EnglishTokens::IsUCDateWord(std::string const& word) {
     for (char const* name : ppcExcludedUCs)
         if (word == name) return true;

@@ -83,6 +83,8 @@ public:
     static bool IsScopeOpener(Token token);
     // CloseQuote, CloseParen, CloseBracket.
     static bool IsScopeCloser(Token token);
+    // Period, ExclamationMark, QuestionMark: the marks that may end a sentence.
+    static bool IsEndingPunct(Token token);
 
     // Exactly a capitalised weekday or month name (case counts).
     static bool IsUCDateWord(std::string const& word);

@@ -35,6 +35,7 @@ public:
     // The next token out of the chain; EOF at the end.
     Token Produce() { return fRetriever.Produce(); }
 
+    TokenCreator& Creator() { return fCreator; }
     TokenStringDatabase& Strings() { return fStrings; }
     SentenceTokensDatabase& Sentences() { return fSentences; }
     EnglishSentenceEndFinder& Finder() { return fFinder; }

@@ -8,6 +8,7 @@ int RunTranslate(Invocation& invocation);
 int RunFacade(Invocation& invocation);
 int RunTokens(Invocation& invocation);
 int RunSentences(Invocation& invocation);
+int RunWords(Invocation& invocation);
 
 std::vector<Subcommand> const& Subcommands() {
     static std::vector<Subcommand> const kSubcommands = {
@@ -23,6 +24,8 @@ std::vector<Subcommand> const& Subcommands() {
         {"tokens", "[--through tokenizer|splitter] [TEXT]", "the tokens the scanning stages make, one a line",
          RunTokens},
         {"sentences", "[TEXT]", "the sentences the end finder cuts, one a line", RunSentences},
+        {"words", "[--senses] [--setpos FLAGS:START-END]... [TEXT]",
+         "the preparsed words of each sentence, one a line, with their byte spans and flags", RunWords},
     };
     return kSubcommands;
 }

@@ -1,0 +1,170 @@
+#pragma once
+// Everything the translator keeps about the one sentence it is translating:
+// copies of the user's options, the preparsed words with their senses and
+// extra chart words, the user's part-of-speech settings, the two temporary
+// dictionaries that hold readings made at run time, the active domains, the
+// dictionary priorities, two bump heaps, the speed and pruning settings and
+// the clock of the time limit.  One is built per sentence and never copied.
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "engine/foundation/active_domains.h"
+#include "engine/foundation/temporary_dictionary.h"
+#include "engine/foundation/they_option.h"
+#include "engine/foundation/token.h"
+#include "engine/parse/pos_setting.h"
+#include "engine/parse/preparsed_word.h"
+#include "engine/parse/simple_data_heap.h"
+#include "engine/pipeline/sentence_user_options.h"
+
+class TokenStringDatabase;
+
+class Sentence {
+public:
+    // Bits of Flags().
+    static constexpr uint16_t kOneParseKept = 0x0001;
+    static constexpr uint16_t kQuickSynthesis = 0x0002;
+    static constexpr uint16_t kSkipParsing = 0x0004;  // quick translation: the parser does not parse
+
+    enum SentenceType : uint32_t { kNormalSentence = 0, kQuickSentence = 1 };
+
+    // Option-block switches, numbered from 1 as the options name them.
+    static constexpr unsigned kSwitchActivateDomain1 = 10;
+    static constexpr unsigned kSwitchWordSenseExpertOff = 13;
+    static constexpr unsigned kSwitchSuppressKReadings = 14;
+
+    // A monotonic tick counter in sixtieths of a second.
+    using TickSource = uint32_t (*)();
+
+    explicit Sentence(SentenceUserOptions const& options);
+    ~Sentence();
+    Sentence(Sentence const&) = delete;
+    Sentence& operator=(Sentence const&) = delete;
+
+    // Takes the preparser's three vectors; quick marks a sentence that is
+    // translated without parsing.
+    void SetPreparsedWords(std::vector<PreparsedWord> const& words, std::vector<PreparseSense> const& senses,
+                           std::vector<ExtraChartWord> const& extraWords, bool quick);
+
+    uint16_t GetMaxSavedParses() const { return fMaxSavedParses; }
+    // Returns the previous value.
+    uint16_t SetMaxSavedParses(uint16_t n);
+
+    // The time limit runs from the last ResetClock; its length follows from
+    // the speed (none for a speed that is no multiple of 10 up to 100).
+    void ResetClock();
+    bool TimeLimitExceeded() const;
+    // The limit in seconds for a speed; 0 for none.
+    static unsigned TimeLimitSeconds(unsigned speed);
+    // Tests give a clock of their own.
+    void SetTickSource(TickSource ticks) { fTicks = ticks; }
+
+    std::vector<PreparsedWord> const& Words() const { return fWords; }
+    std::vector<PreparseSense> const& Senses() const { return fSenses; }
+    std::vector<ExtraChartWord> const& ExtraWords() const { return fExtraWords; }
+    // Copies sense `index` out; false past the end.
+    bool PGetPSense(std::size_t index, PreparseSense* sense) const;
+    // A copy of extra word `index` (an empty one past the end).
+    ExtraChartWord GetExtraChartWord(std::size_t index) const;
+
+    // The words' texts, converted to wide and joined without separators.
+    std::wstring GetPureE() const;
+    // The texts of the source tokens from first to last (matched by serial):
+    // translatable tokens and white space, a line end as one blank.
+    std::wstring GetSourceStringWithoutNL(Token first, Token last) const;
+    // "{", the source text of words firstWord..lastWord, "}".
+    std::wstring MakeETrans(std::size_t firstWord, std::size_t lastWord) const;
+    static void PrintSentenceWords(std::vector<PreparsedWord> const& words, std::FILE* out);
+
+    // The source tokens and their texts, as the translator stage hands them in.
+    void SetSourceTokens(std::vector<Token> const& tokens, TokenStringDatabase const* strings);
+
+    void FreePreparseWords();  // the senses go too
+    void FreePreparseSenses();
+    // Frees what the analysis of the sentence made: the preparsed words and
+    // senses, the settings and the heaps' data.
+    void FreeDynamicData();
+
+    // The user's part-of-speech settings (kept by SetPOSManager).
+    std::vector<POS_SETTING>& Settings() { return fSettings; }
+    std::vector<POS_SETTING> const& Settings() const { return fSettings; }
+
+    // The options as copied.
+    LearningStrengthUserOption const& LearningStrength() const { return fLearningStrength; }
+    uint32_t ProperNounMode() const { return fProperNounMode; }
+    TheyTransUserOption const& TheyTrans() const { return fThey; }
+    uint8_t ArticleFlag() const { return fArticleFlag; }
+    uint32_t Politeness() const { return fPoliteness; }
+    uint32_t YouMode() const { return fYouMode; }
+    uint32_t NumericMode() const { return fNumericMode; }
+    AuxiliaryVerbsUserOption_J const& OptionBlock() const { return fOptionBlock; }
+    // Switch n (from 1) of the option block.
+    bool OptionSwitch(unsigned n) const;
+    // The idiom switches: keep preferred-POS idioms, keep preferred-always
+    // idioms, general domain mode.
+    uint8_t IdiomSwitch(unsigned n) const { return fIdiomSwitches[n]; }
+    uint8_t FourSwitch(unsigned n) const { return fFourSwitches[n]; }
+    bool GlueSwitch() const { return fFourSwitches[3] != 0; }
+    uint8_t QuickSynthesisSwitch() const { return fQuickSynthesisSwitch; }
+
+    uint16_t Speed() const { return fSpeed; }
+    uint16_t PruneListLength() const { return fPruneListLength; }
+    float PruneScoreDifference() const { return fPruneScoreDifference; }
+    float SemanticPruneScoreDifference() const { return fSemanticPruneScoreDifference; }
+    void SetPruning(uint16_t listLength, float scoreDifference, float semanticDifference);
+    uint32_t& ParserEntryCount() { return fParserEntryCount; }
+
+    uint16_t Flags() const { return fFlags; }
+    void SetFlags(uint16_t flags) { fFlags = flags; }
+    SentenceType Type() const { return fType; }
+    uint16_t WordCount() const { return fWordCount; }
+
+    ActiveDomains& Domains() { return fDomains; }
+    ActiveDomains const& Domains() const { return fDomains; }
+    DictionaryPriorityMap const& DictionaryPriorities() const { return fDictionaryPriorities; }
+    Dictionary_EX_Temporary& SpecialDictionary() { return fSpecialDictionary; }
+    Dictionary_EX_Temporary& MissingWordDictionary() { return fMissingWordDictionary; }
+    SimpleDataHeap& ChartEntryHeap() { return fChartEntryHeap; }
+    SimpleDataHeap& GraphHeap() { return fGraphHeap; }
+
+private:
+    LearningStrengthUserOption fLearningStrength;
+    uint32_t fProperNounMode;
+    TheyTransUserOption fThey;
+    uint8_t fArticleFlag;
+    uint32_t fPoliteness;
+    uint32_t fYouMode;
+    uint32_t fNumericMode;
+    AuxiliaryVerbsUserOption_J fOptionBlock;
+    uint8_t fIdiomSwitches[3] = {1, 1, 0};
+    uint16_t fMaxSavedParses;
+    uint8_t fFourSwitches[4];
+    uint8_t fQuickSynthesisSwitch;
+    uint16_t fPruneListLength = 0;
+    float fPruneScoreDifference = 1.0f;
+    float fSemanticPruneScoreDifference = 3.0e38f;
+    uint32_t fParserEntryCount = 0;
+    uint16_t fSpeed;
+    TokenStringDatabase const* fStrings = nullptr;
+    std::vector<Token> fSourceTokens;
+    uint16_t fFlags = 0;
+    uint16_t fWordCount = 0;
+    std::vector<PreparsedWord> fWords;
+    std::vector<PreparseSense> fSenses;
+    std::vector<ExtraChartWord> fExtraWords;
+    std::vector<POS_SETTING> fSettings;
+    Dictionary_EX_Temporary fSpecialDictionary;
+    Dictionary_EX_Temporary fMissingWordDictionary;
+    ActiveDomains fDomains;
+    DictionaryPriorityMap fDictionaryPriorities;
+    SimpleDataHeap fChartEntryHeap;
+    SimpleDataHeap fGraphHeap;
+    SentenceType fType = kNormalSentence;
+    TickSource fTicks;
+    uint32_t fClockStart = 0;
+};
+
+// The number of preparsed words.
+inline uint16_t PGetNumPWords(Sentence const& sentence) { return sentence.WordCount(); }

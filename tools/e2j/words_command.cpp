@@ -1,0 +1,226 @@
+// e2j words: the preparsed words of each sentence of a text.  Each sentence
+// opens with "# " and its text; then one line a word: its index, its text
+// (made-up words by their names), its span in bytes of the Shift-JIS
+// sentence, and its flags; then the extra chart words.  --senses adds the
+// spans the preparser marked; --setpos applies part-of-speech settings to
+// each sentence and shows the answer and the settings kept.
+#include <cstdlib>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "engine/foundation/sjis_wide_text.h"
+#include "engine/foundation/token_string_database.h"
+#include "engine/foundation/token_types.h"
+#include "engine/parse/etoj_preparser.h"
+#include "engine/parse/hit_limit_exception.h"
+#include "engine/parse/pos_setting.h"
+#include "engine/parse/sentence.h"
+#include "engine/pipeline/sentence_chain.h"
+#include "tools/e2j/subcommands.h"
+#include "tools/e2j/text_io.h"
+
+namespace {
+
+EnglishTokens const sEnglishTokens;
+
+struct WordsRequest {
+    bool senses = false;
+    std::vector<POS_SETTING> settings;
+};
+
+// FLAGS: a code in decimal or 0x-hex, or a letter A to E; a trailing "L"
+// adds the literal mark.
+POS_SETTING ParseSetting(std::string const& text) {
+    auto const refuse = [&]() -> POS_SETTING {
+        throw UsageError("words: --setpos takes FLAGS:START-END (FLAGS a code, A-E, with L for literal), not '" + text +
+                         "'");
+    };
+    std::size_t const colon = text.find(':');
+    std::size_t const dash = text.find('-', colon == std::string::npos ? 0 : colon);
+    if (colon == std::string::npos || colon == 0 || dash == std::string::npos) return refuse();
+    std::string flags = text.substr(0, colon);
+    POS_SETTING setting;
+    if (flags.size() > 1 && flags.back() == 'L') {
+        setting.code = POS_SETTING::kLiteralMark;
+        flags.pop_back();
+    }
+    auto const number = [&](std::string const& digits, unsigned long limit) -> unsigned long {
+        if (digits.empty() || digits.find_first_not_of("0123456789abcdefABCDEFx") != std::string::npos) refuse();
+        char* end = nullptr;
+        unsigned long const value = std::strtoul(digits.c_str(), &end, 0);
+        if (*end != 0 || value > limit) refuse();
+        return value;
+    };
+    if (flags.size() == 1 && flags[0] >= 'A' && flags[0] <= 'E')
+        setting.code |= static_cast<uint16_t>(flags[0]);
+    else
+        setting.code |= static_cast<uint16_t>(number(flags, 0xFFFF));
+    setting.start = static_cast<uint16_t>(number(text.substr(colon + 1, dash - colon - 1), 0xFFFF));
+    setting.end = static_cast<uint16_t>(number(text.substr(dash + 1), 0xFFFF));
+    return setting;
+}
+
+std::string ShownCode(uint16_t code) {
+    uint16_t const pos = code & POS_SETTING::kCodeMask;
+    std::string shown = pos >= 'A' && pos <= 'E' ? std::string(1, static_cast<char>(pos)) : std::to_string(pos);
+    if (code & POS_SETTING::kLiteralMark) shown += "L";
+    return shown;
+}
+
+std::string ShownSetting(POS_SETTING const& setting) {
+    return ShownCode(setting.code) + ":" + std::to_string(setting.start) + "-" + std::to_string(setting.end);
+}
+
+std::string ShownStatus(uint16_t status) {
+    switch (status) {
+        case kSetPOSDone:
+            return "done";
+        case kSetPOSNests:
+            return "nests";
+        case kSetPOSCrosses:
+            return "crosses";
+        default:
+            return "refused";
+    }
+}
+
+// Engine text for a person, with layout characters escaped so that a word
+// stays on its line.
+std::string Shown(std::wstring const& text, bool sjis) {
+    std::wstring escaped;
+    for (wchar_t c : text) {
+        if (c == L'\n')
+            escaped += L"\\n";
+        else if (c == L'\r')
+            escaped += L"\\r";
+        else if (c == L'\t')
+            escaped += L"\\t";
+        else
+            escaped += c;
+    }
+    return UserTextFromEngine(EncodeSJISLenient(escaped.data(), escaped.size()), sjis);
+}
+
+std::string Shown(std::string const& sjisText, bool sjis) { return Shown(DecodeSJISLenient(sjisText), sjis); }
+
+std::string WordFlags(PreparsedWord const& word) {
+    std::ostringstream flags;
+    if (word.Has(PreparsedWord::kTrulyCapitalised)) flags << " truecap";
+    if (word.Has(PreparsedWord::kAllCapitals)) flags << " allcaps";
+    if ((word.fFlags2 & PreparsedWord::kQuotedEndMark) == PreparsedWord::kQuotedEndMark) flags << " quoted-end";
+    if (word.Has2(PreparsedWord::kClockSuffixSplit)) flags << " ampm";
+    if (word.Has2(PreparsedWord::kHourNumber)) flags << " hour";
+    if (word.WhiteFollows()) flags << " white";
+    if (word.fHyphenSequencesBegun != 0) flags << " hyphen-begins=" << word.fHyphenSequencesBegun;
+    if (word.fHyphenSequencesEnded != 0) flags << " hyphen-ends=" << word.fHyphenSequencesEnded;
+    return flags.str();
+}
+
+char const* SenseKindName(uint32_t kind) {
+    switch (kind) {
+        case PreparseSense::kHyphenSequence:
+            return "hyphens";
+        case PreparseSense::kNumericHyphenSequence:
+            return "numeric-hyphens";
+        case PreparseSense::kCapitalSequence:
+            return "capitals";
+        default:
+            return "unknown";
+    }
+}
+
+void PrintSentence(Sentence& sentence, WordsRequest const& request, bool sjis, std::ostream& out) {
+    std::vector<PreparsedWord> const& words = sentence.Words();
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        PreparsedWord const& word = words[i];
+        out << i << "\t" << Shown(word.fText, sjis) << "\t" << word.fStart << "-" << word.fEnd << WordFlags(word)
+            << "\n";
+    }
+    for (ExtraChartWord const& extra : sentence.ExtraWords())
+        out << "extra\t" << Shown(extra.fText, sjis) << "\t" << extra.fFirst << "-" << extra.fLast << "\n";
+    if (request.senses) {
+        for (PreparseSense const& sense : sentence.Senses()) {
+            out << "sense\t" << SenseKindName(sense.fKind) << "\t" << sense.fFirstWord << "-" << sense.fLastWord;
+            for (std::size_t i = sense.fFirstWord; i <= sense.fLastWord && i < words.size(); ++i)
+                out << (i == sense.fFirstWord ? "\t" : " ") << Shown(words[i].fText, sjis);
+            out << "\n";
+        }
+    }
+    for (POS_SETTING setting : request.settings) {
+        POS_SETTING result;
+        uint16_t const status = CSetPOS(&sentence, &result, &setting);
+        out << "setpos\t" << ShownSetting(setting) << "\t" << ShownStatus(status) << "\t" << ShownSetting(result)
+            << "\n";
+    }
+    if (!request.settings.empty()) {
+        out << "settings";
+        for (POS_SETTING const& setting : sentence.Settings()) out << "\t" << ShownSetting(setting);
+        out << "\n";
+    }
+}
+
+}  // namespace
+
+int RunWords(Invocation& invocation) {
+    WordsRequest request;
+    std::vector<std::string> words;
+    std::vector<std::string> const& arguments = invocation.arguments;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        std::string const& argument = arguments[i];
+        if (argument == "--senses") {
+            request.senses = true;
+        } else if (argument == "--setpos" || argument.rfind("--setpos=", 0) == 0) {
+            std::string value = argument.size() > 8 ? argument.substr(9) : "";
+            if (argument.size() == 8) {
+                if (i + 1 == arguments.size()) throw UsageError("words: --setpos needs FLAGS:START-END");
+                value = arguments[++i];
+            }
+            request.settings.push_back(ParseSetting(value));
+        } else if (argument.rfind("--", 0) == 0 && argument != "--") {
+            RefuseArgument("words", argument);
+        } else {
+            words.push_back(argument);
+        }
+    }
+    if (!invocation.options.dictionaries.empty())
+        throw UsageError("words: --dict is not taken yet; words are preparsed without a dictionary");
+
+    bool const sjis = invocation.options.sjis;
+    std::string const text = EngineTextFromUser(ReadUserText(words, std::cin), sjis);
+    SentenceChain chain(text);
+    int status = kExitOk;
+    for (;;) {
+        Token const token = chain.Produce();
+        if (TokenTypeOf(token) == kEOFTokenType) break;
+        if (TokenTypeOf(token) != EnglishTokens::kEndOfSentence) continue;
+        std::vector<Token> tokens;
+        if (!chain.Sentences().Find(token, &tokens)) continue;
+
+        std::wstring source;
+        for (Token const part : tokens) {
+            std::wstring piece;
+            if (chain.Strings().Find(part, &piece)) source += piece;
+        }
+        invocation.out << "# " << Shown(source, sjis) << "\n";
+
+        EtoJPreparser preparser(&chain.Creator());
+        preparser.SetTokenStringDatabase(&chain.Strings());
+        std::vector<PreparsedWord> preparsed;
+        std::vector<PreparseSense> senses;
+        std::vector<ExtraChartWord> extra;
+        try {
+            preparser.CreatePreparsedWords(&preparsed, &senses, &extra, tokens);
+        } catch (HitLimitException const&) {
+            invocation.err << "e2j words: a sentence is too long to preparse (over " << EtoJPreparser::kMaxSentenceBytes
+                           << " bytes); it is left out\n";
+            status = kExitFailure;
+            continue;
+        }
+        Sentence sentence{SentenceUserOptions()};
+        sentence.SetPreparsedWords(preparsed, senses, extra, false);
+        PrintSentence(sentence, request, sjis, invocation.out);
+    }
+    return status;
+}
