@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/foundation/composite_dictionary.h"
+#include "engine/compiled/rewriting_composite_dictionary.h"
 #include "engine/foundation/temporary_dictionary.h"
 #include "engine/foundation/token_string_database.h"
 #include "engine/foundation/token_types.h"
@@ -71,7 +71,7 @@ void BM_PreparseWithWordLists(benchmark::State& state) {
          {"bank", "green", "office", "report", "the", "of",   "at", "on",    "by",   "to",   "fig",
           "did",  "wait",  "he",     "she",    "new", "york", "mr", "pages", "days", "walk", "worry"})
         words.CreateNewEntry(word);
-    CompositeDictionary_EX const dictionary(std::vector<Dictionary_EX>{words});
+    CompositeDictionary_EX const dictionary = mkRewritingCompositeDictionary({words});
     Preparse(state, &dictionary);
 }
 BENCHMARK(BM_PreparseWithWordLists)->Unit(benchmark::kMillisecond);

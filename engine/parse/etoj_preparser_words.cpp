@@ -3,6 +3,7 @@
 // texts, trailing tabs go, and "am"/"pm" is split off numbers.
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 #include "engine/foundation/token_types.h"
 #include "engine/parse/etoj_preparser.h"
@@ -199,8 +200,24 @@ void EtoJPreparser::RemoveTrailingTabs(std::vector<PreparsedWord>* words) {
 }
 
 void EtoJPreparser::SplitAMPM(std::vector<PreparsedWord>* words) {
+    auto const markNumber = [](PreparsedWord* number) {
+        number->fFlags2 |= PreparsedWord::kClockSuffixSplit;
+        if (LeadingNumber(number->fText) < 25) number->fFlags2 |= PreparsedWord::kHourNumber;
+    };
     for (std::size_t i = 0; i < words->size(); ++i) {
         PreparsedWord& word = (*words)[i];
+        // The measure-unit splitter may have split the suffix off already:
+        // the number is marked all the same.
+        if (word.Type() == T::kNumber && !word.WhiteFollows() && i + 1 < words->size()) {
+            PreparsedWord const& next = (*words)[i + 1];
+            bool const suffixWord = std::any_of(std::begin(kCanonicalAMPM), std::end(kCanonicalAMPM),
+                                                [&](CanonicalAMPM const& entry) { return next.fText == entry.suffix; });
+            if (next.Type() == T::kWord && next.fStart == word.fEnd && suffixWord) {
+                markNumber(&word);
+                ++i;
+                continue;
+            }
+        }
         for (CanonicalAMPM const& entry : kCanonicalAMPM) {
             if (!EndsWith(word.fText, entry.suffix)) continue;
             std::size_t const cut = word.fText.size() - std::strlen(entry.suffix);
@@ -209,9 +226,11 @@ void EtoJPreparser::SplitAMPM(std::vector<PreparsedWord>* words) {
             suffix.fText = word.fText.substr(cut);
             suffix.fToken = word.fToken;
             suffix.fStart = suffix.fEnd = word.fEnd;
+            // White space follows the suffix, not the number.
+            suffix.fFlags2 = word.fFlags2 & PreparsedWord::kWhiteFollows;
+            word.fFlags2 &= ~PreparsedWord::kWhiteFollows;
             word.fText.resize(cut);
-            word.fFlags2 |= PreparsedWord::kClockSuffixSplit;
-            if (LeadingNumber(word.fText) < 25) word.fFlags2 |= PreparsedWord::kHourNumber;
+            markNumber(&word);
             words->insert(words->begin() + static_cast<std::ptrdiff_t>(i) + 1, std::move(suffix));
             ++i;  // go on after the suffix
             break;

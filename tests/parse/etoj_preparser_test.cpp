@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/foundation/composite_dictionary.h"
+#include "engine/compiled/rewriting_composite_dictionary.h"
 #include "engine/foundation/temporary_dictionary.h"
 #include "engine/foundation/token_string_database.h"
 #include "engine/foundation/token_types.h"
@@ -74,7 +74,7 @@ Preparsed Preparse(std::string const& text, Dictionary_EX const* dictionary = nu
 TEST(EtoJPreparser, ALowerCaseFormInTheDictionaryKeepsALeadingCapitalOutOfANameSequence) {
     Dictionary_EX_Temporary words;
     words.CreateNewEntry("bank");
-    CompositeDictionary_EX const dictionary(std::vector<Dictionary_EX>{words});
+    CompositeDictionary_EX const dictionary = mkRewritingCompositeDictionary({words});
 
     std::string const leading = "Bank of New York is open on Monday.";
     EXPECT_EQ(Preparse(leading).SenseTexts(), "[Bank of New York]");
@@ -97,15 +97,40 @@ TEST(EtoJPreparser, ProtectedPeriodsAreNeverAbsorbed) {
     EXPECT_EQ(Preparse("See e.g. this.", nullptr, nullptr, true).Texts(), "See e.g . this .");
 }
 
-TEST(EtoJPreparser, ASentenceCutShortGetsALineEndWithAFreshToken) {
-    Preparsed const cut = Preparse("It costs 5 dollars");
-    ASSERT_EQ(cut.Texts(), "It costs 5 dollars zxjCR");
-    Token const lineEnd = cut.words.back().fToken;
-    EXPECT_EQ(TokenTypeOf(lineEnd), EnglishTokens::kNewline);
-    EXPECT_EQ(TokenSerialOf(lineEnd), cut.creatorAfter);
-    for (Token token : cut.tokens) EXPECT_NE(TokenSerialOf(token), TokenSerialOf(lineEnd));
-    EXPECT_EQ(cut.words.back().fStart, cut.words[3].fEnd);
-    EXPECT_EQ(cut.words.back().fEnd, cut.words[3].fEnd);
+// The chain ends its last sentence with a line end of its own; a sentence
+// cut without one (by the end finder's length limit) gets a made-up one, and
+// tabs before it go.
+TEST(EtoJPreparser, ASentenceCutShortGetsALineEndWithAFreshTokenAndNoTrailingTabs) {
+    EXPECT_EQ(Preparse("It costs 5 dollars").Texts(), "It costs 5 dollars zxjCR");
+    EXPECT_EQ(Preparse("It costs 5 dollars.").Texts(), "It costs 5 dollars .");
+
+    TokenStringDatabase strings;
+    TokenCreator creator = 0;
+    std::vector<Token> tokens;
+    auto const add = [&](EnglishTokens::Type type, wchar_t const* text) {
+        tokens.push_back(NewToken(&creator, type));
+        if (text != nullptr) strings.Insert(tokens.back(), text);
+    };
+    add(EnglishTokens::kWord, L"It");
+    add(EnglishTokens::kSpace, L" ");
+    add(EnglishTokens::kWord, L"costs");
+    add(EnglishTokens::kTab, L"\t");
+    add(EnglishTokens::kSpace, L" ");
+    add(EnglishTokens::kEndOfSentence, nullptr);
+    EtoJPreparser preparser(&creator);
+    preparser.SetTokenStringDatabase(&strings);
+    std::vector<PreparsedWord> words;
+    std::vector<PreparseSense> senses;
+    std::vector<ExtraChartWord> extra;
+    preparser.CreatePreparsedWords(&words, &senses, &extra, tokens);
+    ASSERT_EQ(words.size(), 3u);
+    EXPECT_EQ(words[1].fText, "costs");
+    EXPECT_EQ(words[2].fText, "zxjCR");
+    EXPECT_EQ(words[2].fToken, MakeToken(7, EnglishTokens::kNewline));
+    EXPECT_EQ(creator, 7u);
+    // The line end is made before the tab goes: it stands after the tab.
+    EXPECT_EQ(words[2].fStart, 9);
+    EXPECT_EQ(words[2].fEnd, 9);
 }
 
 TEST(EtoJPreparser, ASentenceBeyondSixteenBitOffsetsIsGivenUp) {

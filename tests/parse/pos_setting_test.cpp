@@ -159,16 +159,20 @@ TEST(POSSetting, QueriesFindTheSmallestEnclosingAndTheNextSetting) {
          Setting('B', 4, 11)},
         {"only the whole sentence encloses", Setting(0, 10, 14), kSetPOSDone, Setting(1, 0, 24), kSetPOSDone,
          Setting(1, 0, 24)},
-        {"the last setting exactly", Setting(0, 13, 19), kSetPOSDone, Setting('C', 13, 19), kSetPOSNotFound, Setting()},
-        {"past everything", Setting(0, 30, 31), kPOSNotFound, Setting(), kPOSNotFound, Setting()},
+        {"the last setting exactly", Setting(0, 13, 19), kSetPOSDone, Setting('C', 13, 19), kPOSNotFound, POS_SETTING()},
+        {"past everything", Setting(0, 30, 31), kPOSNotFound, POS_SETTING(), kPOSNotFound, POS_SETTING()},
     };
     for (auto const& c : cases) {
         POS_SETTING selection = c.selection;
         POS_SETTING result;
         EXPECT_EQ(CGetPOS(&result, &selection, 4, list), c.getStatus) << c.what;
-        if (c.getStatus == kSetPOSDone) EXPECT_EQ(result, c.got) << c.what;
+        if (c.getStatus == kSetPOSDone) {
+            EXPECT_EQ(result, c.got) << c.what;
+        }
         EXPECT_EQ(CFindPOS(&result, &selection, 4, list), c.findStatus) << c.what;
-        if (c.findStatus == kSetPOSDone) EXPECT_EQ(result, c.found) << c.what;
+        if (c.findStatus == kSetPOSDone) {
+            EXPECT_EQ(result, c.found) << c.what;
+        }
     }
     POS_SETTING selection = Setting(0, 4, 7);
     POS_SETTING result;

@@ -1,0 +1,97 @@
+// e2j words: the preparsed words of each sentence, their byte spans in the
+// Shift-JIS sentence, their flags and the made-up words of marks and layout.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "run_command.h"
+
+namespace {
+
+CommandOutcome E2j(std::string const& arguments) { return RunCommand(TOOLS_DIR "/e2j " + arguments + " 2>&1"); }
+
+TEST(E2jWords, PrintsEachSentencesWordsSpansAndFlags) {
+    struct {
+        char const* arguments;
+        char const* output;
+    } const cases[] = {
+        {"words 'It costs 5 dollars.'",
+         "# It costs 5 dollars.\n0\tIt\t0-2 white\n1\tcosts\t3-8 white\n2\t5\t9-10 white\n3\tdollars\t11-18\n"
+         "4\t.\t18-19\n"},
+        // A number with a clock suffix; an hour below 25; "am" alone is a word.
+        {"words 'at 10pm'", "# at 10pm\n0\tat\t0-2 white\n1\t10\t3-5 ampm hour\n2\tpm\t5-7 white\n3\tzxjCR\t7-7\n"},
+        {"words 'at 30PM'",
+         "# at 30PM\n0\tat\t0-2 white\n1\t30\t3-7 ampm\n2\tPM\t7-7 truecap allcaps white\n3\tzxjCR\t7-7\n"},
+        {"words 'I am.'", "# I am.\n0\tI\t0-1 white\n1\tam\t2-4\n2\t.\t4-5\n"},
+        // A period written against a word before another word joins it.
+        {"words 'e.g. this'", "# e.g. this\n0\te.g.\t0-4 white\n1\tthis\t5-9 white\n2\tzxjCR\t9-9\n"},
+        {"words 'Wait...'", "# Wait...\n0\tWait\t0-4\n1\tzxjDOTDOT\t4-7\n"},
+        {"words 'Wait.. .'", "# Wait.. .\n0\tWait\t0-4\n1\tzxjDOTDOT\t4-8\n"},
+        // An end mark inside the closing quote at the end of a sentence.
+        {"words 'He said \"stop!\"'",
+         "# He said \"stop!\"\n0\tHe\t0-2 white\n1\tsaid\t3-7 white\n2\tzxjOPENQ\t8-9\n3\tstop\t9-13\n"
+         "4\tzxjEXMRKor0\t13-14 quoted-end\n5\tzxjCLOSEQ\t14-15\n6\tzxjEXMRKorPRD\t15-15 quoted-end\n"},
+        {"words 'He said \"stop.\"'",
+         "# He said \"stop.\"\n0\tHe\t0-2 white\n1\tsaid\t3-7 white\n2\tzxjOPENQ\t8-9\n3\tstop\t9-13\n"
+         "4\tzxjPRDor0\t13-14 quoted-end\n5\tzxjCLOSEQ\t14-15 white\n6\t.\t15-15 quoted-end\n"},
+        {"words 'He said \"stop.\" Then'",
+         "# He said \"stop.\" Then\n0\tHe\t0-2 white\n1\tsaid\t3-7 white\n2\tzxjOPENQ\t8-9\n3\tstop\t9-13\n"
+         "4\t.\t13-14\n5\tzxjCLOSEQ\t14-15 white\n6\tThen\t16-20 truecap white\n7\tzxjCR\t20-20\n"},
+        // The comma goes outside the quote; the spans stay (the quote is two bytes).
+        {"words '\"yes,\xE2\x80\x9D she said.'",
+         "# \"yes,\xE2\x80\x9D she said.\n0\tzxjOPENQ\t0-1\n1\tyes\t1-4\n2\tzxjCLOSEQ\t4-5\n3\t,\t5-7 white\n"
+         "4\tshe\t8-11 white\n5\tsaid\t12-16\n6\t.\t16-17\n"},
+        {"words '12:30'",
+         "# 12:30\n0\t12\t0-2\n1\t:\t2-3\n2\t30\t3-5 white\n3\tzxjCR\t5-5\nextra\tzxjCOLON_NOSPACE\t1-1\n"},
+        {"words 'Note: see'", "# Note: see\n0\tNote\t0-4\n1\t:\t4-5 white\n2\tsee\t6-9 white\n3\tzxjCR\t9-9\n"},
+        // A full-width question mark is written in its one-byte form.
+        {"words '\xEF\xBC\x9F'", "# \xEF\xBC\x9F\n0\t?\t0-2\n"},
+        // Tabs: inside a sentence a word, at its end none.
+        {"words \"$(printf 'word\\t\\tx')\"",
+         "# word\\t\\tx\n0\tword\t0-4 white\n1\tzxjTAB\t4-6\n2\tx\t6-7 white\n3\tzxjCR\t7-7\n"},
+        {"words \"$(printf 'Go now!\\t')\"", "# Go now!\n0\tGo\t0-2 white\n1\tnow\t3-6\n2\t!\t6-7\n"},
+        {"words \"$(printf 'word\\t\\t')\"", "# word\\t\\t\n0\tword\t0-4 white\n1\tzxjCR\t6-6\n"},
+        // Two-byte characters count two bytes.
+        {"words '\xE6\x97\xA5\xE6\x9C\xAC is far.'",
+         "# \xE6\x97\xA5\xE6\x9C\xAC is far.\n0\t\xE6\x97\xA5\xE6\x9C\xAC\t0-4 white\n1\tis\t5-7 white\n"
+         "2\tfar\t8-11\n3\t.\t11-12\n"},
+        {"words 'Go. Stop'", "# Go.\n0\tGo\t0-2\n1\t.\t2-3\n#  Stop\n0\tStop\t1-5 white\n1\tzxjCR\t5-5\n"},
+        {"words ''", ""},
+    };
+    for (auto const& c : cases) {
+        CommandOutcome const outcome = E2j(c.arguments);
+        EXPECT_EQ(outcome.exitCode, 0) << c.arguments;
+        EXPECT_EQ(outcome.output, c.output) << c.arguments;
+    }
+}
+
+TEST(E2jWords, SensesShowNameSequencesAndWordsShowHyphenSequences) {
+    CommandOutcome const outcome = E2j("words --senses 'He works at the Bank of New York on well-known days.'");
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_EQ(outcome.output,
+              "# He works at the Bank of New York on well-known days.\n"
+              "0\tHe\t0-2 white\n1\tworks\t3-8 white\n2\tat\t9-11 white\n3\tthe\t12-15 white\n"
+              "4\tBank\t16-20 truecap white\n5\tof\t21-23 white\n6\tNew\t24-27 truecap white\n"
+              "7\tYork\t28-32 truecap white\n8\ton\t33-35 white\n9\twell\t36-40 hyphen-begins=1\n"
+              "10\t-\t40-41\n11\tknown\t41-46 white hyphen-ends=1\n12\tdays\t47-51\n13\t.\t51-52\n"
+              "sense\tcapitals\t4-7\tBank of New York\n");
+}
+
+TEST(E2jWords, SettingsAreWidenedToWordsAndRefusedWhenTheyCross) {
+    CommandOutcome const outcome =
+        E2j("words --setpos A:10-10 --setpos 1:0-900 --setpos B:13-20 --setpos 0L:9-11 'He works at the Bank.'");
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_EQ(outcome.output,
+              "# He works at the Bank.\n0\tHe\t0-2 white\n1\tworks\t3-8 white\n2\tat\t9-11 white\n"
+              "3\tthe\t12-15 white\n4\tBank\t16-20 truecap\n5\t.\t20-21\n"
+              "setpos\tA:10-10\tdone\tA:9-11\n"
+              "setpos\t1:0-900\tnests\tA:9-11\n"
+              "setpos\tB:13-20\tdone\tB:12-20\n"
+              "setpos\t0L:9-11\tdone\tAL:9-11\n"
+              "settings\tAL:9-11\tB:12-20\n");
+    for (char const* refused :
+         {"words --setpos", "words --setpos 1-2", "words --setpos X:1-2 a", "words --setpos 1:2 a", "words --loud a"})
+        EXPECT_EQ(E2j(refused).exitCode, 2) << refused;
+}
+
+}  // namespace
