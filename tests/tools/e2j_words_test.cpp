@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "compiled/compiled_test_support.h"
 #include "run_command.h"
 
 namespace {
@@ -92,6 +93,24 @@ TEST(E2jWords, SettingsAreWidenedToWordsAndRefusedWhenTheyCross) {
     for (char const* refused :
          {"words --setpos", "words --setpos 1-2", "words --setpos X:1-2 a", "words --setpos 1:2 a", "words --loud a"})
         EXPECT_EQ(E2j(refused).exitCode, 2) << refused;
+}
+
+// A dictionary that writes "bank" in lower case: a capital "Bank" at the
+// start of a sentence is then the common word, not part of a name.
+TEST(E2jWords, TheDictionarysLowerCaseWordsShapeNameSequences) {
+    compiled_test::ScratchFile const file("bank.cdict");
+    compiled_test::CompileText40(
+        "dictionary\tid=7\tdomains=\n"
+        "entry\tbank\n"
+        "fpos\tpos=N\tidiom=0\tprimed=0\tquoted=0\thidden=0\taltonly=0\tcannotbegin=0\tcannotend=0"
+        "\tcannotbeginandend=0\tpvalue=0\tfeatures0=\tfeatures1=\tfeatures2=\tweights=\n"
+        "para\tid=0\tcooked={ginkou}\traw=\tjpos=<<UNKNOWN>>\tpvalue=0\taltonly=0\tthey=0\ttransplant=\tdomains="
+        "\tsem=\n",
+        file.Path());
+    std::string const sentence = " words --senses 'Bank of New York opens.' | grep sense";
+    EXPECT_EQ(E2j(sentence).output, "sense\tcapitals\t0-3\tBank of New York\n");
+    EXPECT_EQ(E2j("--dict " + file.Path() + sentence).output, "sense\tcapitals\t2-3\tNew York\n");
+    EXPECT_EQ(E2j("--dict " + file.Path() + ".missing words x").exitCode, 1);
 }
 
 }  // namespace

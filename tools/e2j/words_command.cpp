@@ -3,13 +3,16 @@
 // (made-up words by their names), its span in bytes of the Shift-JIS
 // sentence, and its flags; then the extra chart words.  --senses adds the
 // spans the preparser marked; --setpos applies part-of-speech settings to
-// each sentence and shows the answer and the settings kept.
+// each sentence and shows the answer and the settings kept.  With --dict the
+// capitalisation tests ask the dictionaries' word lists.
 #include <cstdlib>
 #include <iostream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "engine/compiled/rewriting_composite_dictionary.h"
+#include "engine/foundation/can_be_null.h"
 #include "engine/foundation/sjis_wide_text.h"
 #include "engine/foundation/token_string_database.h"
 #include "engine/foundation/token_types.h"
@@ -18,6 +21,7 @@
 #include "engine/parse/pos_setting.h"
 #include "engine/parse/sentence.h"
 #include "engine/pipeline/sentence_chain.h"
+#include "tools/e2j/dictionaries.h"
 #include "tools/e2j/subcommands.h"
 #include "tools/e2j/text_io.h"
 
@@ -184,12 +188,16 @@ int RunWords(Invocation& invocation) {
             words.push_back(argument);
         }
     }
-    if (!invocation.options.dictionaries.empty())
-        throw UsageError("words: --dict is not taken yet; words are preparsed without a dictionary");
+    // The preparser asks the dictionaries' word lists through the rewriting
+    // composite the translator looks words up in.
+    std::vector<Dictionary_EX> const dictionaries = OpenDictionaries(DictionaryPaths(invocation.options));
+    CanBeNull<Dictionary_EX> lookup;
+    if (!dictionaries.empty()) lookup.Set(mkRewritingCompositeDictionary(dictionaries));
 
     bool const sjis = invocation.options.sjis;
     std::string const text = EngineTextFromUser(ReadUserText(words, std::cin), sjis);
     SentenceChain chain(text);
+    if (!dictionaries.empty()) chain.Finder().SetDictionaries(dictionaries);
     int status = kExitOk;
     for (;;) {
         Token const token = chain.Produce();
@@ -207,6 +215,7 @@ int RunWords(Invocation& invocation) {
 
         EtoJPreparser preparser(&chain.Creator());
         preparser.SetTokenStringDatabase(&chain.Strings());
+        if (!lookup.IsNull()) preparser.SetDictionary(lookup.Get());
         std::vector<PreparsedWord> preparsed;
         std::vector<PreparseSense> senses;
         std::vector<ExtraChartWord> extra;
