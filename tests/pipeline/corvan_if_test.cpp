@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <functional>
+#include <map>
 #include <new>
 #include <stdexcept>
 #include <string>
@@ -17,6 +18,7 @@
 #include "engine/foundation/fixed_type.h"
 #include "engine/pipeline/basic_translator.h"
 #include "engine/pipeline/chain_description.h"
+#include "engine/pipeline/dictionary_priorities.h"
 #include "engine/pipeline/startup_init.h"
 #include "engine/pipeline/translation_globals.h"
 #include "engine/pipeline/translation_host_hooks.h"
@@ -174,6 +176,11 @@ TEST(CorvanIF, DictionariesAreAddedByPathAndFailuresLeaveNothingOpen) {
     EXPECT_EQ(OpenDescriptors(), opened);
     EXPECT_EQ(facade.GetDictVector(), (std::vector<std::string>{compiled, user, second}));
     ASSERT_EQ(gOptions().fDictionaries.size(), 3u);
+    // Each user dictionary has a number and so a priority of its own.
+    DictionaryPriorityMap const priorities = MakeDictionaryPriorityMap(gOptions().fDictionaries);
+    EXPECT_EQ(priorities.GetPriorities().size(), 3u);
+    for (auto const& [id, priority] : std::map<uint16_t, double>{{7, 1.0}, {10000, 0.0}, {10001, 0.01}})
+        EXPECT_NEAR(priorities.Get(id), priority, 1e-9) << id;
     facade.ClearLearning("apple");  // no learning file: nothing to clear, no fault
 
     // A new facade starts without the old one's dictionaries.
