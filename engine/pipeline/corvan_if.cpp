@@ -1,6 +1,8 @@
 // The facade's life and its translation calls.
 #include "engine/pipeline/corvan_if.h"
 
+#include <limits>
+
 #include "engine/foundation/sjis_wide_text.h"
 #include "engine/pipeline/qwejb_translator.h"
 #include "engine/pipeline/startup_init.h"
@@ -39,6 +41,9 @@ bool CorvanIF::TranslateBytes(char const* text, std::size_t length) {
     fSinkReady = false;
     try {
         ReleaseRunObjects();
+        // The source and the progress count in int: a longer text would be
+        // cut short and still answer true.
+        if (length > static_cast<std::size_t>(std::numeric_limits<int>::max())) return false;
         fSource = std::make_unique<MemoryTranslationSource>();
         fSink = std::make_unique<MemoryTranslationSink>();
         fProgress = std::make_unique<SimpleTranslationProgress>();
