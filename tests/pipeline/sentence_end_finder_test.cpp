@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "compiled/compiled_test_support.h"
 #include "engine/foundation/sjis_wide_text.h"
 #include "engine/foundation/token_string_database.h"
 #include "engine/foundation/token_type_registry.h"
@@ -22,6 +23,7 @@
 #include "engine/pipeline/sentence_end_scanner.h"
 #include "engine/pipeline/sentence_retriever.h"
 #include "foundation/fake_dictionary.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
@@ -144,8 +146,41 @@ TEST(SentenceEnds, WordListsOfTheDictionariesDecideWithAndWithoutThem) {
         {L"Ask Dr. Jones now. Go.", "[Ask Dr.][ Jones now.][ Go.]", "[Ask Dr. Jones now.][ Go.]"},
         {L"See Dr. The end.", "[See Dr.][ The end.]", "[See Dr.][ The end.]"},  // a common word starts one
         {L"Apples. Etc. follow.", "[Apples.][ Etc. follow.]", "[Apples. Etc. follow.]"},
+        {L"at 5 p.m. The end.", "[at 5 p.m.][ The end.]", "[at 5 p.m.][ The end.]"},
+        {L"Acme Inc. All rights reserved.", "[Acme Inc.][ All rights reserved.]", "[Acme Inc.][ All rights reserved.]"},
+        {L"The U.S. Army came. J. Smith too.", "[The U.S. Army came.][ J. Smith too.]",
+         "[The U.S. Army came.][ J. Smith too.]"},
+        {L"In the U.S.  The end.", "[In the U.S.][  The end.]", "[In the U.S.][  The end.]"},
     };
     std::vector<Dictionary_EX> const fixture = {WordListFixture()};
+    for (auto const& c : cases) {
+        EXPECT_EQ(Joined(Sentences(c.text).sentences), c.without) << Narrow(c.text);
+        EXPECT_EQ(Joined(Sentences(c.text, fixture).sentences), c.with) << Narrow(c.text);
+    }
+}
+
+// A compiled dictionary whose almighty idioms hold a mark inside: the mark
+// ends no sentence there.
+TEST(SentenceEnds, IdiomsOfACompiledDictionaryKeepTheirMarksInside) {
+    ScratchFolder const folder("sentence_idioms");
+    std::string const path = folder / "idioms.cdict";
+    auto const idiom = [](char const* headword) {
+        return std::string("entry\t") + headword +
+               "\nfpos\tpos=N\tidiom=4\tprimed=0\tquoted=0\thidden=0\taltonly=0\tcannotbegin=0\tcannotend=0"
+               "\tcannotbeginandend=0\tpvalue=0\tfeatures0=\tfeatures1=\tfeatures2=\tweights=\n"
+               "para\tid=0\tcooked={x}\traw=\tjpos=<<UNKNOWN>>\tpvalue=0\taltonly=0\tthey=0\ttransplant=\tdomains="
+               "\tsem=\n";
+    };
+    std::vector<Dictionary_EX> const fixture = {
+        compiled_test::CompileText40("dictionary\tid=7\tdomains=\n" + idiom("Yahoo! Answers"), path)};
+    struct {
+        std::wstring text;
+        char const* without;
+        char const* with;
+    } const cases[] = {
+        {L"I use Yahoo! Answers daily.", "[I use Yahoo!][ Answers daily.]", "[I use Yahoo! Answers daily.]"},
+        {L"Yahoo! Mail is new.", "[Yahoo!][ Mail is new.]", "[Yahoo!][ Mail is new.]"},
+    };
     for (auto const& c : cases) {
         EXPECT_EQ(Joined(Sentences(c.text).sentences), c.without) << Narrow(c.text);
         EXPECT_EQ(Joined(Sentences(c.text, fixture).sentences), c.with) << Narrow(c.text);
@@ -216,6 +251,14 @@ TEST(SentenceEnds, LongTextsAreCutAtTheLimits) {
     EXPECT_EQ(continued.sentences[0].size(), 5001u * 6);
     EXPECT_EQ(continued.sentences[1].size(), 6u);
 
+    // Runs that look ahead far or cut often still come out whole.
+    for (std::wstring const& text :
+         {std::wstring(5000, L'\n') + L"x", std::wstring(10000, L'.') + L" x", std::wstring(5000, L'"') + L"a"}) {
+        std::wstring joined;
+        for (std::wstring const& sentence : Sentences(text).sentences) joined += sentence;
+        EXPECT_EQ(joined, text);
+    }
+
     // Past 50 words the first semicolon ends the sentence, but not inside parentheses.
     std::wstring longer;
     for (int i = 0; i < 60; ++i) longer += L"w ";
@@ -236,6 +279,10 @@ TEST(SentenceEnds, QuotesApostrophesAndDashesAreDecided) {
         {L"use .NET", {"Word", "Space", "Word", "Newline", "EndOfSentence", "EOF"}},
         {L"\"Hi\" she said",
          {"OpenQuote", "Word", "CloseQuote", "Space", "Word", "Space", "Word", "Newline", "EndOfSentence", "EOF"}},
+        {L"the boys' toys", {"Word", "Space", "Word", "Word", "Space", "Word", "Newline", "EndOfSentence", "EOF"}},
+        {L"x *y", {"Word", "Space", "Bullet", "Word", "Newline", "EndOfSentence", "EOF"}},
+        {L"x*y", {"Word", "Word", "Word", "Newline", "EndOfSentence", "EOF"}},
+        {L"..x", {"Period", "Period", "Word", "Newline", "EndOfSentence", "EOF"}},  // never after a period
     };
     for (auto const& c : cases) {
         SplitRun const run = Sentences(c.text);
