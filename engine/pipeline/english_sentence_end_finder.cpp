@@ -50,6 +50,7 @@ void EnglishSentenceEnder::SetUpstreamProducer(Producer* upstream) {
     }
     fOutputQueue.clear();
     fSentenceTokens.clear();
+    BufferChanged();
     fAtLineStart = true;
 }
 
@@ -146,6 +147,7 @@ bool EnglishSentenceEnder::IsBlankAt(std::size_t i) {
 }
 
 bool EnglishSentenceEnder::PreceedingWord(std::size_t i, std::size_t* j) {
+    if (i == 0 || !HaveSentence(i - 1)) return false;
     while (i-- > 0) {
         if (!IsBlankAt(i)) {
             *j = i;
@@ -195,17 +197,29 @@ bool EnglishSentenceEnder::FollowedByNewline(std::size_t i) {
 }
 
 bool EnglishSentenceEnder::FirstNonWhiteInSentence(std::size_t* j) {
-    if (!IsBlankAt(0)) {
-        *j = 0;
-        return true;
+    LeadingWhite& known = fLeadingWhite;
+    if (known.firstWord < 0) {
+        if (!IsBlankAt(0)) {
+            known.firstWordAt = 0;
+            known.firstWord = 1;
+        } else {
+            known.firstWord = FollowingWord(0, &known.firstWordAt) ? 1 : 0;
+        }
     }
-    return FollowingWord(0, j);
+    *j = known.firstWordAt;
+    return known.firstWord == 1;
 }
 
 bool EnglishSentenceEnder::HaveSentence(std::size_t i) {
-    for (std::size_t k = 0; k <= i; ++k)
-        if (!IsBlankAt(k)) return true;
-    return false;
+    LeadingWhite& known = fLeadingWhite;
+    while (!known.nonBlankFound && known.blanks <= i) {
+        if (IsBlankAt(known.blanks)) {
+            ++known.blanks;
+        } else {
+            known.nonBlankFound = true;
+        }
+    }
+    return known.nonBlankFound && known.blanks <= i;
 }
 
 bool EnglishSentenceEnder::SentenceTokenToString(std::size_t i, std::wstring* text) {
@@ -264,10 +278,12 @@ bool EnglishSentenceEnder::IsChapterHeading(std::size_t i) {
 
 void EnglishSentenceEnder::InsertNewToken(std::size_t i, TokenTypeID type) {
     fSentenceTokens.insert(fSentenceTokens.begin() + static_cast<std::ptrdiff_t>(i), NewToken(fTokenCreator, type));
+    BufferChanged();
 }
 
 void EnglishSentenceEnder::Retype(std::size_t i, TokenTypeID type) {
     fSentenceTokens[i] = (fSentenceTokens[i] & ~Token{0xFF}) | type;
+    BufferChanged();  // an end mark retyped no longer stops the walk to the first word
 }
 
 int EnglishSentenceEnder::NewlineLikeness(Token token) const {
@@ -342,6 +358,7 @@ void EnglishSentenceEnder::ReleaseSentenceTokens(std::size_t end) {
         fOutputQueue.push_back(token);
     }
     fSentenceTokens.erase(fSentenceTokens.begin(), fSentenceTokens.begin() + static_cast<std::ptrdiff_t>(end + 1));
+    BufferChanged();
     fAtLineStart = lineStart;
     if (fQuoteCloser != nullptr) fQuoteCloser->Reset(fSentenceTokens);
 }

@@ -120,6 +120,17 @@ protected:
     EnglishQuoteCloser* fQuoteCloser;
 
 private:
+    // What the walks from the start of the buffer found, kept until the
+    // buffer changes, so that a long run of white tokens is walked once and
+    // not once per position.
+    struct LeadingWhite {
+        std::size_t blanks = 0;      // positions 0..blanks-1 are blank
+        bool nonBlankFound = false;  // position `blanks` is not blank
+        int firstWord = -1;          // -1: not sought yet; 0: none; 1: at firstWordAt
+        std::size_t firstWordAt = 0;
+    };
+    void BufferChanged() { fLeadingWhite = LeadingWhite(); }
+
     Token GetNextToken();
     // A markup token of SGML markup whose tag is one of those that decide
     // whether line ends end sentences (PRE, SCRIPT, STYLE).
@@ -129,6 +140,7 @@ private:
     bool EndOfSentenceRelaxed(std::size_t i);
     void AddEndSentBeforeEOF();
 
+    LeadingWhite fLeadingWhite;
     EnglishQuoteCloser fOwnQuoteCloser;
     NewlineLikeTokenDetector fOwnNewlineDetector;
     NewlineLikeTokenDetector* fNewlineDetector;

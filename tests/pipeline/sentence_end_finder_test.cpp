@@ -115,6 +115,11 @@ TEST(SentenceEnds, TextsSplitIntoTheSentencesTheRulesGive) {
         {L"Wait... what? Yes!", "[Wait... what?][ Yes!]"},
         {L"a period. before lower case", "[a period. before lower case]"},
         {L"one\n\ntwo", "[one][\n\ntwo]"},
+        {L"Whereas a;\nb", "[Whereas a;][\nb]"},
+        {L"a;\nb", "[a;\nb]"},
+        {L"This line is far too long to be taken for a title\n1. First",
+         "[This line is far too long to be taken for a title][\n1. First]"},
+        {L"One. %CONT% Two.", "[One. %CONT% Two.]"},
         {L"Hello world", "[Hello world]"},
         {L"x%END%%END%y", "[x%END%%END%][y]"},
         {L"x%CONT%%END%y", "[x%CONT%%END%y]"},
@@ -306,6 +311,26 @@ TEST(SentenceEnds, TheScannerPassesOnlyBoundaries) {
     EXPECT_EQ(TokenTypeOf(scanner.Produce()), T::kEndOfSentence);
     EXPECT_EQ(TokenTypeOf(scanner.Produce()), T::kEndOfSentence);
     EXPECT_EQ(TokenTypeOf(scanner.Produce()), kEOFTokenType);
+}
+
+// Without a quote closer the ender reads upstream directly: the scanner's
+// marks stay as they came.
+TEST(SentenceEnds, WithoutAQuoteCloserMarksStayUndecided) {
+    TokenCreator creator = 0;
+    TokenStringDatabase strings;
+    WideCharacterProducer source(L"don't");
+    source.SetTokenCreator(&creator);
+    source.SetTokenStringDatabase(&strings);
+    LexTokenizer tokenizer(&source, &creator, &strings, nullptr);
+    EnglishSentenceEndFinder finder;
+    finder.SetQuoteCloser(nullptr);
+    finder.SetUpstreamProducer(&tokenizer);
+    finder.SetTokenCreator(&creator);
+    finder.SetTokenStringDatabase(&strings);
+    std::vector<TokenTypeID> types;
+    for (Token token = 0; TokenTypeOf(token) != kEOFTokenType;) types.push_back(TokenTypeOf(token = finder.Produce()));
+    EXPECT_EQ(types, (std::vector<TokenTypeID>{T::kWord, T::kSingleOpenQuote, T::kWord, T::kNewline, T::kEndOfSentence,
+                                               kEOFTokenType}));
 }
 
 TEST(SentenceEnds, CompleteSentencesEndLikeOne) {
