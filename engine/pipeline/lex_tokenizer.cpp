@@ -117,12 +117,13 @@ bool LexTokenizer::Fill() {
     }
     std::size_t const wanted = std::max(kLeastRefill, fBuffer.size() - fScanStart);
     std::size_t added = 0;
+    // Read into a buffer of its own: most reads bring one character, and
+    // growing the scan buffer by a whole read each time would clear it.
+    fReadBuffer.resize(kMaxRead);
     while (added < wanted && !fUpstreamEnded) {
-        std::size_t const old = fBuffer.size();
-        fBuffer.resize(old + kMaxRead);
-        int const n = LexerInput(&fBuffer[old], kMaxRead);
-        fBuffer.resize(old + static_cast<std::size_t>(std::max(n, 0)));
+        int const n = LexerInput(fReadBuffer.data(), kMaxRead);
         if (n < 0) LexerError("input in flex scanner failed");
+        fBuffer.append(fReadBuffer.data(), static_cast<std::size_t>(n));
         added += static_cast<std::size_t>(n);
     }
     return added > 0;

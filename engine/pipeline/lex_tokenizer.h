@@ -13,6 +13,7 @@
 #include <deque>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "engine/pipeline/pipeline_stages.h"
 
@@ -70,5 +71,6 @@ private:
     // Characters read and not yet scanned are fBuffer[fScanStart...].
     std::wstring fBuffer;
     std::size_t fScanStart = 0;
+    std::vector<wchar_t> fReadBuffer;  // what one LexerInput call brings
     bool fUpstreamEnded = false;
 };
