@@ -232,9 +232,9 @@ std::vector<unsigned char> const& UDIndexImageEncoder::Encode(UDFirstwordIndex c
             EncodeWhole(index, indexOffset);
             fFirstChanged = 0;
         } else {
-            std::size_t const firstInData = SpliceChangedBuckets(index);
-            std::size_t const firstInTable = WriteTable(indexOffset);
-            fFirstChanged = indexOffset != fOffset ? 0 : std::min(firstInData, firstInTable);
+            fFirstChangedInData = SpliceChangedBuckets(index);
+            fFirstChangedInTable = WriteTable(indexOffset);
+            fFirstChanged = indexOffset != fOffset ? 0 : std::min(fFirstChangedInData, fFirstChangedInTable);
             fOffset = indexOffset;
         }
     } catch (...) {
@@ -243,6 +243,21 @@ std::vector<unsigned char> const& UDIndexImageEncoder::Encode(UDFirstwordIndex c
     }
     WriteChecksum();
     return fImage;
+}
+
+std::vector<UDByteRun> UDIndexImageEncoder::ChangedRuns() const {
+    if (fFirstChanged == 0) return {{0, fImage.size()}};
+    auto const dataStart = static_cast<std::size_t>(DataStart(static_cast<uint32_t>(fBucketSizes.size())));
+    std::vector<UDByteRun> runs;
+    if (fFirstChangedInTable < dataStart) runs.push_back({fFirstChangedInTable, dataStart});
+    if (fFirstChangedInData < fImage.size()) {
+        if (!runs.empty() && runs.back().end == fFirstChangedInData) {
+            runs.back().end = fImage.size();
+        } else {
+            runs.push_back({fFirstChangedInData, fImage.size()});
+        }
+    }
+    return runs;
 }
 
 void UDIndexImageEncoder::EncodeWhole(UDFirstwordIndex const& index, uint32_t indexOffset) {

@@ -106,6 +106,12 @@ public:
     // the checksum word.  0 when there was no image before (Reset) or it was
     // for another offset or bucket count.
     std::size_t FirstChangedByte() const { return fFirstChanged; }
+    // After Encode: the bytes past the checksum that may differ from the
+    // image the call before gave, in at most two ascending runs (the changed
+    // tail of the bucket table, the data from its first changed byte on);
+    // the whole image when FirstChangedByte() is 0.  The checksum word at +0
+    // changes with any of them.
+    std::vector<UDByteRun> ChangedRuns() const;
 
 private:
     void EncodeWhole(UDFirstwordIndex const& index, uint32_t indexOffset);
@@ -125,6 +131,8 @@ private:
     std::vector<uint32_t> fChanged;
     std::vector<bool> fIsMarked;
     std::size_t fFirstChanged = 0;
+    std::size_t fFirstChangedInTable = 0;
+    std::size_t fFirstChangedInData = 0;
 };
 
 // Checks an index image and gives it as an in-memory index.  `image` holds the

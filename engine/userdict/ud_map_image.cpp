@@ -35,12 +35,36 @@ std::vector<unsigned char> EncodeUDMapImage(uint32_t blockCount, std::vector<uns
         UDMapSetFree(&bits, static_cast<uint32_t>(block), true);
     }
     if (blockCount > 0) UDMapSetFree(&bits, 0, false);
+    return UDMapImageOfBits(blockCount, bits);
+}
 
+std::vector<unsigned char> UDMapImageOfBits(uint32_t blockCount, std::vector<unsigned char> const& bits) {
     std::vector<unsigned char> image(kMapHeaderSize + bits.size());
     std::copy(bits.begin(), bits.end(), image.begin() + kMapHeaderSize);
     ULONGToBuf(image.data() + 4, blockCount);
     ULONGToBuf(image.data(), UDByteSum(image.data() + 4, image.size() - 4));
     return image;
+}
+
+std::vector<UDByteRun> UDChangedRuns(std::vector<unsigned char> const& old, std::vector<unsigned char> const& now,
+                                     std::size_t join) {
+    std::vector<UDByteRun> runs;
+    std::size_t const common = std::min(old.size(), now.size());
+    for (std::size_t at = 0; at < now.size();) {
+        if (at < common && old[at] == now[at]) {
+            ++at;
+            continue;
+        }
+        std::size_t end = at + 1;
+        while (end < now.size() && (end >= common || old[end] != now[end])) ++end;
+        if (!runs.empty() && at - runs.back().end < join) {
+            runs.back().end = end;
+        } else {
+            runs.push_back({at, end});
+        }
+        at = end;
+    }
+    return runs;
 }
 
 unsigned short DecodeUDMapImage(unsigned char const* image, std::size_t available, uint32_t blockCount,

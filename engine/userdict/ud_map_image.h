@@ -27,6 +27,21 @@ void UDMapSetFree(std::vector<unsigned char>* bitmap, uint32_t block, bool isFre
 // blockCount .. are written as 1 and block 0's bit as 0 whatever `bitmap`
 // holds there; bytes missing from `bitmap` count as all free.
 std::vector<unsigned char> EncodeUDMapImage(uint32_t blockCount, std::vector<unsigned char> const& bitmap);
+// The map image around `bits` as they are (UDMapBitmapSize(blockCount) bytes,
+// e.g. those a file holds), with its block count and checksum.
+std::vector<unsigned char> UDMapImageOfBits(uint32_t blockCount, std::vector<unsigned char> const& bits);
+
+// Bytes [begin, end) of an image.
+struct UDByteRun {
+    std::size_t begin = 0;
+    std::size_t end = 0;
+};
+// Where `now` differs from `old`, which a file holds, in ascending runs: the
+// bytes to write to turn the one into the other.  Bytes past the end of `old`
+// all differ.  Runs fewer than `join` bytes apart are joined, since one write
+// of a few more bytes costs less than two.
+std::vector<UDByteRun> UDChangedRuns(std::vector<unsigned char> const& old, std::vector<unsigned char> const& now,
+                                     std::size_t join);
 
 // Checks a map image and gives its bitmap (UDMapBitmapSize(blockCount) bytes).
 // `image` holds the `available` bytes from the map's offset to the end of the

@@ -7,12 +7,10 @@
 #include <stdexcept>
 #include <string>
 
-#include "engine/foundation/byte_order.h"
 #include "engine/foundation/file_errors.h"
 #include "engine/userdict/ud_create.h"
 #include "engine/userdict/ud_file_basics.h"
 #include "engine/userdict/ud_file_io.h"
-#include "engine/userdict/ud_map_image.h"
 #include "platform/files/file_system.h"
 
 void ThrowIfError(unsigned short code) {
@@ -59,6 +57,7 @@ void ud_t::AdoptBasics(UDFileBasics const& basics) {
     fBlocksStaged = basics.blockCount;
     fGroupCountOnDisk = basics.header.groupCount;
     fFileEnd = basics.fileSize;
+    fBlockCountPlaced = basics.blockCount;
 }
 
 void ud_t::RequireWriteLock(char const* operation) const {
@@ -84,72 +83,6 @@ void ud_t::AcquiredReadLock() {
 }
 
 void ud_t::AboutToReleaseWriteLock() { WriteBack(); }
-
-// Writes back what writers marked stale: the map (which moves behind the last
-// block, so the index is written after it as well), the index, and only then
-// the header words that make them valid; last the change count, raised by one
-// for each of map and index written.
-void ud_t::WriteBack() {
-    // Nothing is written through a read-only descriptor, and after a failed
-    // block write memory no longer knows what the blocks hold: the file stays
-    // stale on disk and is rebuilt from its blocks when loaded again.
-    if (!IsWritable() || !fCachesLoaded) return;
-    WriteStagedBlocks();
-    if (fMapOffset == 0 || fIndexOffset == 0) {
-        bool const mapStale = fMapOffset == 0;
-        uint32_t const mapOffset = mapStale ? static_cast<uint32_t>(BlockOffset(fBlockCount)) : fMapOffset;
-        uint32_t const indexOffset = mapOffset + static_cast<uint32_t>(UDMapImageSize(fBlockCount));
-        if (mapStale) WriteMapImage(mapOffset);
-        WriteIndexImage(indexOffset);
-        fChangeCount += mapStale ? 2 : 1;
-        unsigned char offsets[8];
-        ULONGToBuf(offsets, mapOffset);
-        ULONGToBuf(offsets + 4, indexOffset);
-        UDWriteAt(fFd, kUDHeaderMapOffset, offsets, sizeof offsets);
-        fMapOffset = mapOffset;
-        fIndexOffset = indexOffset;
-    }
-    UDWriteUlongAt(fFd, kUDHeaderChangeCount, fChangeCount);
-    DropRoomLeft();
-}
-
-// Zeros written for room that the blocks, map and index did not take are
-// cut off, so that the file ends with its index.  Left there, they are
-// harmless: nothing reads past the index.
-void ud_t::DropRoomLeft() {
-    if (!fRoomMade) return;
-    fRoomMade = false;
-    uint64_t const indexEnd = uint64_t{fIndexOffset} + fIndexImageSize;
-    bool const indexIsLast = fIndexImageOnDisk && fIndexImageOffset == fIndexOffset && fFileEnd > indexEnd;
-    if (indexIsLast && Files().Truncate(fFd, indexEnd) == 0) fFileEnd = indexEnd;
-}
-
-void ud_t::WriteMapImage(uint32_t mapOffset) {
-    std::vector<unsigned char> const image = EncodeUDMapImage(fBlockCount, fMap);
-    UDWriteAt(fFd, mapOffset, image.data(), image.size());
-    NoteFileReaches(mapOffset + image.size());
-}
-
-// The index is written whole where it moved (it moves whenever the block
-// count grows); where it stayed, only from its first changed byte on, and
-// then its checksum.
-void ud_t::WriteIndexImage(uint32_t indexOffset) {
-    std::vector<unsigned char> const& image = fIndexEncoder.Encode(fIndex, indexOffset);
-    bool const sameImageOnDisk = fIndexImageOnDisk && fIndexImageOffset == indexOffset;
-    std::size_t const first = sameImageOnDisk ? fIndexEncoder.FirstChangedByte() : 0;
-    fIndexImageOnDisk = false;
-    if (first == 0) {
-        UDWriteAt(fFd, indexOffset, image.data(), image.size());
-    } else {
-        if (first < image.size())
-            UDWriteAt(fFd, uint64_t{indexOffset} + first, image.data() + first, image.size() - first);
-        UDWriteAt(fFd, indexOffset, image.data(), 4);
-    }
-    fIndexImageOnDisk = true;
-    fIndexImageOffset = indexOffset;
-    fIndexImageSize = image.size();
-    NoteFileReaches(indexOffset + image.size());
-}
 
 uint32_t ud_t::UDIncGroupID(int16_t delta) {
     AcquireWriteLock(0.0f);

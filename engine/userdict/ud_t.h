@@ -24,6 +24,13 @@
 // stopped after any write leaves a file that opens with every entry complete
 // before that write.
 //
+// Placement.  The map and the index lie behind the last block, where header
+// words 12 and 16 say.  When the blocks have grown, the write-back places
+// them with room in front for more blocks (and room in the map for their
+// bits): later releases that append no further than that room find both
+// where they were and write only the bytes that changed.  Blocks that reach
+// the map move both behind the last block again, written whole.
+//
 // Held back.  Under the write lock, a new group past the blocks in use
 // (AppendGroup) is staged in the block image and written with the groups
 // before it at the next ordering point: the release of the last write lock,
@@ -228,14 +235,28 @@ private:
         ud_t& fFile;
     };
 
-    // ud_t.cpp: opening, the header, write-back.
+    // ud_t.cpp: opening, the header.
     bool IsToBeCreated();
     void AdoptBasics(UDFileBasics const& basics);
     void RequireWriteLock(char const* operation) const;
+
+    // ud_t_writeback.cpp: writing back map and index.
+    struct Placement {
+        uint32_t map = 0;
+        uint32_t index = 0;
+    };
     void WriteBack();
+    // Where a stale map and the index behind it go.
+    Placement PlaceMapAndIndex();
     void WriteMapImage(uint32_t mapOffset);
     void WriteIndexImage(uint32_t indexOffset);
     void DropRoomLeft();
+    // Forgets what the map and index images on disk hold: the next write-back
+    // writes them whole.
+    void ForgetImagesOnDisk();
+    // The map (as read) and the index just loaded from the file are what the
+    // next write-back changes, in place where the blocks leave them room.
+    void AdoptImagesOnDisk(std::vector<unsigned char> mapImage);
 
     // ud_t_load.cpp: loading, checking and repairing the caches.
     void LoadCaches();
@@ -323,6 +344,16 @@ private:
     bool fIndexImageOnDisk = false;  // the encoder's last image is whole at fIndexImageOffset
     uint32_t fIndexImageOffset = 0;
     uint64_t fIndexImageSize = 0;
+    // The map image last written, whole at fMapImageOffset while
+    // fMapImageOnDisk; the index was placed at fPlacedIndexOffset behind it,
+    // leaving the map room up to there.
+    std::vector<unsigned char> fMapImage;
+    bool fMapImageOnDisk = false;
+    uint32_t fMapImageOffset = 0;
+    uint32_t fPlacedIndexOffset = 0;
+    // The block count when the map was last placed: a count above it calls
+    // for room in front of the map at the next placement.
+    uint32_t fBlockCountPlaced = 0;
     // By entry ID: English, POS string and translation, each ended by a NUL
     // (one allocation an entry); null when not cached.
     std::vector<std::unique_ptr<char[]>> fEntryKeys;

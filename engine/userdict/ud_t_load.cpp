@@ -43,6 +43,8 @@ void ud_t::LoadCaches() {
     UDFirstwordIndex index(1);
     bool const indexAgrees =
         ReadUDIndex(fFd, basics.fileSize, fIndexOffset, fBlockCount, &index) == kUDNoError && survey.IndexAgrees(index);
+    std::vector<unsigned char> mapOnDisk;
+    if (mapAgrees && indexAgrees) mapOnDisk = UDMapImageOfBits(fBlockCount, bitmap);
     if (!mapAgrees) {
         bitmap = survey.BuildBitmap();
         fMapOffset = 0;
@@ -60,6 +62,7 @@ void ud_t::LoadCaches() {
     fKeyHolder.assign(fBlockCount, 0);
     fBlockImage.Adopt(std::move(area));
     fCachesLoaded = true;
+    if (!mapOnDisk.empty()) AdoptImagesOnDisk(std::move(mapOnDisk));
     fDamaged = survey.FoundDamage();
     std::vector<UDGroupLinks> const links = survey.RepairGroups();
     fMissingEntries = survey.MissingEntries();
@@ -90,8 +93,7 @@ void ud_t::DropCaches() {
     fFirstFreeByte = 0;
     fIndex = UDFirstwordIndex(1);
     fMayBeListed.clear();
-    fIndexEncoder.Reset();
-    fIndexImageOnDisk = false;
+    ForgetImagesOnDisk();
     fEntryKeys.clear();
     fKeyHolder.clear();
     fBlockImage.Drop();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "engine/userdict/ud_format.h"
@@ -100,6 +101,36 @@ TEST(UDMapImage, ReadRefusesAMissingOrCutMap) {
     EXPECT_EQ(ReadUDMap(memory.Fd(), 100, 0, 9, &bitmap), kUDMapOrIndexInvalid);  // no map on disk
     EXPECT_EQ(ReadUDMap(memory.Fd(), 99, 90, 9, &bitmap), kUDMapOrIndexInvalid);  // file ends inside
     EXPECT_EQ(ReadUDMap(memory.Fd(), 100, 0xFFFFFFFF, 9, &bitmap), kUDMapOrIndexInvalid);
+}
+
+// What an in-place write of the map must cover: every changed byte, bytes
+// past the old end, and nothing else but the few bytes that join near runs.
+TEST(UDMapImage, ChangedRunsCoverEveryChangedByteAndJoinNearOnes) {
+    using Bytes = std::vector<unsigned char>;
+    struct Case {
+        char const* what;
+        Bytes old, now;
+        std::vector<std::pair<std::size_t, std::size_t>> runs;
+    };
+    Bytes const zeros(40, 0);
+    auto with = [&](std::vector<std::size_t> changed, std::size_t size = 40) {
+        Bytes bytes(size, 0);
+        for (std::size_t at : changed) bytes[at] = 1;
+        return bytes;
+    };
+    Case const cases[] = {
+        {"nothing changed", zeros, zeros, {}},
+        {"one byte", zeros, with({5}), {{5, 6}}},
+        {"two runs closer than the join", zeros, with({0, 1, 2, 3, 10}), {{0, 11}}},
+        {"two runs far apart", zeros, with({0, 39}), {{0, 1}, {39, 40}}},
+        {"grown: the new bytes are written", zeros, with({}, 43), {{40, 43}}},
+        {"grown next to a change", zeros, with({38}, 42), {{38, 42}}},
+    };
+    for (Case const& c : cases) {
+        std::vector<std::pair<std::size_t, std::size_t>> runs;
+        for (UDByteRun const& run : UDChangedRuns(c.old, c.now, 16)) runs.emplace_back(run.begin, run.end);
+        EXPECT_EQ(runs, c.runs) << c.what;
+    }
 }
 
 }  // namespace

@@ -112,4 +112,80 @@ TEST(UDTCrash, AWriterStoppedAfterAnyWriteLeavesEveryCompletedEntry) {
     }
 }
 
+// A dictionary whose map has room for two more blocks in front of it, so
+// that of four one-block adds released one by one, two write the map and
+// index back in place and the third moves them behind the blocks.
+Bytes FileWithRoomForTwoBlocks() {
+    OpenedDictionary d({});
+    SimpleFileLocker_READ read(&d.dictionary);
+    for (int i = 0; i < 100; ++i) {
+        AddEntryAndRelease(d.dictionary, MakeEntry("sparrow " + std::to_string(i)));
+        uint64_t const blocksEnd = kUDNewBlockAreaOffset + uint64_t{kUDBlockSize} * d.dictionary.GetBlockCount();
+        if (GetUlong(d.file.Bytes(), kUDHeaderMapOffset) == blocksEnd + 2 * kUDBlockSize) return d.file.Bytes();
+    }
+    return {};
+}
+
+// Gives the write count at which each finch was on disk, then the count at
+// the end.
+std::vector<int> AddFinchesReleasedOneByOne(ud_t& dictionary, FaultyFileSystem const& files) {
+    std::vector<int> done;
+    SimpleFileLocker_READ read(&dictionary);
+    for (int i = 0; i < 4; ++i) {
+        dictionary.AcquireWriteLock(0.0f);
+        dictionary.MarkMapAndIndexStale();
+        ud_entry_t entry;
+        entry.strings = MakeEntry("finch " + std::to_string(i));
+        dictionary.WriteEntry(&entry);
+        done.push_back(files.Count(FaultyFileSystem::Call::kWrite));
+        ThrowIfError(dictionary.AddIDtoFirstword(entry));
+        dictionary.UDIncGroupID(1);
+        dictionary.ReleaseWriteLock();
+    }
+    done.push_back(files.Count(FaultyFileSystem::Call::kWrite));
+    return done;
+}
+
+TEST(UDTCrash, AddsReleasedOneByOneLeaveEveryCompletedEntryWhereverStopped) {
+    Bytes const base = FileWithRoomForTwoBlocks();
+    ASSERT_FALSE(base.empty());
+    std::vector<int> milestones;
+    std::map<uint32_t, std::string> before;
+    std::map<uint32_t, std::string> finches;
+    {
+        OpenedDictionary d(base);
+        before = EnglishByID(d.dictionary);
+        {
+            FaultyFileSystem counted;
+            milestones = AddFinchesReleasedOneByOne(d.dictionary, counted);
+        }
+        for (auto const& [id, english] : EnglishByID(d.dictionary)) {
+            if (before.count(id) == 0) finches[id] = english;
+        }
+        ASSERT_EQ(finches.size(), 4u);
+        EXPECT_NE(GetUlong(d.file.Bytes(), kUDHeaderMapOffset), GetUlong(base, kUDHeaderMapOffset));
+    }
+
+    for (int k = 1; k <= milestones.back(); ++k) {
+        SCOPED_TRACE("stopped after write " + std::to_string(k));
+        MemoryFile file(base);
+        RunChildStoppedAfter(file, k, AddFinchesReleasedOneByOne);
+
+        OpenedDictionary reopened(file.Bytes());
+        std::map<uint32_t, std::string> want = before;
+        int i = 0;
+        for (auto const& [id, english] : finches) {
+            if (k >= milestones[i++]) want[id] = english;
+        }
+        EXPECT_EQ(EnglishByID(reopened.dictionary), want);
+        {
+            SimpleFileLocker_READ read(&reopened.dictionary);
+            SimpleFileLocker_WRITE write(&reopened.dictionary);
+        }
+        UDInspection const inspection = InspectUDFile(reopened.file.Fd());
+        for (std::string const& problem : inspection.problems) ADD_FAILURE() << problem;
+        EXPECT_TRUE(inspection.Verified());
+    }
+}
+
 }  // namespace

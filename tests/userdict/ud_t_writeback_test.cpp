@@ -16,8 +16,9 @@ namespace {
 using Bytes = std::vector<unsigned char>;
 
 // Random insertions and removals over a few buckets; after each round the
-// spliced image must equal a fresh encoding, and agree with the image before
-// on every byte up to the first one it reports changed.
+// spliced image must equal a fresh encoding, agree with the image before on
+// every byte up to the first one it reports changed, and be the image before
+// with its changed runs written over it.
 TEST(UDTWriteBack, TheSplicedIndexImageIsTheFreshEncodingAndReportsItsFirstChange) {
     UDFirstwordIndex index(7);
     UDIndexImageEncoder encoder;
@@ -53,6 +54,17 @@ TEST(UDTWriteBack, TheSplicedIndexImageIsTheFreshEncodingAndReportsItsFirstChang
             ASSERT_LE(first, std::min(image.size(), previous.size()));
             EXPECT_TRUE(std::equal(image.begin() + 4, image.begin() + static_cast<std::ptrdiff_t>(first),
                                    previous.begin() + 4));
+            // The previous image with the changed runs and the checksum
+            // written over it is the new one.
+            Bytes patched = previous;
+            patched.resize(image.size());
+            for (UDByteRun const& run : encoder.ChangedRuns()) {
+                std::copy(image.begin() + static_cast<std::ptrdiff_t>(run.begin),
+                          image.begin() + static_cast<std::ptrdiff_t>(run.end),
+                          patched.begin() + static_cast<std::ptrdiff_t>(run.begin));
+            }
+            std::copy(image.begin(), image.begin() + 4, patched.begin());
+            EXPECT_EQ(patched, image);
         }
         previous = image;
     }
