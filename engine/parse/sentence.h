@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/foundation/active_domains.h"
+#include "engine/foundation/paraphrase_checks.h"
 #include "engine/foundation/temporary_dictionary.h"
 #include "engine/foundation/they_option.h"
 #include "engine/foundation/token.h"
@@ -168,3 +169,10 @@ private:
 
 // The number of preparsed words.
 inline uint16_t PGetNumPWords(Sentence const& sentence) { return sentence.WordCount(); }
+
+// Whether a reading may not be used in the sentence: by its active domains
+// and its "they" option.
+inline bool ParaDisabledForAnyReason(FinePOS_EX const& finePOS, Paraphrase_EX const& paraphrase,
+                                     Sentence const& sentence) {
+    return ParaDisabledForAnyReason(finePOS, paraphrase, sentence.Domains(), sentence.TheyTrans());
+}
