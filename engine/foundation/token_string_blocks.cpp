@@ -23,7 +23,8 @@ wchar_t* TSDBBlockList::GetPointer(unsigned long n) {
 
 wchar_t* TSDBBlockList::NewBlock(unsigned long n) {
     unsigned long const length = n + kLostRemainder >= kBlockLength ? n : kBlockLength;
-    fBlocks.push_back(Block{std::make_unique<wchar_t[]>(length), length});
+    // Not zeroed: every piece handed out is written in full by its user.
+    fBlocks.push_back(Block{std::unique_ptr<wchar_t[]>(new wchar_t[length]), length});
     wchar_t* const start = fBlocks.back().characters.get();
     if (length > n) AddFreePiece(Piece{start + n, length - n});
     return start;

@@ -9,7 +9,23 @@ void TokenStringDatabase::Insert(Token token, wchar_t const* text, unsigned long
     wchar_t* const copy = fBlocks.GetPointer(n + 1);
     if (n > 0) std::wmemcpy(copy, text, n);
     copy[n] = 0;
-    fTexts[TokenSerialOf(token)] = Text{copy, n};
+    Slot(TokenSerialOf(token)) = Text{copy, n};
+    ++fInserts;
+}
+
+TokenStringDatabase::Text& TokenStringDatabase::Slot(uint32_t serial) {
+    std::size_t const chunk = serial >> kChunkBits;
+    uint32_t const index = serial & (kChunkSize - 1);
+    if (chunk < fChunks.size() && fChunks[chunk]) return fChunks[chunk][index];
+    if (serial >= 2 * fInserts + kDenseSlack) return fSparse[serial];
+    if (chunk >= fChunks.size()) fChunks.resize(chunk + 1);
+    fChunks[chunk].reset(new Text[kChunkSize]());
+    // Texts kept aside before the chunk existed move into it.
+    uint32_t const first = static_cast<uint32_t>(chunk << kChunkBits);
+    for (auto kept = fSparse.lower_bound(first); kept != fSparse.end() && kept->first - first < kChunkSize;
+         kept = fSparse.erase(kept))
+        fChunks[chunk][kept->first - first] = kept->second;
+    return fChunks[chunk][index];
 }
 
 void TokenStringDatabase::Insert(Token token, wchar_t const* text) {
@@ -19,8 +35,15 @@ void TokenStringDatabase::Insert(Token token, wchar_t const* text) {
 void TokenStringDatabase::Insert(Token token, std::wstring const& text) { Insert(token, text.data(), text.size()); }
 
 TokenStringDatabase::Text const* TokenStringDatabase::Lookup(Token token) const {
-    auto const found = fTexts.find(TokenSerialOf(token));
-    return found == fTexts.end() ? nullptr : &found->second;
+    uint32_t const serial = TokenSerialOf(token);
+    std::size_t const chunk = serial >> kChunkBits;
+    if (chunk < fChunks.size() && fChunks[chunk]) {
+        Text const& entry = fChunks[chunk][serial & (kChunkSize - 1)];
+        return entry.characters == nullptr ? nullptr : &entry;
+    }
+    if (fSparse.empty()) return nullptr;
+    auto const found = fSparse.find(serial);
+    return found == fSparse.end() ? nullptr : &found->second;
 }
 
 bool TokenStringDatabase::Find(Token token, wchar_t const** text) const {
@@ -52,4 +75,10 @@ bool TokenStringDatabase::FindLength(Token token, unsigned long* n) const {
     return true;
 }
 
-void TokenStringDatabase::Erase(unsigned int serial) { fTexts.erase(serial); }
+void TokenStringDatabase::Erase(unsigned int serial) {
+    std::size_t const chunk = serial >> kChunkBits;
+    if (chunk < fChunks.size() && fChunks[chunk])
+        fChunks[chunk][serial & (kChunkSize - 1)] = Text{nullptr, 0};
+    else
+        fSparse.erase(serial);
+}

@@ -3,8 +3,11 @@
 // wide and NUL-terminated, copied into pooled storage that is released only
 // with the database: a pointer from Find stays valid until then, also after
 // the token's text is replaced or erased.
+#include <cstdint>
+#include <map>
+#include <memory>
 #include <string>
-#include <unordered_map>
+#include <vector>
 
 #include "engine/foundation/token.h"
 #include "engine/foundation/token_string_blocks.h"
@@ -47,8 +50,22 @@ private:
         unsigned long length;
     };
 
-    Text const* Lookup(Token token) const;
+    // Serials are handed out densely, so most texts sit in chunks of a
+    // table indexed by serial (chunks, unlike one growing array, are never
+    // moved and come from the ordinary heap); an entry with null characters
+    // is absent.  A chunk is made only for a serial within kDenseSlack of
+    // twice the number of inserts so far; a serial further out goes to
+    // fSparse, so stray large serials cannot make the table huge.
+    static constexpr unsigned kChunkBits = 12;
+    static constexpr uint32_t kChunkSize = uint32_t{1} << kChunkBits;
+    static constexpr unsigned long kDenseSlack = 4096;
 
-    std::unordered_map<uint32_t, Text> fTexts;
+    Text const* Lookup(Token token) const;
+    // The entry of the serial, made (absent) if needed.
+    Text& Slot(uint32_t serial);
+
+    std::vector<std::unique_ptr<Text[]>> fChunks;
+    std::map<uint32_t, Text> fSparse;
+    unsigned long fInserts = 0;
     TSDBBlockList fBlocks;
 };

@@ -146,4 +146,29 @@ TEST_F(TokenStringDatabaseTest, FoundPointersOutliveReplaceEraseAndMoreInserts) 
     EXPECT_EQ(newest, L"third");
 }
 
+// Serials far beyond those used so far, and the texts stored under them
+// before the nearer serials catch up with them.
+TEST_F(TokenStringDatabaseTest, KeepsFarAndLaterReachedSerials) {
+    uint32_t const far[] = {kMaxTokenSerial, 5000, 100000};
+    for (uint32_t serial : far) fStrings.Insert(MakeToken(serial, 23), std::to_wstring(serial));
+    for (uint32_t serial = 1; serial <= 20000; ++serial)
+        if (serial != 5000) fStrings.Insert(MakeToken(serial, 23), L"near");
+
+    for (uint32_t serial : far) {
+        std::wstring text;
+        ASSERT_TRUE(fStrings.Find(MakeToken(serial, 23), &text)) << serial;
+        EXPECT_EQ(text, std::to_wstring(serial));
+    }
+    for (uint32_t serial : far) {
+        fStrings.Erase(serial);
+        wchar_t const* pointer = nullptr;
+        EXPECT_FALSE(fStrings.Find(MakeToken(serial, 23), &pointer)) << serial;
+    }
+    fStrings.Erase(0xFFFFFFFFu);
+    std::wstring text;
+    ASSERT_TRUE(fStrings.Find(MakeToken(4999, 23), &text));
+    EXPECT_EQ(text, L"near");
+    EXPECT_FALSE(fStrings.Find(MakeToken(20001, 23), &text));
+}
+
 }  // namespace
