@@ -1,7 +1,10 @@
 #include "engine/compiled/compiled_file_access.h"
 
+#include <sys/mman.h>
+
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 #include "engine/foundation/file_errors.h"
 #include "platform/files/file_system.h"
@@ -32,13 +35,23 @@ struct CompiledFileAccess::OpenFile {
 
     explicit OpenFile(int descriptor) : fd(descriptor) {}
     ~OpenFile() {
+        if (map != nullptr) munmap(const_cast<unsigned char*>(map), static_cast<std::size_t>(size));
         if (fd >= 0) Files().Close(fd);
     }
     OpenFile(OpenFile const&) = delete;
     OpenFile& operator=(OpenFile const&) = delete;
 
+    // Maps the whole file; where that fails the reads stay positioned reads,
+    // which work on every descriptor.
+    void Map() {
+        if (size == 0 || size > std::numeric_limits<std::size_t>::max()) return;
+        void* const mapped = mmap(nullptr, static_cast<std::size_t>(size), PROT_READ, MAP_SHARED, fd, 0);
+        if (mapped != MAP_FAILED) map = static_cast<unsigned char const*>(mapped);
+    }
+
     int fd;
     uint64_t size = 0;
+    unsigned char const* map = nullptr;
     CorvanCriticalSection lock;
 };
 
@@ -49,33 +62,34 @@ CompiledFileAccess::CompiledFileAccess(int fd) : fFile(OpenFile::Adopt(fd)) {
     // another format.
     if (Files().Status(fd, &status) != 0) FileException::ThrowLastError("compiled dictionary");
     fFile->size = status.size;
+    fFile->Map();
+    fSize = fFile->size;
+    fMap = fFile->map;
 }
 
 int CompiledFileAccess::Descriptor() const { return fFile->fd; }
 
-uint64_t CompiledFileAccess::Size() const { return fFile->size; }
-
 CorvanCriticalSection& CompiledFileAccess::Lock() const { return fFile->lock; }
-
-bool CompiledFileAccess::Contains(uint64_t offset, uint64_t length) const {
-    return offset <= fFile->size && length <= fFile->size - offset;
-}
 
 void CompiledFileAccess::Read(uint64_t offset, void* buffer, std::size_t n) const {
     if (!Contains(offset, n)) ThrowCorruptDictionary("compiled dictionary: read past the end of the file");
+    if (fMap != nullptr) {
+        if (n != 0) std::memcpy(buffer, fMap + offset, n);
+        return;
+    }
     if (!PositionedRead(fFile->fd, offset, static_cast<unsigned char*>(buffer), n))
         ThrowCorruptDictionary("compiled dictionary: the file ends before a record");
 }
 
 void CompiledFileAccess::ReadZeroFilled(uint64_t offset, void* buffer, std::size_t n, std::size_t required) const {
     if (!Contains(offset, required)) ThrowCorruptDictionary("compiled dictionary: read past the end of the file");
-    std::size_t const available = static_cast<std::size_t>(std::min<uint64_t>(n, fFile->size - offset));
+    std::size_t const available = static_cast<std::size_t>(std::min<uint64_t>(n, fSize - offset));
     auto* bytes = static_cast<unsigned char*>(buffer);
     std::memset(bytes + available, 0, n - available);
     Read(offset, bytes, available);
 }
 
-uint32_t CompiledFileAccess::ReadUInt32(uint64_t offset) const {
+uint32_t CompiledFileAccess::ReadUInt32Unmapped(uint64_t offset) const {
     uint8_t bytes[4];
     Read(offset, bytes, sizeof bytes);
     return GetLE32(bytes);
@@ -83,15 +97,25 @@ uint32_t CompiledFileAccess::ReadUInt32(uint64_t offset) const {
 
 std::string CompiledFileAccess::ReadString(uint64_t offset) const {
     char bytes[kStringReadSize];
+    return std::string(StringView(offset, bytes));
+}
+
+std::string_view CompiledFileAccess::StringView(uint64_t offset, char* buffer, std::size_t limit) const {
     if (!Contains(offset, 1)) ThrowCorruptDictionary("compiled dictionary: string past the end of the file");
-    std::size_t const available = static_cast<std::size_t>(std::min<uint64_t>(kStringReadSize, fFile->size - offset));
-    {
+    limit = std::min(limit, kStringReadSize);
+    std::size_t const available = static_cast<std::size_t>(std::min<uint64_t>(limit, fSize - offset));
+    char const* bytes = buffer;
+    if (fMap != nullptr) {
+        bytes = reinterpret_cast<char const*>(fMap + offset);
+    } else {
         AutoCriticalSection locked(fFile->lock);
-        Read(offset, bytes, available);
+        Read(offset, buffer, available);
     }
-    auto const* nul = static_cast<char const*>(std::memchr(bytes, '\0', available));
-    if (nul == nullptr && available < kStringReadSize) ThrowCorruptDictionary("compiled dictionary: string cut short");
-    return std::string(bytes, nul != nullptr ? static_cast<std::size_t>(nul - bytes) : available);
+    // Headwords are short: a plain walk beats memchr's setup.
+    std::size_t length = 0;
+    while (length < available && bytes[length] != '\0') ++length;
+    if (length == available && available < limit) ThrowCorruptDictionary("compiled dictionary: string cut short");
+    return std::string_view(bytes, length);
 }
 
 // ---- Records and blocks ---------------------------------------------------------

@@ -21,12 +21,12 @@ constexpr std::size_t kSearchTopNodes = std::size_t{1} << 11;
 constexpr uint32_t kSearchWindowSlots = 64;
 
 // The headword, cut to the key's length, against the key.
-int ComparePrefix(std::string const& headword, char const* key, unsigned long length) {
+int ComparePrefix(std::string_view headword, char const* key, unsigned long length) {
     std::size_t const compared = std::min<std::size_t>(headword.size(), length);
     return StringCompare_E_Source(headword.data(), headword.data() + compared, key, key + length);
 }
 
-bool EqualsWhole(std::string const& headword, char const* key, unsigned long length) {
+bool EqualsWhole(std::string_view headword, char const* key, unsigned long length) {
     return StringCompare_E_Source(headword.data(), headword.data() + headword.size(), key, key + length) == 0;
 }
 
@@ -39,6 +39,8 @@ CompiledDictionaryRep::CompiledDictionaryRep(int fd, CompiledFormatTraits const&
 
 CompiledDictionaryRep::CompiledDictionaryRep(CompiledFileAccess const& file, CompiledFormatTraits const& traits)
     : fTraits(traits), fFile(file) {
+    // Keys are never longer: remembering one never allocates.
+    fCachedKey.reserve(kMaxKeyLength);
     Bytes header(std::min<uint64_t>(traits.headerSize, fFile.Size()));
     fFile.Read(0, header.data(), header.size());
     fHeader = DecodeCompiledHeader(ByteView(header), traits);
@@ -74,6 +76,10 @@ std::string CompiledDictionaryRep::HeadwordAt(uint32_t slot) const {
     return fFile.ReadString(fFile.ReadUInt32(fHeader.headwordStringTable + 4 * uint64_t{slot}));
 }
 
+std::string_view CompiledDictionaryRep::HeadwordView(uint32_t slot, char* buffer, std::size_t limit) const {
+    return fFile.StringView(fFile.ReadUInt32(fHeader.headwordStringTable + 4 * uint64_t{slot}), buffer, limit);
+}
+
 Entry_EX CompiledDictionaryRep::GetEntryObjectForEntryIDAt(uint32_t entryID) {
     return Entry_EX(new CompiledEntryRep(*this, entryID));
 }
@@ -93,7 +99,8 @@ uint32_t CompiledDictionaryRep::LookupPrefixHelper_lowerbound(char const* key, u
         // Every headword before the cached position is below the cached key,
         // and so below a key that begins with it.
         slot = fCachedSlot;
-        while (slot < end && ComparePrefix(HeadwordAt(slot), key, length) < 0) ++slot;
+        char buffer[CompiledFileAccess::kStringReadSize];
+        while (slot < end && ComparePrefix(HeadwordView(slot, buffer, length + 1), key, length) < 0) ++slot;
         if (slot == end) return end;
     } else {
         slot = SearchLowerBound(key, length);
@@ -103,7 +110,10 @@ uint32_t CompiledDictionaryRep::LookupPrefixHelper_lowerbound(char const* key, u
     return slot;
 }
 
-std::string const& CompiledDictionaryRep::SearchTopHeadword(std::size_t node, uint32_t slot) {
+std::string_view CompiledDictionaryRep::SearchTopHeadword(std::size_t node, uint32_t slot, char* buffer,
+                                                          std::size_t limit) {
+    // A mapped file is as quick to read as a copy of it.
+    if (fFile.IsMapped()) return HeadwordView(slot, buffer, limit);
     if (fSearchTop.empty()) {
         fSearchTop.resize(kSearchTopNodes);
         fSearchTopRead.resize(kSearchTopNodes);
@@ -123,21 +133,25 @@ uint32_t CompiledDictionaryRep::SearchLowerBound(char const* key, unsigned long 
     std::size_t node = 1;
     // The string offsets of a small window [windowStart, windowStart + size).
     uint32_t windowStart = 0;
-    std::vector<uint8_t> window;
+    std::size_t windowSize = 0;
+    uint8_t window[4 * kSearchWindowSlots];
+    char buffer[CompiledFileAccess::kStringReadSize];
+    // Ordering needs no more of a headword than the key's length.
+    std::size_t const limit = length + 1;
     while (low < high) {
-        if (window.empty() && node >= kSearchTopNodes && high - low <= kSearchWindowSlots) {
+        if (windowSize == 0 && node >= kSearchTopNodes && high - low <= kSearchWindowSlots) {
             windowStart = low;
-            window.resize(4 * std::size_t{high - low});
-            fFile.Read(fHeader.headwordStringTable + 4 * uint64_t{low}, window.data(), window.size());
+            windowSize = 4 * std::size_t{high - low};
+            fFile.Read(fHeader.headwordStringTable + 4 * uint64_t{low}, window, windowSize);
         }
         uint32_t const middle = low + (high - low) / 2;
-        std::string headword;
+        std::string_view headword;
         if (node < kSearchTopNodes)
-            headword = SearchTopHeadword(node, middle);
-        else if (!window.empty())
-            headword = fFile.ReadString(GetLE32(&window[4 * std::size_t{middle - windowStart}]));
+            headword = SearchTopHeadword(node, middle, buffer, limit);
+        else if (windowSize != 0)
+            headword = fFile.StringView(GetLE32(&window[4 * std::size_t{middle - windowStart}]), buffer, limit);
         else
-            headword = HeadwordAt(middle);
+            headword = HeadwordView(middle, buffer, limit);
         bool const below = ComparePrefix(headword, key, length) < 0;
         low = below ? middle + 1 : low;
         high = below ? high : middle;
@@ -153,19 +167,23 @@ ForwardIterator<Entry_EX> CompiledDictionaryRep::Lookup(char const* key, unsigne
     uint32_t const lowerBound = LookupPrefixHelper_lowerbound(key, length);
     if (lowerBound == end) return EmptyForwardIterator<Entry_EX>();
 
-    std::string const first = HeadwordAt(lowerBound);
-    std::vector<Entry_EX> found;
-    for (uint32_t slot = lowerBound; slot < end; ++slot) {
-        if (!EqualsWhole(slot == lowerBound ? first : HeadwordAt(slot), key, length)) break;
-        found.push_back(GetEntryObjectForEntryIDAt(HeadwordEntryAt(slot)));
-    }
-
-    if (found.empty()) {
+    // Nothing is allocated until an entry is found: most lookups miss.
+    // Matching needs no more of a headword than one byte past the key.
+    char buffer[CompiledFileAccess::kStringReadSize];
+    std::string_view const first = HeadwordView(lowerBound, buffer, length + 1);
+    if (!EqualsWhole(first, key, length)) {
         if (callback != nullptr && ComparePrefix(first, key, length) == 0) callback->FoundOne();
         return EmptyForwardIterator<Entry_EX>();
     }
     if (callback != nullptr) callback->FoundOne();
-    if (found.size() == 1) return SingleEltForwardIterator<Entry_EX>(found.front());
+    uint32_t matchEnd = lowerBound + 1;
+    while (matchEnd < end && EqualsWhole(HeadwordView(matchEnd, buffer, length + 1), key, length)) ++matchEnd;
+    if (matchEnd == lowerBound + 1)
+        return SingleEltForwardIterator<Entry_EX>(GetEntryObjectForEntryIDAt(HeadwordEntryAt(lowerBound)));
+    std::vector<Entry_EX> found;
+    found.reserve(matchEnd - lowerBound);
+    for (uint32_t slot = lowerBound; slot < matchEnd; ++slot)
+        found.push_back(GetEntryObjectForEntryIDAt(HeadwordEntryAt(slot)));
     return VectorByValueForwardIterator<Entry_EX>(found);
 }
 

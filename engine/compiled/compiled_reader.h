@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/compiled/compiled_file_access.h"
@@ -66,15 +67,16 @@ public:
     uint32_t EntryOrderAt(uint32_t slot) const;
     uint32_t HeadwordEntryAt(uint32_t slot) const;
     std::string HeadwordAt(uint32_t slot) const;
+    // The same, no more than its first `limit` bytes, without a copy where
+    // the file is mapped (see CompiledFileAccess::StringView).
+    std::string_view HeadwordView(uint32_t slot, char* buffer, std::size_t limit) const;
     // The first slot of the headword-order tables whose headword, cut to the
     // key's length, is not below the key; the headword count when none is.
     // A run of lookups of growing keys costs one binary search.
     uint32_t LookupPrefixHelper_lowerbound(char const* key, unsigned long length);
 
     // What the dictionary's entries hand out where nothing is stored; each
-    // format's module builds its own once.  (Empty entry iterators are made
-    // fresh for every answer: one shared handle copied by several threads
-    // would race on its plain reference count.)
+    // format's module builds its own once.
     struct EmptyValues {
         Dict_Semantics_E_Source semantics;  // kEmptyDictSemantics
         std::string text;                   // kEmptyString
@@ -122,8 +124,9 @@ private:
     // The lower bound over the whole headword-order string table.
     uint32_t SearchLowerBound(char const* key, unsigned long length);
     // The headword at a slot the first levels of the search visit (node of
-    // the search tree below kSearchTopNodes), read from the file once.
-    std::string const& SearchTopHeadword(std::size_t node, uint32_t slot);
+    // the search tree below kSearchTopNodes): from the map, or read from an
+    // unmapped file once and kept.
+    std::string_view SearchTopHeadword(std::size_t node, uint32_t slot, char* buffer, std::size_t limit);
 
     CompiledFormatTraits const& fTraits;
     CompiledFileAccess fFile;
@@ -132,8 +135,9 @@ private:
     CorvanCriticalSection fLookupLock;
     std::string fCachedKey;
     uint32_t fCachedSlot = 0;
-    // Every binary search visits the same few slots first: their headwords
-    // stay in memory (at most 2,047 strings), by node of the search tree.
+    // Every binary search visits the same few slots first: an unmapped
+    // file's headwords there stay in memory (at most 2,047 strings), by node
+    // of the search tree.
     std::vector<std::string> fSearchTop;
     std::vector<bool> fSearchTopRead;
 

@@ -52,6 +52,10 @@ public:
     // Takes ownership of rep.
     explicit ForwardIterator(ForwardIteratorRep_<T>* rep)
         : Base(&iterators_detail::CloneRep<ForwardIteratorRep_<T>>, rep) {}
+    // Holds a representation that outlives every handle and that only its
+    // private copies change (see Shared).
+    ForwardIterator(ForwardIteratorRep_<T>* rep, typename Base::Uncounted uncounted)
+        : Base(&iterators_detail::CloneRep<ForwardIteratorRep_<T>>, rep, uncounted) {}
 
     T operator*() const { return this->GetRep()->Current(); }
     ForwardIterator& operator++() {
@@ -160,10 +164,19 @@ private:
     typename Container::const_iterator fPosition;
 };
 
+// Costs no allocation: every empty iterator shares one representation, which
+// nothing changes (stepping it is a no-op on a private copy).
 template <class T>
 class EmptyForwardIterator : public ForwardIterator<T> {
 public:
-    EmptyForwardIterator() : ForwardIterator<T>(new EmptyForwardIteratorRep_<T>) {}
+    EmptyForwardIterator() : ForwardIterator<T>(SharedRep(), typename ForwardIterator<T>::Uncounted{}) {}
+
+private:
+    // Never destroyed, so handles in static objects stay valid at exit.
+    static EmptyForwardIteratorRep_<T>* SharedRep() {
+        static auto* const rep = new EmptyForwardIteratorRep_<T>;
+        return rep;
+    }
 };
 
 template <class T>

@@ -3,6 +3,11 @@
 // Copies share the representation; a holder about to change it first calls
 // Assure1Reference() to get a private copy.  Counts are plain integers:
 // handles to one representation are used by one thread at a time.
+//
+// A representation that lives for the whole program and never changes (an
+// empty iterator, say) can be held uncounted: such handles cost no
+// allocation, may be copied by any thread, and a holder about to change it
+// gets a private, counted copy first.
 #include <cstdint>
 #include <memory>
 #include <utility>
@@ -18,7 +23,12 @@ public:
         fCount = new uint32_t(1);
         guard.release();
     }
-    Shared(Shared const& other) : fRep(other.fRep), fCount(other.fCount), fClone(other.fClone) { ++*fCount; }
+    // Holds a representation that outlives every handle, uncounted.
+    struct Uncounted {};
+    Shared(CloneFunction clone, T* rep, Uncounted) : fRep(rep), fCount(nullptr), fClone(clone) {}
+    Shared(Shared const& other) : fRep(other.fRep), fCount(other.fCount), fClone(other.fClone) {
+        if (fCount != nullptr) ++*fCount;
+    }
     // The other handle's state is taken before the own is let go.
     Shared& operator=(Shared other) {
         Swap(other);
@@ -33,7 +43,7 @@ public:
         return *this;
     }
     ~Shared() {
-        if (--*fCount == 0) Delete(fCount, fRep);
+        if (fCount != nullptr && --*fCount == 0) Delete(fCount, fRep);
     }
 
     // Moves this handle to a private copy of the representation.
@@ -41,12 +51,13 @@ public:
         if (fRep != nullptr) *this = fClone(*fRep);
     }
     void Assure1Reference() {
-        if (*fCount != 1) BreakReferences();
+        if (fCount == nullptr || *fCount != 1) BreakReferences();
     }
 
     T* GetRep() const { return fRep; }
     T* operator->() const { return fRep; }
-    uint32_t GetReferenceCount() const { return *fCount; }
+    // 0 for an uncounted representation.
+    uint32_t GetReferenceCount() const { return fCount != nullptr ? *fCount : 0; }
 
 private:
     // Out of line so that the optimiser, which cannot see that a count is
