@@ -1,0 +1,519 @@
+# The engine's core English-Japanese lexicon.  tools/gen_lexicon.py turns it
+# into data/lexicon/core.txt; the build compiles that into the system
+# dictionary e2j uses by default.  Format: doc/core-lexicon.md.
+#
+#   CATEGORY HEADWORD COOKED [JPOS] [key=value ...]
+#
+# "_" in a headword or a form stands for a space.
+
+# ---- Punctuation and the preparser's pseudo-words --------------------------------
+PERIOD     .                 {。}
+INTERROG   ?                 {？}
+EXCLAM     !                 {！}
+COMMA      ,                 {、}
+COLON      :                 {：}
+SEMICOLON  ;                 {；}
+LPAREN     (                 {（}
+RPAREN     )                 {）}
+LPAREN     [                 {［}
+RPAREN     ]                 {］}
+LPAREN     {                 {｛}
+RPAREN     }                 {｝}
+DASH       -                 {－}
+CONJ       &                 {＆}          CONJ
+PERIOD     zxjPRDor0         {。}
+EXCLAM     zxjEXMRKor0       {！}
+EXCLAM     zxjEXMRKorPRD     {！}
+INTERROG   zxjQMARKor0       {？}
+INTERROG   zxjQMARKorPRD     {？}
+OPENQ      zxjOPENQ          {「}
+CLOSEQ     zxjCLOSEQ         {」}
+DASH       zxjDASH           {―}
+DASH       zxqHYPHEN         {－}
+DASH       zxjDOTDOT         {…}
+COLON      zxjCOLON_NOSPACE  {：}
+5SKIP      zxjCR             {}
+5SKIP      zxjTAB            {}
+5SKIP      zxjBULLET         {・}
+MATHSYMBOL zxjMINUS          {－}
+MATHSYMBOL zxjPLUS           {＋}
+
+# Clock suffixes the preparser splits off a number ("7pm"); lookups ignore
+# ASCII case, so "AM" finds "am".
+TIMEadv    am                {午前}        N
+TIMEadv    a.m               {午前}        N
+TIMEadv    pm                {午後}        N
+TIMEadv    p.m               {午後}        N
+
+# ---- Determiners and pronouns ------------------------------------------------------
+# Determiner sets: number, person, definite, case (N nominative, A
+# accusative, B both), wh.
+ART    the     {}            DET  f0=M31B0
+ART    a       {}            DET  f0=S30B0
+ART    an      {}            DET  f0=S30B0
+ART    some    {いくつかの}  DET  f0=M30B0
+ART    every   {全ての}      DET  f0=S31B0
+ART    my      {私の}        DET  f0=M11B0
+ART    your    {あなたの}    DET  f0=M21B0
+ART    his     {彼の}        DET  f0=M31B0
+ART    her     {彼女の}      DET  f0=M31B0
+ART    its     {その}        DET  f0=M31B0
+ART    our     {私達の}      DET  f0=M11B0
+ART    their   {彼らの}      DET  f0=M31B0
+THIS   this    {この}        DET  f0=S31B0
+THIS   that    {あの}        DET  f0=S31B0
+THIS   these   {これらの}    DET  f0=P31B0
+THIS   those   {あれらの}    DET  f0=P31B0
+PRN    I       {私}          N    f0=S11N0
+PRN    me      {私}          N    f0=S11A0
+PRN    you     {あなた}      N    f0=M21B0
+PRN    he      {彼}          N    f0=S31N0
+PRN    him     {彼}          N    f0=S31A0
+PRN    she     {彼女}        N    f0=S31N0
+PRN    her     {彼女}        N    f0=S31A0
+PRN    it      {それ}        N    f0=S31B0
+PRN    we      {私達}        N    f0=P11N0
+PRN    us      {私達}        N    f0=P11A0
+PRN    they    {彼ら}        N    f0=P31N0
+PRN    them    {彼ら}        N    f0=P31A0
+PRN    this    {これ}        N    f0=S31B0
+PRN    that    {あれ}        N    f0=S31B0
+PRN    these   {これら}      N    f0=P31B0
+PRN    those   {あれら}      N    f0=P31B0
+WHAT   what    {何}          N    f0=M31B1
+WHAT   who     {誰}          N    f0=M31B1
+WHAT   which   {どれ}        N    f0=M31B1
+
+# ---- Auxiliaries and negation ----------------------------------------------------------
+# Verb sets: form (B base, P present, S third person, D past, N participle,
+# G -ing), tense, transitive, passive, subject number and person,
+# progressive, perfect, negated, modal, that, to-infinitive, -ing, particle,
+# phrasal, then what the grammar sets.
+BE       be    {}dear-  OTHER  f0=B1I0__0000000_0_________  forms=am:P1I0S10000000_0_________,is:S1I0S30000000_0_________,are:P1I0__0000000_0_________,was:D2I0S_0000000_0_________,were:D2I0__0000000_0_________,been:N0I0__0100000_0_________,being:G0I0__0000000_0_________
+AUX      do    {}       OTHER  f0=B1I0__0000000_0_________  forms=does:S1I0S30000000_0_________,did:D2I0__0000000_0_________
+AUX      have  {}       OTHER  f0=B1I0__0100000_0_________  forms=has:S1I0S30100000_0_________,had:D2I0__0100000_0_________
+AUXWILL  will  {}       AuxWill  f0=B1I0__0001000_0_________  forms=would:D2I0__0001000_0_________
+AUXCAN   can   {}       OTHER  f0=B1I0__0001000_0_________  forms=could:D2I0__0001000_0_________
+AUXMUST  must  {}       OTHER  f0=B1I0__0001000_0_________
+Not      not   {}       OTHER
+
+# ---- Conjunctions and other function words ----------------------------------------------
+CONJ      and      {と}          CONJ
+CONJ      or       {または}      CONJ
+CONJ      but      {しかし}      CONJ
+SCONJ     because  {ので}        CONJ
+IF        if       {もし}        CONJ
+CONJwhen  when     {時}          CONJ
+CONJthat  that     {ということ}  CONJ
+CONJso    so       {だから}      CONJ
+THAN      than     {より}        OTHER
+YES       yes      {はい}        OTHER
+HELLO     hello    {こんにちは}  OTHER
+PLEASE    please   {どうぞ}      OTHER
+
+# ---- Prepositions -------------------------------------------------------------------------
+# Each names itself as a particle, so that readings needing it stay where it
+# stands.
+PREP  in           {で}
+PREP  on           {の上で}
+PREP  at           {で}
+PREP  to           {へ}
+PREP  from         {から}
+PREP  with         {と}
+PREP  for          {のために}
+PREP  of           {の}
+PREP  about        {について}
+PREP  by           {によって}
+PREP  into         {の中へ}
+PREP  under        {の下で}
+PREP  after        {の後で}
+PREP  before       {の前に}
+PREP  near         {の近くで}
+PREP  over         {の上に}
+PREP  through      {を通って}
+PREP  during       {の間}
+PREP  without      {なしで}
+PREP  behind       {の後ろで}
+PREP  between      {の間で}
+PREP  around       {の周りで}
+PREP  until        {まで}
+PREP  since        {以来}
+PREP  in_front_of  {の前で}
+
+# ---- Verbs ----------------------------------------------------------------------------------
+# VT01 transitive, VI01 intransitive.  Every form is stored: irregular ones
+# as given, the others spelt by rule.  needs=P: the reading stands only where the
+# preposition P does.  transplant: the particle the object takes.
+VI01  go          {行}k-        VCik  third=goes past=went pastpart=gone
+VT01  go          {行}k-        VCik  third=goes past=went pastpart=gone needs=to transplant=NP:+ni
+VI01  come        {来}-         Vku   past=came pastpart=come ing=coming
+VT01  see         {見}-         VV    past=saw pastpart=seen ing=seeing
+VT01  eat         {食べ}-       VV    past=ate pastpart=eaten
+VT01  take        {取}r-        VCr   past=took pastpart=taken
+VT01  make        {作}r-        VCr   past=made pastpart=made
+VT01  say         {言}w-        VCw   past=said pastpart=said
+VT01  get         {得}-         VV    past=got pastpart=got
+VT01  give        {与え}-       VV    past=gave pastpart=given
+VT01  know        {知}r-        VCr   past=knew pastpart=known
+VT01  think       {思}w-        VCw   past=thought pastpart=thought
+VT01  find        {見つけ}-     VV    past=found pastpart=found
+VT01  tell        {話}s-        VCs   past=told pastpart=told
+VI01  become      {な}r-        VCr   past=became pastpart=become ing=becoming
+VT01  leave       {去}r-        VCr   past=left pastpart=left
+VT01  feel        {感じ}-       VV    past=felt pastpart=felt
+VT01  bring       {持って来}-   Vku   past=brought pastpart=brought
+VT01  begin       {始め}-       VV    past=began pastpart=begun ing=beginning
+VT01  keep        {保}t-        VCt   past=kept pastpart=kept
+VT01  hold        {持}t-        VCt   past=held pastpart=held
+VT01  write       {書}k-        VCk   past=wrote pastpart=written
+VI01  stand       {立}t-        VCt   past=stood pastpart=stood
+VT01  hear        {聞}k-        VCk   past=heard pastpart=heard
+VI01  run         {走}r-        VCr   past=ran pastpart=run ing=running
+VT01  meet        {会}w-        VCw   past=met pastpart=met transplant=NP:+ni
+VI01  sit         {座}r-        VCr   past=sat pastpart=sat ing=sitting
+VI01  speak       {話}s-        VCs   past=spoke pastpart=spoken
+VT01  read        {読}m-        VCm   past=read
+VT01  buy         {買}w-        VCw   past=bought pastpart=bought
+VT01  sell        {売}r-        VCr   past=sold pastpart=sold
+VT01  send        {送}r-        VCr   past=sent pastpart=sent
+VT01  build       {建て}-       VV    past=built pastpart=built
+VT01  lose        {失}w-        VCw   past=lost pastpart=lost
+VT01  pay         {払}w-        VCw   past=paid pastpart=paid
+VT01  teach       {教え}-       VV    past=taught pastpart=taught
+VT01  catch       {捕まえ}-     VV    past=caught pastpart=caught
+VI01  fall        {落ち}-       VV    past=fell pastpart=fallen
+VI01  fly         {飛}b-        VCb   past=flew pastpart=flown
+VT01  drive       {運転}su-     Vsu   past=drove pastpart=driven
+VT01  drink       {飲}m-        VCm   past=drank pastpart=drunk
+VI01  sleep       {眠}r-        VCr   past=slept pastpart=slept
+VI01  swim        {泳}g-        VCg   past=swam pastpart=swum ing=swimming
+VT01  win         {勝}t-        VCt   past=won pastpart=won ing=winning
+VT01  understand  {理解}su-     Vsu   past=understood pastpart=understood
+VT01  forget      {忘れ}-       VV    past=forgot pastpart=forgotten ing=forgetting
+VT01  show        {見せ}-       VV    past=showed pastpart=shown
+VT01  have        {持}t-        VCt   third=has past=had pastpart=had
+VT01  do          {}su-         Vsu   third=does past=did pastpart=done
+VI01  walk        {歩}k-        VCk
+VI01  talk        {話}s-        VCs
+VI01  work        {働}k-        VCk
+VI01  live        {住}m-        VCm
+VI01  play        {遊}b-        VCb
+VT01  like        {好}m-        VCm
+VT01  love        {愛}su-       Vsu
+VT01  want        {欲しが}r-    VCr
+VT01  need        {必要と}su-   Vsu
+VT01  use         {使}w-        VCw
+VT01  help        {助け}-       VV
+VT01  open        {開け}-       VV
+VT01  close       {閉め}-       VV
+VT01  start       {始め}-       VV
+VT01  stop        {止め}-       VV    past=stopped ing=stopping
+VT01  call        {呼}b-        VCb
+VT01  ask         {尋ね}-       VV
+VT01  answer      {答え}-       VV
+VT01  watch       {見}-         VV
+VI01  look        {見}-         VV
+VT01  look        {見}-         VV    needs=at transplant=NP:+wo
+VI01  wait        {待}t-        VCt
+VT01  wait        {待}t-        VCt   needs=for transplant=NP:+wo
+VI01  arrive      {着}k-        VCk
+VI01  return      {戻}r-        VCr
+VT01  study       {勉強}su-     Vsu
+VT01  learn       {学}b-        VCb
+VT01  visit       {訪問}su-     Vsu
+VT01  cook        {料理}su-     Vsu
+VT01  clean       {掃除}su-     Vsu
+VT01  wash        {洗}w-        VCw
+VT01  carry       {運}b-        VCb
+VI01  move        {動}k-        VCk
+VT01  change      {変え}-       VV
+VI01  travel      {旅行}su-     Vsu
+VI01  laugh       {笑}w-        VCw
+VI01  cry         {泣}k-        VCk
+VI01  die         {死}n-        VCn
+VI01  happen      {起こ}r-      VCr
+VI01  depend      {依}r-        VCr
+VT01  depend      {頼}r-        VCr   needs=on transplant=NP:+ni
+VT01  listen      {聞}k-        VCk   needs=to transplant=NP:+wo
+VT01  believe     {信じ}-       VV
+VT01  remember    {覚え}-       VV
+VT01  try         {試}m-        VCm
+VT01  finish      {終え}-       VV
+VT01  enter       {入}r-        VCr   transplant=NP:+ni
+VT01  climb       {登}r-        VCr
+VT01  push        {押}s-        VCs
+VT01  pull        {引}k-        VCk
+
+# ---- Adjectives -------------------------------------------------------------------------------
+ADJ  good         {良}-        ADJ   comparative=better superlative=best
+ADJ  bad          {悪}-        ADJ   comparative=worse superlative=worst
+ADJ  many         {多}-        ADJ   comparative=more superlative=most
+ADJ  much         {多}-        ADJ   comparative=more superlative=most
+ADJ  little       {少な}-      ADJ   comparative=less superlative=least
+ADJ  big          {大き}-      ADJ
+ADJ  small        {小さ}-      ADJ
+ADJ  large        {大き}-      ADJ
+ADJ  long         {長}-        ADJ
+ADJ  short        {短}-        ADJ
+ADJ  high         {高}-        ADJ
+ADJ  tall         {高}-        ADJ
+ADJ  low          {低}-        ADJ
+ADJ  new          {新し}-      ADJ
+ADJ  old          {古}-        ADJ
+ADJ  young        {若}-        ADJ
+ADJ  hot          {暑}-        ADJ
+ADJ  cold         {寒}-        ADJ
+ADJ  warm         {暖か}-      ADJ
+ADJ  cool         {涼し}-      ADJ
+ADJ  fast         {速}-        ADJ
+ADJ  slow         {遅}-        ADJ
+ADJ  early        {早}-        ADJ
+ADJ  late         {遅}-        ADJ
+ADJ  easy         {易し}-      ADJ
+ADJ  difficult    {難し}-      ADJ
+ADJ  sad          {悲し}-      ADJ
+ADJ  beautiful    {美し}-      ADJ
+ADJ  pretty       {かわい}-    ADJ
+ADJ  busy         {忙し}-      ADJ
+ADJ  interesting  {面白}-      ADJ
+ADJ  strong       {強}-        ADJ
+ADJ  weak         {弱}-        ADJ
+ADJ  heavy        {重}-        ADJ
+ADJ  light        {軽}-        ADJ
+ADJ  dark         {暗}-        ADJ
+ADJ  bright       {明る}-      ADJ
+ADJ  red          {赤}-        ADJ
+ADJ  blue         {青}-        ADJ
+ADJ  white        {白}-        ADJ
+ADJ  black        {黒}-        ADJ
+ADJ  dirty        {汚}-        ADJ
+ADJ  cheap        {安}-        ADJ
+ADJ  expensive    {高}-        ADJ
+ADJ  happy        {幸せ}-      NAna
+ADJ  kind         {親切}-      NAna
+ADJ  quiet        {静か}-      NAna
+ADJ  free         {暇}-        NAna
+ADJ  important    {重要}-      NAna
+ADJ  famous       {有名}-      NAna
+ADJ  clean        {きれい}-    NAna
+ADJ  green        {緑}-        NAno
+ADJ  true         {本当}-      NAno
+ADJ  same         {同じ}-      NAna
+
+# ---- Adverbs ---------------------------------------------------------------------------------
+ADV  very       {とても}    ADV
+ADV  quickly    {速く}      ADV
+ADV  slowly     {ゆっくり}  ADV
+ADV  well       {上手に}    ADV
+ADV  always     {いつも}    ADV
+ADV  often      {よく}      ADV
+ADV  sometimes  {時々}      ADV
+ADV  never      {決して}    ADV
+ADV  already    {既に}      ADV
+ADV  still      {まだ}      ADV
+ADV  now        {今}        ADV
+ADV  here       {ここに}    ADV
+ADV  there      {そこに}    ADV
+ADV  again      {再び}      ADV
+ADV  soon       {すぐに}    ADV
+ADV  also       {また}      ADV
+ADV  too        {も}        ADV
+ADV  only       {だけ}      ADV
+ADV  together   {一緒に}    ADV
+ADV  really     {本当に}    ADV
+ADV  today      {今日}      ADV
+ADV  tomorrow   {明日}      ADV
+ADV  yesterday  {昨日}      ADV
+
+# ---- Nouns ---------------------------------------------------------------------------------
+# Semantic atoms after sem=; mass: uncountable; proper: a name.
+N  man          {男}            N  plural=men sem=human
+N  woman        {女}            N  plural=women sem=human
+N  child        {子供}          N  plural=children sem=human
+N  person       {人}            N  plural=people sem=human
+N  boy          {少年}          N  sem=human
+N  girl         {少女}          N  sem=human
+N  friend       {友達}          N  sem=human
+N  teacher      {先生}          N  sem=human
+N  student      {学生}          N  sem=human
+N  doctor       {医者}          N  sem=human
+N  father       {父}            N  sem=human
+N  mother       {母}            N  sem=human
+N  brother      {兄弟}          N  sem=human
+N  sister       {姉妹}          N  sem=human
+N  family       {家族}          N  sem=human
+N  baby         {赤ちゃん}      N  sem=human
+N  king         {王}            N  sem=human
+N  queen        {女王}          N  sem=human
+N  president    {大統領}        N  sem=human
+N  worker       {労働者}        N  sem=human
+N  driver       {運転手}        N  sem=human
+N  farmer       {農夫}          N  sem=human
+N  customer     {客}            N  sem=human
+N  neighbor     {隣人}          N  sem=human
+N  dog          {犬}            N  sem=animate,nonhuman
+N  cat          {猫}            N  sem=animate,nonhuman
+N  bird         {鳥}            N  sem=animate,nonhuman
+N  fish         {魚}            N  sem=animate,nonhuman
+N  horse        {馬}            N  sem=animate,nonhuman
+N  cow          {牛}            N  sem=animate,nonhuman
+N  mouse        {ネズミ}        N  plural=mice sem=animate,nonhuman
+N  house        {家}            N  sem=place
+N  home         {家庭}          N  sem=place
+N  school       {学校}          N  sem=place,organization
+N  city         {都市}          N  sem=place
+N  town         {町}            N  sem=place
+N  country      {国}            N  sem=place
+N  room         {部屋}          N  sem=place
+N  station      {駅}            N  sem=place
+N  park         {公園}          N  sem=place
+N  store        {店}            N  sem=place
+N  shop         {店}            N  sem=place
+N  hospital     {病院}          N  sem=place
+N  office       {事務所}        N  sem=place
+N  church       {教会}          N  sem=place
+N  library      {図書館}        N  sem=place
+N  street       {通り}          N  sem=place
+N  road         {道}            N  sem=place
+N  river        {川}            N  sem=place
+N  mountain     {山}            N  sem=place
+N  sea          {海}            N  sem=place
+N  lake         {湖}            N  sem=place
+N  garden       {庭}            N  sem=place
+N  kitchen      {台所}          N  sem=place
+N  village      {村}            N  sem=place
+N  world        {世界}          N  sem=place
+N  airport      {空港}          N  sem=place
+N  restaurant   {レストラン}    N  sem=place
+N  hotel        {ホテル}        N  sem=place
+N  bank         {銀行}          N  sem=place,organization
+N  book         {本}            N  sem=product
+N  car          {車}            N  sem=product
+N  table        {テーブル}      N  sem=product
+N  chair        {椅子}          N  sem=product
+N  door         {ドア}          N  sem=product
+N  window       {窓}            N  sem=product
+N  bed          {ベッド}        N  sem=product
+N  pen          {ペン}          N  sem=product
+N  paper        {紙}            N  mass sem=product
+N  letter       {手紙}          N  sem=product
+N  phone        {電話}          N  sem=product
+N  computer     {コンピュータ}  N  sem=product
+N  bag          {かばん}        N  sem=product
+N  box          {箱}            N  sem=product
+N  cup          {カップ}        N  sem=product
+N  bottle       {瓶}            N  sem=product
+N  key          {鍵}            N  sem=product
+N  watch        {腕時計}        N  sem=product
+N  clock        {時計}          N  sem=product
+N  picture      {絵}            N  sem=product
+N  camera       {カメラ}        N  sem=product
+N  ticket       {切符}          N  sem=product
+N  map          {地図}          N  sem=product
+N  newspaper    {新聞}          N  sem=product
+N  bicycle      {自転車}        N  sem=product
+N  bus          {バス}          N  sem=product
+N  train        {電車}          N  sem=product
+N  ship         {船}            N  sem=product
+N  plane        {飛行機}        N  sem=product
+N  shoe         {靴}            N  sem=product
+N  hat          {帽子}          N  sem=product
+N  shirt        {シャツ}        N  sem=product
+N  dress        {ドレス}        N  sem=product
+N  money        {お金}          N  mass sem=product
+N  gift         {贈り物}        N  sem=product
+N  toy          {おもちゃ}      N  sem=product
+N  ball         {ボール}        N  sem=product
+N  knife        {ナイフ}        N  plural=knives sem=product
+N  food         {食べ物}        N  mass sem=product
+N  water        {水}            N  mass sem=product
+N  rice         {米}            N  mass sem=product
+N  bread        {パン}          N  mass sem=product
+N  meat         {肉}            N  mass sem=product
+N  apple        {りんご}        N  sem=product
+N  egg          {卵}            N  sem=product
+N  milk         {牛乳}          N  mass sem=product
+N  tea          {お茶}          N  mass sem=product
+N  coffee       {コーヒー}      N  mass sem=product
+N  day          {日}            N
+N  night        {夜}            N
+N  morning      {朝}            N
+N  evening      {夕方}          N
+N  week         {週}            N
+N  month        {月}            N
+N  year         {年}            N
+N  hour         {時間}          N
+N  minute       {分}            N
+N  time         {時間}          N
+N  today        {今日}          N
+N  tomorrow     {明日}          N
+N  yesterday    {昨日}          N
+N  spring       {春}            N
+N  summer       {夏}            N
+N  autumn       {秋}            N
+N  winter       {冬}            N
+N  name         {名前}          N  sem=mental_object
+N  idea         {考え}          N  sem=mental_object
+N  question     {質問}          N  sem=mental_object
+N  answer       {答え}          N  sem=mental_object
+N  problem      {問題}          N  sem=mental_object
+N  story        {話}            N  sem=mental_object
+N  word         {言葉}          N  sem=mental_object
+N  language     {言語}          N  sem=mental_object
+N  music        {音楽}          N  mass sem=mental_object
+N  game         {ゲーム}        N  sem=action
+N  job          {仕事}          N  sem=action
+N  work         {仕事}          N  mass sem=action
+N  life         {生活}          N  plural=lives sem=state
+N  love         {愛}            N  mass sem=state
+N  war          {戦争}          N  sem=action
+N  peace        {平和}          N  mass sem=state
+N  news         {ニュース}      N  mass sem=mental_object
+N  history      {歴史}          N  mass sem=mental_object
+N  art          {芸術}          N  mass sem=mental_object
+N  science      {科学}          N  mass sem=mental_object
+N  plan         {計画}          N  sem=mental_object
+N  reason       {理由}          N  sem=mental_object
+N  way          {方法}          N  sem=mental_object
+N  thing        {物}            N
+N  part         {部分}          N
+N  number       {数}            N
+N  price        {値段}          N
+N  color        {色}            N
+N  voice        {声}            N
+N  sun          {太陽}          N
+N  moon         {月}            N
+N  star         {星}            N
+N  sky          {空}            N  sem=place
+N  rain         {雨}            N  mass
+N  snow         {雪}            N  mass
+N  wind         {風}            N
+N  tree         {木}            N
+N  flower       {花}            N
+N  grass        {草}            N  mass
+N  stone        {石}            N
+N  fire         {火}            N
+N  air          {空気}          N  mass
+N  hand         {手}            N
+N  head         {頭}            N
+N  eye          {目}            N
+N  face         {顔}            N
+N  foot         {足}            N  plural=feet
+N  tooth        {歯}            N  plural=teeth
+N  heart        {心臓}          N
+N  company      {会社}          N  sem=organization
+N  government   {政府}          N  sem=organization
+N  team         {チーム}        N  sem=organization
+N  party        {パーティー}    N  sem=action
+N  class        {授業}          N  sem=action
+N  English      {英語}          N  mass sem=mental_object
+N  Japanese     {日本語}        N  mass sem=mental_object
+N  Japan        {日本}          N  proper sem=place
+N  Tokyo        {東京}          N  proper sem=place,townname
+N  London       {ロンドン}      N  proper sem=place,townname
+N  America      {アメリカ}      N  proper sem=place
+N  John         {ジョン}        N  proper sem=human,personname
+N  Mary         {メアリー}      N  proper sem=human,personname
+N  New_York               {ニューヨーク}            N  proper sem=place,townname
+N  New_York_Times         {ニューヨーク・タイムズ}  N  proper sem=organization
+N  Bank_of_New_York       {ニューヨーク銀行}        N  proper sem=organization

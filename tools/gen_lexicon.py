@@ -1,0 +1,364 @@
+#!/usr/bin/env python3
+"""Turns the readable core lexicon (data/lexicon/core.lex) into dictionary
+text (data/lexicon/core.txt), which the build compiles with cdictcompile into
+the engine's core system dictionary.
+
+    gen_lexicon.py [--check] [SOURCE OUT]
+
+writes OUT (with --check: exits 1 when OUT is not what SOURCE gives); run from
+the project folder, SOURCE and OUT default to the files above.
+
+The source format is described in doc/core-lexicon.md.  The generator checks
+every line (known categories and Japanese parts of speech, well-formed cooked
+Japanese, keys its category takes, forms that do not repeat) and derives the
+feature strings of each category and of its irregular forms, which it stores
+as conjugated forms linked to their base reading.  Regular inflections are
+left to the engine's morphology.
+"""
+
+import re
+import sys
+
+GRAMMAR = "tools/grammar"
+
+# ---- Feature strings ---------------------------------------------------------
+
+NOUN_USE = "000000000000000"
+PROPER_USE = "010000000000000"
+NOUN_CLASS = "________________________"
+ADVERB = "111100100000____________"
+
+
+# Nouns as the engine's compiled dictionaries store them: the plural suffix
+# rule of morphology derives "dogs" from a reading with exactly these.
+SINGULAR_NOUN = "SSSC1101110M0__"
+IRREGULAR_PLURAL_NOUN = "PPPC1100120M0__"
+UNCOUNTABLE_NOUN = "SSSU1101110M0__"
+PROPER_NOUN = "SSSC1112110M0__"
+
+
+# ---- Regular English verb forms ------------------------------------------------
+
+VOWELS = "aeiou"
+
+
+def ends_consonant_y(word):
+    return len(word) >= 2 and word.endswith("y") and word[-2] not in VOWELS
+
+
+def third_person(word):
+    if word.endswith(("s", "x", "z", "ch", "sh", "o")):
+        return word + "es"
+    if ends_consonant_y(word):
+        return word[:-1] + "ies"
+    return word + "s"
+
+
+def past_tense(word):
+    if word.endswith("e"):
+        return word + "d"
+    if ends_consonant_y(word):
+        return word[:-1] + "ied"
+    return word + "ed"
+
+
+def present_participle(word):
+    if word.endswith("ie"):
+        return word[:-2] + "ying"
+    if word.endswith("e") and not word.endswith(("ee", "ye", "oe")):
+        return word[:-1] + "ing"
+    return word + "ing"
+
+
+# Verb forms: letter, tense, whether it is a participle (passive when
+# transitive, perfect), subject number and person.
+VERB_FORMS = {
+    "base": ("B", "1", False, "__"),
+    "third": ("S", "1", False, "S3"),
+    "past": ("D", "2", False, "__"),
+    "pastpart": ("N", "0", True, "__"),
+    "pastandpart": ("D", "2", True, "__"),
+    "ing": ("G", "0", False, "__"),
+}
+
+
+def verb_features(form, transitive):
+    letter, tense, participle, subject = VERB_FORMS[form]
+    passive = "1" if participle and transitive else "0"
+    perfect = "1" if participle else "0"
+    return (letter + tense + ("T" if transitive else "I") + passive + subject + "0" + perfect +
+            "00" + "000" + "_" + "0" + "_" * 9)
+
+
+ADJECTIVE_DEGREES = {"plain": "P", "comparative": "C", "superlative": "S"}
+
+
+def adjective_features(degree):
+    return ADJECTIVE_DEGREES[degree] + "BY"
+
+
+# ---- The grammar's names -----------------------------------------------------
+
+
+def read_names(path, keyword):
+    names = set()
+    with open(path, encoding="utf-8") as source:
+        for line in source:
+            parts = line.split()
+            if len(parts) >= 3 and parts[0] == keyword:
+                names.add(parts[2])
+    return names
+
+
+SEMANTIC_ATOMS = {"all", "animate", "any", "human", "nonhuman", "organization", "personname", "place",
+                  "product", "state", "townname", "action", "mental_object"}
+
+# ---- The source --------------------------------------------------------------
+
+
+class LexiconError(Exception):
+    pass
+
+
+COOKED = re.compile(r"^\{[^{}]*\}[a-z-]*$")
+FEATURE = re.compile(r"^[A-Za-z0-9_?#]*$")
+PARTICLE = re.compile(r"^[a-z][a-z_]*$")
+
+# The keys each kind of category takes, besides "p" (the p-value) and
+# "transplant".
+NOUN_KEYS = {"plural", "mass", "proper", "sem"}
+VERB_KEYS = {"third", "past", "pastpart", "ing", "needs", "sem"}
+ADJECTIVE_KEYS = {"comparative", "superlative"}
+FIXED_KEYS = {"f0", "f1", "f2", "forms"}
+COMMON_KEYS = {"p", "transplant"}
+
+
+class Reading:
+    """One fine part of speech with its one paraphrase."""
+
+    def __init__(self, headword, category, cooked, jpos, features, pvalue, transplant, sem, line):
+        self.headword = headword
+        self.category = category
+        self.cooked = cooked
+        self.jpos = jpos
+        self.features = features
+        self.pvalue = pvalue
+        self.transplant = transplant
+        self.sem = sem
+        self.line = line
+        self.base = None  # the reading this is an irregular form of
+        self.forms = []   # irregular forms of this reading, in order
+
+
+def semantics(atoms, line):
+    if not atoms:
+        return ""
+    for atom in atoms.split(","):
+        if atom.lstrip("-") not in SEMANTIC_ATOMS:
+            raise LexiconError(f"line {line}: unknown semantic atom {atom}")
+    return f"3:{atoms}::"
+
+
+def parse_line(text, number, categories, jposes):
+    parts = text.split()
+    if len(parts) < 3:
+        raise LexiconError(f"line {number}: needs a category, a headword and the Japanese")
+    category, headword, cooked = parts[0], parts[1], parts[2]
+    # Pseudo-words keep their "_"; elsewhere it stands for a space.
+    if not headword.startswith(("zxj", "zxq")):
+        headword = headword.replace("_", " ")
+    rest = parts[3:]
+    if category not in categories:
+        raise LexiconError(f"line {number}: unknown category {category}")
+    if not COOKED.match(cooked):
+        raise LexiconError(f"line {number}: cooked Japanese must be {{...}} and a romaji tail: {cooked}")
+    jpos = "OTHER"
+    if rest and "=" not in rest[0] and rest[0] not in ("mass", "proper"):
+        jpos = rest.pop(0)
+    if jpos not in jposes:
+        raise LexiconError(f"line {number}: unknown Japanese part of speech {jpos}")
+    keys = {}
+    for item in rest:
+        key, _, value = item.partition("=")
+        if key in keys:
+            raise LexiconError(f"line {number}: {key} given twice")
+        keys[key] = value.replace("_", " ") if key in ("plural", "third", "past", "pastpart", "ing",
+                                                      "comparative", "superlative") else value
+    return category, headword, cooked, jpos, keys
+
+
+def check_keys(keys, allowed, category, number):
+    for key in keys:
+        if key not in allowed | COMMON_KEYS:
+            raise LexiconError(f"line {number}: {category} takes no {key}")
+
+
+def readings_of_line(category, headword, cooked, jpos, keys, number):
+    """The line's reading and its irregular forms as (form headword, reading)."""
+    pvalue = int(keys.get("p", "0"))
+    transplant = keys.get("transplant", "")
+    forms = []
+
+    def reading(word, features, sem=""):
+        return Reading(word, category, cooked, jpos, features, pvalue, transplant, sem, number)
+
+    if category == "N":
+        check_keys(keys, NOUN_KEYS, category, number)
+        proper = "proper" in keys
+        singular = PROPER_NOUN if proper else UNCOUNTABLE_NOUN if "mass" in keys else SINGULAR_NOUN
+        use = PROPER_USE if proper else NOUN_USE
+        sem = semantics(keys.get("sem", ""), number)
+        base = reading(headword, [singular, use, NOUN_CLASS], sem)
+        if "plural" in keys:
+            forms.append(reading(keys["plural"], [IRREGULAR_PLURAL_NOUN, use, NOUN_CLASS], sem))
+    elif category in ("VT01", "VI01"):
+        check_keys(keys, VERB_KEYS, category, number)
+        transitive = category == "VT01"
+        needs = keys.get("needs", "")
+        if needs and not PARTICLE.match(needs):
+            raise LexiconError(f"line {number}: a needed particle is a lower-case name: {needs}")
+        if needs and not transitive:
+            raise LexiconError(f"line {number}: only VT01 readings name the preposition they need")
+        sem = keys.get("sem", "")
+
+        # A feature text ends at its first empty string: a verb that names
+        # its preposition leaves the object's set open instead.
+        object_set = "_" * 15 if needs else ""
+
+        def verb(word, form):
+            sets = [verb_features(form, transitive), object_set, needs] if transitive else [verb_features(form, False)]
+            return reading(word, sets, sem)
+
+        # Every form is stored, irregular ones as given, the others spelt by
+        # rule; a participle not given is the past.
+        base = verb(headword, "base")
+        past = keys.get("past") or past_tense(headword)
+        pastpart = keys.get("pastpart") or past
+        forms.append(verb(keys.get("third") or third_person(headword), "third"))
+        if past == pastpart:
+            forms.append(verb(past, "pastandpart"))
+        else:
+            forms.append(verb(past, "past"))
+            forms.append(verb(pastpart, "pastpart"))
+        forms.append(verb(keys.get("ing") or present_participle(headword), "ing"))
+    elif category == "ADJ":
+        check_keys(keys, ADJECTIVE_KEYS, category, number)
+        base = reading(headword, [adjective_features("plain")])
+        for degree in ("comparative", "superlative"):
+            if degree in keys:
+                forms.append(reading(keys[degree], [adjective_features(degree)]))
+    elif category == "ADV":
+        check_keys(keys, set(), category, number)
+        base = reading(headword, [ADVERB])
+    elif category == "PREP":
+        # The first set names the preposition as a particle: readings that
+        # need it stay in a sentence only where it stands.
+        check_keys(keys, set(), category, number)
+        base = reading(headword, [headword.replace(" ", "_"), "00000__________"])
+    else:
+        # Closed classes: feature strings as written, and irregular forms as
+        # "word:f0" pairs joined by ",".
+        check_keys(keys, FIXED_KEYS, category, number)
+        sets = [keys.get("f0", ""), keys.get("f1", ""), keys.get("f2", "")]
+        for value in sets:
+            if not FEATURE.match(value):
+                raise LexiconError(f"line {number}: bad feature string {value}")
+        base = reading(headword, sets)
+        for form in filter(None, keys.get("forms", "").split(",")):
+            word, _, features = form.partition(":")
+            if not word or not FEATURE.match(features):
+                raise LexiconError(f"line {number}: a form is word:features: {form}")
+            forms.append(reading(word.replace("_", " "), [features, sets[1], sets[2]]))
+    for form in forms:
+        form.base = base
+        base.forms.append(form)
+    return [base] + forms
+
+
+def read_source(path):
+    categories = read_names(f"{GRAMMAR}/categories.gram", "cat")
+    jposes = read_names(f"{GRAMMAR}/jpos.gram", "jpos")
+    readings = []
+    seen = set()
+    with open(path, encoding="utf-8") as source:
+        for number, text in enumerate(source, 1):
+            text = text.split(" #", 1)[0].strip()
+            if not text or text.startswith("#"):
+                continue
+            category, headword, cooked, jpos, keys = parse_line(text, number, categories, jposes)
+            key = (headword, category, cooked, tuple(sorted(keys.items())))
+            if key in seen:
+                raise LexiconError(f"line {number}: {headword} {category} {cooked} given twice")
+            seen.add(key)
+            readings.extend(readings_of_line(category, headword, cooked, jpos, keys, number))
+    return readings
+
+
+# ---- Dictionary text -----------------------------------------------------------
+
+
+def dictionary_order(word):
+    # ASCII letters folded, bytes compared unsigned: the engine's order.
+    return word.lower().encode("utf-8")
+
+
+def escape(text):
+    return text.replace("\\", "\\\\").replace("\t", "\\t")
+
+
+def write_text(readings):
+    by_headword = {}
+    for reading in readings:
+        by_headword.setdefault(reading.headword, []).append(reading)
+    headwords = sorted(by_headword, key=lambda word: (dictionary_order(word), word))
+    label = {}
+    for e, headword in enumerate(headwords, 1):
+        for f, reading in enumerate(by_headword[headword], 1):
+            label[id(reading)] = f"{e}.{f}"
+    lines = ["# Generated by tools/gen_lexicon.py from data/lexicon/core.lex: do not edit.",
+             "dictionary\tid=1"]
+    for headword in headwords:
+        lines.append(f"entry\t{escape(headword)}")
+        for reading in by_headword[headword]:
+            sets = (reading.features + ["", "", ""])[:3]
+            fields = [f"pos={reading.category}", f"pvalue={reading.pvalue}",
+                      f"features0={sets[0]}", f"features1={sets[1]}", f"features2={sets[2]}"]
+            if reading.base is not None:
+                fields.append(f"base={label[id(reading.base)]}")
+            if reading.forms:
+                fields.append("cfs=" + ",".join(label[id(form)] for form in reading.forms))
+            lines.append("fpos\t" + "\t".join(fields))
+            if reading.base is None:
+                lines.append(f"para\tid=0\tcooked={escape(reading.cooked)}\tjpos={reading.jpos}"
+                             f"\ttransplant={escape(reading.transplant)}\tsem={reading.sem}")
+    return "\n".join(lines) + "\n"
+
+
+def main(argv):
+    args = argv[1:]
+    check = bool(args) and args[0] == "--check"
+    if check:
+        args = args[1:]
+    if len(args) not in (0, 2):
+        print("usage: gen_lexicon.py [--check] [SOURCE OUT]", file=sys.stderr)
+        return 2
+    source, out = args if args else ("data/lexicon/core.lex", "data/lexicon/core.txt")
+    try:
+        text = write_text(read_source(source))
+    except LexiconError as error:
+        print(f"gen_lexicon.py: {source}: {error}", file=sys.stderr)
+        return 1
+    if check:
+        with open(out, encoding="utf-8") as current:
+            if current.read() != text:
+                print(f"gen_lexicon.py: {out} is not what {source} gives; run tools/gen_lexicon.py",
+                      file=sys.stderr)
+                return 1
+        return 0
+    with open(out, "w", encoding="utf-8") as written:
+        written.write(text)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
