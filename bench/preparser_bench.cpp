@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/repeated_text.h"
 #include "engine/compiled/rewriting_composite_dictionary.h"
 #include "engine/foundation/temporary_dictionary.h"
 #include "engine/foundation/token_string_database.h"
@@ -24,19 +25,12 @@ std::string Prose(std::size_t size) {
         "He works at the Bank of New York on well-known days... Wait.. . e.g. this one. "
         "The report -- all 1,250 pages of it -- arrived on 12/03/2024 by e-mail to info@example.org! "
         "Did it? Fig. 3 shows why.\n\n";
-    std::string text;
-    while (text.size() < size) text += paragraph;
-    text.resize(size);
-    return text;
+    return RepeatedToSize(paragraph, size);
 }
 
 struct CutText {
     explicit CutText(std::string const& text) : chain(text) {
-        for (Token token; TokenTypeOf(token = chain.Produce()) != kEOFTokenType;) {
-            std::vector<Token> tokens;
-            if (TokenTypeOf(token) == EnglishTokens::kEndOfSentence && chain.Sentences().Find(token, &tokens))
-                sentences.push_back(tokens);
-        }
+        for (std::vector<Token> tokens; chain.NextSentence(&tokens);) sentences.push_back(tokens);
     }
     SentenceChain chain;
     std::vector<std::vector<Token>> sentences;

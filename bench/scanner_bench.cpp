@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <string>
 
+#include "bench/repeated_text.h"
 #include "engine/pipeline/scanner.h"
 
 namespace {
@@ -16,10 +17,7 @@ std::wstring Prose(std::size_t size) {
         L"Mr. Green paid $5 at 12:30, then called (555) 123-4567 about the 3.5 km walk. "
         L"\"Don't worry,\" she said; the U.S.A. office (see http://example.com/a) opens at 9am.\n"
         L"The report -- all 1,250 pages of it -- arrived on 12/03/2024 by e-mail to info@example.org!\n";
-    std::wstring text;
-    while (text.size() < size) text += paragraph;
-    text.resize(size);
-    return text;
+    return RepeatedToSize(paragraph, size);
 }
 
 // Scans the text, giving the scanner `piece` more characters each time it

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "bench/repeated_text.h"
 #include "engine/foundation/token_string_database.h"
 #include "engine/foundation/token_types.h"
 #include "engine/pipeline/compound_token_database.h"
@@ -18,10 +19,7 @@ std::string Prose(std::size_t size) {
         "\"Don't worry,\" she said; the U.S.A. office (see http://example.com/a) opens at 9am.\n"
         "The report -- all 1,250 pages of it -- arrived on 12/03/2024 by e-mail to info@example.org! "
         "Did it? Fig. 3 shows why.\n\n";
-    std::string text;
-    while (text.size() < size) text += paragraph;
-    text.resize(size);
-    return text;
+    return RepeatedToSize(paragraph, size);
 }
 
 void BM_SentencesOfProse(benchmark::State& state) {

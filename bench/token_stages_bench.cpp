@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "bench/repeated_text.h"
 #include "engine/foundation/token_string_database.h"
 #include "engine/foundation/token_types.h"
 #include "engine/pipeline/lex_tokenizer.h"
@@ -18,10 +19,7 @@ std::string Prose(std::size_t size) {
         "Mr. Green paid $5 at 12:30, then called (555) 123-4567 about the 3.5km walk. "
         "\"Don't worry,\" she said; the U.S.A. office (see http://example.com/a) opens at 9am.\n"
         "The report -- all 1,250 pages of it -- arrived on 12/03/2024 by e-mail to info@example.org!\n";
-    std::string text;
-    while (text.size() < size) text += paragraph;
-    text.resize(size);
-    return text;
+    return RepeatedToSize(paragraph, size);
 }
 
 void BM_TokenizerAndSplitter(benchmark::State& state) {

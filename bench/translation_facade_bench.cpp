@@ -11,6 +11,7 @@
 
 #include "bench/compiled_bench_formats.h"
 #include "bench/compiled_lookup_bench_words.h"
+#include "bench/repeated_text.h"
 #include "engine/foundation/entry.h"
 #include "engine/foundation/pos_codes.h"
 #include "engine/foundation/temporary_dictionary.h"
@@ -23,10 +24,7 @@ std::string Prose(std::size_t size) {
         "Mr. Green paid $5 at 12:30, then called (555) 123-4567 about the 3.5km walk. "
         "\"Don't worry,\" she said; the U.S.A. office opens at 9am.\n"
         "The report -- all 1,250 pages of it -- arrived by e-mail! Did it? Fig. 3 shows why.\n\n";
-    std::string text;
-    while (text.size() < size) text += paragraph;
-    text.resize(size);
-    return text;
+    return RepeatedToSize(paragraph, size);
 }
 
 double PeakMegabytes() {

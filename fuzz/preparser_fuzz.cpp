@@ -38,13 +38,7 @@ void CheckSentence(std::vector<PreparsedWord> const& words, std::vector<Preparse
 extern "C" int LLVMFuzzerTestOneInput(uint8_t const* data, std::size_t size) {
     std::string const text(reinterpret_cast<char const*>(data), size);
     SentenceChain chain(text);
-    for (;;) {
-        Token const token = chain.Produce();
-        if (TokenTypeOf(token) == kEOFTokenType) break;
-        if (TokenTypeOf(token) != EnglishTokens::kEndOfSentence) continue;
-        std::vector<Token> tokens;
-        if (!chain.Sentences().Find(token, &tokens)) continue;
-
+    for (std::vector<Token> tokens; chain.NextSentence(&tokens);) {
         EtoJPreparser preparser(&chain.Creator());
         preparser.SetTokenStringDatabase(&chain.Strings());
         std::vector<PreparsedWord> words;

@@ -46,7 +46,7 @@ public:
         if (n == fSlots) return;
         if (n < fLength) DestroyFrom(n);
         T* const block = n == 0 ? nullptr : std::allocator<T>().allocate(n);
-        std::uninitialized_move(fData, fData + fLength, block);
+        if (block != nullptr) std::uninitialized_move(fData, fData + fLength, block);  // n == 0 left none alive
         std::destroy(fData, fData + fLength);
         if (fData != nullptr) std::allocator<T>().deallocate(fData, fSlots);
         fData = block;

@@ -8,6 +8,7 @@
 // linking the stages by hand.
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/foundation/token_string_database.h"
 #include "engine/pipeline/compound_token_database.h"
@@ -34,6 +35,14 @@ public:
 
     // The next token out of the chain; EOF at the end.
     Token Produce() { return fRetriever.Produce(); }
+
+    // The tokens of the next filed sentence; false at the end of the text.
+    bool NextSentence(std::vector<Token>* tokens) {
+        for (Token token = Produce(); TokenTypeOf(token) != kEOFTokenType; token = Produce()) {
+            if (TokenTypeOf(token) == EnglishTokens::kEndOfSentence && fSentences.Find(token, tokens)) return true;
+        }
+        return false;
+    }
 
     TokenCreator& Creator() { return fCreator; }
     TokenStringDatabase& Strings() { return fStrings; }

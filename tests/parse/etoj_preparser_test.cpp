@@ -50,11 +50,7 @@ Preparsed Preparse(std::string const& text, Dictionary_EX const* dictionary = nu
                    std::set<uint32_t> const* protectedSerials = nullptr, bool protectPeriods = false) {
     SentenceChain chain(text);
     Preparsed result;
-    for (Token token = chain.Produce(); TokenTypeOf(token) != kEOFTokenType; token = chain.Produce()) {
-        if (TokenTypeOf(token) != EnglishTokens::kEndOfSentence) continue;
-        chain.Sentences().Find(token, &result.tokens);
-        break;
-    }
+    chain.NextSentence(&result.tokens);
     std::set<uint32_t> periods;
     if (protectPeriods) {
         for (Token token : result.tokens) {

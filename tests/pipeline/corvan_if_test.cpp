@@ -24,6 +24,7 @@
 #include "engine/pipeline/translation_host_hooks.h"
 #include "engine/userdict/ud_create.h"
 #include "platform/files/file_system.h"
+#include "support/forwarding_file_system.h"
 #include "support/scratch_folder.h"
 
 namespace {
@@ -46,7 +47,7 @@ void MakeEmptyUserDictionary(std::string const& path) {
 
 // Files as on a disk where this user may read but not write: every opening
 // for writing fails with EACCES.  (Tests run as root, whom no mode bit stops.)
-class ReadOnlyFiles final : public FileSystem {
+class ReadOnlyFiles final : public ForwardingFileSystem {
 public:
     int Open(char const* path, int flags, mode_t mode) override {
         if ((flags & O_ACCMODE) != O_RDONLY) {
@@ -56,27 +57,8 @@ public:
         }
         return fPosix.Open(path, flags, mode);
     }
-    int Close(int fd) override { return fPosix.Close(fd); }
-    int Duplicate(int fd) override { return fPosix.Duplicate(fd); }
-    ssize_t Read(int fd, void* buffer, std::size_t size) override { return fPosix.Read(fd, buffer, size); }
-    ssize_t ReadAt(int fd, void* buffer, std::size_t size, uint64_t offset) override {
-        return fPosix.ReadAt(fd, buffer, size, offset);
-    }
-    ssize_t WriteAt(int fd, void const* buffer, std::size_t size, uint64_t offset) override {
-        return fPosix.WriteAt(fd, buffer, size, offset);
-    }
-    int Sync(int fd) override { return fPosix.Sync(fd); }
-    int Truncate(int fd, uint64_t length) override { return fPosix.Truncate(fd, length); }
-    int Lock(int fd, FileLockMode mode) override { return fPosix.Lock(fd, mode); }
-    int Rename(char const* from, char const* to) override { return fPosix.Rename(from, to); }
-    int Remove(char const* path) override { return fPosix.Remove(path); }
-    int Status(int fd, FileStatus* status) override { return fPosix.Status(fd, status); }
-    int AccessMode(int fd) override { return fPosix.AccessMode(fd); }
 
     int fRefused = 0;
-
-private:
-    PosixFileSystem fPosix;
 };
 
 // The dictionary files the facade tests add: a compiled dictionary, two

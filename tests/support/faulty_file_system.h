@@ -1,5 +1,5 @@
 #pragma once
-// A file system for tests: every call goes on to the POSIX one, and writes,
+// A file system for tests: every call goes on to the POSIX one; writes,
 // syncs and truncates are counted so that the n-th of a kind can fail with a
 // chosen errno, or the process can end right after it as a killed one would;
 // reads and writes can be cut short.
@@ -7,9 +7,9 @@
 #include <cerrno>
 #include <vector>
 
-#include "platform/files/file_system.h"
+#include "support/forwarding_file_system.h"
 
-class FaultyFileSystem final : public FileSystem {
+class FaultyFileSystem final : public ForwardingFileSystem {
 public:
     enum class Call { kWrite, kSync, kTruncate };
 
@@ -36,21 +36,12 @@ public:
     // Counts to zero, no failure, no stop.
     void Reset();
 
-    int Open(char const* path, int flags, mode_t mode) override { return fPosix.Open(path, flags, mode); }
-    int Close(int fd) override { return fPosix.Close(fd); }
-    int Duplicate(int fd) override { return fPosix.Duplicate(fd); }
-    ssize_t Read(int fd, void* buffer, std::size_t size) override { return fPosix.Read(fd, buffer, size); }
     ssize_t ReadAt(int fd, void* buffer, std::size_t size, uint64_t offset) override {
         return fPosix.ReadAt(fd, buffer, Limited(size), offset);
     }
     ssize_t WriteAt(int fd, void const* buffer, std::size_t size, uint64_t offset) override;
     int Sync(int fd) override;
     int Truncate(int fd, uint64_t length) override;
-    int Lock(int fd, FileLockMode mode) override { return fPosix.Lock(fd, mode); }
-    int Rename(char const* from, char const* to) override { return fPosix.Rename(from, to); }
-    int Remove(char const* path) override { return fPosix.Remove(path); }
-    int Status(int fd, FileStatus* status) override { return fPosix.Status(fd, status); }
-    int AccessMode(int fd) override { return fPosix.AccessMode(fd); }
 
 private:
     struct Kind {
@@ -72,7 +63,6 @@ private:
         std::size_t size;
     };
 
-    PosixFileSystem fPosix;
     std::vector<Range> fWrites;
     std::size_t fMostPerTransfer = 0;
     bool fRoomLimited = false;

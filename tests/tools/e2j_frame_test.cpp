@@ -4,11 +4,9 @@
 
 #include <string>
 
-#include "run_command.h"
+#include "tools/e2j_golden.h"
 
 namespace {
-
-CommandOutcome E2j(std::string const& arguments) { return RunCommand(TOOLS_DIR "/e2j " + arguments + " 2>&1"); }
 
 TEST(E2jFrame, EchoShowsTheChainAndGivesTheTextBack) {
     struct {
@@ -33,21 +31,14 @@ TEST(E2jFrame, EchoShowsTheChainAndGivesTheTextBack) {
 }
 
 TEST(E2jFrame, OptionsPrintTheMappedCodes) {
-    struct {
-        char const* arguments;
-        char const* output;
-    } const cases[] = {
+    E2jGolden const cases[] = {
         {"options", "speed=50 they=41 polite=22 numeric=0 strength=20 proper=12 you=0\n"},
         {"options --speed 25 --they 2 --style 0 --numeric 0",
          "speed=30 they=43 polite=21 numeric=2 strength=20 proper=12 you=0\n"},
         {"--style 2 options --speed 60 --they 9 --strength 2 --proper 0 --you 1 --numeric 1",
          "speed=10 they=41 polite=23 numeric=1 strength=50 proper=11 you=1\n"},
     };
-    for (auto const& c : cases) {
-        CommandOutcome const outcome = E2j(c.arguments);
-        EXPECT_EQ(outcome.exitCode, 0) << c.arguments;
-        EXPECT_EQ(outcome.output, c.output) << c.arguments;
-    }
+    ExpectE2jPrints(cases);
     for (char const* refused : {"options --speed", "options --speed fast", "options --colour 1", "echo --loud x"})
         EXPECT_EQ(E2j(refused).exitCode, 2) << refused;
 }

@@ -4,13 +4,11 @@
 
 #include <string>
 
-#include "run_command.h"
+#include "tools/e2j_golden.h"
 
 namespace {
 
 // Standard output and error together, so that the messages can be checked.
-CommandOutcome E2j(std::string const& arguments) { return RunCommand(TOOLS_DIR "/e2j " + arguments + " 2>&1"); }
-
 TEST(E2jTool, RefusesWhatItIsNotAskedCorrectly) {
     struct Case {
         char const* arguments;

@@ -4,18 +4,13 @@
 #include <string>
 
 #include "compiled/compiled_test_support.h"
-#include "run_command.h"
 #include "support/scratch_folder.h"
+#include "tools/e2j_golden.h"
 
 namespace {
 
-CommandOutcome E2j(std::string const& arguments) { return RunCommand(TOOLS_DIR "/e2j " + arguments + " 2>&1"); }
-
 TEST(E2jTokens, PrintsEachTokensTypeAndText) {
-    struct {
-        char const* arguments;
-        char const* output;
-    } const cases[] = {
+    E2jGolden const cases[] = {
         {"tokens 'Mr. Green paid $5 at 12:30.'",
          "Word \"Mr\"\nPeriod \".\"\nSpace \" \"\nWord \"Green\"\nSpace \" \"\nWord \"paid\"\nSpace \" \"\n"
          "Word \"$\"\nNumber \"5\"\nSpace \" \"\nWord \"at\"\nSpace \" \"\nNumber \"12\"\nColon \":\"\n"
@@ -36,11 +31,7 @@ TEST(E2jTokens, PrintsEachTokensTypeAndText) {
          "Word \"<\"\nWord \"b\"\nSpace \" \"\nWord \"x\"\nWord \"=\"\nOpenQuote \"\\\"\"\nNumber \"1\"\nEOF\n"},
         {"tokens ''", "EOF\n"},
     };
-    for (auto const& c : cases) {
-        CommandOutcome const outcome = E2j(c.arguments);
-        EXPECT_EQ(outcome.exitCode, 0) << c.arguments;
-        EXPECT_EQ(outcome.output, c.output) << c.arguments;
-    }
+    ExpectE2jPrints(cases);
     for (char const* refused : {"tokens --through", "tokens --through parser x", "tokens --loud x"})
         EXPECT_EQ(E2j(refused).exitCode, 2) << refused;
 }

@@ -5,17 +5,12 @@
 #include <string>
 
 #include "compiled/compiled_test_support.h"
-#include "run_command.h"
+#include "tools/e2j_golden.h"
 
 namespace {
 
-CommandOutcome E2j(std::string const& arguments) { return RunCommand(TOOLS_DIR "/e2j " + arguments + " 2>&1"); }
-
 TEST(E2jWords, PrintsEachSentencesWordsSpansAndFlags) {
-    struct {
-        char const* arguments;
-        char const* output;
-    } const cases[] = {
+    E2jGolden const cases[] = {
         {"words 'It costs 5 dollars.'",
          "# It costs 5 dollars.\n0\tIt\t0-2 white\n1\tcosts\t3-8 white\n2\t5\t9-10 white\n3\tdollars\t11-18\n"
          "4\t.\t18-19\n"},
@@ -59,11 +54,7 @@ TEST(E2jWords, PrintsEachSentencesWordsSpansAndFlags) {
         {"words 'Go. Stop'", "# Go.\n0\tGo\t0-2\n1\t.\t2-3\n#  Stop\n0\tStop\t1-5 white\n1\tzxjCR\t5-5\n"},
         {"words ''", ""},
     };
-    for (auto const& c : cases) {
-        CommandOutcome const outcome = E2j(c.arguments);
-        EXPECT_EQ(outcome.exitCode, 0) << c.arguments;
-        EXPECT_EQ(outcome.output, c.output) << c.arguments;
-    }
+    ExpectE2jPrints(cases);
 }
 
 TEST(E2jWords, SensesShowNameSequencesAndWordsShowHyphenSequences) {

@@ -9,6 +9,7 @@
 #include "engine/userdict/ud_english.h"
 #include "engine/userdict/ud_inspect.h"
 #include "platform/files/file_system.h"
+#include "support/forwarding_file_system.h"
 #include "userdict/ud_t_helpers.h"
 
 namespace {
@@ -16,32 +17,17 @@ namespace {
 using Bytes = std::vector<unsigned char>;
 
 // Counts the bytes written through it.
-class CountingFileSystem final : public FileSystem {
+class CountingFileSystem final : public ForwardingFileSystem {
 public:
     uint64_t BytesWritten() const { return fWritten; }
 
-    int Open(char const* path, int flags, mode_t mode) override { return fPosix.Open(path, flags, mode); }
-    int Close(int fd) override { return fPosix.Close(fd); }
-    int Duplicate(int fd) override { return fPosix.Duplicate(fd); }
-    ssize_t Read(int fd, void* buffer, std::size_t size) override { return fPosix.Read(fd, buffer, size); }
-    ssize_t ReadAt(int fd, void* buffer, std::size_t size, uint64_t offset) override {
-        return fPosix.ReadAt(fd, buffer, size, offset);
-    }
     ssize_t WriteAt(int fd, void const* buffer, std::size_t size, uint64_t offset) override {
         ssize_t const written = fPosix.WriteAt(fd, buffer, size, offset);
         if (written > 0) fWritten += static_cast<uint64_t>(written);
         return written;
     }
-    int Sync(int fd) override { return fPosix.Sync(fd); }
-    int Truncate(int fd, uint64_t length) override { return fPosix.Truncate(fd, length); }
-    int Lock(int fd, FileLockMode mode) override { return fPosix.Lock(fd, mode); }
-    int Rename(char const* from, char const* to) override { return fPosix.Rename(from, to); }
-    int Remove(char const* path) override { return fPosix.Remove(path); }
-    int Status(int fd, FileStatus* status) override { return fPosix.Status(fd, status); }
-    int AccessMode(int fd) override { return fPosix.AccessMode(fd); }
 
 private:
-    PosixFileSystem fPosix;
     uint64_t fWritten = 0;
 };
 

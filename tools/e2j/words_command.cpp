@@ -199,13 +199,7 @@ int RunWords(Invocation& invocation) {
     SentenceChain chain(text);
     if (!dictionaries.empty()) chain.Finder().SetDictionaries(dictionaries);
     int status = kExitOk;
-    for (;;) {
-        Token const token = chain.Produce();
-        if (TokenTypeOf(token) == kEOFTokenType) break;
-        if (TokenTypeOf(token) != EnglishTokens::kEndOfSentence) continue;
-        std::vector<Token> tokens;
-        if (!chain.Sentences().Find(token, &tokens)) continue;
-
+    for (std::vector<Token> tokens; chain.NextSentence(&tokens);) {
         std::wstring source;
         for (Token const part : tokens) {
             std::wstring piece;
