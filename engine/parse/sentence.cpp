@@ -40,6 +40,7 @@ void Sentence::SetPreparsedWords(std::vector<PreparsedWord> const& words, std::v
     fSenses = senses;
     fExtraWords = extraWords;
     fType = quick ? kQuickSentence : kNormalSentence;
+    fChart.Free();
     fWordCount = 0;
     fDomains.SetGeneralMode(fIdiomSwitches[2] != 0);
     if (OptionSwitch(kSwitchActivateDomain1)) {
@@ -145,6 +146,7 @@ void Sentence::FreePreparseWords() {
 void Sentence::FreePreparseSenses() { fSenses.clear(); }
 
 void Sentence::FreeDynamicData() {
+    fChart.Free();
     FreePreparseWords();
     fSettings.clear();
     fChartEntryHeap.FreeAllData();

@@ -15,9 +15,12 @@
 #include "engine/foundation/temporary_dictionary.h"
 #include "engine/foundation/they_option.h"
 #include "engine/foundation/token.h"
+#include "engine/parse/aliasing_dictionaries.h"
+#include "engine/parse/parse_chart.h"
 #include "engine/parse/pos_setting.h"
 #include "engine/parse/preparsed_word.h"
 #include "engine/parse/simple_data_heap.h"
+#include "engine/parse/sword_registry.h"
 #include "engine/pipeline/sentence_user_options.h"
 
 class TokenStringDatabase;
@@ -35,6 +38,10 @@ public:
     static constexpr unsigned kSwitchActivateDomain1 = 10;
     static constexpr unsigned kSwitchWordSenseExpertOff = 13;
     static constexpr unsigned kSwitchSuppressKReadings = 14;
+
+    // Told about each word that no dictionary knows: its text and its start
+    // offset in the sentence's Shift-JIS bytes.
+    using UnknownWordCallback = void (*)(std::string const& text, uint16_t startOffset, void* data);
 
     // A monotonic tick counter in sixtieths of a second.
     using TickSource = uint32_t (*)();
@@ -130,6 +137,24 @@ public:
     SimpleDataHeap& ChartEntryHeap() { return fChartEntryHeap; }
     SimpleDataHeap& GraphHeap() { return fGraphHeap; }
 
+    ParseChart& Chart() { return fChart; }
+    ParseChart const& Chart() const { return fChart; }
+    SWordRegistry& SWords() { return fSWords; }
+    SWordRegistry const& SWords() const { return fSWords; }
+    TempDictSetForAliasing& AliasingDictionaries() { return fAliasing; }
+    // Chart building marks the words and adds senses.
+    std::vector<PreparsedWord>& MutableWords() { return fWords; }
+    std::vector<PreparseSense>& MutableSenses() { return fSenses; }
+
+    void SetUnknownWordCallback(UnknownWordCallback callback, void* data) {
+        fUnknownWordCallback = callback;
+        fUnknownWordData = data;
+    }
+    // Tells the callback, when there is one, about an unknown word.
+    void ReportUnknownWord(std::string const& text, uint16_t startOffset) const {
+        if (fUnknownWordCallback) fUnknownWordCallback(text, startOffset, fUnknownWordData);
+    }
+
 private:
     LearningStrengthUserOption fLearningStrength;
     uint32_t fProperNounMode;
@@ -162,10 +187,20 @@ private:
     DictionaryPriorityMap fDictionaryPriorities;
     SimpleDataHeap fChartEntryHeap;
     SimpleDataHeap fGraphHeap;
+    ParseChart fChart;
+    SWordRegistry fSWords;
+    TempDictSetForAliasing fAliasing;
+    UnknownWordCallback fUnknownWordCallback = nullptr;
+    void* fUnknownWordData = nullptr;
     SentenceType fType = kNormalSentence;
     TickSource fTicks;
     uint32_t fClockStart = 0;
 };
+
+// Builds the sentence's chart from `lookup` and its two temporary
+// dictionaries, telling `callback` about unknown words; 56 when some word got
+// readings made for unknown words, else 0.
+int CBeforeParse(Sentence* sentence, Sentence::UnknownWordCallback callback, void* data, bool, Dictionary_EX lookup);
 
 // The number of preparsed words.
 inline uint16_t PGetNumPWords(Sentence const& sentence) { return sentence.WordCount(); }
