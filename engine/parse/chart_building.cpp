@@ -1,6 +1,5 @@
 // Chart building in its fixed order: lookups of every word span, the cell
 // operations and visitors, domination marks, cell flags and speed settings.
-#include "engine/parse/idiom_filter.h"
 #include "engine/parse/parse_chart_creator.h"
 #include "engine/parse/sentence.h"
 
@@ -16,25 +15,6 @@ uint16_t ParseChartCreator::MakeAndFillChart(bool, Dictionary_EX, Dictionary_EX,
 uint16_t ParseChartCreator::FillChart(std::vector<PreparsedWord>&, Dictionary_EX, Dictionary_EX, Dictionary_EX) {
     return 0;
 }
-bool ParseChartCreator::FillChartEntry(FinePOS_EX const& fp, int first, int d, bool capitalSequence) {
-    PCHART_CELL& cell = Chart().Cell(d, first + d);
-    if (capitalSequence) cell.flags |= PCHART_CELL::kCapitalSequence;
-    cell.entries.emplace_back();
-    ParseChartEntry& entry = cell.entries.back();
-    entry.kind = ParseChartEntry::kDictionaryReading;
-    Chart().AssignFinePOSToEntry(entry, fp);
-    return false;
-}
-void ParseChartCreator::RemoveParseChartEntry(PCHART_CELL& cell, std::size_t index) {
-    cell.entries.erase(cell.entries.begin() + index);
-}
-ParseChartEntry& ParseChartCreator::DuplicateEntry(PCHART_CELL&, int e, int d, ParseChartEntry const&,
-                                                   FinePOS_EX const& fp) {
-    FillChartEntry(fp, e - d, d, false);
-    return Chart().Cell(d, e).entries.back();
-}
-bool ParseChartCreator::AnyParseChartEntriesCoveringWord(int) const { return false; }
-int ParseChartCreator::VisitRelatedCells(int, int, bool, bool, bool, bool, ChartCellVisitor, void*) { return 0; }
 void ParseChartCreator::DictEntrySeek() {}
 void ParseChartCreator::DominatedMark(int, int) {}
 void ParseChartCreator::SetCellFlags(std::vector<PreparsedWord> const&) {}
@@ -46,16 +26,8 @@ void ParseChartCreator::DoSetCoreSpeed(Sentence*) {}
 bool ParseChartCreator::Iszxj(std::string const& text) { return text.size() >= 3 && text.compare(0, 3, "zxj") == 0; }
 int ParseChartCreator::OffsetToWordNum(uint16_t, bool, Sentence const*) { return -1; }
 
-int MarkCellWithFlag(int, int, Sentence*, void*) { return 0; }
-int ZapDEs(int, int, Sentence*, void*) { return 0; }
 void SetTDtoSDSemanticAliasing(bool, bool) {}
 void SetPartitionSize(short* size, long) { *size = 50; }
-
-IdiomType FilterAUIdiomType(IdiomType type, Sentence const& sentence) {
-    if (type == eIdiomPreferredPOS && sentence.IdiomSwitch(0) == 0) return eIdiomNormal;
-    if (type == eIdiomPreferredAlways && sentence.IdiomSwitch(1) == 0) return eIdiomNormal;
-    return type;
-}
 
 int CBeforeParse(Sentence* sentence, Sentence::UnknownWordCallback callback, void* data, bool, Dictionary_EX lookup) {
     sentence->SetUnknownWordCallback(callback, data);
