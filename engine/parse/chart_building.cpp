@@ -24,7 +24,6 @@ bool ParseChartCreator::IsPOSEnabled(FinePOS_EX const&) const { return true; }
 bool ParseChartCreator::IsSuppressedTBEEntry(FinePOS_EX const&) const { return false; }
 void ParseChartCreator::DoSetCoreSpeed(Sentence*) {}
 bool ParseChartCreator::Iszxj(std::string const& text) { return text.size() >= 3 && text.compare(0, 3, "zxj") == 0; }
-int ParseChartCreator::OffsetToWordNum(uint16_t, bool, Sentence const*) { return -1; }
 
 void SetTDtoSDSemanticAliasing(bool, bool) {}
 void SetPartitionSize(short* size, long) { *size = 50; }

@@ -93,6 +93,13 @@ int ParseChartCreator::VisitRelatedCells(int d, int e, bool supersets, bool cros
     return 0;
 }
 
+int ParseChartCreator::OffsetToWordNum(uint16_t offset, bool end, Sentence const* sentence) {
+    std::vector<PreparsedWord> const& words = sentence->Words();
+    for (std::size_t w = 0; w < words.size(); ++w)
+        if ((end ? words[w].fEnd : words[w].fStart) == offset) return static_cast<int>(w);
+    return -1;
+}
+
 int MarkCellWithFlag(int d, int e, Sentence* sentence, void* flag) {
     sentence->Chart().Cell(static_cast<std::size_t>(d), static_cast<std::size_t>(e)).flags |=
         *static_cast<uint16_t*>(flag);
