@@ -3,10 +3,13 @@
 #include "engine/compiled/compiled_compiler.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <istream>
+#include <string>
 
 #include "engine/compiled/compiled_compiler_context.h"
 #include "engine/foundation/entry.h"
@@ -183,12 +186,25 @@ void CompiledFormatCompiler::Compile(Dictionary_EX const& source, int fd) {
 }
 
 void CompileDictionaryFile(Dictionary_EX const& source, std::string const& path, Dictionary_EX_Compiler_& compiler) {
-    int const fd = Files().Open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    // Compiled into a file of its own and renamed over the old one only when
+    // whole: a failure leaves the old dictionary as it was, and readers that
+    // have the old one mapped keep reading it.
+    std::string const fresh = path + ".new-" + std::to_string(::getpid());
+    struct stat old;
+    mode_t const mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+    int const fd = Files().Open(fresh.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
     if (fd < 0) FileException::ThrowLastError(path.c_str());
     try {
         compiler.Compile(source, fd);
     } catch (...) {
         Files().Close(fd);
+        Files().Remove(fresh.c_str());
         throw;
+    }
+    if (Files().Rename(fresh.c_str(), path.c_str()) != 0) {
+        int const error = errno;
+        Files().Remove(fresh.c_str());
+        errno = error;
+        FileException::ThrowLastError(path.c_str());
     }
 }

@@ -111,6 +111,7 @@ public:
     Dictionary_EX_50Compiler() : CompiledFormatCompiler(kFormat50Traits) {}
 };
 
-// Creates or replaces the file at path and compiles the source into it; the
-// file is closed whatever happens.
+// Compiles the source into a new file beside path and renames it over path
+// once it is whole and synced; on any failure the file at path stays as it
+// was and the new one is removed.  Its mode is the old file's, else 0644.
 void CompileDictionaryFile(Dictionary_EX const& source, std::string const& path, Dictionary_EX_Compiler_& compiler);

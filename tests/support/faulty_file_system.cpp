@@ -59,3 +59,10 @@ int FaultyFileSystem::Truncate(int fd, uint64_t length) {
     StopIfDue(Call::kTruncate);
     return result;
 }
+
+int FaultyFileSystem::Rename(char const* from, char const* to) {
+    if (!Admit(Call::kRename)) return -1;
+    int const result = fPosix.Rename(from, to);
+    StopIfDue(Call::kRename);
+    return result;
+}

@@ -1,6 +1,6 @@
 #pragma once
 // A file system for tests: every call goes on to the POSIX one; writes,
-// syncs and truncates are counted so that the n-th of a kind can fail with a
+// syncs, truncates and renames are counted so that the n-th of a kind can fail with a
 // chosen errno, or the process can end right after it as a killed one would;
 // reads and writes can be cut short.
 // It is Files() for as long as it lives.
@@ -11,7 +11,7 @@
 
 class FaultyFileSystem final : public ForwardingFileSystem {
 public:
-    enum class Call { kWrite, kSync, kTruncate };
+    enum class Call { kWrite, kSync, kTruncate, kRename };
 
     FaultyFileSystem() = default;
 
@@ -42,6 +42,7 @@ public:
     ssize_t WriteAt(int fd, void const* buffer, std::size_t size, uint64_t offset) override;
     int Sync(int fd) override;
     int Truncate(int fd, uint64_t length) override;
+    int Rename(char const* from, char const* to) override;
 
 private:
     struct Kind {
@@ -68,6 +69,6 @@ private:
     bool fRoomLimited = false;
     uint64_t fRoom = 0;
     int fRoomError = 0;
-    Kind fKinds[3];
+    Kind fKinds[4];
     ScopedFileSystem fInstalled{*this};
 };
