@@ -116,6 +116,13 @@ constexpr MW_POS Noun(char const* key, char const* nounFeatures, short pValue) {
     return Row(key, kCatN, nounFeatures, kCommonNounSet1, kCommonNounSet2, kJPOS_N, "", pValue);
 }
 
+// A number read with a Japanese counter ("1999" as "１９９９年").  The
+// counter is Shift-JIS kanji: written in romaji, the kana conversion would
+// turn it into hiragana.
+constexpr MW_POS CounterNoun(char const* key, char const* nounFeatures, char const* counter, short pValue) {
+    return Row(key, kCatN, nounFeatures, kCommonNounSet1, kCommonNounSet2, kJPOS_N, counter, pValue);
+}
+
 constexpr MW_POS ProperNoun(char const* key, char const* nounFeatures, short pValue) {
     return Row(key, kCatN, nounFeatures, kProperNounSet1, kProperNounSet2, kJPOS_N, "", pValue);
 }
@@ -396,10 +403,10 @@ constexpr MW_POS kMissingWordAssignments[] = {
     Adverb("ADV_HYPHEN", kCatADV, kUnlikelyGuessP),
 
     // Numbers, identifiers and capitalised sequences.  "M": singular or plural.
-    Noun("N_MINNUM", kSingularOrPluralNoun, kUserWordP),
-    Noun("N_HOURNUM", kSingularOrPluralNoun, kUserWordP),
-    Noun("N_ORDNUM", kSingularNoun, kUserWordP),
-    Noun("N_YEAR", kSingularNoun, kUserWordP),
+    CounterNoun("N_MINNUM", kSingularOrPluralNoun, "\x95\xAA", kUserWordP),  // fun
+    CounterNoun("N_HOURNUM", kSingularOrPluralNoun, "\x8E\x9E", kUserWordP),  // ji
+    CounterNoun("N_ORDNUM", kSingularNoun, "\x94\xD4\x96\xDA", kUserWordP),  // banme
+    CounterNoun("N_YEAR", kSingularNoun, "\x94\x4E", kUserWordP),  // nen
     Noun("N_NUMBER", kSingularOrPluralNoun, kUserWordP),
     Noun("N_DECINUM", kSingularOrPluralNoun, kUserWordP),
     Noun("DECIHYPHENDECI", kSingularOrPluralNoun, kUserWordP),
