@@ -16,6 +16,7 @@
 #include "engine/foundation/they_option.h"
 #include "engine/foundation/token.h"
 #include "engine/parse/aliasing_dictionaries.h"
+#include "engine/parse/choice_platform.h"
 #include "engine/parse/parse_chart.h"
 #include "engine/parse/pos_setting.h"
 #include "engine/parse/preparsed_word.h"
@@ -137,6 +138,14 @@ public:
     SimpleDataHeap& ChartEntryHeap() { return fChartEntryHeap; }
     SimpleDataHeap& GraphHeap() { return fGraphHeap; }
 
+    // The parse graph's whole-sentence nodes, the number of graph nodes made
+    // (each has a score record), and the choice tables.
+    ALLP_TOP* GraphTops() const { return fGraphTops; }
+    void SetGraphTops(ALLP_TOP* tops) { fGraphTops = tops; }
+    uint32_t GraphNodeCount() const { return fGraphNodeCount; }
+    void SetGraphNodeCount(uint32_t count) { fGraphNodeCount = count; }
+    CHOICE_PLATFORM& Choices() { return fChoices; }
+
     ParseChart& Chart() { return fChart; }
     ParseChart const& Chart() const { return fChart; }
     SWordRegistry& SWords() { return fSWords; }
@@ -187,6 +196,9 @@ private:
     DictionaryPriorityMap fDictionaryPriorities;
     SimpleDataHeap fChartEntryHeap;
     SimpleDataHeap fGraphHeap;
+    ALLP_TOP* fGraphTops = nullptr;
+    uint32_t fGraphNodeCount = 0;
+    CHOICE_PLATFORM fChoices{this};
     ParseChart fChart;
     SWordRegistry fSWords;
     TempDictSetForAliasing fAliasing;
