@@ -9,7 +9,8 @@
 // The work is spread over files by concern:
 //   chart_building.cpp           the fixed order of building, lookups, cell operations
 //   chart_synthetic_readings.cpp readings made at run time
-//   chart_always_use.cpp         always-use readings, almighty idioms, units, settings
+//   chart_always_use.cpp         always-use readings and almighty idioms
+//   chart_units_and_settings.cpp forced units, literal brackets, part-of-speech settings
 //   chart_filters.cpp            particle and learning filters, semantic inheritance, domains
 #include <cstdint>
 #include <string>
@@ -84,7 +85,10 @@ public:
     void AlwaysUse();
     void AlmightySeek();
     void AlmightyVengeance(int d, int e);
+    // Whether a cell crossing (d, e) has one of the flags in mask.
     bool IsCellOverlap(int d, int e, uint16_t mask) const;
+
+    // ---- chart_units_and_settings.cpp ------------------------------------
     void MarkForcedUnits();
     void ClearForcedUnits();
     void MarkLiteralBrackets(Dictionary_EX special);
@@ -110,6 +114,21 @@ public:
     std::vector<ForcedUnitCounts>& ForcedUnits() { return fForcedUnits; }
 
 private:
+    // ---- chart_always_use.cpp: the steps of AlwaysUse --------------------
+    // Per start word, the last word of the strongest preferred-always cell
+    // starting there, or -1.
+    using StartWordList = std::vector<int>;
+    void FindStrongestAlwaysUseDEsByStartWord(StartWordList& list);
+    void RemoveLosingAlwayUseDEs(StartWordList& list);
+    int FindStrongestAlwaysUseDEInList(StartWordList const& list);
+    void RemoveOverlappingFromDEColList(StartWordList& list, int start, int end);
+    void ZapNonMatchingDEsFromCell(int d, int e);
+    void MarkAlwaysUseShadows(std::vector<uint8_t> const& marks);
+
+    // ---- chart_units_and_settings.cpp ------------------------------------
+    // Moves to the next word: its counters, or null past the last word.
+    ForcedUnitCounts* FUNextWord(int* word);
+
     Sentence* fSentence;
     std::vector<ForcedUnitCounts> fForcedUnits;  // empty outside HandleSenses
 };
