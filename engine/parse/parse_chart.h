@@ -71,6 +71,25 @@ struct PCHART_CELL {
     std::vector<FinePOS_EX> setPOSReadings;  // default readings of that setting
     uint16_t flags = 0;
 
+    // ---- The parser's: what it writes with the cell's analyses ------------
+    static constexpr uint16_t kSetPOSNotMet = 0x0100;  // the setting was literal or met by no analysis
+    // One written key: its entries lie together, keys ascending.
+    struct IndexRecord {
+        static constexpr uint16_t kUsable = 0x0001;  // a daughter of larger analyses
+        static constexpr uint16_t kEnd = 0xFFFF;     // key of the record that ends the index
+
+        uint16_t key = kEnd;
+        uint16_t count = 0;
+        uint16_t unionOffset = 0;  // of the OR of the key's feature vectors, 0 none
+        uint16_t flags = 0;
+    };
+    // Feature vectors; an entry's featureOffset is a byte offset into it, and
+    // 0 (the unused first word) means none.
+    std::vector<uint16_t> featureHeap;
+    std::vector<IndexRecord> index;  // empty until parsed
+    uint32_t fineEntryCount = 0;     // feature-distinct groups written
+    bool parsed = false;
+
     std::size_t Count() const { return entries.size(); }
     bool Has(uint16_t flag) const { return (flags & flag) != 0; }
 };

@@ -24,5 +24,11 @@ void DictionaryPriorityMap::Normalize() {
 double DictionaryPriorityMap::Get(uint16_t id) const {
     if (id >= kMinDynamicDictionaryID && id <= kMaxDynamicDictionaryID) return 1.0 + fRange;
     auto const found = fPriorities.find(id);
-    return found == fPriorities.end() ? 0.0 : found->second;
+    if (found != fPriorities.end()) return found->second;
+    // A dictionary nobody ranked comes after every ranked one.
+    if (fNormalized) return fRange;
+    if (fPriorities.empty()) return 0.0;
+    auto const last = std::max_element(fPriorities.begin(), fPriorities.end(),
+                                       [](auto const& a, auto const& b) { return a.second < b.second; });
+    return last->second;
 }

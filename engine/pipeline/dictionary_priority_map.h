@@ -18,8 +18,9 @@ public:
     // dynamic dictionaries then rank at 1, as after any other list.
     void Normalize();
     // For a dynamic dictionary (temporary readings made while translating)
-    // 1 + range, above every listed dictionary; otherwise the stored priority,
-    // 0 for a dictionary that was never set.
+    // 1 + range, above every listed dictionary; otherwise the stored priority.
+    // A dictionary that was never set ranks with the last listed one (the
+    // largest priority; 0 for an empty map).
     double Get(uint16_t id) const;
 
     bool IsNormalized() const { return fNormalized; }

@@ -9,6 +9,7 @@ int RunFacade(Invocation& invocation);
 int RunTokens(Invocation& invocation);
 int RunSentences(Invocation& invocation);
 int RunWords(Invocation& invocation);
+int RunParse(Invocation& invocation);
 
 std::vector<Subcommand> const& Subcommands() {
     static std::vector<Subcommand> const kSubcommands = {
@@ -26,6 +27,8 @@ std::vector<Subcommand> const& Subcommands() {
         {"sentences", "[TEXT]", "the sentences the end finder cuts, one a line", RunSentences},
         {"words", "[--senses] [--setpos FLAGS:START-END]... [TEXT]",
          "the preparsed words of each sentence, one a line, with their byte spans and flags", RunWords},
+        {"parse", "[--speed N] [--chart] [TEXT]",
+         "whether each sentence parses, its analyses, time and limit; --chart prints the parsed chart", RunParse},
     };
     return kSubcommands;
 }

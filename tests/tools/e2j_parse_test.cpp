@@ -1,0 +1,38 @@
+// e2j parse: whether each sentence parses, how many analyses it took, its
+// time and the limit it reached.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "tools/e2j_golden.h"
+
+namespace {
+
+// The output without its time lines, which vary from run to run.
+std::string WithoutTimes(std::string const& output) {
+    std::istringstream lines(output);
+    std::string kept;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind("time ", 0) != 0) kept += line + "\n";
+    }
+    return kept;
+}
+
+TEST(E2jParse, RefusesASpeedOutOfRange) {
+    for (char const* arguments : {"parse --speed 101 x", "parse --speed fast x", "parse --speed"}) {
+        CommandOutcome const outcome = E2j(arguments);
+        EXPECT_EQ(outcome.exitCode, 2) << arguments;
+        EXPECT_EQ(outcome.output.rfind("e2j: parse: --speed ", 0), 0u) << arguments << ":\n" << outcome.output;
+    }
+}
+
+TEST(E2jParse, PrintsAnAnswerPerSentence) {
+    CommandOutcome const outcome = E2j("parse --speed 50 'Zzq. Qqz.'");
+    EXPECT_EQ(outcome.exitCode, 0);
+    std::string const shown = WithoutTimes(outcome.output);
+    EXPECT_EQ(shown.rfind("# Zzq.\nsentence no\nentries ", 0), 0u) << shown;
+    EXPECT_NE(shown.find("limit none\n#  Qqz.\nsentence no\n"), std::string::npos) << shown;
+}
+
+}  // namespace

@@ -1,0 +1,176 @@
+// e2j parse: each sentence of a text preparsed, its chart built and parsed.
+// Per sentence, after "# " and its text: whether an unprimed sentence
+// analysis spans it ("sentence yes" or "sentence no"), the number of
+// analyses made ("entries N"), the parse time ("time T ms") and the limit
+// reached ("limit none" or "limit hit").  --chart then prints every cell
+// that holds something: "cell D,E" and one line an entry: its index,
+// category (' when primed), how it is made (dict, unary, or split K), its
+// daughters, rule, score, flags and feature slots.
+#include <chrono>
+#include <cstdio>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "engine/compiled/core_lexicon.h"
+#include "engine/compiled/rewriting_composite_dictionary.h"
+#include "engine/foundation/can_be_null.h"
+#include "engine/foundation/name_tables.h"
+#include "engine/foundation/sjis_wide_text.h"
+#include "engine/foundation/token_string_database.h"
+#include "engine/foundation/token_types.h"
+#include "engine/parse/etoj_preparser.h"
+#include "engine/parse/grammar_ids.h"
+#include "engine/parse/grammar_tables.h"
+#include "engine/parse/hit_limit_exception.h"
+#include "engine/parse/parser.h"
+#include "engine/parse/sentence.h"
+#include "engine/pipeline/sentence_chain.h"
+#include "tools/e2j/dictionaries.h"
+#include "tools/e2j/subcommands.h"
+#include "tools/e2j/text_io.h"
+
+namespace {
+
+EnglishTokens const sEnglishTokens;
+
+struct ParseRequest {
+    unsigned speed = 10;
+    bool chart = false;
+};
+
+std::string CategoryName(unsigned category) {
+    if (category < kE_Source_POSNameCount && category < kFirstTemporaryCategory) return kE_Source_POSNames()[category];
+    return "~" + std::to_string(category);
+}
+
+std::string Flags(ParseChartEntry const& entry) {
+    static constexpr struct {
+        uint8_t flag;
+        char const* name;
+    } kNames[] = {{ParseChartEntry::kDisabled, "member"},
+                  {ParseChartEntry::kPreferred, "idiom"},
+                  {ParseChartEntry::kAlwaysUse, "marked"}};
+    std::string text;
+    for (auto const& name : kNames) {
+        if (entry.Has(name.flag)) text += std::string(" ") + name.name;
+    }
+    return text;
+}
+
+void PrintEntry(PCHART_CELL const& cell, std::size_t i, std::ostream& out) {
+    ParseChartEntry const& entry = cell.entries[i];
+    out << "  " << i << "\t" << CategoryName(entry.category) << (entry.Has(ParseChartEntry::kPrimed) ? "'" : "")
+        << "\t";
+    if (entry.kind == ParseChartEntry::kDictionaryReading)
+        out << "dict " << entry.a;
+    else if (entry.kind == ParseChartEntry::kUnaryEntry)
+        out << "unary " << entry.a;
+    else
+        out << "split " << unsigned{entry.kind} << " " << entry.a << " " << entry.b;
+    unsigned const rule = entry.rule < kRuleListCount ? kPureRules[kRuleList[entry.rule].pureRule].id : 0;
+    char score[32];
+    std::snprintf(score, sizeof score, "%.3f", static_cast<double>(entry.score));
+    out << "\trule " << rule << "\t" << score << Flags(entry);
+    if (entry.featureOffset != 0 && entry.featureOffset / 2u < cell.featureHeap.size()) {
+        FeatureVector features;
+        std::size_t const word = entry.featureOffset / 2u;
+        unsigned const size = GetSizeFeatures(&cell.featureHeap[word]);
+        for (unsigned w = 0; w < size && w < kMaxFeatureVectorWords && word + w < cell.featureHeap.size(); ++w)
+            features.words[w] = cell.featureHeap[word + w];
+        features.size = static_cast<uint8_t>(size);
+        for (unsigned slot = 0; slot < kFeatureSlotCount; ++slot) out << "\t" << FeatureBitsToChars(features, slot);
+    }
+    out << "\n";
+}
+
+void PrintChart(ParseChart const& chart, std::ostream& out) {
+    for (std::size_t d = 0; d < chart.WordCount(); ++d) {
+        for (std::size_t e = d; e < chart.WordCount(); ++e) {
+            PCHART_CELL const& cell = chart.Cell(d, e);
+            if (cell.entries.empty()) continue;
+            out << "cell " << d << "," << e << "\n";
+            for (std::size_t i = 0; i < cell.entries.size(); ++i) PrintEntry(cell, i, out);
+        }
+    }
+}
+
+unsigned SpeedArgument(std::string const& text) {
+    if (text.empty() || text.size() > 3 || text.find_first_not_of("0123456789") != std::string::npos ||
+        std::stoul(text) > 100)
+        throw UsageError("parse: --speed takes 0 to 100, not '" + text + "'");
+    return static_cast<unsigned>(std::stoul(text));
+}
+
+}  // namespace
+
+int RunParse(Invocation& invocation) {
+    ParseRequest request;
+    std::vector<std::string> words;
+    std::vector<std::string> const& arguments = invocation.arguments;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        std::string const& argument = arguments[i];
+        if (argument == "--chart") {
+            request.chart = true;
+        } else if (argument == "--speed") {
+            if (i + 1 == arguments.size()) throw UsageError("parse: --speed needs a value");
+            request.speed = SpeedArgument(arguments[++i]);
+        } else if (argument.rfind("--speed=", 0) == 0) {
+            request.speed = SpeedArgument(argument.substr(8));
+        } else if (argument.rfind("--", 0) == 0 && argument != "--") {
+            RefuseArgument("parse", argument);
+        } else {
+            words.push_back(argument);
+        }
+    }
+    std::vector<Dictionary_EX> const dictionaries =
+        OpenDictionaries(DictionaryPaths(invocation.options, CoreLexiconPath()));
+    CanBeNull<Dictionary_EX> lookup;
+    if (!dictionaries.empty()) lookup.Set(mkRewritingCompositeDictionary(dictionaries));
+
+    bool const sjis = invocation.options.sjis;
+    std::string const text = EngineTextFromUser(ReadUserText(words, std::cin), sjis);
+    SentenceChain chain(text);
+    if (!dictionaries.empty()) chain.Finder().SetDictionaries(dictionaries);
+    int status = kExitOk;
+    for (std::vector<Token> tokens; chain.NextSentence(&tokens);) {
+        std::wstring source;
+        for (Token const part : tokens) {
+            std::wstring piece;
+            if (chain.Strings().Find(part, &piece)) source += piece;
+        }
+        invocation.out << "# " << UserTextFromEngine(EncodeSJISLenient(source.data(), source.size()), sjis) << "\n";
+
+        EtoJPreparser preparser(&chain.Creator());
+        preparser.SetTokenStringDatabase(&chain.Strings());
+        if (!lookup.IsNull()) preparser.SetDictionary(lookup.Get());
+        std::vector<PreparsedWord> preparsed;
+        std::vector<PreparseSense> senses;
+        std::vector<ExtraChartWord> extra;
+        SentenceUserOptions options;
+        options.fSpeed = static_cast<uint16_t>(request.speed);
+        Sentence sentence{options};
+        bool limitHit = false;
+        auto const start = std::chrono::steady_clock::now();
+        try {
+            preparser.CreatePreparsedWords(&preparsed, &senses, &extra, tokens);
+            sentence.SetPreparsedWords(preparsed, senses, extra, false);
+            if (!lookup.IsNull()) CBeforeParse(&sentence, nullptr, nullptr, false, lookup.Get());
+            if (sentence.Chart().Exists()) Parser(&sentence).CParse();
+        } catch (HitLimitException const&) {
+            limitHit = true;
+            status = kExitFailure;
+        }
+        std::chrono::duration<double, std::milli> const elapsed = std::chrono::steady_clock::now() - start;
+        ParseChart const& chart = sentence.Chart();
+        std::size_t const n = chart.Exists() ? chart.WordCount() : 0;
+        bool const spans = n != 0 && Parser::CellHasAnalysis(chart.Cell(n - 1, n - 1), grammar::kS);
+        char time[32];
+        std::snprintf(time, sizeof time, "%.3f", elapsed.count());
+        invocation.out << "sentence " << (spans ? "yes" : "no") << "\nentries " << sentence.ParserEntryCount()
+                       << "\ntime " << time << " ms\nlimit " << (limitHit ? "hit" : "none") << "\n";
+        if (request.chart && chart.Exists()) PrintChart(chart, invocation.out);
+    }
+    return status;
+}
