@@ -112,6 +112,11 @@ private:
     Added AddPEntry(uint16_t key, Member const& member, FeatureVector const& features, bool unary, bool matchedSet,
                     uint32_t depth);
     int FineCompare(uint8_t flags, FeatureVector const& features, FineEntry const& fine) const;
+    struct Head {
+        uint32_t index;
+        FeatureVector features;
+    };
+    static std::vector<Head> HeadsOf(PCHART_CELL const& cell, PCHART_CELL::IndexRecord const& key, uint32_t start);
     void BinaryCombo(unsigned split, PCHART_CELL const& left, PCHART_CELL const& right);
     void DoConspMatches(unsigned split, unsigned firstRule, unsigned ruleCount, PCHART_CELL const& left,
                         PCHART_CELL::IndexRecord const& leftKey, uint32_t leftStart, PCHART_CELL const& right,

@@ -169,6 +169,17 @@ void Parser::BinaryCombo(unsigned split, PCHART_CELL const& left, PCHART_CELL co
     }
 }
 
+// The group heads of one key of a written cell, with their features.
+std::vector<Parser::Head> Parser::HeadsOf(PCHART_CELL const& cell, PCHART_CELL::IndexRecord const& key,
+                                          uint32_t start) {
+    std::vector<Head> heads;
+    for (uint32_t i = start; i < start + key.count && i < cell.entries.size(); ++i) {
+        if (cell.entries[i].Has(ParseChartEntry::kDisabled)) continue;  // only group heads are daughters
+        heads.push_back(Head{i, FeaturesAt(cell, cell.entries[i].featureOffset)});
+    }
+    return heads;
+}
+
 void Parser::DoConspMatches(unsigned split, unsigned firstRule, unsigned ruleCount, PCHART_CELL const& left,
                             PCHART_CELL::IndexRecord const& leftKey, uint32_t leftStart, PCHART_CELL const& right,
                             PCHART_CELL::IndexRecord const& rightKey, uint32_t rightStart) {
@@ -176,29 +187,31 @@ void Parser::DoConspMatches(unsigned split, unsigned firstRule, unsigned ruleCou
     FeatureVector const rightUnion = FeaturesAt(right, rightKey.unionOffset);
     bool const scoring = fSentence->PruneListLength() != 0;
     unsigned const startWord = fE - fD;
+    std::vector<Head> leftHeads;
+    std::vector<Head> rightHeads;
     for (unsigned number = firstRule; number < firstRule + ruleCount && number < kRuleListCount; ++number) {
         RuleRecord const& rule = kRuleList[number];
         if ((rule.flags & RuleRecord::kCapitalSequenceOnly) && !fCell->Has(PCHART_CELL::kCapitalSequence)) continue;
         if (rule.SmallestStartWord() > startWord) continue;
         if (!FeatureMatch_Fuzzy(rule.leftTests, leftUnion) || !FeatureMatch_Fuzzy(rule.rightTests, rightUnion))
             continue;
+        if (leftHeads.empty()) {
+            leftHeads = HeadsOf(left, leftKey, leftStart);
+            rightHeads = HeadsOf(right, rightKey, rightStart);
+        }
         bool const primed = (rule.flags & RuleRecord::kResultPrimed) != 0;
-        for (uint32_t i = leftStart; i < leftStart + leftKey.count && i < left.entries.size(); ++i) {
-            ParseChartEntry const& leftEntry = left.entries[i];
-            if (leftEntry.Has(ParseChartEntry::kDisabled)) continue;  // only group heads are daughters
-            FeatureVector const leftFeatures = FeaturesAt(left, leftEntry.featureOffset);
-            if (!FeatureMatch_Exact(rule.leftTests, leftFeatures)) continue;
-            for (uint32_t j = rightStart; j < rightStart + rightKey.count && j < right.entries.size(); ++j) {
-                ParseChartEntry const& rightEntry = right.entries[j];
-                if (rightEntry.Has(ParseChartEntry::kDisabled)) continue;
-                FeatureVector const rightFeatures = FeaturesAt(right, rightEntry.featureOffset);
-                if (!FeatureMatch_Exact(rule.rightTests, rightFeatures)) continue;
+        for (Head const& l : leftHeads) {
+            if (!FeatureMatch_Exact(rule.leftTests, l.features)) continue;
+            ParseChartEntry const& leftEntry = left.entries[l.index];
+            for (Head const& r : rightHeads) {
+                if (!FeatureMatch_Exact(rule.rightTests, r.features)) continue;
                 FeatureVector result;
-                if (!FeatureCopyAndMatch(rule, leftFeatures, rightFeatures, result)) continue;
+                if (!FeatureCopyAndMatch(rule, l.features, r.features, result)) continue;
+                ParseChartEntry const& rightEntry = right.entries[r.index];
                 Member member;
                 member.entry.kind = static_cast<uint8_t>(split);
-                member.entry.a = static_cast<uint16_t>(i);
-                member.entry.b = static_cast<uint16_t>(j);
+                member.entry.a = static_cast<uint16_t>(l.index);
+                member.entry.b = static_cast<uint16_t>(r.index);
                 member.entry.rule = static_cast<uint16_t>(number);
                 member.entry.flags =
                     static_cast<uint8_t>((primed ? ParseChartEntry::kPrimed : 0) |

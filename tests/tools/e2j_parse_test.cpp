@@ -35,4 +35,14 @@ TEST(E2jParse, PrintsAnAnswerPerSentence) {
     EXPECT_NE(shown.find("limit none\n#  Qqz.\nsentence no\n"), std::string::npos) << shown;
 }
 
+TEST(E2jParse, SegmentsShowsWhereALongSentenceIsCut) {
+    std::string text;
+    for (int i = 0; i < 3; ++i) text += "the big dog eats the meat in the park ";
+    text += ", but he eats the meat in the park with the dog in the house by the river.";
+    CommandOutcome const outcome = E2j("parse --segments '" + text + "'");
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_NE(outcome.output.find("\nsegments the big dog "), std::string::npos) << outcome.output;
+    EXPECT_NE(outcome.output.find(" |1| he eats "), std::string::npos) << outcome.output;
+}
+
 }  // namespace

@@ -2,7 +2,9 @@
 // Per sentence, after "# " and its text: whether an unprimed sentence
 // analysis spans it ("sentence yes" or "sentence no"), the number of
 // analyses made ("entries N"), the parse time ("time T ms") and the limit
-// reached ("limit none" or "limit hit").  --chart then prints every cell
+// reached ("limit none" or "limit hit").  --segments first prints the
+// pieces a long sentence is cut into ("segments" and the segmenter's
+// trace).  --chart then prints every cell
 // that holds something: "cell D,E" and one line an entry: its index,
 // category (' when primed), how it is made (dict, unary, or split K), its
 // daughters, rule, score, flags and feature slots.
@@ -26,6 +28,7 @@
 #include "engine/parse/hit_limit_exception.h"
 #include "engine/parse/parser.h"
 #include "engine/parse/sentence.h"
+#include "engine/parse/sentence_segmenter.h"
 #include "engine/pipeline/sentence_chain.h"
 #include "tools/e2j/dictionaries.h"
 #include "tools/e2j/subcommands.h"
@@ -38,7 +41,23 @@ EnglishTokens const sEnglishTokens;
 struct ParseRequest {
     unsigned speed = 10;
     bool chart = false;
+    bool segments = false;
 };
+
+// The segmenter's trace of the sentence: the pieces it cuts it into.
+std::string SegmentTrace(Sentence& sentence) {
+    std::FILE* trace = std::tmpfile();
+    if (trace == nullptr) return "(no trace file)";
+    gfpSegF_Knob = trace;
+    SentenceSegmenter(&sentence).SegmentSentence();
+    gfpSegF_Knob = nullptr;
+    std::string text;
+    std::rewind(trace);
+    for (int c; (c = std::fgetc(trace)) != EOF;) text += static_cast<char>(c);
+    std::fclose(trace);
+    while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
+    return text;
+}
 
 std::string CategoryName(unsigned category) {
     if (category < kE_Source_POSNameCount && category < kFirstTemporaryCategory) return kE_Source_POSNames()[category];
@@ -113,6 +132,8 @@ int RunParse(Invocation& invocation) {
         std::string const& argument = arguments[i];
         if (argument == "--chart") {
             request.chart = true;
+        } else if (argument == "--segments") {
+            request.segments = true;
         } else if (argument == "--speed") {
             if (i + 1 == arguments.size()) throw UsageError("parse: --speed needs a value");
             request.speed = SpeedArgument(arguments[++i]);
@@ -157,6 +178,8 @@ int RunParse(Invocation& invocation) {
             preparser.CreatePreparsedWords(&preparsed, &senses, &extra, tokens);
             sentence.SetPreparsedWords(preparsed, senses, extra, false);
             if (!lookup.IsNull()) CBeforeParse(&sentence, nullptr, nullptr, false, lookup.Get());
+            if (request.segments && sentence.Chart().Exists())
+                invocation.out << "segments " << SegmentTrace(sentence) << "\n";
             if (sentence.Chart().Exists()) Parser(&sentence).CParse();
         } catch (HitLimitException const&) {
             limitHit = true;

@@ -27,8 +27,8 @@ std::vector<Subcommand> const& Subcommands() {
         {"sentences", "[TEXT]", "the sentences the end finder cuts, one a line", RunSentences},
         {"words", "[--senses] [--setpos FLAGS:START-END]... [TEXT]",
          "the preparsed words of each sentence, one a line, with their byte spans and flags", RunWords},
-        {"parse", "[--speed N] [--chart] [TEXT]",
-         "whether each sentence parses, its analyses, time and limit; --chart prints the parsed chart", RunParse},
+        {"parse", "[--speed N] [--segments] [--chart] [TEXT]",
+         "whether each sentence parses, its analyses, time and limit; the pieces it is cut into; the parsed chart", RunParse},
     };
     return kSubcommands;
 }
