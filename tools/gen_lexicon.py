@@ -124,20 +124,21 @@ COOKED = re.compile(r"^\{[^{}]*\}[a-z-]*$")
 FEATURE = re.compile(r"^[A-Za-z0-9_?#]*$")
 PARTICLE = re.compile(r"^[a-z][a-z_]*$")
 
-# The keys each kind of category takes, besides "p" (the p-value) and
-# "transplant".
+# The keys each kind of category takes, besides "p" (the p-value),
+# "transplant" and "idiom" (the idiom type, 0 to 5).
 NOUN_KEYS = {"plural", "mass", "proper", "sem"}
 VERB_KEYS = {"third", "past", "pastpart", "ing", "needs", "sem"}
 ADJECTIVE_KEYS = {"comparative", "superlative"}
 FIXED_KEYS = {"f0", "f1", "f2", "forms"}
-COMMON_KEYS = {"p", "transplant"}
+COMMON_KEYS = {"p", "transplant", "idiom"}
 
 
 class Reading:
     """One fine part of speech with its one paraphrase."""
 
-    def __init__(self, headword, category, cooked, jpos, features, pvalue, transplant, sem, line):
+    def __init__(self, headword, category, cooked, jpos, features, pvalue, transplant, sem, line, idiom=0):
         self.headword = headword
+        self.idiom = idiom
         self.category = category
         self.cooked = cooked
         self.jpos = jpos
@@ -197,10 +198,13 @@ def readings_of_line(category, headword, cooked, jpos, keys, number):
     """The line's reading and its irregular forms as (form headword, reading)."""
     pvalue = int(keys.get("p", "0"))
     transplant = keys.get("transplant", "")
+    idiom = keys.get("idiom", "0")
+    if idiom not in ("0", "1", "2", "3", "4", "5"):
+        raise LexiconError(f"line {number}: an idiom type is 0 to 5: {idiom}")
     forms = []
 
     def reading(word, features, sem=""):
-        return Reading(word, category, cooked, jpos, features, pvalue, transplant, sem, number)
+        return Reading(word, category, cooked, jpos, features, pvalue, transplant, sem, number, int(idiom))
 
     if category == "N":
         check_keys(keys, NOUN_KEYS, category, number)
@@ -321,7 +325,8 @@ def write_text(readings):
         lines.append(f"entry\t{escape(headword)}")
         for reading in by_headword[headword]:
             sets = (reading.features + ["", "", ""])[:3]
-            fields = [f"pos={reading.category}", f"pvalue={reading.pvalue}",
+            fields = [f"pos={reading.category}"] + ([f"idiom={reading.idiom}"] if reading.idiom else []) + [
+                      f"pvalue={reading.pvalue}",
                       f"features0={sets[0]}", f"features1={sets[1]}", f"features2={sets[2]}"]
             if reading.base is not None:
                 fields.append(f"base={label[id(reading.base)]}")

@@ -138,7 +138,8 @@ PREP  between      {の間で}
 PREP  around       {の周りで}
 PREP  until        {まで}
 PREP  since        {以来}
-PREP  in_front_of  {の前で}
+# Preferred always: over its span it is kept alone.
+PREP  in_front_of  {の前で}  idiom=5
 
 # ---- Verbs ----------------------------------------------------------------------------------
 # VT01 transitive, VI01 intransitive.  Every form is stored: irregular ones

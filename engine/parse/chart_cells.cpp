@@ -25,7 +25,10 @@ bool PreferredByLearning(FinePOS_EX const& fp) {
 
 }  // namespace
 
-bool ParseChartCreator::FillChartEntry(FinePOS_EX const& fp, int first, int d, bool capitalSequence) {
+bool ParseChartCreator::FillChartEntry(FinePOS_EX const& reading, int first, int d, bool capitalSequence) {
+    // A copy: the reading may be one of the chart's own, which the next
+    // reading added can move.
+    FinePOS_EX const fp = reading;
     PCHART_CELL& cell = Chart().Cell(d, first + d);
     if (capitalSequence) cell.flags |= PCHART_CELL::kCapitalSequence;
     if (cell.entries.size() >= 0xFFFF) throw HitLimitException();

@@ -7,7 +7,9 @@
 // each chart built; the chart itself lives in the sentence.
 //
 // The work is spread over files by concern:
-//   chart_building.cpp           the fixed order of building, lookups, cell operations
+//   chart_building.cpp           the fixed order of building, lookups, domination, cell flags
+//   chart_cells.cpp              adding, removing and copying readings, visiting related cells
+//   chart_core_speed.cpp         pruning settings by sentence length and speed
 //   chart_synthetic_readings.cpp readings made at run time
 //   chart_always_use.cpp         always-use readings and almighty idioms
 //   chart_units_and_settings.cpp forced units, literal brackets, part-of-speech settings
@@ -61,6 +63,12 @@ public:
     // The first word starting (ending, with `end`) at the byte offset; -1
     // when none does.
     static int OffsetToWordNum(uint16_t offset, bool end, Sentence const* sentence);
+    // Adds the readings `lookup` finds for `text`, the text of words
+    // first..last.
+    void LookUpSpan(Dictionary_EX const& lookup, std::string const& text, int first, int last,
+                    MaybeAnyLongerCallback* callback);
+    // Gives every cell an entry array of exactly its count.
+    void TrimCells();
 
     // ---- chart_synthetic_readings.cpp ------------------------------------
     void MakeHyphenSeqs(std::vector<PreparsedWord> const& words);

@@ -31,8 +31,14 @@ Sentence::Sentence(SentenceUserOptions const& options)
     fMissingWordDictionary.SetID(kMissingWordDictionaryID);
 }
 
-// Freeing releases memory only, so nothing here can throw.
-Sentence::~Sentence() { FreeDynamicData(); }
+// Whatever freeing meets, the members are destroyed all the same and nothing
+// leaves the destructor.
+Sentence::~Sentence() {
+    try {
+        FreeDynamicData();
+    } catch (...) {
+    }
+}
 
 void Sentence::SetPreparsedWords(std::vector<PreparsedWord> const& words, std::vector<PreparseSense> const& senses,
                                  std::vector<ExtraChartWord> const& extraWords, bool quick) {
@@ -145,11 +151,17 @@ void Sentence::FreePreparseWords() {
 
 void Sentence::FreePreparseSenses() { fSenses.clear(); }
 
+void Sentence::FreeParseChartEntries() {
+    if (fChart.Exists())
+        for (PCHART_CELL& cell : fChart.Cells()) std::vector<ParseChartEntry>().swap(cell.entries);
+    fChartEntryHeap.FreeAllData();
+}
+
 void Sentence::FreeDynamicData() {
+    FreeParseChartEntries();
     fChart.Free();
     FreePreparseWords();
     fSettings.clear();
-    fChartEntryHeap.FreeAllData();
     fGraphHeap.FreeAllData();
 }
 

@@ -92,8 +92,12 @@ public:
 
     void FreePreparseWords();  // the senses go too
     void FreePreparseSenses();
-    // Frees what the analysis of the sentence made: the preparsed words and
-    // senses, the settings and the heaps' data.
+    // Frees the readings of every cell and the data of the chart entry heap;
+    // the cells stay.
+    void FreeParseChartEntries();
+    // Frees what the analysis of the sentence made: the chart's readings,
+    // its cells, the preparsed words and senses, the settings and the heaps'
+    // data.
     void FreeDynamicData();
 
     // The user's part-of-speech settings (kept by SetPOSManager).
@@ -155,6 +159,11 @@ public:
     std::vector<PreparsedWord>& MutableWords() { return fWords; }
     std::vector<PreparseSense>& MutableSenses() { return fSenses; }
 
+    // Whether the word-sense association expert runs for this sentence;
+    // decided when its chart is built.
+    bool UsingWordSenseExpert() const { return fUsingWordSenseExpert; }
+    void SetUsingWordSenseExpert(bool use) { fUsingWordSenseExpert = use; }
+
     void SetUnknownWordCallback(UnknownWordCallback callback, void* data) {
         fUnknownWordCallback = callback;
         fUnknownWordData = data;
@@ -205,6 +214,7 @@ private:
     UnknownWordCallback fUnknownWordCallback = nullptr;
     void* fUnknownWordData = nullptr;
     SentenceType fType = kNormalSentence;
+    bool fUsingWordSenseExpert = true;
     TickSource fTicks;
     uint32_t fClockStart = 0;
 };

@@ -16,8 +16,9 @@ TEST(E2jWords, PrintsEachSentencesWordsSpansAndFlags) {
          "4\t.\t18-19\n"},
         // A number with a clock suffix; an hour below 25; "am" alone is a word.
         {"words 'at 10pm'", "# at 10pm\n0\tat\t0-2 white\n1\t10\t3-5 ampm hour\n2\tpm\t5-7 white\n3\tzxjCR\t7-7\n"},
+        // "pm" is a word of the lexicon: in capitals it is no proper name.
         {"words 'at 30PM'",
-         "# at 30PM\n0\tat\t0-2 white\n1\t30\t3-7 ampm\n2\tPM\t7-7 truecap allcaps white\n3\tzxjCR\t7-7\n"},
+         "# at 30PM\n0\tat\t0-2 white\n1\t30\t3-7 ampm\n2\tPM\t7-7 allcaps white\n3\tzxjCR\t7-7\n"},
         {"words 'I am.'", "# I am.\n0\tI\t0-1 white\n1\tam\t2-4\n2\t.\t4-5\n"},
         // A period written against a word before another word joins it.
         {"words 'e.g. this'", "# e.g. this\n0\te.g.\t0-4 white\n1\tthis\t5-9 white\n2\tzxjCR\t9-9\n"},
@@ -29,10 +30,12 @@ TEST(E2jWords, PrintsEachSentencesWordsSpansAndFlags) {
          "4\tzxjEXMRKor0\t13-14 quoted-end\n5\tzxjCLOSEQ\t14-15\n6\tzxjEXMRKorPRD\t15-15 quoted-end\n"},
         {"words 'He said \"stop.\"'",
          "# He said \"stop.\"\n0\tHe\t0-2 white\n1\tsaid\t3-7 white\n2\tzxjOPENQ\t8-9\n3\tstop\t9-13\n"
-         "4\tzxjPRDor0\t13-14 quoted-end\n5\tzxjCLOSEQ\t14-15 white\n6\t.\t15-15 quoted-end\n"},
+         "4\tzxjPRDor0\t13-14 quoted-end\n5\tzxjCLOSEQ\t14-15\n6\t.\t15-15 quoted-end\n"},
+        // The lexicon's word lists end the sentence at the quote.
         {"words 'He said \"stop.\" Then'",
-         "# He said \"stop.\" Then\n0\tHe\t0-2 white\n1\tsaid\t3-7 white\n2\tzxjOPENQ\t8-9\n3\tstop\t9-13\n"
-         "4\t.\t13-14\n5\tzxjCLOSEQ\t14-15 white\n6\tThen\t16-20 truecap white\n7\tzxjCR\t20-20\n"},
+         "# He said \"stop.\"\n0\tHe\t0-2 white\n1\tsaid\t3-7 white\n2\tzxjOPENQ\t8-9\n3\tstop\t9-13\n"
+         "4\tzxjPRDor0\t13-14 quoted-end\n5\tzxjCLOSEQ\t14-15\n6\t.\t15-15 quoted-end\n"
+         "#  Then\n0\tThen\t1-5 white\n1\tzxjCR\t5-5\n"},
         // The comma goes outside the quote; the spans stay (the quote is two bytes).
         {"words '\"yes,\xE2\x80\x9D she said.'",
          "# \"yes,\xE2\x80\x9D she said.\n0\tzxjOPENQ\t0-1\n1\tyes\t1-4\n2\tzxjCLOSEQ\t4-5\n3\t,\t5-7 white\n"
@@ -86,21 +89,22 @@ TEST(E2jWords, SettingsAreWidenedToWordsAndRefusedWhenTheyCross) {
         EXPECT_EQ(E2j(refused).exitCode, 2) << refused;
 }
 
-// A dictionary that writes "bank" in lower case: a capital "Bank" at the
-// start of a sentence is then the common word, not part of a name.
+// A dictionary that writes "bank" in lower case (the core lexicon does): a
+// capital "Bank" at the start of a sentence is then the common word, not
+// part of a name.
 TEST(E2jWords, TheDictionarysLowerCaseWordsShapeNameSequences) {
-    compiled_test::ScratchFile const file("bank.cdict");
+    compiled_test::ScratchFile const file("dog.cdict");
     compiled_test::CompileText40(
         "dictionary\tid=7\tdomains=\n"
-        "entry\tbank\n"
+        "entry\tdog\n"
         "fpos\tpos=N\tidiom=0\tprimed=0\tquoted=0\thidden=0\taltonly=0\tcannotbegin=0\tcannotend=0"
         "\tcannotbeginandend=0\tpvalue=0\tfeatures0=\tfeatures1=\tfeatures2=\tweights=\n"
-        "para\tid=0\tcooked={ginkou}\traw=\tjpos=<<UNKNOWN>>\tpvalue=0\taltonly=0\tthey=0\ttransplant=\tdomains="
+        "para\tid=0\tcooked={inu}\traw=\tjpos=<<UNKNOWN>>\tpvalue=0\taltonly=0\tthey=0\ttransplant=\tdomains="
         "\tsem=\n",
         file.Path());
     std::string const sentence = " words --senses 'Bank of New York opens.' | grep sense";
-    EXPECT_EQ(E2j(sentence).output, "sense\tcapitals\t0-3\tBank of New York\n");
-    EXPECT_EQ(E2j("--dict " + file.Path() + sentence).output, "sense\tcapitals\t2-3\tNew York\n");
+    EXPECT_EQ(E2j("--dict " + file.Path() + sentence).output, "sense\tcapitals\t0-3\tBank of New York\n");
+    EXPECT_EQ(E2j(sentence).output, "sense\tcapitals\t2-3\tNew York\n");
     EXPECT_EQ(E2j("--dict " + file.Path() + ".missing words x").exitCode, 1);
 }
 

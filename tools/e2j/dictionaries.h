@@ -18,8 +18,8 @@ struct DictionaryOpenError : std::runtime_error {
 };
 
 // The files to open: those given with --dict, in order; when none is given,
-// `defaultDictionary` when it is not empty and a file is there.
-std::vector<std::string> DictionaryPaths(E2jOptions const& options, std::string const& defaultDictionary = {});
+// the core lexicon (CoreLexiconPath()) when its file is there.
+std::vector<std::string> DictionaryPaths(E2jOptions const& options);
 
 // Each file opened read-only, in the order given: a compiled dictionary in
 // either compiled format, else a user dictionary (numbered 10000, 10001, ...

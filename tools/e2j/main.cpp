@@ -14,7 +14,7 @@ void PrintUsage(std::ostream& out) {
     out << "usage: e2j [--sjis] [--style 0|1|2] [--dict FILE]... [--trace] [SUBCOMMAND] [ARGUMENTS]\n"
            "  --sjis        read and write raw Shift-JIS instead of UTF-8\n"
            "  --style N     0 plain, 1 polite (the default), 2 written\n"
-           "  --dict FILE   add a dictionary (repeatable)\n"
+           "  --dict FILE   add a dictionary (repeatable); without, the core lexicon\n"
            "  --trace       print the stages a run passes through\n"
            "subcommands:\n";
     for (Subcommand const& subcommand : Subcommands())

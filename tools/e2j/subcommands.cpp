@@ -9,6 +9,7 @@ int RunFacade(Invocation& invocation);
 int RunTokens(Invocation& invocation);
 int RunSentences(Invocation& invocation);
 int RunWords(Invocation& invocation);
+int RunChart(Invocation& invocation);
 int RunParse(Invocation& invocation);
 
 std::vector<Subcommand> const& Subcommands() {
@@ -27,6 +28,7 @@ std::vector<Subcommand> const& Subcommands() {
         {"sentences", "[TEXT]", "the sentences the end finder cuts, one a line", RunSentences},
         {"words", "[--senses] [--setpos FLAGS:START-END]... [TEXT]",
          "the preparsed words of each sentence, one a line, with their byte spans and flags", RunWords},
+        {"chart", "[TEXT]", "the parse chart of each sentence: each word span's readings and flags", RunChart},
         {"parse", "[--speed N] [--segments] [--chart] [TEXT]",
          "whether each sentence parses, its analyses, time and limit; the pieces it is cut into; the parsed chart", RunParse},
     };

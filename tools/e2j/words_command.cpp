@@ -6,28 +6,16 @@
 // each sentence and shows the answer and the settings kept.  With --dict the
 // capitalisation tests ask the dictionaries' word lists.
 #include <cstdlib>
-#include <iostream>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "engine/compiled/rewriting_composite_dictionary.h"
-#include "engine/foundation/can_be_null.h"
-#include "engine/foundation/sjis_wide_text.h"
-#include "engine/foundation/token_string_database.h"
-#include "engine/foundation/token_types.h"
-#include "engine/parse/etoj_preparser.h"
-#include "engine/parse/hit_limit_exception.h"
 #include "engine/parse/pos_setting.h"
 #include "engine/parse/sentence.h"
-#include "engine/pipeline/sentence_chain.h"
-#include "tools/e2j/dictionaries.h"
+#include "tools/e2j/preparsed_sentences.h"
 #include "tools/e2j/subcommands.h"
-#include "tools/e2j/text_io.h"
 
 namespace {
-
-EnglishTokens const sEnglishTokens;
 
 struct WordsRequest {
     bool senses = false;
@@ -90,25 +78,6 @@ std::string ShownStatus(uint16_t status) {
     }
 }
 
-// Engine text for a person, with layout characters escaped so that a word
-// stays on its line.
-std::string Shown(std::wstring const& text, bool sjis) {
-    std::wstring escaped;
-    for (wchar_t c : text) {
-        if (c == L'\n')
-            escaped += L"\\n";
-        else if (c == L'\r')
-            escaped += L"\\r";
-        else if (c == L'\t')
-            escaped += L"\\t";
-        else
-            escaped += c;
-    }
-    return UserTextFromEngine(EncodeSJISLenient(escaped.data(), escaped.size()), sjis);
-}
-
-std::string Shown(std::string const& sjisText, bool sjis) { return Shown(DecodeSJISLenient(sjisText), sjis); }
-
 std::string WordFlags(PreparsedWord const& word) {
     std::ostringstream flags;
     if (word.Has(PreparsedWord::kTrulyCapitalised)) flags << " truecap";
@@ -139,16 +108,16 @@ void PrintSentence(Sentence& sentence, WordsRequest const& request, bool sjis, s
     std::vector<PreparsedWord> const& words = sentence.Words();
     for (std::size_t i = 0; i < words.size(); ++i) {
         PreparsedWord const& word = words[i];
-        out << i << "\t" << Shown(word.fText, sjis) << "\t" << word.fStart << "-" << word.fEnd << WordFlags(word)
+        out << i << "\t" << ShownText(word.fText, sjis) << "\t" << word.fStart << "-" << word.fEnd << WordFlags(word)
             << "\n";
     }
     for (ExtraChartWord const& extra : sentence.ExtraWords())
-        out << "extra\t" << Shown(extra.fText, sjis) << "\t" << extra.fFirst << "-" << extra.fLast << "\n";
+        out << "extra\t" << ShownText(extra.fText, sjis) << "\t" << extra.fFirst << "-" << extra.fLast << "\n";
     if (request.senses) {
         for (PreparseSense const& sense : sentence.Senses()) {
             out << "sense\t" << SenseKindName(sense.fKind) << "\t" << sense.fFirstWord << "-" << sense.fLastWord;
             for (std::size_t i = sense.fFirstWord; i <= sense.fLastWord && i < words.size(); ++i)
-                out << (i == sense.fFirstWord ? "\t" : " ") << Shown(words[i].fText, sjis);
+                out << (i == sense.fFirstWord ? "\t" : " ") << ShownText(words[i].fText, sjis);
             out << "\n";
         }
     }
@@ -188,42 +157,7 @@ int RunWords(Invocation& invocation) {
             words.push_back(argument);
         }
     }
-    // The preparser asks the dictionaries' word lists through the rewriting
-    // composite the translator looks words up in.
-    std::vector<Dictionary_EX> const dictionaries = OpenDictionaries(DictionaryPaths(invocation.options));
-    CanBeNull<Dictionary_EX> lookup;
-    if (!dictionaries.empty()) lookup.Set(mkRewritingCompositeDictionary(dictionaries));
-
-    bool const sjis = invocation.options.sjis;
-    std::string const text = EngineTextFromUser(ReadUserText(words, std::cin), sjis);
-    SentenceChain chain(text);
-    if (!dictionaries.empty()) chain.Finder().SetDictionaries(dictionaries);
-    int status = kExitOk;
-    for (std::vector<Token> tokens; chain.NextSentence(&tokens);) {
-        std::wstring source;
-        for (Token const part : tokens) {
-            std::wstring piece;
-            if (chain.Strings().Find(part, &piece)) source += piece;
-        }
-        invocation.out << "# " << Shown(source, sjis) << "\n";
-
-        EtoJPreparser preparser(&chain.Creator());
-        preparser.SetTokenStringDatabase(&chain.Strings());
-        if (!lookup.IsNull()) preparser.SetDictionary(lookup.Get());
-        std::vector<PreparsedWord> preparsed;
-        std::vector<PreparseSense> senses;
-        std::vector<ExtraChartWord> extra;
-        try {
-            preparser.CreatePreparsedWords(&preparsed, &senses, &extra, tokens);
-        } catch (HitLimitException const&) {
-            invocation.err << "e2j words: a sentence is too long to preparse (over " << EtoJPreparser::kMaxSentenceBytes
-                           << " bytes); it is left out\n";
-            status = kExitFailure;
-            continue;
-        }
-        Sentence sentence{SentenceUserOptions()};
-        sentence.SetPreparsedWords(preparsed, senses, extra, false);
-        PrintSentence(sentence, request, sjis, invocation.out);
-    }
-    return status;
+    return ForEachPreparsedSentence(invocation, words, "words", [&](Sentence& sentence, Dictionary_EX const&) {
+        PrintSentence(sentence, request, invocation.options.sjis, invocation.out);
+    });
 }

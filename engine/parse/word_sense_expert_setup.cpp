@@ -1,0 +1,7 @@
+// The word-sense association expert's per-sentence set-up.  The expert is
+// not built yet; chart building calls this in its place in the order.
+#include "engine/parse/word_sense_expert.h"
+
+bool gbUsingSWAN = true;
+
+void ZZZInitSentenceForWSAN(Sentence*) {}
