@@ -4,5 +4,11 @@
 // system dictionary, for tools given none.
 #include <string>
 
+#include "engine/foundation/dictionary.h"
+
 // The path of the build's core lexicon.
 std::string CoreLexiconPath();
+
+// The build's core lexicon opened read-only; std::runtime_error when the
+// file is not there or is no compiled dictionary.
+Dictionary_EX OpenCoreLexicon();
