@@ -57,7 +57,7 @@ std::unique_ptr<Sentence> SentenceOf(std::vector<PreparsedWord> const& words, ui
 std::unique_ptr<Sentence> Built(std::vector<PreparsedWord> const& words, Dictionary_EX lookup, uint16_t speed = 10,
                                 std::vector<ExtraChartWord> const& extra = {}) {
     auto sentence = SentenceOf(words, speed, extra);
-    EXPECT_EQ(CBeforeParse(sentence.get(), nullptr, nullptr, false, lookup), 0);
+    CBeforeParse(sentence.get(), nullptr, nullptr, false, lookup);
     return sentence;
 }
 
@@ -234,11 +234,12 @@ TEST(ChartCells, FillChartEntryFlagsTheReadingAndItsCell) {
 }
 
 TEST(ChartBuilding, ReadingsDisabledByLearningStayOut) {
-    Dictionary_EX const dictionary = Nouns({"w"});
-    FinePOS_EX const fp = *(*dictionary.Lookup("w", nullptr)).GetFinePOSIterator();
+    Dictionary_EX const dictionary = Nouns({"w", "w v"});
+    FinePOS_EX const fp = *(*dictionary.Lookup("w v", nullptr)).GetFinePOSIterator();
     dictionary.GetDictionaryLearningInterface(false)->SetLearningValue(fp, *fp.GetParaphraseIterator(), -1.0f);
-    auto sentence = Built(Words({"w"}), dictionary);
-    EXPECT_EQ(sentence->Chart().Cell(0, 0).Count(), 0u);
+    auto sentence = Built(Words({"w ", "v"}), dictionary);
+    EXPECT_EQ(CellsReading(*sentence, "w v"), Cells{});
+    EXPECT_EQ(CellsReading(*sentence, "w"), (Cells{{0, 0}}));
 }
 
 TEST(ChartBuilding, CellsAreTrimmedToTheirReadings) {
@@ -340,10 +341,12 @@ TEST(ChartSpeed, PruningFollowsLengthAndSpeed) {
     }
 }
 
-TEST(ChartBuilding, TheSentenceFreesItsChart) {
-    auto sentence = Built(Words({"w ", "v"}), Nouns({"w"}));
-    EXPECT_EQ(CBeforeParse(sentence.get(), nullptr, nullptr, false, Nouns({"w"})), 0);
+TEST(ChartBuilding, TheStatusTellsOfUnknownWordsAndTheSentenceFreesItsChart) {
+    Dictionary_EX const lexicon = Nouns({"w", "v"});
+    auto sentence = SentenceOf(Words({"w ", "v"}));
+    EXPECT_EQ(CBeforeParse(sentence.get(), nullptr, nullptr, false, lexicon), 0);
     EXPECT_TRUE(sentence->Flags() & Sentence::kOneParseKept);
+    EXPECT_EQ(CBeforeParse(sentence.get(), nullptr, nullptr, false, Nouns({"w"})), 56);
     sentence->FreeDynamicData();
     EXPECT_FALSE(sentence->Chart().Exists());
     EXPECT_EQ(sentence->Chart().CellCount(), 0u);

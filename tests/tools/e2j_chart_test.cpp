@@ -9,17 +9,17 @@ namespace {
 
 TEST(E2jChart, PrintsEachCellsReadingsAndFlags) {
     E2jGolden const cases[] = {
-        // A preposition of three words over its span, as the lexicon's
-        // always-use idiom.
+        // A preposition of three words, the lexicon's always-use idiom, alone
+        // over its span: the words inside keep no readings of their own.
         {"chart 'He stood in front of the house.'",
          "# He stood in front of the house.\n0\tHe\n1\tstood\n2\tin\n3\tfront\n4\tof\n5\tthe\n6\thouse\n7\t.\n"
          "0+1\tflags\tcapital matched-lower\n0+1\tPRN\the\t\xE5\xBD\xBC\n"
          "1+1\tflags\tmatched-lower\n1+1\tVI01\tstood\t\xE7\xAB\x8B\xE3\x81\xA4\n"
-         "2+1\tflags\tmatched-lower dominated\n2+1\tPREP\tin\t\xE3\x81\xA7\n"
+         "2+1\tflags\tmatched-lower dominated\n"
          "2+2\tflags\tdominated\n"
          "2+3\tPREP\tin front of\t\xE3\x81\xAE\xE5\x89\x8D\xE3\x81\xA7\talways-use\n"
          "3+1\tflags\tmatched-lower dominated\n3+2\tflags\tdominated\n"
-         "4+1\tflags\tmatched-lower dominated\n4+1\tPREP\tof\t\xE3\x81\xAE\n"
+         "4+1\tflags\tmatched-lower dominated\n"
          "5+1\tflags\tmatched-lower\n5+1\tART\tthe\t\n6+1\tflags\tmatched-lower\n6+1\tN\thouse\t\xE5\xAE\xB6\n"
          "7+1\tPERIOD\t.\t\xE3\x80\x82\n"
          "status\t0\n"},
