@@ -8,7 +8,6 @@
 #include <cstring>
 #include <optional>
 
-#include "engine/compiled/core_lexicon.h"
 #include "engine/compiled/open_compiled_dictionary.h"
 #include "engine/foundation/file_access.h"
 #include "engine/pipeline/corvan_if.h"
@@ -49,11 +48,10 @@ std::optional<Dictionary_EX> OpenUser(std::string const& path, unsigned short id
 
 }  // namespace
 
-std::vector<std::string> DictionaryPaths(E2jOptions const& options) {
+std::vector<std::string> DictionaryPaths(E2jOptions const& options, std::string const& defaultDictionary) {
     if (!options.dictionaries.empty()) return options.dictionaries;
-    std::string const lexicon = CoreLexiconPath();
     struct stat status {};
-    if (stat(lexicon.c_str(), &status) == 0) return {lexicon};
+    if (!defaultDictionary.empty() && stat(defaultDictionary.c_str(), &status) == 0) return {defaultDictionary};
     return {};
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/compiled/core_lexicon.h"
 #include "engine/foundation/dictionary.h"
 
 class CorvanIF;
@@ -18,8 +19,10 @@ struct DictionaryOpenError : std::runtime_error {
 };
 
 // The files to open: those given with --dict, in order; when none is given,
-// the core lexicon (CoreLexiconPath()) when its file is there.
-std::vector<std::string> DictionaryPaths(E2jOptions const& options);
+// `defaultDictionary` (the core lexicon unless said otherwise) when it is not
+// empty and a file is there.
+std::vector<std::string> DictionaryPaths(E2jOptions const& options,
+                                         std::string const& defaultDictionary = CoreLexiconPath());
 
 // Each file opened read-only, in the order given: a compiled dictionary in
 // either compiled format, else a user dictionary (numbered 10000, 10001, ...
