@@ -13,8 +13,8 @@
 extern bool gbKeepRareParas;
 // Graph nodes allowed per sentence; 0 or less: no limit.
 extern long glGraphNodeCutoff;
-// The word-sense association expert is in use; chart building clears it
-// when the sentence's options ask for that.
+// The word-sense association expert is in use; a sentence whose options
+// switch it off does without it and leaves this as it is.
 extern bool gbUsingSWAN;
 // While false, the word-sense association expert skips words covered by a
 // multi-word dictionary entry.

@@ -8,17 +8,12 @@
 #include "engine/foundation/english_pos_classes.h"
 #include "engine/foundation/string_compare.h"
 #include "engine/foundation/string_utils.h"
+#include "engine/parse/analysis_settings.h"
 #include "engine/parse/parse_chart_creator.h"
-#include "engine/parse/pseudo_words.h"
 #include "engine/parse/sentence.h"
 #include "engine/parse/word_sense_expert.h"
 
 namespace {
-
-// The pseudo-word that stands for a sentence period, and the period it is
-// written as inside a longer span.
-constexpr char const* kzxjPRDor0 = pseudo_words::kPeriodOrNothing;
-constexpr char const* kPeriod = ".";
 
 // A lookup key longer than this finds nothing, so no longer span is tried.
 constexpr std::size_t kLongestLookupText = 255;
@@ -168,7 +163,7 @@ void ParseChartCreator::MarkWordsAccordingToCaseMatch(int first, int end, std::s
         for (int w = first; w < end && at < dictForm.size(); ++w) {
             PreparsedWord& word = words[static_cast<std::size_t>(w)];
             markByInitial(word, dictForm[at]);
-            at += longer && word.fText == kzxjPRDor0 ? std::strlen(kPeriod) : word.fText.size();
+            at += longer && word.fText == kzxjPRDor0 ? kPeriod.size() : word.fText.size();
             while (at < dictForm.size() && IsASCIIWhite(dictForm[at])) ++at;
         }
         return;

@@ -2,6 +2,4 @@
 // not built yet; chart building calls this in its place in the order.
 #include "engine/parse/word_sense_expert.h"
 
-bool gbUsingSWAN = true;
-
 void ZZZInitSentenceForWSAN(Sentence*) {}

@@ -12,9 +12,9 @@
 
 #include "engine/compiled/dictionary_text.h"
 #include "engine/foundation/dictionary_learning.h"
+#include "engine/parse/analysis_settings.h"
 #include "engine/parse/parse_chart_creator.h"
 #include "engine/parse/sentence.h"
-#include "engine/parse/word_sense_expert.h"
 
 namespace {
 
