@@ -1,31 +1,74 @@
-// Passes that prune readings which cannot apply to the sentence, give
-// technical readings the semantics of matching system readings, and count
-// the subject domains of the chart.
-#include "engine/parse/aliasing_dictionaries.h"
+// Passes that drop readings which cannot apply to the sentence: those needing
+// a particle the sentence lacks, those whose every paraphrase is disabled,
+// and alternate-only readings that nothing calls for.
+#include "engine/parse/chart_filters.h"
+
+#include "engine/foundation/dictionary_learning.h"
 #include "engine/parse/parse_chart_creator.h"
+#include "engine/parse/particle_registry.h"
 #include "engine/parse/sentence.h"
-#include "engine/parse/sword_registry.h"
 
-void ParseChartCreator::EliminateEntriesWithAbsentParticles() {}
-void ParseChartCreator::EliminateEntriesWithNoEnabledParaphrases() {}
-void ParseChartCreator::InheritFromSD() {}
-void ParseChartCreator::CountDomains() {}
-void ParseChartCreator::EliminateAlternateOnlyEntries() {}
+namespace {
 
-void SWordRegistry::RegisterAllSWord(Sentence*) {}
-void SWordRegistry::MaybeRegisterSWord(FinePOS_EX const&) {}
+using LearningInterface = DictionaryLearningInterface_<FinePOS_EX, Paraphrase_EX>;
 
-Dictionary_EX TempDictSetForAliasing::GetTempDict(unsigned short dictionaryNumber) {
-    auto found = fDictionaries.find(dictionaryNumber);
-    if (found == fDictionaries.end()) {
-        found = fDictionaries.emplace(dictionaryNumber, Dictionary_EX_Temporary()).first;
-        found->second.SetID(dictionaryNumber);
-    }
-    return found->second;
+LearningInterface const* LearningOf(FinePOS_EX const& fp) {
+    return fp.GetEntry().GetDictionary().GetDictionaryLearningInterface(false);
 }
 
-bool TempDictSetForAliasing::Holds(Dictionary_EX const& dictionary) const {
-    for (auto const& held : fDictionaries)
-        if (held.second == dictionary) return true;
+// Removes, last to first, the dictionary readings of every cell for which
+// `drop` holds.
+template <class Drop>
+void RemoveReadingsWhere(ParseChartCreator& creator, Drop drop) {
+    ParseChart& chart = creator.Chart();
+    for (PCHART_CELL& cell : chart.Cells()) {
+        for (std::size_t i = cell.Count(); i-- > 0;) {
+            ParseChartEntry const& entry = cell.entries[i];
+            if (entry.kind == ParseChartEntry::kDictionaryReading && drop(chart.FinePOSOf(entry)))
+                creator.RemoveParseChartEntry(cell, i);
+        }
+    }
+}
+
+}  // namespace
+
+void ParseChartCreator::EliminateEntriesWithAbsentParticles() {
+    ParticleRegistry particles;
+    for (PCHART_CELL const& cell : Chart().Cells())
+        for (ParseChartEntry const& entry : cell.entries)
+            if (entry.kind == ParseChartEntry::kDictionaryReading)
+                particles.MaybeRegisterParticle(Chart().FinePOSOf(entry));
+    RemoveReadingsWhere(
+        *this, [&particles](FinePOS_EX const& fp) { return !particles.ParticlesForThisEntryAppearInSentence(fp); });
+}
+
+void ParseChartCreator::EliminateEntriesWithNoEnabledParaphrases() {
+    Sentence const& sentence = *fSentence;
+    RemoveReadingsWhere(*this, [&sentence](FinePOS_EX const& fp) {
+        if (LearningOf(fp) == nullptr) return false;
+        // A reading without paraphrases has none disabled: it stays.
+        bool any = false;
+        for (auto paraphrases = fp.GetParaphraseIterator(); !paraphrases.IsAtEnd(); ++paraphrases) {
+            if (!ParaDisabledForAnyReason(fp, *paraphrases, sentence)) return false;
+            any = true;
+        }
+        return any;
+    });
+}
+
+void ParseChartCreator::EliminateAlternateOnlyEntries() {
+    ActiveDomains const& domains = fSentence->Domains();
+    RemoveReadingsWhere(*this, [&domains](FinePOS_EX const& fp) {
+        return fp.GetAltOnly() && !domains.AnyMatch(fp) && !WasAOFinePOSBoostedByLearning(fp);
+    });
+}
+
+bool WasAOFinePOSBoostedByLearning(FinePOS_EX const& fp) {
+    LearningInterface const* learning = LearningOf(fp);
+    if (learning == nullptr) return false;
+    for (auto paraphrases = fp.GetParaphraseIterator(); !paraphrases.IsAtEnd(); ++paraphrases) {
+        float value = 0.0f;
+        if (learning->GetLearningValue(fp, *paraphrases, &value)) return true;
+    }
     return false;
 }
