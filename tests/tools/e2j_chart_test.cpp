@@ -3,6 +3,9 @@
 // building; the core lexicon is the dictionary when none is given.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "tools/e2j_golden.h"
 
 namespace {
@@ -33,6 +36,40 @@ TEST(E2jChart, PrintsEachCellsReadingsAndFlags) {
         {"chart ''", ""},
     };
     ExpectE2jPrints(cases);
+}
+
+// Readings the chart makes for what the lexicon does not list, and the
+// readings it filters out, each shown by lines that must (or must not) be
+// printed.
+TEST(E2jChart, MadeAndFilteredReadingsAreShown) {
+    struct Case {
+        char const* text;
+        std::vector<std::string> shown;
+        std::vector<std::string> absent;
+    };
+    Case const cases[] = {
+        // The year reading with its counter, and the plain number.
+        {"I came in 1999.",
+         {"3+1\tN\t1999\t\xEF\xBC\x91\xEF\xBC\x99\xEF\xBC\x99\xEF\xBC\x99\xE5\xB9\xB4\n",
+          "3+1\tN\t1999\t\xEF\xBC\x91\xEF\xBC\x99\xEF\xBC\x99\xEF\xBC\x99\n"},
+         {}},
+        // A word in capitals keeps its English.
+        {"NASA said it.", {"0+1\tN\tNASA\tNASA\n"}, {}},
+        // An unknown word: readings made for it, its byte offset, status 56.
+        {"I saw a glorb.", {"3+1\tN\tglorb\t", "unknown\tglorb\t8\n", "status\t56\n"}, {"status\t0\n"}},
+        // "depend" needs "on", which the sentence lacks.
+        {"It depends.", {"1+1\tVI01\tdepends\t"}, {"VT01\tdepends"}},
+    };
+    for (Case const& c : cases) {
+        CommandOutcome const outcome = E2j(std::string("chart '") + c.text + "'");
+        EXPECT_EQ(outcome.exitCode, 0) << c.text;
+        for (std::string const& line : c.shown)
+            EXPECT_NE(outcome.output.find(line), std::string::npos) << c.text << " lacks " << line << ":\n"
+                                                                    << outcome.output;
+        for (std::string const& line : c.absent)
+            EXPECT_EQ(outcome.output.find(line), std::string::npos) << c.text << " has " << line << ":\n"
+                                                                    << outcome.output;
+    }
 }
 
 TEST(E2jChart, RefusesAnOptionItDoesNotTake) { EXPECT_EQ(E2j("chart --speed 5 'Go.'").exitCode, 2); }

@@ -73,6 +73,9 @@ int ForEachPreparsedSentence(Invocation& invocation, std::vector<std::string> co
             continue;
         }
         Sentence sentence{SentenceUserOptions()};
+        // Readings that keep the English (words in capitals) take it from
+        // the source tokens.
+        sentence.SetSourceTokens(tokens, &chain.Strings());
         sentence.SetPreparsedWords(preparsed, senses, extra, false);
         each(sentence, lookup);
     }
