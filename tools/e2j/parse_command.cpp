@@ -15,24 +15,16 @@
 #include <string>
 #include <vector>
 
-#include "engine/compiled/core_lexicon.h"
-#include "engine/compiled/rewriting_composite_dictionary.h"
-#include "engine/foundation/can_be_null.h"
 #include "engine/foundation/name_tables.h"
-#include "engine/foundation/sjis_wide_text.h"
-#include "engine/foundation/token_string_database.h"
 #include "engine/foundation/token_types.h"
-#include "engine/parse/etoj_preparser.h"
 #include "engine/parse/grammar_ids.h"
 #include "engine/parse/grammar_tables.h"
 #include "engine/parse/hit_limit_exception.h"
 #include "engine/parse/parser.h"
 #include "engine/parse/sentence.h"
 #include "engine/parse/sentence_segmenter.h"
-#include "engine/pipeline/sentence_chain.h"
-#include "tools/e2j/dictionaries.h"
+#include "tools/e2j/preparsed_sentences.h"
 #include "tools/e2j/subcommands.h"
-#include "tools/e2j/text_io.h"
 
 namespace {
 
@@ -145,55 +137,32 @@ int RunParse(Invocation& invocation) {
             words.push_back(argument);
         }
     }
-    std::vector<Dictionary_EX> const dictionaries =
-        OpenDictionaries(DictionaryPaths(invocation.options, CoreLexiconPath()));
-    CanBeNull<Dictionary_EX> lookup;
-    if (!dictionaries.empty()) lookup.Set(mkRewritingCompositeDictionary(dictionaries));
-
-    bool const sjis = invocation.options.sjis;
-    std::string const text = EngineTextFromUser(ReadUserText(words, std::cin), sjis);
-    SentenceChain chain(text);
-    if (!dictionaries.empty()) chain.Finder().SetDictionaries(dictionaries);
+    SentenceUserOptions options;
+    options.fSpeed = static_cast<uint16_t>(request.speed);
     int status = kExitOk;
-    for (std::vector<Token> tokens; chain.NextSentence(&tokens);) {
-        std::wstring source;
-        for (Token const part : tokens) {
-            std::wstring piece;
-            if (chain.Strings().Find(part, &piece)) source += piece;
-        }
-        invocation.out << "# " << UserTextFromEngine(EncodeSJISLenient(source.data(), source.size()), sjis) << "\n";
-
-        EtoJPreparser preparser(&chain.Creator());
-        preparser.SetTokenStringDatabase(&chain.Strings());
-        if (!lookup.IsNull()) preparser.SetDictionary(lookup.Get());
-        std::vector<PreparsedWord> preparsed;
-        std::vector<PreparseSense> senses;
-        std::vector<ExtraChartWord> extra;
-        SentenceUserOptions options;
-        options.fSpeed = static_cast<uint16_t>(request.speed);
-        Sentence sentence{options};
-        bool limitHit = false;
-        auto const start = std::chrono::steady_clock::now();
-        try {
-            preparser.CreatePreparsedWords(&preparsed, &senses, &extra, tokens);
-            sentence.SetPreparsedWords(preparsed, senses, extra, false);
-            if (!lookup.IsNull()) CBeforeParse(&sentence, nullptr, nullptr, false, lookup.Get());
-            if (request.segments && sentence.Chart().Exists())
-                invocation.out << "segments " << SegmentTrace(sentence) << "\n";
-            if (sentence.Chart().Exists()) Parser(&sentence).CParse();
-        } catch (HitLimitException const&) {
-            limitHit = true;
-            status = kExitFailure;
-        }
-        std::chrono::duration<double, std::milli> const elapsed = std::chrono::steady_clock::now() - start;
-        ParseChart const& chart = sentence.Chart();
-        std::size_t const n = chart.Exists() ? chart.WordCount() : 0;
-        bool const spans = n != 0 && Parser::CellHasAnalysis(chart.Cell(n - 1, n - 1), grammar::kS);
-        char time[32];
-        std::snprintf(time, sizeof time, "%.3f", elapsed.count());
-        invocation.out << "sentence " << (spans ? "yes" : "no") << "\nentries " << sentence.ParserEntryCount()
-                       << "\ntime " << time << " ms\nlimit " << (limitHit ? "hit" : "none") << "\n";
-        if (request.chart && chart.Exists()) PrintChart(chart, invocation.out);
-    }
-    return status;
+    int const preparsed = ForEachPreparsedSentence(
+        invocation, words, "parse",
+        [&](Sentence& sentence, Dictionary_EX const& lookup) {
+            bool limitHit = false;
+            auto const start = std::chrono::steady_clock::now();
+            try {
+                CBeforeParse(&sentence, nullptr, nullptr, false, lookup);
+                if (request.segments) invocation.out << "segments " << SegmentTrace(sentence) << "\n";
+                Parser(&sentence).CParse();
+            } catch (HitLimitException const&) {
+                limitHit = true;
+                status = kExitFailure;
+            }
+            std::chrono::duration<double, std::milli> const elapsed = std::chrono::steady_clock::now() - start;
+            ParseChart const& chart = sentence.Chart();
+            std::size_t const n = chart.Exists() ? chart.WordCount() : 0;
+            bool const spans = n != 0 && Parser::CellHasAnalysis(chart.Cell(n - 1, n - 1), grammar::kS);
+            char time[32];
+            std::snprintf(time, sizeof time, "%.3f", elapsed.count());
+            invocation.out << "sentence " << (spans ? "yes" : "no") << "\nentries " << sentence.ParserEntryCount()
+                           << "\ntime " << time << " ms\nlimit " << (limitHit ? "hit" : "none") << "\n";
+            if (request.chart && chart.Exists()) PrintChart(chart, invocation.out);
+        },
+        options);
+    return preparsed != kExitOk ? preparsed : status;
 }

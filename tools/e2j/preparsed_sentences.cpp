@@ -38,7 +38,8 @@ std::string ShownText(std::wstring const& text, bool sjis) {
 std::string ShownText(std::string const& sjisText, bool sjis) { return ShownText(DecodeSJISLenient(sjisText), sjis); }
 
 int ForEachPreparsedSentence(Invocation& invocation, std::vector<std::string> const& textWords, char const* subcommand,
-                             std::function<void(Sentence& sentence, Dictionary_EX const& lookup)> const& each) {
+                             std::function<void(Sentence& sentence, Dictionary_EX const& lookup)> const& each,
+                             SentenceUserOptions const& options) {
     // The preparser asks the dictionaries' word lists, and later stages look
     // words up, through the rewriting composite the translator uses.
     std::vector<Dictionary_EX> const dictionaries = OpenDictionaries(DictionaryPaths(invocation.options));
@@ -72,7 +73,7 @@ int ForEachPreparsedSentence(Invocation& invocation, std::vector<std::string> co
             status = kExitFailure;
             continue;
         }
-        Sentence sentence{SentenceUserOptions()};
+        Sentence sentence{options};
         // Readings that keep the English (words in capitals) take it from
         // the source tokens.
         sentence.SetSourceTokens(tokens, &chain.Strings());

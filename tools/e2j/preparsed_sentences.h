@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/foundation/dictionary.h"
+#include "engine/pipeline/sentence_user_options.h"
 #include "tools/e2j/subcommands.h"
 
 class Sentence;
@@ -21,6 +22,8 @@ std::string ShownText(std::string const& sjisText, bool sjis);
 // Prints "# " and each sentence's source text, preparses it and hands it to
 // `each` with the lookup dictionary (empty when no dictionary is open).  A
 // sentence too long to preparse is reported on the error stream and left
-// out, and the answer is then kExitFailure; else kExitOk.
+// out, and the answer is then kExitFailure; else kExitOk.  Each Sentence
+// takes `options` (the defaults unless given).
 int ForEachPreparsedSentence(Invocation& invocation, std::vector<std::string> const& textWords, char const* subcommand,
-                             std::function<void(Sentence& sentence, Dictionary_EX const& lookup)> const& each);
+                             std::function<void(Sentence& sentence, Dictionary_EX const& lookup)> const& each,
+                             SentenceUserOptions const& options = SentenceUserOptions());
