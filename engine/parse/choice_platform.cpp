@@ -45,22 +45,6 @@ void ScoreRecord::SetFlags(uint16_t flags) { std::memcpy(fBase + fSizes.stride -
 
 CHOICE_PLATFORM::~CHOICE_PLATFORM() { FreeSubtree(currentTree); }
 
-void CHOICE_PLATFORM::Reset() {
-    fChunks.clear();
-    fK = 0;
-    fSizes = ChoiceSizes{0, 0, 0, 0};
-    FreeSubtree(currentTree);
-    currentTree = nullptr;
-    consideringPin = systemExtentSet = japaneseExtentKnown = choicesBuilt = 0;
-    systemExtent = japaneseExtent = EXTENT{0, 0};
-    selectedParse = 0;
-    pins = Array<EXTENT>();
-    choiceCount = 0;
-    std::fill(std::begin(resultFrom), std::end(resultFrom), SINDEX{0});
-    std::fill(std::begin(resultScores), std::end(resultScores), 0.0f);
-    std::fill(std::begin(slotMap), std::end(slotMap), uint16_t{0});
-}
-
 ScoreRecord CHOICE_PLATFORM::Record(uint32_t serial) {
     if (fSizes.perChunk == 0 || serial / fSizes.perChunk >= fChunks.size() || !fChunks[serial / fSizes.perChunk])
         throw std::out_of_range("score record past the choice tables");

@@ -71,14 +71,11 @@ public:
     // fit, fewer parses are kept (down to 2) before std::bad_alloc is passed on.
     void CMakeChoicePlatform();
     void CCommitChoices(Sentence*) {}
-    // Frees the records and the tree, and forgets the choice.
-    void Reset();
 
     unsigned K() const { return fK; }
     bool HasRecords() const { return !fChunks.empty(); }
     // The record of the node with that serial; std::out_of_range past the tables.
     ScoreRecord Record(uint32_t serial);
-    uint32_t ChunkCount() const { return static_cast<uint32_t>(fChunks.size()); }
 
     // The sentence's K-best result.
     SINDEX resultFrom[kResultSlots] = {};

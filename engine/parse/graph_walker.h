@@ -39,8 +39,6 @@ public:
 
     uint16_t RelateExtents(EXTENT const& node, ALLP_TOP* top, EXTENT const& walk) const;
     uint16_t ComputeDomZero(ALLP_TOP* top) const;
-    int Depth() const { return fDepth; }
-    ALLP_TOP* AtDepth(int depth) const { return fStack[depth]; }
 
 protected:
     Sentence* fSentence;

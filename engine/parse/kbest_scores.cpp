@@ -87,9 +87,12 @@ void ScoreAccumulator::FinishScoreVector(float* scores, SINDEX* from) const {
 }
 
 void ScoreAccumulator::FinishScoreVector(ScoreRecord record) const {
-    for (unsigned i = 0; i <= record.K(); ++i) {
-        record.SetScore(i, i < fCount ? static_cast<float>(fScores[i]) : kScoreEndMark);
-        record.SetFrom(i, i < fCount ? fFrom[i] : SINDEX{0});
+    float scores[kResultSlots];
+    SINDEX from[kResultSlots];
+    FinishScoreVector(scores, from);
+    for (unsigned i = 0; i <= fCapacity; ++i) {
+        record.SetScore(i, scores[i]);
+        record.SetFrom(i, from[i]);
     }
 }
 

@@ -3,7 +3,6 @@
 // where no Japanese is, and literal stretches.
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <string>
 #include <vector>
 
@@ -12,6 +11,7 @@
 #include "engine/foundation/token_types.h"
 #include "engine/parse/best_tree_extraction.h"
 #include "engine/parse/sentence.h"
+#include "parse/hand_built_graph.h"
 
 namespace {
 
@@ -61,31 +61,14 @@ public:
         top->sources = Source(s);
         return top;
     }
-    ALLP_TOP* Top(uint16_t category, int d, int e) {
-        ALLP_TOP& top = fTops.emplace_back();
-        top.serial = fSerial++;
-        top.category = category;
-        top.view.category = category;
-        top.view.start = static_cast<uint16_t>(d);
-        top.view.end = static_cast<uint16_t>(e);
-        return &top;
-    }
+    ALLP_TOP* Top(uint16_t category, int d, int e) { return fGraph.Top(category, d, e); }
     ALLP_SOURCE* Source(float score, ALLP_TOP* left = nullptr, ALLP_TOP* right = nullptr) {
-        ALLP_SOURCE& source = fSources.emplace_back();
-        source.serial = fSerial++;
-        source.score = score;
-        source.left = left;
-        source.right = right;
-        source.rule = 0;
-        return &source;
+        return fGraph.Source(score, left, right);
     }
 
     // Scores the graph of these whole-sentence tops and extracts parse n.
     PARSED_NODE* Extract(std::vector<ALLP_TOP*> const& tops, uint16_t n = 0) {
-        for (std::size_t i = 0; i + 1 < tops.size(); ++i) tops[i]->next = tops[i + 1];
-        fSentence.SetGraphTops(tops.front());
-        fSentence.SetGraphNodeCount(fSerial);
-        fSentence.Choices().CMakeChoicePlatform();
+        fGraph.Install(fSentence, tops);
         fSentence.Choices().selectedParse = n;
         return ParseTreeCreator(&fSentence).ExtractForTrans();
     }
@@ -99,9 +82,7 @@ private:
     std::vector<Token> fTokens;
     Sentence fSentence;
     Dictionary_EX fDictionary = DictionaryFromText("");
-    std::deque<ALLP_TOP> fTops;
-    std::deque<ALLP_SOURCE> fSources;
-    uint32_t fSerial = 0;
+    HandBuiltGraph fGraph;
 };
 
 std::string const kDictionary =

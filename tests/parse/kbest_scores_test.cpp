@@ -3,7 +3,6 @@
 // layout and their shrinking, and the walks' depth and extent relations.
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <new>
 #include <vector>
 
@@ -12,6 +11,7 @@
 #include "engine/parse/hit_limit_exception.h"
 #include "engine/parse/kbest_scores.h"
 #include "engine/parse/sentence.h"
+#include "parse/hand_built_graph.h"
 
 namespace {
 
@@ -29,23 +29,12 @@ public:
     }
 
     ALLP_TOP* Top(std::vector<ALLP_SOURCE*> const& sources, uint16_t d = 0, uint16_t e = 0) {
-        ALLP_TOP& top = fTops.emplace_back();
-        top.serial = fSerial++;
-        top.view.start = d;
-        top.view.end = e;
-        for (auto it = sources.rbegin(); it != sources.rend(); ++it) {
-            (*it)->next = top.sources;
-            top.sources = *it;
-        }
-        return &top;
+        ALLP_TOP* top = fGraph.Top(0, d, e);
+        HandBuiltGraph::SetSources(top, sources);
+        return top;
     }
     ALLP_SOURCE* Source(float score, ALLP_TOP* left = nullptr, ALLP_TOP* right = nullptr) {
-        ALLP_SOURCE& source = fSources.emplace_back();
-        source.serial = fSerial++;
-        source.score = score;
-        source.left = left;
-        source.right = right;
-        return &source;
+        return fGraph.Source(score, left, right);
     }
     // A top over leaves of these scores.
     ALLP_TOP* Leaves(std::vector<float> const& scores) {
@@ -56,10 +45,7 @@ public:
 
     // Scores the graph whose whole-sentence tops are chained from `first`.
     CHOICE_PLATFORM& Score(std::vector<ALLP_TOP*> const& tops) {
-        for (std::size_t i = 0; i + 1 < tops.size(); ++i) tops[i]->next = tops[i + 1];
-        fSentence.SetGraphTops(tops.front());
-        fSentence.SetGraphNodeCount(fSerial);
-        fSentence.Choices().CMakeChoicePlatform();
+        fGraph.Install(fSentence, tops);
         return fSentence.Choices();
     }
 
@@ -90,9 +76,7 @@ private:
     }
 
     Sentence fSentence;
-    std::deque<ALLP_TOP> fTops;
-    std::deque<ALLP_SOURCE> fSources;
-    uint32_t fSerial = 0;
+    HandBuiltGraph fGraph;
 };
 
 TEST(KBestScores, TwoDaughtersMergeIntoTheBestSumsWithTheirPositions) {
