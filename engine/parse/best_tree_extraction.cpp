@@ -12,6 +12,7 @@
 #include "engine/parse/hit_limit_exception.h"
 #include "engine/parse/idiom_filter.h"
 #include "engine/parse/kbest_scores.h"
+#include "engine/parse/parser_features.h"
 #include "engine/parse/pos_setting.h"
 #include "engine/parse/sentence.h"
 
@@ -92,6 +93,13 @@ PARSED_NODE* ParseTreeCreator::MakeParsedNode(ALLP_TOP* top, uint16_t position) 
         if (literalSetting && (leaf || SetPOSMatch(cell.settingCode, static_cast<uint16_t>(view.category))))
             node->flags |= PARSED_NODE::kLiteral;
         node->graphNode = top;
+        if (view.featureOffset != 0) {
+            FeatureVector const features = CellFeaturesAt(cell, view.featureOffset);
+            for (unsigned slot = 0; slot < PARSED_NODE::kFeatureSetCount; ++slot) {
+                std::string const text = FeatureBitsToChars(features, slot);
+                std::strncpy(node->features[slot], text.c_str(), PARSED_NODE::kFeatureTextSize - 1);
+            }
+        }
 
         if (leaf && !view.paraphrase.IsNull()) {
             node->flags |= PARSED_NODE::kDictionaryLeaf;

@@ -20,18 +20,6 @@ constexpr uint8_t kDistinguishingFlags = ParseChartEntry::kPreferred | ParseChar
 
 uint16_t KeyOf(unsigned category, bool primed) { return static_cast<uint16_t>(category * 2 + (primed ? 1 : 0)); }
 
-FeatureVector FeaturesAt(PCHART_CELL const& cell, uint16_t offset) {
-    FeatureVector v;
-    std::size_t const word = offset / 2u;
-    if (offset == 0 || word >= cell.featureHeap.size()) return v;
-    unsigned const size = GetSizeFeatures(&cell.featureHeap[word]);
-    if (size > kMaxFeatureVectorWords || word + size > cell.featureHeap.size()) return v;
-    std::copy(cell.featureHeap.begin() + static_cast<std::ptrdiff_t>(word),
-              cell.featureHeap.begin() + static_cast<std::ptrdiff_t>(word + size), v.words);
-    v.size = static_cast<uint8_t>(size);
-    return v;
-}
-
 // Where each index record's entries begin.
 std::vector<uint32_t> IndexStarts(PCHART_CELL const& cell) {
     std::vector<uint32_t> starts;
@@ -175,7 +163,7 @@ std::vector<Parser::Head> Parser::HeadsOf(PCHART_CELL const& cell, PCHART_CELL::
     std::vector<Head> heads;
     for (uint32_t i = start; i < start + key.count && i < cell.entries.size(); ++i) {
         if (cell.entries[i].Has(ParseChartEntry::kDisabled)) continue;  // only group heads are daughters
-        heads.push_back(Head{i, FeaturesAt(cell, cell.entries[i].featureOffset)});
+        heads.push_back(Head{i, CellFeaturesAt(cell, cell.entries[i].featureOffset)});
     }
     return heads;
 }
@@ -183,8 +171,8 @@ std::vector<Parser::Head> Parser::HeadsOf(PCHART_CELL const& cell, PCHART_CELL::
 void Parser::DoConspMatches(unsigned split, unsigned firstRule, unsigned ruleCount, PCHART_CELL const& left,
                             PCHART_CELL::IndexRecord const& leftKey, uint32_t leftStart, PCHART_CELL const& right,
                             PCHART_CELL::IndexRecord const& rightKey, uint32_t rightStart) {
-    FeatureVector const leftUnion = FeaturesAt(left, leftKey.unionOffset);
-    FeatureVector const rightUnion = FeaturesAt(right, rightKey.unionOffset);
+    FeatureVector const leftUnion = CellFeaturesAt(left, leftKey.unionOffset);
+    FeatureVector const rightUnion = CellFeaturesAt(right, rightKey.unionOffset);
     bool const scoring = fSentence->PruneListLength() != 0;
     unsigned const startWord = fE - fD;
     std::vector<Head> leftHeads;

@@ -8,6 +8,7 @@
 #include "engine/foundation/feature_bits.h"
 #include "engine/foundation/free_features_database.h"
 #include "engine/parse/grammar_tables.h"
+#include "engine/parse/parse_chart.h"
 #include "engine/parse/pos_setting.h"
 
 namespace {
@@ -321,4 +322,16 @@ std::string FeatureBitsToChars(FeatureVector const& features, unsigned slot) {
         text += letter;
     }
     return text;
+}
+
+FeatureVector CellFeaturesAt(PCHART_CELL const& cell, uint16_t offset) {
+    FeatureVector v;
+    std::size_t const word = offset / 2u;
+    if (offset == 0 || word >= cell.featureHeap.size()) return v;
+    unsigned const size = GetSizeFeatures(&cell.featureHeap[word]);
+    if (size > kMaxFeatureVectorWords || word + size > cell.featureHeap.size()) return v;
+    std::copy(cell.featureHeap.begin() + static_cast<std::ptrdiff_t>(word),
+              cell.featureHeap.begin() + static_cast<std::ptrdiff_t>(word + size), v.words);
+    v.size = static_cast<uint8_t>(size);
+    return v;
 }

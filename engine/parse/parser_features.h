@@ -15,6 +15,7 @@
 #include "engine/foundation/feature_tables.h"
 
 struct RuleRecord;
+struct PCHART_CELL;
 
 struct FeatureVector {
     uint16_t words[kMaxFeatureVectorWords] = {};
@@ -70,3 +71,7 @@ FeatureVector TransferFeaturesFromDict(uint16_t category, FinePOS_EX const& fine
 // Slot s as one letter per position ("_" where no letter has the bits), the
 // free feature's name for set 15, "" for an empty slot.
 std::string FeatureBitsToChars(FeatureVector const& features, unsigned slot);
+
+// The vector written at byte offset `offset` of a cell's feature heap; none
+// for offset 0 or one that does not lie wholly in the heap.
+FeatureVector CellFeaturesAt(PCHART_CELL const& cell, uint16_t offset);

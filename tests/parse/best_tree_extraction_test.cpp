@@ -10,6 +10,7 @@
 #include "engine/foundation/token_string_database.h"
 #include "engine/foundation/token_types.h"
 #include "engine/parse/best_tree_extraction.h"
+#include "engine/parse/parser_features.h"
 #include "engine/parse/sentence.h"
 #include "parse/hand_built_graph.h"
 
@@ -124,9 +125,22 @@ TEST(BestTreeExtraction, TheSelectedParseIsFollowedBackDown) {
         object->sources->next = sentence.Source(0, pear);
         ALLP_TOP* top = sentence.Top(42, 1, 1);
         top->sources = sentence.Source(0, verb, object);
+        // The sentence node's features sit in its cell's heap, after the unused first word.
+        FeatureSlot slots[kFeatureSlotCount];
+        slots[0].set = 1;
+        slots[0].words[0] = 0x0005;
+        FeatureVector const features = MakeFeatures(slots);
+        std::vector<uint16_t>& heap = sentence.Get().Chart().Cell(1, 1).featureHeap;
+        heap.assign(1, 0);
+        heap.insert(heap.end(), features.words, features.words + features.size);
+        top->view.featureOffset = 2;
 
         PARSED_NODE* best = sentence.Extract({top});
         ASSERT_NE(best, nullptr);
+        EXPECT_NE(std::string(best->features[0]), "");
+        EXPECT_EQ(best->features[0], FeatureBitsToChars(features, 0));
+        EXPECT_STREQ(best->features[1], "");
+        EXPECT_STREQ(best->firstChild->features[0], "");
         EXPECT_EQ(Leaves(best), (std::vector<std::string>{"tabeta", "ringo"})) << k;
         EXPECT_STREQ(best->firstChild->transplant, "NP:+wo");
         EXPECT_EQ(best->firstChild->extent.start, 0);

@@ -84,13 +84,8 @@ void PrintEntry(PCHART_CELL const& cell, std::size_t i, std::ostream& out) {
     char score[32];
     std::snprintf(score, sizeof score, "%.3f", static_cast<double>(entry.score));
     out << "\trule " << rule << "\t" << score << Flags(entry);
-    if (entry.featureOffset != 0 && entry.featureOffset / 2u < cell.featureHeap.size()) {
-        FeatureVector features;
-        std::size_t const word = entry.featureOffset / 2u;
-        unsigned const size = GetSizeFeatures(&cell.featureHeap[word]);
-        for (unsigned w = 0; w < size && w < kMaxFeatureVectorWords && word + w < cell.featureHeap.size(); ++w)
-            features.words[w] = cell.featureHeap[word + w];
-        features.size = static_cast<uint8_t>(size);
+    if (entry.featureOffset != 0) {
+        FeatureVector const features = CellFeaturesAt(cell, entry.featureOffset);
         for (unsigned slot = 0; slot < kFeatureSlotCount; ++slot) out << "\t" << FeatureBitsToChars(features, slot);
     }
     out << "\n";
