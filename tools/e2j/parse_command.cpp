@@ -23,6 +23,7 @@
 #include "engine/parse/parser.h"
 #include "engine/parse/sentence.h"
 #include "engine/parse/sentence_segmenter.h"
+#include "tools/e2j/analysis_arguments.h"
 #include "tools/e2j/preparsed_sentences.h"
 #include "tools/e2j/subcommands.h"
 
@@ -49,11 +50,6 @@ std::string SegmentTrace(Sentence& sentence) {
     std::fclose(trace);
     while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
     return text;
-}
-
-std::string CategoryName(unsigned category) {
-    if (category < kE_Source_POSNameCount && category < kFirstTemporaryCategory) return kE_Source_POSNames()[category];
-    return "~" + std::to_string(category);
 }
 
 std::string Flags(ParseChartEntry const& entry) {
@@ -102,13 +98,6 @@ void PrintChart(ParseChart const& chart, std::ostream& out) {
     }
 }
 
-unsigned SpeedArgument(std::string const& text) {
-    if (text.empty() || text.size() > 3 || text.find_first_not_of("0123456789") != std::string::npos ||
-        std::stoul(text) > 100)
-        throw UsageError("parse: --speed takes 0 to 100, not '" + text + "'");
-    return static_cast<unsigned>(std::stoul(text));
-}
-
 }  // namespace
 
 int RunParse(Invocation& invocation) {
@@ -123,9 +112,9 @@ int RunParse(Invocation& invocation) {
             request.segments = true;
         } else if (argument == "--speed") {
             if (i + 1 == arguments.size()) throw UsageError("parse: --speed needs a value");
-            request.speed = SpeedArgument(arguments[++i]);
+            request.speed = NumberArgument(arguments[++i], 0, 100, "parse", "--speed");
         } else if (argument.rfind("--speed=", 0) == 0) {
-            request.speed = SpeedArgument(argument.substr(8));
+            request.speed = NumberArgument(argument.substr(8), 0, 100, "parse", "--speed");
         } else if (argument.rfind("--", 0) == 0 && argument != "--") {
             RefuseArgument("parse", argument);
         } else {
