@@ -9,6 +9,7 @@
 #include "engine/pipeline/corvan_if.h"
 #include "engine/pipeline/glossary_filter.h"
 #include "engine/pipeline/translation_host_hooks.h"
+#include "engine/transfer/sentence_translation.h"
 #include "tools/e2j/dictionaries.h"
 #include "tools/e2j/subcommands.h"
 #include "tools/e2j/text_io.h"
@@ -86,6 +87,7 @@ int RunTranslate(Invocation& invocation) {
         }
     }
 
+    InstallSentenceTranslation();
     CorvanIF facade;
     facade.SetTranslationStyle(invocation.options.style + 1);
     AddDictionaries(facade, DictionaryPaths(invocation.options));

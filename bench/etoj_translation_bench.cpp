@@ -1,0 +1,43 @@
+// Sentences of ten words through the whole translation road: the facade,
+// the tokenizer and sentence finding, and per sentence the preparse, chart,
+// parse, scoring, extraction and transfer, over the core lexicon.  The
+// figure is sentences per second.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "engine/compiled/core_lexicon.h"
+#include "engine/pipeline/corvan_if.h"
+#include "engine/transfer/sentence_translation.h"
+
+namespace {
+
+// Ten words each, the end mark apart.
+char const* const kSentences[] = {
+    "The big dog saw a small cat in the park.",
+    "John eats an apple at home every day after school.",
+    "She gives her friend a red flower in the park.",
+    "The old man reads a good book at home every day.",
+};
+constexpr std::size_t kSentenceCount = sizeof kSentences / sizeof kSentences[0];
+
+// Argument: the number of sentences in the text.
+void BM_TenWordSentencesThroughTheWholeRoad(benchmark::State& state) {
+    InstallSentenceTranslation();
+    CorvanIF facade;
+    if (facade.AddSysDict(CoreLexiconPath()) <= 0) state.SkipWithError("the core lexicon did not open");
+    std::string text;
+    for (int64_t i = 0; i < state.range(0); ++i) text += std::string(kSentences[i % kSentenceCount]) + " ";
+    for (auto _ : state) {
+        std::string copy = text;
+        if (!facade.Translation(&copy)) state.SkipWithError("the translation failed");
+        std::string out;
+        facade.GetSink(out, nullptr);
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.counters["sentences_per_s"] =
+        benchmark::Counter(static_cast<double>(state.iterations() * state.range(0)), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_TenWordSentencesThroughTheWholeRoad)->Arg(100)->Unit(benchmark::kMillisecond);
+
+}  // namespace

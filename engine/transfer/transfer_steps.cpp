@@ -1,0 +1,44 @@
+#include "engine/transfer/transfer_steps.h"
+
+#include "engine/parse/best_tree_extraction.h"
+#include "engine/parse/sentence.h"
+#include "engine/transfer/japanese_extraction.h"
+
+void RemoveTempCats(PARSED_NODE* /*tree*/) {}
+void InsertVirtCats(PARSED_NODE* /*tree*/) {}
+void ReconstructTraces(PARSED_NODE* /*tree*/) {}
+void UseGenericCCodes(PARSED_NODE* /*tree*/, Sentence* /*sentence*/) {}
+void UseJapaneseCCodes(PARSED_NODE* /*tree*/, Sentence* /*sentence*/) {}
+void PerformJSynthesis(PARSED_NODE* /*tree*/, Sentence* /*sentence*/, uint8_t /*synthesisFlag*/) {}
+void QuickSynthesis(PARSED_NODE* /*tree*/, uint8_t /*synthesisFlag*/) {}
+void AnalyzeCodes(PARSED_NODE* /*tree*/, Sentence* /*sentence*/, uint8_t /*synthesisFlag*/, bool /*singleOnly*/) {}
+
+ParsedTree ExtractAndTrans(Sentence* sentence) {
+    ParsedTree tree(ParseTreeCreator(sentence).ExtractForTrans());
+    if (!tree) return tree;
+    uint8_t const synthesisFlag = sentence->QuickSynthesisSwitch();
+    if (sentence->Flags() & Sentence::kQuickSynthesis) {
+        QuickSynthesis(tree.get(), synthesisFlag);
+        AnalyzeCodes(tree.get(), sentence, synthesisFlag, true);
+        return tree;
+    }
+    RemoveTempCats(tree.get());
+    InsertVirtCats(tree.get());
+    ReconstructTraces(tree.get());
+    UseGenericCCodes(tree.get(), sentence);
+    UseJapaneseCCodes(tree.get(), sentence);
+    PerformJSynthesis(tree.get(), sentence, synthesisFlag);
+    return tree;
+}
+
+bool CTranslate(std::string* japanese, std::vector<DICT_SOURCE>* sources, Sentence* sentence) {
+    ParsedTree const tree = ExtractAndTrans(sentence);
+    if (!tree) return false;
+    CapSequenceUserOption capSequence;
+    capSequence.value = sentence->ProperNounMode();
+    ShowArticlesUserOption showArticles;
+    showArticles.show = sentence->ArticleFlag() != 0;
+    *japanese = ExtractTranslation(tree.get(), capSequence, sentence->Words(), showArticles, sentence->OptionBlock());
+    *sources = CreateDictSourceList(tree.get(), sentence);
+    return true;
+}

@@ -1,0 +1,41 @@
+#pragma once
+// From a parsed sentence to its Japanese: the best tree is extracted, put
+// into Japanese order and forms by the transfer steps in their fixed order,
+// and read off as a Japanese string with its dictionary sources.
+//
+// Steps not built yet pass the tree through unchanged in their places.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/parse/parsed_node.h"
+#include "engine/pipeline/dict_source.h"
+
+class Sentence;
+
+// Frees a whole tree.
+struct ParsedTreeDeleter {
+    void operator()(PARSED_NODE* tree) const { FreeSubtree(tree); }
+};
+using ParsedTree = std::unique_ptr<PARSED_NODE, ParsedTreeDeleter>;
+
+// ---- Tree repair before transfer ------------------------------------------
+void RemoveTempCats(PARSED_NODE* tree);
+void InsertVirtCats(PARSED_NODE* tree);
+void ReconstructTraces(PARSED_NODE* tree);
+// ---- Conversion codes -------------------------------------------------------
+void UseGenericCCodes(PARSED_NODE* tree, Sentence* sentence);
+void UseJapaneseCCodes(PARSED_NODE* tree, Sentence* sentence);
+// ---- Synthesis --------------------------------------------------------------
+void PerformJSynthesis(PARSED_NODE* tree, Sentence* sentence, uint8_t synthesisFlag);
+void QuickSynthesis(PARSED_NODE* tree, uint8_t synthesisFlag);
+// The analysis rules; singleOnly keeps to the rules of one constituent.
+void AnalyzeCodes(PARSED_NODE* tree, Sentence* sentence, uint8_t synthesisFlag, bool singleOnly);
+
+// The sentence's selected tree, transferred; null when the sentence has none.
+ParsedTree ExtractAndTrans(Sentence* sentence);
+
+// The Japanese (Shift-JIS) of the sentence and its dictionary sources
+// (Shift-JIS byte offsets); false when the sentence has no tree.
+bool CTranslate(std::string* japanese, std::vector<DICT_SOURCE>* sources, Sentence* sentence);
