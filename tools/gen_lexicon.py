@@ -110,8 +110,13 @@ def read_names(path, keyword):
     return names
 
 
-SEMANTIC_ATOMS = {"all", "animate", "any", "human", "nonhuman", "organization", "personname", "place",
-                  "product", "state", "townname", "action", "mental_object"}
+def read_atom_names(path):
+    """The semantic atoms that have a name of their own."""
+    with open(path, encoding="utf-8") as source:
+        return set(re.findall(r'^SEMANTIC_ATOM\(\d+, "([a-z_]+)"\)', source.read(), re.MULTILINE))
+
+
+SEMANTIC_ATOMS = read_atom_names("engine/foundation/semantic_atom_names.inc")
 
 # ---- The source --------------------------------------------------------------
 
@@ -127,7 +132,7 @@ PARTICLE = re.compile(r"^[a-z][a-z_]*$")
 # The keys each kind of category takes, besides "p" (the p-value),
 # "transplant" and "idiom" (the idiom type, 0 to 5).
 NOUN_KEYS = {"plural", "mass", "proper", "sem"}
-VERB_KEYS = {"third", "past", "pastpart", "ing", "needs", "sem"}
+VERB_KEYS = {"third", "past", "pastpart", "ing", "needs", "subj", "obj", "pp"}
 ADJECTIVE_KEYS = {"comparative", "superlative"}
 FIXED_KEYS = {"f0", "f1", "f2", "forms"}
 COMMON_KEYS = {"p", "transplant", "idiom"}
@@ -151,13 +156,43 @@ class Reading:
         self.forms = []   # irregular forms of this reading, in order
 
 
-def semantics(atoms, line):
-    if not atoms:
-        return ""
+def check_atoms(atoms, line):
     for atom in atoms.split(","):
         if atom.lstrip("-") not in SEMANTIC_ATOMS:
             raise LexiconError(f"line {line}: unknown semantic atom {atom}")
+    if len(atoms.split(",")) > 10:
+        raise LexiconError(f"line {line}: at most 10 semantic atoms: {atoms}")
+
+
+def semantics(atoms, line):
+    """A noun's: one record, one-slot and noun-like."""
+    if not atoms:
+        return ""
+    check_atoms(atoms, line)
     return f"3:{atoms}::"
+
+
+# A verb's requirements, as selres records: the subject, the object, and a
+# prepositional phrase it takes well ("pp=with:instrument"), which names its
+# preposition as a filled slot does.
+def verb_semantics(keys, line):
+    if not any(key in keys for key in ("subj", "obj", "pp")):
+        return ""
+    records = []
+    for key in ("subj", "obj"):
+        atoms = keys.get(key, "")
+        if atoms:
+            check_atoms(atoms, line)
+        records.append(f"4:{atoms}::" if atoms else "0:::")
+    preposition, _, atoms = keys.get("pp", "").partition(":")
+    if preposition:
+        if not PARTICLE.match(preposition) or not atoms or len(preposition) > 11:
+            raise LexiconError(f"line {line}: pp=PREPOSITION:ATOM,...")
+        check_atoms(atoms, line)
+        records.append(f"4:{atoms}:xdummy:{preposition}")
+    else:
+        records.append("0:::")
+    return "|".join(records)
 
 
 def parse_line(text, number, categories, jposes):
@@ -223,7 +258,7 @@ def readings_of_line(category, headword, cooked, jpos, keys, number):
             raise LexiconError(f"line {number}: a needed particle is a lower-case name: {needs}")
         if needs and not transitive:
             raise LexiconError(f"line {number}: only VT01 readings name the preposition they need")
-        sem = keys.get("sem", "")
+        sem = verb_semantics(keys, number)
 
         # A feature text ends at its first empty string: a verb that names
         # its preposition leaves the object's set open instead.

@@ -145,16 +145,19 @@ PREP  in_front_of  {の前で}  idiom=5
 # VT01 transitive, VI01 intransitive.  Every form is stored: irregular ones
 # as given, the others spelt by rule.  needs=P: the reading stands only where the
 # preposition P does.  transplant: the particle the object takes.
+# subj=, obj=: what the subject and the object must be; pp=P:ATOM: a
+# phrase of preposition P the verb takes well.
 VI01  go          {行}k-        VCik  third=goes past=went pastpart=gone
 VT01  go          {行}k-        VCik  third=goes past=went pastpart=gone needs=to transplant=NP:+ni
 VI01  come        {来}-         Vku   past=came pastpart=come ing=coming
 VT01  see         {見}-         VV    past=saw pastpart=seen ing=seeing
-VT01  eat         {食べ}-       VV    past=ate pastpart=eaten
+VT01  eat         {食べ}-       VV    past=ate pastpart=eaten subj=animate obj=food pp=with:instrument
 VT01  take        {取}r-        VCr   past=took pastpart=taken
 VT01  make        {作}r-        VCr   past=made pastpart=made
 VT01  say         {言}w-        VCw   past=said pastpart=said
 VT01  get         {得}-         VV    past=got pastpart=got
 VT01  give        {与え}-       VV    past=gave pastpart=given
+VT01  check       {調べ}-       VV
 VT01  know        {知}r-        VCr   past=knew pastpart=known
 VT01  think       {思}w-        VCw   past=thought pastpart=thought
 VT01  find        {見つけ}-     VV    past=found pastpart=found
@@ -166,7 +169,7 @@ VT01  bring       {持って来}-   Vku   past=brought pastpart=brought
 VT01  begin       {始め}-       VV    past=began pastpart=begun ing=beginning
 VT01  keep        {保}t-        VCt   past=kept pastpart=kept
 VT01  hold        {持}t-        VCt   past=held pastpart=held
-VT01  write       {書}k-        VCk   past=wrote pastpart=written
+VT01  write       {書}k-        VCk   past=wrote pastpart=written subj=human obj=communication,document pp=with:instrument
 VI01  stand       {立}t-        VCt   past=stood pastpart=stood
 VT01  hear        {聞}k-        VCk   past=heard pastpart=heard
 VI01  run         {走}r-        VCr   past=ran pastpart=run ing=running
@@ -185,7 +188,7 @@ VT01  catch       {捕まえ}-     VV    past=caught pastpart=caught
 VI01  fall        {落ち}-       VV    past=fell pastpart=fallen
 VI01  fly         {飛}b-        VCb   past=flew pastpart=flown
 VT01  drive       {運転}su-     Vsu   past=drove pastpart=driven
-VT01  drink       {飲}m-        VCm   past=drank pastpart=drunk
+VT01  drink       {飲}m-        VCm   past=drank pastpart=drunk subj=animate obj=drink pp=with:instrument
 VI01  sleep       {眠}r-        VCr   past=slept pastpart=slept
 VI01  swim        {泳}g-        VCg   past=swam pastpart=swum ing=swimming
 VT01  win         {勝}t-        VCt   past=won pastpart=won ing=winning
@@ -328,10 +331,10 @@ ADV  yesterday  {昨日}      ADV
 
 # ---- Nouns ---------------------------------------------------------------------------------
 # Semantic atoms after sem=; mass: uncountable; proper: a name.
-N  man          {男}            N  plural=men sem=human
-N  woman        {女}            N  plural=women sem=human
-N  child        {子供}          N  plural=children sem=human
-N  person       {人}            N  plural=people sem=human
+N  man          {男}            N  plural=men  sem=human
+N  woman        {女}            N  plural=women  sem=human
+N  child        {子供}          N  plural=children  sem=human
+N  person       {人}            N  plural=people  sem=human
 N  boy          {少年}          N  sem=human
 N  girl         {少女}          N  sem=human
 N  friend       {友達}          N  sem=human
@@ -352,28 +355,28 @@ N  driver       {運転手}        N  sem=human
 N  farmer       {農夫}          N  sem=human
 N  customer     {客}            N  sem=human
 N  neighbor     {隣人}          N  sem=human
-N  dog          {犬}            N  sem=animate,nonhuman
-N  cat          {猫}            N  sem=animate,nonhuman
-N  bird         {鳥}            N  sem=animate,nonhuman
-N  fish         {魚}            N  sem=animate,nonhuman
-N  horse        {馬}            N  sem=animate,nonhuman
-N  cow          {牛}            N  sem=animate,nonhuman
-N  mouse        {ネズミ}        N  plural=mice sem=animate,nonhuman
-N  house        {家}            N  sem=place
+N  dog          {犬}            N  sem=animal
+N  cat          {猫}            N  sem=animal
+N  bird         {鳥}            N  sem=animal
+N  fish         {魚}            N  sem=animal,food
+N  horse        {馬}            N  sem=animal
+N  cow          {牛}            N  sem=animal
+N  mouse        {ネズミ}        N  plural=mice  sem=animal
+N  house        {家}            N  sem=building
 N  home         {家庭}          N  sem=place
-N  school       {学校}          N  sem=place,organization
+N  school       {学校}          N  sem=building,organization
 N  city         {都市}          N  sem=place
 N  town         {町}            N  sem=place
 N  country      {国}            N  sem=place
 N  room         {部屋}          N  sem=place
-N  station      {駅}            N  sem=place
+N  station      {駅}            N  sem=building
 N  park         {公園}          N  sem=place
-N  store        {店}            N  sem=place
-N  shop         {店}            N  sem=place
-N  hospital     {病院}          N  sem=place
-N  office       {事務所}        N  sem=place
-N  church       {教会}          N  sem=place
-N  library      {図書館}        N  sem=place
+N  store        {店}            N  sem=building
+N  shop         {店}            N  sem=building
+N  hospital     {病院}          N  sem=building
+N  office       {事務所}        N  sem=building
+N  church       {教会}          N  sem=building
+N  library      {図書館}        N  sem=building
 N  street       {通り}          N  sem=place
 N  road         {道}            N  sem=place
 N  river        {川}            N  sem=place
@@ -384,137 +387,146 @@ N  garden       {庭}            N  sem=place
 N  kitchen      {台所}          N  sem=place
 N  village      {村}            N  sem=place
 N  world        {世界}          N  sem=place
-N  airport      {空港}          N  sem=place
-N  restaurant   {レストラン}    N  sem=place
-N  hotel        {ホテル}        N  sem=place
-N  bank         {銀行}          N  sem=place,organization
-N  book         {本}            N  sem=product
-N  car          {車}            N  sem=product
-N  table        {テーブル}      N  sem=product
-N  chair        {椅子}          N  sem=product
+N  airport      {空港}          N  sem=building
+N  restaurant   {レストラン}    N  sem=building
+N  hotel        {ホテル}        N  sem=building
+N  bank         {銀行}          N  sem=building,organization
+N  book         {本}            N  sem=document
+N  car          {車}            N  sem=vehicle
+N  table        {テーブル}      N  sem=furniture
+N  chair        {椅子}          N  sem=furniture
 N  door         {ドア}          N  sem=product
 N  window       {窓}            N  sem=product
-N  bed          {ベッド}        N  sem=product
-N  pen          {ペン}          N  sem=product
-N  paper        {紙}            N  mass sem=product
-N  letter       {手紙}          N  sem=product
-N  phone        {電話}          N  sem=product
-N  computer     {コンピュータ}  N  sem=product
-N  bag          {かばん}        N  sem=product
-N  box          {箱}            N  sem=product
-N  cup          {カップ}        N  sem=product
-N  bottle       {瓶}            N  sem=product
-N  key          {鍵}            N  sem=product
-N  watch        {腕時計}        N  sem=product
-N  clock        {時計}          N  sem=product
+N  bed          {ベッド}        N  sem=furniture
+N  pen          {ペン}          N  sem=instrument
+N  paper        {紙}            N  mass  sem=product
+N  letter       {手紙}          N  sem=document
+N  phone        {電話}          N  sem=machine
+N  computer     {コンピュータ}  N  sem=machine
+N  bag          {かばん}        N  sem=container
+N  box          {箱}            N  sem=container
+N  cup          {カップ}        N  sem=container
+N  bottle       {瓶}            N  sem=container
+N  key          {鍵}            N  sem=tool
+N  watch        {腕時計}        N  sem=instrument
+N  clock        {時計}          N  sem=instrument
 N  picture      {絵}            N  sem=product
-N  camera       {カメラ}        N  sem=product
-N  ticket       {切符}          N  sem=product
-N  map          {地図}          N  sem=product
-N  newspaper    {新聞}          N  sem=product
-N  bicycle      {自転車}        N  sem=product
-N  bus          {バス}          N  sem=product
-N  train        {電車}          N  sem=product
-N  ship         {船}            N  sem=product
-N  plane        {飛行機}        N  sem=product
-N  shoe         {靴}            N  sem=product
-N  hat          {帽子}          N  sem=product
-N  shirt        {シャツ}        N  sem=product
-N  dress        {ドレス}        N  sem=product
-N  money        {お金}          N  mass sem=product
+N  camera       {カメラ}        N  sem=machine
+N  ticket       {切符}          N  sem=document
+N  map          {地図}          N  sem=document
+N  newspaper    {新聞}          N  sem=document
+N  bicycle      {自転車}        N  sem=vehicle
+N  bus          {バス}          N  sem=vehicle
+N  train        {電車}          N  sem=vehicle
+N  ship         {船}            N  sem=vehicle
+N  plane        {飛行機}        N  sem=vehicle
+N  shoe         {靴}            N  sem=clothing
+N  hat          {帽子}          N  sem=clothing
+N  shirt        {シャツ}        N  sem=clothing
+N  dress        {ドレス}        N  sem=clothing
+N  money        {お金}          N  mass  sem=money
 N  gift         {贈り物}        N  sem=product
 N  toy          {おもちゃ}      N  sem=product
 N  ball         {ボール}        N  sem=product
-N  knife        {ナイフ}        N  plural=knives sem=product
-N  food         {食べ物}        N  mass sem=product
-N  water        {水}            N  mass sem=product
-N  rice         {米}            N  mass sem=product
-N  bread        {パン}          N  mass sem=product
-N  meat         {肉}            N  mass sem=product
-N  apple        {りんご}        N  sem=product
-N  egg          {卵}            N  sem=product
-N  milk         {牛乳}          N  mass sem=product
-N  tea          {お茶}          N  mass sem=product
-N  coffee       {コーヒー}      N  mass sem=product
-N  day          {日}            N
-N  night        {夜}            N
-N  morning      {朝}            N
-N  evening      {夕方}          N
-N  week         {週}            N
-N  month        {月}            N
-N  year         {年}            N
-N  hour         {時間}          N
-N  minute       {分}            N
-N  time         {時間}          N
-N  today        {今日}          N
-N  tomorrow     {明日}          N
-N  yesterday    {昨日}          N
-N  spring       {春}            N
-N  summer       {夏}            N
-N  autumn       {秋}            N
-N  winter       {冬}            N
+N  knife        {ナイフ}        N  plural=knives  sem=tool
+N  food         {食べ物}        N  mass  sem=food
+N  water        {水}            N  mass  sem=drink
+N  rice         {米}            N  mass  sem=food
+N  bread        {パン}          N  mass  sem=food
+N  meat         {肉}            N  mass  sem=food
+N  apple        {りんご}        N  sem=food
+N  egg          {卵}            N  sem=food
+N  milk         {牛乳}          N  mass  sem=drink
+N  tea          {お茶}          N  mass  sem=drink
+N  coffee       {コーヒー}      N  mass  sem=drink
+N  chopstick    {箸}            N  sem=instrument
+N  spoon        {スプーン}      N  sem=instrument
+N  fork         {フォーク}      N  sem=instrument
+N  bean         {豆}            N  sem=food
+# Two senses the word-sense association tells apart (tools/grammar/word_senses.gram).
+N  account      {口座}          N  sem=money
+N  account      {説明}          N  sem=communication
+N  balance      {残高}          N  mass sem=money
+N  trip         {旅行}          N  sem=event
+N  day          {日}            N  sem=time
+N  night        {夜}            N  sem=time
+N  morning      {朝}            N  sem=time
+N  evening      {夕方}          N  sem=time
+N  week         {週}            N  sem=time
+N  month        {月}            N  sem=time
+N  year         {年}            N  sem=time
+N  hour         {時間}          N  sem=time
+N  minute       {分}            N  sem=time
+N  time         {時間}          N  sem=time
+N  today        {今日}          N  sem=time
+N  tomorrow     {明日}          N  sem=time
+N  yesterday    {昨日}          N  sem=time
+N  spring       {春}            N  sem=time
+N  summer       {夏}            N  sem=time
+N  autumn       {秋}            N  sem=time
+N  winter       {冬}            N  sem=time
 N  name         {名前}          N  sem=mental_object
 N  idea         {考え}          N  sem=mental_object
 N  question     {質問}          N  sem=mental_object
 N  answer       {答え}          N  sem=mental_object
 N  problem      {問題}          N  sem=mental_object
-N  story        {話}            N  sem=mental_object
-N  word         {言葉}          N  sem=mental_object
-N  language     {言語}          N  sem=mental_object
-N  music        {音楽}          N  mass sem=mental_object
-N  game         {ゲーム}        N  sem=action
-N  job          {仕事}          N  sem=action
-N  work         {仕事}          N  mass sem=action
-N  life         {生活}          N  plural=lives sem=state
-N  love         {愛}            N  mass sem=state
-N  war          {戦争}          N  sem=action
-N  peace        {平和}          N  mass sem=state
-N  news         {ニュース}      N  mass sem=mental_object
-N  history      {歴史}          N  mass sem=mental_object
-N  art          {芸術}          N  mass sem=mental_object
-N  science      {科学}          N  mass sem=mental_object
+N  story        {話}            N  sem=communication
+N  word         {言葉}          N  sem=communication
+N  language     {言語}          N  sem=communication
+N  music        {音楽}          N  mass  sem=mental_object
+N  game         {ゲーム}        N  sem=activity
+N  job          {仕事}          N  sem=activity
+N  work         {仕事}          N  mass  sem=activity
+N  life         {生活}          N  plural=lives  sem=state
+N  love         {愛}            N  mass  sem=emotion
+N  war          {戦争}          N  sem=event
+N  peace        {平和}          N  mass  sem=state
+N  news         {ニュース}      N  mass  sem=communication
+N  history      {歴史}          N  mass  sem=mental_object
+N  art          {芸術}          N  mass  sem=mental_object
+N  science      {科学}          N  mass  sem=mental_object
 N  plan         {計画}          N  sem=mental_object
 N  reason       {理由}          N  sem=mental_object
 N  way          {方法}          N  sem=mental_object
 N  thing        {物}            N
 N  part         {部分}          N
-N  number       {数}            N
-N  price        {値段}          N
+N  number       {数}            N  sem=quantity
+N  price        {値段}          N  sem=money
 N  color        {色}            N
 N  voice        {声}            N
 N  sun          {太陽}          N
 N  moon         {月}            N
 N  star         {星}            N
 N  sky          {空}            N  sem=place
-N  rain         {雨}            N  mass
-N  snow         {雪}            N  mass
+N  rain         {雨}            N  mass  sem=liquid
+N  snow         {雪}            N  mass  sem=substance
 N  wind         {風}            N
-N  tree         {木}            N
-N  flower       {花}            N
-N  grass        {草}            N  mass
-N  stone        {石}            N
-N  fire         {火}            N
-N  air          {空気}          N  mass
-N  hand         {手}            N
-N  head         {頭}            N
-N  eye          {目}            N
-N  face         {顔}            N
-N  foot         {足}            N  plural=feet
-N  tooth        {歯}            N  plural=teeth
-N  heart        {心臓}          N
+N  tree         {木}            N  sem=plant
+N  flower       {花}            N  sem=plant
+N  grass        {草}            N  mass  sem=plant
+N  stone        {石}            N  sem=substance
+N  fire         {火}            N  sem=substance
+N  air          {空気}          N  mass  sem=substance
+N  hand         {手}            N  sem=body_part
+N  head         {頭}            N  sem=body_part
+N  eye          {目}            N  sem=body_part
+N  face         {顔}            N  sem=body_part
+N  foot         {足}            N  plural=feet  sem=body_part
+N  tooth        {歯}            N  plural=teeth  sem=body_part
+N  heart        {心臓}          N  sem=body_part
 N  company      {会社}          N  sem=organization
 N  government   {政府}          N  sem=organization
 N  team         {チーム}        N  sem=organization
-N  party        {パーティー}    N  sem=action
-N  class        {授業}          N  sem=action
-N  English      {英語}          N  mass sem=mental_object
-N  Japanese     {日本語}        N  mass sem=mental_object
-N  Japan        {日本}          N  proper sem=place
-N  Tokyo        {東京}          N  proper sem=place,townname
-N  London       {ロンドン}      N  proper sem=place,townname
-N  America      {アメリカ}      N  proper sem=place
-N  John         {ジョン}        N  proper sem=human,personname
-N  Mary         {メアリー}      N  proper sem=human,personname
-N  New_York               {ニューヨーク}            N  proper sem=place,townname
-N  New_York_Times         {ニューヨーク・タイムズ}  N  proper sem=organization
-N  Bank_of_New_York       {ニューヨーク銀行}        N  proper sem=organization
+N  party        {パーティー}    N  sem=event
+N  class        {授業}          N  sem=activity
+N  English      {英語}          N  mass  sem=mental_object
+N  Japanese     {日本語}        N  mass  sem=mental_object
+N  Japan        {日本}          N  proper  sem=place
+N  Tokyo        {東京}          N  proper  sem=place,townname
+N  London       {ロンドン}      N  proper  sem=place,townname
+N  America      {アメリカ}      N  proper  sem=place
+N  John         {ジョン}        N  proper  sem=human,personname
+N  Mary         {メアリー}      N  proper  sem=human,personname
+N  New_York               {ニューヨーク}            N  proper  sem=place,townname
+N  New_York_Times         {ニューヨーク・タイムズ}  N  proper  sem=organization
+N  Bank_of_New_York       {ニューヨーク銀行}        N  proper  sem=organization

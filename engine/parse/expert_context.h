@@ -16,6 +16,7 @@
 #include "engine/foundation/entry.h"
 #include "engine/parse/parse_chart.h"
 #include "engine/parse/parse_graph.h"
+#include "engine/parse/semantic_expert.h"
 
 class Sentence;
 
@@ -65,4 +66,7 @@ public:
 
 private:
     Sentence* fSentence;
+    // The selres and distance experts' state for the node being scored.
+    SemanticExpert fSemantics;
+    EXPERT_VIEW const* fSemanticsScoredView = nullptr;
 };

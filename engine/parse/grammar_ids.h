@@ -8,7 +8,7 @@
 constexpr unsigned kRuleListCount = 63;
 constexpr unsigned kRuleIndexCount = 15000;
 constexpr unsigned kRuleRHeapCount = 63;
-constexpr unsigned kRuleHeapCount = 252;
+constexpr unsigned kRuleHeapCount = 256;
 constexpr unsigned kFeatureBitHeapCount = 128;
 constexpr unsigned kPureRuleCount = 63;
 constexpr unsigned kPureCCodeCount = 86;

@@ -7,6 +7,7 @@
 // the clock of the time limit.  One is built per sentence and never copied.
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,7 @@
 #include "engine/pipeline/sentence_user_options.h"
 
 class TokenStringDatabase;
+struct WSAN_SENTENCE_INFO;
 
 class Sentence {
 public:
@@ -163,6 +165,9 @@ public:
     // decided when its chart is built.
     bool UsingWordSenseExpert() const { return fUsingWordSenseExpert; }
     void SetUsingWordSenseExpert(bool use) { fUsingWordSenseExpert = use; }
+    // That expert's copy of the words and noun semantics, made with the chart.
+    std::shared_ptr<WSAN_SENTENCE_INFO const> const& WordSenseInfo() const { return fWordSenseInfo; }
+    void SetWordSenseInfo(std::shared_ptr<WSAN_SENTENCE_INFO const> info) { fWordSenseInfo = std::move(info); }
 
     void SetUnknownWordCallback(UnknownWordCallback callback, void* data) {
         fUnknownWordCallback = callback;
@@ -215,6 +220,7 @@ private:
     void* fUnknownWordData = nullptr;
     SentenceType fType = kNormalSentence;
     bool fUsingWordSenseExpert = true;
+    std::shared_ptr<WSAN_SENTENCE_INFO const> fWordSenseInfo;
     TickSource fTicks;
     uint32_t fClockStart = 0;
 };
