@@ -90,6 +90,9 @@ int OpenMessagesFile(std::string const& program) {
         close(pidPipe);
         ResetSignals();
         DetachStandardStreams(messages);
+        // Nothing the launcher holds open (a lock, a pipe) passes to the
+        // program, which may outlive it by far.
+        close_range(3, ~0U, 0);
         char* const argv[] = {const_cast<char*>(program.c_str()), nullptr};
         execv(program.c_str(), argv);
         _exit(127);

@@ -2,6 +2,7 @@
 #include "platform/process_list.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -82,10 +83,19 @@ TEST_F(ProcessListTest, LaunchesThatCannotWorkAreRefused) {
 
 TEST_F(ProcessListTest, LaunchedProgramsAreFoundByBundleFileNameInProcessOrder) {
     StubBundle stub("Stub"), other("Other");
+    // A descriptor the launcher holds open, as a lock would be.
+    std::string const heldPath = runtimeDir_.Path() + "/held";
+    int const held = open(heldPath.c_str(), O_CREAT | O_RDWR, 0600);
+    ASSERT_GE(held, 0);
     pid_t const stubPid = LaunchAndFind(stub, "Stub.app");
     pid_t const otherPid = LaunchAndFind(other, "Other.app");
+    close(held);
     ASSERT_NE(stubPid, 0);
     ASSERT_NE(otherPid, 0);
+    for (auto const& fd : std::filesystem::directory_iterator("/proc/" + std::to_string(stubPid) + "/fd")) {
+        std::error_code error;
+        EXPECT_NE(std::filesystem::read_symlink(fd.path(), error), heldPath) << "the launched program holds it";
+    }
 
     std::vector<pid_t> listed;
     ProcessSerialNumber psn;
