@@ -3,14 +3,18 @@
 // facade.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "engine/foundation/engine_exceptions.h"
 #include "engine/foundation/file_errors.h"
+#include "engine/foundation/pos_codes.h"
+#include "engine/foundation/temporary_dictionary.h"
 #include "engine/foundation/token_string_database.h"
 #include "engine/foundation/token_types.h"
+#include "engine/parse/grammar_ids.h"
 #include "engine/parse/hit_limit_exception.h"
 #include "engine/parse/sentence.h"
 #include "engine/pipeline/corvan_if.h"
@@ -157,6 +161,50 @@ TEST(SentenceTranslation, TextsTheEngineCannotTranslateComeBackAsTheyStood) {
         facade.GetSink(out, nullptr);
         EXPECT_EQ(out, text);
     }
+}
+
+// Hands out a fixed list of tokens, then EOF.
+class ListProducer : public Producer {
+public:
+    explicit ListProducer(std::vector<Token> tokens) : fTokens(std::move(tokens)) {}
+    Token Produce() override { return fNext < fTokens.size() ? fTokens[fNext++] : MakeToken(0xFFFF, kEOFTokenType); }
+
+private:
+    std::vector<Token> fTokens;
+    std::size_t fNext = 0;
+};
+
+TEST(SentenceTranslation, CheckingWordsOnlySendsWhiteAndTheEndAndCollectsUnknownWords) {
+    TokenCreator creator = 0;
+    TokenStringDatabase strings;
+    std::set<uint32_t> missing;
+    Dictionary_EX_Temporary known;
+    FinePOS_EX john = known.CreateNewEntry("John").CreateNewFinePOS();
+    john.SetFinePOS(kCatN);
+    john.CreateNewParaphrase().SetCookedTranslation("{jon}");
+    FinePOS_EX stop = known.CreateNewEntry(".").CreateNewFinePOS();
+    stop.SetFinePOS(POS_E_Source{grammar::kPERIOD});
+    stop.CreateNewParaphrase().SetCookedTranslation("{.}");
+    EtoJSentenceTranslation work;
+    EtoJTranslator stage;
+    stage.SetSentenceWork(&work);
+    stage.SetTokenCreator(&creator);
+    stage.SetTokenStringDatabase(&strings);
+    stage.SetDictionary({known});
+    stage.SetMissingWordSet(&missing);
+    stage.SetWordCheckOnly(true);
+    std::vector<Token> tokens;
+    for (auto const& [type, text] : std::vector<std::pair<TokenTypeID, std::wstring>>{
+             {T::kSpace, L" "}, {T::kWord, L"John"}, {T::kSpace, L" "}, {T::kWord, L"zork"}, {T::kPeriod, L"."}}) {
+        tokens.push_back(NewToken(&creator, type));
+        strings.Insert(tokens.back(), text);
+    }
+    tokens.push_back(NewToken(&creator, T::kEndOfSentence));
+    ListProducer upstream(tokens);
+    stage.SetUpstreamProducer(&upstream);
+    EXPECT_EQ(stage.Produce(), tokens[0]);
+    EXPECT_EQ(stage.Produce(), tokens.back());
+    EXPECT_EQ(missing, std::set<uint32_t>{TokenSerialOf(tokens[3])});
 }
 
 // A work that fails as the table says.
