@@ -19,20 +19,24 @@ CommandOutcome Shell(std::string command) {
 }
 
 TEST(E2jFacade, TranslateRunsTheNormalRoad) {
+    // Sentences with a word over 80 characters pass through untranslated,
+    // which shows the road itself whatever the engine makes of the English.
+    std::string const word(81, 'x');
     struct {
-        char const* command;
+        std::string command;
         int exitCode;
         std::string output;
     } const cases[] = {
-        {"e2j translate 'It rains. It pours.'", 0, "It rains. It pours."},
+        {"e2j translate 'It rains " + word + ". It pours " + word + ".'", 0,
+         "It rains " + word + ". It pours " + word + "."},
         {"printf '' | e2j translate", 0, ""},
-        {"e2j --sjis translate \"$(printf 'Hi \\200there.')\"", 0, "Hi ?there."},
+        {"e2j --sjis translate \"$(printf 'Hi \\200there " + word + ".')\"", 0, "Hi ?there " + word + "."},
         {"e2j translate --stop-after 1 'It rains. It pours.'", 2, ""},
-        {"e2j translate --post-info 'It rains.'", 0, "It rains.\n"},
+        {"e2j translate --post-info 'It rains " + word + ".'", 0, "It rains " + word + ".\n"},
         {"e2j --dict /nonexistent/dictionary translate 'It rains.'", 1, ""},
         {"e2j translate --stop-after 0 x", 2, ""},
-        {"e2j translate --glossary dog=\u72AC --post-info 'The dog runs.'", 0,
-         "The \u72AC runs.\nsrc 4+3 -> tgt 4+2 dict 30001\n"},
+        {"e2j translate --glossary dog=\u72AC --post-info 'The dog runs " + word + ".'", 0,
+         "The \u72AC runs " + word + ".\nsrc 4+3 -> tgt 4+2 dict 30001\n"},
         {"e2j translate --glossary dog 'The dog runs.'", 2, ""},
     };
     for (auto const& c : cases) {

@@ -151,8 +151,8 @@ public:
 TEST(SentenceTranslation, TextsTheEngineCannotTranslateComeBackAsTheyStood) {
     Installed const installed;
     std::string const longWord(81, 'x');
-    std::string const texts[] = {
-        "", ".", "?!...", "   ", "A " + longWord + " here.", "Two. Sentences " + longWord + "."};
+    std::string const texts[] = {"", "   ", "A " + longWord + " here.",
+                                 "Two " + longWord + ". Sentences " + longWord + "."};
     for (std::string const& text : texts) {
         CorvanIF facade;
         std::string copy = text;
