@@ -1,6 +1,7 @@
 // e2j tree: the tree of each sentence's best analysis (or of the N-th with
 // --parse N), or with --kbest N the N best scores of its analyses, parsed
-// at the speed given with --speed (10 unless given).
+// at the speed given with --speed (10 unless given); --switch N turns on
+// the sentence option switch N (13: no word-sense association).
 //
 // Per sentence, after "# " and its text: "parses C" (the analyses in its
 // graph), then "parse N score S" and the tree, one node a line, indented
@@ -29,6 +30,7 @@ struct TreeRequest {
     unsigned speed = 10;
     unsigned parse = 0;
     unsigned kbest = 0;  // 0: print the tree
+    std::vector<unsigned> switches;
 };
 
 std::string Score(float score) {
@@ -77,6 +79,10 @@ int RunTree(Invocation& invocation) {
         } else if (argument == "--speed") {
             if (i + 1 == arguments.size()) throw UsageError("tree: --speed needs a value");
             request.speed = NumberArgument(arguments[++i], 0, 100, "tree", "--speed");
+        } else if (argument == "--switch") {
+            if (i + 1 == arguments.size()) throw UsageError("tree: --switch needs a value");
+            request.switches.push_back(
+                NumberArgument(arguments[++i], 1, AuxiliaryVerbsUserOption_J::kFlagCount, "tree", "--switch"));
         } else if (argument.rfind("--", 0) == 0 && argument != "--") {
             RefuseArgument("tree", argument);
         } else {
@@ -86,6 +92,7 @@ int RunTree(Invocation& invocation) {
     SentenceUserOptions options;
     options.fSpeed = static_cast<uint16_t>(request.speed);
     options.fMaxSavedParses = static_cast<uint16_t>(std::max(request.kbest, request.parse + 1));
+    for (unsigned n : request.switches) options.fAuxiliaryVerbs.fFlags[n - 1] = 1;
     int status = kExitOk;
     int const preparsed = ForEachPreparsedSentence(
         invocation, words, "tree",
