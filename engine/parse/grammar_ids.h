@@ -14,14 +14,14 @@ constexpr unsigned kPureRuleCount = 63;
 constexpr unsigned kPureCCodeCount = 86;
 constexpr unsigned kPureTermCount = 105;
 constexpr unsigned kPureVCatCount = 1;
-constexpr unsigned kAltProbCount = 1;
+constexpr unsigned kAltProbCount = 3;
 constexpr unsigned kExcludedCatCount = 4;
 constexpr unsigned kGrammarCreatedParticleCount = 60;
 constexpr unsigned kFirstTemporaryCategory = 15000;
 constexpr unsigned kTemporaryCategoryCount = 0;
 constexpr unsigned kUsedPureTermCount = 105;
 constexpr unsigned kUsedPureVCatCount = 0;
-constexpr unsigned kUsedAltProbCount = 1;
+constexpr unsigned kUsedAltProbCount = 3;
 constexpr unsigned kUsedExcludedCatCount = 4;
 
 namespace grammar {

@@ -4,8 +4,6 @@
 
 #include "engine/foundation/dictionary.h"
 
-float fOriginalUserTotWeight = 0.11f;
-
 void DictionaryPriorityMap::Set(uint16_t id, double priority) { fPriorities.emplace(id, priority); }
 
 void DictionaryPriorityMap::Normalize() {
@@ -22,11 +20,16 @@ void DictionaryPriorityMap::Normalize() {
 }
 
 double DictionaryPriorityMap::Get(uint16_t id) const {
-    if (id >= kMinDynamicDictionaryID && id <= kMaxDynamicDictionaryID) return 1.0 + fRange;
+    // Before normalising the range means nothing yet: dynamic dictionaries
+    // still rank one above the last listed one.
+    if (id >= kMinDynamicDictionaryID && id <= kMaxDynamicDictionaryID) return 1.0 + (fNormalized ? fRange : Largest());
     auto const found = fPriorities.find(id);
     if (found != fPriorities.end()) return found->second;
     // A dictionary nobody ranked comes after every ranked one.
-    if (fNormalized) return fRange;
+    return fNormalized ? fRange : Largest();
+}
+
+double DictionaryPriorityMap::Largest() const {
     if (fPriorities.empty()) return 0.0;
     auto const last = std::max_element(fPriorities.begin(), fPriorities.end(),
                                        [](auto const& a, auto const& b) { return a.second < b.second; });

@@ -18,9 +18,10 @@ public:
     // dynamic dictionaries then rank at 1, as after any other list.
     void Normalize();
     // For a dynamic dictionary (temporary readings made while translating)
-    // 1 + range, above every listed dictionary; otherwise the stored priority.
-    // A dictionary that was never set ranks with the last listed one (the
-    // largest priority; 0 for an empty map).
+    // 1 + range, above every listed dictionary (before Normalize, 1 + the
+    // largest priority); otherwise the stored priority.  A dictionary that
+    // was never set ranks with the last listed one (the largest priority; 0
+    // for an empty map).  Never throws, never inserts.
     double Get(uint16_t id) const;
 
     bool IsNormalized() const { return fNormalized; }
@@ -28,11 +29,14 @@ public:
     std::map<uint16_t, double> const& GetPriorities() const { return fPriorities; }
 
 private:
+    // The largest stored priority; 0 for an empty map.
+    double Largest() const;
+
     bool fNormalized = false;
     double fRange = -32768.0;
     std::map<uint16_t, double> fPriorities;
 };
 
 // The base weight of the user-total scoring expert; the learning strength
-// scales it.
-extern float fOriginalUserTotWeight;
+// scales it.  A constant, so no option read at start-up can see it unset.
+constexpr float fOriginalUserTotWeight = 0.11f;

@@ -14,6 +14,10 @@ TEST(DictionaryPriorityMap, NormalisesAndRanksDynamicAndUnknownDictionariesLast)
     map.Set(3, 9.0);  // the first priority stays
     EXPECT_EQ(map.Get(3), 1.5);
     EXPECT_EQ(map.Get(12), 1.5);  // never set: with the last one
+    // Not yet normalised, a dynamic dictionary still ranks above the others
+    // (the stored range, -32768, would put it thousands of points ahead).
+    EXPECT_EQ(map.Get(kMinDynamicDictionaryID), 2.5);
+    EXPECT_EQ(DictionaryPriorityMap().Get(kMinDynamicDictionaryID), 1.0);
     map.Normalize();
     EXPECT_TRUE(map.IsNormalized());
     struct {
