@@ -438,11 +438,11 @@ TEST_F(ExpertsTest, WeightedSumRunsEachExpertOnlyForItsNodes) {
 
         // The graph's dictionary sum over a paraphrase is the leaf's without
         // the rule, balance and node-level semantic experts.
-        EXPERT_VIEW again = LeafView(fp, 512);
-        float const leafOnly =
-            kExpertWeight_SWAN * fContext->WSANExpert(&again, nullptr, nullptr, ALLP_SOURCE::kNoRule);
-        EXPECT_NEAR(fContext->RunDictExperts(fp, again.paraphrase.Get().GetParaphrase(), 0, 0),
-                    0.18f * -0.25f + learned + leafOnly, 1e-4);
+        Paraphrase_EX const para = leaf.paraphrase.Get().GetParaphrase();
+        EXPERT_VIEW again(fp, para);
+        again.flags = kLeaf;
+        float const swan = kExpertWeight_SWAN * fContext->WSANExpert(&again, nullptr, nullptr, ALLP_SOURCE::kNoRule);
+        EXPECT_NEAR(fContext->RunDictExperts(fp, para, 0, 0), 0.18f * -0.25f + learned + swan, 1e-4);
     }
 
     // A parent node: rule probability and balance, no dictionary experts.
