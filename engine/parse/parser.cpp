@@ -10,7 +10,7 @@
 #include "engine/parse/sentence.h"
 #include "engine/parse/sentence_segmenter.h"
 
-Parser::Parser(Sentence* sentence) : fSentence(sentence) {}
+Parser::Parser(Sentence* sentence) : fSentence(sentence), fScoring(*sentence) {}
 Parser::~Parser() = default;
 
 uint16_t Parser::CParse() {
@@ -123,7 +123,7 @@ void Parser::DoQuickTrans() {
                 for (std::size_t i = 0; i < cell.entries.size(); ++i) {
                     ParseChartEntry const& entry = cell.entries[i];
                     if (entry.kind != ParseChartEntry::kDictionaryReading) continue;
-                    float const score = DictScore(chart.FinePOSOf(entry));
+                    float const score = DictScore(chart.FinePOSOf(entry), d, w + d);
                     if (best < 0 || score > bestScore) {
                         best = static_cast<int>(i);
                         bestScore = score;

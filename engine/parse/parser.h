@@ -24,6 +24,7 @@
 #include <map>
 #include <vector>
 
+#include "engine/parse/expert_context.h"
 #include "engine/parse/parse_chart.h"
 #include "engine/parse/parser_features.h"
 
@@ -149,10 +150,13 @@ private:
     void CheckUnaryDepth(uint32_t depth) const;
 
     // ---- parser_scores.cpp ------------------------------------------------
-    float RuleScore(unsigned rule) const;
-    float DictScore(FinePOS_EX const& finePOS) const;
+    // What the scoring experts give an analysis made by a rule piece, and a
+    // dictionary reading over the words e-d .. e.
+    float RuleScore(unsigned rule);
+    float DictScore(FinePOS_EX const& finePOS, unsigned d, unsigned e);
 
     Sentence* fSentence;
+    ExpertContext fScoring;
     ParserLimits fLimits;
     bool fPruning = false;
     bool fSetPOSCell = false;

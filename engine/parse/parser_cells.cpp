@@ -33,7 +33,7 @@ std::vector<uint32_t> IndexStarts(PCHART_CELL const& cell) {
 
 }  // namespace
 
-void Parser::DictEntriesToConsp(PCHART_CELL& cell, unsigned, unsigned) {
+void Parser::DictEntriesToConsp(PCHART_CELL& cell, unsigned d, unsigned e) {
     ParseChart const& chart = fSentence->Chart();
     bool const scoring = fSentence->PruneListLength() != 0;
     // Copied first: the cell keeps its readings until its analyses are written.
@@ -46,7 +46,7 @@ void Parser::DictEntriesToConsp(PCHART_CELL& cell, unsigned, unsigned) {
         Member member;
         member.entry = reading;
         member.entry.category = static_cast<uint16_t>(category);
-        member.entry.score = scoring ? DictScore(finePOS) : 0.0f;
+        member.entry.score = scoring ? DictScore(finePOS, d, e) : 0.0f;
         bool const matched = fSetPOSCell && SetPOSMatch(fCell->settingCode, static_cast<uint16_t>(category));
         AddPEntry(KeyOf(category, reading.Has(ParseChartEntry::kPrimed)), member,
                   TransferFeaturesFromDict(static_cast<uint16_t>(category), finePOS), false, matched, 0);
@@ -310,7 +310,7 @@ bool Parser::FinishSetPOS() {
         member.entry.kind = ParseChartEntry::kDictionaryReading;
         chart.AssignFinePOSToEntry(member.entry, finePOS);
         if (finePOS.GetPrimed()) member.entry.flags |= ParseChartEntry::kPrimed;
-        member.entry.score = scoring ? DictScore(finePOS) : 0.0f;
+        member.entry.score = scoring ? DictScore(finePOS, fD, fE) : 0.0f;
         AddPEntry(KeyOf(category, finePOS.GetPrimed()), member,
                   TransferFeaturesFromDict(static_cast<uint16_t>(category), finePOS), false, true, 0);
     }

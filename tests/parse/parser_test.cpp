@@ -167,13 +167,15 @@ TEST_F(ParserTest, WritesGroupsUnaryChainsAndScores) {
     EXPECT_EQ(sentenceEntry->kind, 0);  // the right daughter is one word
     EXPECT_EQ(chart.Cell(3, 3).entries[sentenceEntry->a].category, grammar::kSDECL);
 
-    // Scored, the bare noun phrase pays its rule's probability.
+    // Scored by the experts, the bare noun phrase pays its rule's weighted
+    // probability on top of its noun's reading, which a temporary
+    // dictionary ranked above every other gives (0.1 a word).
     auto scored = Make({"the", "dog", "eats", "meat", "."});
     scored->SetPruning(13, 10.0f, 3.0e38f);
     Parser(scored.get()).CParse();
     for (ParseChartEntry const& entry : scored->Chart().Cell(0, 3).entries) {
         if (entry.category == grammar::kNP) {
-            EXPECT_NEAR(entry.score, -0.6f, 0.001f);
+            EXPECT_NEAR(entry.score, 0.178f * -0.6f + 0.18f * -0.1f, 0.001f);
         }
     }
 }
