@@ -8,13 +8,14 @@
                                            (used by the tests)
 
 Readable source: tools/grammar/*.gram (categories.gram, jpos.gram,
-features.gram, lists.gram, rules.gram, read in that order; rules.gram
-describes the rule language and the layout decisions).
+features.gram, lists.gram, rules.gram, graph.gram, read in that order;
+rules.gram describes the rule language and the layout decisions).
 
 Generated (checked in; the build does not run this script):
 
     engine/parse/grammar_tables.cpp        the rule tables (grammar_tables.h)
     engine/parse/grammar_ids.h             table sizes, category and list ids
+    engine/parse/graph_tables.cpp          the parse graph's tables (graph.gram)
     engine/parse/grammar.dump              the tables decompiled, for review;
                                            read back by --check, which fails
                                            unless it gives the same tables
@@ -37,7 +38,7 @@ sys.dont_write_bytecode = True  # keep tools/ free of __pycache__
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 SOURCE_DIR = ROOT / "tools" / "grammar"
-SOURCE_FILES = ("categories.gram", "jpos.gram", "features.gram", "lists.gram", "rules.gram")
+SOURCE_FILES = ("categories.gram", "jpos.gram", "features.gram", "lists.gram", "rules.gram", "graph.gram")
 PARSE = pathlib.Path("engine") / "parse"
 FOUNDATION = pathlib.Path("engine") / "foundation"
 
@@ -207,6 +208,7 @@ class Grammar:
         self.lists = {}        # number -> [(code, flag)]
         self.particles = []
         self.rules = []
+        self.graph = GraphSource()
 
 
 def declare_category(grammar, code, name, where):
@@ -256,7 +258,7 @@ def parse_declarations(grammar, lines):
             grammar.jpos[code] = args[1]
         elif keyword == "featset":
             parse_feature_set(grammar, line)
-        elif keyword in ("sets", "free", "list", "particle"):
+        elif keyword in ("sets", "free", "list", "particle") + GRAPH_KEYWORDS:
             rule_lines.append(line)  # they name categories: read after every cat line
         elif keyword == "rule":
             rule_lines.append(line)
@@ -283,6 +285,9 @@ def parse_declarations(grammar, lines):
                 if len(name.encode()) >= PARTICLE_BYTES:
                     fail(line.where, f"particle '{name}' is longer than {PARTICLE_BYTES - 1} bytes")
                 grammar.particles.append(name)
+        elif keyword in GRAPH_KEYWORDS:
+            parse_graph_line(grammar, line)
+    check_graph_source(grammar)
     for line in rule_lines:
         if line.words[0] == "rule":
             grammar.rules.append(parse_rule(grammar, line))
@@ -385,6 +390,90 @@ def parse_list(grammar, line):
     if len(set(members)) != len(members):
         fail(where, f"list {list_number} names a member twice")
     grammar.lists[list_number] = sorted(members)
+
+
+# ---- The parse graph's tables (graph.gram) ---------------------------------------
+
+GRAPH_KEYWORDS = ("glue", "gluenodes", "noglue", "punct", "commalist")
+GLUE_NODE_ROLES = ("piece", "top", "empty")
+
+
+class GraphSource:
+    def __init__(self):
+        self.glue = []          # (code, cost, needs primed)
+        self.glue_nodes = None  # codes of the piece, top and empty piece categories
+        self.noglue = []
+        self.punct = []
+        self.comma_lists = []   # (right part, parent when primed, parent)
+        self.where = None
+
+
+def parse_graph_line(grammar, line):
+    graph, where, keyword, args = grammar.graph, line.where, line.words[0], line.words[1:]
+    graph.where = graph.where or where
+    if keyword == "glue":
+        if len(args) != 2:
+            fail(where, "glue CATEGORY['] COST")
+        code, primed = key_of(grammar, args[0], where)
+        if any(c == code and p == primed for c, _, p in graph.glue):
+            fail(where, f"{args[0]} is a glue piece twice")
+        graph.glue.append((code, number(args[1], where, 1, 20, "cost"), primed))
+    elif keyword == "gluenodes":
+        if len(args) != 3 or graph.glue_nodes is not None:
+            fail(where, "gluenodes PIECE TOP EMPTY, once")
+        graph.glue_nodes = [category(grammar, name, where) for name in args]
+    elif keyword == "noglue":
+        graph.noglue.extend(category(grammar, name, where) for name in args)
+    elif keyword == "punct":
+        graph.punct.extend(category(grammar, name, where) for name in args)
+    elif keyword == "commalist":
+        if len(args) != 3 or not args[1].endswith("'") or args[2].endswith("'"):
+            fail(where, "commalist RIGHT PARENT' PARENT")
+        graph.comma_lists.append((category(grammar, args[0], where), category(grammar, args[1][:-1], where),
+                                  category(grammar, args[2], where)))
+
+
+def check_graph_source(grammar):
+    graph = grammar.graph
+    if graph.where is None:
+        return  # a grammar without a graph section (the generator's own tests)
+    if graph.glue_nodes is None:
+        fail(graph.where, "graph.gram names no glue nodes (gluenodes PIECE TOP EMPTY)")
+    if not any(cost == 1 for _, cost, _ in graph.glue):
+        fail(graph.where, "no glue piece of cost 1 (a whole sentence)")
+
+
+def write_graph_tables_cpp(grammar):
+    graph = grammar.graph
+    nodes = graph.glue_nodes or [0, 0, 0]
+    out = [f"// {GENERATED}", "", '#include "engine/parse/graph_tables.h"', ""]
+    out.append(f"uint16_t const kGluePieceCategory = {nodes[0]};  // {grammar.names.get(nodes[0], '-')}")
+    out.append(f"uint16_t const kGlueTopCategory = {nodes[1]};  // {grammar.names.get(nodes[1], '-')}")
+    out.append(f"uint16_t const kEmptyGlueCategory = {nodes[2]};  // {grammar.names.get(nodes[2], '-')}")
+    out.append("")
+    out.append("// Cheapest first.")
+    out.append("GoodGlueRecord const kGoodGlue[] = {")
+    for code, cost, primed in sorted(graph.glue, key=lambda g: g[1]):
+        out.append(f"    {{{code}, {cost}, {1 if primed else 0}}},  // {grammar.names[code]}{chr(39) if primed else ''}")
+    out.append("};")
+    out.append(f"unsigned const kGoodGlueCount = {len(graph.glue)};")
+    out.append("")
+    out.append("uint16_t const kNoGlueCats[] = {" + ", ".join(map(str, sorted(set(graph.noglue)) or [0])) + "};")
+    out.append(f"unsigned const kNoGlueCatCount = {len(set(graph.noglue))};")
+    out.append("")
+    punct = sorted(set(graph.punct))
+    out.append("uint16_t const kCommaPenaltyPunct[] = {" + ", ".join(map(str, punct or [0])) + "};")
+    out.append(f"unsigned const kCommaPenaltyPunctCount = {len(punct)};")
+    out.append("")
+    out.append("CommaPenaltyCatRow const kCommaPenaltyCats[] = {")
+    for right, primed, parent in graph.comma_lists or [(0, 0, 0)]:
+        names = "" if not graph.comma_lists else \
+            f"  // {grammar.names[right]}: {grammar.names[primed]}' {grammar.names[parent]}"
+        out.append(f"    {{{right}, {primed}, {parent}}},{names}")
+    out.append("};")
+    out.append(f"unsigned const kCommaPenaltyCatCount = {len(graph.comma_lists)};")
+    out.append("")
+    return "\n".join(out)
 
 
 # ---- Rules ------------------------------------------------------------------------
@@ -1384,6 +1473,7 @@ def generate(source_dir, out_dir):
         out_dir / PARSE / "grammar_tables.cpp": write_tables_cpp(grammar, tables),
         out_dir / PARSE / "grammar_ids.h": write_ids_h(grammar, tables),
         out_dir / PARSE / "grammar.dump": dump,
+        out_dir / PARSE / "graph_tables.cpp": write_graph_tables_cpp(grammar),
         out_dir / FOUNDATION / "e_source_pos_names.inc": write_pos_names(grammar),
         out_dir / FOUNDATION / "j_target_pos_names.inc": write_jpos_names(grammar),
         out_dir / FOUNDATION / "cat_list_data.inc": write_cat_lists(grammar),

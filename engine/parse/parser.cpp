@@ -5,6 +5,9 @@
 
 #include <new>
 
+#include "engine/parse/chart_to_graph.h"
+#include "engine/parse/comma_penalty.h"
+#include "engine/parse/expert_context.h"
 #include "engine/parse/grammar_ids.h"
 #include "engine/parse/hit_limit_exception.h"
 #include "engine/parse/sentence.h"
@@ -18,19 +21,24 @@ uint16_t Parser::CParse() {
     ParseChart& chart = fSentence->Chart();
     if (!chart.Exists() || chart.WordCount() == 0) return kNoUsableAnalysis;
     try {
+        PreloadCommaPenaltyInfo(fSentence);
         // Long sentences are cut into stretches parsed as units first.
         SentenceSegmenter(fSentence).SegmentSentence();
-        if (fSentence->Flags() & Sentence::kSkipParsing) {
+        if (fSentence->Flags() & Sentence::kSkipParsing)
             DoQuickTrans();
-            return kQuickOrPartial;
-        }
-        Parse();
+        else
+            Parse();
+        ExpertContext experts(*fSentence);
+        ChartToGraph(*fSentence).MakeAllPGraph(&experts);
     } catch (std::bad_alloc const&) {
         FreeConsp();
         throw HitLimitException();
     }
-    std::size_t const n = chart.WordCount();
-    return CellHasAnalysis(chart.Cell(n - 1, n - 1), grammar::kS) ? kParsed : kNoUsableAnalysis;
+    // The cells keep their analyses: the parse view of e2j and the tests
+    // read them; FreeDynamicData frees them with the rest.
+    if (fSentence->GraphTops() == nullptr || fSentence->TotalAnalysisCount() < 0.5f) return kNoUsableAnalysis;
+    if (fSentence->ParserState() != 0 || (fSentence->Flags() & Sentence::kSkipParsing)) return kQuickOrPartial;
+    return kParsed;
 }
 
 bool Parser::CellHasAnalysis(PCHART_CELL const& cell, uint16_t category) {

@@ -54,9 +54,10 @@ public:
     Parser& operator=(Parser const&) = delete;
 
     // Parses the sentence's chart (or, for a sentence marked for quick
-    // translation, keeps each stretch's best reading): kParsed when an
-    // unprimed sentence analysis spans it, kNoUsableAnalysis when none does,
-    // kQuickOrPartial after quick translation.  A limit reached throws
+    // translation, keeps each stretch's best reading) and builds its parse
+    // graph: kParsed when analyses span it, kQuickOrPartial after quick
+    // translation or when a glue graph stands in for them,
+    // kNoUsableAnalysis when the graph is empty.  A limit reached throws
     // HitLimitException (running out of memory counts as one); the cells
     // parsed so far stay written and consistent, the others keep their
     // readings.

@@ -3,6 +3,7 @@
 #include "engine/foundation/sjis_wide_text.h"
 #include "engine/foundation/token_string_database.h"
 #include "engine/foundation/token_types.h"
+#include "engine/parse/chart_to_graph.h"
 #include "engine/parse/etoj_preparser.h"
 #include "platform/clock/tick_count.h"
 
@@ -158,11 +159,11 @@ void Sentence::FreeParseChartEntries() {
 }
 
 void Sentence::FreeDynamicData() {
+    ChartToGraph(*this).FreeAllPViaParseChart();
     FreeParseChartEntries();
     fChart.Free();
     FreePreparseWords();
     fSettings.clear();
-    fGraphHeap.FreeAllData();
 }
 
 bool Sentence::OptionSwitch(unsigned n) const {

@@ -151,6 +151,19 @@ public:
     uint32_t GraphNodeCount() const { return fGraphNodeCount; }
     void SetGraphNodeCount(uint32_t count) { fGraphNodeCount = count; }
     CHOICE_PLATFORM& Choices() { return fChoices; }
+    // The parses under the graph's tops, and whether the graph is a glue
+    // graph standing in for a missing sentence analysis (1) or not (0).
+    // Every graph node made in the graph heap, so that freeing the graph
+    // can end their lives (their readings hold references).
+    std::vector<ALLP_TOP*>& GraphNodes() { return fGraphNodes; }
+    float TotalAnalysisCount() const { return fTotalAnalysisCount; }
+    void SetTotalAnalysisCount(float count) { fTotalAnalysisCount = count; }
+    uint8_t ParserState() const { return fParserState; }
+    void SetParserState(uint8_t state) { fParserState = state; }
+    // Per word, whether it may be punctuation (one more bit after the last
+    // word, always set) and whether it may be a comma; filled before parsing.
+    std::vector<bool>& PunctuationBits() { return fPunctuationBits; }
+    std::vector<bool>& CommaBits() { return fCommaBits; }
 
     ParseChart& Chart() { return fChart; }
     ParseChart const& Chart() const { return fChart; }
@@ -212,6 +225,11 @@ private:
     SimpleDataHeap fGraphHeap;
     ALLP_TOP* fGraphTops = nullptr;
     uint32_t fGraphNodeCount = 0;
+    std::vector<ALLP_TOP*> fGraphNodes;
+    float fTotalAnalysisCount = 0;
+    uint8_t fParserState = 0;
+    std::vector<bool> fPunctuationBits;
+    std::vector<bool> fCommaBits;
     CHOICE_PLATFORM fChoices{this};
     ParseChart fChart;
     SWordRegistry fSWords;

@@ -63,6 +63,7 @@ protected:
             FeatureSets_E_Source sets;
             for (unsigned i = 0; i < 3; ++i) sets.SetSet(i, reading.features[i]);
             fp.SetFeatureSets(sets);
+            fp.CreateNewParaphrase();  // a reading the parse graph can use
             out.push_back(fp);
         }
         return out;
@@ -133,7 +134,8 @@ TEST_F(ParserTest, FindsTheSentenceAtEveryPruneLength) {
             auto sentence = Make(c.words);
             sentence->SetPruning(length, 10.0f, 3.0e38f);
             Parser parser(sentence.get());
-            EXPECT_EQ(parser.CParse(), c.spans ? kParsed : kNoUsableAnalysis) << what;
+            // Without a sentence analysis a glue graph stands in.
+            EXPECT_EQ(parser.CParse(), c.spans ? kParsed : kQuickOrPartial) << what;
             EXPECT_EQ(SpansSentence(*sentence), c.spans) << what;
             EXPECT_GT(sentence->ParserEntryCount(), 0u) << what;
             ExpectConsistent(*sentence, what.c_str());
@@ -190,7 +192,7 @@ TEST_F(ParserTest, SegmentsAreUsedThroughTheirApex) {
     // A unit that cuts the subject from its determiner blocks the sentence.
     auto cut = Make({"the", "dog", "eats", "meat", "."});
     cut->Chart().Cell(1, 2).flags |= PCHART_CELL::kParseAsUnit;
-    EXPECT_EQ(Parser(cut.get()).CParse(), kNoUsableAnalysis);
+    EXPECT_EQ(Parser(cut.get()).CParse(), kQuickOrPartial);  // glued
     ExpectConsistent(*cut, "a unit across the subject");
 }
 

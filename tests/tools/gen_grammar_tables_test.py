@@ -90,6 +90,12 @@ class RefusesBadSources(unittest.TestCase):
         ("repeated rule id", "rule 2 S -> NP VT01\n", None, "used twice", "rules.gram:8"),
         ("undeclared free feature", "rule 3 S -> NP VT01\n  test 2.2 without\n", None, "free feature",
          "rules.gram:9"),
+        ("glue pieces without glue nodes", "glue S 1\n", None, "names no glue nodes", "rules.gram:8"),
+        ("glue piece named twice", "gluenodes S S S\nglue S 1\nglue S 2\n", None, "glue piece twice",
+         "rules.gram:10"),
+        ("no whole-sentence glue piece", "gluenodes S S S\nglue NP 3\n", None, "no glue piece of cost 1",
+         "rules.gram:8"),
+        ("comma list parent not primed", "commalist NP NP NP\n", None, "PARENT' PARENT", "rules.gram:8"),
     ]
 
     def test_each_fault_is_refused_with_its_line(self):
