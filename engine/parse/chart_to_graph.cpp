@@ -90,10 +90,18 @@ bool IsRareReading(Paraphrase_EX const& para) {
 
 }  // namespace
 
+// The views of one walk.  Most walks make a handful of nodes, and a long
+// sentence has thousands of walks in progress at once, so the buckets are
+// made only once a walk has many nodes; until then the nodes are searched
+// in order, by bucket number first.
 struct ChartToGraph::Hash {
-    std::vector<ALLP_TOP*> buckets = std::vector<ALLP_TOP*>(kHashBuckets, nullptr);
-    std::vector<ALLP_TOP*> tops;  // in the order they were made
-    std::vector<unsigned> used;   // buckets holding tops
+    static constexpr std::size_t kSearchedInOrder = 32;
+
+    std::vector<ALLP_TOP*> tops;     // in the order they were made
+    std::vector<unsigned> bucketOf;  // of each top
+    bool bucketed = false;
+    std::vector<ALLP_TOP*> buckets;  // while bucketed
+    std::vector<unsigned> used;      // buckets holding tops
 };
 
 // One entry being walked: its group's head, the member being made and the
@@ -123,20 +131,38 @@ ChartToGraph::Hash& ChartToGraph::AcquireHash() {
 void ChartToGraph::ReleaseHash(Hash& hash) {
     for (unsigned bucket : hash.used) hash.buckets[bucket] = nullptr;
     hash.used.clear();
+    hash.bucketed = false;
     hash.tops.clear();
+    hash.bucketOf.clear();
     fFreeHashes.push_back(&hash);
 }
 
 ALLP_TOP* ChartToGraph::IncorporateView(Hash& hash, EXPERT_VIEW const& view) {
     unsigned const bucket = ViewBucket(view);
-    for (ALLP_TOP* top = hash.buckets[bucket]; top != nullptr; top = top->next) {
-        if (SameView(top->view, view)) return top;
+    if (hash.bucketed) {
+        for (ALLP_TOP* top = hash.buckets[bucket]; top != nullptr; top = top->next) {
+            if (SameView(top->view, view)) return top;
+        }
+    } else {
+        for (std::size_t i = 0; i < hash.tops.size(); ++i) {
+            if (hash.bucketOf[i] == bucket && SameView(hash.tops[i]->view, view)) return hash.tops[i];
+        }
     }
     ALLP_TOP* top = NewTop(view);
-    if (hash.buckets[bucket] == nullptr) hash.used.push_back(bucket);
-    top->next = hash.buckets[bucket];
-    hash.buckets[bucket] = top;
     hash.tops.push_back(top);
+    hash.bucketOf.push_back(bucket);
+    auto const chain = [&hash](ALLP_TOP* node, unsigned b) {
+        if (hash.buckets[b] == nullptr) hash.used.push_back(b);
+        node->next = hash.buckets[b];
+        hash.buckets[b] = node;
+    };
+    if (hash.bucketed) {
+        chain(top, bucket);
+    } else if (hash.tops.size() > Hash::kSearchedInOrder) {
+        if (hash.buckets.empty()) hash.buckets.assign(kHashBuckets, nullptr);
+        hash.bucketed = true;
+        for (std::size_t i = 0; i < hash.tops.size(); ++i) chain(hash.tops[i], hash.bucketOf[i]);
+    }
     return top;
 }
 

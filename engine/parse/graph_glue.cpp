@@ -15,8 +15,8 @@
 namespace {
 
 constexpr unsigned kFirstUnnamedCategory = 14999;
-constexpr unsigned kNoCost = 21;       // a cell without any analysis, per word when above 20
-constexpr unsigned kAnyAnalysis = 11;  // a cell with some analysis, per word when above 10
+constexpr unsigned kNoCost = 21;       // a cell without any analysis
+constexpr unsigned kAnyAnalysis = 11;  // a cell with some analysis
 constexpr unsigned kCutCost = 10;
 
 bool IsHead(ParseChartEntry const& entry) { return !entry.Has(ParseChartEntry::kDisabled); }
@@ -36,8 +36,10 @@ bool UsableAsGlue(ParseChartEntry const& entry) {
            !std::binary_search(kNoGlueCats, kNoGlueCats + kNoGlueCatCount, entry.category);
 }
 
-// What a cell costs as one piece of `words` words.
-unsigned PieceCost(PCHART_CELL const& cell, unsigned words) {
+// What cell (d, e) costs as one piece.  Without a good glue category the
+// cost grows with d (the words less one), so a lone word costs nothing and
+// pieces are kept short.
+unsigned PieceCost(PCHART_CELL const& cell, unsigned d) {
     unsigned cost = kNoCost;
     bool good = false;
     for (ParseChartEntry const& entry : cell.entries) {
@@ -53,8 +55,8 @@ unsigned PieceCost(PCHART_CELL const& cell, unsigned words) {
             if (IsHead(entry) && entry.category < kFirstUnnamedCategory) cost = std::min(cost, kAnyAnalysis);
         }
     }
-    if (cost > 20) return words * 20;
-    if (cost > 10) return words * 10;
+    if (cost > 20) return d * 20;
+    if (cost > 10) return d * 10;
     return cost;
 }
 
@@ -75,12 +77,13 @@ std::vector<unsigned> ChartToGraph::BestPartition() {
     std::vector<unsigned> firstLength(last + 2, 0);
     for (unsigned s = last + 1; s-- > 0;) {
         unsigned const words = last - s + 1;
-        cost[s] = PieceCost(fChart.Cell(words - 1, last), words);
+        cost[s] = PieceCost(fChart.Cell(words - 1, last), words - 1);
         firstLength[s] = words;
         if (cost[s] <= kCutCost) continue;
         // Cuts from the right; the first found wins a tie.
         for (unsigned length = words - 1; length >= 1; --length) {
-            unsigned const c = PieceCost(fChart.Cell(length - 1, s + length - 1), length) + kCutCost + cost[s + length];
+            unsigned const c =
+                PieceCost(fChart.Cell(length - 1, s + length - 1), length - 1) + kCutCost + cost[s + length];
             if (c < cost[s]) {
                 cost[s] = c;
                 firstLength[s] = length;

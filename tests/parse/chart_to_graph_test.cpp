@@ -204,6 +204,7 @@ public:
         fSentence.Chart().Allocate(words);
         fSentence.SetMaxSavedParses(keptParses);
         if (keptParses == 1) fSentence.SetFlags(Sentence::kOneParseKept);
+        fSentence.ResetClock();
         Entry_EX entry = fDictionary.CreateNewEntry("word");
         fFinePOS = std::make_unique<FinePOS_EX>(entry.CreateNewFinePOS());
         fFinePOS->CreateNewParaphrase();
