@@ -445,7 +445,7 @@ N  fork         {フォーク}      N  sem=instrument
 N  bean         {豆}            N  sem=food
 # Two senses the word-sense association tells apart (tools/grammar/word_senses.gram).
 N  account      {口座}          N  sem=money
-N  account      {説明}          N  sem=communication
+N  account      {説明}          N  sem=communication p=-20
 N  balance      {残高}          N  mass sem=money
 N  trip         {旅行}          N  sem=event
 N  day          {日}            N  sem=time
