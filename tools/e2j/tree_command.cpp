@@ -4,7 +4,7 @@
 // the sentence option switch N (13: no word-sense association).
 //
 // Per sentence, after "# " and its text: "parses C" (the analyses in its
-// graph), then "parse N score S" and the tree, one node a line, indented
+// graph), "result R" (the parser's answer: 62 for a glue analysis), then "parse N score S" and the tree, one node a line, indented
 // two blanks a level: its category (' when primed), its words "from-to",
 // the best score of its graph node, and at a leaf "= " and its Japanese.
 // A sentence without the analysis asked for prints "no parse N"; one that
@@ -100,12 +100,12 @@ int RunTree(Invocation& invocation) {
             PARSED_NODE* tree = nullptr;
             try {
                 CBeforeParse(&sentence, nullptr, nullptr, false, lookup);
-                Parser(&sentence).CParse();
+                uint16_t const result = Parser(&sentence).CParse();
                 sentence.Choices().CMakeChoicePlatform();
                 float count = 0;
                 for (ALLP_TOP const* top = sentence.GraphTops(); top != nullptr; top = top->next)
                     count += top->analysisCount;
-                invocation.out << "parses " << count << "\n";
+                invocation.out << "parses " << count << "\nresult " << result << "\n";
                 CHOICE_PLATFORM& choices = sentence.Choices();
                 if (request.kbest != 0) {
                     invocation.out << "kbest\n";
