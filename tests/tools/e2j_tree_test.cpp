@@ -137,8 +137,9 @@ TEST(E2jTree, ASentenceWithoutAnAnalysisIsGluedFromPieces) {
 
 // What a phrase attaches to, and which sense a word takes, follow from the
 // meanings of the words around it; with the word-sense expert switched off
-// the dictionary's first translation stands.
-TEST(E2jTree, MeaningsDecideAttachmentAndSense) {
+// the dictionary's first translation stands; a stretch the user sets as
+// literal is kept as it is.
+TEST(E2jTree, MeaningsAndSettingsDecideAttachmentAndLeaves) {
     struct Case {
         char const* arguments;
         char const* category;
@@ -151,6 +152,9 @@ TEST(E2jTree, MeaningsDecideAttachmentAndSense) {
         {"'He gave an account of his trip.'", "N", nullptr, "{説明}"},
         {"--switch 13 'I checked the balance of my account.'", "N", nullptr, "{口座}"},
         {"--switch 13 'He gave an account of his trip.'", "N", nullptr, "{口座}"},
+        // A stretch set literal stays the English it is, one node.
+        {"'I read New York Times.'", "N", nullptr, "{ニューヨーク・タイムズ}"},
+        {"--setpos 0x8000:7-21 'I read New York Times.'", "N", nullptr, "{New York Times}"},
     };
     for (Case const& c : cases) {
         CommandOutcome const outcome = E2j(std::string("tree ") + c.arguments);

@@ -32,7 +32,7 @@ std::vector<Subcommand> const& Subcommands() {
         {"chart", "[TEXT]", "the parse chart of each sentence: each word span's readings and flags", RunChart},
         {"parse", "[--speed N] [--segments] [--chart] [TEXT]",
          "whether each sentence parses, its analyses, time and limit; the pieces it is cut into; the parsed chart", RunParse},
-        {"tree", "[--speed N] [--parse N] [--kbest N] [--switch N] [TEXT]",
+        {"tree", "[--speed N] [--setpos FLAGS:START-END]... [--parse N] [--kbest N] [--switch N] [TEXT]",
          "the tree of each sentence's best analysis, or of the N-th; or the N best scores", RunTree},
     };
     return kSubcommands;

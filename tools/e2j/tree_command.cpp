@@ -1,15 +1,17 @@
 // e2j tree: the tree of each sentence's best analysis (or of the N-th with
 // --parse N), or with --kbest N the N best scores of its analyses, parsed
-// at the speed given with --speed (10 unless given); --switch N turns on
-// the sentence option switch N (13: no word-sense association).
+// at the speed given with --speed (10 unless given), with the
+// part-of-speech settings given with --setpos FLAGS:START-END; --switch N
+// turns on the sentence option switch N (13: no word-sense association).
 //
 // Per sentence, after "# " and its text: "parses C" (the analyses in its
-// graph), "result R" (the parser's answer: 62 for a glue analysis), then "parse N score S" and the tree, one node a line, indented
-// two blanks a level: its category (' when primed), its words "from-to",
-// the best score of its graph node, and at a leaf "= " and its Japanese.
-// A sentence without the analysis asked for prints "no parse N"; one that
-// reached a limit prints "limit hit".  --kbest N prints "kbest" and one
-// score a line, best first.
+// graph), "result R" (the parser's answer: 62 for a glue analysis), then
+// "parse N score S" and the tree, one node a line, indented two blanks a
+// level: its category (' when primed), its words "from-to", the best score
+// of its graph node, and at a leaf "= " and its Japanese.  A sentence
+// without the analysis asked for prints "no parse N"; one that reached a
+// limit prints "limit hit".  --kbest N prints "kbest" and one score a line,
+// best first.
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -31,6 +33,7 @@ struct TreeRequest {
     unsigned parse = 0;
     unsigned kbest = 0;  // 0: print the tree
     std::vector<unsigned> switches;
+    std::vector<POS_SETTING> settings;
 };
 
 std::string Score(float score) {
@@ -76,6 +79,9 @@ int RunTree(Invocation& invocation) {
             if (i + 1 == arguments.size()) throw UsageError("tree: " + argument + " needs a value");
             unsigned const most = parse ? kMostSavedParses - 1 : kMostSavedParses;
             (parse ? request.parse : request.kbest) = NumberArgument(arguments[++i], parse ? 0 : 1, most, "tree", argument);
+        } else if (argument == "--setpos") {
+            if (i + 1 == arguments.size()) throw UsageError("tree: --setpos needs FLAGS:START-END");
+            request.settings.push_back(ParseSetting(arguments[++i], "tree"));
         } else if (argument == "--speed") {
             if (i + 1 == arguments.size()) throw UsageError("tree: --speed needs a value");
             request.speed = NumberArgument(arguments[++i], 0, 100, "tree", "--speed");
@@ -99,6 +105,10 @@ int RunTree(Invocation& invocation) {
         [&](Sentence& sentence, Dictionary_EX const& lookup) {
             PARSED_NODE* tree = nullptr;
             try {
+                for (POS_SETTING setting : request.settings) {
+                    POS_SETTING result;
+                    CSetPOS(&sentence, &result, &setting);
+                }
                 CBeforeParse(&sentence, nullptr, nullptr, false, lookup);
                 uint16_t const result = Parser(&sentence).CParse();
                 sentence.Choices().CMakeChoicePlatform();

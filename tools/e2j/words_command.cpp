@@ -12,6 +12,7 @@
 
 #include "engine/parse/pos_setting.h"
 #include "engine/parse/sentence.h"
+#include "tools/e2j/analysis_arguments.h"
 #include "tools/e2j/preparsed_sentences.h"
 #include "tools/e2j/subcommands.h"
 
@@ -21,38 +22,6 @@ struct WordsRequest {
     bool senses = false;
     std::vector<POS_SETTING> settings;
 };
-
-// FLAGS: a code in decimal or 0x-hex, or a letter A to E; a trailing "L"
-// adds the literal mark.
-POS_SETTING ParseSetting(std::string const& text) {
-    auto const refuse = [&]() -> POS_SETTING {
-        throw UsageError("words: --setpos takes FLAGS:START-END (FLAGS a code, A-E, with L for literal), not '" + text +
-                         "'");
-    };
-    std::size_t const colon = text.find(':');
-    std::size_t const dash = text.find('-', colon == std::string::npos ? 0 : colon);
-    if (colon == std::string::npos || colon == 0 || dash == std::string::npos) return refuse();
-    std::string flags = text.substr(0, colon);
-    POS_SETTING setting;
-    if (flags.size() > 1 && flags.back() == 'L') {
-        setting.code = POS_SETTING::kLiteralMark;
-        flags.pop_back();
-    }
-    auto const number = [&](std::string const& digits, unsigned long limit) -> unsigned long {
-        if (digits.empty() || digits.find_first_not_of("0123456789abcdefABCDEFx") != std::string::npos) refuse();
-        char* end = nullptr;
-        unsigned long const value = std::strtoul(digits.c_str(), &end, 0);
-        if (*end != 0 || value > limit) refuse();
-        return value;
-    };
-    if (flags.size() == 1 && flags[0] >= 'A' && flags[0] <= 'E')
-        setting.code |= static_cast<uint16_t>(flags[0]);
-    else
-        setting.code |= static_cast<uint16_t>(number(flags, 0xFFFF));
-    setting.start = static_cast<uint16_t>(number(text.substr(colon + 1, dash - colon - 1), 0xFFFF));
-    setting.end = static_cast<uint16_t>(number(text.substr(dash + 1), 0xFFFF));
-    return setting;
-}
 
 std::string ShownCode(uint16_t code) {
     uint16_t const pos = code & POS_SETTING::kCodeMask;
@@ -150,7 +119,7 @@ int RunWords(Invocation& invocation) {
                 if (i + 1 == arguments.size()) throw UsageError("words: --setpos needs FLAGS:START-END");
                 value = arguments[++i];
             }
-            request.settings.push_back(ParseSetting(value));
+            request.settings.push_back(ParseSetting(value, "words"));
         } else if (argument.rfind("--", 0) == 0 && argument != "--") {
             RefuseArgument("words", argument);
         } else {
