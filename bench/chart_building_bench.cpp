@@ -11,7 +11,7 @@
 #include "engine/compiled/core_lexicon.h"
 #include "engine/compiled/rewriting_composite_dictionary.h"
 #include "engine/foundation/token_types.h"
-#include "engine/parse/etoj_preparser.h"
+#include "engine/parse/preparsed_text.h"
 #include "engine/parse/sentence.h"
 #include "engine/pipeline/sentence_chain.h"
 
@@ -33,26 +33,19 @@ std::string SentenceOfWords(int words) {
 void BuildChart(benchmark::State& state, uint16_t speed) {
     Dictionary_EX const lookup = mkRewritingCompositeDictionary({OpenCoreLexicon()});
     SentenceChain chain(SentenceOfWords(static_cast<int>(state.range(0))));
-    std::vector<Token> tokens;
-    chain.NextSentence(&tokens);
-    EtoJPreparser preparser(&chain.Creator());
-    preparser.SetTokenStringDatabase(&chain.Strings());
-    preparser.SetDictionary(lookup);
-    std::vector<PreparsedWord> words;
-    std::vector<PreparseSense> senses;
-    std::vector<ExtraChartWord> extra;
-    preparser.CreatePreparsedWords(&words, &senses, &extra, tokens);
+    PreparsedSentence preparsed;
+    PreparseNextSentence(chain, lookup, &preparsed);
 
     SentenceUserOptions options;
     options.fSpeed = speed;
     std::size_t readings = 0;
     for (auto _ : state) {
         Sentence sentence(options);
-        sentence.SetPreparsedWords(words, senses, extra, false);
+        sentence.SetPreparsedWords(preparsed.words, preparsed.senses, preparsed.extra, false);
         benchmark::DoNotOptimize(CBeforeParse(&sentence, nullptr, nullptr, false, lookup));
         readings = sentence.Chart().FinePOSCount();
     }
-    state.counters["words"] = static_cast<double>(words.size());
+    state.counters["words"] = static_cast<double>(preparsed.words.size());
     state.counters["readings"] = static_cast<double>(readings);
     state.SetItemsProcessed(state.iterations());
 }

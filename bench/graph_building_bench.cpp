@@ -13,9 +13,9 @@
 #include "engine/compiled/rewriting_composite_dictionary.h"
 #include "engine/foundation/token_types.h"
 #include "engine/parse/chart_to_graph.h"
-#include "engine/parse/etoj_preparser.h"
 #include "engine/parse/expert_context.h"
 #include "engine/parse/parser.h"
+#include "engine/parse/preparsed_text.h"
 #include "engine/parse/sentence.h"
 #include "engine/pipeline/sentence_chain.h"
 
@@ -34,21 +34,14 @@ std::string SentenceOfWords(int words) {
 void BM_GraphBuilding(benchmark::State& state) {
     Dictionary_EX const lookup = mkRewritingCompositeDictionary({OpenCoreLexicon()});
     SentenceChain chain(SentenceOfWords(static_cast<int>(state.range(0))));
-    std::vector<Token> tokens;
-    chain.NextSentence(&tokens);
-    EtoJPreparser preparser(&chain.Creator());
-    preparser.SetTokenStringDatabase(&chain.Strings());
-    preparser.SetDictionary(lookup);
-    std::vector<PreparsedWord> words;
-    std::vector<PreparseSense> senses;
-    std::vector<ExtraChartWord> extra;
-    preparser.CreatePreparsedWords(&words, &senses, &extra, tokens);
+    PreparsedSentence preparsed;
+    PreparseNextSentence(chain, lookup, &preparsed);
 
     SentenceUserOptions options;
     options.fSpeed = 1;  // no time limit
     options.fMaxSavedParses = static_cast<uint16_t>(state.range(1));
     Sentence sentence(options);
-    sentence.SetPreparsedWords(words, senses, extra, false);
+    sentence.SetPreparsedWords(preparsed.words, preparsed.senses, preparsed.extra, false);
     CBeforeParse(&sentence, nullptr, nullptr, false, lookup);
     uint16_t const status = Parser(&sentence).CParse();
     for (auto _ : state) {
@@ -56,7 +49,7 @@ void BM_GraphBuilding(benchmark::State& state) {
         ExpertContext experts(sentence);
         ChartToGraph(sentence).MakeAllPGraph(&experts);
     }
-    state.counters["words"] = static_cast<double>(words.size());
+    state.counters["words"] = static_cast<double>(preparsed.words.size());
     state.counters["nodes"] = static_cast<double>(sentence.GraphNodeCount());
     state.counters["parses"] = sentence.TotalAnalysisCount();
     state.counters["status"] = status;

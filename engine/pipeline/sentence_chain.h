@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/foundation/token_string_database.h"
+#include "engine/foundation/token_types.h"
 #include "engine/pipeline/compound_token_database.h"
 #include "engine/pipeline/english_sentence_end_finder.h"
 #include "engine/pipeline/lex_tokenizer.h"

@@ -18,7 +18,7 @@
 #include "engine/parse/analysis_settings.h"
 #include "engine/parse/best_tree_extraction.h"
 #include "engine/parse/comma_penalty.h"
-#include "engine/parse/etoj_preparser.h"
+#include "engine/parse/preparsed_text.h"
 #include "engine/parse/expert_context.h"
 #include "engine/parse/graph_tables.h"
 #include "engine/parse/hit_limit_exception.h"
@@ -36,20 +36,13 @@ class LexiconSentence {
 public:
     LexiconSentence(std::string const& text, uint16_t keptParses, bool glue = true) : fChain(text) {
         static Dictionary_EX const lookup = mkRewritingCompositeDictionary({OpenCoreLexicon()});
-        std::vector<Token> tokens;
-        fChain.NextSentence(&tokens);
-        EtoJPreparser preparser(&fChain.Creator());
-        preparser.SetTokenStringDatabase(&fChain.Strings());
-        preparser.SetDictionary(lookup);
-        std::vector<PreparsedWord> words;
-        std::vector<PreparseSense> senses;
-        std::vector<ExtraChartWord> extra;
-        preparser.CreatePreparsedWords(&words, &senses, &extra, tokens);
+        PreparsedSentence preparsed;
+        PreparseNextSentence(fChain, lookup, &preparsed);
         SentenceUserOptions options;
         options.fFlag = glue ? 1 : 0;
         fSentence = std::make_unique<Sentence>(options);
-        fSentence->SetSourceTokens(tokens, &fChain.Strings());
-        fSentence->SetPreparsedWords(words, senses, extra, false);
+        fSentence->SetSourceTokens(preparsed.tokens, &fChain.Strings());
+        fSentence->SetPreparsedWords(preparsed.words, preparsed.senses, preparsed.extra, false);
         fSentence->SetMaxSavedParses(keptParses);
         CBeforeParse(fSentence.get(), nullptr, nullptr, false, lookup);
     }
