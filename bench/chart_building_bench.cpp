@@ -34,7 +34,7 @@ void BuildChart(benchmark::State& state, uint16_t speed) {
     Dictionary_EX const lookup = mkRewritingCompositeDictionary({OpenCoreLexicon()});
     SentenceChain chain(SentenceOfWords(static_cast<int>(state.range(0))));
     PreparsedSentence preparsed;
-    PreparseNextSentence(chain, lookup, &preparsed);
+    PreparseNextSentence(chain, &lookup, &preparsed);
 
     SentenceUserOptions options;
     options.fSpeed = speed;

@@ -35,7 +35,7 @@ void BM_GraphBuilding(benchmark::State& state) {
     Dictionary_EX const lookup = mkRewritingCompositeDictionary({OpenCoreLexicon()});
     SentenceChain chain(SentenceOfWords(static_cast<int>(state.range(0))));
     PreparsedSentence preparsed;
-    PreparseNextSentence(chain, lookup, &preparsed);
+    PreparseNextSentence(chain, &lookup, &preparsed);
 
     SentenceUserOptions options;
     options.fSpeed = 1;  // no time limit

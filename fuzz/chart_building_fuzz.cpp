@@ -11,8 +11,8 @@
 #include "engine/compiled/rewriting_composite_dictionary.h"
 #include "engine/foundation/temporary_dictionary.h"
 #include "engine/foundation/token_types.h"
-#include "engine/parse/etoj_preparser.h"
 #include "engine/parse/hit_limit_exception.h"
+#include "engine/parse/preparsed_text.h"
 #include "engine/parse/sentence.h"
 #include "engine/pipeline/sentence_chain.h"
 
@@ -52,22 +52,17 @@ void CheckChart(Sentence const& sentence, int status) {
 extern "C" int LLVMFuzzerTestOneInput(uint8_t const* data, std::size_t size) {
     std::string const text(reinterpret_cast<char const*>(data), size);
     SentenceChain chain(text);
-    for (std::vector<Token> tokens; chain.NextSentence(&tokens);) {
-        EtoJPreparser preparser(&chain.Creator());
-        preparser.SetTokenStringDatabase(&chain.Strings());
-        preparser.SetDictionary(Lookup());
-        std::vector<PreparsedWord> words;
-        std::vector<PreparseSense> senses;
-        std::vector<ExtraChartWord> extra;
+    for (;;) {
+        PreparsedSentence preparsed;
         try {
-            preparser.CreatePreparsedWords(&words, &senses, &extra, tokens);
+            if (!PreparseNextSentence(chain, &Lookup(), &preparsed)) break;
         } catch (HitLimitException const&) {
             continue;  // a sentence too long for its offsets is given up
         }
         SentenceUserOptions options;
         options.fSpeed = static_cast<uint16_t>(size % 11 * 10);
         Sentence sentence(options);
-        sentence.SetPreparsedWords(words, senses, extra, false);
+        sentence.SetPreparsedWords(preparsed.words, preparsed.senses, preparsed.extra, false);
         try {
             CheckChart(sentence, CBeforeParse(&sentence, nullptr, nullptr, false, Lookup()));
         } catch (HitLimitException const&) {

@@ -10,12 +10,9 @@
 #include "engine/compiled/core_lexicon.h"
 #include "engine/pipeline/corvan_if.h"
 #include "engine/transfer/sentence_translation.h"
+#include "translation_fuzz_checks.h"
 
 namespace {
-
-void Check(bool condition) {
-    if (!condition) __builtin_trap();
-}
 
 CorvanIF& Facade() {
     static CorvanIF* facade = [] {
@@ -36,11 +33,6 @@ extern "C" int LLVMFuzzerTestOneInput(uint8_t const* data, std::size_t size) {
     CorvanIF& facade = Facade();
     std::string text(reinterpret_cast<char const*>(data), size);
     Check(facade.Translation(&text));
-    std::string out;
-    facade.GetSink(out, nullptr);
-    CPostEdit const* postEdit = facade.GetPostEdit();
-    Check(postEdit != nullptr);
-    for (Word_X const& word : postEdit->fSourceWords) Check(word.start + word.length <= size);
-    for (Word_X const& word : postEdit->fTargetWords) Check(word.start + word.length <= out.size());
+    CheckSinkAndPostEdit(facade, size);
     return 0;
 }

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "engine/foundation/token_types.h"
-#include "engine/parse/etoj_preparser.h"
+#include "engine/parse/preparsed_text.h"
 #include "engine/parse/hit_limit_exception.h"
 #include "engine/parse/sentence.h"
 #include "engine/pipeline/sentence_chain.h"
@@ -38,22 +38,18 @@ void CheckSentence(std::vector<PreparsedWord> const& words, std::vector<Preparse
 extern "C" int LLVMFuzzerTestOneInput(uint8_t const* data, std::size_t size) {
     std::string const text(reinterpret_cast<char const*>(data), size);
     SentenceChain chain(text);
-    for (std::vector<Token> tokens; chain.NextSentence(&tokens);) {
-        EtoJPreparser preparser(&chain.Creator());
-        preparser.SetTokenStringDatabase(&chain.Strings());
-        std::vector<PreparsedWord> words;
-        std::vector<PreparseSense> senses;
-        std::vector<ExtraChartWord> extra;
+    for (;;) {
+        PreparsedSentence preparsed;
         try {
-            preparser.CreatePreparsedWords(&words, &senses, &extra, tokens);
+            if (!PreparseNextSentence(chain, nullptr, &preparsed)) break;
         } catch (HitLimitException const&) {
             continue;  // a sentence too long for its offsets is given up
         }
-        CheckSentence(words, senses, extra);
+        CheckSentence(preparsed.words, preparsed.senses, preparsed.extra);
         Sentence sentence{SentenceUserOptions()};
-        sentence.SetSourceTokens(tokens, &chain.Strings());
-        sentence.SetPreparsedWords(words, senses, extra, false);
-        if (!words.empty()) sentence.MakeETrans(0, words.size() - 1);
+        sentence.SetSourceTokens(preparsed.tokens, &chain.Strings());
+        sentence.SetPreparsedWords(preparsed.words, preparsed.senses, preparsed.extra, false);
+        if (!preparsed.words.empty()) sentence.MakeETrans(0, preparsed.words.size() - 1);
     }
     return 0;
 }

@@ -5,17 +5,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "engine/pipeline/corvan_if.h"
-
-namespace {
-
-void Check(bool condition) {
-    if (!condition) __builtin_trap();
-}
-
-}  // namespace
+#include "translation_fuzz_checks.h"
 
 extern "C" int LLVMFuzzerTestOneInput(uint8_t const* data, std::size_t size) {
     static CorvanIF facade;
@@ -23,11 +15,6 @@ extern "C" int LLVMFuzzerTestOneInput(uint8_t const* data, std::size_t size) {
     Check(facade.Translation(&text));
     Check(facade.IsSink());
     Check(facade.GetRatio() == (size == 0 ? 0 : 100));
-    std::string out;
-    facade.GetSink(out, nullptr);
-    CPostEdit const* postEdit = facade.GetPostEdit();
-    Check(postEdit != nullptr);
-    for (Word_X const& word : postEdit->fSourceWords) Check(word.start + word.length <= size);
-    for (Word_X const& word : postEdit->fTargetWords) Check(word.start + word.length <= out.size());
+    CheckSinkAndPostEdit(facade, size);
     return 0;
 }

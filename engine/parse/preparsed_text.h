@@ -1,6 +1,6 @@
 #pragma once
-// The next sentence of a text preparsed as the translator stage preparses
-// it, for the tools, tests and benchmarks that start from plain text.
+// A sentence of a text preparsed as the translator stage preparses it, for
+// the tools, tests, benchmarks and fuzz targets that start from plain text.
 #include <vector>
 
 #include "engine/foundation/dictionary.h"
@@ -16,7 +16,12 @@ struct PreparsedSentence {
     std::vector<ExtraChartWord> extra;
 };
 
-// Preparses the chain's next sentence over `lookup` (the rewriting composite
-// of the dictionaries) into *out.  False when the text
-// has no sentence left; HitLimitException for one too long to preparse.
-bool PreparseNextSentence(SentenceChain& chain, Dictionary_EX const& lookup, PreparsedSentence* out);
+// Preparses `tokens`, a sentence of the chain, into *out, asking `lookup`
+// (the rewriting composite of the dictionaries) when given, else no
+// dictionary.  HitLimitException for a sentence too long to preparse.
+void PreparseSentence(SentenceChain& chain, std::vector<Token> const& tokens, Dictionary_EX const* lookup,
+                      PreparsedSentence* out);
+
+// The same for the chain's next sentence; false when the text has none
+// left.  A sentence too long to preparse is used up before the exception.
+bool PreparseNextSentence(SentenceChain& chain, Dictionary_EX const* lookup, PreparsedSentence* out);

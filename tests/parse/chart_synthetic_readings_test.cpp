@@ -11,7 +11,7 @@
 #include "engine/foundation/semantics.h"
 #include "engine/foundation/sjis_wide_text.h"
 #include "engine/foundation/token_types.h"
-#include "engine/parse/etoj_preparser.h"
+#include "engine/parse/preparsed_text.h"
 #include "engine/parse/parse_chart_creator.h"
 #include "engine/parse/sentence.h"
 #include "engine/pipeline/sentence_chain.h"
@@ -37,16 +37,10 @@ void RecordUnknownWord(std::string const& text, uint16_t start, void*) { sReport
 class ChartSentence {
 public:
     explicit ChartSentence(std::string const& text) : fChain(text) {
-        std::vector<Token> tokens;
-        fChain.NextSentence(&tokens);
-        EtoJPreparser preparser(&fChain.Creator());
-        preparser.SetTokenStringDatabase(&fChain.Strings());
-        std::vector<PreparsedWord> words;
-        std::vector<PreparseSense> senses;
-        std::vector<ExtraChartWord> extra;
-        preparser.CreatePreparsedWords(&words, &senses, &extra, tokens);
-        fSentence.SetSourceTokens(tokens, &fChain.Strings());
-        Start(words, senses);
+        PreparsedSentence preparsed;
+        PreparseNextSentence(fChain, nullptr, &preparsed);
+        fSentence.SetSourceTokens(preparsed.tokens, &fChain.Strings());
+        Start(preparsed.words, preparsed.senses);
     }
     explicit ChartSentence(std::vector<PreparsedWord> const& words) : fChain("") { Start(words, {}); }
 

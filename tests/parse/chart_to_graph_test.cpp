@@ -37,7 +37,7 @@ public:
     LexiconSentence(std::string const& text, uint16_t keptParses, bool glue = true) : fChain(text) {
         static Dictionary_EX const lookup = mkRewritingCompositeDictionary({OpenCoreLexicon()});
         PreparsedSentence preparsed;
-        PreparseNextSentence(fChain, lookup, &preparsed);
+        PreparseNextSentence(fChain, &lookup, &preparsed);
         SentenceUserOptions options;
         options.fFlag = glue ? 1 : 0;
         fSentence = std::make_unique<Sentence>(options);

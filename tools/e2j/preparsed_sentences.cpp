@@ -9,6 +9,7 @@
 #include "engine/foundation/token_types.h"
 #include "engine/parse/etoj_preparser.h"
 #include "engine/parse/hit_limit_exception.h"
+#include "engine/parse/preparsed_text.h"
 #include "engine/parse/sentence.h"
 #include "engine/pipeline/sentence_chain.h"
 #include "tools/e2j/dictionaries.h"
@@ -59,14 +60,9 @@ int ForEachPreparsedSentence(Invocation& invocation, std::vector<std::string> co
         }
         invocation.out << "# " << ShownText(source, sjis) << "\n";
 
-        EtoJPreparser preparser(&chain.Creator());
-        preparser.SetTokenStringDatabase(&chain.Strings());
-        if (!dictionaries.empty()) preparser.SetDictionary(lookup);
-        std::vector<PreparsedWord> preparsed;
-        std::vector<PreparseSense> senses;
-        std::vector<ExtraChartWord> extra;
+        PreparsedSentence preparsed;
         try {
-            preparser.CreatePreparsedWords(&preparsed, &senses, &extra, tokens);
+            PreparseSentence(chain, tokens, dictionaries.empty() ? nullptr : &lookup, &preparsed);
         } catch (HitLimitException const&) {
             invocation.err << "e2j " << subcommand << ": a sentence is too long to preparse (over "
                            << EtoJPreparser::kMaxSentenceBytes << " bytes); it is left out\n";
@@ -77,7 +73,7 @@ int ForEachPreparsedSentence(Invocation& invocation, std::vector<std::string> co
         // Readings that keep the English (words in capitals) take it from
         // the source tokens.
         sentence.SetSourceTokens(tokens, &chain.Strings());
-        sentence.SetPreparsedWords(preparsed, senses, extra, false);
+        sentence.SetPreparsedWords(preparsed.words, preparsed.senses, preparsed.extra, false);
         each(sentence, lookup);
     }
     return status;
