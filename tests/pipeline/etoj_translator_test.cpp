@@ -10,6 +10,7 @@
 #include "engine/foundation/token_type_registry.h"
 #include "engine/foundation/token_types.h"
 #include "engine/pipeline/etoj_translator.h"
+#include "support/list_producer.h"
 
 namespace {
 
@@ -17,17 +18,6 @@ using T = EnglishTokens;
 using P = POSTokens;
 EnglishTokens sEnglishTokens;
 POSTokens sPOSTokens;
-
-// Hands out a fixed list of tokens, then EOF.
-class ListProducer : public Producer {
-public:
-    explicit ListProducer(std::vector<Token> tokens) : fTokens(std::move(tokens)) {}
-    Token Produce() override { return fNext < fTokens.size() ? fTokens[fNext++] : MakeToken(0xFFFF, kEOFTokenType); }
-
-private:
-    std::vector<Token> fTokens;
-    std::size_t fNext = 0;
-};
 
 // Records the sentences it is given and answers with fixed Japanese pieces.
 class FakeWork : public EtoJSentenceWork {

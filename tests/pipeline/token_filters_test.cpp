@@ -14,6 +14,7 @@
 #include "engine/pipeline/measure_unit_splitter.h"
 #include "engine/pipeline/pos_retriever.h"
 #include "engine/pipeline/text_stages.h"
+#include "support/list_producer.h"
 
 namespace {
 
@@ -29,17 +30,6 @@ std::string Name(TokenStringDatabase const& strings, Token token) {
     if (strings.Find(token, &text)) name += "[" + std::string(text.begin(), text.end()) + "]";
     return name;
 }
-
-// Hands out a fixed list of tokens, then EOF.
-class ListProducer : public Producer {
-public:
-    explicit ListProducer(std::vector<Token> tokens) : fTokens(std::move(tokens)) {}
-    Token Produce() override { return fNext < fTokens.size() ? fTokens[fNext++] : MakeToken(999, kEOFTokenType); }
-
-private:
-    std::vector<Token> fTokens;
-    std::size_t fNext = 0;
-};
 
 // The text through the tokenizer and the splitter, as "Type[text] ..." up
 // to EOF, with each token's serial order checked.

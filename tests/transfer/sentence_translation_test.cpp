@@ -19,6 +19,7 @@
 #include "engine/parse/sentence.h"
 #include "engine/pipeline/corvan_if.h"
 #include "engine/transfer/sentence_translation.h"
+#include "support/list_producer.h"
 
 namespace {
 
@@ -162,17 +163,6 @@ TEST(SentenceTranslation, TextsTheEngineCannotTranslateComeBackAsTheyStood) {
         EXPECT_EQ(out, text);
     }
 }
-
-// Hands out a fixed list of tokens, then EOF.
-class ListProducer : public Producer {
-public:
-    explicit ListProducer(std::vector<Token> tokens) : fTokens(std::move(tokens)) {}
-    Token Produce() override { return fNext < fTokens.size() ? fTokens[fNext++] : MakeToken(0xFFFF, kEOFTokenType); }
-
-private:
-    std::vector<Token> fTokens;
-    std::size_t fNext = 0;
-};
 
 TEST(SentenceTranslation, CheckingWordsOnlySendsWhiteAndTheEndAndCollectsUnknownWords) {
     TokenCreator creator = 0;
