@@ -4,9 +4,6 @@
 #include "engine/parse/sentence.h"
 #include "engine/transfer/japanese_extraction.h"
 
-void RemoveTempCats(PARSED_NODE* /*tree*/) {}
-void InsertVirtCats(PARSED_NODE* /*tree*/) {}
-void ReconstructTraces(PARSED_NODE* /*tree*/) {}
 void UseGenericCCodes(PARSED_NODE* /*tree*/, Sentence* /*sentence*/) {}
 void UseJapaneseCCodes(PARSED_NODE* /*tree*/, Sentence* /*sentence*/) {}
 void PerformJSynthesis(PARSED_NODE* /*tree*/, Sentence* /*sentence*/, uint8_t /*synthesisFlag*/) {}

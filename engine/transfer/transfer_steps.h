@@ -11,6 +11,7 @@
 
 #include "engine/parse/parsed_node.h"
 #include "engine/pipeline/dict_source.h"
+#include "engine/transfer/tree_repair.h"
 
 class Sentence;
 
@@ -20,10 +21,6 @@ struct ParsedTreeDeleter {
 };
 using ParsedTree = std::unique_ptr<PARSED_NODE, ParsedTreeDeleter>;
 
-// ---- Tree repair before transfer ------------------------------------------
-void RemoveTempCats(PARSED_NODE* tree);
-void InsertVirtCats(PARSED_NODE* tree);
-void ReconstructTraces(PARSED_NODE* tree);
 // ---- Conversion codes -------------------------------------------------------
 void UseGenericCCodes(PARSED_NODE* tree, Sentence* sentence);
 void UseJapaneseCCodes(PARSED_NODE* tree, Sentence* sentence);
