@@ -2,13 +2,18 @@
 
 #include "engine/parse/best_tree_extraction.h"
 #include "engine/parse/sentence.h"
+#include "engine/transfer/analyze_codes.h"
 #include "engine/transfer/japanese_extraction.h"
 
 void UseGenericCCodes(PARSED_NODE* /*tree*/, Sentence* /*sentence*/) {}
 void UseJapaneseCCodes(PARSED_NODE* /*tree*/, Sentence* /*sentence*/) {}
 void PerformJSynthesis(PARSED_NODE* /*tree*/, Sentence* /*sentence*/, uint8_t /*synthesisFlag*/) {}
 void QuickSynthesis(PARSED_NODE* /*tree*/, uint8_t /*synthesisFlag*/) {}
-void AnalyzeCodes(PARSED_NODE* /*tree*/, Sentence* /*sentence*/, uint8_t /*synthesisFlag*/, bool /*singleOnly*/) {}
+void AnalyzeCodes(PARSED_NODE* tree, Sentence* sentence, uint8_t synthesisFlag, bool singleOnly) {
+    PolitenessLevelUserOption politeness;
+    politeness.SetPolitenessLevel(sentence->Politeness());
+    AnalyzeCodes(tree, politeness, sentence->YouMode(), sentence->OptionBlock(), synthesisFlag != 0, singleOnly);
+}
 
 ParsedTree ExtractAndTrans(Sentence* sentence) {
     ParsedTree tree(ParseTreeCreator(sentence).ExtractForTrans());
