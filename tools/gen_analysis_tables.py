@@ -423,8 +423,16 @@ def read_rules(path, names):
 WHOLE, SUFFIX, PREFIX = 0, 1, 2
 
 
+def keys_of(term):
+    """(region, how, bytes) of the bitmap bits a test that holds has set."""
+    if term.kind == 12:  # each name is an ancestor's category
+        return [("cat", PREFIX, name[:-1]) if name.endswith(b"*") else ("cat", WHOLE, name)
+                for name in term.text.split() if name.strip(b"*")]
+    key = key_of(term)
+    return [key] if key else []
+
+
 def key_of(term):
-    """(region, how, bytes) of the bitmap bit a test that must hold sets, or None."""
     region = KIND_REGIONS.get(term.kind)
     if region is None:
         return None
@@ -450,9 +458,9 @@ def rule_keys(rule):
         for term in constit.terms:
             if term.flags & ACTION:
                 continue
-            key = key_of(term)
-            if key and key not in found:
-                found.append(key)
+            for key in keys_of(term):
+                if key not in found:
+                    found.append(key)
     found.sort(key=lambda k: (REGIONS[k[0]].rarity, k[1], -len(k[2])))
     return found[:MAX_KEYS]
 

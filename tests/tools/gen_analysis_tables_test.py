@@ -95,6 +95,10 @@ class DerivesKeys(unittest.TestCase):
         self.assertTrue(jpos_forward < keys[0][1] < jpos_forward + 9 * 32)
         self.assertTrue(constit_forward < keys[0][2] < constit_forward + 44 * 32)
 
+    def test_ancestor_names_are_keys(self):
+        keys, _ = self.keys_of("arule a\n  c: cat=TENSE anc=\"SQ S*\"\n")
+        self.assertEqual(len(keys[0]), 3)
+
     def test_at_most_ten_keys(self):
         source = "arule a\n  c: cat=N\n" + "".join(f"  c: any cat=N j=w{i}\n" for i in range(12))
         keys, _ = self.keys_of(source)
