@@ -13,6 +13,7 @@
 #include "engine/transfer/analysis_bitmap.h"
 #include "engine/transfer/analysis_node_tests.h"
 #include "engine/transfer/pin_tail.h"
+#include "engine/transfer/wildcard_match.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ char const kGoneName[] = "GONE";
 char const kGlomText[] = "\x81\x61";
 
 // The number a term's text gives (0 when it gives none).
-int TextNumber(char const* text) { return static_cast<int>(std::strtol(text, nullptr, 10)); }
+int TextNumber(char const* text) { return text != nullptr ? static_cast<int>(std::strtol(text, nullptr, 10)) : 0; }
 
 // An English text of the node's dictionary reading, or null without one.
 std::string ReadingText(PARSED_NODE const* node, bool baseForm) {
@@ -186,7 +187,7 @@ short AnalyzeCodesMatcherActor::Match(PARSED_NODE* node, short i) {
 }
 
 bool AnalyzeCodesMatcherActor::TermMatch(PARSED_NODE* node, AnalTerm const& term) {
-    char const* const text = term.text;
+    char const* const text = term.text != nullptr ? term.text : "";
     switch (term.kind) {
         case kCategoryKind:
             return AnalStringMatch(text, CategoryName(node->category));
@@ -225,6 +226,8 @@ bool AnalyzeCodesMatcherActor::TermMatch(PARSED_NODE* node, AnalTerm const& term
             return SpanStartTest(node, text);
         case kSpanEndKind:
             return SpanEndTest(node);
+        case kWildcardKind:
+            return node->japanese != nullptr && FancyWildcardMatch(text, node->japanese);
         case kSlot0Kind:
         case kSlot0Kind + 1:
         case kSlot2Kind:
@@ -372,7 +375,7 @@ void AnalyzeCodesMatcherActor::EmptyNode(PARSED_NODE* node) {
 }
 
 void AnalyzeCodesMatcherActor::PerformAction(PARSED_NODE* node, AnalTerm const& term) {
-    char const* const text = term.text;
+    char const* const text = term.text != nullptr ? term.text : "";
     uint32_t* const bitmap = fContext->Bitmap();
     switch (term.kind) {
         case kCategoryKind: {
@@ -427,6 +430,10 @@ void AnalyzeCodesMatcherActor::PerformAction(PARSED_NODE* node, AnalTerm const& 
             SetJapanese(node, (std::string(term.text2) + (japanese + length)).c_str());
             return;
         }
+        case kWildcardKind:
+            if (term.text2 == nullptr || node->japanese == nullptr) return;
+            SetJapanese(node, DoWildcardReplacement(text, term.text2, node->japanese).c_str());
+            return;
         case kSurfaceKind:
         case kBaseKind:
         case kLeftmostKind:

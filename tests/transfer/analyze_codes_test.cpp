@@ -247,4 +247,28 @@ TEST(AnalyzeCodes, GeneratedTablesRunOverATree) {
     EXPECT_NO_THROW(AnalyzeCodes(tree.get(), Politeness(22), 0, AuxiliaryVerbsUserOption_J(), false, false));
 }
 
+// Shift-JIS: 食べ, 書.
+#define TABE "\x90\x48\x82\xD7"
+#define KAKU "\x8F\x91"
+
+TEST(AnalyzeCodes, CompiledRulesSpellTheTenseAfterTheVerb) {
+    struct Case {
+        char const* verb;
+        char const* jpos;
+        uint32_t politeness;
+        char const* expected;
+    } const cases[] = {
+        {"{" TABE "}-", "VV", 23, "S(VP(NP(N:ringo) VT01:{" TABE "}-) TENSE(PAST:ta))"},
+        {"{" TABE "}-", "VV", 21, "S(VP(NP(N:ringo) VT01:{" TABE "}-) TENSE(PAST:ta))"},
+        {"{" TABE "}-", "VV", 22, "S(VP(NP(N:ringo) VT01:{" TABE "}-) TENSE(PAST:masita))"},
+        {"{" KAKU "}k-", "VCk", 23, "S(VP(NP(N:ringo) VT01:{" KAKU "}i-) TENSE(PAST:ta))"},
+    };
+    for (Case const& c : cases) {
+        ParsedTree const tree = Tree(std::string("S(VP(NP(N:ringo) VT01:") + c.verb + ") TENSE(PAST))");
+        NodeAt(tree.get(), 4)->japanesePOS = JapanesePOS(c.jpos);
+        AnalyzeCodes(tree.get(), Politeness(c.politeness), 0, AuxiliaryVerbsUserOption_J(), false, false);
+        EXPECT_EQ(Dump(tree.get()), c.expected) << c.jpos << " " << c.politeness;
+    }
+}
+
 }  // namespace

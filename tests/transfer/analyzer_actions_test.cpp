@@ -26,6 +26,7 @@ constexpr uint8_t kMark = 14;
 constexpr uint8_t kJStart = 19;
 constexpr uint8_t kCopy = 20;
 constexpr uint8_t kPaste = 21;
+constexpr uint8_t kWildcard = 27;
 constexpr uint8_t kAfter = AnalTerm::kInsertAfter;
 constexpr uint8_t kBefore = AnalTerm::kInsertBefore;
 
@@ -52,6 +53,9 @@ TEST(AnalyzerActions, RewriteTheNodeTheyAreAimedAt) {
          [](RuleSetBuilder& r) { r.Rule().Constit().Test(kCat, "VI01").Act(kJStart, "ta", "XY"); }, "S(VI01:XYbe)"},
         {"start that does not fit: kept", "S(VI01:tabe)",
          [](RuleSetBuilder& r) { r.Rule().Constit().Test(kCat, "VI01").Act(kJStart, "ku", "XY"); }, "S(VI01:tabe)"},
+        {"wildcard replacement", "S(VI01:tabe)",
+         [](RuleSetBuilder& r) { r.Rule().Constit().Test(kCat, "VI01").Act(kWildcard, "*be", "\\1ta"); },
+         "S(VI01:tata)"},
         // Moves: up, along, from the leftmost; a move off the tree is skipped.
         {"up one", "S(NP(N))",
          [](RuleSetBuilder& r) { r.Rule().Constit().Test(kCat, "N").Act(kJ, "p", nullptr, 0, 0, 1); }, "S(NP:p(N))"},

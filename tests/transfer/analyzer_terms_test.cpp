@@ -191,4 +191,10 @@ TEST(AnalyzerTerms, SemanticAtomsMatchThroughTheHierarchy) {
     EXPECT_EQ(MatchedBy(tree.get(), 50, "human"), "N");
 }
 
+TEST(AnalyzerTerms, WildcardTestsTheJapanese) {
+    ParsedTree const tree = Tree("S(VI01:tabe VI01:nomu VI01)");
+    EXPECT_EQ(MatchedBy(tree.get(), 27, "*be"), "VI01");
+    EXPECT_EQ(MatchedBy(tree.get(), 27, "*"), "VI01 VI01");  // a node without Japanese never matches
+}
+
 }  // namespace
