@@ -60,6 +60,9 @@ CODE_BYTES = 16
 ALT_TAG_BYTES = 20
 ALT_TAGS = ("dialog", "paren_at_end")
 CONVERSION_CODE_IDS = (19, 41, 42, 60, 61, 62, 64, 65, 66, 67, 193, 900)
+# The category of the node each special code creates (the engine looks it up by name).
+CREATED_NODE_CATEGORIES = {60: "Nom_ga", 61: "Nom_ha", 62: "Nom", 64: "Nom_ga", 65: "Nom_ha", 66: "Hodo",
+                           67: "Dat_ni"}
 EPOS_FIRST_NAME = "ABOUT"
 EPOS_LAST = (609, "years")
 PROBABILITY_UNIT = 2048
@@ -767,6 +770,9 @@ def parse_codes(grammar, rule, sub):
         elif re.fullmatch(r"CC\d+", text):
             if int(text[2:]) not in CONVERSION_CODE_IDS:
                 fail(sub.where, f"{text} is no conversion code")
+            created = CREATED_NODE_CATEGORIES.get(int(text[2:]))
+            if created is not None and created not in grammar.categories:
+                fail(sub.where, f"{text} creates a node of category {created}, which is not declared")
             text = "CCspecial" + text[2:]
         elif not re.fullmatch(r"\d+", text):
             fail(sub.where, f"'{word}' is no conversion code")
@@ -789,6 +795,8 @@ def check_codes(rule):
         digits = [int(c) for c in text.rstrip("0")]
         if 0 in digits or len(set(digits)) != len(digits):
             fail(where, f"code {text} repeats a child or has a 0 before its end")
+        if max(digits, default=0) > len(text):
+            fail(where, f"code {text} names a child past its own {len(text)} terms")
         if generic and not v_category:
             if len(text) != children:
                 fail(where, f"code {text} is not one digit per child ({children})")

@@ -5,8 +5,6 @@
 #include "engine/transfer/analyze_codes.h"
 #include "engine/transfer/japanese_extraction.h"
 
-void UseGenericCCodes(PARSED_NODE* /*tree*/, Sentence* /*sentence*/) {}
-void UseJapaneseCCodes(PARSED_NODE* /*tree*/, Sentence* /*sentence*/) {}
 void PerformJSynthesis(PARSED_NODE* /*tree*/, Sentence* /*sentence*/, uint8_t /*synthesisFlag*/) {}
 void QuickSynthesis(PARSED_NODE* /*tree*/, uint8_t /*synthesisFlag*/) {}
 void AnalyzeCodes(PARSED_NODE* tree, Sentence* sentence, uint8_t synthesisFlag, bool singleOnly) {

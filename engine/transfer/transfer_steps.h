@@ -11,6 +11,7 @@
 
 #include "engine/parse/parsed_node.h"
 #include "engine/pipeline/dict_source.h"
+#include "engine/transfer/conversion_codes.h"
 #include "engine/transfer/tree_repair.h"
 
 class Sentence;
@@ -21,9 +22,6 @@ struct ParsedTreeDeleter {
 };
 using ParsedTree = std::unique_ptr<PARSED_NODE, ParsedTreeDeleter>;
 
-// ---- Conversion codes -------------------------------------------------------
-void UseGenericCCodes(PARSED_NODE* tree, Sentence* sentence);
-void UseJapaneseCCodes(PARSED_NODE* tree, Sentence* sentence);
 // ---- Synthesis --------------------------------------------------------------
 void PerformJSynthesis(PARSED_NODE* tree, Sentence* sentence, uint8_t synthesisFlag);
 void QuickSynthesis(PARSED_NODE* tree, uint8_t synthesisFlag);

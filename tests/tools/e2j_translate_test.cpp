@@ -1,9 +1,10 @@
-// e2j translate over the core lexicon: English in, Japanese out, each word in
-// its dictionary form and in English order until the transfer rules reorder
-// and inflect it.
+// e2j translate over the core lexicon: English in, Japanese out, in Japanese
+// word order, each word in its dictionary form until the transfer rules
+// inflect it.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "run_command.h"
 
@@ -16,14 +17,14 @@ TEST(E2jTranslate, SentencesComeOutInJapanese) {
         char const* arguments;
         std::string output;
     } const cases[] = {
-        {"translate --style 0 'John eats an apple.'", "\u30B8\u30E7\u30F3\u98DF\u3079\u308A\u3093\u3054\u3002"},
+        {"translate --style 0 'John eats an apple.'", "\u30B8\u30E7\u30F3\u308A\u3093\u3054\u98DF\u3079\u3002"},
         // Each Japanese word with the English it came from, in Shift-JIS
         // bytes; "an" has no Japanese of its own.
         {"translate --style 0 --post-info 'John eats an apple.'",
-         "\u30B8\u30E7\u30F3\u98DF\u3079\u308A\u3093\u3054\u3002\n"
+         "\u30B8\u30E7\u30F3\u308A\u3093\u3054\u98DF\u3079\u3002\n"
          "src 0+4 -> tgt 0+6 dict 1\n"
-         "src 5+4 -> tgt 6+4 dict 1\n"
-         "src 13+5 -> tgt 10+6 dict 1\n"
+         "src 13+5 -> tgt 6+6 dict 1\n"
+         "src 5+4 -> tgt 12+4 dict 1\n"
          "src 18+1 -> tgt 16+2 dict 1\n"},
         {"translate '.'", "\u3002"},
     };
@@ -31,6 +32,32 @@ TEST(E2jTranslate, SentencesComeOutInJapanese) {
         CommandOutcome const outcome = E2j(c.arguments);
         EXPECT_EQ(outcome.exitCode, 0) << c.arguments;
         EXPECT_EQ(outcome.output, c.output) << c.arguments;
+    }
+}
+
+// The subject comes first and the verb last, whatever particles and endings
+// later join the words.
+TEST(E2jTranslate, SentencesComeOutSubjectObjectVerb) {
+    struct {
+        char const* english;
+        std::vector<std::string> words;  // in the order they must appear
+    } const cases[] = {
+        {"John eats an apple.", {"\u30B8\u30E7\u30F3", "\u308A\u3093\u3054", "\u98DF\u3079"}},
+        {"The cat ate the fish.", {"\u732B", "\u9B5A", "\u98DF\u3079"}},
+        {"She reads a book in the library.", {"\u5F7C\u5973", "\u56F3\u66F8\u9928", "\u672C", "\u8AAD"}},
+        {"John gave the book to Mary.", {"\u30B8\u30E7\u30F3", "\u30E1\u30A2\u30EA\u30FC", "\u672C", "\u4E0E\u3048"}},
+        {"Does John eat apples?", {"\u30B8\u30E7\u30F3", "\u308A\u3093\u3054", "\u98DF\u3079"}},
+    };
+    for (auto const& c : cases) {
+        CommandOutcome const outcome = E2j(std::string("translate --style 0 '") + c.english + "'");
+        EXPECT_EQ(outcome.exitCode, 0) << c.english;
+        std::size_t at = 0;
+        for (std::string const& word : c.words) {
+            std::size_t const found = outcome.output.find(word, at);
+            ASSERT_NE(found, std::string::npos)
+                << word << " in order in " << outcome.output << " (" << c.english << ")";
+            at = found + word.size();
+        }
     }
 }
 
