@@ -78,26 +78,27 @@ AnalysisRule const kAnalysisRules[] = {
     {125, 242, 2, 0x01, {}, 0x0, {5421, 3344, 34}},  // adj-bare-past-polite (polite)
     {127, 247, 2, 0x00, {}, 0x0, {5421, 3344, 38}},  // adj-attributive
     {129, 250, 2, 0x00, {}, 0x0, {5421, 3345, 38}},  // na-adj-attributive
-    {131, 256, 2, 0x02, {}, 0x0, {5420, 33, 37}},  // copula-pres-plain (plain)
-    {133, 259, 2, 0x02, {}, 0x0, {5420, 34, 37}},  // copula-past-plain (plain)
-    {135, 262, 2, 0x04, {}, 0x0, {5420, 33, 37}},  // copula-pres-written (written)
-    {137, 265, 2, 0x04, {}, 0x0, {5420, 34, 37}},  // copula-past-written (written)
-    {139, 268, 2, 0x01, {}, 0x0, {5420, 33, 37}},  // copula-pres-polite (polite)
-    {141, 271, 2, 0x01, {}, 0x0, {5420, 34, 37}},  // copula-past-polite (polite)
-    {143, 274, 3, 0x02, {}, 0x0, {5420, 35, 37}},  // copula-neg (plain)
-    {143, 274, 3, 0x04, {}, 0x0, {5420, 35, 37}},  // copula-neg (written)
-    {146, 278, 3, 0x01, {}, 0x0, {5420, 35, 37}},  // copula-neg-polite (polite)
-    {149, 286, 1, 0x00, {}, 0x0, {39}},  // dat-ni
-    {150, 288, 1, 0x00, {}, 0x0, {40}},  // nom-ga
-    {151, 290, 1, 0x00, {}, 0x0, {41}},  // nom-ha
-    {152, 292, 1, 0x00, {}, 0x0, {42}},  // hodo
-    {153, 296, 1, 0x00, {}, 0x0, {5422, 43, 44, 45}},  // pp-in-np-de
-    {154, 298, 1, 0x00, {}, 0x0, {5423, 43, 44, 45}},  // pp-in-np-ni
-    {155, 302, 1, 0x40, {}, 0x0, {36, 46}},  // question-ka
-    {156, 304, 1, 0x40, {}, 0x0, {36, 47}},  // question-wh-ka
+    {131, 253, 2, 0x00, {}, 0x0, {5421, 3346, 38}},  // no-adj-attributive
+    {133, 259, 2, 0x02, {}, 0x0, {5420, 33, 37}},  // copula-pres-plain (plain)
+    {135, 262, 2, 0x02, {}, 0x0, {5420, 34, 37}},  // copula-past-plain (plain)
+    {137, 265, 2, 0x04, {}, 0x0, {5420, 33, 37}},  // copula-pres-written (written)
+    {139, 268, 2, 0x04, {}, 0x0, {5420, 34, 37}},  // copula-past-written (written)
+    {141, 271, 2, 0x01, {}, 0x0, {5420, 33, 37}},  // copula-pres-polite (polite)
+    {143, 274, 2, 0x01, {}, 0x0, {5420, 34, 37}},  // copula-past-polite (polite)
+    {145, 277, 3, 0x02, {}, 0x0, {5420, 35, 37}},  // copula-neg (plain)
+    {145, 277, 3, 0x04, {}, 0x0, {5420, 35, 37}},  // copula-neg (written)
+    {148, 281, 3, 0x01, {}, 0x0, {5420, 35, 37}},  // copula-neg-polite (polite)
+    {151, 289, 1, 0x00, {}, 0x0, {39}},  // dat-ni
+    {152, 291, 1, 0x00, {}, 0x0, {40}},  // nom-ga
+    {153, 293, 1, 0x00, {}, 0x0, {41}},  // nom-ha
+    {154, 295, 1, 0x00, {}, 0x0, {42}},  // hodo
+    {155, 299, 1, 0x00, {}, 0x0, {5422, 43, 44, 45}},  // pp-in-np-de
+    {156, 301, 1, 0x00, {}, 0x0, {5423, 43, 44, 45}},  // pp-in-np-ni
+    {157, 305, 1, 0x40, {}, 0x0, {36, 46}},  // question-ka
+    {158, 307, 1, 0x40, {}, 0x0, {36, 47}},  // question-wh-ka
 };
-unsigned const kAnalysisRuleCount = 85;
-unsigned const kFirstNumberRule = 85;
+unsigned const kAnalysisRuleCount = 86;
+unsigned const kFirstNumberRule = 86;
 
 AnalConstit const kAnalConstits[] = {
     {0, 1, 0},  // pres-ru-vv 0
@@ -231,34 +232,36 @@ AnalConstit const kAnalConstits[] = {
     {227, 1, 0},  // adj-attributive 1
     {228, 3, 0},  // na-adj-attributive 0
     {231, 1, 0},  // na-adj-attributive 1
-    {232, 3, 0},  // copula-pres-plain 0
-    {235, 1, 0},  // copula-pres-plain 1
-    {236, 3, 0},  // copula-past-plain 0
-    {239, 2, 0},  // copula-past-plain 1
-    {241, 2, 0},  // copula-pres-written 0
-    {243, 2, 0},  // copula-pres-written 1
-    {245, 3, 0},  // copula-past-written 0
-    {248, 2, 0},  // copula-past-written 1
-    {250, 3, 0},  // copula-pres-polite 0
-    {253, 2, 0},  // copula-pres-polite 1
-    {255, 3, 0},  // copula-past-polite 0
-    {258, 2, 0},  // copula-past-polite 1
-    {260, 3, 0},  // copula-neg 0
-    {263, 1, 3},  // copula-neg 1
-    {264, 1, 0},  // copula-neg 2
-    {265, 3, 0},  // copula-neg-polite 0
-    {268, 1, 3},  // copula-neg-polite 1
-    {269, 1, 0},  // copula-neg-polite 2
-    {270, 2, 0},  // dat-ni 0
-    {272, 2, 0},  // nom-ga 0
-    {274, 2, 0},  // nom-ha 0
-    {276, 2, 0},  // hodo 0
-    {278, 4, 0},  // pp-in-np-de 0
-    {282, 4, 0},  // pp-in-np-ni 0
-    {286, 3, 0},  // question-ka 0
-    {289, 3, 0},  // question-wh-ka 0
+    {232, 3, 0},  // no-adj-attributive 0
+    {235, 1, 0},  // no-adj-attributive 1
+    {236, 3, 0},  // copula-pres-plain 0
+    {239, 1, 0},  // copula-pres-plain 1
+    {240, 3, 0},  // copula-past-plain 0
+    {243, 2, 0},  // copula-past-plain 1
+    {245, 2, 0},  // copula-pres-written 0
+    {247, 2, 0},  // copula-pres-written 1
+    {249, 3, 0},  // copula-past-written 0
+    {252, 2, 0},  // copula-past-written 1
+    {254, 3, 0},  // copula-pres-polite 0
+    {257, 2, 0},  // copula-pres-polite 1
+    {259, 3, 0},  // copula-past-polite 0
+    {262, 2, 0},  // copula-past-polite 1
+    {264, 3, 0},  // copula-neg 0
+    {267, 1, 3},  // copula-neg 1
+    {268, 1, 0},  // copula-neg 2
+    {269, 3, 0},  // copula-neg-polite 0
+    {272, 1, 3},  // copula-neg-polite 1
+    {273, 1, 0},  // copula-neg-polite 2
+    {274, 2, 0},  // dat-ni 0
+    {276, 2, 0},  // nom-ga 0
+    {278, 2, 0},  // nom-ha 0
+    {280, 2, 0},  // hodo 0
+    {282, 4, 0},  // pp-in-np-de 0
+    {286, 4, 0},  // pp-in-np-ni 0
+    {290, 3, 0},  // question-ka 0
+    {293, 3, 0},  // question-wh-ka 0
 };
-unsigned const kAnalConstitCount = 157;
+unsigned const kAnalConstitCount = 159;
 
 AnalTerm const kAnalTerms[] = {
     {"VV", nullptr, 0, 11, 0, 0, 0},  // pres-ru-vv 0
@@ -493,6 +496,10 @@ AnalTerm const kAnalTerms[] = {
     {"*-", nullptr, 0, 27, 0, 0, 0},
     {"*-", "\\1na", 0, 27, kAct, 0, 0},
     {"NBAR", nullptr, 0, 1, 0, 0, 0},  // na-adj-attributive 1
+    {"NAno", nullptr, 0, 11, 0, 0, 0},  // no-adj-attributive 0
+    {"*-", nullptr, 0, 27, 0, 0, 0},
+    {"*-", "\\1no", 0, 27, kAct, 0, 0},
+    {"NBAR", nullptr, 0, 1, 0, 0, 0},  // no-adj-attributive 1
     {"BE", nullptr, 0, 1, 0, 0, 0},  // copula-pres-plain 0
     {"*dear-", nullptr, 0, 27, 0, 0, 0},
     {"*dear-", "\\1da", 0, 27, kAct, 0, 0},
@@ -554,7 +561,7 @@ AnalTerm const kAnalTerms[] = {
     {"QWH", nullptr, 0, 12, 0, 0, 0},
     {"ka", nullptr, 0, 13, kActAfter, 0, 0},
 };
-unsigned const kAnalTermCount = 292;
+unsigned const kAnalTermCount = 296;
 
 namespace {
 
@@ -598,10 +605,10 @@ LetterMapRecord const kJPOSForward[] = {
     {107, 0, 0, 1, 22},
     {115, 0, 0, 1, 23},
     {74, 16, 0, 0, 0},  // ADJ
-    {110, 0, 0, 1, 24},
+    {110, 0, 0, 2, 24},
     {98, 13, 0, 0, 0},  // VCb
     {103, 8, 0, 0, 0},  // VCg
-    {105, 0, 0, 1, 25},
+    {105, 0, 0, 1, 26},
     {107, 6, 0, 0, 0},  // VCk
     {109, 12, 0, 0, 0},  // VCm
     {110, 14, 0, 0, 0},  // VCn
@@ -612,6 +619,7 @@ LetterMapRecord const kJPOSForward[] = {
     {117, 2, 0, 0, 0},  // Vku
     {117, 3, 0, 0, 0},  // Vsu
     {97, 17, 0, 0, 0},  // NAna
+    {111, 18, 0, 0, 0},  // NAno
     {107, 7, 0, 0, 0},  // VCik
 };
 
@@ -671,7 +679,7 @@ LetterMapRecord const kConstitForward[] = {
 }  // namespace
 
 ANALOPT const kAOJStr = {nullptr, 0, 113, kJStrBackward, 23, 169};
-ANALOPT const kAOJPOS = {kJPOSForward, 26, 104, nullptr, 0, 168};
+ANALOPT const kAOJPOS = {kJPOSForward, 27, 104, nullptr, 0, 168};
 ANALOPT const kAOEBase = {nullptr, 0, 45, nullptr, 0, 165};
 ANALOPT const kAOESurface = {nullptr, 0, 84, nullptr, 0, 0};
 ANALOPT const kAOConstit = {kConstitForward, 49, 1, nullptr, 0, 163};

@@ -236,6 +236,7 @@ TEST(AnalysisRules, AdjectivesDropTheCopulaAndTakeItsEndings) {
         {"NP(NBAR(ADJP(ADJ:{大き}-/ADJ) NBAR(N:{犬})))", kPlain, "大きい犬"},
         {"NP(NBAR(ADJP(ADJ:{大き}-/ADJ) NBAR(N:{犬})))", kPolite, "大きい犬"},
         {"NP(NBAR(ADJP(ADJ:{静か}-/NAna) NBAR(N:{部屋})))", kPolite, "静かな部屋"},
+        {"NP(NBAR(ADJP(ADJ:{緑}-/NAno) NBAR(N:{車})))", kPlain, "緑の車"},
     });
 }
 
