@@ -3,10 +3,18 @@
 #include "engine/parse/best_tree_extraction.h"
 #include "engine/parse/sentence.h"
 #include "engine/transfer/analyze_codes.h"
+#include "engine/transfer/decimal_numbers.h"
 #include "engine/transfer/japanese_extraction.h"
+#include "engine/transfer/synthesis_tree_rules.h"
+#include "engine/transfer/transplants.h"
 
-void PerformJSynthesis(PARSED_NODE* /*tree*/, Sentence* /*sentence*/, uint8_t /*synthesisFlag*/) {}
-void QuickSynthesis(PARSED_NODE* /*tree*/, uint8_t /*synthesisFlag*/) {}
+void PerformJSynthesis(PARSED_NODE* tree, Sentence* sentence, uint8_t synthesisFlag) {
+    ApplyTransplants(tree);
+    PerformJSynTreeCodes(tree);
+    AnalyzeCodes(tree, sentence, synthesisFlag, false);
+    AdjustDecimalNums(tree);
+}
+
 void AnalyzeCodes(PARSED_NODE* tree, Sentence* sentence, uint8_t synthesisFlag, bool singleOnly) {
     PolitenessLevelUserOption politeness;
     politeness.SetPolitenessLevel(sentence->Politeness());
@@ -18,7 +26,7 @@ ParsedTree ExtractAndTrans(Sentence* sentence) {
     if (!tree) return tree;
     uint8_t const synthesisFlag = sentence->QuickSynthesisSwitch();
     if (sentence->Flags() & Sentence::kQuickSynthesis) {
-        QuickSynthesis(tree.get(), synthesisFlag);
+        QuickSynthesis(tree.get(), synthesisFlag != 0);
         AnalyzeCodes(tree.get(), sentence, synthesisFlag, true);
         return tree;
     }

@@ -2,8 +2,6 @@
 // From a parsed sentence to its Japanese: the best tree is extracted, put
 // into Japanese order and forms by the transfer steps in their fixed order,
 // and read off as a Japanese string with its dictionary sources.
-//
-// Steps not built yet pass the tree through unchanged in their places.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -23,8 +21,9 @@ struct ParsedTreeDeleter {
 using ParsedTree = std::unique_ptr<PARSED_NODE, ParsedTreeDeleter>;
 
 // ---- Synthesis --------------------------------------------------------------
+// The transplant patterns, the fixed synthesis rules, the analysis rules and
+// the decimal numbers, in that order.
 void PerformJSynthesis(PARSED_NODE* tree, Sentence* sentence, uint8_t synthesisFlag);
-void QuickSynthesis(PARSED_NODE* tree, uint8_t synthesisFlag);
 // The analysis rules; singleOnly keeps to the rules of one constituent.
 void AnalyzeCodes(PARSED_NODE* tree, Sentence* sentence, uint8_t synthesisFlag, bool singleOnly);
 

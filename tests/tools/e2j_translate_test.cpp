@@ -1,6 +1,5 @@
 // e2j translate over the core lexicon: English in, Japanese out, in Japanese
-// word order, each word in its dictionary form until the transfer rules
-// inflect it.
+// word order, with particles and endings.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -17,15 +16,16 @@ TEST(E2jTranslate, SentencesComeOutInJapanese) {
         char const* arguments;
         std::string output;
     } const cases[] = {
-        {"translate --style 0 'John eats an apple.'", "\u30B8\u30E7\u30F3\u308A\u3093\u3054\u98DF\u3079\u3002"},
+        {"translate --style 0 'John eats an apple.'", "ジョンがりんごを食べる。"},
         // Each Japanese word with the English it came from, in Shift-JIS
-        // bytes; "an" has no Japanese of its own.
+        // bytes; "an" has no Japanese of its own, the particles and the
+        // ending none of their own English.
         {"translate --style 0 --post-info 'John eats an apple.'",
-         "\u30B8\u30E7\u30F3\u308A\u3093\u3054\u98DF\u3079\u3002\n"
+         "ジョンがりんごを食べる。\n"
          "src 0+4 -> tgt 0+6 dict 1\n"
-         "src 13+5 -> tgt 6+6 dict 1\n"
-         "src 5+4 -> tgt 12+4 dict 1\n"
-         "src 18+1 -> tgt 16+2 dict 1\n"},
+         "src 13+5 -> tgt 8+6 dict 1\n"
+         "src 5+4 -> tgt 16+4 dict 1\n"
+         "src 18+1 -> tgt 22+2 dict 1\n"},
         {"translate '.'", "\u3002"},
     };
     for (auto const& c : cases) {
