@@ -117,7 +117,7 @@ PLEASE    please   {どうぞ}      OTHER
 PREP  in           {で}
 PREP  on           {の上で}
 PREP  at           {で}
-PREP  to           {へ}
+PREP  to           {に}
 PREP  from         {から}
 PREP  with         {と}
 PREP  for          {のために}
@@ -156,7 +156,7 @@ VT01  take        {取}r-        VCr   past=took pastpart=taken
 VT01  make        {作}r-        VCr   past=made pastpart=made
 VT01  say         {言}w-        VCw   past=said pastpart=said
 VT01  get         {得}-         VV    past=got pastpart=got
-VT01  give        {与え}-       VV    past=gave pastpart=given
+VT01  give        {与え}-       VV    past=gave pastpart=given pp=to:human
 VT01  check       {調べ}-       VV
 VT01  know        {知}r-        VCr   past=knew pastpart=known
 VT01  think       {思}w-        VCw   past=thought pastpart=thought
@@ -176,7 +176,7 @@ VI01  run         {走}r-        VCr   past=ran pastpart=run ing=running
 VT01  meet        {会}w-        VCw   past=met pastpart=met transplant=NP:+ni
 VI01  sit         {座}r-        VCr   past=sat pastpart=sat ing=sitting
 VI01  speak       {話}s-        VCs   past=spoke pastpart=spoken
-VT01  read        {読}m-        VCm   past=read
+VT01  read        {読}m-        VCm   past=read pp=in:place
 VT01  buy         {買}w-        VCw   past=bought pastpart=bought
 VT01  sell        {売}r-        VCr   past=sold pastpart=sold
 VT01  send        {送}r-        VCr   past=sent pastpart=sent
