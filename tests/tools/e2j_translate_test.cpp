@@ -16,12 +16,12 @@ TEST(E2jTranslate, SentencesComeOutInJapanese) {
         char const* arguments;
         std::string output;
     } const cases[] = {
-        {"translate --style 0 'John eats an apple.'", "ジョンがりんごを食べる。"},
+        {"translate --style 0 'John eats an apple.'", "ジョンはりんごを食べる。"},
         // Each Japanese word with the English it came from, in Shift-JIS
         // bytes; "an" has no Japanese of its own, the particles and the
         // ending none of their own English.
         {"translate --style 0 --post-info 'John eats an apple.'",
-         "ジョンがりんごを食べる。\n"
+         "ジョンはりんごを食べる。\n"
          "src 0+4 -> tgt 0+6 dict 1\n"
          "src 13+5 -> tgt 8+6 dict 1\n"
          "src 5+4 -> tgt 16+4 dict 1\n"

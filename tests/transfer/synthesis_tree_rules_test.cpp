@@ -104,10 +104,12 @@ TEST(SynthesisTreeRules, SubjectParticles) {
         {"an indefinite article asks for ga", NomSpellNP, "SDECL(NP(ART[S30B0] NBAR(N)) Nom VP)",
          "SDECL(NP(ART NBAR(N)) Nom=ga VP)"},
         {"this is a topic leaf", NomSpellNP, "SDECL(NP(THIS) Nom VP)", "SDECL(NP(THIS) Nom=ha VP)"},
-        {"a noun of a topic class", NomSpellNP, "SDECL(NP(ART[M31B0] NBAR(N[SSSC1101110200_])) Nom VP)",
+        {"a definite article is a topic", NomSpellNP, "SDECL(NP(ART[M31B0] NBAR(N)) Nom VP)",
          "SDECL(NP(ART NBAR(N)) Nom=ha VP)"},
-        {"a noun of no topic class", NomSpellNP, "SDECL(NP(NBAR(N[SSSC1101110D00_])) Nom VP)",
-         "SDECL(NP(NBAR(N)) Nom=ga VP)"},
+        {"a noun of a topic class", NomSpellNP, "SDECL(NP(NUMBER NBAR(N1[SSSC1101110200_])) Nom VP)",
+         "SDECL(NP(NUMBER NBAR(N1)) Nom=ha VP)"},
+        {"a noun of no topic class", NomSpellNP, "SDECL(NP(NUMBER NBAR(N1[SSSC1101110D00_])) Nom VP)",
+         "SDECL(NP(NUMBER NBAR(N1)) Nom=ga VP)"},
         {"no particle slot", NomSpellNP, "SDECL(NP(PRN) VP)", nullptr},
     };
     for (RuleCase const& c : cases) RunCase(c);
