@@ -1,8 +1,8 @@
-// A small random tree (categories, Japanese strings, primes and shapes drawn
-// from the input) run through the compiled analysis rules, then through one
-// rule drawn from the input as well, whose tests and actions (moves,
-// inserted and pasted nodes, emptied nodes, endings) reach anywhere in the
-// tree.  Afterwards every back link must agree with the forward links, and
+// A small random tree (categories, Japanese strings and parts of speech,
+// primes and shapes drawn from the input) run through the compiled analysis
+// rules, then through one rule drawn from the input as well, whose tests and
+// actions (moves, inserted and pasted nodes, emptied nodes, endings) reach
+// anywhere in the tree.  Afterwards every back link must agree with the forward links, and
 // the tree must be no larger than the actions could have made it.
 #include <cstdint>
 #include <string>
@@ -35,9 +35,26 @@ private:
 };
 
 // Categories the rules and the search treat specially, and some plain ones.
-uint32_t const kCategories[] = {1, 9, 10, 13, 15, 19, 21, 22, 24, 25, 26, 28, 29, 32, 34, 42, 46, 53, 54, 182};
-char const* const kJapanese[] = {nullptr,    "",     "ta",   "tabe", "taberu", "-wo", "ina-", "\x90\x48\x82\xD7",
-                                 "\x82\xE9", "\x90", "kaQ-", "BE"};
+uint32_t const kCategories[] = {1,  3,  4,  9,  10, 13, 15, 19, 21, 22,  24, 25,
+                                26, 28, 29, 32, 34, 42, 46, 53, 54, 182, 193};
+char const* const kJapanese[] = {nullptr,
+                                 "",
+                                 "ta",
+                                 "tabe",
+                                 "taberu",
+                                 "-wo",
+                                 "ina-",
+                                 "\x90\x48\x82\xD7",
+                                 "\x82\xE9",
+                                 "\x90",
+                                 "kaQ-",
+                                 "BE",
+                                 "{\x90\x48\x82\xD7}-",
+                                 "{\x8F\x91}k-",
+                                 "{}dear-",
+                                 "{\x91\xE5\x82\xAB}-"};
+// Japanese parts of speech the compiled rules test: none, ADJ, VCk, VV, N.
+uint32_t const kJapanesePOS[] = {0, 2, 183, 192, 134};
 char const* const kTexts[] = {"",  "*",  "N", "NP", "N*",  "*P",       "GONE",  "PAST",  "ta",     "*ta",   "ru",
                               "1", "2+", "3", "S",  "ADJ", "\x82\xE9", "*\xE9", "human", "-human", "a b,c", "XX1"};
 char const* const kSecondTexts[] = {nullptr, "", "ta", "\x90\x48", "ita"};
@@ -56,6 +73,7 @@ ParsedTree RandomTree(Input& in) {
         }
         PARSED_NODE* const node = NewVirtualNode(in.Pick(kCategories));
         if (char const* japanese = in.Pick(kJapanese)) node->SetJapanese(japanese);
+        node->japanesePOS = in.Pick(kJapanesePOS);
         if (shape & 0x10) node->flags |= kPrimeNode;
         AppendChild(parent, node);
         ++nodes;
