@@ -17,7 +17,7 @@ struct AnalTerm {
     uint8_t featureIndex;  // kind 2: which of the node's feature strings (0 to 2)
     uint8_t kind;          // the term kinds of doc/analysis-rules.md
     uint8_t flags;         // the bits above
-    uint8_t moveMode;      // 0 up, 1 right/left, 2 from the leftmost, 3 the same with -n, 4 the spanning node
+    uint8_t moveMode;      // 0 up, 1 right/left, 2 from the leftmost, 3 from the rightmost, 4 the spanning node
     int8_t moveDistance;
 };
 

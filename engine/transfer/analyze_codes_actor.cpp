@@ -45,7 +45,7 @@ enum : uint8_t {
 };
 
 // Move modes of an action.
-enum : uint8_t { kMoveUp = 0, kMoveAlong = 1, kMoveFromLeftmost = 2, kMoveFromLeftmostBack = 3, kMoveToSpan = 4 };
+enum : uint8_t { kMoveUp = 0, kMoveAlong = 1, kMoveFromLeftmost = 2, kMoveFromRightmost = 3, kMoveToSpan = 4 };
 
 char const kGoneName[] = "GONE";
 char const kGlomText[] = "\x81\x61";
@@ -344,8 +344,14 @@ PARSED_NODE* AnalyzeCodesMatcherActor::MoveTarget(PARSED_NODE* node, AnalTerm co
             return node;
         case kMoveFromLeftmost:
             return GetNthSiblingToTheRight(GetLeftmostSibling(node), distance);
-        case kMoveFromLeftmostBack:
-            return GetNthSiblingToTheRight(GetLeftmostSibling(node), -distance);
+        case kMoveFromRightmost: {
+            // Counted leftward from the last sibling, whichever sign the
+            // distance is written with; stops at the first.
+            node = GetLastSibling(node);
+            for (int n = distance < 0 ? -distance : distance; n > 0 && GetLeftSibling(node) != nullptr; --n)
+                node = GetLeftSibling(node);
+            return node;
+        }
         case kMoveToSpan:
             return fSpanningNode;
         default:
