@@ -89,7 +89,7 @@ WHAT   which   {どれ}        N    f0=M31B1
 # G -ing), tense, transitive, passive, subject number and person,
 # progressive, perfect, negated, modal, that, to-infinitive, -ing, particle,
 # phrasal, then what the grammar sets.
-BE       be    {}dear-  OTHER  f0=B1I0__0000000_0_________  forms=am:P1I0S10000000_0_________,is:S1I0S30000000_0_________,are:P1I0__0000000_0_________,was:D2I0S_0000000_0_________,were:D2I0__0000000_0_________,been:N0I0__0100000_0_________,being:G0I0__0000000_0_________
+BE       be    {}dear-  OTHER  f0=B1I0__0000000_0_________  forms=am:P1I0P10000000_0_________,is:S1I0S30000000_0_________,are:P1I0__0000000_0_________,was:D2I0S_0000000_0_________,were:D2I0__0000000_0_________,been:N0I0__0100000_0_________,being:G0I0__0000000_0_________
 AUX      do    {}       OTHER  f0=B1I0__0000000_0_________  forms=does:S1I0S30000000_0_________,did:D2I0__0000000_0_________
 AUX      have  {}       OTHER  f0=B1I0__0100000_0_________  forms=has:S1I0S30100000_0_________,had:D2I0__0100000_0_________
 AUXWILL  will  {}       AuxWill  f0=B1I0__0001000_0_________  forms=would:D2I0__0001000_0_________

@@ -10,260 +10,334 @@ constexpr uint8_t kActBefore = AnalTerm::kAction | AnalTerm::kInsertBefore;
 }  // namespace
 
 AnalysisRule const kAnalysisRules[] = {
-    {0, 67, 3, 0x02, {}, 0x0, {3329, 33}},  // pres-ru-vv (plain)
-    {0, 67, 3, 0x04, {}, 0x0, {3329, 33}},  // pres-ru-vv (written)
-    {3, 71, 3, 0x02, {}, 0x0, {3330, 33}},  // pres-ru-vku (plain)
-    {3, 71, 3, 0x04, {}, 0x0, {3330, 33}},  // pres-ru-vku (written)
-    {6, 75, 3, 0x02, {}, 0x0, {3331, 33}},  // pres-ru-vsu (plain)
-    {6, 75, 3, 0x04, {}, 0x0, {3331, 33}},  // pres-ru-vsu (written)
-    {9, 79, 3, 0x02, {}, 0x0, {5409, 3332, 33}},  // pres-w (plain)
-    {9, 79, 3, 0x04, {}, 0x0, {5409, 3332, 33}},  // pres-w (written)
-    {12, 83, 3, 0x02, {}, 0x0, {3333, 33}},  // pres-u-godan (plain)
-    {12, 83, 3, 0x04, {}, 0x0, {3333, 33}},  // pres-u-godan (written)
-    {15, 89, 3, 0x02, {}, 0x0, {3329, 34}},  // past-vv (plain)
-    {15, 89, 3, 0x04, {}, 0x0, {3329, 34}},  // past-vv (written)
-    {18, 93, 3, 0x02, {}, 0x0, {3330, 34}},  // past-vku (plain)
-    {18, 93, 3, 0x04, {}, 0x0, {3330, 34}},  // past-vku (written)
-    {21, 97, 3, 0x02, {}, 0x0, {5410, 3331, 34}},  // past-vsu (plain)
-    {21, 97, 3, 0x04, {}, 0x0, {5410, 3331, 34}},  // past-vsu (written)
-    {24, 101, 3, 0x02, {}, 0x0, {5411, 3334, 34}},  // past-k (plain)
-    {24, 101, 3, 0x04, {}, 0x0, {5411, 3334, 34}},  // past-k (written)
-    {27, 105, 3, 0x02, {}, 0x0, {5411, 3335, 34}},  // past-ik (plain)
-    {27, 105, 3, 0x04, {}, 0x0, {5411, 3335, 34}},  // past-ik (written)
-    {30, 109, 3, 0x02, {}, 0x0, {5412, 3336, 34}},  // past-g (plain)
-    {30, 109, 3, 0x04, {}, 0x0, {5412, 3336, 34}},  // past-g (written)
-    {33, 113, 3, 0x02, {}, 0x0, {5413, 3337, 34}},  // past-s (plain)
-    {33, 113, 3, 0x04, {}, 0x0, {5413, 3337, 34}},  // past-s (written)
-    {36, 117, 3, 0x02, {}, 0x0, {5414, 3338, 34}},  // past-t (plain)
-    {36, 117, 3, 0x04, {}, 0x0, {5414, 3338, 34}},  // past-t (written)
-    {39, 121, 3, 0x02, {}, 0x0, {5415, 3339, 34}},  // past-r (plain)
-    {39, 121, 3, 0x04, {}, 0x0, {5415, 3339, 34}},  // past-r (written)
-    {42, 125, 3, 0x02, {}, 0x0, {5409, 3332, 34}},  // past-w (plain)
-    {42, 125, 3, 0x04, {}, 0x0, {5409, 3332, 34}},  // past-w (written)
-    {45, 129, 3, 0x02, {}, 0x0, {5416, 3340, 34}},  // past-m (plain)
-    {45, 129, 3, 0x04, {}, 0x0, {5416, 3340, 34}},  // past-m (written)
-    {48, 133, 3, 0x02, {}, 0x0, {5417, 3341, 34}},  // past-b (plain)
-    {48, 133, 3, 0x04, {}, 0x0, {5417, 3341, 34}},  // past-b (written)
-    {51, 137, 3, 0x02, {}, 0x0, {5418, 3342, 34}},  // past-n (plain)
-    {51, 137, 3, 0x04, {}, 0x0, {5418, 3342, 34}},  // past-n (written)
-    {54, 143, 4, 0x02, {}, 0x0, {3333, 35}},  // neg-stem-godan (plain)
-    {54, 143, 4, 0x04, {}, 0x0, {3333, 35}},  // neg-stem-godan (written)
-    {58, 148, 4, 0x02, {}, 0x0, {5410, 3331, 35}},  // neg-stem-vsu (plain)
-    {58, 148, 4, 0x04, {}, 0x0, {5410, 3331, 35}},  // neg-stem-vsu (written)
-    {62, 153, 4, 0x02, {}, 0x0, {35, 33}},  // neg-pres (plain)
-    {62, 153, 4, 0x04, {}, 0x0, {35, 33}},  // neg-pres (written)
-    {66, 158, 4, 0x02, {}, 0x0, {35, 34}},  // neg-past (plain)
-    {66, 158, 4, 0x04, {}, 0x0, {35, 34}},  // neg-past (written)
-    {70, 167, 7, 0x01, {}, 0x0, {3333, 36}},  // polite-stem-godan (polite)
-    {77, 175, 1, 0x01, {}, 0x0, {5419, 3332}},  // polite-stem-w (polite)
-    {78, 177, 7, 0x01, {}, 0x0, {5410, 3331, 36}},  // polite-stem-vsu (polite)
-    {85, 185, 3, 0x01, {}, 0x0, {3343, 33}},  // polite-pres (polite)
-    {88, 189, 3, 0x01, {}, 0x0, {3343, 34}},  // polite-past (polite)
-    {91, 193, 4, 0x01, {}, 0x0, {35, 33}},  // polite-neg-pres (polite)
-    {95, 198, 4, 0x01, {}, 0x0, {35, 34}},  // polite-neg-past (polite)
-    {99, 207, 3, 0x02, {}, 0x0, {5420, 5421, 3344, 33, 37}},  // adj-pres (plain)
-    {99, 207, 3, 0x04, {}, 0x0, {5420, 5421, 3344, 33, 37}},  // adj-pres (written)
-    {102, 211, 3, 0x01, {}, 0x0, {5420, 5421, 3344, 33, 37}},  // adj-pres-polite (polite)
-    {105, 215, 3, 0x02, {}, 0x0, {5420, 5421, 3344, 34, 37}},  // adj-past (plain)
-    {105, 215, 3, 0x04, {}, 0x0, {5420, 5421, 3344, 34, 37}},  // adj-past (written)
-    {108, 219, 3, 0x01, {}, 0x0, {5420, 5421, 3344, 34, 37}},  // adj-past-polite (polite)
-    {111, 223, 4, 0x02, {}, 0x0, {5420, 5421, 3344, 35, 37}},  // adj-neg (plain)
-    {111, 223, 4, 0x04, {}, 0x0, {5420, 5421, 3344, 35, 37}},  // adj-neg (written)
-    {115, 228, 4, 0x01, {}, 0x0, {5420, 5421, 3344, 35, 37}},  // adj-neg-polite (polite)
-    {119, 235, 2, 0x02, {}, 0x0, {5421, 3344, 33}},  // adj-bare-pres (plain)
-    {119, 235, 2, 0x04, {}, 0x0, {5421, 3344, 33}},  // adj-bare-pres (written)
-    {121, 238, 2, 0x01, {}, 0x0, {5421, 3344, 33}},  // adj-bare-pres-polite (polite)
-    {123, 241, 2, 0x02, {}, 0x0, {5421, 3344, 34}},  // adj-bare-past (plain)
-    {123, 241, 2, 0x04, {}, 0x0, {5421, 3344, 34}},  // adj-bare-past (written)
-    {125, 244, 2, 0x01, {}, 0x0, {5421, 3344, 34}},  // adj-bare-past-polite (polite)
-    {127, 249, 2, 0x00, {}, 0x0, {5421, 3344, 38}},  // adj-attributive
-    {129, 252, 2, 0x00, {}, 0x0, {5421, 3345, 38}},  // na-adj-attributive
-    {131, 255, 2, 0x00, {}, 0x0, {5421, 3346, 38}},  // no-adj-attributive
-    {133, 261, 2, 0x02, {}, 0x0, {5420, 33, 37}},  // copula-pres-plain (plain)
-    {135, 264, 2, 0x02, {}, 0x0, {5420, 34, 37}},  // copula-past-plain (plain)
-    {137, 267, 2, 0x04, {}, 0x0, {5420, 33, 37}},  // copula-pres-written (written)
-    {139, 270, 2, 0x04, {}, 0x0, {5420, 34, 37}},  // copula-past-written (written)
-    {141, 273, 2, 0x01, {}, 0x0, {5420, 33, 37}},  // copula-pres-polite (polite)
-    {143, 276, 2, 0x01, {}, 0x0, {5420, 34, 37}},  // copula-past-polite (polite)
-    {145, 279, 3, 0x02, {}, 0x0, {5420, 35, 37}},  // copula-neg (plain)
-    {145, 279, 3, 0x04, {}, 0x0, {5420, 35, 37}},  // copula-neg (written)
-    {148, 283, 3, 0x01, {}, 0x0, {5420, 35, 37}},  // copula-neg-polite (polite)
-    {151, 291, 1, 0x00, {}, 0x0, {39}},  // dat-ni
-    {152, 293, 1, 0x00, {}, 0x0, {40}},  // nom-ga
-    {153, 295, 1, 0x00, {}, 0x0, {41}},  // nom-ha
-    {154, 297, 1, 0x00, {}, 0x0, {42}},  // hodo
-    {155, 301, 1, 0x00, {}, 0x0, {5422, 43, 44, 45}},  // pp-in-np-de
-    {156, 303, 1, 0x00, {}, 0x0, {5423, 43, 44, 45}},  // pp-in-np-ni
-    {157, 307, 1, 0x40, {}, 0x0, {36, 46}},  // question-ka
-    {158, 309, 1, 0x40, {}, 0x0, {36, 47}},  // question-wh-ka
+    {0, 70, 2, 0x00, {}, 0x0, {2689, 3617, 5409, 33, 34}},  // be-in
+    {2, 73, 2, 0x00, {}, 0x0, {5409, 5410, 33, 34}},  // be-at
+    {4, 76, 4, 0x00, {}, 0x0, {5409, 35, 36, 37, 34}},  // be-animate
+    {8, 81, 2, 0x00, {}, 0x0, {5409, 37, 34}},  // be-inanimate
+    {10, 84, 3, 0x02, {}, 0x0, {3618, 38, 34}},  // be-inanimate-neg (plain)
+    {10, 84, 3, 0x04, {}, 0x0, {3618, 38, 34}},  // be-inanimate-neg (written)
+    {13, 88, 2, 0x00, {}, 0x0, {3619, 5409, 39, 34}},  // no-wo-before-copula
+    {15, 93, 2, 0x00, {}, 0x0, {2689, 33, 40}},  // in-year-1
+    {17, 96, 2, 0x00, {}, 0x0, {2689, 33, 40}},  // in-year-2
+    {19, 103, 3, 0x02, {}, 0x0, {3329, 41}},  // pres-ru-vv (plain)
+    {19, 103, 3, 0x04, {}, 0x0, {3329, 41}},  // pres-ru-vv (written)
+    {22, 107, 3, 0x02, {}, 0x0, {3330, 41}},  // pres-ru-vku (plain)
+    {22, 107, 3, 0x04, {}, 0x0, {3330, 41}},  // pres-ru-vku (written)
+    {25, 111, 3, 0x02, {}, 0x0, {3331, 41}},  // pres-ru-vsu (plain)
+    {25, 111, 3, 0x04, {}, 0x0, {3331, 41}},  // pres-ru-vsu (written)
+    {28, 115, 3, 0x02, {}, 0x0, {5411, 3332, 41}},  // pres-w (plain)
+    {28, 115, 3, 0x04, {}, 0x0, {5411, 3332, 41}},  // pres-w (written)
+    {31, 119, 3, 0x02, {}, 0x0, {3333, 41}},  // pres-u-godan (plain)
+    {31, 119, 3, 0x04, {}, 0x0, {3333, 41}},  // pres-u-godan (written)
+    {34, 125, 3, 0x02, {}, 0x0, {3329, 42}},  // past-vv (plain)
+    {34, 125, 3, 0x04, {}, 0x0, {3329, 42}},  // past-vv (written)
+    {37, 129, 3, 0x02, {}, 0x0, {3330, 42}},  // past-vku (plain)
+    {37, 129, 3, 0x04, {}, 0x0, {3330, 42}},  // past-vku (written)
+    {40, 133, 3, 0x02, {}, 0x0, {5412, 3331, 42}},  // past-vsu (plain)
+    {40, 133, 3, 0x04, {}, 0x0, {5412, 3331, 42}},  // past-vsu (written)
+    {43, 137, 3, 0x02, {}, 0x0, {5413, 3334, 42}},  // past-k (plain)
+    {43, 137, 3, 0x04, {}, 0x0, {5413, 3334, 42}},  // past-k (written)
+    {46, 141, 3, 0x02, {}, 0x0, {5413, 3335, 42}},  // past-ik (plain)
+    {46, 141, 3, 0x04, {}, 0x0, {5413, 3335, 42}},  // past-ik (written)
+    {49, 145, 3, 0x02, {}, 0x0, {5414, 3336, 42}},  // past-g (plain)
+    {49, 145, 3, 0x04, {}, 0x0, {5414, 3336, 42}},  // past-g (written)
+    {52, 149, 3, 0x02, {}, 0x0, {5415, 3337, 42}},  // past-s (plain)
+    {52, 149, 3, 0x04, {}, 0x0, {5415, 3337, 42}},  // past-s (written)
+    {55, 153, 3, 0x02, {}, 0x0, {5416, 3338, 42}},  // past-t (plain)
+    {55, 153, 3, 0x04, {}, 0x0, {5416, 3338, 42}},  // past-t (written)
+    {58, 157, 3, 0x02, {}, 0x0, {5417, 3339, 42}},  // past-r (plain)
+    {58, 157, 3, 0x04, {}, 0x0, {5417, 3339, 42}},  // past-r (written)
+    {61, 161, 3, 0x02, {}, 0x0, {5411, 3332, 42}},  // past-w (plain)
+    {61, 161, 3, 0x04, {}, 0x0, {5411, 3332, 42}},  // past-w (written)
+    {64, 165, 3, 0x02, {}, 0x0, {5418, 3340, 42}},  // past-m (plain)
+    {64, 165, 3, 0x04, {}, 0x0, {5418, 3340, 42}},  // past-m (written)
+    {67, 169, 3, 0x02, {}, 0x0, {5419, 3341, 42}},  // past-b (plain)
+    {67, 169, 3, 0x04, {}, 0x0, {5419, 3341, 42}},  // past-b (written)
+    {70, 173, 3, 0x02, {}, 0x0, {5420, 3342, 42}},  // past-n (plain)
+    {70, 173, 3, 0x04, {}, 0x0, {5420, 3342, 42}},  // past-n (written)
+    {73, 179, 4, 0x02, {}, 0x0, {3333, 38}},  // neg-stem-godan (plain)
+    {73, 179, 4, 0x04, {}, 0x0, {3333, 38}},  // neg-stem-godan (written)
+    {77, 184, 4, 0x02, {}, 0x0, {5412, 3331, 38}},  // neg-stem-vsu (plain)
+    {77, 184, 4, 0x04, {}, 0x0, {5412, 3331, 38}},  // neg-stem-vsu (written)
+    {81, 189, 4, 0x02, {}, 0x0, {38, 41}},  // neg-pres (plain)
+    {81, 189, 4, 0x04, {}, 0x0, {38, 41}},  // neg-pres (written)
+    {85, 194, 4, 0x02, {}, 0x0, {38, 42}},  // neg-past (plain)
+    {85, 194, 4, 0x04, {}, 0x0, {38, 42}},  // neg-past (written)
+    {89, 203, 7, 0x01, {}, 0x0, {3333, 43}},  // polite-stem-godan (polite)
+    {96, 211, 1, 0x01, {}, 0x0, {5421, 3332}},  // polite-stem-w (polite)
+    {97, 213, 7, 0x01, {}, 0x0, {5412, 3331, 43}},  // polite-stem-vsu (polite)
+    {104, 221, 3, 0x01, {}, 0x0, {3343, 41}},  // polite-pres (polite)
+    {107, 225, 3, 0x01, {}, 0x0, {3343, 42}},  // polite-past (polite)
+    {110, 229, 4, 0x01, {}, 0x0, {38, 41}},  // polite-neg-pres (polite)
+    {114, 234, 4, 0x01, {}, 0x0, {38, 42}},  // polite-neg-past (polite)
+    {118, 243, 3, 0x02, {}, 0x0, {5409, 5422, 3344, 41, 34}},  // adj-pres (plain)
+    {118, 243, 3, 0x04, {}, 0x0, {5409, 5422, 3344, 41, 34}},  // adj-pres (written)
+    {121, 247, 3, 0x01, {}, 0x0, {5409, 5422, 3344, 41, 34}},  // adj-pres-polite (polite)
+    {124, 251, 3, 0x02, {}, 0x0, {5409, 5422, 3344, 42, 34}},  // adj-past (plain)
+    {124, 251, 3, 0x04, {}, 0x0, {5409, 5422, 3344, 42, 34}},  // adj-past (written)
+    {127, 255, 3, 0x01, {}, 0x0, {5409, 5422, 3344, 42, 34}},  // adj-past-polite (polite)
+    {130, 259, 4, 0x02, {}, 0x0, {5409, 5422, 3344, 38, 34}},  // adj-neg (plain)
+    {130, 259, 4, 0x04, {}, 0x0, {5409, 5422, 3344, 38, 34}},  // adj-neg (written)
+    {134, 264, 4, 0x01, {}, 0x0, {5409, 5422, 3344, 38, 34}},  // adj-neg-polite (polite)
+    {138, 271, 2, 0x02, {}, 0x0, {5422, 3344, 41}},  // adj-bare-pres (plain)
+    {138, 271, 2, 0x04, {}, 0x0, {5422, 3344, 41}},  // adj-bare-pres (written)
+    {140, 274, 2, 0x01, {}, 0x0, {5422, 3344, 41}},  // adj-bare-pres-polite (polite)
+    {142, 277, 2, 0x02, {}, 0x0, {5422, 3344, 42}},  // adj-bare-past (plain)
+    {142, 277, 2, 0x04, {}, 0x0, {5422, 3344, 42}},  // adj-bare-past (written)
+    {144, 280, 2, 0x01, {}, 0x0, {5422, 3344, 42}},  // adj-bare-past-polite (polite)
+    {146, 285, 2, 0x00, {}, 0x0, {5422, 3344, 44}},  // adj-attributive
+    {148, 288, 2, 0x00, {}, 0x0, {5422, 3345, 44}},  // na-adj-attributive
+    {150, 291, 2, 0x00, {}, 0x0, {5422, 3346, 44}},  // no-adj-attributive
+    {152, 297, 2, 0x02, {}, 0x0, {5409, 41, 34}},  // copula-pres-plain (plain)
+    {154, 300, 2, 0x02, {}, 0x0, {5409, 42, 34}},  // copula-past-plain (plain)
+    {156, 303, 2, 0x04, {}, 0x0, {5409, 41, 34}},  // copula-pres-written (written)
+    {158, 306, 2, 0x04, {}, 0x0, {5409, 42, 34}},  // copula-past-written (written)
+    {160, 309, 2, 0x01, {}, 0x0, {5409, 41, 34}},  // copula-pres-polite (polite)
+    {162, 312, 2, 0x01, {}, 0x0, {5409, 42, 34}},  // copula-past-polite (polite)
+    {164, 315, 3, 0x02, {}, 0x0, {5409, 38, 34}},  // copula-neg (plain)
+    {164, 315, 3, 0x04, {}, 0x0, {5409, 38, 34}},  // copula-neg (written)
+    {167, 319, 3, 0x01, {}, 0x0, {5409, 38, 34}},  // copula-neg-polite (polite)
+    {170, 327, 1, 0x00, {}, 0x0, {45}},  // dat-ni
+    {171, 329, 1, 0x00, {}, 0x0, {46}},  // nom-ga
+    {172, 331, 1, 0x00, {}, 0x0, {47}},  // nom-ha
+    {173, 333, 1, 0x00, {}, 0x0, {48}},  // hodo
+    {174, 337, 1, 0x00, {}, 0x0, {5410, 33, 37, 36}},  // pp-in-np-de
+    {175, 339, 1, 0x00, {}, 0x0, {5423, 33, 37, 36}},  // pp-in-np-ni
+    {176, 343, 1, 0x40, {}, 0x0, {43, 49}},  // question-ka
+    {177, 345, 1, 0x40, {}, 0x0, {43, 50}},  // question-wh-ka
 };
-unsigned const kAnalysisRuleCount = 86;
-unsigned const kFirstNumberRule = 86;
+unsigned const kAnalysisRuleCount = 95;
+unsigned const kFirstNumberRule = 95;
 
 AnalConstit const kAnalConstits[] = {
-    {0, 1, 0},  // pres-ru-vv 0
-    {1, 1, 3},  // pres-ru-vv 1
-    {2, 2, 0},  // pres-ru-vv 2
-    {4, 1, 0},  // pres-ru-vku 0
-    {5, 1, 3},  // pres-ru-vku 1
-    {6, 2, 0},  // pres-ru-vku 2
-    {8, 1, 0},  // pres-ru-vsu 0
-    {9, 1, 3},  // pres-ru-vsu 1
-    {10, 2, 0},  // pres-ru-vsu 2
-    {12, 3, 0},  // pres-w 0
-    {15, 1, 3},  // pres-w 1
-    {16, 1, 0},  // pres-w 2
-    {17, 1, 0},  // pres-u-godan 0
-    {18, 1, 3},  // pres-u-godan 1
-    {19, 2, 0},  // pres-u-godan 2
-    {21, 1, 0},  // past-vv 0
-    {22, 1, 3},  // past-vv 1
-    {23, 2, 0},  // past-vv 2
-    {25, 1, 0},  // past-vku 0
-    {26, 1, 3},  // past-vku 1
-    {27, 2, 0},  // past-vku 2
-    {29, 3, 0},  // past-vsu 0
-    {32, 1, 3},  // past-vsu 1
-    {33, 2, 0},  // past-vsu 2
-    {35, 3, 0},  // past-k 0
-    {38, 1, 3},  // past-k 1
-    {39, 2, 0},  // past-k 2
-    {41, 3, 0},  // past-ik 0
-    {44, 1, 3},  // past-ik 1
-    {45, 2, 0},  // past-ik 2
-    {47, 3, 0},  // past-g 0
-    {50, 1, 3},  // past-g 1
-    {51, 2, 0},  // past-g 2
-    {53, 3, 0},  // past-s 0
-    {56, 1, 3},  // past-s 1
-    {57, 2, 0},  // past-s 2
-    {59, 3, 0},  // past-t 0
-    {62, 1, 3},  // past-t 1
-    {63, 2, 0},  // past-t 2
-    {65, 3, 0},  // past-r 0
-    {68, 1, 3},  // past-r 1
-    {69, 2, 0},  // past-r 2
-    {71, 3, 0},  // past-w 0
-    {74, 1, 3},  // past-w 1
-    {75, 2, 0},  // past-w 2
-    {77, 3, 0},  // past-m 0
-    {80, 1, 3},  // past-m 1
-    {81, 2, 0},  // past-m 2
-    {83, 3, 0},  // past-b 0
-    {86, 1, 3},  // past-b 1
-    {87, 2, 0},  // past-b 2
-    {89, 3, 0},  // past-n 0
-    {92, 1, 3},  // past-n 1
-    {93, 2, 0},  // past-n 2
-    {95, 3, 0},  // neg-stem-godan 0
-    {98, 1, 3},  // neg-stem-godan 1
-    {99, 1, 3},  // neg-stem-godan 2
-    {100, 1, 0},  // neg-stem-godan 3
-    {101, 3, 0},  // neg-stem-vsu 0
-    {104, 1, 3},  // neg-stem-vsu 1
-    {105, 1, 3},  // neg-stem-vsu 2
-    {106, 1, 0},  // neg-stem-vsu 3
-    {107, 2, 0},  // neg-pres 0
-    {109, 1, 3},  // neg-pres 1
-    {110, 1, 3},  // neg-pres 2
-    {111, 2, 0},  // neg-pres 3
-    {113, 2, 0},  // neg-past 0
-    {115, 1, 3},  // neg-past 1
-    {116, 1, 3},  // neg-past 2
-    {117, 2, 0},  // neg-past 3
-    {119, 3, 0},  // polite-stem-godan 0
-    {122, 1, 3},  // polite-stem-godan 1
-    {123, 1, 3},  // polite-stem-godan 2
-    {124, 1, 3},  // polite-stem-godan 3
-    {125, 1, 3},  // polite-stem-godan 4
-    {126, 1, 3},  // polite-stem-godan 5
-    {127, 1, 0},  // polite-stem-godan 6
-    {128, 3, 0},  // polite-stem-w 0
-    {131, 3, 0},  // polite-stem-vsu 0
-    {134, 1, 3},  // polite-stem-vsu 1
-    {135, 1, 3},  // polite-stem-vsu 2
-    {136, 1, 3},  // polite-stem-vsu 3
-    {137, 1, 3},  // polite-stem-vsu 4
-    {138, 1, 3},  // polite-stem-vsu 5
-    {139, 1, 0},  // polite-stem-vsu 6
-    {140, 1, 0},  // polite-pres 0
-    {141, 1, 3},  // polite-pres 1
-    {142, 2, 0},  // polite-pres 2
-    {144, 1, 0},  // polite-past 0
-    {145, 1, 3},  // polite-past 1
-    {146, 2, 0},  // polite-past 2
-    {148, 2, 0},  // polite-neg-pres 0
-    {150, 1, 3},  // polite-neg-pres 1
-    {151, 1, 3},  // polite-neg-pres 2
-    {152, 2, 0},  // polite-neg-pres 3
-    {154, 2, 0},  // polite-neg-past 0
-    {156, 1, 3},  // polite-neg-past 1
-    {157, 1, 3},  // polite-neg-past 2
-    {158, 2, 0},  // polite-neg-past 3
-    {160, 3, 0},  // adj-pres 0
-    {163, 3, 0},  // adj-pres 1
-    {166, 1, 0},  // adj-pres 2
-    {167, 3, 0},  // adj-pres-polite 0
-    {170, 3, 0},  // adj-pres-polite 1
-    {173, 1, 0},  // adj-pres-polite 2
-    {174, 3, 0},  // adj-past 0
-    {177, 3, 0},  // adj-past 1
-    {180, 2, 0},  // adj-past 2
-    {182, 3, 0},  // adj-past-polite 0
-    {185, 3, 0},  // adj-past-polite 1
-    {188, 2, 0},  // adj-past-polite 2
-    {190, 3, 0},  // adj-neg 0
-    {193, 3, 0},  // adj-neg 1
-    {196, 1, 3},  // adj-neg 2
-    {197, 1, 0},  // adj-neg 3
-    {198, 3, 0},  // adj-neg-polite 0
-    {201, 3, 0},  // adj-neg-polite 1
-    {204, 1, 3},  // adj-neg-polite 2
-    {205, 1, 0},  // adj-neg-polite 3
-    {206, 3, 0},  // adj-bare-pres 0
-    {209, 1, 0},  // adj-bare-pres 1
-    {210, 3, 0},  // adj-bare-pres-polite 0
-    {213, 1, 0},  // adj-bare-pres-polite 1
-    {214, 3, 0},  // adj-bare-past 0
-    {217, 2, 0},  // adj-bare-past 1
-    {219, 3, 0},  // adj-bare-past-polite 0
-    {222, 2, 0},  // adj-bare-past-polite 1
-    {224, 3, 0},  // adj-attributive 0
-    {227, 1, 0},  // adj-attributive 1
-    {228, 3, 0},  // na-adj-attributive 0
-    {231, 1, 0},  // na-adj-attributive 1
-    {232, 3, 0},  // no-adj-attributive 0
-    {235, 1, 0},  // no-adj-attributive 1
-    {236, 3, 0},  // copula-pres-plain 0
-    {239, 1, 0},  // copula-pres-plain 1
-    {240, 3, 0},  // copula-past-plain 0
-    {243, 2, 0},  // copula-past-plain 1
-    {245, 2, 0},  // copula-pres-written 0
-    {247, 2, 0},  // copula-pres-written 1
-    {249, 3, 0},  // copula-past-written 0
-    {252, 2, 0},  // copula-past-written 1
-    {254, 3, 0},  // copula-pres-polite 0
-    {257, 2, 0},  // copula-pres-polite 1
-    {259, 3, 0},  // copula-past-polite 0
-    {262, 2, 0},  // copula-past-polite 1
-    {264, 3, 0},  // copula-neg 0
-    {267, 1, 3},  // copula-neg 1
-    {268, 1, 0},  // copula-neg 2
-    {269, 3, 0},  // copula-neg-polite 0
-    {272, 1, 3},  // copula-neg-polite 1
-    {273, 1, 0},  // copula-neg-polite 2
-    {274, 2, 0},  // dat-ni 0
-    {276, 2, 0},  // nom-ga 0
-    {278, 2, 0},  // nom-ha 0
-    {280, 2, 0},  // hodo 0
-    {282, 4, 0},  // pp-in-np-de 0
-    {286, 4, 0},  // pp-in-np-ni 0
-    {290, 3, 0},  // question-ka 0
-    {293, 3, 0},  // question-wh-ka 0
+    {0, 4, 0},  // be-in 0
+    {4, 2, 0},  // be-in 1
+    {6, 3, 0},  // be-at 0
+    {9, 2, 0},  // be-at 1
+    {11, 2, 0},  // be-animate 0
+    {13, 1, 0},  // be-animate 1
+    {14, 1, 1},  // be-animate 2
+    {15, 4, 0},  // be-animate 3
+    {19, 1, 0},  // be-inanimate 0
+    {20, 4, 0},  // be-inanimate 1
+    {24, 3, 0},  // be-inanimate-neg 0
+    {27, 1, 3},  // be-inanimate-neg 1
+    {28, 1, 0},  // be-inanimate-neg 2
+    {29, 3, 0},  // no-wo-before-copula 0
+    {32, 2, 0},  // no-wo-before-copula 1
+    {34, 3, 0},  // in-year-1 0
+    {37, 3, 0},  // in-year-1 1
+    {40, 3, 0},  // in-year-2 0
+    {43, 3, 0},  // in-year-2 1
+    {46, 1, 0},  // pres-ru-vv 0
+    {47, 1, 3},  // pres-ru-vv 1
+    {48, 2, 0},  // pres-ru-vv 2
+    {50, 1, 0},  // pres-ru-vku 0
+    {51, 1, 3},  // pres-ru-vku 1
+    {52, 2, 0},  // pres-ru-vku 2
+    {54, 1, 0},  // pres-ru-vsu 0
+    {55, 1, 3},  // pres-ru-vsu 1
+    {56, 2, 0},  // pres-ru-vsu 2
+    {58, 3, 0},  // pres-w 0
+    {61, 1, 3},  // pres-w 1
+    {62, 1, 0},  // pres-w 2
+    {63, 1, 0},  // pres-u-godan 0
+    {64, 1, 3},  // pres-u-godan 1
+    {65, 2, 0},  // pres-u-godan 2
+    {67, 1, 0},  // past-vv 0
+    {68, 1, 3},  // past-vv 1
+    {69, 2, 0},  // past-vv 2
+    {71, 1, 0},  // past-vku 0
+    {72, 1, 3},  // past-vku 1
+    {73, 2, 0},  // past-vku 2
+    {75, 3, 0},  // past-vsu 0
+    {78, 1, 3},  // past-vsu 1
+    {79, 2, 0},  // past-vsu 2
+    {81, 3, 0},  // past-k 0
+    {84, 1, 3},  // past-k 1
+    {85, 2, 0},  // past-k 2
+    {87, 3, 0},  // past-ik 0
+    {90, 1, 3},  // past-ik 1
+    {91, 2, 0},  // past-ik 2
+    {93, 3, 0},  // past-g 0
+    {96, 1, 3},  // past-g 1
+    {97, 2, 0},  // past-g 2
+    {99, 3, 0},  // past-s 0
+    {102, 1, 3},  // past-s 1
+    {103, 2, 0},  // past-s 2
+    {105, 3, 0},  // past-t 0
+    {108, 1, 3},  // past-t 1
+    {109, 2, 0},  // past-t 2
+    {111, 3, 0},  // past-r 0
+    {114, 1, 3},  // past-r 1
+    {115, 2, 0},  // past-r 2
+    {117, 3, 0},  // past-w 0
+    {120, 1, 3},  // past-w 1
+    {121, 2, 0},  // past-w 2
+    {123, 3, 0},  // past-m 0
+    {126, 1, 3},  // past-m 1
+    {127, 2, 0},  // past-m 2
+    {129, 3, 0},  // past-b 0
+    {132, 1, 3},  // past-b 1
+    {133, 2, 0},  // past-b 2
+    {135, 3, 0},  // past-n 0
+    {138, 1, 3},  // past-n 1
+    {139, 2, 0},  // past-n 2
+    {141, 3, 0},  // neg-stem-godan 0
+    {144, 1, 3},  // neg-stem-godan 1
+    {145, 1, 3},  // neg-stem-godan 2
+    {146, 1, 0},  // neg-stem-godan 3
+    {147, 3, 0},  // neg-stem-vsu 0
+    {150, 1, 3},  // neg-stem-vsu 1
+    {151, 1, 3},  // neg-stem-vsu 2
+    {152, 1, 0},  // neg-stem-vsu 3
+    {153, 2, 0},  // neg-pres 0
+    {155, 1, 3},  // neg-pres 1
+    {156, 1, 3},  // neg-pres 2
+    {157, 2, 0},  // neg-pres 3
+    {159, 2, 0},  // neg-past 0
+    {161, 1, 3},  // neg-past 1
+    {162, 1, 3},  // neg-past 2
+    {163, 2, 0},  // neg-past 3
+    {165, 3, 0},  // polite-stem-godan 0
+    {168, 1, 3},  // polite-stem-godan 1
+    {169, 1, 3},  // polite-stem-godan 2
+    {170, 1, 3},  // polite-stem-godan 3
+    {171, 1, 3},  // polite-stem-godan 4
+    {172, 1, 3},  // polite-stem-godan 5
+    {173, 1, 0},  // polite-stem-godan 6
+    {174, 3, 0},  // polite-stem-w 0
+    {177, 3, 0},  // polite-stem-vsu 0
+    {180, 1, 3},  // polite-stem-vsu 1
+    {181, 1, 3},  // polite-stem-vsu 2
+    {182, 1, 3},  // polite-stem-vsu 3
+    {183, 1, 3},  // polite-stem-vsu 4
+    {184, 1, 3},  // polite-stem-vsu 5
+    {185, 1, 0},  // polite-stem-vsu 6
+    {186, 1, 0},  // polite-pres 0
+    {187, 1, 3},  // polite-pres 1
+    {188, 2, 0},  // polite-pres 2
+    {190, 1, 0},  // polite-past 0
+    {191, 1, 3},  // polite-past 1
+    {192, 2, 0},  // polite-past 2
+    {194, 2, 0},  // polite-neg-pres 0
+    {196, 1, 3},  // polite-neg-pres 1
+    {197, 1, 3},  // polite-neg-pres 2
+    {198, 2, 0},  // polite-neg-pres 3
+    {200, 2, 0},  // polite-neg-past 0
+    {202, 1, 3},  // polite-neg-past 1
+    {203, 1, 3},  // polite-neg-past 2
+    {204, 2, 0},  // polite-neg-past 3
+    {206, 3, 0},  // adj-pres 0
+    {209, 3, 0},  // adj-pres 1
+    {212, 1, 0},  // adj-pres 2
+    {213, 3, 0},  // adj-pres-polite 0
+    {216, 3, 0},  // adj-pres-polite 1
+    {219, 1, 0},  // adj-pres-polite 2
+    {220, 3, 0},  // adj-past 0
+    {223, 3, 0},  // adj-past 1
+    {226, 2, 0},  // adj-past 2
+    {228, 3, 0},  // adj-past-polite 0
+    {231, 3, 0},  // adj-past-polite 1
+    {234, 2, 0},  // adj-past-polite 2
+    {236, 3, 0},  // adj-neg 0
+    {239, 3, 0},  // adj-neg 1
+    {242, 1, 3},  // adj-neg 2
+    {243, 1, 0},  // adj-neg 3
+    {244, 3, 0},  // adj-neg-polite 0
+    {247, 3, 0},  // adj-neg-polite 1
+    {250, 1, 3},  // adj-neg-polite 2
+    {251, 1, 0},  // adj-neg-polite 3
+    {252, 3, 0},  // adj-bare-pres 0
+    {255, 1, 0},  // adj-bare-pres 1
+    {256, 3, 0},  // adj-bare-pres-polite 0
+    {259, 1, 0},  // adj-bare-pres-polite 1
+    {260, 3, 0},  // adj-bare-past 0
+    {263, 2, 0},  // adj-bare-past 1
+    {265, 3, 0},  // adj-bare-past-polite 0
+    {268, 2, 0},  // adj-bare-past-polite 1
+    {270, 3, 0},  // adj-attributive 0
+    {273, 1, 0},  // adj-attributive 1
+    {274, 3, 0},  // na-adj-attributive 0
+    {277, 1, 0},  // na-adj-attributive 1
+    {278, 3, 0},  // no-adj-attributive 0
+    {281, 1, 0},  // no-adj-attributive 1
+    {282, 3, 0},  // copula-pres-plain 0
+    {285, 1, 0},  // copula-pres-plain 1
+    {286, 3, 0},  // copula-past-plain 0
+    {289, 2, 0},  // copula-past-plain 1
+    {291, 2, 0},  // copula-pres-written 0
+    {293, 2, 0},  // copula-pres-written 1
+    {295, 3, 0},  // copula-past-written 0
+    {298, 2, 0},  // copula-past-written 1
+    {300, 3, 0},  // copula-pres-polite 0
+    {303, 2, 0},  // copula-pres-polite 1
+    {305, 3, 0},  // copula-past-polite 0
+    {308, 2, 0},  // copula-past-polite 1
+    {310, 3, 0},  // copula-neg 0
+    {313, 1, 3},  // copula-neg 1
+    {314, 1, 0},  // copula-neg 2
+    {315, 3, 0},  // copula-neg-polite 0
+    {318, 1, 3},  // copula-neg-polite 1
+    {319, 1, 0},  // copula-neg-polite 2
+    {320, 2, 0},  // dat-ni 0
+    {322, 2, 0},  // nom-ga 0
+    {324, 2, 0},  // nom-ha 0
+    {326, 2, 0},  // hodo 0
+    {328, 4, 0},  // pp-in-np-de 0
+    {332, 4, 0},  // pp-in-np-ni 0
+    {336, 3, 0},  // question-ka 0
+    {339, 3, 0},  // question-wh-ka 0
 };
-unsigned const kAnalConstitCount = 159;
+unsigned const kAnalConstitCount = 178;
 
 AnalTerm const kAnalTerms[] = {
+    {"PREP", nullptr, 0, 1, 0, 0, 0},  // be-in 0
+    {"in", nullptr, 0, 14, 0, 0, 0},
+    {"{\202\305}", nullptr, 0, 13, 0, 0, 0},
+    {"{\202\314\222\206\202\311}", nullptr, 0, 13, kAct, 0, 0},
+    {"BE", nullptr, 0, 1, 0, 0, 0},  // be-in 1
+    {"*dear-", nullptr, 0, 27, 0, 0, 0},
+    {"PREP", nullptr, 0, 1, 0, 0, 0},  // be-at 0
+    {"*\202\305}", nullptr, 0, 27, 0, 0, 0},
+    {"*\202\305}", "\\1\202\311}", 0, 27, kAct, 0, 0},
+    {"BE", nullptr, 0, 1, 0, 0, 0},  // be-at 1
+    {"*dear-", nullptr, 0, 27, 0, 0, 0},
+    {"NP", nullptr, 0, 1, 0, 0, 0},  // be-animate 0
+    {"animate", nullptr, 0, 16, 0, 0, 0},
+    {"Nom", nullptr, 0, 1, 0, 0, 0},  // be-animate 1
+    {"PP", nullptr, 0, 1, 0, 0, 0},  // be-animate 2
+    {"BE", nullptr, 0, 1, 0, 0, 0},  // be-animate 3
+    {"*dear-", nullptr, 0, 27, 0, 0, 0},
+    {"i-", nullptr, 0, 13, kAct, 0, 0},
+    {"VV", nullptr, 0, 11, kAct, 0, 0},
+    {"PP", nullptr, 0, 1, 0, 0, 0},  // be-inanimate 0
+    {"BE", nullptr, 0, 1, 0, 0, 0},  // be-inanimate 1
+    {"*dear-", nullptr, 0, 27, 0, 0, 0},
+    {"ar-", nullptr, 0, 13, kAct, 0, 0},
+    {"VCr", nullptr, 0, 11, kAct, 0, 0},
+    {"BE", nullptr, 0, 1, 0, 0, 0},  // be-inanimate-neg 0
+    {"ar-", nullptr, 0, 13, 0, 0, 0},
+    {"", nullptr, 0, 13, kAct, 0, 0},
+    {"Not", nullptr, 0, 1, 0, 0, 0},  // be-inanimate-neg 1
+    {"<neg>", nullptr, 0, 1, 0, 0, 0},  // be-inanimate-neg 2
+    {"Acc", nullptr, 0, 1, 0, 0, 0},  // no-wo-before-copula 0
+    {"-wo", nullptr, 0, 13, 0, 0, 0},
+    {"", nullptr, 0, 13, kAct, 0, 0},
+    {"BE", nullptr, 0, 1, 0, 0, 0},  // no-wo-before-copula 1
+    {"*dear-", nullptr, 0, 27, 0, 0, 0},
+    {"N", nullptr, 0, 1, 0, 0, 0},  // in-year-1 0
+    {"\202P\077\077\077", nullptr, 0, 27, 0, 0, 0},
+    {"\202P\077\077\077", "\202P\\1\\2\\3\224N", 0, 27, kAct, 0, 0},
+    {"PREP", nullptr, 0, 1, 0, 0, 0},  // in-year-1 1
+    {"in", nullptr, 0, 14, 0, 0, 0},
+    {"{\202\311}", nullptr, 0, 13, kAct, 0, 0},
+    {"N", nullptr, 0, 1, 0, 0, 0},  // in-year-2 0
+    {"\202Q\077\077\077", nullptr, 0, 27, 0, 0, 0},
+    {"\202Q\077\077\077", "\202Q\\1\\2\\3\224N", 0, 27, kAct, 0, 0},
+    {"PREP", nullptr, 0, 1, 0, 0, 0},  // in-year-2 1
+    {"in", nullptr, 0, 14, 0, 0, 0},
+    {"{\202\311}", nullptr, 0, 13, kAct, 0, 0},
     {"VV", nullptr, 0, 11, 0, 0, 0},  // pres-ru-vv 0
     {"AUX", nullptr, 0, 1, 0, 0, 0},  // pres-ru-vv 1
     {"PRES", nullptr, 0, 1, 0, 0, 0},  // pres-ru-vv 2
@@ -561,35 +635,50 @@ AnalTerm const kAnalTerms[] = {
     {"QWH", nullptr, 0, 12, 0, 0, 0},
     {"ka", nullptr, 0, 13, kActAfter, 0, 0},
 };
-unsigned const kAnalTermCount = 296;
+unsigned const kAnalTermCount = 342;
 
 namespace {
+
+// kAOJStr, forward: letter, whole bit, prefix bit, children, first child.
+LetterMapRecord const kJStrForward[] = {
+    {0, 0, 0, 3, 1},
+    {45, 0, 0, 1, 4},
+    {97, 0, 0, 1, 5},
+    {123, 0, 0, 1, 6},
+    {119, 0, 0, 1, 7},
+    {114, 0, 0, 1, 8},
+    {130, 0, 0, 1, 9},
+    {111, 3, 0, 0, 0},  // -wo
+    {45, 2, 0, 0, 0},  // ar-
+    {197, 0, 0, 1, 10},
+    {125, 1, 0, 0, 0},  // {で}
+};
 
 // kAOJStr, backward: letter, whole bit, prefix bit, children, first child.
 LetterMapRecord const kJStrBackward[] = {
     {0, 0, 0, 2, 1},
-    {45, 0, 13, 11, 3},  // -
+    {45, 0, 14, 11, 3},  // -
     {125, 0, 0, 2, 14},
-    {98, 0, 9, 0, 0},  // b-
-    {103, 0, 4, 0, 0},  // g-
+    {98, 0, 11, 0, 0},  // b-
+    {103, 0, 6, 0, 0},  // g-
     {105, 0, 0, 1, 16},
-    {107, 0, 3, 0, 0},  // k-
-    {109, 0, 8, 0, 0},  // m-
-    {110, 0, 10, 0, 0},  // n-
-    {114, 0, 7, 1, 17},  // r-
-    {115, 0, 5, 0, 0},  // s-
-    {116, 0, 6, 0, 0},  // t-
+    {107, 0, 5, 0, 0},  // k-
+    {109, 0, 10, 0, 0},  // m-
+    {110, 0, 12, 0, 0},  // n-
+    {114, 0, 9, 1, 17},  // r-
+    {115, 0, 7, 0, 0},  // s-
+    {116, 0, 8, 0, 0},  // t-
     {117, 0, 0, 1, 18},
-    {119, 0, 1, 0, 0},  // w-
+    {119, 0, 3, 0, 0},  // w-
     {197, 0, 0, 1, 19},
     {201, 0, 0, 1, 20},
-    {119, 0, 11, 0, 0},  // wi-
+    {119, 0, 13, 0, 0},  // wi-
     {97, 0, 0, 1, 21},
-    {115, 0, 2, 0, 0},  // su-
-    {130, 0, 14, 0, 0},  // で}
+    {115, 0, 4, 0, 0},  // su-
+    {130, 0, 2, 0, 0},  // で}
     {130, 0, 15, 0, 0},  // に}
     {101, 0, 0, 1, 22},
-    {100, 0, 12, 0, 0},  // dear-
+    {100, 0, 1, 0, 0},  // dear-
 };
 
 // kAOJPOS, forward: letter, whole bit, prefix bit, children, first child.
@@ -623,64 +712,74 @@ LetterMapRecord const kJPOSForward[] = {
     {107, 7, 0, 0, 0},  // VCik
 };
 
+// kAOESurface, forward: letter, whole bit, prefix bit, children, first child.
+LetterMapRecord const kESurfaceForward[] = {
+    {0, 0, 0, 1, 1},
+    {105, 0, 0, 1, 2},
+    {110, 1, 0, 0, 0},  // in
+};
+
 // kAOConstit, forward: letter, whole bit, prefix bit, children, first child.
 LetterMapRecord const kConstitForward[] = {
-    {0, 0, 0, 9, 1},
-    {60, 0, 0, 1, 10},
-    {66, 0, 0, 1, 11},
-    {68, 0, 0, 1, 12},
-    {72, 0, 0, 1, 13},
-    {78, 0, 0, 3, 14},
-    {80, 0, 0, 3, 17},
-    {81, 0, 0, 1, 20},
-    {83, 0, 0, 1, 21},
-    {84, 0, 0, 1, 22},
-    {110, 0, 0, 1, 23},
-    {69, 5, 0, 0, 0},  // BE
-    {97, 0, 0, 1, 24},
-    {111, 0, 0, 1, 25},
-    {66, 0, 0, 1, 26},
-    {80, 13, 0, 0, 0},  // NP
-    {111, 0, 0, 1, 27},
-    {65, 0, 0, 1, 28},
-    {80, 12, 0, 0, 0},  // PP
-    {82, 0, 0, 1, 29},
-    {87, 0, 0, 1, 30},
-    {81, 14, 0, 0, 0},  // SQ
-    {69, 0, 0, 1, 31},
-    {101, 0, 0, 1, 32},
-    {116, 0, 0, 1, 33},
-    {100, 0, 0, 1, 34},
-    {65, 0, 0, 1, 35},
-    {109, 0, 0, 1, 36},
-    {83, 0, 0, 1, 37},
-    {69, 0, 0, 2, 38},
-    {72, 15, 0, 0, 0},  // QWH
-    {78, 0, 0, 1, 40},
-    {103, 0, 0, 1, 41},
-    {95, 0, 0, 1, 42},
-    {111, 10, 0, 0, 0},  // Hodo
-    {82, 6, 0, 0, 0},  // NBAR
-    {95, 0, 0, 2, 43},
-    {84, 2, 0, 0, 0},  // PAST
-    {80, 11, 0, 0, 0},  // PREP
-    {83, 1, 0, 0, 0},  // PRES
-    {83, 0, 0, 1, 45},
-    {62, 3, 0, 0, 0},  // <neg>
-    {110, 0, 0, 1, 46},
-    {103, 0, 0, 1, 47},
-    {104, 0, 0, 1, 48},
-    {69, 4, 0, 0, 0},  // TENSE
-    {105, 7, 0, 0, 0},  // Dat_ni
-    {97, 8, 0, 0, 0},  // Nom_ga
-    {97, 9, 0, 0, 0},  // Nom_ha
+    {0, 0, 0, 10, 1},
+    {60, 0, 0, 1, 11},
+    {65, 0, 0, 1, 12},
+    {66, 0, 0, 1, 13},
+    {68, 0, 0, 1, 14},
+    {72, 0, 0, 1, 15},
+    {78, 8, 0, 3, 16},  // N
+    {80, 0, 0, 3, 19},
+    {81, 0, 0, 1, 22},
+    {83, 0, 0, 1, 23},
+    {84, 0, 0, 1, 24},
+    {110, 0, 0, 1, 25},
+    {99, 0, 0, 1, 26},
+    {69, 2, 0, 0, 0},  // BE
+    {97, 0, 0, 1, 27},
+    {111, 0, 0, 1, 28},
+    {66, 0, 0, 1, 29},
+    {80, 4, 0, 0, 0},  // NP
+    {111, 0, 0, 1, 30},
+    {65, 0, 0, 1, 31},
+    {80, 5, 0, 0, 0},  // PP
+    {82, 0, 0, 1, 32},
+    {87, 0, 0, 1, 33},
+    {81, 17, 0, 0, 0},  // SQ
+    {69, 0, 0, 1, 34},
+    {101, 0, 0, 1, 35},
+    {99, 7, 0, 0, 0},  // Acc
+    {116, 0, 0, 1, 36},
+    {100, 0, 0, 1, 37},
+    {65, 0, 0, 1, 38},
+    {109, 3, 0, 1, 39},  // Nom
+    {83, 0, 0, 1, 40},
+    {69, 0, 0, 2, 41},
+    {72, 18, 0, 0, 0},  // QWH
+    {78, 0, 0, 1, 43},
+    {103, 0, 0, 1, 44},
+    {95, 0, 0, 1, 45},
+    {111, 16, 0, 0, 0},  // Hodo
+    {82, 12, 0, 0, 0},  // NBAR
+    {95, 0, 0, 2, 46},
+    {84, 10, 0, 0, 0},  // PAST
+    {80, 1, 0, 0, 0},  // PREP
+    {83, 9, 0, 0, 0},  // PRES
+    {83, 0, 0, 1, 48},
+    {62, 6, 0, 0, 0},  // <neg>
+    {110, 0, 0, 1, 49},
+    {103, 0, 0, 1, 50},
+    {104, 0, 0, 1, 51},
+    {69, 11, 0, 0, 0},  // TENSE
+    {105, 13, 0, 0, 0},  // Dat_ni
+    {97, 14, 0, 0, 0},  // Nom_ga
+    {97, 15, 0, 0, 0},  // Nom_ha
 };
 
 }  // namespace
 
-ANALOPT const kAOJStr = {nullptr, 0, 113, kJStrBackward, 23, 169};
+ANALOPT const kAOJStr = {kJStrForward, 11, 113, kJStrBackward, 23, 169};
 ANALOPT const kAOJPOS = {kJPOSForward, 27, 104, nullptr, 0, 168};
 ANALOPT const kAOEBase = {nullptr, 0, 45, nullptr, 0, 165};
-ANALOPT const kAOESurface = {nullptr, 0, 84, nullptr, 0, 0};
-ANALOPT const kAOConstit = {kConstitForward, 49, 1, nullptr, 0, 163};
+ANALOPT const kAOESurface = {kESurfaceForward, 3, 84, nullptr, 0, 0};
+ANALOPT const kAOConstit = {kConstitForward, 52, 1, nullptr, 0, 163};
 ANALOPT const kAOSemant = {nullptr, 0, 96, nullptr, 0, 0};

@@ -102,11 +102,13 @@ char ClauseTense(PARSED_NODE* clause) {
 }
 
 // Down the rightmost line from first: the chain's last node, then its first
-// child's chain's last node, and so on; the first node that passes.
+// child, then that child's chain's last node, and so on; the first node that
+// passes.
 template <class Test>
 PARSED_NODE* FindOnRightmostLine(PARSED_NODE* first, Test const& test) {
     for (PARSED_NODE* at = GetLastSibling(first); at != nullptr; at = GetLastSibling(at->firstChild)) {
         if (test(at)) return at;
+        if (at->firstChild != nullptr && test(at->firstChild)) return at->firstChild;
     }
     return nullptr;
 }

@@ -61,4 +61,42 @@ TEST(E2jTranslate, SentencesComeOutSubjectObjectVerb) {
     }
 }
 
+// The first sentences the engine writes whole: statements, questions and
+// negations of the common verb classes, be with a place, the copula and
+// adjectives, in plain and in polite style.
+TEST(E2jTranslate, TheFirstSentencesReadAsJapaneseInEachStyle) {
+    struct {
+        char const* english;
+        char const* plain;
+        char const* polite;
+    } const cases[] = {
+        {"I eat an apple.", "私はりんごを食べる。", "私はりんごを食べます。"},
+        {"I ate an apple.", "私はりんごを食べた。", "私はりんごを食べました。"},
+        {"The cat ate the fish.", "猫は魚を食べた。", "猫は魚を食べました。"},
+        {"A dog runs.", "犬が走る。", "犬が走ります。"},
+        {"She reads a book in the library.", "彼女は図書館で本を読む。", "彼女は図書館で本を読みます。"},
+        {"He went to the station.", "彼は駅に行った。", "彼は駅に行きました。"},
+        {"John met Mary.", "ジョンはメアリーに会った。", "ジョンはメアリーに会いました。"},
+        {"John gave the book to Mary.", "ジョンはメアリーに本を与えた。", "ジョンはメアリーに本を与えました。"},
+        {"The cat is in the box.", "猫は箱の中にいる。", "猫は箱の中にいます。"},
+        {"The book is on the table.", "本はテーブルの上にある。", "本はテーブルの上にあります。"},
+        {"I did not eat the apple.", "私はりんごを食べなかった。", "私はりんごを食べませんでした。"},
+        {"He does not eat fish.", "彼は魚を食べない。", "彼は魚を食べません。"},
+        {"Do you eat apples?", "あなたはりんごを食べるか？", "あなたはりんごを食べますか？"},
+        {"The dog is big.", "犬は大きい。", "犬は大きいです。"},
+        {"The dog was not big.", "犬は大きくなかった。", "犬は大きくありませんでした。"},
+        {"I am a student.", "私は学生だ。", "私は学生です。"},
+        {"John is not a student.", "ジョンは学生ではない。", "ジョンは学生ではありません。"},
+        {"The big dog ran in the park.", "大きい犬は公園で走った。", "大きい犬は公園で走りました。"},
+        {"I came in 1999.", "私は１９９９年に来た。", "私は１９９９年に来ました。"},
+    };
+    for (auto const& c : cases) {
+        std::string const english = std::string("'") + c.english + "'";
+        EXPECT_EQ(E2j("translate --style 0 " + english).output, c.plain) << c.english;
+        EXPECT_EQ(E2j("translate " + english).output, c.polite) << c.english;
+    }
+    EXPECT_EQ(E2j("translate --style 2 'I am a student.'").output, "私は学生である。");
+    EXPECT_EQ(E2j("translate --style 0 'The book is not on the table.'").output, "本はテーブルの上にない。");
+}
+
 }  // namespace

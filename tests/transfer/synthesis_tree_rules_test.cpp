@@ -70,6 +70,8 @@ TEST(SynthesisTreeRules, NegationGetsExactlyOneNode) {
     RuleCase const cases[] = {
         {"a negation word in a verb phrase", NegationIncorporationInVP, "SDECL(NP VP(Not VT01))",
          "SDECL(NP VP(Not VT01) <neg>)"},
+        {"be as the first child of the last phrase", NegationIncorporationInVP, "VP(ADJP BEP(BE Not))",
+         "VP(ADJP BEP(BE Not)) <neg>"},
         {"no verb on the rightmost line", NegationIncorporationInVP, "SDECL(NP VP(VT01 Not))", nullptr},
         {"a negation word inside a clause is not the phrase's", NegationIncorporationInVP,
          "VP(SDECL(Not VT01) VT01)", nullptr},
@@ -141,6 +143,10 @@ TEST(SynthesisTreeRules, QuickSynthesisMarksGluePiecesUnlessSkipped) {
     QuickSynthesis(tree, false);
     EXPECT_EQ(TreeText(tree), "GLUETOP(GLUEPIECE=∥(N) NP(GLUEPIECE=∥)) GLUEPIECE=∥");
     FreeSubtree(tree);
+}
+
+TEST(SynthesisTreeRules, ATreeNoRuleFitsComesBackAsItWas) {
+    RunCase({"all rules in turn", PerformJSynTreeCodes, "S(NP(ART NBAR(ADJP(ADJ) N)) PERIOD)", nullptr});
 }
 
 TEST(SynthesisTreeRules, ALongFlatTreeIsWalkedWithoutDeepRecursion) {
