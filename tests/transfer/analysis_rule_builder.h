@@ -231,6 +231,7 @@ public:
     KeyTrie& JStr() { return fJStr; }
     KeyTrie& JStrBackward() { return fJStrBackward; }
     KeyTrie& Constits() { return fConstitTrie; }
+    KeyTrie& JapanesePOSNames() { return fJPOSTrie; }
 
     AnalysisRuleSet const& Set() {
         fSet.rules = fRules.data();
@@ -241,8 +242,10 @@ public:
         fSet.termCount = static_cast<unsigned>(fTerms.size());
         fJStrOption = Option(fJStr, &fJStrBackward);
         fConstitOption = Option(fConstitTrie, nullptr);
+        fJPOSOption = Option(fJPOSTrie, nullptr);
         fSet.jstr = &fJStrOption;
         fSet.constit = &fConstitOption;
+        fSet.jpos = &fJPOSOption;
         return fSet;
     }
     void SetFirstNumberRule(unsigned index) { fSet.firstNumberRule = index; }
@@ -284,8 +287,10 @@ private:
     KeyTrie fJStr{113};
     KeyTrie fJStrBackward{169};
     KeyTrie fConstitTrie{1};
+    KeyTrie fJPOSTrie{104};
     ANALOPT fJStrOption{};
     ANALOPT fConstitOption{};
+    ANALOPT fJPOSOption{};
     AnalysisRuleSet fSet;
 };
 

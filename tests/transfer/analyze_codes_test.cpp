@@ -116,6 +116,37 @@ TEST(AnalyzeCodes, AStringSetByAnActionUnlocksALaterRule) {
     EXPECT_EQ(Dump(tree.get()), "S(VI01 PRES:ta)");
 }
 
+TEST(AnalyzeCodes, EveryActionThatChangesAKeyedStringKeysTheNewOne) {
+    enum Region { kJapanese, kCategoryName, kJapanesePOSName };
+    struct Case {
+        char const* name;
+        uint8_t kind;
+        char const* text;
+        char const* text2;
+        Region region;
+        char const* keyed;
+    } const cases[] = {
+        {"Japanese", 13, "ta", nullptr, kJapanese, "ta"},
+        {"ending", 12, "ru", "ta", kJapanese, "tabeta"},
+        {"start", 19, "ta", "ka", kJapanese, "kaberu"},
+        {"wildcard", 27, "*ru", "\\1ta", kJapanese, "tabeta"},
+        {"category", 1, "PAST", nullptr, kCategoryName, "PAST"},
+        {"Japanese part of speech", 11, "ADJ", nullptr, kJapanesePOSName, "ADJ"},
+    };
+    for (Case const& c : cases) {
+        RuleSetBuilder rules;
+        KeyTrie& trie = c.region == kJapanese       ? rules.JStr()
+                        : c.region == kCategoryName ? rules.Constits()
+                                                    : rules.JapanesePOSNames();
+        uint16_t const key = trie.Whole(c.keyed);
+        rules.Rule().Constit().Test(kCat, "VI01").Act(c.kind, c.text, c.text2);
+        rules.Rule().Keys({key}).Constit().Test(kCat, "S").Act(kJ, "walked");
+        ParsedTree const tree = Tree("S(VI01:taberu)");
+        EXPECT_EQ(RunRules(tree.get(), rules.Set()), 2u) << c.name;
+        EXPECT_STREQ(tree->japanese, "walked") << c.name;
+    }
+}
+
 TEST(AnalyzeCodes, AnEmptyTreeRunsNoRule) {
     RuleSetBuilder rules;
     rules.Rule().Constit().Test(kJ, "*").Act(kJ, "x");
