@@ -173,6 +173,8 @@ VT01  write       {書}k-        VCk   past=wrote pastpart=written subj=human ob
 VI01  stand       {立}t-        VCt   past=stood pastpart=stood
 VT01  hear        {聞}k-        VCk   past=heard pastpart=heard
 VI01  run         {走}r-        VCr   past=ran pastpart=run ing=running
+VT01  run         {経営}su-     Vsu   past=ran pastpart=run ing=running obj=organization p=-20
+VI01  run         {流れ}-       VV    past=ran pastpart=run ing=running p=-20
 VT01  meet        {会}w-        VCw   past=met pastpart=met transplant=NP:+ni
 VI01  sit         {座}r-        VCr   past=sat pastpart=sat ing=sitting
 VI01  speak       {話}s-        VCs   past=spoke pastpart=spoken
@@ -391,6 +393,8 @@ N  airport      {空港}          N  sem=building
 N  restaurant   {レストラン}    N  sem=building
 N  hotel        {ホテル}        N  sem=building
 N  bank         {銀行}          N  sem=building,organization
+N  bank         {土手}          N  sem=place p=-20
+N  bank         {堤防}          N  sem=place p=-20
 N  book         {本}            N  sem=document
 N  car          {車}            N  sem=vehicle
 N  table        {テーブル}      N  sem=furniture
