@@ -553,9 +553,10 @@ def shown(data):
 
 def write_cpp(rules, bitmap, source_name):
     out = [f"// {GENERATED.format(source_name)}", '#include "engine/transfer/analysis_tables.h"', "",
-           "namespace {", "", "constexpr uint8_t kAct = AnalTerm::kAction;",
-           "constexpr uint8_t kActAfter = AnalTerm::kAction | AnalTerm::kInsertAfter;",
-           "constexpr uint8_t kActBefore = AnalTerm::kAction | AnalTerm::kInsertBefore;", "", "}  // namespace", ""]
+           "namespace {", "", "[[maybe_unused]] constexpr uint8_t kAct = AnalTerm::kAction;",
+           "[[maybe_unused]] constexpr uint8_t kActAfter = AnalTerm::kAction | AnalTerm::kInsertAfter;",
+           "[[maybe_unused]] constexpr uint8_t kActBefore = AnalTerm::kAction | AnalTerm::kInsertBefore;", "",
+           "}  // namespace", ""]
     flag_names = {0: "0", ACTION: "kAct", ACTION | INSERT_AFTER: "kActAfter", ACTION | INSERT_BEFORE: "kActBefore"}
     rule_rows, constit_rows, term_rows, first_number = [], [], [], None
     for rule in rules:

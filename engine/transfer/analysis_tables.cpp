@@ -3,108 +3,108 @@
 
 namespace {
 
-constexpr uint8_t kAct = AnalTerm::kAction;
-constexpr uint8_t kActAfter = AnalTerm::kAction | AnalTerm::kInsertAfter;
-constexpr uint8_t kActBefore = AnalTerm::kAction | AnalTerm::kInsertBefore;
+[[maybe_unused]] constexpr uint8_t kAct = AnalTerm::kAction;
+[[maybe_unused]] constexpr uint8_t kActAfter = AnalTerm::kAction | AnalTerm::kInsertAfter;
+[[maybe_unused]] constexpr uint8_t kActBefore = AnalTerm::kAction | AnalTerm::kInsertBefore;
 
 }  // namespace
 
 AnalysisRule const kAnalysisRules[] = {
-    {0, 70, 2, 0x00, {}, 0x0, {2689, 3617, 5409, 33, 34}},  // be-in
-    {2, 73, 2, 0x00, {}, 0x0, {5409, 5410, 33, 34}},  // be-at
-    {4, 76, 4, 0x00, {}, 0x0, {5409, 35, 36, 37, 34}},  // be-animate
-    {8, 81, 2, 0x00, {}, 0x0, {5409, 37, 34}},  // be-inanimate
-    {10, 84, 3, 0x02, {}, 0x0, {3618, 38, 34}},  // be-inanimate-neg (plain)
-    {10, 84, 3, 0x04, {}, 0x0, {3618, 38, 34}},  // be-inanimate-neg (written)
-    {13, 88, 2, 0x00, {}, 0x0, {3619, 5409, 39, 34}},  // no-wo-before-copula
-    {15, 93, 2, 0x00, {}, 0x0, {2689, 33, 40}},  // in-year-1
-    {17, 96, 2, 0x00, {}, 0x0, {2689, 33, 40}},  // in-year-2
-    {19, 103, 3, 0x02, {}, 0x0, {3329, 41}},  // pres-ru-vv (plain)
-    {19, 103, 3, 0x04, {}, 0x0, {3329, 41}},  // pres-ru-vv (written)
-    {22, 107, 3, 0x02, {}, 0x0, {3330, 41}},  // pres-ru-vku (plain)
-    {22, 107, 3, 0x04, {}, 0x0, {3330, 41}},  // pres-ru-vku (written)
-    {25, 111, 3, 0x02, {}, 0x0, {3331, 41}},  // pres-ru-vsu (plain)
-    {25, 111, 3, 0x04, {}, 0x0, {3331, 41}},  // pres-ru-vsu (written)
-    {28, 115, 3, 0x02, {}, 0x0, {5411, 3332, 41}},  // pres-w (plain)
-    {28, 115, 3, 0x04, {}, 0x0, {5411, 3332, 41}},  // pres-w (written)
-    {31, 119, 3, 0x02, {}, 0x0, {3333, 41}},  // pres-u-godan (plain)
-    {31, 119, 3, 0x04, {}, 0x0, {3333, 41}},  // pres-u-godan (written)
-    {34, 125, 3, 0x02, {}, 0x0, {3329, 42}},  // past-vv (plain)
-    {34, 125, 3, 0x04, {}, 0x0, {3329, 42}},  // past-vv (written)
-    {37, 129, 3, 0x02, {}, 0x0, {3330, 42}},  // past-vku (plain)
-    {37, 129, 3, 0x04, {}, 0x0, {3330, 42}},  // past-vku (written)
-    {40, 133, 3, 0x02, {}, 0x0, {5412, 3331, 42}},  // past-vsu (plain)
-    {40, 133, 3, 0x04, {}, 0x0, {5412, 3331, 42}},  // past-vsu (written)
-    {43, 137, 3, 0x02, {}, 0x0, {5413, 3334, 42}},  // past-k (plain)
-    {43, 137, 3, 0x04, {}, 0x0, {5413, 3334, 42}},  // past-k (written)
-    {46, 141, 3, 0x02, {}, 0x0, {5413, 3335, 42}},  // past-ik (plain)
-    {46, 141, 3, 0x04, {}, 0x0, {5413, 3335, 42}},  // past-ik (written)
-    {49, 145, 3, 0x02, {}, 0x0, {5414, 3336, 42}},  // past-g (plain)
-    {49, 145, 3, 0x04, {}, 0x0, {5414, 3336, 42}},  // past-g (written)
-    {52, 149, 3, 0x02, {}, 0x0, {5415, 3337, 42}},  // past-s (plain)
-    {52, 149, 3, 0x04, {}, 0x0, {5415, 3337, 42}},  // past-s (written)
-    {55, 153, 3, 0x02, {}, 0x0, {5416, 3338, 42}},  // past-t (plain)
-    {55, 153, 3, 0x04, {}, 0x0, {5416, 3338, 42}},  // past-t (written)
-    {58, 157, 3, 0x02, {}, 0x0, {5417, 3339, 42}},  // past-r (plain)
-    {58, 157, 3, 0x04, {}, 0x0, {5417, 3339, 42}},  // past-r (written)
-    {61, 161, 3, 0x02, {}, 0x0, {5411, 3332, 42}},  // past-w (plain)
-    {61, 161, 3, 0x04, {}, 0x0, {5411, 3332, 42}},  // past-w (written)
-    {64, 165, 3, 0x02, {}, 0x0, {5418, 3340, 42}},  // past-m (plain)
-    {64, 165, 3, 0x04, {}, 0x0, {5418, 3340, 42}},  // past-m (written)
-    {67, 169, 3, 0x02, {}, 0x0, {5419, 3341, 42}},  // past-b (plain)
-    {67, 169, 3, 0x04, {}, 0x0, {5419, 3341, 42}},  // past-b (written)
-    {70, 173, 3, 0x02, {}, 0x0, {5420, 3342, 42}},  // past-n (plain)
-    {70, 173, 3, 0x04, {}, 0x0, {5420, 3342, 42}},  // past-n (written)
-    {73, 179, 4, 0x02, {}, 0x0, {3333, 38}},  // neg-stem-godan (plain)
-    {73, 179, 4, 0x04, {}, 0x0, {3333, 38}},  // neg-stem-godan (written)
-    {77, 184, 4, 0x02, {}, 0x0, {5412, 3331, 38}},  // neg-stem-vsu (plain)
-    {77, 184, 4, 0x04, {}, 0x0, {5412, 3331, 38}},  // neg-stem-vsu (written)
-    {81, 189, 4, 0x02, {}, 0x0, {38, 41}},  // neg-pres (plain)
-    {81, 189, 4, 0x04, {}, 0x0, {38, 41}},  // neg-pres (written)
-    {85, 194, 4, 0x02, {}, 0x0, {38, 42}},  // neg-past (plain)
-    {85, 194, 4, 0x04, {}, 0x0, {38, 42}},  // neg-past (written)
-    {89, 203, 7, 0x01, {}, 0x0, {3333, 43}},  // polite-stem-godan (polite)
-    {96, 211, 1, 0x01, {}, 0x0, {5421, 3332}},  // polite-stem-w (polite)
-    {97, 213, 7, 0x01, {}, 0x0, {5412, 3331, 43}},  // polite-stem-vsu (polite)
-    {104, 221, 3, 0x01, {}, 0x0, {3343, 41}},  // polite-pres (polite)
-    {107, 225, 3, 0x01, {}, 0x0, {3343, 42}},  // polite-past (polite)
-    {110, 229, 4, 0x01, {}, 0x0, {38, 41}},  // polite-neg-pres (polite)
-    {114, 234, 4, 0x01, {}, 0x0, {38, 42}},  // polite-neg-past (polite)
-    {118, 243, 3, 0x02, {}, 0x0, {5409, 5422, 3344, 41, 34}},  // adj-pres (plain)
-    {118, 243, 3, 0x04, {}, 0x0, {5409, 5422, 3344, 41, 34}},  // adj-pres (written)
-    {121, 247, 3, 0x01, {}, 0x0, {5409, 5422, 3344, 41, 34}},  // adj-pres-polite (polite)
-    {124, 251, 3, 0x02, {}, 0x0, {5409, 5422, 3344, 42, 34}},  // adj-past (plain)
-    {124, 251, 3, 0x04, {}, 0x0, {5409, 5422, 3344, 42, 34}},  // adj-past (written)
-    {127, 255, 3, 0x01, {}, 0x0, {5409, 5422, 3344, 42, 34}},  // adj-past-polite (polite)
-    {130, 259, 4, 0x02, {}, 0x0, {5409, 5422, 3344, 38, 34}},  // adj-neg (plain)
-    {130, 259, 4, 0x04, {}, 0x0, {5409, 5422, 3344, 38, 34}},  // adj-neg (written)
-    {134, 264, 4, 0x01, {}, 0x0, {5409, 5422, 3344, 38, 34}},  // adj-neg-polite (polite)
-    {138, 271, 2, 0x02, {}, 0x0, {5422, 3344, 41}},  // adj-bare-pres (plain)
-    {138, 271, 2, 0x04, {}, 0x0, {5422, 3344, 41}},  // adj-bare-pres (written)
-    {140, 274, 2, 0x01, {}, 0x0, {5422, 3344, 41}},  // adj-bare-pres-polite (polite)
-    {142, 277, 2, 0x02, {}, 0x0, {5422, 3344, 42}},  // adj-bare-past (plain)
-    {142, 277, 2, 0x04, {}, 0x0, {5422, 3344, 42}},  // adj-bare-past (written)
-    {144, 280, 2, 0x01, {}, 0x0, {5422, 3344, 42}},  // adj-bare-past-polite (polite)
-    {146, 285, 2, 0x00, {}, 0x0, {5422, 3344, 44}},  // adj-attributive
-    {148, 288, 2, 0x00, {}, 0x0, {5422, 3345, 44}},  // na-adj-attributive
-    {150, 291, 2, 0x00, {}, 0x0, {5422, 3346, 44}},  // no-adj-attributive
-    {152, 297, 2, 0x02, {}, 0x0, {5409, 41, 34}},  // copula-pres-plain (plain)
-    {154, 300, 2, 0x02, {}, 0x0, {5409, 42, 34}},  // copula-past-plain (plain)
-    {156, 303, 2, 0x04, {}, 0x0, {5409, 41, 34}},  // copula-pres-written (written)
-    {158, 306, 2, 0x04, {}, 0x0, {5409, 42, 34}},  // copula-past-written (written)
-    {160, 309, 2, 0x01, {}, 0x0, {5409, 41, 34}},  // copula-pres-polite (polite)
-    {162, 312, 2, 0x01, {}, 0x0, {5409, 42, 34}},  // copula-past-polite (polite)
-    {164, 315, 3, 0x02, {}, 0x0, {5409, 38, 34}},  // copula-neg (plain)
-    {164, 315, 3, 0x04, {}, 0x0, {5409, 38, 34}},  // copula-neg (written)
-    {167, 319, 3, 0x01, {}, 0x0, {5409, 38, 34}},  // copula-neg-polite (polite)
-    {170, 327, 1, 0x00, {}, 0x0, {45}},  // dat-ni
-    {171, 329, 1, 0x00, {}, 0x0, {46}},  // nom-ga
-    {172, 331, 1, 0x00, {}, 0x0, {47}},  // nom-ha
-    {173, 333, 1, 0x00, {}, 0x0, {48}},  // hodo
-    {174, 337, 1, 0x00, {}, 0x0, {5410, 33, 37, 36}},  // pp-in-np-de
-    {175, 339, 1, 0x00, {}, 0x0, {5423, 33, 37, 36}},  // pp-in-np-ni
-    {176, 343, 1, 0x40, {}, 0x0, {43, 49}},  // question-ka
-    {177, 345, 1, 0x40, {}, 0x0, {43, 50}},  // question-wh-ka
+    {0, 71, 2, 0x00, {}, 0x0, {2689, 3617, 5409, 33, 34}},  // be-in
+    {2, 74, 2, 0x00, {}, 0x0, {5409, 5410, 33, 34}},  // be-at
+    {4, 77, 4, 0x00, {}, 0x0, {5409, 35, 36, 37, 34}},  // be-animate
+    {8, 82, 2, 0x00, {}, 0x0, {5409, 37, 34}},  // be-inanimate
+    {10, 85, 3, 0x02, {}, 0x0, {3618, 38, 34}},  // be-inanimate-neg (plain)
+    {10, 85, 3, 0x04, {}, 0x0, {3618, 38, 34}},  // be-inanimate-neg (written)
+    {13, 89, 2, 0x00, {}, 0x0, {3619, 5409, 39, 34}},  // no-wo-before-copula
+    {15, 94, 2, 0x00, {}, 0x0, {2689, 33, 40}},  // in-year-1
+    {17, 97, 2, 0x00, {}, 0x0, {2689, 33, 40}},  // in-year-2
+    {19, 104, 3, 0x02, {}, 0x0, {3329, 41}},  // pres-ru-vv (plain)
+    {19, 104, 3, 0x04, {}, 0x0, {3329, 41}},  // pres-ru-vv (written)
+    {22, 108, 3, 0x02, {}, 0x0, {3330, 41}},  // pres-ru-vku (plain)
+    {22, 108, 3, 0x04, {}, 0x0, {3330, 41}},  // pres-ru-vku (written)
+    {25, 112, 3, 0x02, {}, 0x0, {3331, 41}},  // pres-ru-vsu (plain)
+    {25, 112, 3, 0x04, {}, 0x0, {3331, 41}},  // pres-ru-vsu (written)
+    {28, 116, 3, 0x02, {}, 0x0, {5411, 3332, 41}},  // pres-w (plain)
+    {28, 116, 3, 0x04, {}, 0x0, {5411, 3332, 41}},  // pres-w (written)
+    {31, 120, 3, 0x02, {}, 0x0, {3333, 41}},  // pres-u-godan (plain)
+    {31, 120, 3, 0x04, {}, 0x0, {3333, 41}},  // pres-u-godan (written)
+    {34, 126, 3, 0x02, {}, 0x0, {3329, 42}},  // past-vv (plain)
+    {34, 126, 3, 0x04, {}, 0x0, {3329, 42}},  // past-vv (written)
+    {37, 130, 3, 0x02, {}, 0x0, {3330, 42}},  // past-vku (plain)
+    {37, 130, 3, 0x04, {}, 0x0, {3330, 42}},  // past-vku (written)
+    {40, 134, 3, 0x02, {}, 0x0, {5412, 3331, 42}},  // past-vsu (plain)
+    {40, 134, 3, 0x04, {}, 0x0, {5412, 3331, 42}},  // past-vsu (written)
+    {43, 138, 3, 0x02, {}, 0x0, {5413, 3334, 42}},  // past-k (plain)
+    {43, 138, 3, 0x04, {}, 0x0, {5413, 3334, 42}},  // past-k (written)
+    {46, 142, 3, 0x02, {}, 0x0, {5413, 3335, 42}},  // past-ik (plain)
+    {46, 142, 3, 0x04, {}, 0x0, {5413, 3335, 42}},  // past-ik (written)
+    {49, 146, 3, 0x02, {}, 0x0, {5414, 3336, 42}},  // past-g (plain)
+    {49, 146, 3, 0x04, {}, 0x0, {5414, 3336, 42}},  // past-g (written)
+    {52, 150, 3, 0x02, {}, 0x0, {5415, 3337, 42}},  // past-s (plain)
+    {52, 150, 3, 0x04, {}, 0x0, {5415, 3337, 42}},  // past-s (written)
+    {55, 154, 3, 0x02, {}, 0x0, {5416, 3338, 42}},  // past-t (plain)
+    {55, 154, 3, 0x04, {}, 0x0, {5416, 3338, 42}},  // past-t (written)
+    {58, 158, 3, 0x02, {}, 0x0, {5417, 3339, 42}},  // past-r (plain)
+    {58, 158, 3, 0x04, {}, 0x0, {5417, 3339, 42}},  // past-r (written)
+    {61, 162, 3, 0x02, {}, 0x0, {5411, 3332, 42}},  // past-w (plain)
+    {61, 162, 3, 0x04, {}, 0x0, {5411, 3332, 42}},  // past-w (written)
+    {64, 166, 3, 0x02, {}, 0x0, {5418, 3340, 42}},  // past-m (plain)
+    {64, 166, 3, 0x04, {}, 0x0, {5418, 3340, 42}},  // past-m (written)
+    {67, 170, 3, 0x02, {}, 0x0, {5419, 3341, 42}},  // past-b (plain)
+    {67, 170, 3, 0x04, {}, 0x0, {5419, 3341, 42}},  // past-b (written)
+    {70, 174, 3, 0x02, {}, 0x0, {5420, 3342, 42}},  // past-n (plain)
+    {70, 174, 3, 0x04, {}, 0x0, {5420, 3342, 42}},  // past-n (written)
+    {73, 180, 4, 0x02, {}, 0x0, {3333, 38}},  // neg-stem-godan (plain)
+    {73, 180, 4, 0x04, {}, 0x0, {3333, 38}},  // neg-stem-godan (written)
+    {77, 185, 4, 0x02, {}, 0x0, {5412, 3331, 38}},  // neg-stem-vsu (plain)
+    {77, 185, 4, 0x04, {}, 0x0, {5412, 3331, 38}},  // neg-stem-vsu (written)
+    {81, 190, 4, 0x02, {}, 0x0, {38, 41}},  // neg-pres (plain)
+    {81, 190, 4, 0x04, {}, 0x0, {38, 41}},  // neg-pres (written)
+    {85, 195, 4, 0x02, {}, 0x0, {38, 42}},  // neg-past (plain)
+    {85, 195, 4, 0x04, {}, 0x0, {38, 42}},  // neg-past (written)
+    {89, 204, 7, 0x01, {}, 0x0, {3333, 43}},  // polite-stem-godan (polite)
+    {96, 212, 1, 0x01, {}, 0x0, {5421, 3332}},  // polite-stem-w (polite)
+    {97, 214, 7, 0x01, {}, 0x0, {5412, 3331, 43}},  // polite-stem-vsu (polite)
+    {104, 222, 3, 0x01, {}, 0x0, {3343, 41}},  // polite-pres (polite)
+    {107, 226, 3, 0x01, {}, 0x0, {3343, 42}},  // polite-past (polite)
+    {110, 230, 4, 0x01, {}, 0x0, {38, 41}},  // polite-neg-pres (polite)
+    {114, 235, 4, 0x01, {}, 0x0, {38, 42}},  // polite-neg-past (polite)
+    {118, 244, 3, 0x02, {}, 0x0, {5409, 5422, 3344, 41, 34}},  // adj-pres (plain)
+    {118, 244, 3, 0x04, {}, 0x0, {5409, 5422, 3344, 41, 34}},  // adj-pres (written)
+    {121, 248, 3, 0x01, {}, 0x0, {5409, 5422, 3344, 41, 34}},  // adj-pres-polite (polite)
+    {124, 252, 3, 0x02, {}, 0x0, {5409, 5422, 3344, 42, 34}},  // adj-past (plain)
+    {124, 252, 3, 0x04, {}, 0x0, {5409, 5422, 3344, 42, 34}},  // adj-past (written)
+    {127, 256, 3, 0x01, {}, 0x0, {5409, 5422, 3344, 42, 34}},  // adj-past-polite (polite)
+    {130, 260, 4, 0x02, {}, 0x0, {5409, 5422, 3344, 38, 34}},  // adj-neg (plain)
+    {130, 260, 4, 0x04, {}, 0x0, {5409, 5422, 3344, 38, 34}},  // adj-neg (written)
+    {134, 265, 4, 0x01, {}, 0x0, {5409, 5422, 3344, 38, 34}},  // adj-neg-polite (polite)
+    {138, 272, 2, 0x02, {}, 0x0, {5422, 3344, 41}},  // adj-bare-pres (plain)
+    {138, 272, 2, 0x04, {}, 0x0, {5422, 3344, 41}},  // adj-bare-pres (written)
+    {140, 275, 2, 0x01, {}, 0x0, {5422, 3344, 41}},  // adj-bare-pres-polite (polite)
+    {142, 278, 2, 0x02, {}, 0x0, {5422, 3344, 42}},  // adj-bare-past (plain)
+    {142, 278, 2, 0x04, {}, 0x0, {5422, 3344, 42}},  // adj-bare-past (written)
+    {144, 281, 2, 0x01, {}, 0x0, {5422, 3344, 42}},  // adj-bare-past-polite (polite)
+    {146, 286, 2, 0x00, {}, 0x0, {5422, 3344, 44}},  // adj-attributive
+    {148, 289, 2, 0x00, {}, 0x0, {5422, 3345, 44}},  // na-adj-attributive
+    {150, 292, 2, 0x00, {}, 0x0, {5422, 3346, 44}},  // no-adj-attributive
+    {152, 298, 2, 0x02, {}, 0x0, {5409, 41, 34}},  // copula-pres-plain (plain)
+    {154, 301, 2, 0x02, {}, 0x0, {5409, 42, 34}},  // copula-past-plain (plain)
+    {156, 304, 2, 0x04, {}, 0x0, {5409, 41, 34}},  // copula-pres-written (written)
+    {158, 307, 2, 0x04, {}, 0x0, {5409, 42, 34}},  // copula-past-written (written)
+    {160, 310, 2, 0x01, {}, 0x0, {5409, 41, 34}},  // copula-pres-polite (polite)
+    {162, 313, 2, 0x01, {}, 0x0, {5409, 42, 34}},  // copula-past-polite (polite)
+    {164, 316, 3, 0x02, {}, 0x0, {5409, 38, 34}},  // copula-neg (plain)
+    {164, 316, 3, 0x04, {}, 0x0, {5409, 38, 34}},  // copula-neg (written)
+    {167, 320, 3, 0x01, {}, 0x0, {5409, 38, 34}},  // copula-neg-polite (polite)
+    {170, 328, 1, 0x00, {}, 0x0, {45}},  // dat-ni
+    {171, 330, 1, 0x00, {}, 0x0, {46}},  // nom-ga
+    {172, 332, 1, 0x00, {}, 0x0, {47}},  // nom-ha
+    {173, 334, 1, 0x00, {}, 0x0, {48}},  // hodo
+    {174, 338, 1, 0x00, {}, 0x0, {5410, 33, 37, 36}},  // pp-in-np-de
+    {175, 340, 1, 0x00, {}, 0x0, {5423, 33, 37, 36}},  // pp-in-np-ni
+    {176, 344, 1, 0x40, {}, 0x0, {43, 49}},  // question-ka
+    {177, 346, 1, 0x40, {}, 0x0, {43, 50}},  // question-wh-ka
 };
 unsigned const kAnalysisRuleCount = 95;
 unsigned const kFirstNumberRule = 95;
