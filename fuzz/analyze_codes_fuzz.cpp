@@ -11,28 +11,10 @@
 #include "engine/transfer/analyze_codes.h"
 #include "engine/transfer/transfer_steps.h"
 #include "engine/transfer/tree_edit.h"
+#include "tree_fuzz_support.h"
 
 namespace {
 
-void Check(bool condition) {
-    if (!condition) __builtin_trap();
-}
-
-class Input {
-public:
-    Input(uint8_t const* data, std::size_t size) : fData(data), fSize(size) {}
-    bool Empty() const { return fAt >= fSize; }
-    uint8_t Byte() { return fAt < fSize ? fData[fAt++] : 0; }
-    template <class T, std::size_t n>
-    T const& Pick(T const (&choices)[n]) {
-        return choices[Byte() % n];
-    }
-
-private:
-    uint8_t const* fData;
-    std::size_t fSize;
-    std::size_t fAt = 0;
-};
 
 // Categories the rules and the search treat specially, and some plain ones.
 uint32_t const kCategories[] = {1,  3,  4,  9,  10, 13, 15, 19, 21, 22,  24, 25,
@@ -61,7 +43,7 @@ char const* const kSecondTexts[] = {nullptr, "", "ta", "\x90\x48", "ita"};
 
 constexpr int kMaxNodes = 40;
 
-ParsedTree RandomTree(Input& in) {
+ParsedTree RandomTree(FuzzInput& in) {
     auto* root = NewVirtualNode(42);
     int nodes = 1;
     PARSED_NODE* parent = root;
@@ -88,7 +70,7 @@ struct DrawnRule {
     AnalysisRule rule{};
 };
 
-DrawnRule RandomRule(Input& in) {
+DrawnRule RandomRule(FuzzInput& in) {
     DrawnRule drawn;
     unsigned const constits = 1 + in.Byte() % 4;
     for (unsigned c = 0; c < constits; ++c) {
@@ -115,29 +97,18 @@ DrawnRule RandomRule(Input& in) {
     return drawn;
 }
 
-// Every node's back link points at its parent (first child) or its left
-// sibling; returns the number of nodes.
-int CheckLinks(PARSED_NODE const* node, PARSED_NODE const* back) {
-    int count = 0;
-    for (PARSED_NODE const* at = node; at != nullptr; back = at, at = at->rightSibling) {
-        Check(at->back == back);
-        ++count;
-        if (at->firstChild != nullptr) count += CheckLinks(at->firstChild, at);
-    }
-    return count;
-}
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(uint8_t const* data, std::size_t size) {
-    Input in(data, size);
+    FuzzInput in(data, size);
     uint8_t const politeness = static_cast<uint8_t>(21 + in.Byte() % 3);
     ParsedTree const tree = RandomTree(in);
     PolitenessLevelUserOption level;
     level.SetPolitenessLevel(politeness);
     AuxiliaryVerbsUserOption_J const aux;
     AnalyzeCodes(tree.get(), level, 0, aux, true, false);
-    int const before = CheckLinks(tree.get(), nullptr);
+    int const before = CheckTreeLinks(tree.get(), nullptr);
 
     DrawnRule drawn = RandomRule(in);
     AnalysisRuleSet set;
@@ -148,8 +119,8 @@ extern "C" int LLVMFuzzerTestOneInput(uint8_t const* data, std::size_t size) {
     set.terms = drawn.terms.data();
     set.termCount = static_cast<unsigned>(drawn.terms.size());
     AnalyzeCodes(tree.get(), level, 0, aux, false, false, set);
-    int const after = CheckLinks(tree.get(), nullptr);
+    int const after = CheckTreeLinks(tree.get(), nullptr);
     // One node per action term at most, per capped match.
-    Check(after <= before + static_cast<int>(drawn.terms.size()) * (2 * before + 16));
+    FuzzCheck(after <= before + static_cast<int>(drawn.terms.size()) * (2 * before + 16));
     return 0;
 }

@@ -11,28 +11,14 @@
 #include "engine/parse/grammar_tables.h"
 #include "engine/transfer/conversion_codes.h"
 #include "engine/transfer/tree_edit.h"
+#include "tree_fuzz_support.h"
 
 namespace {
 
-void Check(bool condition) {
-    if (!condition) __builtin_trap();
-}
-
-class Input {
-public:
-    Input(uint8_t const* data, std::size_t size) : fData(data), fSize(size) {}
-    bool Empty() const { return fAt >= fSize; }
-    uint8_t Byte() { return fAt < fSize ? fData[fAt++] : 0; }
-
-private:
-    uint8_t const* fData;
-    std::size_t fSize;
-    std::size_t fAt = 0;
-};
 
 // Up to five children per node, three levels; some nodes virtual, of one
 // of a few categories.
-PARSED_NODE* MakeNode(Input* input, int depth) {
+PARSED_NODE* MakeNode(FuzzInput* input, int depth) {
     uint8_t const shape = input->Byte();
     PARSED_NODE* node = NewVirtualNode(shape & 3);
     if ((shape & 4) == 0) node->flags = 0;
@@ -42,17 +28,11 @@ PARSED_NODE* MakeNode(Input* input, int depth) {
     return node;
 }
 
-void CheckLinks(PARSED_NODE const* node, PARSED_NODE const* back) {
-    for (PARSED_NODE const* at = node; at != nullptr; back = at, at = at->rightSibling) {
-        Check(at->back == back);
-        CheckLinks(at->firstChild, at);
-    }
-}
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    Input input(data, size);
+    FuzzInput input(data, size);
     PARSED_NODE* tree = MakeNode(&input, 0);
     bool const japanese = input.Byte() & 1;
     std::vector<PureCCodeRecord> run;
@@ -84,10 +64,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (PureCCodeRecord const& record : run) {
         std::vector<char> const code(record.code, record.code + sizeof record.code);
         ReorderTerms(tree, code.data(), nullptr);
-        CheckLinks(tree, nullptr);
+        CheckTreeLinks(tree, nullptr);
     }
     UseCodeRun(tree, run.data(), run.size(), japanese, nullptr);
-    CheckLinks(tree, nullptr);
+    CheckTreeLinks(tree, nullptr);
     FreeSubtree(tree);
     return 0;
 }

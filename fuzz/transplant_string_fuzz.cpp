@@ -8,12 +8,9 @@
 #include "engine/parse/parsed_node.h"
 #include "engine/transfer/transplants.h"
 #include "engine/transfer/tree_edit.h"
+#include "tree_fuzz_support.h"
 
 namespace {
-
-void Check(bool condition) {
-    if (!condition) __builtin_trap();
-}
 
 // NP(N) ADV NP(N) VT01 under a clause, the verb carrying the string.
 PARSED_NODE* SmallTree() {
@@ -26,27 +23,21 @@ PARSED_NODE* SmallTree() {
     return clause;
 }
 
-void CheckLinks(PARSED_NODE const* node, PARSED_NODE const* back) {
-    for (PARSED_NODE const* at = node; at != nullptr; back = at, at = at->rightSibling) {
-        Check(at->back == back);
-        CheckLinks(at->firstChild, at);
-    }
-}
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(uint8_t const* data, std::size_t size) {
     std::string const text(reinterpret_cast<char const*>(data), size);
     for (TRANS_TERM const& term : ParseTransplantString(text.c_str())) {
-        Check(term.word.size() <= TRANS_TERM::kMaxWord);
-        Check(term.romaji.size() <= TRANS_TERM::kMaxRomaji);
-        Check(term.japanese.size() <= TRANS_TERM::kMaxJapanese);
+        FuzzCheck(term.word.size() <= TRANS_TERM::kMaxWord);
+        FuzzCheck(term.romaji.size() <= TRANS_TERM::kMaxRomaji);
+        FuzzCheck(term.japanese.size() <= TRANS_TERM::kMaxJapanese);
     }
-    Check(ParseTransplantString(text.c_str()).size() <= kMaxTransplantTerms);
+    FuzzCheck(ParseTransplantString(text.c_str()).size() <= kMaxTransplantTerms);
     PARSED_NODE* tree = SmallTree();
     GetLastChild(tree)->SetTransplant(text.c_str());
     ApplyTransplants(tree);
-    CheckLinks(tree, nullptr);
+    CheckTreeLinks(tree, nullptr);
     FreeSubtree(tree);
     return 0;
 }
