@@ -32,7 +32,7 @@ int AltSorter::CompareWords(AltSortKey const& a, AltSortKey const& b) const {
     static std::vector<std::string> const kNoParts;
     std::vector<std::string> const& parts =
         a.bestMatch >= 0 && static_cast<std::size_t>(a.bestMatch) < fBestMatches.size()
-            ? fBestMatches[static_cast<std::size_t>(a.bestMatch)].words
+            ? fBestMatches[static_cast<std::size_t>(a.bestMatch)].particles
             : kNoParts;
     std::size_t position = 0;
     for (std::size_t i = 0;; ++i) {

@@ -28,7 +28,7 @@ bool IsOrderedSubset(std::vector<std::string> const& words, std::vector<std::str
 int FindBestMatchWhichParticlesAreASubsetOf(std::vector<BestMatch_t> const& bestMatches,
                                             std::vector<std::string> const& words) {
     for (std::size_t i = 0; i < bestMatches.size(); ++i) {
-        if (IsOrderedSubset(words, bestMatches[i].words)) return static_cast<int>(i);
+        if (IsOrderedSubset(words, bestMatches[i].particles)) return static_cast<int>(i);
     }
     return -1;
 }

@@ -4,16 +4,10 @@
 // match, the reading that matches the current translation together with
 // readings of the same Japanese and part of speech.
 #include <cstddef>
-#include <cstdint>
 #include <string>
 #include <vector>
 
-// A best match: the entry it stands for and its particle words (none for an
-// entry without particles).
-struct BestMatch_t {
-    uint16_t entry = 0;
-    std::vector<std::string> words;
-};
+#include "engine/transfer/aw_set.h"
 
 // The words of a particle phrase, split at white space.
 std::vector<std::string> SplitParticleWords(std::string const& text);
