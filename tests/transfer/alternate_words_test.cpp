@@ -3,12 +3,22 @@
 // dictionaries.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
+#include "cp932.h"
+#include "engine/compiled/dictionary_text_fields.h"
+#include "engine/foundation/dictionary_learning.h"
+#include "engine/foundation/english_pos_classes.h"
+#include "engine/foundation/temporary_dictionary.h"
 #include "engine/transfer/alt_duplicate_rules.h"
 #include "engine/transfer/alt_sorter.h"
+#include "engine/transfer/alt_word_learning.h"
+#include "engine/transfer/alt_word_pos.h"
+#include "engine/transfer/alt_word_selection.h"
+#include "foundation/fake_dictionary.h"
 
 namespace {
 
@@ -170,6 +180,100 @@ TEST(CaseMatches, ExactWhenEqualIgnoringCaseElseByTheInitial) {
     };
     for (Case const& c : cases)
         EXPECT_EQ(CaseMatches(c.source, c.headword), c.matches) << c.source << "/" << c.headword;
+}
+
+// ---- Classes, agreement and learning --------------------------------------------
+
+TEST(POSToEType, ClassAndDetailsFromThePartOfSpeechAndItsFeatureSets) {
+    struct Case {
+        char const* pos;
+        char const* set0;
+        char const* set1;
+        UDPOS udpos;  // class, subclass, map value, flag A, flag B
+    } const cases[] = {
+        {"N", "SSSC1101110M0__", "", {3, 0, 0, 0, 0}},
+        {"N", "PSSC1101110M0__", "", {3, 1, 0, 0, 0}},  // proper
+        {"VT01", "B1T0__0000000_0_________", "", {4, 3, 1, 0, 0}},
+        {"VT01", "B2TD", "", {4, 1, 1, 0, 0}},
+        {"VT01", "B3TD", "", {4, 2, 1, 0, 0}},
+        {"VT01", "B2T0", "", {4, 1, 1, 0, 0}},
+        {"VT01", "B1G0", "", {4, 4, 1, 0, 0}},
+        {"VT01", "B1I0", "", {4, 0, 1, 0, 0}},
+        {"VT01", "B1", "", {4, 0, 1, 0, 0}},    // too short for a subclass
+        {"VT02", "B2T0", "", {4, 1, 5, 0, 0}},  // no user-word category reads as it
+        {"ADJ", "PBY", "", {1, 0, 0, 0, 1}},
+        {"ADV", "", "", {2, 0, 0, 0, 0}},
+        {"PREP", "in", "0001", {6, 0, 0, 1, 0}},
+        {"PREP", "in", "00001", {6, 0, 0, 2, 0}},
+        {"PREP", "in", "000", {0, 0, 0, 0, 0}},  // neither flag: no class
+        {"PERIOD", "", "", {0, 0, 0, 0, 0}},
+    };
+    Dictionary_EX_Temporary dictionary;
+    Entry_EX entry = dictionary.CreateNewEntry("word");
+    for (Case const& c : cases) {
+        FinePOS_EX finePOS = entry.CreateNewFinePOS();
+        finePOS.SetFinePOS(ParseEnglishPOS(c.pos));
+        FeatureSets_E_Source sets;
+        sets.SetSet(0, c.set0);
+        sets.SetSet(1, c.set1);
+        finePOS.SetFeatureSets(sets);
+        UDPOS const udpos = POSToEType(finePOS);
+        EXPECT_TRUE(udpos == c.udpos) << c.pos << " " << c.set0 << " " << c.set1 << ": " << udpos.wordClass << ","
+                                      << udpos.subclass << "," << udpos.missingWordMapValue << "," << udpos.flagA << ","
+                                      << udpos.flagB;
+        DICT_SOURCE source;
+        source.englishPOS = static_cast<uint32_t>(POS_E_SourceToEPOSN(ParseEnglishPOS(c.pos)));
+        if (std::string(c.pos) != "PREP") {  // a preposition's class also asks its feature sets
+            EXPECT_EQ(GetGrossPOSFromDictSource(source), c.udpos.wordClass) << c.pos;
+        }
+    }
+    EXPECT_EQ(GetGrossPOSFromDictSource(DICT_SOURCE()), 0u);
+}
+
+TEST(SharedPrefixMeasure, CountsWholeCharacters) {
+    struct Case {
+        std::string a, b;
+        std::size_t measure;
+    } const cases[] = {
+        {CP932("走る"), CP932("走る"), 3},
+        {CP932("走った"), CP932("走る"), 1},
+        // 走 0x91 0x96 and 送 0x91 0x97 share a lead byte: no character.
+        {CP932("走る"), CP932("送る"), 0},
+        {"", "", 1},
+        {"abc", "abd", 2},
+    };
+    for (Case const& c : cases) EXPECT_EQ(SharedPrefixMeasure(c.a, c.b), c.measure) << c.a << "/" << c.b;
+}
+
+TEST(AltWordLearning, NullReadingsSetsAndLearningSwitchedOffChangeNothing) {
+    auto set = std::make_unique<AW_SET>(std::vector<Dictionary_EX>(), 0);
+    fake::Options options;
+    options.servesLearning = true;
+    Dictionary_EX switchedOff = fake::MakeDictionary(options).first;
+    FinePOS_EX finePOS = switchedOff.CreateNewEntry("run").CreateNewFinePOS();
+    Paraphrase_EX paraphrase = finePOS.CreateNewParaphrase();
+    auto* learning = switchedOff.GetDictionaryLearningInterface(false);
+    learning->SetLearningValue(finePOS, paraphrase, 0.25f);
+    learning->SetUseLearning(nullptr);
+    CanBeNull<POSAndParaphrase> const off{POSAndParaphrase(finePOS, paraphrase)};
+    CanBeNull<POSAndParaphrase> const none;
+
+    for (AW_SET const* s : {static_cast<AW_SET const*>(set.get()), static_cast<AW_SET const*>(nullptr)}) {
+        for (CanBeNull<POSAndParaphrase> const* reading : {&off, &none}) {
+            IncStatistics(s, *reading);
+            SetAltWordEntryLearningValue(s, *reading, 0.75f);
+            SetAltWordEntryEnabledState(s, *reading, kParaphraseDisabled);
+            ResetAltWordEntryLearningValue(s, *reading);
+            EXPECT_EQ(GetAltWordEntryLearningValue(s, *reading), 0.0f);
+            EXPECT_FALSE(IsLearningIntarfaceAvailable(s, *reading));
+        }
+        std::vector<InflectionAndUDPOSID> forms(1);
+        GetInflectionsFromAltWordID(s, forms, none);
+        EXPECT_TRUE(forms.empty());
+    }
+    float value = 0;
+    ASSERT_TRUE(learning->GetLearningValue(finePOS, paraphrase, &value));
+    EXPECT_EQ(value, 0.25f);
 }
 
 }  // namespace
