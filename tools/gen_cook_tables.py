@@ -53,6 +53,7 @@ MAX_MENU_ADDITION = 16  # bytes; menu slots hold 1,040 bytes for 1,023-byte text
 AW_SET_COUNT = 2
 AW_FORM_COUNT = 45
 AW_MAX_ROWS = 70
+ENDING_BEGINS_TAIL = 0x0001
 STEM_REQUIRED = 0x0002
 COPULA_PAIR_COUNT = 50
 COPULA_FORM_BYTES = 100
@@ -259,13 +260,17 @@ def load_jposn_map():
 
 
 def load_aw_sets():
-    sets = [{"forms": [], "rows": {}} for _ in range(AW_SET_COUNT)]
+    sets = [{"forms": [], "open": set(), "rows": {}} for _ in range(AW_SET_COUNT)]
     for number, row in read_tsv(AW_FORMS):
         where = f"{AW_FORMS.name}:{number}"
         forms = sets[int(row["set"])]["forms"]
         if row["name"] in forms or not row["name"]:
             raise SourceError(f"{where}: form names are unique and not empty")
         forms.append(row["name"])
+        if row["tail"] not in ("", "open"):
+            raise SourceError(f"{where}: the tail column is empty or open")
+        if row["tail"] == "open":
+            sets[int(row["set"])]["open"].add(row["name"])
     for index, aw_set in enumerate(sets):
         if len(aw_set["forms"]) > AW_FORM_COUNT:
             raise SourceError(f"{AW_FORMS.name}: set {index} has more than {AW_FORM_COUNT} forms")
@@ -294,15 +299,17 @@ def load_aw_sets():
     return sets
 
 
-def atom(record, where):
+def atom(record, where, opens_tail):
     if record is None:
         return "{}"
     stem, ending = record
     flags = STEM_REQUIRED if stem else 0
+    if opens_tail:
+        flags |= ENDING_BEGINS_TAIL
     return f"{{{c_string(stem, where)}, {c_string(ending, where)}, 0x{flags:04X}}}"
 
 
-def aw_rows(forms, rows, which, indent):
+def aw_rows(forms, open_forms, rows, which, indent):
     """The braced rows of primary (which 0) or secondary (which 1) records."""
     out = []
     for name, row in rows.items():
@@ -314,7 +321,7 @@ def aw_rows(forms, rows, which, indent):
             continue
         out.append(f"{indent}{{  // {name} ({row['jposn']})")
         for form, record in zip(forms, records):
-            out.append(f"{indent}    {atom(record, AW_SET.name)},  // {form}")
+            out.append(f"{indent}    {atom(record, AW_SET.name, form in open_forms)},  // {form}")
         out.append(f"{indent}}},")
     return out
 
@@ -334,10 +341,10 @@ def write_aw_sets(sets):
         lines.append("        },")
         lines.append(f"        {len(forms)},  // patterns per row")
         lines.append("        {  // primary records")
-        lines.extend(aw_rows(forms, rows, 0, "            "))
+        lines.extend(aw_rows(forms, aw_set["open"], rows, 0, "            "))
         lines.append("        },")
         lines.append("        {  // secondary records")
-        lines.extend(aw_rows(forms, rows, 1, "            "))
+        lines.extend(aw_rows(forms, aw_set["open"], rows, 1, "            "))
         lines.append("        },")
         jposns = ", ".join(str(row["jposn"]) for row in rows.values())
         lines.append(f"        {{{jposns}}},")

@@ -25,7 +25,7 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
             {  // VCb (31)
                 {"b", "u", 0x0002},  // Present
                 {"N", "da", 0x0002},  // Past
-                {"N", "de", 0x0002},  // Cont
+                {"N", "de", 0x0003},  // Cont
                 {"b", "i", 0x0002},  // Gerund
                 {"b", "areru", 0x0002},  // Passive
                 {"b", "aseru", 0x0002},  // Cause
@@ -40,7 +40,7 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
             {  // VCg (32)
                 {"g", "u", 0x0002},  // Present
                 {"i", "da", 0x0002},  // Past
-                {"i", "de", 0x0002},  // Cont
+                {"i", "de", 0x0003},  // Cont
                 {"g", "i", 0x0002},  // Gerund
                 {"g", "areru", 0x0002},  // Passive
                 {"g", "aseru", 0x0002},  // Cause
@@ -55,7 +55,7 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
             {  // VCik (33)
                 {"k", "u", 0x0002},  // Present
                 {"Q", "ta", 0x0002},  // Past
-                {"Q", "te", 0x0002},  // Cont
+                {"Q", "te", 0x0003},  // Cont
                 {"k", "i", 0x0002},  // Gerund
                 {"k", "areru", 0x0002},  // Passive
                 {"k", "aseru", 0x0002},  // Cause
@@ -70,7 +70,7 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
             {  // VCk (34)
                 {"k", "u", 0x0002},  // Present
                 {"i", "ta", 0x0002},  // Past
-                {"i", "te", 0x0002},  // Cont
+                {"i", "te", 0x0003},  // Cont
                 {"k", "i", 0x0002},  // Gerund
                 {"k", "areru", 0x0002},  // Passive
                 {"k", "aseru", 0x0002},  // Cause
@@ -85,7 +85,7 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
             {  // VCm (35)
                 {"m", "u", 0x0002},  // Present
                 {"N", "da", 0x0002},  // Past
-                {"N", "de", 0x0002},  // Cont
+                {"N", "de", 0x0003},  // Cont
                 {"m", "i", 0x0002},  // Gerund
                 {"m", "areru", 0x0002},  // Passive
                 {"m", "aseru", 0x0002},  // Cause
@@ -100,7 +100,7 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
             {  // VCn (36)
                 {"n", "u", 0x0002},  // Present
                 {"N", "da", 0x0002},  // Past
-                {"N", "de", 0x0002},  // Cont
+                {"N", "de", 0x0003},  // Cont
                 {"n", "i", 0x0002},  // Gerund
                 {"n", "areru", 0x0002},  // Passive
                 {"n", "aseru", 0x0002},  // Cause
@@ -115,7 +115,7 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
             {  // VCr (37)
                 {"r", "u", 0x0002},  // Present
                 {"Q", "ta", 0x0002},  // Past
-                {"Q", "te", 0x0002},  // Cont
+                {"Q", "te", 0x0003},  // Cont
                 {"r", "i", 0x0002},  // Gerund
                 {"r", "areru", 0x0002},  // Passive
                 {"r", "aseru", 0x0002},  // Cause
@@ -130,7 +130,7 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
             {  // VCs (38)
                 {"s", "u", 0x0002},  // Present
                 {"s", "ita", 0x0002},  // Past
-                {"s", "ite", 0x0002},  // Cont
+                {"s", "ite", 0x0003},  // Cont
                 {"s", "i", 0x0002},  // Gerund
                 {"s", "areru", 0x0002},  // Passive
                 {"s", "aseru", 0x0002},  // Cause
@@ -145,7 +145,7 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
             {  // VCt (39)
                 {"t", "u", 0x0002},  // Present
                 {"Q", "ta", 0x0002},  // Past
-                {"Q", "te", 0x0002},  // Cont
+                {"Q", "te", 0x0003},  // Cont
                 {"t", "i", 0x0002},  // Gerund
                 {"t", "areru", 0x0002},  // Passive
                 {"t", "aseru", 0x0002},  // Cause
@@ -160,7 +160,7 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
             {  // VCw (40)
                 {"u", "", 0x0002},  // Present
                 {"Q", "ta", 0x0002},  // Past
-                {"Q", "te", 0x0002},  // Cont
+                {"Q", "te", 0x0003},  // Cont
                 {"i", "", 0x0002},  // Gerund
                 {"w", "areru", 0x0002},  // Passive
                 {"w", "aseru", 0x0002},  // Cause
@@ -175,7 +175,7 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
             {  // VCww (41)
                 {"u", "", 0x0002},  // Present
                 {"u", "ta", 0x0002},  // Past
-                {"u", "te", 0x0002},  // Cont
+                {"u", "te", 0x0003},  // Cont
                 {"i", "", 0x0002},  // Gerund
                 {"w", "areru", 0x0002},  // Passive
                 {"w", "aseru", 0x0002},  // Cause
@@ -190,7 +190,7 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
             {  // VV (42)
                 {"", "ru", 0x0000},  // Present
                 {"", "ta", 0x0000},  // Past
-                {"", "te", 0x0000},  // Cont
+                {"", "te", 0x0001},  // Cont
                 {"", "", 0x0000},  // Gerund
                 {"", "rareru", 0x0000},  // Passive
                 {"", "saseru", 0x0000},  // Cause
@@ -205,7 +205,7 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
             {  // Vku (43)
                 {"u", "ru", 0x0002},  // Present
                 {"i", "ta", 0x0002},  // Past
-                {"i", "te", 0x0002},  // Cont
+                {"i", "te", 0x0003},  // Cont
                 {"i", "", 0x0002},  // Gerund
                 {"o", "rareru", 0x0002},  // Passive
                 {"o", "saseru", 0x0002},  // Cause
@@ -220,7 +220,7 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
             {  // Vsu (44)
                 {"u", "ru", 0x0002},  // Present
                 {"i", "ta", 0x0002},  // Past
-                {"i", "te", 0x0002},  // Cont
+                {"i", "te", 0x0003},  // Cont
                 {"i", "", 0x0002},  // Gerund
                 {"a", "reru", 0x0002},  // Passive
                 {"a", "seru", 0x0002},  // Cause
@@ -235,7 +235,7 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
             {  // Vsus (45)
                 {"u", "ru", 0x0002},  // Present
                 {"i", "ta", 0x0002},  // Past
-                {"i", "te", 0x0002},  // Cont
+                {"i", "te", 0x0003},  // Cont
                 {"i", "", 0x0002},  // Gerund
                 {"a", "reru", 0x0002},  // Passive
                 {"a", "seru", 0x0002},  // Cause
@@ -250,7 +250,7 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
             {  // Vsuse (46)
                 {"u", "ru", 0x0002},  // Present
                 {"i", "ta", 0x0002},  // Past
-                {"i", "te", 0x0002},  // Cont
+                {"i", "te", 0x0003},  // Cont
                 {"i", "", 0x0002},  // Gerund
                 {"e", "rareru", 0x0002},  // Passive
                 {"a", "seru", 0x0002},  // Cause
@@ -265,7 +265,7 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
             {  // Vzu (47)
                 {"u", "ru", 0x0002},  // Present
                 {"i", "ta", 0x0002},  // Past
-                {"i", "te", 0x0002},  // Cont
+                {"i", "te", 0x0003},  // Cont
                 {"i", "", 0x0002},  // Gerund
                 {"i", "rareru", 0x0002},  // Passive
                 {"i", "saseru", 0x0002},  // Cause
@@ -288,8 +288,36 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
             {},  // VCr
             {},  // VCs
             {},  // VCt
-            {},  // VCw
-            {},  // VCww
+            {  // VCw (40)
+                {"w", "u", 0x0002},  // Present
+                {},  // Past
+                {},  // Cont
+                {"w", "i", 0x0002},  // Gerund
+                {},  // Passive
+                {},  // Cause
+                {},  // Neg
+                {},  // Cohort
+                {"w", "e", 0x0002},  // Imper
+                {"w", "inasai", 0x0002},  // Imper-IP
+                {},  // Imper-Neg-IP
+                {"w", "imasyou", 0x0002},  // Cohort-P
+                {"w", "imasu", 0x0002},  // Polite
+            },
+            {  // VCww (41)
+                {"w", "u", 0x0002},  // Present
+                {"w", "uta", 0x0002},  // Past
+                {"w", "ute", 0x0003},  // Cont
+                {"w", "i", 0x0002},  // Gerund
+                {},  // Passive
+                {},  // Cause
+                {},  // Neg
+                {},  // Cohort
+                {"w", "e", 0x0002},  // Imper
+                {"w", "inasai", 0x0002},  // Imper-IP
+                {},  // Imper-Neg-IP
+                {"w", "imasyou", 0x0002},  // Cohort-P
+                {"w", "imasu", 0x0002},  // Polite
+            },
             {  // VV (42)
                 {},  // Present
                 {},  // Past
@@ -387,7 +415,7 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
                 {},  // Past-P
                 {},  // Perfect
                 {},  // Perfect-P
-                {"", "kute", 0x0000},  // Cont
+                {"", "kute", 0x0001},  // Cont
                 {"", "ku", 0x0000},  // Gerund
                 {"", "sou", 0x0000},  // LookGerund
                 {},  // Gerund-Co
