@@ -2,8 +2,21 @@
 
 #include <cstring>
 
+#include "engine/foundation/pos_class_tests.h"
+
 AltWordInflectionSet const* GetAWSet(ePOSForAWSet n) {
     return n >= 0 && static_cast<std::size_t>(n) < kAWSetCount ? &kAWSet[n] : nullptr;
+}
+
+AltWordInflectionSet const* GetAWSetOfGrossJPOS(int grossJPOS) {
+    switch (grossJPOS) {
+        case kGrossJPOSVerb:
+            return GetAWSet(eAWSetVerb);
+        case kGrossJPOSAdjectival:
+            return GetAWSet(eAWSetAdjectival);
+        default:
+            return nullptr;
+    }
 }
 
 int FindAWSetRow(AltWordInflectionSet const& set, JPOSN jposn) {

@@ -53,6 +53,10 @@ extern AltWordInflectionSet const kAWSet[kAWSetCount];
 // Set n; null for a number that names no set.
 AltWordInflectionSet const* GetAWSet(ePOSForAWSet n);
 
+// The set a gross Japanese class inflects by: verbs (2) set 0, adjectival
+// words (3) set 1; null for the classes that do not inflect.
+AltWordInflectionSet const* GetAWSetOfGrossJPOS(int grossJPOS);
+
 // The row of the class among the rows in use; -1 when it has none.
 int FindAWSetRow(AltWordInflectionSet const& set, JPOSN jposn);
 

@@ -26,17 +26,6 @@ bool TailFollowsBrace(std::string const& cooked, char const* tail) {
     return CharSuffixStart(cooked, std::string("}") + tail) != std::string::npos;
 }
 
-AltWordInflectionSet const* InflectionSetOf(short grossJPOS) {
-    switch (grossJPOS) {
-        case kGrossJPOSVerb:
-            return GetAWSet(eAWSetVerb);
-        case kGrossJPOSAdjectival:
-            return GetAWSet(eAWSetAdjectival);
-        default:
-            return nullptr;
-    }
-}
-
 // Where the romaji tail begins: after the last "}" (walking by characters).
 std::size_t RomajiTailStart(std::string const& text) {
     char const* const begin = text.data();
@@ -60,15 +49,6 @@ void OverwriteStemEnding(std::string& text, char const* stemEnding) {
         if (static_cast<unsigned char>(text[i]) >= 0x80) return;
     }
     text.replace(joint - n, n, stemEnding);
-}
-
-std::string Inflect(std::string text, ALTWORD_INFLECT_ATOM const& record, JPOSN jposn) {
-    OverwriteStemEnding(text, record.stemEnding);
-    text += record.ending;
-    // After the ending: the copula's irregular forms are whole inflected
-    // forms ("dear-anai" is ではない).
-    if (jposn == kCopulaJPOSN) MaybeVCrToSurface(text, kCopulaJPOSN);
-    return RomajiToKana(text, false);
 }
 
 std::string DictionaryFormOrKana(std::string const& cooked, CookTableGrossPOS gross, POS_J_Target target) {
@@ -122,15 +102,26 @@ unsigned short CreateJDictForm(std::string const& cooked, CookTableGrossPOS gros
     return 202;
 }
 
+std::string InflectCookedByRecord(std::string text, ALTWORD_INFLECT_ATOM const& record, JPOSN jposn,
+                                  std::string const& tail) {
+    OverwriteStemEnding(text, record.stemEnding);
+    text += OrEmpty(record.ending);
+    text += tail;
+    // After the ending: the copula's irregular forms are whole inflected
+    // forms ("dear-anai" is ではない).
+    if (jposn == kCopulaJPOSN) MaybeVCrToSurface(text, kCopulaJPOSN);
+    return RomajiToKana(text, false);
+}
+
 std::string CreateInflectedTranslation(std::string const& cooked, POS_J_Target target, CookTableGrossPOS gross,
                                        char const* form) {
     JPOSN const jposn = JPOSStrToN(target);
-    AltWordInflectionSet const* const set = InflectionSetOf(FindGrossJPOS(target));
+    AltWordInflectionSet const* const set = GetAWSetOfGrossJPOS(FindGrossJPOS(target));
     int const row = set != nullptr ? FindAWSetRow(*set, jposn) : -1;
     if (row >= 0) {
         int const named = FindAWFormSlot(*set, form);
         ALTWORD_INFLECT_ATOM const& record = set->primary[row][named >= 0 ? named : 0];
-        if (record.ending != nullptr) return Inflect(cooked, record, jposn);
+        if (record.ending != nullptr) return InflectCookedByRecord(cooked, record, jposn, std::string());
     }
     return DictionaryFormOrKana(cooked, gross, target);
 }

@@ -4,6 +4,7 @@
 // Shift-JIS in braces followed by a romaji tail; results are Shift-JIS.
 #include <string>
 
+#include "engine/foundation/aw_set_table.h"
 #include "engine/foundation/cook_tables.h"
 #include "engine/foundation/value_types.h"
 
@@ -23,6 +24,13 @@ unsigned short CreateJDictForm(std::string const& cooked, CookTableGrossPOS gros
 // the dictionary form, or failing that the cooked text in kana.
 std::string CreateInflectedTranslation(std::string const& cooked, POS_J_Target target, CookTableGrossPOS gross,
                                        char const* form);
+
+// The cooked text in the form of one record of an inflection set: the
+// record's stem ending written over the romaji just before the last "-", its
+// ending and then `tail` (romaji) appended, the copula (class jposn)
+// rewritten to its surface form, and the whole converted to kana.
+std::string InflectCookedByRecord(std::string cooked, ALTWORD_INFLECT_ATOM const& record, JPOSN jposn,
+                                  std::string const& tail);
 
 // The raw Japanese of a paraphrase: the stripped cooked text in the form of
 // slot 0, the class's table picked by the English part of speech (noun,

@@ -208,9 +208,8 @@ void ParseTreeCreator::AUAndParseJ(PARSED_NODE* node, FinePOS_EX const& chosen, 
 
 void ParseTreeCreator::ParseJapaneseEntry(PARSED_NODE* node, Paraphrase_EX const& translation,
                                           Paraphrase_EX const& transplant) {
-    std::string text = translation.GetCookedTranslation();
+    std::string const text = CookedJapaneseOfLeaf(node, translation, *fSentence);
     if (!text.empty()) {
-        if (Begins(text, kUseSurfaceForm)) text = MakeJForUseSurfaceForm(node, translation, *fSentence);
         node->SetJapanese(text.c_str());
         node->japanesePOS = node->secondJapanesePOS = translation.GetTransPOS();
         std::string const pattern = transplant.GetTransplant();
@@ -236,6 +235,11 @@ void ParseTreeCreator::ParseJapaneseEntry(PARSED_NODE* node, Paraphrase_EX const
         node->japanesePOS = 0;
     }
     node->SetJapanese(japanese.c_str());
+}
+
+std::string CookedJapaneseOfLeaf(PARSED_NODE const* node, Paraphrase_EX const& paraphrase, Sentence const& sentence) {
+    std::string const cooked = paraphrase.GetCookedTranslation();
+    return Begins(cooked, kUseSurfaceForm) ? MakeJForUseSurfaceForm(node, paraphrase, sentence) : cooked;
 }
 
 std::string MakeJForUseSurfaceForm(PARSED_NODE const* node, Paraphrase_EX const& paraphrase, Sentence const& sentence) {

@@ -48,3 +48,8 @@ private:
 // form: "{", the node's last word, a blank when that word is ASCII and more
 // follows, "}", and what followed the marker.
 std::string MakeJForUseSurfaceForm(PARSED_NODE const* node, Paraphrase_EX const& paraphrase, Sentence const& sentence);
+
+// The cooked Japanese a leaf of the reading takes: the paraphrase's cooked
+// translation, or MakeJForUseSurfaceForm's text when it asks for the surface
+// form.
+std::string CookedJapaneseOfLeaf(PARSED_NODE const* node, Paraphrase_EX const& paraphrase, Sentence const& sentence);

@@ -3,7 +3,8 @@
 // the dictionaries hold for it (ALTWORD_ENTRY), with what is known of how the
 // current translation is inflected, so that a picked alternative can be
 // inflected the same way.  Building a set and learning from it live in
-// alternate_words*; analysing and applying inflection in alt_inflection*.
+// alternate_words*; reading an inflection in inflection_pattern.h, applying
+// it to an alternative in alt_inflection.h.
 // All Japanese is Shift-JIS.
 #include <cstdint>
 #include <string>

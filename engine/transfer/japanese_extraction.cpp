@@ -11,6 +11,7 @@
 #include "engine/foundation/sjis_wide_text.h"
 #include "engine/parse/sentence.h"
 #include "engine/pipeline/dictionary_priorities.h"
+#include "engine/transfer/dictionary_length.h"
 
 namespace {
 
@@ -252,10 +253,6 @@ uint16_t DictSourceDictionaryID(Dictionary_EX const& dictionary) {
         default:
             return dictionary.GetID();
     }
-}
-
-uint16_t FindJDictLen(PARSED_NODE const* /*node*/, Paraphrase_EX const& /*paraphrase*/, Sentence const& /*sentence*/) {
-    return DICT_SOURCE::kNoInflectionInfo;
 }
 
 namespace {

@@ -94,7 +94,3 @@ void SimpleGetTranslationStringHelper(PARSED_NODE const* node, KanaConverter* co
 
 // The text without any wide white-space character.
 std::wstring RemoveSpaces(std::wstring const& text);
-
-// The length of the reading's uninflected translation in romaji, which the
-// alternates compare; DICT_SOURCE::kNoInflectionInfo until inflection is known.
-uint16_t FindJDictLen(PARSED_NODE const* node, Paraphrase_EX const& paraphrase, Sentence const& sentence);

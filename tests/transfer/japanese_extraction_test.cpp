@@ -183,7 +183,7 @@ TEST(JapaneseExtraction, DictionarySourcesListReadingsWithBothStretches) {
         EXPECT_EQ(s.kind, expected[i].kind) << i;
         EXPECT_EQ(s.dictionaryID, kUserDictionary) << i;
         EXPECT_EQ(s.englishPOS, POS_E_SourceToEPOSN(kCatN)) << i;
-        EXPECT_EQ(s.translationLength, DICT_SOURCE::kNoInflectionInfo) << i;
+        EXPECT_EQ(s.translationLength, 3u) << i;  // the romaji of いぬ, and CPU
     }
     EXPECT_EQ(sources[1].japanesePOS & 0xFC00, 0x0400);
 }
