@@ -2,25 +2,26 @@
 // Analysis trees written as text, for tests that build a tree by hand and
 // read the result back:
 //
-//   node := NAME [ ' ] [ "ENGLISH" ] [ [FEATURES] ] [ {SEMANTICS} ] [ =JAPANESE ] [ :JPOS ] [ ( node ... ) ]
+//   node := NAME ['] ["ENGLISH"] [[FEATURES]] [{SEMANTICS}] [:JAPANESE] [/JPOS] ['] [( node ... )]
 //
-// NAME is a category name, ' marks it primed, FEATURES is the first feature
-// string, ENGLISH makes the node a dictionary leaf whose reading (in the
-// dictionary given to BuildTree) has that headword, SEMANTICS the noun atoms of the first semantic set ("human"), JAPANESE (UTF-8 in the test, Shift-JIS in the node) runs to the
-// next blank, ')' or ':', JPOS is a Japanese part-of-speech name.
-//   "SDECL(NP'(PRN=私:N Nom) PRED(VP(VT01[P1T0]={食べ}-:VV)))"
-// TreeText writes a tree back the same way (features left out) and checks
-// every back link on the way.
+// NAME is a category name, ' marks it primed (before or after the
+// Japanese), ENGLISH makes the node a dictionary leaf whose reading (in the
+// dictionary given to BuildTree) has that headword, FEATURES is the first
+// feature string, SEMANTICS the noun atoms of the first semantic set
+// ("human"), JAPANESE (UTF-8 in the test, Shift-JIS in the node; bytes that
+// are not UTF-8 are taken as they are) runs to the next blank, '(', ')', '/'
+// or ''', JPOS is a Japanese part-of-speech name.
+//   "SDECL(NP'(PRN:私/N Nom) PRED(VP(VT01[P1T0]:{食べ}-/VV)))"
+// TreeText writes a tree back the same way (readings, features and
+// semantics left out) and checks every back link on the way.
 #include <gtest/gtest.h>
 
 #include <cctype>
 #include <stdexcept>
 #include <string>
 
-#include "cp932.h"
 #include "engine/foundation/atom_databases.h"
 #include "engine/foundation/english_pos_classes.h"
-#include "engine/foundation/name_tables.h"
 #include "engine/foundation/semantics.h"
 #include "engine/foundation/temporary_dictionary.h"
 #include "engine/parse/parsed_node.h"
@@ -82,16 +83,19 @@ private:
             Next('}');
             node->semantics[0] = Semantics_E_Source(("N " + atoms).c_str()).records[0];
         }
-        if (Next('=')) {
-            std::string const utf8 = Take([](char c) { return c != ' ' && c != ')' && c != '(' && c != ':'; });
-            node->SetJapanese(CP932(utf8).c_str());
-        }
         if (Next(':')) {
+            std::string const text =
+                Take([](char c) { return c != ' ' && c != ')' && c != '(' && c != '/' && c != '\''; });
+            std::string sjis;
+            node->SetJapanese(Recode("CP932", "UTF-8", text, &sjis) ? sjis.c_str() : text.c_str());
+        }
+        if (Next('/')) {
             std::string const jpos = Take(IsNameChar);
             POS_J_Target target{};
             if (!gTargetPOSDatabase().Lookup(jpos.c_str(), &target)) throw std::runtime_error("no jpos " + jpos);
             node->japanesePOS = target;
         }
+        if (Next('\'')) node->flags |= PARSED_NODE::kViewBit0;
         if (Next('(')) {
             node->firstChild = Chain();
             if (node->firstChild != nullptr) node->firstChild->back = node;
@@ -135,8 +139,8 @@ inline PARSED_NODE* BuildTree(std::string const& text, Dictionary_EX_Temporary* 
     return tree;
 }
 
-// The chain from node as text: names, primes, Japanese (as UTF-8) and
-// Japanese parts of speech, children in parentheses.
+// The chain from node as text: names, primes, Japanese (in UTF-8 when it
+// converts) and Japanese parts of speech, children in parentheses.
 inline std::string TreeText(PARSED_NODE const* node, PARSED_NODE const* expectedBack = nullptr) {
     std::string text;
     for (PARSED_NODE const* at = node; at != nullptr; at = at->rightSibling) {
@@ -149,14 +153,13 @@ inline std::string TreeText(PARSED_NODE const* node, PARSED_NODE const* expected
         if ((at->flags & PARSED_NODE::kViewBit0) != 0) text += '\'';
         if (at->japanese != nullptr && at->japanese[0] != '\0') {
             std::string utf8;
-            if (!Recode("UTF-8", "CP932", at->japanese, &utf8)) utf8 = at->japanese;
-            text += "=" + utf8;
+            text += ":" + (Recode("UTF-8", "CP932", at->japanese, &utf8) ? utf8 : std::string(at->japanese));
         }
         if (at->japanesePOS != 0) {
             char const* jpos = at->japanesePOS < gTargetPOSDatabase().GetCount()
                                    ? gTargetPOSDatabase().GetNames()[at->japanesePOS]
                                    : nullptr;
-            text += ":" + (jpos != nullptr && jpos[0] != '\0' ? std::string(jpos) : std::to_string(at->japanesePOS));
+            text += "/" + (jpos != nullptr && jpos[0] != '\0' ? std::string(jpos) : std::to_string(at->japanesePOS));
         }
         if (at->firstChild != nullptr) text += "(" + TreeText(at->firstChild, at) + ")";
         expectedBack = at;

@@ -1,9 +1,8 @@
 #pragma once
 // Hand-built analysis rules, tries and trees for the analyzer's tests.
 //
-// Trees are written as text: "S(NP:inu N' VP(V:tabe PAST))" is a node of
-// category S with three children; ":text" gives a node its Japanese, a
-// trailing "'" its prime flag.  Dump writes a tree back the same way.
+// Trees are written as text (support/tree_text.h): "S(NP:inu N' VP(V:tabe
+// PAST))" is a node of category S with three children.
 #include <cstdint>
 #include <deque>
 #include <map>
@@ -18,6 +17,7 @@
 #include "engine/transfer/analyze_codes.h"
 #include "engine/transfer/transfer_steps.h"
 #include "engine/transfer/tree_edit.h"
+#include "support/tree_text.h"
 
 namespace analysis_test {
 
@@ -33,79 +33,7 @@ inline uint32_t JapanesePOS(std::string const& name) {
     return pos;
 }
 
-class TreeParser {
-public:
-    explicit TreeParser(std::string const& text) : fText(text) {}
-
-    ParsedTree Parse() {
-        ParsedTree tree(Nodes());
-        if (fAt != fText.size()) throw std::invalid_argument("tree text: trailing " + fText.substr(fAt));
-        return tree;
-    }
-
-private:
-    // A chain of sibling nodes, up to ")" or the end.
-    PARSED_NODE* Nodes() {
-        PARSED_NODE* first = nullptr;
-        PARSED_NODE* last = nullptr;
-        for (;;) {
-            while (fAt < fText.size() && fText[fAt] == ' ') ++fAt;
-            if (fAt == fText.size() || fText[fAt] == ')') return first;
-            PARSED_NODE* const node = Node();
-            if (last == nullptr)
-                first = node;
-            else
-                InsertRightOf(last, node);
-            last = node;
-        }
-    }
-
-    PARSED_NODE* Node() {
-        std::size_t const end = fText.find_first_of(" ():'", fAt);
-        std::string const name = fText.substr(fAt, end - fAt);
-        fAt = end == std::string::npos ? fText.size() : end;
-        auto* node = new PARSED_NODE;
-        node->category = Category(name);
-        if (Next(':')) {
-            std::size_t const stop = fText.find_first_of(" ()'", fAt);
-            node->SetJapanese(fText.substr(fAt, stop - fAt).c_str());
-            fAt = stop == std::string::npos ? fText.size() : stop;
-        }
-        if (Next('\'')) node->flags |= kPrimeNode;
-        if (Next('(')) {
-            PARSED_NODE* const children = Nodes();
-            if (!Next(')')) throw std::invalid_argument("tree text: missing )");
-            node->firstChild = children;
-            if (children != nullptr) children->back = node;
-        }
-        return node;
-    }
-
-    bool Next(char c) {
-        if (fAt < fText.size() && fText[fAt] == c) {
-            ++fAt;
-            return true;
-        }
-        return false;
-    }
-
-    std::string fText;
-    std::size_t fAt = 0;
-};
-
-inline ParsedTree Tree(std::string const& text) { return TreeParser(text).Parse(); }
-
-inline std::string Dump(PARSED_NODE const* node) {
-    std::string out;
-    for (PARSED_NODE const* at = node; at != nullptr; at = at->rightSibling) {
-        if (at != node) out += ' ';
-        out += CategoryName(at->category);
-        if (at->japanese != nullptr) out += std::string(":") + at->japanese;
-        if ((at->flags & kPrimeNode) != 0) out += '\'';
-        if (at->firstChild != nullptr) out += "(" + Dump(at->firstChild) + ")";
-    }
-    return out;
-}
+inline ParsedTree Tree(std::string const& text) { return ParsedTree(BuildTree(text)); }
 
 // The n-th node of the tree in pre-order (0 the root).
 inline PARSED_NODE* NodeAt(PARSED_NODE* tree, int n) {

@@ -21,66 +21,6 @@ namespace {
 using analysis_test::Category;
 using analysis_test::JapanesePOS;
 
-// "CAT[:JAPANESE][/JPOS][(CHILDREN)]", siblings separated by blanks, the
-// Japanese in UTF-8.
-class ShapeParser {
-public:
-    explicit ShapeParser(std::string text) : fText(std::move(text)) {}
-
-    ParsedTree Parse() {
-        ParsedTree tree(Nodes());
-        if (fAt != fText.size()) throw std::invalid_argument("shape: trailing " + fText.substr(fAt));
-        return tree;
-    }
-
-private:
-    PARSED_NODE* Nodes() {
-        PARSED_NODE* first = nullptr;
-        PARSED_NODE* last = nullptr;
-        for (;;) {
-            while (fAt < fText.size() && fText[fAt] == ' ') ++fAt;
-            if (fAt == fText.size() || fText[fAt] == ')') return first;
-            PARSED_NODE* const node = Node();
-            if (last == nullptr) {
-                first = node;
-            } else {
-                InsertRightOf(last, node);
-            }
-            last = node;
-        }
-    }
-
-    PARSED_NODE* Node() {
-        auto* node = new PARSED_NODE;
-        node->category = Category(Word(" ():/"));
-        if (Next(':')) node->SetJapanese(CP932(Word(" ()/")).c_str());
-        if (Next('/')) node->japanesePOS = JapanesePOS(Word(" ()"));
-        if (Next('(')) {
-            PARSED_NODE* const children = Nodes();
-            if (!Next(')')) throw std::invalid_argument("shape: missing )");
-            node->firstChild = children;
-            if (children != nullptr) children->back = node;
-        }
-        return node;
-    }
-
-    std::string Word(char const* stops) {
-        std::size_t const end = std::min(fText.find_first_of(stops, fAt), fText.size());
-        std::string word = fText.substr(fAt, end - fAt);
-        fAt = end;
-        return word;
-    }
-
-    bool Next(char c) {
-        if (fAt >= fText.size() || fText[fAt] != c) return false;
-        ++fAt;
-        return true;
-    }
-
-    std::string fText;
-    std::size_t fAt = 0;
-};
-
 void Collect(PARSED_NODE const* node, KanaConverter* converter) {
     for (; node != nullptr; node = node->rightSibling) {
         if (node->japanese != nullptr && *node->japanese != 0) converter->ConvertToKana(node->japanese);
@@ -107,7 +47,7 @@ unsigned Analyze(PARSED_NODE* tree, Style style) {
 }
 
 std::string Spelt(std::string const& shape, Style style) {
-    ParsedTree const tree = ShapeParser(shape).Parse();
+    ParsedTree const tree(BuildTree(shape));
     Analyze(tree.get(), style);
     return Reading(tree.get());
 }
@@ -266,10 +206,10 @@ TEST(AnalysisRules, ParticlesAndTheQuestionMarker) {
 }
 
 TEST(AnalysisRules, RulesKeyedOnStringsTheTreeLacksAreNeverWalked) {
-    ParsedTree const noun = ShapeParser("S(NP(N:{犬}))").Parse();
+    ParsedTree const noun(BuildTree("S(NP(N:{犬}))"));
     EXPECT_EQ(Analyze(noun.get(), kPlain), 0u);
     // Of all the rules, only the one for this class and tense in this style.
-    ParsedTree const eaten = ShapeParser(Clause("VT01:{食べ}-/VV", "PAST")).Parse();
+    ParsedTree const eaten(BuildTree(Clause("VT01:{食べ}-/VV", "PAST")));
     EXPECT_EQ(Analyze(eaten.get(), kPlain), 1u);
     EXPECT_EQ(Reading(eaten.get()), "ジョンは食べた");
 }

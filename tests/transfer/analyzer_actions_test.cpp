@@ -122,7 +122,7 @@ TEST(AnalyzerActions, RewriteTheNodeTheyAreAimedAt) {
         c.rule(rules);
         ParsedTree const tree = Tree(c.tree);
         RunRules(tree.get(), rules.Set());
-        EXPECT_EQ(Dump(tree.get()), c.expected) << c.name;
+        EXPECT_EQ(TreeText(tree.get()), c.expected) << c.name;
     }
 }
 
@@ -135,7 +135,7 @@ TEST(AnalyzerActions, EmptiedNodeKeepsItsPlaceAndLosesEverythingElse) {
     np->secondWord = 3;
     std::strcpy(np->features[0], "abc");
     RunRules(tree.get(), rules.Set());
-    EXPECT_EQ(Dump(tree.get()), "S(N GONE VI01:after)");
+    EXPECT_EQ(TreeText(tree.get()), "S(N GONE VI01:after)");
     EXPECT_EQ(tree->firstChild->rightSibling, np);
     EXPECT_EQ(np->back, tree->firstChild);
     EXPECT_EQ(np->japanese, nullptr);
@@ -157,7 +157,7 @@ TEST(AnalyzerActions, AnActionOnARemovedNodeIsHarmless) {
         .Act(kJ, "y", nullptr, kAfter);
     ParsedTree const tree = Tree("S(NP(N ADJ) VI01)");
     RunRules(tree.get(), rules.Set());
-    EXPECT_EQ(Dump(tree.get()), "S(GONE VI01)");
+    EXPECT_EQ(TreeText(tree.get()), "S(GONE VI01)");
 }
 
 TEST(AnalyzerActions, FeaturesJapanesePOSAndMarks) {

@@ -96,7 +96,7 @@ std::string RunSearch(SearchCase const& c) {
     rules.Act(kJ, "b");
     ParsedTree const tree = Tree(c.tree);
     RunRules(tree.get(), rules.Set());
-    return Dump(tree.get());
+    return TreeText(tree.get());
 }
 
 TEST(AnalyzerSearch, FindsTheLaterConstituentAsItsModeAllows) {
@@ -155,7 +155,7 @@ TEST(AnalyzerSearch, StarredConstituentMayBeAbsentAndLeavesItsSlotNull) {
             .Act(kJ, "c");
         ParsedTree const tree = Tree(c.tree);
         RunRules(tree.get(), rules.Set());
-        EXPECT_EQ(Dump(tree.get()), c.expected) << c.tree;
+        EXPECT_EQ(TreeText(tree.get()), c.expected) << c.tree;
     }
 }
 
@@ -164,7 +164,7 @@ TEST(AnalyzerSearch, AStarAtTheEndMatchesWithNothingAfter) {
     rules.Rule().Constit().Test(kCat, "N").Act(kJ, "a").Constit(AnalConstit::kStar).Test(kCat, "AUX").Act(kJ, "b");
     ParsedTree const tree = Tree("S(N)");
     RunRules(tree.get(), rules.Set());
-    EXPECT_EQ(Dump(tree.get()), "S(N:a)");
+    EXPECT_EQ(TreeText(tree.get()), "S(N:a)");
 }
 
 TEST(AnalyzerSearch, AdvanceLetsTheNextConstituentMatchTheSameNode) {
@@ -188,7 +188,7 @@ TEST(AnalyzerSearch, AdvanceLetsTheNextConstituentMatchTheSameNode) {
             .Act(kJ, "b");
         ParsedTree const tree = Tree(c.tree);
         RunRules(tree.get(), rules.Set());
-        EXPECT_EQ(Dump(tree.get()), c.expected) << c.tree << " advance " << int{c.advance};
+        EXPECT_EQ(TreeText(tree.get()), c.expected) << c.tree << " advance " << int{c.advance};
     }
 }
 
@@ -203,7 +203,7 @@ TEST(AnalyzerSearch, ABarrierThatFailsItselfEndsANextSearch) {
         .Act(kJ, "b");
     ParsedTree const tree = Tree("S(GONE PAST)");
     RunRules(tree.get(), rules.Set());
-    EXPECT_EQ(Dump(tree.get()), "S(GONE PAST)");
+    EXPECT_EQ(TreeText(tree.get()), "S(GONE PAST)");
 }
 
 }  // namespace

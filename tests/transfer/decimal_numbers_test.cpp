@@ -6,6 +6,7 @@
 
 #include "engine/foundation/temporary_dictionary.h"
 #include "engine/transfer/decimal_numbers.h"
+#include "cp932.h"
 #include "support/tree_text.h"
 
 namespace {
@@ -22,26 +23,26 @@ TEST(DecimalNumbers, DecimalsBeforeAUnitWordAreScaledAndGrouped) {
         char const* unit;  // category of the unit word
         char const* after;  // the tree after, UTF-8
     } const cases[] = {
-        {"1.5", "１.５", "NUMBER_MILLION", "NP(DECINUMBER=１５０万 NUMBER_MILLION)"},
-        {"0.5", "０.５", "#NUMBER_MILLION", "NP(DECINUMBER=５０万 #NUMBER_MILLION)"},
-        {"1.5", "１.５", "NUMBER_BILLION", "NP(DECINUMBER=１５億 NUMBER_BILLION)"},
-        {"2", "２", "NUMBER1000", "NP(DECINUMBER=２千 NUMBER1000)"},
-        {"12", "１２", "NUMBER1000", "NP(DECINUMBER=１万２千 NUMBER1000)"},
+        {"1.5", "１.５", "NUMBER_MILLION", "NP(DECINUMBER:１５０万 NUMBER_MILLION)"},
+        {"0.5", "０.５", "#NUMBER_MILLION", "NP(DECINUMBER:５０万 #NUMBER_MILLION)"},
+        {"1.5", "１.５", "NUMBER_BILLION", "NP(DECINUMBER:１５億 NUMBER_BILLION)"},
+        {"2", "２", "NUMBER1000", "NP(DECINUMBER:２千 NUMBER1000)"},
+        {"12", "１２", "NUMBER1000", "NP(DECINUMBER:１万２千 NUMBER1000)"},
         {"1,234,567,890", "１,２３４、５６７,８９０", "NUMBER1000",
-         "NP(DECINUMBER=１兆２３４５億６７８９万 NUMBER1000)"},
-        {"1,000,000", "１,０００,０００", "NUMBER1000", "NP(DECINUMBER=１０億 NUMBER1000)"},
-        {"3.5", "３.５", "NUMBER_TRILLION", "NP(DECINUMBER=３.５ NUMBER_TRILLION=兆)"},
-        {"3,5", "３,５", "NUMBER_TRILLION", "NP(DECINUMBER=３５ NUMBER_TRILLION=兆)"},
+         "NP(DECINUMBER:１兆２３４５億６７８９万 NUMBER1000)"},
+        {"1,000,000", "１,０００,０００", "NUMBER1000", "NP(DECINUMBER:１０億 NUMBER1000)"},
+        {"3.5", "３.５", "NUMBER_TRILLION", "NP(DECINUMBER:３.５ NUMBER_TRILLION:兆)"},
+        {"3,5", "３,５", "NUMBER_TRILLION", "NP(DECINUMBER:３５ NUMBER_TRILLION:兆)"},
         // Left as they are: a long English text, a fraction, half-width digits.
         {"123456789012345678901", "１", "NUMBER1000", nullptr},
-        {"1/2", "１/２", "NUMBER_MILLION", nullptr},
+        {"1/2", "１２", "NUMBER_MILLION", nullptr},
         {"12", "12", "NUMBER1000", nullptr},
     };
     for (Case const& c : cases) {
         SCOPED_TRACE(c.english);
         Dictionary_EX_Temporary dictionary;
-        std::string const text = std::string("NP(DECINUMBER\"") + c.english + "\"=" + c.japanese + " " + c.unit + "\"" +
-                                 "x" + "\"=" + (std::string(c.unit).find("TRILLION") != std::string::npos ? "兆" : "千") +
+        std::string const text = std::string("NP(DECINUMBER\"") + c.english + "\":" + c.japanese + " " + c.unit + "\"" +
+                                 "x" + "\":" + (std::string(c.unit).find("TRILLION") != std::string::npos ? "兆" : "千") +
                                  ")";
         PARSED_NODE* tree = BuildTree(text, &dictionary);
         std::string const before = TreeText(tree);

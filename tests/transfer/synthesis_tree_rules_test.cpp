@@ -50,15 +50,15 @@ TEST(SynthesisTreeRules, TenseNodesFollowTheClauseOrTheFirstCoordinatedVerbPhras
 
 TEST(SynthesisTreeRules, BeIsSpelledByWhetherTheSubjectIsAnimate) {
     RuleCase const cases[] = {
-        {"be, animate", BERules, "SDECL(NP{human} PRED(BE=BE))", "SDECL(NP PRED(BE=i-:VV))"},
-        {"be, not animate", BERules, "SDECL(NP{building} PRED(BE=BE))", "SDECL(NP PRED(BE=ar-:VCr))"},
-        {"be-neg, animate", BERules, "SDECL(NP{animal} PRED(VP(BE=BE-Neg)))",
-         "SDECL(NP PRED(VP(BE=ina-:ADJ)))"},
-        {"be-neg, not animate", BERules, "SDECL(NP PRED(BE=BE-Neg))", "SDECL(NP PRED(BE=na-:ADJ))"},
+        {"be, animate", BERules, "SDECL(NP{human} PRED(BE:BE))", "SDECL(NP PRED(BE:i-/VV))"},
+        {"be, not animate", BERules, "SDECL(NP{building} PRED(BE:BE))", "SDECL(NP PRED(BE:ar-/VCr))"},
+        {"be-neg, animate", BERules, "SDECL(NP{animal} PRED(VP(BE:BE-Neg)))",
+         "SDECL(NP PRED(VP(BE:ina-/ADJ)))"},
+        {"be-neg, not animate", BERules, "SDECL(NP PRED(BE:BE-Neg))", "SDECL(NP PRED(BE:na-/ADJ))"},
         // Reaching "be" counts as a change whatever it holds.
-        {"being stays", BERules, "SDECL(NP{human} PRED(BE=BEING))", "SDECL(NP PRED(BE=BEING))"},
-        {"be below a non-first child is not reached", BERules, "SDECL(NP PRED(VP BE=BE))", nullptr},
-        {"no subject", BERules, "SDECL(PRED(BE=BE))", nullptr},
+        {"being stays", BERules, "SDECL(NP{human} PRED(BE:BEING))", "SDECL(NP PRED(BE:BEING))"},
+        {"be below a non-first child is not reached", BERules, "SDECL(NP PRED(VP BE:BE))", nullptr},
+        {"no subject", BERules, "SDECL(PRED(BE:BE))", nullptr},
         {"a for complementizer alone goes", ForCompDeletion, "FORCOMP(PREPADJ[for])", "FORCOMP"},
         {"a for complementizer with a sibling stays", ForCompDeletion, "FORCOMP(PREPADJ[for] NP)", nullptr},
         {"another preposition stays", ForCompDeletion, "FORCOMP(PREPADJ[to])", nullptr},
@@ -96,22 +96,22 @@ TEST(SynthesisTreeRules, NegationGetsExactlyOneNode) {
 TEST(SynthesisTreeRules, SubjectParticles) {
     RuleCase const cases[] = {
         {"only follows the tense", OnlyRule, "SDECL(NP(ADVONLY NP) VP TENSE(PRES))",
-         "SDECL(NP(ADVONLY NP) VP TENSE(PRES) <<BAD>>=dakede-aru)"},
+         "SDECL(NP(ADVONLY NP) VP TENSE(PRES) <<BAD>>:dakede-aru)"},
         {"only without a tense", OnlyRule, "SDECL(NP(ADVONLY) VP)", nullptr},
         {"a primed subject in a clause takes ga", NomSpellClause, "S(SDECL(NP'(NP Nom) VP))",
-         "S(SDECL(NP'(NP Nom=ga) VP))"},
+         "S(SDECL(NP'(NP Nom:ga) VP))"},
         {"an unprimed one does not", NomSpellClause, "S(SDECL(NP(NP Nom) VP))", nullptr},
-        {"a spelled particle is kept", NomSpellClause, "S(SDECL(NP'(NP Nom=ha) VP))", nullptr},
-        {"a pronoun is a topic", NomSpellNP, "SDECL(NP(PRN) Nom VP)", "SDECL(NP(PRN) Nom=ha VP)"},
+        {"a spelled particle is kept", NomSpellClause, "S(SDECL(NP'(NP Nom:ha) VP))", nullptr},
+        {"a pronoun is a topic", NomSpellNP, "SDECL(NP(PRN) Nom VP)", "SDECL(NP(PRN) Nom:ha VP)"},
         {"an indefinite article asks for ga", NomSpellNP, "SDECL(NP(ART[S30B0] NBAR(N)) Nom VP)",
-         "SDECL(NP(ART NBAR(N)) Nom=ga VP)"},
-        {"this is a topic leaf", NomSpellNP, "SDECL(NP(THIS) Nom VP)", "SDECL(NP(THIS) Nom=ha VP)"},
+         "SDECL(NP(ART NBAR(N)) Nom:ga VP)"},
+        {"this is a topic leaf", NomSpellNP, "SDECL(NP(THIS) Nom VP)", "SDECL(NP(THIS) Nom:ha VP)"},
         {"a definite article is a topic", NomSpellNP, "SDECL(NP(ART[M31B0] NBAR(N)) Nom VP)",
-         "SDECL(NP(ART NBAR(N)) Nom=ha VP)"},
+         "SDECL(NP(ART NBAR(N)) Nom:ha VP)"},
         {"a noun of a topic class", NomSpellNP, "SDECL(NP(NUMBER NBAR(N1[SSSC1101110200_])) Nom VP)",
-         "SDECL(NP(NUMBER NBAR(N1)) Nom=ha VP)"},
+         "SDECL(NP(NUMBER NBAR(N1)) Nom:ha VP)"},
         {"a noun of no topic class", NomSpellNP, "SDECL(NP(NUMBER NBAR(N1[SSSC1101110D00_])) Nom VP)",
-         "SDECL(NP(NUMBER NBAR(N1)) Nom=ga VP)"},
+         "SDECL(NP(NUMBER NBAR(N1)) Nom:ga VP)"},
         {"no particle slot", NomSpellNP, "SDECL(NP(PRN) VP)", nullptr},
     };
     for (RuleCase const& c : cases) RunCase(c);
@@ -119,19 +119,19 @@ TEST(SynthesisTreeRules, SubjectParticles) {
 
 TEST(SynthesisTreeRules, ParticlesFromTreePatterns) {
     RuleCase const cases[] = {
-        {"an object before its verb", ObjectParticleRule, "VP(NP(ART NBAR(N=りんご:N)) VT01)",
-         "VP(NP(NP(ART NBAR(N=りんご:N)) Acc=-wo:jpos151) VT01)"},
-        {"a noun phrase given a particle by its verb", ObjectParticleRule, "VP(NP(NP(N=メアリー:N) Nom=ni) VT01)",
+        {"an object before its verb", ObjectParticleRule, "VP(NP(ART NBAR(N:りんご/N)) VT01)",
+         "VP(NP(NP(ART NBAR(N:りんご/N)) Acc:-wo/jpos151) VT01)"},
+        {"a noun phrase given a particle by its verb", ObjectParticleRule, "VP(NP(NP(N:メアリー/N) Nom:ni) VT01)",
          nullptr},
         {"a subject is followed by its particle, not a verb", ObjectParticleRule,
-         "SDECL(NP(NP(PRN=私:N) Nom) PRED(VP(VI01)))", nullptr},
-        {"no Japanese noun on the object's rightmost line", ObjectParticleRule, "VP(NP(N=りんご:N ART) VT01)",
+         "SDECL(NP(NP(PRN:私/N) Nom) PRED(VP(VI01)))", nullptr},
+        {"no Japanese noun on the object's rightmost line", ObjectParticleRule, "VP(NP(N:りんご/N ART) VT01)",
          nullptr},
-        {"subject, adjective, be", TopicRules, "SDECL(NP'(NP Nom) ADJP' BE)", "SDECL(NP'(NP Nom=ha) ADJP' BE)"},
+        {"subject, adjective, be", TopicRules, "SDECL(NP'(NP Nom) ADJP' BE)", "SDECL(NP'(NP Nom:ha) ADJP' BE)"},
         {"subject, middle, noun phrase, be", TopicRules, "SDECL(NP'(NP Nom) TOPICMID' NP' BE)",
-         "SDECL(NP'(NP Nom=ha) TOPICMID' NP' BE)"},
+         "SDECL(NP'(NP Nom:ha) TOPICMID' NP' BE)"},
         {"a primed be fits no pattern", TopicRules, "SDECL(NP'(NP Nom) ADJP' BE')", nullptr},
-        {"a spelled particle is kept", TopicRules, "SDECL(NP'(NP Nom=ga) NP' BE)", nullptr},
+        {"a spelled particle is kept", TopicRules, "SDECL(NP'(NP Nom:ga) NP' BE)", nullptr},
     };
     for (RuleCase const& c : cases) RunCase(c);
 }
@@ -141,7 +141,7 @@ TEST(SynthesisTreeRules, QuickSynthesisMarksGluePiecesUnlessSkipped) {
     QuickSynthesis(tree, true);
     EXPECT_EQ(TreeText(tree), "GLUETOP(GLUEPIECE(N) NP(GLUEPIECE)) GLUEPIECE");
     QuickSynthesis(tree, false);
-    EXPECT_EQ(TreeText(tree), "GLUETOP(GLUEPIECE=∥(N) NP(GLUEPIECE=∥)) GLUEPIECE=∥");
+    EXPECT_EQ(TreeText(tree), "GLUETOP(GLUEPIECE:∥(N) NP(GLUEPIECE:∥)) GLUEPIECE:∥");
     FreeSubtree(tree);
 }
 
@@ -155,7 +155,7 @@ TEST(SynthesisTreeRules, ALongFlatTreeIsWalkedWithoutDeepRecursion) {
     text += " PRED(VP(VT01[D2I0])))";
     PARSED_NODE* tree = BuildTree(text);
     EXPECT_TRUE(PerformJSynTreeCodes(tree));
-    EXPECT_NE(TreeText(tree).find("Nom=ha"), std::string::npos);
+    EXPECT_NE(TreeText(tree).find("Nom:ha"), std::string::npos);
     EXPECT_NE(TreeText(tree).find("TENSE(PAST))"), std::string::npos);
     FreeSubtree(tree);
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/transfer/transplants.h"
+#include "cp932.h"
 #include "support/tree_text.h"
 
 namespace {
@@ -69,13 +70,13 @@ TEST(Transplants, ThePatternActsOnTheWordsLeftOfItsCarrier) {
         char const* transplant;
         char const* after;  // null: unchanged
     } const cases[] = {
-        {"the object of meet takes ni", "VP(NP(N=メアリー:N) VT01)", "NP:+ni",
-         "VP(NP(NP(N=メアリー:N) <<BAD>>=ni) VT01)"},
-        {"before the node with -", "VP(NP(N) VT01)", "NP:-ni", "VP(NP(<<BAD>>=ni NP(N)) VT01)"},
-        {"an optional term absent", "VP(NP VT01)", "?ADV NP:+ni", "VP(NP(NP <<BAD>>=ni) VT01)"},
-        {"an empty part of speech gives the unknown one", "VP(NP VT01)", "NP:#:", "VP(NP:<<UNKNOWN>> VT01)"},
-        {"any node further left", "SDECL(NP(N PRN) ADV VT01)", "??NP:=ga", "SDECL(NP(N PRN=ga) ADV VT01)"},
-        {"a new right sibling", "VP(NP VT01)", "NP:@<\xE3\x81\xAB>", "VP(NP <<BAD>>=に VT01)"},
+        {"the object of meet takes ni", "VP(NP(N:メアリー/N) VT01)", "NP:+ni",
+         "VP(NP(NP(N:メアリー/N) <<BAD>>:ni) VT01)"},
+        {"before the node with -", "VP(NP(N) VT01)", "NP:-ni", "VP(NP(<<BAD>>:ni NP(N)) VT01)"},
+        {"an optional term absent", "VP(NP VT01)", "?ADV NP:+ni", "VP(NP(NP <<BAD>>:ni) VT01)"},
+        {"an empty part of speech gives the unknown one", "VP(NP VT01)", "NP:#:", "VP(NP/<<UNKNOWN>> VT01)"},
+        {"any node further left", "SDECL(NP(N PRN) ADV VT01)", "??NP:=ga", "SDECL(NP(N PRN:ga) ADV VT01)"},
+        {"a new right sibling", "VP(NP VT01)", "NP:@<\xE3\x81\xAB>", "VP(NP <<BAD>>:に VT01)"},
         {"the next node must match", "SDECL(NP ADV VT01)", "NP:=ga", nullptr},
         {"no string", "VP(NP VT01)", "", nullptr},
     };
