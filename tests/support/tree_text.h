@@ -2,18 +2,20 @@
 // Analysis trees written as text, for tests that build a tree by hand and
 // read the result back:
 //
-//   node := NAME ['] ["ENGLISH"] [[FEATURES]] [{SEMANTICS}] [:JAPANESE] [/JPOS] ['] [( node ... )]
+//   node := NAME ['] [~] [%RULE] ["ENGLISH"] [[FEATURES]] [{SEMANTICS}] [:JAPANESE] [/JPOS] ['] [( node ... )]
 //
-// NAME is a category name, ' marks it primed (before or after the
-// Japanese), ENGLISH makes the node a dictionary leaf whose reading (in the
+// NAME is a category name or number, ' marks it primed (before or after the
+// Japanese), ~ virtual (made by transfer), RULE is the pure rule's index in
+// the compiled grammar, ENGLISH makes the node a dictionary leaf whose reading (in the
 // dictionary given to BuildTree) has that headword, FEATURES is the first
 // feature string, SEMANTICS the noun atoms of the first semantic set
 // ("human"), JAPANESE (UTF-8 in the test, Shift-JIS in the node; bytes that
 // are not UTF-8 are taken as they are) runs to the next blank, '(', ')', '/'
 // or ''', JPOS is a Japanese part-of-speech name.
 //   "SDECL(NP'(PRN:私/N Nom) PRED(VP(VT01[P1T0]:{食べ}-/VV)))"
-// TreeText writes a tree back the same way (readings, features and
-// semantics left out) and checks every back link on the way.
+// TreeText writes a tree back the same way (rules, readings, features and
+// semantics left out; virtual marks when asked) and checks every back link
+// on the way.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -25,6 +27,7 @@
 #include "engine/foundation/semantics.h"
 #include "engine/foundation/temporary_dictionary.h"
 #include "engine/parse/parsed_node.h"
+#include "engine/transfer/tree_edit.h"
 #include "platform/text_recode.h"
 
 namespace tree_text {
@@ -59,16 +62,16 @@ private:
     PARSED_NODE* Node() {
         auto* node = new PARSED_NODE;
         std::string const name = Take(IsNameChar);
-        POS_E_Source category{};
-        if (!gSourcePOSDatabase().Lookup(name.c_str(), &category)) throw std::runtime_error("no category " + name);
-        node->category = category;
+        node->category = Category(name);
         if (Next('\'')) node->flags |= PARSED_NODE::kViewBit0;
+        if (Next('~')) node->flags |= kVirtualNode;
+        if (Next('%')) node->pureRule = static_cast<uint16_t>(std::stoul(Take(::isdigit)));
         if (Next('"')) {
             std::string const english = Take([](char c) { return c != '"'; });
             Next('"');
             if (fDictionary == nullptr) throw std::runtime_error("a reading needs a dictionary: " + english);
             FinePOS_EX finePOS = fDictionary->CreateNewEntry(english).CreateNewFinePOS();
-            finePOS.SetFinePOS(category);
+            finePOS.SetFinePOS(static_cast<POS_E_Source>(node->category));
             Paraphrase_EX paraphrase = finePOS.CreateNewParaphrase();
             node->reading.Set(POSAndParaphrase(finePOS, paraphrase));
             node->flags |= PARSED_NODE::kDictionaryLeaf;
@@ -102,6 +105,13 @@ private:
             if (!Next(')')) throw std::runtime_error("')' missing in " + fText);
         }
         return node;
+    }
+
+    static uint32_t Category(std::string const& name) {
+        if (!name.empty() && name.find_first_not_of("0123456789") == std::string::npos) return std::stoul(name);
+        POS_E_Source category{};
+        if (!gSourcePOSDatabase().Lookup(name.c_str(), &category)) throw std::runtime_error("no category " + name);
+        return category;
     }
 
     template <class Test>
@@ -139,9 +149,14 @@ inline PARSED_NODE* BuildTree(std::string const& text, Dictionary_EX_Temporary* 
     return tree;
 }
 
+struct TreeTextOptions {
+    bool virtualMarks = false;  // "~" after a virtual node's name
+};
+
 // The chain from node as text: names, primes, Japanese (in UTF-8 when it
 // converts) and Japanese parts of speech, children in parentheses.
-inline std::string TreeText(PARSED_NODE const* node, PARSED_NODE const* expectedBack = nullptr) {
+inline std::string TreeText(PARSED_NODE const* node, TreeTextOptions options = {},
+                            PARSED_NODE const* expectedBack = nullptr) {
     std::string text;
     for (PARSED_NODE const* at = node; at != nullptr; at = at->rightSibling) {
         EXPECT_EQ(at->back, expectedBack) << "back link of node " << at->category;
@@ -151,6 +166,7 @@ inline std::string TreeText(PARSED_NODE const* node, PARSED_NODE const* expected
                                : nullptr;
         text += name != nullptr ? name : std::to_string(at->category);
         if ((at->flags & PARSED_NODE::kViewBit0) != 0) text += '\'';
+        if (options.virtualMarks && (at->flags & kVirtualNode) != 0) text += '~';
         if (at->japanese != nullptr && at->japanese[0] != '\0') {
             std::string utf8;
             text += ":" + (Recode("UTF-8", "CP932", at->japanese, &utf8) ? utf8 : std::string(at->japanese));
@@ -161,7 +177,7 @@ inline std::string TreeText(PARSED_NODE const* node, PARSED_NODE const* expected
                                    : nullptr;
             text += "/" + (jpos != nullptr && jpos[0] != '\0' ? std::string(jpos) : std::to_string(at->japanesePOS));
         }
-        if (at->firstChild != nullptr) text += "(" + TreeText(at->firstChild, at) + ")";
+        if (at->firstChild != nullptr) text += "(" + TreeText(at->firstChild, options, at) + ")";
         expectedBack = at;
     }
     return text;

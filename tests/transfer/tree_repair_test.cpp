@@ -2,9 +2,8 @@
 // their children, rules' terms insert empty positions and virtual nodes, and
 // fronted phrases move back into the positions they left.
 //
-// Trees are written as text: NAME[:RULE][*][^][(CHILD ...)], where NAME is
-// a category name or #CODE, RULE the pure rule's index, * a virtual node and
-// ^ a primed one.
+// Trees are written as text (support/tree_text.h): NAME['][~][%RULE](...),
+// the name a category's or its number, ~ a virtual node, RULE the pure rule.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -19,83 +18,15 @@
 #include "engine/foundation/feature_bits.h"
 #include "engine/parse/grammar_tables.h"
 #include "engine/transfer/tree_repair.h"
+#include "support/tree_text.h"
 
 namespace {
 
-class TreeReader {
-public:
-    explicit TreeReader(std::string text) : fText(std::move(text)) {}
-
-    PARSED_NODE* Read() {
-        PARSED_NODE* const node = ReadNode();
-        SkipBlanks();
-        if (fAt != fText.size()) throw std::invalid_argument("trailing text in " + fText);
-        return node;
-    }
-
-private:
-    void SkipBlanks() {
-        while (fAt < fText.size() && fText[fAt] == ' ') ++fAt;
-    }
-
-    PARSED_NODE* ReadNode() {
-        SkipBlanks();
-        std::size_t const start = fAt;
-        while (fAt < fText.size() && std::strchr("() ", fText[fAt]) == nullptr) ++fAt;
-        std::string token = fText.substr(start, fAt - start);
-        auto* node = new PARSED_NODE;
-        for (; !token.empty() && (token.back() == '*' || token.back() == '^'); token.pop_back())
-            node->flags |= token.back() == '*' ? kVirtualNode : kPrimeNode;
-        std::size_t const colon = token.find(':');
-        if (colon != std::string::npos) {
-            node->pureRule = static_cast<uint16_t>(std::stoi(token.substr(colon + 1)));
-            token.resize(colon);
-        }
-        node->category = CategoryOf(token);
-        if (fAt < fText.size() && fText[fAt] == '(') {
-            ++fAt;
-            SkipBlanks();
-            while (fAt < fText.size() && fText[fAt] != ')') {
-                AppendChild(node, ReadNode());
-                SkipBlanks();
-            }
-            ++fAt;
-        }
-        return node;
-    }
-
-    static uint32_t CategoryOf(std::string const& name) {
-        if (!name.empty() && name[0] == '#') return static_cast<uint32_t>(std::stoul(name.substr(1)));
-        POS_E_Source pos{};
-        if (!gSourcePOSDatabase().Lookup(name.c_str(), &pos)) throw std::invalid_argument("no category " + name);
-        return pos;
-    }
-
-    std::string fText;
-    std::size_t fAt = 0;
-};
-
-// The tree in the same notation (without rules); "!" after a node whose back
-// link is wrong.
-std::string Show(PARSED_NODE const* node) {
-    std::string text = node->category >= 15000 ? "#" + std::to_string(node->category)
-                                               : EnglishPOSName(static_cast<POS_E_Source>(node->category));
-    if (node->flags & kVirtualNode) text += '*';
-    if (node->flags & kPrimeNode) text += '^';
-    if (node->firstChild == nullptr) return text;
-    text += '(';
-    PARSED_NODE const* previous = node;
-    for (PARSED_NODE const* child = node->firstChild; child != nullptr; child = child->rightSibling) {
-        if (child != node->firstChild) text += ' ';
-        text += Show(child);
-        if (child->back != previous) text += '!';
-        previous = child;
-    }
-    return text + ')';
-}
+// The tree repaired, with its virtual nodes marked.
+std::string Show(PARSED_NODE const* node) { return TreeText(node, TreeTextOptions{true}); }
 
 struct OwnedTree {
-    explicit OwnedTree(std::string const& text) : root(TreeReader(text).Read()) {}
+    explicit OwnedTree(std::string const& text) : root(BuildTree(text)) {}
     ~OwnedTree() { FreeSubtree(root); }
     OwnedTree(OwnedTree const&) = delete;
     OwnedTree& operator=(OwnedTree const&) = delete;
@@ -171,12 +102,12 @@ struct Case {
 
 TEST(TreeRepair, TemporaryNodesGiveWayToTheirChildrenInOrder) {
     Case const cases[] = {
-        {"nested", "S(#15001(#15002(N VT01) ADJ) N)", "S(N VT01 ADJ N)"},
-        {"only temporaries down to a leaf", "S(#15001(#15002(#15003(N))))", "S(N)"},
-        {"last child", "S(N #15001(VT01 ADJ))", "S(N VT01 ADJ)"},
-        {"below an ordinary node", "S(NP(#15000(N N)) VT01)", "S(NP(N N) VT01)"},
-        {"childless", "S(N #15001 VT01 #15002)", "S(N VT01)"},
-        {"only a childless one", "S(#15001)", "S"},
+        {"nested", "S(15001(15002(N VT01) ADJ) N)", "S(N VT01 ADJ N)"},
+        {"only temporaries down to a leaf", "S(15001(15002(15003(N))))", "S(N)"},
+        {"last child", "S(N 15001(VT01 ADJ))", "S(N VT01 ADJ)"},
+        {"below an ordinary node", "S(NP(15000(N N)) VT01)", "S(NP(N N) VT01)"},
+        {"childless", "S(N 15001 VT01 15002)", "S(N VT01)"},
+        {"only a childless one", "S(15001)", "S"},
     };
     for (Case const& c : cases) {
         OwnedTree tree(c.tree);
@@ -196,14 +127,14 @@ TEST(TreeRepair, TermsInsertPositionsAndVirtualNodes) {
         char const* repaired;
     };
     TermsCase const cases[] = {
-        {"inserted between", OneRuleTables{{kDaughter, {}}, {kT2, {}}, {kDaughter, {}}}, "S:1(N VT01)",
-         "S(N <t2>* VT01)"},
-        {"inserted last", OneRuleTables{{kDaughter, {}}, {kDe, {}}}, "S:1(N)", "S(N <de>*)"},
+        {"inserted between", OneRuleTables{{kDaughter, {}}, {kT2, {}}, {kDaughter, {}}}, "S%1(N VT01)",
+         "S(N <t2>~ VT01)"},
+        {"inserted last", OneRuleTables{{kDaughter, {}}, {kDe, {}}}, "S%1(N)", "S(N <de>~)"},
         {"a virtual node over two terms' children", OneRuleTables{{kDaughter, {np}}, {kDaughter, {}}, {kDaughter, {}}},
-         "S:1(ADJ N VT01)", "S(NP*(ADJ N) VT01)"},
-        {"nested and primed", OneRuleTables{{kDaughter, {pp, primedNp}}, {kDaughter, {}}}, "S:1(N VT01)",
-         "S(PP*(NP*^(N)) VT01)"},
-        {"a virtual node beyond the children", OneRuleTables{{kDaughter, {np}}}, "S:1(N)", "S(NP*(N GONE*))"},
+         "S%1(ADJ N VT01)", "S(NP~(ADJ N) VT01)"},
+        {"nested and primed", OneRuleTables{{kDaughter, {pp, primedNp}}, {kDaughter, {}}}, "S%1(N VT01)",
+         "S(PP~(NP'~(N)) VT01)"},
+        {"a virtual node beyond the children", OneRuleTables{{kDaughter, {np}}}, "S%1(N)", "S(NP~(N GONE~))"},
         {"no rule", OneRuleTables{{kT2, {}}, {kDaughter, {}}}, "S(N)", "S(N)"},
     };
     for (TermsCase const& c : cases) {
@@ -216,49 +147,49 @@ TEST(TreeRepair, TermsInsertPositionsAndVirtualNodes) {
 TEST(TreeRepair, ChildrenTheTermsDoNotCoverStayAndAreReported) {
     OneRuleTables const tables{{kDaughter, {PureVCatRecord{26, 21, 1}}}};
     ClearDiagnostics();
-    OwnedTree tree("S:1(N VT01 ADJ)");
+    OwnedTree tree("S%1(N VT01 ADJ)");
     InsertVirtCats(tree.root, tables.View());
-    EXPECT_EQ(Show(tree.root), "S(NP*(N) VT01 ADJ)");
+    EXPECT_EQ(Show(tree.root), "S(NP~(N) VT01 ADJ)");
     EXPECT_STREQ(gErrBuf, "2 children left over by the terms of grammar line 77");
     EXPECT_STREQ(gErrDataBuf, "S, 77");
 }
 
 TEST(TreeRepair, FrontedQuestionWordFillsTheGapItsRuleMarks) {
-    std::string const tree = "QWH:" + std::to_string(CompiledRule(52)) +
-                             "(WHAT SQGAP:" + std::to_string(CompiledRule(51)) +
-                             "(AUXSUBJ VPGAP:" + std::to_string(CompiledRule(50)) + "(VT01)))";
-    EXPECT_EQ(Repaired(tree), "QWH(QCOMP* SQGAP(AUXSUBJ VPGAP(WHAT VT01)))");
+    std::string const tree = "QWH%" + std::to_string(CompiledRule(52)) +
+                             "(WHAT SQGAP%" + std::to_string(CompiledRule(51)) +
+                             "(AUXSUBJ VPGAP%" + std::to_string(CompiledRule(50)) + "(VT01)))";
+    EXPECT_EQ(Repaired(tree), "QWH(QCOMP~ SQGAP(AUXSUBJ VPGAP(WHAT VT01)))");
 }
 
 TEST(TreeRepair, EmptyPositionTakesTheFrontOfTheNearestFittingClause) {
     Case const cases[] = {
-        {"not a question", "S(WHAT SQGAP(AUXSUBJ VPGAP(<e>* VT01)))", "S(RCOMP* SQGAP(AUXSUBJ VPGAP(WHAT VT01)))"},
-        {"the nearest clause", "S(WHAT SQGAP(AUXSUBJ QWH(WHAT SQGAP(VPGAP(<e>* VT01)))))",
-         "S(WHAT SQGAP(AUXSUBJ QWH(QCOMP* SQGAP(VPGAP(WHAT VT01)))))"},
-        {"front not a fronted phrase", "QWH(NP SQGAP(VPGAP(<e>* VT01)))", "QWH(NP SQGAP(VPGAP(<e>* VT01)))"},
-        {"gap not the second child", "QWH(WHAT N SQGAP(VPGAP(<e>* VT01)))", "QWH(WHAT N SQGAP(VPGAP(<e>* VT01)))"},
-        {"not a clause", "NP(WHAT SQGAP(VPGAP(<e>* VT01)))", "NP(WHAT SQGAP(VPGAP(<e>* VT01)))"},
+        {"not a question", "S(WHAT SQGAP(AUXSUBJ VPGAP(<e>~ VT01)))", "S(RCOMP~ SQGAP(AUXSUBJ VPGAP(WHAT VT01)))"},
+        {"the nearest clause", "S(WHAT SQGAP(AUXSUBJ QWH(WHAT SQGAP(VPGAP(<e>~ VT01)))))",
+         "S(WHAT SQGAP(AUXSUBJ QWH(QCOMP~ SQGAP(VPGAP(WHAT VT01)))))"},
+        {"front not a fronted phrase", "QWH(NP SQGAP(VPGAP(<e>~ VT01)))", "QWH(NP SQGAP(VPGAP(<e>~ VT01)))"},
+        {"gap not the second child", "QWH(WHAT N SQGAP(VPGAP(<e>~ VT01)))", "QWH(WHAT N SQGAP(VPGAP(<e>~ VT01)))"},
+        {"not a clause", "NP(WHAT SQGAP(VPGAP(<e>~ VT01)))", "NP(WHAT SQGAP(VPGAP(<e>~ VT01)))"},
     };
     for (Case const& c : cases) EXPECT_EQ(Repaired(c.tree), c.repaired) << c.name;
 }
 
 TEST(TreeRepair, T4TakesTheVirtualS1RightOfItsNearestAncestor) {
     Case const cases[] = {
-        {"parent's sibling", "S(SQ(VT01 <t4>*) S1*(N VT01))", "S(SQ(VT01 S1*(N VT01)))"},
-        {"nearest first", "S(NP(SQ(<t4>*) S1*(N)) S1*(ADJ))", "S(NP(SQ(S1*(N))) S1*(ADJ))"},
-        {"two traces", "S(SQ(<t4>* <t4>*) S1*(N) S1*(ADJ))", "S(SQ(S1*(N) S1*(ADJ)))"},
-        {"a parser S1 does not fill", "S(SQ(VT01 <t4>*) S1(N))", "S(SQ(VT01 <t4>*) S1(N))"},
+        {"parent's sibling", "S(SQ(VT01 <t4>~) S1~(N VT01))", "S(SQ(VT01 S1~(N VT01)))"},
+        {"nearest first", "S(NP(SQ(<t4>~) S1~(N)) S1~(ADJ))", "S(NP(SQ(S1~(N))) S1~(ADJ))"},
+        {"two traces", "S(SQ(<t4>~ <t4>~) S1~(N) S1~(ADJ))", "S(SQ(S1~(N) S1~(ADJ)))"},
+        {"a parser S1 does not fill", "S(SQ(VT01 <t4>~) S1(N))", "S(SQ(VT01 <t4>~) S1(N))"},
     };
     for (Case const& c : cases) EXPECT_EQ(Repaired(c.tree), c.repaired) << c.name;
 }
 
 TEST(TreeRepair, T2AndT3TakeTheirFillersWithinOneClause) {
     Case const cases[] = {
-        {"primed phrase", "S(NP^(N) VP*(VT01 <t2>*))", "S(VP*(VT01 NP^(N)))"},
-        {"last trace, first filler", "S(NP^(N) VP*(<t2>* VT01 <t2>*) PRN^)", "S(VP*(<t2>* VT01 NP^(N)) PRN^)"},
-        {"auxiliary", "S(AUX VP*(<t3>* VT01))", "S(VP*(AUX VT01))"},
-        {"both", "S(AUX NP^ VP*(<t3>* VT01 <t2>*))", "S(VP*(AUX VT01 NP^))"},
-        {"a filler holding the trace is passed over", "S(NP*^(N <t2>*) PRN^)", "S(NP*^(N PRN^))"},
+        {"primed phrase", "S(NP'(N) VP~(VT01 <t2>~))", "S(VP~(VT01 NP'(N)))"},
+        {"last trace, first filler", "S(NP'(N) VP~(<t2>~ VT01 <t2>~) PRN')", "S(VP~(<t2>~ VT01 NP'(N)) PRN')"},
+        {"auxiliary", "S(AUX VP~(<t3>~ VT01))", "S(VP~(AUX VT01))"},
+        {"both", "S(AUX NP' VP~(<t3>~ VT01 <t2>~))", "S(VP~(AUX VT01 NP'))"},
+        {"a filler holding the trace is passed over", "S(NP'~(N <t2>~) PRN')", "S(NP'~(N PRN'))"},
     };
     for (Case const& c : cases) EXPECT_EQ(Repaired(c.tree), c.repaired) << c.name;
 }
@@ -266,10 +197,10 @@ TEST(TreeRepair, T2AndT3TakeTheirFillersWithinOneClause) {
 TEST(TreeRepair, T2WithoutFillerStaysAndIsReported) {
     OneRuleTables const tables{{kDaughter, {}}, {kDaughter, {}}};
     Case const cases[] = {
-        {"unprimed phrase", "S:1(NP(N) VP*(VT01 <t2>*))", "S(NP(N) VP*(VT01 <t2>*))"},
-        {"primed phrase outside list 8", "S:1(N^ VP*(VT01 <t2>*))", "S(N^ VP*(VT01 <t2>*))"},
-        {"only the filler that holds it", "S:1(NP*^(N <t2>*) VT01)", "S(NP*^(N <t2>*) VT01)"},
-        {"filler in another clause", "S:1(NP^(N) VP:1(VT01 <t2>*))", "S(NP^(N) VP(VT01 <t2>*))"},
+        {"unprimed phrase", "S%1(NP(N) VP~(VT01 <t2>~))", "S(NP(N) VP~(VT01 <t2>~))"},
+        {"primed phrase outside list 8", "S%1(N' VP~(VT01 <t2>~))", "S(N' VP~(VT01 <t2>~))"},
+        {"only the filler that holds it", "S%1(NP'~(N <t2>~) VT01)", "S(NP'~(N <t2>~) VT01)"},
+        {"filler in another clause", "S%1(NP'(N) VP%1(VT01 <t2>~))", "S(NP'(N) VP(VT01 <t2>~))"},
     };
     for (Case const& c : cases) {
         ClearDiagnostics();
@@ -284,7 +215,7 @@ TEST(TreeRepair, T2WithoutFillerStaysAndIsReported) {
 TEST(TreeRepair, VirtualNounPhrasesTakeTheSemanticsOfTheirNoun) {
     OneRuleTables const tables{
         {kDaughter, {PureVCatRecord{26, 21, 1}, PureVCatRecord{26, 21, 3}}}, {kDaughter, {}}, {kDaughter, {}}};
-    OwnedTree tree("S:1(ADJ N N)");
+    OwnedTree tree("S%1(ADJ N N)");
     PARSED_NODE* const adjective = tree.root->firstChild;
     PARSED_NODE* const unmarked = adjective->rightSibling;
     PARSED_NODE* const noun = unmarked->rightSibling;
@@ -294,7 +225,7 @@ TEST(TreeRepair, VirtualNounPhrasesTakeTheSemanticsOfTheirNoun) {
     noun->semantics[0].flags = CSEMANT_X<unsigned short>::kNounLike;
     noun->semantics[0].atoms[0] = 13;
     InsertVirtCats(tree.root, tables.View());
-    ASSERT_EQ(Show(tree.root), "S(NP*(NP*(ADJ N N)))");
+    ASSERT_EQ(Show(tree.root), "S(NP~(NP~(ADJ N N)))");
     PARSED_NODE const* const outer = tree.root->firstChild;
     EXPECT_EQ(outer->firstChild->semantics[0], noun->semantics[0]);
     EXPECT_EQ(outer->semantics[0], noun->semantics[0]);
@@ -302,7 +233,7 @@ TEST(TreeRepair, VirtualNounPhrasesTakeTheSemanticsOfTheirNoun) {
 }
 
 TEST(TreeRepair, OrdinaryTreesAreLeftAlone) {
-    std::string const tree = "SQ:" + std::to_string(CompiledRule(41)) + "(BESUBJ ADJP(ADJ))";
+    std::string const tree = "SQ%" + std::to_string(CompiledRule(41)) + "(BESUBJ ADJP(ADJ))";
     ClearDiagnostics();
     EXPECT_EQ(Repaired(tree), "SQ(BESUBJ ADJP(ADJ))");
     EXPECT_STREQ(gErrBuf, "");
