@@ -18,6 +18,7 @@
 #include "engine/transfer/alt_word_learning.h"
 #include "engine/transfer/alt_word_pos.h"
 #include "engine/transfer/alt_word_selection.h"
+#include "engine/transfer/alternate_words.h"
 #include "foundation/fake_dictionary.h"
 
 namespace {
@@ -274,6 +275,177 @@ TEST(AltWordLearning, NullReadingsSetsAndLearningSwitchedOffChangeNothing) {
     float value = 0;
     ASSERT_TRUE(learning->GetLearningValue(finePOS, paraphrase, &value));
     EXPECT_EQ(value, 0.25f);
+}
+
+// ---- Sets over dictionaries ----------------------------------------------------
+
+// A system dictionary with "run" (two readings of 走る among its three
+// translations), its past "ran", and "look" with and without particles; a
+// user dictionary with "run" 走る again.
+struct AltWordsFixture {
+    AltWordsFixture() {
+        system.SetID(1);
+        user.SetID(kMinUserDictionaryID);
+        FinePOS_EX run = Verb(system, "run", "B1T0__0000000_0_________", "");
+        Translation(run, "{流れ}-", "VV");
+        Translation(run, "{経営}su-", "Vsu");
+        Translation(run, "{走}r-", "VCr");
+        Translation(Verb(system, "run", "B1T0__0000000_0_________", ""), "{走}r-", "VCr");
+        FinePOS_EX ran = Verb(system, "ran", "D2T0__0000000_0_________", "");
+        ran.SetBaseForm(run);
+        Translation(Verb(system, "look", "B1I0__0000000_0_________", ""), "{見}-", "VV");
+        Translation(Verb(system, "look", "B1T0__0000000_0_________", "for"), "{探}s-", "VCs");
+        Translation(Verb(system, "look", "B1T0__0000000_0_________", "after"), "{世話}su-", "Vsu");
+        Translation(Verb(user, "run", "B1T0__0000000_0_________", ""), "{走}r-", "VCr");
+        options.fDictionaries = {system, user};
+    }
+
+    static FinePOS_EX Verb(Dictionary_EX& dictionary, char const* headword, char const* features,
+                           char const* particle) {
+        ForwardIterator<Entry_EX> found = dictionary.Lookup(headword, nullptr);
+        Entry_EX entry = found.IsAtEnd() ? dictionary.CreateNewEntry(headword) : *found;
+        FinePOS_EX finePOS = entry.CreateNewFinePOS();
+        finePOS.SetFinePOS(ParseEnglishPOS("VT01"));
+        FeatureSets_E_Source sets;
+        sets.SetSet(0, features);
+        sets.SetSet(2, particle);
+        finePOS.SetFeatureSets(sets);
+        return finePOS;
+    }
+    static void Translation(FinePOS_EX finePOS, char const* cooked, char const* jpos) {
+        Paraphrase_EX paraphrase = finePOS.CreateNewParaphrase();
+        paraphrase.SetCookedTranslation(CP932(cooked));
+        paraphrase.SetTransPOS(ParseJapanesePOS(jpos));
+    }
+
+    // The source of a word translated with a reading of that Japanese class,
+    // whose inflection is not known: its dictionary form is the Japanese.
+    static DICT_SOURCE Source(char const* jpos) {
+        DICT_SOURCE source;
+        source.japanesePOS = static_cast<uint16_t>(JPOSNameToN(jpos));
+        source.englishPOS = static_cast<uint32_t>(POS_E_SourceToEPOSN(ParseEnglishPOS("VT01")));
+        source.translationLength = DICT_SOURCE::kNoInflectionInfo;
+        return source;
+    }
+
+    struct Reported {
+        uint16_t dictionary;
+        std::string japanese;  // UTF-8
+        std::string particles;
+        CanBeNull<POSAndParaphrase> reading;
+    };
+
+    std::unique_ptr<AW_SET, void (*)(AW_SET*)> Get(char const* word, char const* japanese, char const* jpos) {
+        reported.clear();
+        AltFormCallback const callback = [this](uint16_t dictionary, bool, std::string const& text,
+                                                std::string const& particles, JPOSID, UDPOS const&, AlwaysUseFlag,
+                                                ParaphraseEnabledState, float,
+                                                CanBeNull<POSAndParaphrase> const& reading) {
+            reported.push_back({dictionary, text, particles, reading});
+        };
+        return {GetTranslations(word, CP932(japanese), Source(jpos), &options, callback), FreeTranslations};
+    }
+    std::vector<std::string> ReportedJapanese() const {
+        std::vector<std::string> texts;
+        for (Reported const& r : reported) texts.push_back(r.japanese);
+        return texts;
+    }
+
+    Dictionary_EX_Temporary system;
+    Dictionary_EX_Temporary user;
+    BasicTranslationOptions options;
+    std::vector<Reported> reported;
+};
+
+TEST(GetTranslations, ReportsTheCurrentEntryFirstAndOnceThenTheRestInOrder) {
+    AltWordsFixture fixture;
+    auto set = fixture.Get("run", "走る", "VCr");
+    // Sorted by Shift-JIS bytes: 経営する, 走る, 流れる; the system's second
+    // 走る is folded into its first.
+    EXPECT_EQ(fixture.ReportedJapanese(),
+              (std::vector<std::string>{CP932("走る"), CP932("経営する"), CP932("走る"), CP932("流れる")}));
+    ASSERT_EQ(fixture.reported.size(), 4u);
+    EXPECT_EQ(fixture.reported[0].dictionary, 1);
+    EXPECT_EQ(fixture.reported[2].dictionary, kMinUserDictionaryID);
+    for (std::size_t i = 0; i < fixture.reported.size(); ++i) {
+        for (std::size_t j = i + 1; j < fixture.reported.size(); ++j)
+            EXPECT_TRUE(fixture.reported[i].reading != fixture.reported[j].reading) << i << " and " << j;
+    }
+}
+
+TEST(GetTranslations, APastFormOffersItsBaseFormsTranslations) {
+    AltWordsFixture fixture;
+    auto set = fixture.Get("ran", "走る", "VCr");
+    EXPECT_EQ(fixture.ReportedJapanese(),
+              (std::vector<std::string>{CP932("走る"), CP932("経営する"), CP932("流れる")}));
+    // The forms of the chosen reading's base are the words the set answers for.
+    EXPECT_NE(std::find(set->sourceForms.begin(), set->sourceForms.end(), "ran"), set->sourceForms.end());
+}
+
+TEST(GetTranslations, ParticlesOfTheCurrentEntryDecideWhichOthersStay) {
+    struct Case {
+        char const* japanese;
+        char const* jpos;
+        std::vector<std::string> reported;
+    } const cases[] = {
+        {"探す", "VCs", {CP932("探す"), CP932("見る")}},  // "look after" fits no best match
+        {"見る", "VV", {CP932("見る")}},                  // without particles, none with them
+    };
+    for (Case const& c : cases) {
+        AltWordsFixture fixture;
+        auto set = fixture.Get("look", c.japanese, c.jpos);
+        EXPECT_EQ(fixture.ReportedJapanese(), c.reported) << c.japanese;
+    }
+}
+
+TEST(GetTranslations, ASuppressedSourceHasNoEntriesButItsInflection) {
+    AltWordsFixture fixture;
+    auto set = fixture.Get("run", "走る", "SUPPRESS");
+    EXPECT_TRUE(fixture.reported.empty());
+    EXPECT_TRUE(set->entries.empty());
+    EXPECT_EQ(set->japaneseBaseForm, CP932("走る"));
+    ASSERT_EQ(set->inflections.size(), 1u);
+    FreeTranslations(nullptr);
+}
+
+TEST(AltWordLearning, SettingTheReportedReadingSetsTheReadingsFoldedIntoIt) {
+    AltWordsFixture fixture;
+    auto set = fixture.Get("run", "走る", "VCr");
+    CanBeNull<POSAndParaphrase> const current = fixture.reported[0].reading;
+    auto holder = std::find_if(set->entries.begin(), set->entries.end(),
+                               [&](ALTWORD_ENTRY const& e) { return e.reading == current.Get(); });
+    ASSERT_NE(holder, set->entries.end());
+    ASSERT_EQ(holder->hiddenReadings.size(), 1u);
+    POSAndParaphrase const hidden = holder->hiddenReadings[0];
+    auto* learning = fixture.system.GetDictionaryLearningInterface(true);
+    auto valueOf = [&](POSAndParaphrase const& r) {
+        float value = 0;
+        return learning->GetLearningValue(r.GetFinePOS(), r.GetParaphrase(), &value) ? value : -9.0f;
+    };
+
+    SetAltWordEntryLearningValue(set.get(), current, 0.5f);
+    EXPECT_EQ(GetAltWordEntryLearningValue(set.get(), current), 0.5f);
+    EXPECT_EQ(valueOf(hidden), 0.5f);
+    SetAltWordEntryEnabledState(set.get(), current, kParaphraseDisabled);
+    EXPECT_EQ(valueOf(current.Get()), -1.0f);
+    EXPECT_EQ(valueOf(hidden), -1.0f);
+    SetAltWordEntryEnabledState(set.get(), current, kParaphraseEnabled);
+    EXPECT_EQ(valueOf(hidden), -9.0f);
+    IncStatistics(set.get(), current);  // the chosen reading alone
+    EXPECT_GT(valueOf(current.Get()), 0.0f);
+    EXPECT_EQ(valueOf(hidden), -9.0f);
+    ResetAltWordEntryLearningValue(set.get(), current);
+    EXPECT_EQ(valueOf(current.Get()), -9.0f);
+    EXPECT_TRUE(IsLearningIntarfaceAvailable(set.get(), current));
+}
+
+TEST(AltWordLearning, TheFormsOfAReadingOncePerUDPOS) {
+    AltWordsFixture fixture;
+    auto set = fixture.Get("run", "走る", "VCr");
+    std::vector<InflectionAndUDPOSID> forms;
+    GetInflectionsFromAltWordID(set.get(), forms, fixture.reported[0].reading);
+    ASSERT_FALSE(forms.empty());
+    EXPECT_EQ(forms.back().form, "ran");
 }
 
 }  // namespace
