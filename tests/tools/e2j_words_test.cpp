@@ -108,4 +108,19 @@ TEST(E2jWords, TheDictionarysLowerCaseWordsShapeNameSequences) {
     EXPECT_EQ(E2j("--dict " + file.Path() + ".missing words x").exitCode, 1);
 }
 
+// Each translated word, then the other translations of its readings, each
+// inflected as the word is, in the order of their Shift-JIS bytes; a noun's
+// come as they are.
+TEST(E2jWords, AltListsEachWordsTranslationThenItsAlternatives) {
+    E2jGolden const cases[] = {
+        {"--style 0 words --alt 'He ran.' | grep '^ran:'",
+         "ran: \xE8\xB5\xB0\xE3\x81\xA3\xE3\x81\x9F | \xE7\xB5\x8C\xE5\x96\xB6\xE3\x81\x97\xE3\x81\x9F | "
+         "\xE6\xB5\x81\xE3\x82\x8C\xE3\x81\x9F\n"},  // 走った | 経営した | 流れた
+        {"--style 0 words --alt 'The bank is big.' | grep '^bank:'",
+         "bank: \xE9\x8A\x80\xE8\xA1\x8C | \xE5\xA0\xA4\xE9\x98\xB2 | \xE5\x9C\x9F\xE6\x89\x8B\n"},  // 銀行 | 堤防 | 土手
+    };
+    ExpectE2jPrints(cases);
+    EXPECT_EQ(E2j("words --alt --senses 'He ran.'").exitCode, 2);
+}
+
 }  // namespace

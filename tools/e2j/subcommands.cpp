@@ -27,8 +27,10 @@ std::vector<Subcommand> const& Subcommands() {
         {"tokens", "[--through tokenizer|splitter] [TEXT]", "the tokens the scanning stages make, one a line",
          RunTokens},
         {"sentences", "[TEXT]", "the sentences the end finder cuts, one a line", RunSentences},
-        {"words", "[--senses] [--setpos FLAGS:START-END]... [TEXT]",
-         "the preparsed words of each sentence, one a line, with their byte spans and flags", RunWords},
+        {"words", "[--senses] [--setpos FLAGS:START-END]... [--alt] [TEXT]",
+         "the preparsed words of each sentence, one a line, with their byte spans and flags; --alt: each "
+         "translated word and its alternatives",
+         RunWords},
         {"chart", "[TEXT]", "the parse chart of each sentence: each word span's readings and flags", RunChart},
         {"parse", "[--speed N] [--segments] [--chart] [TEXT]",
          "whether each sentence parses, its analyses, time and limit; the pieces it is cut into; the parsed chart", RunParse},

@@ -4,7 +4,9 @@
 // sentence, and its flags; then the extra chart words.  --senses adds the
 // spans the preparser marked; --setpos applies part-of-speech settings to
 // each sentence and shows the answer and the settings kept.  With --dict the
-// capitalisation tests ask the dictionaries' word lists.
+// capitalisation tests ask the dictionaries' word lists.  --alt translates
+// each sentence instead and lists each source word's Japanese and the other
+// translations it could take.
 #include <cstdlib>
 #include <sstream>
 #include <string>
@@ -12,6 +14,7 @@
 
 #include "engine/parse/pos_setting.h"
 #include "engine/parse/sentence.h"
+#include "tools/e2j/alternate_words_listing.h"
 #include "tools/e2j/analysis_arguments.h"
 #include "tools/e2j/preparsed_sentences.h"
 #include "tools/e2j/subcommands.h"
@@ -107,12 +110,15 @@ void PrintSentence(Sentence& sentence, WordsRequest const& request, bool sjis, s
 
 int RunWords(Invocation& invocation) {
     WordsRequest request;
+    bool alternatives = false;
     std::vector<std::string> words;
     std::vector<std::string> const& arguments = invocation.arguments;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         std::string const& argument = arguments[i];
         if (argument == "--senses") {
             request.senses = true;
+        } else if (argument == "--alt") {
+            alternatives = true;
         } else if (argument == "--setpos" || argument.rfind("--setpos=", 0) == 0) {
             std::string value = argument.size() > 8 ? argument.substr(9) : "";
             if (argument.size() == 8) {
@@ -125,6 +131,10 @@ int RunWords(Invocation& invocation) {
         } else {
             words.push_back(argument);
         }
+    }
+    if (alternatives) {
+        if (request.senses || !request.settings.empty()) throw UsageError("words: --alt takes no --senses or --setpos");
+        return ListAlternateWords(invocation, words);
     }
     return ForEachPreparsedSentence(invocation, words, "words", [&](Sentence& sentence, Dictionary_EX const&) {
         PrintSentence(sentence, request, invocation.options.sjis, invocation.out);
