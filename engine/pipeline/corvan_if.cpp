@@ -4,6 +4,8 @@
 #include <limits>
 
 #include "engine/foundation/sjis_wide_text.h"
+#include "engine/pipeline/alternate_learning.h"
+#include "engine/pipeline/judge_translator.h"
 #include "engine/pipeline/qwejb_translator.h"
 #include "engine/pipeline/startup_init.h"
 #include "engine/pipeline/translation_globals.h"
@@ -65,7 +67,24 @@ bool CorvanIF::TranslateBytes(char const* text, std::size_t length) {
     }
 }
 
-bool CorvanIF::JudgeTranslate(std::string* /*text*/, std::vector<ScanIF*>* /*sentences*/) { return false; }
+bool CorvanIF::JudgeTranslate(std::string* text, std::vector<ScanIF*>* sentences) {
+    if (text == nullptr || sentences == nullptr) return false;
+    std::size_t const before = sentences->size();
+    try {
+        // The records count bytes in 32 bits.
+        if (text->size() <= std::numeric_limits<uint32_t>::max()) {
+            ZRJudgeTranslator judge(*text, sentences, gOptions());
+            judge.TranslateAll();
+            if (!judge.Failed()) return true;
+        }
+    } catch (...) {
+    }
+    // Records that cover only part of the text are no answer: those of this
+    // call go, what the caller held stays.
+    for (std::size_t i = before; i < sentences->size(); ++i) delete (*sentences)[i];
+    sentences->resize(before);
+    return false;
+}
 
 void CorvanIF::StopTranslation() { gStop = 1; }
 
@@ -84,7 +103,13 @@ void CorvanIF::GetPostInfo(std::vector<PostIF>& out, std::string source, std::st
     }
 }
 
-void CorvanIF::DoLearning(PostIF& /*info*/, std::string /*a*/, std::string /*b*/, int /*n*/) {}
+void CorvanIF::DoLearning(PostIF& info, std::string a, std::string b, int n) {
+    try {
+        ZRAlternateLearning(&gOptions()).DoLearning(info, a, b, n);
+    } catch (...) {
+        // Nothing was learnt; the caller hears of no error here.
+    }
+}
 
 int CorvanIF::GetRatio() const { return fProgress != nullptr ? fProgress->GetRatio() : 0; }
 

@@ -16,8 +16,7 @@
 
 #include "engine/pipeline/memory_translation.h"
 #include "engine/pipeline/post_edit.h"
-
-struct ScanIF;
+#include "engine/pipeline/scan_if.h"
 
 class CorvanIF {
 public:
@@ -83,7 +82,9 @@ public:
     // Translates the whole Shift-JIS text; false when it was stopped or failed.
     virtual bool Translation(std::string* text);
     virtual bool Translation(char const* text, short length);
-    // Judging sentence boundaries comes with the judging translator: false.
+    // Appends one record per sentence of the Shift-JIS text, in order, each
+    // its span in bytes; the vector owns them.  False, with nothing appended,
+    // when the text could not be judged to its end.
     virtual bool JudgeTranslate(std::string* text, std::vector<ScanIF*>* sentences);
     // The running translation stops at its next token.
     virtual void StopTranslation();
@@ -91,6 +92,10 @@ public:
     virtual void GetSink(std::string& out, short* unused);
     // One record per source word of the last sentence; none before a translation.
     virtual void GetPostInfo(std::vector<PostIF>& out, std::string source, std::string target);
+    // The user chose alternative n (0-based, in the order of info's list) for
+    // the word a translated as b: its learning value is bumped as the
+    // learning strength says.  A choice outside the list, or one the
+    // dictionaries no longer list the same way, records nothing.
     virtual void DoLearning(PostIF& info, std::string a, std::string b, int n);
     // Clears what was learnt of every reading of the word, dictionary by
     // dictionary; a dictionary that fails is passed over.

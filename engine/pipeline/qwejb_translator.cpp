@@ -149,17 +149,21 @@ void MyTerminalConsumer::WriteSentence(std::vector<Token> const& tokens) {
     std::vector<TokenDictSource> sources;
     if (fPostEdit != nullptr) {
         fPostEdit->Clear();
+        fPostEdit->fSentenceSource = source;
+        fPostEdit->fSentenceTarget = target;
         if (fDictSources != nullptr && fDictSources->Find(TokenSerialOf(end), &sources)) {
             for (TokenDictSource const& record : sources) {
                 uint32_t const entry = static_cast<uint32_t>(fPostEdit->fEntries.size());
                 Word_X sourceWord;
                 SpanOf(record.fSourceTokens, sourceMap, &sourceWord);
                 sourceWord.pos = record.fEnglishPOS;
-                sourceWord.entry = entry;
-                fPostEdit->fSourceWords.push_back(sourceWord);
-
                 Word_X targetWord;
-                if (!SpanOf(record.fOutputTokens, targetMap, &targetWord)) continue;
+                bool const hasTarget = SpanOf(record.fOutputTokens, targetMap, &targetWord);
+                // Entries are kept only for words with Japanese; a word without
+                // names none, or it would take the next word's.
+                sourceWord.entry = hasTarget ? entry : Word_X::kNoEntry;
+                fPostEdit->fSourceWords.push_back(sourceWord);
+                if (!hasTarget) continue;
                 targetWord.pos = record.fJapanesePOS;
                 targetWord.entry = entry;
                 fPostEdit->fTargetWords.push_back(targetWord);

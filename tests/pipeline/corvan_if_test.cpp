@@ -282,9 +282,11 @@ TEST(CorvanIF, OperationsOfLaterRoadsAnswerByResult) {
 
     std::string text = "It rains.";
     std::vector<ScanIF*> sentences;
-    EXPECT_FALSE(facade.JudgeTranslate(&text, &sentences));
+    EXPECT_TRUE(facade.JudgeTranslate(&text, &sentences));
     EXPECT_FALSE(facade.JudgeTranslate(nullptr, nullptr));
-    EXPECT_TRUE(sentences.empty());
+    ASSERT_EQ(sentences.size(), 1u);
+    EXPECT_EQ(sentences[0]->end, text.size());
+    DeleteScanIFs(sentences);
 
     // A translation first, so that the alternates' call is seen to drop it.
     ASSERT_TRUE(facade.Translation(&text));

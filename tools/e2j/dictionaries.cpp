@@ -72,7 +72,7 @@ std::vector<Dictionary_EX> OpenDictionaries(std::vector<std::string> const& path
     return dictionaries;
 }
 
-void AddDictionaries(CorvanIF& facade, std::vector<std::string> const& paths) {
+void AddDictionaries(CorvanIF& facade, std::vector<std::string> const& paths, std::string const& learningPath) {
     // Opened here first for the kind of each file and a message that says
     // what is wrong with one; the facade opens them again for itself.
     std::vector<Dictionary_EX> const dictionaries = OpenDictionaries(paths);
@@ -82,9 +82,9 @@ void AddDictionaries(CorvanIF& facade, std::vector<std::string> const& paths) {
         if (GetDictType(dictionary) == kUserDictType)
             added = facade.AddUserDict(paths[i], false);
         else if (GetDictType(dictionary) == kTechnicalDictType)
-            added = facade.AddTechDict(paths[i]);
+            added = facade.AddTechDict(paths[i], learningPath);
         else
-            added = facade.AddSysDict(paths[i]);
+            added = facade.AddSysDict(paths[i], learningPath);
         if (added <= 0) Refuse(paths[i], "the translation facade refused it (" + std::to_string(added) + ")");
     }
 }

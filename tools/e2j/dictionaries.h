@@ -32,7 +32,8 @@ std::vector<std::string> DictionaryPaths(E2jOptions const& options,
 std::vector<Dictionary_EX> OpenDictionaries(std::vector<std::string> const& paths);
 
 // The same files added to the translation facade: a compiled dictionary as a
-// system or technical one as its number says, a user dictionary read-only.
+// system or technical one as its number says, learning into the statistics
+// file learningPath when it is not empty; a user dictionary read-only.
 // Throws DictionaryOpenError for the first that cannot be opened or that the
 // facade refuses; those added before it stay.
-void AddDictionaries(CorvanIF& facade, std::vector<std::string> const& paths);
+void AddDictionaries(CorvanIF& facade, std::vector<std::string> const& paths, std::string const& learningPath = "");

@@ -5,6 +5,8 @@ int RunGrammar(Invocation& invocation);
 int RunOptions(Invocation& invocation);
 int RunEcho(Invocation& invocation);
 int RunTranslate(Invocation& invocation);
+int RunJudge(Invocation& invocation);
+int RunLearn(Invocation& invocation);
 int RunFacade(Invocation& invocation);
 int RunTokens(Invocation& invocation);
 int RunSentences(Invocation& invocation);
@@ -22,6 +24,12 @@ std::vector<Subcommand> const& Subcommands() {
         {"echo", "[TEXT]", "the text through a chain of pass-through stages", RunEcho},
         {"translate", "[--post-info] [--stop-after N] [--glossary WORD=TRANSLATION]... [TEXT]",
          "the text through the translation facade; --post-info adds the word spans of the last sentence", RunTranslate},
+        {"judge", "[TEXT]",
+         "the sentences the translation facade judges the text to have, one \"start end\" a line, in bytes of its "
+         "Shift-JIS",
+         RunJudge},
+        {"learn", "[--strength 1|2|3] --stats FILE --choose WORD:N [TEXT]",
+         "records in FILE the choice of alternative N (from 0) for WORD of the text's last sentence", RunLearn},
         {"facade", "[--set-OPTION N] [--get-OPTION] [--add-sys|--add-tech|--add-user|--add-user-read-only FILE]...",
          "the facade's option and dictionary operations, in order, one answer a line", RunFacade},
         {"tokens", "[--through tokenizer|splitter] [TEXT]", "the tokens the scanning stages make, one a line",
@@ -33,7 +41,8 @@ std::vector<Subcommand> const& Subcommands() {
          RunWords},
         {"chart", "[TEXT]", "the parse chart of each sentence: each word span's readings and flags", RunChart},
         {"parse", "[--speed N] [--segments] [--chart] [TEXT]",
-         "whether each sentence parses, its analyses, time and limit; the pieces it is cut into; the parsed chart", RunParse},
+         "whether each sentence parses, its analyses, time and limit; the pieces it is cut into; the parsed chart",
+         RunParse},
         {"tree", "[--speed N] [--setpos FLAGS:START-END]... [--parse N] [--kbest N] [--switch N] [TEXT]",
          "the tree of each sentence's best analysis, or of the N-th; or the N best scores", RunTree},
     };

@@ -110,11 +110,17 @@ int RunTranslate(Invocation& invocation) {
     invocation.out << UserTextFromEngine(translation, invocation.options.sjis);
     if (postInfo) {
         std::vector<PostIF> info;
-        facade.GetPostInfo(info, std::string(), translation);
+        CPostEdit const* post = facade.GetPostEdit();
+        if (post != nullptr) facade.GetPostInfo(info, post->fSentenceSource, post->fSentenceTarget);
         if (!translation.empty() && translation.back() != '\n') invocation.out << "\n";
-        for (PostIF const& word : info)
+        for (PostIF const& word : info) {
             invocation.out << "src " << word.sourceStart << "+" << word.sourceLength << " -> tgt " << word.targetStart
-                           << "+" << word.targetLength << " dict " << word.entryDictionary << "\n";
+                           << "+" << word.targetLength << " dict " << word.entryDictionary;
+            for (uint32_t i = 0; i < word.count; ++i)
+                invocation.out << (i == 0 ? " alt " : "/")
+                               << UserTextFromEngine(word.alternatives[i].text, invocation.options.sjis);
+            invocation.out << "\n";
+        }
     }
     return kExitOk;
 }
