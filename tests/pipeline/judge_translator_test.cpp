@@ -13,6 +13,7 @@
 #include "engine/pipeline/compound_token_database.h"
 #include "engine/pipeline/corvan_if.h"
 #include "engine/pipeline/judge_terminal.h"
+#include "engine/pipeline/judge_translator.h"
 #include "support/list_producer.h"
 
 namespace {
@@ -60,6 +61,26 @@ TEST(JudgeTranslate, NullArgumentsAnswerFalse) {
     EXPECT_FALSE(facade.JudgeTranslate(nullptr, &sentences));
     EXPECT_FALSE(facade.JudgeTranslate(&text, nullptr));
     EXPECT_TRUE(sentences.empty());
+}
+
+// A judging chain whose token serials are all but used up.
+class NearlyExhaustedJudge : public ZRJudgeTranslator {
+public:
+    NearlyExhaustedJudge(std::string text, std::vector<ScanIF*>* sentences, uint32_t serialsLeft)
+        : ZRJudgeTranslator(std::move(text), sentences, BasicTranslationOptions()) {
+        *GetTokenCreator() = kMaxTokenSerial - serialsLeft;
+    }
+};
+
+TEST(JudgeTranslate, RunningOutOfTokenSerialsFailsTheRunInsteadOfWrappingThem) {
+    for (uint32_t left : {5u, 40u}) {
+        std::vector<ScanIF*> sentences;
+        NearlyExhaustedJudge judge("One. Two. Three. Four. Five.", &sentences, left);
+        judge.TranslateAll();
+        EXPECT_TRUE(judge.Failed()) << left;
+        EXPECT_LT(sentences.size(), 5u) << left;
+        DeleteScanIFs(sentences);
+    }
 }
 
 // The terminal fed by hand: sentence ends whose token lists are filed, or not.

@@ -86,9 +86,10 @@ TEST(NormalRoad, AReadingWithoutOutputTextHasASourceWordButNoTargetWordOrEntry) 
     ASSERT_EQ(road.postEdit.fSourceWords.size(), 2u);
     ASSERT_EQ(road.postEdit.fTargetWords.size(), 1u);
     ASSERT_EQ(road.postEdit.fEntries.size(), 1u);
-    // The source words run ahead of the entries: both point at entry 0.
+    // The word without Japanese names no entry, so it cannot take the next
+    // word's.
     EXPECT_EQ(road.postEdit.fSourceWords[0].start, 4u);
-    EXPECT_EQ(road.postEdit.fSourceWords[0].entry, 0u);
+    EXPECT_EQ(road.postEdit.fSourceWords[0].entry, Word_X::kNoEntry);
     EXPECT_EQ(road.postEdit.fSourceWords[1].start, 16u);
     EXPECT_EQ(road.postEdit.fSourceWords[1].entry, 0u);
     EXPECT_EQ(road.postEdit.fTargetWords[0].start, 13u);

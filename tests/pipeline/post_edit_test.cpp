@@ -8,14 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/foundation/token_string_database.h"
-#include "engine/foundation/token_types.h"
 #include "engine/pipeline/alternate_learning.h"
-#include "engine/pipeline/compound_token_database.h"
-#include "engine/pipeline/qwejb_translator.h"
-#include "engine/pipeline/translation_globals.h"
 #include "fake_alternate_words.h"
-#include "support/list_producer.h"
 
 namespace {
 
@@ -276,51 +270,6 @@ TEST(AlternateLearning, ADisabledOrChangedAlternativeIsNotCounted) {
         ZRAlternateLearning(&options).DoLearning(BankRecord({"BANK", "DOTE"}), "bank", "BANK", 1);
         EXPECT_TRUE(service.learnt.empty());
     }
-}
-
-// ---- The terminal's word correspondence ----------------------------------------------
-
-TEST(PostEditTerminal, AWordWithoutJapaneseNamesNoEntry) {
-    TokenCreator creator = 0;
-    TokenStringDatabase strings;
-    SentenceTokensDatabase sentences;
-    DictSourceDatabase sources;
-    auto word = [&](TokenTypeID type, wchar_t const* text) {
-        Token const token = NewToken(&creator, type);
-        strings.Insert(token, text);
-        return token;
-    };
-    Token const the = word(EnglishTokens::kWord, L"The ");
-    Token const bank = word(EnglishTokens::kWord, L"bank");
-    Token const banko = word(EnglishTokens::kWord, L"BANK");
-    Token const end = NewToken(&creator, EnglishTokens::kEndOfSentence);
-    sentences.Add(end, {the, bank, end});
-    TokenDictSource theSource;
-    theSource.fSourceTokens = {the};
-    TokenDictSource bankSource;
-    bankSource.fSourceTokens = {bank};
-    bankSource.fOutputTokens = {banko};
-    bankSource.fJapanesePOS = 3;
-    sources.Insert(TokenSerialOf(end), {theSource, bankSource});
-
-    BasicTranslationOptions options;
-    CPostEdit post(&options);
-    ListProducer producer({banko, end});
-    MyTerminalConsumer terminal(nullptr, &producer, &strings, nullptr, nullptr, &post);
-    terminal.SpecifyDictSourceDatabase(&sources);
-    terminal.SpecifySentenceDatabase(&sentences);
-    gStop = 0;
-    EXPECT_FALSE(terminal.ConsumeSome());
-
-    std::vector<PostIF> info;
-    post.GetPostInfo(info, post.fSentenceSource, post.fSentenceTarget);
-    ASSERT_EQ(info.size(), 2u);
-    EXPECT_EQ(post.fSentenceSource, "The bank");
-    EXPECT_EQ(info[0].targetLength, 0u);
-    EXPECT_EQ(info[0].japanesePOS, 0u);
-    EXPECT_EQ(info[1].sourceStart, 4u);
-    EXPECT_EQ(info[1].targetLength, 4u);
-    EXPECT_EQ(info[1].japanesePOS, 3u);
 }
 
 }  // namespace
