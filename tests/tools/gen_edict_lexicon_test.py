@@ -1,0 +1,112 @@
+#!/usr/bin/env python3
+"""The EDICT lexicon generator on a small EDICT of its own: only common
+entries, one-word glosses (nouns up to two words), the conjugation class and
+transitivity from the tags, the core lexicon's words left to it, first senses
+and shorter Japanese first, and irregular English forms from WordNet."""
+import pathlib
+import subprocess
+import sys
+import tempfile
+import unittest
+
+ROOT = pathlib.Path(__file__).resolve().parent.parent.parent
+GENERATOR = ROOT / "tools" / "gen_edict_lexicon.py"
+
+EDICT = """\
+　？？？ /EDICT header/
+書く [かく] /(v5k,vt) (1) to write/to compose/(P)/
+行く [いく] /(v5k-s,vi) to go/to move/(P)/
+走る [はしる] /(v5r,vi) (1) to run/(2) to travel (movement of vehicles)/(P)/
+泳ぐ [およぐ] /(v5g,vi) to swim/(P)/
+勉強 [べんきょう] /(n,vs) (1) study/(2) to study/(P)/
+食べる [たべる] /(v1,vt) to eat/(P)/
+大きい [おおきい] /(adj-i) big/large/great/(P)/
+静か [しずか] /(adj-na) (1) quiet/silent/(P)/
+自転車 [じてんしゃ] /(n) bicycle/bike/(P)/
+自転車道 [じてんしゃどう] /(n) bicycle path/bicycle lane/bikeway/(P)/
+単車 [たんしゃ] /(n) motorbike/bike/(P)/
+珍品 [ちんぴん] /(n) curio/rare article/
+医者 [いしゃ] /(n) (medical) doctor/physician/(P)/
+子供 [こども] /(n) child/(P)/
+"""
+CORE = """\
+VT01  eat  {食べ}-  VV
+"""
+VERB_EXC = "wrote write\nwritten write\nran run\nswam swim\nswum swim\nswimming swim\n"
+NOUN_EXC = "children child\n"
+ADJ_EXC = "bigger big\nbiggest big\n"
+
+
+def generate():
+    with tempfile.TemporaryDirectory() as folder:
+        folder = pathlib.Path(folder)
+        (folder / "edict").write_bytes(EDICT.encode("euc_jp"))
+        (folder / "core.lex").write_text(CORE, encoding="utf-8")
+        for name, text in (("verb.exc", VERB_EXC), ("noun.exc", NOUN_EXC), ("adj.exc", ADJ_EXC)):
+            (folder / name).write_text(text, encoding="utf-8")
+        out = folder / "edict.txt"
+        subprocess.run([sys.executable, str(GENERATOR), str(folder / "edict"), str(folder / "core.lex"),
+                        str(folder), str(out)], cwd=ROOT, check=True)
+        return out.read_text(encoding="utf-8")
+
+
+def entries(text):
+    """headword -> [(category, cooked, jpos)] in order, and the forms' fpos lines."""
+    found, headword, category = {}, None, None
+    for line in text.splitlines():
+        fields = line.split("\t")
+        if fields[0] == "entry":
+            headword = fields[1]
+            found.setdefault(headword, [])
+        elif fields[0] == "fpos":
+            category = fields[1][len("pos="):]
+            if not any(f.startswith("base=") for f in fields):
+                found[headword].append([category, None, None])
+        elif fields[0] == "para":
+            values = dict(f.split("=", 1) for f in fields[1:])
+            found[headword][-1][1:] = [values["cooked"], values["jpos"]]
+    return found
+
+
+class EdictLexicon(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.text = generate()
+        cls.entries = entries(cls.text)
+
+    def test_classes_and_transitivity(self):
+        expected = {
+            "write": [["VT01", "{書}k-", "VCk"]],
+            "go": [["VI01", "{行}k-", "VCik"]],
+            "run": [["VI01", "{走}r-", "VCr"]],
+            "swim": [["VI01", "{泳}g-", "VCg"]],
+            "study": [["N", "{勉強}", "N"], ["VT01", "{勉強}su-", "Vsu"]],
+            "big": [["ADJ", "{大き}-", "ADJ"]],
+            "quiet": [["ADJ", "{静か}-", "NAna"]],
+            "child": [["N", "{子供}", "N"]],
+        }
+        for word, readings in expected.items():
+            self.assertEqual(self.entries.get(word), readings, word)
+
+    def test_alternatives_rank_first_senses_and_short_japanese_first(self):
+        self.assertEqual([r[1] for r in self.entries["bike"]], ["{単車}", "{自転車}"])
+        self.assertEqual(self.entries["bicycle path"], [["N", "{自転車道}", "N"]])
+
+    def test_what_is_left_out(self):
+        # A core word, words of an entry not marked common, a gloss of
+        # three words, a note.
+        for word in ("eat", "curio", "rare article", "movement of vehicles", "medical"):
+            self.assertNotIn(word, self.entries, word)
+        self.assertEqual(self.entries["doctor"], [["N", "{医者}", "N"]])
+
+    def test_irregular_forms_come_from_wordnet(self):
+        for form in ("wrote", "written", "ran", "swam", "swum", "swimming", "children", "bigger", "biggest"):
+            self.assertIn(form, self.entries, form)
+        swum = next(line for line in self.text.splitlines() if line.startswith("fpos") and "base=" in line and
+                    self.text.splitlines()[self.text.splitlines().index(line) - 1] == "entry\tswum")
+        self.assertIn("features0=N", swum)
+        self.assertIn("dictionary\tid=2", self.text)
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,192 @@
+#!/usr/bin/env python3
+"""Makes a second system dictionary from EDICT, the Japanese-English
+dictionary of Debian's edict package: its common entries, inverted into
+English headwords with their Japanese translations.
+
+    gen_edict_lexicon.py EDICT CORE_LEX WORDNET_DIR OUT
+
+EDICT is the EUC-JP file (/usr/share/edict/edict), CORE_LEX the core
+lexicon's source (its headwords are left to it), WORDNET_DIR the folder of
+WordNet's exception lists (verb.exc, noun.exc, adj.exc) for irregular English
+forms, OUT the dictionary text to write (the format cdictcompile reads).
+
+Of each entry marked common, every gloss that is one English word (nouns: up
+to two) becomes a reading of that word: EDICT's part-of-speech tags give the
+category and the cooked Japanese (godan endings, ichidan, suru verbs, i- and
+na-adjectives, nouns), vt/vi the transitivity.  Several translations of one
+word become its readings in order: the entry's first sense before later
+ones, then the shorter Japanese.  Regular English forms are spelt by the
+rules the core lexicon's generator uses, irregular ones come from WordNet.
+"""
+
+import re
+import sys
+
+import gen_lexicon
+
+# EDICT's godan tags: the romaji of the verb's last kana, and its class.
+GODAN = {
+    "v5k": ("く", "k", "VCk"), "v5k-s": ("く", "k", "VCik"), "v5g": ("ぐ", "g", "VCg"),
+    "v5s": ("す", "s", "VCs"), "v5t": ("つ", "t", "VCt"), "v5r": ("る", "r", "VCr"),
+    "v5u": ("う", "w", "VCw"), "v5m": ("む", "m", "VCm"), "v5b": ("ぶ", "b", "VCb"),
+    "v5n": ("ぬ", "n", "VCn"),
+}
+
+ENTRY = re.compile(r"^(\S+)(?: \[(\S+)\])? /(.*)/$")
+WORD = re.compile(r"^[a-z][a-z-]*[a-z]$")
+NOUN_PHRASE = re.compile(r"^[a-z][a-z-]*[a-z]( [a-z][a-z-]*[a-z])?$")
+# A gloss's own notes: "(uk)", "(col)", "(1)", "(medical)".
+NOTE = re.compile(r"\([^)]*\)")
+
+
+def read_exceptions(path):
+    forms = {}
+    with open(path, encoding="utf-8") as exceptions:
+        for line in exceptions:
+            parts = line.split()
+            if len(parts) == 2 and "_" not in line:
+                forms.setdefault(parts[1], []).append(parts[0])
+    return forms
+
+
+def core_headwords(path):
+    words = set()
+    with open(path, encoding="utf-8") as source:
+        for text in source:
+            text = text.split(" #", 1)[0].strip()
+            if text and not text.startswith("#"):
+                parts = text.split()
+                if len(parts) >= 2:
+                    words.add(parts[1].replace("_", " ").lower())
+    return words
+
+
+def senses(glosses):
+    """(tags, sense number, gloss) for each gloss, tags carried forward."""
+    tags, number = [], 0
+    for gloss in glosses:
+        gloss = gloss.strip()
+        while True:
+            match = re.match(r"^\(([^)]*)\)\s*", gloss)
+            if not match:
+                break
+            inner = match.group(1)
+            if inner.isdigit():
+                number = int(inner) - 1
+            elif re.match(r"^[a-z0-9-]+(,[a-z0-9-]+)*$", inner) and any(
+                    t.startswith(("n", "v", "adj", "adv")) for t in inner.split(",")):
+                tags = inner.split(",")
+            gloss = gloss[match.end():]
+        yield tags, number, NOTE.sub("", gloss).strip()
+
+
+def cooked_and_category(japanese, tags, gloss):
+    """(category, english, cooked, jpos) of a gloss under the tags, or None."""
+    transitive = "vi" not in tags
+    verb_category = "VT01" if transitive else "VI01"
+    for tag in tags:
+        if tag in GODAN and gloss.startswith("to "):
+            kana, romaji, jpos = GODAN[tag]
+            if japanese.endswith(kana):
+                return verb_category, gloss[3:], "{" + japanese[:-1] + "}" + romaji + "-", jpos
+        if tag == "v1" and gloss.startswith("to ") and japanese.endswith("る"):
+            return verb_category, gloss[3:], "{" + japanese[:-1] + "}-", "VV"
+        if tag == "vs-i" and gloss.startswith("to ") and japanese.endswith("する"):
+            return verb_category, gloss[3:], "{" + japanese[:-2] + "}su-", "Vsu"
+        if tag == "vs" and gloss.startswith("to "):
+            return verb_category, gloss[3:], "{" + japanese + "}su-", "Vsu"
+    if gloss.startswith("to "):
+        return None
+    if "adj-i" in tags and japanese.endswith("い"):
+        return "ADJ", gloss, "{" + japanese[:-1] + "}-", "ADJ"
+    if "adj-na" in tags:
+        return "ADJ", gloss, "{" + japanese + "}-", "NAna"
+    if "n" in tags:
+        return "N", gloss, "{" + japanese + "}", "N"
+    return None
+
+
+def keys_of(category, english, exceptions):
+    """The irregular forms of the word, as the core lexicon writes them."""
+    verbs, nouns, adjectives = exceptions
+    keys = {}
+    if category in ("VT01", "VI01"):
+        forms = [form for form in verbs.get(english, []) if not form.endswith("ing")]
+        # Participles end in n (eaten, given) or take u where the past has a
+        # (swum beside swam, sung beside sang).
+        participles = [form for form in forms if form.endswith("n")] or [
+            form for form in forms if len(forms) == 2 and "u" in form and "a" in (set(forms) - {form}).pop()]
+        pasts = [form for form in forms if form not in participles]
+        if pasts or participles:
+            keys["past"] = (pasts or participles)[0]
+            keys["pastpart"] = (participles or pasts)[0]
+        for form in verbs.get(english, []):
+            if form.endswith("ing"):
+                keys["ing"] = form
+    elif category == "N" and english in nouns:
+        keys["plural"] = nouns[english][0]
+    elif category == "ADJ" and english in adjectives:
+        for form in adjectives[english]:
+            keys["comparative" if form.endswith("er") else "superlative"] = form
+    return keys
+
+
+def encodable(text):
+    try:
+        text.encode("cp932")
+        return True
+    except UnicodeEncodeError:
+        return False
+
+
+def lexicon_lines(edict_path, core, exceptions):
+    """(category, english, cooked, jpos, keys) in the order readings rank."""
+    found = {}
+    with open(edict_path, encoding="euc_jp", errors="replace") as edict:
+        for order, line in enumerate(edict):
+            match = ENTRY.match(line.rstrip("\n"))
+            if not match or "/(P)/" not in line + "/":
+                continue
+            japanese = match.group(1)
+            if not encodable(japanese) or "\ufffd" in japanese:
+                continue
+            for tags, number, gloss in senses(match.group(3).split("/")):
+                if not gloss or gloss == "(P)":
+                    continue
+                made = cooked_and_category(japanese, tags, gloss)
+                if made is None:
+                    continue
+                category, english, cooked, jpos = made
+                pattern = NOUN_PHRASE if category == "N" else WORD
+                if not pattern.match(english) or english in core:
+                    continue
+                key = (english, category, cooked)
+                rank = (number, len(japanese), order)
+                if key not in found or rank < found[key][0]:
+                    found[key] = (rank, jpos)
+    lines = sorted(found.items(), key=lambda item: (item[0][0], item[1][0]))
+    for (english, category, cooked), (rank, jpos) in lines:
+        yield category, english, cooked, jpos, keys_of(category, english, exceptions)
+
+
+def main(argv):
+    if len(argv) != 5:
+        print(__doc__.split("\n\n")[1], file=sys.stderr)
+        return 2
+    edict_path, core_path, wordnet, out = argv[1:]
+    exceptions = tuple(read_exceptions(f"{wordnet}/{kind}.exc") for kind in ("verb", "noun", "adj"))
+    readings = []
+    for number, (category, english, cooked, jpos, keys) in enumerate(
+            lexicon_lines(edict_path, core_headwords(core_path), exceptions), 1):
+        try:
+            readings.extend(gen_lexicon.readings_of_line(category, english, cooked, jpos, keys, number))
+        except gen_lexicon.LexiconError:
+            continue
+    text = gen_lexicon.write_text(readings, source="EDICT (" + edict_path + ")", dictionary_id=2)
+    with open(out, "w", encoding="utf-8") as written:
+        written.write(text)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
