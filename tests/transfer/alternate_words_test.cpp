@@ -312,8 +312,11 @@ struct AltWordsFixture {
         finePOS.SetFeatureSets(sets);
         return finePOS;
     }
-    static void Translation(FinePOS_EX finePOS, char const* cooked, char const* jpos) {
+    // Each paraphrase gets a number of its own, as the readings of an entry
+    // are numbered.
+    void Translation(FinePOS_EX finePOS, char const* cooked, char const* jpos) {
         Paraphrase_EX paraphrase = finePOS.CreateNewParaphrase();
+        paraphrase.SetParaID(++paraphrases);
         paraphrase.SetCookedTranslation(CP932(cooked));
         paraphrase.SetTransPOS(ParseJapanesePOS(jpos));
     }
@@ -351,6 +354,7 @@ struct AltWordsFixture {
         return texts;
     }
 
+    int paraphrases = 0;
     Dictionary_EX_Temporary system;
     Dictionary_EX_Temporary user;
     BasicTranslationOptions options;
@@ -406,6 +410,22 @@ TEST(GetTranslations, ASuppressedSourceHasNoEntriesButItsInflection) {
     EXPECT_EQ(set->japaneseBaseForm, CP932("走る"));
     ASSERT_EQ(set->inflections.size(), 1u);
     FreeTranslations(nullptr);
+}
+
+// "re-run" is found as a rewritten entry made from "run" (再び, "again",
+// before each translation): each reading reported is the dictionary's own
+// reading of that translation.
+TEST(GetTranslations, ReadingsOfARewrittenSpellingAreTheDictionarysOwn) {
+    AltWordsFixture fixture;
+    auto set = fixture.Get("re-run", "再び走る", "VCr");
+    EXPECT_EQ(fixture.ReportedJapanese(),
+              (std::vector<std::string>{CP932("再び走る"), CP932("再び経営する"), CP932("再び流れる")}));
+    for (AltWordsFixture::Reported const& r : fixture.reported) {
+        POSAndParaphrase const& reading = r.reading.Get();
+        EXPECT_TRUE(reading.GetFinePOS().GetEntry().GetDictionary() == fixture.system) << r.japanese;
+        std::string const original = reading.GetParaphrase().GetRawTranslation();
+        EXPECT_EQ(r.japanese.substr(r.japanese.size() - original.size()), original);
+    }
 }
 
 TEST(AltWordLearning, SettingTheReportedReadingSetsTheReadingsFoldedIntoIt) {
