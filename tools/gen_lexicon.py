@@ -358,6 +358,10 @@ def write_text(readings, source="data/lexicon/core.lex", dictionary_id=1):
              f"dictionary\tid={dictionary_id}"]
     for headword in headwords:
         lines.append(f"entry\t{escape(headword)}")
+        # Paraphrases are numbered apart within their entry: the number names
+        # a reading of the entry (learning keys, mapping a rewritten reading
+        # back to the dictionary's own).
+        paraphrase_id = 0
         for reading in by_headword[headword]:
             sets = (reading.features + ["", "", ""])[:3]
             fields = [f"pos={reading.category}"] + ([f"idiom={reading.idiom}"] if reading.idiom else []) + [
@@ -369,8 +373,9 @@ def write_text(readings, source="data/lexicon/core.lex", dictionary_id=1):
                 fields.append("cfs=" + ",".join(label[id(form)] for form in reading.forms))
             lines.append("fpos\t" + "\t".join(fields))
             if reading.base is None:
-                lines.append(f"para\tid=0\tcooked={escape(reading.cooked)}\tjpos={reading.jpos}"
+                lines.append(f"para\tid={paraphrase_id}\tcooked={escape(reading.cooked)}\tjpos={reading.jpos}"
                              f"\ttransplant={escape(reading.transplant)}\tsem={reading.sem}")
+                paraphrase_id += 1
     return "\n".join(lines) + "\n"
 
 

@@ -118,6 +118,10 @@ TEST(E2jWords, AltListsEachWordsTranslationThenItsAlternatives) {
          "\xE6\xB5\x81\xE3\x82\x8C\xE3\x81\x9F\n"},  // 走った | 経営した | 流れた
         {"--style 0 words --alt 'The bank is big.' | grep '^bank:'",
          "bank: \xE9\x8A\x80\xE8\xA1\x8C | \xE5\xA0\xA4\xE9\x98\xB2 | \xE5\x9C\x9F\xE6\x89\x8B\n"},  // 銀行 | 堤防 | 土手
+        // A plural found through the morphology of "bank": its readings are
+        // the dictionary's own, each of its own translation.
+        {"--style 0 words --alt 'The banks are big.' | grep '^banks:'",
+         "banks: \xE9\x8A\x80\xE8\xA1\x8C | \xE5\xA0\xA4\xE9\x98\xB2 | \xE5\x9C\x9F\xE6\x89\x8B\n"},
     };
     ExpectE2jPrints(cases);
     EXPECT_EQ(E2j("words --alt --senses 'He ran.'").exitCode, 2);
