@@ -16,6 +16,7 @@
 #include "engine/parse/sentence.h"
 #include "engine/parse/sjis_offsets.h"
 #include "engine/pipeline/user_canceled.h"
+#include "engine/transfer/post_edit_alternate_words.h"
 #include "engine/transfer/transfer_steps.h"
 
 namespace {
@@ -70,7 +71,10 @@ EtoJSentenceTranslation sInstalled;
 
 }  // namespace
 
-void InstallSentenceTranslation() { EtoJTranslator::InstallSentenceWork(&sInstalled); }
+void InstallSentenceTranslation() {
+    EtoJTranslator::InstallSentenceWork(&sInstalled);
+    InstallPostEditAlternateWords();
+}
 
 uint16_t EtoJSentenceTranslation::RaisedSpeed(uint16_t speed) {
     switch (speed) {

@@ -56,5 +56,6 @@ private:
 };
 
 // Makes every translator stage built from now on translate through the
-// parser and transfer.
+// parser and transfer, and post-editing and learning offer the dictionaries'
+// alternate words.
 void InstallSentenceTranslation();

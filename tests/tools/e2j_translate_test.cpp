@@ -26,6 +26,13 @@ TEST(E2jTranslate, SentencesComeOutInJapanese) {
          "src 13+5 -> tgt 8+6 dict 1\n"
          "src 5+4 -> tgt 16+4 dict 1\n"
          "src 18+1 -> tgt 22+2 dict 1\n"},
+        // The alternatives of a word: its own translation first, then the
+        // others; a word with only its own has none.
+        {"translate --post-info 'The bank is big.'",
+         "銀行は大きいです。\n"
+         "src 4+4 -> tgt 0+4 dict 1 alt 銀行/堤防/土手\n"
+         "src 12+3 -> tgt 6+10 dict 1\n"
+         "src 15+1 -> tgt 16+2 dict 1\n"},
         {"translate '.'", "\u3002"},
     };
     for (auto const& c : cases) {
