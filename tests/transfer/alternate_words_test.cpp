@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -333,8 +334,10 @@ struct AltWordsFixture {
 
     struct Reported {
         uint16_t dictionary;
-        std::string japanese;  // UTF-8
+        std::string japanese;  // Shift-JIS
         std::string particles;
+        ParaphraseEnabledState enabled;
+        float learningValue;
         CanBeNull<POSAndParaphrase> reading;
     };
 
@@ -342,9 +345,10 @@ struct AltWordsFixture {
         reported.clear();
         AltFormCallback const callback = [this](uint16_t dictionary, bool, std::string const& text,
                                                 std::string const& particles, JPOSID, UDPOS const&, AlwaysUseFlag,
-                                                ParaphraseEnabledState, float,
+                                                ParaphraseEnabledState enabled, float learningValue,
                                                 CanBeNull<POSAndParaphrase> const& reading) {
-            reported.push_back({dictionary, text, particles, reading});
+            if (throwAfter >= 0 && static_cast<int>(reported.size()) == throwAfter) throw std::runtime_error("host");
+            reported.push_back({dictionary, text, particles, enabled, learningValue, reading});
         };
         return {GetTranslations(word, CP932(japanese), Source(jpos), &options, callback), FreeTranslations};
     }
@@ -355,6 +359,7 @@ struct AltWordsFixture {
     }
 
     int paraphrases = 0;
+    int throwAfter = -1;  // the callback throws when this many were reported
     Dictionary_EX_Temporary system;
     Dictionary_EX_Temporary user;
     BasicTranslationOptions options;
@@ -425,6 +430,34 @@ TEST(GetTranslations, ReadingsOfARewrittenSpellingAreTheDictionarysOwn) {
         EXPECT_TRUE(reading.GetFinePOS().GetEntry().GetDictionary() == fixture.system) << r.japanese;
         std::string const original = reading.GetParaphrase().GetRawTranslation();
         EXPECT_EQ(r.japanese.substr(r.japanese.size() - original.size()), original);
+    }
+}
+
+TEST(GetTranslations, ADisabledReadingIsReportedSoWithItsLearningValue) {
+    AltWordsFixture fixture;
+    auto set = fixture.Get("run", "走る", "VCr");
+    ASSERT_EQ(fixture.reported.size(), 4u);
+    CanBeNull<POSAndParaphrase> const managed = fixture.reported[1].reading;  // 経営する
+    SetAltWordEntryEnabledState(set.get(), managed, kParaphraseDisabled);
+    SetAltWordEntryLearningValue(set.get(), fixture.reported[3].reading, 0.5f);  // 流れる
+
+    auto again = fixture.Get("run", "走る", "VCr");
+    ASSERT_EQ(fixture.ReportedJapanese(),
+              (std::vector<std::string>{CP932("走る"), CP932("経営する"), CP932("走る"), CP932("流れる")}));
+    EXPECT_EQ(fixture.reported[1].enabled, kParaphraseDisabled);
+    EXPECT_EQ(fixture.reported[1].learningValue, -1.0f);
+    EXPECT_EQ(fixture.reported[3].enabled, kParaphraseEnabled);
+    EXPECT_EQ(fixture.reported[3].learningValue, 0.5f);
+}
+
+// A host whose callback fails gets the failure; the set is released (the
+// sanitizer's leak check would see it otherwise).
+TEST(GetTranslations, AFailureWhileReportingReachesTheCallerAndReleasesTheSet) {
+    for (int throwAfter : {0, 2}) {
+        AltWordsFixture fixture;
+        fixture.throwAfter = throwAfter;
+        EXPECT_THROW(fixture.Get("run", "走る", "VCr"), std::runtime_error);
+        EXPECT_EQ(fixture.reported.size(), static_cast<std::size_t>(throwAfter));
     }
 }
 
