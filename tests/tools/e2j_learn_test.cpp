@@ -30,6 +30,14 @@ TEST(E2jLearn, AChoiceIsCountedOnceTwiceOrThriceAsTheStrengthSays) {
         ASSERT_EQ(lines.size(), 1u) << strength;
         EXPECT_NEAR(lines[0].value, 1.0 - std::pow(0.9975, strength), 1e-6) << strength;
     }
+    // Another choice is another reading.
+    std::string const other = folder / "other.txt";
+    ASSERT_EQ(Learn("--stats " + other + " --choose bank:1").exitCode, 0);
+    std::vector<LearningStatsLine> const chosen = ParseLearningStatsText(ReadWholeFile(folder / "stats1.txt"));
+    std::vector<LearningStatsLine> const otherChosen = ParseLearningStatsText(ReadWholeFile(other));
+    ASSERT_EQ(chosen.size(), 1u);
+    ASSERT_EQ(otherChosen.size(), 1u);
+    EXPECT_NE(otherChosen[0].key.GetKeyString(), chosen[0].key.GetKeyString());
 }
 
 TEST(E2jLearn, AChoiceOutsideTheListOrOfADisabledReadingChangesNothing) {
