@@ -17,7 +17,7 @@
 #include "engine/transfer/analyze_codes.h"
 #include "engine/transfer/transfer_steps.h"
 #include "engine/transfer/tree_edit.h"
-#include "support/tree_text.h"
+#include "tests/support/tree_text.h"
 
 namespace analysis_test {
 
