@@ -17,7 +17,7 @@ namespace {
 
 std::string SJIS(wchar_t const* text) { return MapWstringToSJIS(text); }
 
-constexpr JPOSN kVCk = 34, kVCr = 37, kVCw = 40, kVV = 42, kVsu = 44, kN = 11;
+constexpr JPOSN kVCk = 34, kVCr = 37, kVCw = 40, kVV = 42, kVsu = 44, kN = 11, kADJ = 101;
 
 // The dictionary source of a word whose reading is cooked so.
 DICT_SOURCE SourceOf(JPOSN jposn, wchar_t const* cooked) {
@@ -131,11 +131,14 @@ struct OneWordSet {
 TEST(AltInflection, AnAlternativeTakesTheCurrentWordsForm) {
     std::vector<POSAndParaphrase> const run = ReadingsOf("run");
     std::vector<POSAndParaphrase> const buy = ReadingsOf("buy");
+    std::vector<POSAndParaphrase> const sad = ReadingsOf("sad");
     ASSERT_EQ(run.size(), 3u);  // 走る, 経営する, 流れる
     ASSERT_EQ(buy.size(), 1u);  // 買う
+    ASSERT_EQ(sad.size(), 1u);  // 悲しい
     OneWordSet const ran(L"走った", kVCr, L"{走}r-");
     OneWordSet const writing(L"書いています", kVCk, L"{書}k-");
     OneWordSet const notWriting(L"書かない", kVCk, L"{書}k-");
+    OneWordSet const wasRed(L"赤かった", kADJ, L"{赤}-");
     struct Case {
         OneWordSet const& current;
         POSAndParaphrase const& reading;
@@ -144,7 +147,7 @@ TEST(AltInflection, AnAlternativeTakesTheCurrentWordsForm) {
         {ran, run[0], L"走った"},           {ran, run[1], L"経営した"},
         {ran, run[2], L"流れた"},           {writing, run[1], L"経営しています"},
         {writing, buy[0], L"買っています"}, {notWriting, buy[0], L"買わない"},  // the w comes back before a
-        {notWriting, run[2], L"流れない"},
+        {notWriting, run[2], L"流れない"},  {wasRed, sad[0], L"悲しかった"},
     };
     for (Case const& c : cases)
         EXPECT_EQ(c.current.Inflect(c.reading), SJIS(c.expected)) << c.reading.GetParaphrase().GetCookedTranslation();
