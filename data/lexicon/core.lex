@@ -403,6 +403,7 @@ N  door         {ドア}          N  sem=product
 N  window       {窓}            N  sem=product
 N  bed          {ベッド}        N  sem=furniture
 N  pen          {ペン}          N  sem=instrument
+N  telescope    {望遠鏡}        N  sem=instrument
 N  paper        {紙}            N  mass  sem=product
 N  letter       {手紙}          N  sem=document
 N  phone        {電話}          N  sem=machine

@@ -103,11 +103,13 @@ AnalysisRule const kAnalysisRules[] = {
     {173, 334, 1, 0x00, {}, 0x0, {48}},  // hodo
     {174, 338, 1, 0x00, {}, 0x0, {5410, 33, 37, 36}},  // pp-in-np-de
     {175, 340, 1, 0x00, {}, 0x0, {5423, 33, 37, 36}},  // pp-in-np-ni
-    {176, 344, 1, 0x40, {}, 0x0, {43, 49}},  // question-ka
-    {177, 346, 1, 0x40, {}, 0x0, {43, 50}},  // question-wh-ka
+    {176, 345, 1, 0x00, {}, 0x0, {2690, 3620, 33, 37, 36}},  // pp-with-in-np
+    {177, 347, 2, 0x00, {}, 0x0, {2690, 3620, 33, 37, 49, 40}},  // pp-with-instrument
+    {179, 352, 1, 0x40, {}, 0x0, {43, 50}},  // question-ka
+    {180, 354, 1, 0x40, {}, 0x0, {43, 51}},  // question-wh-ka
 };
-unsigned const kAnalysisRuleCount = 95;
-unsigned const kFirstNumberRule = 95;
+unsigned const kAnalysisRuleCount = 97;
+unsigned const kFirstNumberRule = 97;
 
 AnalConstit const kAnalConstits[] = {
     {0, 4, 0},  // be-in 0
@@ -286,10 +288,13 @@ AnalConstit const kAnalConstits[] = {
     {326, 2, 0},  // hodo 0
     {328, 4, 0},  // pp-in-np-de 0
     {332, 4, 0},  // pp-in-np-ni 0
-    {336, 3, 0},  // question-ka 0
-    {339, 3, 0},  // question-wh-ka 0
+    {336, 5, 0},  // pp-with-in-np 0
+    {341, 2, 0},  // pp-with-instrument 0
+    {343, 5, 0},  // pp-with-instrument 1
+    {348, 3, 0},  // question-ka 0
+    {351, 3, 0},  // question-wh-ka 0
 };
-unsigned const kAnalConstitCount = 178;
+unsigned const kAnalConstitCount = 181;
 
 AnalTerm const kAnalTerms[] = {
     {"PREP", nullptr, 0, 1, 0, 0, 0},  // be-in 0
@@ -628,6 +633,18 @@ AnalTerm const kAnalTerms[] = {
     {"PP NP", nullptr, 0, 12, 0, 0, 0},
     {"*\202\311}", nullptr, 0, 27, 0, 0, 0},
     {"*\202\311}", "\\1\202\314}", 0, 27, kAct, 0, 0},
+    {"PREP", nullptr, 0, 1, 0, 0, 0},  // pp-with-in-np 0
+    {"with", nullptr, 0, 14, 0, 0, 0},
+    {"PP NP", nullptr, 0, 12, 0, 0, 0},
+    {"{\202\306}", nullptr, 0, 13, 0, 0, 0},
+    {"{\202\360\216\235\202\301\202\275}", nullptr, 0, 13, kAct, 0, 0},
+    {"N", nullptr, 0, 1, 0, 0, 0},  // pp-with-instrument 0
+    {"instrument", nullptr, 0, 16, 0, 0, 0},
+    {"PREP", nullptr, 0, 1, 0, 0, 0},  // pp-with-instrument 1
+    {"with", nullptr, 0, 14, 0, 0, 0},
+    {"PP VP", nullptr, 0, 12, 0, 0, 0},
+    {"{\202\306}", nullptr, 0, 13, 0, 0, 0},
+    {"{\202\305}", nullptr, 0, 13, kAct, 0, 0},
     {"TENSE", nullptr, 0, 1, 0, 0, 0},  // question-ka 0
     {"SQ", nullptr, 0, 12, 0, 0, 0},
     {"ka", nullptr, 0, 13, kActAfter, 0, 0},
@@ -635,7 +652,7 @@ AnalTerm const kAnalTerms[] = {
     {"QWH", nullptr, 0, 12, 0, 0, 0},
     {"ka", nullptr, 0, 13, kActAfter, 0, 0},
 };
-unsigned const kAnalTermCount = 342;
+unsigned const kAnalTermCount = 354;
 
 namespace {
 
@@ -647,11 +664,13 @@ LetterMapRecord const kJStrForward[] = {
     {123, 0, 0, 1, 6},
     {119, 0, 0, 1, 7},
     {114, 0, 0, 1, 8},
-    {130, 0, 0, 1, 9},
+    {130, 0, 0, 2, 9},
     {111, 3, 0, 0, 0},  // -wo
     {45, 2, 0, 0, 0},  // ar-
-    {197, 0, 0, 1, 10},
+    {197, 0, 0, 1, 11},
+    {198, 0, 0, 1, 12},
     {125, 1, 0, 0, 0},  // {で}
+    {125, 4, 0, 0, 0},  // {と}
 };
 
 // kAOJStr, backward: letter, whole bit, prefix bit, children, first child.
@@ -714,61 +733,67 @@ LetterMapRecord const kJPOSForward[] = {
 
 // kAOESurface, forward: letter, whole bit, prefix bit, children, first child.
 LetterMapRecord const kESurfaceForward[] = {
-    {0, 0, 0, 1, 1},
-    {105, 0, 0, 1, 2},
+    {0, 0, 0, 2, 1},
+    {105, 0, 0, 1, 3},
+    {119, 0, 0, 1, 4},
     {110, 1, 0, 0, 0},  // in
+    {105, 0, 0, 1, 5},
+    {116, 0, 0, 1, 6},
+    {104, 2, 0, 0, 0},  // with
 };
 
 // kAOConstit, forward: letter, whole bit, prefix bit, children, first child.
 LetterMapRecord const kConstitForward[] = {
-    {0, 0, 0, 10, 1},
-    {60, 0, 0, 1, 11},
-    {65, 0, 0, 1, 12},
-    {66, 0, 0, 1, 13},
-    {68, 0, 0, 1, 14},
-    {72, 0, 0, 1, 15},
-    {78, 8, 0, 3, 16},  // N
-    {80, 0, 0, 3, 19},
-    {81, 0, 0, 1, 22},
-    {83, 0, 0, 1, 23},
-    {84, 0, 0, 1, 24},
-    {110, 0, 0, 1, 25},
-    {99, 0, 0, 1, 26},
+    {0, 0, 0, 11, 1},
+    {60, 0, 0, 1, 12},
+    {65, 0, 0, 1, 13},
+    {66, 0, 0, 1, 14},
+    {68, 0, 0, 1, 15},
+    {72, 0, 0, 1, 16},
+    {78, 8, 0, 3, 17},  // N
+    {80, 0, 0, 3, 20},
+    {81, 0, 0, 1, 23},
+    {83, 0, 0, 1, 24},
+    {84, 0, 0, 1, 25},
+    {86, 0, 0, 1, 26},
+    {110, 0, 0, 1, 27},
+    {99, 0, 0, 1, 28},
     {69, 2, 0, 0, 0},  // BE
-    {97, 0, 0, 1, 27},
-    {111, 0, 0, 1, 28},
-    {66, 0, 0, 1, 29},
-    {80, 4, 0, 0, 0},  // NP
+    {97, 0, 0, 1, 29},
     {111, 0, 0, 1, 30},
-    {65, 0, 0, 1, 31},
+    {66, 0, 0, 1, 31},
+    {80, 4, 0, 0, 0},  // NP
+    {111, 0, 0, 1, 32},
+    {65, 0, 0, 1, 33},
     {80, 5, 0, 0, 0},  // PP
-    {82, 0, 0, 1, 32},
-    {87, 0, 0, 1, 33},
-    {81, 17, 0, 0, 0},  // SQ
-    {69, 0, 0, 1, 34},
-    {101, 0, 0, 1, 35},
+    {82, 0, 0, 1, 34},
+    {87, 0, 0, 1, 35},
+    {81, 18, 0, 0, 0},  // SQ
+    {69, 0, 0, 1, 36},
+    {80, 17, 0, 0, 0},  // VP
+    {101, 0, 0, 1, 37},
     {99, 7, 0, 0, 0},  // Acc
-    {116, 0, 0, 1, 36},
-    {100, 0, 0, 1, 37},
-    {65, 0, 0, 1, 38},
-    {109, 3, 0, 1, 39},  // Nom
-    {83, 0, 0, 1, 40},
-    {69, 0, 0, 2, 41},
-    {72, 18, 0, 0, 0},  // QWH
-    {78, 0, 0, 1, 43},
-    {103, 0, 0, 1, 44},
-    {95, 0, 0, 1, 45},
+    {116, 0, 0, 1, 38},
+    {100, 0, 0, 1, 39},
+    {65, 0, 0, 1, 40},
+    {109, 3, 0, 1, 41},  // Nom
+    {83, 0, 0, 1, 42},
+    {69, 0, 0, 2, 43},
+    {72, 19, 0, 0, 0},  // QWH
+    {78, 0, 0, 1, 45},
+    {103, 0, 0, 1, 46},
+    {95, 0, 0, 1, 47},
     {111, 16, 0, 0, 0},  // Hodo
     {82, 12, 0, 0, 0},  // NBAR
-    {95, 0, 0, 2, 46},
+    {95, 0, 0, 2, 48},
     {84, 10, 0, 0, 0},  // PAST
     {80, 1, 0, 0, 0},  // PREP
     {83, 9, 0, 0, 0},  // PRES
-    {83, 0, 0, 1, 48},
+    {83, 0, 0, 1, 50},
     {62, 6, 0, 0, 0},  // <neg>
-    {110, 0, 0, 1, 49},
-    {103, 0, 0, 1, 50},
-    {104, 0, 0, 1, 51},
+    {110, 0, 0, 1, 51},
+    {103, 0, 0, 1, 52},
+    {104, 0, 0, 1, 53},
     {69, 11, 0, 0, 0},  // TENSE
     {105, 13, 0, 0, 0},  // Dat_ni
     {97, 14, 0, 0, 0},  // Nom_ga
@@ -777,9 +802,9 @@ LetterMapRecord const kConstitForward[] = {
 
 }  // namespace
 
-ANALOPT const kAOJStr = {kJStrForward, 11, 113, kJStrBackward, 23, 169};
+ANALOPT const kAOJStr = {kJStrForward, 13, 113, kJStrBackward, 23, 169};
 ANALOPT const kAOJPOS = {kJPOSForward, 27, 104, nullptr, 0, 168};
 ANALOPT const kAOEBase = {nullptr, 0, 45, nullptr, 0, 165};
-ANALOPT const kAOESurface = {kESurfaceForward, 3, 84, nullptr, 0, 0};
-ANALOPT const kAOConstit = {kConstitForward, 52, 1, nullptr, 0, 163};
+ANALOPT const kAOESurface = {kESurfaceForward, 7, 84, nullptr, 0, 0};
+ANALOPT const kAOConstit = {kConstitForward, 54, 1, nullptr, 0, 163};
 ANALOPT const kAOSemant = {nullptr, 0, 96, nullptr, 0, 0};
