@@ -6,6 +6,7 @@
 #include "engine/foundation/sjis_wide_text.h"
 #include "engine/pipeline/alternate_learning.h"
 #include "engine/pipeline/judge_translator.h"
+#include "engine/pipeline/qwalt_translator.h"
 #include "engine/pipeline/qwejb_translator.h"
 #include "engine/pipeline/startup_init.h"
 #include "engine/pipeline/translation_globals.h"
@@ -27,6 +28,7 @@ void CorvanIF::ReleaseRunObjects() {
     fSink.reset();
     fProgress.reset();
     fPostEdit.reset();
+    fAltInfo.reset();
 }
 
 bool CorvanIF::Translation(std::string* text) {
@@ -117,13 +119,47 @@ void CorvanIF::ClearRatio() {
     if (fProgress != nullptr) fProgress->SetTotalSize(0);
 }
 
-bool CorvanIF::AlternateTranslate(std::string* /*text*/, short /*selStart*/, short /*selEnd*/,
-                                  unsigned short /*maxAlternates*/) {
+bool CorvanIF::AlternateTranslate(std::string* text, short selStart, short selEnd, unsigned short maxAlternates) {
     fSinkReady = false;
-    ReleaseRunObjects();
-    return false;
+    try {
+        ReleaseRunObjects();
+        if (text == nullptr) return false;
+        if (text->size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) return false;
+        fSource = std::make_unique<MemoryTranslationSource>();
+        fSink = std::make_unique<MemoryTranslationSink>();
+        fProgress = std::make_unique<SimpleTranslationProgress>();
+        fAltInfo = std::make_unique<AltTransInfo>();
+        // The selection counts characters; an end past the text is its last.
+        long const length = static_cast<long>(DecodeSJISLenient(text->data(), text->size()).size());
+        if (selStart < 0) selStart = 0;
+        if (selEnd < 0 || selEnd >= length) selEnd = static_cast<short>(length - 1);
+        fSource->SpecifySourceText(static_cast<int>(text->size()), text->data());
+        fSink->SetCritical(fCritical);
+        fProgress->SetTotalSize(static_cast<int>(length));
+
+        QWAltTranslator translator(fSource.get(), fSink.get(), fProgress.get(), gOptions(), selStart, selEnd,
+                                   maxAlternates, fAltInfo.get());
+        gStop = 0;
+        translator.TranslateAll();
+        fSinkReady = true;
+        return true;
+    } catch (...) {
+        return false;
+    }
 }
 
-void CorvanIF::GetSinkAlternate(std::string& out, unsigned long /*i*/) { out.clear(); }
+void CorvanIF::GetSinkAlternate(std::string& out, unsigned long i) {
+    AltTransSentence const* sentence = fAltInfo != nullptr ? fAltInfo->GetSentence(i) : nullptr;
+    out = sentence != nullptr ? sentence->GetTranslation() : std::string();
+}
 
-void CorvanIF::GetAlternatePostInfo(std::vector<PostIF>& out, unsigned long /*i*/) { out.clear(); }
+void CorvanIF::GetAlternatePostInfo(std::vector<PostIF>& out, unsigned long i) {
+    out.clear();
+    AltTransSentence const* sentence = fAltInfo != nullptr ? fAltInfo->GetSentence(i) : nullptr;
+    if (sentence == nullptr || sentence->GetPostEdit() == nullptr) return;
+    try {
+        sentence->GetPostEdit()->GetPostInfo(out, sentence->GetSource(), sentence->GetTranslation());
+    } catch (...) {
+        out.clear();
+    }
+}

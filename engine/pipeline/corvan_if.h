@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/pipeline/alt_trans_info.h"
 #include "engine/pipeline/memory_translation.h"
 #include "engine/pipeline/post_edit.h"
 #include "engine/pipeline/scan_if.h"
@@ -103,9 +104,11 @@ public:
     virtual bool IsSink() const { return fSinkReady; }
     virtual int GetRatio() const;
     virtual void ClearRatio();
-    // Alternate translations come with the alternates translator: false.
+    // Alternative translations of the first sentence of the text over the
+    // selected characters (selStart 0xFFFF: none), at most maxAlternates;
+    // they stay until the next translation call.
     virtual bool AlternateTranslate(std::string* text, short selStart, short selEnd, unsigned short maxAlternates);
-    virtual unsigned long GetNumberAlternate() const { return 0; }
+    virtual unsigned long GetNumberAlternate() const { return fAltInfo != nullptr ? fAltInfo->Count() : 0; }
     virtual void GetSinkAlternate(std::string& out, unsigned long i);
     virtual void GetAlternatePostInfo(std::vector<PostIF>& out, unsigned long i);
 
@@ -124,6 +127,7 @@ private:
     std::unique_ptr<MemoryTranslationSink> fSink;
     std::unique_ptr<SimpleTranslationProgress> fProgress;
     std::unique_ptr<CPostEdit> fPostEdit;
+    std::unique_ptr<AltTransInfo> fAltInfo;
     bool fSinkReady = false;
     std::vector<std::string> fDictPaths;
     uint32_t fError = 0;

@@ -141,7 +141,7 @@ protected:
     // Pulls the tokens of one sentence, through its end token (or EOF);
     // *translate is false for what cannot be translated.
     void ConsumeSentenceTokens(std::vector<Token>* tokens, bool* translate, bool* quick);
-    void EnsureQueueNotEmpty();
+    virtual void EnsureQueueNotEmpty();
     void SetDictionarySources(Token sentenceEnd, std::vector<TokenDictSource> const& sources);
     // The serials of the words the sentence's preparse found missing go to
     // the missing-word set; the list is emptied.

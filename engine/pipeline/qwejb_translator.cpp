@@ -76,7 +76,7 @@ bool SpanOf(std::vector<Token> const& tokens, std::map<uint32_t, DSExtent> const
 
 MyTerminalConsumer::MyTerminalConsumer(MemoryTranslationSink* sink, Producer* upstream, TokenStringDatabase* strings,
                                        MyProducer* producer, SimpleTranslationProgress* progress, CPostEdit* postEdit)
-    : TerminalConsumer(upstream), fSink(sink), fProducer(producer), fProgress(progress), fPostEdit(postEdit) {
+    : TerminalConsumer(upstream), fProducer(producer), fSink(sink), fProgress(progress), fPostEdit(postEdit) {
     fTokenStringDatabase = strings;
     if (fProgress != nullptr) {
         float frequency = -1.0f;
@@ -132,49 +132,51 @@ void MyTerminalConsumer::WriteLeftover(std::vector<Token> const& tokens) {
     if (!text.empty() && fSink != nullptr) fSink->WriteCharacters(text);
 }
 
-void MyTerminalConsumer::WriteSentence(std::vector<Token> const& tokens) {
+void MyTerminalConsumer::ReadSentence(std::vector<Token> const& tokens, std::string* target, std::string* source,
+                                      CPostEdit* postEdit) const {
     Token const end = tokens.back();
-    std::string target;
-    target.reserve(1024);
+    target->reserve(1024);
     std::map<uint32_t, DSExtent> targetMap;
-    TokensToStringNMap(tokens, &target, &targetMap);
+    TokensToStringNMap(tokens, target, &targetMap);
 
     std::vector<Token> sourceTokens;
     if (fSentences != nullptr) fSentences->Find(end, &sourceTokens);
-    std::string source;
     std::map<uint32_t, DSExtent> sourceMap;
-    TokensToStringNMap(sourceTokens, &source, &sourceMap);
-    if (fSink != nullptr) fSink->MemoryTranslateSourceSize(static_cast<long>(source.size()));
+    TokensToStringNMap(sourceTokens, source, &sourceMap);
 
     std::vector<TokenDictSource> sources;
-    if (fPostEdit != nullptr) {
-        fPostEdit->Clear();
-        fPostEdit->fSentenceSource = source;
-        fPostEdit->fSentenceTarget = target;
-        if (fDictSources != nullptr && fDictSources->Find(TokenSerialOf(end), &sources)) {
-            for (TokenDictSource const& record : sources) {
-                uint32_t const entry = static_cast<uint32_t>(fPostEdit->fEntries.size());
-                Word_X sourceWord;
-                SpanOf(record.fSourceTokens, sourceMap, &sourceWord);
-                sourceWord.pos = record.fEnglishPOS;
-                Word_X targetWord;
-                bool const hasTarget = SpanOf(record.fOutputTokens, targetMap, &targetWord);
-                // Entries are kept only for words with Japanese; a word without
-                // names none, or it would take the next word's.
-                sourceWord.entry = hasTarget ? entry : Word_X::kNoEntry;
-                fPostEdit->fSourceWords.push_back(sourceWord);
-                if (!hasTarget) continue;
-                targetWord.pos = record.fJapanesePOS;
-                targetWord.entry = entry;
-                fPostEdit->fTargetWords.push_back(targetWord);
-                SharedWordEntry_X shared;
-                shared.dictionary = static_cast<int16_t>(record.fDictionaryID);
-                shared.translationLength = record.fTranslationLength;
-                fPostEdit->fEntries.push_back(shared);
-            }
-        }
+    if (postEdit == nullptr) return;
+    postEdit->Clear();
+    postEdit->fSentenceSource = *source;
+    postEdit->fSentenceTarget = *target;
+    if (fDictSources == nullptr || !fDictSources->Find(TokenSerialOf(end), &sources)) return;
+    for (TokenDictSource const& record : sources) {
+        uint32_t const entry = static_cast<uint32_t>(postEdit->fEntries.size());
+        Word_X sourceWord;
+        SpanOf(record.fSourceTokens, sourceMap, &sourceWord);
+        sourceWord.pos = record.fEnglishPOS;
+        Word_X targetWord;
+        bool const hasTarget = SpanOf(record.fOutputTokens, targetMap, &targetWord);
+        // Entries are kept only for words with Japanese; a word without
+        // names none, or it would take the next word's.
+        sourceWord.entry = hasTarget ? entry : Word_X::kNoEntry;
+        postEdit->fSourceWords.push_back(sourceWord);
+        if (!hasTarget) continue;
+        targetWord.pos = record.fJapanesePOS;
+        targetWord.entry = entry;
+        postEdit->fTargetWords.push_back(targetWord);
+        SharedWordEntry_X shared;
+        shared.dictionary = static_cast<int16_t>(record.fDictionaryID);
+        shared.translationLength = record.fTranslationLength;
+        postEdit->fEntries.push_back(shared);
     }
+}
 
+void MyTerminalConsumer::WriteSentence(std::vector<Token> const& tokens) {
+    std::string target;
+    std::string source;
+    ReadSentence(tokens, &target, &source, fPostEdit);
+    if (fSink != nullptr) fSink->MemoryTranslateSourceSize(static_cast<long>(source.size()));
     if (fSink != nullptr) fSink->WriteCharacters(target);
     // Progress counts the characters of the sentences written: the stages
     // before the terminal may have read far ahead of them.

@@ -63,14 +63,23 @@ public:
     void TokensToStringNMap(std::vector<Token> const& tokens, std::string* out,
                             std::map<uint32_t, DSExtent>* map) const;
 
-private:
-    void WriteSentence(std::vector<Token> const& tokens);
-    void WriteLeftover(std::vector<Token> const& tokens);
+protected:
+    // Called with each sentence's tokens, through its end token.
+    virtual void WriteSentence(std::vector<Token> const& tokens);
+    // The sentence's Shift-JIS target and source texts, and, when postEdit
+    // is given, its word correspondence from the sentence's dictionary
+    // sources.
+    void ReadSentence(std::vector<Token> const& tokens, std::string* target, std::string* source,
+                      CPostEdit* postEdit) const;
     void NoteProgress();
 
     uint32_t fCharactersTranslated = 0;
-    MemoryTranslationSink* fSink;
     MyProducer* fProducer;
+
+private:
+    void WriteLeftover(std::vector<Token> const& tokens);
+
+    MemoryTranslationSink* fSink;
     DictSourceDatabase* fDictSources = nullptr;
     SentenceTokensDatabase* fSentences = nullptr;
     SimpleTranslationProgress* fProgress;

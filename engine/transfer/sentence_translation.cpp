@@ -40,24 +40,6 @@ private:
     uint16_t fSaved;
 };
 
-// The source tokens' texts, joined (tokens without text count for nothing).
-std::wstring SourceText(EtoJTranslator const& stage, std::vector<Token> const& source) {
-    std::wstring text;
-    TokenStringDatabase const* strings = stage.GetTokenStringDatabase();
-    if (strings == nullptr) return text;
-    for (Token const token : source) {
-        std::wstring piece;
-        if (strings->Find(token, &piece)) text += piece;
-    }
-    return text;
-}
-
-// The Shift-JIS byte offset of character `offset` of the text, kept inside it.
-uint16_t ByteOffset(std::wstring const& text, uint16_t offset) {
-    std::size_t const n = std::min<std::size_t>(offset, text.size());
-    return static_cast<uint16_t>(std::min<uint32_t>(MapWideToSJISCharOffsets(text.data(), n), UINT16_MAX));
-}
-
 // The character offset of Shift-JIS byte `offset` of the text.
 uint16_t CharacterOffset(std::string const& text, std::size_t offset) {
     return static_cast<uint16_t>(MapSJISToWideCharOffsets(text.data(), std::min(offset, text.size())));
@@ -74,6 +56,33 @@ EtoJSentenceTranslation sInstalled;
 void InstallSentenceTranslation() {
     EtoJTranslator::InstallSentenceWork(&sInstalled);
     InstallPostEditAlternateWords();
+}
+
+std::wstring EtoJSentenceTranslation::SentenceText(EtoJTranslator const& stage, std::vector<Token> const& source) {
+    std::wstring text;
+    TokenStringDatabase const* strings = stage.GetTokenStringDatabase();
+    if (strings == nullptr) return text;
+    for (Token const token : source) {
+        std::wstring piece;
+        if (strings->Find(token, &piece)) text += piece;
+    }
+    return text;
+}
+
+bool EtoJSentenceTranslation::TooLong(std::wstring const& text) {
+    // Offsets into the sentence are 16-bit.
+    return EncodeSJISLenient(text.data(), text.size()).size() > EtoJPreparser::kMaxSentenceBytes;
+}
+
+Dictionary_EX EtoJSentenceTranslation::LookupDictionary(EtoJTranslator const& stage) {
+    std::vector<Dictionary_EX> const& dictionaries = stage.GetDictionary();
+    return dictionaries.empty() ? Dictionary_EX(Dictionary_EX_Temporary())
+                                : Dictionary_EX(mkRewritingCompositeDictionary(dictionaries));
+}
+
+uint16_t EtoJSentenceTranslation::ByteOffset(std::wstring const& text, uint32_t offset) {
+    std::size_t const n = std::min<std::size_t>(offset, text.size());
+    return static_cast<uint16_t>(std::min<std::size_t>(MapWideToSJISCharOffsets(text.data(), n), UINT16_MAX));
 }
 
 uint16_t EtoJSentenceTranslation::RaisedSpeed(uint16_t speed) {
@@ -134,15 +143,12 @@ bool EtoJSentenceTranslation::Translate(EtoJTranslator& stage, std::vector<Token
 bool EtoJSentenceTranslation::CreateSentenceAndTranslate(EtoJTranslator& stage, std::vector<Token>* out,
                                                          std::vector<TokenDictSource>* sources, bool quick,
                                                          std::vector<Token> const& source, bool* notTranslated) {
-    std::wstring const text = SourceText(stage, source);
-    // Offsets into the sentence are 16-bit.
-    if (EncodeSJISLenient(text.data(), text.size()).size() > EtoJPreparser::kMaxSentenceBytes) {
+    std::wstring const text = SentenceText(stage, source);
+    if (TooLong(text)) {
         *notTranslated = true;
         return false;
     }
-    std::vector<Dictionary_EX> const& dictionaries = stage.GetDictionary();
-    Dictionary_EX const dictionary = dictionaries.empty() ? Dictionary_EX(Dictionary_EX_Temporary())
-                                                          : Dictionary_EX(mkRewritingCompositeDictionary(dictionaries));
+    Dictionary_EX const dictionary = LookupDictionary(stage);
     Sentence sentence(stage.GetSentenceUserOptions());
     sentence.Domains().ActivateDomainsExplicitly(dictionary.GetDomainIDSet());
 
@@ -247,22 +253,30 @@ bool EtoJSentenceTranslation::DoTranslateGraph(EtoJTranslator& stage, std::vecto
 bool EtoJSentenceTranslation::DoTranslate(EtoJTranslator& stage, std::vector<Token>* out,
                                           std::vector<TokenDictSource>* sources, Sentence* sentence,
                                           std::vector<Token> const& source, std::wstring const& text) {
-    std::string japanese;
+    std::wstring japanese;
     std::vector<DICT_SOURCE> pieces;
-    if (!CTranslate(&japanese, &pieces, sentence)) return false;
+    if (!TranslatedText(sentence, text, &japanese, &pieces)) return false;
+    stage.TranslationToTokens(out, sources, japanese, pieces, source);
+    return true;
+}
+
+bool EtoJSentenceTranslation::TranslatedText(Sentence* sentence, std::wstring const& text, std::wstring* japanese,
+                                             std::vector<DICT_SOURCE>* pieces) {
+    std::string sjis;
+    if (!CTranslate(&sjis, pieces, sentence)) return false;
     // Offsets into the Japanese are 16-bit as well.
-    if (japanese.size() > UINT16_MAX) return false;
+    if (sjis.size() > UINT16_MAX) return false;
     std::string const sjisSource = EncodeSJISLenient(text.data(), text.size());
-    for (DICT_SOURCE& piece : pieces) {
+    for (DICT_SOURCE& piece : *pieces) {
         uint16_t const englishStart = CharacterOffset(sjisSource, piece.englishStart);
         uint16_t const englishEnd = CharacterOffset(sjisSource, std::size_t{piece.englishStart} + piece.englishLength);
-        uint16_t const japaneseStart = CharacterOffset(japanese, piece.japaneseStart);
-        uint16_t const japaneseEnd = CharacterOffset(japanese, std::size_t{piece.japaneseStart} + piece.japaneseLength);
+        uint16_t const japaneseStart = CharacterOffset(sjis, piece.japaneseStart);
+        uint16_t const japaneseEnd = CharacterOffset(sjis, std::size_t{piece.japaneseStart} + piece.japaneseLength);
         piece.englishStart = englishStart;
         piece.englishLength = static_cast<uint16_t>(englishEnd - englishStart);
         piece.japaneseStart = japaneseStart;
         piece.japaneseLength = static_cast<uint16_t>(japaneseEnd - japaneseStart);
     }
-    stage.TranslationToTokens(out, sources, DecodeSJISLenient(japanese), pieces, source);
+    *japanese = DecodeSJISLenient(sjis);
     return true;
 }

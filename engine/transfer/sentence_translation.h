@@ -48,6 +48,19 @@ protected:
                           Sentence* sentence, std::vector<Token> const& source, std::wstring const& text);
     bool DoTranslate(EtoJTranslator& stage, std::vector<Token>* out, std::vector<TokenDictSource>* sources,
                      Sentence* sentence, std::vector<Token> const& source, std::wstring const& text);
+    // The Japanese of the sentence's selected tree and its pieces, both
+    // offsets of each in characters (of the Japanese and of text).
+    static bool TranslatedText(Sentence* sentence, std::wstring const& text, std::wstring* japanese,
+                               std::vector<DICT_SOURCE>* pieces);
+    // The texts of the sentence's tokens, joined.
+    static std::wstring SentenceText(EtoJTranslator const& stage, std::vector<Token> const& source);
+    // Whether the sentence is too long for the 16-bit offsets of the analysis.
+    static bool TooLong(std::wstring const& text);
+    // The rewriting composite of the stage's dictionaries.
+    static Dictionary_EX LookupDictionary(EtoJTranslator const& stage);
+    // The Shift-JIS byte offset of character `offset` of the text, kept
+    // inside it.
+    static uint16_t ByteOffset(std::wstring const& text, uint32_t offset);
 
 private:
     void ApplyPOSSettings(EtoJTranslator const& stage, Sentence* sentence, std::wstring const& text) const;

@@ -290,7 +290,12 @@ TEST(CorvanIF, OperationsOfLaterRoadsAnswerByResult) {
 
     // A translation first, so that the alternates' call is seen to drop it.
     ASSERT_TRUE(facade.Translation(&text));
-    EXPECT_FALSE(facade.AlternateTranslate(&text, 3, 1, 5));
+    // Without the parser's work the sentence is its own one alternative.
+    EXPECT_TRUE(facade.AlternateTranslate(&text, 3, 1, 5));
+    EXPECT_EQ(facade.GetNumberAlternate(), 1u);
+    std::string alternative;
+    facade.GetSinkAlternate(alternative, 0);
+    EXPECT_EQ(alternative, text);
     EXPECT_FALSE(facade.AlternateTranslate(nullptr, -1, -1, 0));
     EXPECT_FALSE(facade.IsSink());
     EXPECT_EQ(facade.GetRatio(), 0);

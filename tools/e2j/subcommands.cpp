@@ -14,6 +14,7 @@ int RunWords(Invocation& invocation);
 int RunChart(Invocation& invocation);
 int RunParse(Invocation& invocation);
 int RunTree(Invocation& invocation);
+int RunAlt(Invocation& invocation);
 
 std::vector<Subcommand> const& Subcommands() {
     static std::vector<Subcommand> const kSubcommands = {
@@ -45,6 +46,8 @@ std::vector<Subcommand> const& Subcommands() {
          RunParse},
         {"tree", "[--speed N] [--setpos FLAGS:START-END]... [--parse N] [--kbest N] [--switch N] [TEXT]",
          "the tree of each sentence's best analysis, or of the N-th; or the N best scores", RunTree},
+        {"alt", "[--select START:END] [--max N] [TEXT]",
+         "the alternative translations of the first sentence over the selected characters, one a line", RunAlt},
     };
     return kSubcommands;
 }
