@@ -1,6 +1,9 @@
 #include "engine/pipeline/post_edit.h"
 
+#include <algorithm>
+
 #include "engine/foundation/english_pos_classes.h"
+#include "engine/foundation/pos_class_tests.h"
 #include "engine/pipeline/alternate_word_service.h"
 
 void CPostEdit::Clear() {
@@ -35,6 +38,19 @@ uint32_t GrossClassOfEnglishPOS(uint32_t englishPOS) {
             return 7;
         default:
             return 0;
+    }
+}
+
+void TakeInEndings(std::vector<Word_X>& targets, uint32_t textSize) {
+    for (Word_X& word : targets) {
+        short const gross = FindGrossJPOS(JPOSNToStr(word.pos & 0xFFu));
+        if (gross != kGrossJPOSVerb && gross != kGrossJPOSAdjectival) continue;
+        uint32_t const end = word.start + word.length;
+        uint32_t next = std::max(textSize, end);
+        for (Word_X const& other : targets) {
+            if (other.start >= end && other.start < next) next = other.start;
+        }
+        word.length = next - word.start;
     }
 }
 

@@ -124,6 +124,12 @@ private:
     uint32_t fEntrySecond = 0;
 };
 
+// A verb's or adjective's output tokens hold only its stem; the ending the
+// transfer writes follows up to the next word.  Each such target word is
+// widened to reach the next word's start (the text's end for the last), so
+// that its span is the inflected word a chosen alternative replaces.
+void TakeInEndings(std::vector<Word_X>& targets, uint32_t textSize);
+
 // The gross class PostIF reports for an English part-of-speech number.
 uint32_t GrossClassOfEnglishPOS(uint32_t englishPOS);
 

@@ -170,6 +170,7 @@ void MyTerminalConsumer::ReadSentence(std::vector<Token> const& tokens, std::str
         shared.translationLength = record.fTranslationLength;
         postEdit->fEntries.push_back(shared);
     }
+    TakeInEndings(postEdit->fTargetWords, static_cast<uint32_t>(target->size()));
 }
 
 void MyTerminalConsumer::WriteSentence(std::vector<Token> const& tokens) {

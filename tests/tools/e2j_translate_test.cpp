@@ -18,13 +18,13 @@ TEST(E2jTranslate, SentencesComeOutInJapanese) {
     } const cases[] = {
         {"translate --style 0 'John eats an apple.'", "ジョンはりんごを食べる。"},
         // Each Japanese word with the English it came from, in Shift-JIS
-        // bytes; "an" has no Japanese of its own, the particles and the
-        // ending none of their own English.
+        // bytes; "an" has no Japanese of its own, the particles none of
+        // their own English, and a verb takes in its ending.
         {"translate --style 0 --post-info 'John eats an apple.'",
          "ジョンはりんごを食べる。\n"
          "src 0+4 -> tgt 0+6 dict 1\n"
          "src 13+5 -> tgt 8+6 dict 1\n"
-         "src 5+4 -> tgt 16+4 dict 1\n"
+         "src 5+4 -> tgt 16+6 dict 1\n"
          "src 18+1 -> tgt 22+2 dict 1\n"},
         // The alternatives of a word: its own translation first, then the
         // others; a word with only its own has none.
@@ -33,6 +33,12 @@ TEST(E2jTranslate, SentencesComeOutInJapanese) {
          "src 4+4 -> tgt 0+4 dict 1 alt 銀行/堤防/土手\n"
          "src 12+3 -> tgt 6+10 dict 1\n"
          "src 15+1 -> tgt 16+2 dict 1\n"},
+        // A verb's alternatives are inflected like it.
+        {"translate --style 0 --post-info 'The dog ran.'",
+         "犬は走った。\n"
+         "src 4+3 -> tgt 0+2 dict 1\n"
+         "src 8+3 -> tgt 4+6 dict 1 alt 走った/経営した/流れた\n"
+         "src 11+1 -> tgt 10+2 dict 1\n"},
         {"translate '.'", "\u3002"},
     };
     for (auto const& c : cases) {

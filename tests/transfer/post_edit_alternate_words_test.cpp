@@ -24,18 +24,23 @@ struct Translated {
     std::string source;
     std::string target;
 
-    explicit Translated(std::string text) {
+    // style: the facade's, 2 polite, 1 plain.
+    explicit Translated(std::string text, int style = 2) : styleBefore(facade.GetTranslationStyle()) {
         InstallSentenceTranslation();
         EXPECT_GT(facade.AddSysDict(CoreLexiconPath()), 0);
+        facade.SetTranslationStyle(style);
         EXPECT_TRUE(facade.Translation(&text));
         post = *facade.GetPostEdit();
         source = post.fSentenceSource;
         target = post.fSentenceTarget;
     }
     ~Translated() {
+        facade.SetTranslationStyle(styleBefore);
         EtoJTranslator::InstallSentenceWork(nullptr);
         InstallAlternateWords(nullptr);
     }
+
+    int const styleBefore;
 };
 
 TEST(PostEditAlternateWords, TheSelectedWordsAlternativesReplaceItInTheTranslation) {
@@ -63,6 +68,19 @@ TEST(PostEditAlternateWords, TheSelectedWordsAlternativesReplaceItInTheTranslati
         translated.post.AltTranslation(c.k, out);
         EXPECT_EQ(out, CP932(c.translation)) << c.k;
     }
+}
+
+TEST(PostEditAlternateWords, AVerbIsReplacedWithItsEnding) {
+    Translated translated("The dog ran.", 1);
+    ASSERT_EQ(translated.target, CP932("犬は走った。"));
+    std::vector<AltWordInfo> alternatives;
+    // "ran" is bytes 8 to 11 of the source.
+    translated.post.GenerateAlternatesForWordAtSelection(9, kSourceSide, translated.source.c_str(),
+                                                         translated.target.c_str(), alternatives);
+    ASSERT_EQ(alternatives.size(), 3u);
+    std::string out;
+    translated.post.AltTranslation(1, out);
+    EXPECT_EQ(out, CP932("犬は経営した。"));
 }
 
 }  // namespace
