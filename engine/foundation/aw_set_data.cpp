@@ -19,8 +19,11 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
             "Imper-Neg-IP",
             "Cohort-P",
             "Polite",
+            "Polite-Past",
+            "Polite-Neg",
+            "Polite-Neg-Past",
         },
-        13,  // patterns per row
+        16,  // patterns per row
         {  // primary records
             {  // VCb (31)
                 {"b", "u", 0x0002},  // Present
@@ -36,6 +39,9 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
                 {"b", "anaide", 0x0002},  // Imper-Neg-IP
                 {"b", "imasyou", 0x0002},  // Cohort-P
                 {"b", "imasu", 0x0002},  // Polite
+                {"b", "imasita", 0x0002},  // Polite-Past
+                {"b", "imaseN", 0x0002},  // Polite-Neg
+                {"b", "imaseNdesita", 0x0002},  // Polite-Neg-Past
             },
             {  // VCg (32)
                 {"g", "u", 0x0002},  // Present
@@ -51,6 +57,9 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
                 {"g", "anaide", 0x0002},  // Imper-Neg-IP
                 {"g", "imasyou", 0x0002},  // Cohort-P
                 {"g", "imasu", 0x0002},  // Polite
+                {"g", "imasita", 0x0002},  // Polite-Past
+                {"g", "imaseN", 0x0002},  // Polite-Neg
+                {"g", "imaseNdesita", 0x0002},  // Polite-Neg-Past
             },
             {  // VCik (33)
                 {"k", "u", 0x0002},  // Present
@@ -66,6 +75,9 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
                 {"k", "anaide", 0x0002},  // Imper-Neg-IP
                 {"k", "imasyou", 0x0002},  // Cohort-P
                 {"k", "imasu", 0x0002},  // Polite
+                {"k", "imasita", 0x0002},  // Polite-Past
+                {"k", "imaseN", 0x0002},  // Polite-Neg
+                {"k", "imaseNdesita", 0x0002},  // Polite-Neg-Past
             },
             {  // VCk (34)
                 {"k", "u", 0x0002},  // Present
@@ -81,6 +93,9 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
                 {"k", "anaide", 0x0002},  // Imper-Neg-IP
                 {"k", "imasyou", 0x0002},  // Cohort-P
                 {"k", "imasu", 0x0002},  // Polite
+                {"k", "imasita", 0x0002},  // Polite-Past
+                {"k", "imaseN", 0x0002},  // Polite-Neg
+                {"k", "imaseNdesita", 0x0002},  // Polite-Neg-Past
             },
             {  // VCm (35)
                 {"m", "u", 0x0002},  // Present
@@ -96,6 +111,9 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
                 {"m", "anaide", 0x0002},  // Imper-Neg-IP
                 {"m", "imasyou", 0x0002},  // Cohort-P
                 {"m", "imasu", 0x0002},  // Polite
+                {"m", "imasita", 0x0002},  // Polite-Past
+                {"m", "imaseN", 0x0002},  // Polite-Neg
+                {"m", "imaseNdesita", 0x0002},  // Polite-Neg-Past
             },
             {  // VCn (36)
                 {"n", "u", 0x0002},  // Present
@@ -111,6 +129,9 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
                 {"n", "anaide", 0x0002},  // Imper-Neg-IP
                 {"n", "imasyou", 0x0002},  // Cohort-P
                 {"n", "imasu", 0x0002},  // Polite
+                {"n", "imasita", 0x0002},  // Polite-Past
+                {"n", "imaseN", 0x0002},  // Polite-Neg
+                {"n", "imaseNdesita", 0x0002},  // Polite-Neg-Past
             },
             {  // VCr (37)
                 {"r", "u", 0x0002},  // Present
@@ -126,6 +147,9 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
                 {"r", "anaide", 0x0002},  // Imper-Neg-IP
                 {"r", "imasyou", 0x0002},  // Cohort-P
                 {"r", "imasu", 0x0002},  // Polite
+                {"r", "imasita", 0x0002},  // Polite-Past
+                {"r", "imaseN", 0x0002},  // Polite-Neg
+                {"r", "imaseNdesita", 0x0002},  // Polite-Neg-Past
             },
             {  // VCs (38)
                 {"s", "u", 0x0002},  // Present
@@ -141,6 +165,9 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
                 {"s", "anaide", 0x0002},  // Imper-Neg-IP
                 {"s", "imasyou", 0x0002},  // Cohort-P
                 {"s", "imasu", 0x0002},  // Polite
+                {"s", "imasita", 0x0002},  // Polite-Past
+                {"s", "imaseN", 0x0002},  // Polite-Neg
+                {"s", "imaseNdesita", 0x0002},  // Polite-Neg-Past
             },
             {  // VCt (39)
                 {"t", "u", 0x0002},  // Present
@@ -156,6 +183,9 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
                 {"t", "anaide", 0x0002},  // Imper-Neg-IP
                 {"t", "imasyou", 0x0002},  // Cohort-P
                 {"t", "imasu", 0x0002},  // Polite
+                {"t", "imasita", 0x0002},  // Polite-Past
+                {"t", "imaseN", 0x0002},  // Polite-Neg
+                {"t", "imaseNdesita", 0x0002},  // Polite-Neg-Past
             },
             {  // VCw (40)
                 {"u", "", 0x0002},  // Present
@@ -171,6 +201,9 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
                 {"w", "anaide", 0x0002},  // Imper-Neg-IP
                 {"i", "masyou", 0x0002},  // Cohort-P
                 {"i", "masu", 0x0002},  // Polite
+                {"i", "masita", 0x0002},  // Polite-Past
+                {"i", "maseN", 0x0002},  // Polite-Neg
+                {"i", "maseNdesita", 0x0002},  // Polite-Neg-Past
             },
             {  // VCww (41)
                 {"u", "", 0x0002},  // Present
@@ -186,6 +219,9 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
                 {"w", "anaide", 0x0002},  // Imper-Neg-IP
                 {"i", "masyou", 0x0002},  // Cohort-P
                 {"i", "masu", 0x0002},  // Polite
+                {"i", "masita", 0x0002},  // Polite-Past
+                {"i", "maseN", 0x0002},  // Polite-Neg
+                {"i", "maseNdesita", 0x0002},  // Polite-Neg-Past
             },
             {  // VV (42)
                 {"", "ru", 0x0000},  // Present
@@ -201,6 +237,9 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
                 {"", "naide", 0x0000},  // Imper-Neg-IP
                 {"", "masyou", 0x0000},  // Cohort-P
                 {"", "masu", 0x0000},  // Polite
+                {"", "masita", 0x0000},  // Polite-Past
+                {"", "maseN", 0x0000},  // Polite-Neg
+                {"", "maseNdesita", 0x0000},  // Polite-Neg-Past
             },
             {  // Vku (43)
                 {"u", "ru", 0x0002},  // Present
@@ -216,6 +255,9 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
                 {"o", "naide", 0x0002},  // Imper-Neg-IP
                 {"i", "masyou", 0x0002},  // Cohort-P
                 {"i", "masu", 0x0002},  // Polite
+                {"i", "masita", 0x0002},  // Polite-Past
+                {"i", "maseN", 0x0002},  // Polite-Neg
+                {"i", "maseNdesita", 0x0002},  // Polite-Neg-Past
             },
             {  // Vsu (44)
                 {"u", "ru", 0x0002},  // Present
@@ -231,6 +273,9 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
                 {"i", "naide", 0x0002},  // Imper-Neg-IP
                 {"i", "masyou", 0x0002},  // Cohort-P
                 {"i", "masu", 0x0002},  // Polite
+                {"i", "masita", 0x0002},  // Polite-Past
+                {"i", "maseN", 0x0002},  // Polite-Neg
+                {"i", "maseNdesita", 0x0002},  // Polite-Neg-Past
             },
             {  // Vsus (45)
                 {"u", "ru", 0x0002},  // Present
@@ -246,6 +291,9 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
                 {"i", "naide", 0x0002},  // Imper-Neg-IP
                 {"i", "masyou", 0x0002},  // Cohort-P
                 {"i", "masu", 0x0002},  // Polite
+                {"i", "masita", 0x0002},  // Polite-Past
+                {"i", "maseN", 0x0002},  // Polite-Neg
+                {"i", "maseNdesita", 0x0002},  // Polite-Neg-Past
             },
             {  // Vsuse (46)
                 {"u", "ru", 0x0002},  // Present
@@ -261,6 +309,9 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
                 {"i", "naide", 0x0002},  // Imper-Neg-IP
                 {"i", "masyou", 0x0002},  // Cohort-P
                 {"i", "masu", 0x0002},  // Polite
+                {"i", "masita", 0x0002},  // Polite-Past
+                {"i", "maseN", 0x0002},  // Polite-Neg
+                {"i", "maseNdesita", 0x0002},  // Polite-Neg-Past
             },
             {  // Vzu (47)
                 {"u", "ru", 0x0002},  // Present
@@ -276,6 +327,9 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
                 {"i", "naide", 0x0002},  // Imper-Neg-IP
                 {"i", "masyou", 0x0002},  // Cohort-P
                 {"i", "masu", 0x0002},  // Polite
+                {"i", "masita", 0x0002},  // Polite-Past
+                {"i", "maseN", 0x0002},  // Polite-Neg
+                {"i", "maseNdesita", 0x0002},  // Polite-Neg-Past
             },
         },
         {  // secondary records
@@ -302,6 +356,9 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
                 {},  // Imper-Neg-IP
                 {"w", "imasyou", 0x0002},  // Cohort-P
                 {"w", "imasu", 0x0002},  // Polite
+                {"w", "imasita", 0x0002},  // Polite-Past
+                {"w", "imaseN", 0x0002},  // Polite-Neg
+                {"w", "imaseNdesita", 0x0002},  // Polite-Neg-Past
             },
             {  // VCww (41)
                 {"w", "u", 0x0002},  // Present
@@ -317,6 +374,9 @@ AltWordInflectionSet const kAWSet[kAWSetCount] = {
                 {},  // Imper-Neg-IP
                 {"w", "imasyou", 0x0002},  // Cohort-P
                 {"w", "imasu", 0x0002},  // Polite
+                {"w", "imasita", 0x0002},  // Polite-Past
+                {"w", "imaseN", 0x0002},  // Polite-Neg
+                {"w", "imaseNdesita", 0x0002},  // Polite-Neg-Past
             },
             {  // VV (42)
                 {},  // Present

@@ -14,99 +14,99 @@ AnalysisRule const kAnalysisRules[] = {
     {2, 74, 2, 0x00, {}, 0x0, {5409, 5410, 33, 34}},  // be-at
     {4, 77, 4, 0x00, {}, 0x0, {5409, 35, 36, 37, 34}},  // be-animate
     {8, 82, 2, 0x00, {}, 0x0, {5409, 37, 34}},  // be-inanimate
-    {10, 85, 3, 0x02, {}, 0x0, {3618, 38, 34}},  // be-inanimate-neg (plain)
-    {10, 85, 3, 0x04, {}, 0x0, {3618, 38, 34}},  // be-inanimate-neg (written)
-    {13, 89, 2, 0x00, {}, 0x0, {3619, 5409, 39, 34}},  // no-wo-before-copula
-    {15, 94, 2, 0x00, {}, 0x0, {2689, 33, 40}},  // in-year-1
-    {17, 97, 2, 0x00, {}, 0x0, {2689, 33, 40}},  // in-year-2
-    {19, 104, 3, 0x02, {}, 0x0, {3329, 41}},  // pres-ru-vv (plain)
-    {19, 104, 3, 0x04, {}, 0x0, {3329, 41}},  // pres-ru-vv (written)
-    {22, 108, 3, 0x02, {}, 0x0, {3330, 41}},  // pres-ru-vku (plain)
-    {22, 108, 3, 0x04, {}, 0x0, {3330, 41}},  // pres-ru-vku (written)
-    {25, 112, 3, 0x02, {}, 0x0, {3331, 41}},  // pres-ru-vsu (plain)
-    {25, 112, 3, 0x04, {}, 0x0, {3331, 41}},  // pres-ru-vsu (written)
-    {28, 116, 3, 0x02, {}, 0x0, {5411, 3332, 41}},  // pres-w (plain)
-    {28, 116, 3, 0x04, {}, 0x0, {5411, 3332, 41}},  // pres-w (written)
-    {31, 120, 3, 0x02, {}, 0x0, {3333, 41}},  // pres-u-godan (plain)
-    {31, 120, 3, 0x04, {}, 0x0, {3333, 41}},  // pres-u-godan (written)
-    {34, 126, 3, 0x02, {}, 0x0, {3329, 42}},  // past-vv (plain)
-    {34, 126, 3, 0x04, {}, 0x0, {3329, 42}},  // past-vv (written)
-    {37, 130, 3, 0x02, {}, 0x0, {3330, 42}},  // past-vku (plain)
-    {37, 130, 3, 0x04, {}, 0x0, {3330, 42}},  // past-vku (written)
-    {40, 134, 3, 0x02, {}, 0x0, {5412, 3331, 42}},  // past-vsu (plain)
-    {40, 134, 3, 0x04, {}, 0x0, {5412, 3331, 42}},  // past-vsu (written)
-    {43, 138, 3, 0x02, {}, 0x0, {5413, 3334, 42}},  // past-k (plain)
-    {43, 138, 3, 0x04, {}, 0x0, {5413, 3334, 42}},  // past-k (written)
-    {46, 142, 3, 0x02, {}, 0x0, {5413, 3335, 42}},  // past-ik (plain)
-    {46, 142, 3, 0x04, {}, 0x0, {5413, 3335, 42}},  // past-ik (written)
-    {49, 146, 3, 0x02, {}, 0x0, {5414, 3336, 42}},  // past-g (plain)
-    {49, 146, 3, 0x04, {}, 0x0, {5414, 3336, 42}},  // past-g (written)
-    {52, 150, 3, 0x02, {}, 0x0, {5415, 3337, 42}},  // past-s (plain)
-    {52, 150, 3, 0x04, {}, 0x0, {5415, 3337, 42}},  // past-s (written)
-    {55, 154, 3, 0x02, {}, 0x0, {5416, 3338, 42}},  // past-t (plain)
-    {55, 154, 3, 0x04, {}, 0x0, {5416, 3338, 42}},  // past-t (written)
-    {58, 158, 3, 0x02, {}, 0x0, {5417, 3339, 42}},  // past-r (plain)
-    {58, 158, 3, 0x04, {}, 0x0, {5417, 3339, 42}},  // past-r (written)
-    {61, 162, 3, 0x02, {}, 0x0, {5411, 3332, 42}},  // past-w (plain)
-    {61, 162, 3, 0x04, {}, 0x0, {5411, 3332, 42}},  // past-w (written)
-    {64, 166, 3, 0x02, {}, 0x0, {5418, 3340, 42}},  // past-m (plain)
-    {64, 166, 3, 0x04, {}, 0x0, {5418, 3340, 42}},  // past-m (written)
-    {67, 170, 3, 0x02, {}, 0x0, {5419, 3341, 42}},  // past-b (plain)
-    {67, 170, 3, 0x04, {}, 0x0, {5419, 3341, 42}},  // past-b (written)
-    {70, 174, 3, 0x02, {}, 0x0, {5420, 3342, 42}},  // past-n (plain)
-    {70, 174, 3, 0x04, {}, 0x0, {5420, 3342, 42}},  // past-n (written)
-    {73, 180, 4, 0x02, {}, 0x0, {3333, 38}},  // neg-stem-godan (plain)
-    {73, 180, 4, 0x04, {}, 0x0, {3333, 38}},  // neg-stem-godan (written)
-    {77, 185, 4, 0x02, {}, 0x0, {5412, 3331, 38}},  // neg-stem-vsu (plain)
-    {77, 185, 4, 0x04, {}, 0x0, {5412, 3331, 38}},  // neg-stem-vsu (written)
-    {81, 190, 4, 0x02, {}, 0x0, {38, 41}},  // neg-pres (plain)
-    {81, 190, 4, 0x04, {}, 0x0, {38, 41}},  // neg-pres (written)
-    {85, 195, 4, 0x02, {}, 0x0, {38, 42}},  // neg-past (plain)
-    {85, 195, 4, 0x04, {}, 0x0, {38, 42}},  // neg-past (written)
-    {89, 204, 7, 0x01, {}, 0x0, {3333, 43}},  // polite-stem-godan (polite)
-    {96, 212, 1, 0x01, {}, 0x0, {5421, 3332}},  // polite-stem-w (polite)
-    {97, 214, 7, 0x01, {}, 0x0, {5412, 3331, 43}},  // polite-stem-vsu (polite)
-    {104, 222, 3, 0x01, {}, 0x0, {3343, 41}},  // polite-pres (polite)
-    {107, 226, 3, 0x01, {}, 0x0, {3343, 42}},  // polite-past (polite)
-    {110, 230, 4, 0x01, {}, 0x0, {38, 41}},  // polite-neg-pres (polite)
-    {114, 235, 4, 0x01, {}, 0x0, {38, 42}},  // polite-neg-past (polite)
-    {118, 244, 3, 0x02, {}, 0x0, {5409, 5422, 3344, 41, 34}},  // adj-pres (plain)
-    {118, 244, 3, 0x04, {}, 0x0, {5409, 5422, 3344, 41, 34}},  // adj-pres (written)
-    {121, 248, 3, 0x01, {}, 0x0, {5409, 5422, 3344, 41, 34}},  // adj-pres-polite (polite)
-    {124, 252, 3, 0x02, {}, 0x0, {5409, 5422, 3344, 42, 34}},  // adj-past (plain)
-    {124, 252, 3, 0x04, {}, 0x0, {5409, 5422, 3344, 42, 34}},  // adj-past (written)
-    {127, 256, 3, 0x01, {}, 0x0, {5409, 5422, 3344, 42, 34}},  // adj-past-polite (polite)
-    {130, 260, 4, 0x02, {}, 0x0, {5409, 5422, 3344, 38, 34}},  // adj-neg (plain)
-    {130, 260, 4, 0x04, {}, 0x0, {5409, 5422, 3344, 38, 34}},  // adj-neg (written)
-    {134, 265, 4, 0x01, {}, 0x0, {5409, 5422, 3344, 38, 34}},  // adj-neg-polite (polite)
-    {138, 272, 2, 0x02, {}, 0x0, {5422, 3344, 41}},  // adj-bare-pres (plain)
-    {138, 272, 2, 0x04, {}, 0x0, {5422, 3344, 41}},  // adj-bare-pres (written)
-    {140, 275, 2, 0x01, {}, 0x0, {5422, 3344, 41}},  // adj-bare-pres-polite (polite)
-    {142, 278, 2, 0x02, {}, 0x0, {5422, 3344, 42}},  // adj-bare-past (plain)
-    {142, 278, 2, 0x04, {}, 0x0, {5422, 3344, 42}},  // adj-bare-past (written)
-    {144, 281, 2, 0x01, {}, 0x0, {5422, 3344, 42}},  // adj-bare-past-polite (polite)
-    {146, 286, 2, 0x00, {}, 0x0, {5422, 3344, 44}},  // adj-attributive
-    {148, 289, 2, 0x00, {}, 0x0, {5422, 3345, 44}},  // na-adj-attributive
-    {150, 292, 2, 0x00, {}, 0x0, {5422, 3346, 44}},  // no-adj-attributive
-    {152, 298, 2, 0x02, {}, 0x0, {5409, 41, 34}},  // copula-pres-plain (plain)
-    {154, 301, 2, 0x02, {}, 0x0, {5409, 42, 34}},  // copula-past-plain (plain)
-    {156, 304, 2, 0x04, {}, 0x0, {5409, 41, 34}},  // copula-pres-written (written)
-    {158, 307, 2, 0x04, {}, 0x0, {5409, 42, 34}},  // copula-past-written (written)
-    {160, 310, 2, 0x01, {}, 0x0, {5409, 41, 34}},  // copula-pres-polite (polite)
-    {162, 313, 2, 0x01, {}, 0x0, {5409, 42, 34}},  // copula-past-polite (polite)
-    {164, 316, 3, 0x02, {}, 0x0, {5409, 38, 34}},  // copula-neg (plain)
-    {164, 316, 3, 0x04, {}, 0x0, {5409, 38, 34}},  // copula-neg (written)
-    {167, 320, 3, 0x01, {}, 0x0, {5409, 38, 34}},  // copula-neg-polite (polite)
-    {170, 328, 1, 0x00, {}, 0x0, {45}},  // dat-ni
-    {171, 330, 1, 0x00, {}, 0x0, {46}},  // nom-ga
-    {172, 332, 1, 0x00, {}, 0x0, {47}},  // nom-ha
-    {173, 334, 1, 0x00, {}, 0x0, {48}},  // hodo
-    {174, 338, 1, 0x00, {}, 0x0, {5410, 33, 37, 36}},  // pp-in-np-de
-    {175, 340, 1, 0x00, {}, 0x0, {5423, 33, 37, 36}},  // pp-in-np-ni
-    {176, 345, 1, 0x00, {}, 0x0, {2690, 3620, 33, 37, 36}},  // pp-with-in-np
-    {177, 347, 2, 0x00, {}, 0x0, {2690, 3620, 33, 37, 49, 40}},  // pp-with-instrument
-    {179, 352, 1, 0x40, {}, 0x0, {43, 50}},  // question-ka
-    {180, 354, 1, 0x40, {}, 0x0, {43, 51}},  // question-wh-ka
+    {10, 85, 4, 0x02, {}, 0x0, {3618, 38, 34}},  // be-inanimate-neg (plain)
+    {10, 85, 4, 0x04, {}, 0x0, {3618, 38, 34}},  // be-inanimate-neg (written)
+    {14, 90, 2, 0x00, {}, 0x0, {3619, 5409, 39, 34}},  // no-wo-before-copula
+    {16, 95, 2, 0x00, {}, 0x0, {2689, 33, 40}},  // in-year-1
+    {18, 98, 2, 0x00, {}, 0x0, {2689, 33, 40}},  // in-year-2
+    {20, 105, 3, 0x02, {}, 0x0, {3329, 41}},  // pres-ru-vv (plain)
+    {20, 105, 3, 0x04, {}, 0x0, {3329, 41}},  // pres-ru-vv (written)
+    {23, 109, 3, 0x02, {}, 0x0, {3330, 41}},  // pres-ru-vku (plain)
+    {23, 109, 3, 0x04, {}, 0x0, {3330, 41}},  // pres-ru-vku (written)
+    {26, 113, 3, 0x02, {}, 0x0, {3331, 41}},  // pres-ru-vsu (plain)
+    {26, 113, 3, 0x04, {}, 0x0, {3331, 41}},  // pres-ru-vsu (written)
+    {29, 117, 3, 0x02, {}, 0x0, {5411, 3332, 41}},  // pres-w (plain)
+    {29, 117, 3, 0x04, {}, 0x0, {5411, 3332, 41}},  // pres-w (written)
+    {32, 121, 3, 0x02, {}, 0x0, {3333, 41}},  // pres-u-godan (plain)
+    {32, 121, 3, 0x04, {}, 0x0, {3333, 41}},  // pres-u-godan (written)
+    {35, 127, 3, 0x02, {}, 0x0, {3329, 42}},  // past-vv (plain)
+    {35, 127, 3, 0x04, {}, 0x0, {3329, 42}},  // past-vv (written)
+    {38, 131, 3, 0x02, {}, 0x0, {3330, 42}},  // past-vku (plain)
+    {38, 131, 3, 0x04, {}, 0x0, {3330, 42}},  // past-vku (written)
+    {41, 135, 3, 0x02, {}, 0x0, {5412, 3331, 42}},  // past-vsu (plain)
+    {41, 135, 3, 0x04, {}, 0x0, {5412, 3331, 42}},  // past-vsu (written)
+    {44, 139, 3, 0x02, {}, 0x0, {5413, 3334, 42}},  // past-k (plain)
+    {44, 139, 3, 0x04, {}, 0x0, {5413, 3334, 42}},  // past-k (written)
+    {47, 143, 3, 0x02, {}, 0x0, {5413, 3335, 42}},  // past-ik (plain)
+    {47, 143, 3, 0x04, {}, 0x0, {5413, 3335, 42}},  // past-ik (written)
+    {50, 147, 3, 0x02, {}, 0x0, {5414, 3336, 42}},  // past-g (plain)
+    {50, 147, 3, 0x04, {}, 0x0, {5414, 3336, 42}},  // past-g (written)
+    {53, 151, 3, 0x02, {}, 0x0, {5415, 3337, 42}},  // past-s (plain)
+    {53, 151, 3, 0x04, {}, 0x0, {5415, 3337, 42}},  // past-s (written)
+    {56, 155, 3, 0x02, {}, 0x0, {5416, 3338, 42}},  // past-t (plain)
+    {56, 155, 3, 0x04, {}, 0x0, {5416, 3338, 42}},  // past-t (written)
+    {59, 159, 3, 0x02, {}, 0x0, {5417, 3339, 42}},  // past-r (plain)
+    {59, 159, 3, 0x04, {}, 0x0, {5417, 3339, 42}},  // past-r (written)
+    {62, 163, 3, 0x02, {}, 0x0, {5411, 3332, 42}},  // past-w (plain)
+    {62, 163, 3, 0x04, {}, 0x0, {5411, 3332, 42}},  // past-w (written)
+    {65, 167, 3, 0x02, {}, 0x0, {5418, 3340, 42}},  // past-m (plain)
+    {65, 167, 3, 0x04, {}, 0x0, {5418, 3340, 42}},  // past-m (written)
+    {68, 171, 3, 0x02, {}, 0x0, {5419, 3341, 42}},  // past-b (plain)
+    {68, 171, 3, 0x04, {}, 0x0, {5419, 3341, 42}},  // past-b (written)
+    {71, 175, 3, 0x02, {}, 0x0, {5420, 3342, 42}},  // past-n (plain)
+    {71, 175, 3, 0x04, {}, 0x0, {5420, 3342, 42}},  // past-n (written)
+    {74, 181, 5, 0x02, {}, 0x0, {3333, 38}},  // neg-stem-godan (plain)
+    {74, 181, 5, 0x04, {}, 0x0, {3333, 38}},  // neg-stem-godan (written)
+    {79, 187, 5, 0x02, {}, 0x0, {5412, 3331, 38}},  // neg-stem-vsu (plain)
+    {79, 187, 5, 0x04, {}, 0x0, {5412, 3331, 38}},  // neg-stem-vsu (written)
+    {84, 193, 4, 0x02, {}, 0x0, {38, 41}},  // neg-pres (plain)
+    {84, 193, 4, 0x04, {}, 0x0, {38, 41}},  // neg-pres (written)
+    {88, 198, 4, 0x02, {}, 0x0, {38, 42}},  // neg-past (plain)
+    {88, 198, 4, 0x04, {}, 0x0, {38, 42}},  // neg-past (written)
+    {92, 207, 8, 0x01, {}, 0x0, {3333, 43}},  // polite-stem-godan (polite)
+    {100, 216, 1, 0x01, {}, 0x0, {5421, 3332}},  // polite-stem-w (polite)
+    {101, 218, 8, 0x01, {}, 0x0, {5412, 3331, 43}},  // polite-stem-vsu (polite)
+    {109, 227, 3, 0x01, {}, 0x0, {3343, 41}},  // polite-pres (polite)
+    {112, 231, 3, 0x01, {}, 0x0, {3343, 42}},  // polite-past (polite)
+    {115, 235, 4, 0x01, {}, 0x0, {38, 41}},  // polite-neg-pres (polite)
+    {119, 240, 4, 0x01, {}, 0x0, {38, 42}},  // polite-neg-past (polite)
+    {123, 249, 3, 0x02, {}, 0x0, {5409, 5422, 3344, 41, 34}},  // adj-pres (plain)
+    {123, 249, 3, 0x04, {}, 0x0, {5409, 5422, 3344, 41, 34}},  // adj-pres (written)
+    {126, 253, 3, 0x01, {}, 0x0, {5409, 5422, 3344, 41, 34}},  // adj-pres-polite (polite)
+    {129, 257, 3, 0x02, {}, 0x0, {5409, 5422, 3344, 42, 34}},  // adj-past (plain)
+    {129, 257, 3, 0x04, {}, 0x0, {5409, 5422, 3344, 42, 34}},  // adj-past (written)
+    {132, 261, 3, 0x01, {}, 0x0, {5409, 5422, 3344, 42, 34}},  // adj-past-polite (polite)
+    {135, 265, 5, 0x02, {}, 0x0, {5409, 5422, 3344, 38, 34}},  // adj-neg (plain)
+    {135, 265, 5, 0x04, {}, 0x0, {5409, 5422, 3344, 38, 34}},  // adj-neg (written)
+    {140, 271, 5, 0x01, {}, 0x0, {5409, 5422, 3344, 38, 34}},  // adj-neg-polite (polite)
+    {145, 279, 2, 0x02, {}, 0x0, {5422, 3344, 41}},  // adj-bare-pres (plain)
+    {145, 279, 2, 0x04, {}, 0x0, {5422, 3344, 41}},  // adj-bare-pres (written)
+    {147, 282, 2, 0x01, {}, 0x0, {5422, 3344, 41}},  // adj-bare-pres-polite (polite)
+    {149, 285, 2, 0x02, {}, 0x0, {5422, 3344, 42}},  // adj-bare-past (plain)
+    {149, 285, 2, 0x04, {}, 0x0, {5422, 3344, 42}},  // adj-bare-past (written)
+    {151, 288, 2, 0x01, {}, 0x0, {5422, 3344, 42}},  // adj-bare-past-polite (polite)
+    {153, 293, 2, 0x00, {}, 0x0, {5422, 3344, 44}},  // adj-attributive
+    {155, 296, 2, 0x00, {}, 0x0, {5422, 3345, 44}},  // na-adj-attributive
+    {157, 299, 2, 0x00, {}, 0x0, {5422, 3346, 44}},  // no-adj-attributive
+    {159, 305, 2, 0x02, {}, 0x0, {5409, 41, 34}},  // copula-pres-plain (plain)
+    {161, 308, 2, 0x02, {}, 0x0, {5409, 42, 34}},  // copula-past-plain (plain)
+    {163, 311, 2, 0x04, {}, 0x0, {5409, 41, 34}},  // copula-pres-written (written)
+    {165, 314, 2, 0x04, {}, 0x0, {5409, 42, 34}},  // copula-past-written (written)
+    {167, 317, 2, 0x01, {}, 0x0, {5409, 41, 34}},  // copula-pres-polite (polite)
+    {169, 320, 2, 0x01, {}, 0x0, {5409, 42, 34}},  // copula-past-polite (polite)
+    {171, 323, 4, 0x02, {}, 0x0, {5409, 38, 34}},  // copula-neg (plain)
+    {171, 323, 4, 0x04, {}, 0x0, {5409, 38, 34}},  // copula-neg (written)
+    {175, 328, 4, 0x01, {}, 0x0, {5409, 38, 34}},  // copula-neg-polite (polite)
+    {179, 337, 1, 0x00, {}, 0x0, {45}},  // dat-ni
+    {180, 339, 1, 0x00, {}, 0x0, {46}},  // nom-ga
+    {181, 341, 1, 0x00, {}, 0x0, {47}},  // nom-ha
+    {182, 343, 1, 0x00, {}, 0x0, {48}},  // hodo
+    {183, 347, 1, 0x00, {}, 0x0, {5410, 33, 37, 36}},  // pp-in-np-de
+    {184, 349, 1, 0x00, {}, 0x0, {5423, 33, 37, 36}},  // pp-in-np-ni
+    {185, 354, 1, 0x00, {}, 0x0, {2690, 3620, 33, 37, 36}},  // pp-with-in-np
+    {186, 356, 2, 0x00, {}, 0x0, {2690, 3620, 33, 37, 49, 40}},  // pp-with-instrument
+    {188, 361, 1, 0x40, {}, 0x0, {43, 50}},  // question-ka
+    {189, 363, 1, 0x40, {}, 0x0, {43, 51}},  // question-wh-ka
 };
 unsigned const kAnalysisRuleCount = 97;
 unsigned const kFirstNumberRule = 97;
@@ -124,177 +124,186 @@ AnalConstit const kAnalConstits[] = {
     {20, 4, 0},  // be-inanimate 1
     {24, 3, 0},  // be-inanimate-neg 0
     {27, 1, 3},  // be-inanimate-neg 1
-    {28, 1, 0},  // be-inanimate-neg 2
-    {29, 3, 0},  // no-wo-before-copula 0
-    {32, 2, 0},  // no-wo-before-copula 1
-    {34, 3, 0},  // in-year-1 0
-    {37, 3, 0},  // in-year-1 1
-    {40, 3, 0},  // in-year-2 0
-    {43, 3, 0},  // in-year-2 1
-    {46, 1, 0},  // pres-ru-vv 0
-    {47, 1, 3},  // pres-ru-vv 1
-    {48, 2, 0},  // pres-ru-vv 2
-    {50, 1, 0},  // pres-ru-vku 0
-    {51, 1, 3},  // pres-ru-vku 1
-    {52, 2, 0},  // pres-ru-vku 2
-    {54, 1, 0},  // pres-ru-vsu 0
-    {55, 1, 3},  // pres-ru-vsu 1
-    {56, 2, 0},  // pres-ru-vsu 2
-    {58, 3, 0},  // pres-w 0
-    {61, 1, 3},  // pres-w 1
-    {62, 1, 0},  // pres-w 2
-    {63, 1, 0},  // pres-u-godan 0
-    {64, 1, 3},  // pres-u-godan 1
-    {65, 2, 0},  // pres-u-godan 2
-    {67, 1, 0},  // past-vv 0
-    {68, 1, 3},  // past-vv 1
-    {69, 2, 0},  // past-vv 2
-    {71, 1, 0},  // past-vku 0
-    {72, 1, 3},  // past-vku 1
-    {73, 2, 0},  // past-vku 2
-    {75, 3, 0},  // past-vsu 0
-    {78, 1, 3},  // past-vsu 1
-    {79, 2, 0},  // past-vsu 2
-    {81, 3, 0},  // past-k 0
-    {84, 1, 3},  // past-k 1
-    {85, 2, 0},  // past-k 2
-    {87, 3, 0},  // past-ik 0
-    {90, 1, 3},  // past-ik 1
-    {91, 2, 0},  // past-ik 2
-    {93, 3, 0},  // past-g 0
-    {96, 1, 3},  // past-g 1
-    {97, 2, 0},  // past-g 2
-    {99, 3, 0},  // past-s 0
-    {102, 1, 3},  // past-s 1
-    {103, 2, 0},  // past-s 2
-    {105, 3, 0},  // past-t 0
-    {108, 1, 3},  // past-t 1
-    {109, 2, 0},  // past-t 2
-    {111, 3, 0},  // past-r 0
-    {114, 1, 3},  // past-r 1
-    {115, 2, 0},  // past-r 2
-    {117, 3, 0},  // past-w 0
-    {120, 1, 3},  // past-w 1
-    {121, 2, 0},  // past-w 2
-    {123, 3, 0},  // past-m 0
-    {126, 1, 3},  // past-m 1
-    {127, 2, 0},  // past-m 2
-    {129, 3, 0},  // past-b 0
-    {132, 1, 3},  // past-b 1
-    {133, 2, 0},  // past-b 2
-    {135, 3, 0},  // past-n 0
-    {138, 1, 3},  // past-n 1
-    {139, 2, 0},  // past-n 2
-    {141, 3, 0},  // neg-stem-godan 0
-    {144, 1, 3},  // neg-stem-godan 1
-    {145, 1, 3},  // neg-stem-godan 2
-    {146, 1, 0},  // neg-stem-godan 3
-    {147, 3, 0},  // neg-stem-vsu 0
-    {150, 1, 3},  // neg-stem-vsu 1
-    {151, 1, 3},  // neg-stem-vsu 2
-    {152, 1, 0},  // neg-stem-vsu 3
-    {153, 2, 0},  // neg-pres 0
-    {155, 1, 3},  // neg-pres 1
-    {156, 1, 3},  // neg-pres 2
-    {157, 2, 0},  // neg-pres 3
-    {159, 2, 0},  // neg-past 0
-    {161, 1, 3},  // neg-past 1
-    {162, 1, 3},  // neg-past 2
-    {163, 2, 0},  // neg-past 3
-    {165, 3, 0},  // polite-stem-godan 0
-    {168, 1, 3},  // polite-stem-godan 1
-    {169, 1, 3},  // polite-stem-godan 2
-    {170, 1, 3},  // polite-stem-godan 3
-    {171, 1, 3},  // polite-stem-godan 4
-    {172, 1, 3},  // polite-stem-godan 5
-    {173, 1, 0},  // polite-stem-godan 6
-    {174, 3, 0},  // polite-stem-w 0
-    {177, 3, 0},  // polite-stem-vsu 0
-    {180, 1, 3},  // polite-stem-vsu 1
-    {181, 1, 3},  // polite-stem-vsu 2
-    {182, 1, 3},  // polite-stem-vsu 3
-    {183, 1, 3},  // polite-stem-vsu 4
-    {184, 1, 3},  // polite-stem-vsu 5
-    {185, 1, 0},  // polite-stem-vsu 6
-    {186, 1, 0},  // polite-pres 0
-    {187, 1, 3},  // polite-pres 1
-    {188, 2, 0},  // polite-pres 2
-    {190, 1, 0},  // polite-past 0
-    {191, 1, 3},  // polite-past 1
-    {192, 2, 0},  // polite-past 2
-    {194, 2, 0},  // polite-neg-pres 0
-    {196, 1, 3},  // polite-neg-pres 1
-    {197, 1, 3},  // polite-neg-pres 2
-    {198, 2, 0},  // polite-neg-pres 3
-    {200, 2, 0},  // polite-neg-past 0
-    {202, 1, 3},  // polite-neg-past 1
-    {203, 1, 3},  // polite-neg-past 2
-    {204, 2, 0},  // polite-neg-past 3
-    {206, 3, 0},  // adj-pres 0
-    {209, 3, 0},  // adj-pres 1
-    {212, 1, 0},  // adj-pres 2
-    {213, 3, 0},  // adj-pres-polite 0
-    {216, 3, 0},  // adj-pres-polite 1
-    {219, 1, 0},  // adj-pres-polite 2
-    {220, 3, 0},  // adj-past 0
-    {223, 3, 0},  // adj-past 1
-    {226, 2, 0},  // adj-past 2
-    {228, 3, 0},  // adj-past-polite 0
-    {231, 3, 0},  // adj-past-polite 1
-    {234, 2, 0},  // adj-past-polite 2
-    {236, 3, 0},  // adj-neg 0
-    {239, 3, 0},  // adj-neg 1
-    {242, 1, 3},  // adj-neg 2
-    {243, 1, 0},  // adj-neg 3
-    {244, 3, 0},  // adj-neg-polite 0
-    {247, 3, 0},  // adj-neg-polite 1
-    {250, 1, 3},  // adj-neg-polite 2
-    {251, 1, 0},  // adj-neg-polite 3
-    {252, 3, 0},  // adj-bare-pres 0
-    {255, 1, 0},  // adj-bare-pres 1
-    {256, 3, 0},  // adj-bare-pres-polite 0
-    {259, 1, 0},  // adj-bare-pres-polite 1
-    {260, 3, 0},  // adj-bare-past 0
-    {263, 2, 0},  // adj-bare-past 1
-    {265, 3, 0},  // adj-bare-past-polite 0
-    {268, 2, 0},  // adj-bare-past-polite 1
-    {270, 3, 0},  // adj-attributive 0
-    {273, 1, 0},  // adj-attributive 1
-    {274, 3, 0},  // na-adj-attributive 0
-    {277, 1, 0},  // na-adj-attributive 1
-    {278, 3, 0},  // no-adj-attributive 0
-    {281, 1, 0},  // no-adj-attributive 1
-    {282, 3, 0},  // copula-pres-plain 0
-    {285, 1, 0},  // copula-pres-plain 1
-    {286, 3, 0},  // copula-past-plain 0
-    {289, 2, 0},  // copula-past-plain 1
-    {291, 2, 0},  // copula-pres-written 0
-    {293, 2, 0},  // copula-pres-written 1
-    {295, 3, 0},  // copula-past-written 0
-    {298, 2, 0},  // copula-past-written 1
-    {300, 3, 0},  // copula-pres-polite 0
-    {303, 2, 0},  // copula-pres-polite 1
-    {305, 3, 0},  // copula-past-polite 0
-    {308, 2, 0},  // copula-past-polite 1
-    {310, 3, 0},  // copula-neg 0
-    {313, 1, 3},  // copula-neg 1
-    {314, 1, 0},  // copula-neg 2
-    {315, 3, 0},  // copula-neg-polite 0
-    {318, 1, 3},  // copula-neg-polite 1
-    {319, 1, 0},  // copula-neg-polite 2
-    {320, 2, 0},  // dat-ni 0
-    {322, 2, 0},  // nom-ga 0
-    {324, 2, 0},  // nom-ha 0
-    {326, 2, 0},  // hodo 0
-    {328, 4, 0},  // pp-in-np-de 0
-    {332, 4, 0},  // pp-in-np-ni 0
-    {336, 5, 0},  // pp-with-in-np 0
-    {341, 2, 0},  // pp-with-instrument 0
-    {343, 5, 0},  // pp-with-instrument 1
-    {348, 3, 0},  // question-ka 0
-    {351, 3, 0},  // question-wh-ka 0
+    {28, 1, 3},  // be-inanimate-neg 2
+    {29, 1, 0},  // be-inanimate-neg 3
+    {30, 3, 0},  // no-wo-before-copula 0
+    {33, 2, 0},  // no-wo-before-copula 1
+    {35, 3, 0},  // in-year-1 0
+    {38, 3, 0},  // in-year-1 1
+    {41, 3, 0},  // in-year-2 0
+    {44, 3, 0},  // in-year-2 1
+    {47, 1, 0},  // pres-ru-vv 0
+    {48, 1, 3},  // pres-ru-vv 1
+    {49, 2, 0},  // pres-ru-vv 2
+    {51, 1, 0},  // pres-ru-vku 0
+    {52, 1, 3},  // pres-ru-vku 1
+    {53, 2, 0},  // pres-ru-vku 2
+    {55, 1, 0},  // pres-ru-vsu 0
+    {56, 1, 3},  // pres-ru-vsu 1
+    {57, 2, 0},  // pres-ru-vsu 2
+    {59, 3, 0},  // pres-w 0
+    {62, 1, 3},  // pres-w 1
+    {63, 1, 0},  // pres-w 2
+    {64, 1, 0},  // pres-u-godan 0
+    {65, 1, 3},  // pres-u-godan 1
+    {66, 2, 0},  // pres-u-godan 2
+    {68, 1, 0},  // past-vv 0
+    {69, 1, 3},  // past-vv 1
+    {70, 2, 0},  // past-vv 2
+    {72, 1, 0},  // past-vku 0
+    {73, 1, 3},  // past-vku 1
+    {74, 2, 0},  // past-vku 2
+    {76, 3, 0},  // past-vsu 0
+    {79, 1, 3},  // past-vsu 1
+    {80, 2, 0},  // past-vsu 2
+    {82, 3, 0},  // past-k 0
+    {85, 1, 3},  // past-k 1
+    {86, 2, 0},  // past-k 2
+    {88, 3, 0},  // past-ik 0
+    {91, 1, 3},  // past-ik 1
+    {92, 2, 0},  // past-ik 2
+    {94, 3, 0},  // past-g 0
+    {97, 1, 3},  // past-g 1
+    {98, 2, 0},  // past-g 2
+    {100, 3, 0},  // past-s 0
+    {103, 1, 3},  // past-s 1
+    {104, 2, 0},  // past-s 2
+    {106, 3, 0},  // past-t 0
+    {109, 1, 3},  // past-t 1
+    {110, 2, 0},  // past-t 2
+    {112, 3, 0},  // past-r 0
+    {115, 1, 3},  // past-r 1
+    {116, 2, 0},  // past-r 2
+    {118, 3, 0},  // past-w 0
+    {121, 1, 3},  // past-w 1
+    {122, 2, 0},  // past-w 2
+    {124, 3, 0},  // past-m 0
+    {127, 1, 3},  // past-m 1
+    {128, 2, 0},  // past-m 2
+    {130, 3, 0},  // past-b 0
+    {133, 1, 3},  // past-b 1
+    {134, 2, 0},  // past-b 2
+    {136, 3, 0},  // past-n 0
+    {139, 1, 3},  // past-n 1
+    {140, 2, 0},  // past-n 2
+    {142, 3, 0},  // neg-stem-godan 0
+    {145, 1, 3},  // neg-stem-godan 1
+    {146, 1, 3},  // neg-stem-godan 2
+    {147, 1, 3},  // neg-stem-godan 3
+    {148, 1, 0},  // neg-stem-godan 4
+    {149, 3, 0},  // neg-stem-vsu 0
+    {152, 1, 3},  // neg-stem-vsu 1
+    {153, 1, 3},  // neg-stem-vsu 2
+    {154, 1, 3},  // neg-stem-vsu 3
+    {155, 1, 0},  // neg-stem-vsu 4
+    {156, 2, 0},  // neg-pres 0
+    {158, 1, 3},  // neg-pres 1
+    {159, 1, 3},  // neg-pres 2
+    {160, 2, 0},  // neg-pres 3
+    {162, 2, 0},  // neg-past 0
+    {164, 1, 3},  // neg-past 1
+    {165, 1, 3},  // neg-past 2
+    {166, 2, 0},  // neg-past 3
+    {168, 3, 0},  // polite-stem-godan 0
+    {171, 1, 3},  // polite-stem-godan 1
+    {172, 1, 3},  // polite-stem-godan 2
+    {173, 1, 3},  // polite-stem-godan 3
+    {174, 1, 3},  // polite-stem-godan 4
+    {175, 1, 3},  // polite-stem-godan 5
+    {176, 1, 3},  // polite-stem-godan 6
+    {177, 1, 0},  // polite-stem-godan 7
+    {178, 3, 0},  // polite-stem-w 0
+    {181, 3, 0},  // polite-stem-vsu 0
+    {184, 1, 3},  // polite-stem-vsu 1
+    {185, 1, 3},  // polite-stem-vsu 2
+    {186, 1, 3},  // polite-stem-vsu 3
+    {187, 1, 3},  // polite-stem-vsu 4
+    {188, 1, 3},  // polite-stem-vsu 5
+    {189, 1, 3},  // polite-stem-vsu 6
+    {190, 1, 0},  // polite-stem-vsu 7
+    {191, 1, 0},  // polite-pres 0
+    {192, 1, 3},  // polite-pres 1
+    {193, 2, 0},  // polite-pres 2
+    {195, 1, 0},  // polite-past 0
+    {196, 1, 3},  // polite-past 1
+    {197, 2, 0},  // polite-past 2
+    {199, 2, 0},  // polite-neg-pres 0
+    {201, 1, 3},  // polite-neg-pres 1
+    {202, 1, 3},  // polite-neg-pres 2
+    {203, 2, 0},  // polite-neg-pres 3
+    {205, 2, 0},  // polite-neg-past 0
+    {207, 1, 3},  // polite-neg-past 1
+    {208, 1, 3},  // polite-neg-past 2
+    {209, 2, 0},  // polite-neg-past 3
+    {211, 3, 0},  // adj-pres 0
+    {214, 3, 0},  // adj-pres 1
+    {217, 1, 0},  // adj-pres 2
+    {218, 3, 0},  // adj-pres-polite 0
+    {221, 3, 0},  // adj-pres-polite 1
+    {224, 1, 0},  // adj-pres-polite 2
+    {225, 3, 0},  // adj-past 0
+    {228, 3, 0},  // adj-past 1
+    {231, 2, 0},  // adj-past 2
+    {233, 3, 0},  // adj-past-polite 0
+    {236, 3, 0},  // adj-past-polite 1
+    {239, 2, 0},  // adj-past-polite 2
+    {241, 3, 0},  // adj-neg 0
+    {244, 3, 0},  // adj-neg 1
+    {247, 1, 3},  // adj-neg 2
+    {248, 1, 3},  // adj-neg 3
+    {249, 1, 0},  // adj-neg 4
+    {250, 3, 0},  // adj-neg-polite 0
+    {253, 3, 0},  // adj-neg-polite 1
+    {256, 1, 3},  // adj-neg-polite 2
+    {257, 1, 3},  // adj-neg-polite 3
+    {258, 1, 0},  // adj-neg-polite 4
+    {259, 3, 0},  // adj-bare-pres 0
+    {262, 1, 0},  // adj-bare-pres 1
+    {263, 3, 0},  // adj-bare-pres-polite 0
+    {266, 1, 0},  // adj-bare-pres-polite 1
+    {267, 3, 0},  // adj-bare-past 0
+    {270, 2, 0},  // adj-bare-past 1
+    {272, 3, 0},  // adj-bare-past-polite 0
+    {275, 2, 0},  // adj-bare-past-polite 1
+    {277, 3, 0},  // adj-attributive 0
+    {280, 1, 0},  // adj-attributive 1
+    {281, 3, 0},  // na-adj-attributive 0
+    {284, 1, 0},  // na-adj-attributive 1
+    {285, 3, 0},  // no-adj-attributive 0
+    {288, 1, 0},  // no-adj-attributive 1
+    {289, 3, 0},  // copula-pres-plain 0
+    {292, 1, 0},  // copula-pres-plain 1
+    {293, 3, 0},  // copula-past-plain 0
+    {296, 2, 0},  // copula-past-plain 1
+    {298, 2, 0},  // copula-pres-written 0
+    {300, 2, 0},  // copula-pres-written 1
+    {302, 3, 0},  // copula-past-written 0
+    {305, 2, 0},  // copula-past-written 1
+    {307, 3, 0},  // copula-pres-polite 0
+    {310, 2, 0},  // copula-pres-polite 1
+    {312, 3, 0},  // copula-past-polite 0
+    {315, 2, 0},  // copula-past-polite 1
+    {317, 3, 0},  // copula-neg 0
+    {320, 1, 3},  // copula-neg 1
+    {321, 1, 3},  // copula-neg 2
+    {322, 1, 0},  // copula-neg 3
+    {323, 3, 0},  // copula-neg-polite 0
+    {326, 1, 3},  // copula-neg-polite 1
+    {327, 1, 3},  // copula-neg-polite 2
+    {328, 1, 0},  // copula-neg-polite 3
+    {329, 2, 0},  // dat-ni 0
+    {331, 2, 0},  // nom-ga 0
+    {333, 2, 0},  // nom-ha 0
+    {335, 2, 0},  // hodo 0
+    {337, 4, 0},  // pp-in-np-de 0
+    {341, 4, 0},  // pp-in-np-ni 0
+    {345, 5, 0},  // pp-with-in-np 0
+    {350, 2, 0},  // pp-with-instrument 0
+    {352, 5, 0},  // pp-with-instrument 1
+    {357, 3, 0},  // question-ka 0
+    {360, 3, 0},  // question-wh-ka 0
 };
-unsigned const kAnalConstitCount = 181;
+unsigned const kAnalConstitCount = 190;
 
 AnalTerm const kAnalTerms[] = {
     {"PREP", nullptr, 0, 1, 0, 0, 0},  // be-in 0
@@ -325,7 +334,8 @@ AnalTerm const kAnalTerms[] = {
     {"ar-", nullptr, 0, 13, 0, 0, 0},
     {"", nullptr, 0, 13, kAct, 0, 0},
     {"Not", nullptr, 0, 1, 0, 0, 0},  // be-inanimate-neg 1
-    {"<neg>", nullptr, 0, 1, 0, 0, 0},  // be-inanimate-neg 2
+    {"AUX", nullptr, 0, 1, 0, 0, 0},  // be-inanimate-neg 2
+    {"<neg>", nullptr, 0, 1, 0, 0, 0},  // be-inanimate-neg 3
     {"Acc", nullptr, 0, 1, 0, 0, 0},  // no-wo-before-copula 0
     {"-wo", nullptr, 0, 13, 0, 0, 0},
     {"", nullptr, 0, 13, kAct, 0, 0},
@@ -443,13 +453,15 @@ AnalTerm const kAnalTerms[] = {
     {"*\077-", "\\1\\2a-", 0, 27, kAct, 0, 0},
     {"AUX", nullptr, 0, 1, 0, 0, 0},  // neg-stem-godan 1
     {"Not", nullptr, 0, 1, 0, 0, 0},  // neg-stem-godan 2
-    {"<neg>", nullptr, 0, 1, 0, 0, 0},  // neg-stem-godan 3
+    {"AUX", nullptr, 0, 1, 0, 0, 0},  // neg-stem-godan 3
+    {"<neg>", nullptr, 0, 1, 0, 0, 0},  // neg-stem-godan 4
     {"Vsu", nullptr, 0, 11, 0, 0, 0},  // neg-stem-vsu 0
     {"*su-", nullptr, 0, 27, 0, 0, 0},
     {"*su-", "\\1si-", 0, 27, kAct, 0, 0},
     {"AUX", nullptr, 0, 1, 0, 0, 0},  // neg-stem-vsu 1
     {"Not", nullptr, 0, 1, 0, 0, 0},  // neg-stem-vsu 2
-    {"<neg>", nullptr, 0, 1, 0, 0, 0},  // neg-stem-vsu 3
+    {"AUX", nullptr, 0, 1, 0, 0, 0},  // neg-stem-vsu 3
+    {"<neg>", nullptr, 0, 1, 0, 0, 0},  // neg-stem-vsu 4
     {"<neg>", nullptr, 0, 1, 0, 0, 0},  // neg-pres 0
     {"na-", nullptr, 0, 13, kAct, 0, 0},
     {"AUX", nullptr, 0, 1, 0, 0, 0},  // neg-pres 1
@@ -467,10 +479,11 @@ AnalTerm const kAnalTerms[] = {
     {"*\077-", "\\1\\2i-", 0, 27, kAct, 0, 0},
     {"AUX", nullptr, 0, 1, 0, 0, 0},  // polite-stem-godan 1
     {"Not", nullptr, 0, 1, 0, 0, 0},  // polite-stem-godan 2
-    {"<neg>", nullptr, 0, 1, 0, 0, 0},  // polite-stem-godan 3
-    {"AUX", nullptr, 0, 1, 0, 0, 0},  // polite-stem-godan 4
-    {"Not", nullptr, 0, 1, 0, 0, 0},  // polite-stem-godan 5
-    {"TENSE", nullptr, 0, 1, 0, 0, 0},  // polite-stem-godan 6
+    {"AUX", nullptr, 0, 1, 0, 0, 0},  // polite-stem-godan 3
+    {"<neg>", nullptr, 0, 1, 0, 0, 0},  // polite-stem-godan 4
+    {"AUX", nullptr, 0, 1, 0, 0, 0},  // polite-stem-godan 5
+    {"Not", nullptr, 0, 1, 0, 0, 0},  // polite-stem-godan 6
+    {"TENSE", nullptr, 0, 1, 0, 0, 0},  // polite-stem-godan 7
     {"VCw", nullptr, 0, 11, 0, 0, 0},  // polite-stem-w 0
     {"*wi-", nullptr, 0, 27, 0, 0, 0},
     {"*wi-", "\\1i-", 0, 27, kAct, 0, 0},
@@ -479,10 +492,11 @@ AnalTerm const kAnalTerms[] = {
     {"*su-", "\\1si-", 0, 27, kAct, 0, 0},
     {"AUX", nullptr, 0, 1, 0, 0, 0},  // polite-stem-vsu 1
     {"Not", nullptr, 0, 1, 0, 0, 0},  // polite-stem-vsu 2
-    {"<neg>", nullptr, 0, 1, 0, 0, 0},  // polite-stem-vsu 3
-    {"AUX", nullptr, 0, 1, 0, 0, 0},  // polite-stem-vsu 4
-    {"Not", nullptr, 0, 1, 0, 0, 0},  // polite-stem-vsu 5
-    {"TENSE", nullptr, 0, 1, 0, 0, 0},  // polite-stem-vsu 6
+    {"AUX", nullptr, 0, 1, 0, 0, 0},  // polite-stem-vsu 3
+    {"<neg>", nullptr, 0, 1, 0, 0, 0},  // polite-stem-vsu 4
+    {"AUX", nullptr, 0, 1, 0, 0, 0},  // polite-stem-vsu 5
+    {"Not", nullptr, 0, 1, 0, 0, 0},  // polite-stem-vsu 6
+    {"TENSE", nullptr, 0, 1, 0, 0, 0},  // polite-stem-vsu 7
     {"V*", nullptr, 0, 11, 0, 0, 0},  // polite-pres 0
     {"AUX", nullptr, 0, 1, 0, 0, 0},  // polite-pres 1
     {"PRES", nullptr, 0, 1, 0, 0, 0},  // polite-pres 2
@@ -540,7 +554,8 @@ AnalTerm const kAnalTerms[] = {
     {"*dear-", nullptr, 0, 27, 0, 0, 0},
     {"", nullptr, 0, 13, kAct, 0, 0},
     {"Not", nullptr, 0, 1, 0, 0, 0},  // adj-neg 2
-    {"<neg>", nullptr, 0, 1, 0, 0, 0},  // adj-neg 3
+    {"AUX", nullptr, 0, 1, 0, 0, 0},  // adj-neg 3
+    {"<neg>", nullptr, 0, 1, 0, 0, 0},  // adj-neg 4
     {"ADJ", nullptr, 0, 11, 0, 0, 0},  // adj-neg-polite 0
     {"*-", nullptr, 0, 27, 0, 0, 0},
     {"*-", "\\1kuari", 0, 27, kAct, 0, 0},
@@ -548,7 +563,8 @@ AnalTerm const kAnalTerms[] = {
     {"*dear-", nullptr, 0, 27, 0, 0, 0},
     {"", nullptr, 0, 13, kAct, 0, 0},
     {"Not", nullptr, 0, 1, 0, 0, 0},  // adj-neg-polite 2
-    {"<neg>", nullptr, 0, 1, 0, 0, 0},  // adj-neg-polite 3
+    {"AUX", nullptr, 0, 1, 0, 0, 0},  // adj-neg-polite 3
+    {"<neg>", nullptr, 0, 1, 0, 0, 0},  // adj-neg-polite 4
     {"ADJ", nullptr, 0, 11, 0, 0, 0},  // adj-bare-pres 0
     {"*-", nullptr, 0, 27, 0, 0, 0},
     {"*-", "\\1i", 0, 27, kAct, 0, 0},
@@ -611,12 +627,14 @@ AnalTerm const kAnalTerms[] = {
     {"*dear-", nullptr, 0, 27, 0, 0, 0},
     {"*dear-", "\\1deha-", 0, 27, kAct, 0, 0},
     {"Not", nullptr, 0, 1, 0, 0, 0},  // copula-neg 1
-    {"<neg>", nullptr, 0, 1, 0, 0, 0},  // copula-neg 2
+    {"AUX", nullptr, 0, 1, 0, 0, 0},  // copula-neg 2
+    {"<neg>", nullptr, 0, 1, 0, 0, 0},  // copula-neg 3
     {"BE", nullptr, 0, 1, 0, 0, 0},  // copula-neg-polite 0
     {"*dear-", nullptr, 0, 27, 0, 0, 0},
     {"*dear-", "\\1dehaari-", 0, 27, kAct, 0, 0},
     {"Not", nullptr, 0, 1, 0, 0, 0},  // copula-neg-polite 1
-    {"<neg>", nullptr, 0, 1, 0, 0, 0},  // copula-neg-polite 2
+    {"AUX", nullptr, 0, 1, 0, 0, 0},  // copula-neg-polite 2
+    {"<neg>", nullptr, 0, 1, 0, 0, 0},  // copula-neg-polite 3
     {"Dat_ni", nullptr, 0, 1, 0, 0, 0},  // dat-ni 0
     {"ni", nullptr, 0, 13, kAct, 0, 0},
     {"Nom_ga", nullptr, 0, 1, 0, 0, 0},  // nom-ga 0
@@ -652,7 +670,7 @@ AnalTerm const kAnalTerms[] = {
     {"QWH", nullptr, 0, 12, 0, 0, 0},
     {"ka", nullptr, 0, 13, kActAfter, 0, 0},
 };
-unsigned const kAnalTermCount = 354;
+unsigned const kAnalTermCount = 363;
 
 namespace {
 

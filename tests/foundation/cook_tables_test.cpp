@@ -104,9 +104,10 @@ std::vector<std::string> FormNames(AltWordInflectionSet const& set) {
 }
 
 TEST(AWSetTest, FormNames) {
-    std::vector<std::string> const verbForms = {"Present",      "Past",     "Cont",   "Gerund", "Passive",
-                                                "Cause",        "Neg",      "Cohort", "Imper",  "Imper-IP",
-                                                "Imper-Neg-IP", "Cohort-P", "Polite"};
+    std::vector<std::string> const verbForms = {
+        "Present",  "Past",     "Cont",   "Gerund",      "Passive",    "Cause",          "Neg",
+        "Cohort",   "Imper",    "Imper-IP", "Imper-Neg-IP", "Cohort-P", "Polite",      "Polite-Past",
+        "Polite-Neg", "Polite-Neg-Past"};
     std::vector<std::string> const adjectivalForms = {
         "Attributive", "Present",    "Present-IP",   "Present-P",   "Past",          "Past-IP",      "Past-P",
         "Perfect",     "Perfect-P",  "Cont",         "Gerund",      "LookGerund",    "Gerund-Co",    "Cause",

@@ -95,6 +95,8 @@ TEST(E2jTranslate, TheFirstSentencesReadAsJapaneseInEachStyle) {
         {"The book is on the table.", "本はテーブルの上にある。", "本はテーブルの上にあります。"},
         {"I did not eat the apple.", "私はりんごを食べなかった。", "私はりんごを食べませんでした。"},
         {"He does not eat fish.", "彼は魚を食べない。", "彼は魚を食べません。"},
+        {"He does not run.", "彼は走らない。", "彼は走りません。"},
+        {"He did not write a book.", "彼は本を書かなかった。", "彼は本を書きませんでした。"},
         {"Do you eat apples?", "あなたはりんごを食べるか？", "あなたはりんごを食べますか？"},
         {"The dog is big.", "犬は大きい。", "犬は大きいです。"},
         {"The dog was not big.", "犬は大きくなかった。", "犬は大きくありませんでした。"},

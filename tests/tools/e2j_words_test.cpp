@@ -116,6 +116,9 @@ TEST(E2jWords, AltListsEachWordsTranslationThenItsAlternatives) {
         {"--style 0 words --alt 'He ran.' | grep '^ran:'",
          "ran: \xE8\xB5\xB0\xE3\x81\xA3\xE3\x81\x9F | \xE7\xB5\x8C\xE5\x96\xB6\xE3\x81\x97\xE3\x81\x9F | "
          "\xE6\xB5\x81\xE3\x82\x8C\xE3\x81\x9F\n"},  // 走った | 経営した | 流れた
+        // In the polite style, and negated.
+        {"words --alt 'He ran.' | grep '^ran:'", "ran: 走りました | 経営しました | 流れました\n"},
+        {"words --alt 'He does not run.' | grep '^run:'", "run: 走りません | 経営しません | 流れません\n"},
         {"--style 0 words --alt 'The bank is big.' | grep '^bank:'",
          "bank: \xE9\x8A\x80\xE8\xA1\x8C | \xE5\xA0\xA4\xE9\x98\xB2 | \xE5\x9C\x9F\xE6\x89\x8B\n"},  // 銀行 | 堤防 | 土手
         // A plural found through the morphology of "bank": its readings are
