@@ -13,21 +13,12 @@
 
 namespace {
 
-std::string Prose(std::size_t size) {
-    std::string const paragraph =
-        "Mr. Green paid $5 at 12:30, then called (555) 123-4567 about the 3.5km walk. "
-        "\"Don't worry,\" she said; the U.S.A. office (see http://example.com/a) opens at 9am.\n"
-        "The report -- all 1,250 pages of it -- arrived on 12/03/2024 by e-mail to info@example.org! "
-        "Did it? Fig. 3 shows why.\n\n";
-    return RepeatedToSize(paragraph, size);
-}
-
 // Argument: 1 with the core lexicon, 0 without a dictionary.
 void BM_JudgeOneMegabyteOfProse(benchmark::State& state) {
     CorvanIF facade;
     if (state.range(0) == 1 && facade.AddSysDict(CoreLexiconPath()) <= 0)
         state.SkipWithError("the core lexicon did not open");
-    std::string text = Prose(1 << 20);
+    std::string text = SampleProse(1 << 20);
     std::size_t sentences = 0;
     for (auto _ : state) {
         std::vector<ScanIF*> records;

@@ -13,17 +13,8 @@
 
 namespace {
 
-std::string Prose(std::size_t size) {
-    std::string const paragraph =
-        "Mr. Green paid $5 at 12:30, then called (555) 123-4567 about the 3.5km walk. "
-        "\"Don't worry,\" she said; the U.S.A. office (see http://example.com/a) opens at 9am.\n"
-        "The report -- all 1,250 pages of it -- arrived on 12/03/2024 by e-mail to info@example.org! "
-        "Did it? Fig. 3 shows why.\n\n";
-    return RepeatedToSize(paragraph, size);
-}
-
 void BM_SentencesOfProse(benchmark::State& state) {
-    std::string const text = Prose(1 << 20);
+    std::string const text = SampleProse(1 << 20);
     std::size_t sentences = 0;
     for (auto _ : state) {
         SentenceChain chain(text);

@@ -45,6 +45,18 @@ public:
         return false;
     }
 
+    // The text of every token up to and with the next end of sentence;
+    // false when no end of sentence is left.
+    bool NextSentenceText(std::wstring* text) {
+        text->clear();
+        for (Token token = Produce(); TokenTypeOf(token) != kEOFTokenType; token = Produce()) {
+            std::wstring piece;
+            if (fStrings.Find(token, &piece)) *text += piece;
+            if (TokenTypeOf(token) == EnglishTokens::kEndOfSentence) return true;
+        }
+        return false;
+    }
+
     TokenCreator& Creator() { return fCreator; }
     TokenStringDatabase& Strings() { return fStrings; }
     SentenceTokensDatabase& Sentences() { return fSentences; }

@@ -27,16 +27,8 @@ std::vector<std::string> SentencesOf(std::string const& text, std::vector<Dictio
     SentenceChain chain(text);
     chain.Finder().SetDictionaries(dictionaries);
     std::vector<std::string> sentences;
-    std::wstring sentence;
-    for (;;) {
-        Token const token = chain.Produce();
-        if (TokenTypeOf(token) == kEOFTokenType) break;
-        std::wstring piece;
-        if (chain.Strings().Find(token, &piece)) sentence += piece;
-        if (TokenTypeOf(token) != EnglishTokens::kEndOfSentence) continue;
+    for (std::wstring sentence; chain.NextSentenceText(&sentence);)
         sentences.push_back(EncodeSJISLenient(sentence.data(), sentence.size()));
-        sentence.clear();
-    }
     return sentences;
 }
 

@@ -49,17 +49,10 @@ int RunSentences(Invocation& invocation) {
     SentenceChain chain(text);
     chain.Finder().SetDictionaries(dictionaries);
 
-    std::wstring sentence;
-    for (;;) {
-        Token const token = chain.Produce();
-        if (TokenTypeOf(token) == kEOFTokenType) break;
-        std::wstring piece;
-        if (chain.Strings().Find(token, &piece)) sentence += piece;
-        if (TokenTypeOf(token) != EnglishTokens::kEndOfSentence) continue;
+    for (std::wstring sentence; chain.NextSentenceText(&sentence);) {
         invocation.out << ShownLine(sentence, invocation.options.sjis);
         if (invocation.options.trace) invocation.out << "\t(" << chain.Finder().LastEndRule() << ")";
         invocation.out << "\n";
-        sentence.clear();
     }
     return kExitOk;
 }
