@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "engine/parse/best_tree_extraction.h"
@@ -141,6 +142,30 @@ TEST(AltTranslatePins, PinKeepsTheChoiceAndUnpinRestoresAFreshScoring) {
     EXPECT_EQ(alt.CUserToSysExtent(6, 9, 0), AT::kOK);
     EXPECT_EQ(alt.CGetExtentBounds(&start, &end, 0), AT::kOK);
     EXPECT_EQ(start, 2);
+}
+
+TEST(AltTranslatePins, ChoicesRankBySentenceScoreAndPinningKeepsTheOneChosen) {
+    // Two nodes over words 1..2, each with one analysis: the one the words
+    // alone prefer fits the sentence worse.
+    AttachmentGraph graph(5, 3);
+    ALLP_TOP* first = graph.Word(0);
+    ALLP_TOP* locallyBetter = graph.Node(2, 1, 2, {graph.Source(5)});
+    ALLP_TOP* fitsBetter = graph.Node(3, 1, 2, {graph.Source(4)});
+    ALLP_TOP* s = graph.Node(7, 2, 2, {graph.Source(0, first, locallyBetter), graph.Source(10, first, fitsBetter)});
+    graph.Install({s});
+
+    AlternateTranslate alt(&graph.Get());
+    ASSERT_EQ(alt.CUserToSysExtent(2, 5, 0), AT::kOK);  // two nodes of one extent are ambiguous
+    uint16_t count = 0;
+    ASSERT_EQ(alt.CConsiderPin(&count), AT::kOK);
+    ASSERT_EQ(count, 2);
+    ASSERT_EQ(alt.CSetCurrChoice(0), AT::kOK);
+    std::vector<ALLP_TOP const*> const best = ExtractedNodes(graph.Get());
+    EXPECT_NE(std::find(best.begin(), best.end(), fitsBetter), best.end());
+    ASSERT_EQ(alt.CPin(0), AT::kOK);
+    std::vector<ALLP_TOP const*> const pinned = ExtractedNodes(graph.Get());
+    EXPECT_EQ(pinned, best);
+    EXPECT_TRUE(IsScoreEnd(graph.Get().Choices().resultScores[1]));
 }
 
 TEST(AltTranslatePins, ALimitInTheMiddleLeavesTheScoresAsAFreshScoring) {
