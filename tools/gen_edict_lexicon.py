@@ -15,7 +15,7 @@ to two) becomes a reading of that word: EDICT's part-of-speech tags give the
 category and the cooked Japanese (godan endings, ichidan, suru verbs, i- and
 na-adjectives, nouns), vt/vi the transitivity.  Several translations of one
 word become its readings in order: the entry's first sense before later
-ones, then the shorter Japanese.  Regular English forms are spelt by the
+ones, then the shorter Japanese; all but the first rank lower.  Regular English forms are spelt by the
 rules the core lexicon's generator uses, irregular ones come from WordNet.
 """
 
@@ -31,6 +31,9 @@ GODAN = {
     "v5u": ("う", "w", "VCw"), "v5m": ("む", "m", "VCm"), "v5b": ("ぶ", "b", "VCb"),
     "v5n": ("ぬ", "n", "VCn"),
 }
+
+# The p-value of a word's second and later translations in a category.
+LATER_TRANSLATION_P = -20
 
 ENTRY = re.compile(r"^(\S+)(?: \[(\S+)\])? /(.*)/$")
 WORD = re.compile(r"^[a-z][a-z-]*[a-z]$")
@@ -49,15 +52,27 @@ def read_exceptions(path):
     return forms
 
 
-def core_headwords(path):
+def core_words(path):
+    """Every word the core lexicon answers for: its headwords and their forms,
+    the irregular ones it gives and the regular ones morphology makes."""
     words = set()
     with open(path, encoding="utf-8") as source:
         for text in source:
             text = text.split(" #", 1)[0].strip()
-            if text and not text.startswith("#"):
-                parts = text.split()
-                if len(parts) >= 2:
-                    words.add(parts[1].replace("_", " ").lower())
+            if not text or text.startswith("#"):
+                continue
+            parts = text.split()
+            if len(parts) < 2:
+                continue
+            word = parts[1].replace("_", " ").lower()
+            words.update({word, gen_lexicon.third_person(word), gen_lexicon.past_tense(word),
+                          gen_lexicon.present_participle(word), word + "er", word + "est"})
+            for item in parts[3:]:
+                key, _, value = item.partition("=")
+                if key in ("plural", "third", "past", "pastpart", "ing", "comparative", "superlative"):
+                    words.add(value.replace("_", " ").lower())
+                elif key == "forms":
+                    words.update(form.partition(":")[0].replace("_", " ").lower() for form in value.split(","))
     return words
 
 
@@ -165,8 +180,16 @@ def lexicon_lines(edict_path, core, exceptions):
                 if key not in found or rank < found[key][0]:
                     found[key] = (rank, jpos)
     lines = sorted(found.items(), key=lambda item: (item[0][0], item[1][0]))
+    # Of one word's translations in one category, the first is the one the
+    # parser should pick: the others rank lower.
+    earlier = {}
     for (english, category, cooked), (rank, jpos) in lines:
-        yield category, english, cooked, jpos, keys_of(category, english, exceptions)
+        keys = keys_of(category, english, exceptions)
+        later = earlier.get((english, category), 0)
+        earlier[(english, category)] = later + 1
+        if later:
+            keys["p"] = str(LATER_TRANSLATION_P)
+        yield category, english, cooked, jpos, keys
 
 
 def main(argv):
@@ -177,7 +200,7 @@ def main(argv):
     exceptions = tuple(read_exceptions(f"{wordnet}/{kind}.exc") for kind in ("verb", "noun", "adj"))
     readings = []
     for number, (category, english, cooked, jpos, keys) in enumerate(
-            lexicon_lines(edict_path, core_headwords(core_path), exceptions), 1):
+            lexicon_lines(edict_path, core_words(core_path), exceptions), 1):
         try:
             readings.extend(gen_lexicon.readings_of_line(category, english, cooked, jpos, keys, number))
         except gen_lexicon.LexiconError:

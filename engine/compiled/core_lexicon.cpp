@@ -9,6 +9,8 @@
 
 std::string CoreLexiconPath() { return kCoreLexiconBuildPath; }
 
+std::string EdictLexiconPath() { return kEdictLexiconBuildPath; }
+
 Dictionary_EX OpenCoreLexicon() {
     int const fd = open(kCoreLexiconBuildPath, O_RDONLY | O_CLOEXEC);
     if (fd < 0) throw std::runtime_error("no core lexicon at " + CoreLexiconPath());

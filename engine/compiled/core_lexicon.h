@@ -8,6 +8,9 @@
 
 // The path of the build's core lexicon.
 std::string CoreLexiconPath();
+// The path where the build writes the dictionary it makes from EDICT; no
+// file is there when EDICT was not installed.
+std::string EdictLexiconPath();
 
 // The build's core lexicon opened read-only; std::runtime_error when the
 // file is not there or is no compiled dictionary.

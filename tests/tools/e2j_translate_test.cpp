@@ -1,10 +1,12 @@
 // e2j translate over the core lexicon: English in, Japanese out, in Japanese
 // word order, with particles and endings.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 #include <vector>
 
+#include "engine/compiled/core_lexicon.h"
 #include "run_command.h"
 
 namespace {
@@ -112,6 +114,16 @@ TEST(E2jTranslate, TheFirstSentencesReadAsJapaneseInEachStyle) {
     }
     EXPECT_EQ(E2j("translate --style 2 'I am a student.'").output, "私は学生である。");
     EXPECT_EQ(E2j("translate --style 0 'The book is not on the table.'").output, "本はテーブルの上にない。");
+}
+
+// Words the core lexicon lacks come from the dictionary the build makes from
+// EDICT, when it could make one.
+TEST(E2jTranslate, WordsTheCoreLexiconLacksComeFromEdict) {
+    struct stat status {};
+    if (stat(EdictLexiconPath().c_str(), &status) != 0) GTEST_SKIP() << "EDICT was not installed for the build";
+    char const sentence[] = "translate --style 0 'The doctor bought a new bicycle.'";
+    EXPECT_EQ(E2j("--dict " + CoreLexiconPath() + " " + sentence).output, "doctor は新しい bicycle を買った。");
+    EXPECT_EQ(E2j(sentence).output, "医師は新しい自転車を買った。");
 }
 
 }  // namespace

@@ -28,9 +28,12 @@ EDICT = """\
 珍品 [ちんぴん] /(n) curio/rare article/
 医者 [いしゃ] /(n) (medical) doctor/physician/(P)/
 子供 [こども] /(n) child/(P)/
+豆類 [まめるい] /(n) beans/pulses/(P)/
+食 [しょく] /(n) eating/(P)/
 """
 CORE = """\
 VT01  eat  {食べ}-  VV
+N  bean  {豆}  N
 """
 VERB_EXC = "wrote write\nwritten write\nran run\nswam swim\nswum swim\nswimming swim\n"
 NOUN_EXC = "children child\n"
@@ -90,12 +93,15 @@ class EdictLexicon(unittest.TestCase):
 
     def test_alternatives_rank_first_senses_and_short_japanese_first(self):
         self.assertEqual([r[1] for r in self.entries["bike"]], ["{単車}", "{自転車}"])
+        bike = self.text[self.text.index("entry\tbike\n"):]
+        self.assertEqual([line.split("\t")[2] for line in bike.splitlines()[1:5:2]], ["pvalue=0", "pvalue=-20"])
         self.assertEqual(self.entries["bicycle path"], [["N", "{自転車道}", "N"]])
 
     def test_what_is_left_out(self):
-        # A core word, words of an entry not marked common, a gloss of
-        # three words, a note.
-        for word in ("eat", "curio", "rare article", "movement of vehicles", "medical"):
+        # A core word and its forms, words of an entry not marked common, a
+        # gloss of three words, a note.
+        # Forms of core words: a regular plural, an -ing form.
+        for word in ("eat", "beans", "eating", "curio", "rare article", "movement of vehicles", "medical"):
             self.assertNotIn(word, self.entries, word)
         self.assertEqual(self.entries["doctor"], [["N", "{医者}", "N"]])
 

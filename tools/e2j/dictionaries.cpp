@@ -48,11 +48,14 @@ std::optional<Dictionary_EX> OpenUser(std::string const& path, unsigned short id
 
 }  // namespace
 
-std::vector<std::string> DictionaryPaths(E2jOptions const& options, std::string const& defaultDictionary) {
+std::vector<std::string> DictionaryPaths(E2jOptions const& options, std::vector<std::string> const& defaults) {
     if (!options.dictionaries.empty()) return options.dictionaries;
-    struct stat status {};
-    if (!defaultDictionary.empty() && stat(defaultDictionary.c_str(), &status) == 0) return {defaultDictionary};
-    return {};
+    std::vector<std::string> present;
+    for (std::string const& path : defaults) {
+        struct stat status {};
+        if (!path.empty() && stat(path.c_str(), &status) == 0) present.push_back(path);
+    }
+    return present;
 }
 
 std::vector<Dictionary_EX> OpenDictionaries(std::vector<std::string> const& paths) {

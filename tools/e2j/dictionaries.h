@@ -19,10 +19,11 @@ struct DictionaryOpenError : std::runtime_error {
 };
 
 // The files to open: those given with --dict, in order; when none is given,
-// `defaultDictionary` (the core lexicon unless said otherwise) when it is not
-// empty and a file is there.
+// the defaults (the core lexicon, then the EDICT lexicon, unless said
+// otherwise) that are there.
 std::vector<std::string> DictionaryPaths(E2jOptions const& options,
-                                         std::string const& defaultDictionary = CoreLexiconPath());
+                                         std::vector<std::string> const& defaults = {CoreLexiconPath(),
+                                                                                     EdictLexiconPath()});
 
 // Each file opened read-only, in the order given: a compiled dictionary in
 // either compiled format, else a user dictionary (numbered 10000, 10001, ...
