@@ -17,6 +17,28 @@ void Empty(ScoreRecord record) {
     }
 }
 
+// After a source, when pinning or unpinning: the source empties, or is
+// scored from below.
+bool RescoreAfterSource(ALLP_SOURCE* source, bool empties, CHOICE_PLATFORM* platform) {
+    if (empties) {
+        ScoreRecord record = platform->Record(source->serial);
+        Empty(record);
+        record.Set(ScoreRecord::kRecompute, false);
+    } else {
+        ScoreSource(source, platform);
+    }
+    return false;
+}
+
+// On leaving a top, when pinning or unpinning: it takes the best of its
+// sources.
+bool RescoreOnLeaving(ALLP_TOP* top, CHOICE_PLATFORM* platform) {
+    ScoreRecord record = platform->Record(top->serial);
+    ScoresSourceToTop(top->sources, record, platform);
+    record.Set(ScoreRecord::kRecompute, false);
+    return false;
+}
+
 EXTENT ExtentOf(ALLP_TOP const* top, Sentence const& sentence) {
     EXTENT extent;
     TopToExtent(top, &extent, sentence);
@@ -175,20 +197,9 @@ public:
                 return true;
             }
             case kAfterSource:
-                if (source->left == nullptr || relation == kContainsEmpty) {
-                    ScoreRecord record = platform.Record(source->serial);
-                    Empty(record);
-                    record.Set(ScoreRecord::kRecompute, false);
-                } else {
-                    ScoreSource(source, &platform);
-                }
-                return false;
-            case kLeaveTop: {
-                ScoreRecord record = platform.Record(top->serial);
-                ScoresSourceToTop(top->sources, record, &platform);
-                record.Set(ScoreRecord::kRecompute, false);
-                return false;
-            }
+                return RescoreAfterSource(source, source->left == nullptr || relation == kContainsEmpty, &platform);
+            case kLeaveTop:
+                return RescoreOnLeaving(top, &platform);
             default:
                 return false;
         }
@@ -216,20 +227,9 @@ public:
                 }
                 return relation == kCrossing || relation == kEqual;
             case kAfterSource:
-                if (source->left == nullptr && relation == kContainsScored) {
-                    ScoreRecord record = platform.Record(source->serial);
-                    Empty(record);
-                    record.Set(ScoreRecord::kRecompute, false);
-                } else {
-                    ScoreSource(source, &platform);
-                }
-                return false;
-            case kLeaveTop: {
-                ScoreRecord record = platform.Record(top->serial);
-                ScoresSourceToTop(top->sources, record, &platform);
-                record.Set(ScoreRecord::kRecompute, false);
-                return false;
-            }
+                return RescoreAfterSource(source, source->left == nullptr && relation == kContainsScored, &platform);
+            case kLeaveTop:
+                return RescoreOnLeaving(top, &platform);
             default:
                 return false;
         }
