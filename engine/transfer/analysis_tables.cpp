@@ -17,99 +17,112 @@ AnalysisRule const kAnalysisRules[] = {
     {10, 85, 4, 0x02, {}, 0x0, {3618, 38, 34}},  // be-inanimate-neg (plain)
     {10, 85, 4, 0x04, {}, 0x0, {3618, 38, 34}},  // be-inanimate-neg (written)
     {14, 90, 2, 0x00, {}, 0x0, {3619, 5409, 39, 34}},  // no-wo-before-copula
-    {16, 95, 2, 0x00, {}, 0x0, {2689, 33, 40}},  // in-year-1
-    {18, 98, 2, 0x00, {}, 0x0, {2689, 33, 40}},  // in-year-2
-    {20, 105, 3, 0x02, {}, 0x0, {3329, 41}},  // pres-ru-vv (plain)
-    {20, 105, 3, 0x04, {}, 0x0, {3329, 41}},  // pres-ru-vv (written)
-    {23, 109, 3, 0x02, {}, 0x0, {3330, 41}},  // pres-ru-vku (plain)
-    {23, 109, 3, 0x04, {}, 0x0, {3330, 41}},  // pres-ru-vku (written)
-    {26, 113, 3, 0x02, {}, 0x0, {3331, 41}},  // pres-ru-vsu (plain)
-    {26, 113, 3, 0x04, {}, 0x0, {3331, 41}},  // pres-ru-vsu (written)
-    {29, 117, 3, 0x02, {}, 0x0, {5411, 3332, 41}},  // pres-w (plain)
-    {29, 117, 3, 0x04, {}, 0x0, {5411, 3332, 41}},  // pres-w (written)
-    {32, 121, 3, 0x02, {}, 0x0, {3333, 41}},  // pres-u-godan (plain)
-    {32, 121, 3, 0x04, {}, 0x0, {3333, 41}},  // pres-u-godan (written)
-    {35, 127, 3, 0x02, {}, 0x0, {3329, 42}},  // past-vv (plain)
-    {35, 127, 3, 0x04, {}, 0x0, {3329, 42}},  // past-vv (written)
-    {38, 131, 3, 0x02, {}, 0x0, {3330, 42}},  // past-vku (plain)
-    {38, 131, 3, 0x04, {}, 0x0, {3330, 42}},  // past-vku (written)
-    {41, 135, 3, 0x02, {}, 0x0, {5412, 3331, 42}},  // past-vsu (plain)
-    {41, 135, 3, 0x04, {}, 0x0, {5412, 3331, 42}},  // past-vsu (written)
-    {44, 139, 3, 0x02, {}, 0x0, {5413, 3334, 42}},  // past-k (plain)
-    {44, 139, 3, 0x04, {}, 0x0, {5413, 3334, 42}},  // past-k (written)
-    {47, 143, 3, 0x02, {}, 0x0, {5413, 3335, 42}},  // past-ik (plain)
-    {47, 143, 3, 0x04, {}, 0x0, {5413, 3335, 42}},  // past-ik (written)
-    {50, 147, 3, 0x02, {}, 0x0, {5414, 3336, 42}},  // past-g (plain)
-    {50, 147, 3, 0x04, {}, 0x0, {5414, 3336, 42}},  // past-g (written)
-    {53, 151, 3, 0x02, {}, 0x0, {5415, 3337, 42}},  // past-s (plain)
-    {53, 151, 3, 0x04, {}, 0x0, {5415, 3337, 42}},  // past-s (written)
-    {56, 155, 3, 0x02, {}, 0x0, {5416, 3338, 42}},  // past-t (plain)
-    {56, 155, 3, 0x04, {}, 0x0, {5416, 3338, 42}},  // past-t (written)
-    {59, 159, 3, 0x02, {}, 0x0, {5417, 3339, 42}},  // past-r (plain)
-    {59, 159, 3, 0x04, {}, 0x0, {5417, 3339, 42}},  // past-r (written)
-    {62, 163, 3, 0x02, {}, 0x0, {5411, 3332, 42}},  // past-w (plain)
-    {62, 163, 3, 0x04, {}, 0x0, {5411, 3332, 42}},  // past-w (written)
-    {65, 167, 3, 0x02, {}, 0x0, {5418, 3340, 42}},  // past-m (plain)
-    {65, 167, 3, 0x04, {}, 0x0, {5418, 3340, 42}},  // past-m (written)
-    {68, 171, 3, 0x02, {}, 0x0, {5419, 3341, 42}},  // past-b (plain)
-    {68, 171, 3, 0x04, {}, 0x0, {5419, 3341, 42}},  // past-b (written)
-    {71, 175, 3, 0x02, {}, 0x0, {5420, 3342, 42}},  // past-n (plain)
-    {71, 175, 3, 0x04, {}, 0x0, {5420, 3342, 42}},  // past-n (written)
-    {74, 181, 5, 0x02, {}, 0x0, {3333, 38}},  // neg-stem-godan (plain)
-    {74, 181, 5, 0x04, {}, 0x0, {3333, 38}},  // neg-stem-godan (written)
-    {79, 187, 5, 0x02, {}, 0x0, {5412, 3331, 38}},  // neg-stem-vsu (plain)
-    {79, 187, 5, 0x04, {}, 0x0, {5412, 3331, 38}},  // neg-stem-vsu (written)
-    {84, 193, 4, 0x02, {}, 0x0, {38, 41}},  // neg-pres (plain)
-    {84, 193, 4, 0x04, {}, 0x0, {38, 41}},  // neg-pres (written)
-    {88, 198, 4, 0x02, {}, 0x0, {38, 42}},  // neg-past (plain)
-    {88, 198, 4, 0x04, {}, 0x0, {38, 42}},  // neg-past (written)
-    {92, 207, 8, 0x01, {}, 0x0, {3333, 43}},  // polite-stem-godan (polite)
-    {100, 216, 1, 0x01, {}, 0x0, {5421, 3332}},  // polite-stem-w (polite)
-    {101, 218, 8, 0x01, {}, 0x0, {5412, 3331, 43}},  // polite-stem-vsu (polite)
-    {109, 227, 3, 0x01, {}, 0x0, {3343, 41}},  // polite-pres (polite)
-    {112, 231, 3, 0x01, {}, 0x0, {3343, 42}},  // polite-past (polite)
-    {115, 235, 4, 0x01, {}, 0x0, {38, 41}},  // polite-neg-pres (polite)
-    {119, 240, 4, 0x01, {}, 0x0, {38, 42}},  // polite-neg-past (polite)
-    {123, 249, 3, 0x02, {}, 0x0, {5409, 5422, 3344, 41, 34}},  // adj-pres (plain)
-    {123, 249, 3, 0x04, {}, 0x0, {5409, 5422, 3344, 41, 34}},  // adj-pres (written)
-    {126, 253, 3, 0x01, {}, 0x0, {5409, 5422, 3344, 41, 34}},  // adj-pres-polite (polite)
-    {129, 257, 3, 0x02, {}, 0x0, {5409, 5422, 3344, 42, 34}},  // adj-past (plain)
-    {129, 257, 3, 0x04, {}, 0x0, {5409, 5422, 3344, 42, 34}},  // adj-past (written)
-    {132, 261, 3, 0x01, {}, 0x0, {5409, 5422, 3344, 42, 34}},  // adj-past-polite (polite)
-    {135, 265, 5, 0x02, {}, 0x0, {5409, 5422, 3344, 38, 34}},  // adj-neg (plain)
-    {135, 265, 5, 0x04, {}, 0x0, {5409, 5422, 3344, 38, 34}},  // adj-neg (written)
-    {140, 271, 5, 0x01, {}, 0x0, {5409, 5422, 3344, 38, 34}},  // adj-neg-polite (polite)
-    {145, 279, 2, 0x02, {}, 0x0, {5422, 3344, 41}},  // adj-bare-pres (plain)
-    {145, 279, 2, 0x04, {}, 0x0, {5422, 3344, 41}},  // adj-bare-pres (written)
-    {147, 282, 2, 0x01, {}, 0x0, {5422, 3344, 41}},  // adj-bare-pres-polite (polite)
-    {149, 285, 2, 0x02, {}, 0x0, {5422, 3344, 42}},  // adj-bare-past (plain)
-    {149, 285, 2, 0x04, {}, 0x0, {5422, 3344, 42}},  // adj-bare-past (written)
-    {151, 288, 2, 0x01, {}, 0x0, {5422, 3344, 42}},  // adj-bare-past-polite (polite)
-    {153, 293, 2, 0x00, {}, 0x0, {5422, 3344, 44}},  // adj-attributive
-    {155, 296, 2, 0x00, {}, 0x0, {5422, 3345, 44}},  // na-adj-attributive
-    {157, 299, 2, 0x00, {}, 0x0, {5422, 3346, 44}},  // no-adj-attributive
-    {159, 305, 2, 0x02, {}, 0x0, {5409, 41, 34}},  // copula-pres-plain (plain)
-    {161, 308, 2, 0x02, {}, 0x0, {5409, 42, 34}},  // copula-past-plain (plain)
-    {163, 311, 2, 0x04, {}, 0x0, {5409, 41, 34}},  // copula-pres-written (written)
-    {165, 314, 2, 0x04, {}, 0x0, {5409, 42, 34}},  // copula-past-written (written)
-    {167, 317, 2, 0x01, {}, 0x0, {5409, 41, 34}},  // copula-pres-polite (polite)
-    {169, 320, 2, 0x01, {}, 0x0, {5409, 42, 34}},  // copula-past-polite (polite)
-    {171, 323, 4, 0x02, {}, 0x0, {5409, 38, 34}},  // copula-neg (plain)
-    {171, 323, 4, 0x04, {}, 0x0, {5409, 38, 34}},  // copula-neg (written)
-    {175, 328, 4, 0x01, {}, 0x0, {5409, 38, 34}},  // copula-neg-polite (polite)
-    {179, 337, 1, 0x00, {}, 0x0, {45}},  // dat-ni
-    {180, 339, 1, 0x00, {}, 0x0, {46}},  // nom-ga
-    {181, 341, 1, 0x00, {}, 0x0, {47}},  // nom-ha
-    {182, 343, 1, 0x00, {}, 0x0, {48}},  // hodo
-    {183, 347, 1, 0x00, {}, 0x0, {5410, 33, 37, 36}},  // pp-in-np-de
-    {184, 349, 1, 0x00, {}, 0x0, {5423, 33, 37, 36}},  // pp-in-np-ni
-    {185, 354, 1, 0x00, {}, 0x0, {2690, 3620, 33, 37, 36}},  // pp-with-in-np
-    {186, 356, 2, 0x00, {}, 0x0, {2690, 3620, 33, 37, 49, 40}},  // pp-with-instrument
-    {188, 361, 1, 0x40, {}, 0x0, {43, 50}},  // question-ka
-    {189, 363, 1, 0x40, {}, 0x0, {43, 51}},  // question-wh-ka
+    {16, 96, 2, 0x00, {}, 0x0, {5409, 5411, 3329, 34}},  // prog-vv
+    {18, 99, 2, 0x00, {}, 0x0, {5409, 5411, 3330, 34}},  // prog-vku
+    {20, 102, 2, 0x00, {}, 0x0, {5409, 5412, 3331, 34}},  // prog-vsu
+    {22, 105, 2, 0x00, {}, 0x0, {5409, 5413, 3332, 34}},  // prog-k
+    {24, 108, 2, 0x00, {}, 0x0, {5409, 5413, 3333, 34}},  // prog-ik
+    {26, 111, 2, 0x00, {}, 0x0, {5409, 5414, 3334, 34}},  // prog-g
+    {28, 114, 2, 0x00, {}, 0x0, {5409, 5415, 3335, 34}},  // prog-s
+    {30, 117, 2, 0x00, {}, 0x0, {5409, 5416, 3336, 34}},  // prog-trw-t
+    {32, 120, 2, 0x00, {}, 0x0, {5409, 5417, 3337, 34}},  // prog-trw-r
+    {34, 123, 2, 0x00, {}, 0x0, {5409, 5418, 3338, 34}},  // prog-trw-w
+    {36, 126, 2, 0x00, {}, 0x0, {5409, 5419, 3339, 34}},  // prog-m
+    {38, 129, 2, 0x00, {}, 0x0, {5409, 5420, 3340, 34}},  // prog-b
+    {40, 132, 2, 0x00, {}, 0x0, {5409, 5421, 3341, 34}},  // prog-n
+    {42, 137, 2, 0x00, {}, 0x0, {2689, 33, 40}},  // in-year-1
+    {44, 140, 2, 0x00, {}, 0x0, {2689, 33, 40}},  // in-year-2
+    {46, 147, 3, 0x02, {}, 0x0, {3329, 41}},  // pres-ru-vv (plain)
+    {46, 147, 3, 0x04, {}, 0x0, {3329, 41}},  // pres-ru-vv (written)
+    {49, 151, 3, 0x02, {}, 0x0, {3330, 41}},  // pres-ru-vku (plain)
+    {49, 151, 3, 0x04, {}, 0x0, {3330, 41}},  // pres-ru-vku (written)
+    {52, 155, 3, 0x02, {}, 0x0, {3331, 41}},  // pres-ru-vsu (plain)
+    {52, 155, 3, 0x04, {}, 0x0, {3331, 41}},  // pres-ru-vsu (written)
+    {55, 159, 3, 0x02, {}, 0x0, {5418, 3338, 41}},  // pres-w (plain)
+    {55, 159, 3, 0x04, {}, 0x0, {5418, 3338, 41}},  // pres-w (written)
+    {58, 163, 3, 0x02, {}, 0x0, {3342, 41}},  // pres-u-godan (plain)
+    {58, 163, 3, 0x04, {}, 0x0, {3342, 41}},  // pres-u-godan (written)
+    {61, 169, 3, 0x02, {}, 0x0, {3329, 42}},  // past-vv (plain)
+    {61, 169, 3, 0x04, {}, 0x0, {3329, 42}},  // past-vv (written)
+    {64, 173, 3, 0x02, {}, 0x0, {3330, 42}},  // past-vku (plain)
+    {64, 173, 3, 0x04, {}, 0x0, {3330, 42}},  // past-vku (written)
+    {67, 177, 3, 0x02, {}, 0x0, {5412, 3331, 42}},  // past-vsu (plain)
+    {67, 177, 3, 0x04, {}, 0x0, {5412, 3331, 42}},  // past-vsu (written)
+    {70, 181, 3, 0x02, {}, 0x0, {5413, 3332, 42}},  // past-k (plain)
+    {70, 181, 3, 0x04, {}, 0x0, {5413, 3332, 42}},  // past-k (written)
+    {73, 185, 3, 0x02, {}, 0x0, {5413, 3333, 42}},  // past-ik (plain)
+    {73, 185, 3, 0x04, {}, 0x0, {5413, 3333, 42}},  // past-ik (written)
+    {76, 189, 3, 0x02, {}, 0x0, {5414, 3334, 42}},  // past-g (plain)
+    {76, 189, 3, 0x04, {}, 0x0, {5414, 3334, 42}},  // past-g (written)
+    {79, 193, 3, 0x02, {}, 0x0, {5415, 3335, 42}},  // past-s (plain)
+    {79, 193, 3, 0x04, {}, 0x0, {5415, 3335, 42}},  // past-s (written)
+    {82, 197, 3, 0x02, {}, 0x0, {5416, 3336, 42}},  // past-t (plain)
+    {82, 197, 3, 0x04, {}, 0x0, {5416, 3336, 42}},  // past-t (written)
+    {85, 201, 3, 0x02, {}, 0x0, {5417, 3337, 42}},  // past-r (plain)
+    {85, 201, 3, 0x04, {}, 0x0, {5417, 3337, 42}},  // past-r (written)
+    {88, 205, 3, 0x02, {}, 0x0, {5418, 3338, 42}},  // past-w (plain)
+    {88, 205, 3, 0x04, {}, 0x0, {5418, 3338, 42}},  // past-w (written)
+    {91, 209, 3, 0x02, {}, 0x0, {5419, 3339, 42}},  // past-m (plain)
+    {91, 209, 3, 0x04, {}, 0x0, {5419, 3339, 42}},  // past-m (written)
+    {94, 213, 3, 0x02, {}, 0x0, {5420, 3340, 42}},  // past-b (plain)
+    {94, 213, 3, 0x04, {}, 0x0, {5420, 3340, 42}},  // past-b (written)
+    {97, 217, 3, 0x02, {}, 0x0, {5421, 3341, 42}},  // past-n (plain)
+    {97, 217, 3, 0x04, {}, 0x0, {5421, 3341, 42}},  // past-n (written)
+    {100, 223, 5, 0x02, {}, 0x0, {3342, 38}},  // neg-stem-godan (plain)
+    {100, 223, 5, 0x04, {}, 0x0, {3342, 38}},  // neg-stem-godan (written)
+    {105, 229, 5, 0x02, {}, 0x0, {5412, 3331, 38}},  // neg-stem-vsu (plain)
+    {105, 229, 5, 0x04, {}, 0x0, {5412, 3331, 38}},  // neg-stem-vsu (written)
+    {110, 235, 4, 0x02, {}, 0x0, {38, 41}},  // neg-pres (plain)
+    {110, 235, 4, 0x04, {}, 0x0, {38, 41}},  // neg-pres (written)
+    {114, 240, 4, 0x02, {}, 0x0, {38, 42}},  // neg-past (plain)
+    {114, 240, 4, 0x04, {}, 0x0, {38, 42}},  // neg-past (written)
+    {118, 249, 8, 0x01, {}, 0x0, {3342, 43}},  // polite-stem-godan (polite)
+    {126, 258, 1, 0x01, {}, 0x0, {5422, 3338}},  // polite-stem-w (polite)
+    {127, 260, 8, 0x01, {}, 0x0, {5412, 3331, 43}},  // polite-stem-vsu (polite)
+    {135, 269, 3, 0x01, {}, 0x0, {3343, 41}},  // polite-pres (polite)
+    {138, 273, 3, 0x01, {}, 0x0, {3343, 42}},  // polite-past (polite)
+    {141, 277, 4, 0x01, {}, 0x0, {38, 41}},  // polite-neg-pres (polite)
+    {145, 282, 4, 0x01, {}, 0x0, {38, 42}},  // polite-neg-past (polite)
+    {149, 291, 3, 0x02, {}, 0x0, {5409, 5411, 3344, 41, 34}},  // adj-pres (plain)
+    {149, 291, 3, 0x04, {}, 0x0, {5409, 5411, 3344, 41, 34}},  // adj-pres (written)
+    {152, 295, 3, 0x01, {}, 0x0, {5409, 5411, 3344, 41, 34}},  // adj-pres-polite (polite)
+    {155, 299, 3, 0x02, {}, 0x0, {5409, 5411, 3344, 42, 34}},  // adj-past (plain)
+    {155, 299, 3, 0x04, {}, 0x0, {5409, 5411, 3344, 42, 34}},  // adj-past (written)
+    {158, 303, 3, 0x01, {}, 0x0, {5409, 5411, 3344, 42, 34}},  // adj-past-polite (polite)
+    {161, 307, 5, 0x02, {}, 0x0, {5409, 5411, 3344, 38, 34}},  // adj-neg (plain)
+    {161, 307, 5, 0x04, {}, 0x0, {5409, 5411, 3344, 38, 34}},  // adj-neg (written)
+    {166, 313, 5, 0x01, {}, 0x0, {5409, 5411, 3344, 38, 34}},  // adj-neg-polite (polite)
+    {171, 321, 2, 0x02, {}, 0x0, {5411, 3344, 41}},  // adj-bare-pres (plain)
+    {171, 321, 2, 0x04, {}, 0x0, {5411, 3344, 41}},  // adj-bare-pres (written)
+    {173, 324, 2, 0x01, {}, 0x0, {5411, 3344, 41}},  // adj-bare-pres-polite (polite)
+    {175, 327, 2, 0x02, {}, 0x0, {5411, 3344, 42}},  // adj-bare-past (plain)
+    {175, 327, 2, 0x04, {}, 0x0, {5411, 3344, 42}},  // adj-bare-past (written)
+    {177, 330, 2, 0x01, {}, 0x0, {5411, 3344, 42}},  // adj-bare-past-polite (polite)
+    {179, 335, 2, 0x00, {}, 0x0, {5411, 3344, 44}},  // adj-attributive
+    {181, 338, 2, 0x00, {}, 0x0, {5411, 3345, 44}},  // na-adj-attributive
+    {183, 341, 2, 0x00, {}, 0x0, {5411, 3346, 44}},  // no-adj-attributive
+    {185, 347, 2, 0x02, {}, 0x0, {5409, 41, 34}},  // copula-pres-plain (plain)
+    {187, 350, 2, 0x02, {}, 0x0, {5409, 42, 34}},  // copula-past-plain (plain)
+    {189, 353, 2, 0x04, {}, 0x0, {5409, 41, 34}},  // copula-pres-written (written)
+    {191, 356, 2, 0x04, {}, 0x0, {5409, 42, 34}},  // copula-past-written (written)
+    {193, 359, 2, 0x01, {}, 0x0, {5409, 41, 34}},  // copula-pres-polite (polite)
+    {195, 362, 2, 0x01, {}, 0x0, {5409, 42, 34}},  // copula-past-polite (polite)
+    {197, 365, 4, 0x02, {}, 0x0, {5409, 38, 34}},  // copula-neg (plain)
+    {197, 365, 4, 0x04, {}, 0x0, {5409, 38, 34}},  // copula-neg (written)
+    {201, 370, 4, 0x01, {}, 0x0, {5409, 38, 34}},  // copula-neg-polite (polite)
+    {205, 379, 1, 0x00, {}, 0x0, {45}},  // dat-ni
+    {206, 381, 1, 0x00, {}, 0x0, {46}},  // nom-ga
+    {207, 383, 1, 0x00, {}, 0x0, {47}},  // nom-ha
+    {208, 385, 1, 0x00, {}, 0x0, {48}},  // hodo
+    {209, 389, 1, 0x00, {}, 0x0, {5410, 33, 37, 36}},  // pp-in-np-de
+    {210, 391, 1, 0x00, {}, 0x0, {5423, 33, 37, 36}},  // pp-in-np-ni
+    {211, 396, 1, 0x00, {}, 0x0, {2690, 3620, 33, 37, 36}},  // pp-with-in-np
+    {212, 398, 2, 0x00, {}, 0x0, {2690, 3620, 33, 37, 49, 40}},  // pp-with-instrument
+    {214, 403, 1, 0x40, {}, 0x0, {43, 50}},  // question-ka
+    {215, 405, 1, 0x40, {}, 0x0, {43, 51}},  // question-wh-ka
 };
-unsigned const kAnalysisRuleCount = 97;
-unsigned const kFirstNumberRule = 97;
+unsigned const kAnalysisRuleCount = 110;
+unsigned const kFirstNumberRule = 110;
 
 AnalConstit const kAnalConstits[] = {
     {0, 4, 0},  // be-in 0
@@ -128,182 +141,208 @@ AnalConstit const kAnalConstits[] = {
     {29, 1, 0},  // be-inanimate-neg 3
     {30, 3, 0},  // no-wo-before-copula 0
     {33, 2, 0},  // no-wo-before-copula 1
-    {35, 3, 0},  // in-year-1 0
-    {38, 3, 0},  // in-year-1 1
-    {41, 3, 0},  // in-year-2 0
-    {44, 3, 0},  // in-year-2 1
-    {47, 1, 0},  // pres-ru-vv 0
-    {48, 1, 3},  // pres-ru-vv 1
-    {49, 2, 0},  // pres-ru-vv 2
-    {51, 1, 0},  // pres-ru-vku 0
-    {52, 1, 3},  // pres-ru-vku 1
-    {53, 2, 0},  // pres-ru-vku 2
-    {55, 1, 0},  // pres-ru-vsu 0
-    {56, 1, 3},  // pres-ru-vsu 1
-    {57, 2, 0},  // pres-ru-vsu 2
-    {59, 3, 0},  // pres-w 0
-    {62, 1, 3},  // pres-w 1
-    {63, 1, 0},  // pres-w 2
-    {64, 1, 0},  // pres-u-godan 0
-    {65, 1, 3},  // pres-u-godan 1
-    {66, 2, 0},  // pres-u-godan 2
-    {68, 1, 0},  // past-vv 0
-    {69, 1, 3},  // past-vv 1
-    {70, 2, 0},  // past-vv 2
-    {72, 1, 0},  // past-vku 0
-    {73, 1, 3},  // past-vku 1
-    {74, 2, 0},  // past-vku 2
-    {76, 3, 0},  // past-vsu 0
-    {79, 1, 3},  // past-vsu 1
-    {80, 2, 0},  // past-vsu 2
-    {82, 3, 0},  // past-k 0
-    {85, 1, 3},  // past-k 1
-    {86, 2, 0},  // past-k 2
-    {88, 3, 0},  // past-ik 0
-    {91, 1, 3},  // past-ik 1
-    {92, 2, 0},  // past-ik 2
-    {94, 3, 0},  // past-g 0
-    {97, 1, 3},  // past-g 1
-    {98, 2, 0},  // past-g 2
-    {100, 3, 0},  // past-s 0
-    {103, 1, 3},  // past-s 1
-    {104, 2, 0},  // past-s 2
-    {106, 3, 0},  // past-t 0
-    {109, 1, 3},  // past-t 1
-    {110, 2, 0},  // past-t 2
-    {112, 3, 0},  // past-r 0
-    {115, 1, 3},  // past-r 1
-    {116, 2, 0},  // past-r 2
-    {118, 3, 0},  // past-w 0
-    {121, 1, 3},  // past-w 1
-    {122, 2, 0},  // past-w 2
-    {124, 3, 0},  // past-m 0
-    {127, 1, 3},  // past-m 1
-    {128, 2, 0},  // past-m 2
-    {130, 3, 0},  // past-b 0
-    {133, 1, 3},  // past-b 1
-    {134, 2, 0},  // past-b 2
-    {136, 3, 0},  // past-n 0
-    {139, 1, 3},  // past-n 1
-    {140, 2, 0},  // past-n 2
-    {142, 3, 0},  // neg-stem-godan 0
-    {145, 1, 3},  // neg-stem-godan 1
-    {146, 1, 3},  // neg-stem-godan 2
-    {147, 1, 3},  // neg-stem-godan 3
-    {148, 1, 0},  // neg-stem-godan 4
-    {149, 3, 0},  // neg-stem-vsu 0
-    {152, 1, 3},  // neg-stem-vsu 1
-    {153, 1, 3},  // neg-stem-vsu 2
-    {154, 1, 3},  // neg-stem-vsu 3
-    {155, 1, 0},  // neg-stem-vsu 4
-    {156, 2, 0},  // neg-pres 0
-    {158, 1, 3},  // neg-pres 1
-    {159, 1, 3},  // neg-pres 2
-    {160, 2, 0},  // neg-pres 3
-    {162, 2, 0},  // neg-past 0
-    {164, 1, 3},  // neg-past 1
-    {165, 1, 3},  // neg-past 2
-    {166, 2, 0},  // neg-past 3
-    {168, 3, 0},  // polite-stem-godan 0
-    {171, 1, 3},  // polite-stem-godan 1
-    {172, 1, 3},  // polite-stem-godan 2
-    {173, 1, 3},  // polite-stem-godan 3
-    {174, 1, 3},  // polite-stem-godan 4
-    {175, 1, 3},  // polite-stem-godan 5
-    {176, 1, 3},  // polite-stem-godan 6
-    {177, 1, 0},  // polite-stem-godan 7
-    {178, 3, 0},  // polite-stem-w 0
-    {181, 3, 0},  // polite-stem-vsu 0
-    {184, 1, 3},  // polite-stem-vsu 1
-    {185, 1, 3},  // polite-stem-vsu 2
-    {186, 1, 3},  // polite-stem-vsu 3
-    {187, 1, 3},  // polite-stem-vsu 4
-    {188, 1, 3},  // polite-stem-vsu 5
-    {189, 1, 3},  // polite-stem-vsu 6
-    {190, 1, 0},  // polite-stem-vsu 7
-    {191, 1, 0},  // polite-pres 0
-    {192, 1, 3},  // polite-pres 1
-    {193, 2, 0},  // polite-pres 2
-    {195, 1, 0},  // polite-past 0
-    {196, 1, 3},  // polite-past 1
-    {197, 2, 0},  // polite-past 2
-    {199, 2, 0},  // polite-neg-pres 0
-    {201, 1, 3},  // polite-neg-pres 1
-    {202, 1, 3},  // polite-neg-pres 2
-    {203, 2, 0},  // polite-neg-pres 3
-    {205, 2, 0},  // polite-neg-past 0
-    {207, 1, 3},  // polite-neg-past 1
-    {208, 1, 3},  // polite-neg-past 2
-    {209, 2, 0},  // polite-neg-past 3
-    {211, 3, 0},  // adj-pres 0
-    {214, 3, 0},  // adj-pres 1
-    {217, 1, 0},  // adj-pres 2
-    {218, 3, 0},  // adj-pres-polite 0
-    {221, 3, 0},  // adj-pres-polite 1
-    {224, 1, 0},  // adj-pres-polite 2
-    {225, 3, 0},  // adj-past 0
-    {228, 3, 0},  // adj-past 1
-    {231, 2, 0},  // adj-past 2
-    {233, 3, 0},  // adj-past-polite 0
-    {236, 3, 0},  // adj-past-polite 1
-    {239, 2, 0},  // adj-past-polite 2
-    {241, 3, 0},  // adj-neg 0
-    {244, 3, 0},  // adj-neg 1
-    {247, 1, 3},  // adj-neg 2
-    {248, 1, 3},  // adj-neg 3
-    {249, 1, 0},  // adj-neg 4
-    {250, 3, 0},  // adj-neg-polite 0
-    {253, 3, 0},  // adj-neg-polite 1
-    {256, 1, 3},  // adj-neg-polite 2
-    {257, 1, 3},  // adj-neg-polite 3
-    {258, 1, 0},  // adj-neg-polite 4
-    {259, 3, 0},  // adj-bare-pres 0
-    {262, 1, 0},  // adj-bare-pres 1
-    {263, 3, 0},  // adj-bare-pres-polite 0
-    {266, 1, 0},  // adj-bare-pres-polite 1
-    {267, 3, 0},  // adj-bare-past 0
-    {270, 2, 0},  // adj-bare-past 1
-    {272, 3, 0},  // adj-bare-past-polite 0
-    {275, 2, 0},  // adj-bare-past-polite 1
-    {277, 3, 0},  // adj-attributive 0
-    {280, 1, 0},  // adj-attributive 1
-    {281, 3, 0},  // na-adj-attributive 0
-    {284, 1, 0},  // na-adj-attributive 1
-    {285, 3, 0},  // no-adj-attributive 0
-    {288, 1, 0},  // no-adj-attributive 1
-    {289, 3, 0},  // copula-pres-plain 0
-    {292, 1, 0},  // copula-pres-plain 1
-    {293, 3, 0},  // copula-past-plain 0
-    {296, 2, 0},  // copula-past-plain 1
-    {298, 2, 0},  // copula-pres-written 0
-    {300, 2, 0},  // copula-pres-written 1
-    {302, 3, 0},  // copula-past-written 0
-    {305, 2, 0},  // copula-past-written 1
-    {307, 3, 0},  // copula-pres-polite 0
-    {310, 2, 0},  // copula-pres-polite 1
-    {312, 3, 0},  // copula-past-polite 0
-    {315, 2, 0},  // copula-past-polite 1
-    {317, 3, 0},  // copula-neg 0
-    {320, 1, 3},  // copula-neg 1
-    {321, 1, 3},  // copula-neg 2
-    {322, 1, 0},  // copula-neg 3
-    {323, 3, 0},  // copula-neg-polite 0
-    {326, 1, 3},  // copula-neg-polite 1
-    {327, 1, 3},  // copula-neg-polite 2
-    {328, 1, 0},  // copula-neg-polite 3
-    {329, 2, 0},  // dat-ni 0
-    {331, 2, 0},  // nom-ga 0
-    {333, 2, 0},  // nom-ha 0
-    {335, 2, 0},  // hodo 0
-    {337, 4, 0},  // pp-in-np-de 0
-    {341, 4, 0},  // pp-in-np-ni 0
-    {345, 5, 0},  // pp-with-in-np 0
-    {350, 2, 0},  // pp-with-instrument 0
-    {352, 5, 0},  // pp-with-instrument 1
-    {357, 3, 0},  // question-ka 0
-    {360, 3, 0},  // question-wh-ka 0
+    {35, 3, 0},  // prog-vv 0
+    {38, 4, 0},  // prog-vv 1
+    {42, 3, 0},  // prog-vku 0
+    {45, 4, 0},  // prog-vku 1
+    {49, 3, 0},  // prog-vsu 0
+    {52, 4, 0},  // prog-vsu 1
+    {56, 3, 0},  // prog-k 0
+    {59, 4, 0},  // prog-k 1
+    {63, 3, 0},  // prog-ik 0
+    {66, 4, 0},  // prog-ik 1
+    {70, 3, 0},  // prog-g 0
+    {73, 4, 0},  // prog-g 1
+    {77, 3, 0},  // prog-s 0
+    {80, 4, 0},  // prog-s 1
+    {84, 3, 0},  // prog-trw-t 0
+    {87, 4, 0},  // prog-trw-t 1
+    {91, 3, 0},  // prog-trw-r 0
+    {94, 4, 0},  // prog-trw-r 1
+    {98, 3, 0},  // prog-trw-w 0
+    {101, 4, 0},  // prog-trw-w 1
+    {105, 3, 0},  // prog-m 0
+    {108, 4, 0},  // prog-m 1
+    {112, 3, 0},  // prog-b 0
+    {115, 4, 0},  // prog-b 1
+    {119, 3, 0},  // prog-n 0
+    {122, 4, 0},  // prog-n 1
+    {126, 3, 0},  // in-year-1 0
+    {129, 3, 0},  // in-year-1 1
+    {132, 3, 0},  // in-year-2 0
+    {135, 3, 0},  // in-year-2 1
+    {138, 1, 0},  // pres-ru-vv 0
+    {139, 1, 3},  // pres-ru-vv 1
+    {140, 2, 0},  // pres-ru-vv 2
+    {142, 1, 0},  // pres-ru-vku 0
+    {143, 1, 3},  // pres-ru-vku 1
+    {144, 2, 0},  // pres-ru-vku 2
+    {146, 1, 0},  // pres-ru-vsu 0
+    {147, 1, 3},  // pres-ru-vsu 1
+    {148, 2, 0},  // pres-ru-vsu 2
+    {150, 3, 0},  // pres-w 0
+    {153, 1, 3},  // pres-w 1
+    {154, 1, 0},  // pres-w 2
+    {155, 1, 0},  // pres-u-godan 0
+    {156, 1, 3},  // pres-u-godan 1
+    {157, 2, 0},  // pres-u-godan 2
+    {159, 1, 0},  // past-vv 0
+    {160, 1, 3},  // past-vv 1
+    {161, 2, 0},  // past-vv 2
+    {163, 1, 0},  // past-vku 0
+    {164, 1, 3},  // past-vku 1
+    {165, 2, 0},  // past-vku 2
+    {167, 3, 0},  // past-vsu 0
+    {170, 1, 3},  // past-vsu 1
+    {171, 2, 0},  // past-vsu 2
+    {173, 3, 0},  // past-k 0
+    {176, 1, 3},  // past-k 1
+    {177, 2, 0},  // past-k 2
+    {179, 3, 0},  // past-ik 0
+    {182, 1, 3},  // past-ik 1
+    {183, 2, 0},  // past-ik 2
+    {185, 3, 0},  // past-g 0
+    {188, 1, 3},  // past-g 1
+    {189, 2, 0},  // past-g 2
+    {191, 3, 0},  // past-s 0
+    {194, 1, 3},  // past-s 1
+    {195, 2, 0},  // past-s 2
+    {197, 3, 0},  // past-t 0
+    {200, 1, 3},  // past-t 1
+    {201, 2, 0},  // past-t 2
+    {203, 3, 0},  // past-r 0
+    {206, 1, 3},  // past-r 1
+    {207, 2, 0},  // past-r 2
+    {209, 3, 0},  // past-w 0
+    {212, 1, 3},  // past-w 1
+    {213, 2, 0},  // past-w 2
+    {215, 3, 0},  // past-m 0
+    {218, 1, 3},  // past-m 1
+    {219, 2, 0},  // past-m 2
+    {221, 3, 0},  // past-b 0
+    {224, 1, 3},  // past-b 1
+    {225, 2, 0},  // past-b 2
+    {227, 3, 0},  // past-n 0
+    {230, 1, 3},  // past-n 1
+    {231, 2, 0},  // past-n 2
+    {233, 3, 0},  // neg-stem-godan 0
+    {236, 1, 3},  // neg-stem-godan 1
+    {237, 1, 3},  // neg-stem-godan 2
+    {238, 1, 3},  // neg-stem-godan 3
+    {239, 1, 0},  // neg-stem-godan 4
+    {240, 3, 0},  // neg-stem-vsu 0
+    {243, 1, 3},  // neg-stem-vsu 1
+    {244, 1, 3},  // neg-stem-vsu 2
+    {245, 1, 3},  // neg-stem-vsu 3
+    {246, 1, 0},  // neg-stem-vsu 4
+    {247, 2, 0},  // neg-pres 0
+    {249, 1, 3},  // neg-pres 1
+    {250, 1, 3},  // neg-pres 2
+    {251, 2, 0},  // neg-pres 3
+    {253, 2, 0},  // neg-past 0
+    {255, 1, 3},  // neg-past 1
+    {256, 1, 3},  // neg-past 2
+    {257, 2, 0},  // neg-past 3
+    {259, 3, 0},  // polite-stem-godan 0
+    {262, 1, 3},  // polite-stem-godan 1
+    {263, 1, 3},  // polite-stem-godan 2
+    {264, 1, 3},  // polite-stem-godan 3
+    {265, 1, 3},  // polite-stem-godan 4
+    {266, 1, 3},  // polite-stem-godan 5
+    {267, 1, 3},  // polite-stem-godan 6
+    {268, 1, 0},  // polite-stem-godan 7
+    {269, 3, 0},  // polite-stem-w 0
+    {272, 3, 0},  // polite-stem-vsu 0
+    {275, 1, 3},  // polite-stem-vsu 1
+    {276, 1, 3},  // polite-stem-vsu 2
+    {277, 1, 3},  // polite-stem-vsu 3
+    {278, 1, 3},  // polite-stem-vsu 4
+    {279, 1, 3},  // polite-stem-vsu 5
+    {280, 1, 3},  // polite-stem-vsu 6
+    {281, 1, 0},  // polite-stem-vsu 7
+    {282, 1, 0},  // polite-pres 0
+    {283, 1, 3},  // polite-pres 1
+    {284, 2, 0},  // polite-pres 2
+    {286, 1, 0},  // polite-past 0
+    {287, 1, 3},  // polite-past 1
+    {288, 2, 0},  // polite-past 2
+    {290, 2, 0},  // polite-neg-pres 0
+    {292, 1, 3},  // polite-neg-pres 1
+    {293, 1, 3},  // polite-neg-pres 2
+    {294, 2, 0},  // polite-neg-pres 3
+    {296, 2, 0},  // polite-neg-past 0
+    {298, 1, 3},  // polite-neg-past 1
+    {299, 1, 3},  // polite-neg-past 2
+    {300, 2, 0},  // polite-neg-past 3
+    {302, 3, 0},  // adj-pres 0
+    {305, 3, 0},  // adj-pres 1
+    {308, 1, 0},  // adj-pres 2
+    {309, 3, 0},  // adj-pres-polite 0
+    {312, 3, 0},  // adj-pres-polite 1
+    {315, 1, 0},  // adj-pres-polite 2
+    {316, 3, 0},  // adj-past 0
+    {319, 3, 0},  // adj-past 1
+    {322, 2, 0},  // adj-past 2
+    {324, 3, 0},  // adj-past-polite 0
+    {327, 3, 0},  // adj-past-polite 1
+    {330, 2, 0},  // adj-past-polite 2
+    {332, 3, 0},  // adj-neg 0
+    {335, 3, 0},  // adj-neg 1
+    {338, 1, 3},  // adj-neg 2
+    {339, 1, 3},  // adj-neg 3
+    {340, 1, 0},  // adj-neg 4
+    {341, 3, 0},  // adj-neg-polite 0
+    {344, 3, 0},  // adj-neg-polite 1
+    {347, 1, 3},  // adj-neg-polite 2
+    {348, 1, 3},  // adj-neg-polite 3
+    {349, 1, 0},  // adj-neg-polite 4
+    {350, 3, 0},  // adj-bare-pres 0
+    {353, 1, 0},  // adj-bare-pres 1
+    {354, 3, 0},  // adj-bare-pres-polite 0
+    {357, 1, 0},  // adj-bare-pres-polite 1
+    {358, 3, 0},  // adj-bare-past 0
+    {361, 2, 0},  // adj-bare-past 1
+    {363, 3, 0},  // adj-bare-past-polite 0
+    {366, 2, 0},  // adj-bare-past-polite 1
+    {368, 3, 0},  // adj-attributive 0
+    {371, 1, 0},  // adj-attributive 1
+    {372, 3, 0},  // na-adj-attributive 0
+    {375, 1, 0},  // na-adj-attributive 1
+    {376, 3, 0},  // no-adj-attributive 0
+    {379, 1, 0},  // no-adj-attributive 1
+    {380, 3, 0},  // copula-pres-plain 0
+    {383, 1, 0},  // copula-pres-plain 1
+    {384, 3, 0},  // copula-past-plain 0
+    {387, 2, 0},  // copula-past-plain 1
+    {389, 2, 0},  // copula-pres-written 0
+    {391, 2, 0},  // copula-pres-written 1
+    {393, 3, 0},  // copula-past-written 0
+    {396, 2, 0},  // copula-past-written 1
+    {398, 3, 0},  // copula-pres-polite 0
+    {401, 2, 0},  // copula-pres-polite 1
+    {403, 3, 0},  // copula-past-polite 0
+    {406, 2, 0},  // copula-past-polite 1
+    {408, 3, 0},  // copula-neg 0
+    {411, 1, 3},  // copula-neg 1
+    {412, 1, 3},  // copula-neg 2
+    {413, 1, 0},  // copula-neg 3
+    {414, 3, 0},  // copula-neg-polite 0
+    {417, 1, 3},  // copula-neg-polite 1
+    {418, 1, 3},  // copula-neg-polite 2
+    {419, 1, 0},  // copula-neg-polite 3
+    {420, 2, 0},  // dat-ni 0
+    {422, 2, 0},  // nom-ga 0
+    {424, 2, 0},  // nom-ha 0
+    {426, 2, 0},  // hodo 0
+    {428, 4, 0},  // pp-in-np-de 0
+    {432, 4, 0},  // pp-in-np-ni 0
+    {436, 5, 0},  // pp-with-in-np 0
+    {441, 2, 0},  // pp-with-instrument 0
+    {443, 5, 0},  // pp-with-instrument 1
+    {448, 3, 0},  // question-ka 0
+    {451, 3, 0},  // question-wh-ka 0
 };
-unsigned const kAnalConstitCount = 190;
+unsigned const kAnalConstitCount = 216;
 
 AnalTerm const kAnalTerms[] = {
     {"PREP", nullptr, 0, 1, 0, 0, 0},  // be-in 0
@@ -341,6 +380,97 @@ AnalTerm const kAnalTerms[] = {
     {"", nullptr, 0, 13, kAct, 0, 0},
     {"BE", nullptr, 0, 1, 0, 0, 0},  // no-wo-before-copula 1
     {"*dear-", nullptr, 0, 27, 0, 0, 0},
+    {"VV", nullptr, 0, 11, 0, 0, 0},  // prog-vv 0
+    {"*-", nullptr, 0, 27, 0, 0, 0},
+    {"*-", "\\1te", 0, 27, kAct, 0, 0},
+    {"BE", nullptr, 0, 1, 0, 0, 0},  // prog-vv 1
+    {"*dear-", nullptr, 0, 27, 0, 0, 0},
+    {"i-", nullptr, 0, 13, kAct, 0, 0},
+    {"VV", nullptr, 0, 11, kAct, 0, 0},
+    {"Vku", nullptr, 0, 11, 0, 0, 0},  // prog-vku 0
+    {"*-", nullptr, 0, 27, 0, 0, 0},
+    {"*-", "\\1te", 0, 27, kAct, 0, 0},
+    {"BE", nullptr, 0, 1, 0, 0, 0},  // prog-vku 1
+    {"*dear-", nullptr, 0, 27, 0, 0, 0},
+    {"i-", nullptr, 0, 13, kAct, 0, 0},
+    {"VV", nullptr, 0, 11, kAct, 0, 0},
+    {"Vsu", nullptr, 0, 11, 0, 0, 0},  // prog-vsu 0
+    {"*su-", nullptr, 0, 27, 0, 0, 0},
+    {"*su-", "\\1site", 0, 27, kAct, 0, 0},
+    {"BE", nullptr, 0, 1, 0, 0, 0},  // prog-vsu 1
+    {"*dear-", nullptr, 0, 27, 0, 0, 0},
+    {"i-", nullptr, 0, 13, kAct, 0, 0},
+    {"VV", nullptr, 0, 11, kAct, 0, 0},
+    {"VCk", nullptr, 0, 11, 0, 0, 0},  // prog-k 0
+    {"*k-", nullptr, 0, 27, 0, 0, 0},
+    {"*k-", "\\1ite", 0, 27, kAct, 0, 0},
+    {"BE", nullptr, 0, 1, 0, 0, 0},  // prog-k 1
+    {"*dear-", nullptr, 0, 27, 0, 0, 0},
+    {"i-", nullptr, 0, 13, kAct, 0, 0},
+    {"VV", nullptr, 0, 11, kAct, 0, 0},
+    {"VCik", nullptr, 0, 11, 0, 0, 0},  // prog-ik 0
+    {"*k-", nullptr, 0, 27, 0, 0, 0},
+    {"*k-", "\\1Qte", 0, 27, kAct, 0, 0},
+    {"BE", nullptr, 0, 1, 0, 0, 0},  // prog-ik 1
+    {"*dear-", nullptr, 0, 27, 0, 0, 0},
+    {"i-", nullptr, 0, 13, kAct, 0, 0},
+    {"VV", nullptr, 0, 11, kAct, 0, 0},
+    {"VCg", nullptr, 0, 11, 0, 0, 0},  // prog-g 0
+    {"*g-", nullptr, 0, 27, 0, 0, 0},
+    {"*g-", "\\1ide", 0, 27, kAct, 0, 0},
+    {"BE", nullptr, 0, 1, 0, 0, 0},  // prog-g 1
+    {"*dear-", nullptr, 0, 27, 0, 0, 0},
+    {"i-", nullptr, 0, 13, kAct, 0, 0},
+    {"VV", nullptr, 0, 11, kAct, 0, 0},
+    {"VCs", nullptr, 0, 11, 0, 0, 0},  // prog-s 0
+    {"*s-", nullptr, 0, 27, 0, 0, 0},
+    {"*s-", "\\1site", 0, 27, kAct, 0, 0},
+    {"BE", nullptr, 0, 1, 0, 0, 0},  // prog-s 1
+    {"*dear-", nullptr, 0, 27, 0, 0, 0},
+    {"i-", nullptr, 0, 13, kAct, 0, 0},
+    {"VV", nullptr, 0, 11, kAct, 0, 0},
+    {"VCt", nullptr, 0, 11, 0, 0, 0},  // prog-trw-t 0
+    {"*t-", nullptr, 0, 27, 0, 0, 0},
+    {"*t-", "\\1Qte", 0, 27, kAct, 0, 0},
+    {"BE", nullptr, 0, 1, 0, 0, 0},  // prog-trw-t 1
+    {"*dear-", nullptr, 0, 27, 0, 0, 0},
+    {"i-", nullptr, 0, 13, kAct, 0, 0},
+    {"VV", nullptr, 0, 11, kAct, 0, 0},
+    {"VCr", nullptr, 0, 11, 0, 0, 0},  // prog-trw-r 0
+    {"*r-", nullptr, 0, 27, 0, 0, 0},
+    {"*r-", "\\1Qte", 0, 27, kAct, 0, 0},
+    {"BE", nullptr, 0, 1, 0, 0, 0},  // prog-trw-r 1
+    {"*dear-", nullptr, 0, 27, 0, 0, 0},
+    {"i-", nullptr, 0, 13, kAct, 0, 0},
+    {"VV", nullptr, 0, 11, kAct, 0, 0},
+    {"VCw", nullptr, 0, 11, 0, 0, 0},  // prog-trw-w 0
+    {"*w-", nullptr, 0, 27, 0, 0, 0},
+    {"*w-", "\\1Qte", 0, 27, kAct, 0, 0},
+    {"BE", nullptr, 0, 1, 0, 0, 0},  // prog-trw-w 1
+    {"*dear-", nullptr, 0, 27, 0, 0, 0},
+    {"i-", nullptr, 0, 13, kAct, 0, 0},
+    {"VV", nullptr, 0, 11, kAct, 0, 0},
+    {"VCm", nullptr, 0, 11, 0, 0, 0},  // prog-m 0
+    {"*m-", nullptr, 0, 27, 0, 0, 0},
+    {"*m-", "\\1Nde", 0, 27, kAct, 0, 0},
+    {"BE", nullptr, 0, 1, 0, 0, 0},  // prog-m 1
+    {"*dear-", nullptr, 0, 27, 0, 0, 0},
+    {"i-", nullptr, 0, 13, kAct, 0, 0},
+    {"VV", nullptr, 0, 11, kAct, 0, 0},
+    {"VCb", nullptr, 0, 11, 0, 0, 0},  // prog-b 0
+    {"*b-", nullptr, 0, 27, 0, 0, 0},
+    {"*b-", "\\1Nde", 0, 27, kAct, 0, 0},
+    {"BE", nullptr, 0, 1, 0, 0, 0},  // prog-b 1
+    {"*dear-", nullptr, 0, 27, 0, 0, 0},
+    {"i-", nullptr, 0, 13, kAct, 0, 0},
+    {"VV", nullptr, 0, 11, kAct, 0, 0},
+    {"VCn", nullptr, 0, 11, 0, 0, 0},  // prog-n 0
+    {"*n-", nullptr, 0, 27, 0, 0, 0},
+    {"*n-", "\\1Nde", 0, 27, kAct, 0, 0},
+    {"BE", nullptr, 0, 1, 0, 0, 0},  // prog-n 1
+    {"*dear-", nullptr, 0, 27, 0, 0, 0},
+    {"i-", nullptr, 0, 13, kAct, 0, 0},
+    {"VV", nullptr, 0, 11, kAct, 0, 0},
     {"N", nullptr, 0, 1, 0, 0, 0},  // in-year-1 0
     {"\202P\077\077\077", nullptr, 0, 27, 0, 0, 0},
     {"\202P\077\077\077", "\202P\\1\\2\\3\224N", 0, 27, kAct, 0, 0},
@@ -670,7 +800,7 @@ AnalTerm const kAnalTerms[] = {
     {"QWH", nullptr, 0, 12, 0, 0, 0},
     {"ka", nullptr, 0, 13, kActAfter, 0, 0},
 };
-unsigned const kAnalTermCount = 363;
+unsigned const kAnalTermCount = 454;
 
 namespace {
 
@@ -694,22 +824,22 @@ LetterMapRecord const kJStrForward[] = {
 // kAOJStr, backward: letter, whole bit, prefix bit, children, first child.
 LetterMapRecord const kJStrBackward[] = {
     {0, 0, 0, 2, 1},
-    {45, 0, 14, 11, 3},  // -
+    {45, 0, 3, 11, 3},  // -
     {125, 0, 0, 2, 14},
-    {98, 0, 11, 0, 0},  // b-
+    {98, 0, 12, 0, 0},  // b-
     {103, 0, 6, 0, 0},  // g-
     {105, 0, 0, 1, 16},
     {107, 0, 5, 0, 0},  // k-
-    {109, 0, 10, 0, 0},  // m-
-    {110, 0, 12, 0, 0},  // n-
+    {109, 0, 11, 0, 0},  // m-
+    {110, 0, 13, 0, 0},  // n-
     {114, 0, 9, 1, 17},  // r-
     {115, 0, 7, 0, 0},  // s-
     {116, 0, 8, 0, 0},  // t-
     {117, 0, 0, 1, 18},
-    {119, 0, 3, 0, 0},  // w-
+    {119, 0, 10, 0, 0},  // w-
     {197, 0, 0, 1, 19},
     {201, 0, 0, 1, 20},
-    {119, 0, 13, 0, 0},  // wi-
+    {119, 0, 14, 0, 0},  // wi-
     {97, 0, 0, 1, 21},
     {115, 0, 4, 0, 0},  // su-
     {130, 0, 2, 0, 0},  // で}
@@ -726,27 +856,27 @@ LetterMapRecord const kJPOSForward[] = {
     {86, 0, 15, 4, 6},  // V
     {68, 0, 0, 1, 10},
     {65, 0, 0, 1, 11},
-    {67, 0, 5, 10, 12},  // VC
+    {67, 0, 14, 10, 12},  // VC
     {86, 1, 0, 0, 0},  // VV
     {107, 0, 0, 1, 22},
     {115, 0, 0, 1, 23},
     {74, 16, 0, 0, 0},  // ADJ
     {110, 0, 0, 2, 24},
-    {98, 13, 0, 0, 0},  // VCb
-    {103, 8, 0, 0, 0},  // VCg
+    {98, 12, 0, 0, 0},  // VCb
+    {103, 6, 0, 0, 0},  // VCg
     {105, 0, 0, 1, 26},
-    {107, 6, 0, 0, 0},  // VCk
-    {109, 12, 0, 0, 0},  // VCm
-    {110, 14, 0, 0, 0},  // VCn
-    {114, 11, 0, 0, 0},  // VCr
-    {115, 9, 0, 0, 0},  // VCs
-    {116, 10, 0, 0, 0},  // VCt
-    {119, 4, 0, 0, 0},  // VCw
+    {107, 4, 0, 0, 0},  // VCk
+    {109, 11, 0, 0, 0},  // VCm
+    {110, 13, 0, 0, 0},  // VCn
+    {114, 9, 0, 0, 0},  // VCr
+    {115, 7, 0, 0, 0},  // VCs
+    {116, 8, 0, 0, 0},  // VCt
+    {119, 10, 0, 0, 0},  // VCw
     {117, 2, 0, 0, 0},  // Vku
     {117, 3, 0, 0, 0},  // Vsu
     {97, 17, 0, 0, 0},  // NAna
     {111, 18, 0, 0, 0},  // NAno
-    {107, 7, 0, 0, 0},  // VCik
+    {107, 5, 0, 0, 0},  // VCik
 };
 
 // kAOESurface, forward: letter, whole bit, prefix bit, children, first child.

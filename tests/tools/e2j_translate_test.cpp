@@ -99,6 +99,12 @@ TEST(E2jTranslate, TheFirstSentencesReadAsJapaneseInEachStyle) {
         {"He does not eat fish.", "彼は魚を食べない。", "彼は魚を食べません。"},
         {"He does not run.", "彼は走らない。", "彼は走りません。"},
         {"He did not write a book.", "彼は本を書かなかった。", "彼は本を書きませんでした。"},
+        // The progressive: the て form of each class, then いる.
+        {"I am eating an apple.", "私はりんごを食べている。", "私はりんごを食べています。"},
+        {"He is running.", "彼は走っている。", "彼は走っています。"},
+        {"She was reading a book.", "彼女は本を読んでいた。", "彼女は本を読んでいました。"},
+        {"John is not writing a book.", "ジョンは本を書いていない。", "ジョンは本を書いていません。"},
+        {"They were swimming in the park.", "彼らは公園で泳いでいた。", "彼らは公園で泳いでいました。"},
         {"Do you eat apples?", "あなたはりんごを食べるか？", "あなたはりんごを食べますか？"},
         {"The dog is big.", "犬は大きい。", "犬は大きいです。"},
         {"The dog was not big.", "犬は大きくなかった。", "犬は大きくありませんでした。"},
