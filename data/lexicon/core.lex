@@ -49,6 +49,7 @@ TIMEadv    p.m               {午後}        N
 # Determiner sets: number, person, definite, case (N nominative, A
 # accusative, B both), wh.
 ART    the     {}            DET  f0=M31B0
+POSS   's      {の}          OTHER
 ART    a       {}            DET  f0=S30B0
 ART    an      {}            DET  f0=S30B0
 ART    some    {いくつかの}  DET  f0=M30B0

@@ -5,21 +5,21 @@
 // categories and lists.
 #include <cstdint>
 
-constexpr unsigned kRuleListCount = 63;
+constexpr unsigned kRuleListCount = 65;
 constexpr unsigned kRuleIndexCount = 15000;
-constexpr unsigned kRuleRHeapCount = 63;
-constexpr unsigned kRuleHeapCount = 256;
+constexpr unsigned kRuleRHeapCount = 66;
+constexpr unsigned kRuleHeapCount = 264;
 constexpr unsigned kFeatureBitHeapCount = 128;
-constexpr unsigned kPureRuleCount = 63;
+constexpr unsigned kPureRuleCount = 65;
 constexpr unsigned kPureCCodeCount = 85;
-constexpr unsigned kPureTermCount = 105;
+constexpr unsigned kPureTermCount = 109;
 constexpr unsigned kPureVCatCount = 1;
 constexpr unsigned kAltProbCount = 3;
 constexpr unsigned kExcludedCatCount = 4;
 constexpr unsigned kGrammarCreatedParticleCount = 60;
 constexpr unsigned kFirstTemporaryCategory = 15000;
 constexpr unsigned kTemporaryCategoryCount = 0;
-constexpr unsigned kUsedPureTermCount = 105;
+constexpr unsigned kUsedPureTermCount = 109;
 constexpr unsigned kUsedPureVCatCount = 0;
 constexpr unsigned kUsedAltProbCount = 3;
 constexpr unsigned kUsedExcludedCatCount = 4;
@@ -64,12 +64,14 @@ constexpr uint16_t kVT02 = 298;
 constexpr uint16_t kWHAT = 366;
 constexpr uint16_t kADVP = 404;
 constexpr uint16_t kAUXWILL = 406;
-constexpr uint16_t kVDAT = 407;
-constexpr uint16_t kBEP = 408;
-constexpr uint16_t kAUXSUBJ = 409;
-constexpr uint16_t kBESUBJ = 410;
-constexpr uint16_t kSQGAP = 411;
-constexpr uint16_t kVPGAP = 412;
-constexpr uint16_t kNPCONJ = 413;
+constexpr uint16_t kPOSS = 407;
+constexpr uint16_t kVDAT = 408;
+constexpr uint16_t kBEP = 409;
+constexpr uint16_t kAUXSUBJ = 410;
+constexpr uint16_t kBESUBJ = 411;
+constexpr uint16_t kSQGAP = 412;
+constexpr uint16_t kVPGAP = 413;
+constexpr uint16_t kNPCONJ = 414;
+constexpr uint16_t kPOSSP = 415;
 
 }  // namespace grammar

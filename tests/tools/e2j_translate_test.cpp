@@ -11,6 +11,13 @@
 
 namespace {
 
+// The text as one shell word, apostrophes and all.
+std::string ShellQuoted(std::string const& text) {
+    std::string quoted = "'";
+    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
 CommandOutcome E2j(std::string const& arguments) { return RunCommand(TOOLS_DIR "/e2j " + arguments + " 2>/dev/null"); }
 
 TEST(E2jTranslate, SentencesComeOutInJapanese) {
@@ -105,6 +112,9 @@ TEST(E2jTranslate, TheFirstSentencesReadAsJapaneseInEachStyle) {
         {"She was reading a book.", "彼女は本を読んでいた。", "彼女は本を読んでいました。"},
         {"John is not writing a book.", "ジョンは本を書いていない。", "ジョンは本を書いていません。"},
         {"They were swimming in the park.", "彼らは公園で泳いでいた。", "彼らは公園で泳いでいました。"},
+        // Possessives.
+        {"John's dog is big.", "ジョンの犬は大きい。", "ジョンの犬は大きいです。"},
+        {"The teacher's car is red.", "先生の車は赤い。", "先生の車は赤いです。"},
         {"Do you eat apples?", "あなたはりんごを食べるか？", "あなたはりんごを食べますか？"},
         {"The dog is big.", "犬は大きい。", "犬は大きいです。"},
         {"The dog was not big.", "犬は大きくなかった。", "犬は大きくありませんでした。"},
@@ -114,7 +124,7 @@ TEST(E2jTranslate, TheFirstSentencesReadAsJapaneseInEachStyle) {
         {"I came in 1999.", "私は１９９９年に来た。", "私は１９９９年に来ました。"},
     };
     for (auto const& c : cases) {
-        std::string const english = std::string("'") + c.english + "'";
+        std::string const english = ShellQuoted(c.english);
         EXPECT_EQ(E2j("translate --style 0 " + english).output, c.plain) << c.english;
         EXPECT_EQ(E2j("translate " + english).output, c.polite) << c.english;
     }
