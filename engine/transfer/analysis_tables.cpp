@@ -30,99 +30,104 @@ AnalysisRule const kAnalysisRules[] = {
     {36, 126, 2, 0x00, {}, 0x0, {5409, 5419, 3339, 34}},  // prog-m
     {38, 129, 2, 0x00, {}, 0x0, {5409, 5420, 3340, 34}},  // prog-b
     {40, 132, 2, 0x00, {}, 0x0, {5409, 5421, 3341, 34}},  // prog-n
-    {42, 137, 2, 0x00, {}, 0x0, {2689, 33, 40}},  // in-year-1
-    {44, 140, 2, 0x00, {}, 0x0, {2689, 33, 40}},  // in-year-2
-    {46, 147, 3, 0x02, {}, 0x0, {3329, 41}},  // pres-ru-vv (plain)
-    {46, 147, 3, 0x04, {}, 0x0, {3329, 41}},  // pres-ru-vv (written)
-    {49, 151, 3, 0x02, {}, 0x0, {3330, 41}},  // pres-ru-vku (plain)
-    {49, 151, 3, 0x04, {}, 0x0, {3330, 41}},  // pres-ru-vku (written)
-    {52, 155, 3, 0x02, {}, 0x0, {3331, 41}},  // pres-ru-vsu (plain)
-    {52, 155, 3, 0x04, {}, 0x0, {3331, 41}},  // pres-ru-vsu (written)
-    {55, 159, 3, 0x02, {}, 0x0, {5418, 3338, 41}},  // pres-w (plain)
-    {55, 159, 3, 0x04, {}, 0x0, {5418, 3338, 41}},  // pres-w (written)
-    {58, 163, 3, 0x02, {}, 0x0, {3342, 41}},  // pres-u-godan (plain)
-    {58, 163, 3, 0x04, {}, 0x0, {3342, 41}},  // pres-u-godan (written)
-    {61, 169, 3, 0x02, {}, 0x0, {3329, 42}},  // past-vv (plain)
-    {61, 169, 3, 0x04, {}, 0x0, {3329, 42}},  // past-vv (written)
-    {64, 173, 3, 0x02, {}, 0x0, {3330, 42}},  // past-vku (plain)
-    {64, 173, 3, 0x04, {}, 0x0, {3330, 42}},  // past-vku (written)
-    {67, 177, 3, 0x02, {}, 0x0, {5412, 3331, 42}},  // past-vsu (plain)
-    {67, 177, 3, 0x04, {}, 0x0, {5412, 3331, 42}},  // past-vsu (written)
-    {70, 181, 3, 0x02, {}, 0x0, {5413, 3332, 42}},  // past-k (plain)
-    {70, 181, 3, 0x04, {}, 0x0, {5413, 3332, 42}},  // past-k (written)
-    {73, 185, 3, 0x02, {}, 0x0, {5413, 3333, 42}},  // past-ik (plain)
-    {73, 185, 3, 0x04, {}, 0x0, {5413, 3333, 42}},  // past-ik (written)
-    {76, 189, 3, 0x02, {}, 0x0, {5414, 3334, 42}},  // past-g (plain)
-    {76, 189, 3, 0x04, {}, 0x0, {5414, 3334, 42}},  // past-g (written)
-    {79, 193, 3, 0x02, {}, 0x0, {5415, 3335, 42}},  // past-s (plain)
-    {79, 193, 3, 0x04, {}, 0x0, {5415, 3335, 42}},  // past-s (written)
-    {82, 197, 3, 0x02, {}, 0x0, {5416, 3336, 42}},  // past-t (plain)
-    {82, 197, 3, 0x04, {}, 0x0, {5416, 3336, 42}},  // past-t (written)
-    {85, 201, 3, 0x02, {}, 0x0, {5417, 3337, 42}},  // past-r (plain)
-    {85, 201, 3, 0x04, {}, 0x0, {5417, 3337, 42}},  // past-r (written)
-    {88, 205, 3, 0x02, {}, 0x0, {5418, 3338, 42}},  // past-w (plain)
-    {88, 205, 3, 0x04, {}, 0x0, {5418, 3338, 42}},  // past-w (written)
-    {91, 209, 3, 0x02, {}, 0x0, {5419, 3339, 42}},  // past-m (plain)
-    {91, 209, 3, 0x04, {}, 0x0, {5419, 3339, 42}},  // past-m (written)
-    {94, 213, 3, 0x02, {}, 0x0, {5420, 3340, 42}},  // past-b (plain)
-    {94, 213, 3, 0x04, {}, 0x0, {5420, 3340, 42}},  // past-b (written)
-    {97, 217, 3, 0x02, {}, 0x0, {5421, 3341, 42}},  // past-n (plain)
-    {97, 217, 3, 0x04, {}, 0x0, {5421, 3341, 42}},  // past-n (written)
-    {100, 223, 5, 0x02, {}, 0x0, {3342, 38}},  // neg-stem-godan (plain)
-    {100, 223, 5, 0x04, {}, 0x0, {3342, 38}},  // neg-stem-godan (written)
-    {105, 229, 5, 0x02, {}, 0x0, {5412, 3331, 38}},  // neg-stem-vsu (plain)
-    {105, 229, 5, 0x04, {}, 0x0, {5412, 3331, 38}},  // neg-stem-vsu (written)
-    {110, 235, 4, 0x02, {}, 0x0, {38, 41}},  // neg-pres (plain)
-    {110, 235, 4, 0x04, {}, 0x0, {38, 41}},  // neg-pres (written)
-    {114, 240, 4, 0x02, {}, 0x0, {38, 42}},  // neg-past (plain)
-    {114, 240, 4, 0x04, {}, 0x0, {38, 42}},  // neg-past (written)
-    {118, 249, 8, 0x01, {}, 0x0, {3342, 43}},  // polite-stem-godan (polite)
-    {126, 258, 1, 0x01, {}, 0x0, {5422, 3338}},  // polite-stem-w (polite)
-    {127, 260, 8, 0x01, {}, 0x0, {5412, 3331, 43}},  // polite-stem-vsu (polite)
-    {135, 269, 3, 0x01, {}, 0x0, {3343, 41}},  // polite-pres (polite)
-    {138, 273, 3, 0x01, {}, 0x0, {3343, 42}},  // polite-past (polite)
-    {141, 277, 4, 0x01, {}, 0x0, {38, 41}},  // polite-neg-pres (polite)
-    {145, 282, 4, 0x01, {}, 0x0, {38, 42}},  // polite-neg-past (polite)
-    {149, 291, 3, 0x02, {}, 0x0, {5409, 5411, 3344, 41, 34}},  // adj-pres (plain)
-    {149, 291, 3, 0x04, {}, 0x0, {5409, 5411, 3344, 41, 34}},  // adj-pres (written)
-    {152, 295, 3, 0x01, {}, 0x0, {5409, 5411, 3344, 41, 34}},  // adj-pres-polite (polite)
-    {155, 299, 3, 0x02, {}, 0x0, {5409, 5411, 3344, 42, 34}},  // adj-past (plain)
-    {155, 299, 3, 0x04, {}, 0x0, {5409, 5411, 3344, 42, 34}},  // adj-past (written)
-    {158, 303, 3, 0x01, {}, 0x0, {5409, 5411, 3344, 42, 34}},  // adj-past-polite (polite)
-    {161, 307, 5, 0x02, {}, 0x0, {5409, 5411, 3344, 38, 34}},  // adj-neg (plain)
-    {161, 307, 5, 0x04, {}, 0x0, {5409, 5411, 3344, 38, 34}},  // adj-neg (written)
-    {166, 313, 5, 0x01, {}, 0x0, {5409, 5411, 3344, 38, 34}},  // adj-neg-polite (polite)
-    {171, 321, 2, 0x02, {}, 0x0, {5411, 3344, 41}},  // adj-bare-pres (plain)
-    {171, 321, 2, 0x04, {}, 0x0, {5411, 3344, 41}},  // adj-bare-pres (written)
-    {173, 324, 2, 0x01, {}, 0x0, {5411, 3344, 41}},  // adj-bare-pres-polite (polite)
-    {175, 327, 2, 0x02, {}, 0x0, {5411, 3344, 42}},  // adj-bare-past (plain)
-    {175, 327, 2, 0x04, {}, 0x0, {5411, 3344, 42}},  // adj-bare-past (written)
-    {177, 330, 2, 0x01, {}, 0x0, {5411, 3344, 42}},  // adj-bare-past-polite (polite)
-    {179, 335, 2, 0x00, {}, 0x0, {5411, 3344, 44}},  // adj-attributive
-    {181, 338, 2, 0x00, {}, 0x0, {5411, 3345, 44}},  // na-adj-attributive
-    {183, 341, 2, 0x00, {}, 0x0, {5411, 3346, 44}},  // no-adj-attributive
-    {185, 347, 2, 0x02, {}, 0x0, {5409, 41, 34}},  // copula-pres-plain (plain)
-    {187, 350, 2, 0x02, {}, 0x0, {5409, 42, 34}},  // copula-past-plain (plain)
-    {189, 353, 2, 0x04, {}, 0x0, {5409, 41, 34}},  // copula-pres-written (written)
-    {191, 356, 2, 0x04, {}, 0x0, {5409, 42, 34}},  // copula-past-written (written)
-    {193, 359, 2, 0x01, {}, 0x0, {5409, 41, 34}},  // copula-pres-polite (polite)
-    {195, 362, 2, 0x01, {}, 0x0, {5409, 42, 34}},  // copula-past-polite (polite)
-    {197, 365, 4, 0x02, {}, 0x0, {5409, 38, 34}},  // copula-neg (plain)
-    {197, 365, 4, 0x04, {}, 0x0, {5409, 38, 34}},  // copula-neg (written)
-    {201, 370, 4, 0x01, {}, 0x0, {5409, 38, 34}},  // copula-neg-polite (polite)
-    {205, 379, 1, 0x00, {}, 0x0, {45}},  // dat-ni
-    {206, 381, 1, 0x00, {}, 0x0, {46}},  // nom-ga
-    {207, 383, 1, 0x00, {}, 0x0, {47}},  // nom-ha
-    {208, 385, 1, 0x00, {}, 0x0, {48}},  // hodo
-    {209, 389, 1, 0x00, {}, 0x0, {5410, 33, 37, 36}},  // pp-in-np-de
-    {210, 391, 1, 0x00, {}, 0x0, {5423, 33, 37, 36}},  // pp-in-np-ni
-    {211, 396, 1, 0x00, {}, 0x0, {2690, 3620, 33, 37, 36}},  // pp-with-in-np
-    {212, 398, 2, 0x00, {}, 0x0, {2690, 3620, 33, 37, 49, 40}},  // pp-with-instrument
-    {214, 403, 1, 0x40, {}, 0x0, {43, 50}},  // question-ka
-    {215, 405, 1, 0x40, {}, 0x0, {43, 51}},  // question-wh-ka
+    {42, 138, 2, 0x00, {}, 0x0, {5411, 3329, 40}},  // can-vv
+    {44, 141, 2, 0x00, {}, 0x0, {5411, 3330, 40}},  // can-vku
+    {46, 144, 2, 0x00, {}, 0x0, {5412, 3331, 40}},  // can-vsu
+    {48, 147, 2, 0x00, {}, 0x0, {5418, 3338, 40}},  // can-w
+    {50, 150, 2, 0x00, {}, 0x0, {3342, 40}},  // can-godan
+    {52, 155, 2, 0x00, {}, 0x0, {2689, 33, 41}},  // in-year-1
+    {54, 158, 2, 0x00, {}, 0x0, {2689, 33, 41}},  // in-year-2
+    {56, 165, 3, 0x02, {}, 0x0, {3329, 42}},  // pres-ru-vv (plain)
+    {56, 165, 3, 0x04, {}, 0x0, {3329, 42}},  // pres-ru-vv (written)
+    {59, 169, 3, 0x02, {}, 0x0, {3330, 42}},  // pres-ru-vku (plain)
+    {59, 169, 3, 0x04, {}, 0x0, {3330, 42}},  // pres-ru-vku (written)
+    {62, 173, 3, 0x02, {}, 0x0, {3331, 42}},  // pres-ru-vsu (plain)
+    {62, 173, 3, 0x04, {}, 0x0, {3331, 42}},  // pres-ru-vsu (written)
+    {65, 177, 3, 0x02, {}, 0x0, {5418, 3338, 42}},  // pres-w (plain)
+    {65, 177, 3, 0x04, {}, 0x0, {5418, 3338, 42}},  // pres-w (written)
+    {68, 181, 3, 0x02, {}, 0x0, {3342, 42}},  // pres-u-godan (plain)
+    {68, 181, 3, 0x04, {}, 0x0, {3342, 42}},  // pres-u-godan (written)
+    {71, 187, 3, 0x02, {}, 0x0, {3329, 43}},  // past-vv (plain)
+    {71, 187, 3, 0x04, {}, 0x0, {3329, 43}},  // past-vv (written)
+    {74, 191, 3, 0x02, {}, 0x0, {3330, 43}},  // past-vku (plain)
+    {74, 191, 3, 0x04, {}, 0x0, {3330, 43}},  // past-vku (written)
+    {77, 195, 3, 0x02, {}, 0x0, {5412, 3331, 43}},  // past-vsu (plain)
+    {77, 195, 3, 0x04, {}, 0x0, {5412, 3331, 43}},  // past-vsu (written)
+    {80, 199, 3, 0x02, {}, 0x0, {5413, 3332, 43}},  // past-k (plain)
+    {80, 199, 3, 0x04, {}, 0x0, {5413, 3332, 43}},  // past-k (written)
+    {83, 203, 3, 0x02, {}, 0x0, {5413, 3333, 43}},  // past-ik (plain)
+    {83, 203, 3, 0x04, {}, 0x0, {5413, 3333, 43}},  // past-ik (written)
+    {86, 207, 3, 0x02, {}, 0x0, {5414, 3334, 43}},  // past-g (plain)
+    {86, 207, 3, 0x04, {}, 0x0, {5414, 3334, 43}},  // past-g (written)
+    {89, 211, 3, 0x02, {}, 0x0, {5415, 3335, 43}},  // past-s (plain)
+    {89, 211, 3, 0x04, {}, 0x0, {5415, 3335, 43}},  // past-s (written)
+    {92, 215, 3, 0x02, {}, 0x0, {5416, 3336, 43}},  // past-t (plain)
+    {92, 215, 3, 0x04, {}, 0x0, {5416, 3336, 43}},  // past-t (written)
+    {95, 219, 3, 0x02, {}, 0x0, {5417, 3337, 43}},  // past-r (plain)
+    {95, 219, 3, 0x04, {}, 0x0, {5417, 3337, 43}},  // past-r (written)
+    {98, 223, 3, 0x02, {}, 0x0, {5418, 3338, 43}},  // past-w (plain)
+    {98, 223, 3, 0x04, {}, 0x0, {5418, 3338, 43}},  // past-w (written)
+    {101, 227, 3, 0x02, {}, 0x0, {5419, 3339, 43}},  // past-m (plain)
+    {101, 227, 3, 0x04, {}, 0x0, {5419, 3339, 43}},  // past-m (written)
+    {104, 231, 3, 0x02, {}, 0x0, {5420, 3340, 43}},  // past-b (plain)
+    {104, 231, 3, 0x04, {}, 0x0, {5420, 3340, 43}},  // past-b (written)
+    {107, 235, 3, 0x02, {}, 0x0, {5421, 3341, 43}},  // past-n (plain)
+    {107, 235, 3, 0x04, {}, 0x0, {5421, 3341, 43}},  // past-n (written)
+    {110, 241, 5, 0x02, {}, 0x0, {3342, 38}},  // neg-stem-godan (plain)
+    {110, 241, 5, 0x04, {}, 0x0, {3342, 38}},  // neg-stem-godan (written)
+    {115, 247, 5, 0x02, {}, 0x0, {5412, 3331, 38}},  // neg-stem-vsu (plain)
+    {115, 247, 5, 0x04, {}, 0x0, {5412, 3331, 38}},  // neg-stem-vsu (written)
+    {120, 253, 4, 0x02, {}, 0x0, {38, 42}},  // neg-pres (plain)
+    {120, 253, 4, 0x04, {}, 0x0, {38, 42}},  // neg-pres (written)
+    {124, 258, 4, 0x02, {}, 0x0, {38, 43}},  // neg-past (plain)
+    {124, 258, 4, 0x04, {}, 0x0, {38, 43}},  // neg-past (written)
+    {128, 267, 8, 0x01, {}, 0x0, {3342, 44}},  // polite-stem-godan (polite)
+    {136, 276, 1, 0x01, {}, 0x0, {5422, 3338}},  // polite-stem-w (polite)
+    {137, 278, 8, 0x01, {}, 0x0, {5412, 3331, 44}},  // polite-stem-vsu (polite)
+    {145, 287, 3, 0x01, {}, 0x0, {3343, 42}},  // polite-pres (polite)
+    {148, 291, 3, 0x01, {}, 0x0, {3343, 43}},  // polite-past (polite)
+    {151, 295, 4, 0x01, {}, 0x0, {38, 42}},  // polite-neg-pres (polite)
+    {155, 300, 4, 0x01, {}, 0x0, {38, 43}},  // polite-neg-past (polite)
+    {159, 309, 3, 0x02, {}, 0x0, {5409, 5411, 3344, 42, 34}},  // adj-pres (plain)
+    {159, 309, 3, 0x04, {}, 0x0, {5409, 5411, 3344, 42, 34}},  // adj-pres (written)
+    {162, 313, 3, 0x01, {}, 0x0, {5409, 5411, 3344, 42, 34}},  // adj-pres-polite (polite)
+    {165, 317, 3, 0x02, {}, 0x0, {5409, 5411, 3344, 43, 34}},  // adj-past (plain)
+    {165, 317, 3, 0x04, {}, 0x0, {5409, 5411, 3344, 43, 34}},  // adj-past (written)
+    {168, 321, 3, 0x01, {}, 0x0, {5409, 5411, 3344, 43, 34}},  // adj-past-polite (polite)
+    {171, 325, 5, 0x02, {}, 0x0, {5409, 5411, 3344, 38, 34}},  // adj-neg (plain)
+    {171, 325, 5, 0x04, {}, 0x0, {5409, 5411, 3344, 38, 34}},  // adj-neg (written)
+    {176, 331, 5, 0x01, {}, 0x0, {5409, 5411, 3344, 38, 34}},  // adj-neg-polite (polite)
+    {181, 339, 2, 0x02, {}, 0x0, {5411, 3344, 42}},  // adj-bare-pres (plain)
+    {181, 339, 2, 0x04, {}, 0x0, {5411, 3344, 42}},  // adj-bare-pres (written)
+    {183, 342, 2, 0x01, {}, 0x0, {5411, 3344, 42}},  // adj-bare-pres-polite (polite)
+    {185, 345, 2, 0x02, {}, 0x0, {5411, 3344, 43}},  // adj-bare-past (plain)
+    {185, 345, 2, 0x04, {}, 0x0, {5411, 3344, 43}},  // adj-bare-past (written)
+    {187, 348, 2, 0x01, {}, 0x0, {5411, 3344, 43}},  // adj-bare-past-polite (polite)
+    {189, 353, 2, 0x00, {}, 0x0, {5411, 3344, 45}},  // adj-attributive
+    {191, 356, 2, 0x00, {}, 0x0, {5411, 3345, 45}},  // na-adj-attributive
+    {193, 359, 2, 0x00, {}, 0x0, {5411, 3346, 45}},  // no-adj-attributive
+    {195, 365, 2, 0x02, {}, 0x0, {5409, 42, 34}},  // copula-pres-plain (plain)
+    {197, 368, 2, 0x02, {}, 0x0, {5409, 43, 34}},  // copula-past-plain (plain)
+    {199, 371, 2, 0x04, {}, 0x0, {5409, 42, 34}},  // copula-pres-written (written)
+    {201, 374, 2, 0x04, {}, 0x0, {5409, 43, 34}},  // copula-past-written (written)
+    {203, 377, 2, 0x01, {}, 0x0, {5409, 42, 34}},  // copula-pres-polite (polite)
+    {205, 380, 2, 0x01, {}, 0x0, {5409, 43, 34}},  // copula-past-polite (polite)
+    {207, 383, 4, 0x02, {}, 0x0, {5409, 38, 34}},  // copula-neg (plain)
+    {207, 383, 4, 0x04, {}, 0x0, {5409, 38, 34}},  // copula-neg (written)
+    {211, 388, 4, 0x01, {}, 0x0, {5409, 38, 34}},  // copula-neg-polite (polite)
+    {215, 397, 1, 0x00, {}, 0x0, {46}},  // dat-ni
+    {216, 399, 1, 0x00, {}, 0x0, {47}},  // nom-ga
+    {217, 401, 1, 0x00, {}, 0x0, {48}},  // nom-ha
+    {218, 403, 1, 0x00, {}, 0x0, {49}},  // hodo
+    {219, 407, 1, 0x00, {}, 0x0, {5410, 33, 37, 36}},  // pp-in-np-de
+    {220, 409, 1, 0x00, {}, 0x0, {5423, 33, 37, 36}},  // pp-in-np-ni
+    {221, 414, 1, 0x00, {}, 0x0, {2690, 3620, 33, 37, 36}},  // pp-with-in-np
+    {222, 416, 2, 0x00, {}, 0x0, {2690, 3620, 33, 37, 50, 41}},  // pp-with-instrument
+    {224, 421, 1, 0x40, {}, 0x0, {44, 51}},  // question-ka
+    {225, 423, 1, 0x40, {}, 0x0, {44, 52}},  // question-wh-ka
 };
-unsigned const kAnalysisRuleCount = 110;
-unsigned const kFirstNumberRule = 110;
+unsigned const kAnalysisRuleCount = 115;
+unsigned const kFirstNumberRule = 115;
 
 AnalConstit const kAnalConstits[] = {
     {0, 4, 0},  // be-in 0
@@ -167,182 +172,192 @@ AnalConstit const kAnalConstits[] = {
     {115, 4, 0},  // prog-b 1
     {119, 3, 0},  // prog-n 0
     {122, 4, 0},  // prog-n 1
-    {126, 3, 0},  // in-year-1 0
-    {129, 3, 0},  // in-year-1 1
-    {132, 3, 0},  // in-year-2 0
-    {135, 3, 0},  // in-year-2 1
-    {138, 1, 0},  // pres-ru-vv 0
-    {139, 1, 3},  // pres-ru-vv 1
-    {140, 2, 0},  // pres-ru-vv 2
-    {142, 1, 0},  // pres-ru-vku 0
-    {143, 1, 3},  // pres-ru-vku 1
-    {144, 2, 0},  // pres-ru-vku 2
-    {146, 1, 0},  // pres-ru-vsu 0
-    {147, 1, 3},  // pres-ru-vsu 1
-    {148, 2, 0},  // pres-ru-vsu 2
-    {150, 3, 0},  // pres-w 0
-    {153, 1, 3},  // pres-w 1
-    {154, 1, 0},  // pres-w 2
-    {155, 1, 0},  // pres-u-godan 0
-    {156, 1, 3},  // pres-u-godan 1
-    {157, 2, 0},  // pres-u-godan 2
-    {159, 1, 0},  // past-vv 0
-    {160, 1, 3},  // past-vv 1
-    {161, 2, 0},  // past-vv 2
-    {163, 1, 0},  // past-vku 0
-    {164, 1, 3},  // past-vku 1
-    {165, 2, 0},  // past-vku 2
-    {167, 3, 0},  // past-vsu 0
-    {170, 1, 3},  // past-vsu 1
-    {171, 2, 0},  // past-vsu 2
-    {173, 3, 0},  // past-k 0
-    {176, 1, 3},  // past-k 1
-    {177, 2, 0},  // past-k 2
-    {179, 3, 0},  // past-ik 0
-    {182, 1, 3},  // past-ik 1
-    {183, 2, 0},  // past-ik 2
-    {185, 3, 0},  // past-g 0
-    {188, 1, 3},  // past-g 1
-    {189, 2, 0},  // past-g 2
-    {191, 3, 0},  // past-s 0
-    {194, 1, 3},  // past-s 1
-    {195, 2, 0},  // past-s 2
-    {197, 3, 0},  // past-t 0
-    {200, 1, 3},  // past-t 1
-    {201, 2, 0},  // past-t 2
-    {203, 3, 0},  // past-r 0
-    {206, 1, 3},  // past-r 1
-    {207, 2, 0},  // past-r 2
-    {209, 3, 0},  // past-w 0
-    {212, 1, 3},  // past-w 1
-    {213, 2, 0},  // past-w 2
-    {215, 3, 0},  // past-m 0
-    {218, 1, 3},  // past-m 1
-    {219, 2, 0},  // past-m 2
-    {221, 3, 0},  // past-b 0
-    {224, 1, 3},  // past-b 1
-    {225, 2, 0},  // past-b 2
-    {227, 3, 0},  // past-n 0
-    {230, 1, 3},  // past-n 1
-    {231, 2, 0},  // past-n 2
-    {233, 3, 0},  // neg-stem-godan 0
-    {236, 1, 3},  // neg-stem-godan 1
-    {237, 1, 3},  // neg-stem-godan 2
-    {238, 1, 3},  // neg-stem-godan 3
-    {239, 1, 0},  // neg-stem-godan 4
-    {240, 3, 0},  // neg-stem-vsu 0
-    {243, 1, 3},  // neg-stem-vsu 1
-    {244, 1, 3},  // neg-stem-vsu 2
-    {245, 1, 3},  // neg-stem-vsu 3
-    {246, 1, 0},  // neg-stem-vsu 4
-    {247, 2, 0},  // neg-pres 0
-    {249, 1, 3},  // neg-pres 1
-    {250, 1, 3},  // neg-pres 2
-    {251, 2, 0},  // neg-pres 3
-    {253, 2, 0},  // neg-past 0
-    {255, 1, 3},  // neg-past 1
-    {256, 1, 3},  // neg-past 2
-    {257, 2, 0},  // neg-past 3
-    {259, 3, 0},  // polite-stem-godan 0
-    {262, 1, 3},  // polite-stem-godan 1
-    {263, 1, 3},  // polite-stem-godan 2
-    {264, 1, 3},  // polite-stem-godan 3
-    {265, 1, 3},  // polite-stem-godan 4
-    {266, 1, 3},  // polite-stem-godan 5
-    {267, 1, 3},  // polite-stem-godan 6
-    {268, 1, 0},  // polite-stem-godan 7
-    {269, 3, 0},  // polite-stem-w 0
-    {272, 3, 0},  // polite-stem-vsu 0
-    {275, 1, 3},  // polite-stem-vsu 1
-    {276, 1, 3},  // polite-stem-vsu 2
-    {277, 1, 3},  // polite-stem-vsu 3
-    {278, 1, 3},  // polite-stem-vsu 4
-    {279, 1, 3},  // polite-stem-vsu 5
-    {280, 1, 3},  // polite-stem-vsu 6
-    {281, 1, 0},  // polite-stem-vsu 7
-    {282, 1, 0},  // polite-pres 0
-    {283, 1, 3},  // polite-pres 1
-    {284, 2, 0},  // polite-pres 2
-    {286, 1, 0},  // polite-past 0
-    {287, 1, 3},  // polite-past 1
-    {288, 2, 0},  // polite-past 2
-    {290, 2, 0},  // polite-neg-pres 0
-    {292, 1, 3},  // polite-neg-pres 1
-    {293, 1, 3},  // polite-neg-pres 2
-    {294, 2, 0},  // polite-neg-pres 3
-    {296, 2, 0},  // polite-neg-past 0
-    {298, 1, 3},  // polite-neg-past 1
-    {299, 1, 3},  // polite-neg-past 2
-    {300, 2, 0},  // polite-neg-past 3
-    {302, 3, 0},  // adj-pres 0
-    {305, 3, 0},  // adj-pres 1
-    {308, 1, 0},  // adj-pres 2
-    {309, 3, 0},  // adj-pres-polite 0
-    {312, 3, 0},  // adj-pres-polite 1
-    {315, 1, 0},  // adj-pres-polite 2
-    {316, 3, 0},  // adj-past 0
-    {319, 3, 0},  // adj-past 1
-    {322, 2, 0},  // adj-past 2
-    {324, 3, 0},  // adj-past-polite 0
-    {327, 3, 0},  // adj-past-polite 1
-    {330, 2, 0},  // adj-past-polite 2
-    {332, 3, 0},  // adj-neg 0
-    {335, 3, 0},  // adj-neg 1
-    {338, 1, 3},  // adj-neg 2
-    {339, 1, 3},  // adj-neg 3
-    {340, 1, 0},  // adj-neg 4
-    {341, 3, 0},  // adj-neg-polite 0
-    {344, 3, 0},  // adj-neg-polite 1
-    {347, 1, 3},  // adj-neg-polite 2
-    {348, 1, 3},  // adj-neg-polite 3
-    {349, 1, 0},  // adj-neg-polite 4
-    {350, 3, 0},  // adj-bare-pres 0
-    {353, 1, 0},  // adj-bare-pres 1
-    {354, 3, 0},  // adj-bare-pres-polite 0
-    {357, 1, 0},  // adj-bare-pres-polite 1
-    {358, 3, 0},  // adj-bare-past 0
-    {361, 2, 0},  // adj-bare-past 1
-    {363, 3, 0},  // adj-bare-past-polite 0
-    {366, 2, 0},  // adj-bare-past-polite 1
-    {368, 3, 0},  // adj-attributive 0
-    {371, 1, 0},  // adj-attributive 1
-    {372, 3, 0},  // na-adj-attributive 0
-    {375, 1, 0},  // na-adj-attributive 1
-    {376, 3, 0},  // no-adj-attributive 0
-    {379, 1, 0},  // no-adj-attributive 1
-    {380, 3, 0},  // copula-pres-plain 0
-    {383, 1, 0},  // copula-pres-plain 1
-    {384, 3, 0},  // copula-past-plain 0
-    {387, 2, 0},  // copula-past-plain 1
-    {389, 2, 0},  // copula-pres-written 0
-    {391, 2, 0},  // copula-pres-written 1
-    {393, 3, 0},  // copula-past-written 0
-    {396, 2, 0},  // copula-past-written 1
-    {398, 3, 0},  // copula-pres-polite 0
-    {401, 2, 0},  // copula-pres-polite 1
-    {403, 3, 0},  // copula-past-polite 0
-    {406, 2, 0},  // copula-past-polite 1
-    {408, 3, 0},  // copula-neg 0
-    {411, 1, 3},  // copula-neg 1
-    {412, 1, 3},  // copula-neg 2
-    {413, 1, 0},  // copula-neg 3
-    {414, 3, 0},  // copula-neg-polite 0
-    {417, 1, 3},  // copula-neg-polite 1
-    {418, 1, 3},  // copula-neg-polite 2
-    {419, 1, 0},  // copula-neg-polite 3
-    {420, 2, 0},  // dat-ni 0
-    {422, 2, 0},  // nom-ga 0
-    {424, 2, 0},  // nom-ha 0
-    {426, 2, 0},  // hodo 0
-    {428, 4, 0},  // pp-in-np-de 0
-    {432, 4, 0},  // pp-in-np-ni 0
-    {436, 5, 0},  // pp-with-in-np 0
-    {441, 2, 0},  // pp-with-instrument 0
-    {443, 5, 0},  // pp-with-instrument 1
-    {448, 3, 0},  // question-ka 0
-    {451, 3, 0},  // question-wh-ka 0
+    {126, 3, 0},  // can-vv 0
+    {129, 3, 0},  // can-vv 1
+    {132, 3, 0},  // can-vku 0
+    {135, 3, 0},  // can-vku 1
+    {138, 3, 0},  // can-vsu 0
+    {141, 3, 0},  // can-vsu 1
+    {144, 3, 0},  // can-w 0
+    {147, 3, 0},  // can-w 1
+    {150, 3, 0},  // can-godan 0
+    {153, 3, 0},  // can-godan 1
+    {156, 3, 0},  // in-year-1 0
+    {159, 3, 0},  // in-year-1 1
+    {162, 3, 0},  // in-year-2 0
+    {165, 3, 0},  // in-year-2 1
+    {168, 1, 0},  // pres-ru-vv 0
+    {169, 1, 3},  // pres-ru-vv 1
+    {170, 2, 0},  // pres-ru-vv 2
+    {172, 1, 0},  // pres-ru-vku 0
+    {173, 1, 3},  // pres-ru-vku 1
+    {174, 2, 0},  // pres-ru-vku 2
+    {176, 1, 0},  // pres-ru-vsu 0
+    {177, 1, 3},  // pres-ru-vsu 1
+    {178, 2, 0},  // pres-ru-vsu 2
+    {180, 3, 0},  // pres-w 0
+    {183, 1, 3},  // pres-w 1
+    {184, 1, 0},  // pres-w 2
+    {185, 1, 0},  // pres-u-godan 0
+    {186, 1, 3},  // pres-u-godan 1
+    {187, 2, 0},  // pres-u-godan 2
+    {189, 1, 0},  // past-vv 0
+    {190, 1, 3},  // past-vv 1
+    {191, 2, 0},  // past-vv 2
+    {193, 1, 0},  // past-vku 0
+    {194, 1, 3},  // past-vku 1
+    {195, 2, 0},  // past-vku 2
+    {197, 3, 0},  // past-vsu 0
+    {200, 1, 3},  // past-vsu 1
+    {201, 2, 0},  // past-vsu 2
+    {203, 3, 0},  // past-k 0
+    {206, 1, 3},  // past-k 1
+    {207, 2, 0},  // past-k 2
+    {209, 3, 0},  // past-ik 0
+    {212, 1, 3},  // past-ik 1
+    {213, 2, 0},  // past-ik 2
+    {215, 3, 0},  // past-g 0
+    {218, 1, 3},  // past-g 1
+    {219, 2, 0},  // past-g 2
+    {221, 3, 0},  // past-s 0
+    {224, 1, 3},  // past-s 1
+    {225, 2, 0},  // past-s 2
+    {227, 3, 0},  // past-t 0
+    {230, 1, 3},  // past-t 1
+    {231, 2, 0},  // past-t 2
+    {233, 3, 0},  // past-r 0
+    {236, 1, 3},  // past-r 1
+    {237, 2, 0},  // past-r 2
+    {239, 3, 0},  // past-w 0
+    {242, 1, 3},  // past-w 1
+    {243, 2, 0},  // past-w 2
+    {245, 3, 0},  // past-m 0
+    {248, 1, 3},  // past-m 1
+    {249, 2, 0},  // past-m 2
+    {251, 3, 0},  // past-b 0
+    {254, 1, 3},  // past-b 1
+    {255, 2, 0},  // past-b 2
+    {257, 3, 0},  // past-n 0
+    {260, 1, 3},  // past-n 1
+    {261, 2, 0},  // past-n 2
+    {263, 3, 0},  // neg-stem-godan 0
+    {266, 1, 3},  // neg-stem-godan 1
+    {267, 1, 3},  // neg-stem-godan 2
+    {268, 1, 3},  // neg-stem-godan 3
+    {269, 1, 0},  // neg-stem-godan 4
+    {270, 3, 0},  // neg-stem-vsu 0
+    {273, 1, 3},  // neg-stem-vsu 1
+    {274, 1, 3},  // neg-stem-vsu 2
+    {275, 1, 3},  // neg-stem-vsu 3
+    {276, 1, 0},  // neg-stem-vsu 4
+    {277, 2, 0},  // neg-pres 0
+    {279, 1, 3},  // neg-pres 1
+    {280, 1, 3},  // neg-pres 2
+    {281, 2, 0},  // neg-pres 3
+    {283, 2, 0},  // neg-past 0
+    {285, 1, 3},  // neg-past 1
+    {286, 1, 3},  // neg-past 2
+    {287, 2, 0},  // neg-past 3
+    {289, 3, 0},  // polite-stem-godan 0
+    {292, 1, 3},  // polite-stem-godan 1
+    {293, 1, 3},  // polite-stem-godan 2
+    {294, 1, 3},  // polite-stem-godan 3
+    {295, 1, 3},  // polite-stem-godan 4
+    {296, 1, 3},  // polite-stem-godan 5
+    {297, 1, 3},  // polite-stem-godan 6
+    {298, 1, 0},  // polite-stem-godan 7
+    {299, 3, 0},  // polite-stem-w 0
+    {302, 3, 0},  // polite-stem-vsu 0
+    {305, 1, 3},  // polite-stem-vsu 1
+    {306, 1, 3},  // polite-stem-vsu 2
+    {307, 1, 3},  // polite-stem-vsu 3
+    {308, 1, 3},  // polite-stem-vsu 4
+    {309, 1, 3},  // polite-stem-vsu 5
+    {310, 1, 3},  // polite-stem-vsu 6
+    {311, 1, 0},  // polite-stem-vsu 7
+    {312, 1, 0},  // polite-pres 0
+    {313, 1, 3},  // polite-pres 1
+    {314, 2, 0},  // polite-pres 2
+    {316, 1, 0},  // polite-past 0
+    {317, 1, 3},  // polite-past 1
+    {318, 2, 0},  // polite-past 2
+    {320, 2, 0},  // polite-neg-pres 0
+    {322, 1, 3},  // polite-neg-pres 1
+    {323, 1, 3},  // polite-neg-pres 2
+    {324, 2, 0},  // polite-neg-pres 3
+    {326, 2, 0},  // polite-neg-past 0
+    {328, 1, 3},  // polite-neg-past 1
+    {329, 1, 3},  // polite-neg-past 2
+    {330, 2, 0},  // polite-neg-past 3
+    {332, 3, 0},  // adj-pres 0
+    {335, 3, 0},  // adj-pres 1
+    {338, 1, 0},  // adj-pres 2
+    {339, 3, 0},  // adj-pres-polite 0
+    {342, 3, 0},  // adj-pres-polite 1
+    {345, 1, 0},  // adj-pres-polite 2
+    {346, 3, 0},  // adj-past 0
+    {349, 3, 0},  // adj-past 1
+    {352, 2, 0},  // adj-past 2
+    {354, 3, 0},  // adj-past-polite 0
+    {357, 3, 0},  // adj-past-polite 1
+    {360, 2, 0},  // adj-past-polite 2
+    {362, 3, 0},  // adj-neg 0
+    {365, 3, 0},  // adj-neg 1
+    {368, 1, 3},  // adj-neg 2
+    {369, 1, 3},  // adj-neg 3
+    {370, 1, 0},  // adj-neg 4
+    {371, 3, 0},  // adj-neg-polite 0
+    {374, 3, 0},  // adj-neg-polite 1
+    {377, 1, 3},  // adj-neg-polite 2
+    {378, 1, 3},  // adj-neg-polite 3
+    {379, 1, 0},  // adj-neg-polite 4
+    {380, 3, 0},  // adj-bare-pres 0
+    {383, 1, 0},  // adj-bare-pres 1
+    {384, 3, 0},  // adj-bare-pres-polite 0
+    {387, 1, 0},  // adj-bare-pres-polite 1
+    {388, 3, 0},  // adj-bare-past 0
+    {391, 2, 0},  // adj-bare-past 1
+    {393, 3, 0},  // adj-bare-past-polite 0
+    {396, 2, 0},  // adj-bare-past-polite 1
+    {398, 3, 0},  // adj-attributive 0
+    {401, 1, 0},  // adj-attributive 1
+    {402, 3, 0},  // na-adj-attributive 0
+    {405, 1, 0},  // na-adj-attributive 1
+    {406, 3, 0},  // no-adj-attributive 0
+    {409, 1, 0},  // no-adj-attributive 1
+    {410, 3, 0},  // copula-pres-plain 0
+    {413, 1, 0},  // copula-pres-plain 1
+    {414, 3, 0},  // copula-past-plain 0
+    {417, 2, 0},  // copula-past-plain 1
+    {419, 2, 0},  // copula-pres-written 0
+    {421, 2, 0},  // copula-pres-written 1
+    {423, 3, 0},  // copula-past-written 0
+    {426, 2, 0},  // copula-past-written 1
+    {428, 3, 0},  // copula-pres-polite 0
+    {431, 2, 0},  // copula-pres-polite 1
+    {433, 3, 0},  // copula-past-polite 0
+    {436, 2, 0},  // copula-past-polite 1
+    {438, 3, 0},  // copula-neg 0
+    {441, 1, 3},  // copula-neg 1
+    {442, 1, 3},  // copula-neg 2
+    {443, 1, 0},  // copula-neg 3
+    {444, 3, 0},  // copula-neg-polite 0
+    {447, 1, 3},  // copula-neg-polite 1
+    {448, 1, 3},  // copula-neg-polite 2
+    {449, 1, 0},  // copula-neg-polite 3
+    {450, 2, 0},  // dat-ni 0
+    {452, 2, 0},  // nom-ga 0
+    {454, 2, 0},  // nom-ha 0
+    {456, 2, 0},  // hodo 0
+    {458, 4, 0},  // pp-in-np-de 0
+    {462, 4, 0},  // pp-in-np-ni 0
+    {466, 5, 0},  // pp-with-in-np 0
+    {471, 2, 0},  // pp-with-instrument 0
+    {473, 5, 0},  // pp-with-instrument 1
+    {478, 3, 0},  // question-ka 0
+    {481, 3, 0},  // question-wh-ka 0
 };
-unsigned const kAnalConstitCount = 216;
+unsigned const kAnalConstitCount = 226;
 
 AnalTerm const kAnalTerms[] = {
     {"PREP", nullptr, 0, 1, 0, 0, 0},  // be-in 0
@@ -470,6 +485,36 @@ AnalTerm const kAnalTerms[] = {
     {"BE", nullptr, 0, 1, 0, 0, 0},  // prog-n 1
     {"*dear-", nullptr, 0, 27, 0, 0, 0},
     {"i-", nullptr, 0, 13, kAct, 0, 0},
+    {"VV", nullptr, 0, 11, kAct, 0, 0},
+    {"VV", nullptr, 0, 11, 0, 0, 0},  // can-vv 0
+    {"*-", nullptr, 0, 27, 0, 0, 0},
+    {"*-", "\\1ru", 0, 27, kAct, 0, 0},
+    {"AUXCAN", nullptr, 0, 1, 0, 0, 0},  // can-vv 1
+    {"kotogadeki-", nullptr, 0, 13, kAct, 0, 0},
+    {"VV", nullptr, 0, 11, kAct, 0, 0},
+    {"Vku", nullptr, 0, 11, 0, 0, 0},  // can-vku 0
+    {"*-", nullptr, 0, 27, 0, 0, 0},
+    {"*-", "\\1ru", 0, 27, kAct, 0, 0},
+    {"AUXCAN", nullptr, 0, 1, 0, 0, 0},  // can-vku 1
+    {"kotogadeki-", nullptr, 0, 13, kAct, 0, 0},
+    {"VV", nullptr, 0, 11, kAct, 0, 0},
+    {"Vsu", nullptr, 0, 11, 0, 0, 0},  // can-vsu 0
+    {"*su-", nullptr, 0, 27, 0, 0, 0},
+    {"*su-", "\\1suru", 0, 27, kAct, 0, 0},
+    {"AUXCAN", nullptr, 0, 1, 0, 0, 0},  // can-vsu 1
+    {"kotogadeki-", nullptr, 0, 13, kAct, 0, 0},
+    {"VV", nullptr, 0, 11, kAct, 0, 0},
+    {"VCw", nullptr, 0, 11, 0, 0, 0},  // can-w 0
+    {"*w-", nullptr, 0, 27, 0, 0, 0},
+    {"*w-", "\\1u", 0, 27, kAct, 0, 0},
+    {"AUXCAN", nullptr, 0, 1, 0, 0, 0},  // can-w 1
+    {"kotogadeki-", nullptr, 0, 13, kAct, 0, 0},
+    {"VV", nullptr, 0, 11, kAct, 0, 0},
+    {"VC*", nullptr, 0, 11, 0, 0, 0},  // can-godan 0
+    {"*\077-", nullptr, 0, 27, 0, 0, 0},
+    {"*\077-", "\\1\\2u", 0, 27, kAct, 0, 0},
+    {"AUXCAN", nullptr, 0, 1, 0, 0, 0},  // can-godan 1
+    {"kotogadeki-", nullptr, 0, 13, kAct, 0, 0},
     {"VV", nullptr, 0, 11, kAct, 0, 0},
     {"N", nullptr, 0, 1, 0, 0, 0},  // in-year-1 0
     {"\202P\077\077\077", nullptr, 0, 27, 0, 0, 0},
@@ -800,7 +845,7 @@ AnalTerm const kAnalTerms[] = {
     {"QWH", nullptr, 0, 12, 0, 0, 0},
     {"ka", nullptr, 0, 13, kActAfter, 0, 0},
 };
-unsigned const kAnalTermCount = 454;
+unsigned const kAnalTermCount = 484;
 
 namespace {
 
@@ -894,58 +939,63 @@ LetterMapRecord const kESurfaceForward[] = {
 LetterMapRecord const kConstitForward[] = {
     {0, 0, 0, 11, 1},
     {60, 0, 0, 1, 12},
-    {65, 0, 0, 1, 13},
-    {66, 0, 0, 1, 14},
-    {68, 0, 0, 1, 15},
-    {72, 0, 0, 1, 16},
-    {78, 8, 0, 3, 17},  // N
-    {80, 0, 0, 3, 20},
-    {81, 0, 0, 1, 23},
-    {83, 0, 0, 1, 24},
-    {84, 0, 0, 1, 25},
-    {86, 0, 0, 1, 26},
-    {110, 0, 0, 1, 27},
-    {99, 0, 0, 1, 28},
+    {65, 0, 0, 2, 13},
+    {66, 0, 0, 1, 15},
+    {68, 0, 0, 1, 16},
+    {72, 0, 0, 1, 17},
+    {78, 9, 0, 3, 18},  // N
+    {80, 0, 0, 3, 21},
+    {81, 0, 0, 1, 24},
+    {83, 0, 0, 1, 25},
+    {84, 0, 0, 1, 26},
+    {86, 0, 0, 1, 27},
+    {110, 0, 0, 1, 28},
+    {85, 0, 0, 1, 29},
+    {99, 0, 0, 1, 30},
     {69, 2, 0, 0, 0},  // BE
-    {97, 0, 0, 1, 29},
-    {111, 0, 0, 1, 30},
-    {66, 0, 0, 1, 31},
-    {80, 4, 0, 0, 0},  // NP
+    {97, 0, 0, 1, 31},
     {111, 0, 0, 1, 32},
-    {65, 0, 0, 1, 33},
+    {66, 0, 0, 1, 33},
+    {80, 4, 0, 0, 0},  // NP
+    {111, 0, 0, 1, 34},
+    {65, 0, 0, 1, 35},
     {80, 5, 0, 0, 0},  // PP
-    {82, 0, 0, 1, 34},
-    {87, 0, 0, 1, 35},
-    {81, 18, 0, 0, 0},  // SQ
-    {69, 0, 0, 1, 36},
-    {80, 17, 0, 0, 0},  // VP
-    {101, 0, 0, 1, 37},
+    {82, 0, 0, 1, 36},
+    {87, 0, 0, 1, 37},
+    {81, 19, 0, 0, 0},  // SQ
+    {69, 0, 0, 1, 38},
+    {80, 18, 0, 0, 0},  // VP
+    {101, 0, 0, 1, 39},
+    {88, 0, 0, 1, 40},
     {99, 7, 0, 0, 0},  // Acc
-    {116, 0, 0, 1, 38},
-    {100, 0, 0, 1, 39},
-    {65, 0, 0, 1, 40},
-    {109, 3, 0, 1, 41},  // Nom
-    {83, 0, 0, 1, 42},
-    {69, 0, 0, 2, 43},
-    {72, 19, 0, 0, 0},  // QWH
-    {78, 0, 0, 1, 45},
-    {103, 0, 0, 1, 46},
-    {95, 0, 0, 1, 47},
-    {111, 16, 0, 0, 0},  // Hodo
-    {82, 12, 0, 0, 0},  // NBAR
-    {95, 0, 0, 2, 48},
-    {84, 10, 0, 0, 0},  // PAST
+    {116, 0, 0, 1, 41},
+    {100, 0, 0, 1, 42},
+    {65, 0, 0, 1, 43},
+    {109, 3, 0, 1, 44},  // Nom
+    {83, 0, 0, 1, 45},
+    {69, 0, 0, 2, 46},
+    {72, 20, 0, 0, 0},  // QWH
+    {78, 0, 0, 1, 48},
+    {103, 0, 0, 1, 49},
+    {67, 0, 0, 1, 50},
+    {95, 0, 0, 1, 51},
+    {111, 17, 0, 0, 0},  // Hodo
+    {82, 13, 0, 0, 0},  // NBAR
+    {95, 0, 0, 2, 52},
+    {84, 11, 0, 0, 0},  // PAST
     {80, 1, 0, 0, 0},  // PREP
-    {83, 9, 0, 0, 0},  // PRES
-    {83, 0, 0, 1, 50},
+    {83, 10, 0, 0, 0},  // PRES
+    {83, 0, 0, 1, 54},
     {62, 6, 0, 0, 0},  // <neg>
-    {110, 0, 0, 1, 51},
-    {103, 0, 0, 1, 52},
-    {104, 0, 0, 1, 53},
-    {69, 11, 0, 0, 0},  // TENSE
-    {105, 13, 0, 0, 0},  // Dat_ni
-    {97, 14, 0, 0, 0},  // Nom_ga
-    {97, 15, 0, 0, 0},  // Nom_ha
+    {65, 0, 0, 1, 55},
+    {110, 0, 0, 1, 56},
+    {103, 0, 0, 1, 57},
+    {104, 0, 0, 1, 58},
+    {69, 12, 0, 0, 0},  // TENSE
+    {78, 8, 0, 0, 0},  // AUXCAN
+    {105, 14, 0, 0, 0},  // Dat_ni
+    {97, 15, 0, 0, 0},  // Nom_ga
+    {97, 16, 0, 0, 0},  // Nom_ha
 };
 
 }  // namespace
@@ -954,5 +1004,5 @@ ANALOPT const kAOJStr = {kJStrForward, 13, 113, kJStrBackward, 23, 169};
 ANALOPT const kAOJPOS = {kJPOSForward, 27, 104, nullptr, 0, 168};
 ANALOPT const kAOEBase = {nullptr, 0, 45, nullptr, 0, 165};
 ANALOPT const kAOESurface = {kESurfaceForward, 7, 84, nullptr, 0, 0};
-ANALOPT const kAOConstit = {kConstitForward, 54, 1, nullptr, 0, 163};
+ANALOPT const kAOConstit = {kConstitForward, 59, 1, nullptr, 0, 163};
 ANALOPT const kAOSemant = {nullptr, 0, 96, nullptr, 0, 0};

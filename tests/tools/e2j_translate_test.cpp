@@ -112,6 +112,10 @@ TEST(E2jTranslate, TheFirstSentencesReadAsJapaneseInEachStyle) {
         {"She was reading a book.", "彼女は本を読んでいた。", "彼女は本を読んでいました。"},
         {"John is not writing a book.", "ジョンは本を書いていない。", "ジョンは本を書いていません。"},
         {"They were swimming in the park.", "彼らは公園で泳いでいた。", "彼らは公園で泳いでいました。"},
+        // "can": the dictionary form, then ことができる in the clause's tense.
+        {"I can swim.", "私は泳ぐことができる。", "私は泳ぐことができます。"},
+        {"John could meet Mary.", "ジョンはメアリーに会うことができた。", "ジョンはメアリーに会うことができました。"},
+        {"He can eat fish.", "彼は魚を食べることができる。", "彼は魚を食べることができます。"},
         // Possessives.
         {"John's dog is big.", "ジョンの犬は大きい。", "ジョンの犬は大きいです。"},
         {"The teacher's car is red.", "先生の車は赤い。", "先生の車は赤いです。"},
