@@ -25,3 +25,9 @@ extern std::array<uint16_t, kCatListCount> const kNumCats;
 // digits; 37 names beginning "AUX"; 38 names beginning "CONJ".  An unknown
 // list and a pos above 14,999 never match.
 bool CatMatch(int category, unsigned short pos, bool checkFlag, bool flag);
+
+// Whether a tree node's category (a wider number, temporary ones included)
+// is on the list, flags not asked.
+inline bool InCategoryList(int list, uint32_t category) {
+    return category <= 0xFFFF && CatMatch(list, static_cast<unsigned short>(category), false, false);
+}

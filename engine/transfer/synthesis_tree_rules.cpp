@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "engine/foundation/cat_lists.h"
-#include "engine/foundation/english_pos_classes.h"
 #include "engine/foundation/pos_class_tests.h"
 #include "engine/foundation/pos_codes.h"
 #include "engine/parse/semantic_match.h"
@@ -42,10 +41,7 @@ constexpr char const* kNomSpellFeats[] = {
     "***********6***", "***********7***", "***********8***", "***********9***",
 };
 
-bool InList(int list, PARSED_NODE const* node) {
-    return node->category <= kMaxValidPOS_E_Source &&
-           CatMatch(list, static_cast<unsigned short>(node->category), false, false);
-}
+bool InList(int list, PARSED_NODE const* node) { return InCategoryList(list, node->category); }
 
 bool Is(PARSED_NODE const* node, POS_E_Source category) { return node != nullptr && node->category == category; }
 
@@ -179,11 +175,7 @@ void NomSpellClauseChain(PARSED_NODE* node, bool inClause, bool* changed) {
 
 }  // namespace
 
-bool IsPPLike(uint32_t category) {
-    if (category > kMaxValidPOS_E_Source) return false;
-    char const* name = EnglishPOSName(POS_E_Source{static_cast<uint16_t>(category)});
-    return name != nullptr && std::strncmp(name, "PP", 2) == 0;
-}
+bool IsPPLike(uint32_t category) { return std::strncmp(CategoryName(category), "PP", 2) == 0; }
 
 PARSED_NODE* FindRightmostNP(PARSED_NODE* node) {
     if (node == nullptr) return nullptr;

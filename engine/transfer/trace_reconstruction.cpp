@@ -19,10 +19,6 @@ constexpr int kGappedClauseList = 1;
 constexpr int kFrontedList = 2;
 constexpr int kPrimeFillerList = 8;
 
-bool InList(int list, uint32_t category) {
-    return category <= kMaxValidPOS_E_Source && CatMatch(list, static_cast<unsigned short>(category), false, false);
-}
-
 bool IsVirtual(PARSED_NODE const* node) { return (node->flags & kVirtualNode) != 0; }
 
 // The filler, taken from its place, stands where the trace stood; the trace
@@ -80,8 +76,8 @@ void FillETraces(PARSED_NODE* tree) {
         for (auto ancestor = path.rbegin(); ancestor != path.rend(); ++ancestor) {
             PARSED_NODE* const candidate = *ancestor;
             PARSED_NODE const* const first = candidate->firstChild;
-            if (InList(kClauseList, candidate->category) && first != nullptr && first->rightSibling == below &&
-                InList(kGappedClauseList, below->category) && InList(kFrontedList, first->category)) {
+            if (InCategoryList(kClauseList, candidate->category) && first != nullptr && first->rightSibling == below &&
+                InCategoryList(kGappedClauseList, below->category) && InCategoryList(kFrontedList, first->category)) {
                 clause = candidate;
                 break;
             }
@@ -146,7 +142,7 @@ private:
 
 template <>
 bool TraceSeeker<kCatTrace2>::IsFiller(PARSED_NODE const* node) {
-    return (node->flags & kPrimeNode) != 0 && InList(kPrimeFillerList, node->category);
+    return (node->flags & kPrimeNode) != 0 && InCategoryList(kPrimeFillerList, node->category);
 }
 
 template <>

@@ -3,7 +3,7 @@
 #include "engine/foundation/cat_lists.h"
 
 bool IsClauseCategory(uint32_t category) {
-    return category <= 0xFFFF && CatMatch(kClauseCategoryList, static_cast<unsigned short>(category), false, false);
+    return InCategoryList(kClauseCategoryList, category);
 }
 
 // The topic rules' patterns: runs of categories ending at the verb (10).

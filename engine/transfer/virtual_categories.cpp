@@ -141,8 +141,7 @@ private:
 };
 
 bool IsNounLikeCategory(uint32_t category) {
-    return category <= kMaxValidPOS_E_Source &&
-           CatMatch(kNounLikeList, static_cast<unsigned short>(category), false, false);
+    return InCategoryList(kNounLikeList, category);
 }
 
 }  // namespace
