@@ -5,11 +5,9 @@
 
 #include <string>
 
-#include "run_command.h"
+#include "e2j_translations.h"
 
 namespace {
-
-CommandOutcome E2j(std::string const& arguments) { return RunCommand(TOOLS_DIR "/e2j " + arguments + " 2>/dev/null"); }
 
 TEST(E2jAlt, EachAnalysisOfTheSelectionGivesOneLineBestFirst) {
     std::string const telescope = "'I saw the man with the telescope.'";

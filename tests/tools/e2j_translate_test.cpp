@@ -7,18 +7,9 @@
 #include <vector>
 
 #include "engine/compiled/core_lexicon.h"
-#include "run_command.h"
+#include "e2j_translations.h"
 
 namespace {
-
-// The text as one shell word, apostrophes and all.
-std::string ShellQuoted(std::string const& text) {
-    std::string quoted = "'";
-    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-CommandOutcome E2j(std::string const& arguments) { return RunCommand(TOOLS_DIR "/e2j " + arguments + " 2>/dev/null"); }
 
 TEST(E2jTranslate, SentencesComeOutInJapanese) {
     struct {
@@ -87,11 +78,7 @@ TEST(E2jTranslate, SentencesComeOutSubjectObjectVerb) {
 // negations of the common verb classes, be with a place, the copula and
 // adjectives, in plain and in polite style.
 TEST(E2jTranslate, TheFirstSentencesReadAsJapaneseInEachStyle) {
-    struct {
-        char const* english;
-        char const* plain;
-        char const* polite;
-    } const cases[] = {
+    StyledTranslation const cases[] = {
         {"I eat an apple.", "私はりんごを食べる。", "私はりんごを食べます。"},
         {"I ate an apple.", "私はりんごを食べた。", "私はりんごを食べました。"},
         {"The cat ate the fish.", "猫は魚を食べた。", "猫は魚を食べました。"},
@@ -127,11 +114,7 @@ TEST(E2jTranslate, TheFirstSentencesReadAsJapaneseInEachStyle) {
         {"The big dog ran in the park.", "大きい犬は公園で走った。", "大きい犬は公園で走りました。"},
         {"I came in 1999.", "私は１９９９年に来た。", "私は１９９９年に来ました。"},
     };
-    for (auto const& c : cases) {
-        std::string const english = ShellQuoted(c.english);
-        EXPECT_EQ(E2j("translate --style 0 " + english).output, c.plain) << c.english;
-        EXPECT_EQ(E2j("translate " + english).output, c.polite) << c.english;
-    }
+    ExpectPlainAndPolite(cases);
     EXPECT_EQ(E2j("translate --style 2 'I am a student.'").output, "私は学生である。");
     EXPECT_EQ(E2j("translate --style 0 'The book is not on the table.'").output, "本はテーブルの上にない。");
 }
