@@ -28,7 +28,7 @@ TEST(E2jAlt, EachAnalysisOfTheSelectionGivesOneLineBestFirst) {
         {"alt ''", ""},
     };
     for (auto const& c : cases) {
-        CommandOutcome const outcome = E2j(c.arguments);
+        CommandOutcome const outcome = E2jStdout(c.arguments);
         EXPECT_EQ(outcome.exitCode, 0) << c.arguments;
         EXPECT_EQ(outcome.output, c.output) << c.arguments;
     }
@@ -36,7 +36,7 @@ TEST(E2jAlt, EachAnalysisOfTheSelectionGivesOneLineBestFirst) {
 
 TEST(E2jAlt, BadArgumentsAreUsageErrors) {
     for (char const* arguments : {"alt --select 3", "alt --select a:b", "alt --max 21 x", "alt --max", "alt --bogus"})
-        EXPECT_EQ(E2j(arguments).exitCode, 2) << arguments;
+        EXPECT_EQ(E2jStdout(arguments).exitCode, 2) << arguments;
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ TEST(E2jTranslate, SentencesComeOutInJapanese) {
         {"translate '.'", "\u3002"},
     };
     for (auto const& c : cases) {
-        CommandOutcome const outcome = E2j(c.arguments);
+        CommandOutcome const outcome = E2jStdout(c.arguments);
         EXPECT_EQ(outcome.exitCode, 0) << c.arguments;
         EXPECT_EQ(outcome.output, c.output) << c.arguments;
     }
@@ -62,7 +62,7 @@ TEST(E2jTranslate, SentencesComeOutSubjectObjectVerb) {
         {"Does John eat apples?", {"\u30B8\u30E7\u30F3", "\u308A\u3093\u3054", "\u98DF\u3079"}},
     };
     for (auto const& c : cases) {
-        CommandOutcome const outcome = E2j(std::string("translate --style 0 '") + c.english + "'");
+        CommandOutcome const outcome = E2jStdout(std::string("translate --style 0 '") + c.english + "'");
         EXPECT_EQ(outcome.exitCode, 0) << c.english;
         std::size_t at = 0;
         for (std::string const& word : c.words) {
@@ -115,8 +115,8 @@ TEST(E2jTranslate, TheFirstSentencesReadAsJapaneseInEachStyle) {
         {"I came in 1999.", "私は１９９９年に来た。", "私は１９９９年に来ました。"},
     };
     ExpectPlainAndPolite(cases);
-    EXPECT_EQ(E2j("translate --style 2 'I am a student.'").output, "私は学生である。");
-    EXPECT_EQ(E2j("translate --style 0 'The book is not on the table.'").output, "本はテーブルの上にない。");
+    EXPECT_EQ(E2jStdout("translate --style 2 'I am a student.'").output, "私は学生である。");
+    EXPECT_EQ(E2jStdout("translate --style 0 'The book is not on the table.'").output, "本はテーブルの上にない。");
 }
 
 // Words the core lexicon lacks come from the dictionary the build makes from
@@ -125,8 +125,8 @@ TEST(E2jTranslate, WordsTheCoreLexiconLacksComeFromEdict) {
     struct stat status {};
     if (stat(EdictLexiconPath().c_str(), &status) != 0) GTEST_SKIP() << "EDICT was not installed for the build";
     char const sentence[] = "translate --style 0 'The doctor bought a new bicycle.'";
-    EXPECT_EQ(E2j("--dict " + CoreLexiconPath() + " " + sentence).output, "doctor は新しい bicycle を買った。");
-    EXPECT_EQ(E2j(sentence).output, "医師は新しい自転車を買った。");
+    EXPECT_EQ(E2jStdout("--dict " + CoreLexiconPath() + " " + sentence).output, "doctor は新しい bicycle を買った。");
+    EXPECT_EQ(E2jStdout(sentence).output, "医師は新しい自転車を買った。");
 }
 
 }  // namespace

@@ -14,7 +14,8 @@ inline std::string ShellQuoted(std::string const& text) {
     return quoted + "'";
 }
 
-inline CommandOutcome E2j(std::string const& arguments) { return RunTool("e2j", arguments); }
+// e2j with these arguments (shell words), its standard output alone.
+inline CommandOutcome E2jStdout(std::string const& arguments) { return RunTool("e2j", arguments); }
 
 struct StyledTranslation {
     char const* english;
@@ -26,7 +27,7 @@ template <std::size_t N>
 void ExpectPlainAndPolite(StyledTranslation const (&cases)[N]) {
     for (StyledTranslation const& c : cases) {
         std::string const english = ShellQuoted(c.english);
-        EXPECT_EQ(E2j("translate --style 0 " + english).output, c.plain) << c.english;
-        EXPECT_EQ(E2j("translate " + english).output, c.polite) << c.english;
+        EXPECT_EQ(E2jStdout("translate --style 0 " + english).output, c.plain) << c.english;
+        EXPECT_EQ(E2jStdout("translate " + english).output, c.polite) << c.english;
     }
 }
