@@ -14,8 +14,10 @@ Of each entry marked common, every gloss that is one English word (nouns: up
 to two) becomes a reading of that word: EDICT's part-of-speech tags give the
 category and the cooked Japanese (godan endings, ichidan, suru verbs, i- and
 na-adjectives, nouns), vt/vi the transitivity.  Several translations of one
-word become its readings in order: the entry's first sense before later
-ones, then the shorter Japanese; all but the first rank lower.  Regular English forms are spelt by the
+word become its readings in order: earlier senses and glosses early in their
+sense first, abbreviations, archaic, rare and slang words late, then the
+shorter Japanese; all but the first rank lower.  A sense marked as usually
+written in kana gives its reading.  Regular English forms are spelt by the
 rules the core lexicon's generator uses, irregular ones come from WordNet.
 """
 
@@ -76,9 +78,30 @@ def core_words(path):
     return words
 
 
+# EDICT's notes on a sense that make its word a poor first choice, with how
+# far each pushes it down: abbreviations, archaic, obsolete, rare, slang,
+# vulgar and other marked words.
+NOTE_PENALTY = {
+    "abbr": 3, "arch": 6, "obs": 6, "obsc": 6, "rare": 4, "sl": 3, "m-sl": 3, "male-sl": 3,
+    "vulg": 6, "X": 6, "derog": 4, "poet": 3, "chn": 2, "col": 1, "hon": 1, "hum": 1,
+}
+
+
+class Sense:
+    """One gloss of an entry with what ranks it: the part-of-speech tags
+    carried forward, the sense's number, the gloss's place within its sense,
+    and the sense's notes ("uk": usually written in kana)."""
+
+    def __init__(self, tags, number, place, notes, gloss):
+        self.tags, self.number, self.place, self.notes, self.gloss = tags, number, place, notes, gloss
+
+    def penalty(self):
+        return sum(NOTE_PENALTY.get(note, 0) for note in self.notes)
+
+
 def senses(glosses):
-    """(tags, sense number, gloss) for each gloss, tags carried forward."""
-    tags, number = [], 0
+    """A Sense for each gloss, tags and notes carried forward within a sense."""
+    tags, number, place, notes = [], 0, 0, set()
     for gloss in glosses:
         gloss = gloss.strip()
         while True:
@@ -87,12 +110,15 @@ def senses(glosses):
                 break
             inner = match.group(1)
             if inner.isdigit():
-                number = int(inner) - 1
+                number, place, notes = int(inner) - 1, 0, set()
             elif re.match(r"^[a-z0-9-]+(,[a-z0-9-]+)*$", inner) and any(
                     t.startswith(("n", "v", "adj", "adv")) for t in inner.split(",")):
                 tags = inner.split(",")
+            else:
+                notes |= set(inner.split(","))
             gloss = gloss[match.end():]
-        yield tags, number, NOTE.sub("", gloss).strip()
+        yield Sense(tags, number, place, frozenset(notes), NOTE.sub("", gloss).strip())
+        place += 1
 
 
 def cooked_and_category(japanese, tags, gloss):
@@ -162,13 +188,15 @@ def lexicon_lines(edict_path, core, exceptions):
             match = ENTRY.match(line.rstrip("\n"))
             if not match or "/(P)/" not in line + "/":
                 continue
-            japanese = match.group(1)
-            if not encodable(japanese) or "\ufffd" in japanese:
-                continue
-            for tags, number, gloss in senses(match.group(3).split("/")):
-                if not gloss or gloss == "(P)":
+            written, reading = match.group(1), match.group(2) or match.group(1)
+            for sense in senses(match.group(3).split("/")):
+                if not sense.gloss or sense.gloss == "(P)":
                     continue
-                made = cooked_and_category(japanese, tags, gloss)
+                # A word usually written in kana is given in kana.
+                japanese = reading if "uk" in sense.notes else written
+                if not encodable(japanese) or "\ufffd" in japanese:
+                    continue
+                made = cooked_and_category(japanese, sense.tags, sense.gloss)
                 if made is None:
                     continue
                 category, english, cooked, jpos = made
@@ -176,7 +204,10 @@ def lexicon_lines(edict_path, core, exceptions):
                 if not pattern.match(english) or english in core:
                     continue
                 key = (english, category, cooked)
-                rank = (number, len(japanese), order)
+                # Earlier senses, and glosses early in their sense, name the
+                # word's main meaning; marked words come late; then shorter
+                # Japanese first.
+                rank = (2 * sense.number + sense.place + sense.penalty(), len(japanese), order)
                 if key not in found or rank < found[key][0]:
                     found[key] = (rank, jpos)
     lines = sorted(found.items(), key=lambda item: (item[0][0], item[1][0]))

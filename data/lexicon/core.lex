@@ -205,6 +205,7 @@ VI01  talk        {話}s-        VCs
 VI01  work        {働}k-        VCk
 VI01  live        {住}m-        VCm
 VI01  play        {遊}b-        VCb
+VT01  play        {弾}k-        VCk   obj=instrument
 VT01  like        {好}m-        VCm
 VT01  love        {愛}su-       Vsu
 VT01  want        {欲しが}r-    VCr
@@ -446,6 +447,8 @@ N  coffee       {コーヒー}      N  mass  sem=drink
 N  chopstick    {箸}            N  sem=instrument
 N  spoon        {スプーン}      N  sem=instrument
 N  fork         {フォーク}      N  sem=instrument
+N  piano        {ピアノ}        N  sem=instrument
+N  guitar       {ギター}        N  sem=instrument
 N  bean         {豆}            N  sem=food
 # Two senses the word-sense association tells apart (tools/grammar/word_senses.gram).
 N  account      {口座}          N  sem=money

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """The EDICT lexicon generator on a small EDICT of its own: only common
 entries, one-word glosses (nouns up to two words), the conjugation class and
-transitivity from the tags, the core lexicon's words left to it, first senses
-and shorter Japanese first, and irregular English forms from WordNet."""
+transitivity from the tags, the core lexicon's words left to it, main
+meanings and shorter Japanese first, and irregular English forms from
+WordNet."""
 import pathlib
 import subprocess
 import sys
@@ -30,6 +31,11 @@ EDICT = """\
 子供 [こども] /(n) child/(P)/
 豆類 [まめるい] /(n) beans/pulses/(P)/
 食 [しょく] /(n) eating/(P)/
+見限る [みかぎる] /(v5r,vt) to give up on/to turn one's back on/to abandon/(P)/
+見捨てる [みすてる] /(v1,vt) to abandon/to desert/(P)/
+発 [はつ] /(n,n-suf) (1) departure/(n,n-suf) (2) (abbr) engine/(P)/
+機関 [きかん] /(n) (1) engine/(n) (2) agency/(P)/
+煙草 [たばこ] /(n) (uk) tobacco/cigarette/(P)/
 """
 CORE = """\
 VT01  eat  {食べ}-  VV
@@ -96,6 +102,16 @@ class EdictLexicon(unittest.TestCase):
         bike = self.text[self.text.index("entry\tbike\n"):]
         self.assertEqual([line.split("\t")[2] for line in bike.splitlines()[1:5:2]], ["pvalue=0", "pvalue=-20"])
         self.assertEqual(self.entries["bicycle path"], [["N", "{自転車道}", "N"]])
+
+    def test_main_meanings_rank_before_later_glosses_and_marked_words(self):
+        expected = {
+            "abandon": ["{見捨て}-", "{見限}r-"],
+            "engine": ["{機関}", "{発}"],
+            # Usually written in kana: the reading, not the kanji.
+            "tobacco": ["{たばこ}"],
+        }
+        for word, cooked in expected.items():
+            self.assertEqual([r[1] for r in self.entries[word]], cooked, word)
 
     def test_what_is_left_out(self):
         # A core word and its forms, words of an entry not marked common, a
