@@ -88,8 +88,12 @@ PARSED_NODE* LastBeforeTrailers(PARSED_NODE* first) {
     return at;
 }
 
-// The tense of the verb that ends the clause, or 0.
+// The clause's own tense, which its rule took from the word that carries
+// it (in "What did John eat?" the auxiliary, which stays in front of the
+// verb); else the tense of the verb that ends the clause; or 0.
 char ClauseTense(PARSED_NODE* clause) {
+    if (std::strlen(clause->features[0]) >= kTenseChar && IsTenseChar(FeatureChar(clause, kTenseChar)))
+        return FeatureChar(clause, kTenseChar);
     for (PARSED_NODE* at = LastBeforeTrailers(clause->firstChild); at != nullptr;
          at = LastBeforeTrailers(at->firstChild)) {
         if (IsVerbishType(at) && IsTenseChar(FeatureChar(at, kTenseChar))) return FeatureChar(at, kTenseChar);

@@ -36,6 +36,8 @@ TEST(SynthesisTreeRules, TenseNodesFollowTheClauseOrTheFirstCoordinatedVerbPhras
          "SQ(NP PRED(VP(VI01)) <neg> TENSE(PRES))"},
         {"the clause's own verb phrase carries the tense", TenseExtraction, "SDECL(NP VP[B2I0](NP VT01[B0I0]))",
          "SDECL(NP VP(NP VT01) TENSE(PAST))"},
+        {"a question's auxiliary before the verb carries the tense", TenseExtraction,
+         "SQ[D2I0](AUXSUBJ(NP AUXP) VP(VT01[B1T0]))", "SQ(AUXSUBJ(NP AUXP) VP(VT01) TENSE(PAST))"},
         {"no tense character", TenseExtraction, "SDECL(NP PRED(VP(VT01[B0I0])))", nullptr},
         {"not a clause that takes a tense", TenseExtraction, "S(NP PRED(VP(VT01[D2I0])))", nullptr},
         {"coordinated verb phrases", VPTenseExtraction, "VP'(VP[D2I0](VT01) VPCOORD VP(VT01))",
