@@ -84,6 +84,11 @@ PRN    those   {あれら}      N    f0=P31B0
 WHAT   what    {何}          N    f0=M31B1
 WHAT   who     {誰}          N    f0=M31B1
 WHAT   which   {どれ}        N    f0=M31B1
+# Question adverbs; "where" with a verb of being or going is どこに (analysis rules).
+WHQADV where   {どこで}      ADV
+WHQADV when    {いつ}        ADV
+WHQADV why     {なぜ}        ADV
+WHQADV how     {どうやって}  ADV
 
 # ---- Auxiliaries and negation ----------------------------------------------------------
 # Verb sets: form (B base, P present, S third person, D past, N participle,
@@ -203,7 +208,8 @@ VT01  do          {}su-         Vsu   third=does past=did pastpart=done
 VI01  walk        {歩}k-        VCk
 VI01  talk        {話}s-        VCs
 VI01  work        {働}k-        VCk
-VI01  live        {住}m-        VCm
+# Living somewhere is a state: 住んでいる.
+VI01  live        {住んでい}-   VV
 VI01  play        {遊}b-        VCb
 VT01  play        {弾}k-        VCk   obj=instrument
 VT01  like        {好}m-        VCm
@@ -250,6 +256,7 @@ VT01  finish      {終え}-       VV
 VT01  enter       {入}r-        VCr   transplant=NP:+ni
 VT01  climb       {登}r-        VCr
 VT01  push        {押}s-        VCs
+VT01  break       {壊}s-        VCs   past=broke pastpart=broken
 VT01  pull        {引}k-        VCk
 
 # ---- Adjectives -------------------------------------------------------------------------------

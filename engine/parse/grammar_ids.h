@@ -5,21 +5,21 @@
 // categories and lists.
 #include <cstdint>
 
-constexpr unsigned kRuleListCount = 65;
+constexpr unsigned kRuleListCount = 68;
 constexpr unsigned kRuleIndexCount = 15000;
-constexpr unsigned kRuleRHeapCount = 66;
-constexpr unsigned kRuleHeapCount = 264;
+constexpr unsigned kRuleRHeapCount = 71;
+constexpr unsigned kRuleHeapCount = 276;
 constexpr unsigned kFeatureBitHeapCount = 128;
-constexpr unsigned kPureRuleCount = 65;
-constexpr unsigned kPureCCodeCount = 85;
-constexpr unsigned kPureTermCount = 109;
+constexpr unsigned kPureRuleCount = 68;
+constexpr unsigned kPureCCodeCount = 92;
+constexpr unsigned kPureTermCount = 115;
 constexpr unsigned kPureVCatCount = 1;
 constexpr unsigned kAltProbCount = 3;
 constexpr unsigned kExcludedCatCount = 4;
 constexpr unsigned kGrammarCreatedParticleCount = 60;
 constexpr unsigned kFirstTemporaryCategory = 15000;
 constexpr unsigned kTemporaryCategoryCount = 0;
-constexpr unsigned kUsedPureTermCount = 109;
+constexpr unsigned kUsedPureTermCount = 115;
 constexpr unsigned kUsedPureVCatCount = 0;
 constexpr unsigned kUsedAltProbCount = 3;
 constexpr unsigned kUsedExcludedCatCount = 4;
@@ -62,6 +62,7 @@ constexpr uint16_t kTHIS = 245;
 constexpr uint16_t kVP = 293;
 constexpr uint16_t kVT02 = 298;
 constexpr uint16_t kWHAT = 366;
+constexpr uint16_t kWHQADV = 377;
 constexpr uint16_t kADVP = 404;
 constexpr uint16_t kAUXWILL = 406;
 constexpr uint16_t kPOSS = 407;
@@ -73,5 +74,6 @@ constexpr uint16_t kSQGAP = 412;
 constexpr uint16_t kVPGAP = 413;
 constexpr uint16_t kNPCONJ = 414;
 constexpr uint16_t kPOSSP = 415;
+constexpr uint16_t kWHADVSUBJ = 416;
 
 }  // namespace grammar

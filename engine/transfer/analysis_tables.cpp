@@ -37,97 +37,101 @@ AnalysisRule const kAnalysisRules[] = {
     {50, 150, 2, 0x00, {}, 0x0, {3342, 40}},  // can-godan
     {52, 155, 2, 0x00, {}, 0x0, {2689, 33, 41}},  // in-year-1
     {54, 158, 2, 0x00, {}, 0x0, {2689, 33, 41}},  // in-year-2
-    {56, 165, 3, 0x02, {}, 0x0, {3329, 42}},  // pres-ru-vv (plain)
-    {56, 165, 3, 0x04, {}, 0x0, {3329, 42}},  // pres-ru-vv (written)
-    {59, 169, 3, 0x02, {}, 0x0, {3330, 42}},  // pres-ru-vku (plain)
-    {59, 169, 3, 0x04, {}, 0x0, {3330, 42}},  // pres-ru-vku (written)
-    {62, 173, 3, 0x02, {}, 0x0, {3331, 42}},  // pres-ru-vsu (plain)
-    {62, 173, 3, 0x04, {}, 0x0, {3331, 42}},  // pres-ru-vsu (written)
-    {65, 177, 3, 0x02, {}, 0x0, {5418, 3338, 42}},  // pres-w (plain)
-    {65, 177, 3, 0x04, {}, 0x0, {5418, 3338, 42}},  // pres-w (written)
-    {68, 181, 3, 0x02, {}, 0x0, {3342, 42}},  // pres-u-godan (plain)
-    {68, 181, 3, 0x04, {}, 0x0, {3342, 42}},  // pres-u-godan (written)
-    {71, 187, 3, 0x02, {}, 0x0, {3329, 43}},  // past-vv (plain)
-    {71, 187, 3, 0x04, {}, 0x0, {3329, 43}},  // past-vv (written)
-    {74, 191, 3, 0x02, {}, 0x0, {3330, 43}},  // past-vku (plain)
-    {74, 191, 3, 0x04, {}, 0x0, {3330, 43}},  // past-vku (written)
-    {77, 195, 3, 0x02, {}, 0x0, {5412, 3331, 43}},  // past-vsu (plain)
-    {77, 195, 3, 0x04, {}, 0x0, {5412, 3331, 43}},  // past-vsu (written)
-    {80, 199, 3, 0x02, {}, 0x0, {5413, 3332, 43}},  // past-k (plain)
-    {80, 199, 3, 0x04, {}, 0x0, {5413, 3332, 43}},  // past-k (written)
-    {83, 203, 3, 0x02, {}, 0x0, {5413, 3333, 43}},  // past-ik (plain)
-    {83, 203, 3, 0x04, {}, 0x0, {5413, 3333, 43}},  // past-ik (written)
-    {86, 207, 3, 0x02, {}, 0x0, {5414, 3334, 43}},  // past-g (plain)
-    {86, 207, 3, 0x04, {}, 0x0, {5414, 3334, 43}},  // past-g (written)
-    {89, 211, 3, 0x02, {}, 0x0, {5415, 3335, 43}},  // past-s (plain)
-    {89, 211, 3, 0x04, {}, 0x0, {5415, 3335, 43}},  // past-s (written)
-    {92, 215, 3, 0x02, {}, 0x0, {5416, 3336, 43}},  // past-t (plain)
-    {92, 215, 3, 0x04, {}, 0x0, {5416, 3336, 43}},  // past-t (written)
-    {95, 219, 3, 0x02, {}, 0x0, {5417, 3337, 43}},  // past-r (plain)
-    {95, 219, 3, 0x04, {}, 0x0, {5417, 3337, 43}},  // past-r (written)
-    {98, 223, 3, 0x02, {}, 0x0, {5418, 3338, 43}},  // past-w (plain)
-    {98, 223, 3, 0x04, {}, 0x0, {5418, 3338, 43}},  // past-w (written)
-    {101, 227, 3, 0x02, {}, 0x0, {5419, 3339, 43}},  // past-m (plain)
-    {101, 227, 3, 0x04, {}, 0x0, {5419, 3339, 43}},  // past-m (written)
-    {104, 231, 3, 0x02, {}, 0x0, {5420, 3340, 43}},  // past-b (plain)
-    {104, 231, 3, 0x04, {}, 0x0, {5420, 3340, 43}},  // past-b (written)
-    {107, 235, 3, 0x02, {}, 0x0, {5421, 3341, 43}},  // past-n (plain)
-    {107, 235, 3, 0x04, {}, 0x0, {5421, 3341, 43}},  // past-n (written)
-    {110, 241, 5, 0x02, {}, 0x0, {3342, 38}},  // neg-stem-godan (plain)
-    {110, 241, 5, 0x04, {}, 0x0, {3342, 38}},  // neg-stem-godan (written)
-    {115, 247, 5, 0x02, {}, 0x0, {5412, 3331, 38}},  // neg-stem-vsu (plain)
-    {115, 247, 5, 0x04, {}, 0x0, {5412, 3331, 38}},  // neg-stem-vsu (written)
-    {120, 253, 4, 0x02, {}, 0x0, {38, 42}},  // neg-pres (plain)
-    {120, 253, 4, 0x04, {}, 0x0, {38, 42}},  // neg-pres (written)
-    {124, 258, 4, 0x02, {}, 0x0, {38, 43}},  // neg-past (plain)
-    {124, 258, 4, 0x04, {}, 0x0, {38, 43}},  // neg-past (written)
-    {128, 267, 8, 0x01, {}, 0x0, {3342, 44}},  // polite-stem-godan (polite)
-    {136, 276, 1, 0x01, {}, 0x0, {5422, 3338}},  // polite-stem-w (polite)
-    {137, 278, 8, 0x01, {}, 0x0, {5412, 3331, 44}},  // polite-stem-vsu (polite)
-    {145, 287, 3, 0x01, {}, 0x0, {3343, 42}},  // polite-pres (polite)
-    {148, 291, 3, 0x01, {}, 0x0, {3343, 43}},  // polite-past (polite)
-    {151, 295, 4, 0x01, {}, 0x0, {38, 42}},  // polite-neg-pres (polite)
-    {155, 300, 4, 0x01, {}, 0x0, {38, 43}},  // polite-neg-past (polite)
-    {159, 309, 3, 0x02, {}, 0x0, {5409, 5411, 3344, 42, 34}},  // adj-pres (plain)
-    {159, 309, 3, 0x04, {}, 0x0, {5409, 5411, 3344, 42, 34}},  // adj-pres (written)
-    {162, 313, 3, 0x01, {}, 0x0, {5409, 5411, 3344, 42, 34}},  // adj-pres-polite (polite)
-    {165, 317, 3, 0x02, {}, 0x0, {5409, 5411, 3344, 43, 34}},  // adj-past (plain)
-    {165, 317, 3, 0x04, {}, 0x0, {5409, 5411, 3344, 43, 34}},  // adj-past (written)
-    {168, 321, 3, 0x01, {}, 0x0, {5409, 5411, 3344, 43, 34}},  // adj-past-polite (polite)
-    {171, 325, 5, 0x02, {}, 0x0, {5409, 5411, 3344, 38, 34}},  // adj-neg (plain)
-    {171, 325, 5, 0x04, {}, 0x0, {5409, 5411, 3344, 38, 34}},  // adj-neg (written)
-    {176, 331, 5, 0x01, {}, 0x0, {5409, 5411, 3344, 38, 34}},  // adj-neg-polite (polite)
-    {181, 339, 2, 0x02, {}, 0x0, {5411, 3344, 42}},  // adj-bare-pres (plain)
-    {181, 339, 2, 0x04, {}, 0x0, {5411, 3344, 42}},  // adj-bare-pres (written)
-    {183, 342, 2, 0x01, {}, 0x0, {5411, 3344, 42}},  // adj-bare-pres-polite (polite)
-    {185, 345, 2, 0x02, {}, 0x0, {5411, 3344, 43}},  // adj-bare-past (plain)
-    {185, 345, 2, 0x04, {}, 0x0, {5411, 3344, 43}},  // adj-bare-past (written)
-    {187, 348, 2, 0x01, {}, 0x0, {5411, 3344, 43}},  // adj-bare-past-polite (polite)
-    {189, 353, 2, 0x00, {}, 0x0, {5411, 3344, 45}},  // adj-attributive
-    {191, 356, 2, 0x00, {}, 0x0, {5411, 3345, 45}},  // na-adj-attributive
-    {193, 359, 2, 0x00, {}, 0x0, {5411, 3346, 45}},  // no-adj-attributive
-    {195, 365, 2, 0x02, {}, 0x0, {5409, 42, 34}},  // copula-pres-plain (plain)
-    {197, 368, 2, 0x02, {}, 0x0, {5409, 43, 34}},  // copula-past-plain (plain)
-    {199, 371, 2, 0x04, {}, 0x0, {5409, 42, 34}},  // copula-pres-written (written)
-    {201, 374, 2, 0x04, {}, 0x0, {5409, 43, 34}},  // copula-past-written (written)
-    {203, 377, 2, 0x01, {}, 0x0, {5409, 42, 34}},  // copula-pres-polite (polite)
-    {205, 380, 2, 0x01, {}, 0x0, {5409, 43, 34}},  // copula-past-polite (polite)
-    {207, 383, 4, 0x02, {}, 0x0, {5409, 38, 34}},  // copula-neg (plain)
-    {207, 383, 4, 0x04, {}, 0x0, {5409, 38, 34}},  // copula-neg (written)
-    {211, 388, 4, 0x01, {}, 0x0, {5409, 38, 34}},  // copula-neg-polite (polite)
-    {215, 397, 1, 0x00, {}, 0x0, {46}},  // dat-ni
-    {216, 399, 1, 0x00, {}, 0x0, {47}},  // nom-ga
-    {217, 401, 1, 0x00, {}, 0x0, {48}},  // nom-ha
-    {218, 403, 1, 0x00, {}, 0x0, {49}},  // hodo
-    {219, 407, 1, 0x00, {}, 0x0, {5410, 33, 37, 36}},  // pp-in-np-de
-    {220, 409, 1, 0x00, {}, 0x0, {5423, 33, 37, 36}},  // pp-in-np-ni
-    {221, 414, 1, 0x00, {}, 0x0, {2690, 3620, 33, 37, 36}},  // pp-with-in-np
-    {222, 416, 2, 0x00, {}, 0x0, {2690, 3620, 33, 37, 50, 41}},  // pp-with-instrument
-    {224, 421, 1, 0x40, {}, 0x0, {44, 51}},  // question-ka
-    {225, 423, 1, 0x40, {}, 0x0, {44, 52}},  // question-wh-ka
+    {56, 168, 2, 0x00, {}, 0x0, {1441, 3620, 42}},  // where-ni-live
+    {58, 171, 2, 0x00, {}, 0x0, {1442, 3620, 42}},  // where-ni-go
+    {60, 174, 2, 0x00, {}, 0x0, {1443, 3620, 42}},  // where-ni-come
+    {62, 177, 2, 0x00, {}, 0x0, {1444, 3620, 42}},  // where-ni-stay
+    {64, 184, 3, 0x02, {}, 0x0, {3329, 43}},  // pres-ru-vv (plain)
+    {64, 184, 3, 0x04, {}, 0x0, {3329, 43}},  // pres-ru-vv (written)
+    {67, 188, 3, 0x02, {}, 0x0, {3330, 43}},  // pres-ru-vku (plain)
+    {67, 188, 3, 0x04, {}, 0x0, {3330, 43}},  // pres-ru-vku (written)
+    {70, 192, 3, 0x02, {}, 0x0, {3331, 43}},  // pres-ru-vsu (plain)
+    {70, 192, 3, 0x04, {}, 0x0, {3331, 43}},  // pres-ru-vsu (written)
+    {73, 196, 3, 0x02, {}, 0x0, {5418, 3338, 43}},  // pres-w (plain)
+    {73, 196, 3, 0x04, {}, 0x0, {5418, 3338, 43}},  // pres-w (written)
+    {76, 200, 3, 0x02, {}, 0x0, {3342, 43}},  // pres-u-godan (plain)
+    {76, 200, 3, 0x04, {}, 0x0, {3342, 43}},  // pres-u-godan (written)
+    {79, 206, 3, 0x02, {}, 0x0, {3329, 44}},  // past-vv (plain)
+    {79, 206, 3, 0x04, {}, 0x0, {3329, 44}},  // past-vv (written)
+    {82, 210, 3, 0x02, {}, 0x0, {3330, 44}},  // past-vku (plain)
+    {82, 210, 3, 0x04, {}, 0x0, {3330, 44}},  // past-vku (written)
+    {85, 214, 3, 0x02, {}, 0x0, {5412, 3331, 44}},  // past-vsu (plain)
+    {85, 214, 3, 0x04, {}, 0x0, {5412, 3331, 44}},  // past-vsu (written)
+    {88, 218, 3, 0x02, {}, 0x0, {5413, 3332, 44}},  // past-k (plain)
+    {88, 218, 3, 0x04, {}, 0x0, {5413, 3332, 44}},  // past-k (written)
+    {91, 222, 3, 0x02, {}, 0x0, {5413, 3333, 44}},  // past-ik (plain)
+    {91, 222, 3, 0x04, {}, 0x0, {5413, 3333, 44}},  // past-ik (written)
+    {94, 226, 3, 0x02, {}, 0x0, {5414, 3334, 44}},  // past-g (plain)
+    {94, 226, 3, 0x04, {}, 0x0, {5414, 3334, 44}},  // past-g (written)
+    {97, 230, 3, 0x02, {}, 0x0, {5415, 3335, 44}},  // past-s (plain)
+    {97, 230, 3, 0x04, {}, 0x0, {5415, 3335, 44}},  // past-s (written)
+    {100, 234, 3, 0x02, {}, 0x0, {5416, 3336, 44}},  // past-t (plain)
+    {100, 234, 3, 0x04, {}, 0x0, {5416, 3336, 44}},  // past-t (written)
+    {103, 238, 3, 0x02, {}, 0x0, {5417, 3337, 44}},  // past-r (plain)
+    {103, 238, 3, 0x04, {}, 0x0, {5417, 3337, 44}},  // past-r (written)
+    {106, 242, 3, 0x02, {}, 0x0, {5418, 3338, 44}},  // past-w (plain)
+    {106, 242, 3, 0x04, {}, 0x0, {5418, 3338, 44}},  // past-w (written)
+    {109, 246, 3, 0x02, {}, 0x0, {5419, 3339, 44}},  // past-m (plain)
+    {109, 246, 3, 0x04, {}, 0x0, {5419, 3339, 44}},  // past-m (written)
+    {112, 250, 3, 0x02, {}, 0x0, {5420, 3340, 44}},  // past-b (plain)
+    {112, 250, 3, 0x04, {}, 0x0, {5420, 3340, 44}},  // past-b (written)
+    {115, 254, 3, 0x02, {}, 0x0, {5421, 3341, 44}},  // past-n (plain)
+    {115, 254, 3, 0x04, {}, 0x0, {5421, 3341, 44}},  // past-n (written)
+    {118, 260, 5, 0x02, {}, 0x0, {3342, 38}},  // neg-stem-godan (plain)
+    {118, 260, 5, 0x04, {}, 0x0, {3342, 38}},  // neg-stem-godan (written)
+    {123, 266, 5, 0x02, {}, 0x0, {5412, 3331, 38}},  // neg-stem-vsu (plain)
+    {123, 266, 5, 0x04, {}, 0x0, {5412, 3331, 38}},  // neg-stem-vsu (written)
+    {128, 272, 4, 0x02, {}, 0x0, {38, 43}},  // neg-pres (plain)
+    {128, 272, 4, 0x04, {}, 0x0, {38, 43}},  // neg-pres (written)
+    {132, 277, 4, 0x02, {}, 0x0, {38, 44}},  // neg-past (plain)
+    {132, 277, 4, 0x04, {}, 0x0, {38, 44}},  // neg-past (written)
+    {136, 286, 8, 0x01, {}, 0x0, {3342, 45}},  // polite-stem-godan (polite)
+    {144, 295, 1, 0x01, {}, 0x0, {5422, 3338}},  // polite-stem-w (polite)
+    {145, 297, 8, 0x01, {}, 0x0, {5412, 3331, 45}},  // polite-stem-vsu (polite)
+    {153, 306, 3, 0x01, {}, 0x0, {3343, 43}},  // polite-pres (polite)
+    {156, 310, 3, 0x01, {}, 0x0, {3343, 44}},  // polite-past (polite)
+    {159, 314, 4, 0x01, {}, 0x0, {38, 43}},  // polite-neg-pres (polite)
+    {163, 319, 4, 0x01, {}, 0x0, {38, 44}},  // polite-neg-past (polite)
+    {167, 328, 3, 0x02, {}, 0x0, {5409, 5411, 3344, 43, 34}},  // adj-pres (plain)
+    {167, 328, 3, 0x04, {}, 0x0, {5409, 5411, 3344, 43, 34}},  // adj-pres (written)
+    {170, 332, 3, 0x01, {}, 0x0, {5409, 5411, 3344, 43, 34}},  // adj-pres-polite (polite)
+    {173, 336, 3, 0x02, {}, 0x0, {5409, 5411, 3344, 44, 34}},  // adj-past (plain)
+    {173, 336, 3, 0x04, {}, 0x0, {5409, 5411, 3344, 44, 34}},  // adj-past (written)
+    {176, 340, 3, 0x01, {}, 0x0, {5409, 5411, 3344, 44, 34}},  // adj-past-polite (polite)
+    {179, 344, 5, 0x02, {}, 0x0, {5409, 5411, 3344, 38, 34}},  // adj-neg (plain)
+    {179, 344, 5, 0x04, {}, 0x0, {5409, 5411, 3344, 38, 34}},  // adj-neg (written)
+    {184, 350, 5, 0x01, {}, 0x0, {5409, 5411, 3344, 38, 34}},  // adj-neg-polite (polite)
+    {189, 358, 2, 0x02, {}, 0x0, {5411, 3344, 43}},  // adj-bare-pres (plain)
+    {189, 358, 2, 0x04, {}, 0x0, {5411, 3344, 43}},  // adj-bare-pres (written)
+    {191, 361, 2, 0x01, {}, 0x0, {5411, 3344, 43}},  // adj-bare-pres-polite (polite)
+    {193, 364, 2, 0x02, {}, 0x0, {5411, 3344, 44}},  // adj-bare-past (plain)
+    {193, 364, 2, 0x04, {}, 0x0, {5411, 3344, 44}},  // adj-bare-past (written)
+    {195, 367, 2, 0x01, {}, 0x0, {5411, 3344, 44}},  // adj-bare-past-polite (polite)
+    {197, 372, 2, 0x00, {}, 0x0, {5411, 3344, 46}},  // adj-attributive
+    {199, 375, 2, 0x00, {}, 0x0, {5411, 3345, 46}},  // na-adj-attributive
+    {201, 378, 2, 0x00, {}, 0x0, {5411, 3346, 46}},  // no-adj-attributive
+    {203, 384, 2, 0x02, {}, 0x0, {5409, 43, 34}},  // copula-pres-plain (plain)
+    {205, 387, 2, 0x02, {}, 0x0, {5409, 44, 34}},  // copula-past-plain (plain)
+    {207, 390, 2, 0x04, {}, 0x0, {5409, 43, 34}},  // copula-pres-written (written)
+    {209, 393, 2, 0x04, {}, 0x0, {5409, 44, 34}},  // copula-past-written (written)
+    {211, 396, 2, 0x01, {}, 0x0, {5409, 43, 34}},  // copula-pres-polite (polite)
+    {213, 399, 2, 0x01, {}, 0x0, {5409, 44, 34}},  // copula-past-polite (polite)
+    {215, 402, 4, 0x02, {}, 0x0, {5409, 38, 34}},  // copula-neg (plain)
+    {215, 402, 4, 0x04, {}, 0x0, {5409, 38, 34}},  // copula-neg (written)
+    {219, 407, 4, 0x01, {}, 0x0, {5409, 38, 34}},  // copula-neg-polite (polite)
+    {223, 416, 1, 0x00, {}, 0x0, {47}},  // dat-ni
+    {224, 418, 1, 0x00, {}, 0x0, {48}},  // nom-ga
+    {225, 420, 1, 0x00, {}, 0x0, {49}},  // nom-ha
+    {226, 422, 1, 0x00, {}, 0x0, {50}},  // hodo
+    {227, 426, 1, 0x00, {}, 0x0, {5410, 33, 37, 36}},  // pp-in-np-de
+    {228, 428, 1, 0x00, {}, 0x0, {5423, 33, 37, 36}},  // pp-in-np-ni
+    {229, 433, 1, 0x00, {}, 0x0, {2690, 3621, 33, 37, 36}},  // pp-with-in-np
+    {230, 435, 2, 0x00, {}, 0x0, {2690, 3621, 33, 37, 51, 41}},  // pp-with-instrument
+    {232, 440, 1, 0x40, {}, 0x0, {45, 52}},  // question-ka
+    {233, 442, 1, 0x40, {}, 0x0, {45, 53}},  // question-wh-ka
 };
-unsigned const kAnalysisRuleCount = 115;
-unsigned const kFirstNumberRule = 115;
+unsigned const kAnalysisRuleCount = 119;
+unsigned const kFirstNumberRule = 119;
 
 AnalConstit const kAnalConstits[] = {
     {0, 4, 0},  // be-in 0
@@ -186,178 +190,186 @@ AnalConstit const kAnalConstits[] = {
     {159, 3, 0},  // in-year-1 1
     {162, 3, 0},  // in-year-2 0
     {165, 3, 0},  // in-year-2 1
-    {168, 1, 0},  // pres-ru-vv 0
-    {169, 1, 3},  // pres-ru-vv 1
-    {170, 2, 0},  // pres-ru-vv 2
-    {172, 1, 0},  // pres-ru-vku 0
-    {173, 1, 3},  // pres-ru-vku 1
-    {174, 2, 0},  // pres-ru-vku 2
-    {176, 1, 0},  // pres-ru-vsu 0
-    {177, 1, 3},  // pres-ru-vsu 1
-    {178, 2, 0},  // pres-ru-vsu 2
-    {180, 3, 0},  // pres-w 0
-    {183, 1, 3},  // pres-w 1
-    {184, 1, 0},  // pres-w 2
-    {185, 1, 0},  // pres-u-godan 0
-    {186, 1, 3},  // pres-u-godan 1
-    {187, 2, 0},  // pres-u-godan 2
-    {189, 1, 0},  // past-vv 0
-    {190, 1, 3},  // past-vv 1
-    {191, 2, 0},  // past-vv 2
-    {193, 1, 0},  // past-vku 0
-    {194, 1, 3},  // past-vku 1
-    {195, 2, 0},  // past-vku 2
-    {197, 3, 0},  // past-vsu 0
-    {200, 1, 3},  // past-vsu 1
-    {201, 2, 0},  // past-vsu 2
-    {203, 3, 0},  // past-k 0
-    {206, 1, 3},  // past-k 1
-    {207, 2, 0},  // past-k 2
-    {209, 3, 0},  // past-ik 0
-    {212, 1, 3},  // past-ik 1
-    {213, 2, 0},  // past-ik 2
-    {215, 3, 0},  // past-g 0
-    {218, 1, 3},  // past-g 1
-    {219, 2, 0},  // past-g 2
-    {221, 3, 0},  // past-s 0
-    {224, 1, 3},  // past-s 1
-    {225, 2, 0},  // past-s 2
-    {227, 3, 0},  // past-t 0
-    {230, 1, 3},  // past-t 1
-    {231, 2, 0},  // past-t 2
-    {233, 3, 0},  // past-r 0
-    {236, 1, 3},  // past-r 1
-    {237, 2, 0},  // past-r 2
-    {239, 3, 0},  // past-w 0
-    {242, 1, 3},  // past-w 1
-    {243, 2, 0},  // past-w 2
-    {245, 3, 0},  // past-m 0
-    {248, 1, 3},  // past-m 1
-    {249, 2, 0},  // past-m 2
-    {251, 3, 0},  // past-b 0
-    {254, 1, 3},  // past-b 1
-    {255, 2, 0},  // past-b 2
-    {257, 3, 0},  // past-n 0
-    {260, 1, 3},  // past-n 1
-    {261, 2, 0},  // past-n 2
-    {263, 3, 0},  // neg-stem-godan 0
-    {266, 1, 3},  // neg-stem-godan 1
-    {267, 1, 3},  // neg-stem-godan 2
-    {268, 1, 3},  // neg-stem-godan 3
-    {269, 1, 0},  // neg-stem-godan 4
-    {270, 3, 0},  // neg-stem-vsu 0
-    {273, 1, 3},  // neg-stem-vsu 1
-    {274, 1, 3},  // neg-stem-vsu 2
-    {275, 1, 3},  // neg-stem-vsu 3
-    {276, 1, 0},  // neg-stem-vsu 4
-    {277, 2, 0},  // neg-pres 0
-    {279, 1, 3},  // neg-pres 1
-    {280, 1, 3},  // neg-pres 2
-    {281, 2, 0},  // neg-pres 3
-    {283, 2, 0},  // neg-past 0
-    {285, 1, 3},  // neg-past 1
-    {286, 1, 3},  // neg-past 2
-    {287, 2, 0},  // neg-past 3
-    {289, 3, 0},  // polite-stem-godan 0
-    {292, 1, 3},  // polite-stem-godan 1
-    {293, 1, 3},  // polite-stem-godan 2
-    {294, 1, 3},  // polite-stem-godan 3
-    {295, 1, 3},  // polite-stem-godan 4
-    {296, 1, 3},  // polite-stem-godan 5
-    {297, 1, 3},  // polite-stem-godan 6
-    {298, 1, 0},  // polite-stem-godan 7
-    {299, 3, 0},  // polite-stem-w 0
-    {302, 3, 0},  // polite-stem-vsu 0
-    {305, 1, 3},  // polite-stem-vsu 1
-    {306, 1, 3},  // polite-stem-vsu 2
-    {307, 1, 3},  // polite-stem-vsu 3
-    {308, 1, 3},  // polite-stem-vsu 4
-    {309, 1, 3},  // polite-stem-vsu 5
-    {310, 1, 3},  // polite-stem-vsu 6
-    {311, 1, 0},  // polite-stem-vsu 7
-    {312, 1, 0},  // polite-pres 0
-    {313, 1, 3},  // polite-pres 1
-    {314, 2, 0},  // polite-pres 2
-    {316, 1, 0},  // polite-past 0
-    {317, 1, 3},  // polite-past 1
-    {318, 2, 0},  // polite-past 2
-    {320, 2, 0},  // polite-neg-pres 0
-    {322, 1, 3},  // polite-neg-pres 1
-    {323, 1, 3},  // polite-neg-pres 2
-    {324, 2, 0},  // polite-neg-pres 3
-    {326, 2, 0},  // polite-neg-past 0
-    {328, 1, 3},  // polite-neg-past 1
-    {329, 1, 3},  // polite-neg-past 2
-    {330, 2, 0},  // polite-neg-past 3
-    {332, 3, 0},  // adj-pres 0
-    {335, 3, 0},  // adj-pres 1
-    {338, 1, 0},  // adj-pres 2
-    {339, 3, 0},  // adj-pres-polite 0
-    {342, 3, 0},  // adj-pres-polite 1
-    {345, 1, 0},  // adj-pres-polite 2
-    {346, 3, 0},  // adj-past 0
-    {349, 3, 0},  // adj-past 1
-    {352, 2, 0},  // adj-past 2
-    {354, 3, 0},  // adj-past-polite 0
-    {357, 3, 0},  // adj-past-polite 1
-    {360, 2, 0},  // adj-past-polite 2
-    {362, 3, 0},  // adj-neg 0
-    {365, 3, 0},  // adj-neg 1
-    {368, 1, 3},  // adj-neg 2
-    {369, 1, 3},  // adj-neg 3
-    {370, 1, 0},  // adj-neg 4
-    {371, 3, 0},  // adj-neg-polite 0
-    {374, 3, 0},  // adj-neg-polite 1
-    {377, 1, 3},  // adj-neg-polite 2
-    {378, 1, 3},  // adj-neg-polite 3
-    {379, 1, 0},  // adj-neg-polite 4
-    {380, 3, 0},  // adj-bare-pres 0
-    {383, 1, 0},  // adj-bare-pres 1
-    {384, 3, 0},  // adj-bare-pres-polite 0
-    {387, 1, 0},  // adj-bare-pres-polite 1
-    {388, 3, 0},  // adj-bare-past 0
-    {391, 2, 0},  // adj-bare-past 1
-    {393, 3, 0},  // adj-bare-past-polite 0
-    {396, 2, 0},  // adj-bare-past-polite 1
-    {398, 3, 0},  // adj-attributive 0
-    {401, 1, 0},  // adj-attributive 1
-    {402, 3, 0},  // na-adj-attributive 0
-    {405, 1, 0},  // na-adj-attributive 1
-    {406, 3, 0},  // no-adj-attributive 0
-    {409, 1, 0},  // no-adj-attributive 1
-    {410, 3, 0},  // copula-pres-plain 0
-    {413, 1, 0},  // copula-pres-plain 1
-    {414, 3, 0},  // copula-past-plain 0
-    {417, 2, 0},  // copula-past-plain 1
-    {419, 2, 0},  // copula-pres-written 0
-    {421, 2, 0},  // copula-pres-written 1
-    {423, 3, 0},  // copula-past-written 0
-    {426, 2, 0},  // copula-past-written 1
-    {428, 3, 0},  // copula-pres-polite 0
-    {431, 2, 0},  // copula-pres-polite 1
-    {433, 3, 0},  // copula-past-polite 0
-    {436, 2, 0},  // copula-past-polite 1
-    {438, 3, 0},  // copula-neg 0
-    {441, 1, 3},  // copula-neg 1
-    {442, 1, 3},  // copula-neg 2
-    {443, 1, 0},  // copula-neg 3
-    {444, 3, 0},  // copula-neg-polite 0
-    {447, 1, 3},  // copula-neg-polite 1
-    {448, 1, 3},  // copula-neg-polite 2
-    {449, 1, 0},  // copula-neg-polite 3
-    {450, 2, 0},  // dat-ni 0
-    {452, 2, 0},  // nom-ga 0
-    {454, 2, 0},  // nom-ha 0
-    {456, 2, 0},  // hodo 0
-    {458, 4, 0},  // pp-in-np-de 0
-    {462, 4, 0},  // pp-in-np-ni 0
-    {466, 5, 0},  // pp-with-in-np 0
-    {471, 2, 0},  // pp-with-instrument 0
-    {473, 5, 0},  // pp-with-instrument 1
-    {478, 3, 0},  // question-ka 0
-    {481, 3, 0},  // question-wh-ka 0
+    {168, 3, 0},  // where-ni-live 0
+    {171, 1, 2},  // where-ni-live 1
+    {172, 3, 0},  // where-ni-go 0
+    {175, 1, 2},  // where-ni-go 1
+    {176, 3, 0},  // where-ni-come 0
+    {179, 1, 2},  // where-ni-come 1
+    {180, 3, 0},  // where-ni-stay 0
+    {183, 1, 2},  // where-ni-stay 1
+    {184, 1, 0},  // pres-ru-vv 0
+    {185, 1, 3},  // pres-ru-vv 1
+    {186, 2, 0},  // pres-ru-vv 2
+    {188, 1, 0},  // pres-ru-vku 0
+    {189, 1, 3},  // pres-ru-vku 1
+    {190, 2, 0},  // pres-ru-vku 2
+    {192, 1, 0},  // pres-ru-vsu 0
+    {193, 1, 3},  // pres-ru-vsu 1
+    {194, 2, 0},  // pres-ru-vsu 2
+    {196, 3, 0},  // pres-w 0
+    {199, 1, 3},  // pres-w 1
+    {200, 1, 0},  // pres-w 2
+    {201, 1, 0},  // pres-u-godan 0
+    {202, 1, 3},  // pres-u-godan 1
+    {203, 2, 0},  // pres-u-godan 2
+    {205, 1, 0},  // past-vv 0
+    {206, 1, 3},  // past-vv 1
+    {207, 2, 0},  // past-vv 2
+    {209, 1, 0},  // past-vku 0
+    {210, 1, 3},  // past-vku 1
+    {211, 2, 0},  // past-vku 2
+    {213, 3, 0},  // past-vsu 0
+    {216, 1, 3},  // past-vsu 1
+    {217, 2, 0},  // past-vsu 2
+    {219, 3, 0},  // past-k 0
+    {222, 1, 3},  // past-k 1
+    {223, 2, 0},  // past-k 2
+    {225, 3, 0},  // past-ik 0
+    {228, 1, 3},  // past-ik 1
+    {229, 2, 0},  // past-ik 2
+    {231, 3, 0},  // past-g 0
+    {234, 1, 3},  // past-g 1
+    {235, 2, 0},  // past-g 2
+    {237, 3, 0},  // past-s 0
+    {240, 1, 3},  // past-s 1
+    {241, 2, 0},  // past-s 2
+    {243, 3, 0},  // past-t 0
+    {246, 1, 3},  // past-t 1
+    {247, 2, 0},  // past-t 2
+    {249, 3, 0},  // past-r 0
+    {252, 1, 3},  // past-r 1
+    {253, 2, 0},  // past-r 2
+    {255, 3, 0},  // past-w 0
+    {258, 1, 3},  // past-w 1
+    {259, 2, 0},  // past-w 2
+    {261, 3, 0},  // past-m 0
+    {264, 1, 3},  // past-m 1
+    {265, 2, 0},  // past-m 2
+    {267, 3, 0},  // past-b 0
+    {270, 1, 3},  // past-b 1
+    {271, 2, 0},  // past-b 2
+    {273, 3, 0},  // past-n 0
+    {276, 1, 3},  // past-n 1
+    {277, 2, 0},  // past-n 2
+    {279, 3, 0},  // neg-stem-godan 0
+    {282, 1, 3},  // neg-stem-godan 1
+    {283, 1, 3},  // neg-stem-godan 2
+    {284, 1, 3},  // neg-stem-godan 3
+    {285, 1, 0},  // neg-stem-godan 4
+    {286, 3, 0},  // neg-stem-vsu 0
+    {289, 1, 3},  // neg-stem-vsu 1
+    {290, 1, 3},  // neg-stem-vsu 2
+    {291, 1, 3},  // neg-stem-vsu 3
+    {292, 1, 0},  // neg-stem-vsu 4
+    {293, 2, 0},  // neg-pres 0
+    {295, 1, 3},  // neg-pres 1
+    {296, 1, 3},  // neg-pres 2
+    {297, 2, 0},  // neg-pres 3
+    {299, 2, 0},  // neg-past 0
+    {301, 1, 3},  // neg-past 1
+    {302, 1, 3},  // neg-past 2
+    {303, 2, 0},  // neg-past 3
+    {305, 3, 0},  // polite-stem-godan 0
+    {308, 1, 3},  // polite-stem-godan 1
+    {309, 1, 3},  // polite-stem-godan 2
+    {310, 1, 3},  // polite-stem-godan 3
+    {311, 1, 3},  // polite-stem-godan 4
+    {312, 1, 3},  // polite-stem-godan 5
+    {313, 1, 3},  // polite-stem-godan 6
+    {314, 1, 0},  // polite-stem-godan 7
+    {315, 3, 0},  // polite-stem-w 0
+    {318, 3, 0},  // polite-stem-vsu 0
+    {321, 1, 3},  // polite-stem-vsu 1
+    {322, 1, 3},  // polite-stem-vsu 2
+    {323, 1, 3},  // polite-stem-vsu 3
+    {324, 1, 3},  // polite-stem-vsu 4
+    {325, 1, 3},  // polite-stem-vsu 5
+    {326, 1, 3},  // polite-stem-vsu 6
+    {327, 1, 0},  // polite-stem-vsu 7
+    {328, 1, 0},  // polite-pres 0
+    {329, 1, 3},  // polite-pres 1
+    {330, 2, 0},  // polite-pres 2
+    {332, 1, 0},  // polite-past 0
+    {333, 1, 3},  // polite-past 1
+    {334, 2, 0},  // polite-past 2
+    {336, 2, 0},  // polite-neg-pres 0
+    {338, 1, 3},  // polite-neg-pres 1
+    {339, 1, 3},  // polite-neg-pres 2
+    {340, 2, 0},  // polite-neg-pres 3
+    {342, 2, 0},  // polite-neg-past 0
+    {344, 1, 3},  // polite-neg-past 1
+    {345, 1, 3},  // polite-neg-past 2
+    {346, 2, 0},  // polite-neg-past 3
+    {348, 3, 0},  // adj-pres 0
+    {351, 3, 0},  // adj-pres 1
+    {354, 1, 0},  // adj-pres 2
+    {355, 3, 0},  // adj-pres-polite 0
+    {358, 3, 0},  // adj-pres-polite 1
+    {361, 1, 0},  // adj-pres-polite 2
+    {362, 3, 0},  // adj-past 0
+    {365, 3, 0},  // adj-past 1
+    {368, 2, 0},  // adj-past 2
+    {370, 3, 0},  // adj-past-polite 0
+    {373, 3, 0},  // adj-past-polite 1
+    {376, 2, 0},  // adj-past-polite 2
+    {378, 3, 0},  // adj-neg 0
+    {381, 3, 0},  // adj-neg 1
+    {384, 1, 3},  // adj-neg 2
+    {385, 1, 3},  // adj-neg 3
+    {386, 1, 0},  // adj-neg 4
+    {387, 3, 0},  // adj-neg-polite 0
+    {390, 3, 0},  // adj-neg-polite 1
+    {393, 1, 3},  // adj-neg-polite 2
+    {394, 1, 3},  // adj-neg-polite 3
+    {395, 1, 0},  // adj-neg-polite 4
+    {396, 3, 0},  // adj-bare-pres 0
+    {399, 1, 0},  // adj-bare-pres 1
+    {400, 3, 0},  // adj-bare-pres-polite 0
+    {403, 1, 0},  // adj-bare-pres-polite 1
+    {404, 3, 0},  // adj-bare-past 0
+    {407, 2, 0},  // adj-bare-past 1
+    {409, 3, 0},  // adj-bare-past-polite 0
+    {412, 2, 0},  // adj-bare-past-polite 1
+    {414, 3, 0},  // adj-attributive 0
+    {417, 1, 0},  // adj-attributive 1
+    {418, 3, 0},  // na-adj-attributive 0
+    {421, 1, 0},  // na-adj-attributive 1
+    {422, 3, 0},  // no-adj-attributive 0
+    {425, 1, 0},  // no-adj-attributive 1
+    {426, 3, 0},  // copula-pres-plain 0
+    {429, 1, 0},  // copula-pres-plain 1
+    {430, 3, 0},  // copula-past-plain 0
+    {433, 2, 0},  // copula-past-plain 1
+    {435, 2, 0},  // copula-pres-written 0
+    {437, 2, 0},  // copula-pres-written 1
+    {439, 3, 0},  // copula-past-written 0
+    {442, 2, 0},  // copula-past-written 1
+    {444, 3, 0},  // copula-pres-polite 0
+    {447, 2, 0},  // copula-pres-polite 1
+    {449, 3, 0},  // copula-past-polite 0
+    {452, 2, 0},  // copula-past-polite 1
+    {454, 3, 0},  // copula-neg 0
+    {457, 1, 3},  // copula-neg 1
+    {458, 1, 3},  // copula-neg 2
+    {459, 1, 0},  // copula-neg 3
+    {460, 3, 0},  // copula-neg-polite 0
+    {463, 1, 3},  // copula-neg-polite 1
+    {464, 1, 3},  // copula-neg-polite 2
+    {465, 1, 0},  // copula-neg-polite 3
+    {466, 2, 0},  // dat-ni 0
+    {468, 2, 0},  // nom-ga 0
+    {470, 2, 0},  // nom-ha 0
+    {472, 2, 0},  // hodo 0
+    {474, 4, 0},  // pp-in-np-de 0
+    {478, 4, 0},  // pp-in-np-ni 0
+    {482, 5, 0},  // pp-with-in-np 0
+    {487, 2, 0},  // pp-with-instrument 0
+    {489, 5, 0},  // pp-with-instrument 1
+    {494, 3, 0},  // question-ka 0
+    {497, 3, 0},  // question-wh-ka 0
 };
-unsigned const kAnalConstitCount = 226;
+unsigned const kAnalConstitCount = 234;
 
 AnalTerm const kAnalTerms[] = {
     {"PREP", nullptr, 0, 1, 0, 0, 0},  // be-in 0
@@ -528,6 +540,22 @@ AnalTerm const kAnalTerms[] = {
     {"PREP", nullptr, 0, 1, 0, 0, 0},  // in-year-2 1
     {"in", nullptr, 0, 14, 0, 0, 0},
     {"{\202\311}", nullptr, 0, 13, kAct, 0, 0},
+    {"WHQADV", nullptr, 0, 1, 0, 0, 0},  // where-ni-live 0
+    {"{\202\307\202\261\202\305}", nullptr, 0, 13, 0, 0, 0},
+    {"{\202\307\202\261\202\311}", nullptr, 0, 13, kAct, 0, 0},
+    {"live", nullptr, 0, 15, 0, 0, 0},  // where-ni-live 1
+    {"WHQADV", nullptr, 0, 1, 0, 0, 0},  // where-ni-go 0
+    {"{\202\307\202\261\202\305}", nullptr, 0, 13, 0, 0, 0},
+    {"{\202\307\202\261\202\311}", nullptr, 0, 13, kAct, 0, 0},
+    {"go", nullptr, 0, 15, 0, 0, 0},  // where-ni-go 1
+    {"WHQADV", nullptr, 0, 1, 0, 0, 0},  // where-ni-come 0
+    {"{\202\307\202\261\202\305}", nullptr, 0, 13, 0, 0, 0},
+    {"{\202\307\202\261\202\311}", nullptr, 0, 13, kAct, 0, 0},
+    {"come", nullptr, 0, 15, 0, 0, 0},  // where-ni-come 1
+    {"WHQADV", nullptr, 0, 1, 0, 0, 0},  // where-ni-stay 0
+    {"{\202\307\202\261\202\305}", nullptr, 0, 13, 0, 0, 0},
+    {"{\202\307\202\261\202\311}", nullptr, 0, 13, kAct, 0, 0},
+    {"stay", nullptr, 0, 15, 0, 0, 0},  // where-ni-stay 1
     {"VV", nullptr, 0, 11, 0, 0, 0},  // pres-ru-vv 0
     {"AUX", nullptr, 0, 1, 0, 0, 0},  // pres-ru-vv 1
     {"PRES", nullptr, 0, 1, 0, 0, 0},  // pres-ru-vv 2
@@ -845,7 +873,7 @@ AnalTerm const kAnalTerms[] = {
     {"QWH", nullptr, 0, 12, 0, 0, 0},
     {"ka", nullptr, 0, 13, kActAfter, 0, 0},
 };
-unsigned const kAnalTermCount = 484;
+unsigned const kAnalTermCount = 500;
 
 namespace {
 
@@ -857,13 +885,19 @@ LetterMapRecord const kJStrForward[] = {
     {123, 0, 0, 1, 6},
     {119, 0, 0, 1, 7},
     {114, 0, 0, 1, 8},
-    {130, 0, 0, 2, 9},
+    {130, 0, 0, 3, 9},
     {111, 3, 0, 0, 0},  // -wo
     {45, 2, 0, 0, 0},  // ar-
-    {197, 0, 0, 1, 11},
-    {198, 0, 0, 1, 12},
+    {197, 0, 0, 1, 12},
+    {198, 0, 0, 1, 13},
+    {199, 0, 0, 1, 14},
     {125, 1, 0, 0, 0},  // {で}
-    {125, 4, 0, 0, 0},  // {と}
+    {125, 5, 0, 0, 0},  // {と}
+    {130, 0, 0, 1, 15},
+    {177, 0, 0, 1, 16},
+    {130, 0, 0, 1, 17},
+    {197, 0, 0, 1, 18},
+    {125, 4, 0, 0, 0},  // {どこで}
 };
 
 // kAOJStr, backward: letter, whole bit, prefix bit, children, first child.
@@ -924,6 +958,25 @@ LetterMapRecord const kJPOSForward[] = {
     {107, 5, 0, 0, 0},  // VCik
 };
 
+// kAOEBase, forward: letter, whole bit, prefix bit, children, first child.
+LetterMapRecord const kEBaseForward[] = {
+    {0, 0, 0, 4, 1},
+    {99, 0, 0, 1, 5},
+    {103, 0, 0, 1, 6},
+    {108, 0, 0, 1, 7},
+    {115, 0, 0, 1, 8},
+    {111, 0, 0, 1, 9},
+    {111, 2, 0, 0, 0},  // go
+    {105, 0, 0, 1, 10},
+    {116, 0, 0, 1, 11},
+    {109, 0, 0, 1, 12},
+    {118, 0, 0, 1, 13},
+    {97, 0, 0, 1, 14},
+    {101, 3, 0, 0, 0},  // come
+    {101, 1, 0, 0, 0},  // live
+    {121, 4, 0, 0, 0},  // stay
+};
+
 // kAOESurface, forward: letter, whole bit, prefix bit, children, first child.
 LetterMapRecord const kESurfaceForward[] = {
     {0, 0, 0, 2, 1},
@@ -937,72 +990,78 @@ LetterMapRecord const kESurfaceForward[] = {
 
 // kAOConstit, forward: letter, whole bit, prefix bit, children, first child.
 LetterMapRecord const kConstitForward[] = {
-    {0, 0, 0, 11, 1},
-    {60, 0, 0, 1, 12},
-    {65, 0, 0, 2, 13},
-    {66, 0, 0, 1, 15},
-    {68, 0, 0, 1, 16},
-    {72, 0, 0, 1, 17},
-    {78, 9, 0, 3, 18},  // N
-    {80, 0, 0, 3, 21},
-    {81, 0, 0, 1, 24},
-    {83, 0, 0, 1, 25},
-    {84, 0, 0, 1, 26},
-    {86, 0, 0, 1, 27},
-    {110, 0, 0, 1, 28},
-    {85, 0, 0, 1, 29},
-    {99, 0, 0, 1, 30},
+    {0, 0, 0, 12, 1},
+    {60, 0, 0, 1, 13},
+    {65, 0, 0, 2, 14},
+    {66, 0, 0, 1, 16},
+    {68, 0, 0, 1, 17},
+    {72, 0, 0, 1, 18},
+    {78, 9, 0, 3, 19},  // N
+    {80, 0, 0, 3, 22},
+    {81, 0, 0, 1, 25},
+    {83, 0, 0, 1, 26},
+    {84, 0, 0, 1, 27},
+    {86, 0, 0, 1, 28},
+    {87, 0, 0, 1, 29},
+    {110, 0, 0, 1, 30},
+    {85, 0, 0, 1, 31},
+    {99, 0, 0, 1, 32},
     {69, 2, 0, 0, 0},  // BE
-    {97, 0, 0, 1, 31},
-    {111, 0, 0, 1, 32},
-    {66, 0, 0, 1, 33},
-    {80, 4, 0, 0, 0},  // NP
+    {97, 0, 0, 1, 33},
     {111, 0, 0, 1, 34},
-    {65, 0, 0, 1, 35},
+    {66, 0, 0, 1, 35},
+    {80, 4, 0, 0, 0},  // NP
+    {111, 0, 0, 1, 36},
+    {65, 0, 0, 1, 37},
     {80, 5, 0, 0, 0},  // PP
-    {82, 0, 0, 1, 36},
-    {87, 0, 0, 1, 37},
-    {81, 19, 0, 0, 0},  // SQ
-    {69, 0, 0, 1, 38},
-    {80, 18, 0, 0, 0},  // VP
-    {101, 0, 0, 1, 39},
-    {88, 0, 0, 1, 40},
+    {82, 0, 0, 1, 38},
+    {87, 0, 0, 1, 39},
+    {81, 20, 0, 0, 0},  // SQ
+    {69, 0, 0, 1, 40},
+    {80, 19, 0, 0, 0},  // VP
+    {72, 0, 0, 1, 41},
+    {101, 0, 0, 1, 42},
+    {88, 0, 0, 1, 43},
     {99, 7, 0, 0, 0},  // Acc
-    {116, 0, 0, 1, 41},
-    {100, 0, 0, 1, 42},
-    {65, 0, 0, 1, 43},
-    {109, 3, 0, 1, 44},  // Nom
-    {83, 0, 0, 1, 45},
-    {69, 0, 0, 2, 46},
-    {72, 20, 0, 0, 0},  // QWH
-    {78, 0, 0, 1, 48},
-    {103, 0, 0, 1, 49},
-    {67, 0, 0, 1, 50},
-    {95, 0, 0, 1, 51},
-    {111, 17, 0, 0, 0},  // Hodo
-    {82, 13, 0, 0, 0},  // NBAR
-    {95, 0, 0, 2, 52},
-    {84, 11, 0, 0, 0},  // PAST
+    {116, 0, 0, 1, 44},
+    {100, 0, 0, 1, 45},
+    {65, 0, 0, 1, 46},
+    {109, 3, 0, 1, 47},  // Nom
+    {83, 0, 0, 1, 48},
+    {69, 0, 0, 2, 49},
+    {72, 21, 0, 0, 0},  // QWH
+    {78, 0, 0, 1, 51},
+    {81, 0, 0, 1, 52},
+    {103, 0, 0, 1, 53},
+    {67, 0, 0, 1, 54},
+    {95, 0, 0, 1, 55},
+    {111, 18, 0, 0, 0},  // Hodo
+    {82, 14, 0, 0, 0},  // NBAR
+    {95, 0, 0, 2, 56},
+    {84, 12, 0, 0, 0},  // PAST
     {80, 1, 0, 0, 0},  // PREP
-    {83, 10, 0, 0, 0},  // PRES
-    {83, 0, 0, 1, 54},
+    {83, 11, 0, 0, 0},  // PRES
+    {83, 0, 0, 1, 58},
+    {65, 0, 0, 1, 59},
     {62, 6, 0, 0, 0},  // <neg>
-    {65, 0, 0, 1, 55},
-    {110, 0, 0, 1, 56},
-    {103, 0, 0, 1, 57},
-    {104, 0, 0, 1, 58},
-    {69, 12, 0, 0, 0},  // TENSE
+    {65, 0, 0, 1, 60},
+    {110, 0, 0, 1, 61},
+    {103, 0, 0, 1, 62},
+    {104, 0, 0, 1, 63},
+    {69, 13, 0, 0, 0},  // TENSE
+    {68, 0, 0, 1, 64},
     {78, 8, 0, 0, 0},  // AUXCAN
-    {105, 14, 0, 0, 0},  // Dat_ni
-    {97, 15, 0, 0, 0},  // Nom_ga
-    {97, 16, 0, 0, 0},  // Nom_ha
+    {105, 15, 0, 0, 0},  // Dat_ni
+    {97, 16, 0, 0, 0},  // Nom_ga
+    {97, 17, 0, 0, 0},  // Nom_ha
+    {86, 10, 0, 0, 0},  // WHQADV
 };
 
 }  // namespace
 
-ANALOPT const kAOJStr = {kJStrForward, 13, 113, kJStrBackward, 23, 169};
+ANALOPT const kAOJStr = {kJStrForward, 19, 113, kJStrBackward, 23, 169};
 ANALOPT const kAOJPOS = {kJPOSForward, 27, 104, nullptr, 0, 168};
-ANALOPT const kAOEBase = {nullptr, 0, 45, nullptr, 0, 165};
+ANALOPT const kAOEBase = {kEBaseForward, 15, 45, nullptr, 0, 165};
 ANALOPT const kAOESurface = {kESurfaceForward, 7, 84, nullptr, 0, 0};
-ANALOPT const kAOConstit = {kConstitForward, 59, 1, nullptr, 0, 163};
+ANALOPT const kAOConstit = {kConstitForward, 65, 1, nullptr, 0, 163};
 ANALOPT const kAOSemant = {nullptr, 0, 96, nullptr, 0, 0};
