@@ -101,6 +101,8 @@ AUX      have  {}       OTHER  f0=B1I0__0100000_0_________  forms=has:S1I0S30100
 AUXWILL  will  {}       AuxWill  f0=B1I0__0001000_0_________  forms=would:D2I0__0001000_0_________
 AUXCAN   can   {}       OTHER  f0=B1I0__0001000_0_________  forms=could:D2I0__0001000_0_________
 AUXMUST  must  {}       OTHER  f0=B1I0__0001000_0_________
+AUXMUST  should  {}     OTHER  f0=B1I0__0001000_0_________
+AUXMAY   may   {}       OTHER  f0=B1I0__0001000_0_________  forms=might:B1I0__0001000_0_________
 Not      not   {}       OTHER
 
 # ---- Conjunctions and other function words ----------------------------------------------

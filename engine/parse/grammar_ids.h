@@ -5,21 +5,21 @@
 // categories and lists.
 #include <cstdint>
 
-constexpr unsigned kRuleListCount = 68;
+constexpr unsigned kRuleListCount = 69;
 constexpr unsigned kRuleIndexCount = 15000;
 constexpr unsigned kRuleRHeapCount = 71;
-constexpr unsigned kRuleHeapCount = 276;
+constexpr unsigned kRuleHeapCount = 280;
 constexpr unsigned kFeatureBitHeapCount = 128;
-constexpr unsigned kPureRuleCount = 68;
+constexpr unsigned kPureRuleCount = 69;
 constexpr unsigned kPureCCodeCount = 92;
-constexpr unsigned kPureTermCount = 115;
+constexpr unsigned kPureTermCount = 116;
 constexpr unsigned kPureVCatCount = 1;
 constexpr unsigned kAltProbCount = 3;
 constexpr unsigned kExcludedCatCount = 4;
 constexpr unsigned kGrammarCreatedParticleCount = 60;
 constexpr unsigned kFirstTemporaryCategory = 15000;
 constexpr unsigned kTemporaryCategoryCount = 0;
-constexpr unsigned kUsedPureTermCount = 115;
+constexpr unsigned kUsedPureTermCount = 116;
 constexpr unsigned kUsedPureVCatCount = 0;
 constexpr unsigned kUsedAltProbCount = 3;
 constexpr unsigned kUsedExcludedCatCount = 4;
@@ -51,6 +51,7 @@ constexpr uint16_t kVT01 = 54;
 constexpr uint16_t kPERIOD = 81;
 constexpr uint16_t kART = 82;
 constexpr uint16_t kAUXCAN = 83;
+constexpr uint16_t kAUXMAY = 84;
 constexpr uint16_t kAUXMUST = 85;
 constexpr uint16_t kCONJ = 99;
 constexpr uint16_t kINTERROG = 105;

@@ -35,103 +35,140 @@ AnalysisRule const kAnalysisRules[] = {
     {46, 144, 2, 0x00, {}, 0x0, {5412, 3331, 40}},  // can-vsu
     {48, 147, 2, 0x00, {}, 0x0, {5418, 3338, 40}},  // can-w
     {50, 150, 2, 0x00, {}, 0x0, {3342, 40}},  // can-godan
-    {52, 155, 2, 0x00, {}, 0x0, {2689, 33, 41}},  // in-year-1
-    {54, 158, 2, 0x00, {}, 0x0, {2689, 33, 41}},  // in-year-2
-    {56, 168, 2, 0x00, {}, 0x0, {1441, 3620, 42}},  // where-ni-live
-    {58, 171, 2, 0x00, {}, 0x0, {1442, 3620, 42}},  // where-ni-go
-    {60, 174, 2, 0x00, {}, 0x0, {1443, 3620, 42}},  // where-ni-come
-    {62, 177, 2, 0x00, {}, 0x0, {1444, 3620, 42}},  // where-ni-stay
-    {64, 184, 3, 0x02, {}, 0x0, {3329, 43}},  // pres-ru-vv (plain)
-    {64, 184, 3, 0x04, {}, 0x0, {3329, 43}},  // pres-ru-vv (written)
-    {67, 188, 3, 0x02, {}, 0x0, {3330, 43}},  // pres-ru-vku (plain)
-    {67, 188, 3, 0x04, {}, 0x0, {3330, 43}},  // pres-ru-vku (written)
-    {70, 192, 3, 0x02, {}, 0x0, {3331, 43}},  // pres-ru-vsu (plain)
-    {70, 192, 3, 0x04, {}, 0x0, {3331, 43}},  // pres-ru-vsu (written)
-    {73, 196, 3, 0x02, {}, 0x0, {5418, 3338, 43}},  // pres-w (plain)
-    {73, 196, 3, 0x04, {}, 0x0, {5418, 3338, 43}},  // pres-w (written)
-    {76, 200, 3, 0x02, {}, 0x0, {3342, 43}},  // pres-u-godan (plain)
-    {76, 200, 3, 0x04, {}, 0x0, {3342, 43}},  // pres-u-godan (written)
-    {79, 206, 3, 0x02, {}, 0x0, {3329, 44}},  // past-vv (plain)
-    {79, 206, 3, 0x04, {}, 0x0, {3329, 44}},  // past-vv (written)
-    {82, 210, 3, 0x02, {}, 0x0, {3330, 44}},  // past-vku (plain)
-    {82, 210, 3, 0x04, {}, 0x0, {3330, 44}},  // past-vku (written)
-    {85, 214, 3, 0x02, {}, 0x0, {5412, 3331, 44}},  // past-vsu (plain)
-    {85, 214, 3, 0x04, {}, 0x0, {5412, 3331, 44}},  // past-vsu (written)
-    {88, 218, 3, 0x02, {}, 0x0, {5413, 3332, 44}},  // past-k (plain)
-    {88, 218, 3, 0x04, {}, 0x0, {5413, 3332, 44}},  // past-k (written)
-    {91, 222, 3, 0x02, {}, 0x0, {5413, 3333, 44}},  // past-ik (plain)
-    {91, 222, 3, 0x04, {}, 0x0, {5413, 3333, 44}},  // past-ik (written)
-    {94, 226, 3, 0x02, {}, 0x0, {5414, 3334, 44}},  // past-g (plain)
-    {94, 226, 3, 0x04, {}, 0x0, {5414, 3334, 44}},  // past-g (written)
-    {97, 230, 3, 0x02, {}, 0x0, {5415, 3335, 44}},  // past-s (plain)
-    {97, 230, 3, 0x04, {}, 0x0, {5415, 3335, 44}},  // past-s (written)
-    {100, 234, 3, 0x02, {}, 0x0, {5416, 3336, 44}},  // past-t (plain)
-    {100, 234, 3, 0x04, {}, 0x0, {5416, 3336, 44}},  // past-t (written)
-    {103, 238, 3, 0x02, {}, 0x0, {5417, 3337, 44}},  // past-r (plain)
-    {103, 238, 3, 0x04, {}, 0x0, {5417, 3337, 44}},  // past-r (written)
-    {106, 242, 3, 0x02, {}, 0x0, {5418, 3338, 44}},  // past-w (plain)
-    {106, 242, 3, 0x04, {}, 0x0, {5418, 3338, 44}},  // past-w (written)
-    {109, 246, 3, 0x02, {}, 0x0, {5419, 3339, 44}},  // past-m (plain)
-    {109, 246, 3, 0x04, {}, 0x0, {5419, 3339, 44}},  // past-m (written)
-    {112, 250, 3, 0x02, {}, 0x0, {5420, 3340, 44}},  // past-b (plain)
-    {112, 250, 3, 0x04, {}, 0x0, {5420, 3340, 44}},  // past-b (written)
-    {115, 254, 3, 0x02, {}, 0x0, {5421, 3341, 44}},  // past-n (plain)
-    {115, 254, 3, 0x04, {}, 0x0, {5421, 3341, 44}},  // past-n (written)
-    {118, 260, 5, 0x02, {}, 0x0, {3342, 38}},  // neg-stem-godan (plain)
-    {118, 260, 5, 0x04, {}, 0x0, {3342, 38}},  // neg-stem-godan (written)
-    {123, 266, 5, 0x02, {}, 0x0, {5412, 3331, 38}},  // neg-stem-vsu (plain)
-    {123, 266, 5, 0x04, {}, 0x0, {5412, 3331, 38}},  // neg-stem-vsu (written)
-    {128, 272, 4, 0x02, {}, 0x0, {38, 43}},  // neg-pres (plain)
-    {128, 272, 4, 0x04, {}, 0x0, {38, 43}},  // neg-pres (written)
-    {132, 277, 4, 0x02, {}, 0x0, {38, 44}},  // neg-past (plain)
-    {132, 277, 4, 0x04, {}, 0x0, {38, 44}},  // neg-past (written)
-    {136, 286, 8, 0x01, {}, 0x0, {3342, 45}},  // polite-stem-godan (polite)
-    {144, 295, 1, 0x01, {}, 0x0, {5422, 3338}},  // polite-stem-w (polite)
-    {145, 297, 8, 0x01, {}, 0x0, {5412, 3331, 45}},  // polite-stem-vsu (polite)
-    {153, 306, 3, 0x01, {}, 0x0, {3343, 43}},  // polite-pres (polite)
-    {156, 310, 3, 0x01, {}, 0x0, {3343, 44}},  // polite-past (polite)
-    {159, 314, 4, 0x01, {}, 0x0, {38, 43}},  // polite-neg-pres (polite)
-    {163, 319, 4, 0x01, {}, 0x0, {38, 44}},  // polite-neg-past (polite)
-    {167, 328, 3, 0x02, {}, 0x0, {5409, 5411, 3344, 43, 34}},  // adj-pres (plain)
-    {167, 328, 3, 0x04, {}, 0x0, {5409, 5411, 3344, 43, 34}},  // adj-pres (written)
-    {170, 332, 3, 0x01, {}, 0x0, {5409, 5411, 3344, 43, 34}},  // adj-pres-polite (polite)
-    {173, 336, 3, 0x02, {}, 0x0, {5409, 5411, 3344, 44, 34}},  // adj-past (plain)
-    {173, 336, 3, 0x04, {}, 0x0, {5409, 5411, 3344, 44, 34}},  // adj-past (written)
-    {176, 340, 3, 0x01, {}, 0x0, {5409, 5411, 3344, 44, 34}},  // adj-past-polite (polite)
-    {179, 344, 5, 0x02, {}, 0x0, {5409, 5411, 3344, 38, 34}},  // adj-neg (plain)
-    {179, 344, 5, 0x04, {}, 0x0, {5409, 5411, 3344, 38, 34}},  // adj-neg (written)
-    {184, 350, 5, 0x01, {}, 0x0, {5409, 5411, 3344, 38, 34}},  // adj-neg-polite (polite)
-    {189, 358, 2, 0x02, {}, 0x0, {5411, 3344, 43}},  // adj-bare-pres (plain)
-    {189, 358, 2, 0x04, {}, 0x0, {5411, 3344, 43}},  // adj-bare-pres (written)
-    {191, 361, 2, 0x01, {}, 0x0, {5411, 3344, 43}},  // adj-bare-pres-polite (polite)
-    {193, 364, 2, 0x02, {}, 0x0, {5411, 3344, 44}},  // adj-bare-past (plain)
-    {193, 364, 2, 0x04, {}, 0x0, {5411, 3344, 44}},  // adj-bare-past (written)
-    {195, 367, 2, 0x01, {}, 0x0, {5411, 3344, 44}},  // adj-bare-past-polite (polite)
-    {197, 372, 2, 0x00, {}, 0x0, {5411, 3344, 46}},  // adj-attributive
-    {199, 375, 2, 0x00, {}, 0x0, {5411, 3345, 46}},  // na-adj-attributive
-    {201, 378, 2, 0x00, {}, 0x0, {5411, 3346, 46}},  // no-adj-attributive
-    {203, 384, 2, 0x02, {}, 0x0, {5409, 43, 34}},  // copula-pres-plain (plain)
-    {205, 387, 2, 0x02, {}, 0x0, {5409, 44, 34}},  // copula-past-plain (plain)
-    {207, 390, 2, 0x04, {}, 0x0, {5409, 43, 34}},  // copula-pres-written (written)
-    {209, 393, 2, 0x04, {}, 0x0, {5409, 44, 34}},  // copula-past-written (written)
-    {211, 396, 2, 0x01, {}, 0x0, {5409, 43, 34}},  // copula-pres-polite (polite)
-    {213, 399, 2, 0x01, {}, 0x0, {5409, 44, 34}},  // copula-past-polite (polite)
-    {215, 402, 4, 0x02, {}, 0x0, {5409, 38, 34}},  // copula-neg (plain)
-    {215, 402, 4, 0x04, {}, 0x0, {5409, 38, 34}},  // copula-neg (written)
-    {219, 407, 4, 0x01, {}, 0x0, {5409, 38, 34}},  // copula-neg-polite (polite)
-    {223, 416, 1, 0x00, {}, 0x0, {47}},  // dat-ni
-    {224, 418, 1, 0x00, {}, 0x0, {48}},  // nom-ga
-    {225, 420, 1, 0x00, {}, 0x0, {49}},  // nom-ha
-    {226, 422, 1, 0x00, {}, 0x0, {50}},  // hodo
-    {227, 426, 1, 0x00, {}, 0x0, {5410, 33, 37, 36}},  // pp-in-np-de
-    {228, 428, 1, 0x00, {}, 0x0, {5423, 33, 37, 36}},  // pp-in-np-ni
-    {229, 433, 1, 0x00, {}, 0x0, {2690, 3621, 33, 37, 36}},  // pp-with-in-np
-    {230, 435, 2, 0x00, {}, 0x0, {2690, 3621, 33, 37, 51, 41}},  // pp-with-instrument
-    {232, 440, 1, 0x40, {}, 0x0, {45, 52}},  // question-ka
-    {233, 442, 1, 0x40, {}, 0x0, {45, 53}},  // question-wh-ka
+    {52, 162, 1, 0x00, {}, 0x0, {41}},  // will
+    {53, 167, 3, 0x00, {}, 0x0, {2690, 5411, 3343, 42}},  // should
+    {56, 174, 3, 0x00, {}, 0x0, {5411, 3343, 42, 43}},  // must-not
+    {59, 179, 2, 0x00, {}, 0x0, {5411, 3343, 42}},  // must-verb
+    {61, 182, 2, 0x02, {}, 0x0, {42, 44}},  // must (plain)
+    {61, 182, 2, 0x04, {}, 0x0, {42, 44}},  // must (written)
+    {63, 185, 2, 0x01, {}, 0x0, {42, 44}},  // must-polite (polite)
+    {65, 192, 3, 0x00, {}, 0x0, {5411, 3343, 45, 43}},  // may-not-verb
+    {68, 196, 4, 0x00, {}, 0x0, {5409, 5411, 3344, 45, 43, 34}},  // may-not-be-adjective
+    {72, 201, 3, 0x00, {}, 0x0, {5409, 45, 43, 34}},  // may-not-be
+    {75, 205, 3, 0x00, {}, 0x0, {45, 38, 43}},  // may-not
+    {78, 209, 3, 0x00, {}, 0x0, {5409, 5411, 3344, 45, 34}},  // may-be-adjective
+    {81, 213, 3, 0x00, {}, 0x0, {5409, 5411, 3345, 45, 34}},  // may-be-na-adjective
+    {84, 217, 2, 0x00, {}, 0x0, {5409, 45, 34}},  // may-be
+    {86, 220, 2, 0x00, {}, 0x0, {5411, 3343, 45}},  // may-verb
+    {88, 223, 2, 0x02, {}, 0x0, {45, 44}},  // may (plain)
+    {88, 223, 2, 0x04, {}, 0x0, {45, 44}},  // may (written)
+    {90, 226, 2, 0x01, {}, 0x0, {45, 44}},  // may-polite (polite)
+    {92, 235, 1, 0x00, {}, 0x0, {5422, 3343}},  // form-ru-ichidan
+    {93, 237, 1, 0x00, {}, 0x0, {5423, 3331}},  // form-ru-suru
+    {94, 239, 1, 0x00, {}, 0x0, {5424, 3338}},  // form-ru-w
+    {95, 241, 1, 0x00, {}, 0x0, {3342}},  // form-ru-godan
+    {96, 245, 1, 0x00, {}, 0x0, {5425, 3343}},  // form-a-ichidan
+    {97, 247, 1, 0x00, {}, 0x0, {5426, 3331}},  // form-a-suru
+    {98, 249, 1, 0x00, {}, 0x0, {3342}},  // form-a-godan
+    {99, 254, 1, 0x00, {}, 0x0, {5427, 3343}},  // form-te-ichidan
+    {100, 256, 1, 0x00, {}, 0x0, {5428, 3331}},  // form-te-suru
+    {101, 258, 1, 0x00, {}, 0x0, {5429, 3333}},  // form-te-ik
+    {102, 260, 1, 0x00, {}, 0x0, {5429, 3332}},  // form-te-k
+    {103, 262, 1, 0x00, {}, 0x0, {5430, 3334}},  // form-te-g
+    {104, 264, 1, 0x00, {}, 0x0, {5431, 3335}},  // form-te-s
+    {105, 266, 1, 0x00, {}, 0x0, {5432, 3336}},  // form-te-t
+    {106, 268, 1, 0x00, {}, 0x0, {5433, 3337}},  // form-te-r
+    {107, 270, 1, 0x00, {}, 0x0, {5434, 3338}},  // form-te-w
+    {108, 272, 1, 0x00, {}, 0x0, {5435, 3339}},  // form-te-m
+    {109, 274, 1, 0x00, {}, 0x0, {5436, 3340}},  // form-te-b
+    {110, 276, 1, 0x00, {}, 0x0, {5437, 3341}},  // form-te-n
+    {111, 280, 2, 0x00, {}, 0x0, {2689, 33, 46}},  // in-year-1
+    {113, 283, 2, 0x00, {}, 0x0, {2689, 33, 46}},  // in-year-2
+    {115, 293, 2, 0x00, {}, 0x0, {1441, 3620, 47}},  // where-ni-live
+    {117, 296, 2, 0x00, {}, 0x0, {1442, 3620, 47}},  // where-ni-go
+    {119, 299, 2, 0x00, {}, 0x0, {1443, 3620, 47}},  // where-ni-come
+    {121, 302, 2, 0x00, {}, 0x0, {1444, 3620, 47}},  // where-ni-stay
+    {123, 309, 3, 0x02, {}, 0x0, {3329, 44}},  // pres-ru-vv (plain)
+    {123, 309, 3, 0x04, {}, 0x0, {3329, 44}},  // pres-ru-vv (written)
+    {126, 313, 3, 0x02, {}, 0x0, {3330, 44}},  // pres-ru-vku (plain)
+    {126, 313, 3, 0x04, {}, 0x0, {3330, 44}},  // pres-ru-vku (written)
+    {129, 317, 3, 0x02, {}, 0x0, {3331, 44}},  // pres-ru-vsu (plain)
+    {129, 317, 3, 0x04, {}, 0x0, {3331, 44}},  // pres-ru-vsu (written)
+    {132, 321, 3, 0x02, {}, 0x0, {5418, 3338, 44}},  // pres-w (plain)
+    {132, 321, 3, 0x04, {}, 0x0, {5418, 3338, 44}},  // pres-w (written)
+    {135, 325, 3, 0x02, {}, 0x0, {3342, 44}},  // pres-u-godan (plain)
+    {135, 325, 3, 0x04, {}, 0x0, {3342, 44}},  // pres-u-godan (written)
+    {138, 331, 3, 0x02, {}, 0x0, {3329, 48}},  // past-vv (plain)
+    {138, 331, 3, 0x04, {}, 0x0, {3329, 48}},  // past-vv (written)
+    {141, 335, 3, 0x02, {}, 0x0, {3330, 48}},  // past-vku (plain)
+    {141, 335, 3, 0x04, {}, 0x0, {3330, 48}},  // past-vku (written)
+    {144, 339, 3, 0x02, {}, 0x0, {5412, 3331, 48}},  // past-vsu (plain)
+    {144, 339, 3, 0x04, {}, 0x0, {5412, 3331, 48}},  // past-vsu (written)
+    {147, 343, 3, 0x02, {}, 0x0, {5413, 3332, 48}},  // past-k (plain)
+    {147, 343, 3, 0x04, {}, 0x0, {5413, 3332, 48}},  // past-k (written)
+    {150, 347, 3, 0x02, {}, 0x0, {5413, 3333, 48}},  // past-ik (plain)
+    {150, 347, 3, 0x04, {}, 0x0, {5413, 3333, 48}},  // past-ik (written)
+    {153, 351, 3, 0x02, {}, 0x0, {5414, 3334, 48}},  // past-g (plain)
+    {153, 351, 3, 0x04, {}, 0x0, {5414, 3334, 48}},  // past-g (written)
+    {156, 355, 3, 0x02, {}, 0x0, {5415, 3335, 48}},  // past-s (plain)
+    {156, 355, 3, 0x04, {}, 0x0, {5415, 3335, 48}},  // past-s (written)
+    {159, 359, 3, 0x02, {}, 0x0, {5416, 3336, 48}},  // past-t (plain)
+    {159, 359, 3, 0x04, {}, 0x0, {5416, 3336, 48}},  // past-t (written)
+    {162, 363, 3, 0x02, {}, 0x0, {5417, 3337, 48}},  // past-r (plain)
+    {162, 363, 3, 0x04, {}, 0x0, {5417, 3337, 48}},  // past-r (written)
+    {165, 367, 3, 0x02, {}, 0x0, {5418, 3338, 48}},  // past-w (plain)
+    {165, 367, 3, 0x04, {}, 0x0, {5418, 3338, 48}},  // past-w (written)
+    {168, 371, 3, 0x02, {}, 0x0, {5419, 3339, 48}},  // past-m (plain)
+    {168, 371, 3, 0x04, {}, 0x0, {5419, 3339, 48}},  // past-m (written)
+    {171, 375, 3, 0x02, {}, 0x0, {5420, 3340, 48}},  // past-b (plain)
+    {171, 375, 3, 0x04, {}, 0x0, {5420, 3340, 48}},  // past-b (written)
+    {174, 379, 3, 0x02, {}, 0x0, {5421, 3341, 48}},  // past-n (plain)
+    {174, 379, 3, 0x04, {}, 0x0, {5421, 3341, 48}},  // past-n (written)
+    {177, 385, 5, 0x02, {}, 0x0, {3342, 38}},  // neg-stem-godan (plain)
+    {177, 385, 5, 0x04, {}, 0x0, {3342, 38}},  // neg-stem-godan (written)
+    {182, 391, 5, 0x02, {}, 0x0, {5412, 3331, 38}},  // neg-stem-vsu (plain)
+    {182, 391, 5, 0x04, {}, 0x0, {5412, 3331, 38}},  // neg-stem-vsu (written)
+    {187, 397, 4, 0x02, {}, 0x0, {38, 44}},  // neg-pres (plain)
+    {187, 397, 4, 0x04, {}, 0x0, {38, 44}},  // neg-pres (written)
+    {191, 402, 4, 0x02, {}, 0x0, {38, 48}},  // neg-past (plain)
+    {191, 402, 4, 0x04, {}, 0x0, {38, 48}},  // neg-past (written)
+    {195, 411, 8, 0x01, {}, 0x0, {3342, 49}},  // polite-stem-godan (polite)
+    {203, 420, 1, 0x01, {}, 0x0, {5438, 3338}},  // polite-stem-w (polite)
+    {204, 422, 8, 0x01, {}, 0x0, {5412, 3331, 49}},  // polite-stem-vsu (polite)
+    {212, 431, 3, 0x01, {}, 0x0, {3343, 44}},  // polite-pres (polite)
+    {215, 435, 3, 0x01, {}, 0x0, {3343, 48}},  // polite-past (polite)
+    {218, 439, 4, 0x01, {}, 0x0, {38, 44}},  // polite-neg-pres (polite)
+    {222, 444, 4, 0x01, {}, 0x0, {38, 48}},  // polite-neg-past (polite)
+    {226, 453, 3, 0x02, {}, 0x0, {5409, 5411, 3344, 44, 34}},  // adj-pres (plain)
+    {226, 453, 3, 0x04, {}, 0x0, {5409, 5411, 3344, 44, 34}},  // adj-pres (written)
+    {229, 457, 3, 0x01, {}, 0x0, {5409, 5411, 3344, 44, 34}},  // adj-pres-polite (polite)
+    {232, 461, 3, 0x02, {}, 0x0, {5409, 5411, 3344, 48, 34}},  // adj-past (plain)
+    {232, 461, 3, 0x04, {}, 0x0, {5409, 5411, 3344, 48, 34}},  // adj-past (written)
+    {235, 465, 3, 0x01, {}, 0x0, {5409, 5411, 3344, 48, 34}},  // adj-past-polite (polite)
+    {238, 469, 5, 0x02, {}, 0x0, {5409, 5411, 3344, 38, 34}},  // adj-neg (plain)
+    {238, 469, 5, 0x04, {}, 0x0, {5409, 5411, 3344, 38, 34}},  // adj-neg (written)
+    {243, 475, 5, 0x01, {}, 0x0, {5409, 5411, 3344, 38, 34}},  // adj-neg-polite (polite)
+    {248, 483, 2, 0x02, {}, 0x0, {5411, 3344, 44}},  // adj-bare-pres (plain)
+    {248, 483, 2, 0x04, {}, 0x0, {5411, 3344, 44}},  // adj-bare-pres (written)
+    {250, 486, 2, 0x01, {}, 0x0, {5411, 3344, 44}},  // adj-bare-pres-polite (polite)
+    {252, 489, 2, 0x02, {}, 0x0, {5411, 3344, 48}},  // adj-bare-past (plain)
+    {252, 489, 2, 0x04, {}, 0x0, {5411, 3344, 48}},  // adj-bare-past (written)
+    {254, 492, 2, 0x01, {}, 0x0, {5411, 3344, 48}},  // adj-bare-past-polite (polite)
+    {256, 497, 2, 0x00, {}, 0x0, {5411, 3344, 50}},  // adj-attributive
+    {258, 500, 2, 0x00, {}, 0x0, {5411, 3346, 50}},  // na-adj-attributive
+    {260, 503, 2, 0x00, {}, 0x0, {5411, 3347, 50}},  // no-adj-attributive
+    {262, 509, 2, 0x02, {}, 0x0, {5409, 44, 34}},  // copula-pres-plain (plain)
+    {264, 512, 2, 0x02, {}, 0x0, {5409, 48, 34}},  // copula-past-plain (plain)
+    {266, 515, 2, 0x04, {}, 0x0, {5409, 44, 34}},  // copula-pres-written (written)
+    {268, 518, 2, 0x04, {}, 0x0, {5409, 48, 34}},  // copula-past-written (written)
+    {270, 521, 2, 0x01, {}, 0x0, {5409, 44, 34}},  // copula-pres-polite (polite)
+    {272, 524, 2, 0x01, {}, 0x0, {5409, 48, 34}},  // copula-past-polite (polite)
+    {274, 527, 4, 0x02, {}, 0x0, {5409, 38, 34}},  // copula-neg (plain)
+    {274, 527, 4, 0x04, {}, 0x0, {5409, 38, 34}},  // copula-neg (written)
+    {278, 532, 4, 0x01, {}, 0x0, {5409, 38, 34}},  // copula-neg-polite (polite)
+    {282, 541, 1, 0x00, {}, 0x0, {51}},  // dat-ni
+    {283, 543, 1, 0x00, {}, 0x0, {52}},  // nom-ga
+    {284, 545, 1, 0x00, {}, 0x0, {53}},  // nom-ha
+    {285, 547, 1, 0x00, {}, 0x0, {54}},  // hodo
+    {286, 551, 1, 0x00, {}, 0x0, {5410, 33, 37, 36}},  // pp-in-np-de
+    {287, 553, 1, 0x00, {}, 0x0, {5439, 33, 37, 36}},  // pp-in-np-ni
+    {288, 558, 1, 0x00, {}, 0x0, {2691, 3621, 33, 37, 36}},  // pp-with-in-np
+    {289, 560, 2, 0x00, {}, 0x0, {2691, 3621, 33, 37, 55, 46}},  // pp-with-instrument
+    {291, 565, 1, 0x40, {}, 0x0, {49, 56}},  // question-ka
+    {292, 567, 1, 0x40, {}, 0x0, {49, 57}},  // question-wh-ka
 };
-unsigned const kAnalysisRuleCount = 119;
-unsigned const kFirstNumberRule = 119;
+unsigned const kAnalysisRuleCount = 156;
+unsigned const kFirstNumberRule = 156;
 
 AnalConstit const kAnalConstits[] = {
     {0, 4, 0},  // be-in 0
@@ -186,190 +223,249 @@ AnalConstit const kAnalConstits[] = {
     {147, 3, 0},  // can-w 1
     {150, 3, 0},  // can-godan 0
     {153, 3, 0},  // can-godan 1
-    {156, 3, 0},  // in-year-1 0
-    {159, 3, 0},  // in-year-1 1
-    {162, 3, 0},  // in-year-2 0
-    {165, 3, 0},  // in-year-2 1
-    {168, 3, 0},  // where-ni-live 0
-    {171, 1, 2},  // where-ni-live 1
-    {172, 3, 0},  // where-ni-go 0
-    {175, 1, 2},  // where-ni-go 1
-    {176, 3, 0},  // where-ni-come 0
-    {179, 1, 2},  // where-ni-come 1
-    {180, 3, 0},  // where-ni-stay 0
-    {183, 1, 2},  // where-ni-stay 1
-    {184, 1, 0},  // pres-ru-vv 0
-    {185, 1, 3},  // pres-ru-vv 1
-    {186, 2, 0},  // pres-ru-vv 2
-    {188, 1, 0},  // pres-ru-vku 0
-    {189, 1, 3},  // pres-ru-vku 1
-    {190, 2, 0},  // pres-ru-vku 2
-    {192, 1, 0},  // pres-ru-vsu 0
-    {193, 1, 3},  // pres-ru-vsu 1
-    {194, 2, 0},  // pres-ru-vsu 2
-    {196, 3, 0},  // pres-w 0
-    {199, 1, 3},  // pres-w 1
-    {200, 1, 0},  // pres-w 2
-    {201, 1, 0},  // pres-u-godan 0
-    {202, 1, 3},  // pres-u-godan 1
-    {203, 2, 0},  // pres-u-godan 2
-    {205, 1, 0},  // past-vv 0
-    {206, 1, 3},  // past-vv 1
-    {207, 2, 0},  // past-vv 2
-    {209, 1, 0},  // past-vku 0
-    {210, 1, 3},  // past-vku 1
-    {211, 2, 0},  // past-vku 2
-    {213, 3, 0},  // past-vsu 0
-    {216, 1, 3},  // past-vsu 1
-    {217, 2, 0},  // past-vsu 2
-    {219, 3, 0},  // past-k 0
-    {222, 1, 3},  // past-k 1
-    {223, 2, 0},  // past-k 2
-    {225, 3, 0},  // past-ik 0
-    {228, 1, 3},  // past-ik 1
-    {229, 2, 0},  // past-ik 2
-    {231, 3, 0},  // past-g 0
-    {234, 1, 3},  // past-g 1
-    {235, 2, 0},  // past-g 2
-    {237, 3, 0},  // past-s 0
-    {240, 1, 3},  // past-s 1
-    {241, 2, 0},  // past-s 2
-    {243, 3, 0},  // past-t 0
-    {246, 1, 3},  // past-t 1
-    {247, 2, 0},  // past-t 2
-    {249, 3, 0},  // past-r 0
-    {252, 1, 3},  // past-r 1
-    {253, 2, 0},  // past-r 2
-    {255, 3, 0},  // past-w 0
-    {258, 1, 3},  // past-w 1
-    {259, 2, 0},  // past-w 2
-    {261, 3, 0},  // past-m 0
-    {264, 1, 3},  // past-m 1
-    {265, 2, 0},  // past-m 2
-    {267, 3, 0},  // past-b 0
-    {270, 1, 3},  // past-b 1
-    {271, 2, 0},  // past-b 2
-    {273, 3, 0},  // past-n 0
-    {276, 1, 3},  // past-n 1
-    {277, 2, 0},  // past-n 2
-    {279, 3, 0},  // neg-stem-godan 0
-    {282, 1, 3},  // neg-stem-godan 1
-    {283, 1, 3},  // neg-stem-godan 2
-    {284, 1, 3},  // neg-stem-godan 3
-    {285, 1, 0},  // neg-stem-godan 4
-    {286, 3, 0},  // neg-stem-vsu 0
-    {289, 1, 3},  // neg-stem-vsu 1
-    {290, 1, 3},  // neg-stem-vsu 2
-    {291, 1, 3},  // neg-stem-vsu 3
-    {292, 1, 0},  // neg-stem-vsu 4
-    {293, 2, 0},  // neg-pres 0
-    {295, 1, 3},  // neg-pres 1
-    {296, 1, 3},  // neg-pres 2
-    {297, 2, 0},  // neg-pres 3
-    {299, 2, 0},  // neg-past 0
-    {301, 1, 3},  // neg-past 1
-    {302, 1, 3},  // neg-past 2
-    {303, 2, 0},  // neg-past 3
-    {305, 3, 0},  // polite-stem-godan 0
-    {308, 1, 3},  // polite-stem-godan 1
-    {309, 1, 3},  // polite-stem-godan 2
-    {310, 1, 3},  // polite-stem-godan 3
-    {311, 1, 3},  // polite-stem-godan 4
-    {312, 1, 3},  // polite-stem-godan 5
-    {313, 1, 3},  // polite-stem-godan 6
-    {314, 1, 0},  // polite-stem-godan 7
-    {315, 3, 0},  // polite-stem-w 0
-    {318, 3, 0},  // polite-stem-vsu 0
-    {321, 1, 3},  // polite-stem-vsu 1
-    {322, 1, 3},  // polite-stem-vsu 2
-    {323, 1, 3},  // polite-stem-vsu 3
-    {324, 1, 3},  // polite-stem-vsu 4
-    {325, 1, 3},  // polite-stem-vsu 5
-    {326, 1, 3},  // polite-stem-vsu 6
-    {327, 1, 0},  // polite-stem-vsu 7
-    {328, 1, 0},  // polite-pres 0
-    {329, 1, 3},  // polite-pres 1
-    {330, 2, 0},  // polite-pres 2
-    {332, 1, 0},  // polite-past 0
-    {333, 1, 3},  // polite-past 1
-    {334, 2, 0},  // polite-past 2
-    {336, 2, 0},  // polite-neg-pres 0
-    {338, 1, 3},  // polite-neg-pres 1
-    {339, 1, 3},  // polite-neg-pres 2
-    {340, 2, 0},  // polite-neg-pres 3
-    {342, 2, 0},  // polite-neg-past 0
-    {344, 1, 3},  // polite-neg-past 1
-    {345, 1, 3},  // polite-neg-past 2
-    {346, 2, 0},  // polite-neg-past 3
-    {348, 3, 0},  // adj-pres 0
-    {351, 3, 0},  // adj-pres 1
-    {354, 1, 0},  // adj-pres 2
-    {355, 3, 0},  // adj-pres-polite 0
-    {358, 3, 0},  // adj-pres-polite 1
-    {361, 1, 0},  // adj-pres-polite 2
-    {362, 3, 0},  // adj-past 0
-    {365, 3, 0},  // adj-past 1
-    {368, 2, 0},  // adj-past 2
-    {370, 3, 0},  // adj-past-polite 0
-    {373, 3, 0},  // adj-past-polite 1
-    {376, 2, 0},  // adj-past-polite 2
-    {378, 3, 0},  // adj-neg 0
-    {381, 3, 0},  // adj-neg 1
-    {384, 1, 3},  // adj-neg 2
-    {385, 1, 3},  // adj-neg 3
-    {386, 1, 0},  // adj-neg 4
-    {387, 3, 0},  // adj-neg-polite 0
-    {390, 3, 0},  // adj-neg-polite 1
-    {393, 1, 3},  // adj-neg-polite 2
-    {394, 1, 3},  // adj-neg-polite 3
-    {395, 1, 0},  // adj-neg-polite 4
-    {396, 3, 0},  // adj-bare-pres 0
-    {399, 1, 0},  // adj-bare-pres 1
-    {400, 3, 0},  // adj-bare-pres-polite 0
-    {403, 1, 0},  // adj-bare-pres-polite 1
-    {404, 3, 0},  // adj-bare-past 0
-    {407, 2, 0},  // adj-bare-past 1
-    {409, 3, 0},  // adj-bare-past-polite 0
-    {412, 2, 0},  // adj-bare-past-polite 1
-    {414, 3, 0},  // adj-attributive 0
-    {417, 1, 0},  // adj-attributive 1
-    {418, 3, 0},  // na-adj-attributive 0
-    {421, 1, 0},  // na-adj-attributive 1
-    {422, 3, 0},  // no-adj-attributive 0
-    {425, 1, 0},  // no-adj-attributive 1
-    {426, 3, 0},  // copula-pres-plain 0
-    {429, 1, 0},  // copula-pres-plain 1
-    {430, 3, 0},  // copula-past-plain 0
-    {433, 2, 0},  // copula-past-plain 1
-    {435, 2, 0},  // copula-pres-written 0
-    {437, 2, 0},  // copula-pres-written 1
-    {439, 3, 0},  // copula-past-written 0
-    {442, 2, 0},  // copula-past-written 1
-    {444, 3, 0},  // copula-pres-polite 0
-    {447, 2, 0},  // copula-pres-polite 1
-    {449, 3, 0},  // copula-past-polite 0
-    {452, 2, 0},  // copula-past-polite 1
-    {454, 3, 0},  // copula-neg 0
-    {457, 1, 3},  // copula-neg 1
-    {458, 1, 3},  // copula-neg 2
-    {459, 1, 0},  // copula-neg 3
-    {460, 3, 0},  // copula-neg-polite 0
-    {463, 1, 3},  // copula-neg-polite 1
-    {464, 1, 3},  // copula-neg-polite 2
-    {465, 1, 0},  // copula-neg-polite 3
-    {466, 2, 0},  // dat-ni 0
-    {468, 2, 0},  // nom-ga 0
-    {470, 2, 0},  // nom-ha 0
-    {472, 2, 0},  // hodo 0
-    {474, 4, 0},  // pp-in-np-de 0
-    {478, 4, 0},  // pp-in-np-ni 0
-    {482, 5, 0},  // pp-with-in-np 0
-    {487, 2, 0},  // pp-with-instrument 0
-    {489, 5, 0},  // pp-with-instrument 1
-    {494, 3, 0},  // question-ka 0
-    {497, 3, 0},  // question-wh-ka 0
+    {156, 2, 0},  // will 0
+    {158, 3, 0},  // should 0
+    {161, 1, 3},  // should 1
+    {162, 4, 0},  // should 2
+    {166, 3, 0},  // must-not 0
+    {169, 1, 0},  // must-not 1
+    {170, 3, 0},  // must-not 2
+    {173, 3, 0},  // must-verb 0
+    {176, 1, 0},  // must-verb 1
+    {177, 2, 0},  // must 0
+    {179, 2, 0},  // must 1
+    {181, 2, 0},  // must-polite 0
+    {183, 2, 0},  // must-polite 1
+    {185, 3, 0},  // may-not-verb 0
+    {188, 1, 0},  // may-not-verb 1
+    {189, 1, 0},  // may-not-verb 2
+    {190, 3, 0},  // may-not-be-adjective 0
+    {193, 3, 0},  // may-not-be-adjective 1
+    {196, 1, 0},  // may-not-be-adjective 2
+    {197, 1, 0},  // may-not-be-adjective 3
+    {198, 3, 0},  // may-not-be 0
+    {201, 1, 0},  // may-not-be 1
+    {202, 1, 0},  // may-not-be 2
+    {203, 2, 0},  // may-not 0
+    {205, 2, 0},  // may-not 1
+    {207, 2, 0},  // may-not 2
+    {209, 3, 0},  // may-be-adjective 0
+    {212, 2, 0},  // may-be-adjective 1
+    {214, 1, 0},  // may-be-adjective 2
+    {215, 3, 0},  // may-be-na-adjective 0
+    {218, 2, 0},  // may-be-na-adjective 1
+    {220, 1, 0},  // may-be-na-adjective 2
+    {221, 3, 0},  // may-be 0
+    {224, 1, 0},  // may-be 1
+    {225, 3, 0},  // may-verb 0
+    {228, 1, 0},  // may-verb 1
+    {229, 2, 0},  // may 0
+    {231, 2, 0},  // may 1
+    {233, 2, 0},  // may-polite 0
+    {235, 2, 0},  // may-polite 1
+    {237, 3, 0},  // form-ru-ichidan 0
+    {240, 3, 0},  // form-ru-suru 0
+    {243, 3, 0},  // form-ru-w 0
+    {246, 3, 0},  // form-ru-godan 0
+    {249, 3, 0},  // form-a-ichidan 0
+    {252, 3, 0},  // form-a-suru 0
+    {255, 3, 0},  // form-a-godan 0
+    {258, 3, 0},  // form-te-ichidan 0
+    {261, 3, 0},  // form-te-suru 0
+    {264, 3, 0},  // form-te-ik 0
+    {267, 3, 0},  // form-te-k 0
+    {270, 3, 0},  // form-te-g 0
+    {273, 3, 0},  // form-te-s 0
+    {276, 3, 0},  // form-te-t 0
+    {279, 3, 0},  // form-te-r 0
+    {282, 3, 0},  // form-te-w 0
+    {285, 3, 0},  // form-te-m 0
+    {288, 3, 0},  // form-te-b 0
+    {291, 3, 0},  // form-te-n 0
+    {294, 3, 0},  // in-year-1 0
+    {297, 3, 0},  // in-year-1 1
+    {300, 3, 0},  // in-year-2 0
+    {303, 3, 0},  // in-year-2 1
+    {306, 3, 0},  // where-ni-live 0
+    {309, 1, 2},  // where-ni-live 1
+    {310, 3, 0},  // where-ni-go 0
+    {313, 1, 2},  // where-ni-go 1
+    {314, 3, 0},  // where-ni-come 0
+    {317, 1, 2},  // where-ni-come 1
+    {318, 3, 0},  // where-ni-stay 0
+    {321, 1, 2},  // where-ni-stay 1
+    {322, 1, 0},  // pres-ru-vv 0
+    {323, 1, 3},  // pres-ru-vv 1
+    {324, 2, 0},  // pres-ru-vv 2
+    {326, 1, 0},  // pres-ru-vku 0
+    {327, 1, 3},  // pres-ru-vku 1
+    {328, 2, 0},  // pres-ru-vku 2
+    {330, 1, 0},  // pres-ru-vsu 0
+    {331, 1, 3},  // pres-ru-vsu 1
+    {332, 2, 0},  // pres-ru-vsu 2
+    {334, 3, 0},  // pres-w 0
+    {337, 1, 3},  // pres-w 1
+    {338, 1, 0},  // pres-w 2
+    {339, 1, 0},  // pres-u-godan 0
+    {340, 1, 3},  // pres-u-godan 1
+    {341, 2, 0},  // pres-u-godan 2
+    {343, 1, 0},  // past-vv 0
+    {344, 1, 3},  // past-vv 1
+    {345, 2, 0},  // past-vv 2
+    {347, 1, 0},  // past-vku 0
+    {348, 1, 3},  // past-vku 1
+    {349, 2, 0},  // past-vku 2
+    {351, 3, 0},  // past-vsu 0
+    {354, 1, 3},  // past-vsu 1
+    {355, 2, 0},  // past-vsu 2
+    {357, 3, 0},  // past-k 0
+    {360, 1, 3},  // past-k 1
+    {361, 2, 0},  // past-k 2
+    {363, 3, 0},  // past-ik 0
+    {366, 1, 3},  // past-ik 1
+    {367, 2, 0},  // past-ik 2
+    {369, 3, 0},  // past-g 0
+    {372, 1, 3},  // past-g 1
+    {373, 2, 0},  // past-g 2
+    {375, 3, 0},  // past-s 0
+    {378, 1, 3},  // past-s 1
+    {379, 2, 0},  // past-s 2
+    {381, 3, 0},  // past-t 0
+    {384, 1, 3},  // past-t 1
+    {385, 2, 0},  // past-t 2
+    {387, 3, 0},  // past-r 0
+    {390, 1, 3},  // past-r 1
+    {391, 2, 0},  // past-r 2
+    {393, 3, 0},  // past-w 0
+    {396, 1, 3},  // past-w 1
+    {397, 2, 0},  // past-w 2
+    {399, 3, 0},  // past-m 0
+    {402, 1, 3},  // past-m 1
+    {403, 2, 0},  // past-m 2
+    {405, 3, 0},  // past-b 0
+    {408, 1, 3},  // past-b 1
+    {409, 2, 0},  // past-b 2
+    {411, 3, 0},  // past-n 0
+    {414, 1, 3},  // past-n 1
+    {415, 2, 0},  // past-n 2
+    {417, 3, 0},  // neg-stem-godan 0
+    {420, 1, 3},  // neg-stem-godan 1
+    {421, 1, 3},  // neg-stem-godan 2
+    {422, 1, 3},  // neg-stem-godan 3
+    {423, 1, 0},  // neg-stem-godan 4
+    {424, 3, 0},  // neg-stem-vsu 0
+    {427, 1, 3},  // neg-stem-vsu 1
+    {428, 1, 3},  // neg-stem-vsu 2
+    {429, 1, 3},  // neg-stem-vsu 3
+    {430, 1, 0},  // neg-stem-vsu 4
+    {431, 2, 0},  // neg-pres 0
+    {433, 1, 3},  // neg-pres 1
+    {434, 1, 3},  // neg-pres 2
+    {435, 2, 0},  // neg-pres 3
+    {437, 2, 0},  // neg-past 0
+    {439, 1, 3},  // neg-past 1
+    {440, 1, 3},  // neg-past 2
+    {441, 2, 0},  // neg-past 3
+    {443, 3, 0},  // polite-stem-godan 0
+    {446, 1, 3},  // polite-stem-godan 1
+    {447, 1, 3},  // polite-stem-godan 2
+    {448, 1, 3},  // polite-stem-godan 3
+    {449, 1, 3},  // polite-stem-godan 4
+    {450, 1, 3},  // polite-stem-godan 5
+    {451, 1, 3},  // polite-stem-godan 6
+    {452, 1, 0},  // polite-stem-godan 7
+    {453, 3, 0},  // polite-stem-w 0
+    {456, 3, 0},  // polite-stem-vsu 0
+    {459, 1, 3},  // polite-stem-vsu 1
+    {460, 1, 3},  // polite-stem-vsu 2
+    {461, 1, 3},  // polite-stem-vsu 3
+    {462, 1, 3},  // polite-stem-vsu 4
+    {463, 1, 3},  // polite-stem-vsu 5
+    {464, 1, 3},  // polite-stem-vsu 6
+    {465, 1, 0},  // polite-stem-vsu 7
+    {466, 1, 0},  // polite-pres 0
+    {467, 1, 3},  // polite-pres 1
+    {468, 2, 0},  // polite-pres 2
+    {470, 1, 0},  // polite-past 0
+    {471, 1, 3},  // polite-past 1
+    {472, 2, 0},  // polite-past 2
+    {474, 2, 0},  // polite-neg-pres 0
+    {476, 1, 3},  // polite-neg-pres 1
+    {477, 1, 3},  // polite-neg-pres 2
+    {478, 2, 0},  // polite-neg-pres 3
+    {480, 2, 0},  // polite-neg-past 0
+    {482, 1, 3},  // polite-neg-past 1
+    {483, 1, 3},  // polite-neg-past 2
+    {484, 2, 0},  // polite-neg-past 3
+    {486, 3, 0},  // adj-pres 0
+    {489, 3, 0},  // adj-pres 1
+    {492, 1, 0},  // adj-pres 2
+    {493, 3, 0},  // adj-pres-polite 0
+    {496, 3, 0},  // adj-pres-polite 1
+    {499, 1, 0},  // adj-pres-polite 2
+    {500, 3, 0},  // adj-past 0
+    {503, 3, 0},  // adj-past 1
+    {506, 2, 0},  // adj-past 2
+    {508, 3, 0},  // adj-past-polite 0
+    {511, 3, 0},  // adj-past-polite 1
+    {514, 2, 0},  // adj-past-polite 2
+    {516, 3, 0},  // adj-neg 0
+    {519, 3, 0},  // adj-neg 1
+    {522, 1, 3},  // adj-neg 2
+    {523, 1, 3},  // adj-neg 3
+    {524, 1, 0},  // adj-neg 4
+    {525, 3, 0},  // adj-neg-polite 0
+    {528, 3, 0},  // adj-neg-polite 1
+    {531, 1, 3},  // adj-neg-polite 2
+    {532, 1, 3},  // adj-neg-polite 3
+    {533, 1, 0},  // adj-neg-polite 4
+    {534, 3, 0},  // adj-bare-pres 0
+    {537, 1, 0},  // adj-bare-pres 1
+    {538, 3, 0},  // adj-bare-pres-polite 0
+    {541, 1, 0},  // adj-bare-pres-polite 1
+    {542, 3, 0},  // adj-bare-past 0
+    {545, 2, 0},  // adj-bare-past 1
+    {547, 3, 0},  // adj-bare-past-polite 0
+    {550, 2, 0},  // adj-bare-past-polite 1
+    {552, 3, 0},  // adj-attributive 0
+    {555, 1, 0},  // adj-attributive 1
+    {556, 3, 0},  // na-adj-attributive 0
+    {559, 1, 0},  // na-adj-attributive 1
+    {560, 3, 0},  // no-adj-attributive 0
+    {563, 1, 0},  // no-adj-attributive 1
+    {564, 3, 0},  // copula-pres-plain 0
+    {567, 1, 0},  // copula-pres-plain 1
+    {568, 3, 0},  // copula-past-plain 0
+    {571, 2, 0},  // copula-past-plain 1
+    {573, 2, 0},  // copula-pres-written 0
+    {575, 2, 0},  // copula-pres-written 1
+    {577, 3, 0},  // copula-past-written 0
+    {580, 2, 0},  // copula-past-written 1
+    {582, 3, 0},  // copula-pres-polite 0
+    {585, 2, 0},  // copula-pres-polite 1
+    {587, 3, 0},  // copula-past-polite 0
+    {590, 2, 0},  // copula-past-polite 1
+    {592, 3, 0},  // copula-neg 0
+    {595, 1, 3},  // copula-neg 1
+    {596, 1, 3},  // copula-neg 2
+    {597, 1, 0},  // copula-neg 3
+    {598, 3, 0},  // copula-neg-polite 0
+    {601, 1, 3},  // copula-neg-polite 1
+    {602, 1, 3},  // copula-neg-polite 2
+    {603, 1, 0},  // copula-neg-polite 3
+    {604, 2, 0},  // dat-ni 0
+    {606, 2, 0},  // nom-ga 0
+    {608, 2, 0},  // nom-ha 0
+    {610, 2, 0},  // hodo 0
+    {612, 4, 0},  // pp-in-np-de 0
+    {616, 4, 0},  // pp-in-np-ni 0
+    {620, 5, 0},  // pp-with-in-np 0
+    {625, 2, 0},  // pp-with-instrument 0
+    {627, 5, 0},  // pp-with-instrument 1
+    {632, 3, 0},  // question-ka 0
+    {635, 3, 0},  // question-wh-ka 0
 };
-unsigned const kAnalConstitCount = 234;
+unsigned const kAnalConstitCount = 293;
 
 AnalTerm const kAnalTerms[] = {
     {"PREP", nullptr, 0, 1, 0, 0, 0},  // be-in 0
@@ -528,6 +624,144 @@ AnalTerm const kAnalTerms[] = {
     {"AUXCAN", nullptr, 0, 1, 0, 0, 0},  // can-godan 1
     {"kotogadeki-", nullptr, 0, 13, kAct, 0, 0},
     {"VV", nullptr, 0, 11, kAct, 0, 0},
+    {"AUXWILL", nullptr, 0, 1, 0, 0, 0},  // will 0
+    {"AUX", nullptr, 0, 1, kAct, 0, 0},
+    {"V*", nullptr, 0, 11, 0, 0, 0},  // should 0
+    {"*-", nullptr, 0, 27, 0, 0, 0},
+    {"*-", "\\1-RU", 0, 27, kAct, 0, 0},
+    {"Not", nullptr, 0, 1, 0, 0, 0},  // should 1
+    {"AUXMUST", nullptr, 0, 1, 0, 0, 0},  // should 2
+    {"should", nullptr, 0, 14, 0, 0, 0},
+    {"bekidear-", nullptr, 0, 13, kAct, 0, 0},
+    {"BE", nullptr, 0, 1, kAct, 0, 0},
+    {"V*", nullptr, 0, 11, 0, 0, 0},  // must-not 0
+    {"*-", nullptr, 0, 27, 0, 0, 0},
+    {"*-", "\\1-TE", 0, 27, kAct, 0, 0},
+    {"Not", nullptr, 0, 1, 0, 0, 0},  // must-not 1
+    {"AUXMUST", nullptr, 0, 1, 0, 0, 0},  // must-not 2
+    {"haike-", nullptr, 0, 13, kAct, 0, 0},
+    {"AUX", nullptr, 0, 1, kAct, 0, 0},
+    {"V*", nullptr, 0, 11, 0, 0, 0},  // must-verb 0
+    {"*-", nullptr, 0, 27, 0, 0, 0},
+    {"*-", "\\1-A", 0, 27, kAct, 0, 0},
+    {"AUXMUST", nullptr, 0, 1, 0, 0, 0},  // must-verb 1
+    {"AUXMUST", nullptr, 0, 1, 0, 0, 0},  // must 0
+    {"nakerebanarana-", nullptr, 0, 13, kAct, 0, 0},
+    {"PRES", nullptr, 0, 1, 0, 0, 0},  // must 1
+    {"i", nullptr, 0, 13, kAct, 0, 0},
+    {"AUXMUST", nullptr, 0, 1, 0, 0, 0},  // must-polite 0
+    {"nakerebanarimase", nullptr, 0, 13, kAct, 0, 0},
+    {"PRES", nullptr, 0, 1, 0, 0, 0},  // must-polite 1
+    {"N", nullptr, 0, 13, kAct, 0, 0},
+    {"V*", nullptr, 0, 11, 0, 0, 0},  // may-not-verb 0
+    {"*-", nullptr, 0, 27, 0, 0, 0},
+    {"*-", "\\1-A", 0, 27, kAct, 0, 0},
+    {"Not", nullptr, 0, 1, 0, 0, 0},  // may-not-verb 1
+    {"AUXMAY", nullptr, 0, 1, 0, 0, 0},  // may-not-verb 2
+    {"ADJ", nullptr, 0, 11, 0, 0, 0},  // may-not-be-adjective 0
+    {"*-", nullptr, 0, 27, 0, 0, 0},
+    {"*-", "\\1ku", 0, 27, kAct, 0, 0},
+    {"BE", nullptr, 0, 1, 0, 0, 0},  // may-not-be-adjective 1
+    {"*dear-", nullptr, 0, 27, 0, 0, 0},
+    {"", nullptr, 0, 13, kAct, 0, 0},
+    {"Not", nullptr, 0, 1, 0, 0, 0},  // may-not-be-adjective 2
+    {"AUXMAY", nullptr, 0, 1, 0, 0, 0},  // may-not-be-adjective 3
+    {"BE", nullptr, 0, 1, 0, 0, 0},  // may-not-be 0
+    {"*dear-", nullptr, 0, 27, 0, 0, 0},
+    {"*dear-", "\\1deha", 0, 27, kAct, 0, 0},
+    {"Not", nullptr, 0, 1, 0, 0, 0},  // may-not-be 1
+    {"AUXMAY", nullptr, 0, 1, 0, 0, 0},  // may-not-be 2
+    {"Not", nullptr, 0, 1, 0, 0, 0},  // may-not 0
+    {"nai", nullptr, 0, 13, kAct, 0, 0},
+    {"AUXMAY", nullptr, 0, 1, 0, 0, 0},  // may-not 1
+    {"GONE", nullptr, 0, 1, kAct, 0, 0},
+    {"<neg>", nullptr, 0, 1, 0, 0, 0},  // may-not 2
+    {"AUXMAY", nullptr, 0, 1, kAct, 0, 0},
+    {"ADJ", nullptr, 0, 11, 0, 0, 0},  // may-be-adjective 0
+    {"*-", nullptr, 0, 27, 0, 0, 0},
+    {"*-", "\\1i", 0, 27, kAct, 0, 0},
+    {"BE", nullptr, 0, 1, 0, 0, 0},  // may-be-adjective 1
+    {"*dear-", nullptr, 0, 27, 0, 0, 0},
+    {"AUXMAY", nullptr, 0, 1, 0, 0, 0},  // may-be-adjective 2
+    {"NA*", nullptr, 0, 11, 0, 0, 0},  // may-be-na-adjective 0
+    {"*-", nullptr, 0, 27, 0, 0, 0},
+    {"*-", "\\1", 0, 27, kAct, 0, 0},
+    {"BE", nullptr, 0, 1, 0, 0, 0},  // may-be-na-adjective 1
+    {"*dear-", nullptr, 0, 27, 0, 0, 0},
+    {"AUXMAY", nullptr, 0, 1, 0, 0, 0},  // may-be-na-adjective 2
+    {"BE", nullptr, 0, 1, 0, 0, 0},  // may-be 0
+    {"*dear-", nullptr, 0, 27, 0, 0, 0},
+    {"", nullptr, 0, 13, kAct, 0, 0},
+    {"AUXMAY", nullptr, 0, 1, 0, 0, 0},  // may-be 1
+    {"V*", nullptr, 0, 11, 0, 0, 0},  // may-verb 0
+    {"*-", nullptr, 0, 27, 0, 0, 0},
+    {"*-", "\\1-RU", 0, 27, kAct, 0, 0},
+    {"AUXMAY", nullptr, 0, 1, 0, 0, 0},  // may-verb 1
+    {"AUXMAY", nullptr, 0, 1, 0, 0, 0},  // may 0
+    {"kamosirena-", nullptr, 0, 13, kAct, 0, 0},
+    {"PRES", nullptr, 0, 1, 0, 0, 0},  // may 1
+    {"i", nullptr, 0, 13, kAct, 0, 0},
+    {"AUXMAY", nullptr, 0, 1, 0, 0, 0},  // may-polite 0
+    {"kamosiremase", nullptr, 0, 13, kAct, 0, 0},
+    {"PRES", nullptr, 0, 1, 0, 0, 0},  // may-polite 1
+    {"N", nullptr, 0, 13, kAct, 0, 0},
+    {"V*", nullptr, 0, 11, 0, 0, 0},  // form-ru-ichidan 0
+    {"*}-RU", nullptr, 0, 27, 0, 0, 0},
+    {"*}-RU", "\\1}ru", 0, 27, kAct, 0, 0},
+    {"Vsu", nullptr, 0, 11, 0, 0, 0},  // form-ru-suru 0
+    {"*su-RU", nullptr, 0, 27, 0, 0, 0},
+    {"*su-RU", "\\1suru", 0, 27, kAct, 0, 0},
+    {"VCw", nullptr, 0, 11, 0, 0, 0},  // form-ru-w 0
+    {"*w-RU", nullptr, 0, 27, 0, 0, 0},
+    {"*w-RU", "\\1u", 0, 27, kAct, 0, 0},
+    {"VC*", nullptr, 0, 11, 0, 0, 0},  // form-ru-godan 0
+    {"*\077-RU", nullptr, 0, 27, 0, 0, 0},
+    {"*\077-RU", "\\1\\2u", 0, 27, kAct, 0, 0},
+    {"V*", nullptr, 0, 11, 0, 0, 0},  // form-a-ichidan 0
+    {"*}-A", nullptr, 0, 27, 0, 0, 0},
+    {"*}-A", "\\1}", 0, 27, kAct, 0, 0},
+    {"Vsu", nullptr, 0, 11, 0, 0, 0},  // form-a-suru 0
+    {"*su-A", nullptr, 0, 27, 0, 0, 0},
+    {"*su-A", "\\1si", 0, 27, kAct, 0, 0},
+    {"VC*", nullptr, 0, 11, 0, 0, 0},  // form-a-godan 0
+    {"*\077-A", nullptr, 0, 27, 0, 0, 0},
+    {"*\077-A", "\\1\\2a", 0, 27, kAct, 0, 0},
+    {"V*", nullptr, 0, 11, 0, 0, 0},  // form-te-ichidan 0
+    {"*}-TE", nullptr, 0, 27, 0, 0, 0},
+    {"*}-TE", "\\1}te", 0, 27, kAct, 0, 0},
+    {"Vsu", nullptr, 0, 11, 0, 0, 0},  // form-te-suru 0
+    {"*su-TE", nullptr, 0, 27, 0, 0, 0},
+    {"*su-TE", "\\1site", 0, 27, kAct, 0, 0},
+    {"VCik", nullptr, 0, 11, 0, 0, 0},  // form-te-ik 0
+    {"*k-TE", nullptr, 0, 27, 0, 0, 0},
+    {"*k-TE", "\\1Qte", 0, 27, kAct, 0, 0},
+    {"VCk", nullptr, 0, 11, 0, 0, 0},  // form-te-k 0
+    {"*k-TE", nullptr, 0, 27, 0, 0, 0},
+    {"*k-TE", "\\1ite", 0, 27, kAct, 0, 0},
+    {"VCg", nullptr, 0, 11, 0, 0, 0},  // form-te-g 0
+    {"*g-TE", nullptr, 0, 27, 0, 0, 0},
+    {"*g-TE", "\\1ide", 0, 27, kAct, 0, 0},
+    {"VCs", nullptr, 0, 11, 0, 0, 0},  // form-te-s 0
+    {"*s-TE", nullptr, 0, 27, 0, 0, 0},
+    {"*s-TE", "\\1site", 0, 27, kAct, 0, 0},
+    {"VCt", nullptr, 0, 11, 0, 0, 0},  // form-te-t 0
+    {"*t-TE", nullptr, 0, 27, 0, 0, 0},
+    {"*t-TE", "\\1Qte", 0, 27, kAct, 0, 0},
+    {"VCr", nullptr, 0, 11, 0, 0, 0},  // form-te-r 0
+    {"*r-TE", nullptr, 0, 27, 0, 0, 0},
+    {"*r-TE", "\\1Qte", 0, 27, kAct, 0, 0},
+    {"VCw", nullptr, 0, 11, 0, 0, 0},  // form-te-w 0
+    {"*w-TE", nullptr, 0, 27, 0, 0, 0},
+    {"*w-TE", "\\1Qte", 0, 27, kAct, 0, 0},
+    {"VCm", nullptr, 0, 11, 0, 0, 0},  // form-te-m 0
+    {"*m-TE", nullptr, 0, 27, 0, 0, 0},
+    {"*m-TE", "\\1Nde", 0, 27, kAct, 0, 0},
+    {"VCb", nullptr, 0, 11, 0, 0, 0},  // form-te-b 0
+    {"*b-TE", nullptr, 0, 27, 0, 0, 0},
+    {"*b-TE", "\\1Nde", 0, 27, kAct, 0, 0},
+    {"VCn", nullptr, 0, 11, 0, 0, 0},  // form-te-n 0
+    {"*n-TE", nullptr, 0, 27, 0, 0, 0},
+    {"*n-TE", "\\1Nde", 0, 27, kAct, 0, 0},
     {"N", nullptr, 0, 1, 0, 0, 0},  // in-year-1 0
     {"\202P\077\077\077", nullptr, 0, 27, 0, 0, 0},
     {"\202P\077\077\077", "\202P\\1\\2\\3\224N", 0, 27, kAct, 0, 0},
@@ -873,7 +1107,7 @@ AnalTerm const kAnalTerms[] = {
     {"QWH", nullptr, 0, 12, 0, 0, 0},
     {"ka", nullptr, 0, 13, kActAfter, 0, 0},
 };
-unsigned const kAnalTermCount = 500;
+unsigned const kAnalTermCount = 638;
 
 namespace {
 
@@ -902,29 +1136,56 @@ LetterMapRecord const kJStrForward[] = {
 
 // kAOJStr, backward: letter, whole bit, prefix bit, children, first child.
 LetterMapRecord const kJStrBackward[] = {
-    {0, 0, 0, 2, 1},
-    {45, 0, 3, 11, 3},  // -
-    {125, 0, 0, 2, 14},
+    {0, 0, 0, 5, 1},
+    {45, 0, 3, 11, 6},  // -
+    {65, 0, 0, 1, 17},
+    {69, 0, 0, 1, 18},
+    {85, 0, 0, 1, 19},
+    {125, 0, 0, 2, 20},
     {98, 0, 12, 0, 0},  // b-
     {103, 0, 6, 0, 0},  // g-
-    {105, 0, 0, 1, 16},
+    {105, 0, 0, 1, 22},
     {107, 0, 5, 0, 0},  // k-
     {109, 0, 11, 0, 0},  // m-
     {110, 0, 13, 0, 0},  // n-
-    {114, 0, 9, 1, 17},  // r-
+    {114, 0, 9, 1, 23},  // r-
     {115, 0, 7, 0, 0},  // s-
     {116, 0, 8, 0, 0},  // t-
-    {117, 0, 0, 1, 18},
+    {117, 0, 0, 1, 24},
     {119, 0, 10, 0, 0},  // w-
-    {197, 0, 0, 1, 19},
-    {201, 0, 0, 1, 20},
-    {119, 0, 14, 0, 0},  // wi-
-    {97, 0, 0, 1, 21},
+    {45, 0, 0, 2, 25},
+    {84, 0, 0, 1, 27},
+    {82, 0, 0, 1, 28},
+    {197, 0, 0, 1, 29},
+    {201, 0, 0, 1, 30},
+    {119, 0, 30, 0, 0},  // wi-
+    {97, 0, 0, 1, 31},
     {115, 0, 4, 0, 0},  // su-
+    {117, 0, 0, 1, 32},
+    {125, 0, 17, 0, 0},  // }-A
+    {45, 0, 0, 11, 33},
+    {45, 0, 0, 3, 44},
     {130, 0, 2, 0, 0},  // で}
-    {130, 0, 15, 0, 0},  // に}
-    {101, 0, 0, 1, 22},
+    {130, 0, 31, 0, 0},  // に}
+    {101, 0, 0, 1, 47},
+    {115, 0, 18, 0, 0},  // su-A
+    {98, 0, 28, 0, 0},  // b-TE
+    {103, 0, 22, 0, 0},  // g-TE
+    {107, 0, 21, 0, 0},  // k-TE
+    {109, 0, 27, 0, 0},  // m-TE
+    {110, 0, 29, 0, 0},  // n-TE
+    {114, 0, 25, 0, 0},  // r-TE
+    {115, 0, 23, 0, 0},  // s-TE
+    {116, 0, 24, 0, 0},  // t-TE
+    {117, 0, 0, 1, 48},
+    {119, 0, 26, 0, 0},  // w-TE
+    {125, 0, 19, 0, 0},  // }-TE
+    {117, 0, 0, 1, 49},
+    {119, 0, 16, 0, 0},  // w-RU
+    {125, 0, 14, 0, 0},  // }-RU
     {100, 0, 1, 0, 0},  // dear-
+    {115, 0, 20, 0, 0},  // su-TE
+    {115, 0, 15, 0, 0},  // su-RU
 };
 
 // kAOJPOS, forward: letter, whole bit, prefix bit, children, first child.
@@ -934,7 +1195,7 @@ LetterMapRecord const kJPOSForward[] = {
     {78, 0, 0, 1, 5},
     {86, 0, 15, 4, 6},  // V
     {68, 0, 0, 1, 10},
-    {65, 0, 0, 1, 11},
+    {65, 0, 17, 1, 11},  // NA
     {67, 0, 14, 10, 12},  // VC
     {86, 1, 0, 0, 0},  // VV
     {107, 0, 0, 1, 22},
@@ -953,8 +1214,8 @@ LetterMapRecord const kJPOSForward[] = {
     {119, 10, 0, 0, 0},  // VCw
     {117, 2, 0, 0, 0},  // Vku
     {117, 3, 0, 0, 0},  // Vsu
-    {97, 17, 0, 0, 0},  // NAna
-    {111, 18, 0, 0, 0},  // NAno
+    {97, 18, 0, 0, 0},  // NAna
+    {111, 19, 0, 0, 0},  // NAno
     {107, 5, 0, 0, 0},  // VCik
 };
 
@@ -979,13 +1240,19 @@ LetterMapRecord const kEBaseForward[] = {
 
 // kAOESurface, forward: letter, whole bit, prefix bit, children, first child.
 LetterMapRecord const kESurfaceForward[] = {
-    {0, 0, 0, 2, 1},
-    {105, 0, 0, 1, 3},
-    {119, 0, 0, 1, 4},
+    {0, 0, 0, 3, 1},
+    {105, 0, 0, 1, 4},
+    {115, 0, 0, 1, 5},
+    {119, 0, 0, 1, 6},
     {110, 1, 0, 0, 0},  // in
-    {105, 0, 0, 1, 5},
-    {116, 0, 0, 1, 6},
-    {104, 2, 0, 0, 0},  // with
+    {104, 0, 0, 1, 7},
+    {105, 0, 0, 1, 8},
+    {111, 0, 0, 1, 9},
+    {116, 0, 0, 1, 10},
+    {117, 0, 0, 1, 11},
+    {104, 3, 0, 0, 0},  // with
+    {108, 0, 0, 1, 12},
+    {100, 2, 0, 0, 0},  // should
 };
 
 // kAOConstit, forward: letter, whole bit, prefix bit, children, first child.
@@ -996,7 +1263,7 @@ LetterMapRecord const kConstitForward[] = {
     {66, 0, 0, 1, 16},
     {68, 0, 0, 1, 17},
     {72, 0, 0, 1, 18},
-    {78, 9, 0, 3, 19},  // N
+    {78, 14, 0, 3, 19},  // N
     {80, 0, 0, 3, 22},
     {81, 0, 0, 1, 25},
     {83, 0, 0, 1, 26},
@@ -1011,57 +1278,68 @@ LetterMapRecord const kConstitForward[] = {
     {111, 0, 0, 1, 34},
     {66, 0, 0, 1, 35},
     {80, 4, 0, 0, 0},  // NP
-    {111, 0, 0, 1, 36},
-    {65, 0, 0, 1, 37},
+    {111, 0, 0, 2, 36},
+    {65, 0, 0, 1, 38},
     {80, 5, 0, 0, 0},  // PP
-    {82, 0, 0, 1, 38},
-    {87, 0, 0, 1, 39},
-    {81, 20, 0, 0, 0},  // SQ
-    {69, 0, 0, 1, 40},
-    {80, 19, 0, 0, 0},  // VP
-    {72, 0, 0, 1, 41},
-    {101, 0, 0, 1, 42},
-    {88, 0, 0, 1, 43},
+    {82, 0, 0, 1, 39},
+    {87, 0, 0, 1, 40},
+    {81, 24, 0, 0, 0},  // SQ
+    {69, 0, 0, 1, 41},
+    {80, 23, 0, 0, 0},  // VP
+    {72, 0, 0, 1, 42},
+    {101, 0, 0, 1, 43},
+    {88, 0, 0, 3, 44},
     {99, 7, 0, 0, 0},  // Acc
-    {116, 0, 0, 1, 44},
-    {100, 0, 0, 1, 45},
-    {65, 0, 0, 1, 46},
-    {109, 3, 0, 1, 47},  // Nom
-    {83, 0, 0, 1, 48},
-    {69, 0, 0, 2, 49},
-    {72, 21, 0, 0, 0},  // QWH
-    {78, 0, 0, 1, 51},
-    {81, 0, 0, 1, 52},
-    {103, 0, 0, 1, 53},
-    {67, 0, 0, 1, 54},
-    {95, 0, 0, 1, 55},
-    {111, 18, 0, 0, 0},  // Hodo
-    {82, 14, 0, 0, 0},  // NBAR
-    {95, 0, 0, 2, 56},
-    {84, 12, 0, 0, 0},  // PAST
+    {116, 0, 0, 1, 47},
+    {100, 0, 0, 1, 48},
+    {65, 0, 0, 1, 49},
+    {109, 3, 0, 1, 50},  // Nom
+    {116, 11, 0, 0, 0},  // Not
+    {83, 0, 0, 1, 51},
+    {69, 0, 0, 2, 52},
+    {72, 25, 0, 0, 0},  // QWH
+    {78, 0, 0, 1, 54},
+    {81, 0, 0, 1, 55},
+    {103, 0, 0, 1, 56},
+    {67, 0, 0, 1, 57},
+    {77, 0, 0, 2, 58},
+    {87, 0, 0, 1, 60},
+    {95, 0, 0, 1, 61},
+    {111, 22, 0, 0, 0},  // Hodo
+    {82, 18, 0, 0, 0},  // NBAR
+    {95, 0, 0, 2, 62},
+    {84, 16, 0, 0, 0},  // PAST
     {80, 1, 0, 0, 0},  // PREP
-    {83, 11, 0, 0, 0},  // PRES
-    {83, 0, 0, 1, 58},
-    {65, 0, 0, 1, 59},
+    {83, 12, 0, 0, 0},  // PRES
+    {83, 0, 0, 1, 64},
+    {65, 0, 0, 1, 65},
     {62, 6, 0, 0, 0},  // <neg>
-    {65, 0, 0, 1, 60},
-    {110, 0, 0, 1, 61},
-    {103, 0, 0, 1, 62},
-    {104, 0, 0, 1, 63},
-    {69, 13, 0, 0, 0},  // TENSE
-    {68, 0, 0, 1, 64},
+    {65, 0, 0, 1, 66},
+    {65, 0, 0, 1, 67},
+    {85, 0, 0, 1, 68},
+    {73, 0, 0, 1, 69},
+    {110, 0, 0, 1, 70},
+    {103, 0, 0, 1, 71},
+    {104, 0, 0, 1, 72},
+    {69, 17, 0, 0, 0},  // TENSE
+    {68, 0, 0, 1, 73},
     {78, 8, 0, 0, 0},  // AUXCAN
-    {105, 15, 0, 0, 0},  // Dat_ni
-    {97, 16, 0, 0, 0},  // Nom_ga
-    {97, 17, 0, 0, 0},  // Nom_ha
-    {86, 10, 0, 0, 0},  // WHQADV
+    {89, 13, 0, 0, 0},  // AUXMAY
+    {83, 0, 0, 1, 74},
+    {76, 0, 0, 1, 75},
+    {105, 19, 0, 0, 0},  // Dat_ni
+    {97, 20, 0, 0, 0},  // Nom_ga
+    {97, 21, 0, 0, 0},  // Nom_ha
+    {86, 15, 0, 0, 0},  // WHQADV
+    {84, 10, 0, 0, 0},  // AUXMUST
+    {76, 9, 0, 0, 0},  // AUXWILL
 };
 
 }  // namespace
 
-ANALOPT const kAOJStr = {kJStrForward, 19, 113, kJStrBackward, 23, 169};
+ANALOPT const kAOJStr = {kJStrForward, 19, 113, kJStrBackward, 50, 169};
 ANALOPT const kAOJPOS = {kJPOSForward, 27, 104, nullptr, 0, 168};
 ANALOPT const kAOEBase = {kEBaseForward, 15, 45, nullptr, 0, 165};
-ANALOPT const kAOESurface = {kESurfaceForward, 7, 84, nullptr, 0, 0};
-ANALOPT const kAOConstit = {kConstitForward, 65, 1, nullptr, 0, 163};
+ANALOPT const kAOESurface = {kESurfaceForward, 13, 84, nullptr, 0, 0};
+ANALOPT const kAOConstit = {kConstitForward, 76, 1, nullptr, 0, 163};
 ANALOPT const kAOSemant = {nullptr, 0, 96, nullptr, 0, 0};
