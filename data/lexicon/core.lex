@@ -342,6 +342,12 @@ ADV  today      {今日}      ADV
 ADV  tomorrow   {明日}      ADV
 ADV  yesterday  {昨日}      ADV
 
+# ---- Existence, comparison, numbers and time ----------------------------------------
+# "there" of "there is": no Japanese of its own.
+THERE  there  {}  OTHER
+# "any" of a question or a negation: Japanese says nothing for it.
+ART    any    {}  DET  f0=M30B0
+
 # ---- Nouns ---------------------------------------------------------------------------------
 # Semantic atoms after sem=; mass: uncountable; proper: a name.
 N  man          {男}            N  plural=men  sem=human

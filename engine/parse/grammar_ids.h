@@ -5,21 +5,21 @@
 // categories and lists.
 #include <cstdint>
 
-constexpr unsigned kRuleListCount = 69;
+constexpr unsigned kRuleListCount = 76;
 constexpr unsigned kRuleIndexCount = 15000;
-constexpr unsigned kRuleRHeapCount = 71;
-constexpr unsigned kRuleHeapCount = 280;
-constexpr unsigned kFeatureBitHeapCount = 128;
-constexpr unsigned kPureRuleCount = 69;
-constexpr unsigned kPureCCodeCount = 92;
-constexpr unsigned kPureTermCount = 116;
+constexpr unsigned kRuleRHeapCount = 78;
+constexpr unsigned kRuleHeapCount = 308;
+constexpr unsigned kFeatureBitHeapCount = 132;
+constexpr unsigned kPureRuleCount = 76;
+constexpr unsigned kPureCCodeCount = 109;
+constexpr unsigned kPureTermCount = 128;
 constexpr unsigned kPureVCatCount = 1;
 constexpr unsigned kAltProbCount = 3;
 constexpr unsigned kExcludedCatCount = 4;
 constexpr unsigned kGrammarCreatedParticleCount = 60;
 constexpr unsigned kFirstTemporaryCategory = 15000;
 constexpr unsigned kTemporaryCategoryCount = 0;
-constexpr unsigned kUsedPureTermCount = 116;
+constexpr unsigned kUsedPureTermCount = 128;
 constexpr unsigned kUsedPureVCatCount = 0;
 constexpr unsigned kUsedAltProbCount = 3;
 constexpr unsigned kUsedExcludedCatCount = 4;
@@ -59,6 +59,7 @@ constexpr uint16_t kEXCLAM = 107;
 constexpr uint16_t kNUMBER = 182;
 constexpr uint16_t kNot = 193;
 constexpr uint16_t kPREP = 201;
+constexpr uint16_t kTHERE = 242;
 constexpr uint16_t kTHIS = 245;
 constexpr uint16_t kVP = 293;
 constexpr uint16_t kVT02 = 298;
@@ -76,5 +77,7 @@ constexpr uint16_t kVPGAP = 413;
 constexpr uint16_t kNPCONJ = 414;
 constexpr uint16_t kPOSSP = 415;
 constexpr uint16_t kWHADVSUBJ = 416;
+constexpr uint16_t kTHEREBE = 417;
+constexpr uint16_t kEXIST = 418;
 
 }  // namespace grammar
