@@ -99,6 +99,24 @@ unsigned CountNodes(PARSED_NODE const* tree) {
     return count;
 }
 
+// No scope: the rule does not run.
+constexpr PlainClauseScope kNowhere = static_cast<PlainClauseScope>(0xFF);
+
+// Where the rule runs.  In a polite sentence that holds clauses spelt in
+// plain style, the plain rules spell those clauses and the polite rules the
+// rest; otherwise a rule runs everywhere when its options hold.
+PlainClauseScope ScopeOf(AnalysisRule const& rule, PolitenessLevelUserOption politeness, uint32_t youMode,
+                         AuxiliaryVerbsUserOption_J const& auxiliaryVerbs, bool plainClauses) {
+    bool const holds = AnalysisRuleOptionsHold(rule, politeness, youMode, auxiliaryVerbs);
+    if (!plainClauses) return holds ? PlainClauseScope::kAnywhere : kNowhere;
+    if (holds) return (rule.options & AnalysisRule::kPolite) != 0 ? PlainClauseScope::kOutside : PlainClauseScope::kAnywhere;
+    PolitenessLevelUserOption plain;
+    plain.SetPolitenessLevel(PolitenessLevelUserOption::kPlainStyle);
+    if ((rule.options & AnalysisRule::kPlain) != 0 && AnalysisRuleOptionsHold(rule, plain, youMode, auxiliaryVerbs))
+        return PlainClauseScope::kInside;
+    return kNowhere;
+}
+
 }  // namespace
 
 bool AnalysisRuleOptionsHold(AnalysisRule const& rule, PolitenessLevelUserOption politeness, uint32_t youMode,
@@ -135,6 +153,8 @@ unsigned AnalyzeCodes(PARSED_NODE* tree, PolitenessLevelUserOption politeness, u
     AnalBitmap bitmap = {};
     ConstructBitmap_(tree, rules, bitmap);
     bool const hasNumber = HasNumber(tree);
+    bool const plainClauses =
+        politeness.GetPolitenessLevel() == PolitenessLevelUserOption::kPoliteStyle && HasPlainStyleClause(tree);
     AnalyzeCodesContext context(rules, bitmap, option);
     unsigned walked = 0;
     for (unsigned index = 0; index < rules.ruleCount; ++index) {
@@ -142,12 +162,13 @@ unsigned AnalyzeCodes(PARSED_NODE* tree, PolitenessLevelUserOption politeness, u
         if (index >= rules.firstNumberRule && !hasNumber) continue;
         if (singleOnly && rule.constitCount > 1) continue;
         if (!KeysSet(rule, bitmap)) continue;
-        if (!AnalysisRuleOptionsHold(rule, politeness, youMode, auxiliaryVerbs)) continue;
+        PlainClauseScope const scope = ScopeOf(rule, politeness, youMode, auxiliaryVerbs, plainClauses);
+        if (scope == kNowhere) continue;
         if (!RuleFitsTables(rule, rules)) continue;
         ++walked;
         // Enough for a match at every node and at each node it inserts.
         context.actionBudget = 2 * CountNodes(tree) + 16;
-        AnalyzeCodesMatcherActor actor(rule.constitCount, rules.constits + rule.firstConstit, &context);
+        AnalyzeCodesMatcherActor actor(rule.constitCount, rules.constits + rule.firstConstit, &context, scope);
         Analyzer<AnalyzeCodesMatcherActor, false> analyzer(actor);
         if ((rule.options & AnalysisRule::kDepthFirst) != 0)
             analyzer.MatchFirstConstit_DepthFirst(tree);

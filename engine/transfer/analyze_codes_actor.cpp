@@ -5,8 +5,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <vector>
 
 #include "engine/foundation/atom_databases.h"
+#include "engine/foundation/cat_lists.h"
 #include "engine/foundation/feature_bits.h"
 #include "engine/foundation/sjis_chars.h"
 #include "engine/parse/semantic_match.h"
@@ -46,6 +48,9 @@ enum : uint8_t {
 
 // Move modes of an action.
 enum : uint8_t { kMoveUp = 0, kMoveAlong = 1, kMoveFromLeftmost = 2, kMoveFromRightmost = 3, kMoveToSpan = 4 };
+
+// Clauses spelt in plain style whatever the sentence's style.
+constexpr int kPlainStyleClauseList = 36;
 
 char const kGoneName[] = "GONE";
 char const kGlomText[] = "\x81\x61";
@@ -175,8 +180,29 @@ AnalyzeCodesContext::~AnalyzeCodesContext() {
     }
 }
 
+bool InPlainStyleClause(PARSED_NODE const* node) {
+    for (PARSED_NODE const* at = node; at != nullptr; at = GetParent(at))
+        if (InCategoryList(kPlainStyleClauseList, at->category)) return true;
+    return false;
+}
+
+bool HasPlainStyleClause(PARSED_NODE const* tree) {
+    std::vector<PARSED_NODE const*> pending{tree};
+    while (!pending.empty()) {
+        PARSED_NODE const* const at = pending.back();
+        pending.pop_back();
+        if (InCategoryList(kPlainStyleClauseList, at->category)) return true;
+        if (at->rightSibling != nullptr) pending.push_back(at->rightSibling);
+        if (at->firstChild != nullptr) pending.push_back(at->firstChild);
+    }
+    return false;
+}
+
 short AnalyzeCodesMatcherActor::Match(PARSED_NODE* node, short i) {
     if (i == 0 && fContext->actionBudget == 0) return 0;
+    if (i == 0 && fScope != PlainClauseScope::kAnywhere &&
+        InPlainStyleClause(node) != (fScope == PlainClauseScope::kInside))
+        return 0;
     fSkipIsBarrier = 1;
     AnalTerm const* const terms = TermsOf(i);
     for (unsigned t = 0; t < fConstits[i].termCount; ++t) {

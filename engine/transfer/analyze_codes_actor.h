@@ -42,12 +42,24 @@ private:
     std::vector<PARSED_NODE*> fRemoved;
 };
 
+// Where a rule may start: anywhere, or only inside or only outside the
+// clauses spelt in plain style (list 36: relative and subordinate clauses,
+// which keep plain forms in a polite sentence).
+enum class PlainClauseScope : uint8_t { kAnywhere, kInside, kOutside };
+
+// The node or one of its ancestors is a clause spelt in plain style.
+bool InPlainStyleClause(PARSED_NODE const* node);
+
+// The tree holds a clause spelt in plain style.
+bool HasPlainStyleClause(PARSED_NODE const* tree);
+
 class AnalyzeCodesMatcherActor : public AnalyzerActorBase {
 public:
     static constexpr unsigned kCopySlots = 5;
 
-    AnalyzeCodesMatcherActor(short count, AnalConstit const* constits, AnalyzeCodesContext* context)
-        : AnalyzerActorBase(constits), fCount(count), fConstits(constits), fContext(context) {}
+    AnalyzeCodesMatcherActor(short count, AnalConstit const* constits, AnalyzeCodesContext* context,
+                             PlainClauseScope scope = PlainClauseScope::kAnywhere)
+        : AnalyzerActorBase(constits), fCount(count), fConstits(constits), fContext(context), fScope(scope) {}
 
     // Every test term of constituent i holds: the constituent count, else 0.
     short Match(PARSED_NODE* node, short i);
@@ -68,6 +80,7 @@ private:
     short fCount;
     AnalConstit const* fConstits;
     AnalyzeCodesContext* fContext;
+    PlainClauseScope fScope;  // where the first constituent may match
     std::vector<PARSED_NODE const*> fAncestors;  // the span tests' first list, nearest first
     std::string fSpanPattern;
     PARSED_NODE* fSpanningNode = nullptr;

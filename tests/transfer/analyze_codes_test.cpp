@@ -257,6 +257,28 @@ TEST(AnalyzeCodes, PolitenessDecidesWhichEndingIsWritten) {
     }
 }
 
+// A relative clause keeps plain forms in a polite sentence: there the plain
+// rules act inside it and the polite ones outside; rules of no style act
+// everywhere.
+TEST(AnalyzeCodes, ClausesSpeltInPlainStyleKeepPlainFormsInAPoliteSentence) {
+    RuleSetBuilder rules;
+    rules.Rule(AnalysisRule::kPolite).Constit().Test(kCat, "PAST").Act(kJ, "mashita");
+    rules.Rule(AnalysisRule::kWritten | AnalysisRule::kPlain).Constit().Test(kCat, "PAST").Act(kJ, "ta");
+    rules.Rule().Constit().Test(kCat, "NBAR").Act(kJ, "hon");
+    struct {
+        uint32_t politeness;
+        char const* expected;
+    } const cases[] = {
+        {22, "S(NP(RELCL(VI01 TENSE(PAST:ta)) NBAR:hon) VP(VI01 TENSE(PAST:mashita)))"},
+        {21, "S(NP(RELCL(VI01 TENSE(PAST:ta)) NBAR:hon) VP(VI01 TENSE(PAST:ta)))"},
+    };
+    for (auto const& c : cases) {
+        ParsedTree const tree = Tree("S(NP(RELCL(VI01 TENSE(PAST)) NBAR) VP(VI01 TENSE(PAST)))");
+        RunRules(tree.get(), rules.Set(), false, false, c.politeness);
+        EXPECT_EQ(TreeText(tree.get()), c.expected) << c.politeness;
+    }
+}
+
 TEST(AnalyzeCodes, DepthFirstRulesSeeChildrenBeforeParents) {
     // A match marks the node and turns its parent into a PP, which no
     // longer matches: visiting NP before N reaches S too.
