@@ -84,6 +84,8 @@ PRN    those   {あれら}      N    f0=P31B0
 WHAT   what    {何}          N    f0=M31B1
 WHAT   who     {誰}          N    f0=M31B1
 WHAT   which   {どれ}        N    f0=M31B1
+# "that" opens a relative clause only: it asks no question.
+WHAT   that    {}            N    f0=M31B0
 # Question adverbs; "where" with a verb of being or going is どこに (analysis rules).
 WHQADV where   {どこで}      ADV
 WHQADV when    {いつ}        ADV
@@ -329,8 +331,9 @@ ADV  never      {決して}    ADV
 ADV  already    {既に}      ADV
 ADV  still      {まだ}      ADV
 ADV  now        {今}        ADV
-ADV  here       {ここに}    ADV
 ADV  there      {そこに}    ADV
+# "here" only follows its verb (the grammar's HERE).
+HERE here       {ここに}    ADV
 ADV  again      {再び}      ADV
 ADV  soon       {すぐに}    ADV
 ADV  also       {また}      ADV

@@ -5,21 +5,21 @@
 // categories and lists.
 #include <cstdint>
 
-constexpr unsigned kRuleListCount = 76;
+constexpr unsigned kRuleListCount = 81;
 constexpr unsigned kRuleIndexCount = 15000;
-constexpr unsigned kRuleRHeapCount = 78;
-constexpr unsigned kRuleHeapCount = 308;
-constexpr unsigned kFeatureBitHeapCount = 132;
-constexpr unsigned kPureRuleCount = 76;
-constexpr unsigned kPureCCodeCount = 109;
-constexpr unsigned kPureTermCount = 128;
+constexpr unsigned kRuleRHeapCount = 82;
+constexpr unsigned kRuleHeapCount = 328;
+constexpr unsigned kFeatureBitHeapCount = 136;
+constexpr unsigned kPureRuleCount = 81;
+constexpr unsigned kPureCCodeCount = 124;
+constexpr unsigned kPureTermCount = 138;
 constexpr unsigned kPureVCatCount = 1;
 constexpr unsigned kAltProbCount = 3;
 constexpr unsigned kExcludedCatCount = 4;
 constexpr unsigned kGrammarCreatedParticleCount = 60;
 constexpr unsigned kFirstTemporaryCategory = 15000;
 constexpr unsigned kTemporaryCategoryCount = 0;
-constexpr unsigned kUsedPureTermCount = 128;
+constexpr unsigned kUsedPureTermCount = 138;
 constexpr unsigned kUsedPureVCatCount = 0;
 constexpr unsigned kUsedAltProbCount = 3;
 constexpr unsigned kUsedExcludedCatCount = 4;
@@ -56,6 +56,7 @@ constexpr uint16_t kAUXMUST = 85;
 constexpr uint16_t kCONJ = 99;
 constexpr uint16_t kINTERROG = 105;
 constexpr uint16_t kEXCLAM = 107;
+constexpr uint16_t kHERE = 143;
 constexpr uint16_t kNUMBER = 182;
 constexpr uint16_t kNot = 193;
 constexpr uint16_t kPREP = 201;
@@ -77,7 +78,9 @@ constexpr uint16_t kVPGAP = 413;
 constexpr uint16_t kNPCONJ = 414;
 constexpr uint16_t kPOSSP = 415;
 constexpr uint16_t kWHADVSUBJ = 416;
-constexpr uint16_t kTHEREBE = 417;
-constexpr uint16_t kEXIST = 418;
+constexpr uint16_t kRELCL = 417;
+constexpr uint16_t kRELGAP = 418;
+constexpr uint16_t kTHEREBE = 419;
+constexpr uint16_t kEXIST = 420;
 
 }  // namespace grammar

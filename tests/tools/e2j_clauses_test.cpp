@@ -25,4 +25,19 @@ TEST(E2jClauses, WhQuestionsAskInPlace) {
     ExpectPlainAndPolite(cases);
 }
 
+// A relative clause goes before its noun in plain form, even in a polite
+// sentence; its pronoun has no Japanese, its own subject takes が.
+TEST(E2jClauses, RelativeClausesComeBeforeTheirNounInPlainForm) {
+    StyledTranslation const cases[] = {
+        {"The man who lives here is a teacher.", "ここに住んでいる男は先生だ。", "ここに住んでいる男は先生です。"},
+        {"The book that I bought is red.", "私が買った本は赤い。", "私が買った本は赤いです。"},
+        {"I read the letter which she wrote.", "私は彼女が書いた手紙を読んだ。", "私は彼女が書いた手紙を読みました。"},
+        {"The girl who is reading a book is my friend.", "本を読んでいる少女は私の友達だ。",
+         "本を読んでいる少女は私の友達です。"},
+        {"I met the man who was not a teacher.", "私は先生ではなかった男に会った。",
+         "私は先生ではなかった男に会いました。"},
+    };
+    ExpectPlainAndPolite(cases);
+}
+
 }  // namespace
