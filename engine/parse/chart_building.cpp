@@ -68,6 +68,18 @@ std::string BuildLookupText(std::vector<PreparsedWord> const& words, int first, 
     return text;
 }
 
+// Whether the text of words first..last+1 begins with that of first..last
+// (on both passes), as it does unless a lone period word is spelt out.
+bool LongerSpanExtends(std::vector<PreparsedWord> const& words, int first, int last) {
+    for (bool const firstPass : {true, false}) {
+        bool commaSpaced = false;
+        std::string const shorter = BuildLookupText(words, first, last, firstPass, &commaSpaced);
+        std::string const longer = BuildLookupText(words, first, last + 1, firstPass, &commaSpaced);
+        if (longer.compare(0, shorter.size(), shorter) != 0) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 ParseChartCreator::ParseChartCreator(Sentence* sentence) : fSentence(sentence) {}
@@ -107,12 +119,22 @@ uint16_t ParseChartCreator::FillChart(std::vector<PreparsedWord>& words, Diction
             std::string text = BuildLookupText(words, i, j, true, &commaSpaced);
             // Every longer span's text is longer still.
             if (text.size() > kLongestLookupText) break;
+            bool longerMayExist = false;
             for (int pass = 0; pass < 2; ++pass) {
                 ReasonForFurtherLookupsHelper helper(fSentence->Speed());
                 LookUpSpan(lookup, text, i, j, &helper);
+                longerMayExist = longerMayExist || helper.Found();
                 if (pass == 1 || !commaSpaced || !helper.Found()) break;
                 text = BuildLookupText(words, i, j, false, &commaSpaced);
             }
+            // No headword begins with this span's text, so none equals a
+            // longer span's text that begins with it: the lookups of every
+            // span would make chart building quadratic in dictionary work.
+            // A text ending in a hyphen is the exception: the hyphen rewriter
+            // joins "S-O-B" whole, though "S-O-" rewrites to nothing.
+            if (!longerMayExist && !(!text.empty() && text.back() == '-') && j + 1 < n &&
+                LongerSpanExtends(words, i, j))
+                break;
         }
     }
     LoadExtraChartWords(lookup);

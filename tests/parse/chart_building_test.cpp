@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/compiled/dictionary_text.h"
+#include "engine/compiled/rewriting_dictionary.h"
 #include "engine/foundation/dictionary_learning.h"
 #include "engine/parse/analysis_settings.h"
 #include "engine/parse/parse_chart_creator.h"
@@ -71,6 +72,41 @@ Cells CellsReading(Sentence const& sentence, std::string const& headword) {
                 if (chart.FinePOSOf(entry).GetEntry().GetSrcText() == headword) cells.insert({d, e});
     return cells;
 }
+
+// A dictionary that tells a lookup of a longer headword only when one
+// begins with the key, as the compiled dictionaries do (the temporary one
+// always does), and counts the lookups asked of it.
+class PrefixTellingDictionaryRep : public DictionaryRep_EX {
+public:
+    PrefixTellingDictionaryRep(Dictionary_EX inner, int* lookups) : fInner(std::move(inner)), fLookups(lookups) {}
+
+    unsigned short GetID() const override { return fInner.GetID(); }
+    void SetID(unsigned short id) override { fInner.SetID(id); }
+    DomainIDSet GetDomainIDSet() const override { return fInner.GetDomainIDSet(); }
+    void SetDomainIDSet(DomainIDSet const& domains) override { fInner.GetRep()->SetDomainIDSet(domains); }
+    ForwardIterator<Entry_EX> Lookup(char const* key, unsigned long length, MaybeAnyLongerCallback* callback) override {
+        ++*fLookups;
+        std::string const text(key, length);
+        if (callback != nullptr && !fInner.LookupPrefix(text).IsAtEnd()) callback->FoundOne();
+        return fInner.Lookup(text, nullptr);
+    }
+    ForwardIterator<Entry_EX> LookupByPrefix(std::string const& prefix) override { return fInner.LookupPrefix(prefix); }
+    DictionaryInterface_* GetNamedInterface(std::string const&) override { return nullptr; }
+    bool IsModifyable() const override { return false; }
+    BidirectionalIterator<Entry_EX> GetEntryIterator_start() override {
+        return fInner.GetRep()->GetEntryIterator_start();
+    }
+    BidirectionalIterator<Entry_EX> GetEntryIterator_end() override { return fInner.GetRep()->GetEntryIterator_end(); }
+    BidirectionalIterator<Entry_EX> GetEntryIterator_from(Entry_EX const& entry) override {
+        return fInner.GetRep()->GetEntryIterator_from(entry);
+    }
+    Entry_EX CreateNewEntry(std::string const& headword) override { return fInner.GetRep()->CreateNewEntry(headword); }
+    void RemoveEntry(Entry_EX const& entry) override { fInner.GetRep()->RemoveEntry(entry); }
+
+private:
+    Dictionary_EX fInner;
+    int* fLookups;
+};
 
 TEST(ChartGeometry, CellsAreIndexedByLastWordThenSpan) {
     struct Case {
@@ -138,6 +174,37 @@ TEST(ChartBuilding, FastSpeedsLookUpNoSpanOfMoreThanTenWords) {
         Cells const expected = c.found ? Cells{{d, d}} : Cells{};
         EXPECT_EQ(CellsReading(*sentence, headword), expected) << c.speed << " " << c.span;
     }
+}
+
+TEST(ChartBuilding, NoLongerSpanIsLookedUpOnceNoHeadwordBeginsWithTheText) {
+    struct Case {
+        std::vector<std::string> words;
+        char const* headword;
+        Cells cells;
+        int lookups;
+    };
+    Case const cases[] = {
+        // Each word once, and after "in" up to the first span no headword
+        // begins with.
+        {{"in ", "front ", "of ", "it ", "now"}, "in front of", {{2, 2}}, 5 + 3},
+        // Without a headword of two words, every span is one word.
+        {{"a ", "b ", "c ", "d"}, "x y", {}, 4},
+    };
+    for (Case const& c : cases) {
+        int lookups = 0;
+        Dictionary_EX const lookup(new PrefixTellingDictionaryRep(Nouns({c.headword}), &lookups));
+        auto sentence = Built(Words(c.words), lookup);
+        EXPECT_EQ(CellsReading(*sentence, c.headword), c.cells) << c.headword;
+        EXPECT_EQ(lookups, c.lookups) << c.headword;
+    }
+}
+
+TEST(ChartBuilding, AHyphenatedWordJoinedByTheRewriterIsFoundOverAllItsPieces) {
+    int lookups = 0;
+    Dictionary_EX const lookup =
+        RewritingDictionary_EX(Dictionary_EX(new PrefixTellingDictionaryRep(Nouns({"sob"}), &lookups)));
+    auto sentence = Built(Words({"S", "-", "O", "-", "B ", "now"}), lookup);
+    EXPECT_EQ(CellsReading(*sentence, "sob").count({4, 4}), 1u);
 }
 
 TEST(ChartBuilding, ExtraWordsGetTheirReadingsOverTheirWords) {
