@@ -96,9 +96,10 @@ WHQADV how     {どうやって}  ADV
 # Verb sets: form (B base, P present, S third person, D past, N participle,
 # G -ing), tense, transitive, passive, subject number and person,
 # progressive, perfect, negated, modal, that, to-infinitive, -ing, particle,
-# phrasal, then what the grammar sets.
+# phrasal, then what the grammar sets.  "don't" reaches the parser as "don"
+# and "'t".
 BE       be    {}dear-  OTHER  f0=B1I0__0000000_0_________  forms=am:P1I0P10000000_0_________,is:S1I0S30000000_0_________,are:P1I0__0000000_0_________,was:D2I0S_0000000_0_________,were:D2I0__0000000_0_________,been:N0I0__0100000_0_________,being:G0I0__0000000_0_________
-AUX      do    {}       OTHER  f0=B1I0__0000000_0_________  forms=does:S1I0S30000000_0_________,did:D2I0__0000000_0_________
+AUX      do    {}       OTHER  f0=B1I0__0000000_0_________  forms=does:S1I0S30000000_0_________,did:D2I0__0000000_0_________,don:B1I0__0000000_0_________,doesn:S1I0S30000000_0_________,didn:D2I0__0000000_0_________
 AUX      have  {}       OTHER  f0=B1I0__0100000_0_________  forms=has:S1I0S30100000_0_________,had:D2I0__0100000_0_________
 AUXWILL  will  {}       AuxWill  f0=B1I0__0001000_0_________  forms=would:D2I0__0001000_0_________
 AUXCAN   can   {}       OTHER  f0=B1I0__0001000_0_________  forms=could:D2I0__0001000_0_________
@@ -106,6 +107,7 @@ AUXMUST  must  {}       OTHER  f0=B1I0__0001000_0_________
 AUXMUST  should  {}     OTHER  f0=B1I0__0001000_0_________
 AUXMAY   may   {}       OTHER  f0=B1I0__0001000_0_________  forms=might:B1I0__0001000_0_________
 Not      not   {}       OTHER
+Not      't    {}       OTHER
 
 # ---- Conjunctions and other function words ----------------------------------------------
 CONJ      and      {と}          CONJ

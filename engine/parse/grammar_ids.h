@@ -5,21 +5,21 @@
 // categories and lists.
 #include <cstdint>
 
-constexpr unsigned kRuleListCount = 81;
+constexpr unsigned kRuleListCount = 84;
 constexpr unsigned kRuleIndexCount = 15000;
-constexpr unsigned kRuleRHeapCount = 82;
-constexpr unsigned kRuleHeapCount = 328;
-constexpr unsigned kFeatureBitHeapCount = 136;
-constexpr unsigned kPureRuleCount = 81;
-constexpr unsigned kPureCCodeCount = 124;
-constexpr unsigned kPureTermCount = 138;
+constexpr unsigned kRuleRHeapCount = 83;
+constexpr unsigned kRuleHeapCount = 340;
+constexpr unsigned kFeatureBitHeapCount = 144;
+constexpr unsigned kPureRuleCount = 84;
+constexpr unsigned kPureCCodeCount = 131;
+constexpr unsigned kPureTermCount = 144;
 constexpr unsigned kPureVCatCount = 1;
 constexpr unsigned kAltProbCount = 3;
 constexpr unsigned kExcludedCatCount = 4;
 constexpr unsigned kGrammarCreatedParticleCount = 60;
 constexpr unsigned kFirstTemporaryCategory = 15000;
 constexpr unsigned kTemporaryCategoryCount = 0;
-constexpr unsigned kUsedPureTermCount = 138;
+constexpr unsigned kUsedPureTermCount = 144;
 constexpr unsigned kUsedPureVCatCount = 0;
 constexpr unsigned kUsedAltProbCount = 3;
 constexpr unsigned kUsedExcludedCatCount = 4;

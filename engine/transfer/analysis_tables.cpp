@@ -21,158 +21,177 @@ AnalysisRule const kAnalysisRules[] = {
     {18, 104, 4, 0x02, {}, 0x0, {3618, 41, 39}},  // be-inanimate-neg (plain)
     {18, 104, 4, 0x04, {}, 0x0, {3618, 41, 39}},  // be-inanimate-neg (written)
     {22, 109, 2, 0x00, {}, 0x0, {3619, 5410, 42, 39}},  // no-wo-before-copula
-    {24, 115, 2, 0x00, {}, 0x0, {5410, 5411, 3329, 39}},  // prog-vv
-    {26, 118, 2, 0x00, {}, 0x0, {5410, 5411, 3330, 39}},  // prog-vku
-    {28, 121, 2, 0x00, {}, 0x0, {5410, 5412, 3331, 39}},  // prog-vsu
-    {30, 124, 2, 0x00, {}, 0x0, {5410, 5413, 3332, 39}},  // prog-k
-    {32, 127, 2, 0x00, {}, 0x0, {5410, 5413, 3333, 39}},  // prog-ik
-    {34, 130, 2, 0x00, {}, 0x0, {5410, 5414, 3334, 39}},  // prog-g
-    {36, 133, 2, 0x00, {}, 0x0, {5410, 5415, 3335, 39}},  // prog-s
-    {38, 136, 2, 0x00, {}, 0x0, {5410, 5416, 3336, 39}},  // prog-trw-t
-    {40, 139, 2, 0x00, {}, 0x0, {5410, 5417, 3337, 39}},  // prog-trw-r
-    {42, 142, 2, 0x00, {}, 0x0, {5410, 5418, 3338, 39}},  // prog-trw-w
-    {44, 145, 2, 0x00, {}, 0x0, {5410, 5419, 3339, 39}},  // prog-m
-    {46, 148, 2, 0x00, {}, 0x0, {5410, 5420, 3340, 39}},  // prog-b
-    {48, 151, 2, 0x00, {}, 0x0, {5410, 5421, 3341, 39}},  // prog-n
-    {50, 157, 2, 0x00, {}, 0x0, {5411, 3329, 43}},  // can-vv
-    {52, 160, 2, 0x00, {}, 0x0, {5411, 3330, 43}},  // can-vku
-    {54, 163, 2, 0x00, {}, 0x0, {5412, 3331, 43}},  // can-vsu
-    {56, 166, 2, 0x00, {}, 0x0, {5418, 3338, 43}},  // can-w
-    {58, 169, 2, 0x00, {}, 0x0, {3342, 43}},  // can-godan
-    {60, 181, 1, 0x00, {}, 0x0, {44}},  // will
-    {61, 186, 3, 0x00, {}, 0x0, {2690, 5411, 3343, 45}},  // should
-    {64, 193, 3, 0x00, {}, 0x0, {5411, 3343, 45, 46}},  // must-not
-    {67, 198, 2, 0x00, {}, 0x0, {5411, 3343, 45}},  // must-verb
-    {69, 201, 2, 0x02, {}, 0x0, {45, 47}},  // must (plain)
-    {69, 201, 2, 0x04, {}, 0x0, {45, 47}},  // must (written)
-    {71, 204, 2, 0x01, {}, 0x0, {45, 47}},  // must-polite (polite)
-    {73, 211, 3, 0x00, {}, 0x0, {5411, 3343, 48, 46}},  // may-not-verb
-    {76, 215, 4, 0x00, {}, 0x0, {5410, 5411, 3344, 48, 46, 39}},  // may-not-be-adjective
-    {80, 220, 3, 0x00, {}, 0x0, {5410, 48, 46, 39}},  // may-not-be
-    {83, 224, 3, 0x00, {}, 0x0, {48, 41, 46}},  // may-not
-    {86, 228, 3, 0x00, {}, 0x0, {5410, 5411, 3344, 48, 39}},  // may-be-adjective
-    {89, 232, 3, 0x00, {}, 0x0, {5410, 5411, 3345, 48, 39}},  // may-be-na-adjective
-    {92, 236, 2, 0x00, {}, 0x0, {5410, 48, 39}},  // may-be
-    {94, 239, 2, 0x00, {}, 0x0, {5411, 3343, 48}},  // may-verb
-    {96, 242, 2, 0x02, {}, 0x0, {48, 47}},  // may (plain)
-    {96, 242, 2, 0x04, {}, 0x0, {48, 47}},  // may (written)
-    {98, 245, 2, 0x01, {}, 0x0, {48, 47}},  // may-polite (polite)
-    {100, 254, 1, 0x00, {}, 0x0, {5422, 3343}},  // form-ru-ichidan
-    {101, 256, 1, 0x00, {}, 0x0, {5423, 3331}},  // form-ru-suru
-    {102, 258, 1, 0x00, {}, 0x0, {5424, 3338}},  // form-ru-w
-    {103, 260, 1, 0x00, {}, 0x0, {3342}},  // form-ru-godan
-    {104, 264, 1, 0x00, {}, 0x0, {5425, 3343}},  // form-a-ichidan
-    {105, 266, 1, 0x00, {}, 0x0, {5426, 3331}},  // form-a-suru
-    {106, 268, 1, 0x00, {}, 0x0, {3342}},  // form-a-godan
-    {107, 273, 1, 0x00, {}, 0x0, {5427, 3343}},  // form-te-ichidan
-    {108, 275, 1, 0x00, {}, 0x0, {5428, 3331}},  // form-te-suru
-    {109, 277, 1, 0x00, {}, 0x0, {5429, 3333}},  // form-te-ik
-    {110, 279, 1, 0x00, {}, 0x0, {5429, 3332}},  // form-te-k
-    {111, 281, 1, 0x00, {}, 0x0, {5430, 3334}},  // form-te-g
-    {112, 283, 1, 0x00, {}, 0x0, {5431, 3335}},  // form-te-s
-    {113, 285, 1, 0x00, {}, 0x0, {5432, 3336}},  // form-te-t
-    {114, 287, 1, 0x00, {}, 0x0, {5433, 3337}},  // form-te-r
-    {115, 289, 1, 0x00, {}, 0x0, {5434, 3338}},  // form-te-w
-    {116, 291, 1, 0x00, {}, 0x0, {5435, 3339}},  // form-te-m
-    {117, 293, 1, 0x00, {}, 0x0, {5436, 3340}},  // form-te-b
-    {118, 295, 1, 0x00, {}, 0x0, {5437, 3341}},  // form-te-n
-    {119, 299, 2, 0x00, {}, 0x0, {2689, 34, 36}},  // in-year-1
-    {121, 302, 2, 0x00, {}, 0x0, {2689, 34, 36}},  // in-year-2
-    {123, 312, 2, 0x00, {}, 0x0, {1441, 3620, 49}},  // where-ni-live
-    {125, 315, 2, 0x00, {}, 0x0, {1442, 3620, 49}},  // where-ni-go
-    {127, 318, 2, 0x00, {}, 0x0, {1443, 3620, 49}},  // where-ni-come
-    {129, 321, 2, 0x00, {}, 0x0, {1444, 3620, 49}},  // where-ni-stay
-    {131, 328, 3, 0x02, {}, 0x0, {3329, 47}},  // pres-ru-vv (plain)
-    {131, 328, 3, 0x04, {}, 0x0, {3329, 47}},  // pres-ru-vv (written)
-    {134, 332, 3, 0x02, {}, 0x0, {3330, 47}},  // pres-ru-vku (plain)
-    {134, 332, 3, 0x04, {}, 0x0, {3330, 47}},  // pres-ru-vku (written)
-    {137, 336, 3, 0x02, {}, 0x0, {3331, 47}},  // pres-ru-vsu (plain)
-    {137, 336, 3, 0x04, {}, 0x0, {3331, 47}},  // pres-ru-vsu (written)
-    {140, 340, 3, 0x02, {}, 0x0, {5418, 3338, 47}},  // pres-w (plain)
-    {140, 340, 3, 0x04, {}, 0x0, {5418, 3338, 47}},  // pres-w (written)
-    {143, 344, 3, 0x02, {}, 0x0, {3342, 47}},  // pres-u-godan (plain)
-    {143, 344, 3, 0x04, {}, 0x0, {3342, 47}},  // pres-u-godan (written)
-    {146, 350, 3, 0x02, {}, 0x0, {3329, 50}},  // past-vv (plain)
-    {146, 350, 3, 0x04, {}, 0x0, {3329, 50}},  // past-vv (written)
-    {149, 354, 3, 0x02, {}, 0x0, {3330, 50}},  // past-vku (plain)
-    {149, 354, 3, 0x04, {}, 0x0, {3330, 50}},  // past-vku (written)
-    {152, 358, 3, 0x02, {}, 0x0, {5412, 3331, 50}},  // past-vsu (plain)
-    {152, 358, 3, 0x04, {}, 0x0, {5412, 3331, 50}},  // past-vsu (written)
-    {155, 362, 3, 0x02, {}, 0x0, {5413, 3332, 50}},  // past-k (plain)
-    {155, 362, 3, 0x04, {}, 0x0, {5413, 3332, 50}},  // past-k (written)
-    {158, 366, 3, 0x02, {}, 0x0, {5413, 3333, 50}},  // past-ik (plain)
-    {158, 366, 3, 0x04, {}, 0x0, {5413, 3333, 50}},  // past-ik (written)
-    {161, 370, 3, 0x02, {}, 0x0, {5414, 3334, 50}},  // past-g (plain)
-    {161, 370, 3, 0x04, {}, 0x0, {5414, 3334, 50}},  // past-g (written)
-    {164, 374, 3, 0x02, {}, 0x0, {5415, 3335, 50}},  // past-s (plain)
-    {164, 374, 3, 0x04, {}, 0x0, {5415, 3335, 50}},  // past-s (written)
-    {167, 378, 3, 0x02, {}, 0x0, {5416, 3336, 50}},  // past-t (plain)
-    {167, 378, 3, 0x04, {}, 0x0, {5416, 3336, 50}},  // past-t (written)
-    {170, 382, 3, 0x02, {}, 0x0, {5417, 3337, 50}},  // past-r (plain)
-    {170, 382, 3, 0x04, {}, 0x0, {5417, 3337, 50}},  // past-r (written)
-    {173, 386, 3, 0x02, {}, 0x0, {5418, 3338, 50}},  // past-w (plain)
-    {173, 386, 3, 0x04, {}, 0x0, {5418, 3338, 50}},  // past-w (written)
-    {176, 390, 3, 0x02, {}, 0x0, {5419, 3339, 50}},  // past-m (plain)
-    {176, 390, 3, 0x04, {}, 0x0, {5419, 3339, 50}},  // past-m (written)
-    {179, 394, 3, 0x02, {}, 0x0, {5420, 3340, 50}},  // past-b (plain)
-    {179, 394, 3, 0x04, {}, 0x0, {5420, 3340, 50}},  // past-b (written)
-    {182, 398, 3, 0x02, {}, 0x0, {5421, 3341, 50}},  // past-n (plain)
-    {182, 398, 3, 0x04, {}, 0x0, {5421, 3341, 50}},  // past-n (written)
-    {185, 404, 5, 0x02, {}, 0x0, {3342, 41}},  // neg-stem-godan (plain)
-    {185, 404, 5, 0x04, {}, 0x0, {3342, 41}},  // neg-stem-godan (written)
-    {190, 410, 5, 0x02, {}, 0x0, {5412, 3331, 41}},  // neg-stem-vsu (plain)
-    {190, 410, 5, 0x04, {}, 0x0, {5412, 3331, 41}},  // neg-stem-vsu (written)
-    {195, 416, 4, 0x02, {}, 0x0, {41, 47}},  // neg-pres (plain)
-    {195, 416, 4, 0x04, {}, 0x0, {41, 47}},  // neg-pres (written)
-    {199, 421, 4, 0x02, {}, 0x0, {41, 50}},  // neg-past (plain)
-    {199, 421, 4, 0x04, {}, 0x0, {41, 50}},  // neg-past (written)
-    {203, 430, 8, 0x01, {}, 0x0, {3342, 51}},  // polite-stem-godan (polite)
-    {211, 439, 1, 0x01, {}, 0x0, {5438, 3338}},  // polite-stem-w (polite)
-    {212, 441, 8, 0x01, {}, 0x0, {5412, 3331, 51}},  // polite-stem-vsu (polite)
-    {220, 450, 3, 0x01, {}, 0x0, {3343, 47}},  // polite-pres (polite)
-    {223, 454, 3, 0x01, {}, 0x0, {3343, 50}},  // polite-past (polite)
-    {226, 458, 4, 0x01, {}, 0x0, {41, 47}},  // polite-neg-pres (polite)
-    {230, 463, 4, 0x01, {}, 0x0, {41, 50}},  // polite-neg-past (polite)
-    {234, 472, 3, 0x02, {}, 0x0, {5410, 5411, 3344, 47, 39}},  // adj-pres (plain)
-    {234, 472, 3, 0x04, {}, 0x0, {5410, 5411, 3344, 47, 39}},  // adj-pres (written)
-    {237, 476, 3, 0x01, {}, 0x0, {5410, 5411, 3344, 47, 39}},  // adj-pres-polite (polite)
-    {240, 480, 3, 0x02, {}, 0x0, {5410, 5411, 3344, 50, 39}},  // adj-past (plain)
-    {240, 480, 3, 0x04, {}, 0x0, {5410, 5411, 3344, 50, 39}},  // adj-past (written)
-    {243, 484, 3, 0x01, {}, 0x0, {5410, 5411, 3344, 50, 39}},  // adj-past-polite (polite)
-    {246, 488, 5, 0x02, {}, 0x0, {5410, 5411, 3344, 41, 39}},  // adj-neg (plain)
-    {246, 488, 5, 0x04, {}, 0x0, {5410, 5411, 3344, 41, 39}},  // adj-neg (written)
-    {251, 494, 5, 0x01, {}, 0x0, {5410, 5411, 3344, 41, 39}},  // adj-neg-polite (polite)
-    {256, 502, 2, 0x02, {}, 0x0, {5411, 3344, 47}},  // adj-bare-pres (plain)
-    {256, 502, 2, 0x04, {}, 0x0, {5411, 3344, 47}},  // adj-bare-pres (written)
-    {258, 505, 2, 0x01, {}, 0x0, {5411, 3344, 47}},  // adj-bare-pres-polite (polite)
-    {260, 508, 2, 0x02, {}, 0x0, {5411, 3344, 50}},  // adj-bare-past (plain)
-    {260, 508, 2, 0x04, {}, 0x0, {5411, 3344, 50}},  // adj-bare-past (written)
-    {262, 511, 2, 0x01, {}, 0x0, {5411, 3344, 50}},  // adj-bare-past-polite (polite)
-    {264, 516, 2, 0x00, {}, 0x0, {5411, 3344, 52}},  // adj-attributive
-    {266, 519, 2, 0x00, {}, 0x0, {5411, 3346, 52}},  // na-adj-attributive
-    {268, 522, 2, 0x00, {}, 0x0, {5411, 3347, 52}},  // no-adj-attributive
-    {270, 528, 2, 0x02, {}, 0x0, {5410, 47, 39}},  // copula-pres-plain (plain)
-    {272, 531, 2, 0x02, {}, 0x0, {5410, 50, 39}},  // copula-past-plain (plain)
-    {274, 534, 2, 0x04, {}, 0x0, {5410, 47, 39}},  // copula-pres-written (written)
-    {276, 537, 2, 0x04, {}, 0x0, {5410, 50, 39}},  // copula-past-written (written)
-    {278, 540, 2, 0x01, {}, 0x0, {5410, 47, 39}},  // copula-pres-polite (polite)
-    {280, 543, 2, 0x01, {}, 0x0, {5410, 50, 39}},  // copula-past-polite (polite)
-    {282, 546, 4, 0x02, {}, 0x0, {5410, 41, 39}},  // copula-neg (plain)
-    {282, 546, 4, 0x04, {}, 0x0, {5410, 41, 39}},  // copula-neg (written)
-    {286, 551, 4, 0x01, {}, 0x0, {5410, 41, 39}},  // copula-neg-polite (polite)
-    {290, 560, 1, 0x00, {}, 0x0, {53}},  // dat-ni
-    {291, 562, 1, 0x00, {}, 0x0, {37}},  // nom-ga
-    {292, 564, 1, 0x00, {}, 0x0, {54}},  // nom-ha
-    {293, 566, 1, 0x00, {}, 0x0, {55}},  // hodo
-    {294, 570, 1, 0x00, {}, 0x0, {5409, 34, 35, 38}},  // pp-in-np-de
-    {295, 572, 1, 0x00, {}, 0x0, {5439, 34, 35, 38}},  // pp-in-np-ni
-    {296, 577, 1, 0x00, {}, 0x0, {2691, 3621, 34, 35, 38}},  // pp-with-in-np
-    {297, 579, 2, 0x00, {}, 0x0, {2691, 3621, 34, 35, 56, 36}},  // pp-with-instrument
-    {299, 584, 1, 0x40, {}, 0x0, {51, 57}},  // question-ka
-    {300, 586, 1, 0x40, {}, 0x0, {51, 58}},  // question-wh-ka
+    {24, 119, 3, 0x00, {}, 0x0, {2690, 5410, 3329, 34, 39}},  // passive-by
+    {27, 123, 2, 0x00, {}, 0x0, {5410, 5411, 3329, 39}},  // passive-ichidan
+    {29, 126, 2, 0x00, {}, 0x0, {5410, 5412, 3330, 39}},  // passive-suru
+    {31, 129, 2, 0x00, {}, 0x0, {5410, 5413, 3331, 39}},  // passive-godan
+    {33, 135, 2, 0x00, {}, 0x0, {5410, 5413, 3332, 39}},  // prog-vv
+    {35, 138, 2, 0x00, {}, 0x0, {5410, 5413, 3333, 39}},  // prog-vku
+    {37, 141, 2, 0x00, {}, 0x0, {5410, 5412, 3330, 39}},  // prog-vsu
+    {39, 144, 2, 0x00, {}, 0x0, {5410, 5414, 3334, 39}},  // prog-k
+    {41, 147, 2, 0x00, {}, 0x0, {5410, 5414, 3335, 39}},  // prog-ik
+    {43, 150, 2, 0x00, {}, 0x0, {5410, 5415, 3336, 39}},  // prog-g
+    {45, 153, 2, 0x00, {}, 0x0, {5410, 5416, 3337, 39}},  // prog-s
+    {47, 156, 2, 0x00, {}, 0x0, {5410, 5417, 3338, 39}},  // prog-trw-t
+    {49, 159, 2, 0x00, {}, 0x0, {5410, 5418, 3339, 39}},  // prog-trw-r
+    {51, 162, 2, 0x00, {}, 0x0, {5410, 5419, 3340, 39}},  // prog-trw-w
+    {53, 165, 2, 0x00, {}, 0x0, {5410, 5420, 3341, 39}},  // prog-m
+    {55, 168, 2, 0x00, {}, 0x0, {5410, 5421, 3342, 39}},  // prog-b
+    {57, 171, 2, 0x00, {}, 0x0, {5410, 5422, 3343, 39}},  // prog-n
+    {59, 177, 2, 0x00, {}, 0x0, {5413, 3332, 43}},  // can-vv
+    {61, 180, 2, 0x00, {}, 0x0, {5413, 3333, 43}},  // can-vku
+    {63, 183, 2, 0x00, {}, 0x0, {5412, 3330, 43}},  // can-vsu
+    {65, 186, 2, 0x00, {}, 0x0, {5419, 3340, 43}},  // can-w
+    {67, 189, 2, 0x00, {}, 0x0, {3331, 43}},  // can-godan
+    {69, 201, 1, 0x00, {}, 0x0, {44}},  // will
+    {70, 206, 3, 0x00, {}, 0x0, {5413, 3329, 43, 45}},  // can-not
+    {73, 213, 3, 0x00, {}, 0x0, {1441, 5413, 3329, 45, 46}},  // perfect-not
+    {76, 217, 2, 0x00, {}, 0x0, {2691, 5413, 3329, 46}},  // perfect-past
+    {78, 220, 2, 0x00, {}, 0x0, {1441, 3344, 47, 46}},  // perfect
+    {80, 226, 6, 0x02, {}, 0x0, {5413, 3329, 41, 48, 47, 49}},  // imperative-not (plain)
+    {80, 226, 6, 0x04, {}, 0x0, {5413, 3329, 41, 48, 47, 49}},  // imperative-not (written)
+    {86, 233, 6, 0x01, {}, 0x0, {5413, 3329, 41, 48, 47, 49}},  // imperative-not-polite (polite)
+    {92, 240, 2, 0x02, {}, 0x0, {5413, 3329, 48, 47, 49}},  // imperative (plain)
+    {92, 240, 2, 0x04, {}, 0x0, {5413, 3329, 48, 47, 49}},  // imperative (written)
+    {94, 243, 2, 0x01, {}, 0x0, {5413, 3329, 48, 47, 49}},  // imperative-polite (polite)
+    {96, 249, 3, 0x00, {}, 0x0, {2692, 5413, 3329, 50}},  // should
+    {99, 256, 3, 0x00, {}, 0x0, {5413, 3329, 50, 45}},  // must-not
+    {102, 261, 2, 0x00, {}, 0x0, {5413, 3329, 50}},  // must-verb
+    {104, 264, 2, 0x02, {}, 0x0, {50, 47}},  // must (plain)
+    {104, 264, 2, 0x04, {}, 0x0, {50, 47}},  // must (written)
+    {106, 267, 2, 0x01, {}, 0x0, {50, 47}},  // must-polite (polite)
+    {108, 274, 3, 0x00, {}, 0x0, {5413, 3329, 51, 45}},  // may-not-verb
+    {111, 278, 4, 0x00, {}, 0x0, {5410, 5413, 3345, 51, 45, 39}},  // may-not-be-adjective
+    {115, 283, 3, 0x00, {}, 0x0, {5410, 51, 45, 39}},  // may-not-be
+    {118, 287, 3, 0x00, {}, 0x0, {51, 41, 45}},  // may-not
+    {121, 291, 3, 0x00, {}, 0x0, {5410, 5413, 3345, 51, 39}},  // may-be-adjective
+    {124, 295, 3, 0x00, {}, 0x0, {5410, 5413, 3346, 51, 39}},  // may-be-na-adjective
+    {127, 299, 2, 0x00, {}, 0x0, {5410, 51, 39}},  // may-be
+    {129, 302, 2, 0x00, {}, 0x0, {5413, 3329, 51}},  // may-verb
+    {131, 305, 2, 0x02, {}, 0x0, {51, 47}},  // may (plain)
+    {131, 305, 2, 0x04, {}, 0x0, {51, 47}},  // may (written)
+    {133, 308, 2, 0x01, {}, 0x0, {51, 47}},  // may-polite (polite)
+    {135, 317, 1, 0x00, {}, 0x0, {5423, 3329}},  // form-ru-ichidan
+    {136, 319, 1, 0x00, {}, 0x0, {5424, 3330}},  // form-ru-suru
+    {137, 321, 1, 0x00, {}, 0x0, {5425, 3340}},  // form-ru-w
+    {138, 323, 1, 0x00, {}, 0x0, {3331}},  // form-ru-godan
+    {139, 327, 1, 0x00, {}, 0x0, {5426, 3329}},  // form-a-ichidan
+    {140, 329, 1, 0x00, {}, 0x0, {5427, 3330}},  // form-a-suru
+    {141, 331, 1, 0x00, {}, 0x0, {3331}},  // form-a-godan
+    {142, 335, 1, 0x00, {}, 0x0, {5428, 3333}},  // form-e-kuru
+    {143, 337, 1, 0x00, {}, 0x0, {5428, 3329}},  // form-e-ichidan
+    {144, 339, 1, 0x00, {}, 0x0, {5429, 3330}},  // form-e-suru
+    {145, 341, 1, 0x00, {}, 0x0, {5430, 3340}},  // form-e-w
+    {146, 343, 1, 0x00, {}, 0x0, {3331}},  // form-e-godan
+    {147, 348, 1, 0x00, {}, 0x0, {5431, 3329}},  // form-te-ichidan
+    {148, 350, 1, 0x00, {}, 0x0, {5432, 3330}},  // form-te-suru
+    {149, 352, 1, 0x00, {}, 0x0, {5433, 3335}},  // form-te-ik
+    {150, 354, 1, 0x00, {}, 0x0, {5433, 3334}},  // form-te-k
+    {151, 356, 1, 0x00, {}, 0x0, {5434, 3336}},  // form-te-g
+    {152, 358, 1, 0x00, {}, 0x0, {5435, 3337}},  // form-te-s
+    {153, 360, 1, 0x00, {}, 0x0, {5436, 3338}},  // form-te-t
+    {154, 362, 1, 0x00, {}, 0x0, {5437, 3339}},  // form-te-r
+    {155, 364, 1, 0x00, {}, 0x0, {5438, 3340}},  // form-te-w
+    {156, 366, 1, 0x00, {}, 0x0, {5439, 3341}},  // form-te-m
+    {157, 368, 1, 0x00, {}, 0x0, {5440, 3342}},  // form-te-b
+    {158, 370, 1, 0x00, {}, 0x0, {5441, 3343}},  // form-te-n
+    {159, 374, 2, 0x00, {}, 0x0, {2689, 34, 36}},  // in-year-1
+    {161, 377, 2, 0x00, {}, 0x0, {2689, 34, 36}},  // in-year-2
+    {163, 387, 2, 0x00, {}, 0x0, {1442, 3620, 52}},  // where-ni-live
+    {165, 390, 2, 0x00, {}, 0x0, {1443, 3620, 52}},  // where-ni-go
+    {167, 393, 2, 0x00, {}, 0x0, {1444, 3620, 52}},  // where-ni-come
+    {169, 396, 2, 0x00, {}, 0x0, {1445, 3620, 52}},  // where-ni-stay
+    {171, 403, 3, 0x02, {}, 0x0, {3332, 47}},  // pres-ru-vv (plain)
+    {171, 403, 3, 0x04, {}, 0x0, {3332, 47}},  // pres-ru-vv (written)
+    {174, 407, 3, 0x02, {}, 0x0, {3333, 47}},  // pres-ru-vku (plain)
+    {174, 407, 3, 0x04, {}, 0x0, {3333, 47}},  // pres-ru-vku (written)
+    {177, 411, 3, 0x02, {}, 0x0, {3330, 47}},  // pres-ru-vsu (plain)
+    {177, 411, 3, 0x04, {}, 0x0, {3330, 47}},  // pres-ru-vsu (written)
+    {180, 415, 3, 0x02, {}, 0x0, {5419, 3340, 47}},  // pres-w (plain)
+    {180, 415, 3, 0x04, {}, 0x0, {5419, 3340, 47}},  // pres-w (written)
+    {183, 419, 3, 0x02, {}, 0x0, {3331, 47}},  // pres-u-godan (plain)
+    {183, 419, 3, 0x04, {}, 0x0, {3331, 47}},  // pres-u-godan (written)
+    {186, 425, 3, 0x02, {}, 0x0, {3332, 53}},  // past-vv (plain)
+    {186, 425, 3, 0x04, {}, 0x0, {3332, 53}},  // past-vv (written)
+    {189, 429, 3, 0x02, {}, 0x0, {3333, 53}},  // past-vku (plain)
+    {189, 429, 3, 0x04, {}, 0x0, {3333, 53}},  // past-vku (written)
+    {192, 433, 3, 0x02, {}, 0x0, {5412, 3330, 53}},  // past-vsu (plain)
+    {192, 433, 3, 0x04, {}, 0x0, {5412, 3330, 53}},  // past-vsu (written)
+    {195, 437, 3, 0x02, {}, 0x0, {5414, 3334, 53}},  // past-k (plain)
+    {195, 437, 3, 0x04, {}, 0x0, {5414, 3334, 53}},  // past-k (written)
+    {198, 441, 3, 0x02, {}, 0x0, {5414, 3335, 53}},  // past-ik (plain)
+    {198, 441, 3, 0x04, {}, 0x0, {5414, 3335, 53}},  // past-ik (written)
+    {201, 445, 3, 0x02, {}, 0x0, {5415, 3336, 53}},  // past-g (plain)
+    {201, 445, 3, 0x04, {}, 0x0, {5415, 3336, 53}},  // past-g (written)
+    {204, 449, 3, 0x02, {}, 0x0, {5416, 3337, 53}},  // past-s (plain)
+    {204, 449, 3, 0x04, {}, 0x0, {5416, 3337, 53}},  // past-s (written)
+    {207, 453, 3, 0x02, {}, 0x0, {5417, 3338, 53}},  // past-t (plain)
+    {207, 453, 3, 0x04, {}, 0x0, {5417, 3338, 53}},  // past-t (written)
+    {210, 457, 3, 0x02, {}, 0x0, {5418, 3339, 53}},  // past-r (plain)
+    {210, 457, 3, 0x04, {}, 0x0, {5418, 3339, 53}},  // past-r (written)
+    {213, 461, 3, 0x02, {}, 0x0, {5419, 3340, 53}},  // past-w (plain)
+    {213, 461, 3, 0x04, {}, 0x0, {5419, 3340, 53}},  // past-w (written)
+    {216, 465, 3, 0x02, {}, 0x0, {5420, 3341, 53}},  // past-m (plain)
+    {216, 465, 3, 0x04, {}, 0x0, {5420, 3341, 53}},  // past-m (written)
+    {219, 469, 3, 0x02, {}, 0x0, {5421, 3342, 53}},  // past-b (plain)
+    {219, 469, 3, 0x04, {}, 0x0, {5421, 3342, 53}},  // past-b (written)
+    {222, 473, 3, 0x02, {}, 0x0, {5422, 3343, 53}},  // past-n (plain)
+    {222, 473, 3, 0x04, {}, 0x0, {5422, 3343, 53}},  // past-n (written)
+    {225, 479, 5, 0x02, {}, 0x0, {3331, 41}},  // neg-stem-godan (plain)
+    {225, 479, 5, 0x04, {}, 0x0, {3331, 41}},  // neg-stem-godan (written)
+    {230, 485, 5, 0x02, {}, 0x0, {5412, 3330, 41}},  // neg-stem-vsu (plain)
+    {230, 485, 5, 0x04, {}, 0x0, {5412, 3330, 41}},  // neg-stem-vsu (written)
+    {235, 491, 4, 0x02, {}, 0x0, {41, 47}},  // neg-pres (plain)
+    {235, 491, 4, 0x04, {}, 0x0, {41, 47}},  // neg-pres (written)
+    {239, 496, 4, 0x02, {}, 0x0, {41, 53}},  // neg-past (plain)
+    {239, 496, 4, 0x04, {}, 0x0, {41, 53}},  // neg-past (written)
+    {243, 505, 8, 0x01, {}, 0x0, {3331, 48}},  // polite-stem-godan (polite)
+    {251, 514, 1, 0x01, {}, 0x0, {5442, 3340}},  // polite-stem-w (polite)
+    {252, 516, 8, 0x01, {}, 0x0, {5412, 3330, 48}},  // polite-stem-vsu (polite)
+    {260, 525, 3, 0x01, {}, 0x0, {3329, 47}},  // polite-pres (polite)
+    {263, 529, 3, 0x01, {}, 0x0, {3329, 53}},  // polite-past (polite)
+    {266, 533, 4, 0x01, {}, 0x0, {41, 47}},  // polite-neg-pres (polite)
+    {270, 538, 4, 0x01, {}, 0x0, {41, 53}},  // polite-neg-past (polite)
+    {274, 547, 3, 0x02, {}, 0x0, {5410, 5413, 3345, 47, 39}},  // adj-pres (plain)
+    {274, 547, 3, 0x04, {}, 0x0, {5410, 5413, 3345, 47, 39}},  // adj-pres (written)
+    {277, 551, 3, 0x01, {}, 0x0, {5410, 5413, 3345, 47, 39}},  // adj-pres-polite (polite)
+    {280, 555, 3, 0x02, {}, 0x0, {5410, 5413, 3345, 53, 39}},  // adj-past (plain)
+    {280, 555, 3, 0x04, {}, 0x0, {5410, 5413, 3345, 53, 39}},  // adj-past (written)
+    {283, 559, 3, 0x01, {}, 0x0, {5410, 5413, 3345, 53, 39}},  // adj-past-polite (polite)
+    {286, 563, 5, 0x02, {}, 0x0, {5410, 5413, 3345, 41, 39}},  // adj-neg (plain)
+    {286, 563, 5, 0x04, {}, 0x0, {5410, 5413, 3345, 41, 39}},  // adj-neg (written)
+    {291, 569, 5, 0x01, {}, 0x0, {5410, 5413, 3345, 41, 39}},  // adj-neg-polite (polite)
+    {296, 577, 2, 0x02, {}, 0x0, {5413, 3345, 47}},  // adj-bare-pres (plain)
+    {296, 577, 2, 0x04, {}, 0x0, {5413, 3345, 47}},  // adj-bare-pres (written)
+    {298, 580, 2, 0x01, {}, 0x0, {5413, 3345, 47}},  // adj-bare-pres-polite (polite)
+    {300, 583, 2, 0x02, {}, 0x0, {5413, 3345, 53}},  // adj-bare-past (plain)
+    {300, 583, 2, 0x04, {}, 0x0, {5413, 3345, 53}},  // adj-bare-past (written)
+    {302, 586, 2, 0x01, {}, 0x0, {5413, 3345, 53}},  // adj-bare-past-polite (polite)
+    {304, 591, 2, 0x00, {}, 0x0, {5413, 3345, 54}},  // adj-attributive
+    {306, 594, 2, 0x00, {}, 0x0, {5413, 3347, 54}},  // na-adj-attributive
+    {308, 597, 2, 0x00, {}, 0x0, {5413, 3348, 54}},  // no-adj-attributive
+    {310, 603, 2, 0x02, {}, 0x0, {5410, 47, 39}},  // copula-pres-plain (plain)
+    {312, 606, 2, 0x02, {}, 0x0, {5410, 53, 39}},  // copula-past-plain (plain)
+    {314, 609, 2, 0x04, {}, 0x0, {5410, 47, 39}},  // copula-pres-written (written)
+    {316, 612, 2, 0x04, {}, 0x0, {5410, 53, 39}},  // copula-past-written (written)
+    {318, 615, 2, 0x01, {}, 0x0, {5410, 47, 39}},  // copula-pres-polite (polite)
+    {320, 618, 2, 0x01, {}, 0x0, {5410, 53, 39}},  // copula-past-polite (polite)
+    {322, 621, 4, 0x02, {}, 0x0, {5410, 41, 39}},  // copula-neg (plain)
+    {322, 621, 4, 0x04, {}, 0x0, {5410, 41, 39}},  // copula-neg (written)
+    {326, 626, 4, 0x01, {}, 0x0, {5410, 41, 39}},  // copula-neg-polite (polite)
+    {330, 635, 1, 0x00, {}, 0x0, {55}},  // dat-ni
+    {331, 637, 1, 0x00, {}, 0x0, {37}},  // nom-ga
+    {332, 639, 1, 0x00, {}, 0x0, {56}},  // nom-ha
+    {333, 641, 1, 0x00, {}, 0x0, {57}},  // hodo
+    {334, 645, 1, 0x00, {}, 0x0, {5409, 34, 35, 38}},  // pp-in-np-de
+    {335, 647, 1, 0x00, {}, 0x0, {5443, 34, 35, 38}},  // pp-in-np-ni
+    {336, 652, 1, 0x00, {}, 0x0, {2693, 3621, 34, 35, 38}},  // pp-with-in-np
+    {337, 654, 2, 0x00, {}, 0x0, {2693, 3621, 34, 35, 58, 36}},  // pp-with-instrument
+    {339, 659, 1, 0x40, {}, 0x0, {48, 59}},  // question-ka
+    {340, 661, 1, 0x40, {}, 0x0, {48, 60}},  // question-wh-ka
 };
-unsigned const kAnalysisRuleCount = 160;
-unsigned const kFirstNumberRule = 160;
+unsigned const kAnalysisRuleCount = 179;
+unsigned const kFirstNumberRule = 179;
 
 AnalConstit const kAnalConstits[] = {
     {0, 2, 0},  // there-in-container 0
@@ -199,285 +218,325 @@ AnalConstit const kAnalConstits[] = {
     {52, 1, 0},  // be-inanimate-neg 3
     {53, 3, 0},  // no-wo-before-copula 0
     {56, 2, 0},  // no-wo-before-copula 1
-    {58, 3, 0},  // prog-vv 0
-    {61, 4, 0},  // prog-vv 1
-    {65, 3, 0},  // prog-vku 0
-    {68, 4, 0},  // prog-vku 1
-    {72, 3, 0},  // prog-vsu 0
-    {75, 4, 0},  // prog-vsu 1
-    {79, 3, 0},  // prog-k 0
-    {82, 4, 0},  // prog-k 1
-    {86, 3, 0},  // prog-ik 0
-    {89, 4, 0},  // prog-ik 1
-    {93, 3, 0},  // prog-g 0
-    {96, 4, 0},  // prog-g 1
-    {100, 3, 0},  // prog-s 0
-    {103, 4, 0},  // prog-s 1
-    {107, 3, 0},  // prog-trw-t 0
-    {110, 4, 0},  // prog-trw-t 1
-    {114, 3, 0},  // prog-trw-r 0
-    {117, 4, 0},  // prog-trw-r 1
-    {121, 3, 0},  // prog-trw-w 0
-    {124, 4, 0},  // prog-trw-w 1
-    {128, 3, 0},  // prog-m 0
-    {131, 4, 0},  // prog-m 1
-    {135, 3, 0},  // prog-b 0
-    {138, 4, 0},  // prog-b 1
-    {142, 3, 0},  // prog-n 0
-    {145, 4, 0},  // prog-n 1
-    {149, 3, 0},  // can-vv 0
-    {152, 3, 0},  // can-vv 1
-    {155, 3, 0},  // can-vku 0
-    {158, 3, 0},  // can-vku 1
-    {161, 3, 0},  // can-vsu 0
-    {164, 3, 0},  // can-vsu 1
-    {167, 3, 0},  // can-w 0
-    {170, 3, 0},  // can-w 1
-    {173, 3, 0},  // can-godan 0
-    {176, 3, 0},  // can-godan 1
-    {179, 2, 0},  // will 0
-    {181, 3, 0},  // should 0
-    {184, 1, 3},  // should 1
-    {185, 4, 0},  // should 2
-    {189, 3, 0},  // must-not 0
-    {192, 1, 0},  // must-not 1
-    {193, 3, 0},  // must-not 2
-    {196, 3, 0},  // must-verb 0
-    {199, 1, 0},  // must-verb 1
-    {200, 2, 0},  // must 0
-    {202, 2, 0},  // must 1
-    {204, 2, 0},  // must-polite 0
-    {206, 2, 0},  // must-polite 1
-    {208, 3, 0},  // may-not-verb 0
-    {211, 1, 0},  // may-not-verb 1
-    {212, 1, 0},  // may-not-verb 2
-    {213, 3, 0},  // may-not-be-adjective 0
-    {216, 3, 0},  // may-not-be-adjective 1
-    {219, 1, 0},  // may-not-be-adjective 2
-    {220, 1, 0},  // may-not-be-adjective 3
-    {221, 3, 0},  // may-not-be 0
-    {224, 1, 0},  // may-not-be 1
-    {225, 1, 0},  // may-not-be 2
-    {226, 2, 0},  // may-not 0
-    {228, 2, 0},  // may-not 1
-    {230, 2, 0},  // may-not 2
-    {232, 3, 0},  // may-be-adjective 0
-    {235, 2, 0},  // may-be-adjective 1
-    {237, 1, 0},  // may-be-adjective 2
-    {238, 3, 0},  // may-be-na-adjective 0
-    {241, 2, 0},  // may-be-na-adjective 1
-    {243, 1, 0},  // may-be-na-adjective 2
-    {244, 3, 0},  // may-be 0
-    {247, 1, 0},  // may-be 1
-    {248, 3, 0},  // may-verb 0
-    {251, 1, 0},  // may-verb 1
-    {252, 2, 0},  // may 0
-    {254, 2, 0},  // may 1
-    {256, 2, 0},  // may-polite 0
-    {258, 2, 0},  // may-polite 1
-    {260, 3, 0},  // form-ru-ichidan 0
-    {263, 3, 0},  // form-ru-suru 0
-    {266, 3, 0},  // form-ru-w 0
-    {269, 3, 0},  // form-ru-godan 0
-    {272, 3, 0},  // form-a-ichidan 0
-    {275, 3, 0},  // form-a-suru 0
-    {278, 3, 0},  // form-a-godan 0
-    {281, 3, 0},  // form-te-ichidan 0
-    {284, 3, 0},  // form-te-suru 0
-    {287, 3, 0},  // form-te-ik 0
-    {290, 3, 0},  // form-te-k 0
-    {293, 3, 0},  // form-te-g 0
-    {296, 3, 0},  // form-te-s 0
-    {299, 3, 0},  // form-te-t 0
-    {302, 3, 0},  // form-te-r 0
-    {305, 3, 0},  // form-te-w 0
-    {308, 3, 0},  // form-te-m 0
-    {311, 3, 0},  // form-te-b 0
-    {314, 3, 0},  // form-te-n 0
-    {317, 3, 0},  // in-year-1 0
-    {320, 3, 0},  // in-year-1 1
-    {323, 3, 0},  // in-year-2 0
-    {326, 3, 0},  // in-year-2 1
-    {329, 3, 0},  // where-ni-live 0
-    {332, 1, 2},  // where-ni-live 1
-    {333, 3, 0},  // where-ni-go 0
-    {336, 1, 2},  // where-ni-go 1
-    {337, 3, 0},  // where-ni-come 0
-    {340, 1, 2},  // where-ni-come 1
-    {341, 3, 0},  // where-ni-stay 0
-    {344, 1, 2},  // where-ni-stay 1
-    {345, 1, 0},  // pres-ru-vv 0
-    {346, 1, 3},  // pres-ru-vv 1
-    {347, 2, 0},  // pres-ru-vv 2
-    {349, 1, 0},  // pres-ru-vku 0
-    {350, 1, 3},  // pres-ru-vku 1
-    {351, 2, 0},  // pres-ru-vku 2
-    {353, 1, 0},  // pres-ru-vsu 0
-    {354, 1, 3},  // pres-ru-vsu 1
-    {355, 2, 0},  // pres-ru-vsu 2
-    {357, 3, 0},  // pres-w 0
-    {360, 1, 3},  // pres-w 1
-    {361, 1, 0},  // pres-w 2
-    {362, 1, 0},  // pres-u-godan 0
-    {363, 1, 3},  // pres-u-godan 1
-    {364, 2, 0},  // pres-u-godan 2
-    {366, 1, 0},  // past-vv 0
-    {367, 1, 3},  // past-vv 1
-    {368, 2, 0},  // past-vv 2
-    {370, 1, 0},  // past-vku 0
-    {371, 1, 3},  // past-vku 1
-    {372, 2, 0},  // past-vku 2
-    {374, 3, 0},  // past-vsu 0
-    {377, 1, 3},  // past-vsu 1
-    {378, 2, 0},  // past-vsu 2
-    {380, 3, 0},  // past-k 0
-    {383, 1, 3},  // past-k 1
-    {384, 2, 0},  // past-k 2
-    {386, 3, 0},  // past-ik 0
-    {389, 1, 3},  // past-ik 1
-    {390, 2, 0},  // past-ik 2
-    {392, 3, 0},  // past-g 0
-    {395, 1, 3},  // past-g 1
-    {396, 2, 0},  // past-g 2
-    {398, 3, 0},  // past-s 0
-    {401, 1, 3},  // past-s 1
-    {402, 2, 0},  // past-s 2
-    {404, 3, 0},  // past-t 0
-    {407, 1, 3},  // past-t 1
-    {408, 2, 0},  // past-t 2
-    {410, 3, 0},  // past-r 0
-    {413, 1, 3},  // past-r 1
-    {414, 2, 0},  // past-r 2
-    {416, 3, 0},  // past-w 0
-    {419, 1, 3},  // past-w 1
-    {420, 2, 0},  // past-w 2
-    {422, 3, 0},  // past-m 0
-    {425, 1, 3},  // past-m 1
-    {426, 2, 0},  // past-m 2
-    {428, 3, 0},  // past-b 0
-    {431, 1, 3},  // past-b 1
-    {432, 2, 0},  // past-b 2
-    {434, 3, 0},  // past-n 0
-    {437, 1, 3},  // past-n 1
-    {438, 2, 0},  // past-n 2
-    {440, 3, 0},  // neg-stem-godan 0
-    {443, 1, 3},  // neg-stem-godan 1
-    {444, 1, 3},  // neg-stem-godan 2
-    {445, 1, 3},  // neg-stem-godan 3
-    {446, 1, 0},  // neg-stem-godan 4
-    {447, 3, 0},  // neg-stem-vsu 0
-    {450, 1, 3},  // neg-stem-vsu 1
-    {451, 1, 3},  // neg-stem-vsu 2
-    {452, 1, 3},  // neg-stem-vsu 3
-    {453, 1, 0},  // neg-stem-vsu 4
-    {454, 2, 0},  // neg-pres 0
-    {456, 1, 3},  // neg-pres 1
-    {457, 1, 3},  // neg-pres 2
-    {458, 2, 0},  // neg-pres 3
-    {460, 2, 0},  // neg-past 0
-    {462, 1, 3},  // neg-past 1
-    {463, 1, 3},  // neg-past 2
-    {464, 2, 0},  // neg-past 3
-    {466, 3, 0},  // polite-stem-godan 0
-    {469, 1, 3},  // polite-stem-godan 1
-    {470, 1, 3},  // polite-stem-godan 2
-    {471, 1, 3},  // polite-stem-godan 3
-    {472, 1, 3},  // polite-stem-godan 4
-    {473, 1, 3},  // polite-stem-godan 5
-    {474, 1, 3},  // polite-stem-godan 6
-    {475, 1, 0},  // polite-stem-godan 7
-    {476, 3, 0},  // polite-stem-w 0
-    {479, 3, 0},  // polite-stem-vsu 0
-    {482, 1, 3},  // polite-stem-vsu 1
-    {483, 1, 3},  // polite-stem-vsu 2
-    {484, 1, 3},  // polite-stem-vsu 3
-    {485, 1, 3},  // polite-stem-vsu 4
-    {486, 1, 3},  // polite-stem-vsu 5
-    {487, 1, 3},  // polite-stem-vsu 6
-    {488, 1, 0},  // polite-stem-vsu 7
-    {489, 1, 0},  // polite-pres 0
-    {490, 1, 3},  // polite-pres 1
-    {491, 2, 0},  // polite-pres 2
-    {493, 1, 0},  // polite-past 0
-    {494, 1, 3},  // polite-past 1
-    {495, 2, 0},  // polite-past 2
-    {497, 2, 0},  // polite-neg-pres 0
-    {499, 1, 3},  // polite-neg-pres 1
-    {500, 1, 3},  // polite-neg-pres 2
-    {501, 2, 0},  // polite-neg-pres 3
-    {503, 2, 0},  // polite-neg-past 0
-    {505, 1, 3},  // polite-neg-past 1
-    {506, 1, 3},  // polite-neg-past 2
-    {507, 2, 0},  // polite-neg-past 3
-    {509, 3, 0},  // adj-pres 0
-    {512, 3, 0},  // adj-pres 1
-    {515, 1, 0},  // adj-pres 2
-    {516, 3, 0},  // adj-pres-polite 0
-    {519, 3, 0},  // adj-pres-polite 1
-    {522, 1, 0},  // adj-pres-polite 2
-    {523, 3, 0},  // adj-past 0
-    {526, 3, 0},  // adj-past 1
-    {529, 2, 0},  // adj-past 2
-    {531, 3, 0},  // adj-past-polite 0
-    {534, 3, 0},  // adj-past-polite 1
-    {537, 2, 0},  // adj-past-polite 2
-    {539, 3, 0},  // adj-neg 0
-    {542, 3, 0},  // adj-neg 1
-    {545, 1, 3},  // adj-neg 2
-    {546, 1, 3},  // adj-neg 3
-    {547, 1, 0},  // adj-neg 4
-    {548, 3, 0},  // adj-neg-polite 0
-    {551, 3, 0},  // adj-neg-polite 1
-    {554, 1, 3},  // adj-neg-polite 2
-    {555, 1, 3},  // adj-neg-polite 3
-    {556, 1, 0},  // adj-neg-polite 4
-    {557, 3, 0},  // adj-bare-pres 0
-    {560, 1, 0},  // adj-bare-pres 1
-    {561, 3, 0},  // adj-bare-pres-polite 0
-    {564, 1, 0},  // adj-bare-pres-polite 1
-    {565, 3, 0},  // adj-bare-past 0
-    {568, 2, 0},  // adj-bare-past 1
-    {570, 3, 0},  // adj-bare-past-polite 0
-    {573, 2, 0},  // adj-bare-past-polite 1
-    {575, 3, 0},  // adj-attributive 0
-    {578, 1, 0},  // adj-attributive 1
-    {579, 3, 0},  // na-adj-attributive 0
-    {582, 1, 0},  // na-adj-attributive 1
-    {583, 3, 0},  // no-adj-attributive 0
-    {586, 1, 0},  // no-adj-attributive 1
-    {587, 3, 0},  // copula-pres-plain 0
-    {590, 1, 0},  // copula-pres-plain 1
-    {591, 3, 0},  // copula-past-plain 0
-    {594, 2, 0},  // copula-past-plain 1
-    {596, 2, 0},  // copula-pres-written 0
-    {598, 2, 0},  // copula-pres-written 1
-    {600, 3, 0},  // copula-past-written 0
-    {603, 2, 0},  // copula-past-written 1
-    {605, 3, 0},  // copula-pres-polite 0
-    {608, 2, 0},  // copula-pres-polite 1
-    {610, 3, 0},  // copula-past-polite 0
-    {613, 2, 0},  // copula-past-polite 1
-    {615, 3, 0},  // copula-neg 0
-    {618, 1, 3},  // copula-neg 1
-    {619, 1, 3},  // copula-neg 2
-    {620, 1, 0},  // copula-neg 3
-    {621, 3, 0},  // copula-neg-polite 0
-    {624, 1, 3},  // copula-neg-polite 1
-    {625, 1, 3},  // copula-neg-polite 2
-    {626, 1, 0},  // copula-neg-polite 3
-    {627, 2, 0},  // dat-ni 0
-    {629, 2, 0},  // nom-ga 0
-    {631, 2, 0},  // nom-ha 0
-    {633, 2, 0},  // hodo 0
-    {635, 4, 0},  // pp-in-np-de 0
-    {639, 4, 0},  // pp-in-np-ni 0
-    {643, 5, 0},  // pp-with-in-np 0
-    {648, 2, 0},  // pp-with-instrument 0
-    {650, 5, 0},  // pp-with-instrument 1
-    {655, 3, 0},  // question-ka 0
-    {658, 3, 0},  // question-wh-ka 0
+    {58, 3, 0},  // passive-by 0
+    {61, 2, 0},  // passive-by 1
+    {63, 2, 0},  // passive-by 2
+    {65, 4, 0},  // passive-ichidan 0
+    {69, 4, 0},  // passive-ichidan 1
+    {73, 4, 0},  // passive-suru 0
+    {77, 4, 0},  // passive-suru 1
+    {81, 4, 0},  // passive-godan 0
+    {85, 4, 0},  // passive-godan 1
+    {89, 3, 0},  // prog-vv 0
+    {92, 4, 0},  // prog-vv 1
+    {96, 3, 0},  // prog-vku 0
+    {99, 4, 0},  // prog-vku 1
+    {103, 3, 0},  // prog-vsu 0
+    {106, 4, 0},  // prog-vsu 1
+    {110, 3, 0},  // prog-k 0
+    {113, 4, 0},  // prog-k 1
+    {117, 3, 0},  // prog-ik 0
+    {120, 4, 0},  // prog-ik 1
+    {124, 3, 0},  // prog-g 0
+    {127, 4, 0},  // prog-g 1
+    {131, 3, 0},  // prog-s 0
+    {134, 4, 0},  // prog-s 1
+    {138, 3, 0},  // prog-trw-t 0
+    {141, 4, 0},  // prog-trw-t 1
+    {145, 3, 0},  // prog-trw-r 0
+    {148, 4, 0},  // prog-trw-r 1
+    {152, 3, 0},  // prog-trw-w 0
+    {155, 4, 0},  // prog-trw-w 1
+    {159, 3, 0},  // prog-m 0
+    {162, 4, 0},  // prog-m 1
+    {166, 3, 0},  // prog-b 0
+    {169, 4, 0},  // prog-b 1
+    {173, 3, 0},  // prog-n 0
+    {176, 4, 0},  // prog-n 1
+    {180, 3, 0},  // can-vv 0
+    {183, 3, 0},  // can-vv 1
+    {186, 3, 0},  // can-vku 0
+    {189, 3, 0},  // can-vku 1
+    {192, 3, 0},  // can-vsu 0
+    {195, 3, 0},  // can-vsu 1
+    {198, 3, 0},  // can-w 0
+    {201, 3, 0},  // can-w 1
+    {204, 3, 0},  // can-godan 0
+    {207, 3, 0},  // can-godan 1
+    {210, 2, 0},  // will 0
+    {212, 3, 0},  // can-not 0
+    {215, 1, 0},  // can-not 1
+    {216, 3, 0},  // can-not 2
+    {219, 3, 0},  // perfect-not 0
+    {222, 1, 0},  // perfect-not 1
+    {223, 4, 0},  // perfect-not 2
+    {227, 3, 0},  // perfect-past 0
+    {230, 4, 0},  // perfect-past 1
+    {234, 3, 0},  // perfect 0
+    {237, 2, 2},  // perfect 1
+    {239, 3, 0},  // imperative-not 0
+    {242, 1, 3},  // imperative-not 1
+    {243, 1, 3},  // imperative-not 2
+    {244, 1, 3},  // imperative-not 3
+    {245, 2, 0},  // imperative-not 4
+    {247, 3, 0},  // imperative-not 5
+    {250, 3, 0},  // imperative-not-polite 0
+    {253, 1, 3},  // imperative-not-polite 1
+    {254, 1, 3},  // imperative-not-polite 2
+    {255, 1, 3},  // imperative-not-polite 3
+    {256, 2, 0},  // imperative-not-polite 4
+    {258, 3, 0},  // imperative-not-polite 5
+    {261, 3, 0},  // imperative 0
+    {264, 3, 0},  // imperative 1
+    {267, 4, 0},  // imperative-polite 0
+    {271, 3, 0},  // imperative-polite 1
+    {274, 3, 0},  // should 0
+    {277, 1, 3},  // should 1
+    {278, 4, 0},  // should 2
+    {282, 3, 0},  // must-not 0
+    {285, 1, 0},  // must-not 1
+    {286, 3, 0},  // must-not 2
+    {289, 3, 0},  // must-verb 0
+    {292, 1, 0},  // must-verb 1
+    {293, 2, 0},  // must 0
+    {295, 2, 0},  // must 1
+    {297, 2, 0},  // must-polite 0
+    {299, 2, 0},  // must-polite 1
+    {301, 3, 0},  // may-not-verb 0
+    {304, 1, 0},  // may-not-verb 1
+    {305, 1, 0},  // may-not-verb 2
+    {306, 3, 0},  // may-not-be-adjective 0
+    {309, 3, 0},  // may-not-be-adjective 1
+    {312, 1, 0},  // may-not-be-adjective 2
+    {313, 1, 0},  // may-not-be-adjective 3
+    {314, 3, 0},  // may-not-be 0
+    {317, 1, 0},  // may-not-be 1
+    {318, 1, 0},  // may-not-be 2
+    {319, 2, 0},  // may-not 0
+    {321, 2, 0},  // may-not 1
+    {323, 2, 0},  // may-not 2
+    {325, 3, 0},  // may-be-adjective 0
+    {328, 2, 0},  // may-be-adjective 1
+    {330, 1, 0},  // may-be-adjective 2
+    {331, 3, 0},  // may-be-na-adjective 0
+    {334, 2, 0},  // may-be-na-adjective 1
+    {336, 1, 0},  // may-be-na-adjective 2
+    {337, 3, 0},  // may-be 0
+    {340, 1, 0},  // may-be 1
+    {341, 3, 0},  // may-verb 0
+    {344, 1, 0},  // may-verb 1
+    {345, 2, 0},  // may 0
+    {347, 2, 0},  // may 1
+    {349, 2, 0},  // may-polite 0
+    {351, 2, 0},  // may-polite 1
+    {353, 3, 0},  // form-ru-ichidan 0
+    {356, 3, 0},  // form-ru-suru 0
+    {359, 3, 0},  // form-ru-w 0
+    {362, 3, 0},  // form-ru-godan 0
+    {365, 3, 0},  // form-a-ichidan 0
+    {368, 3, 0},  // form-a-suru 0
+    {371, 3, 0},  // form-a-godan 0
+    {374, 3, 0},  // form-e-kuru 0
+    {377, 3, 0},  // form-e-ichidan 0
+    {380, 3, 0},  // form-e-suru 0
+    {383, 3, 0},  // form-e-w 0
+    {386, 3, 0},  // form-e-godan 0
+    {389, 3, 0},  // form-te-ichidan 0
+    {392, 3, 0},  // form-te-suru 0
+    {395, 3, 0},  // form-te-ik 0
+    {398, 3, 0},  // form-te-k 0
+    {401, 3, 0},  // form-te-g 0
+    {404, 3, 0},  // form-te-s 0
+    {407, 3, 0},  // form-te-t 0
+    {410, 3, 0},  // form-te-r 0
+    {413, 3, 0},  // form-te-w 0
+    {416, 3, 0},  // form-te-m 0
+    {419, 3, 0},  // form-te-b 0
+    {422, 3, 0},  // form-te-n 0
+    {425, 3, 0},  // in-year-1 0
+    {428, 3, 0},  // in-year-1 1
+    {431, 3, 0},  // in-year-2 0
+    {434, 3, 0},  // in-year-2 1
+    {437, 3, 0},  // where-ni-live 0
+    {440, 1, 2},  // where-ni-live 1
+    {441, 3, 0},  // where-ni-go 0
+    {444, 1, 2},  // where-ni-go 1
+    {445, 3, 0},  // where-ni-come 0
+    {448, 1, 2},  // where-ni-come 1
+    {449, 3, 0},  // where-ni-stay 0
+    {452, 1, 2},  // where-ni-stay 1
+    {453, 1, 0},  // pres-ru-vv 0
+    {454, 1, 3},  // pres-ru-vv 1
+    {455, 2, 0},  // pres-ru-vv 2
+    {457, 1, 0},  // pres-ru-vku 0
+    {458, 1, 3},  // pres-ru-vku 1
+    {459, 2, 0},  // pres-ru-vku 2
+    {461, 1, 0},  // pres-ru-vsu 0
+    {462, 1, 3},  // pres-ru-vsu 1
+    {463, 2, 0},  // pres-ru-vsu 2
+    {465, 3, 0},  // pres-w 0
+    {468, 1, 3},  // pres-w 1
+    {469, 1, 0},  // pres-w 2
+    {470, 1, 0},  // pres-u-godan 0
+    {471, 1, 3},  // pres-u-godan 1
+    {472, 2, 0},  // pres-u-godan 2
+    {474, 1, 0},  // past-vv 0
+    {475, 1, 3},  // past-vv 1
+    {476, 2, 0},  // past-vv 2
+    {478, 1, 0},  // past-vku 0
+    {479, 1, 3},  // past-vku 1
+    {480, 2, 0},  // past-vku 2
+    {482, 3, 0},  // past-vsu 0
+    {485, 1, 3},  // past-vsu 1
+    {486, 2, 0},  // past-vsu 2
+    {488, 3, 0},  // past-k 0
+    {491, 1, 3},  // past-k 1
+    {492, 2, 0},  // past-k 2
+    {494, 3, 0},  // past-ik 0
+    {497, 1, 3},  // past-ik 1
+    {498, 2, 0},  // past-ik 2
+    {500, 3, 0},  // past-g 0
+    {503, 1, 3},  // past-g 1
+    {504, 2, 0},  // past-g 2
+    {506, 3, 0},  // past-s 0
+    {509, 1, 3},  // past-s 1
+    {510, 2, 0},  // past-s 2
+    {512, 3, 0},  // past-t 0
+    {515, 1, 3},  // past-t 1
+    {516, 2, 0},  // past-t 2
+    {518, 3, 0},  // past-r 0
+    {521, 1, 3},  // past-r 1
+    {522, 2, 0},  // past-r 2
+    {524, 3, 0},  // past-w 0
+    {527, 1, 3},  // past-w 1
+    {528, 2, 0},  // past-w 2
+    {530, 3, 0},  // past-m 0
+    {533, 1, 3},  // past-m 1
+    {534, 2, 0},  // past-m 2
+    {536, 3, 0},  // past-b 0
+    {539, 1, 3},  // past-b 1
+    {540, 2, 0},  // past-b 2
+    {542, 3, 0},  // past-n 0
+    {545, 1, 3},  // past-n 1
+    {546, 2, 0},  // past-n 2
+    {548, 3, 0},  // neg-stem-godan 0
+    {551, 1, 3},  // neg-stem-godan 1
+    {552, 1, 3},  // neg-stem-godan 2
+    {553, 1, 3},  // neg-stem-godan 3
+    {554, 1, 0},  // neg-stem-godan 4
+    {555, 3, 0},  // neg-stem-vsu 0
+    {558, 1, 3},  // neg-stem-vsu 1
+    {559, 1, 3},  // neg-stem-vsu 2
+    {560, 1, 3},  // neg-stem-vsu 3
+    {561, 1, 0},  // neg-stem-vsu 4
+    {562, 2, 0},  // neg-pres 0
+    {564, 1, 3},  // neg-pres 1
+    {565, 1, 3},  // neg-pres 2
+    {566, 2, 0},  // neg-pres 3
+    {568, 2, 0},  // neg-past 0
+    {570, 1, 3},  // neg-past 1
+    {571, 1, 3},  // neg-past 2
+    {572, 2, 0},  // neg-past 3
+    {574, 3, 0},  // polite-stem-godan 0
+    {577, 1, 3},  // polite-stem-godan 1
+    {578, 1, 3},  // polite-stem-godan 2
+    {579, 1, 3},  // polite-stem-godan 3
+    {580, 1, 3},  // polite-stem-godan 4
+    {581, 1, 3},  // polite-stem-godan 5
+    {582, 1, 3},  // polite-stem-godan 6
+    {583, 1, 0},  // polite-stem-godan 7
+    {584, 3, 0},  // polite-stem-w 0
+    {587, 3, 0},  // polite-stem-vsu 0
+    {590, 1, 3},  // polite-stem-vsu 1
+    {591, 1, 3},  // polite-stem-vsu 2
+    {592, 1, 3},  // polite-stem-vsu 3
+    {593, 1, 3},  // polite-stem-vsu 4
+    {594, 1, 3},  // polite-stem-vsu 5
+    {595, 1, 3},  // polite-stem-vsu 6
+    {596, 1, 0},  // polite-stem-vsu 7
+    {597, 1, 0},  // polite-pres 0
+    {598, 1, 3},  // polite-pres 1
+    {599, 2, 0},  // polite-pres 2
+    {601, 1, 0},  // polite-past 0
+    {602, 1, 3},  // polite-past 1
+    {603, 2, 0},  // polite-past 2
+    {605, 2, 0},  // polite-neg-pres 0
+    {607, 1, 3},  // polite-neg-pres 1
+    {608, 1, 3},  // polite-neg-pres 2
+    {609, 2, 0},  // polite-neg-pres 3
+    {611, 2, 0},  // polite-neg-past 0
+    {613, 1, 3},  // polite-neg-past 1
+    {614, 1, 3},  // polite-neg-past 2
+    {615, 2, 0},  // polite-neg-past 3
+    {617, 3, 0},  // adj-pres 0
+    {620, 3, 0},  // adj-pres 1
+    {623, 1, 0},  // adj-pres 2
+    {624, 3, 0},  // adj-pres-polite 0
+    {627, 3, 0},  // adj-pres-polite 1
+    {630, 1, 0},  // adj-pres-polite 2
+    {631, 3, 0},  // adj-past 0
+    {634, 3, 0},  // adj-past 1
+    {637, 2, 0},  // adj-past 2
+    {639, 3, 0},  // adj-past-polite 0
+    {642, 3, 0},  // adj-past-polite 1
+    {645, 2, 0},  // adj-past-polite 2
+    {647, 3, 0},  // adj-neg 0
+    {650, 3, 0},  // adj-neg 1
+    {653, 1, 3},  // adj-neg 2
+    {654, 1, 3},  // adj-neg 3
+    {655, 1, 0},  // adj-neg 4
+    {656, 3, 0},  // adj-neg-polite 0
+    {659, 3, 0},  // adj-neg-polite 1
+    {662, 1, 3},  // adj-neg-polite 2
+    {663, 1, 3},  // adj-neg-polite 3
+    {664, 1, 0},  // adj-neg-polite 4
+    {665, 3, 0},  // adj-bare-pres 0
+    {668, 1, 0},  // adj-bare-pres 1
+    {669, 3, 0},  // adj-bare-pres-polite 0
+    {672, 1, 0},  // adj-bare-pres-polite 1
+    {673, 3, 0},  // adj-bare-past 0
+    {676, 2, 0},  // adj-bare-past 1
+    {678, 3, 0},  // adj-bare-past-polite 0
+    {681, 2, 0},  // adj-bare-past-polite 1
+    {683, 3, 0},  // adj-attributive 0
+    {686, 1, 0},  // adj-attributive 1
+    {687, 3, 0},  // na-adj-attributive 0
+    {690, 1, 0},  // na-adj-attributive 1
+    {691, 3, 0},  // no-adj-attributive 0
+    {694, 1, 0},  // no-adj-attributive 1
+    {695, 3, 0},  // copula-pres-plain 0
+    {698, 1, 0},  // copula-pres-plain 1
+    {699, 3, 0},  // copula-past-plain 0
+    {702, 2, 0},  // copula-past-plain 1
+    {704, 2, 0},  // copula-pres-written 0
+    {706, 2, 0},  // copula-pres-written 1
+    {708, 3, 0},  // copula-past-written 0
+    {711, 2, 0},  // copula-past-written 1
+    {713, 3, 0},  // copula-pres-polite 0
+    {716, 2, 0},  // copula-pres-polite 1
+    {718, 3, 0},  // copula-past-polite 0
+    {721, 2, 0},  // copula-past-polite 1
+    {723, 3, 0},  // copula-neg 0
+    {726, 1, 3},  // copula-neg 1
+    {727, 1, 3},  // copula-neg 2
+    {728, 1, 0},  // copula-neg 3
+    {729, 3, 0},  // copula-neg-polite 0
+    {732, 1, 3},  // copula-neg-polite 1
+    {733, 1, 3},  // copula-neg-polite 2
+    {734, 1, 0},  // copula-neg-polite 3
+    {735, 2, 0},  // dat-ni 0
+    {737, 2, 0},  // nom-ga 0
+    {739, 2, 0},  // nom-ha 0
+    {741, 2, 0},  // hodo 0
+    {743, 4, 0},  // pp-in-np-de 0
+    {747, 4, 0},  // pp-in-np-ni 0
+    {751, 5, 0},  // pp-with-in-np 0
+    {756, 2, 0},  // pp-with-instrument 0
+    {758, 5, 0},  // pp-with-instrument 1
+    {763, 3, 0},  // question-ka 0
+    {766, 3, 0},  // question-wh-ka 0
 };
-unsigned const kAnalConstitCount = 301;
+unsigned const kAnalConstitCount = 341;
 
 AnalTerm const kAnalTerms[] = {
     {"N", nullptr, 0, 1, 0, 0, 0},  // there-in-container 0
@@ -538,6 +597,37 @@ AnalTerm const kAnalTerms[] = {
     {"", nullptr, 0, 13, kAct, 0, 0},
     {"BE", nullptr, 0, 1, 0, 0, 0},  // no-wo-before-copula 1
     {"*dear-", nullptr, 0, 27, 0, 0, 0},
+    {"PREP", nullptr, 0, 1, 0, 0, 0},  // passive-by 0
+    {"by", nullptr, 0, 14, 0, 0, 0},
+    {"{\202\311}", nullptr, 0, 13, kAct, 0, 0},
+    {"V*", nullptr, 0, 11, 0, 0, 0},  // passive-by 1
+    {"***1", nullptr, 0, 2, 0, 0, 0},
+    {"BE", nullptr, 0, 1, 0, 0, 0},  // passive-by 2
+    {"*dear-", nullptr, 0, 27, 0, 0, 0},
+    {"V*", nullptr, 0, 11, 0, 0, 0},  // passive-ichidan 0
+    {"***1", nullptr, 0, 2, 0, 0, 0},
+    {"*}-", nullptr, 0, 27, 0, 0, 0},
+    {"*}-", "\\1}", 0, 27, kAct, 0, 0},
+    {"BE", nullptr, 0, 1, 0, 0, 0},  // passive-ichidan 1
+    {"*dear-", nullptr, 0, 27, 0, 0, 0},
+    {"rare-", nullptr, 0, 13, kAct, 0, 0},
+    {"VV", nullptr, 0, 11, kAct, 0, 0},
+    {"Vsu", nullptr, 0, 11, 0, 0, 0},  // passive-suru 0
+    {"***1", nullptr, 0, 2, 0, 0, 0},
+    {"*su-", nullptr, 0, 27, 0, 0, 0},
+    {"*su-", "\\1sa", 0, 27, kAct, 0, 0},
+    {"BE", nullptr, 0, 1, 0, 0, 0},  // passive-suru 1
+    {"*dear-", nullptr, 0, 27, 0, 0, 0},
+    {"re-", nullptr, 0, 13, kAct, 0, 0},
+    {"VV", nullptr, 0, 11, kAct, 0, 0},
+    {"VC*", nullptr, 0, 11, 0, 0, 0},  // passive-godan 0
+    {"***1", nullptr, 0, 2, 0, 0, 0},
+    {"*-", nullptr, 0, 27, 0, 0, 0},
+    {"*-", "\\1-A", 0, 27, kAct, 0, 0},
+    {"BE", nullptr, 0, 1, 0, 0, 0},  // passive-godan 1
+    {"*dear-", nullptr, 0, 27, 0, 0, 0},
+    {"re-", nullptr, 0, 13, kAct, 0, 0},
+    {"VV", nullptr, 0, 11, kAct, 0, 0},
     {"VV", nullptr, 0, 11, 0, 0, 0},  // prog-vv 0
     {"*-", nullptr, 0, 27, 0, 0, 0},
     {"*-", "\\1te", 0, 27, kAct, 0, 0},
@@ -661,6 +751,68 @@ AnalTerm const kAnalTerms[] = {
     {"VV", nullptr, 0, 11, kAct, 0, 0},
     {"AUXWILL", nullptr, 0, 1, 0, 0, 0},  // will 0
     {"AUX", nullptr, 0, 1, kAct, 0, 0},
+    {"V*", nullptr, 0, 11, 0, 0, 0},  // can-not 0
+    {"*-", nullptr, 0, 27, 0, 0, 0},
+    {"*-", "\\1-RU", 0, 27, kAct, 0, 0},
+    {"Not", nullptr, 0, 1, 0, 0, 0},  // can-not 1
+    {"AUXCAN", nullptr, 0, 1, 0, 0, 0},  // can-not 2
+    {"kotogadeki-", nullptr, 0, 13, kAct, 0, 0},
+    {"VV", nullptr, 0, 11, kAct, 0, 0},
+    {"V*", nullptr, 0, 11, 0, 0, 0},  // perfect-not 0
+    {"*-", nullptr, 0, 27, 0, 0, 0},
+    {"*-", "\\1-TE", 0, 27, kAct, 0, 0},
+    {"Not", nullptr, 0, 1, 0, 0, 0},  // perfect-not 1
+    {"AUX", nullptr, 0, 1, 0, 0, 0},  // perfect-not 2
+    {"have", nullptr, 0, 15, 0, 0, 0},
+    {"i-", nullptr, 0, 13, kAct, 0, 0},
+    {"VV", nullptr, 0, 11, kAct, 0, 0},
+    {"V*", nullptr, 0, 11, 0, 0, 0},  // perfect-past 0
+    {"*-", nullptr, 0, 27, 0, 0, 0},
+    {"*-", "\\1-TE", 0, 27, kAct, 0, 0},
+    {"AUX", nullptr, 0, 1, 0, 0, 0},  // perfect-past 1
+    {"had", nullptr, 0, 14, 0, 0, 0},
+    {"i-", nullptr, 0, 13, kAct, 0, 0},
+    {"VV", nullptr, 0, 11, kAct, 0, 0},
+    {"AUX", nullptr, 0, 1, 0, 0, 0},  // perfect 0
+    {"have", nullptr, 0, 15, 0, 0, 0},
+    {"OTHER", nullptr, 0, 11, 0, 0, 0},
+    {"PRES", nullptr, 0, 1, 0, 0, 0},  // perfect 1
+    {"PAST", nullptr, 0, 1, kAct, 0, 0},
+    {"V*", nullptr, 0, 11, 0, 0, 0},  // imperative-not 0
+    {"*-", nullptr, 0, 27, 0, 0, 0},
+    {"*-", "\\1-RU", 0, 27, kAct, 0, 0},
+    {"AUX", nullptr, 0, 1, 0, 0, 0},  // imperative-not 1
+    {"Not", nullptr, 0, 1, 0, 0, 0},  // imperative-not 2
+    {"AUX", nullptr, 0, 1, 0, 0, 0},  // imperative-not 3
+    {"<neg>", nullptr, 0, 1, 0, 0, 0},  // imperative-not 4
+    {"na", nullptr, 0, 13, kAct, 0, 0},
+    {"PRES", nullptr, 0, 1, 0, 0, 0},  // imperative-not 5
+    {"TENSE SIMP", nullptr, 0, 12, 0, 0, 0},
+    {"GONE", nullptr, 0, 1, kAct, 0, 0},
+    {"V*", nullptr, 0, 11, 0, 0, 0},  // imperative-not-polite 0
+    {"*-", nullptr, 0, 27, 0, 0, 0},
+    {"*-", "\\1-A", 0, 27, kAct, 0, 0},
+    {"AUX", nullptr, 0, 1, 0, 0, 0},  // imperative-not-polite 1
+    {"Not", nullptr, 0, 1, 0, 0, 0},  // imperative-not-polite 2
+    {"AUX", nullptr, 0, 1, 0, 0, 0},  // imperative-not-polite 3
+    {"<neg>", nullptr, 0, 1, 0, 0, 0},  // imperative-not-polite 4
+    {"naidekudasai", nullptr, 0, 13, kAct, 0, 0},
+    {"PRES", nullptr, 0, 1, 0, 0, 0},  // imperative-not-polite 5
+    {"TENSE SIMP", nullptr, 0, 12, 0, 0, 0},
+    {"GONE", nullptr, 0, 1, kAct, 0, 0},
+    {"V*", nullptr, 0, 11, 0, 0, 0},  // imperative 0
+    {"*-", nullptr, 0, 27, 0, 0, 0},
+    {"*-", "\\1-E", 0, 27, kAct, 0, 0},
+    {"PRES", nullptr, 0, 1, 0, 0, 0},  // imperative 1
+    {"TENSE SIMP", nullptr, 0, 12, 0, 0, 0},
+    {"GONE", nullptr, 0, 1, kAct, 0, 0},
+    {"V*", nullptr, 0, 11, 0, 0, 0},  // imperative-polite 0
+    {"*-", nullptr, 0, 27, 0, 0, 0},
+    {"*-", "\\1-TE", 0, 27, kAct, 0, 0},
+    {"kudasai", nullptr, 0, 13, kActAfter, 0, 0},
+    {"PRES", nullptr, 0, 1, 0, 0, 0},  // imperative-polite 1
+    {"TENSE SIMP", nullptr, 0, 12, 0, 0, 0},
+    {"GONE", nullptr, 0, 1, kAct, 0, 0},
     {"V*", nullptr, 0, 11, 0, 0, 0},  // should 0
     {"*-", nullptr, 0, 27, 0, 0, 0},
     {"*-", "\\1-RU", 0, 27, kAct, 0, 0},
@@ -761,6 +913,21 @@ AnalTerm const kAnalTerms[] = {
     {"VC*", nullptr, 0, 11, 0, 0, 0},  // form-a-godan 0
     {"*\077-A", nullptr, 0, 27, 0, 0, 0},
     {"*\077-A", "\\1\\2a", 0, 27, kAct, 0, 0},
+    {"Vku", nullptr, 0, 11, 0, 0, 0},  // form-e-kuru 0
+    {"*}-E", nullptr, 0, 27, 0, 0, 0},
+    {"*}-E", "\\1}i", 0, 27, kAct, 0, 0},
+    {"V*", nullptr, 0, 11, 0, 0, 0},  // form-e-ichidan 0
+    {"*}-E", nullptr, 0, 27, 0, 0, 0},
+    {"*}-E", "\\1}ro", 0, 27, kAct, 0, 0},
+    {"Vsu", nullptr, 0, 11, 0, 0, 0},  // form-e-suru 0
+    {"*su-E", nullptr, 0, 27, 0, 0, 0},
+    {"*su-E", "\\1siro", 0, 27, kAct, 0, 0},
+    {"VCw", nullptr, 0, 11, 0, 0, 0},  // form-e-w 0
+    {"*w-E", nullptr, 0, 27, 0, 0, 0},
+    {"*w-E", "\\1e", 0, 27, kAct, 0, 0},
+    {"VC*", nullptr, 0, 11, 0, 0, 0},  // form-e-godan 0
+    {"*\077-E", nullptr, 0, 27, 0, 0, 0},
+    {"*\077-E", "\\1\\2e", 0, 27, kAct, 0, 0},
     {"V*", nullptr, 0, 11, 0, 0, 0},  // form-te-ichidan 0
     {"*}-TE", nullptr, 0, 27, 0, 0, 0},
     {"*}-TE", "\\1}te", 0, 27, kAct, 0, 0},
@@ -1142,7 +1309,7 @@ AnalTerm const kAnalTerms[] = {
     {"QWH", nullptr, 0, 12, 0, 0, 0},
     {"ka", nullptr, 0, 13, kActAfter, 0, 0},
 };
-unsigned const kAnalTermCount = 661;
+unsigned const kAnalTermCount = 769;
 
 namespace {
 
@@ -1172,122 +1339,142 @@ LetterMapRecord const kJStrForward[] = {
 // kAOJStr, backward: letter, whole bit, prefix bit, children, first child.
 LetterMapRecord const kJStrBackward[] = {
     {0, 0, 0, 5, 1},
-    {45, 0, 3, 11, 6},  // -
-    {65, 0, 0, 1, 17},
-    {69, 0, 0, 1, 18},
-    {85, 0, 0, 1, 19},
-    {125, 0, 0, 2, 20},
-    {98, 0, 12, 0, 0},  // b-
-    {103, 0, 6, 0, 0},  // g-
-    {105, 0, 0, 1, 22},
-    {107, 0, 5, 0, 0},  // k-
-    {109, 0, 11, 0, 0},  // m-
-    {110, 0, 13, 0, 0},  // n-
-    {114, 0, 9, 1, 23},  // r-
-    {115, 0, 7, 0, 0},  // s-
-    {116, 0, 8, 0, 0},  // t-
-    {117, 0, 0, 1, 24},
-    {119, 0, 10, 0, 0},  // w-
-    {45, 0, 0, 2, 25},
-    {84, 0, 0, 1, 27},
-    {82, 0, 0, 1, 28},
-    {197, 0, 0, 1, 29},
-    {201, 0, 0, 1, 30},
-    {119, 0, 30, 0, 0},  // wi-
-    {97, 0, 0, 1, 31},
+    {45, 0, 5, 12, 6},  // -
+    {65, 0, 0, 1, 18},
+    {69, 0, 0, 2, 19},
+    {85, 0, 0, 1, 21},
+    {125, 0, 0, 2, 22},
+    {98, 0, 13, 0, 0},  // b-
+    {103, 0, 7, 0, 0},  // g-
+    {105, 0, 0, 1, 24},
+    {107, 0, 6, 0, 0},  // k-
+    {109, 0, 12, 0, 0},  // m-
+    {110, 0, 14, 0, 0},  // n-
+    {114, 0, 10, 1, 25},  // r-
+    {115, 0, 8, 0, 0},  // s-
+    {116, 0, 9, 0, 0},  // t-
+    {117, 0, 0, 1, 26},
+    {119, 0, 11, 0, 0},  // w-
+    {125, 0, 3, 0, 0},  // }-
+    {45, 0, 0, 2, 27},
+    {45, 0, 0, 3, 29},
+    {84, 0, 0, 1, 32},
+    {82, 0, 0, 1, 33},
+    {197, 0, 0, 1, 34},
+    {201, 0, 0, 1, 35},
+    {119, 0, 34, 0, 0},  // wi-
+    {97, 0, 0, 1, 36},
     {115, 0, 4, 0, 0},  // su-
-    {117, 0, 0, 1, 32},
-    {125, 0, 17, 0, 0},  // }-A
-    {45, 0, 0, 11, 33},
-    {45, 0, 0, 3, 44},
+    {117, 0, 0, 1, 37},
+    {125, 0, 18, 0, 0},  // }-A
+    {117, 0, 0, 1, 38},
+    {119, 0, 22, 0, 0},  // w-E
+    {125, 0, 20, 0, 0},  // }-E
+    {45, 0, 0, 11, 39},
+    {45, 0, 0, 3, 50},
     {130, 0, 1, 0, 0},  // で}
-    {130, 0, 31, 0, 0},  // に}
-    {101, 0, 0, 1, 47},
-    {115, 0, 18, 0, 0},  // su-A
-    {98, 0, 28, 0, 0},  // b-TE
-    {103, 0, 22, 0, 0},  // g-TE
-    {107, 0, 21, 0, 0},  // k-TE
-    {109, 0, 27, 0, 0},  // m-TE
-    {110, 0, 29, 0, 0},  // n-TE
-    {114, 0, 25, 0, 0},  // r-TE
-    {115, 0, 23, 0, 0},  // s-TE
-    {116, 0, 24, 0, 0},  // t-TE
-    {117, 0, 0, 1, 48},
-    {119, 0, 26, 0, 0},  // w-TE
-    {125, 0, 19, 0, 0},  // }-TE
-    {117, 0, 0, 1, 49},
-    {119, 0, 16, 0, 0},  // w-RU
-    {125, 0, 14, 0, 0},  // }-RU
+    {130, 0, 35, 0, 0},  // に}
+    {101, 0, 0, 1, 53},
+    {115, 0, 19, 0, 0},  // su-A
+    {115, 0, 21, 0, 0},  // su-E
+    {98, 0, 32, 0, 0},  // b-TE
+    {103, 0, 26, 0, 0},  // g-TE
+    {107, 0, 25, 0, 0},  // k-TE
+    {109, 0, 31, 0, 0},  // m-TE
+    {110, 0, 33, 0, 0},  // n-TE
+    {114, 0, 29, 0, 0},  // r-TE
+    {115, 0, 27, 0, 0},  // s-TE
+    {116, 0, 28, 0, 0},  // t-TE
+    {117, 0, 0, 1, 54},
+    {119, 0, 30, 0, 0},  // w-TE
+    {125, 0, 23, 0, 0},  // }-TE
+    {117, 0, 0, 1, 55},
+    {119, 0, 17, 0, 0},  // w-RU
+    {125, 0, 15, 0, 0},  // }-RU
     {100, 0, 2, 0, 0},  // dear-
-    {115, 0, 20, 0, 0},  // su-TE
-    {115, 0, 15, 0, 0},  // su-RU
+    {115, 0, 24, 0, 0},  // su-TE
+    {115, 0, 16, 0, 0},  // su-RU
 };
 
 // kAOJPOS, forward: letter, whole bit, prefix bit, children, first child.
 LetterMapRecord const kJPOSForward[] = {
-    {0, 0, 0, 3, 1},
-    {65, 0, 0, 1, 4},
-    {78, 0, 0, 1, 5},
-    {86, 0, 15, 4, 6},  // V
-    {68, 0, 0, 1, 10},
-    {65, 0, 17, 1, 11},  // NA
-    {67, 0, 14, 10, 12},  // VC
-    {86, 1, 0, 0, 0},  // VV
-    {107, 0, 0, 1, 22},
-    {115, 0, 0, 1, 23},
-    {74, 16, 0, 0, 0},  // ADJ
-    {110, 0, 0, 2, 24},
-    {98, 12, 0, 0, 0},  // VCb
-    {103, 6, 0, 0, 0},  // VCg
-    {105, 0, 0, 1, 26},
-    {107, 4, 0, 0, 0},  // VCk
-    {109, 11, 0, 0, 0},  // VCm
-    {110, 13, 0, 0, 0},  // VCn
-    {114, 9, 0, 0, 0},  // VCr
-    {115, 7, 0, 0, 0},  // VCs
-    {116, 8, 0, 0, 0},  // VCt
-    {119, 10, 0, 0, 0},  // VCw
-    {117, 2, 0, 0, 0},  // Vku
-    {117, 3, 0, 0, 0},  // Vsu
-    {97, 18, 0, 0, 0},  // NAna
-    {111, 19, 0, 0, 0},  // NAno
-    {107, 5, 0, 0, 0},  // VCik
+    {0, 0, 0, 4, 1},
+    {65, 0, 0, 1, 5},
+    {78, 0, 0, 1, 6},
+    {79, 0, 0, 1, 7},
+    {86, 0, 1, 4, 8},  // V
+    {68, 0, 0, 1, 12},
+    {65, 0, 18, 1, 13},  // NA
+    {84, 0, 0, 1, 14},
+    {67, 0, 3, 10, 15},  // VC
+    {86, 4, 0, 0, 0},  // VV
+    {107, 0, 0, 1, 25},
+    {115, 0, 0, 1, 26},
+    {74, 17, 0, 0, 0},  // ADJ
+    {110, 0, 0, 2, 27},
+    {72, 0, 0, 1, 29},
+    {98, 14, 0, 0, 0},  // VCb
+    {103, 8, 0, 0, 0},  // VCg
+    {105, 0, 0, 1, 30},
+    {107, 6, 0, 0, 0},  // VCk
+    {109, 13, 0, 0, 0},  // VCm
+    {110, 15, 0, 0, 0},  // VCn
+    {114, 11, 0, 0, 0},  // VCr
+    {115, 9, 0, 0, 0},  // VCs
+    {116, 10, 0, 0, 0},  // VCt
+    {119, 12, 0, 0, 0},  // VCw
+    {117, 5, 0, 0, 0},  // Vku
+    {117, 2, 0, 0, 0},  // Vsu
+    {97, 19, 0, 0, 0},  // NAna
+    {111, 20, 0, 0, 0},  // NAno
+    {69, 0, 0, 1, 31},
+    {107, 7, 0, 0, 0},  // VCik
+    {82, 16, 0, 0, 0},  // OTHER
 };
 
 // kAOEBase, forward: letter, whole bit, prefix bit, children, first child.
 LetterMapRecord const kEBaseForward[] = {
-    {0, 0, 0, 4, 1},
-    {99, 0, 0, 1, 5},
-    {103, 0, 0, 1, 6},
-    {108, 0, 0, 1, 7},
-    {115, 0, 0, 1, 8},
-    {111, 0, 0, 1, 9},
-    {111, 2, 0, 0, 0},  // go
-    {105, 0, 0, 1, 10},
-    {116, 0, 0, 1, 11},
-    {109, 0, 0, 1, 12},
-    {118, 0, 0, 1, 13},
-    {97, 0, 0, 1, 14},
-    {101, 3, 0, 0, 0},  // come
-    {101, 1, 0, 0, 0},  // live
-    {121, 4, 0, 0, 0},  // stay
+    {0, 0, 0, 5, 1},
+    {99, 0, 0, 1, 6},
+    {103, 0, 0, 1, 7},
+    {104, 0, 0, 1, 8},
+    {108, 0, 0, 1, 9},
+    {115, 0, 0, 1, 10},
+    {111, 0, 0, 1, 11},
+    {111, 3, 0, 0, 0},  // go
+    {97, 0, 0, 1, 12},
+    {105, 0, 0, 1, 13},
+    {116, 0, 0, 1, 14},
+    {109, 0, 0, 1, 15},
+    {118, 0, 0, 1, 16},
+    {118, 0, 0, 1, 17},
+    {97, 0, 0, 1, 18},
+    {101, 4, 0, 0, 0},  // come
+    {101, 1, 0, 0, 0},  // have
+    {101, 2, 0, 0, 0},  // live
+    {121, 5, 0, 0, 0},  // stay
 };
 
 // kAOESurface, forward: letter, whole bit, prefix bit, children, first child.
 LetterMapRecord const kESurfaceForward[] = {
-    {0, 0, 0, 3, 1},
-    {105, 0, 0, 1, 4},
-    {115, 0, 0, 1, 5},
-    {119, 0, 0, 1, 6},
-    {110, 1, 0, 0, 0},  // in
+    {0, 0, 0, 5, 1},
+    {98, 0, 0, 1, 6},
     {104, 0, 0, 1, 7},
     {105, 0, 0, 1, 8},
-    {111, 0, 0, 1, 9},
-    {116, 0, 0, 1, 10},
-    {117, 0, 0, 1, 11},
-    {104, 3, 0, 0, 0},  // with
-    {108, 0, 0, 1, 12},
-    {100, 2, 0, 0, 0},  // should
+    {115, 0, 0, 1, 9},
+    {119, 0, 0, 1, 10},
+    {121, 2, 0, 0, 0},  // by
+    {97, 0, 0, 1, 11},
+    {110, 1, 0, 0, 0},  // in
+    {104, 0, 0, 1, 12},
+    {105, 0, 0, 1, 13},
+    {100, 3, 0, 0, 0},  // had
+    {111, 0, 0, 1, 14},
+    {116, 0, 0, 1, 15},
+    {117, 0, 0, 1, 16},
+    {104, 5, 0, 0, 0},  // with
+    {108, 0, 0, 1, 17},
+    {100, 4, 0, 0, 0},  // should
 };
 
 // kAOConstit, forward: letter, whole bit, prefix bit, children, first child.
@@ -1302,84 +1489,87 @@ LetterMapRecord const kConstitForward[] = {
     {78, 4, 0, 3, 21},  // N
     {80, 0, 0, 3, 24},
     {81, 0, 0, 1, 27},
-    {83, 0, 0, 1, 28},
-    {84, 0, 0, 1, 29},
-    {86, 0, 0, 1, 30},
-    {87, 0, 0, 1, 31},
-    {110, 0, 0, 1, 32},
-    {85, 0, 0, 1, 33},
-    {99, 0, 0, 1, 34},
+    {83, 0, 0, 2, 28},
+    {84, 0, 0, 1, 30},
+    {86, 0, 0, 1, 31},
+    {87, 0, 0, 1, 32},
+    {110, 0, 0, 1, 33},
+    {85, 0, 0, 1, 34},
+    {99, 0, 0, 1, 35},
     {69, 7, 0, 0, 0},  // BE
-    {97, 0, 0, 1, 35},
-    {88, 0, 0, 1, 36},
-    {111, 0, 0, 1, 37},
-    {66, 0, 0, 1, 38},
+    {97, 0, 0, 1, 36},
+    {88, 0, 0, 1, 37},
+    {111, 0, 0, 1, 38},
+    {66, 0, 0, 1, 39},
     {80, 6, 0, 0, 0},  // NP
-    {111, 0, 0, 2, 39},
-    {65, 0, 0, 1, 41},
+    {111, 0, 0, 2, 40},
+    {65, 0, 0, 1, 42},
     {80, 3, 0, 0, 0},  // PP
-    {82, 0, 0, 1, 42},
-    {87, 0, 0, 1, 43},
-    {81, 25, 0, 0, 0},  // SQ
-    {69, 0, 0, 1, 44},
-    {80, 24, 0, 0, 0},  // VP
-    {72, 0, 0, 1, 45},
-    {101, 0, 0, 1, 46},
-    {88, 0, 0, 3, 47},
+    {82, 0, 0, 1, 43},
+    {87, 0, 0, 1, 44},
+    {73, 0, 0, 1, 45},
+    {81, 27, 0, 0, 0},  // SQ
+    {69, 0, 0, 1, 46},
+    {80, 26, 0, 0, 0},  // VP
+    {72, 0, 0, 1, 47},
+    {101, 0, 0, 1, 48},
+    {88, 14, 0, 3, 49},  // AUX
     {99, 10, 0, 0, 0},  // Acc
-    {116, 0, 0, 1, 50},
-    {73, 0, 0, 1, 51},
-    {100, 0, 0, 1, 52},
-    {65, 0, 0, 1, 53},
-    {109, 8, 0, 1, 54},  // Nom
-    {116, 14, 0, 0, 0},  // Not
-    {83, 0, 0, 1, 55},
-    {69, 0, 0, 2, 56},
-    {72, 26, 0, 0, 0},  // QWH
-    {78, 0, 0, 1, 58},
-    {81, 0, 0, 1, 59},
-    {103, 0, 0, 1, 60},
-    {67, 0, 0, 1, 61},
-    {77, 0, 0, 2, 62},
-    {87, 0, 0, 1, 64},
-    {95, 0, 0, 1, 65},
-    {83, 0, 0, 1, 66},
-    {111, 23, 0, 0, 0},  // Hodo
-    {82, 20, 0, 0, 0},  // NBAR
-    {95, 0, 0, 2, 67},
-    {84, 18, 0, 0, 0},  // PAST
+    {116, 0, 0, 1, 52},
+    {73, 0, 0, 1, 53},
+    {100, 0, 0, 1, 54},
+    {65, 0, 0, 1, 55},
+    {109, 8, 0, 1, 56},  // Nom
+    {116, 13, 0, 0, 0},  // Not
+    {83, 0, 0, 1, 57},
+    {69, 0, 0, 2, 58},
+    {72, 28, 0, 0, 0},  // QWH
+    {77, 0, 0, 1, 60},
+    {78, 0, 0, 1, 61},
+    {81, 0, 0, 1, 62},
+    {103, 0, 0, 1, 63},
+    {67, 0, 0, 1, 64},
+    {77, 0, 0, 2, 65},
+    {87, 0, 0, 1, 67},
+    {95, 0, 0, 1, 68},
+    {83, 0, 0, 1, 69},
+    {111, 25, 0, 0, 0},  // Hodo
+    {82, 22, 0, 0, 0},  // NBAR
+    {95, 0, 0, 2, 70},
+    {84, 21, 0, 0, 0},  // PAST
     {80, 2, 0, 0, 0},  // PREP
     {83, 15, 0, 0, 0},  // PRES
-    {83, 0, 0, 1, 69},
-    {65, 0, 0, 1, 70},
+    {80, 17, 0, 0, 0},  // SIMP
+    {83, 0, 0, 1, 72},
+    {65, 0, 0, 1, 73},
     {62, 9, 0, 0, 0},  // <neg>
-    {65, 0, 0, 1, 71},
-    {65, 0, 0, 1, 72},
-    {85, 0, 0, 1, 73},
-    {73, 0, 0, 1, 74},
-    {110, 0, 0, 1, 75},
+    {65, 0, 0, 1, 74},
+    {65, 0, 0, 1, 75},
+    {85, 0, 0, 1, 76},
+    {73, 0, 0, 1, 77},
+    {110, 0, 0, 1, 78},
     {84, 1, 0, 0, 0},  // EXIST
-    {103, 0, 0, 1, 76},
-    {104, 0, 0, 1, 77},
-    {69, 19, 0, 0, 0},  // TENSE
-    {68, 0, 0, 1, 78},
+    {103, 0, 0, 1, 79},
+    {104, 0, 0, 1, 80},
+    {69, 16, 0, 0, 0},  // TENSE
+    {68, 0, 0, 1, 81},
     {78, 11, 0, 0, 0},  // AUXCAN
-    {89, 16, 0, 0, 0},  // AUXMAY
-    {83, 0, 0, 1, 79},
-    {76, 0, 0, 1, 80},
-    {105, 21, 0, 0, 0},  // Dat_ni
+    {89, 19, 0, 0, 0},  // AUXMAY
+    {83, 0, 0, 1, 82},
+    {76, 0, 0, 1, 83},
+    {105, 23, 0, 0, 0},  // Dat_ni
     {97, 5, 0, 0, 0},  // Nom_ga
-    {97, 22, 0, 0, 0},  // Nom_ha
-    {86, 17, 0, 0, 0},  // WHQADV
-    {84, 13, 0, 0, 0},  // AUXMUST
+    {97, 24, 0, 0, 0},  // Nom_ha
+    {86, 20, 0, 0, 0},  // WHQADV
+    {84, 18, 0, 0, 0},  // AUXMUST
     {76, 12, 0, 0, 0},  // AUXWILL
 };
 
 }  // namespace
 
-ANALOPT const kAOJStr = {kJStrForward, 19, 113, kJStrBackward, 50, 169};
-ANALOPT const kAOJPOS = {kJPOSForward, 27, 104, nullptr, 0, 168};
-ANALOPT const kAOEBase = {kEBaseForward, 15, 45, nullptr, 0, 165};
-ANALOPT const kAOESurface = {kESurfaceForward, 13, 84, nullptr, 0, 0};
-ANALOPT const kAOConstit = {kConstitForward, 81, 1, nullptr, 0, 163};
+ANALOPT const kAOJStr = {kJStrForward, 19, 113, kJStrBackward, 56, 169};
+ANALOPT const kAOJPOS = {kJPOSForward, 32, 104, nullptr, 0, 168};
+ANALOPT const kAOEBase = {kEBaseForward, 19, 45, nullptr, 0, 165};
+ANALOPT const kAOESurface = {kESurfaceForward, 18, 84, nullptr, 0, 0};
+ANALOPT const kAOConstit = {kConstitForward, 84, 1, nullptr, 0, 163};
 ANALOPT const kAOSemant = {nullptr, 0, 96, nullptr, 0, 0};
