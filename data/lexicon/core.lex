@@ -271,52 +271,52 @@ ADJ  bad          {悪}-        ADJ   comparative=worse superlative=worst
 ADJ  many         {多}-        ADJ   comparative=more superlative=most
 ADJ  much         {多}-        ADJ   comparative=more superlative=most
 ADJ  little       {少な}-      ADJ   comparative=less superlative=least
-ADJ  big          {大き}-      ADJ
-ADJ  small        {小さ}-      ADJ
-ADJ  large        {大き}-      ADJ
-ADJ  long         {長}-        ADJ
-ADJ  short        {短}-        ADJ
-ADJ  high         {高}-        ADJ
-ADJ  tall         {高}-        ADJ
-ADJ  low          {低}-        ADJ
-ADJ  new          {新し}-      ADJ
-ADJ  old          {古}-        ADJ
-ADJ  young        {若}-        ADJ
-ADJ  hot          {暑}-        ADJ
-ADJ  cold         {寒}-        ADJ
-ADJ  warm         {暖か}-      ADJ
-ADJ  cool         {涼し}-      ADJ
-ADJ  fast         {速}-        ADJ
-ADJ  slow         {遅}-        ADJ
-ADJ  early        {早}-        ADJ
-ADJ  late         {遅}-        ADJ
-ADJ  easy         {易し}-      ADJ
+ADJ  big          {大き}-      ADJ   comparative=bigger superlative=biggest
+ADJ  small        {小さ}-      ADJ   comparative=smaller superlative=smallest
+ADJ  large        {大き}-      ADJ   comparative=larger superlative=largest
+ADJ  long         {長}-        ADJ   comparative=longer superlative=longest
+ADJ  short        {短}-        ADJ   comparative=shorter superlative=shortest
+ADJ  high         {高}-        ADJ   comparative=higher superlative=highest
+ADJ  tall         {高}-        ADJ   comparative=taller superlative=tallest
+ADJ  low          {低}-        ADJ   comparative=lower superlative=lowest
+ADJ  new          {新し}-      ADJ   comparative=newer superlative=newest
+ADJ  old          {古}-        ADJ   comparative=older superlative=oldest
+ADJ  young        {若}-        ADJ   comparative=younger superlative=youngest
+ADJ  hot          {暑}-        ADJ   comparative=hotter superlative=hottest
+ADJ  cold         {寒}-        ADJ   comparative=colder superlative=coldest
+ADJ  warm         {暖か}-      ADJ   comparative=warmer superlative=warmest
+ADJ  cool         {涼し}-      ADJ   comparative=cooler superlative=coolest
+ADJ  fast         {速}-        ADJ   comparative=faster superlative=fastest
+ADJ  slow         {遅}-        ADJ   comparative=slower superlative=slowest
+ADJ  early        {早}-        ADJ   comparative=earlier superlative=earliest
+ADJ  late         {遅}-        ADJ   comparative=later superlative=latest
+ADJ  easy         {易し}-      ADJ   comparative=easier superlative=easiest
 ADJ  difficult    {難し}-      ADJ
-ADJ  sad          {悲し}-      ADJ
+ADJ  sad          {悲し}-      ADJ   comparative=sadder superlative=saddest
 ADJ  beautiful    {美し}-      ADJ
-ADJ  pretty       {かわい}-    ADJ
-ADJ  busy         {忙し}-      ADJ
+ADJ  pretty       {かわい}-    ADJ   comparative=prettier superlative=prettiest
+ADJ  busy         {忙し}-      ADJ   comparative=busier superlative=busiest
 ADJ  interesting  {面白}-      ADJ
-ADJ  strong       {強}-        ADJ
-ADJ  weak         {弱}-        ADJ
-ADJ  heavy        {重}-        ADJ
-ADJ  light        {軽}-        ADJ
-ADJ  dark         {暗}-        ADJ
-ADJ  bright       {明る}-      ADJ
+ADJ  strong       {強}-        ADJ   comparative=stronger superlative=strongest
+ADJ  weak         {弱}-        ADJ   comparative=weaker superlative=weakest
+ADJ  heavy        {重}-        ADJ   comparative=heavier superlative=heaviest
+ADJ  light        {軽}-        ADJ   comparative=lighter superlative=lightest
+ADJ  dark         {暗}-        ADJ   comparative=darker superlative=darkest
+ADJ  bright       {明る}-      ADJ   comparative=brighter superlative=brightest
 ADJ  red          {赤}-        ADJ
 ADJ  blue         {青}-        ADJ
 ADJ  white        {白}-        ADJ
 ADJ  black        {黒}-        ADJ
-ADJ  dirty        {汚}-        ADJ
-ADJ  cheap        {安}-        ADJ
+ADJ  dirty        {汚}-        ADJ   comparative=dirtier superlative=dirtiest
+ADJ  cheap        {安}-        ADJ   comparative=cheaper superlative=cheapest
 ADJ  expensive    {高}-        ADJ
-ADJ  happy        {幸せ}-      NAna
-ADJ  kind         {親切}-      NAna
-ADJ  quiet        {静か}-      NAna
+ADJ  happy        {幸せ}-      NAna   comparative=happier superlative=happiest
+ADJ  kind         {親切}-      NAna   comparative=kinder superlative=kindest
+ADJ  quiet        {静か}-      NAna   comparative=quieter superlative=quietest
 ADJ  free         {暇}-        NAna
 ADJ  important    {重要}-      NAna
 ADJ  famous       {有名}-      NAna
-ADJ  clean        {きれい}-    NAna
+ADJ  clean        {きれい}-    NAna   comparative=cleaner superlative=cleanest
 ADJ  green        {緑}-        NAno
 ADJ  true         {本当}-      NAno
 ADJ  same         {同じ}-      NAna
@@ -352,6 +352,12 @@ ADV  yesterday  {昨日}      ADV
 THERE  there  {}  OTHER
 # "any" of a question or a negation: Japanese says nothing for it.
 ART    any    {}  DET  f0=M30B0
+# "more" and "most" before an adjective: より and 一番 say it in Japanese.
+# "that one", "this one": the thing pointed at.
+PRN    this_one  {これ}  N  f0=S31B0 idiom=5
+PRN    that_one  {あれ}  N  f0=S31B0 idiom=5
+MORE   more   {}  OTHER
+MOST   most   {一番}  OTHER
 
 # ---- Nouns ---------------------------------------------------------------------------------
 # Semantic atoms after sem=; mass: uncountable; proper: a name.
