@@ -97,8 +97,8 @@ WHQADV how     {どうやって}  ADV
 # G -ing), tense, transitive, passive, subject number and person,
 # progressive, perfect, negated, modal, that, to-infinitive, -ing, particle,
 # phrasal, then what the grammar sets.  "don't" reaches the parser as "don"
-# and "'t".
-BE       be    {}dear-  OTHER  f0=B1I0__0000000_0_________  forms=am:P1I0P10000000_0_________,is:S1I0S30000000_0_________,are:P1I0__0000000_0_________,was:D2I0S_0000000_0_________,were:D2I0__0000000_0_________,been:N0I0__0100000_0_________,being:G0I0__0000000_0_________
+# and "'t".  "was" fits "I" as well as "he".
+BE       be    {}dear-  OTHER  f0=B1I0__0000000_0_________  forms=am:P1I0P10000000_0_________,is:S1I0S30000000_0_________,are:P1I0__0000000_0_________,was:D2I0M_0000000_0_________,were:D2I0__0000000_0_________,been:N0I0__0100000_0_________,being:G0I0__0000000_0_________
 AUX      do    {}       OTHER  f0=B1I0__0000000_0_________  forms=does:S1I0S30000000_0_________,did:D2I0__0000000_0_________,don:B1I0__0000000_0_________,doesn:S1I0S30000000_0_________,didn:D2I0__0000000_0_________
 AUX      have  {}       OTHER  f0=B1I0__0100000_0_________  forms=has:S1I0S30100000_0_________,had:D2I0__0100000_0_________
 AUXWILL  will  {}       AuxWill  f0=B1I0__0001000_0_________  forms=would:D2I0__0001000_0_________
@@ -115,7 +115,7 @@ CONJ      or       {または}      CONJ
 CONJ      but      {しかし}      CONJ
 SCONJ     because  {ので}        CONJ
 IF        if       {もし}        CONJ
-CONJwhen  when     {時}          CONJ
+CONJwhen  when     {とき}        CONJ
 CONJthat  that     {ということ}  CONJ
 CONJso    so       {だから}      CONJ
 THAN      than     {より}        OTHER
@@ -216,6 +216,10 @@ VI01  talk        {話}s-        VCs
 VI01  work        {働}k-        VCk
 # Living somewhere is a state: 住んでいる.
 VI01  live        {住んでい}-   VV
+# Staying somewhere is being there; "it" of the weather has no Japanese
+# (analysis rules).
+VI01  stay        {い}-         VV
+VI01  rain        {雨が降}r-    VCr
 VI01  play        {遊}b-        VCb
 VT01  play        {弾}k-        VCk   obj=instrument
 VT01  like        {好}m-        VCm
@@ -336,6 +340,7 @@ ADV  now        {今}        ADV
 ADV  there      {そこに}    ADV
 # "here" only follows its verb (the grammar's HERE).
 HERE here       {ここに}    ADV
+ADV  home       {家に}      ADV
 ADV  again      {再び}      ADV
 ADV  soon       {すぐに}    ADV
 ADV  also       {また}      ADV

@@ -5,21 +5,21 @@
 // categories and lists.
 #include <cstdint>
 
-constexpr unsigned kRuleListCount = 89;
+constexpr unsigned kRuleListCount = 96;
 constexpr unsigned kRuleIndexCount = 15000;
-constexpr unsigned kRuleRHeapCount = 91;
-constexpr unsigned kRuleHeapCount = 356;
+constexpr unsigned kRuleRHeapCount = 104;
+constexpr unsigned kRuleHeapCount = 380;
 constexpr unsigned kFeatureBitHeapCount = 168;
-constexpr unsigned kPureRuleCount = 89;
-constexpr unsigned kPureCCodeCount = 143;
-constexpr unsigned kPureTermCount = 154;
+constexpr unsigned kPureRuleCount = 96;
+constexpr unsigned kPureCCodeCount = 160;
+constexpr unsigned kPureTermCount = 168;
 constexpr unsigned kPureVCatCount = 1;
 constexpr unsigned kAltProbCount = 3;
 constexpr unsigned kExcludedCatCount = 4;
 constexpr unsigned kGrammarCreatedParticleCount = 60;
 constexpr unsigned kFirstTemporaryCategory = 15000;
 constexpr unsigned kTemporaryCategoryCount = 0;
-constexpr unsigned kUsedPureTermCount = 154;
+constexpr unsigned kUsedPureTermCount = 168;
 constexpr unsigned kUsedPureVCatCount = 0;
 constexpr unsigned kUsedAltProbCount = 3;
 constexpr unsigned kUsedExcludedCatCount = 4;
@@ -56,11 +56,14 @@ constexpr uint16_t kAUXMUST = 85;
 constexpr uint16_t kCONJ = 99;
 constexpr uint16_t kINTERROG = 105;
 constexpr uint16_t kEXCLAM = 107;
+constexpr uint16_t kCONJwhen = 114;
 constexpr uint16_t kHERE = 143;
+constexpr uint16_t kIF = 149;
 constexpr uint16_t kMORE = 165;
 constexpr uint16_t kNUMBER = 182;
 constexpr uint16_t kNot = 193;
 constexpr uint16_t kPREP = 201;
+constexpr uint16_t kSCONJ = 235;
 constexpr uint16_t kTHAN = 240;
 constexpr uint16_t kTHERE = 242;
 constexpr uint16_t kTHIS = 245;
@@ -82,9 +85,12 @@ constexpr uint16_t kPOSSP = 415;
 constexpr uint16_t kWHADVSUBJ = 416;
 constexpr uint16_t kRELCL = 417;
 constexpr uint16_t kRELGAP = 418;
-constexpr uint16_t kTHEREBE = 419;
-constexpr uint16_t kEXIST = 420;
-constexpr uint16_t kTHANP = 421;
+constexpr uint16_t kSUBCL = 419;
+constexpr uint16_t kSUBCOMMA = 420;
+constexpr uint16_t kSJOIN = 421;
+constexpr uint16_t kTHEREBE = 422;
+constexpr uint16_t kEXIST = 423;
+constexpr uint16_t kTHANP = 424;
 constexpr uint16_t kMOST = 480;
 
 }  // namespace grammar

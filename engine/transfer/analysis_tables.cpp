@@ -108,97 +108,105 @@ AnalysisRule const kAnalysisRules[] = {
     {179, 418, 2, 0x00, {}, 0x0, {1444, 3624, 56}},  // where-ni-go
     {181, 421, 2, 0x00, {}, 0x0, {1445, 3624, 56}},  // where-ni-come
     {183, 424, 2, 0x00, {}, 0x0, {1446, 3624, 56}},  // where-ni-stay
-    {185, 431, 3, 0x02, {}, 0x0, {3334, 51}},  // pres-ru-vv (plain)
-    {185, 431, 3, 0x04, {}, 0x0, {3334, 51}},  // pres-ru-vv (written)
-    {188, 435, 3, 0x02, {}, 0x0, {3335, 51}},  // pres-ru-vku (plain)
-    {188, 435, 3, 0x04, {}, 0x0, {3335, 51}},  // pres-ru-vku (written)
-    {191, 439, 3, 0x02, {}, 0x0, {3332, 51}},  // pres-ru-vsu (plain)
-    {191, 439, 3, 0x04, {}, 0x0, {3332, 51}},  // pres-ru-vsu (written)
-    {194, 443, 3, 0x02, {}, 0x0, {5419, 3342, 51}},  // pres-w (plain)
-    {194, 443, 3, 0x04, {}, 0x0, {5419, 3342, 51}},  // pres-w (written)
-    {197, 447, 3, 0x02, {}, 0x0, {3333, 51}},  // pres-u-godan (plain)
-    {197, 447, 3, 0x04, {}, 0x0, {3333, 51}},  // pres-u-godan (written)
-    {200, 453, 3, 0x02, {}, 0x0, {3334, 57}},  // past-vv (plain)
-    {200, 453, 3, 0x04, {}, 0x0, {3334, 57}},  // past-vv (written)
-    {203, 457, 3, 0x02, {}, 0x0, {3335, 57}},  // past-vku (plain)
-    {203, 457, 3, 0x04, {}, 0x0, {3335, 57}},  // past-vku (written)
-    {206, 461, 3, 0x02, {}, 0x0, {5412, 3332, 57}},  // past-vsu (plain)
-    {206, 461, 3, 0x04, {}, 0x0, {5412, 3332, 57}},  // past-vsu (written)
-    {209, 465, 3, 0x02, {}, 0x0, {5414, 3336, 57}},  // past-k (plain)
-    {209, 465, 3, 0x04, {}, 0x0, {5414, 3336, 57}},  // past-k (written)
-    {212, 469, 3, 0x02, {}, 0x0, {5414, 3337, 57}},  // past-ik (plain)
-    {212, 469, 3, 0x04, {}, 0x0, {5414, 3337, 57}},  // past-ik (written)
-    {215, 473, 3, 0x02, {}, 0x0, {5415, 3338, 57}},  // past-g (plain)
-    {215, 473, 3, 0x04, {}, 0x0, {5415, 3338, 57}},  // past-g (written)
-    {218, 477, 3, 0x02, {}, 0x0, {5416, 3339, 57}},  // past-s (plain)
-    {218, 477, 3, 0x04, {}, 0x0, {5416, 3339, 57}},  // past-s (written)
-    {221, 481, 3, 0x02, {}, 0x0, {5417, 3340, 57}},  // past-t (plain)
-    {221, 481, 3, 0x04, {}, 0x0, {5417, 3340, 57}},  // past-t (written)
-    {224, 485, 3, 0x02, {}, 0x0, {5418, 3341, 57}},  // past-r (plain)
-    {224, 485, 3, 0x04, {}, 0x0, {5418, 3341, 57}},  // past-r (written)
-    {227, 489, 3, 0x02, {}, 0x0, {5419, 3342, 57}},  // past-w (plain)
-    {227, 489, 3, 0x04, {}, 0x0, {5419, 3342, 57}},  // past-w (written)
-    {230, 493, 3, 0x02, {}, 0x0, {5420, 3343, 57}},  // past-m (plain)
-    {230, 493, 3, 0x04, {}, 0x0, {5420, 3343, 57}},  // past-m (written)
-    {233, 497, 3, 0x02, {}, 0x0, {5421, 3344, 57}},  // past-b (plain)
-    {233, 497, 3, 0x04, {}, 0x0, {5421, 3344, 57}},  // past-b (written)
-    {236, 501, 3, 0x02, {}, 0x0, {5422, 3345, 57}},  // past-n (plain)
-    {236, 501, 3, 0x04, {}, 0x0, {5422, 3345, 57}},  // past-n (written)
-    {239, 507, 5, 0x02, {}, 0x0, {3333, 45}},  // neg-stem-godan (plain)
-    {239, 507, 5, 0x04, {}, 0x0, {3333, 45}},  // neg-stem-godan (written)
-    {244, 513, 5, 0x02, {}, 0x0, {5412, 3332, 45}},  // neg-stem-vsu (plain)
-    {244, 513, 5, 0x04, {}, 0x0, {5412, 3332, 45}},  // neg-stem-vsu (written)
-    {249, 519, 4, 0x02, {}, 0x0, {45, 51}},  // neg-pres (plain)
-    {249, 519, 4, 0x04, {}, 0x0, {45, 51}},  // neg-pres (written)
-    {253, 524, 4, 0x02, {}, 0x0, {45, 57}},  // neg-past (plain)
-    {253, 524, 4, 0x04, {}, 0x0, {45, 57}},  // neg-past (written)
-    {257, 533, 8, 0x01, {}, 0x0, {3333, 52}},  // polite-stem-godan (polite)
-    {265, 542, 1, 0x01, {}, 0x0, {5442, 3342}},  // polite-stem-w (polite)
-    {266, 544, 8, 0x01, {}, 0x0, {5412, 3332, 52}},  // polite-stem-vsu (polite)
-    {274, 553, 3, 0x01, {}, 0x0, {3331, 51}},  // polite-pres (polite)
-    {277, 557, 3, 0x01, {}, 0x0, {3331, 57}},  // polite-past (polite)
-    {280, 561, 4, 0x01, {}, 0x0, {45, 51}},  // polite-neg-pres (polite)
-    {284, 566, 4, 0x01, {}, 0x0, {45, 57}},  // polite-neg-past (polite)
-    {288, 575, 3, 0x02, {}, 0x0, {5410, 5413, 3329, 51, 39}},  // adj-pres (plain)
-    {288, 575, 3, 0x04, {}, 0x0, {5410, 5413, 3329, 51, 39}},  // adj-pres (written)
-    {291, 579, 3, 0x01, {}, 0x0, {5410, 5413, 3329, 51, 39}},  // adj-pres-polite (polite)
-    {294, 583, 3, 0x02, {}, 0x0, {5410, 5413, 3329, 57, 39}},  // adj-past (plain)
-    {294, 583, 3, 0x04, {}, 0x0, {5410, 5413, 3329, 57, 39}},  // adj-past (written)
-    {297, 587, 3, 0x01, {}, 0x0, {5410, 5413, 3329, 57, 39}},  // adj-past-polite (polite)
-    {300, 591, 5, 0x02, {}, 0x0, {5410, 5413, 3329, 45, 39}},  // adj-neg (plain)
-    {300, 591, 5, 0x04, {}, 0x0, {5410, 5413, 3329, 45, 39}},  // adj-neg (written)
-    {305, 597, 5, 0x01, {}, 0x0, {5410, 5413, 3329, 45, 39}},  // adj-neg-polite (polite)
-    {310, 605, 2, 0x02, {}, 0x0, {5413, 3329, 51}},  // adj-bare-pres (plain)
-    {310, 605, 2, 0x04, {}, 0x0, {5413, 3329, 51}},  // adj-bare-pres (written)
-    {312, 608, 2, 0x01, {}, 0x0, {5413, 3329, 51}},  // adj-bare-pres-polite (polite)
-    {314, 611, 2, 0x02, {}, 0x0, {5413, 3329, 57}},  // adj-bare-past (plain)
-    {314, 611, 2, 0x04, {}, 0x0, {5413, 3329, 57}},  // adj-bare-past (written)
-    {316, 614, 2, 0x01, {}, 0x0, {5413, 3329, 57}},  // adj-bare-past-polite (polite)
-    {318, 619, 2, 0x00, {}, 0x0, {5413, 3329, 43}},  // adj-attributive
-    {320, 622, 2, 0x00, {}, 0x0, {5413, 3330, 43}},  // na-adj-attributive
-    {322, 625, 2, 0x00, {}, 0x0, {5413, 3348, 43}},  // no-adj-attributive
-    {324, 631, 2, 0x02, {}, 0x0, {5410, 51, 39}},  // copula-pres-plain (plain)
-    {326, 634, 2, 0x02, {}, 0x0, {5410, 57, 39}},  // copula-past-plain (plain)
-    {328, 637, 2, 0x04, {}, 0x0, {5410, 51, 39}},  // copula-pres-written (written)
-    {330, 640, 2, 0x04, {}, 0x0, {5410, 57, 39}},  // copula-past-written (written)
-    {332, 643, 2, 0x01, {}, 0x0, {5410, 51, 39}},  // copula-pres-polite (polite)
-    {334, 646, 2, 0x01, {}, 0x0, {5410, 57, 39}},  // copula-past-polite (polite)
-    {336, 649, 4, 0x02, {}, 0x0, {5410, 45, 39}},  // copula-neg (plain)
-    {336, 649, 4, 0x04, {}, 0x0, {5410, 45, 39}},  // copula-neg (written)
-    {340, 654, 4, 0x01, {}, 0x0, {5410, 45, 39}},  // copula-neg-polite (polite)
-    {344, 663, 1, 0x00, {}, 0x0, {58}},  // dat-ni
-    {345, 665, 1, 0x00, {}, 0x0, {37}},  // nom-ga
-    {346, 667, 1, 0x00, {}, 0x0, {59}},  // nom-ha
-    {347, 669, 1, 0x00, {}, 0x0, {60}},  // hodo
-    {348, 673, 1, 0x00, {}, 0x0, {5409, 34, 35, 38}},  // pp-in-np-de
-    {349, 675, 1, 0x00, {}, 0x0, {5443, 34, 35, 38}},  // pp-in-np-ni
-    {350, 680, 1, 0x00, {}, 0x0, {2694, 3625, 34, 35, 38}},  // pp-with-in-np
-    {351, 682, 2, 0x00, {}, 0x0, {2694, 3625, 34, 35, 61, 36}},  // pp-with-instrument
-    {353, 687, 1, 0x40, {}, 0x0, {52, 62}},  // question-ka
-    {354, 689, 1, 0x40, {}, 0x0, {52, 63}},  // question-wh-ka
+    {185, 427, 2, 0x00, {}, 0x0, {2689, 1443, 3617, 34}},  // in-ni-live
+    {187, 432, 3, 0x00, {}, 0x0, {1447, 42, 41}},  // weather-it
+    {190, 438, 1, 0x00, {}, 0x0, {57, 58, 44, 38}},  // subordinate-subject-ga
+    {191, 442, 2, 0x00, {}, 0x0, {52, 57, 58, 51, 59}},  // if-tara
+    {193, 445, 2, 0x00, {}, 0x0, {52, 57, 58, 60, 59}},  // if-past-tara
+    {195, 450, 1, 0x00, {}, 0x0, {61, 58}},  // because-comma
+    {196, 452, 1, 0x00, {}, 0x0, {62, 58}},  // when-comma
+    {197, 454, 1, 0x00, {}, 0x0, {58, 59}},  // if-comma
+    {198, 460, 3, 0x02, {}, 0x0, {3334, 51}},  // pres-ru-vv (plain)
+    {198, 460, 3, 0x04, {}, 0x0, {3334, 51}},  // pres-ru-vv (written)
+    {201, 464, 3, 0x02, {}, 0x0, {3335, 51}},  // pres-ru-vku (plain)
+    {201, 464, 3, 0x04, {}, 0x0, {3335, 51}},  // pres-ru-vku (written)
+    {204, 468, 3, 0x02, {}, 0x0, {3332, 51}},  // pres-ru-vsu (plain)
+    {204, 468, 3, 0x04, {}, 0x0, {3332, 51}},  // pres-ru-vsu (written)
+    {207, 472, 3, 0x02, {}, 0x0, {5419, 3342, 51}},  // pres-w (plain)
+    {207, 472, 3, 0x04, {}, 0x0, {5419, 3342, 51}},  // pres-w (written)
+    {210, 476, 3, 0x02, {}, 0x0, {3333, 51}},  // pres-u-godan (plain)
+    {210, 476, 3, 0x04, {}, 0x0, {3333, 51}},  // pres-u-godan (written)
+    {213, 482, 3, 0x02, {}, 0x0, {3334, 60}},  // past-vv (plain)
+    {213, 482, 3, 0x04, {}, 0x0, {3334, 60}},  // past-vv (written)
+    {216, 486, 3, 0x02, {}, 0x0, {3335, 60}},  // past-vku (plain)
+    {216, 486, 3, 0x04, {}, 0x0, {3335, 60}},  // past-vku (written)
+    {219, 490, 3, 0x02, {}, 0x0, {5412, 3332, 60}},  // past-vsu (plain)
+    {219, 490, 3, 0x04, {}, 0x0, {5412, 3332, 60}},  // past-vsu (written)
+    {222, 494, 3, 0x02, {}, 0x0, {5414, 3336, 60}},  // past-k (plain)
+    {222, 494, 3, 0x04, {}, 0x0, {5414, 3336, 60}},  // past-k (written)
+    {225, 498, 3, 0x02, {}, 0x0, {5414, 3337, 60}},  // past-ik (plain)
+    {225, 498, 3, 0x04, {}, 0x0, {5414, 3337, 60}},  // past-ik (written)
+    {228, 502, 3, 0x02, {}, 0x0, {5415, 3338, 60}},  // past-g (plain)
+    {228, 502, 3, 0x04, {}, 0x0, {5415, 3338, 60}},  // past-g (written)
+    {231, 506, 3, 0x02, {}, 0x0, {5416, 3339, 60}},  // past-s (plain)
+    {231, 506, 3, 0x04, {}, 0x0, {5416, 3339, 60}},  // past-s (written)
+    {234, 510, 3, 0x02, {}, 0x0, {5417, 3340, 60}},  // past-t (plain)
+    {234, 510, 3, 0x04, {}, 0x0, {5417, 3340, 60}},  // past-t (written)
+    {237, 514, 3, 0x02, {}, 0x0, {5418, 3341, 60}},  // past-r (plain)
+    {237, 514, 3, 0x04, {}, 0x0, {5418, 3341, 60}},  // past-r (written)
+    {240, 518, 3, 0x02, {}, 0x0, {5419, 3342, 60}},  // past-w (plain)
+    {240, 518, 3, 0x04, {}, 0x0, {5419, 3342, 60}},  // past-w (written)
+    {243, 522, 3, 0x02, {}, 0x0, {5420, 3343, 60}},  // past-m (plain)
+    {243, 522, 3, 0x04, {}, 0x0, {5420, 3343, 60}},  // past-m (written)
+    {246, 526, 3, 0x02, {}, 0x0, {5421, 3344, 60}},  // past-b (plain)
+    {246, 526, 3, 0x04, {}, 0x0, {5421, 3344, 60}},  // past-b (written)
+    {249, 530, 3, 0x02, {}, 0x0, {5422, 3345, 60}},  // past-n (plain)
+    {249, 530, 3, 0x04, {}, 0x0, {5422, 3345, 60}},  // past-n (written)
+    {252, 536, 5, 0x02, {}, 0x0, {3333, 45}},  // neg-stem-godan (plain)
+    {252, 536, 5, 0x04, {}, 0x0, {3333, 45}},  // neg-stem-godan (written)
+    {257, 542, 5, 0x02, {}, 0x0, {5412, 3332, 45}},  // neg-stem-vsu (plain)
+    {257, 542, 5, 0x04, {}, 0x0, {5412, 3332, 45}},  // neg-stem-vsu (written)
+    {262, 548, 4, 0x02, {}, 0x0, {45, 51}},  // neg-pres (plain)
+    {262, 548, 4, 0x04, {}, 0x0, {45, 51}},  // neg-pres (written)
+    {266, 553, 4, 0x02, {}, 0x0, {45, 60}},  // neg-past (plain)
+    {266, 553, 4, 0x04, {}, 0x0, {45, 60}},  // neg-past (written)
+    {270, 562, 8, 0x01, {}, 0x0, {3333, 52}},  // polite-stem-godan (polite)
+    {278, 571, 1, 0x01, {}, 0x0, {5442, 3342}},  // polite-stem-w (polite)
+    {279, 573, 8, 0x01, {}, 0x0, {5412, 3332, 52}},  // polite-stem-vsu (polite)
+    {287, 582, 3, 0x01, {}, 0x0, {3331, 51}},  // polite-pres (polite)
+    {290, 586, 3, 0x01, {}, 0x0, {3331, 60}},  // polite-past (polite)
+    {293, 590, 4, 0x01, {}, 0x0, {45, 51}},  // polite-neg-pres (polite)
+    {297, 595, 4, 0x01, {}, 0x0, {45, 60}},  // polite-neg-past (polite)
+    {301, 604, 3, 0x02, {}, 0x0, {5410, 5413, 3329, 51, 39}},  // adj-pres (plain)
+    {301, 604, 3, 0x04, {}, 0x0, {5410, 5413, 3329, 51, 39}},  // adj-pres (written)
+    {304, 608, 3, 0x01, {}, 0x0, {5410, 5413, 3329, 51, 39}},  // adj-pres-polite (polite)
+    {307, 612, 3, 0x02, {}, 0x0, {5410, 5413, 3329, 60, 39}},  // adj-past (plain)
+    {307, 612, 3, 0x04, {}, 0x0, {5410, 5413, 3329, 60, 39}},  // adj-past (written)
+    {310, 616, 3, 0x01, {}, 0x0, {5410, 5413, 3329, 60, 39}},  // adj-past-polite (polite)
+    {313, 620, 5, 0x02, {}, 0x0, {5410, 5413, 3329, 45, 39}},  // adj-neg (plain)
+    {313, 620, 5, 0x04, {}, 0x0, {5410, 5413, 3329, 45, 39}},  // adj-neg (written)
+    {318, 626, 5, 0x01, {}, 0x0, {5410, 5413, 3329, 45, 39}},  // adj-neg-polite (polite)
+    {323, 634, 2, 0x02, {}, 0x0, {5413, 3329, 51}},  // adj-bare-pres (plain)
+    {323, 634, 2, 0x04, {}, 0x0, {5413, 3329, 51}},  // adj-bare-pres (written)
+    {325, 637, 2, 0x01, {}, 0x0, {5413, 3329, 51}},  // adj-bare-pres-polite (polite)
+    {327, 640, 2, 0x02, {}, 0x0, {5413, 3329, 60}},  // adj-bare-past (plain)
+    {327, 640, 2, 0x04, {}, 0x0, {5413, 3329, 60}},  // adj-bare-past (written)
+    {329, 643, 2, 0x01, {}, 0x0, {5413, 3329, 60}},  // adj-bare-past-polite (polite)
+    {331, 648, 2, 0x00, {}, 0x0, {5413, 3329, 43}},  // adj-attributive
+    {333, 651, 2, 0x00, {}, 0x0, {5413, 3330, 43}},  // na-adj-attributive
+    {335, 654, 2, 0x00, {}, 0x0, {5413, 3348, 43}},  // no-adj-attributive
+    {337, 660, 2, 0x02, {}, 0x0, {5410, 51, 39}},  // copula-pres-plain (plain)
+    {339, 663, 2, 0x02, {}, 0x0, {5410, 60, 39}},  // copula-past-plain (plain)
+    {341, 666, 2, 0x04, {}, 0x0, {5410, 51, 39}},  // copula-pres-written (written)
+    {343, 669, 2, 0x04, {}, 0x0, {5410, 60, 39}},  // copula-past-written (written)
+    {345, 672, 2, 0x01, {}, 0x0, {5410, 51, 39}},  // copula-pres-polite (polite)
+    {347, 675, 2, 0x01, {}, 0x0, {5410, 60, 39}},  // copula-past-polite (polite)
+    {349, 678, 4, 0x02, {}, 0x0, {5410, 45, 39}},  // copula-neg (plain)
+    {349, 678, 4, 0x04, {}, 0x0, {5410, 45, 39}},  // copula-neg (written)
+    {353, 683, 4, 0x01, {}, 0x0, {5410, 45, 39}},  // copula-neg-polite (polite)
+    {357, 692, 1, 0x00, {}, 0x0, {63}},  // dat-ni
+    {358, 694, 1, 0x00, {}, 0x0, {37}},  // nom-ga
+    {359, 696, 1, 0x00, {}, 0x0, {64}},  // nom-ha
+    {360, 698, 1, 0x00, {}, 0x0, {65}},  // hodo
+    {361, 702, 1, 0x00, {}, 0x0, {5409, 34, 35, 38}},  // pp-in-np-de
+    {362, 704, 1, 0x00, {}, 0x0, {5443, 34, 35, 38}},  // pp-in-np-ni
+    {363, 709, 1, 0x00, {}, 0x0, {2694, 3625, 34, 35, 38}},  // pp-with-in-np
+    {364, 711, 2, 0x00, {}, 0x0, {2694, 3625, 34, 35, 66, 36}},  // pp-with-instrument
+    {366, 716, 1, 0x40, {}, 0x0, {52, 67}},  // question-ka
+    {367, 718, 1, 0x40, {}, 0x0, {52, 68}},  // question-wh-ka
 };
-unsigned const kAnalysisRuleCount = 186;
-unsigned const kFirstNumberRule = 186;
+unsigned const kAnalysisRuleCount = 194;
+unsigned const kFirstNumberRule = 194;
 
 AnalConstit const kAnalConstits[] = {
     {0, 2, 0},  // there-in-container 0
@@ -386,178 +394,191 @@ AnalConstit const kAnalConstits[] = {
     {492, 1, 2},  // where-ni-come 1
     {493, 3, 0},  // where-ni-stay 0
     {496, 1, 2},  // where-ni-stay 1
-    {497, 1, 0},  // pres-ru-vv 0
-    {498, 1, 3},  // pres-ru-vv 1
-    {499, 2, 0},  // pres-ru-vv 2
-    {501, 1, 0},  // pres-ru-vku 0
-    {502, 1, 3},  // pres-ru-vku 1
-    {503, 2, 0},  // pres-ru-vku 2
-    {505, 1, 0},  // pres-ru-vsu 0
-    {506, 1, 3},  // pres-ru-vsu 1
-    {507, 2, 0},  // pres-ru-vsu 2
-    {509, 3, 0},  // pres-w 0
-    {512, 1, 3},  // pres-w 1
-    {513, 1, 0},  // pres-w 2
-    {514, 1, 0},  // pres-u-godan 0
-    {515, 1, 3},  // pres-u-godan 1
-    {516, 2, 0},  // pres-u-godan 2
-    {518, 1, 0},  // past-vv 0
-    {519, 1, 3},  // past-vv 1
-    {520, 2, 0},  // past-vv 2
-    {522, 1, 0},  // past-vku 0
-    {523, 1, 3},  // past-vku 1
-    {524, 2, 0},  // past-vku 2
-    {526, 3, 0},  // past-vsu 0
-    {529, 1, 3},  // past-vsu 1
-    {530, 2, 0},  // past-vsu 2
-    {532, 3, 0},  // past-k 0
-    {535, 1, 3},  // past-k 1
-    {536, 2, 0},  // past-k 2
-    {538, 3, 0},  // past-ik 0
-    {541, 1, 3},  // past-ik 1
-    {542, 2, 0},  // past-ik 2
-    {544, 3, 0},  // past-g 0
-    {547, 1, 3},  // past-g 1
-    {548, 2, 0},  // past-g 2
-    {550, 3, 0},  // past-s 0
-    {553, 1, 3},  // past-s 1
-    {554, 2, 0},  // past-s 2
-    {556, 3, 0},  // past-t 0
-    {559, 1, 3},  // past-t 1
-    {560, 2, 0},  // past-t 2
-    {562, 3, 0},  // past-r 0
-    {565, 1, 3},  // past-r 1
-    {566, 2, 0},  // past-r 2
-    {568, 3, 0},  // past-w 0
-    {571, 1, 3},  // past-w 1
-    {572, 2, 0},  // past-w 2
-    {574, 3, 0},  // past-m 0
-    {577, 1, 3},  // past-m 1
-    {578, 2, 0},  // past-m 2
-    {580, 3, 0},  // past-b 0
-    {583, 1, 3},  // past-b 1
-    {584, 2, 0},  // past-b 2
-    {586, 3, 0},  // past-n 0
-    {589, 1, 3},  // past-n 1
-    {590, 2, 0},  // past-n 2
-    {592, 3, 0},  // neg-stem-godan 0
-    {595, 1, 3},  // neg-stem-godan 1
-    {596, 1, 3},  // neg-stem-godan 2
-    {597, 1, 3},  // neg-stem-godan 3
-    {598, 1, 0},  // neg-stem-godan 4
-    {599, 3, 0},  // neg-stem-vsu 0
-    {602, 1, 3},  // neg-stem-vsu 1
-    {603, 1, 3},  // neg-stem-vsu 2
-    {604, 1, 3},  // neg-stem-vsu 3
-    {605, 1, 0},  // neg-stem-vsu 4
-    {606, 2, 0},  // neg-pres 0
-    {608, 1, 3},  // neg-pres 1
-    {609, 1, 3},  // neg-pres 2
-    {610, 2, 0},  // neg-pres 3
-    {612, 2, 0},  // neg-past 0
-    {614, 1, 3},  // neg-past 1
-    {615, 1, 3},  // neg-past 2
-    {616, 2, 0},  // neg-past 3
-    {618, 3, 0},  // polite-stem-godan 0
-    {621, 1, 3},  // polite-stem-godan 1
-    {622, 1, 3},  // polite-stem-godan 2
-    {623, 1, 3},  // polite-stem-godan 3
-    {624, 1, 3},  // polite-stem-godan 4
-    {625, 1, 3},  // polite-stem-godan 5
-    {626, 1, 3},  // polite-stem-godan 6
-    {627, 1, 0},  // polite-stem-godan 7
-    {628, 3, 0},  // polite-stem-w 0
-    {631, 3, 0},  // polite-stem-vsu 0
-    {634, 1, 3},  // polite-stem-vsu 1
-    {635, 1, 3},  // polite-stem-vsu 2
-    {636, 1, 3},  // polite-stem-vsu 3
-    {637, 1, 3},  // polite-stem-vsu 4
-    {638, 1, 3},  // polite-stem-vsu 5
-    {639, 1, 3},  // polite-stem-vsu 6
-    {640, 1, 0},  // polite-stem-vsu 7
-    {641, 1, 0},  // polite-pres 0
-    {642, 1, 3},  // polite-pres 1
-    {643, 2, 0},  // polite-pres 2
-    {645, 1, 0},  // polite-past 0
-    {646, 1, 3},  // polite-past 1
-    {647, 2, 0},  // polite-past 2
-    {649, 2, 0},  // polite-neg-pres 0
-    {651, 1, 3},  // polite-neg-pres 1
-    {652, 1, 3},  // polite-neg-pres 2
-    {653, 2, 0},  // polite-neg-pres 3
-    {655, 2, 0},  // polite-neg-past 0
-    {657, 1, 3},  // polite-neg-past 1
-    {658, 1, 3},  // polite-neg-past 2
-    {659, 2, 0},  // polite-neg-past 3
-    {661, 3, 0},  // adj-pres 0
-    {664, 3, 0},  // adj-pres 1
-    {667, 1, 0},  // adj-pres 2
-    {668, 3, 0},  // adj-pres-polite 0
-    {671, 3, 0},  // adj-pres-polite 1
-    {674, 1, 0},  // adj-pres-polite 2
-    {675, 3, 0},  // adj-past 0
-    {678, 3, 0},  // adj-past 1
-    {681, 2, 0},  // adj-past 2
-    {683, 3, 0},  // adj-past-polite 0
-    {686, 3, 0},  // adj-past-polite 1
-    {689, 2, 0},  // adj-past-polite 2
-    {691, 3, 0},  // adj-neg 0
-    {694, 3, 0},  // adj-neg 1
-    {697, 1, 3},  // adj-neg 2
-    {698, 1, 3},  // adj-neg 3
-    {699, 1, 0},  // adj-neg 4
-    {700, 3, 0},  // adj-neg-polite 0
-    {703, 3, 0},  // adj-neg-polite 1
-    {706, 1, 3},  // adj-neg-polite 2
-    {707, 1, 3},  // adj-neg-polite 3
-    {708, 1, 0},  // adj-neg-polite 4
-    {709, 3, 0},  // adj-bare-pres 0
-    {712, 1, 0},  // adj-bare-pres 1
-    {713, 3, 0},  // adj-bare-pres-polite 0
-    {716, 1, 0},  // adj-bare-pres-polite 1
-    {717, 3, 0},  // adj-bare-past 0
-    {720, 2, 0},  // adj-bare-past 1
-    {722, 3, 0},  // adj-bare-past-polite 0
-    {725, 2, 0},  // adj-bare-past-polite 1
-    {727, 3, 0},  // adj-attributive 0
-    {730, 1, 0},  // adj-attributive 1
-    {731, 3, 0},  // na-adj-attributive 0
-    {734, 1, 0},  // na-adj-attributive 1
-    {735, 3, 0},  // no-adj-attributive 0
-    {738, 1, 0},  // no-adj-attributive 1
-    {739, 3, 0},  // copula-pres-plain 0
-    {742, 1, 0},  // copula-pres-plain 1
-    {743, 3, 0},  // copula-past-plain 0
-    {746, 2, 0},  // copula-past-plain 1
-    {748, 2, 0},  // copula-pres-written 0
-    {750, 2, 0},  // copula-pres-written 1
-    {752, 3, 0},  // copula-past-written 0
-    {755, 2, 0},  // copula-past-written 1
-    {757, 3, 0},  // copula-pres-polite 0
-    {760, 2, 0},  // copula-pres-polite 1
-    {762, 3, 0},  // copula-past-polite 0
-    {765, 2, 0},  // copula-past-polite 1
-    {767, 3, 0},  // copula-neg 0
-    {770, 1, 3},  // copula-neg 1
-    {771, 1, 3},  // copula-neg 2
-    {772, 1, 0},  // copula-neg 3
-    {773, 3, 0},  // copula-neg-polite 0
-    {776, 1, 3},  // copula-neg-polite 1
-    {777, 1, 3},  // copula-neg-polite 2
-    {778, 1, 0},  // copula-neg-polite 3
-    {779, 2, 0},  // dat-ni 0
-    {781, 2, 0},  // nom-ga 0
-    {783, 2, 0},  // nom-ha 0
-    {785, 2, 0},  // hodo 0
-    {787, 4, 0},  // pp-in-np-de 0
-    {791, 4, 0},  // pp-in-np-ni 0
-    {795, 5, 0},  // pp-with-in-np 0
-    {800, 2, 0},  // pp-with-instrument 0
-    {802, 5, 0},  // pp-with-instrument 1
-    {807, 3, 0},  // question-ka 0
-    {810, 3, 0},  // question-wh-ka 0
+    {497, 4, 0},  // in-ni-live 0
+    {501, 1, 2},  // in-ni-live 1
+    {502, 3, 0},  // weather-it 0
+    {505, 2, 0},  // weather-it 1
+    {507, 1, 2},  // weather-it 2
+    {508, 3, 0},  // subordinate-subject-ga 0
+    {511, 3, 0},  // if-tara 0
+    {514, 2, 0},  // if-tara 1
+    {516, 2, 0},  // if-past-tara 0
+    {518, 2, 0},  // if-past-tara 1
+    {520, 3, 0},  // because-comma 0
+    {523, 3, 0},  // when-comma 0
+    {526, 3, 0},  // if-comma 0
+    {529, 1, 0},  // pres-ru-vv 0
+    {530, 1, 3},  // pres-ru-vv 1
+    {531, 2, 0},  // pres-ru-vv 2
+    {533, 1, 0},  // pres-ru-vku 0
+    {534, 1, 3},  // pres-ru-vku 1
+    {535, 2, 0},  // pres-ru-vku 2
+    {537, 1, 0},  // pres-ru-vsu 0
+    {538, 1, 3},  // pres-ru-vsu 1
+    {539, 2, 0},  // pres-ru-vsu 2
+    {541, 3, 0},  // pres-w 0
+    {544, 1, 3},  // pres-w 1
+    {545, 1, 0},  // pres-w 2
+    {546, 1, 0},  // pres-u-godan 0
+    {547, 1, 3},  // pres-u-godan 1
+    {548, 2, 0},  // pres-u-godan 2
+    {550, 1, 0},  // past-vv 0
+    {551, 1, 3},  // past-vv 1
+    {552, 2, 0},  // past-vv 2
+    {554, 1, 0},  // past-vku 0
+    {555, 1, 3},  // past-vku 1
+    {556, 2, 0},  // past-vku 2
+    {558, 3, 0},  // past-vsu 0
+    {561, 1, 3},  // past-vsu 1
+    {562, 2, 0},  // past-vsu 2
+    {564, 3, 0},  // past-k 0
+    {567, 1, 3},  // past-k 1
+    {568, 2, 0},  // past-k 2
+    {570, 3, 0},  // past-ik 0
+    {573, 1, 3},  // past-ik 1
+    {574, 2, 0},  // past-ik 2
+    {576, 3, 0},  // past-g 0
+    {579, 1, 3},  // past-g 1
+    {580, 2, 0},  // past-g 2
+    {582, 3, 0},  // past-s 0
+    {585, 1, 3},  // past-s 1
+    {586, 2, 0},  // past-s 2
+    {588, 3, 0},  // past-t 0
+    {591, 1, 3},  // past-t 1
+    {592, 2, 0},  // past-t 2
+    {594, 3, 0},  // past-r 0
+    {597, 1, 3},  // past-r 1
+    {598, 2, 0},  // past-r 2
+    {600, 3, 0},  // past-w 0
+    {603, 1, 3},  // past-w 1
+    {604, 2, 0},  // past-w 2
+    {606, 3, 0},  // past-m 0
+    {609, 1, 3},  // past-m 1
+    {610, 2, 0},  // past-m 2
+    {612, 3, 0},  // past-b 0
+    {615, 1, 3},  // past-b 1
+    {616, 2, 0},  // past-b 2
+    {618, 3, 0},  // past-n 0
+    {621, 1, 3},  // past-n 1
+    {622, 2, 0},  // past-n 2
+    {624, 3, 0},  // neg-stem-godan 0
+    {627, 1, 3},  // neg-stem-godan 1
+    {628, 1, 3},  // neg-stem-godan 2
+    {629, 1, 3},  // neg-stem-godan 3
+    {630, 1, 0},  // neg-stem-godan 4
+    {631, 3, 0},  // neg-stem-vsu 0
+    {634, 1, 3},  // neg-stem-vsu 1
+    {635, 1, 3},  // neg-stem-vsu 2
+    {636, 1, 3},  // neg-stem-vsu 3
+    {637, 1, 0},  // neg-stem-vsu 4
+    {638, 2, 0},  // neg-pres 0
+    {640, 1, 3},  // neg-pres 1
+    {641, 1, 3},  // neg-pres 2
+    {642, 2, 0},  // neg-pres 3
+    {644, 2, 0},  // neg-past 0
+    {646, 1, 3},  // neg-past 1
+    {647, 1, 3},  // neg-past 2
+    {648, 2, 0},  // neg-past 3
+    {650, 3, 0},  // polite-stem-godan 0
+    {653, 1, 3},  // polite-stem-godan 1
+    {654, 1, 3},  // polite-stem-godan 2
+    {655, 1, 3},  // polite-stem-godan 3
+    {656, 1, 3},  // polite-stem-godan 4
+    {657, 1, 3},  // polite-stem-godan 5
+    {658, 1, 3},  // polite-stem-godan 6
+    {659, 1, 0},  // polite-stem-godan 7
+    {660, 3, 0},  // polite-stem-w 0
+    {663, 3, 0},  // polite-stem-vsu 0
+    {666, 1, 3},  // polite-stem-vsu 1
+    {667, 1, 3},  // polite-stem-vsu 2
+    {668, 1, 3},  // polite-stem-vsu 3
+    {669, 1, 3},  // polite-stem-vsu 4
+    {670, 1, 3},  // polite-stem-vsu 5
+    {671, 1, 3},  // polite-stem-vsu 6
+    {672, 1, 0},  // polite-stem-vsu 7
+    {673, 1, 0},  // polite-pres 0
+    {674, 1, 3},  // polite-pres 1
+    {675, 2, 0},  // polite-pres 2
+    {677, 1, 0},  // polite-past 0
+    {678, 1, 3},  // polite-past 1
+    {679, 2, 0},  // polite-past 2
+    {681, 2, 0},  // polite-neg-pres 0
+    {683, 1, 3},  // polite-neg-pres 1
+    {684, 1, 3},  // polite-neg-pres 2
+    {685, 2, 0},  // polite-neg-pres 3
+    {687, 2, 0},  // polite-neg-past 0
+    {689, 1, 3},  // polite-neg-past 1
+    {690, 1, 3},  // polite-neg-past 2
+    {691, 2, 0},  // polite-neg-past 3
+    {693, 3, 0},  // adj-pres 0
+    {696, 3, 0},  // adj-pres 1
+    {699, 1, 0},  // adj-pres 2
+    {700, 3, 0},  // adj-pres-polite 0
+    {703, 3, 0},  // adj-pres-polite 1
+    {706, 1, 0},  // adj-pres-polite 2
+    {707, 3, 0},  // adj-past 0
+    {710, 3, 0},  // adj-past 1
+    {713, 2, 0},  // adj-past 2
+    {715, 3, 0},  // adj-past-polite 0
+    {718, 3, 0},  // adj-past-polite 1
+    {721, 2, 0},  // adj-past-polite 2
+    {723, 3, 0},  // adj-neg 0
+    {726, 3, 0},  // adj-neg 1
+    {729, 1, 3},  // adj-neg 2
+    {730, 1, 3},  // adj-neg 3
+    {731, 1, 0},  // adj-neg 4
+    {732, 3, 0},  // adj-neg-polite 0
+    {735, 3, 0},  // adj-neg-polite 1
+    {738, 1, 3},  // adj-neg-polite 2
+    {739, 1, 3},  // adj-neg-polite 3
+    {740, 1, 0},  // adj-neg-polite 4
+    {741, 3, 0},  // adj-bare-pres 0
+    {744, 1, 0},  // adj-bare-pres 1
+    {745, 3, 0},  // adj-bare-pres-polite 0
+    {748, 1, 0},  // adj-bare-pres-polite 1
+    {749, 3, 0},  // adj-bare-past 0
+    {752, 2, 0},  // adj-bare-past 1
+    {754, 3, 0},  // adj-bare-past-polite 0
+    {757, 2, 0},  // adj-bare-past-polite 1
+    {759, 3, 0},  // adj-attributive 0
+    {762, 1, 0},  // adj-attributive 1
+    {763, 3, 0},  // na-adj-attributive 0
+    {766, 1, 0},  // na-adj-attributive 1
+    {767, 3, 0},  // no-adj-attributive 0
+    {770, 1, 0},  // no-adj-attributive 1
+    {771, 3, 0},  // copula-pres-plain 0
+    {774, 1, 0},  // copula-pres-plain 1
+    {775, 3, 0},  // copula-past-plain 0
+    {778, 2, 0},  // copula-past-plain 1
+    {780, 2, 0},  // copula-pres-written 0
+    {782, 2, 0},  // copula-pres-written 1
+    {784, 3, 0},  // copula-past-written 0
+    {787, 2, 0},  // copula-past-written 1
+    {789, 3, 0},  // copula-pres-polite 0
+    {792, 2, 0},  // copula-pres-polite 1
+    {794, 3, 0},  // copula-past-polite 0
+    {797, 2, 0},  // copula-past-polite 1
+    {799, 3, 0},  // copula-neg 0
+    {802, 1, 3},  // copula-neg 1
+    {803, 1, 3},  // copula-neg 2
+    {804, 1, 0},  // copula-neg 3
+    {805, 3, 0},  // copula-neg-polite 0
+    {808, 1, 3},  // copula-neg-polite 1
+    {809, 1, 3},  // copula-neg-polite 2
+    {810, 1, 0},  // copula-neg-polite 3
+    {811, 2, 0},  // dat-ni 0
+    {813, 2, 0},  // nom-ga 0
+    {815, 2, 0},  // nom-ha 0
+    {817, 2, 0},  // hodo 0
+    {819, 4, 0},  // pp-in-np-de 0
+    {823, 4, 0},  // pp-in-np-ni 0
+    {827, 5, 0},  // pp-with-in-np 0
+    {832, 2, 0},  // pp-with-instrument 0
+    {834, 5, 0},  // pp-with-instrument 1
+    {839, 3, 0},  // question-ka 0
+    {842, 3, 0},  // question-wh-ka 0
 };
-unsigned const kAnalConstitCount = 355;
+unsigned const kAnalConstitCount = 368;
 
 AnalTerm const kAnalTerms[] = {
     {"N", nullptr, 0, 1, 0, 0, 0},  // there-in-container 0
@@ -1057,6 +1078,38 @@ AnalTerm const kAnalTerms[] = {
     {"{\202\307\202\261\202\305}", nullptr, 0, 13, 0, 0, 0},
     {"{\202\307\202\261\202\311}", nullptr, 0, 13, kAct, 0, 0},
     {"stay", nullptr, 0, 15, 0, 0, 0},  // where-ni-stay 1
+    {"PREP", nullptr, 0, 1, 0, 0, 0},  // in-ni-live 0
+    {"in", nullptr, 0, 14, 0, 0, 0},
+    {"{\202\305}", nullptr, 0, 13, 0, 0, 0},
+    {"{\202\311}", nullptr, 0, 13, kAct, 0, 0},
+    {"live", nullptr, 0, 15, 0, 0, 0},  // in-ni-live 1
+    {"PRN", nullptr, 0, 1, 0, 0, 0},  // weather-it 0
+    {"it", nullptr, 0, 28, 0, 0, 0},
+    {"GONE", nullptr, 0, 1, kAct, 0, 0},
+    {"Nom*", nullptr, 0, 1, 0, 0, 0},  // weather-it 1
+    {"GONE", nullptr, 0, 1, kAct, 0, 0},
+    {"rain", nullptr, 0, 15, 0, 0, 0},  // weather-it 2
+    {"Nom", nullptr, 0, 1, 0, 0, 0},  // subordinate-subject-ga 0
+    {"NP SDECL SUBCL", nullptr, 0, 12, 0, 0, 0},
+    {"ga", nullptr, 0, 13, kAct, 0, 0},
+    {"PRES", nullptr, 0, 1, 0, 0, 0},  // if-tara 0
+    {"TENSE SDECL SUBCL", nullptr, 0, 12, 0, 0, 0},
+    {"PAST", nullptr, 0, 1, kAct, 0, 0},
+    {"IF", nullptr, 0, 1, 0, 0, 0},  // if-tara 1
+    {"ra", nullptr, 0, 13, kAct, 0, 0},
+    {"PAST", nullptr, 0, 1, 0, 0, 0},  // if-past-tara 0
+    {"TENSE SDECL SUBCL", nullptr, 0, 12, 0, 0, 0},
+    {"IF", nullptr, 0, 1, 0, 0, 0},  // if-past-tara 1
+    {"ra", nullptr, 0, 13, kAct, 0, 0},
+    {"SCONJ", nullptr, 0, 1, 0, 0, 0},  // because-comma 0
+    {"SUBCL", nullptr, 0, 12, 0, 0, 0},
+    {"{\201A}", nullptr, 0, 13, kActAfter, 0, 0},
+    {"CONJwhen", nullptr, 0, 1, 0, 0, 0},  // when-comma 0
+    {"SUBCL", nullptr, 0, 12, 0, 0, 0},
+    {"{\201A}", nullptr, 0, 13, kActAfter, 0, 0},
+    {"IF", nullptr, 0, 1, 0, 0, 0},  // if-comma 0
+    {"SUBCL", nullptr, 0, 12, 0, 0, 0},
+    {"{\201A}", nullptr, 0, 13, kActAfter, 0, 0},
     {"VV", nullptr, 0, 11, 0, 0, 0},  // pres-ru-vv 0
     {"AUX", nullptr, 0, 1, 0, 0, 0},  // pres-ru-vv 1
     {"PRES", nullptr, 0, 1, 0, 0, 0},  // pres-ru-vv 2
@@ -1374,7 +1427,7 @@ AnalTerm const kAnalTerms[] = {
     {"QWH", nullptr, 0, 12, 0, 0, 0},
     {"ka", nullptr, 0, 13, kActAfter, 0, 0},
 };
-unsigned const kAnalTermCount = 813;
+unsigned const kAnalTermCount = 845;
 
 namespace {
 
@@ -1511,27 +1564,31 @@ LetterMapRecord const kJPOSForward[] = {
 
 // kAOEBase, forward: letter, whole bit, prefix bit, children, first child.
 LetterMapRecord const kEBaseForward[] = {
-    {0, 0, 0, 6, 1},
-    {99, 0, 0, 1, 7},
-    {103, 0, 0, 1, 8},
-    {104, 0, 0, 1, 9},
-    {108, 0, 0, 1, 10},
-    {115, 0, 0, 1, 11},
-    {116, 0, 0, 1, 12},
-    {111, 0, 0, 1, 13},
+    {0, 0, 0, 7, 1},
+    {99, 0, 0, 1, 8},
+    {103, 0, 0, 1, 9},
+    {104, 0, 0, 1, 10},
+    {108, 0, 0, 1, 11},
+    {114, 0, 0, 1, 12},
+    {115, 0, 0, 1, 13},
+    {116, 0, 0, 1, 14},
+    {111, 0, 0, 1, 15},
     {111, 4, 0, 0, 0},  // go
-    {97, 0, 0, 1, 14},
-    {105, 0, 0, 1, 15},
-    {116, 0, 0, 1, 16},
-    {97, 0, 0, 1, 17},
-    {109, 0, 0, 1, 18},
-    {118, 0, 0, 1, 19},
-    {118, 0, 0, 1, 20},
-    {97, 0, 0, 1, 21},
-    {108, 0, 0, 1, 22},
+    {97, 0, 0, 1, 16},
+    {105, 0, 0, 1, 17},
+    {97, 0, 0, 1, 18},
+    {116, 0, 0, 1, 19},
+    {97, 0, 0, 1, 20},
+    {109, 0, 0, 1, 21},
+    {118, 0, 0, 1, 22},
+    {118, 0, 0, 1, 23},
+    {105, 0, 0, 1, 24},
+    {97, 0, 0, 1, 25},
+    {108, 0, 0, 1, 26},
     {101, 5, 0, 0, 0},  // come
     {101, 2, 0, 0, 0},  // have
     {101, 3, 0, 0, 0},  // live
+    {110, 7, 0, 0, 0},  // rain
     {121, 6, 0, 0, 0},  // stay
     {108, 1, 0, 0, 0},  // tall
 };
@@ -1564,100 +1621,122 @@ LetterMapRecord const kESurfaceForward[] = {
 
 // kAOConstit, forward: letter, whole bit, prefix bit, children, first child.
 LetterMapRecord const kConstitForward[] = {
-    {0, 0, 0, 13, 1},
-    {60, 0, 0, 1, 14},
-    {65, 0, 0, 3, 15},
-    {66, 0, 0, 1, 18},
-    {68, 0, 0, 1, 19},
-    {69, 0, 0, 1, 20},
-    {72, 0, 0, 1, 21},
-    {78, 4, 0, 3, 22},  // N
-    {80, 0, 0, 3, 25},
-    {81, 0, 0, 1, 28},
-    {83, 0, 0, 2, 29},
-    {84, 0, 0, 1, 31},
-    {86, 0, 0, 1, 32},
-    {87, 0, 0, 1, 33},
-    {110, 0, 0, 1, 34},
-    {68, 0, 0, 1, 35},
-    {85, 0, 0, 1, 36},
-    {99, 0, 0, 1, 37},
+    {0, 0, 0, 15, 1},
+    {60, 0, 0, 1, 16},
+    {65, 0, 0, 3, 17},
+    {66, 0, 0, 1, 20},
+    {67, 0, 0, 1, 21},
+    {68, 0, 0, 1, 22},
+    {69, 0, 0, 1, 23},
+    {72, 0, 0, 1, 24},
+    {73, 0, 0, 1, 25},
+    {78, 4, 0, 3, 26},  // N
+    {80, 0, 0, 3, 29},
+    {81, 0, 0, 1, 32},
+    {83, 0, 0, 5, 33},
+    {84, 0, 0, 1, 38},
+    {86, 0, 0, 1, 39},
+    {87, 0, 0, 1, 40},
+    {110, 0, 0, 1, 41},
+    {68, 0, 0, 1, 42},
+    {85, 0, 0, 1, 43},
+    {99, 0, 0, 1, 44},
     {69, 7, 0, 0, 0},  // BE
-    {97, 0, 0, 1, 38},
-    {88, 0, 0, 1, 39},
-    {111, 0, 0, 1, 40},
-    {66, 0, 0, 1, 41},
+    {79, 0, 0, 1, 45},
+    {97, 0, 0, 1, 46},
+    {88, 0, 0, 1, 47},
+    {111, 0, 0, 1, 48},
+    {70, 27, 0, 0, 0},  // IF
+    {66, 0, 0, 1, 49},
     {80, 6, 0, 0, 0},  // NP
-    {111, 0, 0, 2, 42},
-    {65, 0, 0, 1, 44},
+    {111, 0, 0, 2, 50},
+    {65, 0, 0, 1, 52},
     {80, 3, 0, 0, 0},  // PP
-    {82, 0, 0, 2, 45},
-    {87, 0, 0, 1, 47},
-    {73, 0, 0, 1, 48},
-    {81, 30, 0, 0, 0},  // SQ
-    {69, 0, 0, 1, 49},
-    {80, 29, 0, 0, 0},  // VP
-    {72, 0, 0, 1, 50},
-    {101, 0, 0, 1, 51},
+    {82, 0, 0, 2, 53},
+    {87, 0, 0, 1, 55},
+    {67, 0, 0, 1, 56},
+    {68, 0, 0, 1, 57},
+    {73, 0, 0, 1, 58},
+    {81, 35, 0, 0, 0},  // SQ
+    {85, 0, 0, 1, 59},
+    {69, 0, 0, 1, 60},
+    {80, 34, 0, 0, 0},  // VP
+    {72, 0, 0, 1, 61},
+    {101, 0, 0, 1, 62},
     {74, 8, 0, 0, 0},  // ADJ
-    {88, 18, 0, 3, 52},  // AUX
+    {88, 18, 0, 3, 63},  // AUX
     {99, 14, 0, 0, 0},  // Acc
-    {116, 0, 0, 1, 55},
-    {73, 0, 0, 1, 56},
-    {100, 0, 0, 1, 57},
-    {65, 0, 0, 1, 58},
-    {109, 12, 9, 1, 59},  // Nom
+    {78, 0, 0, 1, 66},
+    {116, 0, 0, 1, 67},
+    {73, 0, 0, 1, 68},
+    {100, 0, 0, 1, 69},
+    {65, 0, 0, 1, 70},
+    {109, 12, 9, 1, 71},  // Nom
     {116, 17, 0, 0, 0},  // Not
-    {83, 0, 0, 1, 60},
-    {69, 0, 0, 2, 61},
-    {78, 10, 0, 0, 0},  // PRN
-    {72, 31, 0, 0, 0},  // QWH
-    {77, 0, 0, 1, 63},
-    {78, 0, 0, 1, 64},
-    {81, 0, 0, 1, 65},
-    {103, 0, 0, 1, 66},
-    {67, 0, 0, 1, 67},
-    {77, 0, 0, 2, 68},
-    {87, 0, 0, 1, 70},
-    {95, 0, 0, 1, 71},
     {83, 0, 0, 1, 72},
-    {111, 28, 0, 0, 0},  // Hodo
+    {69, 0, 0, 2, 73},
+    {78, 10, 0, 0, 0},  // PRN
+    {72, 36, 0, 0, 0},  // QWH
+    {79, 0, 0, 1, 75},
+    {69, 0, 0, 1, 76},
+    {77, 0, 0, 1, 77},
+    {66, 0, 0, 1, 78},
+    {78, 0, 0, 1, 79},
+    {81, 0, 0, 1, 80},
+    {103, 0, 0, 1, 81},
+    {67, 0, 0, 1, 82},
+    {77, 0, 0, 2, 83},
+    {87, 0, 0, 1, 85},
+    {74, 0, 0, 1, 86},
+    {95, 0, 0, 1, 87},
+    {83, 0, 0, 1, 88},
+    {111, 33, 0, 0, 0},  // Hodo
     {82, 11, 0, 0, 0},  // NBAR
-    {95, 0, 0, 2, 73},
-    {84, 25, 0, 0, 0},  // PAST
+    {95, 0, 0, 2, 89},
+    {84, 28, 0, 0, 0},  // PAST
     {80, 2, 0, 0, 0},  // PREP
     {83, 19, 0, 0, 0},  // PRES
+    {78, 0, 0, 1, 91},
+    {67, 0, 0, 1, 92},
     {80, 21, 0, 0, 0},  // SIMP
-    {83, 0, 0, 1, 75},
-    {65, 0, 0, 1, 76},
+    {67, 0, 0, 1, 93},
+    {83, 0, 0, 1, 94},
+    {65, 0, 0, 1, 95},
     {62, 13, 0, 0, 0},  // <neg>
-    {65, 0, 0, 1, 77},
-    {65, 0, 0, 1, 78},
-    {85, 0, 0, 1, 79},
-    {73, 0, 0, 1, 80},
-    {110, 0, 0, 1, 81},
+    {65, 0, 0, 1, 96},
+    {65, 0, 0, 1, 97},
+    {85, 0, 0, 1, 98},
+    {73, 0, 0, 1, 99},
+    {119, 0, 0, 1, 100},
+    {110, 0, 0, 1, 101},
     {84, 1, 0, 0, 0},  // EXIST
-    {103, 0, 0, 1, 82},
-    {104, 0, 0, 1, 83},
+    {103, 0, 0, 1, 102},
+    {104, 0, 0, 1, 103},
+    {74, 29, 0, 0, 0},  // SCONJ
+    {76, 25, 0, 0, 0},  // SDECL
+    {76, 26, 0, 0, 0},  // SUBCL
     {69, 20, 0, 0, 0},  // TENSE
-    {68, 0, 0, 1, 84},
+    {68, 0, 0, 1, 104},
     {78, 15, 0, 0, 0},  // AUXCAN
     {89, 23, 0, 0, 0},  // AUXMAY
-    {83, 0, 0, 1, 85},
-    {76, 0, 0, 1, 86},
-    {105, 26, 0, 0, 0},  // Dat_ni
+    {83, 0, 0, 1, 105},
+    {76, 0, 0, 1, 106},
+    {104, 0, 0, 1, 107},
+    {105, 31, 0, 0, 0},  // Dat_ni
     {97, 5, 0, 0, 0},  // Nom_ga
-    {97, 27, 0, 0, 0},  // Nom_ha
+    {97, 32, 0, 0, 0},  // Nom_ha
     {86, 24, 0, 0, 0},  // WHQADV
     {84, 22, 0, 0, 0},  // AUXMUST
     {76, 16, 0, 0, 0},  // AUXWILL
+    {101, 0, 0, 1, 108},
+    {110, 30, 0, 0, 0},  // CONJwhen
 };
 
 }  // namespace
 
 ANALOPT const kAOJStr = {kJStrForward, 31, 113, kJStrBackward, 56, 169};
 ANALOPT const kAOJPOS = {kJPOSForward, 32, 104, nullptr, 0, 168};
-ANALOPT const kAOEBase = {kEBaseForward, 23, 45, nullptr, 0, 165};
+ANALOPT const kAOEBase = {kEBaseForward, 27, 45, nullptr, 0, 165};
 ANALOPT const kAOESurface = {kESurfaceForward, 22, 84, nullptr, 0, 0};
-ANALOPT const kAOConstit = {kConstitForward, 87, 1, nullptr, 0, 163};
+ANALOPT const kAOConstit = {kConstitForward, 109, 1, nullptr, 0, 163};
 ANALOPT const kAOSemant = {nullptr, 0, 96, nullptr, 0, 0};

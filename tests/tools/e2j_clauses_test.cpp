@@ -40,4 +40,23 @@ TEST(E2jClauses, RelativeClausesComeBeforeTheirNounInPlainForm) {
     ExpectPlainAndPolite(cases);
 }
 
+// A subordinate clause comes first, in plain form with its subject taking
+// が, its conjunction after it and then a comma: ので, とき, and たら after
+// the past form.
+TEST(E2jClauses, SubordinateClausesComeFirstInPlainForm) {
+    StyledTranslation const cases[] = {
+        {"I stayed home because it rained.", "雨が降ったので、私は家にいた。", "雨が降ったので、私は家にいました。"},
+        {"He did not come because he was busy.", "彼が忙しかったので、彼は来なかった。",
+         "彼が忙しかったので、彼は来ませんでした。"},
+        {"When I was young, I lived in Tokyo.", "私が若かったとき、私は東京に住んでいた。",
+         "私が若かったとき、私は東京に住んでいました。"},
+        {"She was reading a book when he came.", "彼が来たとき、彼女は本を読んでいた。",
+         "彼が来たとき、彼女は本を読んでいました。"},
+        {"If it rains, I will stay home.", "雨が降ったら、私は家にいる。", "雨が降ったら、私は家にいます。"},
+        {"If you do not run, Mary will not wait.", "あなたが走らなかったら、メアリーは待たない。",
+         "あなたが走らなかったら、メアリーは待ちません。"},
+    };
+    ExpectPlainAndPolite(cases);
+}
+
 }  // namespace
