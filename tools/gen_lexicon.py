@@ -82,12 +82,18 @@ VERB_FORMS = {
 }
 
 
-def verb_features(form, transitive):
+# The complements a verb takes besides an object ("takes=to,ing"): a
+# to-infinitive ("want to eat") and an -ing form ("like swimming").
+VERB_COMPLEMENTS = ("to", "ing")
+
+
+def verb_features(form, transitive, takes=()):
     letter, tense, participle, subject = VERB_FORMS[form]
     passive = "1" if participle and transitive else "0"
     perfect = "1" if participle else "0"
+    complements = "0" + "".join("1" if complement in takes else "0" for complement in VERB_COMPLEMENTS)
     return (letter + tense + ("T" if transitive else "I") + passive + subject + "0" + perfect +
-            "00" + "000" + "_" + "0" + "_" * 9)
+            "00" + complements + "_" + "0" + "_" * 9)
 
 
 ADJECTIVE_DEGREES = {"plain": "P", "comparative": "C", "superlative": "S"}
@@ -132,7 +138,7 @@ PARTICLE = re.compile(r"^[a-z][a-z_]*$")
 # The keys each kind of category takes, besides "p" (the p-value),
 # "transplant" and "idiom" (the idiom type, 0 to 5).
 NOUN_KEYS = {"plural", "mass", "proper", "sem"}
-VERB_KEYS = {"third", "past", "pastpart", "ing", "needs", "subj", "obj", "pp"}
+VERB_KEYS = {"third", "past", "pastpart", "ing", "needs", "subj", "obj", "pp", "takes"}
 ADJECTIVE_KEYS = {"comparative", "superlative"}
 FIXED_KEYS = {"f0", "f1", "f2", "forms"}
 COMMON_KEYS = {"p", "transplant", "idiom"}
@@ -259,13 +265,18 @@ def readings_of_line(category, headword, cooked, jpos, keys, number):
         if needs and not transitive:
             raise LexiconError(f"line {number}: only VT01 readings name the preposition they need")
         sem = verb_semantics(keys, number)
+        takes = tuple(filter(None, keys.get("takes", "").split(",")))
+        for complement in takes:
+            if complement not in VERB_COMPLEMENTS:
+                raise LexiconError(f"line {number}: a verb takes=to,ing, not {complement}")
 
         # A feature text ends at its first empty string: a verb that names
         # its preposition leaves the object's set open instead.
         object_set = "_" * 15 if needs else ""
 
         def verb(word, form):
-            sets = [verb_features(form, transitive), object_set, needs] if transitive else [verb_features(form, False)]
+            features = verb_features(form, transitive, takes)
+            sets = [features, object_set, needs] if transitive else [features]
             return reading(word, sets, sem)
 
         # Every form is stored, irregular ones as given, the others spelt by

@@ -108,6 +108,7 @@ AUXMUST  should  {}     OTHER  f0=B1I0__0001000_0_________
 AUXMAY   may   {}       OTHER  f0=B1I0__0001000_0_________  forms=might:B1I0__0001000_0_________
 Not      not   {}       OTHER
 Not      't    {}       OTHER
+TO       to    {}       OTHER
 
 # ---- Conjunctions and other function words ----------------------------------------------
 CONJ      and      {と}          CONJ
@@ -178,7 +179,7 @@ VI01  become      {な}r-        VCr   past=became pastpart=become ing=becoming
 VT01  leave       {去}r-        VCr   past=left pastpart=left
 VT01  feel        {感じ}-       VV    past=felt pastpart=felt
 VT01  bring       {持って来}-   Vku   past=brought pastpart=brought
-VT01  begin       {始め}-       VV    past=began pastpart=begun ing=beginning
+VT01  begin       {始め}-       VV    past=began pastpart=begun ing=beginning takes=to,ing
 VT01  keep        {保}t-        VCt   past=kept pastpart=kept
 VT01  hold        {持}t-        VCt   past=held pastpart=held
 VT01  write       {書}k-        VCk   past=wrote pastpart=written subj=human obj=communication,document pp=with:instrument
@@ -222,15 +223,15 @@ VI01  stay        {い}-         VV
 VI01  rain        {雨が降}r-    VCr
 VI01  play        {遊}b-        VCb
 VT01  play        {弾}k-        VCk   obj=instrument
-VT01  like        {好}m-        VCm
+VT01  like        {好}m-        VCm   takes=to,ing
 VT01  love        {愛}su-       Vsu
-VT01  want        {欲しが}r-    VCr
-VT01  need        {必要と}su-   Vsu
+VT01  want        {欲しが}r-    VCr   takes=to
+VT01  need        {必要と}su-   Vsu   takes=to
 VT01  use         {使}w-        VCw
 VT01  help        {助け}-       VV
 VT01  open        {開け}-       VV
 VT01  close       {閉め}-       VV
-VT01  start       {始め}-       VV
+VT01  start       {始め}-       VV    takes=to,ing
 VT01  stop        {止め}-       VV    past=stopped ing=stopping
 VT01  call        {呼}b-        VCb
 VT01  ask         {尋ね}-       VV
@@ -261,8 +262,9 @@ VT01  depend      {頼}r-        VCr   needs=on transplant=NP:+ni
 VT01  listen      {聞}k-        VCk   needs=to transplant=NP:+wo
 VT01  believe     {信じ}-       VV
 VT01  remember    {覚え}-       VV
-VT01  try         {試}m-        VCm
+VT01  try         {試}m-        VCm   takes=to
 VT01  finish      {終え}-       VV
+VT01  enjoy       {楽し}m-      VCm   takes=ing
 VT01  enter       {入}r-        VCr   transplant=NP:+ni
 VT01  climb       {登}r-        VCr
 VT01  push        {押}s-        VCs
@@ -301,6 +303,7 @@ ADJ  beautiful    {美し}-      ADJ
 ADJ  pretty       {かわい}-    ADJ   comparative=prettier superlative=prettiest
 ADJ  busy         {忙し}-      ADJ   comparative=busier superlative=busiest
 ADJ  interesting  {面白}-      ADJ
+ADJ  fun          {楽し}-      ADJ
 ADJ  strong       {強}-        ADJ   comparative=stronger superlative=strongest
 ADJ  weak         {弱}-        ADJ   comparative=weaker superlative=weakest
 ADJ  heavy        {重}-        ADJ   comparative=heavier superlative=heaviest

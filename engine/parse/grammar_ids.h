@@ -5,21 +5,21 @@
 // categories and lists.
 #include <cstdint>
 
-constexpr unsigned kRuleListCount = 96;
+constexpr unsigned kRuleListCount = 101;
 constexpr unsigned kRuleIndexCount = 15000;
-constexpr unsigned kRuleRHeapCount = 104;
-constexpr unsigned kRuleHeapCount = 380;
-constexpr unsigned kFeatureBitHeapCount = 168;
-constexpr unsigned kPureRuleCount = 96;
-constexpr unsigned kPureCCodeCount = 160;
-constexpr unsigned kPureTermCount = 168;
+constexpr unsigned kRuleRHeapCount = 108;
+constexpr unsigned kRuleHeapCount = 396;
+constexpr unsigned kFeatureBitHeapCount = 176;
+constexpr unsigned kPureRuleCount = 101;
+constexpr unsigned kPureCCodeCount = 169;
+constexpr unsigned kPureTermCount = 176;
 constexpr unsigned kPureVCatCount = 1;
 constexpr unsigned kAltProbCount = 3;
 constexpr unsigned kExcludedCatCount = 4;
 constexpr unsigned kGrammarCreatedParticleCount = 60;
 constexpr unsigned kFirstTemporaryCategory = 15000;
 constexpr unsigned kTemporaryCategoryCount = 0;
-constexpr unsigned kUsedPureTermCount = 168;
+constexpr unsigned kUsedPureTermCount = 176;
 constexpr unsigned kUsedPureVCatCount = 0;
 constexpr unsigned kUsedAltProbCount = 3;
 constexpr unsigned kUsedExcludedCatCount = 4;
@@ -67,6 +67,7 @@ constexpr uint16_t kSCONJ = 235;
 constexpr uint16_t kTHAN = 240;
 constexpr uint16_t kTHERE = 242;
 constexpr uint16_t kTHIS = 245;
+constexpr uint16_t kTO = 261;
 constexpr uint16_t kVP = 293;
 constexpr uint16_t kVT02 = 298;
 constexpr uint16_t kWHAT = 366;
@@ -88,9 +89,11 @@ constexpr uint16_t kRELGAP = 418;
 constexpr uint16_t kSUBCL = 419;
 constexpr uint16_t kSUBCOMMA = 420;
 constexpr uint16_t kSJOIN = 421;
-constexpr uint16_t kTHEREBE = 422;
-constexpr uint16_t kEXIST = 423;
-constexpr uint16_t kTHANP = 424;
+constexpr uint16_t kINFP = 422;
+constexpr uint16_t kGERP = 423;
+constexpr uint16_t kTHEREBE = 424;
+constexpr uint16_t kEXIST = 425;
+constexpr uint16_t kTHANP = 426;
 constexpr uint16_t kMOST = 480;
 
 }  // namespace grammar

@@ -78,135 +78,157 @@ AnalysisRule const kAnalysisRules[] = {
     {145, 333, 2, 0x02, {}, 0x0, {55, 51}},  // may (plain)
     {145, 333, 2, 0x04, {}, 0x0, {55, 51}},  // may (written)
     {147, 336, 2, 0x01, {}, 0x0, {55, 51}},  // may-polite (polite)
-    {149, 345, 1, 0x00, {}, 0x0, {5423, 3331}},  // form-ru-ichidan
-    {150, 347, 1, 0x00, {}, 0x0, {5424, 3332}},  // form-ru-suru
-    {151, 349, 1, 0x00, {}, 0x0, {5425, 3342}},  // form-ru-w
-    {152, 351, 1, 0x00, {}, 0x0, {3333}},  // form-ru-godan
-    {153, 355, 1, 0x00, {}, 0x0, {5426, 3331}},  // form-a-ichidan
-    {154, 357, 1, 0x00, {}, 0x0, {5427, 3332}},  // form-a-suru
-    {155, 359, 1, 0x00, {}, 0x0, {3333}},  // form-a-godan
-    {156, 363, 1, 0x00, {}, 0x0, {5428, 3335}},  // form-e-kuru
-    {157, 365, 1, 0x00, {}, 0x0, {5428, 3331}},  // form-e-ichidan
-    {158, 367, 1, 0x00, {}, 0x0, {5429, 3332}},  // form-e-suru
-    {159, 369, 1, 0x00, {}, 0x0, {5430, 3342}},  // form-e-w
-    {160, 371, 1, 0x00, {}, 0x0, {3333}},  // form-e-godan
-    {161, 376, 1, 0x00, {}, 0x0, {5431, 3331}},  // form-te-ichidan
-    {162, 378, 1, 0x00, {}, 0x0, {5432, 3332}},  // form-te-suru
-    {163, 380, 1, 0x00, {}, 0x0, {5433, 3337}},  // form-te-ik
-    {164, 382, 1, 0x00, {}, 0x0, {5433, 3336}},  // form-te-k
-    {165, 384, 1, 0x00, {}, 0x0, {5434, 3338}},  // form-te-g
-    {166, 386, 1, 0x00, {}, 0x0, {5435, 3339}},  // form-te-s
-    {167, 388, 1, 0x00, {}, 0x0, {5436, 3340}},  // form-te-t
-    {168, 390, 1, 0x00, {}, 0x0, {5437, 3341}},  // form-te-r
-    {169, 392, 1, 0x00, {}, 0x0, {5438, 3342}},  // form-te-w
-    {170, 394, 1, 0x00, {}, 0x0, {5439, 3343}},  // form-te-m
-    {171, 396, 1, 0x00, {}, 0x0, {5440, 3344}},  // form-te-b
-    {172, 398, 1, 0x00, {}, 0x0, {5441, 3345}},  // form-te-n
-    {173, 402, 2, 0x00, {}, 0x0, {2689, 34, 36}},  // in-year-1
-    {175, 405, 2, 0x00, {}, 0x0, {2689, 34, 36}},  // in-year-2
-    {177, 415, 2, 0x00, {}, 0x0, {1443, 3624, 56}},  // where-ni-live
-    {179, 418, 2, 0x00, {}, 0x0, {1444, 3624, 56}},  // where-ni-go
-    {181, 421, 2, 0x00, {}, 0x0, {1445, 3624, 56}},  // where-ni-come
-    {183, 424, 2, 0x00, {}, 0x0, {1446, 3624, 56}},  // where-ni-stay
-    {185, 427, 2, 0x00, {}, 0x0, {2689, 1443, 3617, 34}},  // in-ni-live
-    {187, 432, 3, 0x00, {}, 0x0, {1447, 42, 41}},  // weather-it
-    {190, 438, 1, 0x00, {}, 0x0, {57, 58, 44, 38}},  // subordinate-subject-ga
-    {191, 442, 2, 0x00, {}, 0x0, {52, 57, 58, 51, 59}},  // if-tara
-    {193, 445, 2, 0x00, {}, 0x0, {52, 57, 58, 60, 59}},  // if-past-tara
-    {195, 450, 1, 0x00, {}, 0x0, {61, 58}},  // because-comma
-    {196, 452, 1, 0x00, {}, 0x0, {62, 58}},  // when-comma
-    {197, 454, 1, 0x00, {}, 0x0, {58, 59}},  // if-comma
-    {198, 460, 3, 0x02, {}, 0x0, {3334, 51}},  // pres-ru-vv (plain)
-    {198, 460, 3, 0x04, {}, 0x0, {3334, 51}},  // pres-ru-vv (written)
-    {201, 464, 3, 0x02, {}, 0x0, {3335, 51}},  // pres-ru-vku (plain)
-    {201, 464, 3, 0x04, {}, 0x0, {3335, 51}},  // pres-ru-vku (written)
-    {204, 468, 3, 0x02, {}, 0x0, {3332, 51}},  // pres-ru-vsu (plain)
-    {204, 468, 3, 0x04, {}, 0x0, {3332, 51}},  // pres-ru-vsu (written)
-    {207, 472, 3, 0x02, {}, 0x0, {5419, 3342, 51}},  // pres-w (plain)
-    {207, 472, 3, 0x04, {}, 0x0, {5419, 3342, 51}},  // pres-w (written)
-    {210, 476, 3, 0x02, {}, 0x0, {3333, 51}},  // pres-u-godan (plain)
-    {210, 476, 3, 0x04, {}, 0x0, {3333, 51}},  // pres-u-godan (written)
-    {213, 482, 3, 0x02, {}, 0x0, {3334, 60}},  // past-vv (plain)
-    {213, 482, 3, 0x04, {}, 0x0, {3334, 60}},  // past-vv (written)
-    {216, 486, 3, 0x02, {}, 0x0, {3335, 60}},  // past-vku (plain)
-    {216, 486, 3, 0x04, {}, 0x0, {3335, 60}},  // past-vku (written)
-    {219, 490, 3, 0x02, {}, 0x0, {5412, 3332, 60}},  // past-vsu (plain)
-    {219, 490, 3, 0x04, {}, 0x0, {5412, 3332, 60}},  // past-vsu (written)
-    {222, 494, 3, 0x02, {}, 0x0, {5414, 3336, 60}},  // past-k (plain)
-    {222, 494, 3, 0x04, {}, 0x0, {5414, 3336, 60}},  // past-k (written)
-    {225, 498, 3, 0x02, {}, 0x0, {5414, 3337, 60}},  // past-ik (plain)
-    {225, 498, 3, 0x04, {}, 0x0, {5414, 3337, 60}},  // past-ik (written)
-    {228, 502, 3, 0x02, {}, 0x0, {5415, 3338, 60}},  // past-g (plain)
-    {228, 502, 3, 0x04, {}, 0x0, {5415, 3338, 60}},  // past-g (written)
-    {231, 506, 3, 0x02, {}, 0x0, {5416, 3339, 60}},  // past-s (plain)
-    {231, 506, 3, 0x04, {}, 0x0, {5416, 3339, 60}},  // past-s (written)
-    {234, 510, 3, 0x02, {}, 0x0, {5417, 3340, 60}},  // past-t (plain)
-    {234, 510, 3, 0x04, {}, 0x0, {5417, 3340, 60}},  // past-t (written)
-    {237, 514, 3, 0x02, {}, 0x0, {5418, 3341, 60}},  // past-r (plain)
-    {237, 514, 3, 0x04, {}, 0x0, {5418, 3341, 60}},  // past-r (written)
-    {240, 518, 3, 0x02, {}, 0x0, {5419, 3342, 60}},  // past-w (plain)
-    {240, 518, 3, 0x04, {}, 0x0, {5419, 3342, 60}},  // past-w (written)
-    {243, 522, 3, 0x02, {}, 0x0, {5420, 3343, 60}},  // past-m (plain)
-    {243, 522, 3, 0x04, {}, 0x0, {5420, 3343, 60}},  // past-m (written)
-    {246, 526, 3, 0x02, {}, 0x0, {5421, 3344, 60}},  // past-b (plain)
-    {246, 526, 3, 0x04, {}, 0x0, {5421, 3344, 60}},  // past-b (written)
-    {249, 530, 3, 0x02, {}, 0x0, {5422, 3345, 60}},  // past-n (plain)
-    {249, 530, 3, 0x04, {}, 0x0, {5422, 3345, 60}},  // past-n (written)
-    {252, 536, 5, 0x02, {}, 0x0, {3333, 45}},  // neg-stem-godan (plain)
-    {252, 536, 5, 0x04, {}, 0x0, {3333, 45}},  // neg-stem-godan (written)
-    {257, 542, 5, 0x02, {}, 0x0, {5412, 3332, 45}},  // neg-stem-vsu (plain)
-    {257, 542, 5, 0x04, {}, 0x0, {5412, 3332, 45}},  // neg-stem-vsu (written)
-    {262, 548, 4, 0x02, {}, 0x0, {45, 51}},  // neg-pres (plain)
-    {262, 548, 4, 0x04, {}, 0x0, {45, 51}},  // neg-pres (written)
-    {266, 553, 4, 0x02, {}, 0x0, {45, 60}},  // neg-past (plain)
-    {266, 553, 4, 0x04, {}, 0x0, {45, 60}},  // neg-past (written)
-    {270, 562, 8, 0x01, {}, 0x0, {3333, 52}},  // polite-stem-godan (polite)
-    {278, 571, 1, 0x01, {}, 0x0, {5442, 3342}},  // polite-stem-w (polite)
-    {279, 573, 8, 0x01, {}, 0x0, {5412, 3332, 52}},  // polite-stem-vsu (polite)
-    {287, 582, 3, 0x01, {}, 0x0, {3331, 51}},  // polite-pres (polite)
-    {290, 586, 3, 0x01, {}, 0x0, {3331, 60}},  // polite-past (polite)
-    {293, 590, 4, 0x01, {}, 0x0, {45, 51}},  // polite-neg-pres (polite)
-    {297, 595, 4, 0x01, {}, 0x0, {45, 60}},  // polite-neg-past (polite)
-    {301, 604, 3, 0x02, {}, 0x0, {5410, 5413, 3329, 51, 39}},  // adj-pres (plain)
-    {301, 604, 3, 0x04, {}, 0x0, {5410, 5413, 3329, 51, 39}},  // adj-pres (written)
-    {304, 608, 3, 0x01, {}, 0x0, {5410, 5413, 3329, 51, 39}},  // adj-pres-polite (polite)
-    {307, 612, 3, 0x02, {}, 0x0, {5410, 5413, 3329, 60, 39}},  // adj-past (plain)
-    {307, 612, 3, 0x04, {}, 0x0, {5410, 5413, 3329, 60, 39}},  // adj-past (written)
-    {310, 616, 3, 0x01, {}, 0x0, {5410, 5413, 3329, 60, 39}},  // adj-past-polite (polite)
-    {313, 620, 5, 0x02, {}, 0x0, {5410, 5413, 3329, 45, 39}},  // adj-neg (plain)
-    {313, 620, 5, 0x04, {}, 0x0, {5410, 5413, 3329, 45, 39}},  // adj-neg (written)
-    {318, 626, 5, 0x01, {}, 0x0, {5410, 5413, 3329, 45, 39}},  // adj-neg-polite (polite)
-    {323, 634, 2, 0x02, {}, 0x0, {5413, 3329, 51}},  // adj-bare-pres (plain)
-    {323, 634, 2, 0x04, {}, 0x0, {5413, 3329, 51}},  // adj-bare-pres (written)
-    {325, 637, 2, 0x01, {}, 0x0, {5413, 3329, 51}},  // adj-bare-pres-polite (polite)
-    {327, 640, 2, 0x02, {}, 0x0, {5413, 3329, 60}},  // adj-bare-past (plain)
-    {327, 640, 2, 0x04, {}, 0x0, {5413, 3329, 60}},  // adj-bare-past (written)
-    {329, 643, 2, 0x01, {}, 0x0, {5413, 3329, 60}},  // adj-bare-past-polite (polite)
-    {331, 648, 2, 0x00, {}, 0x0, {5413, 3329, 43}},  // adj-attributive
-    {333, 651, 2, 0x00, {}, 0x0, {5413, 3330, 43}},  // na-adj-attributive
-    {335, 654, 2, 0x00, {}, 0x0, {5413, 3348, 43}},  // no-adj-attributive
-    {337, 660, 2, 0x02, {}, 0x0, {5410, 51, 39}},  // copula-pres-plain (plain)
-    {339, 663, 2, 0x02, {}, 0x0, {5410, 60, 39}},  // copula-past-plain (plain)
-    {341, 666, 2, 0x04, {}, 0x0, {5410, 51, 39}},  // copula-pres-written (written)
-    {343, 669, 2, 0x04, {}, 0x0, {5410, 60, 39}},  // copula-past-written (written)
-    {345, 672, 2, 0x01, {}, 0x0, {5410, 51, 39}},  // copula-pres-polite (polite)
-    {347, 675, 2, 0x01, {}, 0x0, {5410, 60, 39}},  // copula-past-polite (polite)
-    {349, 678, 4, 0x02, {}, 0x0, {5410, 45, 39}},  // copula-neg (plain)
-    {349, 678, 4, 0x04, {}, 0x0, {5410, 45, 39}},  // copula-neg (written)
-    {353, 683, 4, 0x01, {}, 0x0, {5410, 45, 39}},  // copula-neg-polite (polite)
-    {357, 692, 1, 0x00, {}, 0x0, {63}},  // dat-ni
-    {358, 694, 1, 0x00, {}, 0x0, {37}},  // nom-ga
-    {359, 696, 1, 0x00, {}, 0x0, {64}},  // nom-ha
-    {360, 698, 1, 0x00, {}, 0x0, {65}},  // hodo
-    {361, 702, 1, 0x00, {}, 0x0, {5409, 34, 35, 38}},  // pp-in-np-de
-    {362, 704, 1, 0x00, {}, 0x0, {5443, 34, 35, 38}},  // pp-in-np-ni
-    {363, 709, 1, 0x00, {}, 0x0, {2694, 3625, 34, 35, 38}},  // pp-with-in-np
-    {364, 711, 2, 0x00, {}, 0x0, {2694, 3625, 34, 35, 66, 36}},  // pp-with-instrument
-    {366, 716, 1, 0x40, {}, 0x0, {52, 67}},  // question-ka
-    {367, 718, 1, 0x40, {}, 0x0, {52, 68}},  // question-wh-ka
+    {149, 342, 2, 0x00, {}, 0x0, {1443, 56, 57}},  // gerund-like
+    {151, 345, 2, 0x00, {}, 0x0, {3624, 56, 57}},  // gerund-begin
+    {153, 354, 2, 0x00, {}, 0x0, {1444, 57, 42}},  // want-by-first-person
+    {155, 357, 2, 0x00, {}, 0x0, {1444, 57, 42}},  // want-by-second-person
+    {157, 360, 7, 0x00, {}, 0x0, {3625, 5413, 3331, 45, 57, 58}},  // want-not
+    {164, 368, 3, 0x00, {}, 0x0, {3625, 5413, 3331, 57, 58}},  // want
+    {167, 372, 3, 0x00, {}, 0x0, {1444, 5413, 3331, 57, 58}},  // want-shown
+    {170, 376, 3, 0x00, {}, 0x0, {1445, 5413, 3331, 57, 58}},  // try
+    {173, 380, 3, 0x00, {}, 0x0, {1446, 5413, 3331, 57, 58}},  // need
+    {176, 384, 3, 0x00, {}, 0x0, {3624, 5413, 3331, 57, 58}},  // begin
+    {179, 388, 3, 0x00, {}, 0x0, {1443, 5413, 3331, 57, 58}},  // like-to
+    {182, 395, 2, 0x00, {}, 0x0, {56, 57}},  // gerund-object
+    {184, 398, 2, 0x00, {}, 0x0, {56, 44}},  // gerund-subject
+    {186, 401, 2, 0x00, {}, 0x0, {5413, 3626, 3331}},  // gerund-verb
+    {188, 410, 1, 0x00, {}, 0x0, {5423, 3331}},  // form-ru-ichidan
+    {189, 412, 1, 0x00, {}, 0x0, {5424, 3332}},  // form-ru-suru
+    {190, 414, 1, 0x00, {}, 0x0, {5425, 3342}},  // form-ru-w
+    {191, 416, 1, 0x00, {}, 0x0, {3333}},  // form-ru-godan
+    {192, 420, 1, 0x00, {}, 0x0, {5426, 3331}},  // form-a-ichidan
+    {193, 422, 1, 0x00, {}, 0x0, {5427, 3332}},  // form-a-suru
+    {194, 424, 1, 0x00, {}, 0x0, {3333}},  // form-a-godan
+    {195, 428, 1, 0x00, {}, 0x0, {5428, 3335}},  // form-e-kuru
+    {196, 430, 1, 0x00, {}, 0x0, {5428, 3331}},  // form-e-ichidan
+    {197, 432, 1, 0x00, {}, 0x0, {5429, 3332}},  // form-e-suru
+    {198, 434, 1, 0x00, {}, 0x0, {5430, 3342}},  // form-e-w
+    {199, 436, 1, 0x00, {}, 0x0, {3333}},  // form-e-godan
+    {200, 440, 1, 0x00, {}, 0x0, {5431, 3331}},  // form-i-ichidan
+    {201, 442, 1, 0x00, {}, 0x0, {5432, 3332}},  // form-i-suru
+    {202, 444, 1, 0x00, {}, 0x0, {5433, 3342}},  // form-i-w
+    {203, 446, 1, 0x00, {}, 0x0, {3333}},  // form-i-godan
+    {204, 450, 1, 0x00, {}, 0x0, {5434, 3331}},  // form-ou-ichidan
+    {205, 452, 1, 0x00, {}, 0x0, {5435, 3332}},  // form-ou-suru
+    {206, 454, 1, 0x00, {}, 0x0, {5436, 3342}},  // form-ou-w
+    {207, 456, 1, 0x00, {}, 0x0, {3333}},  // form-ou-godan
+    {208, 461, 1, 0x00, {}, 0x0, {5437, 3331}},  // form-te-ichidan
+    {209, 463, 1, 0x00, {}, 0x0, {5438, 3332}},  // form-te-suru
+    {210, 465, 1, 0x00, {}, 0x0, {5439, 3337}},  // form-te-ik
+    {211, 467, 1, 0x00, {}, 0x0, {5439, 3336}},  // form-te-k
+    {212, 469, 1, 0x00, {}, 0x0, {5440, 3338}},  // form-te-g
+    {213, 471, 1, 0x00, {}, 0x0, {5441, 3339}},  // form-te-s
+    {214, 473, 1, 0x00, {}, 0x0, {5442, 3340}},  // form-te-t
+    {215, 475, 1, 0x00, {}, 0x0, {5443, 3341}},  // form-te-r
+    {216, 477, 1, 0x00, {}, 0x0, {5444, 3342}},  // form-te-w
+    {217, 479, 1, 0x00, {}, 0x0, {5445, 3343}},  // form-te-m
+    {218, 481, 1, 0x00, {}, 0x0, {5446, 3344}},  // form-te-b
+    {219, 483, 1, 0x00, {}, 0x0, {5447, 3345}},  // form-te-n
+    {220, 487, 2, 0x00, {}, 0x0, {2689, 34, 36}},  // in-year-1
+    {222, 490, 2, 0x00, {}, 0x0, {2689, 34, 36}},  // in-year-2
+    {224, 500, 2, 0x00, {}, 0x0, {1447, 3627, 59}},  // where-ni-live
+    {226, 503, 2, 0x00, {}, 0x0, {1448, 3627, 59}},  // where-ni-go
+    {228, 506, 2, 0x00, {}, 0x0, {1449, 3627, 59}},  // where-ni-come
+    {230, 509, 2, 0x00, {}, 0x0, {1450, 3627, 59}},  // where-ni-stay
+    {232, 512, 2, 0x00, {}, 0x0, {2689, 1447, 3617, 34}},  // in-ni-live
+    {234, 517, 3, 0x00, {}, 0x0, {1451, 42, 41}},  // weather-it
+    {237, 523, 1, 0x00, {}, 0x0, {60, 61, 44, 38}},  // subordinate-subject-ga
+    {238, 527, 2, 0x00, {}, 0x0, {52, 60, 61, 51, 62}},  // if-tara
+    {240, 530, 2, 0x00, {}, 0x0, {52, 60, 61, 63, 62}},  // if-past-tara
+    {242, 535, 1, 0x00, {}, 0x0, {64, 61}},  // because-comma
+    {243, 537, 1, 0x00, {}, 0x0, {65, 61}},  // when-comma
+    {244, 539, 1, 0x00, {}, 0x0, {61, 62}},  // if-comma
+    {245, 545, 3, 0x02, {}, 0x0, {3334, 51}},  // pres-ru-vv (plain)
+    {245, 545, 3, 0x04, {}, 0x0, {3334, 51}},  // pres-ru-vv (written)
+    {248, 549, 3, 0x02, {}, 0x0, {3335, 51}},  // pres-ru-vku (plain)
+    {248, 549, 3, 0x04, {}, 0x0, {3335, 51}},  // pres-ru-vku (written)
+    {251, 553, 3, 0x02, {}, 0x0, {3332, 51}},  // pres-ru-vsu (plain)
+    {251, 553, 3, 0x04, {}, 0x0, {3332, 51}},  // pres-ru-vsu (written)
+    {254, 557, 3, 0x02, {}, 0x0, {5419, 3342, 51}},  // pres-w (plain)
+    {254, 557, 3, 0x04, {}, 0x0, {5419, 3342, 51}},  // pres-w (written)
+    {257, 561, 3, 0x02, {}, 0x0, {3333, 51}},  // pres-u-godan (plain)
+    {257, 561, 3, 0x04, {}, 0x0, {3333, 51}},  // pres-u-godan (written)
+    {260, 567, 3, 0x02, {}, 0x0, {3334, 63}},  // past-vv (plain)
+    {260, 567, 3, 0x04, {}, 0x0, {3334, 63}},  // past-vv (written)
+    {263, 571, 3, 0x02, {}, 0x0, {3335, 63}},  // past-vku (plain)
+    {263, 571, 3, 0x04, {}, 0x0, {3335, 63}},  // past-vku (written)
+    {266, 575, 3, 0x02, {}, 0x0, {5412, 3332, 63}},  // past-vsu (plain)
+    {266, 575, 3, 0x04, {}, 0x0, {5412, 3332, 63}},  // past-vsu (written)
+    {269, 579, 3, 0x02, {}, 0x0, {5414, 3336, 63}},  // past-k (plain)
+    {269, 579, 3, 0x04, {}, 0x0, {5414, 3336, 63}},  // past-k (written)
+    {272, 583, 3, 0x02, {}, 0x0, {5414, 3337, 63}},  // past-ik (plain)
+    {272, 583, 3, 0x04, {}, 0x0, {5414, 3337, 63}},  // past-ik (written)
+    {275, 587, 3, 0x02, {}, 0x0, {5415, 3338, 63}},  // past-g (plain)
+    {275, 587, 3, 0x04, {}, 0x0, {5415, 3338, 63}},  // past-g (written)
+    {278, 591, 3, 0x02, {}, 0x0, {5416, 3339, 63}},  // past-s (plain)
+    {278, 591, 3, 0x04, {}, 0x0, {5416, 3339, 63}},  // past-s (written)
+    {281, 595, 3, 0x02, {}, 0x0, {5417, 3340, 63}},  // past-t (plain)
+    {281, 595, 3, 0x04, {}, 0x0, {5417, 3340, 63}},  // past-t (written)
+    {284, 599, 3, 0x02, {}, 0x0, {5418, 3341, 63}},  // past-r (plain)
+    {284, 599, 3, 0x04, {}, 0x0, {5418, 3341, 63}},  // past-r (written)
+    {287, 603, 3, 0x02, {}, 0x0, {5419, 3342, 63}},  // past-w (plain)
+    {287, 603, 3, 0x04, {}, 0x0, {5419, 3342, 63}},  // past-w (written)
+    {290, 607, 3, 0x02, {}, 0x0, {5420, 3343, 63}},  // past-m (plain)
+    {290, 607, 3, 0x04, {}, 0x0, {5420, 3343, 63}},  // past-m (written)
+    {293, 611, 3, 0x02, {}, 0x0, {5421, 3344, 63}},  // past-b (plain)
+    {293, 611, 3, 0x04, {}, 0x0, {5421, 3344, 63}},  // past-b (written)
+    {296, 615, 3, 0x02, {}, 0x0, {5422, 3345, 63}},  // past-n (plain)
+    {296, 615, 3, 0x04, {}, 0x0, {5422, 3345, 63}},  // past-n (written)
+    {299, 621, 5, 0x02, {}, 0x0, {3333, 45}},  // neg-stem-godan (plain)
+    {299, 621, 5, 0x04, {}, 0x0, {3333, 45}},  // neg-stem-godan (written)
+    {304, 627, 5, 0x02, {}, 0x0, {5412, 3332, 45}},  // neg-stem-vsu (plain)
+    {304, 627, 5, 0x04, {}, 0x0, {5412, 3332, 45}},  // neg-stem-vsu (written)
+    {309, 633, 4, 0x02, {}, 0x0, {45, 51}},  // neg-pres (plain)
+    {309, 633, 4, 0x04, {}, 0x0, {45, 51}},  // neg-pres (written)
+    {313, 638, 4, 0x02, {}, 0x0, {45, 63}},  // neg-past (plain)
+    {313, 638, 4, 0x04, {}, 0x0, {45, 63}},  // neg-past (written)
+    {317, 647, 8, 0x01, {}, 0x0, {3333, 52}},  // polite-stem-godan (polite)
+    {325, 656, 1, 0x01, {}, 0x0, {5448, 3342}},  // polite-stem-w (polite)
+    {326, 658, 8, 0x01, {}, 0x0, {5412, 3332, 52}},  // polite-stem-vsu (polite)
+    {334, 667, 3, 0x01, {}, 0x0, {3331, 51}},  // polite-pres (polite)
+    {337, 671, 3, 0x01, {}, 0x0, {3331, 63}},  // polite-past (polite)
+    {340, 675, 4, 0x01, {}, 0x0, {45, 51}},  // polite-neg-pres (polite)
+    {344, 680, 4, 0x01, {}, 0x0, {45, 63}},  // polite-neg-past (polite)
+    {348, 689, 3, 0x02, {}, 0x0, {5410, 5413, 3329, 51, 39}},  // adj-pres (plain)
+    {348, 689, 3, 0x04, {}, 0x0, {5410, 5413, 3329, 51, 39}},  // adj-pres (written)
+    {351, 693, 3, 0x01, {}, 0x0, {5410, 5413, 3329, 51, 39}},  // adj-pres-polite (polite)
+    {354, 697, 3, 0x02, {}, 0x0, {5410, 5413, 3329, 63, 39}},  // adj-past (plain)
+    {354, 697, 3, 0x04, {}, 0x0, {5410, 5413, 3329, 63, 39}},  // adj-past (written)
+    {357, 701, 3, 0x01, {}, 0x0, {5410, 5413, 3329, 63, 39}},  // adj-past-polite (polite)
+    {360, 705, 5, 0x02, {}, 0x0, {5410, 5413, 3329, 45, 39}},  // adj-neg (plain)
+    {360, 705, 5, 0x04, {}, 0x0, {5410, 5413, 3329, 45, 39}},  // adj-neg (written)
+    {365, 711, 5, 0x01, {}, 0x0, {5410, 5413, 3329, 45, 39}},  // adj-neg-polite (polite)
+    {370, 719, 2, 0x02, {}, 0x0, {5413, 3329, 51}},  // adj-bare-pres (plain)
+    {370, 719, 2, 0x04, {}, 0x0, {5413, 3329, 51}},  // adj-bare-pres (written)
+    {372, 722, 2, 0x01, {}, 0x0, {5413, 3329, 51}},  // adj-bare-pres-polite (polite)
+    {374, 725, 2, 0x02, {}, 0x0, {5413, 3329, 63}},  // adj-bare-past (plain)
+    {374, 725, 2, 0x04, {}, 0x0, {5413, 3329, 63}},  // adj-bare-past (written)
+    {376, 728, 2, 0x01, {}, 0x0, {5413, 3329, 63}},  // adj-bare-past-polite (polite)
+    {378, 733, 2, 0x00, {}, 0x0, {5413, 3329, 43}},  // adj-attributive
+    {380, 736, 2, 0x00, {}, 0x0, {5413, 3330, 43}},  // na-adj-attributive
+    {382, 739, 2, 0x00, {}, 0x0, {5413, 3348, 43}},  // no-adj-attributive
+    {384, 745, 2, 0x02, {}, 0x0, {5410, 51, 39}},  // copula-pres-plain (plain)
+    {386, 748, 2, 0x02, {}, 0x0, {5410, 63, 39}},  // copula-past-plain (plain)
+    {388, 751, 2, 0x04, {}, 0x0, {5410, 51, 39}},  // copula-pres-written (written)
+    {390, 754, 2, 0x04, {}, 0x0, {5410, 63, 39}},  // copula-past-written (written)
+    {392, 757, 2, 0x01, {}, 0x0, {5410, 51, 39}},  // copula-pres-polite (polite)
+    {394, 760, 2, 0x01, {}, 0x0, {5410, 63, 39}},  // copula-past-polite (polite)
+    {396, 763, 4, 0x02, {}, 0x0, {5410, 45, 39}},  // copula-neg (plain)
+    {396, 763, 4, 0x04, {}, 0x0, {5410, 45, 39}},  // copula-neg (written)
+    {400, 768, 4, 0x01, {}, 0x0, {5410, 45, 39}},  // copula-neg-polite (polite)
+    {404, 777, 1, 0x00, {}, 0x0, {66}},  // dat-ni
+    {405, 779, 1, 0x00, {}, 0x0, {37}},  // nom-ga
+    {406, 781, 1, 0x00, {}, 0x0, {67}},  // nom-ha
+    {407, 783, 1, 0x00, {}, 0x0, {68}},  // hodo
+    {408, 787, 1, 0x00, {}, 0x0, {5409, 34, 35, 38}},  // pp-in-np-de
+    {409, 789, 1, 0x00, {}, 0x0, {5449, 34, 35, 38}},  // pp-in-np-ni
+    {410, 794, 1, 0x00, {}, 0x0, {2694, 3628, 34, 35, 38}},  // pp-with-in-np
+    {411, 796, 2, 0x00, {}, 0x0, {2694, 3628, 34, 35, 69, 36}},  // pp-with-instrument
+    {413, 801, 1, 0x40, {}, 0x0, {52, 70}},  // question-ka
+    {414, 803, 1, 0x40, {}, 0x0, {52, 71}},  // question-wh-ka
 };
-unsigned const kAnalysisRuleCount = 194;
-unsigned const kFirstNumberRule = 194;
+unsigned const kAnalysisRuleCount = 216;
+unsigned const kFirstNumberRule = 216;
 
 AnalConstit const kAnalConstits[] = {
     {0, 2, 0},  // there-in-container 0
@@ -358,227 +380,274 @@ AnalConstit const kAnalConstits[] = {
     {391, 2, 0},  // may 1
     {393, 2, 0},  // may-polite 0
     {395, 2, 0},  // may-polite 1
-    {397, 3, 0},  // form-ru-ichidan 0
-    {400, 3, 0},  // form-ru-suru 0
-    {403, 3, 0},  // form-ru-w 0
-    {406, 3, 0},  // form-ru-godan 0
-    {409, 3, 0},  // form-a-ichidan 0
-    {412, 3, 0},  // form-a-suru 0
-    {415, 3, 0},  // form-a-godan 0
-    {418, 3, 0},  // form-e-kuru 0
-    {421, 3, 0},  // form-e-ichidan 0
-    {424, 3, 0},  // form-e-suru 0
-    {427, 3, 0},  // form-e-w 0
-    {430, 3, 0},  // form-e-godan 0
-    {433, 3, 0},  // form-te-ichidan 0
-    {436, 3, 0},  // form-te-suru 0
-    {439, 3, 0},  // form-te-ik 0
-    {442, 3, 0},  // form-te-k 0
-    {445, 3, 0},  // form-te-g 0
-    {448, 3, 0},  // form-te-s 0
-    {451, 3, 0},  // form-te-t 0
-    {454, 3, 0},  // form-te-r 0
-    {457, 3, 0},  // form-te-w 0
-    {460, 3, 0},  // form-te-m 0
-    {463, 3, 0},  // form-te-b 0
-    {466, 3, 0},  // form-te-n 0
-    {469, 3, 0},  // in-year-1 0
-    {472, 3, 0},  // in-year-1 1
-    {475, 3, 0},  // in-year-2 0
-    {478, 3, 0},  // in-year-2 1
-    {481, 3, 0},  // where-ni-live 0
-    {484, 1, 2},  // where-ni-live 1
-    {485, 3, 0},  // where-ni-go 0
-    {488, 1, 2},  // where-ni-go 1
-    {489, 3, 0},  // where-ni-come 0
-    {492, 1, 2},  // where-ni-come 1
-    {493, 3, 0},  // where-ni-stay 0
-    {496, 1, 2},  // where-ni-stay 1
-    {497, 4, 0},  // in-ni-live 0
-    {501, 1, 2},  // in-ni-live 1
-    {502, 3, 0},  // weather-it 0
-    {505, 2, 0},  // weather-it 1
-    {507, 1, 2},  // weather-it 2
-    {508, 3, 0},  // subordinate-subject-ga 0
-    {511, 3, 0},  // if-tara 0
-    {514, 2, 0},  // if-tara 1
-    {516, 2, 0},  // if-past-tara 0
-    {518, 2, 0},  // if-past-tara 1
-    {520, 3, 0},  // because-comma 0
-    {523, 3, 0},  // when-comma 0
-    {526, 3, 0},  // if-comma 0
-    {529, 1, 0},  // pres-ru-vv 0
-    {530, 1, 3},  // pres-ru-vv 1
-    {531, 2, 0},  // pres-ru-vv 2
-    {533, 1, 0},  // pres-ru-vku 0
-    {534, 1, 3},  // pres-ru-vku 1
-    {535, 2, 0},  // pres-ru-vku 2
-    {537, 1, 0},  // pres-ru-vsu 0
-    {538, 1, 3},  // pres-ru-vsu 1
-    {539, 2, 0},  // pres-ru-vsu 2
-    {541, 3, 0},  // pres-w 0
-    {544, 1, 3},  // pres-w 1
-    {545, 1, 0},  // pres-w 2
-    {546, 1, 0},  // pres-u-godan 0
-    {547, 1, 3},  // pres-u-godan 1
-    {548, 2, 0},  // pres-u-godan 2
-    {550, 1, 0},  // past-vv 0
-    {551, 1, 3},  // past-vv 1
-    {552, 2, 0},  // past-vv 2
-    {554, 1, 0},  // past-vku 0
-    {555, 1, 3},  // past-vku 1
-    {556, 2, 0},  // past-vku 2
-    {558, 3, 0},  // past-vsu 0
-    {561, 1, 3},  // past-vsu 1
-    {562, 2, 0},  // past-vsu 2
-    {564, 3, 0},  // past-k 0
-    {567, 1, 3},  // past-k 1
-    {568, 2, 0},  // past-k 2
-    {570, 3, 0},  // past-ik 0
-    {573, 1, 3},  // past-ik 1
-    {574, 2, 0},  // past-ik 2
-    {576, 3, 0},  // past-g 0
-    {579, 1, 3},  // past-g 1
-    {580, 2, 0},  // past-g 2
-    {582, 3, 0},  // past-s 0
-    {585, 1, 3},  // past-s 1
-    {586, 2, 0},  // past-s 2
-    {588, 3, 0},  // past-t 0
-    {591, 1, 3},  // past-t 1
-    {592, 2, 0},  // past-t 2
-    {594, 3, 0},  // past-r 0
-    {597, 1, 3},  // past-r 1
-    {598, 2, 0},  // past-r 2
-    {600, 3, 0},  // past-w 0
-    {603, 1, 3},  // past-w 1
-    {604, 2, 0},  // past-w 2
-    {606, 3, 0},  // past-m 0
-    {609, 1, 3},  // past-m 1
-    {610, 2, 0},  // past-m 2
-    {612, 3, 0},  // past-b 0
-    {615, 1, 3},  // past-b 1
-    {616, 2, 0},  // past-b 2
-    {618, 3, 0},  // past-n 0
-    {621, 1, 3},  // past-n 1
-    {622, 2, 0},  // past-n 2
-    {624, 3, 0},  // neg-stem-godan 0
-    {627, 1, 3},  // neg-stem-godan 1
-    {628, 1, 3},  // neg-stem-godan 2
-    {629, 1, 3},  // neg-stem-godan 3
-    {630, 1, 0},  // neg-stem-godan 4
-    {631, 3, 0},  // neg-stem-vsu 0
-    {634, 1, 3},  // neg-stem-vsu 1
-    {635, 1, 3},  // neg-stem-vsu 2
-    {636, 1, 3},  // neg-stem-vsu 3
-    {637, 1, 0},  // neg-stem-vsu 4
-    {638, 2, 0},  // neg-pres 0
-    {640, 1, 3},  // neg-pres 1
-    {641, 1, 3},  // neg-pres 2
-    {642, 2, 0},  // neg-pres 3
-    {644, 2, 0},  // neg-past 0
-    {646, 1, 3},  // neg-past 1
-    {647, 1, 3},  // neg-past 2
-    {648, 2, 0},  // neg-past 3
-    {650, 3, 0},  // polite-stem-godan 0
-    {653, 1, 3},  // polite-stem-godan 1
-    {654, 1, 3},  // polite-stem-godan 2
-    {655, 1, 3},  // polite-stem-godan 3
-    {656, 1, 3},  // polite-stem-godan 4
-    {657, 1, 3},  // polite-stem-godan 5
-    {658, 1, 3},  // polite-stem-godan 6
-    {659, 1, 0},  // polite-stem-godan 7
-    {660, 3, 0},  // polite-stem-w 0
-    {663, 3, 0},  // polite-stem-vsu 0
-    {666, 1, 3},  // polite-stem-vsu 1
-    {667, 1, 3},  // polite-stem-vsu 2
-    {668, 1, 3},  // polite-stem-vsu 3
-    {669, 1, 3},  // polite-stem-vsu 4
-    {670, 1, 3},  // polite-stem-vsu 5
-    {671, 1, 3},  // polite-stem-vsu 6
-    {672, 1, 0},  // polite-stem-vsu 7
-    {673, 1, 0},  // polite-pres 0
-    {674, 1, 3},  // polite-pres 1
-    {675, 2, 0},  // polite-pres 2
-    {677, 1, 0},  // polite-past 0
-    {678, 1, 3},  // polite-past 1
-    {679, 2, 0},  // polite-past 2
-    {681, 2, 0},  // polite-neg-pres 0
-    {683, 1, 3},  // polite-neg-pres 1
-    {684, 1, 3},  // polite-neg-pres 2
-    {685, 2, 0},  // polite-neg-pres 3
-    {687, 2, 0},  // polite-neg-past 0
-    {689, 1, 3},  // polite-neg-past 1
-    {690, 1, 3},  // polite-neg-past 2
-    {691, 2, 0},  // polite-neg-past 3
-    {693, 3, 0},  // adj-pres 0
-    {696, 3, 0},  // adj-pres 1
-    {699, 1, 0},  // adj-pres 2
-    {700, 3, 0},  // adj-pres-polite 0
-    {703, 3, 0},  // adj-pres-polite 1
-    {706, 1, 0},  // adj-pres-polite 2
-    {707, 3, 0},  // adj-past 0
-    {710, 3, 0},  // adj-past 1
-    {713, 2, 0},  // adj-past 2
-    {715, 3, 0},  // adj-past-polite 0
-    {718, 3, 0},  // adj-past-polite 1
-    {721, 2, 0},  // adj-past-polite 2
-    {723, 3, 0},  // adj-neg 0
-    {726, 3, 0},  // adj-neg 1
-    {729, 1, 3},  // adj-neg 2
-    {730, 1, 3},  // adj-neg 3
-    {731, 1, 0},  // adj-neg 4
-    {732, 3, 0},  // adj-neg-polite 0
-    {735, 3, 0},  // adj-neg-polite 1
-    {738, 1, 3},  // adj-neg-polite 2
-    {739, 1, 3},  // adj-neg-polite 3
-    {740, 1, 0},  // adj-neg-polite 4
-    {741, 3, 0},  // adj-bare-pres 0
-    {744, 1, 0},  // adj-bare-pres 1
-    {745, 3, 0},  // adj-bare-pres-polite 0
-    {748, 1, 0},  // adj-bare-pres-polite 1
-    {749, 3, 0},  // adj-bare-past 0
-    {752, 2, 0},  // adj-bare-past 1
-    {754, 3, 0},  // adj-bare-past-polite 0
-    {757, 2, 0},  // adj-bare-past-polite 1
-    {759, 3, 0},  // adj-attributive 0
-    {762, 1, 0},  // adj-attributive 1
-    {763, 3, 0},  // na-adj-attributive 0
-    {766, 1, 0},  // na-adj-attributive 1
-    {767, 3, 0},  // no-adj-attributive 0
-    {770, 1, 0},  // no-adj-attributive 1
-    {771, 3, 0},  // copula-pres-plain 0
-    {774, 1, 0},  // copula-pres-plain 1
-    {775, 3, 0},  // copula-past-plain 0
-    {778, 2, 0},  // copula-past-plain 1
-    {780, 2, 0},  // copula-pres-written 0
-    {782, 2, 0},  // copula-pres-written 1
-    {784, 3, 0},  // copula-past-written 0
-    {787, 2, 0},  // copula-past-written 1
-    {789, 3, 0},  // copula-pres-polite 0
-    {792, 2, 0},  // copula-pres-polite 1
-    {794, 3, 0},  // copula-past-polite 0
-    {797, 2, 0},  // copula-past-polite 1
-    {799, 3, 0},  // copula-neg 0
-    {802, 1, 3},  // copula-neg 1
-    {803, 1, 3},  // copula-neg 2
-    {804, 1, 0},  // copula-neg 3
-    {805, 3, 0},  // copula-neg-polite 0
-    {808, 1, 3},  // copula-neg-polite 1
-    {809, 1, 3},  // copula-neg-polite 2
-    {810, 1, 0},  // copula-neg-polite 3
-    {811, 2, 0},  // dat-ni 0
-    {813, 2, 0},  // nom-ga 0
-    {815, 2, 0},  // nom-ha 0
-    {817, 2, 0},  // hodo 0
-    {819, 4, 0},  // pp-in-np-de 0
-    {823, 4, 0},  // pp-in-np-ni 0
-    {827, 5, 0},  // pp-with-in-np 0
-    {832, 2, 0},  // pp-with-instrument 0
-    {834, 5, 0},  // pp-with-instrument 1
-    {839, 3, 0},  // question-ka 0
-    {842, 3, 0},  // question-wh-ka 0
+    {397, 2, 0},  // gerund-like 0
+    {399, 2, 0},  // gerund-like 1
+    {401, 2, 0},  // gerund-begin 0
+    {403, 2, 0},  // gerund-begin 1
+    {405, 2, 0},  // want-by-first-person 0
+    {407, 4, 2},  // want-by-first-person 1
+    {411, 2, 0},  // want-by-second-person 0
+    {413, 4, 2},  // want-by-second-person 1
+    {417, 3, 0},  // want-not 0
+    {420, 1, 0},  // want-not 1
+    {421, 4, 0},  // want-not 2
+    {425, 1, 3},  // want-not 3
+    {426, 1, 3},  // want-not 4
+    {427, 1, 3},  // want-not 5
+    {428, 4, 0},  // want-not 6
+    {432, 3, 0},  // want 0
+    {435, 1, 0},  // want 1
+    {436, 2, 0},  // want 2
+    {438, 3, 0},  // want-shown 0
+    {441, 2, 0},  // want-shown 1
+    {443, 4, 0},  // want-shown 2
+    {447, 3, 0},  // try 0
+    {450, 2, 0},  // try 1
+    {452, 4, 0},  // try 2
+    {456, 3, 0},  // need 0
+    {459, 2, 0},  // need 1
+    {461, 4, 0},  // need 2
+    {465, 3, 0},  // begin 0
+    {468, 1, 0},  // begin 1
+    {469, 2, 0},  // begin 2
+    {471, 3, 0},  // like-to 0
+    {474, 2, 0},  // like-to 1
+    {476, 5, 0},  // like-to 2
+    {481, 2, 0},  // gerund-object 0
+    {483, 1, 0},  // gerund-object 1
+    {484, 2, 0},  // gerund-subject 0
+    {486, 2, 0},  // gerund-subject 1
+    {488, 3, 0},  // gerund-verb 0
+    {491, 1, 0},  // gerund-verb 1
+    {492, 3, 0},  // form-ru-ichidan 0
+    {495, 3, 0},  // form-ru-suru 0
+    {498, 3, 0},  // form-ru-w 0
+    {501, 3, 0},  // form-ru-godan 0
+    {504, 3, 0},  // form-a-ichidan 0
+    {507, 3, 0},  // form-a-suru 0
+    {510, 3, 0},  // form-a-godan 0
+    {513, 3, 0},  // form-e-kuru 0
+    {516, 3, 0},  // form-e-ichidan 0
+    {519, 3, 0},  // form-e-suru 0
+    {522, 3, 0},  // form-e-w 0
+    {525, 3, 0},  // form-e-godan 0
+    {528, 3, 0},  // form-i-ichidan 0
+    {531, 3, 0},  // form-i-suru 0
+    {534, 3, 0},  // form-i-w 0
+    {537, 3, 0},  // form-i-godan 0
+    {540, 3, 0},  // form-ou-ichidan 0
+    {543, 3, 0},  // form-ou-suru 0
+    {546, 3, 0},  // form-ou-w 0
+    {549, 3, 0},  // form-ou-godan 0
+    {552, 3, 0},  // form-te-ichidan 0
+    {555, 3, 0},  // form-te-suru 0
+    {558, 3, 0},  // form-te-ik 0
+    {561, 3, 0},  // form-te-k 0
+    {564, 3, 0},  // form-te-g 0
+    {567, 3, 0},  // form-te-s 0
+    {570, 3, 0},  // form-te-t 0
+    {573, 3, 0},  // form-te-r 0
+    {576, 3, 0},  // form-te-w 0
+    {579, 3, 0},  // form-te-m 0
+    {582, 3, 0},  // form-te-b 0
+    {585, 3, 0},  // form-te-n 0
+    {588, 3, 0},  // in-year-1 0
+    {591, 3, 0},  // in-year-1 1
+    {594, 3, 0},  // in-year-2 0
+    {597, 3, 0},  // in-year-2 1
+    {600, 3, 0},  // where-ni-live 0
+    {603, 1, 2},  // where-ni-live 1
+    {604, 3, 0},  // where-ni-go 0
+    {607, 1, 2},  // where-ni-go 1
+    {608, 3, 0},  // where-ni-come 0
+    {611, 1, 2},  // where-ni-come 1
+    {612, 3, 0},  // where-ni-stay 0
+    {615, 1, 2},  // where-ni-stay 1
+    {616, 4, 0},  // in-ni-live 0
+    {620, 1, 2},  // in-ni-live 1
+    {621, 3, 0},  // weather-it 0
+    {624, 2, 0},  // weather-it 1
+    {626, 1, 2},  // weather-it 2
+    {627, 3, 0},  // subordinate-subject-ga 0
+    {630, 3, 0},  // if-tara 0
+    {633, 2, 0},  // if-tara 1
+    {635, 2, 0},  // if-past-tara 0
+    {637, 2, 0},  // if-past-tara 1
+    {639, 3, 0},  // because-comma 0
+    {642, 3, 0},  // when-comma 0
+    {645, 3, 0},  // if-comma 0
+    {648, 1, 0},  // pres-ru-vv 0
+    {649, 1, 3},  // pres-ru-vv 1
+    {650, 2, 0},  // pres-ru-vv 2
+    {652, 1, 0},  // pres-ru-vku 0
+    {653, 1, 3},  // pres-ru-vku 1
+    {654, 2, 0},  // pres-ru-vku 2
+    {656, 1, 0},  // pres-ru-vsu 0
+    {657, 1, 3},  // pres-ru-vsu 1
+    {658, 2, 0},  // pres-ru-vsu 2
+    {660, 3, 0},  // pres-w 0
+    {663, 1, 3},  // pres-w 1
+    {664, 1, 0},  // pres-w 2
+    {665, 1, 0},  // pres-u-godan 0
+    {666, 1, 3},  // pres-u-godan 1
+    {667, 2, 0},  // pres-u-godan 2
+    {669, 1, 0},  // past-vv 0
+    {670, 1, 3},  // past-vv 1
+    {671, 2, 0},  // past-vv 2
+    {673, 1, 0},  // past-vku 0
+    {674, 1, 3},  // past-vku 1
+    {675, 2, 0},  // past-vku 2
+    {677, 3, 0},  // past-vsu 0
+    {680, 1, 3},  // past-vsu 1
+    {681, 2, 0},  // past-vsu 2
+    {683, 3, 0},  // past-k 0
+    {686, 1, 3},  // past-k 1
+    {687, 2, 0},  // past-k 2
+    {689, 3, 0},  // past-ik 0
+    {692, 1, 3},  // past-ik 1
+    {693, 2, 0},  // past-ik 2
+    {695, 3, 0},  // past-g 0
+    {698, 1, 3},  // past-g 1
+    {699, 2, 0},  // past-g 2
+    {701, 3, 0},  // past-s 0
+    {704, 1, 3},  // past-s 1
+    {705, 2, 0},  // past-s 2
+    {707, 3, 0},  // past-t 0
+    {710, 1, 3},  // past-t 1
+    {711, 2, 0},  // past-t 2
+    {713, 3, 0},  // past-r 0
+    {716, 1, 3},  // past-r 1
+    {717, 2, 0},  // past-r 2
+    {719, 3, 0},  // past-w 0
+    {722, 1, 3},  // past-w 1
+    {723, 2, 0},  // past-w 2
+    {725, 3, 0},  // past-m 0
+    {728, 1, 3},  // past-m 1
+    {729, 2, 0},  // past-m 2
+    {731, 3, 0},  // past-b 0
+    {734, 1, 3},  // past-b 1
+    {735, 2, 0},  // past-b 2
+    {737, 3, 0},  // past-n 0
+    {740, 1, 3},  // past-n 1
+    {741, 2, 0},  // past-n 2
+    {743, 3, 0},  // neg-stem-godan 0
+    {746, 1, 3},  // neg-stem-godan 1
+    {747, 1, 3},  // neg-stem-godan 2
+    {748, 1, 3},  // neg-stem-godan 3
+    {749, 1, 0},  // neg-stem-godan 4
+    {750, 3, 0},  // neg-stem-vsu 0
+    {753, 1, 3},  // neg-stem-vsu 1
+    {754, 1, 3},  // neg-stem-vsu 2
+    {755, 1, 3},  // neg-stem-vsu 3
+    {756, 1, 0},  // neg-stem-vsu 4
+    {757, 2, 0},  // neg-pres 0
+    {759, 1, 3},  // neg-pres 1
+    {760, 1, 3},  // neg-pres 2
+    {761, 2, 0},  // neg-pres 3
+    {763, 2, 0},  // neg-past 0
+    {765, 1, 3},  // neg-past 1
+    {766, 1, 3},  // neg-past 2
+    {767, 2, 0},  // neg-past 3
+    {769, 3, 0},  // polite-stem-godan 0
+    {772, 1, 3},  // polite-stem-godan 1
+    {773, 1, 3},  // polite-stem-godan 2
+    {774, 1, 3},  // polite-stem-godan 3
+    {775, 1, 3},  // polite-stem-godan 4
+    {776, 1, 3},  // polite-stem-godan 5
+    {777, 1, 3},  // polite-stem-godan 6
+    {778, 1, 0},  // polite-stem-godan 7
+    {779, 3, 0},  // polite-stem-w 0
+    {782, 3, 0},  // polite-stem-vsu 0
+    {785, 1, 3},  // polite-stem-vsu 1
+    {786, 1, 3},  // polite-stem-vsu 2
+    {787, 1, 3},  // polite-stem-vsu 3
+    {788, 1, 3},  // polite-stem-vsu 4
+    {789, 1, 3},  // polite-stem-vsu 5
+    {790, 1, 3},  // polite-stem-vsu 6
+    {791, 1, 0},  // polite-stem-vsu 7
+    {792, 1, 0},  // polite-pres 0
+    {793, 1, 3},  // polite-pres 1
+    {794, 2, 0},  // polite-pres 2
+    {796, 1, 0},  // polite-past 0
+    {797, 1, 3},  // polite-past 1
+    {798, 2, 0},  // polite-past 2
+    {800, 2, 0},  // polite-neg-pres 0
+    {802, 1, 3},  // polite-neg-pres 1
+    {803, 1, 3},  // polite-neg-pres 2
+    {804, 2, 0},  // polite-neg-pres 3
+    {806, 2, 0},  // polite-neg-past 0
+    {808, 1, 3},  // polite-neg-past 1
+    {809, 1, 3},  // polite-neg-past 2
+    {810, 2, 0},  // polite-neg-past 3
+    {812, 3, 0},  // adj-pres 0
+    {815, 3, 0},  // adj-pres 1
+    {818, 1, 0},  // adj-pres 2
+    {819, 3, 0},  // adj-pres-polite 0
+    {822, 3, 0},  // adj-pres-polite 1
+    {825, 1, 0},  // adj-pres-polite 2
+    {826, 3, 0},  // adj-past 0
+    {829, 3, 0},  // adj-past 1
+    {832, 2, 0},  // adj-past 2
+    {834, 3, 0},  // adj-past-polite 0
+    {837, 3, 0},  // adj-past-polite 1
+    {840, 2, 0},  // adj-past-polite 2
+    {842, 3, 0},  // adj-neg 0
+    {845, 3, 0},  // adj-neg 1
+    {848, 1, 3},  // adj-neg 2
+    {849, 1, 3},  // adj-neg 3
+    {850, 1, 0},  // adj-neg 4
+    {851, 3, 0},  // adj-neg-polite 0
+    {854, 3, 0},  // adj-neg-polite 1
+    {857, 1, 3},  // adj-neg-polite 2
+    {858, 1, 3},  // adj-neg-polite 3
+    {859, 1, 0},  // adj-neg-polite 4
+    {860, 3, 0},  // adj-bare-pres 0
+    {863, 1, 0},  // adj-bare-pres 1
+    {864, 3, 0},  // adj-bare-pres-polite 0
+    {867, 1, 0},  // adj-bare-pres-polite 1
+    {868, 3, 0},  // adj-bare-past 0
+    {871, 2, 0},  // adj-bare-past 1
+    {873, 3, 0},  // adj-bare-past-polite 0
+    {876, 2, 0},  // adj-bare-past-polite 1
+    {878, 3, 0},  // adj-attributive 0
+    {881, 1, 0},  // adj-attributive 1
+    {882, 3, 0},  // na-adj-attributive 0
+    {885, 1, 0},  // na-adj-attributive 1
+    {886, 3, 0},  // no-adj-attributive 0
+    {889, 1, 0},  // no-adj-attributive 1
+    {890, 3, 0},  // copula-pres-plain 0
+    {893, 1, 0},  // copula-pres-plain 1
+    {894, 3, 0},  // copula-past-plain 0
+    {897, 2, 0},  // copula-past-plain 1
+    {899, 2, 0},  // copula-pres-written 0
+    {901, 2, 0},  // copula-pres-written 1
+    {903, 3, 0},  // copula-past-written 0
+    {906, 2, 0},  // copula-past-written 1
+    {908, 3, 0},  // copula-pres-polite 0
+    {911, 2, 0},  // copula-pres-polite 1
+    {913, 3, 0},  // copula-past-polite 0
+    {916, 2, 0},  // copula-past-polite 1
+    {918, 3, 0},  // copula-neg 0
+    {921, 1, 3},  // copula-neg 1
+    {922, 1, 3},  // copula-neg 2
+    {923, 1, 0},  // copula-neg 3
+    {924, 3, 0},  // copula-neg-polite 0
+    {927, 1, 3},  // copula-neg-polite 1
+    {928, 1, 3},  // copula-neg-polite 2
+    {929, 1, 0},  // copula-neg-polite 3
+    {930, 2, 0},  // dat-ni 0
+    {932, 2, 0},  // nom-ga 0
+    {934, 2, 0},  // nom-ha 0
+    {936, 2, 0},  // hodo 0
+    {938, 4, 0},  // pp-in-np-de 0
+    {942, 4, 0},  // pp-in-np-ni 0
+    {946, 5, 0},  // pp-with-in-np 0
+    {951, 2, 0},  // pp-with-instrument 0
+    {953, 5, 0},  // pp-with-instrument 1
+    {958, 3, 0},  // question-ka 0
+    {961, 3, 0},  // question-wh-ka 0
 };
-unsigned const kAnalConstitCount = 368;
+unsigned const kAnalConstitCount = 415;
 
 AnalTerm const kAnalTerms[] = {
     {"N", nullptr, 0, 1, 0, 0, 0},  // there-in-container 0
@@ -978,6 +1047,101 @@ AnalTerm const kAnalTerms[] = {
     {"kamosiremase", nullptr, 0, 13, kAct, 0, 0},
     {"PRES", nullptr, 0, 1, 0, 0, 0},  // may-polite 1
     {"N", nullptr, 0, 13, kAct, 0, 0},
+    {"GERP", nullptr, 0, 1, 0, 0, 0},  // gerund-like 0
+    {"TO", nullptr, 0, 1, kActAfter, 0, 0},
+    {"VT01", nullptr, 0, 1, 0, 0, 0},  // gerund-like 1
+    {"like", nullptr, 0, 15, 0, 0, 0},
+    {"GERP", nullptr, 0, 1, 0, 0, 0},  // gerund-begin 0
+    {"TO", nullptr, 0, 1, kActAfter, 0, 0},
+    {"VT01", nullptr, 0, 1, 0, 0, 0},  // gerund-begin 1
+    {"{\216n\202\337}-", nullptr, 0, 13, 0, 0, 0},
+    {"PRN", nullptr, 0, 1, 0, 0, 0},  // want-by-first-person 0
+    {"*1", nullptr, 0, 2, 0, 0, 0},
+    {"VT01", nullptr, 0, 1, 0, 0, 0},  // want-by-first-person 1
+    {"want", nullptr, 0, 15, 0, 0, 0},
+    {"ta-", nullptr, 0, 13, kAct, 0, 0},
+    {"ADJ", nullptr, 0, 11, kAct, 0, 0},
+    {"PRN", nullptr, 0, 1, 0, 0, 0},  // want-by-second-person 0
+    {"*2", nullptr, 0, 2, 0, 0, 0},
+    {"VT01", nullptr, 0, 1, 0, 0, 0},  // want-by-second-person 1
+    {"want", nullptr, 0, 15, 0, 0, 0},
+    {"ta-", nullptr, 0, 13, kAct, 0, 0},
+    {"ADJ", nullptr, 0, 11, kAct, 0, 0},
+    {"V*", nullptr, 0, 11, 0, 0, 0},  // want-not 0
+    {"*-", nullptr, 0, 27, 0, 0, 0},
+    {"*-", "\\1-I", 0, 27, kAct, 0, 0},
+    {"TO", nullptr, 0, 1, 0, 0, 0},  // want-not 1
+    {"VT01", nullptr, 0, 1, 0, 0, 0},  // want-not 2
+    {"ta-", nullptr, 0, 13, 0, 0, 0},
+    {"taku", nullptr, 0, 13, kAct, 0, 0},
+    {"OTHER", nullptr, 0, 11, kAct, 0, 0},
+    {"AUX", nullptr, 0, 1, 0, 0, 0},  // want-not 3
+    {"Not", nullptr, 0, 1, 0, 0, 0},  // want-not 4
+    {"AUX", nullptr, 0, 1, 0, 0, 0},  // want-not 5
+    {"<neg>", nullptr, 0, 1, 0, 0, 0},  // want-not 6
+    {"na-", nullptr, 0, 13, kAct, 0, 0},
+    {"ADJ", nullptr, 0, 11, kAct, 0, 0},
+    {"ADJ", nullptr, 0, 1, kAct, 0, 0},
+    {"V*", nullptr, 0, 11, 0, 0, 0},  // want 0
+    {"*-", nullptr, 0, 27, 0, 0, 0},
+    {"*-", "\\1-I", 0, 27, kAct, 0, 0},
+    {"TO", nullptr, 0, 1, 0, 0, 0},  // want 1
+    {"VT01", nullptr, 0, 1, 0, 0, 0},  // want 2
+    {"ta-", nullptr, 0, 13, 0, 0, 0},
+    {"V*", nullptr, 0, 11, 0, 0, 0},  // want-shown 0
+    {"*-", nullptr, 0, 27, 0, 0, 0},
+    {"*-", "\\1-I", 0, 27, kAct, 0, 0},
+    {"TO", nullptr, 0, 1, 0, 0, 0},  // want-shown 1
+    {"tagaQte", nullptr, 0, 13, kAct, 0, 0},
+    {"VT01", nullptr, 0, 1, 0, 0, 0},  // want-shown 2
+    {"want", nullptr, 0, 15, 0, 0, 0},
+    {"i-", nullptr, 0, 13, kAct, 0, 0},
+    {"VV", nullptr, 0, 11, kAct, 0, 0},
+    {"V*", nullptr, 0, 11, 0, 0, 0},  // try 0
+    {"*-", nullptr, 0, 27, 0, 0, 0},
+    {"*-", "\\1-OU", 0, 27, kAct, 0, 0},
+    {"TO", nullptr, 0, 1, 0, 0, 0},  // try 1
+    {"to", nullptr, 0, 13, kAct, 0, 0},
+    {"VT01", nullptr, 0, 1, 0, 0, 0},  // try 2
+    {"try", nullptr, 0, 15, 0, 0, 0},
+    {"su-", nullptr, 0, 13, kAct, 0, 0},
+    {"Vsu", nullptr, 0, 11, kAct, 0, 0},
+    {"V*", nullptr, 0, 11, 0, 0, 0},  // need 0
+    {"*-", nullptr, 0, 27, 0, 0, 0},
+    {"*-", "\\1-RU", 0, 27, kAct, 0, 0},
+    {"TO", nullptr, 0, 1, 0, 0, 0},  // need 1
+    {"{\225K\227v\202\252}", nullptr, 0, 13, kAct, 0, 0},
+    {"VT01", nullptr, 0, 1, 0, 0, 0},  // need 2
+    {"need", nullptr, 0, 15, 0, 0, 0},
+    {"ar-", nullptr, 0, 13, kAct, 0, 0},
+    {"VCr", nullptr, 0, 11, kAct, 0, 0},
+    {"V*", nullptr, 0, 11, 0, 0, 0},  // begin 0
+    {"*-", nullptr, 0, 27, 0, 0, 0},
+    {"*-", "\\1-I", 0, 27, kAct, 0, 0},
+    {"TO", nullptr, 0, 1, 0, 0, 0},  // begin 1
+    {"VT01", nullptr, 0, 1, 0, 0, 0},  // begin 2
+    {"{\216n\202\337}-", nullptr, 0, 13, 0, 0, 0},
+    {"V*", nullptr, 0, 11, 0, 0, 0},  // like-to 0
+    {"*-", nullptr, 0, 27, 0, 0, 0},
+    {"*-", "\\1-RU", 0, 27, kAct, 0, 0},
+    {"TO", nullptr, 0, 1, 0, 0, 0},  // like-to 1
+    {"kotoga", nullptr, 0, 13, kAct, 0, 0},
+    {"VT01", nullptr, 0, 1, 0, 0, 0},  // like-to 2
+    {"like", nullptr, 0, 15, 0, 0, 0},
+    {"{\215D\202\253}dear-", nullptr, 0, 13, kAct, 0, 0},
+    {"BE", nullptr, 0, 1, kAct, 0, 0},
+    {"OTHER", nullptr, 0, 11, kAct, 0, 0},
+    {"GERP", nullptr, 0, 1, 0, 0, 0},  // gerund-object 0
+    {"kotowo", nullptr, 0, 13, kActAfter, 0, 0},
+    {"VT01", nullptr, 0, 1, 0, 0, 0},  // gerund-object 1
+    {"GERP", nullptr, 0, 1, 0, 0, 0},  // gerund-subject 0
+    {"koto", nullptr, 0, 13, kActAfter, 0, 0},
+    {"Nom", nullptr, 0, 1, 0, 0, 0},  // gerund-subject 1
+    {"ha", nullptr, 0, 13, kAct, 0, 0},
+    {"V*", nullptr, 0, 11, 0, 0, 0},  // gerund-verb 0
+    {"*-", nullptr, 0, 27, 0, 0, 0},
+    {"*-", "\\1-RU", 0, 27, kAct, 0, 0},
+    {"koto*", nullptr, 0, 27, 0, 0, 0},  // gerund-verb 1
     {"V*", nullptr, 0, 11, 0, 0, 0},  // form-ru-ichidan 0
     {"*}-RU", nullptr, 0, 27, 0, 0, 0},
     {"*}-RU", "\\1}ru", 0, 27, kAct, 0, 0},
@@ -1014,6 +1178,30 @@ AnalTerm const kAnalTerms[] = {
     {"VC*", nullptr, 0, 11, 0, 0, 0},  // form-e-godan 0
     {"*\077-E", nullptr, 0, 27, 0, 0, 0},
     {"*\077-E", "\\1\\2e", 0, 27, kAct, 0, 0},
+    {"V*", nullptr, 0, 11, 0, 0, 0},  // form-i-ichidan 0
+    {"*}-I", nullptr, 0, 27, 0, 0, 0},
+    {"*}-I", "\\1}", 0, 27, kAct, 0, 0},
+    {"Vsu", nullptr, 0, 11, 0, 0, 0},  // form-i-suru 0
+    {"*su-I", nullptr, 0, 27, 0, 0, 0},
+    {"*su-I", "\\1si", 0, 27, kAct, 0, 0},
+    {"VCw", nullptr, 0, 11, 0, 0, 0},  // form-i-w 0
+    {"*w-I", nullptr, 0, 27, 0, 0, 0},
+    {"*w-I", "\\1i", 0, 27, kAct, 0, 0},
+    {"VC*", nullptr, 0, 11, 0, 0, 0},  // form-i-godan 0
+    {"*\077-I", nullptr, 0, 27, 0, 0, 0},
+    {"*\077-I", "\\1\\2i", 0, 27, kAct, 0, 0},
+    {"V*", nullptr, 0, 11, 0, 0, 0},  // form-ou-ichidan 0
+    {"*}-OU", nullptr, 0, 27, 0, 0, 0},
+    {"*}-OU", "\\1}you", 0, 27, kAct, 0, 0},
+    {"Vsu", nullptr, 0, 11, 0, 0, 0},  // form-ou-suru 0
+    {"*su-OU", nullptr, 0, 27, 0, 0, 0},
+    {"*su-OU", "\\1siyou", 0, 27, kAct, 0, 0},
+    {"VCw", nullptr, 0, 11, 0, 0, 0},  // form-ou-w 0
+    {"*w-OU", nullptr, 0, 27, 0, 0, 0},
+    {"*w-OU", "\\1ou", 0, 27, kAct, 0, 0},
+    {"VC*", nullptr, 0, 11, 0, 0, 0},  // form-ou-godan 0
+    {"*\077-OU", nullptr, 0, 27, 0, 0, 0},
+    {"*\077-OU", "\\1\\2ou", 0, 27, kAct, 0, 0},
     {"V*", nullptr, 0, 11, 0, 0, 0},  // form-te-ichidan 0
     {"*}-TE", nullptr, 0, 27, 0, 0, 0},
     {"*}-TE", "\\1}te", 0, 27, kAct, 0, 0},
@@ -1427,102 +1615,126 @@ AnalTerm const kAnalTerms[] = {
     {"QWH", nullptr, 0, 12, 0, 0, 0},
     {"ka", nullptr, 0, 13, kActAfter, 0, 0},
 };
-unsigned const kAnalTermCount = 845;
+unsigned const kAnalTermCount = 964;
 
 namespace {
 
 // kAOJStr, forward: letter, whole bit, prefix bit, children, first child.
 LetterMapRecord const kJStrForward[] = {
-    {0, 0, 0, 3, 1},
-    {45, 0, 0, 1, 4},
-    {97, 0, 0, 1, 5},
-    {123, 0, 0, 5, 6},
-    {119, 0, 0, 1, 11},
-    {114, 0, 0, 1, 12},
-    {130, 0, 0, 3, 13},
-    {141, 0, 0, 1, 16},
-    {142, 0, 0, 1, 17},
-    {145, 0, 0, 1, 18},
-    {148, 0, 0, 1, 19},
+    {0, 0, 0, 5, 1},
+    {45, 0, 0, 1, 6},
+    {97, 0, 0, 1, 7},
+    {107, 0, 0, 1, 8},
+    {116, 0, 0, 1, 9},
+    {123, 0, 0, 5, 10},
+    {119, 0, 0, 1, 15},
+    {114, 0, 0, 1, 16},
+    {111, 0, 0, 1, 17},
+    {97, 0, 0, 1, 18},
+    {130, 0, 0, 3, 19},
+    {141, 0, 0, 1, 22},
+    {142, 0, 0, 2, 23},
+    {145, 0, 0, 1, 25},
+    {148, 0, 0, 1, 26},
     {111, 7, 0, 0, 0},  // -wo
     {45, 6, 0, 0, 0},  // ar-
-    {197, 0, 0, 1, 20},
-    {198, 0, 0, 1, 21},
-    {199, 0, 0, 1, 22},
-    {130, 0, 0, 1, 23},
+    {116, 0, 0, 1, 27},
+    {45, 9, 0, 0, 0},  // ta-
+    {197, 0, 0, 1, 28},
+    {198, 0, 0, 1, 29},
+    {199, 0, 0, 1, 30},
+    {130, 0, 0, 1, 31},
+    {110, 0, 0, 1, 32},
     {132, 0, 4, 0, 0},  // {私
-    {189, 0, 0, 1, 24},
+    {189, 0, 0, 1, 33},
     {222, 0, 3, 0, 0},  // {彼
+    {111, 0, 10, 0, 0},  // koto
     {125, 1, 0, 0, 0},  // {で}
-    {125, 9, 0, 0, 0},  // {と}
-    {130, 0, 0, 1, 25},
-    {125, 0, 0, 1, 26},
-    {125, 0, 0, 1, 27},
-    {177, 0, 0, 1, 28},
+    {125, 12, 0, 0, 0},  // {と}
+    {130, 0, 0, 1, 34},
+    {125, 0, 0, 1, 35},
+    {130, 0, 0, 1, 36},
+    {125, 0, 0, 1, 37},
+    {177, 0, 0, 1, 38},
     {45, 2, 0, 0, 0},  // {高}-
+    {223, 0, 0, 1, 39},
     {45, 5, 0, 0, 0},  // {多}-
-    {130, 0, 0, 1, 29},
-    {197, 0, 0, 1, 30},
-    {125, 8, 0, 0, 0},  // {どこで}
+    {130, 0, 0, 1, 40},
+    {125, 0, 0, 1, 41},
+    {197, 0, 0, 1, 42},
+    {45, 8, 0, 0, 0},  // {始め}-
+    {125, 11, 0, 0, 0},  // {どこで}
 };
 
 // kAOJStr, backward: letter, whole bit, prefix bit, children, first child.
 LetterMapRecord const kJStrBackward[] = {
-    {0, 0, 0, 5, 1},
-    {45, 0, 5, 12, 6},  // -
-    {65, 0, 0, 1, 18},
-    {69, 0, 0, 2, 19},
-    {85, 0, 0, 1, 21},
-    {125, 0, 0, 2, 22},
+    {0, 0, 0, 6, 1},
+    {45, 0, 5, 12, 7},  // -
+    {65, 0, 0, 1, 19},
+    {69, 0, 0, 2, 20},
+    {73, 0, 0, 1, 22},
+    {85, 0, 0, 2, 23},
+    {125, 0, 0, 2, 25},
     {98, 0, 13, 0, 0},  // b-
     {103, 0, 7, 0, 0},  // g-
-    {105, 0, 0, 1, 24},
+    {105, 0, 0, 1, 27},
     {107, 0, 6, 0, 0},  // k-
     {109, 0, 12, 0, 0},  // m-
     {110, 0, 14, 0, 0},  // n-
-    {114, 0, 10, 1, 25},  // r-
+    {114, 0, 10, 1, 28},  // r-
     {115, 0, 8, 0, 0},  // s-
     {116, 0, 9, 0, 0},  // t-
-    {117, 0, 0, 1, 26},
+    {117, 0, 0, 1, 29},
     {119, 0, 11, 0, 0},  // w-
     {125, 0, 3, 0, 0},  // }-
-    {45, 0, 0, 2, 27},
-    {45, 0, 0, 3, 29},
-    {84, 0, 0, 1, 32},
-    {82, 0, 0, 1, 33},
-    {197, 0, 0, 1, 34},
-    {201, 0, 0, 1, 35},
-    {119, 0, 34, 0, 0},  // wi-
-    {97, 0, 0, 1, 36},
+    {45, 0, 0, 2, 30},
+    {45, 0, 0, 3, 32},
+    {84, 0, 0, 1, 35},
+    {45, 0, 0, 3, 36},
+    {79, 0, 0, 1, 39},
+    {82, 0, 0, 1, 40},
+    {197, 0, 0, 1, 41},
+    {201, 0, 0, 1, 42},
+    {119, 0, 40, 0, 0},  // wi-
+    {97, 0, 0, 1, 43},
     {115, 0, 4, 0, 0},  // su-
-    {117, 0, 0, 1, 37},
+    {117, 0, 0, 1, 44},
     {125, 0, 18, 0, 0},  // }-A
-    {117, 0, 0, 1, 38},
+    {117, 0, 0, 1, 45},
     {119, 0, 22, 0, 0},  // w-E
     {125, 0, 20, 0, 0},  // }-E
-    {45, 0, 0, 11, 39},
-    {45, 0, 0, 3, 50},
+    {45, 0, 0, 11, 46},
+    {117, 0, 0, 1, 57},
+    {119, 0, 25, 0, 0},  // w-I
+    {125, 0, 23, 0, 0},  // }-I
+    {45, 0, 0, 3, 58},
+    {45, 0, 0, 3, 61},
     {130, 0, 1, 0, 0},  // で}
-    {130, 0, 35, 0, 0},  // に}
-    {101, 0, 0, 1, 53},
+    {130, 0, 41, 0, 0},  // に}
+    {101, 0, 0, 1, 64},
     {115, 0, 19, 0, 0},  // su-A
     {115, 0, 21, 0, 0},  // su-E
-    {98, 0, 32, 0, 0},  // b-TE
-    {103, 0, 26, 0, 0},  // g-TE
-    {107, 0, 25, 0, 0},  // k-TE
-    {109, 0, 31, 0, 0},  // m-TE
-    {110, 0, 33, 0, 0},  // n-TE
-    {114, 0, 29, 0, 0},  // r-TE
-    {115, 0, 27, 0, 0},  // s-TE
-    {116, 0, 28, 0, 0},  // t-TE
-    {117, 0, 0, 1, 54},
-    {119, 0, 30, 0, 0},  // w-TE
-    {125, 0, 23, 0, 0},  // }-TE
-    {117, 0, 0, 1, 55},
+    {98, 0, 38, 0, 0},  // b-TE
+    {103, 0, 32, 0, 0},  // g-TE
+    {107, 0, 31, 0, 0},  // k-TE
+    {109, 0, 37, 0, 0},  // m-TE
+    {110, 0, 39, 0, 0},  // n-TE
+    {114, 0, 35, 0, 0},  // r-TE
+    {115, 0, 33, 0, 0},  // s-TE
+    {116, 0, 34, 0, 0},  // t-TE
+    {117, 0, 0, 1, 65},
+    {119, 0, 36, 0, 0},  // w-TE
+    {125, 0, 29, 0, 0},  // }-TE
+    {115, 0, 24, 0, 0},  // su-I
+    {117, 0, 0, 1, 66},
+    {119, 0, 28, 0, 0},  // w-OU
+    {125, 0, 26, 0, 0},  // }-OU
+    {117, 0, 0, 1, 67},
     {119, 0, 17, 0, 0},  // w-RU
     {125, 0, 15, 0, 0},  // }-RU
     {100, 0, 2, 0, 0},  // dear-
-    {115, 0, 24, 0, 0},  // su-TE
+    {115, 0, 30, 0, 0},  // su-TE
+    {115, 0, 27, 0, 0},  // su-OU
     {115, 0, 16, 0, 0},  // su-RU
 };
 
@@ -1564,33 +1776,45 @@ LetterMapRecord const kJPOSForward[] = {
 
 // kAOEBase, forward: letter, whole bit, prefix bit, children, first child.
 LetterMapRecord const kEBaseForward[] = {
-    {0, 0, 0, 7, 1},
-    {99, 0, 0, 1, 8},
-    {103, 0, 0, 1, 9},
-    {104, 0, 0, 1, 10},
-    {108, 0, 0, 1, 11},
-    {114, 0, 0, 1, 12},
-    {115, 0, 0, 1, 13},
-    {116, 0, 0, 1, 14},
-    {111, 0, 0, 1, 15},
-    {111, 4, 0, 0, 0},  // go
-    {97, 0, 0, 1, 16},
-    {105, 0, 0, 1, 17},
-    {97, 0, 0, 1, 18},
-    {116, 0, 0, 1, 19},
-    {97, 0, 0, 1, 20},
-    {109, 0, 0, 1, 21},
-    {118, 0, 0, 1, 22},
-    {118, 0, 0, 1, 23},
-    {105, 0, 0, 1, 24},
+    {0, 0, 0, 9, 1},
+    {99, 0, 0, 1, 10},
+    {103, 0, 0, 1, 11},
+    {104, 0, 0, 1, 12},
+    {108, 0, 0, 1, 13},
+    {110, 0, 0, 1, 14},
+    {114, 0, 0, 1, 15},
+    {115, 0, 0, 1, 16},
+    {116, 0, 0, 2, 17},
+    {119, 0, 0, 1, 19},
+    {111, 0, 0, 1, 20},
+    {111, 8, 0, 0, 0},  // go
+    {97, 0, 0, 1, 21},
+    {105, 0, 0, 2, 22},
+    {101, 0, 0, 1, 24},
     {97, 0, 0, 1, 25},
-    {108, 0, 0, 1, 26},
-    {101, 5, 0, 0, 0},  // come
+    {116, 0, 0, 1, 26},
+    {97, 0, 0, 1, 27},
+    {114, 0, 0, 1, 28},
+    {97, 0, 0, 1, 29},
+    {109, 0, 0, 1, 30},
+    {118, 0, 0, 1, 31},
+    {107, 0, 0, 1, 32},
+    {118, 0, 0, 1, 33},
+    {101, 0, 0, 1, 34},
+    {105, 0, 0, 1, 35},
+    {97, 0, 0, 1, 36},
+    {108, 0, 0, 1, 37},
+    {121, 5, 0, 0, 0},  // try
+    {110, 0, 0, 1, 38},
+    {101, 9, 0, 0, 0},  // come
     {101, 2, 0, 0, 0},  // have
-    {101, 3, 0, 0, 0},  // live
-    {110, 7, 0, 0, 0},  // rain
-    {121, 6, 0, 0, 0},  // stay
+    {101, 3, 0, 0, 0},  // like
+    {101, 7, 0, 0, 0},  // live
+    {100, 6, 0, 0, 0},  // need
+    {110, 11, 0, 0, 0},  // rain
+    {121, 10, 0, 0, 0},  // stay
     {108, 1, 0, 0, 0},  // tall
+    {116, 4, 0, 0, 0},  // want
 };
 
 // kAOESurface, forward: letter, whole bit, prefix bit, children, first child.
@@ -1621,122 +1845,130 @@ LetterMapRecord const kESurfaceForward[] = {
 
 // kAOConstit, forward: letter, whole bit, prefix bit, children, first child.
 LetterMapRecord const kConstitForward[] = {
-    {0, 0, 0, 15, 1},
-    {60, 0, 0, 1, 16},
-    {65, 0, 0, 3, 17},
-    {66, 0, 0, 1, 20},
-    {67, 0, 0, 1, 21},
-    {68, 0, 0, 1, 22},
-    {69, 0, 0, 1, 23},
-    {72, 0, 0, 1, 24},
-    {73, 0, 0, 1, 25},
-    {78, 4, 0, 3, 26},  // N
-    {80, 0, 0, 3, 29},
-    {81, 0, 0, 1, 32},
-    {83, 0, 0, 5, 33},
-    {84, 0, 0, 1, 38},
-    {86, 0, 0, 1, 39},
-    {87, 0, 0, 1, 40},
-    {110, 0, 0, 1, 41},
-    {68, 0, 0, 1, 42},
-    {85, 0, 0, 1, 43},
-    {99, 0, 0, 1, 44},
+    {0, 0, 0, 16, 1},
+    {60, 0, 0, 1, 17},
+    {65, 0, 0, 3, 18},
+    {66, 0, 0, 1, 21},
+    {67, 0, 0, 1, 22},
+    {68, 0, 0, 1, 23},
+    {69, 0, 0, 1, 24},
+    {71, 0, 0, 1, 25},
+    {72, 0, 0, 1, 26},
+    {73, 0, 0, 1, 27},
+    {78, 4, 0, 3, 28},  // N
+    {80, 0, 0, 3, 31},
+    {81, 0, 0, 1, 34},
+    {83, 0, 0, 5, 35},
+    {84, 0, 0, 2, 40},
+    {86, 0, 0, 2, 42},
+    {87, 0, 0, 1, 44},
+    {110, 0, 0, 1, 45},
+    {68, 0, 0, 1, 46},
+    {85, 0, 0, 1, 47},
+    {99, 0, 0, 1, 48},
     {69, 7, 0, 0, 0},  // BE
-    {79, 0, 0, 1, 45},
-    {97, 0, 0, 1, 46},
-    {88, 0, 0, 1, 47},
-    {111, 0, 0, 1, 48},
-    {70, 27, 0, 0, 0},  // IF
-    {66, 0, 0, 1, 49},
+    {79, 0, 0, 1, 49},
+    {97, 0, 0, 1, 50},
+    {88, 0, 0, 1, 51},
+    {69, 0, 0, 1, 52},
+    {111, 0, 0, 1, 53},
+    {70, 30, 0, 0, 0},  // IF
+    {66, 0, 0, 1, 54},
     {80, 6, 0, 0, 0},  // NP
-    {111, 0, 0, 2, 50},
-    {65, 0, 0, 1, 52},
+    {111, 0, 0, 2, 55},
+    {65, 0, 0, 1, 57},
     {80, 3, 0, 0, 0},  // PP
-    {82, 0, 0, 2, 53},
-    {87, 0, 0, 1, 55},
-    {67, 0, 0, 1, 56},
-    {68, 0, 0, 1, 57},
-    {73, 0, 0, 1, 58},
-    {81, 35, 0, 0, 0},  // SQ
-    {85, 0, 0, 1, 59},
-    {69, 0, 0, 1, 60},
-    {80, 34, 0, 0, 0},  // VP
-    {72, 0, 0, 1, 61},
-    {101, 0, 0, 1, 62},
+    {82, 0, 0, 2, 58},
+    {87, 0, 0, 1, 60},
+    {67, 0, 0, 1, 61},
+    {68, 0, 0, 1, 62},
+    {73, 0, 0, 1, 63},
+    {81, 38, 0, 0, 0},  // SQ
+    {85, 0, 0, 1, 64},
+    {69, 0, 0, 1, 65},
+    {79, 26, 0, 0, 0},  // TO
+    {80, 37, 0, 0, 0},  // VP
+    {84, 0, 0, 1, 66},
+    {72, 0, 0, 1, 67},
+    {101, 0, 0, 1, 68},
     {74, 8, 0, 0, 0},  // ADJ
-    {88, 18, 0, 3, 63},  // AUX
+    {88, 18, 0, 3, 69},  // AUX
     {99, 14, 0, 0, 0},  // Acc
-    {78, 0, 0, 1, 66},
-    {116, 0, 0, 1, 67},
-    {73, 0, 0, 1, 68},
-    {100, 0, 0, 1, 69},
-    {65, 0, 0, 1, 70},
-    {109, 12, 9, 1, 71},  // Nom
+    {78, 0, 0, 1, 72},
+    {116, 0, 0, 1, 73},
+    {73, 0, 0, 1, 74},
+    {82, 0, 0, 1, 75},
+    {100, 0, 0, 1, 76},
+    {65, 0, 0, 1, 77},
+    {109, 12, 9, 1, 78},  // Nom
     {116, 17, 0, 0, 0},  // Not
-    {83, 0, 0, 1, 72},
-    {69, 0, 0, 2, 73},
+    {83, 0, 0, 1, 79},
+    {69, 0, 0, 2, 80},
     {78, 10, 0, 0, 0},  // PRN
-    {72, 36, 0, 0, 0},  // QWH
-    {79, 0, 0, 1, 75},
-    {69, 0, 0, 1, 76},
-    {77, 0, 0, 1, 77},
-    {66, 0, 0, 1, 78},
-    {78, 0, 0, 1, 79},
-    {81, 0, 0, 1, 80},
-    {103, 0, 0, 1, 81},
-    {67, 0, 0, 1, 82},
-    {77, 0, 0, 2, 83},
-    {87, 0, 0, 1, 85},
-    {74, 0, 0, 1, 86},
-    {95, 0, 0, 1, 87},
-    {83, 0, 0, 1, 88},
-    {111, 33, 0, 0, 0},  // Hodo
+    {72, 39, 0, 0, 0},  // QWH
+    {79, 0, 0, 1, 82},
+    {69, 0, 0, 1, 83},
+    {77, 0, 0, 1, 84},
+    {66, 0, 0, 1, 85},
+    {78, 0, 0, 1, 86},
+    {48, 0, 0, 1, 87},
+    {81, 0, 0, 1, 88},
+    {103, 0, 0, 1, 89},
+    {67, 0, 0, 1, 90},
+    {77, 0, 0, 2, 91},
+    {87, 0, 0, 1, 93},
+    {74, 0, 0, 1, 94},
+    {95, 0, 0, 1, 95},
+    {83, 0, 0, 1, 96},
+    {80, 24, 0, 0, 0},  // GERP
+    {111, 36, 0, 0, 0},  // Hodo
     {82, 11, 0, 0, 0},  // NBAR
-    {95, 0, 0, 2, 89},
-    {84, 28, 0, 0, 0},  // PAST
+    {95, 0, 0, 2, 97},
+    {84, 31, 0, 0, 0},  // PAST
     {80, 2, 0, 0, 0},  // PREP
     {83, 19, 0, 0, 0},  // PRES
-    {78, 0, 0, 1, 91},
-    {67, 0, 0, 1, 92},
+    {78, 0, 0, 1, 99},
+    {67, 0, 0, 1, 100},
     {80, 21, 0, 0, 0},  // SIMP
-    {67, 0, 0, 1, 93},
-    {83, 0, 0, 1, 94},
-    {65, 0, 0, 1, 95},
+    {67, 0, 0, 1, 101},
+    {83, 0, 0, 1, 102},
+    {49, 25, 0, 0, 0},  // VT01
+    {65, 0, 0, 1, 103},
     {62, 13, 0, 0, 0},  // <neg>
-    {65, 0, 0, 1, 96},
-    {65, 0, 0, 1, 97},
-    {85, 0, 0, 1, 98},
-    {73, 0, 0, 1, 99},
-    {119, 0, 0, 1, 100},
-    {110, 0, 0, 1, 101},
+    {65, 0, 0, 1, 104},
+    {65, 0, 0, 1, 105},
+    {85, 0, 0, 1, 106},
+    {73, 0, 0, 1, 107},
+    {119, 0, 0, 1, 108},
+    {110, 0, 0, 1, 109},
     {84, 1, 0, 0, 0},  // EXIST
-    {103, 0, 0, 1, 102},
-    {104, 0, 0, 1, 103},
-    {74, 29, 0, 0, 0},  // SCONJ
-    {76, 25, 0, 0, 0},  // SDECL
-    {76, 26, 0, 0, 0},  // SUBCL
+    {103, 0, 0, 1, 110},
+    {104, 0, 0, 1, 111},
+    {74, 32, 0, 0, 0},  // SCONJ
+    {76, 28, 0, 0, 0},  // SDECL
+    {76, 29, 0, 0, 0},  // SUBCL
     {69, 20, 0, 0, 0},  // TENSE
-    {68, 0, 0, 1, 104},
+    {68, 0, 0, 1, 112},
     {78, 15, 0, 0, 0},  // AUXCAN
     {89, 23, 0, 0, 0},  // AUXMAY
-    {83, 0, 0, 1, 105},
-    {76, 0, 0, 1, 106},
-    {104, 0, 0, 1, 107},
-    {105, 31, 0, 0, 0},  // Dat_ni
+    {83, 0, 0, 1, 113},
+    {76, 0, 0, 1, 114},
+    {104, 0, 0, 1, 115},
+    {105, 34, 0, 0, 0},  // Dat_ni
     {97, 5, 0, 0, 0},  // Nom_ga
-    {97, 32, 0, 0, 0},  // Nom_ha
-    {86, 24, 0, 0, 0},  // WHQADV
+    {97, 35, 0, 0, 0},  // Nom_ha
+    {86, 27, 0, 0, 0},  // WHQADV
     {84, 22, 0, 0, 0},  // AUXMUST
     {76, 16, 0, 0, 0},  // AUXWILL
-    {101, 0, 0, 1, 108},
-    {110, 30, 0, 0, 0},  // CONJwhen
+    {101, 0, 0, 1, 116},
+    {110, 33, 0, 0, 0},  // CONJwhen
 };
 
 }  // namespace
 
-ANALOPT const kAOJStr = {kJStrForward, 31, 113, kJStrBackward, 56, 169};
+ANALOPT const kAOJStr = {kJStrForward, 43, 113, kJStrBackward, 68, 169};
 ANALOPT const kAOJPOS = {kJPOSForward, 32, 104, nullptr, 0, 168};
-ANALOPT const kAOEBase = {kEBaseForward, 27, 45, nullptr, 0, 165};
+ANALOPT const kAOEBase = {kEBaseForward, 39, 45, nullptr, 0, 165};
 ANALOPT const kAOESurface = {kESurfaceForward, 22, 84, nullptr, 0, 0};
-ANALOPT const kAOConstit = {kConstitForward, 109, 1, nullptr, 0, 163};
+ANALOPT const kAOConstit = {kConstitForward, 117, 1, nullptr, 0, 163};
 ANALOPT const kAOSemant = {nullptr, 0, 96, nullptr, 0, 0};

@@ -1,5 +1,5 @@
-// e2j translate over the verb forms: modals, the perfect, the passive and
-// imperatives, in plain and in polite style.
+// e2j translate over the verb forms: modals, the perfect, the passive,
+// imperatives, infinitives and gerunds, in plain and in polite style.
 #include <gtest/gtest.h>
 
 #include "e2j_translations.h"
@@ -69,6 +69,38 @@ TEST(E2jVerbForms, ImperativesReadAsJapanese) {
         {"Meet Mary.", "メアリーに会え。", "メアリーに会ってください。"},
         {"Don't run.", "走るな。", "走らないでください。"},
         {"Do not eat the fish.", "魚を食べるな。", "魚を食べないでください。"},
+    };
+    ExpectPlainAndPolite(cases);
+}
+
+// The verbs that take an infinitive ask its verb for a form of their own:
+// たい (たがっている when someone else wants), ようとする, 必要がある,
+// the i-form before 始める, ことが好きだ.
+TEST(E2jVerbForms, InfinitiveComplementsReadAsJapanese) {
+    StyledTranslation const cases[] = {
+        {"I want to eat an apple.", "私はりんごを食べたい。", "私はりんごを食べたいです。"},
+        {"I don't want to eat fish.", "私は魚を食べたくない。", "私は魚を食べたくないです。"},
+        {"Do you want to eat an apple?", "あなたはりんごを食べたいか？", "あなたはりんごを食べたいですか？"},
+        {"John wanted to meet Mary.", "ジョンはメアリーに会いたがっていた。", "ジョンはメアリーに会いたがっていました。"},
+        {"He tried to read the book.", "彼は本を読もうとした。", "彼は本を読もうとしました。"},
+        {"I need to study English.", "私は英語を勉強する必要がある。", "私は英語を勉強する必要があります。"},
+        {"She began to cry.", "彼女は泣き始めた。", "彼女は泣き始めました。"},
+        {"I like to swim.", "私は泳ぐことが好きだ。", "私は泳ぐことが好きです。"},
+    };
+    ExpectPlainAndPolite(cases);
+}
+
+// A gerund is its verb's dictionary form and こと: が before 好き, を as
+// another verb's object, は as a subject.
+TEST(E2jVerbForms, GerundsReadAsJapanese) {
+    StyledTranslation const cases[] = {
+        {"I like swimming.", "私は泳ぐことが好きだ。", "私は泳ぐことが好きです。"},
+        {"I don't like swimming.", "私は泳ぐことが好きではない。", "私は泳ぐことが好きではありません。"},
+        {"He likes playing the piano.", "彼はピアノを弾くことが好きだ。", "彼はピアノを弾くことが好きです。"},
+        {"I enjoyed swimming.", "私は泳ぐことを楽しんだ。", "私は泳ぐことを楽しみました。"},
+        {"He began reading the book.", "彼は本を読み始めた。", "彼は本を読み始めました。"},
+        {"Reading books is fun.", "本を読むことは楽しい。", "本を読むことは楽しいです。"},
+        {"Swimming is not difficult.", "泳ぐことは難しくない。", "泳ぐことは難しくありません。"},
     };
     ExpectPlainAndPolite(cases);
 }
