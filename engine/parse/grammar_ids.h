@@ -5,21 +5,21 @@
 // categories and lists.
 #include <cstdint>
 
-constexpr unsigned kRuleListCount = 101;
+constexpr unsigned kRuleListCount = 104;
 constexpr unsigned kRuleIndexCount = 15000;
-constexpr unsigned kRuleRHeapCount = 108;
+constexpr unsigned kRuleRHeapCount = 110;
 constexpr unsigned kRuleHeapCount = 396;
 constexpr unsigned kFeatureBitHeapCount = 176;
-constexpr unsigned kPureRuleCount = 101;
-constexpr unsigned kPureCCodeCount = 169;
-constexpr unsigned kPureTermCount = 176;
+constexpr unsigned kPureRuleCount = 104;
+constexpr unsigned kPureCCodeCount = 170;
+constexpr unsigned kPureTermCount = 180;
 constexpr unsigned kPureVCatCount = 1;
 constexpr unsigned kAltProbCount = 3;
 constexpr unsigned kExcludedCatCount = 4;
 constexpr unsigned kGrammarCreatedParticleCount = 60;
 constexpr unsigned kFirstTemporaryCategory = 15000;
 constexpr unsigned kTemporaryCategoryCount = 0;
-constexpr unsigned kUsedPureTermCount = 176;
+constexpr unsigned kUsedPureTermCount = 180;
 constexpr unsigned kUsedPureVCatCount = 0;
 constexpr unsigned kUsedAltProbCount = 3;
 constexpr unsigned kUsedExcludedCatCount = 4;
