@@ -5,21 +5,21 @@
 // categories and lists.
 #include <cstdint>
 
-constexpr unsigned kRuleListCount = 104;
+constexpr unsigned kRuleListCount = 108;
 constexpr unsigned kRuleIndexCount = 15000;
-constexpr unsigned kRuleRHeapCount = 110;
-constexpr unsigned kRuleHeapCount = 396;
+constexpr unsigned kRuleRHeapCount = 115;
+constexpr unsigned kRuleHeapCount = 408;
 constexpr unsigned kFeatureBitHeapCount = 176;
-constexpr unsigned kPureRuleCount = 104;
-constexpr unsigned kPureCCodeCount = 170;
-constexpr unsigned kPureTermCount = 180;
+constexpr unsigned kPureRuleCount = 108;
+constexpr unsigned kPureCCodeCount = 176;
+constexpr unsigned kPureTermCount = 188;
 constexpr unsigned kPureVCatCount = 1;
 constexpr unsigned kAltProbCount = 3;
 constexpr unsigned kExcludedCatCount = 4;
 constexpr unsigned kGrammarCreatedParticleCount = 60;
 constexpr unsigned kFirstTemporaryCategory = 15000;
 constexpr unsigned kTemporaryCategoryCount = 0;
-constexpr unsigned kUsedPureTermCount = 180;
+constexpr unsigned kUsedPureTermCount = 188;
 constexpr unsigned kUsedPureVCatCount = 0;
 constexpr unsigned kUsedAltProbCount = 3;
 constexpr unsigned kUsedExcludedCatCount = 4;
@@ -89,11 +89,13 @@ constexpr uint16_t kRELGAP = 418;
 constexpr uint16_t kSUBCL = 419;
 constexpr uint16_t kSUBCOMMA = 420;
 constexpr uint16_t kSJOIN = 421;
-constexpr uint16_t kINFP = 422;
-constexpr uint16_t kGERP = 423;
-constexpr uint16_t kTHEREBE = 424;
-constexpr uint16_t kEXIST = 425;
-constexpr uint16_t kTHANP = 426;
+constexpr uint16_t kCLCONJ = 422;
+constexpr uint16_t kSCOORD = 423;
+constexpr uint16_t kINFP = 424;
+constexpr uint16_t kGERP = 425;
+constexpr uint16_t kTHEREBE = 426;
+constexpr uint16_t kEXIST = 427;
+constexpr uint16_t kTHANP = 428;
 constexpr uint16_t kMOST = 480;
 
 }  // namespace grammar

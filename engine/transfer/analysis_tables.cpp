@@ -75,143 +75,147 @@ AnalysisRule const kAnalysisRules[] = {
     {148, 343, 2, 0x00, {}, 0x0, {56, 57}},  // gerund-object
     {150, 346, 2, 0x00, {}, 0x0, {56, 44}},  // gerund-subject
     {152, 349, 2, 0x00, {}, 0x0, {5413, 3626, 3331}},  // gerund-verb
-    {154, 359, 1, 0x00, {}, 0x0, {5414, 3331}},  // form-ru-ichidan
-    {155, 361, 1, 0x00, {}, 0x0, {5415, 3332}},  // form-ru-suru
-    {156, 363, 1, 0x00, {}, 0x0, {5416, 3336}},  // form-ru-w
-    {157, 365, 1, 0x00, {}, 0x0, {3333}},  // form-ru-godan
-    {158, 369, 1, 0x00, {}, 0x0, {5417, 3331}},  // form-a-ichidan
-    {159, 371, 1, 0x00, {}, 0x0, {5418, 3332}},  // form-a-suru
-    {160, 373, 1, 0x00, {}, 0x0, {3333}},  // form-a-godan
-    {161, 377, 1, 0x00, {}, 0x0, {5419, 3337}},  // form-e-kuru
-    {162, 379, 1, 0x00, {}, 0x0, {5419, 3331}},  // form-e-ichidan
-    {163, 381, 1, 0x00, {}, 0x0, {5420, 3332}},  // form-e-suru
-    {164, 383, 1, 0x00, {}, 0x0, {5421, 3336}},  // form-e-w
-    {165, 385, 1, 0x00, {}, 0x0, {3333}},  // form-e-godan
-    {166, 389, 1, 0x00, {}, 0x0, {5422, 3331}},  // form-i-ichidan
-    {167, 391, 1, 0x00, {}, 0x0, {5423, 3332}},  // form-i-suru
-    {168, 393, 1, 0x00, {}, 0x0, {5424, 3336}},  // form-i-w
-    {169, 395, 1, 0x00, {}, 0x0, {3333}},  // form-i-godan
-    {170, 399, 1, 0x00, {}, 0x0, {5425, 3331}},  // form-ou-ichidan
-    {171, 401, 1, 0x00, {}, 0x0, {5426, 3332}},  // form-ou-suru
-    {172, 403, 1, 0x00, {}, 0x0, {5427, 3336}},  // form-ou-w
-    {173, 405, 1, 0x00, {}, 0x0, {3333}},  // form-ou-godan
-    {174, 410, 1, 0x00, {}, 0x0, {5428, 3331}},  // form-te-ichidan
-    {175, 412, 1, 0x00, {}, 0x0, {5429, 3332}},  // form-te-suru
-    {176, 414, 1, 0x00, {}, 0x0, {5430, 3338}},  // form-te-ik
-    {177, 416, 1, 0x00, {}, 0x0, {5430, 3339}},  // form-te-k
-    {178, 418, 1, 0x00, {}, 0x0, {5431, 3340}},  // form-te-g
-    {179, 420, 1, 0x00, {}, 0x0, {5432, 3341}},  // form-te-s
-    {180, 422, 1, 0x00, {}, 0x0, {5433, 3342}},  // form-te-t
-    {181, 424, 1, 0x00, {}, 0x0, {5434, 3343}},  // form-te-r
-    {182, 426, 1, 0x00, {}, 0x0, {5435, 3336}},  // form-te-w
-    {183, 428, 1, 0x00, {}, 0x0, {5436, 3344}},  // form-te-m
-    {184, 430, 1, 0x00, {}, 0x0, {5437, 3345}},  // form-te-b
-    {185, 432, 1, 0x00, {}, 0x0, {5438, 3346}},  // form-te-n
-    {186, 436, 2, 0x00, {}, 0x0, {2689, 34, 36}},  // in-year-1
-    {188, 439, 2, 0x00, {}, 0x0, {2689, 34, 36}},  // in-year-2
-    {190, 449, 2, 0x00, {}, 0x0, {1447, 3627, 59}},  // where-ni-live
-    {192, 452, 2, 0x00, {}, 0x0, {1448, 3627, 59}},  // where-ni-go
-    {194, 455, 2, 0x00, {}, 0x0, {1449, 3627, 59}},  // where-ni-come
-    {196, 458, 2, 0x00, {}, 0x0, {1450, 3627, 59}},  // where-ni-stay
-    {198, 461, 2, 0x00, {}, 0x0, {2689, 1447, 3617, 34}},  // in-ni-live
-    {200, 466, 3, 0x00, {}, 0x0, {1451, 42, 41}},  // weather-it
-    {203, 472, 1, 0x00, {}, 0x0, {60, 61, 44, 38}},  // subordinate-subject-ga
-    {204, 476, 2, 0x00, {}, 0x0, {52, 60, 61, 51, 62}},  // if-tara
-    {206, 479, 2, 0x00, {}, 0x0, {52, 60, 61, 63, 62}},  // if-past-tara
-    {208, 484, 1, 0x00, {}, 0x0, {64, 61}},  // because-comma
-    {209, 486, 1, 0x00, {}, 0x0, {65, 61}},  // when-comma
-    {210, 488, 1, 0x00, {}, 0x0, {61, 62}},  // if-comma
-    {211, 494, 3, 0x02, {}, 0x0, {3347, 51}},  // pres-ru-vv (plain)
-    {211, 494, 3, 0x04, {}, 0x0, {3347, 51}},  // pres-ru-vv (written)
-    {214, 498, 3, 0x02, {}, 0x0, {3337, 51}},  // pres-ru-vku (plain)
-    {214, 498, 3, 0x04, {}, 0x0, {3337, 51}},  // pres-ru-vku (written)
-    {217, 502, 3, 0x02, {}, 0x0, {3332, 51}},  // pres-ru-vsu (plain)
-    {217, 502, 3, 0x04, {}, 0x0, {3332, 51}},  // pres-ru-vsu (written)
-    {220, 506, 3, 0x02, {}, 0x0, {5439, 3336, 51}},  // pres-w (plain)
-    {220, 506, 3, 0x04, {}, 0x0, {5439, 3336, 51}},  // pres-w (written)
-    {223, 510, 3, 0x02, {}, 0x0, {3333, 51}},  // pres-u-godan (plain)
-    {223, 510, 3, 0x04, {}, 0x0, {3333, 51}},  // pres-u-godan (written)
-    {226, 516, 3, 0x02, {}, 0x0, {3347, 63}},  // past-vv (plain)
-    {226, 516, 3, 0x04, {}, 0x0, {3347, 63}},  // past-vv (written)
-    {229, 520, 3, 0x02, {}, 0x0, {3337, 63}},  // past-vku (plain)
-    {229, 520, 3, 0x04, {}, 0x0, {3337, 63}},  // past-vku (written)
-    {232, 524, 3, 0x02, {}, 0x0, {5412, 3332, 63}},  // past-vsu (plain)
-    {232, 524, 3, 0x04, {}, 0x0, {5412, 3332, 63}},  // past-vsu (written)
-    {235, 528, 3, 0x02, {}, 0x0, {5440, 3339, 63}},  // past-k (plain)
-    {235, 528, 3, 0x04, {}, 0x0, {5440, 3339, 63}},  // past-k (written)
-    {238, 532, 3, 0x02, {}, 0x0, {5440, 3338, 63}},  // past-ik (plain)
-    {238, 532, 3, 0x04, {}, 0x0, {5440, 3338, 63}},  // past-ik (written)
-    {241, 536, 3, 0x02, {}, 0x0, {5441, 3340, 63}},  // past-g (plain)
-    {241, 536, 3, 0x04, {}, 0x0, {5441, 3340, 63}},  // past-g (written)
-    {244, 540, 3, 0x02, {}, 0x0, {5442, 3341, 63}},  // past-s (plain)
-    {244, 540, 3, 0x04, {}, 0x0, {5442, 3341, 63}},  // past-s (written)
-    {247, 544, 3, 0x02, {}, 0x0, {5443, 3342, 63}},  // past-t (plain)
-    {247, 544, 3, 0x04, {}, 0x0, {5443, 3342, 63}},  // past-t (written)
-    {250, 548, 3, 0x02, {}, 0x0, {5444, 3343, 63}},  // past-r (plain)
-    {250, 548, 3, 0x04, {}, 0x0, {5444, 3343, 63}},  // past-r (written)
-    {253, 552, 3, 0x02, {}, 0x0, {5439, 3336, 63}},  // past-w (plain)
-    {253, 552, 3, 0x04, {}, 0x0, {5439, 3336, 63}},  // past-w (written)
-    {256, 556, 3, 0x02, {}, 0x0, {5445, 3344, 63}},  // past-m (plain)
-    {256, 556, 3, 0x04, {}, 0x0, {5445, 3344, 63}},  // past-m (written)
-    {259, 560, 3, 0x02, {}, 0x0, {5446, 3345, 63}},  // past-b (plain)
-    {259, 560, 3, 0x04, {}, 0x0, {5446, 3345, 63}},  // past-b (written)
-    {262, 564, 3, 0x02, {}, 0x0, {5447, 3346, 63}},  // past-n (plain)
-    {262, 564, 3, 0x04, {}, 0x0, {5447, 3346, 63}},  // past-n (written)
-    {265, 570, 5, 0x02, {}, 0x0, {3333, 45}},  // neg-stem-godan (plain)
-    {265, 570, 5, 0x04, {}, 0x0, {3333, 45}},  // neg-stem-godan (written)
-    {270, 576, 5, 0x02, {}, 0x0, {5412, 3332, 45}},  // neg-stem-vsu (plain)
-    {270, 576, 5, 0x04, {}, 0x0, {5412, 3332, 45}},  // neg-stem-vsu (written)
-    {275, 582, 4, 0x02, {}, 0x0, {45, 51}},  // neg-pres (plain)
-    {275, 582, 4, 0x04, {}, 0x0, {45, 51}},  // neg-pres (written)
-    {279, 587, 4, 0x02, {}, 0x0, {45, 63}},  // neg-past (plain)
-    {279, 587, 4, 0x04, {}, 0x0, {45, 63}},  // neg-past (written)
-    {283, 596, 8, 0x01, {}, 0x0, {3333, 52}},  // polite-stem-godan (polite)
-    {291, 605, 1, 0x01, {}, 0x0, {5448, 3336}},  // polite-stem-w (polite)
-    {292, 607, 8, 0x01, {}, 0x0, {5412, 3332, 52}},  // polite-stem-vsu (polite)
-    {300, 616, 3, 0x01, {}, 0x0, {3331, 51}},  // polite-pres (polite)
-    {303, 620, 3, 0x01, {}, 0x0, {3331, 63}},  // polite-past (polite)
-    {306, 624, 4, 0x01, {}, 0x0, {45, 51}},  // polite-neg-pres (polite)
-    {310, 629, 4, 0x01, {}, 0x0, {45, 63}},  // polite-neg-past (polite)
-    {314, 638, 3, 0x02, {}, 0x0, {5410, 5413, 3329, 51, 39}},  // adj-pres (plain)
-    {314, 638, 3, 0x04, {}, 0x0, {5410, 5413, 3329, 51, 39}},  // adj-pres (written)
-    {317, 642, 3, 0x01, {}, 0x0, {5410, 5413, 3329, 51, 39}},  // adj-pres-polite (polite)
-    {320, 646, 3, 0x02, {}, 0x0, {5410, 5413, 3329, 63, 39}},  // adj-past (plain)
-    {320, 646, 3, 0x04, {}, 0x0, {5410, 5413, 3329, 63, 39}},  // adj-past (written)
-    {323, 650, 3, 0x01, {}, 0x0, {5410, 5413, 3329, 63, 39}},  // adj-past-polite (polite)
-    {326, 654, 5, 0x02, {}, 0x0, {5410, 5413, 3329, 45, 39}},  // adj-neg (plain)
-    {326, 654, 5, 0x04, {}, 0x0, {5410, 5413, 3329, 45, 39}},  // adj-neg (written)
-    {331, 660, 5, 0x01, {}, 0x0, {5410, 5413, 3329, 45, 39}},  // adj-neg-polite (polite)
-    {336, 668, 2, 0x02, {}, 0x0, {5413, 3329, 51}},  // adj-bare-pres (plain)
-    {336, 668, 2, 0x04, {}, 0x0, {5413, 3329, 51}},  // adj-bare-pres (written)
-    {338, 671, 2, 0x01, {}, 0x0, {5413, 3329, 51}},  // adj-bare-pres-polite (polite)
-    {340, 674, 2, 0x02, {}, 0x0, {5413, 3329, 63}},  // adj-bare-past (plain)
-    {340, 674, 2, 0x04, {}, 0x0, {5413, 3329, 63}},  // adj-bare-past (written)
-    {342, 677, 2, 0x01, {}, 0x0, {5413, 3329, 63}},  // adj-bare-past-polite (polite)
-    {344, 682, 2, 0x00, {}, 0x0, {5413, 3329, 43}},  // adj-attributive
-    {346, 685, 2, 0x00, {}, 0x0, {5413, 3330, 43}},  // na-adj-attributive
-    {348, 688, 2, 0x00, {}, 0x0, {5413, 3348, 43}},  // no-adj-attributive
-    {350, 694, 2, 0x02, {}, 0x0, {5410, 51, 39}},  // copula-pres-plain (plain)
-    {352, 697, 2, 0x02, {}, 0x0, {5410, 63, 39}},  // copula-past-plain (plain)
-    {354, 700, 2, 0x04, {}, 0x0, {5410, 51, 39}},  // copula-pres-written (written)
-    {356, 703, 2, 0x04, {}, 0x0, {5410, 63, 39}},  // copula-past-written (written)
-    {358, 706, 2, 0x01, {}, 0x0, {5410, 51, 39}},  // copula-pres-polite (polite)
-    {360, 709, 2, 0x01, {}, 0x0, {5410, 63, 39}},  // copula-past-polite (polite)
-    {362, 712, 4, 0x02, {}, 0x0, {5410, 45, 39}},  // copula-neg (plain)
-    {362, 712, 4, 0x04, {}, 0x0, {5410, 45, 39}},  // copula-neg (written)
-    {366, 717, 4, 0x01, {}, 0x0, {5410, 45, 39}},  // copula-neg-polite (polite)
-    {370, 726, 1, 0x00, {}, 0x0, {66}},  // dat-ni
-    {371, 728, 1, 0x00, {}, 0x0, {37}},  // nom-ga
-    {372, 730, 1, 0x00, {}, 0x0, {67}},  // nom-ha
-    {373, 732, 1, 0x00, {}, 0x0, {68}},  // hodo
-    {374, 736, 1, 0x00, {}, 0x0, {5409, 34, 35, 38}},  // pp-in-np-de
-    {375, 738, 1, 0x00, {}, 0x0, {5449, 34, 35, 38}},  // pp-in-np-ni
-    {376, 743, 1, 0x00, {}, 0x0, {2694, 3628, 34, 35, 38}},  // pp-with-in-np
-    {377, 745, 2, 0x00, {}, 0x0, {2694, 3628, 34, 35, 69, 36}},  // pp-with-instrument
-    {379, 750, 1, 0x40, {}, 0x0, {52, 70}},  // question-ka
-    {380, 752, 1, 0x40, {}, 0x0, {52, 71}},  // question-wh-ka
+    {154, 356, 4, 0x00, {}, 0x0, {1447, 5413, 3331, 59, 52, 60, 61}},  // and-verb
+    {158, 361, 4, 0x00, {}, 0x0, {1447, 5410, 5413, 3329, 59, 52, 60, 61, 39}},  // and-adjective
+    {162, 366, 3, 0x00, {}, 0x0, {1447, 5410, 59, 52, 60, 61, 39}},  // and-copula
+    {165, 377, 1, 0x00, {}, 0x0, {5414, 3331}},  // form-ru-ichidan
+    {166, 379, 1, 0x00, {}, 0x0, {5415, 3332}},  // form-ru-suru
+    {167, 381, 1, 0x00, {}, 0x0, {5416, 3336}},  // form-ru-w
+    {168, 383, 1, 0x00, {}, 0x0, {3333}},  // form-ru-godan
+    {169, 387, 1, 0x00, {}, 0x0, {5417, 3331}},  // form-a-ichidan
+    {170, 389, 1, 0x00, {}, 0x0, {5418, 3332}},  // form-a-suru
+    {171, 391, 1, 0x00, {}, 0x0, {3333}},  // form-a-godan
+    {172, 395, 1, 0x00, {}, 0x0, {5419, 3337}},  // form-e-kuru
+    {173, 397, 1, 0x00, {}, 0x0, {5419, 3331}},  // form-e-ichidan
+    {174, 399, 1, 0x00, {}, 0x0, {5420, 3332}},  // form-e-suru
+    {175, 401, 1, 0x00, {}, 0x0, {5421, 3336}},  // form-e-w
+    {176, 403, 1, 0x00, {}, 0x0, {3333}},  // form-e-godan
+    {177, 407, 1, 0x00, {}, 0x0, {5422, 3331}},  // form-i-ichidan
+    {178, 409, 1, 0x00, {}, 0x0, {5423, 3332}},  // form-i-suru
+    {179, 411, 1, 0x00, {}, 0x0, {5424, 3336}},  // form-i-w
+    {180, 413, 1, 0x00, {}, 0x0, {3333}},  // form-i-godan
+    {181, 417, 1, 0x00, {}, 0x0, {5425, 3331}},  // form-ou-ichidan
+    {182, 419, 1, 0x00, {}, 0x0, {5426, 3332}},  // form-ou-suru
+    {183, 421, 1, 0x00, {}, 0x0, {5427, 3336}},  // form-ou-w
+    {184, 423, 1, 0x00, {}, 0x0, {3333}},  // form-ou-godan
+    {185, 428, 1, 0x00, {}, 0x0, {5428, 3331}},  // form-te-ichidan
+    {186, 430, 1, 0x00, {}, 0x0, {5429, 3332}},  // form-te-suru
+    {187, 432, 1, 0x00, {}, 0x0, {5430, 3338}},  // form-te-ik
+    {188, 434, 1, 0x00, {}, 0x0, {5430, 3339}},  // form-te-k
+    {189, 436, 1, 0x00, {}, 0x0, {5431, 3340}},  // form-te-g
+    {190, 438, 1, 0x00, {}, 0x0, {5432, 3341}},  // form-te-s
+    {191, 440, 1, 0x00, {}, 0x0, {5433, 3342}},  // form-te-t
+    {192, 442, 1, 0x00, {}, 0x0, {5434, 3343}},  // form-te-r
+    {193, 444, 1, 0x00, {}, 0x0, {5435, 3336}},  // form-te-w
+    {194, 446, 1, 0x00, {}, 0x0, {5436, 3344}},  // form-te-m
+    {195, 448, 1, 0x00, {}, 0x0, {5437, 3345}},  // form-te-b
+    {196, 450, 1, 0x00, {}, 0x0, {5438, 3346}},  // form-te-n
+    {197, 454, 2, 0x00, {}, 0x0, {2689, 34, 36}},  // in-year-1
+    {199, 457, 2, 0x00, {}, 0x0, {2689, 34, 36}},  // in-year-2
+    {201, 467, 2, 0x00, {}, 0x0, {1448, 3627, 62}},  // where-ni-live
+    {203, 470, 2, 0x00, {}, 0x0, {1449, 3627, 62}},  // where-ni-go
+    {205, 473, 2, 0x00, {}, 0x0, {1450, 3627, 62}},  // where-ni-come
+    {207, 476, 2, 0x00, {}, 0x0, {1451, 3627, 62}},  // where-ni-stay
+    {209, 479, 2, 0x00, {}, 0x0, {2689, 1448, 3617, 34}},  // in-ni-live
+    {211, 484, 3, 0x00, {}, 0x0, {1452, 42, 41}},  // weather-it
+    {214, 490, 1, 0x00, {}, 0x0, {60, 63, 44, 38}},  // subordinate-subject-ga
+    {215, 494, 2, 0x00, {}, 0x0, {52, 60, 63, 51, 64}},  // if-tara
+    {217, 497, 2, 0x00, {}, 0x0, {52, 60, 63, 65, 64}},  // if-past-tara
+    {219, 502, 1, 0x00, {}, 0x0, {66, 63}},  // because-comma
+    {220, 504, 1, 0x00, {}, 0x0, {67, 63}},  // when-comma
+    {221, 506, 1, 0x00, {}, 0x0, {63, 64}},  // if-comma
+    {222, 511, 1, 0x00, {}, 0x0, {1453, 68, 61}},  // but-ga
+    {223, 517, 3, 0x02, {}, 0x0, {3347, 51}},  // pres-ru-vv (plain)
+    {223, 517, 3, 0x04, {}, 0x0, {3347, 51}},  // pres-ru-vv (written)
+    {226, 521, 3, 0x02, {}, 0x0, {3337, 51}},  // pres-ru-vku (plain)
+    {226, 521, 3, 0x04, {}, 0x0, {3337, 51}},  // pres-ru-vku (written)
+    {229, 525, 3, 0x02, {}, 0x0, {3332, 51}},  // pres-ru-vsu (plain)
+    {229, 525, 3, 0x04, {}, 0x0, {3332, 51}},  // pres-ru-vsu (written)
+    {232, 529, 3, 0x02, {}, 0x0, {5439, 3336, 51}},  // pres-w (plain)
+    {232, 529, 3, 0x04, {}, 0x0, {5439, 3336, 51}},  // pres-w (written)
+    {235, 533, 3, 0x02, {}, 0x0, {3333, 51}},  // pres-u-godan (plain)
+    {235, 533, 3, 0x04, {}, 0x0, {3333, 51}},  // pres-u-godan (written)
+    {238, 539, 3, 0x02, {}, 0x0, {3347, 65}},  // past-vv (plain)
+    {238, 539, 3, 0x04, {}, 0x0, {3347, 65}},  // past-vv (written)
+    {241, 543, 3, 0x02, {}, 0x0, {3337, 65}},  // past-vku (plain)
+    {241, 543, 3, 0x04, {}, 0x0, {3337, 65}},  // past-vku (written)
+    {244, 547, 3, 0x02, {}, 0x0, {5412, 3332, 65}},  // past-vsu (plain)
+    {244, 547, 3, 0x04, {}, 0x0, {5412, 3332, 65}},  // past-vsu (written)
+    {247, 551, 3, 0x02, {}, 0x0, {5440, 3339, 65}},  // past-k (plain)
+    {247, 551, 3, 0x04, {}, 0x0, {5440, 3339, 65}},  // past-k (written)
+    {250, 555, 3, 0x02, {}, 0x0, {5440, 3338, 65}},  // past-ik (plain)
+    {250, 555, 3, 0x04, {}, 0x0, {5440, 3338, 65}},  // past-ik (written)
+    {253, 559, 3, 0x02, {}, 0x0, {5441, 3340, 65}},  // past-g (plain)
+    {253, 559, 3, 0x04, {}, 0x0, {5441, 3340, 65}},  // past-g (written)
+    {256, 563, 3, 0x02, {}, 0x0, {5442, 3341, 65}},  // past-s (plain)
+    {256, 563, 3, 0x04, {}, 0x0, {5442, 3341, 65}},  // past-s (written)
+    {259, 567, 3, 0x02, {}, 0x0, {5443, 3342, 65}},  // past-t (plain)
+    {259, 567, 3, 0x04, {}, 0x0, {5443, 3342, 65}},  // past-t (written)
+    {262, 571, 3, 0x02, {}, 0x0, {5444, 3343, 65}},  // past-r (plain)
+    {262, 571, 3, 0x04, {}, 0x0, {5444, 3343, 65}},  // past-r (written)
+    {265, 575, 3, 0x02, {}, 0x0, {5439, 3336, 65}},  // past-w (plain)
+    {265, 575, 3, 0x04, {}, 0x0, {5439, 3336, 65}},  // past-w (written)
+    {268, 579, 3, 0x02, {}, 0x0, {5445, 3344, 65}},  // past-m (plain)
+    {268, 579, 3, 0x04, {}, 0x0, {5445, 3344, 65}},  // past-m (written)
+    {271, 583, 3, 0x02, {}, 0x0, {5446, 3345, 65}},  // past-b (plain)
+    {271, 583, 3, 0x04, {}, 0x0, {5446, 3345, 65}},  // past-b (written)
+    {274, 587, 3, 0x02, {}, 0x0, {5447, 3346, 65}},  // past-n (plain)
+    {274, 587, 3, 0x04, {}, 0x0, {5447, 3346, 65}},  // past-n (written)
+    {277, 593, 5, 0x02, {}, 0x0, {3333, 45}},  // neg-stem-godan (plain)
+    {277, 593, 5, 0x04, {}, 0x0, {3333, 45}},  // neg-stem-godan (written)
+    {282, 599, 5, 0x02, {}, 0x0, {5412, 3332, 45}},  // neg-stem-vsu (plain)
+    {282, 599, 5, 0x04, {}, 0x0, {5412, 3332, 45}},  // neg-stem-vsu (written)
+    {287, 605, 4, 0x02, {}, 0x0, {45, 51}},  // neg-pres (plain)
+    {287, 605, 4, 0x04, {}, 0x0, {45, 51}},  // neg-pres (written)
+    {291, 610, 4, 0x02, {}, 0x0, {45, 65}},  // neg-past (plain)
+    {291, 610, 4, 0x04, {}, 0x0, {45, 65}},  // neg-past (written)
+    {295, 619, 8, 0x01, {}, 0x0, {3333, 52}},  // polite-stem-godan (polite)
+    {303, 628, 1, 0x01, {}, 0x0, {5448, 3336}},  // polite-stem-w (polite)
+    {304, 630, 8, 0x01, {}, 0x0, {5412, 3332, 52}},  // polite-stem-vsu (polite)
+    {312, 639, 3, 0x01, {}, 0x0, {3331, 51}},  // polite-pres (polite)
+    {315, 643, 3, 0x01, {}, 0x0, {3331, 65}},  // polite-past (polite)
+    {318, 647, 4, 0x01, {}, 0x0, {45, 51}},  // polite-neg-pres (polite)
+    {322, 652, 4, 0x01, {}, 0x0, {45, 65}},  // polite-neg-past (polite)
+    {326, 661, 3, 0x02, {}, 0x0, {5410, 5413, 3329, 51, 39}},  // adj-pres (plain)
+    {326, 661, 3, 0x04, {}, 0x0, {5410, 5413, 3329, 51, 39}},  // adj-pres (written)
+    {329, 665, 3, 0x01, {}, 0x0, {5410, 5413, 3329, 51, 39}},  // adj-pres-polite (polite)
+    {332, 669, 3, 0x02, {}, 0x0, {5410, 5413, 3329, 65, 39}},  // adj-past (plain)
+    {332, 669, 3, 0x04, {}, 0x0, {5410, 5413, 3329, 65, 39}},  // adj-past (written)
+    {335, 673, 3, 0x01, {}, 0x0, {5410, 5413, 3329, 65, 39}},  // adj-past-polite (polite)
+    {338, 677, 5, 0x02, {}, 0x0, {5410, 5413, 3329, 45, 39}},  // adj-neg (plain)
+    {338, 677, 5, 0x04, {}, 0x0, {5410, 5413, 3329, 45, 39}},  // adj-neg (written)
+    {343, 683, 5, 0x01, {}, 0x0, {5410, 5413, 3329, 45, 39}},  // adj-neg-polite (polite)
+    {348, 691, 2, 0x02, {}, 0x0, {5413, 3329, 51}},  // adj-bare-pres (plain)
+    {348, 691, 2, 0x04, {}, 0x0, {5413, 3329, 51}},  // adj-bare-pres (written)
+    {350, 694, 2, 0x01, {}, 0x0, {5413, 3329, 51}},  // adj-bare-pres-polite (polite)
+    {352, 697, 2, 0x02, {}, 0x0, {5413, 3329, 65}},  // adj-bare-past (plain)
+    {352, 697, 2, 0x04, {}, 0x0, {5413, 3329, 65}},  // adj-bare-past (written)
+    {354, 700, 2, 0x01, {}, 0x0, {5413, 3329, 65}},  // adj-bare-past-polite (polite)
+    {356, 705, 2, 0x00, {}, 0x0, {5413, 3329, 43}},  // adj-attributive
+    {358, 708, 2, 0x00, {}, 0x0, {5413, 3330, 43}},  // na-adj-attributive
+    {360, 711, 2, 0x00, {}, 0x0, {5413, 3348, 43}},  // no-adj-attributive
+    {362, 717, 2, 0x02, {}, 0x0, {5410, 51, 39}},  // copula-pres-plain (plain)
+    {364, 720, 2, 0x02, {}, 0x0, {5410, 65, 39}},  // copula-past-plain (plain)
+    {366, 723, 2, 0x04, {}, 0x0, {5410, 51, 39}},  // copula-pres-written (written)
+    {368, 726, 2, 0x04, {}, 0x0, {5410, 65, 39}},  // copula-past-written (written)
+    {370, 729, 2, 0x01, {}, 0x0, {5410, 51, 39}},  // copula-pres-polite (polite)
+    {372, 732, 2, 0x01, {}, 0x0, {5410, 65, 39}},  // copula-past-polite (polite)
+    {374, 735, 4, 0x02, {}, 0x0, {5410, 45, 39}},  // copula-neg (plain)
+    {374, 735, 4, 0x04, {}, 0x0, {5410, 45, 39}},  // copula-neg (written)
+    {378, 740, 4, 0x01, {}, 0x0, {5410, 45, 39}},  // copula-neg-polite (polite)
+    {382, 749, 1, 0x00, {}, 0x0, {69}},  // dat-ni
+    {383, 751, 1, 0x00, {}, 0x0, {37}},  // nom-ga
+    {384, 753, 1, 0x00, {}, 0x0, {70}},  // nom-ha
+    {385, 755, 1, 0x00, {}, 0x0, {71}},  // hodo
+    {386, 759, 1, 0x00, {}, 0x0, {5409, 34, 35, 38}},  // pp-in-np-de
+    {387, 761, 1, 0x00, {}, 0x0, {5449, 34, 35, 38}},  // pp-in-np-ni
+    {388, 766, 1, 0x00, {}, 0x0, {2694, 3628, 34, 35, 38}},  // pp-with-in-np
+    {389, 768, 2, 0x00, {}, 0x0, {2694, 3628, 34, 35, 72, 36}},  // pp-with-instrument
+    {391, 773, 1, 0x40, {}, 0x0, {52, 73}},  // question-ka
+    {392, 775, 1, 0x40, {}, 0x0, {52, 74}},  // question-wh-ka
 };
-unsigned const kAnalysisRuleCount = 199;
-unsigned const kFirstNumberRule = 199;
+unsigned const kAnalysisRuleCount = 203;
+unsigned const kFirstNumberRule = 203;
 
 AnalConstit const kAnalConstits[] = {
     {0, 2, 0},  // there-in-container 0
@@ -368,235 +372,247 @@ AnalConstit const kAnalConstits[] = {
     {372, 2, 0},  // gerund-subject 1
     {374, 3, 0},  // gerund-verb 0
     {377, 1, 0},  // gerund-verb 1
-    {378, 3, 0},  // form-ru-ichidan 0
-    {381, 3, 0},  // form-ru-suru 0
-    {384, 3, 0},  // form-ru-w 0
-    {387, 3, 0},  // form-ru-godan 0
-    {390, 3, 0},  // form-a-ichidan 0
-    {393, 3, 0},  // form-a-suru 0
-    {396, 3, 0},  // form-a-godan 0
-    {399, 3, 0},  // form-e-kuru 0
-    {402, 3, 0},  // form-e-ichidan 0
-    {405, 3, 0},  // form-e-suru 0
-    {408, 3, 0},  // form-e-w 0
-    {411, 3, 0},  // form-e-godan 0
-    {414, 3, 0},  // form-i-ichidan 0
-    {417, 3, 0},  // form-i-suru 0
-    {420, 3, 0},  // form-i-w 0
-    {423, 3, 0},  // form-i-godan 0
-    {426, 3, 0},  // form-ou-ichidan 0
-    {429, 3, 0},  // form-ou-suru 0
-    {432, 3, 0},  // form-ou-w 0
-    {435, 3, 0},  // form-ou-godan 0
-    {438, 3, 0},  // form-te-ichidan 0
-    {441, 3, 0},  // form-te-suru 0
-    {444, 3, 0},  // form-te-ik 0
-    {447, 3, 0},  // form-te-k 0
-    {450, 3, 0},  // form-te-g 0
-    {453, 3, 0},  // form-te-s 0
-    {456, 3, 0},  // form-te-t 0
-    {459, 3, 0},  // form-te-r 0
-    {462, 3, 0},  // form-te-w 0
-    {465, 3, 0},  // form-te-m 0
-    {468, 3, 0},  // form-te-b 0
-    {471, 3, 0},  // form-te-n 0
-    {474, 3, 0},  // in-year-1 0
-    {477, 3, 0},  // in-year-1 1
-    {480, 3, 0},  // in-year-2 0
-    {483, 3, 0},  // in-year-2 1
-    {486, 3, 0},  // where-ni-live 0
-    {489, 1, 2},  // where-ni-live 1
-    {490, 3, 0},  // where-ni-go 0
-    {493, 1, 2},  // where-ni-go 1
-    {494, 3, 0},  // where-ni-come 0
-    {497, 1, 2},  // where-ni-come 1
-    {498, 3, 0},  // where-ni-stay 0
-    {501, 1, 2},  // where-ni-stay 1
-    {502, 4, 0},  // in-ni-live 0
-    {506, 1, 2},  // in-ni-live 1
-    {507, 3, 0},  // weather-it 0
-    {510, 2, 0},  // weather-it 1
-    {512, 1, 2},  // weather-it 2
-    {513, 3, 0},  // subordinate-subject-ga 0
-    {516, 3, 0},  // if-tara 0
-    {519, 2, 0},  // if-tara 1
-    {521, 2, 0},  // if-past-tara 0
-    {523, 2, 0},  // if-past-tara 1
-    {525, 3, 0},  // because-comma 0
-    {528, 3, 0},  // when-comma 0
-    {531, 3, 0},  // if-comma 0
-    {534, 1, 0},  // pres-ru-vv 0
-    {535, 1, 3},  // pres-ru-vv 1
-    {536, 2, 0},  // pres-ru-vv 2
-    {538, 1, 0},  // pres-ru-vku 0
-    {539, 1, 3},  // pres-ru-vku 1
-    {540, 2, 0},  // pres-ru-vku 2
-    {542, 1, 0},  // pres-ru-vsu 0
-    {543, 1, 3},  // pres-ru-vsu 1
-    {544, 2, 0},  // pres-ru-vsu 2
-    {546, 3, 0},  // pres-w 0
-    {549, 1, 3},  // pres-w 1
-    {550, 1, 0},  // pres-w 2
-    {551, 1, 0},  // pres-u-godan 0
-    {552, 1, 3},  // pres-u-godan 1
-    {553, 2, 0},  // pres-u-godan 2
-    {555, 1, 0},  // past-vv 0
-    {556, 1, 3},  // past-vv 1
-    {557, 2, 0},  // past-vv 2
-    {559, 1, 0},  // past-vku 0
-    {560, 1, 3},  // past-vku 1
-    {561, 2, 0},  // past-vku 2
-    {563, 3, 0},  // past-vsu 0
-    {566, 1, 3},  // past-vsu 1
-    {567, 2, 0},  // past-vsu 2
-    {569, 3, 0},  // past-k 0
-    {572, 1, 3},  // past-k 1
-    {573, 2, 0},  // past-k 2
-    {575, 3, 0},  // past-ik 0
-    {578, 1, 3},  // past-ik 1
-    {579, 2, 0},  // past-ik 2
-    {581, 3, 0},  // past-g 0
-    {584, 1, 3},  // past-g 1
-    {585, 2, 0},  // past-g 2
-    {587, 3, 0},  // past-s 0
-    {590, 1, 3},  // past-s 1
-    {591, 2, 0},  // past-s 2
-    {593, 3, 0},  // past-t 0
-    {596, 1, 3},  // past-t 1
-    {597, 2, 0},  // past-t 2
-    {599, 3, 0},  // past-r 0
-    {602, 1, 3},  // past-r 1
-    {603, 2, 0},  // past-r 2
-    {605, 3, 0},  // past-w 0
-    {608, 1, 3},  // past-w 1
-    {609, 2, 0},  // past-w 2
-    {611, 3, 0},  // past-m 0
-    {614, 1, 3},  // past-m 1
-    {615, 2, 0},  // past-m 2
-    {617, 3, 0},  // past-b 0
-    {620, 1, 3},  // past-b 1
-    {621, 2, 0},  // past-b 2
-    {623, 3, 0},  // past-n 0
-    {626, 1, 3},  // past-n 1
-    {627, 2, 0},  // past-n 2
-    {629, 3, 0},  // neg-stem-godan 0
-    {632, 1, 3},  // neg-stem-godan 1
-    {633, 1, 3},  // neg-stem-godan 2
-    {634, 1, 3},  // neg-stem-godan 3
-    {635, 1, 0},  // neg-stem-godan 4
-    {636, 3, 0},  // neg-stem-vsu 0
-    {639, 1, 3},  // neg-stem-vsu 1
-    {640, 1, 3},  // neg-stem-vsu 2
-    {641, 1, 3},  // neg-stem-vsu 3
-    {642, 1, 0},  // neg-stem-vsu 4
-    {643, 2, 0},  // neg-pres 0
-    {645, 1, 3},  // neg-pres 1
-    {646, 1, 3},  // neg-pres 2
-    {647, 2, 0},  // neg-pres 3
-    {649, 2, 0},  // neg-past 0
-    {651, 1, 3},  // neg-past 1
-    {652, 1, 3},  // neg-past 2
-    {653, 2, 0},  // neg-past 3
-    {655, 3, 0},  // polite-stem-godan 0
-    {658, 1, 3},  // polite-stem-godan 1
-    {659, 1, 3},  // polite-stem-godan 2
-    {660, 1, 3},  // polite-stem-godan 3
-    {661, 1, 3},  // polite-stem-godan 4
-    {662, 1, 3},  // polite-stem-godan 5
-    {663, 1, 3},  // polite-stem-godan 6
-    {664, 1, 0},  // polite-stem-godan 7
-    {665, 3, 0},  // polite-stem-w 0
-    {668, 3, 0},  // polite-stem-vsu 0
-    {671, 1, 3},  // polite-stem-vsu 1
-    {672, 1, 3},  // polite-stem-vsu 2
-    {673, 1, 3},  // polite-stem-vsu 3
-    {674, 1, 3},  // polite-stem-vsu 4
-    {675, 1, 3},  // polite-stem-vsu 5
-    {676, 1, 3},  // polite-stem-vsu 6
-    {677, 1, 0},  // polite-stem-vsu 7
-    {678, 1, 0},  // polite-pres 0
-    {679, 1, 3},  // polite-pres 1
-    {680, 2, 0},  // polite-pres 2
-    {682, 1, 0},  // polite-past 0
-    {683, 1, 3},  // polite-past 1
-    {684, 2, 0},  // polite-past 2
-    {686, 2, 0},  // polite-neg-pres 0
-    {688, 1, 3},  // polite-neg-pres 1
-    {689, 1, 3},  // polite-neg-pres 2
-    {690, 2, 0},  // polite-neg-pres 3
-    {692, 2, 0},  // polite-neg-past 0
-    {694, 1, 3},  // polite-neg-past 1
-    {695, 1, 3},  // polite-neg-past 2
-    {696, 2, 0},  // polite-neg-past 3
-    {698, 3, 0},  // adj-pres 0
-    {701, 3, 0},  // adj-pres 1
-    {704, 1, 0},  // adj-pres 2
-    {705, 3, 0},  // adj-pres-polite 0
-    {708, 3, 0},  // adj-pres-polite 1
-    {711, 1, 0},  // adj-pres-polite 2
-    {712, 3, 0},  // adj-past 0
-    {715, 3, 0},  // adj-past 1
-    {718, 2, 0},  // adj-past 2
-    {720, 3, 0},  // adj-past-polite 0
-    {723, 3, 0},  // adj-past-polite 1
-    {726, 2, 0},  // adj-past-polite 2
-    {728, 3, 0},  // adj-neg 0
-    {731, 3, 0},  // adj-neg 1
-    {734, 1, 3},  // adj-neg 2
-    {735, 1, 3},  // adj-neg 3
-    {736, 1, 0},  // adj-neg 4
-    {737, 3, 0},  // adj-neg-polite 0
-    {740, 3, 0},  // adj-neg-polite 1
-    {743, 1, 3},  // adj-neg-polite 2
-    {744, 1, 3},  // adj-neg-polite 3
-    {745, 1, 0},  // adj-neg-polite 4
-    {746, 3, 0},  // adj-bare-pres 0
-    {749, 1, 0},  // adj-bare-pres 1
-    {750, 3, 0},  // adj-bare-pres-polite 0
-    {753, 1, 0},  // adj-bare-pres-polite 1
-    {754, 3, 0},  // adj-bare-past 0
-    {757, 2, 0},  // adj-bare-past 1
-    {759, 3, 0},  // adj-bare-past-polite 0
-    {762, 2, 0},  // adj-bare-past-polite 1
-    {764, 3, 0},  // adj-attributive 0
-    {767, 1, 0},  // adj-attributive 1
-    {768, 3, 0},  // na-adj-attributive 0
-    {771, 1, 0},  // na-adj-attributive 1
-    {772, 3, 0},  // no-adj-attributive 0
-    {775, 1, 0},  // no-adj-attributive 1
-    {776, 3, 0},  // copula-pres-plain 0
-    {779, 1, 0},  // copula-pres-plain 1
-    {780, 3, 0},  // copula-past-plain 0
-    {783, 2, 0},  // copula-past-plain 1
-    {785, 2, 0},  // copula-pres-written 0
-    {787, 2, 0},  // copula-pres-written 1
-    {789, 3, 0},  // copula-past-written 0
-    {792, 2, 0},  // copula-past-written 1
-    {794, 3, 0},  // copula-pres-polite 0
-    {797, 2, 0},  // copula-pres-polite 1
-    {799, 3, 0},  // copula-past-polite 0
-    {802, 2, 0},  // copula-past-polite 1
-    {804, 3, 0},  // copula-neg 0
-    {807, 1, 3},  // copula-neg 1
-    {808, 1, 3},  // copula-neg 2
-    {809, 1, 0},  // copula-neg 3
-    {810, 3, 0},  // copula-neg-polite 0
-    {813, 1, 3},  // copula-neg-polite 1
-    {814, 1, 3},  // copula-neg-polite 2
-    {815, 1, 0},  // copula-neg-polite 3
-    {816, 2, 0},  // dat-ni 0
-    {818, 2, 0},  // nom-ga 0
-    {820, 2, 0},  // nom-ha 0
-    {822, 2, 0},  // hodo 0
-    {824, 4, 0},  // pp-in-np-de 0
-    {828, 4, 0},  // pp-in-np-ni 0
-    {832, 5, 0},  // pp-with-in-np 0
-    {837, 2, 0},  // pp-with-instrument 0
-    {839, 5, 0},  // pp-with-instrument 1
-    {844, 3, 0},  // question-ka 0
-    {847, 3, 0},  // question-wh-ka 0
+    {378, 3, 0},  // and-verb 0
+    {381, 1, 3},  // and-verb 1
+    {382, 3, 0},  // and-verb 2
+    {385, 3, 0},  // and-verb 3
+    {388, 3, 0},  // and-adjective 0
+    {391, 3, 0},  // and-adjective 1
+    {394, 3, 0},  // and-adjective 2
+    {397, 3, 0},  // and-adjective 3
+    {400, 3, 0},  // and-copula 0
+    {403, 3, 0},  // and-copula 1
+    {406, 3, 0},  // and-copula 2
+    {409, 3, 0},  // form-ru-ichidan 0
+    {412, 3, 0},  // form-ru-suru 0
+    {415, 3, 0},  // form-ru-w 0
+    {418, 3, 0},  // form-ru-godan 0
+    {421, 3, 0},  // form-a-ichidan 0
+    {424, 3, 0},  // form-a-suru 0
+    {427, 3, 0},  // form-a-godan 0
+    {430, 3, 0},  // form-e-kuru 0
+    {433, 3, 0},  // form-e-ichidan 0
+    {436, 3, 0},  // form-e-suru 0
+    {439, 3, 0},  // form-e-w 0
+    {442, 3, 0},  // form-e-godan 0
+    {445, 3, 0},  // form-i-ichidan 0
+    {448, 3, 0},  // form-i-suru 0
+    {451, 3, 0},  // form-i-w 0
+    {454, 3, 0},  // form-i-godan 0
+    {457, 3, 0},  // form-ou-ichidan 0
+    {460, 3, 0},  // form-ou-suru 0
+    {463, 3, 0},  // form-ou-w 0
+    {466, 3, 0},  // form-ou-godan 0
+    {469, 3, 0},  // form-te-ichidan 0
+    {472, 3, 0},  // form-te-suru 0
+    {475, 3, 0},  // form-te-ik 0
+    {478, 3, 0},  // form-te-k 0
+    {481, 3, 0},  // form-te-g 0
+    {484, 3, 0},  // form-te-s 0
+    {487, 3, 0},  // form-te-t 0
+    {490, 3, 0},  // form-te-r 0
+    {493, 3, 0},  // form-te-w 0
+    {496, 3, 0},  // form-te-m 0
+    {499, 3, 0},  // form-te-b 0
+    {502, 3, 0},  // form-te-n 0
+    {505, 3, 0},  // in-year-1 0
+    {508, 3, 0},  // in-year-1 1
+    {511, 3, 0},  // in-year-2 0
+    {514, 3, 0},  // in-year-2 1
+    {517, 3, 0},  // where-ni-live 0
+    {520, 1, 2},  // where-ni-live 1
+    {521, 3, 0},  // where-ni-go 0
+    {524, 1, 2},  // where-ni-go 1
+    {525, 3, 0},  // where-ni-come 0
+    {528, 1, 2},  // where-ni-come 1
+    {529, 3, 0},  // where-ni-stay 0
+    {532, 1, 2},  // where-ni-stay 1
+    {533, 4, 0},  // in-ni-live 0
+    {537, 1, 2},  // in-ni-live 1
+    {538, 3, 0},  // weather-it 0
+    {541, 2, 0},  // weather-it 1
+    {543, 1, 2},  // weather-it 2
+    {544, 3, 0},  // subordinate-subject-ga 0
+    {547, 3, 0},  // if-tara 0
+    {550, 2, 0},  // if-tara 1
+    {552, 2, 0},  // if-past-tara 0
+    {554, 2, 0},  // if-past-tara 1
+    {556, 3, 0},  // because-comma 0
+    {559, 3, 0},  // when-comma 0
+    {562, 3, 0},  // if-comma 0
+    {565, 4, 0},  // but-ga 0
+    {569, 1, 0},  // pres-ru-vv 0
+    {570, 1, 3},  // pres-ru-vv 1
+    {571, 2, 0},  // pres-ru-vv 2
+    {573, 1, 0},  // pres-ru-vku 0
+    {574, 1, 3},  // pres-ru-vku 1
+    {575, 2, 0},  // pres-ru-vku 2
+    {577, 1, 0},  // pres-ru-vsu 0
+    {578, 1, 3},  // pres-ru-vsu 1
+    {579, 2, 0},  // pres-ru-vsu 2
+    {581, 3, 0},  // pres-w 0
+    {584, 1, 3},  // pres-w 1
+    {585, 1, 0},  // pres-w 2
+    {586, 1, 0},  // pres-u-godan 0
+    {587, 1, 3},  // pres-u-godan 1
+    {588, 2, 0},  // pres-u-godan 2
+    {590, 1, 0},  // past-vv 0
+    {591, 1, 3},  // past-vv 1
+    {592, 2, 0},  // past-vv 2
+    {594, 1, 0},  // past-vku 0
+    {595, 1, 3},  // past-vku 1
+    {596, 2, 0},  // past-vku 2
+    {598, 3, 0},  // past-vsu 0
+    {601, 1, 3},  // past-vsu 1
+    {602, 2, 0},  // past-vsu 2
+    {604, 3, 0},  // past-k 0
+    {607, 1, 3},  // past-k 1
+    {608, 2, 0},  // past-k 2
+    {610, 3, 0},  // past-ik 0
+    {613, 1, 3},  // past-ik 1
+    {614, 2, 0},  // past-ik 2
+    {616, 3, 0},  // past-g 0
+    {619, 1, 3},  // past-g 1
+    {620, 2, 0},  // past-g 2
+    {622, 3, 0},  // past-s 0
+    {625, 1, 3},  // past-s 1
+    {626, 2, 0},  // past-s 2
+    {628, 3, 0},  // past-t 0
+    {631, 1, 3},  // past-t 1
+    {632, 2, 0},  // past-t 2
+    {634, 3, 0},  // past-r 0
+    {637, 1, 3},  // past-r 1
+    {638, 2, 0},  // past-r 2
+    {640, 3, 0},  // past-w 0
+    {643, 1, 3},  // past-w 1
+    {644, 2, 0},  // past-w 2
+    {646, 3, 0},  // past-m 0
+    {649, 1, 3},  // past-m 1
+    {650, 2, 0},  // past-m 2
+    {652, 3, 0},  // past-b 0
+    {655, 1, 3},  // past-b 1
+    {656, 2, 0},  // past-b 2
+    {658, 3, 0},  // past-n 0
+    {661, 1, 3},  // past-n 1
+    {662, 2, 0},  // past-n 2
+    {664, 3, 0},  // neg-stem-godan 0
+    {667, 1, 3},  // neg-stem-godan 1
+    {668, 1, 3},  // neg-stem-godan 2
+    {669, 1, 3},  // neg-stem-godan 3
+    {670, 1, 0},  // neg-stem-godan 4
+    {671, 3, 0},  // neg-stem-vsu 0
+    {674, 1, 3},  // neg-stem-vsu 1
+    {675, 1, 3},  // neg-stem-vsu 2
+    {676, 1, 3},  // neg-stem-vsu 3
+    {677, 1, 0},  // neg-stem-vsu 4
+    {678, 2, 0},  // neg-pres 0
+    {680, 1, 3},  // neg-pres 1
+    {681, 1, 3},  // neg-pres 2
+    {682, 2, 0},  // neg-pres 3
+    {684, 2, 0},  // neg-past 0
+    {686, 1, 3},  // neg-past 1
+    {687, 1, 3},  // neg-past 2
+    {688, 2, 0},  // neg-past 3
+    {690, 3, 0},  // polite-stem-godan 0
+    {693, 1, 3},  // polite-stem-godan 1
+    {694, 1, 3},  // polite-stem-godan 2
+    {695, 1, 3},  // polite-stem-godan 3
+    {696, 1, 3},  // polite-stem-godan 4
+    {697, 1, 3},  // polite-stem-godan 5
+    {698, 1, 3},  // polite-stem-godan 6
+    {699, 1, 0},  // polite-stem-godan 7
+    {700, 3, 0},  // polite-stem-w 0
+    {703, 3, 0},  // polite-stem-vsu 0
+    {706, 1, 3},  // polite-stem-vsu 1
+    {707, 1, 3},  // polite-stem-vsu 2
+    {708, 1, 3},  // polite-stem-vsu 3
+    {709, 1, 3},  // polite-stem-vsu 4
+    {710, 1, 3},  // polite-stem-vsu 5
+    {711, 1, 3},  // polite-stem-vsu 6
+    {712, 1, 0},  // polite-stem-vsu 7
+    {713, 1, 0},  // polite-pres 0
+    {714, 1, 3},  // polite-pres 1
+    {715, 2, 0},  // polite-pres 2
+    {717, 1, 0},  // polite-past 0
+    {718, 1, 3},  // polite-past 1
+    {719, 2, 0},  // polite-past 2
+    {721, 2, 0},  // polite-neg-pres 0
+    {723, 1, 3},  // polite-neg-pres 1
+    {724, 1, 3},  // polite-neg-pres 2
+    {725, 2, 0},  // polite-neg-pres 3
+    {727, 2, 0},  // polite-neg-past 0
+    {729, 1, 3},  // polite-neg-past 1
+    {730, 1, 3},  // polite-neg-past 2
+    {731, 2, 0},  // polite-neg-past 3
+    {733, 3, 0},  // adj-pres 0
+    {736, 3, 0},  // adj-pres 1
+    {739, 1, 0},  // adj-pres 2
+    {740, 3, 0},  // adj-pres-polite 0
+    {743, 3, 0},  // adj-pres-polite 1
+    {746, 1, 0},  // adj-pres-polite 2
+    {747, 3, 0},  // adj-past 0
+    {750, 3, 0},  // adj-past 1
+    {753, 2, 0},  // adj-past 2
+    {755, 3, 0},  // adj-past-polite 0
+    {758, 3, 0},  // adj-past-polite 1
+    {761, 2, 0},  // adj-past-polite 2
+    {763, 3, 0},  // adj-neg 0
+    {766, 3, 0},  // adj-neg 1
+    {769, 1, 3},  // adj-neg 2
+    {770, 1, 3},  // adj-neg 3
+    {771, 1, 0},  // adj-neg 4
+    {772, 3, 0},  // adj-neg-polite 0
+    {775, 3, 0},  // adj-neg-polite 1
+    {778, 1, 3},  // adj-neg-polite 2
+    {779, 1, 3},  // adj-neg-polite 3
+    {780, 1, 0},  // adj-neg-polite 4
+    {781, 3, 0},  // adj-bare-pres 0
+    {784, 1, 0},  // adj-bare-pres 1
+    {785, 3, 0},  // adj-bare-pres-polite 0
+    {788, 1, 0},  // adj-bare-pres-polite 1
+    {789, 3, 0},  // adj-bare-past 0
+    {792, 2, 0},  // adj-bare-past 1
+    {794, 3, 0},  // adj-bare-past-polite 0
+    {797, 2, 0},  // adj-bare-past-polite 1
+    {799, 3, 0},  // adj-attributive 0
+    {802, 1, 0},  // adj-attributive 1
+    {803, 3, 0},  // na-adj-attributive 0
+    {806, 1, 0},  // na-adj-attributive 1
+    {807, 3, 0},  // no-adj-attributive 0
+    {810, 1, 0},  // no-adj-attributive 1
+    {811, 3, 0},  // copula-pres-plain 0
+    {814, 1, 0},  // copula-pres-plain 1
+    {815, 3, 0},  // copula-past-plain 0
+    {818, 2, 0},  // copula-past-plain 1
+    {820, 2, 0},  // copula-pres-written 0
+    {822, 2, 0},  // copula-pres-written 1
+    {824, 3, 0},  // copula-past-written 0
+    {827, 2, 0},  // copula-past-written 1
+    {829, 3, 0},  // copula-pres-polite 0
+    {832, 2, 0},  // copula-pres-polite 1
+    {834, 3, 0},  // copula-past-polite 0
+    {837, 2, 0},  // copula-past-polite 1
+    {839, 3, 0},  // copula-neg 0
+    {842, 1, 3},  // copula-neg 1
+    {843, 1, 3},  // copula-neg 2
+    {844, 1, 0},  // copula-neg 3
+    {845, 3, 0},  // copula-neg-polite 0
+    {848, 1, 3},  // copula-neg-polite 1
+    {849, 1, 3},  // copula-neg-polite 2
+    {850, 1, 0},  // copula-neg-polite 3
+    {851, 2, 0},  // dat-ni 0
+    {853, 2, 0},  // nom-ga 0
+    {855, 2, 0},  // nom-ha 0
+    {857, 2, 0},  // hodo 0
+    {859, 4, 0},  // pp-in-np-de 0
+    {863, 4, 0},  // pp-in-np-ni 0
+    {867, 5, 0},  // pp-with-in-np 0
+    {872, 2, 0},  // pp-with-instrument 0
+    {874, 5, 0},  // pp-with-instrument 1
+    {879, 3, 0},  // question-ka 0
+    {882, 3, 0},  // question-wh-ka 0
 };
-unsigned const kAnalConstitCount = 381;
+unsigned const kAnalConstitCount = 393;
 
 AnalTerm const kAnalTerms[] = {
     {"N", nullptr, 0, 1, 0, 0, 0},  // there-in-container 0
@@ -977,6 +993,37 @@ AnalTerm const kAnalTerms[] = {
     {"*-", nullptr, 0, 27, 0, 0, 0},
     {"*-", "\\1-RU", 0, 27, kAct, 0, 0},
     {"koto*", nullptr, 0, 27, 0, 0, 0},  // gerund-verb 1
+    {"V*", nullptr, 0, 11, 0, 0, 0},  // and-verb 0
+    {"*-", nullptr, 0, 27, 0, 0, 0},
+    {"*-", "\\1-I", 0, 27, kAct, 0, 0},
+    {"AUX", nullptr, 0, 1, 0, 0, 0},  // and-verb 1
+    {"TENSE", nullptr, 0, 1, 0, 0, 0},  // and-verb 2
+    {"SDECL SCOORD", nullptr, 0, 12, 0, 0, 0},
+    {"GONE", nullptr, 0, 1, kAct, 0, 0},
+    {"CONJ", nullptr, 0, 1, 0, 0, 0},  // and-verb 3
+    {"and", nullptr, 0, 15, 0, 0, 0},
+    {"{\201A}", nullptr, 0, 13, kAct, 0, 0},
+    {"ADJ", nullptr, 0, 11, 0, 0, 0},  // and-adjective 0
+    {"*-", nullptr, 0, 27, 0, 0, 0},
+    {"*-", "\\1ku", 0, 27, kAct, 0, 0},
+    {"BE", nullptr, 0, 1, 0, 0, 0},  // and-adjective 1
+    {"*dear-", nullptr, 0, 27, 0, 0, 0},
+    {"", nullptr, 0, 13, kAct, 0, 0},
+    {"TENSE", nullptr, 0, 1, 0, 0, 0},  // and-adjective 2
+    {"SDECL SCOORD", nullptr, 0, 12, 0, 0, 0},
+    {"GONE", nullptr, 0, 1, kAct, 0, 0},
+    {"CONJ", nullptr, 0, 1, 0, 0, 0},  // and-adjective 3
+    {"and", nullptr, 0, 15, 0, 0, 0},
+    {"{\201A}", nullptr, 0, 13, kAct, 0, 0},
+    {"BE", nullptr, 0, 1, 0, 0, 0},  // and-copula 0
+    {"*dear-", nullptr, 0, 27, 0, 0, 0},
+    {"*dear-", "\\1de", 0, 27, kAct, 0, 0},
+    {"TENSE", nullptr, 0, 1, 0, 0, 0},  // and-copula 1
+    {"SDECL SCOORD", nullptr, 0, 12, 0, 0, 0},
+    {"GONE", nullptr, 0, 1, kAct, 0, 0},
+    {"CONJ", nullptr, 0, 1, 0, 0, 0},  // and-copula 2
+    {"and", nullptr, 0, 15, 0, 0, 0},
+    {"{\201A}", nullptr, 0, 13, kAct, 0, 0},
     {"V*", nullptr, 0, 11, 0, 0, 0},  // form-ru-ichidan 0
     {"*}-RU", nullptr, 0, 27, 0, 0, 0},
     {"*}-RU", "\\1}ru", 0, 27, kAct, 0, 0},
@@ -1133,6 +1180,10 @@ AnalTerm const kAnalTerms[] = {
     {"IF", nullptr, 0, 1, 0, 0, 0},  // if-comma 0
     {"SUBCL", nullptr, 0, 12, 0, 0, 0},
     {"{\201A}", nullptr, 0, 13, kActAfter, 0, 0},
+    {"CONJ", nullptr, 0, 1, 0, 0, 0},  // but-ga 0
+    {"but", nullptr, 0, 15, 0, 0, 0},
+    {"CLCONJ", nullptr, 0, 12, 0, 0, 0},
+    {"{\202\252\201A}", nullptr, 0, 13, kAct, 0, 0},
     {"VV", nullptr, 0, 11, 0, 0, 0},  // pres-ru-vv 0
     {"AUX", nullptr, 0, 1, 0, 0, 0},  // pres-ru-vv 1
     {"PRES", nullptr, 0, 1, 0, 0, 0},  // pres-ru-vv 2
@@ -1450,7 +1501,7 @@ AnalTerm const kAnalTerms[] = {
     {"QWH", nullptr, 0, 12, 0, 0, 0},
     {"ka", nullptr, 0, 13, kActAfter, 0, 0},
 };
-unsigned const kAnalTermCount = 850;
+unsigned const kAnalTermCount = 885;
 
 namespace {
 
@@ -1611,43 +1662,49 @@ LetterMapRecord const kJPOSForward[] = {
 
 // kAOEBase, forward: letter, whole bit, prefix bit, children, first child.
 LetterMapRecord const kEBaseForward[] = {
-    {0, 0, 0, 9, 1},
-    {99, 0, 0, 1, 10},
-    {103, 0, 0, 1, 11},
-    {104, 0, 0, 1, 12},
-    {108, 0, 0, 1, 13},
-    {110, 0, 0, 1, 14},
-    {114, 0, 0, 1, 15},
-    {115, 0, 0, 1, 16},
-    {116, 0, 0, 2, 17},
-    {119, 0, 0, 1, 19},
-    {111, 0, 0, 1, 20},
-    {111, 8, 0, 0, 0},  // go
-    {97, 0, 0, 1, 21},
-    {105, 0, 0, 2, 22},
-    {101, 0, 0, 1, 24},
-    {97, 0, 0, 1, 25},
-    {116, 0, 0, 1, 26},
+    {0, 0, 0, 11, 1},
+    {97, 0, 0, 1, 12},
+    {98, 0, 0, 1, 13},
+    {99, 0, 0, 1, 14},
+    {103, 0, 0, 1, 15},
+    {104, 0, 0, 1, 16},
+    {108, 0, 0, 1, 17},
+    {110, 0, 0, 1, 18},
+    {114, 0, 0, 1, 19},
+    {115, 0, 0, 1, 20},
+    {116, 0, 0, 2, 21},
+    {119, 0, 0, 1, 23},
+    {110, 0, 0, 1, 24},
+    {117, 0, 0, 1, 25},
+    {111, 0, 0, 1, 26},
+    {111, 9, 0, 0, 0},  // go
     {97, 0, 0, 1, 27},
-    {114, 0, 0, 1, 28},
-    {97, 0, 0, 1, 29},
-    {109, 0, 0, 1, 30},
-    {118, 0, 0, 1, 31},
-    {107, 0, 0, 1, 32},
-    {118, 0, 0, 1, 33},
-    {101, 0, 0, 1, 34},
-    {105, 0, 0, 1, 35},
-    {97, 0, 0, 1, 36},
-    {108, 0, 0, 1, 37},
+    {105, 0, 0, 2, 28},
+    {101, 0, 0, 1, 30},
+    {97, 0, 0, 1, 31},
+    {116, 0, 0, 1, 32},
+    {97, 0, 0, 1, 33},
+    {114, 0, 0, 1, 34},
+    {97, 0, 0, 1, 35},
+    {100, 7, 0, 0, 0},  // and
+    {116, 13, 0, 0, 0},  // but
+    {109, 0, 0, 1, 36},
+    {118, 0, 0, 1, 37},
+    {107, 0, 0, 1, 38},
+    {118, 0, 0, 1, 39},
+    {101, 0, 0, 1, 40},
+    {105, 0, 0, 1, 41},
+    {97, 0, 0, 1, 42},
+    {108, 0, 0, 1, 43},
     {121, 5, 0, 0, 0},  // try
-    {110, 0, 0, 1, 38},
-    {101, 9, 0, 0, 0},  // come
+    {110, 0, 0, 1, 44},
+    {101, 10, 0, 0, 0},  // come
     {101, 2, 0, 0, 0},  // have
     {101, 3, 0, 0, 0},  // like
-    {101, 7, 0, 0, 0},  // live
+    {101, 8, 0, 0, 0},  // live
     {100, 6, 0, 0, 0},  // need
-    {110, 11, 0, 0, 0},  // rain
-    {121, 10, 0, 0, 0},  // stay
+    {110, 12, 0, 0, 0},  // rain
+    {121, 11, 0, 0, 0},  // stay
     {108, 1, 0, 0, 0},  // tall
     {116, 4, 0, 0, 0},  // want
 };
@@ -1684,126 +1741,134 @@ LetterMapRecord const kConstitForward[] = {
     {60, 0, 0, 1, 17},
     {65, 0, 0, 3, 18},
     {66, 0, 0, 1, 21},
-    {67, 0, 0, 1, 22},
-    {68, 0, 0, 1, 23},
-    {69, 0, 0, 1, 24},
-    {71, 0, 0, 1, 25},
-    {72, 0, 0, 1, 26},
-    {73, 0, 0, 1, 27},
-    {78, 4, 0, 3, 28},  // N
-    {80, 0, 0, 3, 31},
-    {81, 0, 0, 1, 34},
-    {83, 0, 0, 5, 35},
-    {84, 0, 0, 2, 40},
-    {86, 0, 0, 2, 42},
-    {87, 0, 0, 1, 44},
-    {110, 0, 0, 1, 45},
-    {68, 0, 0, 1, 46},
-    {85, 0, 0, 1, 47},
-    {99, 0, 0, 1, 48},
+    {67, 0, 0, 2, 22},
+    {68, 0, 0, 1, 24},
+    {69, 0, 0, 1, 25},
+    {71, 0, 0, 1, 26},
+    {72, 0, 0, 1, 27},
+    {73, 0, 0, 1, 28},
+    {78, 4, 0, 3, 29},  // N
+    {80, 0, 0, 3, 32},
+    {81, 0, 0, 1, 35},
+    {83, 0, 0, 5, 36},
+    {84, 0, 0, 2, 41},
+    {86, 0, 0, 2, 43},
+    {87, 0, 0, 1, 45},
+    {110, 0, 0, 1, 46},
+    {68, 0, 0, 1, 47},
+    {85, 0, 0, 1, 48},
+    {99, 0, 0, 1, 49},
     {69, 7, 0, 0, 0},  // BE
-    {79, 0, 0, 1, 49},
-    {97, 0, 0, 1, 50},
-    {88, 0, 0, 1, 51},
-    {69, 0, 0, 1, 52},
-    {111, 0, 0, 1, 53},
-    {70, 30, 0, 0, 0},  // IF
-    {66, 0, 0, 1, 54},
+    {76, 0, 0, 1, 50},
+    {79, 0, 0, 1, 51},
+    {97, 0, 0, 1, 52},
+    {88, 0, 0, 1, 53},
+    {69, 0, 0, 1, 54},
+    {111, 0, 0, 1, 55},
+    {70, 32, 0, 0, 0},  // IF
+    {66, 0, 0, 1, 56},
     {80, 6, 0, 0, 0},  // NP
-    {111, 0, 0, 2, 55},
-    {65, 0, 0, 1, 57},
+    {111, 0, 0, 2, 57},
+    {65, 0, 0, 1, 59},
     {80, 3, 0, 0, 0},  // PP
-    {82, 0, 0, 2, 58},
-    {87, 0, 0, 1, 60},
-    {67, 0, 0, 1, 61},
-    {68, 0, 0, 1, 62},
-    {73, 0, 0, 1, 63},
-    {81, 38, 0, 0, 0},  // SQ
-    {85, 0, 0, 1, 64},
-    {69, 0, 0, 1, 65},
+    {82, 0, 0, 2, 60},
+    {87, 0, 0, 1, 62},
+    {67, 0, 0, 1, 63},
+    {68, 0, 0, 1, 64},
+    {73, 0, 0, 1, 65},
+    {81, 41, 0, 0, 0},  // SQ
+    {85, 0, 0, 1, 66},
+    {69, 0, 0, 1, 67},
     {79, 26, 0, 0, 0},  // TO
-    {80, 37, 0, 0, 0},  // VP
-    {84, 0, 0, 1, 66},
-    {72, 0, 0, 1, 67},
-    {101, 0, 0, 1, 68},
+    {80, 40, 0, 0, 0},  // VP
+    {84, 0, 0, 1, 68},
+    {72, 0, 0, 1, 69},
+    {101, 0, 0, 1, 70},
     {74, 8, 0, 0, 0},  // ADJ
-    {88, 18, 0, 3, 69},  // AUX
+    {88, 18, 0, 3, 71},  // AUX
     {99, 14, 0, 0, 0},  // Acc
-    {78, 0, 0, 1, 72},
-    {116, 0, 0, 1, 73},
-    {73, 0, 0, 1, 74},
-    {82, 0, 0, 1, 75},
-    {100, 0, 0, 1, 76},
-    {65, 0, 0, 1, 77},
-    {109, 12, 9, 1, 78},  // Nom
+    {67, 0, 0, 1, 74},
+    {78, 0, 0, 1, 75},
+    {116, 0, 0, 1, 76},
+    {73, 0, 0, 1, 77},
+    {82, 0, 0, 1, 78},
+    {100, 0, 0, 1, 79},
+    {65, 0, 0, 1, 80},
+    {109, 12, 9, 1, 81},  // Nom
     {116, 17, 0, 0, 0},  // Not
-    {83, 0, 0, 1, 79},
-    {69, 0, 0, 2, 80},
+    {83, 0, 0, 1, 82},
+    {69, 0, 0, 2, 83},
     {78, 10, 0, 0, 0},  // PRN
-    {72, 39, 0, 0, 0},  // QWH
-    {79, 0, 0, 1, 82},
-    {69, 0, 0, 1, 83},
-    {77, 0, 0, 1, 84},
-    {66, 0, 0, 1, 85},
-    {78, 0, 0, 1, 86},
-    {48, 0, 0, 1, 87},
-    {81, 0, 0, 1, 88},
-    {103, 0, 0, 1, 89},
-    {67, 0, 0, 1, 90},
-    {77, 0, 0, 2, 91},
-    {87, 0, 0, 1, 93},
-    {74, 0, 0, 1, 94},
-    {95, 0, 0, 1, 95},
-    {83, 0, 0, 1, 96},
+    {72, 42, 0, 0, 0},  // QWH
+    {79, 0, 0, 2, 85},
+    {69, 0, 0, 1, 87},
+    {77, 0, 0, 1, 88},
+    {66, 0, 0, 1, 89},
+    {78, 0, 0, 1, 90},
+    {48, 0, 0, 1, 91},
+    {81, 0, 0, 1, 92},
+    {103, 0, 0, 1, 93},
+    {67, 0, 0, 1, 94},
+    {77, 0, 0, 2, 95},
+    {87, 0, 0, 1, 97},
+    {79, 0, 0, 1, 98},
+    {74, 29, 0, 1, 99},  // CONJ
+    {95, 0, 0, 1, 100},
+    {83, 0, 0, 1, 101},
     {80, 24, 0, 0, 0},  // GERP
-    {111, 36, 0, 0, 0},  // Hodo
+    {111, 39, 0, 0, 0},  // Hodo
     {82, 11, 0, 0, 0},  // NBAR
-    {95, 0, 0, 2, 97},
-    {84, 31, 0, 0, 0},  // PAST
+    {95, 0, 0, 2, 102},
+    {84, 33, 0, 0, 0},  // PAST
     {80, 2, 0, 0, 0},  // PREP
     {83, 19, 0, 0, 0},  // PRES
-    {78, 0, 0, 1, 99},
-    {67, 0, 0, 1, 100},
+    {78, 0, 0, 1, 104},
+    {79, 0, 0, 1, 105},
+    {67, 0, 0, 1, 106},
     {80, 21, 0, 0, 0},  // SIMP
-    {67, 0, 0, 1, 101},
-    {83, 0, 0, 1, 102},
+    {67, 0, 0, 1, 107},
+    {83, 0, 0, 1, 108},
     {49, 25, 0, 0, 0},  // VT01
-    {65, 0, 0, 1, 103},
+    {65, 0, 0, 1, 109},
     {62, 13, 0, 0, 0},  // <neg>
-    {65, 0, 0, 1, 104},
-    {65, 0, 0, 1, 105},
-    {85, 0, 0, 1, 106},
-    {73, 0, 0, 1, 107},
-    {119, 0, 0, 1, 108},
-    {110, 0, 0, 1, 109},
+    {65, 0, 0, 1, 110},
+    {65, 0, 0, 1, 111},
+    {85, 0, 0, 1, 112},
+    {73, 0, 0, 1, 113},
+    {78, 0, 0, 1, 114},
+    {119, 0, 0, 1, 115},
+    {110, 0, 0, 1, 116},
     {84, 1, 0, 0, 0},  // EXIST
-    {103, 0, 0, 1, 110},
-    {104, 0, 0, 1, 111},
-    {74, 32, 0, 0, 0},  // SCONJ
+    {103, 0, 0, 1, 117},
+    {104, 0, 0, 1, 118},
+    {74, 34, 0, 0, 0},  // SCONJ
+    {82, 0, 0, 1, 119},
     {76, 28, 0, 0, 0},  // SDECL
-    {76, 29, 0, 0, 0},  // SUBCL
+    {76, 31, 0, 0, 0},  // SUBCL
     {69, 20, 0, 0, 0},  // TENSE
-    {68, 0, 0, 1, 112},
+    {68, 0, 0, 1, 120},
     {78, 15, 0, 0, 0},  // AUXCAN
     {89, 23, 0, 0, 0},  // AUXMAY
-    {83, 0, 0, 1, 113},
-    {76, 0, 0, 1, 114},
-    {104, 0, 0, 1, 115},
-    {105, 34, 0, 0, 0},  // Dat_ni
+    {83, 0, 0, 1, 121},
+    {76, 0, 0, 1, 122},
+    {74, 36, 0, 0, 0},  // CLCONJ
+    {104, 0, 0, 1, 123},
+    {105, 37, 0, 0, 0},  // Dat_ni
     {97, 5, 0, 0, 0},  // Nom_ga
-    {97, 35, 0, 0, 0},  // Nom_ha
-    {86, 27, 0, 0, 0},  // WHQADV
+    {97, 38, 0, 0, 0},  // Nom_ha
+    {68, 27, 0, 0, 0},  // SCOORD
+    {86, 30, 0, 0, 0},  // WHQADV
     {84, 22, 0, 0, 0},  // AUXMUST
     {76, 16, 0, 0, 0},  // AUXWILL
-    {101, 0, 0, 1, 116},
-    {110, 33, 0, 0, 0},  // CONJwhen
+    {101, 0, 0, 1, 124},
+    {110, 35, 0, 0, 0},  // CONJwhen
 };
 
 }  // namespace
 
 ANALOPT const kAOJStr = {kJStrForward, 43, 113, kJStrBackward, 68, 169};
 ANALOPT const kAOJPOS = {kJPOSForward, 32, 104, nullptr, 0, 168};
-ANALOPT const kAOEBase = {kEBaseForward, 39, 45, nullptr, 0, 165};
+ANALOPT const kAOEBase = {kEBaseForward, 45, 45, nullptr, 0, 165};
 ANALOPT const kAOESurface = {kESurfaceForward, 22, 84, nullptr, 0, 0};
-ANALOPT const kAOConstit = {kConstitForward, 117, 1, nullptr, 0, 163};
+ANALOPT const kAOConstit = {kConstitForward, 125, 1, nullptr, 0, 163};
 ANALOPT const kAOSemant = {nullptr, 0, 96, nullptr, 0, 0};

@@ -59,4 +59,25 @@ TEST(E2jClauses, SubordinateClausesComeFirstInPlainForm) {
     ExpectPlainAndPolite(cases);
 }
 
+// Clauses joined by "and": the first ends in its i-form and a comma, the
+// last carries the tense and style; "but": the first keeps its own form,
+// in the sentence's style, and takes が.
+TEST(E2jClauses, JoinedClausesShareTheLastOnesTenseOrEndInGa) {
+    StyledTranslation const cases[] = {
+        {"John eats fish and Mary eats meat.", "ジョンは魚を食べ、メアリーは肉を食べる。",
+         "ジョンは魚を食べ、メアリーは肉を食べます。"},
+        {"He wrote a letter and she read it.", "彼は手紙を書き、彼女はそれを読んだ。",
+         "彼は手紙を書き、彼女はそれを読みました。"},
+        {"She studied English, and he studied Japanese.", "彼女は英語を勉強し、彼は日本語を勉強した。",
+         "彼女は英語を勉強し、彼は日本語を勉強しました。"},
+        {"John is a teacher and Mary is a student.", "ジョンは先生で、メアリーは学生だ。",
+         "ジョンは先生で、メアリーは学生です。"},
+        {"The dog is big and the cat is small.", "犬は大きく、猫は小さい。", "犬は大きく、猫は小さいです。"},
+        {"John eats fish but Mary eats meat.", "ジョンは魚を食べるが、メアリーは肉を食べる。",
+         "ジョンは魚を食べますが、メアリーは肉を食べます。"},
+        {"The car is old but it runs.", "車は古いが、それは走る。", "車は古いですが、それは走ります。"},
+    };
+    ExpectPlainAndPolite(cases);
+}
+
 }  // namespace
