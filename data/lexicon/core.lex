@@ -210,7 +210,7 @@ VT01  win         {勝}t-        VCt   past=won pastpart=won ing=winning
 VT01  understand  {理解}su-     Vsu   past=understood pastpart=understood
 VT01  forget      {忘れ}-       VV    past=forgot pastpart=forgotten ing=forgetting
 VT01  show        {見せ}-       VV    past=showed pastpart=shown
-VT01  have        {持}t-        VCt   third=has past=had pastpart=had
+VT01  have        {持}t-        VCt   third=has past=had pastpart=had takes=to
 VT01  do          {}su-         Vsu   third=does past=did pastpart=done
 VI01  walk        {歩}k-        VCk
 VI01  talk        {話}s-        VCs

@@ -5,21 +5,21 @@
 // categories and lists.
 #include <cstdint>
 
-constexpr unsigned kRuleListCount = 108;
+constexpr unsigned kRuleListCount = 109;
 constexpr unsigned kRuleIndexCount = 15000;
-constexpr unsigned kRuleRHeapCount = 115;
-constexpr unsigned kRuleHeapCount = 408;
+constexpr unsigned kRuleRHeapCount = 117;
+constexpr unsigned kRuleHeapCount = 412;
 constexpr unsigned kFeatureBitHeapCount = 176;
-constexpr unsigned kPureRuleCount = 108;
+constexpr unsigned kPureRuleCount = 109;
 constexpr unsigned kPureCCodeCount = 176;
-constexpr unsigned kPureTermCount = 188;
+constexpr unsigned kPureTermCount = 190;
 constexpr unsigned kPureVCatCount = 1;
 constexpr unsigned kAltProbCount = 3;
 constexpr unsigned kExcludedCatCount = 4;
 constexpr unsigned kGrammarCreatedParticleCount = 60;
 constexpr unsigned kFirstTemporaryCategory = 15000;
 constexpr unsigned kTemporaryCategoryCount = 0;
-constexpr unsigned kUsedPureTermCount = 188;
+constexpr unsigned kUsedPureTermCount = 190;
 constexpr unsigned kUsedPureVCatCount = 0;
 constexpr unsigned kUsedAltProbCount = 3;
 constexpr unsigned kUsedExcludedCatCount = 4;
@@ -62,6 +62,7 @@ constexpr uint16_t kIF = 149;
 constexpr uint16_t kMORE = 165;
 constexpr uint16_t kNUMBER = 182;
 constexpr uint16_t kNot = 193;
+constexpr uint16_t kPLEASE = 199;
 constexpr uint16_t kPREP = 201;
 constexpr uint16_t kSCONJ = 235;
 constexpr uint16_t kTHAN = 240;

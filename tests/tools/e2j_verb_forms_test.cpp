@@ -17,6 +17,10 @@ TEST(E2jVerbForms, ModalsReadAsJapanese) {
         {"You must study English.", "あなたは英語を勉強しなければならない。", "あなたは英語を勉強しなければなりません。"},
         {"You must meet Mary.", "あなたはメアリーに会わなければならない。", "あなたはメアリーに会わなければなりません。"},
         {"You must not run.", "あなたは走ってはいけない。", "あなたは走ってはいけません。"},
+        // "have to" as "must"; "don't have to": なくてもいい.
+        {"He had to study English.", "彼は英語を勉強しなければならなかった。",
+         "彼は英語を勉強しなければなりませんでした。"},
+        {"You don't have to go.", "あなたは行かなくてもいい。", "あなたは行かなくてもいいです。"},
         // "can" negated, written out or joined: ことができない.
         {"I can't swim.", "私は泳ぐことができない。", "私は泳ぐことができません。"},
         {"John could not meet Mary.", "ジョンはメアリーに会うことができなかった。",
@@ -29,6 +33,10 @@ TEST(E2jVerbForms, ModalsReadAsJapanese) {
         {"She may not eat fish.", "彼女は魚を食べないかもしれない。", "彼女は魚を食べないかもしれません。"},
         {"He may be busy.", "彼は忙しいかもしれない。", "彼は忙しいかもしれません。"},
         {"He may not be a student.", "彼は学生ではないかもしれない。", "彼は学生ではないかもしれません。"},
+        // A question's modal follows the verb; "May I" asks leave.
+        {"Can you swim?", "あなたは泳ぐことができるか？", "あなたは泳ぐことができますか？"},
+        {"Should I open the window?", "私は窓を開けるべきか？", "私は窓を開けるべきですか？"},
+        {"May I use the pen?", "私はペンを使ってもいいか？", "私はペンを使ってもいいですか？"},
     };
     ExpectPlainAndPolite(cases);
 }
@@ -58,8 +66,8 @@ TEST(E2jVerbForms, ThePassiveReadsAsJapanese) {
     ExpectPlainAndPolite(cases);
 }
 
-// The plain style orders, the polite one asks with ください; a negated
-// imperative, "don't" included, forbids.
+// The plain style orders, the polite one and "please" ask with ください;
+// a negated imperative, "don't" included, forbids.
 TEST(E2jVerbForms, ImperativesReadAsJapanese) {
     StyledTranslation const cases[] = {
         {"Open the door.", "ドアを開けろ。", "ドアを開けてください。"},
@@ -69,6 +77,8 @@ TEST(E2jVerbForms, ImperativesReadAsJapanese) {
         {"Meet Mary.", "メアリーに会え。", "メアリーに会ってください。"},
         {"Don't run.", "走るな。", "走らないでください。"},
         {"Do not eat the fish.", "魚を食べるな。", "魚を食べないでください。"},
+        // "please" asks in either style.
+        {"Please open the door.", "ドアを開けてください。", "ドアを開けてください。"},
     };
     ExpectPlainAndPolite(cases);
 }
