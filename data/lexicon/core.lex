@@ -210,7 +210,8 @@ VT01  win         {勝}t-        VCt   past=won pastpart=won ing=winning
 VT01  understand  {理解}su-     Vsu   past=understood pastpart=understood
 VT01  forget      {忘れ}-       VV    past=forgot pastpart=forgotten ing=forgetting
 VT01  show        {見せ}-       VV    past=showed pastpart=shown
-VT01  have        {持}t-        VCt   third=has past=had pastpart=had takes=to
+# Owning is a state in Japanese: 持っている, 持っていた.
+VT01  have        {持ってい}-   VV    third=has past=had pastpart=had takes=to
 VT01  do          {}su-         Vsu   third=does past=did pastpart=done
 VI01  walk        {歩}k-        VCk
 VI01  talk        {話}s-        VCs
@@ -364,6 +365,25 @@ ART    any    {}  DET  f0=M30B0
 # "that one", "this one": the thing pointed at.
 PRN    this_one  {これ}  N  f0=S31B0 idiom=5
 PRN    that_one  {あれ}  N  f0=S31B0 idiom=5
+# Nouns a counter goes by (冊, 本, 枚).
+N  pencil      {鉛筆}   N  sem=instrument
+N  umbrella    {傘}     N  sem=product
+N  notebook    {ノート} N  sem=document
+N  magazine    {雑誌}   N  sem=document
+N  dictionary  {辞書}   N  sem=document
+N  photo       {写真}   N  sem=document
+N  stamp       {切手}   N  sem=document
+# Numbers before a noun; the analysis rules add the counter its noun takes.
+NUMBER one    {一}  N  f0=SSSC1101110M000
+NUMBER two    {二}  N  f0=PPPC1101110M000
+NUMBER three  {三}  N  f0=PPPC1101110M000
+NUMBER four   {四}  N  f0=PPPC1101110M000
+NUMBER five   {五}  N  f0=PPPC1101110M000
+NUMBER six    {六}  N  f0=PPPC1101110M000
+NUMBER seven  {七}  N  f0=PPPC1101110M000
+NUMBER eight  {八}  N  f0=PPPC1101110M000
+NUMBER nine   {九}  N  f0=PPPC1101110M000
+NUMBER ten    {十}  N  f0=PPPC1101110M000
 MORE   more   {}  OTHER
 MOST   most   {一番}  OTHER
 

@@ -5,21 +5,21 @@
 // categories and lists.
 #include <cstdint>
 
-constexpr unsigned kRuleListCount = 109;
+constexpr unsigned kRuleListCount = 111;
 constexpr unsigned kRuleIndexCount = 15000;
-constexpr unsigned kRuleRHeapCount = 117;
-constexpr unsigned kRuleHeapCount = 412;
-constexpr unsigned kFeatureBitHeapCount = 176;
-constexpr unsigned kPureRuleCount = 109;
-constexpr unsigned kPureCCodeCount = 176;
-constexpr unsigned kPureTermCount = 190;
+constexpr unsigned kRuleRHeapCount = 119;
+constexpr unsigned kRuleHeapCount = 420;
+constexpr unsigned kFeatureBitHeapCount = 180;
+constexpr unsigned kPureRuleCount = 111;
+constexpr unsigned kPureCCodeCount = 177;
+constexpr unsigned kPureTermCount = 193;
 constexpr unsigned kPureVCatCount = 1;
 constexpr unsigned kAltProbCount = 3;
 constexpr unsigned kExcludedCatCount = 4;
 constexpr unsigned kGrammarCreatedParticleCount = 60;
 constexpr unsigned kFirstTemporaryCategory = 15000;
 constexpr unsigned kTemporaryCategoryCount = 0;
-constexpr unsigned kUsedPureTermCount = 190;
+constexpr unsigned kUsedPureTermCount = 193;
 constexpr unsigned kUsedPureVCatCount = 0;
 constexpr unsigned kUsedAltProbCount = 3;
 constexpr unsigned kUsedExcludedCatCount = 4;
@@ -97,6 +97,7 @@ constexpr uint16_t kGERP = 425;
 constexpr uint16_t kTHEREBE = 426;
 constexpr uint16_t kEXIST = 427;
 constexpr uint16_t kTHANP = 428;
+constexpr uint16_t kNUMBERdigits = 429;
 constexpr uint16_t kMOST = 480;
 
 }  // namespace grammar
