@@ -33,6 +33,8 @@ TEST(E2jVerbForms, ModalsReadAsJapanese) {
         {"She may not eat fish.", "彼女は魚を食べないかもしれない。", "彼女は魚を食べないかもしれません。"},
         {"He may be busy.", "彼は忙しいかもしれない。", "彼は忙しいかもしれません。"},
         {"He may not be a student.", "彼は学生ではないかもしれない。", "彼は学生ではないかもしれません。"},
+        // Be as いる, a stem without a written root, takes its form too.
+        {"The cat may be in the box.", "猫は箱の中にいるかもしれない。", "猫は箱の中にいるかもしれません。"},
         // A question's modal follows the verb; "May I" asks leave.
         {"Can you swim?", "あなたは泳ぐことができるか？", "あなたは泳ぐことができますか？"},
         {"Should I open the window?", "私は窓を開けるべきか？", "私は窓を開けるべきですか？"},
