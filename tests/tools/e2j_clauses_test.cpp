@@ -25,6 +25,21 @@ TEST(E2jClauses, WhQuestionsAskInPlace) {
     ExpectPlainAndPolite(cases);
 }
 
+// With "be" the subject comes first and the question word or what "be"
+// says of it before the copula; a plain question drops だ before か.
+TEST(E2jClauses, QuestionsWithBePutTheSubjectFirst) {
+    StyledTranslation const cases[] = {
+        {"What is this?", "これは何か？", "これは何ですか？"},
+        {"Where is the station?", "駅はどこか？", "駅はどこですか？"},
+        {"Who is your teacher?", "あなたの先生は誰か？", "あなたの先生は誰ですか？"},
+        {"What was that?", "あれは何だったか？", "あれは何でしたか？"},
+        {"Is he a student?", "彼は学生か？", "彼は学生ですか？"},
+        {"Is the book red?", "本は赤いか？", "本は赤いですか？"},
+        {"Is the cat in the box?", "猫は箱の中にいるか？", "猫は箱の中にいますか？"},
+    };
+    ExpectPlainAndPolite(cases);
+}
+
 // A relative clause goes before its noun in plain form, even in a polite
 // sentence; its pronoun has no Japanese, its own subject takes が.
 TEST(E2jClauses, RelativeClausesComeBeforeTheirNounInPlainForm) {

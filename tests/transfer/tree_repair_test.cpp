@@ -233,9 +233,9 @@ TEST(TreeRepair, VirtualNounPhrasesTakeTheSemanticsOfTheirNoun) {
 }
 
 TEST(TreeRepair, OrdinaryTreesAreLeftAlone) {
-    std::string const tree = "SQ%" + std::to_string(CompiledRule(41)) + "(BESUBJ ADJP(ADJ))";
+    std::string const tree = "SQ%" + std::to_string(CompiledRule(309)) + "(BEP BECOMP(NP ADJP(ADJ)))";
     ClearDiagnostics();
-    EXPECT_EQ(Repaired(tree), "SQ(BESUBJ ADJP(ADJ))");
+    EXPECT_EQ(Repaired(tree), "SQ(BEP BECOMP(NP ADJP(ADJ)))");
     EXPECT_STREQ(gErrBuf, "");
 }
 
