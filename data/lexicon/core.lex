@@ -340,6 +340,8 @@ ADV  sometimes  {時々}      ADV
 ADV  never      {決して}    ADV
 ADV  already    {既に}      ADV
 ADV  still      {まだ}      ADV
+ADV  yet        {まだ}      ADV
+ADV  ever       {今までに}  ADV
 ADV  now        {今}        ADV
 ADV  there      {そこに}    ADV
 # "here" only follows its verb (the grammar's HERE).

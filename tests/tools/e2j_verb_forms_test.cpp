@@ -44,7 +44,7 @@ TEST(E2jVerbForms, ModalsReadAsJapanese) {
 }
 
 // The present perfect reads as the past; the past perfect and the negated
-// perfect as the て form and いる.
+// perfect as the て form and いる; experience as たことがある.
 TEST(E2jVerbForms, ThePerfectReadsAsJapanese) {
     StyledTranslation const cases[] = {
         {"I have finished the work.", "私は仕事を終えた。", "私は仕事を終えました。"},
@@ -52,6 +52,12 @@ TEST(E2jVerbForms, ThePerfectReadsAsJapanese) {
         {"Have you read this book?", "あなたはこの本を読んだか？", "あなたはこの本を読みましたか？"},
         {"He had finished the work.", "彼は仕事を終えていた。", "彼は仕事を終えていました。"},
         {"I have not finished the work.", "私は仕事を終えていない。", "私は仕事を終えていません。"},
+        // Experience: たことがある, たことがない; already もう, yet まだ.
+        {"Have you ever read this book?", "あなたはこの本を読んだことがあるか？",
+         "あなたはこの本を読んだことがありますか？"},
+        {"He has never swum in the sea.", "彼は海で泳いだことがない。", "彼は海で泳いだことがありません。"},
+        {"I have already finished the work.", "私はもう仕事を終えた。", "私はもう仕事を終えました。"},
+        {"I have not finished the work yet.", "私はまだ仕事を終えていない。", "私はまだ仕事を終えていません。"},
     };
     ExpectPlainAndPolite(cases);
 }
