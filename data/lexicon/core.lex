@@ -367,6 +367,28 @@ ART    any    {}  DET  f0=M30B0
 # "that one", "this one": the thing pointed at.
 PRN    this_one  {これ}  N  f0=S31B0 idiom=5
 PRN    that_one  {あれ}  N  f0=S31B0 idiom=5
+# Time: "o'clock" after the hour is 時; days of the week and months, the
+# months written with digits as dates are (５月５日).
+TIME   o'clock   {時}  N
+WEEKDAY Monday    {月曜日}  N  f0=SSSC1102110M000
+WEEKDAY Tuesday   {火曜日}  N  f0=SSSC1102110M000
+WEEKDAY Wednesday {水曜日}  N  f0=SSSC1102110M000
+WEEKDAY Thursday  {木曜日}  N  f0=SSSC1102110M000
+WEEKDAY Friday    {金曜日}  N  f0=SSSC1102110M000
+WEEKDAY Saturday  {土曜日}  N  f0=SSSC1102110M000
+WEEKDAY Sunday    {日曜日}  N  f0=SSSC1102110M000
+MONTH  January    {１月}  N  f0=SSSC1102110M000
+MONTH  February   {２月}  N  f0=SSSC1102110M000
+MONTH  March      {３月}  N  f0=SSSC1102110M000
+MONTH  April      {４月}  N  f0=SSSC1102110M000
+MONTH  May        {５月}  N  f0=SSSC1102110M000
+MONTH  June       {６月}  N  f0=SSSC1102110M000
+MONTH  July       {７月}  N  f0=SSSC1102110M000
+MONTH  August     {８月}  N  f0=SSSC1102110M000
+MONTH  September  {９月}  N  f0=SSSC1102110M000
+MONTH  October    {１０月}  N  f0=SSSC1102110M000
+MONTH  November   {１１月}  N  f0=SSSC1102110M000
+MONTH  December   {１２月}  N  f0=SSSC1102110M000
 # Nouns a counter goes by (冊, 本, 枚).
 N  pencil      {鉛筆}   N  sem=instrument
 N  umbrella    {傘}     N  sem=product

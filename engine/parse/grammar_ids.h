@@ -5,21 +5,21 @@
 // categories and lists.
 #include <cstdint>
 
-constexpr unsigned kRuleListCount = 114;
+constexpr unsigned kRuleListCount = 123;
 constexpr unsigned kRuleIndexCount = 15000;
-constexpr unsigned kRuleRHeapCount = 122;
-constexpr unsigned kRuleHeapCount = 420;
+constexpr unsigned kRuleRHeapCount = 129;
+constexpr unsigned kRuleHeapCount = 432;
 constexpr unsigned kFeatureBitHeapCount = 180;
-constexpr unsigned kPureRuleCount = 114;
-constexpr unsigned kPureCCodeCount = 182;
-constexpr unsigned kPureTermCount = 199;
+constexpr unsigned kPureRuleCount = 123;
+constexpr unsigned kPureCCodeCount = 194;
+constexpr unsigned kPureTermCount = 214;
 constexpr unsigned kPureVCatCount = 1;
 constexpr unsigned kAltProbCount = 3;
 constexpr unsigned kExcludedCatCount = 4;
 constexpr unsigned kGrammarCreatedParticleCount = 60;
 constexpr unsigned kFirstTemporaryCategory = 15000;
 constexpr unsigned kTemporaryCategoryCount = 0;
-constexpr unsigned kUsedPureTermCount = 199;
+constexpr unsigned kUsedPureTermCount = 214;
 constexpr unsigned kUsedPureVCatCount = 0;
 constexpr unsigned kUsedAltProbCount = 3;
 constexpr unsigned kUsedExcludedCatCount = 4;
@@ -68,6 +68,8 @@ constexpr uint16_t kSCONJ = 235;
 constexpr uint16_t kTHAN = 240;
 constexpr uint16_t kTHERE = 242;
 constexpr uint16_t kTHIS = 245;
+constexpr uint16_t kTIME = 247;
+constexpr uint16_t kTIMEadv = 251;
 constexpr uint16_t kTO = 261;
 constexpr uint16_t kVP = 293;
 constexpr uint16_t kVT02 = 298;
@@ -99,6 +101,10 @@ constexpr uint16_t kTHEREBE = 427;
 constexpr uint16_t kEXIST = 428;
 constexpr uint16_t kTHANP = 429;
 constexpr uint16_t kNUMBERdigits = 430;
+constexpr uint16_t kTIMENP = 431;
+constexpr uint16_t kTIMEPP = 432;
 constexpr uint16_t kMOST = 480;
+constexpr uint16_t kMONTH = 481;
+constexpr uint16_t kWEEKDAY = 482;
 
 }  // namespace grammar
