@@ -615,3 +615,19 @@ N  Mary         {メアリー}      N  proper  sem=human,personname
 N  New_York               {ニューヨーク}            N  proper  sem=place,townname
 N  New_York_Times         {ニューヨーク・タイムズ}  N  proper  sem=organization
 N  Bank_of_New_York       {ニューヨーク銀行}        N  proper  sem=organization
+
+# ---- Everyday prose -----------------------------------------------------------------
+# Sentence adverbs that open real text's sentences, usually before a comma.
+ADV  however        {しかし}        ADV
+ADV  therefore      {したがって}    ADV
+ADV  for_example    {例えば}        ADV  idiom=5
+ADV  in_addition    {さらに}        ADV  idiom=5
+ADV  in_particular  {特に}          ADV  idiom=5
+ADV  in_general     {一般に}        ADV  idiom=5
+ADV  of_course      {もちろん}      ADV  idiom=5
+ADV  fortunately    {幸いにも}      ADV
+ADV  unfortunately  {残念ながら}    ADV
+ADV  finally        {最後に}        ADV
+ADV  instead        {代わりに}      ADV
+ADV  otherwise      {そうでなければ}  ADV
+ADV  currently      {現在}          ADV

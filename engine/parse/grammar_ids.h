@@ -5,21 +5,21 @@
 // categories and lists.
 #include <cstdint>
 
-constexpr unsigned kRuleListCount = 123;
-constexpr unsigned kRuleIndexCount = 15000;
-constexpr unsigned kRuleRHeapCount = 129;
-constexpr unsigned kRuleHeapCount = 432;
+constexpr unsigned kRuleListCount = 146;
+constexpr unsigned kRuleIndexCount = 15004;
+constexpr unsigned kRuleRHeapCount = 161;
+constexpr unsigned kRuleHeapCount = 452;
 constexpr unsigned kFeatureBitHeapCount = 180;
-constexpr unsigned kPureRuleCount = 123;
-constexpr unsigned kPureCCodeCount = 194;
-constexpr unsigned kPureTermCount = 214;
+constexpr unsigned kPureRuleCount = 142;
+constexpr unsigned kPureCCodeCount = 213;
+constexpr unsigned kPureTermCount = 256;
 constexpr unsigned kPureVCatCount = 1;
 constexpr unsigned kAltProbCount = 3;
 constexpr unsigned kExcludedCatCount = 4;
 constexpr unsigned kGrammarCreatedParticleCount = 60;
 constexpr unsigned kFirstTemporaryCategory = 15000;
-constexpr unsigned kTemporaryCategoryCount = 0;
-constexpr unsigned kUsedPureTermCount = 214;
+constexpr unsigned kTemporaryCategoryCount = 4;
+constexpr unsigned kUsedPureTermCount = 256;
 constexpr unsigned kUsedPureVCatCount = 0;
 constexpr unsigned kUsedAltProbCount = 3;
 constexpr unsigned kUsedExcludedCatCount = 4;
@@ -56,6 +56,7 @@ constexpr uint16_t kAUXMUST = 85;
 constexpr uint16_t kCONJ = 99;
 constexpr uint16_t kINTERROG = 105;
 constexpr uint16_t kEXCLAM = 107;
+constexpr uint16_t kCOLON = 110;
 constexpr uint16_t kCONJwhen = 114;
 constexpr uint16_t kHERE = 143;
 constexpr uint16_t kIF = 149;
@@ -103,8 +104,14 @@ constexpr uint16_t kTHANP = 429;
 constexpr uint16_t kNUMBERdigits = 430;
 constexpr uint16_t kTIMENP = 431;
 constexpr uint16_t kTIMEPP = 432;
+constexpr uint16_t kLEADP = 433;
+constexpr uint16_t kLABEL = 434;
+constexpr uint16_t kPARENP = 435;
 constexpr uint16_t kMOST = 480;
 constexpr uint16_t kMONTH = 481;
 constexpr uint16_t kWEEKDAY = 482;
+constexpr uint16_t kDASH = 547;
+constexpr uint16_t kLPAREN = 687;
+constexpr uint16_t kRPAREN = 861;
 
 }  // namespace grammar

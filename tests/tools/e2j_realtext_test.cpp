@@ -1,6 +1,7 @@
 // e2j translate on the shapes real text takes beyond the textbook
 // sentence: lines ended by their line end instead of a stop, headings and
-// titles, instructions on a line of their own.  Each English text with the
+// titles, instructions on a line of their own, list items, sentence
+// adverbials before a comma, labels and colons, parentheses.  Each English text with the
 // exact Japanese it gives in plain and in polite style.
 #include <gtest/gtest.h>
 
@@ -38,6 +39,51 @@ TEST(E2jRealText, AnInstructionWithoutAStopIsStillAnOrder) {
         {"Read the book\n", "本を読め\n", "本を読んでください\n"},
         {"Do not open the door\n", "ドアを開けるな\n", "ドアを開けないでください\n"},
         {"Open the window", "窓を開けろ", "窓を開けてください"},
+    };
+    ExpectPlainAndPolite(cases);
+}
+
+// A list item keeps its bullet before it.
+TEST(E2jRealText, AListItemKeepsItsBullet) {
+    StyledTranslation const cases[] = {
+        {"* Read the book\n", "・本を読め\n", "・本を読んでください\n"},
+        {"  * The cat eats fish.\n", "  ・猫は魚を食べる。\n", "  ・猫は魚を食べます。\n"},
+        {"* My school\n", "・私の学校\n", "・私の学校\n"},
+    };
+    ExpectPlainAndPolite(cases);
+}
+
+// An adverb or a phrase before the clause keeps its place and its comma.
+TEST(E2jRealText, AnAdverbialBeforeTheClauseKeepsItsComma) {
+    StyledTranslation const cases[] = {
+        {"However, the dog eats meat.", "しかし、犬は肉を食べる。", "しかし、犬は肉を食べます。"},
+        {"For example, she reads a book.", "例えば、彼女は本を読む。", "例えば、彼女は本を読みます。"},
+        {"In the park, the children play.", "公園で、子供は遊ぶ。", "公園で、子供は遊びます。"},
+        {"Yesterday, he came.", "昨日、彼は来た。", "昨日、彼は来ました。"},
+        {"Of course, I like music.", "もちろん、私は音楽を好む。", "もちろん、私は音楽を好みます。"},
+    };
+    ExpectPlainAndPolite(cases);
+}
+
+// A colon ends a sentence that introduces what follows, or a label before
+// what it labels.
+TEST(E2jRealText, AColonIntroducesOrLabels) {
+    StyledTranslation const cases[] = {
+        {"My family:\n", "私の家族：\n", "私の家族：\n"},
+        {"She likes these things:\n", "彼女はこれらの物を好む：\n", "彼女はこれらの物を好みます：\n"},
+        {"Homework: read the book.", "宿題：本を読め。", "宿題：本を読んでください。"},
+    };
+    ExpectPlainAndPolite(cases);
+}
+
+// A parenthesis follows the word it explains, and an object's particle
+// follows the parenthesis.
+TEST(E2jRealText, AParenthesisFollowsWhatItExplains) {
+    StyledTranslation const cases[] = {
+        {"The dog (a big dog) eats meat.", "犬（大きい犬）は肉を食べる。", "犬（大きい犬）は肉を食べます。"},
+        {"I met Mary (my friend).", "私はメアリー（私の友達）に会った。", "私はメアリー（私の友達）に会いました。"},
+        {"She reads the book (in the park).", "彼女は本（公園で）を読む。", "彼女は本（公園で）を読みます。"},
+        {"(The dog eats meat.)", "（犬は肉を食べる。）", "（犬は肉を食べます。）"},
     };
     ExpectPlainAndPolite(cases);
 }
