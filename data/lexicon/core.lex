@@ -191,6 +191,7 @@ VI01  run         {流れ}-       VV    past=ran pastpart=run ing=running p=-20
 VT01  meet        {会}w-        VCw   past=met pastpart=met transplant=NP:+ni
 VI01  sit         {座}r-        VCr   past=sat pastpart=sat ing=sitting
 VI01  speak       {話}s-        VCs   past=spoke pastpart=spoken
+VT01  speak       {話}s-        VCs   past=spoke pastpart=spoken
 VT01  read        {読}m-        VCm   past=read pp=in:place
 VT01  buy         {買}w-        VCw   past=bought pastpart=bought
 VT01  sell        {売}r-        VCr   past=sold pastpart=sold

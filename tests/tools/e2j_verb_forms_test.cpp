@@ -13,6 +13,9 @@ TEST(E2jVerbForms, ModalsReadAsJapanese) {
         // "will": the verb in the clause's own tense.
         {"He will come.", "彼は来る。", "彼は来ます。"},
         {"He will not come.", "彼は来ない。", "彼は来ません。"},
+        // "will be" guesses; "would like to" wants.
+        {"He will be busy.", "彼は忙しいだろう。", "彼は忙しいでしょう。"},
+        {"I would like to eat an apple.", "私はりんごを食べたい。", "私はりんごを食べたいです。"},
         // "must": the a-form and なければならない; "must not": the て form and はいけない.
         {"You must study English.", "あなたは英語を勉強しなければならない。", "あなたは英語を勉強しなければなりません。"},
         {"You must meet Mary.", "あなたはメアリーに会わなければならない。", "あなたはメアリーに会わなければなりません。"},
@@ -70,6 +73,7 @@ TEST(E2jVerbForms, ThePassiveReadsAsJapanese) {
         {"The fish was eaten by the cat.", "魚は猫に食べられた。", "魚は猫に食べられました。"},
         {"The boy was called by the teacher.", "少年は先生に呼ばれた。", "少年は先生に呼ばれました。"},
         {"The window was not broken.", "窓は壊されなかった。", "窓は壊されませんでした。"},
+        {"English is spoken in America.", "英語はアメリカで話される。", "英語はアメリカで話されます。"},
     };
     ExpectPlainAndPolite(cases);
 }
@@ -87,6 +91,8 @@ TEST(E2jVerbForms, ImperativesReadAsJapanese) {
         {"Do not eat the fish.", "魚を食べるな。", "魚を食べないでください。"},
         // "please" asks in either style.
         {"Please open the door.", "ドアを開けてください。", "ドアを開けてください。"},
+        // Be and an adjective: its adverb form and する.
+        {"Be quiet.", "静かにしろ。", "静かにしてください。"},
     };
     ExpectPlainAndPolite(cases);
 }
@@ -99,6 +105,7 @@ TEST(E2jVerbForms, InfinitiveComplementsReadAsJapanese) {
         {"I want to eat an apple.", "私はりんごを食べたい。", "私はりんごを食べたいです。"},
         {"I don't want to eat fish.", "私は魚を食べたくない。", "私は魚を食べたくないです。"},
         {"Do you want to eat an apple?", "あなたはりんごを食べたいか？", "あなたはりんごを食べたいですか？"},
+        {"Where do you want to go?", "あなたはどこに行きたいか？", "あなたはどこに行きたいですか？"},
         {"John wanted to meet Mary.", "ジョンはメアリーに会いたがっていた。", "ジョンはメアリーに会いたがっていました。"},
         {"He tried to read the book.", "彼は本を読もうとした。", "彼は本を読もうとしました。"},
         {"I need to study English.", "私は英語を勉強する必要がある。", "私は英語を勉強する必要があります。"},
