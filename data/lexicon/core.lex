@@ -362,8 +362,10 @@ ADV  yesterday  {昨日}      ADV
 # ---- Existence, comparison, numbers and time ----------------------------------------
 # "there" of "there is": no Japanese of its own.
 THERE  there  {}  OTHER
-# "any" of a question or a negation: Japanese says nothing for it.
-ART    any    {}  DET  f0=M30B0
+# "any" of a question or a negation: Japanese says nothing for it, nor
+# for "no", which makes its clause negative.
+ART     any   {}  DET  f0=M30B0
+NEG-DET no    {}  DET  f0=M30B0
 # "more" and "most" before an adjective: より and 一番 say it in Japanese.
 # "that one", "this one": the thing pointed at.
 PRN    this_one  {これ}  N  f0=S31B0 idiom=5

@@ -5,21 +5,21 @@
 // categories and lists.
 #include <cstdint>
 
-constexpr unsigned kRuleListCount = 146;
+constexpr unsigned kRuleListCount = 148;
 constexpr unsigned kRuleIndexCount = 15004;
-constexpr unsigned kRuleRHeapCount = 161;
-constexpr unsigned kRuleHeapCount = 452;
+constexpr unsigned kRuleRHeapCount = 164;
+constexpr unsigned kRuleHeapCount = 456;
 constexpr unsigned kFeatureBitHeapCount = 180;
-constexpr unsigned kPureRuleCount = 142;
-constexpr unsigned kPureCCodeCount = 213;
-constexpr unsigned kPureTermCount = 256;
+constexpr unsigned kPureRuleCount = 144;
+constexpr unsigned kPureCCodeCount = 217;
+constexpr unsigned kPureTermCount = 260;
 constexpr unsigned kPureVCatCount = 1;
 constexpr unsigned kAltProbCount = 3;
 constexpr unsigned kExcludedCatCount = 4;
 constexpr unsigned kGrammarCreatedParticleCount = 60;
 constexpr unsigned kFirstTemporaryCategory = 15000;
 constexpr unsigned kTemporaryCategoryCount = 4;
-constexpr unsigned kUsedPureTermCount = 256;
+constexpr unsigned kUsedPureTermCount = 260;
 constexpr unsigned kUsedPureVCatCount = 0;
 constexpr unsigned kUsedAltProbCount = 3;
 constexpr unsigned kUsedExcludedCatCount = 4;

@@ -8,7 +8,7 @@ namespace {
 
 // "there is": the place with に first, what there is with が, then ある for
 // things and いる for people and animals, in the clause's tense, negation
-// and question.
+// and question.  The phrase after what there is says where it is.
 TEST(E2jPhrases, ThereIsSaysWhatIsWhere) {
     StyledTranslation const cases[] = {
         {"There is a book on the table.", "テーブルの上に本がある。", "テーブルの上に本があります。"},
@@ -16,7 +16,10 @@ TEST(E2jPhrases, ThereIsSaysWhatIsWhere) {
         {"There was a cat in the box.", "箱の中に猫がいた。", "箱の中に猫がいました。"},
         {"There is not a book on the table.", "テーブルの上に本がない。", "テーブルの上に本がありません。"},
         {"There were not any dogs in the park.", "公園に犬がいなかった。", "公園に犬がいませんでした。"},
-        {"Is there a bank near the station?", "駅の近くに銀行があるか？", "駅の近くに銀行がありますか？"},
+        {"Is there a bank near here?", "この近くに銀行があるか？", "この近くに銀行がありますか？"},
+        // "no" makes the clause negative and has no word of its own.
+        {"There were no students in the room.", "部屋に学生がいなかった。", "部屋に学生がいませんでした。"},
+        {"I have no money.", "私はお金を持っていない。", "私はお金を持っていません。"},
     };
     ExpectPlainAndPolite(cases);
 }
