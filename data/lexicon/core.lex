@@ -109,6 +109,7 @@ AUXMAY   may   {}       OTHER  f0=B1I0__0001000_0_________  forms=might:B1I0__00
 Not      not   {}       OTHER
 Not      't    {}       OTHER
 TO       to    {}       OTHER
+GOINGTO  going_to  {}   OTHER  f0=G0I0__0000000_0_________
 
 # ---- Conjunctions and other function words ----------------------------------------------
 CONJ      and      {と}          CONJ
@@ -263,6 +264,7 @@ VI01  depend      {依}r-        VCr
 VT01  depend      {頼}r-        VCr   needs=on transplant=NP:+ni
 VT01  listen      {聞}k-        VCk   needs=to transplant=NP:+wo
 VT01  believe     {信じ}-       VV
+VT01  bear        {耐え}-       VV    past=bore pastpart=born
 VT01  remember    {覚え}-       VV
 VT01  try         {試}m-        VCm   takes=to
 VT01  finish      {終え}-       VV

@@ -5,21 +5,21 @@
 // categories and lists.
 #include <cstdint>
 
-constexpr unsigned kRuleListCount = 148;
+constexpr unsigned kRuleListCount = 149;
 constexpr unsigned kRuleIndexCount = 15004;
-constexpr unsigned kRuleRHeapCount = 164;
-constexpr unsigned kRuleHeapCount = 456;
+constexpr unsigned kRuleRHeapCount = 166;
+constexpr unsigned kRuleHeapCount = 460;
 constexpr unsigned kFeatureBitHeapCount = 180;
-constexpr unsigned kPureRuleCount = 144;
-constexpr unsigned kPureCCodeCount = 217;
-constexpr unsigned kPureTermCount = 260;
+constexpr unsigned kPureRuleCount = 145;
+constexpr unsigned kPureCCodeCount = 220;
+constexpr unsigned kPureTermCount = 262;
 constexpr unsigned kPureVCatCount = 1;
 constexpr unsigned kAltProbCount = 3;
 constexpr unsigned kExcludedCatCount = 4;
 constexpr unsigned kGrammarCreatedParticleCount = 60;
 constexpr unsigned kFirstTemporaryCategory = 15000;
 constexpr unsigned kTemporaryCategoryCount = 4;
-constexpr unsigned kUsedPureTermCount = 260;
+constexpr unsigned kUsedPureTermCount = 262;
 constexpr unsigned kUsedPureVCatCount = 0;
 constexpr unsigned kUsedAltProbCount = 3;
 constexpr unsigned kUsedExcludedCatCount = 4;
@@ -58,6 +58,7 @@ constexpr uint16_t kINTERROG = 105;
 constexpr uint16_t kEXCLAM = 107;
 constexpr uint16_t kCOLON = 110;
 constexpr uint16_t kCONJwhen = 114;
+constexpr uint16_t kGOINGTO = 139;
 constexpr uint16_t kHERE = 143;
 constexpr uint16_t kIF = 149;
 constexpr uint16_t kMORE = 165;

@@ -16,6 +16,9 @@ TEST(E2jVerbForms, ModalsReadAsJapanese) {
         // "will be" guesses; "would like to" wants.
         {"He will be busy.", "彼は忙しいだろう。", "彼は忙しいでしょう。"},
         {"I would like to eat an apple.", "私はりんごを食べたい。", "私はりんごを食べたいです。"},
+        // "be going to": a plan, つもり.
+        {"I am going to study English.", "私は英語を勉強するつもりだ。", "私は英語を勉強するつもりです。"},
+        {"I am not going to go.", "私は行くつもりはない。", "私は行くつもりはありません。"},
         // "must": the a-form and なければならない; "must not": the て form and はいけない.
         {"You must study English.", "あなたは英語を勉強しなければならない。", "あなたは英語を勉強しなければなりません。"},
         {"You must meet Mary.", "あなたはメアリーに会わなければならない。", "あなたはメアリーに会わなければなりません。"},
@@ -74,6 +77,7 @@ TEST(E2jVerbForms, ThePassiveReadsAsJapanese) {
         {"The boy was called by the teacher.", "少年は先生に呼ばれた。", "少年は先生に呼ばれました。"},
         {"The window was not broken.", "窓は壊されなかった。", "窓は壊されませんでした。"},
         {"English is spoken in America.", "英語はアメリカで話される。", "英語はアメリカで話されます。"},
+        {"I was born in Tokyo.", "私は東京で生まれた。", "私は東京で生まれました。"},
     };
     ExpectPlainAndPolite(cases);
 }
