@@ -394,6 +394,22 @@ MONTH  September  {９月}  N  f0=SSSC1102110M000
 MONTH  October    {１０月}  N  f0=SSSC1102110M000
 MONTH  November   {１１月}  N  f0=SSSC1102110M000
 MONTH  December   {１２月}  N  f0=SSSC1102110M000
+# Times that say when by themselves, like "yesterday": no particle.
+ADV    every_day      {毎日}  ADV  idiom=5
+ADV    every_morning  {毎朝}  ADV  idiom=5
+ADV    every_week     {毎週}  ADV  idiom=5
+ADV    every_year     {毎年}  ADV  idiom=5
+ADV    this_morning   {今朝}  ADV  idiom=5
+ADV    this_week      {今週}  ADV  idiom=5
+ADV    this_year      {今年}  ADV  idiom=5
+ADV    tonight        {今夜}  ADV
+ADV    last_night     {昨夜}  ADV  idiom=5
+ADV    last_week      {先週}  ADV  idiom=5
+ADV    last_month     {先月}  ADV  idiom=5
+ADV    last_year      {去年}  ADV  idiom=5
+ADV    next_week      {来週}  ADV  idiom=5
+ADV    next_month     {来月}  ADV  idiom=5
+ADV    next_year      {来年}  ADV  idiom=5
 # Nouns a counter goes by (冊, 本, 枚).
 N  pencil      {鉛筆}   N  sem=instrument
 N  umbrella    {傘}     N  sem=product

@@ -62,7 +62,8 @@ TEST(E2jPhrases, NumbersTakeTheCounterOfTheirNoun) {
 
 // Times and dates take に and go with the verb: an hour 三時, ７時, 午後７時;
 // a day of the week; a month and a day of the month in digits as dates are
-// written (５月５日).  Yesterday, today and tomorrow take no particle.
+// written (５月５日); a part of the day.  Times that say when by themselves
+// (tomorrow 明日, last week 先週) take no particle.
 TEST(E2jPhrases, TimesAndDatesSayWhen) {
     StyledTranslation const cases[] = {
         {"I met John at three o'clock.", "私は三時にジョンに会った。", "私は三時にジョンに会いました。"},
@@ -70,8 +71,9 @@ TEST(E2jPhrases, TimesAndDatesSayWhen) {
         {"We went to the park on Sunday.", "私達は日曜日に公園に行った。", "私達は日曜日に公園に行きました。"},
         {"He came to Japan in May.", "彼は５月に日本に来た。", "彼は５月に日本に来ました。"},
         {"He came on May 5.", "彼は５月５日に来た。", "彼は５月５日に来ました。"},
-        {"I am busy today.", "私は今日忙しい。", "私は今日忙しいです。"},
+        {"She came in the evening.", "彼女は夕方に来た。", "彼女は夕方に来ました。"},
         {"Tomorrow I will study English.", "明日私は英語を勉強する。", "明日私は英語を勉強します。"},
+        {"I went to Tokyo last week.", "私は先週東京に行った。", "私は先週東京に行きました。"},
     };
     ExpectPlainAndPolite(cases);
 }
