@@ -118,6 +118,8 @@ CONJ      but      {しかし}      CONJ
 SCONJ     because  {ので}        CONJ
 IF        if       {もし}        CONJ
 CONJwhen  when     {とき}        CONJ
+CONJbefore before  {前に}        CONJ
+CONJafter after    {後で}        CONJ
 CONJthat  that     {ということ}  CONJ
 CONJso    so       {だから}      CONJ
 THAN      than     {より}        OTHER

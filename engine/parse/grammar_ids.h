@@ -5,21 +5,21 @@
 // categories and lists.
 #include <cstdint>
 
-constexpr unsigned kRuleListCount = 149;
+constexpr unsigned kRuleListCount = 152;
 constexpr unsigned kRuleIndexCount = 15004;
-constexpr unsigned kRuleRHeapCount = 166;
-constexpr unsigned kRuleHeapCount = 460;
+constexpr unsigned kRuleRHeapCount = 172;
+constexpr unsigned kRuleHeapCount = 472;
 constexpr unsigned kFeatureBitHeapCount = 180;
-constexpr unsigned kPureRuleCount = 145;
-constexpr unsigned kPureCCodeCount = 220;
-constexpr unsigned kPureTermCount = 262;
+constexpr unsigned kPureRuleCount = 148;
+constexpr unsigned kPureCCodeCount = 229;
+constexpr unsigned kPureTermCount = 268;
 constexpr unsigned kPureVCatCount = 1;
 constexpr unsigned kAltProbCount = 3;
 constexpr unsigned kExcludedCatCount = 4;
 constexpr unsigned kGrammarCreatedParticleCount = 60;
 constexpr unsigned kFirstTemporaryCategory = 15000;
 constexpr unsigned kTemporaryCategoryCount = 4;
-constexpr unsigned kUsedPureTermCount = 262;
+constexpr unsigned kUsedPureTermCount = 268;
 constexpr unsigned kUsedPureVCatCount = 0;
 constexpr unsigned kUsedAltProbCount = 3;
 constexpr unsigned kUsedExcludedCatCount = 4;
@@ -54,6 +54,8 @@ constexpr uint16_t kAUXCAN = 83;
 constexpr uint16_t kAUXMAY = 84;
 constexpr uint16_t kAUXMUST = 85;
 constexpr uint16_t kCONJ = 99;
+constexpr uint16_t kCONJafter = 102;
+constexpr uint16_t kCONJbefore = 104;
 constexpr uint16_t kINTERROG = 105;
 constexpr uint16_t kEXCLAM = 107;
 constexpr uint16_t kCOLON = 110;

@@ -121,180 +121,186 @@ AnalysisRule const kAnalysisRules[] = {
     {263, 527, 2, 0x00, {}, 0x0, {72, 51}},  // gerund-subject
     {265, 530, 2, 0x00, {}, 0x0, {5412, 3629, 3331}},  // gerund-verb
     {267, 537, 4, 0x00, {}, 0x0, {1453, 5412, 3331, 73, 57, 74, 75}},  // and-verb
-    {271, 542, 4, 0x00, {}, 0x0, {1453, 5410, 5412, 3329, 73, 57, 74, 75, 40}},  // and-adjective
-    {275, 547, 3, 0x00, {}, 0x0, {1453, 5410, 73, 57, 74, 75, 40}},  // and-copula
-    {278, 557, 1, 0x00, {}, 0x0, {5414, 3332}},  // form-ru-ichidan
-    {279, 559, 1, 0x00, {}, 0x0, {5414, 3333}},  // form-ru-kuru
-    {280, 561, 1, 0x00, {}, 0x0, {5415, 3334}},  // form-ru-suru
-    {281, 563, 1, 0x00, {}, 0x0, {5416, 3338}},  // form-ru-w
-    {282, 565, 1, 0x00, {}, 0x0, {3335}},  // form-ru-godan
-    {283, 569, 1, 0x00, {}, 0x0, {5417, 3332}},  // form-a-ichidan
-    {284, 571, 1, 0x00, {}, 0x0, {5417, 3333}},  // form-a-kuru
-    {285, 573, 1, 0x00, {}, 0x0, {5418, 3334}},  // form-a-suru
-    {286, 575, 1, 0x00, {}, 0x0, {3335}},  // form-a-godan
-    {287, 580, 1, 0x00, {}, 0x0, {5419, 3332}},  // form-i-ichidan
-    {288, 582, 1, 0x00, {}, 0x0, {5419, 3333}},  // form-i-kuru
-    {289, 584, 1, 0x00, {}, 0x0, {5420, 3334}},  // form-i-suru
-    {290, 586, 1, 0x00, {}, 0x0, {5421, 3338}},  // form-i-w
-    {291, 588, 1, 0x00, {}, 0x0, {3335}},  // form-i-godan
-    {292, 592, 1, 0x00, {}, 0x0, {5422, 3332}},  // form-ou-ichidan
-    {293, 594, 1, 0x00, {}, 0x0, {5422, 3333}},  // form-ou-kuru
-    {294, 596, 1, 0x00, {}, 0x0, {5423, 3334}},  // form-ou-suru
-    {295, 598, 1, 0x00, {}, 0x0, {5424, 3338}},  // form-ou-w
-    {296, 600, 1, 0x00, {}, 0x0, {3335}},  // form-ou-godan
-    {297, 604, 1, 0x00, {}, 0x0, {5425, 3332}},  // form-e-ichidan
-    {298, 606, 1, 0x00, {}, 0x0, {5425, 3333}},  // form-e-kuru
-    {299, 608, 1, 0x00, {}, 0x0, {5426, 3334}},  // form-e-suru
-    {300, 610, 1, 0x00, {}, 0x0, {5427, 3338}},  // form-e-w
-    {301, 612, 1, 0x00, {}, 0x0, {3335}},  // form-e-godan
-    {302, 617, 1, 0x00, {}, 0x0, {5428, 3332}},  // form-te-ichidan
-    {303, 619, 1, 0x00, {}, 0x0, {5428, 3333}},  // form-te-kuru
-    {304, 621, 1, 0x00, {}, 0x0, {5429, 3334}},  // form-te-suru
-    {305, 623, 1, 0x00, {}, 0x0, {5430, 3339}},  // form-te-ik
-    {306, 625, 1, 0x00, {}, 0x0, {5430, 3340}},  // form-te-k
-    {307, 627, 1, 0x00, {}, 0x0, {5431, 3341}},  // form-te-g
-    {308, 629, 1, 0x00, {}, 0x0, {5432, 3342}},  // form-te-s
-    {309, 631, 1, 0x00, {}, 0x0, {5433, 3343}},  // form-te-t
-    {310, 633, 1, 0x00, {}, 0x0, {5434, 3344}},  // form-te-r
-    {311, 635, 1, 0x00, {}, 0x0, {5435, 3338}},  // form-te-w
-    {312, 637, 1, 0x00, {}, 0x0, {5436, 3345}},  // form-te-m
-    {313, 639, 1, 0x00, {}, 0x0, {5437, 3346}},  // form-te-b
-    {314, 641, 1, 0x00, {}, 0x0, {5438, 3347}},  // form-te-n
-    {315, 646, 2, 0x00, {}, 0x0, {5439, 3630, 3331}},  // form-ta
-    {317, 649, 2, 0x00, {}, 0x0, {5440, 3630, 3331}},  // form-da
-    {319, 654, 2, 0x00, {}, 0x0, {2690, 34, 37}},  // in-year-1
-    {321, 657, 2, 0x00, {}, 0x0, {2690, 34, 37}},  // in-year-2
-    {323, 667, 2, 0x00, {}, 0x0, {1454, 3631, 76}},  // where-ni-live
-    {325, 670, 2, 0x00, {}, 0x0, {1455, 3631, 76}},  // where-ni-go
-    {327, 673, 2, 0x00, {}, 0x0, {1456, 3631, 76}},  // where-ni-come
-    {329, 676, 2, 0x00, {}, 0x0, {1457, 3631, 76}},  // where-ni-stay
-    {331, 679, 2, 0x00, {}, 0x0, {3631, 76, 40}},  // where-is
-    {333, 682, 2, 0x00, {}, 0x0, {2690, 1454, 3617, 34}},  // in-ni-live
-    {335, 687, 3, 0x00, {}, 0x0, {1458, 43, 42}},  // weather-it
-    {338, 693, 1, 0x00, {}, 0x0, {74, 77, 51, 39}},  // subordinate-subject-ga
-    {339, 697, 2, 0x00, {}, 0x0, {57, 74, 77, 67, 78}},  // if-tara
-    {341, 700, 2, 0x00, {}, 0x0, {57, 74, 77, 65, 78}},  // if-past-tara
-    {343, 705, 1, 0x00, {}, 0x0, {79, 77}},  // because-comma
-    {344, 707, 1, 0x00, {}, 0x0, {80, 77}},  // when-comma
-    {345, 709, 1, 0x00, {}, 0x0, {77, 78}},  // if-comma
-    {346, 714, 1, 0x00, {}, 0x0, {1459, 81, 75}},  // but-ga
-    {347, 720, 3, 0x02, {}, 0x0, {3332, 67}},  // pres-ru-vv (plain)
-    {347, 720, 3, 0x04, {}, 0x0, {3332, 67}},  // pres-ru-vv (written)
-    {350, 724, 3, 0x02, {}, 0x0, {3333, 67}},  // pres-ru-vku (plain)
-    {350, 724, 3, 0x04, {}, 0x0, {3333, 67}},  // pres-ru-vku (written)
-    {353, 728, 3, 0x02, {}, 0x0, {3334, 67}},  // pres-ru-vsu (plain)
-    {353, 728, 3, 0x04, {}, 0x0, {3334, 67}},  // pres-ru-vsu (written)
-    {356, 732, 3, 0x02, {}, 0x0, {5441, 3338, 67}},  // pres-w (plain)
-    {356, 732, 3, 0x04, {}, 0x0, {5441, 3338, 67}},  // pres-w (written)
-    {359, 736, 3, 0x02, {}, 0x0, {3335, 67}},  // pres-u-godan (plain)
-    {359, 736, 3, 0x04, {}, 0x0, {3335, 67}},  // pres-u-godan (written)
-    {362, 742, 3, 0x02, {}, 0x0, {3332, 65}},  // past-vv (plain)
-    {362, 742, 3, 0x04, {}, 0x0, {3332, 65}},  // past-vv (written)
-    {365, 746, 3, 0x02, {}, 0x0, {3333, 65}},  // past-vku (plain)
-    {365, 746, 3, 0x04, {}, 0x0, {3333, 65}},  // past-vku (written)
-    {368, 750, 3, 0x02, {}, 0x0, {5413, 3334, 65}},  // past-vsu (plain)
-    {368, 750, 3, 0x04, {}, 0x0, {5413, 3334, 65}},  // past-vsu (written)
-    {371, 754, 3, 0x02, {}, 0x0, {5442, 3340, 65}},  // past-k (plain)
-    {371, 754, 3, 0x04, {}, 0x0, {5442, 3340, 65}},  // past-k (written)
-    {374, 758, 3, 0x02, {}, 0x0, {5442, 3339, 65}},  // past-ik (plain)
-    {374, 758, 3, 0x04, {}, 0x0, {5442, 3339, 65}},  // past-ik (written)
-    {377, 762, 3, 0x02, {}, 0x0, {5443, 3341, 65}},  // past-g (plain)
-    {377, 762, 3, 0x04, {}, 0x0, {5443, 3341, 65}},  // past-g (written)
-    {380, 766, 3, 0x02, {}, 0x0, {5444, 3342, 65}},  // past-s (plain)
-    {380, 766, 3, 0x04, {}, 0x0, {5444, 3342, 65}},  // past-s (written)
-    {383, 770, 3, 0x02, {}, 0x0, {5445, 3343, 65}},  // past-t (plain)
-    {383, 770, 3, 0x04, {}, 0x0, {5445, 3343, 65}},  // past-t (written)
-    {386, 774, 3, 0x02, {}, 0x0, {5446, 3344, 65}},  // past-r (plain)
-    {386, 774, 3, 0x04, {}, 0x0, {5446, 3344, 65}},  // past-r (written)
-    {389, 778, 3, 0x02, {}, 0x0, {5441, 3338, 65}},  // past-w (plain)
-    {389, 778, 3, 0x04, {}, 0x0, {5441, 3338, 65}},  // past-w (written)
-    {392, 782, 3, 0x02, {}, 0x0, {5447, 3345, 65}},  // past-m (plain)
-    {392, 782, 3, 0x04, {}, 0x0, {5447, 3345, 65}},  // past-m (written)
-    {395, 786, 3, 0x02, {}, 0x0, {5448, 3346, 65}},  // past-b (plain)
-    {395, 786, 3, 0x04, {}, 0x0, {5448, 3346, 65}},  // past-b (written)
-    {398, 790, 3, 0x02, {}, 0x0, {5449, 3347, 65}},  // past-n (plain)
-    {398, 790, 3, 0x04, {}, 0x0, {5449, 3347, 65}},  // past-n (written)
-    {401, 796, 5, 0x02, {}, 0x0, {3335, 52}},  // neg-stem-godan (plain)
-    {401, 796, 5, 0x04, {}, 0x0, {3335, 52}},  // neg-stem-godan (written)
-    {406, 802, 5, 0x02, {}, 0x0, {5413, 3334, 52}},  // neg-stem-vsu (plain)
-    {406, 802, 5, 0x04, {}, 0x0, {5413, 3334, 52}},  // neg-stem-vsu (written)
-    {411, 808, 4, 0x02, {}, 0x0, {52, 67}},  // neg-pres (plain)
-    {411, 808, 4, 0x04, {}, 0x0, {52, 67}},  // neg-pres (written)
-    {415, 813, 4, 0x02, {}, 0x0, {52, 65}},  // neg-past (plain)
-    {415, 813, 4, 0x04, {}, 0x0, {52, 65}},  // neg-past (written)
-    {419, 822, 8, 0x01, {}, 0x0, {3335, 57}},  // polite-stem-godan (polite)
-    {427, 831, 1, 0x01, {}, 0x0, {5450, 3338}},  // polite-stem-w (polite)
-    {428, 833, 8, 0x01, {}, 0x0, {5413, 3334, 57}},  // polite-stem-vsu (polite)
-    {436, 842, 3, 0x01, {}, 0x0, {3331, 67}},  // polite-pres (polite)
-    {439, 846, 3, 0x01, {}, 0x0, {3331, 65}},  // polite-past (polite)
-    {442, 850, 4, 0x01, {}, 0x0, {52, 67}},  // polite-neg-pres (polite)
-    {446, 855, 4, 0x01, {}, 0x0, {52, 65}},  // polite-neg-past (polite)
-    {450, 864, 3, 0x02, {}, 0x0, {5410, 5412, 3329, 67, 40}},  // adj-pres (plain)
-    {450, 864, 3, 0x04, {}, 0x0, {5410, 5412, 3329, 67, 40}},  // adj-pres (written)
-    {453, 868, 3, 0x01, {}, 0x0, {5410, 5412, 3329, 67, 40}},  // adj-pres-polite (polite)
-    {456, 872, 3, 0x02, {}, 0x0, {5410, 5412, 3329, 65, 40}},  // adj-past (plain)
-    {456, 872, 3, 0x04, {}, 0x0, {5410, 5412, 3329, 65, 40}},  // adj-past (written)
-    {459, 876, 3, 0x01, {}, 0x0, {5410, 5412, 3329, 65, 40}},  // adj-past-polite (polite)
-    {462, 880, 5, 0x02, {}, 0x0, {5410, 5412, 3329, 52, 40}},  // adj-neg (plain)
-    {462, 880, 5, 0x04, {}, 0x0, {5410, 5412, 3329, 52, 40}},  // adj-neg (written)
-    {467, 886, 5, 0x01, {}, 0x0, {5410, 5412, 3329, 52, 40}},  // adj-neg-polite (polite)
-    {472, 894, 2, 0x02, {}, 0x0, {5412, 3329, 67}},  // adj-bare-pres (plain)
-    {472, 894, 2, 0x04, {}, 0x0, {5412, 3329, 67}},  // adj-bare-pres (written)
-    {474, 897, 2, 0x01, {}, 0x0, {5412, 3329, 67}},  // adj-bare-pres-polite (polite)
-    {476, 900, 2, 0x02, {}, 0x0, {5412, 3329, 65}},  // adj-bare-past (plain)
-    {476, 900, 2, 0x04, {}, 0x0, {5412, 3329, 65}},  // adj-bare-past (written)
-    {478, 903, 2, 0x01, {}, 0x0, {5412, 3329, 65}},  // adj-bare-past-polite (polite)
-    {480, 908, 2, 0x00, {}, 0x0, {5412, 3329, 44}},  // adj-attributive
-    {482, 911, 2, 0x00, {}, 0x0, {5412, 3330, 44}},  // na-adj-attributive
-    {484, 914, 2, 0x00, {}, 0x0, {5412, 3348, 44}},  // no-adj-attributive
-    {486, 920, 2, 0x02, {}, 0x0, {5410, 67, 40}},  // copula-pres-plain (plain)
-    {488, 923, 2, 0x02, {}, 0x0, {5410, 65, 40}},  // copula-past-plain (plain)
-    {490, 926, 2, 0x04, {}, 0x0, {5410, 67, 40}},  // copula-pres-written (written)
-    {492, 929, 2, 0x04, {}, 0x0, {5410, 65, 40}},  // copula-past-written (written)
-    {494, 932, 2, 0x01, {}, 0x0, {5410, 67, 40}},  // copula-pres-polite (polite)
-    {496, 935, 2, 0x01, {}, 0x0, {5410, 65, 40}},  // copula-past-polite (polite)
-    {498, 938, 4, 0x02, {}, 0x0, {5410, 52, 40}},  // copula-neg (plain)
-    {498, 938, 4, 0x04, {}, 0x0, {5410, 52, 40}},  // copula-neg (written)
-    {502, 943, 4, 0x01, {}, 0x0, {5410, 52, 40}},  // copula-neg-polite (polite)
-    {506, 952, 1, 0x00, {}, 0x0, {82}},  // dat-ni
-    {507, 954, 1, 0x00, {}, 0x0, {38}},  // nom-ga
-    {508, 956, 1, 0x00, {}, 0x0, {83}},  // nom-ha
-    {509, 958, 1, 0x00, {}, 0x0, {84}},  // hodo
-    {510, 962, 1, 0x00, {}, 0x0, {5409, 34, 35, 39}},  // pp-in-np-de
-    {511, 964, 1, 0x00, {}, 0x0, {5451, 34, 35, 39}},  // pp-in-np-ni
-    {512, 969, 1, 0x00, {}, 0x0, {2698, 3632, 34, 35, 39}},  // pp-with-in-np
-    {513, 971, 2, 0x00, {}, 0x0, {2698, 3632, 34, 35, 85, 37}},  // pp-with-instrument
-    {515, 976, 1, 0x40, {}, 0x0, {57, 69}},  // question-ka
-    {516, 978, 1, 0x40, {}, 0x0, {57, 86}},  // question-wh-ka
-    {517, 982, 3, 0x02, {}, 0x0, {3633, 5452, 57, 40}},  // question-copula-plain (plain)
-    {520, 991, 1, 0x00, {}, 0x0, {87, 39, 85}},  // paren-after-object
-    {521, 1003, 2, 0x00, {}, 0x0, {44, 39, 88}},  // count-people
-    {523, 1006, 2, 0x00, {}, 0x0, {44, 39, 88}},  // count-animals
-    {525, 1009, 2, 0x00, {}, 0x0, {44, 39, 88}},  // count-vehicles
-    {527, 1012, 2, 0x00, {}, 0x0, {44, 39, 88}},  // count-machines
-    {529, 1017, 3, 0x00, {}, 0x0, {3634, 39, 37, 88}},  // count-book
-    {532, 1021, 3, 0x00, {}, 0x0, {3635, 39, 37, 88}},  // count-magazine
-    {535, 1025, 3, 0x00, {}, 0x0, {3636, 39, 37, 88}},  // count-dictionary
-    {538, 1029, 3, 0x00, {}, 0x0, {3637, 39, 37, 88}},  // count-notebook
-    {541, 1033, 3, 0x00, {}, 0x0, {3638, 39, 37, 88}},  // count-pen
-    {544, 1037, 3, 0x00, {}, 0x0, {3639, 39, 37, 88}},  // count-pencil
-    {547, 1041, 3, 0x00, {}, 0x0, {3640, 39, 37, 88}},  // count-bottle
-    {550, 1045, 3, 0x00, {}, 0x0, {3641, 39, 37, 88}},  // count-umbrella
-    {553, 1049, 3, 0x00, {}, 0x0, {3642, 39, 37, 88}},  // count-tree
-    {556, 1053, 3, 0x00, {}, 0x0, {3643, 39, 37, 88}},  // count-flower
-    {559, 1057, 3, 0x00, {}, 0x0, {3644, 39, 37, 88}},  // count-ticket
-    {562, 1061, 3, 0x00, {}, 0x0, {3645, 39, 37, 88}},  // count-paper
-    {565, 1065, 3, 0x00, {}, 0x0, {3646, 39, 37, 88}},  // count-picture
-    {568, 1069, 3, 0x00, {}, 0x0, {3647, 39, 37, 88}},  // count-shirt
-    {571, 1073, 3, 0x00, {}, 0x0, {3648, 39, 37, 88}},  // count-map
-    {574, 1077, 3, 0x00, {}, 0x0, {3649, 39, 37, 88}},  // count-photo
-    {577, 1081, 3, 0x00, {}, 0x0, {3650, 39, 37, 88}},  // count-stamp
-    {580, 1087, 2, 0x00, {}, 0x0, {3651, 89, 44, 39}},  // count-ten
-    {582, 1090, 2, 0x00, {}, 0x0, {89, 44, 39}},  // count-things
-    {584, 1093, 2, 0x00, {}, 0x0, {44, 39, 88}},  // count-digits
+    {271, 542, 7, 0x00, {}, 0x0, {1453, 5413, 3334, 73, 52, 57, 74, 75}},  // and-not-suru
+    {278, 550, 7, 0x00, {}, 0x0, {1453, 5412, 3331, 73, 52, 57, 74, 75}},  // and-not
+    {285, 558, 4, 0x00, {}, 0x0, {1453, 5410, 5412, 3329, 73, 57, 74, 75, 40}},  // and-adjective
+    {289, 563, 3, 0x00, {}, 0x0, {1453, 5410, 73, 57, 74, 75, 40}},  // and-copula
+    {292, 573, 1, 0x00, {}, 0x0, {5414, 3332}},  // form-ru-ichidan
+    {293, 575, 1, 0x00, {}, 0x0, {5414, 3333}},  // form-ru-kuru
+    {294, 577, 1, 0x00, {}, 0x0, {5415, 3334}},  // form-ru-suru
+    {295, 579, 1, 0x00, {}, 0x0, {5416, 3338}},  // form-ru-w
+    {296, 581, 1, 0x00, {}, 0x0, {3335}},  // form-ru-godan
+    {297, 585, 1, 0x00, {}, 0x0, {5417, 3332}},  // form-a-ichidan
+    {298, 587, 1, 0x00, {}, 0x0, {5417, 3333}},  // form-a-kuru
+    {299, 589, 1, 0x00, {}, 0x0, {5418, 3334}},  // form-a-suru
+    {300, 591, 1, 0x00, {}, 0x0, {3335}},  // form-a-godan
+    {301, 596, 1, 0x00, {}, 0x0, {5419, 3332}},  // form-i-ichidan
+    {302, 598, 1, 0x00, {}, 0x0, {5419, 3333}},  // form-i-kuru
+    {303, 600, 1, 0x00, {}, 0x0, {5420, 3334}},  // form-i-suru
+    {304, 602, 1, 0x00, {}, 0x0, {5421, 3338}},  // form-i-w
+    {305, 604, 1, 0x00, {}, 0x0, {3335}},  // form-i-godan
+    {306, 608, 1, 0x00, {}, 0x0, {5422, 3332}},  // form-ou-ichidan
+    {307, 610, 1, 0x00, {}, 0x0, {5422, 3333}},  // form-ou-kuru
+    {308, 612, 1, 0x00, {}, 0x0, {5423, 3334}},  // form-ou-suru
+    {309, 614, 1, 0x00, {}, 0x0, {5424, 3338}},  // form-ou-w
+    {310, 616, 1, 0x00, {}, 0x0, {3335}},  // form-ou-godan
+    {311, 620, 1, 0x00, {}, 0x0, {5425, 3332}},  // form-e-ichidan
+    {312, 622, 1, 0x00, {}, 0x0, {5425, 3333}},  // form-e-kuru
+    {313, 624, 1, 0x00, {}, 0x0, {5426, 3334}},  // form-e-suru
+    {314, 626, 1, 0x00, {}, 0x0, {5427, 3338}},  // form-e-w
+    {315, 628, 1, 0x00, {}, 0x0, {3335}},  // form-e-godan
+    {316, 633, 1, 0x00, {}, 0x0, {5428, 3332}},  // form-te-ichidan
+    {317, 635, 1, 0x00, {}, 0x0, {5428, 3333}},  // form-te-kuru
+    {318, 637, 1, 0x00, {}, 0x0, {5429, 3334}},  // form-te-suru
+    {319, 639, 1, 0x00, {}, 0x0, {5430, 3339}},  // form-te-ik
+    {320, 641, 1, 0x00, {}, 0x0, {5430, 3340}},  // form-te-k
+    {321, 643, 1, 0x00, {}, 0x0, {5431, 3341}},  // form-te-g
+    {322, 645, 1, 0x00, {}, 0x0, {5432, 3342}},  // form-te-s
+    {323, 647, 1, 0x00, {}, 0x0, {5433, 3343}},  // form-te-t
+    {324, 649, 1, 0x00, {}, 0x0, {5434, 3344}},  // form-te-r
+    {325, 651, 1, 0x00, {}, 0x0, {5435, 3338}},  // form-te-w
+    {326, 653, 1, 0x00, {}, 0x0, {5436, 3345}},  // form-te-m
+    {327, 655, 1, 0x00, {}, 0x0, {5437, 3346}},  // form-te-b
+    {328, 657, 1, 0x00, {}, 0x0, {5438, 3347}},  // form-te-n
+    {329, 662, 2, 0x00, {}, 0x0, {5439, 3630, 3331}},  // form-ta
+    {331, 665, 2, 0x00, {}, 0x0, {5440, 3630, 3331}},  // form-da
+    {333, 670, 2, 0x00, {}, 0x0, {2690, 34, 37}},  // in-year-1
+    {335, 673, 2, 0x00, {}, 0x0, {2690, 34, 37}},  // in-year-2
+    {337, 683, 2, 0x00, {}, 0x0, {1454, 3631, 76}},  // where-ni-live
+    {339, 686, 2, 0x00, {}, 0x0, {1455, 3631, 76}},  // where-ni-go
+    {341, 689, 2, 0x00, {}, 0x0, {1456, 3631, 76}},  // where-ni-come
+    {343, 692, 2, 0x00, {}, 0x0, {1457, 3631, 76}},  // where-ni-stay
+    {345, 696, 2, 0x00, {}, 0x0, {1458, 3624, 77, 54, 53}},  // who-meet
+    {347, 699, 2, 0x00, {}, 0x0, {1459, 3624, 77, 54, 53}},  // who-enter
+    {349, 702, 2, 0x00, {}, 0x0, {3631, 76, 40}},  // where-is
+    {351, 705, 2, 0x00, {}, 0x0, {2690, 1454, 3617, 34}},  // in-ni-live
+    {353, 710, 3, 0x00, {}, 0x0, {1460, 43, 42}},  // weather-it
+    {356, 716, 1, 0x00, {}, 0x0, {74, 78, 51, 39}},  // subordinate-subject-ga
+    {357, 720, 2, 0x00, {}, 0x0, {57, 74, 78, 67, 79}},  // if-tara
+    {359, 723, 2, 0x00, {}, 0x0, {57, 74, 78, 65, 79}},  // if-past-tara
+    {361, 728, 2, 0x00, {}, 0x0, {80, 57, 74, 78, 65}},  // before-present
+    {363, 731, 2, 0x00, {}, 0x0, {81, 57, 74, 78, 67}},  // after-past
+    {365, 736, 1, 0x00, {}, 0x0, {82, 78}},  // because-comma
+    {366, 738, 1, 0x00, {}, 0x0, {78, 83}},  // when-comma
+    {367, 740, 1, 0x00, {}, 0x0, {78, 79}},  // if-comma
+    {368, 745, 1, 0x00, {}, 0x0, {1461, 84, 75}},  // but-ga
+    {369, 751, 3, 0x02, {}, 0x0, {3332, 67}},  // pres-ru-vv (plain)
+    {369, 751, 3, 0x04, {}, 0x0, {3332, 67}},  // pres-ru-vv (written)
+    {372, 755, 3, 0x02, {}, 0x0, {3333, 67}},  // pres-ru-vku (plain)
+    {372, 755, 3, 0x04, {}, 0x0, {3333, 67}},  // pres-ru-vku (written)
+    {375, 759, 3, 0x02, {}, 0x0, {3334, 67}},  // pres-ru-vsu (plain)
+    {375, 759, 3, 0x04, {}, 0x0, {3334, 67}},  // pres-ru-vsu (written)
+    {378, 763, 3, 0x02, {}, 0x0, {5441, 3338, 67}},  // pres-w (plain)
+    {378, 763, 3, 0x04, {}, 0x0, {5441, 3338, 67}},  // pres-w (written)
+    {381, 767, 3, 0x02, {}, 0x0, {3335, 67}},  // pres-u-godan (plain)
+    {381, 767, 3, 0x04, {}, 0x0, {3335, 67}},  // pres-u-godan (written)
+    {384, 773, 3, 0x02, {}, 0x0, {3332, 65}},  // past-vv (plain)
+    {384, 773, 3, 0x04, {}, 0x0, {3332, 65}},  // past-vv (written)
+    {387, 777, 3, 0x02, {}, 0x0, {3333, 65}},  // past-vku (plain)
+    {387, 777, 3, 0x04, {}, 0x0, {3333, 65}},  // past-vku (written)
+    {390, 781, 3, 0x02, {}, 0x0, {5413, 3334, 65}},  // past-vsu (plain)
+    {390, 781, 3, 0x04, {}, 0x0, {5413, 3334, 65}},  // past-vsu (written)
+    {393, 785, 3, 0x02, {}, 0x0, {5442, 3340, 65}},  // past-k (plain)
+    {393, 785, 3, 0x04, {}, 0x0, {5442, 3340, 65}},  // past-k (written)
+    {396, 789, 3, 0x02, {}, 0x0, {5442, 3339, 65}},  // past-ik (plain)
+    {396, 789, 3, 0x04, {}, 0x0, {5442, 3339, 65}},  // past-ik (written)
+    {399, 793, 3, 0x02, {}, 0x0, {5443, 3341, 65}},  // past-g (plain)
+    {399, 793, 3, 0x04, {}, 0x0, {5443, 3341, 65}},  // past-g (written)
+    {402, 797, 3, 0x02, {}, 0x0, {5444, 3342, 65}},  // past-s (plain)
+    {402, 797, 3, 0x04, {}, 0x0, {5444, 3342, 65}},  // past-s (written)
+    {405, 801, 3, 0x02, {}, 0x0, {5445, 3343, 65}},  // past-t (plain)
+    {405, 801, 3, 0x04, {}, 0x0, {5445, 3343, 65}},  // past-t (written)
+    {408, 805, 3, 0x02, {}, 0x0, {5446, 3344, 65}},  // past-r (plain)
+    {408, 805, 3, 0x04, {}, 0x0, {5446, 3344, 65}},  // past-r (written)
+    {411, 809, 3, 0x02, {}, 0x0, {5441, 3338, 65}},  // past-w (plain)
+    {411, 809, 3, 0x04, {}, 0x0, {5441, 3338, 65}},  // past-w (written)
+    {414, 813, 3, 0x02, {}, 0x0, {5447, 3345, 65}},  // past-m (plain)
+    {414, 813, 3, 0x04, {}, 0x0, {5447, 3345, 65}},  // past-m (written)
+    {417, 817, 3, 0x02, {}, 0x0, {5448, 3346, 65}},  // past-b (plain)
+    {417, 817, 3, 0x04, {}, 0x0, {5448, 3346, 65}},  // past-b (written)
+    {420, 821, 3, 0x02, {}, 0x0, {5449, 3347, 65}},  // past-n (plain)
+    {420, 821, 3, 0x04, {}, 0x0, {5449, 3347, 65}},  // past-n (written)
+    {423, 827, 5, 0x02, {}, 0x0, {3335, 52}},  // neg-stem-godan (plain)
+    {423, 827, 5, 0x04, {}, 0x0, {3335, 52}},  // neg-stem-godan (written)
+    {428, 833, 5, 0x02, {}, 0x0, {5413, 3334, 52}},  // neg-stem-vsu (plain)
+    {428, 833, 5, 0x04, {}, 0x0, {5413, 3334, 52}},  // neg-stem-vsu (written)
+    {433, 839, 4, 0x02, {}, 0x0, {52, 67}},  // neg-pres (plain)
+    {433, 839, 4, 0x04, {}, 0x0, {52, 67}},  // neg-pres (written)
+    {437, 844, 4, 0x02, {}, 0x0, {52, 65}},  // neg-past (plain)
+    {437, 844, 4, 0x04, {}, 0x0, {52, 65}},  // neg-past (written)
+    {441, 853, 8, 0x01, {}, 0x0, {3335, 57}},  // polite-stem-godan (polite)
+    {449, 862, 1, 0x01, {}, 0x0, {5450, 3338}},  // polite-stem-w (polite)
+    {450, 864, 8, 0x01, {}, 0x0, {5413, 3334, 57}},  // polite-stem-vsu (polite)
+    {458, 873, 3, 0x01, {}, 0x0, {3331, 67}},  // polite-pres (polite)
+    {461, 877, 3, 0x01, {}, 0x0, {3331, 65}},  // polite-past (polite)
+    {464, 881, 4, 0x01, {}, 0x0, {52, 67}},  // polite-neg-pres (polite)
+    {468, 886, 4, 0x01, {}, 0x0, {52, 65}},  // polite-neg-past (polite)
+    {472, 895, 3, 0x02, {}, 0x0, {5410, 5412, 3329, 67, 40}},  // adj-pres (plain)
+    {472, 895, 3, 0x04, {}, 0x0, {5410, 5412, 3329, 67, 40}},  // adj-pres (written)
+    {475, 899, 3, 0x01, {}, 0x0, {5410, 5412, 3329, 67, 40}},  // adj-pres-polite (polite)
+    {478, 903, 3, 0x02, {}, 0x0, {5410, 5412, 3329, 65, 40}},  // adj-past (plain)
+    {478, 903, 3, 0x04, {}, 0x0, {5410, 5412, 3329, 65, 40}},  // adj-past (written)
+    {481, 907, 3, 0x01, {}, 0x0, {5410, 5412, 3329, 65, 40}},  // adj-past-polite (polite)
+    {484, 911, 5, 0x02, {}, 0x0, {5410, 5412, 3329, 52, 40}},  // adj-neg (plain)
+    {484, 911, 5, 0x04, {}, 0x0, {5410, 5412, 3329, 52, 40}},  // adj-neg (written)
+    {489, 917, 5, 0x01, {}, 0x0, {5410, 5412, 3329, 52, 40}},  // adj-neg-polite (polite)
+    {494, 925, 2, 0x02, {}, 0x0, {5412, 3329, 67}},  // adj-bare-pres (plain)
+    {494, 925, 2, 0x04, {}, 0x0, {5412, 3329, 67}},  // adj-bare-pres (written)
+    {496, 928, 2, 0x01, {}, 0x0, {5412, 3329, 67}},  // adj-bare-pres-polite (polite)
+    {498, 931, 2, 0x02, {}, 0x0, {5412, 3329, 65}},  // adj-bare-past (plain)
+    {498, 931, 2, 0x04, {}, 0x0, {5412, 3329, 65}},  // adj-bare-past (written)
+    {500, 934, 2, 0x01, {}, 0x0, {5412, 3329, 65}},  // adj-bare-past-polite (polite)
+    {502, 939, 2, 0x00, {}, 0x0, {5412, 3329, 44}},  // adj-attributive
+    {504, 942, 2, 0x00, {}, 0x0, {5412, 3330, 44}},  // na-adj-attributive
+    {506, 945, 2, 0x00, {}, 0x0, {5412, 3348, 44}},  // no-adj-attributive
+    {508, 951, 2, 0x02, {}, 0x0, {5410, 67, 40}},  // copula-pres-plain (plain)
+    {510, 954, 2, 0x02, {}, 0x0, {5410, 65, 40}},  // copula-past-plain (plain)
+    {512, 957, 2, 0x04, {}, 0x0, {5410, 67, 40}},  // copula-pres-written (written)
+    {514, 960, 2, 0x04, {}, 0x0, {5410, 65, 40}},  // copula-past-written (written)
+    {516, 963, 2, 0x01, {}, 0x0, {5410, 67, 40}},  // copula-pres-polite (polite)
+    {518, 966, 2, 0x01, {}, 0x0, {5410, 65, 40}},  // copula-past-polite (polite)
+    {520, 969, 4, 0x02, {}, 0x0, {5410, 52, 40}},  // copula-neg (plain)
+    {520, 969, 4, 0x04, {}, 0x0, {5410, 52, 40}},  // copula-neg (written)
+    {524, 974, 4, 0x01, {}, 0x0, {5410, 52, 40}},  // copula-neg-polite (polite)
+    {528, 983, 1, 0x00, {}, 0x0, {85}},  // dat-ni
+    {529, 985, 1, 0x00, {}, 0x0, {38}},  // nom-ga
+    {530, 987, 1, 0x00, {}, 0x0, {86}},  // nom-ha
+    {531, 989, 1, 0x00, {}, 0x0, {87}},  // hodo
+    {532, 993, 1, 0x00, {}, 0x0, {5409, 34, 35, 39}},  // pp-in-np-de
+    {533, 995, 1, 0x00, {}, 0x0, {5451, 34, 35, 39}},  // pp-in-np-ni
+    {534, 1000, 1, 0x00, {}, 0x0, {2698, 3632, 34, 35, 39}},  // pp-with-in-np
+    {535, 1002, 2, 0x00, {}, 0x0, {2698, 3632, 34, 35, 88, 37}},  // pp-with-instrument
+    {537, 1007, 1, 0x40, {}, 0x0, {57, 69}},  // question-ka
+    {538, 1009, 1, 0x40, {}, 0x0, {57, 89}},  // question-wh-ka
+    {539, 1013, 3, 0x02, {}, 0x0, {3633, 5452, 57, 40}},  // question-copula-plain (plain)
+    {542, 1022, 1, 0x00, {}, 0x0, {90, 39, 88}},  // paren-after-object
+    {543, 1034, 2, 0x00, {}, 0x0, {44, 39, 91}},  // count-people
+    {545, 1037, 2, 0x00, {}, 0x0, {44, 39, 91}},  // count-animals
+    {547, 1040, 2, 0x00, {}, 0x0, {44, 39, 91}},  // count-vehicles
+    {549, 1043, 2, 0x00, {}, 0x0, {44, 39, 91}},  // count-machines
+    {551, 1048, 3, 0x00, {}, 0x0, {3634, 39, 37, 91}},  // count-book
+    {554, 1052, 3, 0x00, {}, 0x0, {3635, 39, 37, 91}},  // count-magazine
+    {557, 1056, 3, 0x00, {}, 0x0, {3636, 39, 37, 91}},  // count-dictionary
+    {560, 1060, 3, 0x00, {}, 0x0, {3637, 39, 37, 91}},  // count-notebook
+    {563, 1064, 3, 0x00, {}, 0x0, {3638, 39, 37, 91}},  // count-pen
+    {566, 1068, 3, 0x00, {}, 0x0, {3639, 39, 37, 91}},  // count-pencil
+    {569, 1072, 3, 0x00, {}, 0x0, {3640, 39, 37, 91}},  // count-bottle
+    {572, 1076, 3, 0x00, {}, 0x0, {3641, 39, 37, 91}},  // count-umbrella
+    {575, 1080, 3, 0x00, {}, 0x0, {3642, 39, 37, 91}},  // count-tree
+    {578, 1084, 3, 0x00, {}, 0x0, {3643, 39, 37, 91}},  // count-flower
+    {581, 1088, 3, 0x00, {}, 0x0, {3644, 39, 37, 91}},  // count-ticket
+    {584, 1092, 3, 0x00, {}, 0x0, {3645, 39, 37, 91}},  // count-paper
+    {587, 1096, 3, 0x00, {}, 0x0, {3646, 39, 37, 91}},  // count-picture
+    {590, 1100, 3, 0x00, {}, 0x0, {3647, 39, 37, 91}},  // count-shirt
+    {593, 1104, 3, 0x00, {}, 0x0, {3648, 39, 37, 91}},  // count-map
+    {596, 1108, 3, 0x00, {}, 0x0, {3649, 39, 37, 91}},  // count-photo
+    {599, 1112, 3, 0x00, {}, 0x0, {3650, 39, 37, 91}},  // count-stamp
+    {602, 1118, 2, 0x00, {}, 0x0, {3651, 92, 44, 39}},  // count-ten
+    {604, 1121, 2, 0x00, {}, 0x0, {92, 44, 39}},  // count-things
+    {606, 1124, 2, 0x00, {}, 0x0, {44, 39, 91}},  // count-digits
 };
-unsigned const kAnalysisRuleCount = 282;
-unsigned const kFirstNumberRule = 258;
+unsigned const kAnalysisRuleCount = 288;
+unsigned const kFirstNumberRule = 264;
 
 AnalConstit const kAnalConstits[] = {
     {0, 3, 0},  // near-here 0
@@ -568,323 +574,345 @@ AnalConstit const kAnalConstits[] = {
     {682, 1, 3},  // and-verb 1
     {683, 3, 0},  // and-verb 2
     {686, 3, 0},  // and-verb 3
-    {689, 3, 0},  // and-adjective 0
-    {692, 3, 0},  // and-adjective 1
-    {695, 3, 0},  // and-adjective 2
-    {698, 3, 0},  // and-adjective 3
-    {701, 3, 0},  // and-copula 0
-    {704, 3, 0},  // and-copula 1
-    {707, 3, 0},  // and-copula 2
-    {710, 3, 0},  // form-ru-ichidan 0
-    {713, 3, 0},  // form-ru-kuru 0
-    {716, 3, 0},  // form-ru-suru 0
-    {719, 3, 0},  // form-ru-w 0
-    {722, 3, 0},  // form-ru-godan 0
-    {725, 3, 0},  // form-a-ichidan 0
-    {728, 3, 0},  // form-a-kuru 0
-    {731, 3, 0},  // form-a-suru 0
-    {734, 3, 0},  // form-a-godan 0
-    {737, 3, 0},  // form-i-ichidan 0
-    {740, 3, 0},  // form-i-kuru 0
-    {743, 3, 0},  // form-i-suru 0
-    {746, 3, 0},  // form-i-w 0
-    {749, 3, 0},  // form-i-godan 0
-    {752, 3, 0},  // form-ou-ichidan 0
-    {755, 3, 0},  // form-ou-kuru 0
-    {758, 3, 0},  // form-ou-suru 0
-    {761, 3, 0},  // form-ou-w 0
-    {764, 3, 0},  // form-ou-godan 0
-    {767, 3, 0},  // form-e-ichidan 0
-    {770, 3, 0},  // form-e-kuru 0
-    {773, 3, 0},  // form-e-suru 0
-    {776, 3, 0},  // form-e-w 0
-    {779, 3, 0},  // form-e-godan 0
-    {782, 3, 0},  // form-te-ichidan 0
-    {785, 3, 0},  // form-te-kuru 0
-    {788, 3, 0},  // form-te-suru 0
-    {791, 3, 0},  // form-te-ik 0
-    {794, 3, 0},  // form-te-k 0
-    {797, 3, 0},  // form-te-g 0
-    {800, 3, 0},  // form-te-s 0
-    {803, 3, 0},  // form-te-t 0
-    {806, 3, 0},  // form-te-r 0
-    {809, 3, 0},  // form-te-w 0
-    {812, 3, 0},  // form-te-m 0
-    {815, 3, 0},  // form-te-b 0
-    {818, 3, 0},  // form-te-n 0
-    {821, 3, 0},  // form-ta 0
-    {824, 2, 0},  // form-ta 1
-    {826, 3, 0},  // form-da 0
-    {829, 2, 0},  // form-da 1
-    {831, 3, 0},  // in-year-1 0
-    {834, 3, 0},  // in-year-1 1
-    {837, 3, 0},  // in-year-2 0
-    {840, 3, 0},  // in-year-2 1
-    {843, 3, 0},  // where-ni-live 0
-    {846, 1, 2},  // where-ni-live 1
-    {847, 3, 0},  // where-ni-go 0
-    {850, 1, 2},  // where-ni-go 1
-    {851, 3, 0},  // where-ni-come 0
-    {854, 1, 2},  // where-ni-come 1
-    {855, 3, 0},  // where-ni-stay 0
-    {858, 1, 2},  // where-ni-stay 1
-    {859, 3, 0},  // where-is 0
-    {862, 1, 0},  // where-is 1
-    {863, 4, 0},  // in-ni-live 0
-    {867, 1, 2},  // in-ni-live 1
-    {868, 3, 0},  // weather-it 0
-    {871, 2, 0},  // weather-it 1
-    {873, 1, 2},  // weather-it 2
-    {874, 3, 0},  // subordinate-subject-ga 0
-    {877, 3, 0},  // if-tara 0
-    {880, 2, 0},  // if-tara 1
-    {882, 2, 0},  // if-past-tara 0
-    {884, 2, 0},  // if-past-tara 1
-    {886, 3, 0},  // because-comma 0
-    {889, 3, 0},  // when-comma 0
-    {892, 3, 0},  // if-comma 0
-    {895, 4, 0},  // but-ga 0
-    {899, 1, 0},  // pres-ru-vv 0
-    {900, 1, 3},  // pres-ru-vv 1
-    {901, 2, 0},  // pres-ru-vv 2
-    {903, 1, 0},  // pres-ru-vku 0
-    {904, 1, 3},  // pres-ru-vku 1
-    {905, 2, 0},  // pres-ru-vku 2
-    {907, 1, 0},  // pres-ru-vsu 0
-    {908, 1, 3},  // pres-ru-vsu 1
-    {909, 2, 0},  // pres-ru-vsu 2
-    {911, 3, 0},  // pres-w 0
-    {914, 1, 3},  // pres-w 1
-    {915, 1, 0},  // pres-w 2
-    {916, 1, 0},  // pres-u-godan 0
-    {917, 1, 3},  // pres-u-godan 1
-    {918, 2, 0},  // pres-u-godan 2
-    {920, 1, 0},  // past-vv 0
-    {921, 1, 3},  // past-vv 1
-    {922, 2, 0},  // past-vv 2
-    {924, 1, 0},  // past-vku 0
-    {925, 1, 3},  // past-vku 1
-    {926, 2, 0},  // past-vku 2
-    {928, 3, 0},  // past-vsu 0
-    {931, 1, 3},  // past-vsu 1
-    {932, 2, 0},  // past-vsu 2
-    {934, 3, 0},  // past-k 0
-    {937, 1, 3},  // past-k 1
-    {938, 2, 0},  // past-k 2
-    {940, 3, 0},  // past-ik 0
-    {943, 1, 3},  // past-ik 1
-    {944, 2, 0},  // past-ik 2
-    {946, 3, 0},  // past-g 0
-    {949, 1, 3},  // past-g 1
-    {950, 2, 0},  // past-g 2
-    {952, 3, 0},  // past-s 0
-    {955, 1, 3},  // past-s 1
-    {956, 2, 0},  // past-s 2
-    {958, 3, 0},  // past-t 0
-    {961, 1, 3},  // past-t 1
-    {962, 2, 0},  // past-t 2
-    {964, 3, 0},  // past-r 0
-    {967, 1, 3},  // past-r 1
-    {968, 2, 0},  // past-r 2
-    {970, 3, 0},  // past-w 0
-    {973, 1, 3},  // past-w 1
-    {974, 2, 0},  // past-w 2
-    {976, 3, 0},  // past-m 0
-    {979, 1, 3},  // past-m 1
-    {980, 2, 0},  // past-m 2
-    {982, 3, 0},  // past-b 0
-    {985, 1, 3},  // past-b 1
-    {986, 2, 0},  // past-b 2
-    {988, 3, 0},  // past-n 0
-    {991, 1, 3},  // past-n 1
-    {992, 2, 0},  // past-n 2
-    {994, 3, 0},  // neg-stem-godan 0
-    {997, 1, 3},  // neg-stem-godan 1
-    {998, 1, 3},  // neg-stem-godan 2
-    {999, 1, 3},  // neg-stem-godan 3
-    {1000, 1, 0},  // neg-stem-godan 4
-    {1001, 3, 0},  // neg-stem-vsu 0
-    {1004, 1, 3},  // neg-stem-vsu 1
-    {1005, 1, 3},  // neg-stem-vsu 2
-    {1006, 1, 3},  // neg-stem-vsu 3
-    {1007, 1, 0},  // neg-stem-vsu 4
-    {1008, 2, 0},  // neg-pres 0
-    {1010, 1, 3},  // neg-pres 1
-    {1011, 1, 3},  // neg-pres 2
-    {1012, 2, 0},  // neg-pres 3
-    {1014, 2, 0},  // neg-past 0
-    {1016, 1, 3},  // neg-past 1
-    {1017, 1, 3},  // neg-past 2
-    {1018, 2, 0},  // neg-past 3
-    {1020, 3, 0},  // polite-stem-godan 0
-    {1023, 1, 3},  // polite-stem-godan 1
-    {1024, 1, 3},  // polite-stem-godan 2
-    {1025, 1, 3},  // polite-stem-godan 3
-    {1026, 1, 3},  // polite-stem-godan 4
-    {1027, 1, 3},  // polite-stem-godan 5
-    {1028, 1, 3},  // polite-stem-godan 6
-    {1029, 1, 0},  // polite-stem-godan 7
-    {1030, 3, 0},  // polite-stem-w 0
-    {1033, 3, 0},  // polite-stem-vsu 0
-    {1036, 1, 3},  // polite-stem-vsu 1
-    {1037, 1, 3},  // polite-stem-vsu 2
-    {1038, 1, 3},  // polite-stem-vsu 3
-    {1039, 1, 3},  // polite-stem-vsu 4
-    {1040, 1, 3},  // polite-stem-vsu 5
-    {1041, 1, 3},  // polite-stem-vsu 6
-    {1042, 1, 0},  // polite-stem-vsu 7
-    {1043, 1, 0},  // polite-pres 0
-    {1044, 1, 3},  // polite-pres 1
-    {1045, 2, 0},  // polite-pres 2
-    {1047, 1, 0},  // polite-past 0
-    {1048, 1, 3},  // polite-past 1
-    {1049, 2, 0},  // polite-past 2
-    {1051, 2, 0},  // polite-neg-pres 0
-    {1053, 1, 3},  // polite-neg-pres 1
-    {1054, 1, 3},  // polite-neg-pres 2
-    {1055, 2, 0},  // polite-neg-pres 3
-    {1057, 2, 0},  // polite-neg-past 0
-    {1059, 1, 3},  // polite-neg-past 1
-    {1060, 1, 3},  // polite-neg-past 2
-    {1061, 2, 0},  // polite-neg-past 3
-    {1063, 3, 0},  // adj-pres 0
-    {1066, 3, 0},  // adj-pres 1
-    {1069, 1, 0},  // adj-pres 2
-    {1070, 3, 0},  // adj-pres-polite 0
-    {1073, 3, 0},  // adj-pres-polite 1
-    {1076, 1, 0},  // adj-pres-polite 2
-    {1077, 3, 0},  // adj-past 0
-    {1080, 3, 0},  // adj-past 1
-    {1083, 2, 0},  // adj-past 2
-    {1085, 3, 0},  // adj-past-polite 0
-    {1088, 3, 0},  // adj-past-polite 1
-    {1091, 2, 0},  // adj-past-polite 2
-    {1093, 3, 0},  // adj-neg 0
-    {1096, 3, 0},  // adj-neg 1
-    {1099, 1, 3},  // adj-neg 2
-    {1100, 1, 3},  // adj-neg 3
-    {1101, 1, 0},  // adj-neg 4
-    {1102, 3, 0},  // adj-neg-polite 0
-    {1105, 3, 0},  // adj-neg-polite 1
-    {1108, 1, 3},  // adj-neg-polite 2
-    {1109, 1, 3},  // adj-neg-polite 3
-    {1110, 1, 0},  // adj-neg-polite 4
-    {1111, 3, 0},  // adj-bare-pres 0
-    {1114, 1, 0},  // adj-bare-pres 1
-    {1115, 3, 0},  // adj-bare-pres-polite 0
-    {1118, 1, 0},  // adj-bare-pres-polite 1
-    {1119, 3, 0},  // adj-bare-past 0
-    {1122, 2, 0},  // adj-bare-past 1
-    {1124, 3, 0},  // adj-bare-past-polite 0
-    {1127, 2, 0},  // adj-bare-past-polite 1
-    {1129, 3, 0},  // adj-attributive 0
-    {1132, 1, 0},  // adj-attributive 1
-    {1133, 3, 0},  // na-adj-attributive 0
-    {1136, 1, 0},  // na-adj-attributive 1
-    {1137, 3, 0},  // no-adj-attributive 0
-    {1140, 1, 0},  // no-adj-attributive 1
-    {1141, 3, 0},  // copula-pres-plain 0
-    {1144, 1, 0},  // copula-pres-plain 1
-    {1145, 3, 0},  // copula-past-plain 0
-    {1148, 2, 0},  // copula-past-plain 1
-    {1150, 2, 0},  // copula-pres-written 0
-    {1152, 2, 0},  // copula-pres-written 1
-    {1154, 3, 0},  // copula-past-written 0
-    {1157, 2, 0},  // copula-past-written 1
-    {1159, 3, 0},  // copula-pres-polite 0
-    {1162, 2, 0},  // copula-pres-polite 1
-    {1164, 3, 0},  // copula-past-polite 0
-    {1167, 2, 0},  // copula-past-polite 1
-    {1169, 3, 0},  // copula-neg 0
-    {1172, 1, 3},  // copula-neg 1
-    {1173, 1, 3},  // copula-neg 2
-    {1174, 1, 0},  // copula-neg 3
-    {1175, 3, 0},  // copula-neg-polite 0
-    {1178, 1, 3},  // copula-neg-polite 1
-    {1179, 1, 3},  // copula-neg-polite 2
-    {1180, 1, 0},  // copula-neg-polite 3
-    {1181, 2, 0},  // dat-ni 0
-    {1183, 2, 0},  // nom-ga 0
-    {1185, 2, 0},  // nom-ha 0
-    {1187, 2, 0},  // hodo 0
-    {1189, 4, 0},  // pp-in-np-de 0
-    {1193, 4, 0},  // pp-in-np-ni 0
-    {1197, 5, 0},  // pp-with-in-np 0
-    {1202, 2, 0},  // pp-with-instrument 0
-    {1204, 5, 0},  // pp-with-instrument 1
-    {1209, 3, 0},  // question-ka 0
-    {1212, 3, 0},  // question-wh-ka 0
-    {1215, 3, 0},  // question-copula-plain 0
-    {1218, 1, 0},  // question-copula-plain 1
-    {1219, 1, 0},  // question-copula-plain 2
-    {1220, 3, 0},  // paren-after-object 0
-    {1223, 3, 0},  // count-people 0
-    {1226, 2, 0},  // count-people 1
-    {1228, 3, 0},  // count-animals 0
-    {1231, 2, 0},  // count-animals 1
-    {1233, 3, 0},  // count-vehicles 0
-    {1236, 2, 0},  // count-vehicles 1
-    {1238, 3, 0},  // count-machines 0
-    {1241, 2, 0},  // count-machines 1
-    {1243, 3, 0},  // count-book 0
-    {1246, 1, 3},  // count-book 1
-    {1247, 2, 0},  // count-book 2
-    {1249, 3, 0},  // count-magazine 0
-    {1252, 1, 3},  // count-magazine 1
-    {1253, 2, 0},  // count-magazine 2
-    {1255, 3, 0},  // count-dictionary 0
-    {1258, 1, 3},  // count-dictionary 1
-    {1259, 2, 0},  // count-dictionary 2
-    {1261, 3, 0},  // count-notebook 0
-    {1264, 1, 3},  // count-notebook 1
-    {1265, 2, 0},  // count-notebook 2
-    {1267, 3, 0},  // count-pen 0
-    {1270, 1, 3},  // count-pen 1
-    {1271, 2, 0},  // count-pen 2
-    {1273, 3, 0},  // count-pencil 0
-    {1276, 1, 3},  // count-pencil 1
-    {1277, 2, 0},  // count-pencil 2
-    {1279, 3, 0},  // count-bottle 0
-    {1282, 1, 3},  // count-bottle 1
-    {1283, 2, 0},  // count-bottle 2
-    {1285, 3, 0},  // count-umbrella 0
-    {1288, 1, 3},  // count-umbrella 1
-    {1289, 2, 0},  // count-umbrella 2
-    {1291, 3, 0},  // count-tree 0
-    {1294, 1, 3},  // count-tree 1
-    {1295, 2, 0},  // count-tree 2
-    {1297, 3, 0},  // count-flower 0
-    {1300, 1, 3},  // count-flower 1
-    {1301, 2, 0},  // count-flower 2
-    {1303, 3, 0},  // count-ticket 0
-    {1306, 1, 3},  // count-ticket 1
-    {1307, 2, 0},  // count-ticket 2
-    {1309, 3, 0},  // count-paper 0
-    {1312, 1, 3},  // count-paper 1
-    {1313, 2, 0},  // count-paper 2
-    {1315, 3, 0},  // count-picture 0
-    {1318, 1, 3},  // count-picture 1
-    {1319, 2, 0},  // count-picture 2
-    {1321, 3, 0},  // count-shirt 0
-    {1324, 1, 3},  // count-shirt 1
-    {1325, 2, 0},  // count-shirt 2
-    {1327, 3, 0},  // count-map 0
-    {1330, 1, 3},  // count-map 1
-    {1331, 2, 0},  // count-map 2
-    {1333, 3, 0},  // count-photo 0
-    {1336, 1, 3},  // count-photo 1
-    {1337, 2, 0},  // count-photo 2
-    {1339, 3, 0},  // count-stamp 0
-    {1342, 1, 3},  // count-stamp 1
-    {1343, 2, 0},  // count-stamp 2
-    {1345, 4, 0},  // count-ten 0
-    {1349, 1, 0},  // count-ten 1
-    {1350, 4, 0},  // count-things 0
-    {1354, 1, 0},  // count-things 1
-    {1355, 3, 0},  // count-digits 0
-    {1358, 1, 0},  // count-digits 1
+    {689, 3, 0},  // and-not-suru 0
+    {692, 1, 3},  // and-not-suru 1
+    {693, 1, 3},  // and-not-suru 2
+    {694, 1, 3},  // and-not-suru 3
+    {695, 2, 0},  // and-not-suru 4
+    {697, 3, 0},  // and-not-suru 5
+    {700, 3, 0},  // and-not-suru 6
+    {703, 3, 0},  // and-not 0
+    {706, 1, 3},  // and-not 1
+    {707, 1, 3},  // and-not 2
+    {708, 1, 3},  // and-not 3
+    {709, 2, 0},  // and-not 4
+    {711, 3, 0},  // and-not 5
+    {714, 3, 0},  // and-not 6
+    {717, 3, 0},  // and-adjective 0
+    {720, 3, 0},  // and-adjective 1
+    {723, 3, 0},  // and-adjective 2
+    {726, 3, 0},  // and-adjective 3
+    {729, 3, 0},  // and-copula 0
+    {732, 3, 0},  // and-copula 1
+    {735, 3, 0},  // and-copula 2
+    {738, 3, 0},  // form-ru-ichidan 0
+    {741, 3, 0},  // form-ru-kuru 0
+    {744, 3, 0},  // form-ru-suru 0
+    {747, 3, 0},  // form-ru-w 0
+    {750, 3, 0},  // form-ru-godan 0
+    {753, 3, 0},  // form-a-ichidan 0
+    {756, 3, 0},  // form-a-kuru 0
+    {759, 3, 0},  // form-a-suru 0
+    {762, 3, 0},  // form-a-godan 0
+    {765, 3, 0},  // form-i-ichidan 0
+    {768, 3, 0},  // form-i-kuru 0
+    {771, 3, 0},  // form-i-suru 0
+    {774, 3, 0},  // form-i-w 0
+    {777, 3, 0},  // form-i-godan 0
+    {780, 3, 0},  // form-ou-ichidan 0
+    {783, 3, 0},  // form-ou-kuru 0
+    {786, 3, 0},  // form-ou-suru 0
+    {789, 3, 0},  // form-ou-w 0
+    {792, 3, 0},  // form-ou-godan 0
+    {795, 3, 0},  // form-e-ichidan 0
+    {798, 3, 0},  // form-e-kuru 0
+    {801, 3, 0},  // form-e-suru 0
+    {804, 3, 0},  // form-e-w 0
+    {807, 3, 0},  // form-e-godan 0
+    {810, 3, 0},  // form-te-ichidan 0
+    {813, 3, 0},  // form-te-kuru 0
+    {816, 3, 0},  // form-te-suru 0
+    {819, 3, 0},  // form-te-ik 0
+    {822, 3, 0},  // form-te-k 0
+    {825, 3, 0},  // form-te-g 0
+    {828, 3, 0},  // form-te-s 0
+    {831, 3, 0},  // form-te-t 0
+    {834, 3, 0},  // form-te-r 0
+    {837, 3, 0},  // form-te-w 0
+    {840, 3, 0},  // form-te-m 0
+    {843, 3, 0},  // form-te-b 0
+    {846, 3, 0},  // form-te-n 0
+    {849, 3, 0},  // form-ta 0
+    {852, 2, 0},  // form-ta 1
+    {854, 3, 0},  // form-da 0
+    {857, 2, 0},  // form-da 1
+    {859, 3, 0},  // in-year-1 0
+    {862, 3, 0},  // in-year-1 1
+    {865, 3, 0},  // in-year-2 0
+    {868, 3, 0},  // in-year-2 1
+    {871, 3, 0},  // where-ni-live 0
+    {874, 1, 2},  // where-ni-live 1
+    {875, 3, 0},  // where-ni-go 0
+    {878, 1, 2},  // where-ni-go 1
+    {879, 3, 0},  // where-ni-come 0
+    {882, 1, 2},  // where-ni-come 1
+    {883, 3, 0},  // where-ni-stay 0
+    {886, 1, 2},  // where-ni-stay 1
+    {887, 4, 0},  // who-meet 0
+    {891, 2, 0},  // who-meet 1
+    {893, 4, 0},  // who-enter 0
+    {897, 2, 0},  // who-enter 1
+    {899, 3, 0},  // where-is 0
+    {902, 1, 0},  // where-is 1
+    {903, 4, 0},  // in-ni-live 0
+    {907, 1, 2},  // in-ni-live 1
+    {908, 3, 0},  // weather-it 0
+    {911, 2, 0},  // weather-it 1
+    {913, 1, 2},  // weather-it 2
+    {914, 3, 0},  // subordinate-subject-ga 0
+    {917, 3, 0},  // if-tara 0
+    {920, 2, 0},  // if-tara 1
+    {922, 2, 0},  // if-past-tara 0
+    {924, 2, 0},  // if-past-tara 1
+    {926, 3, 0},  // before-present 0
+    {929, 1, 0},  // before-present 1
+    {930, 3, 0},  // after-past 0
+    {933, 1, 0},  // after-past 1
+    {934, 3, 0},  // because-comma 0
+    {937, 3, 0},  // when-comma 0
+    {940, 3, 0},  // if-comma 0
+    {943, 4, 0},  // but-ga 0
+    {947, 1, 0},  // pres-ru-vv 0
+    {948, 1, 3},  // pres-ru-vv 1
+    {949, 2, 0},  // pres-ru-vv 2
+    {951, 1, 0},  // pres-ru-vku 0
+    {952, 1, 3},  // pres-ru-vku 1
+    {953, 2, 0},  // pres-ru-vku 2
+    {955, 1, 0},  // pres-ru-vsu 0
+    {956, 1, 3},  // pres-ru-vsu 1
+    {957, 2, 0},  // pres-ru-vsu 2
+    {959, 3, 0},  // pres-w 0
+    {962, 1, 3},  // pres-w 1
+    {963, 1, 0},  // pres-w 2
+    {964, 1, 0},  // pres-u-godan 0
+    {965, 1, 3},  // pres-u-godan 1
+    {966, 2, 0},  // pres-u-godan 2
+    {968, 1, 0},  // past-vv 0
+    {969, 1, 3},  // past-vv 1
+    {970, 2, 0},  // past-vv 2
+    {972, 1, 0},  // past-vku 0
+    {973, 1, 3},  // past-vku 1
+    {974, 2, 0},  // past-vku 2
+    {976, 3, 0},  // past-vsu 0
+    {979, 1, 3},  // past-vsu 1
+    {980, 2, 0},  // past-vsu 2
+    {982, 3, 0},  // past-k 0
+    {985, 1, 3},  // past-k 1
+    {986, 2, 0},  // past-k 2
+    {988, 3, 0},  // past-ik 0
+    {991, 1, 3},  // past-ik 1
+    {992, 2, 0},  // past-ik 2
+    {994, 3, 0},  // past-g 0
+    {997, 1, 3},  // past-g 1
+    {998, 2, 0},  // past-g 2
+    {1000, 3, 0},  // past-s 0
+    {1003, 1, 3},  // past-s 1
+    {1004, 2, 0},  // past-s 2
+    {1006, 3, 0},  // past-t 0
+    {1009, 1, 3},  // past-t 1
+    {1010, 2, 0},  // past-t 2
+    {1012, 3, 0},  // past-r 0
+    {1015, 1, 3},  // past-r 1
+    {1016, 2, 0},  // past-r 2
+    {1018, 3, 0},  // past-w 0
+    {1021, 1, 3},  // past-w 1
+    {1022, 2, 0},  // past-w 2
+    {1024, 3, 0},  // past-m 0
+    {1027, 1, 3},  // past-m 1
+    {1028, 2, 0},  // past-m 2
+    {1030, 3, 0},  // past-b 0
+    {1033, 1, 3},  // past-b 1
+    {1034, 2, 0},  // past-b 2
+    {1036, 3, 0},  // past-n 0
+    {1039, 1, 3},  // past-n 1
+    {1040, 2, 0},  // past-n 2
+    {1042, 3, 0},  // neg-stem-godan 0
+    {1045, 1, 3},  // neg-stem-godan 1
+    {1046, 1, 3},  // neg-stem-godan 2
+    {1047, 1, 3},  // neg-stem-godan 3
+    {1048, 1, 0},  // neg-stem-godan 4
+    {1049, 3, 0},  // neg-stem-vsu 0
+    {1052, 1, 3},  // neg-stem-vsu 1
+    {1053, 1, 3},  // neg-stem-vsu 2
+    {1054, 1, 3},  // neg-stem-vsu 3
+    {1055, 1, 0},  // neg-stem-vsu 4
+    {1056, 2, 0},  // neg-pres 0
+    {1058, 1, 3},  // neg-pres 1
+    {1059, 1, 3},  // neg-pres 2
+    {1060, 2, 0},  // neg-pres 3
+    {1062, 2, 0},  // neg-past 0
+    {1064, 1, 3},  // neg-past 1
+    {1065, 1, 3},  // neg-past 2
+    {1066, 2, 0},  // neg-past 3
+    {1068, 3, 0},  // polite-stem-godan 0
+    {1071, 1, 3},  // polite-stem-godan 1
+    {1072, 1, 3},  // polite-stem-godan 2
+    {1073, 1, 3},  // polite-stem-godan 3
+    {1074, 1, 3},  // polite-stem-godan 4
+    {1075, 1, 3},  // polite-stem-godan 5
+    {1076, 1, 3},  // polite-stem-godan 6
+    {1077, 1, 0},  // polite-stem-godan 7
+    {1078, 3, 0},  // polite-stem-w 0
+    {1081, 3, 0},  // polite-stem-vsu 0
+    {1084, 1, 3},  // polite-stem-vsu 1
+    {1085, 1, 3},  // polite-stem-vsu 2
+    {1086, 1, 3},  // polite-stem-vsu 3
+    {1087, 1, 3},  // polite-stem-vsu 4
+    {1088, 1, 3},  // polite-stem-vsu 5
+    {1089, 1, 3},  // polite-stem-vsu 6
+    {1090, 1, 0},  // polite-stem-vsu 7
+    {1091, 1, 0},  // polite-pres 0
+    {1092, 1, 3},  // polite-pres 1
+    {1093, 2, 0},  // polite-pres 2
+    {1095, 1, 0},  // polite-past 0
+    {1096, 1, 3},  // polite-past 1
+    {1097, 2, 0},  // polite-past 2
+    {1099, 2, 0},  // polite-neg-pres 0
+    {1101, 1, 3},  // polite-neg-pres 1
+    {1102, 1, 3},  // polite-neg-pres 2
+    {1103, 2, 0},  // polite-neg-pres 3
+    {1105, 2, 0},  // polite-neg-past 0
+    {1107, 1, 3},  // polite-neg-past 1
+    {1108, 1, 3},  // polite-neg-past 2
+    {1109, 2, 0},  // polite-neg-past 3
+    {1111, 3, 0},  // adj-pres 0
+    {1114, 3, 0},  // adj-pres 1
+    {1117, 1, 0},  // adj-pres 2
+    {1118, 3, 0},  // adj-pres-polite 0
+    {1121, 3, 0},  // adj-pres-polite 1
+    {1124, 1, 0},  // adj-pres-polite 2
+    {1125, 3, 0},  // adj-past 0
+    {1128, 3, 0},  // adj-past 1
+    {1131, 2, 0},  // adj-past 2
+    {1133, 3, 0},  // adj-past-polite 0
+    {1136, 3, 0},  // adj-past-polite 1
+    {1139, 2, 0},  // adj-past-polite 2
+    {1141, 3, 0},  // adj-neg 0
+    {1144, 3, 0},  // adj-neg 1
+    {1147, 1, 3},  // adj-neg 2
+    {1148, 1, 3},  // adj-neg 3
+    {1149, 1, 0},  // adj-neg 4
+    {1150, 3, 0},  // adj-neg-polite 0
+    {1153, 3, 0},  // adj-neg-polite 1
+    {1156, 1, 3},  // adj-neg-polite 2
+    {1157, 1, 3},  // adj-neg-polite 3
+    {1158, 1, 0},  // adj-neg-polite 4
+    {1159, 3, 0},  // adj-bare-pres 0
+    {1162, 1, 0},  // adj-bare-pres 1
+    {1163, 3, 0},  // adj-bare-pres-polite 0
+    {1166, 1, 0},  // adj-bare-pres-polite 1
+    {1167, 3, 0},  // adj-bare-past 0
+    {1170, 2, 0},  // adj-bare-past 1
+    {1172, 3, 0},  // adj-bare-past-polite 0
+    {1175, 2, 0},  // adj-bare-past-polite 1
+    {1177, 3, 0},  // adj-attributive 0
+    {1180, 1, 0},  // adj-attributive 1
+    {1181, 3, 0},  // na-adj-attributive 0
+    {1184, 1, 0},  // na-adj-attributive 1
+    {1185, 3, 0},  // no-adj-attributive 0
+    {1188, 1, 0},  // no-adj-attributive 1
+    {1189, 3, 0},  // copula-pres-plain 0
+    {1192, 1, 0},  // copula-pres-plain 1
+    {1193, 3, 0},  // copula-past-plain 0
+    {1196, 2, 0},  // copula-past-plain 1
+    {1198, 2, 0},  // copula-pres-written 0
+    {1200, 2, 0},  // copula-pres-written 1
+    {1202, 3, 0},  // copula-past-written 0
+    {1205, 2, 0},  // copula-past-written 1
+    {1207, 3, 0},  // copula-pres-polite 0
+    {1210, 2, 0},  // copula-pres-polite 1
+    {1212, 3, 0},  // copula-past-polite 0
+    {1215, 2, 0},  // copula-past-polite 1
+    {1217, 3, 0},  // copula-neg 0
+    {1220, 1, 3},  // copula-neg 1
+    {1221, 1, 3},  // copula-neg 2
+    {1222, 1, 0},  // copula-neg 3
+    {1223, 3, 0},  // copula-neg-polite 0
+    {1226, 1, 3},  // copula-neg-polite 1
+    {1227, 1, 3},  // copula-neg-polite 2
+    {1228, 1, 0},  // copula-neg-polite 3
+    {1229, 2, 0},  // dat-ni 0
+    {1231, 2, 0},  // nom-ga 0
+    {1233, 2, 0},  // nom-ha 0
+    {1235, 2, 0},  // hodo 0
+    {1237, 4, 0},  // pp-in-np-de 0
+    {1241, 4, 0},  // pp-in-np-ni 0
+    {1245, 5, 0},  // pp-with-in-np 0
+    {1250, 2, 0},  // pp-with-instrument 0
+    {1252, 5, 0},  // pp-with-instrument 1
+    {1257, 3, 0},  // question-ka 0
+    {1260, 3, 0},  // question-wh-ka 0
+    {1263, 3, 0},  // question-copula-plain 0
+    {1266, 1, 0},  // question-copula-plain 1
+    {1267, 1, 0},  // question-copula-plain 2
+    {1268, 3, 0},  // paren-after-object 0
+    {1271, 3, 0},  // count-people 0
+    {1274, 2, 0},  // count-people 1
+    {1276, 3, 0},  // count-animals 0
+    {1279, 2, 0},  // count-animals 1
+    {1281, 3, 0},  // count-vehicles 0
+    {1284, 2, 0},  // count-vehicles 1
+    {1286, 3, 0},  // count-machines 0
+    {1289, 2, 0},  // count-machines 1
+    {1291, 3, 0},  // count-book 0
+    {1294, 1, 3},  // count-book 1
+    {1295, 2, 0},  // count-book 2
+    {1297, 3, 0},  // count-magazine 0
+    {1300, 1, 3},  // count-magazine 1
+    {1301, 2, 0},  // count-magazine 2
+    {1303, 3, 0},  // count-dictionary 0
+    {1306, 1, 3},  // count-dictionary 1
+    {1307, 2, 0},  // count-dictionary 2
+    {1309, 3, 0},  // count-notebook 0
+    {1312, 1, 3},  // count-notebook 1
+    {1313, 2, 0},  // count-notebook 2
+    {1315, 3, 0},  // count-pen 0
+    {1318, 1, 3},  // count-pen 1
+    {1319, 2, 0},  // count-pen 2
+    {1321, 3, 0},  // count-pencil 0
+    {1324, 1, 3},  // count-pencil 1
+    {1325, 2, 0},  // count-pencil 2
+    {1327, 3, 0},  // count-bottle 0
+    {1330, 1, 3},  // count-bottle 1
+    {1331, 2, 0},  // count-bottle 2
+    {1333, 3, 0},  // count-umbrella 0
+    {1336, 1, 3},  // count-umbrella 1
+    {1337, 2, 0},  // count-umbrella 2
+    {1339, 3, 0},  // count-tree 0
+    {1342, 1, 3},  // count-tree 1
+    {1343, 2, 0},  // count-tree 2
+    {1345, 3, 0},  // count-flower 0
+    {1348, 1, 3},  // count-flower 1
+    {1349, 2, 0},  // count-flower 2
+    {1351, 3, 0},  // count-ticket 0
+    {1354, 1, 3},  // count-ticket 1
+    {1355, 2, 0},  // count-ticket 2
+    {1357, 3, 0},  // count-paper 0
+    {1360, 1, 3},  // count-paper 1
+    {1361, 2, 0},  // count-paper 2
+    {1363, 3, 0},  // count-picture 0
+    {1366, 1, 3},  // count-picture 1
+    {1367, 2, 0},  // count-picture 2
+    {1369, 3, 0},  // count-shirt 0
+    {1372, 1, 3},  // count-shirt 1
+    {1373, 2, 0},  // count-shirt 2
+    {1375, 3, 0},  // count-map 0
+    {1378, 1, 3},  // count-map 1
+    {1379, 2, 0},  // count-map 2
+    {1381, 3, 0},  // count-photo 0
+    {1384, 1, 3},  // count-photo 1
+    {1385, 2, 0},  // count-photo 2
+    {1387, 3, 0},  // count-stamp 0
+    {1390, 1, 3},  // count-stamp 1
+    {1391, 2, 0},  // count-stamp 2
+    {1393, 4, 0},  // count-ten 0
+    {1397, 1, 0},  // count-ten 1
+    {1398, 4, 0},  // count-things 0
+    {1402, 1, 0},  // count-things 1
+    {1403, 3, 0},  // count-digits 0
+    {1406, 1, 0},  // count-digits 1
 };
-unsigned const kAnalConstitCount = 586;
+unsigned const kAnalConstitCount = 608;
 
 AnalTerm const kAnalTerms[] = {
     {"HERE", nullptr, 0, 1, 0, 0, 0},  // near-here 0
@@ -1576,6 +1604,34 @@ AnalTerm const kAnalTerms[] = {
     {"CONJ", nullptr, 0, 1, 0, 0, 0},  // and-verb 3
     {"and", nullptr, 0, 15, 0, 0, 0},
     {"{\201A}", nullptr, 0, 13, kAct, 0, 0},
+    {"Vsu", nullptr, 0, 11, 0, 0, 0},  // and-not-suru 0
+    {"*su-", nullptr, 0, 27, 0, 0, 0},
+    {"*su-", "\\1se", 0, 27, kAct, 0, 0},
+    {"AUX", nullptr, 0, 1, 0, 0, 0},  // and-not-suru 1
+    {"Not", nullptr, 0, 1, 0, 0, 0},  // and-not-suru 2
+    {"AUX", nullptr, 0, 1, 0, 0, 0},  // and-not-suru 3
+    {"<neg>", nullptr, 0, 1, 0, 0, 0},  // and-not-suru 4
+    {"zu", nullptr, 0, 13, kAct, 0, 0},
+    {"TENSE", nullptr, 0, 1, 0, 0, 0},  // and-not-suru 5
+    {"SDECL SCOORD", nullptr, 0, 12, 0, 0, 0},
+    {"GONE", nullptr, 0, 1, kAct, 0, 0},
+    {"CONJ", nullptr, 0, 1, 0, 0, 0},  // and-not-suru 6
+    {"and", nullptr, 0, 15, 0, 0, 0},
+    {"{\201A}", nullptr, 0, 13, kAct, 0, 0},
+    {"V*", nullptr, 0, 11, 0, 0, 0},  // and-not 0
+    {"*-", nullptr, 0, 27, 0, 0, 0},
+    {"*-", "\\1-A", 0, 27, kAct, 0, 0},
+    {"AUX", nullptr, 0, 1, 0, 0, 0},  // and-not 1
+    {"Not", nullptr, 0, 1, 0, 0, 0},  // and-not 2
+    {"AUX", nullptr, 0, 1, 0, 0, 0},  // and-not 3
+    {"<neg>", nullptr, 0, 1, 0, 0, 0},  // and-not 4
+    {"zu", nullptr, 0, 13, kAct, 0, 0},
+    {"TENSE", nullptr, 0, 1, 0, 0, 0},  // and-not 5
+    {"SDECL SCOORD", nullptr, 0, 12, 0, 0, 0},
+    {"GONE", nullptr, 0, 1, kAct, 0, 0},
+    {"CONJ", nullptr, 0, 1, 0, 0, 0},  // and-not 6
+    {"and", nullptr, 0, 15, 0, 0, 0},
+    {"{\201A}", nullptr, 0, 13, kAct, 0, 0},
     {"ADJ", nullptr, 0, 11, 0, 0, 0},  // and-adjective 0
     {"*-", nullptr, 0, 27, 0, 0, 0},
     {"*-", "\\1ku", 0, 27, kAct, 0, 0},
@@ -1746,6 +1802,18 @@ AnalTerm const kAnalTerms[] = {
     {"{\202\307\202\261\202\305}", nullptr, 0, 13, 0, 0, 0},
     {"{\202\307\202\261\202\311}", nullptr, 0, 13, kAct, 0, 0},
     {"stay", nullptr, 0, 15, 0, 0, 0},  // where-ni-stay 1
+    {"Acc", nullptr, 0, 1, 0, 0, 0},  // who-meet 0
+    {"-wo", nullptr, 0, 13, 0, 0, 0},
+    {"WHAT", nullptr, 0, 12, 0, 0, 0},
+    {"-ni", nullptr, 0, 13, kAct, 0, 0},
+    {"VT01", nullptr, 0, 1, 0, 0, 0},  // who-meet 1
+    {"meet", nullptr, 0, 15, 0, 0, 0},
+    {"Acc", nullptr, 0, 1, 0, 0, 0},  // who-enter 0
+    {"-wo", nullptr, 0, 13, 0, 0, 0},
+    {"WHAT", nullptr, 0, 12, 0, 0, 0},
+    {"-ni", nullptr, 0, 13, kAct, 0, 0},
+    {"VT01", nullptr, 0, 1, 0, 0, 0},  // who-enter 1
+    {"enter", nullptr, 0, 15, 0, 0, 0},
     {"WHQADV", nullptr, 0, 1, 0, 0, 0},  // where-is 0
     {"{\202\307\202\261\202\305}", nullptr, 0, 13, 0, 0, 0},
     {"{\202\307\202\261}", nullptr, 0, 13, kAct, 0, 0},
@@ -1773,10 +1841,18 @@ AnalTerm const kAnalTerms[] = {
     {"TENSE SDECL SUBCL", nullptr, 0, 12, 0, 0, 0},
     {"IF", nullptr, 0, 1, 0, 0, 0},  // if-past-tara 1
     {"ra", nullptr, 0, 13, kAct, 0, 0},
+    {"PAST", nullptr, 0, 1, 0, 0, 0},  // before-present 0
+    {"TENSE SDECL SUBCL", nullptr, 0, 12, 0, 0, 0},
+    {"PRES", nullptr, 0, 1, kAct, 0, 0},
+    {"CONJbefore", nullptr, 0, 1, 0, 0, 0},  // before-present 1
+    {"PRES", nullptr, 0, 1, 0, 0, 0},  // after-past 0
+    {"TENSE SDECL SUBCL", nullptr, 0, 12, 0, 0, 0},
+    {"PAST", nullptr, 0, 1, kAct, 0, 0},
+    {"CONJafter", nullptr, 0, 1, 0, 0, 0},  // after-past 1
     {"SCONJ", nullptr, 0, 1, 0, 0, 0},  // because-comma 0
     {"SUBCL", nullptr, 0, 12, 0, 0, 0},
     {"{\201A}", nullptr, 0, 13, kActAfter, 0, 0},
-    {"CONJwhen", nullptr, 0, 1, 0, 0, 0},  // when-comma 0
+    {"CONJ*", nullptr, 0, 1, 0, 0, 0},  // when-comma 0
     {"SUBCL", nullptr, 0, 12, 0, 0, 0},
     {"{\201A}", nullptr, 0, 13, kActAfter, 0, 0},
     {"IF", nullptr, 0, 1, 0, 0, 0},  // if-comma 0
@@ -2247,7 +2323,7 @@ AnalTerm const kAnalTerms[] = {
     {"{\214\302\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
     {"NBAR", nullptr, 0, 1, 0, 0, 0},  // count-digits 1
 };
-unsigned const kAnalTermCount = 1359;
+unsigned const kAnalTermCount = 1407;
 
 namespace {
 
@@ -2488,71 +2564,79 @@ LetterMapRecord const kJPOSForward[] = {
 
 // kAOEBase, forward: letter, whole bit, prefix bit, children, first child.
 LetterMapRecord const kEBaseForward[] = {
-    {0, 0, 0, 13, 1},
-    {97, 0, 0, 2, 14},
-    {98, 0, 0, 2, 16},
-    {99, 0, 0, 1, 18},
-    {101, 0, 0, 1, 19},
-    {103, 0, 0, 1, 20},
-    {104, 0, 0, 1, 21},
-    {108, 0, 0, 1, 22},
-    {110, 0, 0, 1, 23},
-    {114, 0, 0, 1, 24},
-    {115, 0, 0, 1, 25},
-    {116, 0, 0, 3, 26},
-    {119, 0, 0, 1, 29},
-    {121, 0, 0, 1, 30},
-    {108, 0, 0, 1, 31},
-    {110, 0, 0, 1, 32},
-    {101, 0, 0, 1, 33},
-    {117, 0, 0, 1, 34},
-    {111, 0, 0, 1, 35},
-    {118, 0, 0, 1, 36},
+    {0, 0, 0, 14, 1},
+    {97, 0, 0, 2, 15},
+    {98, 0, 0, 2, 17},
+    {99, 0, 0, 1, 19},
+    {101, 0, 0, 2, 20},
+    {103, 0, 0, 1, 22},
+    {104, 0, 0, 1, 23},
+    {108, 0, 0, 1, 24},
+    {109, 0, 0, 1, 25},
+    {110, 0, 0, 1, 26},
+    {114, 0, 0, 1, 27},
+    {115, 0, 0, 1, 28},
+    {116, 0, 0, 3, 29},
+    {119, 0, 0, 1, 32},
+    {121, 0, 0, 1, 33},
+    {108, 0, 0, 1, 34},
+    {110, 0, 0, 1, 35},
+    {101, 0, 0, 1, 36},
+    {117, 0, 0, 1, 37},
+    {111, 0, 0, 1, 38},
+    {110, 0, 0, 1, 39},
+    {118, 0, 0, 1, 40},
     {111, 15, 0, 0, 0},  // go
-    {97, 0, 0, 1, 37},
-    {105, 0, 0, 2, 38},
-    {101, 0, 0, 2, 40},
-    {97, 0, 0, 1, 42},
-    {116, 0, 0, 1, 43},
-    {97, 0, 0, 1, 44},
-    {104, 0, 0, 1, 45},
-    {114, 0, 0, 1, 46},
+    {97, 0, 0, 1, 41},
+    {105, 0, 0, 2, 42},
+    {101, 0, 0, 1, 44},
+    {101, 0, 0, 2, 45},
     {97, 0, 0, 1, 47},
-    {101, 0, 0, 1, 48},
-    {114, 0, 0, 1, 49},
+    {116, 0, 0, 1, 48},
+    {97, 0, 0, 1, 49},
+    {104, 0, 0, 1, 50},
+    {114, 0, 0, 1, 51},
+    {97, 0, 0, 1, 52},
+    {101, 0, 0, 1, 53},
+    {114, 0, 0, 1, 54},
     {100, 13, 0, 0, 0},  // and
-    {97, 0, 0, 1, 50},
-    {116, 19, 0, 0, 0},  // but
-    {109, 0, 0, 1, 51},
-    {101, 0, 0, 1, 52},
-    {118, 0, 0, 1, 53},
-    {107, 0, 0, 1, 54},
-    {118, 0, 0, 1, 55},
-    {101, 0, 0, 1, 56},
-    {118, 0, 0, 1, 57},
-    {105, 0, 0, 1, 58},
-    {97, 0, 0, 1, 59},
-    {108, 0, 0, 1, 60},
+    {97, 0, 0, 1, 55},
+    {116, 21, 0, 0, 0},  // but
+    {109, 0, 0, 1, 56},
+    {116, 0, 0, 1, 57},
+    {101, 0, 0, 1, 58},
+    {118, 0, 0, 1, 59},
+    {107, 0, 0, 1, 60},
+    {118, 0, 0, 1, 61},
+    {101, 0, 0, 1, 62},
+    {101, 0, 0, 1, 63},
+    {118, 0, 0, 1, 64},
+    {105, 0, 0, 1, 65},
+    {97, 0, 0, 1, 66},
+    {108, 0, 0, 1, 67},
     {101, 2, 0, 0, 0},  // the
     {121, 11, 0, 0, 0},  // try
-    {110, 0, 0, 1, 61},
+    {110, 0, 0, 1, 68},
     {116, 9, 0, 0, 0},  // yet
-    {101, 0, 0, 1, 62},
+    {101, 0, 0, 1, 69},
     {114, 3, 0, 0, 0},  // bear
     {101, 16, 0, 0, 0},  // come
+    {101, 0, 0, 1, 70},
     {114, 6, 0, 0, 0},  // ever
     {101, 4, 0, 0, 0},  // have
     {101, 5, 0, 0, 0},  // like
     {101, 14, 0, 0, 0},  // live
+    {116, 18, 0, 0, 0},  // meet
     {100, 12, 0, 0, 0},  // need
-    {101, 0, 0, 1, 63},
-    {110, 18, 0, 0, 0},  // rain
+    {101, 0, 0, 1, 71},
+    {110, 20, 0, 0, 0},  // rain
     {121, 17, 0, 0, 0},  // stay
     {108, 1, 0, 0, 0},  // tall
     {116, 10, 0, 0, 0},  // want
-    {97, 0, 0, 1, 64},
+    {97, 0, 0, 1, 72},
+    {114, 19, 0, 0, 0},  // enter
     {114, 7, 0, 0, 0},  // never
-    {100, 0, 0, 1, 65},
+    {100, 0, 0, 1, 73},
     {121, 8, 0, 0, 0},  // already
 };
 
@@ -2628,7 +2712,7 @@ LetterMapRecord const kConstitForward[] = {
     {79, 0, 0, 1, 66},
     {69, 0, 0, 1, 67},
     {111, 0, 0, 1, 68},
-    {70, 46, 0, 0, 0},  // IF
+    {70, 47, 0, 0, 0},  // IF
     {79, 0, 0, 1, 69},
     {66, 0, 0, 1, 70},
     {80, 7, 0, 0, 0},  // NP
@@ -2647,133 +2731,142 @@ LetterMapRecord const kConstitForward[] = {
     {69, 0, 0, 1, 84},
     {73, 0, 0, 1, 85},
     {79, 34, 0, 0, 0},  // TO
-    {80, 53, 0, 0, 0},  // VP
+    {80, 56, 0, 0, 0},  // VP
     {84, 0, 0, 1, 86},
     {69, 0, 0, 1, 87},
-    {72, 0, 0, 1, 88},
-    {101, 0, 0, 1, 89},
+    {72, 0, 0, 2, 88},
+    {101, 0, 0, 1, 90},
     {74, 9, 0, 0, 0},  // ADJ
     {86, 36, 0, 0, 0},  // ADV
     {84, 17, 0, 0, 0},  // ART
-    {88, 29, 0, 5, 90},  // AUX
+    {88, 29, 0, 5, 91},  // AUX
     {99, 21, 0, 0, 0},  // Acc
-    {67, 0, 0, 1, 95},
-    {78, 0, 0, 1, 96},
-    {116, 0, 0, 1, 97},
-    {73, 0, 0, 1, 98},
-    {82, 0, 0, 1, 99},
-    {73, 0, 0, 1, 100},
-    {82, 0, 0, 1, 101},
-    {100, 0, 0, 1, 102},
-    {78, 0, 0, 1, 103},
-    {65, 0, 0, 1, 104},
-    {77, 0, 0, 1, 105},
-    {109, 19, 10, 1, 106},  // Nom
+    {67, 0, 0, 1, 96},
+    {78, 0, 0, 1, 97},
+    {116, 0, 0, 1, 98},
+    {73, 0, 0, 1, 99},
+    {82, 0, 0, 1, 100},
+    {73, 0, 0, 1, 101},
+    {82, 0, 0, 1, 102},
+    {100, 0, 0, 1, 103},
+    {78, 0, 0, 1, 104},
+    {65, 0, 0, 1, 105},
+    {77, 0, 0, 1, 106},
+    {109, 19, 10, 1, 107},  // Nom
     {116, 31, 0, 0, 0},  // Not
-    {82, 0, 0, 1, 107},
-    {83, 0, 0, 1, 108},
-    {69, 0, 0, 1, 109},
-    {69, 0, 0, 2, 110},
+    {82, 0, 0, 1, 108},
+    {83, 0, 0, 1, 109},
+    {69, 0, 0, 1, 110},
+    {69, 0, 0, 2, 111},
     {78, 11, 0, 0, 0},  // PRN
-    {72, 54, 0, 0, 0},  // QWH
-    {79, 0, 0, 2, 112},
-    {69, 0, 0, 1, 114},
-    {77, 0, 0, 1, 115},
-    {66, 0, 0, 1, 116},
-    {78, 0, 0, 1, 117},
-    {77, 0, 0, 1, 118},
-    {48, 0, 0, 1, 119},
-    {69, 0, 0, 1, 120},
-    {81, 0, 0, 1, 121},
-    {103, 0, 0, 1, 122},
-    {67, 0, 0, 1, 123},
-    {77, 0, 0, 2, 124},
+    {72, 57, 0, 0, 0},  // QWH
+    {79, 0, 0, 2, 113},
+    {69, 0, 0, 1, 115},
+    {77, 0, 0, 1, 116},
+    {66, 0, 0, 1, 117},
+    {78, 0, 0, 1, 118},
+    {77, 0, 0, 1, 119},
+    {48, 0, 0, 1, 120},
+    {69, 0, 0, 1, 121},
+    {65, 0, 0, 1, 122},
+    {81, 0, 0, 1, 123},
+    {103, 0, 0, 1, 124},
+    {67, 0, 0, 1, 125},
+    {77, 0, 0, 2, 126},
     {80, 26, 0, 0, 0},  // AUXP
-    {83, 0, 0, 1, 126},
-    {87, 0, 0, 1, 127},
-    {79, 0, 0, 1, 128},
-    {74, 43, 0, 1, 129},  // CONJ
-    {95, 0, 0, 1, 130},
-    {83, 0, 0, 1, 131},
+    {83, 0, 0, 1, 128},
+    {87, 0, 0, 1, 129},
+    {79, 0, 0, 1, 130},
+    {74, 43, 51, 2, 131},  // CONJ
+    {95, 0, 0, 1, 133},
+    {83, 0, 0, 1, 134},
     {80, 40, 0, 0, 0},  // GERP
-    {78, 0, 0, 1, 132},
+    {78, 0, 0, 1, 135},
     {69, 1, 0, 0, 0},  // HERE
-    {111, 52, 0, 0, 0},  // Hodo
-    {84, 0, 0, 1, 133},
+    {111, 55, 0, 0, 0},  // Hodo
+    {84, 0, 0, 1, 136},
     {82, 12, 0, 0, 0},  // NBAR
-    {66, 0, 0, 1, 134},
-    {95, 0, 0, 2, 135},
-    {69, 0, 0, 1, 137},
+    {66, 0, 0, 1, 137},
+    {95, 0, 0, 2, 138},
+    {69, 0, 0, 1, 140},
     {84, 33, 0, 0, 0},  // PAST
-    {65, 0, 0, 1, 138},
+    {65, 0, 0, 1, 141},
     {80, 2, 0, 0, 0},  // PREP
     {83, 35, 0, 0, 0},  // PRES
-    {78, 0, 0, 1, 139},
-    {79, 0, 0, 1, 140},
-    {67, 0, 0, 1, 141},
+    {78, 0, 0, 1, 142},
+    {79, 0, 0, 1, 143},
+    {67, 0, 0, 1, 144},
     {80, 38, 0, 0, 0},  // SIMP
-    {67, 0, 0, 1, 142},
-    {83, 0, 0, 1, 143},
-    {69, 16, 0, 1, 144},  // TIME
+    {67, 0, 0, 1, 145},
+    {83, 0, 0, 1, 146},
+    {69, 16, 0, 1, 147},  // TIME
     {49, 22, 0, 0, 0},  // VT01
-    {75, 0, 0, 1, 145},
-    {65, 0, 0, 1, 146},
+    {75, 0, 0, 1, 148},
+    {84, 45, 0, 0, 0},  // WHAT
+    {65, 0, 0, 1, 149},
     {62, 20, 0, 0, 0},  // <neg>
-    {65, 0, 0, 1, 147},
-    {65, 0, 0, 1, 148},
-    {85, 0, 0, 1, 149},
-    {85, 0, 0, 1, 150},
-    {73, 0, 0, 1, 151},
-    {78, 0, 0, 1, 152},
-    {119, 0, 0, 1, 153},
-    {110, 0, 0, 1, 154},
+    {65, 0, 0, 1, 150},
+    {65, 0, 0, 1, 151},
+    {85, 0, 0, 1, 152},
+    {85, 0, 0, 1, 153},
+    {73, 0, 0, 1, 154},
+    {78, 0, 0, 1, 155},
+    {97, 0, 0, 1, 156},
+    {98, 0, 0, 1, 157},
+    {110, 0, 0, 1, 158},
     {84, 4, 0, 0, 0},  // EXIST
-    {71, 0, 0, 1, 155},
+    {71, 0, 0, 1, 159},
     {72, 14, 0, 0, 0},  // MONTH
-    {69, 0, 0, 1, 156},
-    {103, 0, 0, 1, 157},
-    {104, 0, 0, 1, 158},
-    {78, 0, 0, 1, 159},
-    {83, 0, 0, 1, 160},
-    {74, 47, 0, 0, 0},  // SCONJ
-    {82, 0, 0, 1, 161},
+    {69, 0, 0, 1, 160},
+    {103, 0, 0, 1, 161},
+    {104, 0, 0, 1, 162},
+    {78, 0, 0, 1, 163},
+    {83, 0, 0, 1, 164},
+    {74, 50, 0, 0, 0},  // SCONJ
+    {82, 0, 0, 1, 165},
     {76, 42, 0, 0, 0},  // SDECL
-    {76, 45, 0, 0, 0},  // SUBCL
+    {76, 46, 0, 0, 0},  // SUBCL
     {69, 25, 0, 0, 0},  // TENSE
-    {97, 0, 0, 1, 162},
-    {68, 0, 0, 1, 163},
-    {68, 0, 0, 1, 164},
+    {97, 0, 0, 1, 166},
+    {68, 0, 0, 1, 167},
+    {68, 0, 0, 1, 168},
     {78, 27, 0, 0, 0},  // AUXCAN
     {89, 24, 0, 0, 0},  // AUXMAY
-    {83, 0, 0, 1, 165},
-    {66, 0, 0, 1, 166},
-    {76, 0, 0, 1, 167},
-    {74, 49, 0, 0, 0},  // CLCONJ
-    {104, 0, 0, 1, 168},
-    {105, 50, 0, 0, 0},  // Dat_ni
-    {84, 0, 0, 1, 169},
-    {82, 57, 56, 1, 170},  // NUMBER
+    {83, 0, 0, 1, 169},
+    {66, 0, 0, 1, 170},
+    {76, 0, 0, 1, 171},
+    {74, 52, 0, 0, 0},  // CLCONJ
+    {102, 0, 0, 1, 172},
+    {101, 0, 0, 1, 173},
+    {105, 53, 0, 0, 0},  // Dat_ni
+    {84, 0, 0, 1, 174},
+    {82, 60, 59, 1, 175},  // NUMBER
     {97, 6, 0, 0, 0},  // Nom_ga
-    {97, 51, 0, 0, 0},  // Nom_ha
-    {80, 55, 0, 0, 0},  // PARENP
+    {97, 54, 0, 0, 0},  // Nom_ha
+    {80, 58, 0, 0, 0},  // PARENP
     {69, 39, 0, 0, 0},  // PLEASE
     {68, 41, 0, 0, 0},  // SCOORD
-    {100, 0, 0, 1, 171},
-    {65, 0, 0, 1, 172},
+    {100, 0, 0, 1, 176},
+    {65, 0, 0, 1, 177},
     {86, 44, 0, 0, 0},  // WHQADV
     {84, 28, 0, 0, 0},  // AUXMUST
     {74, 23, 0, 0, 0},  // AUXSUBJ
     {76, 32, 0, 0, 0},  // AUXWILL
-    {101, 0, 0, 1, 173},
+    {116, 0, 0, 1, 178},
+    {102, 0, 0, 1, 179},
     {79, 30, 0, 0, 0},  // GOINGTO
-    {100, 0, 0, 1, 174},
+    {100, 0, 0, 1, 180},
     {118, 18, 0, 0, 0},  // TIMEadv
     {89, 13, 0, 0, 0},  // WEEKDAY
-    {110, 48, 0, 0, 0},  // CONJwhen
-    {105, 0, 0, 1, 175},
-    {103, 0, 0, 1, 176},
-    {105, 0, 0, 1, 177},
-    {116, 0, 0, 1, 178},
+    {101, 0, 0, 1, 181},
+    {111, 0, 0, 1, 182},
+    {105, 0, 0, 1, 183},
+    {114, 49, 0, 0, 0},  // CONJafter
+    {114, 0, 0, 1, 184},
+    {103, 0, 0, 1, 185},
+    {101, 48, 0, 0, 0},  // CONJbefore
+    {105, 0, 0, 1, 186},
+    {116, 0, 0, 1, 187},
     {115, 15, 0, 0, 0},  // NUMBERdigits
 };
 
@@ -2781,7 +2874,7 @@ LetterMapRecord const kConstitForward[] = {
 
 ANALOPT const kAOJStr = {kJStrForward, 123, 113, kJStrBackward, 68, 169};
 ANALOPT const kAOJPOS = {kJPOSForward, 32, 104, nullptr, 0, 168};
-ANALOPT const kAOEBase = {kEBaseForward, 66, 45, nullptr, 0, 165};
+ANALOPT const kAOEBase = {kEBaseForward, 74, 45, nullptr, 0, 165};
 ANALOPT const kAOESurface = {kESurfaceForward, 34, 84, nullptr, 0, 0};
-ANALOPT const kAOConstit = {kConstitForward, 179, 1, nullptr, 0, 163};
+ANALOPT const kAOConstit = {kConstitForward, 188, 1, nullptr, 0, 163};
 ANALOPT const kAOSemant = {nullptr, 0, 96, nullptr, 0, 0};

@@ -16,6 +16,8 @@ TEST(E2jClauses, WhQuestionsAskInPlace) {
         {"What does she read?", "彼女は何を読むか？", "彼女は何を読みますか？"},
         {"Who broke the window?", "誰が窓を壊したか？", "誰が窓を壊しましたか？"},
         {"Who eats fish?", "誰が魚を食べるか？", "誰が魚を食べますか？"},
+        {"Who did you meet?", "あなたは誰に会ったか？", "あなたは誰に会いましたか？"},
+        {"What did you give to Mary?", "あなたはメアリーに何を与えたか？", "あなたはメアリーに何を与えましたか？"},
         {"Where does she live?", "彼女はどこに住んでいるか？", "彼女はどこに住んでいますか？"},
         {"Where did you read the book?", "あなたはどこで本を読んだか？", "あなたはどこで本を読みましたか？"},
         {"When did you come?", "あなたはいつ来たか？", "あなたはいつ来ましたか？"},
@@ -56,8 +58,8 @@ TEST(E2jClauses, RelativeClausesComeBeforeTheirNounInPlainForm) {
 }
 
 // A subordinate clause comes first, in plain form with its subject taking
-// が, its conjunction after it and then a comma: ので, とき, and たら after
-// the past form.
+// が, its conjunction after it and then a comma: ので, とき, たら after the
+// past form, 前に after the dictionary form and 後で after the past.
 TEST(E2jClauses, SubordinateClausesComeFirstInPlainForm) {
     StyledTranslation const cases[] = {
         {"I stayed home because it rained.", "雨が降ったので、私は家にいた。", "雨が降ったので、私は家にいました。"},
@@ -70,12 +72,15 @@ TEST(E2jClauses, SubordinateClausesComeFirstInPlainForm) {
         {"If it rains, I will stay home.", "雨が降ったら、私は家にいる。", "雨が降ったら、私は家にいます。"},
         {"If you do not run, Mary will not wait.", "あなたが走らなかったら、メアリーは待たない。",
          "あなたが走らなかったら、メアリーは待ちません。"},
+        {"I studied English before I went to Japan.", "私が日本に行く前に、私は英語を勉強した。",
+         "私が日本に行く前に、私は英語を勉強しました。"},
+        {"After he came, we ate the fish.", "彼が来た後で、私達は魚を食べた。", "彼が来た後で、私達は魚を食べました。"},
     };
     ExpectPlainAndPolite(cases);
 }
 
-// Clauses joined by "and": the first ends in its i-form and a comma, the
-// last carries the tense and style; "but": the first keeps its own form,
+// Clauses joined by "and": the first ends in its i-form (ず when negated)
+// and a comma, the last carries the tense and style; "but": the first keeps its own form,
 // in the sentence's style, and takes が.
 TEST(E2jClauses, JoinedClausesShareTheLastOnesTenseOrEndInGa) {
     StyledTranslation const cases[] = {
@@ -83,6 +88,8 @@ TEST(E2jClauses, JoinedClausesShareTheLastOnesTenseOrEndInGa) {
          "ジョンは魚を食べ、メアリーは肉を食べます。"},
         {"He wrote a letter and she read it.", "彼は手紙を書き、彼女はそれを読んだ。",
          "彼は手紙を書き、彼女はそれを読みました。"},
+        {"John does not eat fish and Mary eats meat.", "ジョンは魚を食べず、メアリーは肉を食べる。",
+         "ジョンは魚を食べず、メアリーは肉を食べます。"},
         {"She studied English, and he studied Japanese.", "彼女は英語を勉強し、彼は日本語を勉強した。",
          "彼女は英語を勉強し、彼は日本語を勉強しました。"},
         {"John is a teacher and Mary is a student.", "ジョンは先生で、メアリーは学生だ。",
