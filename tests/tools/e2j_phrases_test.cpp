@@ -26,13 +26,13 @@ TEST(E2jPhrases, ThereIsSaysWhatIsWhere) {
 
 // Comparatives: what is compared with takes より and comes first; "more"
 // says nothing of its own.  Superlatives: 一番 before the adjective.  A tall
-// person is 背が高い.
+// person is 背が高い, an older one 年上.
 TEST(E2jPhrases, ComparisonsTakeYoriAndIchiban) {
     StyledTranslation const cases[] = {
         {"John is taller than Mary.", "ジョンはメアリーより背が高い。", "ジョンはメアリーより背が高いです。"},
         {"This car was cheaper than that car.", "この車はあの車より安かった。", "この車はあの車より安かったです。"},
         {"This question is more difficult than that one.", "この質問はあれより難しい。", "この質問はあれより難しいです。"},
-        {"John is not taller than Mary.", "ジョンはメアリーより背が高くない。", "ジョンはメアリーより背が高くありません。"},
+        {"He is not older than me.", "彼は私より年上ではない。", "彼は私より年上ではありません。"},
         {"He is the tallest.", "彼は一番背が高い。", "彼は一番背が高いです。"},
         {"This is the most interesting book.", "これは一番面白い本だ。", "これは一番面白い本です。"},
         {"She is the happiest girl.", "彼女は一番幸せな少女だ。", "彼女は一番幸せな少女です。"},
