@@ -78,6 +78,8 @@ TEST(E2jVerbForms, ThePassiveReadsAsJapanese) {
         {"The window was not broken.", "窓は壊されなかった。", "窓は壊されませんでした。"},
         {"English is spoken in America.", "英語はアメリカで話される。", "英語はアメリカで話されます。"},
         {"I was born in Tokyo.", "私は東京で生まれた。", "私は東京で生まれました。"},
+        {"Was this book written by John?", "この本はジョンに書かれたか？", "この本はジョンに書かれましたか？"},
+        {"Were you born in Tokyo?", "あなたは東京で生まれたか？", "あなたは東京で生まれましたか？"},
     };
     ExpectPlainAndPolite(cases);
 }
