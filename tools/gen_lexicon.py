@@ -356,7 +356,31 @@ def escape(text):
     return text.replace("\\", "\\\\").replace("\t", "\\t")
 
 
+def add_shadowed_plurals(readings):
+    """A countable noun's regular plural that is also another word's form
+    ("lists", "changes", "files"): a lookup that finds the headword as
+    written strips no ending, so the plural is stored with it, as an
+    irregular one is; only where no noun reading of the headword is there."""
+    headwords = {reading.headword for reading in readings}
+    nouns = {reading.headword for reading in readings if reading.category == "N"}
+    plurals = []
+    for reading in readings:
+        if reading.category != "N" or reading.base is not None or reading.features[0] != SINGULAR_NOUN:
+            continue
+        plural = third_person(reading.headword)
+        if plural not in headwords or plural in nouns:
+            continue
+        form = Reading(plural, "N", reading.cooked, reading.jpos,
+                       [IRREGULAR_PLURAL_NOUN] + reading.features[1:], reading.pvalue, reading.transplant,
+                       reading.sem, reading.line, reading.idiom)
+        form.base = reading
+        reading.forms.append(form)
+        plurals.append(form)
+    return readings + plurals
+
+
 def write_text(readings, source="data/lexicon/core.lex", dictionary_id=1):
+    readings = add_shadowed_plurals(readings)
     by_headword = {}
     for reading in readings:
         by_headword.setdefault(reading.headword, []).append(reading)

@@ -654,3 +654,17 @@ ADV  finally        {最後に}        ADV
 ADV  instead        {代わりに}      ADV
 ADV  otherwise      {そうでなければ}  ADV
 ADV  currently      {現在}          ADV
+# Verbs of the core whose nouns real text uses as much: the core answers
+# for every reading of its words, so the nouns are here too.
+N  change  {変更}      N
+N  use     {使用}      N  mass
+N  need    {必要}      N
+N  build   {ビルド}    N
+N  help    {助け}      N  mass
+N  check   {確認}      N
+N  start   {開始}      N
+N  call    {呼び出し}  N
+N  visit   {訪問}      N
+N  study   {研究}      N
+N  talk    {話}        N
+N  drink   {飲み物}    N

@@ -1,7 +1,8 @@
 // e2j translate on the shapes real text takes beyond the textbook
 // sentence: lines ended by their line end instead of a stop, headings and
 // titles, instructions on a line of their own, list items, sentence
-// adverbials before a comma, labels and colons, parentheses.  Each English text with the
+// adverbials before a comma, labels and colons, parentheses, plurals spelt
+// as verb forms.  Each English text with the
 // exact Japanese it gives in plain and in polite style.
 #include <gtest/gtest.h>
 
@@ -84,6 +85,18 @@ TEST(E2jRealText, AParenthesisFollowsWhatItExplains) {
         {"I met Mary (my friend).", "私はメアリー（私の友達）に会った。", "私はメアリー（私の友達）に会いました。"},
         {"She reads the book (in the park).", "彼女は本（公園で）を読む。", "彼女は本（公園で）を読みます。"},
         {"(The dog eats meat.)", "（犬は肉を食べる。）", "（犬は肉を食べます。）"},
+    };
+    ExpectPlainAndPolite(cases);
+}
+
+// A plural spelt as another word's form is still the noun's plural, and a
+// verb of the core has its noun as well.
+TEST(E2jRealText, APluralSpeltAsAVerbFormIsStillANoun) {
+    StyledTranslation const cases[] = {
+        {"The answers are easy.", "答えは易しい。", "答えは易しいです。"},
+        {"The watches are expensive.", "腕時計は高い。", "腕時計は高いです。"},
+        {"I like the changes.", "私は変更を好む。", "私は変更を好みます。"},
+        {"My father needs your help.", "私の父はあなたの助けを必要とする。", "私の父はあなたの助けを必要とします。"},
     };
     ExpectPlainAndPolite(cases);
 }

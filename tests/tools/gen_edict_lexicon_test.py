@@ -129,6 +129,17 @@ class EdictLexicon(unittest.TestCase):
         self.assertIn("features0=N", swum)
         self.assertIn("dictionary\tid=2", self.text)
 
+    def test_a_plural_spelt_as_a_verb_form_is_stored_with_the_form(self):
+        # "studies" is found as written, so morphology would not strip it to
+        # the noun: the plural stands in its entry beside the verb's form.
+        lines = self.text.splitlines()
+        at = lines.index("entry\tstudies")
+        fpos = [line for line in lines[at + 1:at + 3] if line.startswith("fpos")]
+        self.assertEqual([line.split("\t")[1] for line in fpos], ["pos=VT01", "pos=N"])
+        self.assertIn("features0=PPPC1100120M0__", fpos[1])
+        self.assertIn("base=", fpos[1])
+        # Not where the plural is no other word's form.
+        self.assertNotIn("bicycles", self.entries)
 
 if __name__ == "__main__":
     unittest.main()
