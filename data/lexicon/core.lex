@@ -84,6 +84,7 @@ PRN    those   {あれら}      N    f0=P31B0
 WHAT   what    {何}          N    f0=M31B1
 WHAT   who     {誰}          N    f0=M31B1
 WHAT   which   {どれ}        N    f0=M31B1
+WHAT   whom    {誰}          N    f0=M31A1
 # "that" opens a relative clause only: it asks no question.
 WHAT   that    {}            N    f0=M31B0
 # Question adverbs; "where" with a verb of being or going is どこに (analysis rules).
@@ -221,7 +222,7 @@ VI01  walk        {歩}k-        VCk
 VI01  talk        {話}s-        VCs
 VI01  work        {働}k-        VCk
 # Living somewhere is a state: 住んでいる.
-VI01  live        {住んでい}-   VV
+VI01  live        {住んでい}-   VV    pp=in:place
 # Staying somewhere is being there; "it" of the weather has no Japanese
 # (analysis rules).
 VI01  stay        {い}-         VV

@@ -53,6 +53,10 @@ TEST(E2jClauses, RelativeClausesComeBeforeTheirNounInPlainForm) {
          "本を読んでいる少女は私の友達です。"},
         {"I met the man who was not a teacher.", "私は先生ではなかった男に会った。",
          "私は先生ではなかった男に会いました。"},
+        {"The book that I did not buy is red.", "私が買わなかった本は赤い。", "私が買わなかった本は赤いです。"},
+        {"The man whom John met is my father.", "ジョンが会った男は私の父だ。", "ジョンが会った男は私の父です。"},
+        {"I have a friend who lives in Tokyo.", "私は東京に住んでいる友達を持っている。",
+         "私は東京に住んでいる友達を持っています。"},
     };
     ExpectPlainAndPolite(cases);
 }
