@@ -176,6 +176,7 @@ VT01  get         {得}-         VV    past=got pastpart=got
 VT01  give        {与え}-       VV    past=gave pastpart=given pp=to:human
 VT01  check       {調べ}-       VV
 VT01  know        {知}r-        VCr   past=knew pastpart=known
+VI01  know        {知}r-        VCr   past=knew pastpart=known
 VT01  think       {思}w-        VCw   past=thought pastpart=thought
 VT01  find        {見つけ}-     VV    past=found pastpart=found
 VT01  tell        {話}s-        VCs   past=told pastpart=told
@@ -270,7 +271,7 @@ VT01  believe     {信じ}-       VV
 VT01  bear        {耐え}-       VV    past=bore pastpart=born
 VT01  remember    {覚え}-       VV
 VT01  try         {試}m-        VCm   takes=to
-VT01  finish      {終え}-       VV
+VT01  finish      {終え}-       VV    takes=ing
 VT01  enjoy       {楽し}m-      VCm   takes=ing
 VT01  enter       {入}r-        VCr   transplant=NP:+ni
 VT01  climb       {登}r-        VCr

@@ -122,7 +122,7 @@ TEST(E2jVerbForms, InfinitiveComplementsReadAsJapanese) {
 }
 
 // A gerund is its verb's dictionary form and こと: が before 好き, を as
-// another verb's object, は as a subject.
+// another verb's object, は as a subject; before 始める and 終える the i-form.
 TEST(E2jVerbForms, GerundsReadAsJapanese) {
     StyledTranslation const cases[] = {
         {"I like swimming.", "私は泳ぐことが好きだ。", "私は泳ぐことが好きです。"},
@@ -130,8 +130,19 @@ TEST(E2jVerbForms, GerundsReadAsJapanese) {
         {"He likes playing the piano.", "彼はピアノを弾くことが好きだ。", "彼はピアノを弾くことが好きです。"},
         {"I enjoyed swimming.", "私は泳ぐことを楽しんだ。", "私は泳ぐことを楽しみました。"},
         {"He began reading the book.", "彼は本を読み始めた。", "彼は本を読み始めました。"},
+        {"I finished reading the book.", "私は本を読み終えた。", "私は本を読み終えました。"},
         {"Reading books is fun.", "本を読むことは楽しい。", "本を読むことは楽しいです。"},
         {"Swimming is not difficult.", "泳ぐことは難しくない。", "泳ぐことは難しくありません。"},
+    };
+    ExpectPlainAndPolite(cases);
+}
+
+// Knowing is a state: 知っている, in every tense; negated, 知らない.
+TEST(E2jVerbForms, KnowingIsAState) {
+    StyledTranslation const cases[] = {
+        {"I know John.", "私はジョンを知っている。", "私はジョンを知っています。"},
+        {"He knew the answer.", "彼は答えを知っていた。", "彼は答えを知っていました。"},
+        {"I don't know.", "私は知らない。", "私は知りません。"},
     };
     ExpectPlainAndPolite(cases);
 }
