@@ -307,8 +307,10 @@ AnalysisRule const kAnalysisRules[] = {
     {627, 1155, 2, 0x00, {}, 0x0, {3654, 92, 44, 39}},  // count-ten
     {629, 1158, 2, 0x00, {}, 0x0, {92, 44, 39}},  // count-things
     {631, 1161, 2, 0x00, {}, 0x0, {44, 39, 91}},  // count-digits
+    {633, 1167, 4, 0x00, {}, 0x0, {93, 38, 36, 44, 39, 91}},  // there-number-floats
+    {637, 1172, 4, 0x00, {}, 0x0, {93, 44, 53, 39, 88, 91}},  // object-number-floats
 };
-unsigned const kAnalysisRuleCount = 297;
+unsigned const kAnalysisRuleCount = 299;
 unsigned const kFirstNumberRule = 273;
 
 AnalConstit const kAnalConstits[] = {
@@ -880,73 +882,81 @@ AnalConstit const kAnalConstits[] = {
     {1319, 1, 0},  // question-copula-plain 1
     {1320, 1, 0},  // question-copula-plain 2
     {1321, 3, 0},  // paren-after-object 0
-    {1324, 3, 0},  // count-people 0
-    {1327, 2, 0},  // count-people 1
-    {1329, 3, 0},  // count-animals 0
-    {1332, 2, 0},  // count-animals 1
-    {1334, 3, 0},  // count-vehicles 0
-    {1337, 2, 0},  // count-vehicles 1
-    {1339, 3, 0},  // count-machines 0
-    {1342, 2, 0},  // count-machines 1
-    {1344, 3, 0},  // count-book 0
-    {1347, 1, 3},  // count-book 1
-    {1348, 2, 0},  // count-book 2
-    {1350, 3, 0},  // count-magazine 0
-    {1353, 1, 3},  // count-magazine 1
-    {1354, 2, 0},  // count-magazine 2
-    {1356, 3, 0},  // count-dictionary 0
-    {1359, 1, 3},  // count-dictionary 1
-    {1360, 2, 0},  // count-dictionary 2
-    {1362, 3, 0},  // count-notebook 0
-    {1365, 1, 3},  // count-notebook 1
-    {1366, 2, 0},  // count-notebook 2
-    {1368, 3, 0},  // count-pen 0
-    {1371, 1, 3},  // count-pen 1
-    {1372, 2, 0},  // count-pen 2
-    {1374, 3, 0},  // count-pencil 0
-    {1377, 1, 3},  // count-pencil 1
-    {1378, 2, 0},  // count-pencil 2
-    {1380, 3, 0},  // count-bottle 0
-    {1383, 1, 3},  // count-bottle 1
-    {1384, 2, 0},  // count-bottle 2
-    {1386, 3, 0},  // count-umbrella 0
-    {1389, 1, 3},  // count-umbrella 1
-    {1390, 2, 0},  // count-umbrella 2
-    {1392, 3, 0},  // count-tree 0
-    {1395, 1, 3},  // count-tree 1
-    {1396, 2, 0},  // count-tree 2
-    {1398, 3, 0},  // count-flower 0
-    {1401, 1, 3},  // count-flower 1
-    {1402, 2, 0},  // count-flower 2
-    {1404, 3, 0},  // count-ticket 0
-    {1407, 1, 3},  // count-ticket 1
-    {1408, 2, 0},  // count-ticket 2
-    {1410, 3, 0},  // count-paper 0
-    {1413, 1, 3},  // count-paper 1
-    {1414, 2, 0},  // count-paper 2
-    {1416, 3, 0},  // count-picture 0
-    {1419, 1, 3},  // count-picture 1
-    {1420, 2, 0},  // count-picture 2
-    {1422, 3, 0},  // count-shirt 0
-    {1425, 1, 3},  // count-shirt 1
-    {1426, 2, 0},  // count-shirt 2
-    {1428, 3, 0},  // count-map 0
-    {1431, 1, 3},  // count-map 1
-    {1432, 2, 0},  // count-map 2
-    {1434, 3, 0},  // count-photo 0
-    {1437, 1, 3},  // count-photo 1
-    {1438, 2, 0},  // count-photo 2
-    {1440, 3, 0},  // count-stamp 0
-    {1443, 1, 3},  // count-stamp 1
-    {1444, 2, 0},  // count-stamp 2
-    {1446, 4, 0},  // count-ten 0
-    {1450, 1, 0},  // count-ten 1
-    {1451, 4, 0},  // count-things 0
-    {1455, 1, 0},  // count-things 1
-    {1456, 3, 0},  // count-digits 0
-    {1459, 1, 0},  // count-digits 1
+    {1324, 4, 0},  // count-people 0
+    {1328, 2, 0},  // count-people 1
+    {1330, 4, 0},  // count-animals 0
+    {1334, 2, 0},  // count-animals 1
+    {1336, 4, 0},  // count-vehicles 0
+    {1340, 2, 0},  // count-vehicles 1
+    {1342, 4, 0},  // count-machines 0
+    {1346, 2, 0},  // count-machines 1
+    {1348, 4, 0},  // count-book 0
+    {1352, 1, 3},  // count-book 1
+    {1353, 2, 0},  // count-book 2
+    {1355, 4, 0},  // count-magazine 0
+    {1359, 1, 3},  // count-magazine 1
+    {1360, 2, 0},  // count-magazine 2
+    {1362, 4, 0},  // count-dictionary 0
+    {1366, 1, 3},  // count-dictionary 1
+    {1367, 2, 0},  // count-dictionary 2
+    {1369, 4, 0},  // count-notebook 0
+    {1373, 1, 3},  // count-notebook 1
+    {1374, 2, 0},  // count-notebook 2
+    {1376, 4, 0},  // count-pen 0
+    {1380, 1, 3},  // count-pen 1
+    {1381, 2, 0},  // count-pen 2
+    {1383, 4, 0},  // count-pencil 0
+    {1387, 1, 3},  // count-pencil 1
+    {1388, 2, 0},  // count-pencil 2
+    {1390, 4, 0},  // count-bottle 0
+    {1394, 1, 3},  // count-bottle 1
+    {1395, 2, 0},  // count-bottle 2
+    {1397, 4, 0},  // count-umbrella 0
+    {1401, 1, 3},  // count-umbrella 1
+    {1402, 2, 0},  // count-umbrella 2
+    {1404, 4, 0},  // count-tree 0
+    {1408, 1, 3},  // count-tree 1
+    {1409, 2, 0},  // count-tree 2
+    {1411, 4, 0},  // count-flower 0
+    {1415, 1, 3},  // count-flower 1
+    {1416, 2, 0},  // count-flower 2
+    {1418, 4, 0},  // count-ticket 0
+    {1422, 1, 3},  // count-ticket 1
+    {1423, 2, 0},  // count-ticket 2
+    {1425, 4, 0},  // count-paper 0
+    {1429, 1, 3},  // count-paper 1
+    {1430, 2, 0},  // count-paper 2
+    {1432, 4, 0},  // count-picture 0
+    {1436, 1, 3},  // count-picture 1
+    {1437, 2, 0},  // count-picture 2
+    {1439, 4, 0},  // count-shirt 0
+    {1443, 1, 3},  // count-shirt 1
+    {1444, 2, 0},  // count-shirt 2
+    {1446, 4, 0},  // count-map 0
+    {1450, 1, 3},  // count-map 1
+    {1451, 2, 0},  // count-map 2
+    {1453, 4, 0},  // count-photo 0
+    {1457, 1, 3},  // count-photo 1
+    {1458, 2, 0},  // count-photo 2
+    {1460, 4, 0},  // count-stamp 0
+    {1464, 1, 3},  // count-stamp 1
+    {1465, 2, 0},  // count-stamp 2
+    {1467, 5, 0},  // count-ten 0
+    {1472, 1, 0},  // count-ten 1
+    {1473, 5, 0},  // count-things 0
+    {1478, 1, 0},  // count-things 1
+    {1479, 4, 0},  // count-digits 0
+    {1483, 1, 0},  // count-digits 1
+    {1484, 4, 0},  // there-number-floats 0
+    {1488, 3, 0},  // there-number-floats 1
+    {1491, 1, 0},  // there-number-floats 2
+    {1492, 4, 0},  // there-number-floats 3
+    {1496, 4, 0},  // object-number-floats 0
+    {1500, 3, 0},  // object-number-floats 1
+    {1503, 1, 0},  // object-number-floats 2
+    {1504, 4, 0},  // object-number-floats 3
 };
-unsigned const kAnalConstitCount = 633;
+unsigned const kAnalConstitCount = 641;
 
 AnalTerm const kAnalTerms[] = {
     {"HERE", nullptr, 0, 1, 0, 0, 0},  // near-here 0
@@ -2276,122 +2286,143 @@ AnalTerm const kAnalTerms[] = {
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-people 0
     {"NP", nullptr, 0, 12, 0, 0, 0},
     {"{\220l\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
+    {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"NBAR", nullptr, 0, 1, 0, 0, 0},  // count-people 1
     {"human", nullptr, 0, 16, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-animals 0
     {"NP", nullptr, 0, 12, 0, 0, 0},
     {"{\225C\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
+    {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"NBAR", nullptr, 0, 1, 0, 0, 0},  // count-animals 1
     {"animal", nullptr, 0, 16, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-vehicles 0
     {"NP", nullptr, 0, 12, 0, 0, 0},
     {"{\221\344\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
+    {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"NBAR", nullptr, 0, 1, 0, 0, 0},  // count-vehicles 1
     {"vehicle", nullptr, 0, 16, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-machines 0
     {"NP", nullptr, 0, 12, 0, 0, 0},
     {"{\221\344\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
+    {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"NBAR", nullptr, 0, 1, 0, 0, 0},  // count-machines 1
     {"machine", nullptr, 0, 16, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-book 0
     {"NP", nullptr, 0, 12, 0, 0, 0},
     {"{\215\373\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
+    {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"ADJP", nullptr, 0, 1, 0, 0, 0},  // count-book 1
     {"N", nullptr, 0, 1, 0, 0, 0},  // count-book 2
     {"{\226{}", nullptr, 0, 13, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-magazine 0
     {"NP", nullptr, 0, 12, 0, 0, 0},
     {"{\215\373\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
+    {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"ADJP", nullptr, 0, 1, 0, 0, 0},  // count-magazine 1
     {"N", nullptr, 0, 1, 0, 0, 0},  // count-magazine 2
     {"{\216G\216\217}", nullptr, 0, 13, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-dictionary 0
     {"NP", nullptr, 0, 12, 0, 0, 0},
     {"{\215\373\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
+    {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"ADJP", nullptr, 0, 1, 0, 0, 0},  // count-dictionary 1
     {"N", nullptr, 0, 1, 0, 0, 0},  // count-dictionary 2
     {"{\216\253\217\221}", nullptr, 0, 13, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-notebook 0
     {"NP", nullptr, 0, 12, 0, 0, 0},
     {"{\215\373\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
+    {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"ADJP", nullptr, 0, 1, 0, 0, 0},  // count-notebook 1
     {"N", nullptr, 0, 1, 0, 0, 0},  // count-notebook 2
     {"{\203m\201[\203g}", nullptr, 0, 13, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-pen 0
     {"NP", nullptr, 0, 12, 0, 0, 0},
     {"{\226{\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
+    {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"ADJP", nullptr, 0, 1, 0, 0, 0},  // count-pen 1
     {"N", nullptr, 0, 1, 0, 0, 0},  // count-pen 2
     {"{\203y\203\223}", nullptr, 0, 13, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-pencil 0
     {"NP", nullptr, 0, 12, 0, 0, 0},
     {"{\226{\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
+    {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"ADJP", nullptr, 0, 1, 0, 0, 0},  // count-pencil 1
     {"N", nullptr, 0, 1, 0, 0, 0},  // count-pencil 2
     {"{\211\224\225M}", nullptr, 0, 13, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-bottle 0
     {"NP", nullptr, 0, 12, 0, 0, 0},
     {"{\226{\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
+    {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"ADJP", nullptr, 0, 1, 0, 0, 0},  // count-bottle 1
     {"N", nullptr, 0, 1, 0, 0, 0},  // count-bottle 2
     {"{\225r}", nullptr, 0, 13, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-umbrella 0
     {"NP", nullptr, 0, 12, 0, 0, 0},
     {"{\226{\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
+    {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"ADJP", nullptr, 0, 1, 0, 0, 0},  // count-umbrella 1
     {"N", nullptr, 0, 1, 0, 0, 0},  // count-umbrella 2
     {"{\216P}", nullptr, 0, 13, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-tree 0
     {"NP", nullptr, 0, 12, 0, 0, 0},
     {"{\226{\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
+    {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"ADJP", nullptr, 0, 1, 0, 0, 0},  // count-tree 1
     {"N", nullptr, 0, 1, 0, 0, 0},  // count-tree 2
     {"{\226\330}", nullptr, 0, 13, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-flower 0
     {"NP", nullptr, 0, 12, 0, 0, 0},
     {"{\226{\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
+    {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"ADJP", nullptr, 0, 1, 0, 0, 0},  // count-flower 1
     {"N", nullptr, 0, 1, 0, 0, 0},  // count-flower 2
     {"{\211\324}", nullptr, 0, 13, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-ticket 0
     {"NP", nullptr, 0, 12, 0, 0, 0},
     {"{\226\207\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
+    {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"ADJP", nullptr, 0, 1, 0, 0, 0},  // count-ticket 1
     {"N", nullptr, 0, 1, 0, 0, 0},  // count-ticket 2
     {"{\220\330\225\204}", nullptr, 0, 13, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-paper 0
     {"NP", nullptr, 0, 12, 0, 0, 0},
     {"{\226\207\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
+    {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"ADJP", nullptr, 0, 1, 0, 0, 0},  // count-paper 1
     {"N", nullptr, 0, 1, 0, 0, 0},  // count-paper 2
     {"{\216\206}", nullptr, 0, 13, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-picture 0
     {"NP", nullptr, 0, 12, 0, 0, 0},
     {"{\226\207\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
+    {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"ADJP", nullptr, 0, 1, 0, 0, 0},  // count-picture 1
     {"N", nullptr, 0, 1, 0, 0, 0},  // count-picture 2
     {"{\212G}", nullptr, 0, 13, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-shirt 0
     {"NP", nullptr, 0, 12, 0, 0, 0},
     {"{\226\207\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
+    {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"ADJP", nullptr, 0, 1, 0, 0, 0},  // count-shirt 1
     {"N", nullptr, 0, 1, 0, 0, 0},  // count-shirt 2
     {"{\203V\203\203\203c}", nullptr, 0, 13, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-map 0
     {"NP", nullptr, 0, 12, 0, 0, 0},
     {"{\226\207\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
+    {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"ADJP", nullptr, 0, 1, 0, 0, 0},  // count-map 1
     {"N", nullptr, 0, 1, 0, 0, 0},  // count-map 2
     {"{\222n\220}}", nullptr, 0, 13, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-photo 0
     {"NP", nullptr, 0, 12, 0, 0, 0},
     {"{\226\207\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
+    {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"ADJP", nullptr, 0, 1, 0, 0, 0},  // count-photo 1
     {"N", nullptr, 0, 1, 0, 0, 0},  // count-photo 2
     {"{\216\312\220^}", nullptr, 0, 13, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-stamp 0
     {"NP", nullptr, 0, 12, 0, 0, 0},
     {"{\226\207\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
+    {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"ADJP", nullptr, 0, 1, 0, 0, 0},  // count-stamp 1
     {"N", nullptr, 0, 1, 0, 0, 0},  // count-stamp 2
     {"{\220\330\216\350}", nullptr, 0, 13, 0, 0, 0},
@@ -2399,18 +2430,45 @@ AnalTerm const kAnalTerms[] = {
     {"NP", nullptr, 0, 12, 0, 0, 0},
     {"{\217\\}", nullptr, 0, 13, 0, 0, 0},
     {"{\214\302\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
+    {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"NBAR", nullptr, 0, 1, 0, 0, 0},  // count-ten 1
     {"NUMBER", nullptr, 0, 1, 0, 0, 0},  // count-things 0
     {"NP", nullptr, 0, 12, 0, 0, 0},
     {"{\077}", nullptr, 0, 27, 0, 0, 0},
     {"{\202\302\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
+    {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"NBAR", nullptr, 0, 1, 0, 0, 0},  // count-things 1
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-digits 0
     {"NP", nullptr, 0, 12, 0, 0, 0},
     {"{\214\302\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
+    {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"NBAR", nullptr, 0, 1, 0, 0, 0},  // count-digits 1
+    {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // there-number-floats 0
+    {"NP NP EXIST", nullptr, 0, 12, 0, 0, 0},
+    {"1", nullptr, 0, 20, kAct, 0, 0},
+    {"GONE", nullptr, 0, 1, kAct, 0, 0},
+    {"COUNTER", nullptr, 0, 1, 0, 0, 0},  // there-number-floats 1
+    {"2", nullptr, 0, 20, kAct, 0, 0},
+    {"GONE", nullptr, 0, 1, kAct, 0, 0},
+    {"NBAR", nullptr, 0, 1, 0, 0, 0},  // there-number-floats 2
+    {"Nom_ga", nullptr, 0, 1, 0, 0, 0},  // there-number-floats 3
+    {"1", nullptr, 0, 21, kActAfter, 0, 0},
+    {"2", nullptr, 0, 21, kActAfter, 0, 0},
+    {"*\202\314}", "\\1}", 0, 27, kAct, 0, 0},
+    {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // object-number-floats 0
+    {"NP NP VP", nullptr, 0, 12, 0, 0, 0},
+    {"1", nullptr, 0, 20, kAct, 0, 0},
+    {"GONE", nullptr, 0, 1, kAct, 0, 0},
+    {"COUNTER", nullptr, 0, 1, 0, 0, 0},  // object-number-floats 1
+    {"2", nullptr, 0, 20, kAct, 0, 0},
+    {"GONE", nullptr, 0, 1, kAct, 0, 0},
+    {"NBAR", nullptr, 0, 1, 0, 0, 0},  // object-number-floats 2
+    {"Acc", nullptr, 0, 1, 0, 0, 0},  // object-number-floats 3
+    {"1", nullptr, 0, 21, kActAfter, 0, 0},
+    {"2", nullptr, 0, 21, kActAfter, 0, 0},
+    {"*\202\314}", "\\1}", 0, 27, kAct, 0, 0},
 };
-unsigned const kAnalTermCount = 1460;
+unsigned const kAnalTermCount = 1508;
 
 namespace {
 
@@ -2813,168 +2871,173 @@ LetterMapRecord const kConstitForward[] = {
     {99, 0, 0, 1, 60},
     {69, 8, 0, 0, 0},  // BE
     {76, 0, 0, 1, 61},
-    {79, 0, 0, 1, 62},
-    {97, 0, 0, 1, 63},
-    {88, 0, 0, 1, 64},
-    {69, 0, 0, 1, 65},
-    {79, 0, 0, 1, 66},
-    {69, 0, 0, 1, 67},
-    {111, 0, 0, 1, 68},
+    {79, 0, 0, 2, 62},
+    {97, 0, 0, 1, 64},
+    {88, 0, 0, 1, 65},
+    {69, 0, 0, 1, 66},
+    {79, 0, 0, 1, 67},
+    {69, 0, 0, 1, 68},
+    {111, 0, 0, 1, 69},
     {70, 47, 0, 0, 0},  // IF
-    {79, 0, 0, 1, 69},
-    {66, 0, 0, 1, 70},
+    {79, 0, 0, 1, 70},
+    {66, 0, 0, 1, 71},
     {80, 7, 0, 0, 0},  // NP
-    {85, 0, 0, 1, 71},
-    {111, 0, 0, 2, 72},
-    {65, 0, 0, 2, 74},
-    {76, 0, 0, 1, 76},
+    {85, 0, 0, 1, 72},
+    {111, 0, 0, 2, 73},
+    {65, 0, 0, 2, 75},
+    {76, 0, 0, 1, 77},
     {80, 3, 0, 0, 0},  // PP
-    {82, 0, 0, 2, 77},
-    {87, 0, 0, 1, 79},
-    {67, 0, 0, 1, 80},
-    {68, 0, 0, 1, 81},
-    {73, 0, 0, 1, 82},
+    {82, 0, 0, 2, 78},
+    {87, 0, 0, 1, 80},
+    {67, 0, 0, 1, 81},
+    {68, 0, 0, 1, 82},
+    {73, 0, 0, 1, 83},
     {81, 37, 0, 0, 0},  // SQ
-    {85, 0, 0, 1, 83},
-    {69, 0, 0, 1, 84},
-    {73, 0, 0, 1, 85},
+    {85, 0, 0, 1, 84},
+    {69, 0, 0, 1, 85},
+    {73, 0, 0, 1, 86},
     {79, 34, 0, 0, 0},  // TO
     {80, 56, 0, 0, 0},  // VP
-    {84, 0, 0, 1, 86},
-    {69, 0, 0, 1, 87},
-    {72, 0, 0, 2, 88},
-    {101, 0, 0, 1, 90},
+    {84, 0, 0, 1, 87},
+    {69, 0, 0, 1, 88},
+    {72, 0, 0, 2, 89},
+    {101, 0, 0, 1, 91},
     {74, 9, 0, 0, 0},  // ADJ
     {86, 36, 0, 0, 0},  // ADV
     {84, 17, 0, 0, 0},  // ART
-    {88, 29, 0, 5, 91},  // AUX
+    {88, 29, 0, 5, 92},  // AUX
     {99, 21, 0, 0, 0},  // Acc
-    {67, 0, 0, 1, 96},
-    {78, 0, 0, 1, 97},
-    {116, 0, 0, 1, 98},
-    {73, 0, 0, 1, 99},
-    {82, 0, 0, 1, 100},
+    {67, 0, 0, 1, 97},
+    {78, 0, 0, 1, 98},
+    {85, 0, 0, 1, 99},
+    {116, 0, 0, 1, 100},
     {73, 0, 0, 1, 101},
     {82, 0, 0, 1, 102},
-    {100, 0, 0, 1, 103},
-    {78, 0, 0, 1, 104},
-    {65, 0, 0, 1, 105},
-    {77, 0, 0, 1, 106},
-    {109, 19, 10, 1, 107},  // Nom
+    {73, 0, 0, 1, 103},
+    {82, 0, 0, 1, 104},
+    {100, 0, 0, 1, 105},
+    {78, 0, 0, 1, 106},
+    {65, 0, 0, 1, 107},
+    {77, 0, 0, 1, 108},
+    {109, 19, 10, 1, 109},  // Nom
     {116, 31, 0, 0, 0},  // Not
-    {82, 0, 0, 1, 108},
-    {83, 0, 0, 1, 109},
-    {69, 0, 0, 1, 110},
-    {69, 0, 0, 2, 111},
+    {82, 0, 0, 1, 110},
+    {83, 0, 0, 1, 111},
+    {69, 0, 0, 1, 112},
+    {69, 0, 0, 2, 113},
     {78, 11, 0, 0, 0},  // PRN
     {72, 57, 0, 0, 0},  // QWH
-    {79, 0, 0, 2, 113},
-    {69, 0, 0, 1, 115},
-    {77, 0, 0, 1, 116},
-    {66, 0, 0, 1, 117},
-    {78, 0, 0, 1, 118},
-    {77, 0, 0, 1, 119},
-    {48, 0, 0, 1, 120},
-    {69, 0, 0, 1, 121},
-    {65, 0, 0, 1, 122},
-    {81, 0, 0, 1, 123},
-    {103, 0, 0, 1, 124},
-    {67, 0, 0, 1, 125},
-    {77, 0, 0, 2, 126},
+    {79, 0, 0, 2, 115},
+    {69, 0, 0, 1, 117},
+    {77, 0, 0, 1, 118},
+    {66, 0, 0, 1, 119},
+    {78, 0, 0, 1, 120},
+    {77, 0, 0, 1, 121},
+    {48, 0, 0, 1, 122},
+    {69, 0, 0, 1, 123},
+    {65, 0, 0, 1, 124},
+    {81, 0, 0, 1, 125},
+    {103, 0, 0, 1, 126},
+    {67, 0, 0, 1, 127},
+    {77, 0, 0, 2, 128},
     {80, 26, 0, 0, 0},  // AUXP
-    {83, 0, 0, 1, 128},
-    {87, 0, 0, 1, 129},
-    {79, 0, 0, 1, 130},
-    {74, 43, 51, 2, 131},  // CONJ
-    {95, 0, 0, 1, 133},
-    {83, 0, 0, 1, 134},
-    {80, 40, 0, 0, 0},  // GERP
+    {83, 0, 0, 1, 130},
+    {87, 0, 0, 1, 131},
+    {79, 0, 0, 1, 132},
+    {74, 43, 51, 2, 133},  // CONJ
     {78, 0, 0, 1, 135},
+    {95, 0, 0, 1, 136},
+    {83, 0, 0, 1, 137},
+    {80, 40, 0, 0, 0},  // GERP
+    {78, 0, 0, 1, 138},
     {69, 1, 0, 0, 0},  // HERE
     {111, 55, 0, 0, 0},  // Hodo
-    {84, 0, 0, 1, 136},
+    {84, 0, 0, 1, 139},
     {82, 12, 0, 0, 0},  // NBAR
-    {66, 0, 0, 1, 137},
-    {95, 0, 0, 2, 138},
-    {69, 0, 0, 1, 140},
+    {66, 0, 0, 1, 140},
+    {95, 0, 0, 2, 141},
+    {69, 0, 0, 1, 143},
     {84, 33, 0, 0, 0},  // PAST
-    {65, 0, 0, 1, 141},
+    {65, 0, 0, 1, 144},
     {80, 2, 0, 0, 0},  // PREP
     {83, 35, 0, 0, 0},  // PRES
-    {78, 0, 0, 1, 142},
-    {79, 0, 0, 1, 143},
-    {67, 0, 0, 1, 144},
+    {78, 0, 0, 1, 145},
+    {79, 0, 0, 1, 146},
+    {67, 0, 0, 1, 147},
     {80, 38, 0, 0, 0},  // SIMP
-    {67, 0, 0, 1, 145},
-    {83, 0, 0, 1, 146},
-    {69, 16, 0, 1, 147},  // TIME
+    {67, 0, 0, 1, 148},
+    {83, 0, 0, 1, 149},
+    {69, 16, 0, 1, 150},  // TIME
     {49, 22, 0, 0, 0},  // VT01
-    {75, 0, 0, 1, 148},
+    {75, 0, 0, 1, 151},
     {84, 45, 0, 0, 0},  // WHAT
-    {65, 0, 0, 1, 149},
+    {65, 0, 0, 1, 152},
     {62, 20, 0, 0, 0},  // <neg>
-    {65, 0, 0, 1, 150},
-    {65, 0, 0, 1, 151},
-    {85, 0, 0, 1, 152},
-    {85, 0, 0, 1, 153},
-    {73, 0, 0, 1, 154},
-    {78, 0, 0, 1, 155},
-    {97, 0, 0, 1, 156},
-    {98, 0, 0, 1, 157},
-    {110, 0, 0, 1, 158},
+    {65, 0, 0, 1, 153},
+    {65, 0, 0, 1, 154},
+    {85, 0, 0, 1, 155},
+    {85, 0, 0, 1, 156},
+    {73, 0, 0, 1, 157},
+    {78, 0, 0, 1, 158},
+    {97, 0, 0, 1, 159},
+    {98, 0, 0, 1, 160},
+    {84, 0, 0, 1, 161},
+    {110, 0, 0, 1, 162},
     {84, 4, 0, 0, 0},  // EXIST
-    {71, 0, 0, 1, 159},
+    {71, 0, 0, 1, 163},
     {72, 14, 0, 0, 0},  // MONTH
-    {69, 0, 0, 1, 160},
-    {103, 0, 0, 1, 161},
-    {104, 0, 0, 1, 162},
-    {78, 0, 0, 1, 163},
-    {83, 0, 0, 1, 164},
+    {69, 0, 0, 1, 164},
+    {103, 0, 0, 1, 165},
+    {104, 0, 0, 1, 166},
+    {78, 0, 0, 1, 167},
+    {83, 0, 0, 1, 168},
     {74, 50, 0, 0, 0},  // SCONJ
-    {82, 0, 0, 1, 165},
+    {82, 0, 0, 1, 169},
     {76, 42, 0, 0, 0},  // SDECL
     {76, 46, 0, 0, 0},  // SUBCL
     {69, 25, 0, 0, 0},  // TENSE
-    {97, 0, 0, 1, 166},
-    {68, 0, 0, 1, 167},
-    {68, 0, 0, 1, 168},
+    {97, 0, 0, 1, 170},
+    {68, 0, 0, 1, 171},
+    {68, 0, 0, 1, 172},
     {78, 27, 0, 0, 0},  // AUXCAN
     {89, 24, 0, 0, 0},  // AUXMAY
-    {83, 0, 0, 1, 169},
-    {66, 0, 0, 1, 170},
-    {76, 0, 0, 1, 171},
+    {83, 0, 0, 1, 173},
+    {66, 0, 0, 1, 174},
+    {76, 0, 0, 1, 175},
     {74, 52, 0, 0, 0},  // CLCONJ
-    {102, 0, 0, 1, 172},
-    {101, 0, 0, 1, 173},
+    {102, 0, 0, 1, 176},
+    {101, 0, 0, 1, 177},
+    {69, 0, 0, 1, 178},
     {105, 53, 0, 0, 0},  // Dat_ni
-    {84, 0, 0, 1, 174},
-    {82, 60, 59, 1, 175},  // NUMBER
+    {84, 0, 0, 1, 179},
+    {82, 60, 59, 1, 180},  // NUMBER
     {97, 6, 0, 0, 0},  // Nom_ga
     {97, 54, 0, 0, 0},  // Nom_ha
     {80, 58, 0, 0, 0},  // PARENP
     {69, 39, 0, 0, 0},  // PLEASE
     {68, 41, 0, 0, 0},  // SCOORD
-    {100, 0, 0, 1, 176},
-    {65, 0, 0, 1, 177},
+    {100, 0, 0, 1, 181},
+    {65, 0, 0, 1, 182},
     {86, 44, 0, 0, 0},  // WHQADV
     {84, 28, 0, 0, 0},  // AUXMUST
     {74, 23, 0, 0, 0},  // AUXSUBJ
     {76, 32, 0, 0, 0},  // AUXWILL
-    {116, 0, 0, 1, 178},
-    {102, 0, 0, 1, 179},
+    {116, 0, 0, 1, 183},
+    {102, 0, 0, 1, 184},
+    {82, 61, 0, 0, 0},  // COUNTER
     {79, 30, 0, 0, 0},  // GOINGTO
-    {100, 0, 0, 1, 180},
+    {100, 0, 0, 1, 185},
     {118, 18, 0, 0, 0},  // TIMEadv
     {89, 13, 0, 0, 0},  // WEEKDAY
-    {101, 0, 0, 1, 181},
-    {111, 0, 0, 1, 182},
-    {105, 0, 0, 1, 183},
+    {101, 0, 0, 1, 186},
+    {111, 0, 0, 1, 187},
+    {105, 0, 0, 1, 188},
     {114, 49, 0, 0, 0},  // CONJafter
-    {114, 0, 0, 1, 184},
-    {103, 0, 0, 1, 185},
+    {114, 0, 0, 1, 189},
+    {103, 0, 0, 1, 190},
     {101, 48, 0, 0, 0},  // CONJbefore
-    {105, 0, 0, 1, 186},
-    {116, 0, 0, 1, 187},
+    {105, 0, 0, 1, 191},
+    {116, 0, 0, 1, 192},
     {115, 15, 0, 0, 0},  // NUMBERdigits
 };
 
@@ -2984,5 +3047,5 @@ ANALOPT const kAOJStr = {kJStrForward, 136, 113, kJStrBackward, 68, 169};
 ANALOPT const kAOJPOS = {kJPOSForward, 32, 104, nullptr, 0, 168};
 ANALOPT const kAOEBase = {kEBaseForward, 78, 45, nullptr, 0, 165};
 ANALOPT const kAOESurface = {kESurfaceForward, 38, 84, nullptr, 0, 0};
-ANALOPT const kAOConstit = {kConstitForward, 188, 1, nullptr, 0, 163};
+ANALOPT const kAOConstit = {kConstitForward, 193, 1, nullptr, 0, 163};
 ANALOPT const kAOSemant = {nullptr, 0, 96, nullptr, 0, 0};

@@ -12,7 +12,7 @@ namespace {
 TEST(E2jPhrases, ThereIsSaysWhatIsWhere) {
     StyledTranslation const cases[] = {
         {"There is a book on the table.", "テーブルの上に本がある。", "テーブルの上に本があります。"},
-        {"There are two cats in the garden.", "庭に二匹の猫がいる。", "庭に二匹の猫がいます。"},
+        {"There are two cats in the garden.", "庭に猫が二匹いる。", "庭に猫が二匹います。"},
         {"There was a cat in the box.", "箱の中に猫がいた。", "箱の中に猫がいました。"},
         {"There is not a book on the table.", "テーブルの上に本がない。", "テーブルの上に本がありません。"},
         {"There were not any dogs in the park.", "公園に犬がいなかった。", "公園に犬がいませんでした。"},
@@ -42,20 +42,22 @@ TEST(E2jPhrases, ComparisonsTakeYoriAndIchiban) {
     ExpectPlainAndPolite(cases);
 }
 
-// A number before its noun takes the counter of the noun's kind and の:
-// people 人, animals 匹, vehicles and machines 台, books 冊, long things 本,
-// flat things 枚, anything else つ after one to nine and 個 after ten.
-// Number words come out in kanji, digits in full-width digits.
+// A number takes the counter of its noun's kind: people 人, animals 匹,
+// vehicles and machines 台, books 冊, long things 本, flat things 枚,
+// anything else つ after one to nine and 個 after ten.  An object's number
+// and counter follow its particle (犬を三匹); elsewhere they come before
+// the noun with の.  Number words come out in kanji, digits in full-width
+// digits.
 TEST(E2jPhrases, NumbersTakeTheCounterOfTheirNoun) {
     StyledTranslation const cases[] = {
-        {"I have three dogs.", "私は三匹の犬を持っている。", "私は三匹の犬を持っています。"},
+        {"I have three dogs.", "私は犬を三匹持っている。", "私は犬を三匹持っています。"},
         {"Two students came.", "二人の学生が来た。", "二人の学生が来ました。"},
-        {"He read 3 books.", "彼は３冊の本を読んだ。", "彼は３冊の本を読みました。"},
-        {"We had two cars.", "私達は二台の車を持っていた。", "私達は二台の車を持っていました。"},
+        {"He read 3 books.", "彼は本を３冊読んだ。", "彼は本を３冊読みました。"},
+        {"We had two cars.", "私達は車を二台持っていた。", "私達は車を二台持っていました。"},
         {"She bought five pens and two tickets.", "彼女は五本のペンと二枚の切符を買った。",
          "彼女は五本のペンと二枚の切符を買いました。"},
-        {"I ate four big apples.", "私は四つの大きいりんごを食べた。", "私は四つの大きいりんごを食べました。"},
-        {"I bought 10 eggs.", "私は１０個の卵を買った。", "私は１０個の卵を買いました。"},
+        {"I ate four big apples.", "私は大きいりんごを四つ食べた。", "私は大きいりんごを四つ食べました。"},
+        {"I bought 10 eggs.", "私は卵を１０個買った。", "私は卵を１０個買いました。"},
     };
     ExpectPlainAndPolite(cases);
 }
