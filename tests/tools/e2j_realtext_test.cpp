@@ -1,8 +1,8 @@
 // e2j translate on the shapes real text takes beyond the textbook
 // sentence: lines ended by their line end instead of a stop, headings and
 // titles, instructions on a line of their own, list items, sentence
-// adverbials before a comma, labels and colons, parentheses, plurals spelt
-// as verb forms.  Each English text with the
+// adverbials before a comma, labels and colons, parentheses, quoted titles,
+// plurals spelt as verb forms.  Each English text with the
 // exact Japanese it gives in plain and in polite style.
 #include <gtest/gtest.h>
 
@@ -85,6 +85,18 @@ TEST(E2jRealText, AParenthesisFollowsWhatItExplains) {
         {"I met Mary (my friend).", "私はメアリー（私の友達）に会った。", "私はメアリー（私の友達）に会いました。"},
         {"She reads the book (in the park).", "彼女は本（公園で）を読む。", "彼女は本（公園で）を読みます。"},
         {"(The dog eats meat.)", "（犬は肉を食べる。）", "（犬は肉を食べます。）"},
+    };
+    ExpectPlainAndPolite(cases);
+}
+
+// A name or a title in quotes is a noun phrase in 「」 with the particle of
+// its place after it; a name and a dash label what follows.
+TEST(E2jRealText, AQuotedTitleIsANounPhrase) {
+    StyledTranslation const cases[] = {
+        {"He wrote \"Momo\".", "彼は「Momo」を書いた。", "彼は「Momo」を書きました。"},
+        {"\"Momo\" is a book.", "「Momo」は本だ。", "「Momo」は本です。"},
+        {"I like \"Momo\".", "私は「Momo」を好む。", "私は「Momo」を好みます。"},
+        {"John -- my brother\n", "ジョン―私の兄弟\n", "ジョン―私の兄弟\n"},
     };
     ExpectPlainAndPolite(cases);
 }
