@@ -25,8 +25,8 @@ TEST(E2jPhrases, ThereIsSaysWhatIsWhere) {
 }
 
 // Comparatives: what is compared with takes より and comes first; "more"
-// says nothing of its own.  Superlatives: 一番 before the adjective.  A tall
-// person is 背が高い, an older one 年上.
+// says nothing of its own.  Superlatives: 一番 before the adjective, the
+// place they hold in with で.  A tall person is 背が高い, an older one 年上.
 TEST(E2jPhrases, ComparisonsTakeYoriAndIchiban) {
     StyledTranslation const cases[] = {
         {"John is taller than Mary.", "ジョンはメアリーより背が高い。", "ジョンはメアリーより背が高いです。"},
@@ -35,6 +35,7 @@ TEST(E2jPhrases, ComparisonsTakeYoriAndIchiban) {
         {"He is not older than me.", "彼は私より年上ではない。", "彼は私より年上ではありません。"},
         {"He is the tallest.", "彼は一番背が高い。", "彼は一番背が高いです。"},
         {"This is the most interesting book.", "これは一番面白い本だ。", "これは一番面白い本です。"},
+        {"This is the biggest city in the world.", "これは世界で一番大きい都市だ。", "これは世界で一番大きい都市です。"},
         {"She is the happiest girl.", "彼女は一番幸せな少女だ。", "彼女は一番幸せな少女です。"},
         // "most" before a noun is no superlative of an adjective.
         {"Most students study English.", "ほとんどの学生が英語を勉強する。", "ほとんどの学生が英語を勉強します。"},
@@ -65,9 +66,11 @@ TEST(E2jPhrases, NumbersTakeTheCounterOfTheirNoun) {
 // Times and dates take に and go with the verb: an hour 三時, ７時, 午後７時;
 // a day of the week; a month and a day of the month in digits as dates are
 // written (５月５日); a part of the day.  Times that say when by themselves
-// (tomorrow 明日, last week 先週) take no particle.
+// (tomorrow 明日, last week 先週) take no particle, and "it" of the time no
+// word.
 TEST(E2jPhrases, TimesAndDatesSayWhen) {
     StyledTranslation const cases[] = {
+        {"It is three o'clock.", "三時だ。", "三時です。"},
         {"I met John at three o'clock.", "私は三時にジョンに会った。", "私は三時にジョンに会いました。"},
         {"She arrived at 9am.", "彼女は午前９時に着いた。", "彼女は午前９時に着きました。"},
         {"We went to the park on Sunday.", "私達は日曜日に公園に行った。", "私達は日曜日に公園に行きました。"},
