@@ -1,47 +1,63 @@
-// e2j translate over the verb forms: modals, the perfect, the passive,
-// imperatives, infinitives and gerunds, in plain and in polite style.
+// e2j translate over the verb forms: the future and the modals, the perfect,
+// the passive, imperatives, infinitives and gerunds, in plain and in polite
+// style.
 #include <gtest/gtest.h>
 
 #include "e2j_translations.h"
 
 namespace {
 
-// Each modal asks the verb for its form by class and spells its own ending
-// in the clause's style and negation.
-TEST(E2jVerbForms, ModalsReadAsJapanese) {
+// The future: "will" in the clause's own tense, "will be" guessing, "be
+// going to" a plan.
+TEST(E2jVerbForms, TheFutureReadsAsJapanese) {
     StyledTranslation const cases[] = {
-        // "will": the verb in the clause's own tense.
         {"He will come.", "彼は来る。", "彼は来ます。"},
         {"He will not come.", "彼は来ない。", "彼は来ません。"},
-        // "will be" guesses; "would like to" wants.
         {"He will be busy.", "彼は忙しいだろう。", "彼は忙しいでしょう。"},
-        {"I would like to eat an apple.", "私はりんごを食べたい。", "私はりんごを食べたいです。"},
-        // "be going to": a plan, つもり.
         {"I am going to study English.", "私は英語を勉強するつもりだ。", "私は英語を勉強するつもりです。"},
         {"I am not going to go.", "私は行くつもりはない。", "私は行くつもりはありません。"},
-        // "must": the a-form and なければならない; "must not": the て form and はいけない.
+    };
+    ExpectPlainAndPolite(cases);
+}
+
+// Obligation: "must" and "have to" as the a-form and なければならない, "must
+// not" as the て form and はいけない, "don't have to" as なくてもいい,
+// "should" as べきだ, negated as the copula is.
+TEST(E2jVerbForms, ObligationReadsAsJapanese) {
+    StyledTranslation const cases[] = {
         {"You must study English.", "あなたは英語を勉強しなければならない。", "あなたは英語を勉強しなければなりません。"},
         {"You must meet Mary.", "あなたはメアリーに会わなければならない。", "あなたはメアリーに会わなければなりません。"},
         {"You must not run.", "あなたは走ってはいけない。", "あなたは走ってはいけません。"},
-        // "have to" as "must"; "don't have to": なくてもいい.
         {"He had to study English.", "彼は英語を勉強しなければならなかった。",
          "彼は英語を勉強しなければなりませんでした。"},
         {"You don't have to go.", "あなたは行かなくてもいい。", "あなたは行かなくてもいいです。"},
-        // "can" negated, written out or joined: ことができない.
+        {"You should eat fish.", "あなたは魚を食べるべきだ。", "あなたは魚を食べるべきです。"},
+        {"You should not eat fish.", "あなたは魚を食べるべきではない。", "あなたは魚を食べるべきではありません。"},
+    };
+    ExpectPlainAndPolite(cases);
+}
+
+// Ability and possibility: "can" negated as ことができない, "may" as
+// かもしれない after a verb, an adjective, a noun, be as いる, or their
+// negatives.
+TEST(E2jVerbForms, AbilityAndPossibilityReadAsJapanese) {
+    StyledTranslation const cases[] = {
         {"I can't swim.", "私は泳ぐことができない。", "私は泳ぐことができません。"},
         {"John could not meet Mary.", "ジョンはメアリーに会うことができなかった。",
          "ジョンはメアリーに会うことができませんでした。"},
-        // "should": the dictionary form and べきだ, negated as the copula is.
-        {"You should eat fish.", "あなたは魚を食べるべきだ。", "あなたは魚を食べるべきです。"},
-        {"You should not eat fish.", "あなたは魚を食べるべきではない。", "あなたは魚を食べるべきではありません。"},
-        // "may": かもしれない after a verb, an adjective, a noun, or their negatives.
         {"He may come.", "彼は来るかもしれない。", "彼は来るかもしれません。"},
         {"She may not eat fish.", "彼女は魚を食べないかもしれない。", "彼女は魚を食べないかもしれません。"},
         {"He may be busy.", "彼は忙しいかもしれない。", "彼は忙しいかもしれません。"},
         {"He may not be a student.", "彼は学生ではないかもしれない。", "彼は学生ではないかもしれません。"},
-        // Be as いる, a stem without a written root, takes its form too.
         {"The cat may be in the box.", "猫は箱の中にいるかもしれない。", "猫は箱の中にいるかもしれません。"},
-        // A question's modal follows the verb; "May I" asks leave.
+    };
+    ExpectPlainAndPolite(cases);
+}
+
+// A question's modal follows the verb phrase as in a statement; "May I"
+// asks leave, てもいい.
+TEST(E2jVerbForms, ModalQuestionsReadAsJapanese) {
+    StyledTranslation const cases[] = {
         {"Can you swim?", "あなたは泳ぐことができるか？", "あなたは泳ぐことができますか？"},
         {"Should I open the window?", "私は窓を開けるべきか？", "私は窓を開けるべきですか？"},
         {"May I use the pen?", "私はペンを使ってもいいか？", "私はペンを使ってもいいですか？"},
@@ -104,8 +120,8 @@ TEST(E2jVerbForms, ImperativesReadAsJapanese) {
 }
 
 // The verbs that take an infinitive ask its verb for a form of their own:
-// たい (たがっている when someone else wants), ようとする, 必要がある,
-// the i-form before 始める, ことが好きだ.
+// たい (たがっている when someone else wants, たい for "would like"),
+// ようとする, 必要がある, the i-form before 始める, ことが好きだ.
 TEST(E2jVerbForms, InfinitiveComplementsReadAsJapanese) {
     StyledTranslation const cases[] = {
         {"I want to eat an apple.", "私はりんごを食べたい。", "私はりんごを食べたいです。"},
@@ -117,6 +133,7 @@ TEST(E2jVerbForms, InfinitiveComplementsReadAsJapanese) {
         {"I need to study English.", "私は英語を勉強する必要がある。", "私は英語を勉強する必要があります。"},
         {"She began to cry.", "彼女は泣き始めた。", "彼女は泣き始めました。"},
         {"I like to swim.", "私は泳ぐことが好きだ。", "私は泳ぐことが好きです。"},
+        {"I would like to eat an apple.", "私はりんごを食べたい。", "私はりんごを食べたいです。"},
     };
     ExpectPlainAndPolite(cases);
 }
