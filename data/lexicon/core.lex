@@ -127,6 +127,7 @@ THAN      than     {より}        OTHER
 YES       yes      {はい}        OTHER
 HELLO     hello    {こんにちは}  OTHER
 PLEASE    please   {どうぞ}      OTHER
+LetUs     let      {}            OTHER
 
 # ---- Prepositions -------------------------------------------------------------------------
 # Each names itself as a particle, so that readings needing it stay where it

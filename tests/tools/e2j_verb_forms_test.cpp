@@ -55,12 +55,13 @@ TEST(E2jVerbForms, AbilityAndPossibilityReadAsJapanese) {
 }
 
 // A question's modal follows the verb phrase as in a statement; "May I"
-// asks leave, てもいい.
+// asks leave, てもいい, and "Could you" a favour, てくれませんか.
 TEST(E2jVerbForms, ModalQuestionsReadAsJapanese) {
     StyledTranslation const cases[] = {
         {"Can you swim?", "あなたは泳ぐことができるか？", "あなたは泳ぐことができますか？"},
         {"Should I open the window?", "私は窓を開けるべきか？", "私は窓を開けるべきですか？"},
         {"May I use the pen?", "私はペンを使ってもいいか？", "私はペンを使ってもいいですか？"},
+        {"Could you open the door?", "あなたはドアを開けてくれないか？", "あなたはドアを開けてくれませんか？"},
     };
     ExpectPlainAndPolite(cases);
 }
@@ -115,6 +116,8 @@ TEST(E2jVerbForms, ImperativesReadAsJapanese) {
         {"Please open the door.", "ドアを開けてください。", "ドアを開けてください。"},
         // Be and an adjective: its adverb form and する.
         {"Be quiet.", "静かにしろ。", "静かにしてください。"},
+        // "Let's" suggests: the volitional, ましょう.
+        {"Let's go to the park.", "公園に行こう。", "公園に行きましょう。"},
     };
     ExpectPlainAndPolite(cases);
 }
