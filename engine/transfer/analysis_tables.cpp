@@ -190,137 +190,144 @@ AnalysisRule const kAnalysisRules[] = {
     {390, 768, 2, 0x00, {}, 0x0, {3635, 79, 40}},  // where-is
     {392, 771, 2, 0x00, {}, 0x0, {2690, 1455, 3617, 34}},  // in-ni-live
     {394, 776, 3, 0x00, {}, 0x0, {1461, 43, 42}},  // weather-it
-    {397, 782, 1, 0x00, {}, 0x0, {77, 81, 52, 39}},  // subordinate-subject-ga
-    {398, 786, 2, 0x00, {}, 0x0, {58, 77, 81, 68, 82}},  // if-tara
-    {400, 789, 2, 0x00, {}, 0x0, {58, 77, 81, 60, 82}},  // if-past-tara
-    {402, 794, 2, 0x00, {}, 0x0, {83, 58, 77, 81, 60}},  // before-present
-    {404, 797, 2, 0x00, {}, 0x0, {84, 58, 77, 81, 68}},  // after-past
-    {406, 802, 1, 0x00, {}, 0x0, {85, 81}},  // because-comma
-    {407, 804, 1, 0x00, {}, 0x0, {81, 86}},  // when-comma
-    {408, 806, 1, 0x00, {}, 0x0, {81, 82}},  // if-comma
-    {409, 811, 1, 0x00, {}, 0x0, {1462, 87, 78}},  // but-ga
-    {410, 817, 3, 0x02, {}, 0x0, {3332, 68}},  // pres-ru-vv (plain)
-    {410, 817, 3, 0x04, {}, 0x0, {3332, 68}},  // pres-ru-vv (written)
-    {413, 821, 3, 0x02, {}, 0x0, {3333, 68}},  // pres-ru-vku (plain)
-    {413, 821, 3, 0x04, {}, 0x0, {3333, 68}},  // pres-ru-vku (written)
-    {416, 825, 3, 0x02, {}, 0x0, {3334, 68}},  // pres-ru-vsu (plain)
-    {416, 825, 3, 0x04, {}, 0x0, {3334, 68}},  // pres-ru-vsu (written)
-    {419, 829, 3, 0x02, {}, 0x0, {5441, 3338, 68}},  // pres-w (plain)
-    {419, 829, 3, 0x04, {}, 0x0, {5441, 3338, 68}},  // pres-w (written)
-    {422, 833, 3, 0x02, {}, 0x0, {3335, 68}},  // pres-u-godan (plain)
-    {422, 833, 3, 0x04, {}, 0x0, {3335, 68}},  // pres-u-godan (written)
-    {425, 839, 3, 0x02, {}, 0x0, {3332, 60}},  // past-vv (plain)
-    {425, 839, 3, 0x04, {}, 0x0, {3332, 60}},  // past-vv (written)
-    {428, 843, 3, 0x02, {}, 0x0, {3333, 60}},  // past-vku (plain)
-    {428, 843, 3, 0x04, {}, 0x0, {3333, 60}},  // past-vku (written)
-    {431, 847, 3, 0x02, {}, 0x0, {5413, 3334, 60}},  // past-vsu (plain)
-    {431, 847, 3, 0x04, {}, 0x0, {5413, 3334, 60}},  // past-vsu (written)
-    {434, 851, 3, 0x02, {}, 0x0, {5442, 3340, 60}},  // past-k (plain)
-    {434, 851, 3, 0x04, {}, 0x0, {5442, 3340, 60}},  // past-k (written)
-    {437, 855, 3, 0x02, {}, 0x0, {5442, 3339, 60}},  // past-ik (plain)
-    {437, 855, 3, 0x04, {}, 0x0, {5442, 3339, 60}},  // past-ik (written)
-    {440, 859, 3, 0x02, {}, 0x0, {5443, 3341, 60}},  // past-g (plain)
-    {440, 859, 3, 0x04, {}, 0x0, {5443, 3341, 60}},  // past-g (written)
-    {443, 863, 3, 0x02, {}, 0x0, {5444, 3342, 60}},  // past-s (plain)
-    {443, 863, 3, 0x04, {}, 0x0, {5444, 3342, 60}},  // past-s (written)
-    {446, 867, 3, 0x02, {}, 0x0, {5445, 3343, 60}},  // past-t (plain)
-    {446, 867, 3, 0x04, {}, 0x0, {5445, 3343, 60}},  // past-t (written)
-    {449, 871, 3, 0x02, {}, 0x0, {5446, 3344, 60}},  // past-r (plain)
-    {449, 871, 3, 0x04, {}, 0x0, {5446, 3344, 60}},  // past-r (written)
-    {452, 875, 3, 0x02, {}, 0x0, {5441, 3338, 60}},  // past-w (plain)
-    {452, 875, 3, 0x04, {}, 0x0, {5441, 3338, 60}},  // past-w (written)
-    {455, 879, 3, 0x02, {}, 0x0, {5447, 3345, 60}},  // past-m (plain)
-    {455, 879, 3, 0x04, {}, 0x0, {5447, 3345, 60}},  // past-m (written)
-    {458, 883, 3, 0x02, {}, 0x0, {5448, 3346, 60}},  // past-b (plain)
-    {458, 883, 3, 0x04, {}, 0x0, {5448, 3346, 60}},  // past-b (written)
-    {461, 887, 3, 0x02, {}, 0x0, {5449, 3347, 60}},  // past-n (plain)
-    {461, 887, 3, 0x04, {}, 0x0, {5449, 3347, 60}},  // past-n (written)
-    {464, 893, 5, 0x02, {}, 0x0, {3335, 53}},  // neg-stem-godan (plain)
-    {464, 893, 5, 0x04, {}, 0x0, {3335, 53}},  // neg-stem-godan (written)
-    {469, 899, 5, 0x02, {}, 0x0, {5413, 3334, 53}},  // neg-stem-vsu (plain)
-    {469, 899, 5, 0x04, {}, 0x0, {5413, 3334, 53}},  // neg-stem-vsu (written)
-    {474, 905, 4, 0x02, {}, 0x0, {53, 68}},  // neg-pres (plain)
-    {474, 905, 4, 0x04, {}, 0x0, {53, 68}},  // neg-pres (written)
-    {478, 910, 4, 0x02, {}, 0x0, {53, 60}},  // neg-past (plain)
-    {478, 910, 4, 0x04, {}, 0x0, {53, 60}},  // neg-past (written)
-    {482, 919, 8, 0x01, {}, 0x0, {3335, 58}},  // polite-stem-godan (polite)
-    {490, 928, 1, 0x01, {}, 0x0, {5450, 3338}},  // polite-stem-w (polite)
-    {491, 930, 8, 0x01, {}, 0x0, {5413, 3334, 58}},  // polite-stem-vsu (polite)
-    {499, 939, 3, 0x01, {}, 0x0, {3331, 68}},  // polite-pres (polite)
-    {502, 943, 3, 0x01, {}, 0x0, {3331, 60}},  // polite-past (polite)
-    {505, 947, 4, 0x01, {}, 0x0, {53, 68}},  // polite-neg-pres (polite)
-    {509, 952, 4, 0x01, {}, 0x0, {53, 60}},  // polite-neg-past (polite)
-    {513, 961, 3, 0x02, {}, 0x0, {5410, 5412, 3329, 68, 40}},  // adj-pres (plain)
-    {513, 961, 3, 0x04, {}, 0x0, {5410, 5412, 3329, 68, 40}},  // adj-pres (written)
-    {516, 965, 3, 0x01, {}, 0x0, {5410, 5412, 3329, 68, 40}},  // adj-pres-polite (polite)
-    {519, 969, 3, 0x02, {}, 0x0, {5410, 5412, 3329, 60, 40}},  // adj-past (plain)
-    {519, 969, 3, 0x04, {}, 0x0, {5410, 5412, 3329, 60, 40}},  // adj-past (written)
-    {522, 973, 3, 0x01, {}, 0x0, {5410, 5412, 3329, 60, 40}},  // adj-past-polite (polite)
-    {525, 977, 5, 0x02, {}, 0x0, {5410, 5412, 3329, 53, 40}},  // adj-neg (plain)
-    {525, 977, 5, 0x04, {}, 0x0, {5410, 5412, 3329, 53, 40}},  // adj-neg (written)
-    {530, 983, 5, 0x01, {}, 0x0, {5410, 5412, 3329, 53, 40}},  // adj-neg-polite (polite)
-    {535, 991, 2, 0x02, {}, 0x0, {5412, 3329, 68}},  // adj-bare-pres (plain)
-    {535, 991, 2, 0x04, {}, 0x0, {5412, 3329, 68}},  // adj-bare-pres (written)
-    {537, 994, 2, 0x01, {}, 0x0, {5412, 3329, 68}},  // adj-bare-pres-polite (polite)
-    {539, 997, 2, 0x02, {}, 0x0, {5412, 3329, 60}},  // adj-bare-past (plain)
-    {539, 997, 2, 0x04, {}, 0x0, {5412, 3329, 60}},  // adj-bare-past (written)
-    {541, 1000, 2, 0x01, {}, 0x0, {5412, 3329, 60}},  // adj-bare-past-polite (polite)
-    {543, 1005, 2, 0x00, {}, 0x0, {5412, 3329, 44}},  // adj-attributive
-    {545, 1008, 2, 0x00, {}, 0x0, {5412, 3330, 44}},  // na-adj-attributive
-    {547, 1011, 2, 0x00, {}, 0x0, {5412, 3348, 44}},  // no-adj-attributive
-    {549, 1017, 2, 0x02, {}, 0x0, {5410, 68, 40}},  // copula-pres-plain (plain)
-    {551, 1020, 2, 0x02, {}, 0x0, {5410, 60, 40}},  // copula-past-plain (plain)
-    {553, 1023, 2, 0x04, {}, 0x0, {5410, 68, 40}},  // copula-pres-written (written)
-    {555, 1026, 2, 0x04, {}, 0x0, {5410, 60, 40}},  // copula-past-written (written)
-    {557, 1029, 2, 0x01, {}, 0x0, {5410, 68, 40}},  // copula-pres-polite (polite)
-    {559, 1032, 2, 0x01, {}, 0x0, {5410, 60, 40}},  // copula-past-polite (polite)
-    {561, 1035, 4, 0x02, {}, 0x0, {5410, 53, 40}},  // copula-neg (plain)
-    {561, 1035, 4, 0x04, {}, 0x0, {5410, 53, 40}},  // copula-neg (written)
-    {565, 1040, 4, 0x01, {}, 0x0, {5410, 53, 40}},  // copula-neg-polite (polite)
-    {569, 1049, 1, 0x00, {}, 0x0, {88}},  // dat-ni
-    {570, 1051, 1, 0x00, {}, 0x0, {38}},  // nom-ga
-    {571, 1053, 1, 0x00, {}, 0x0, {89}},  // nom-ha
-    {572, 1055, 1, 0x00, {}, 0x0, {90}},  // hodo
-    {573, 1059, 1, 0x00, {}, 0x0, {5409, 34, 35, 39}},  // pp-in-np-de
-    {574, 1061, 1, 0x00, {}, 0x0, {5451, 34, 35, 39}},  // pp-in-np-ni
-    {575, 1066, 1, 0x00, {}, 0x0, {2699, 3636, 34, 35, 39}},  // pp-with-in-np
-    {576, 1068, 2, 0x00, {}, 0x0, {2699, 3636, 34, 35, 91, 37}},  // pp-with-instrument
-    {578, 1073, 1, 0x40, {}, 0x0, {58, 70}},  // question-ka
-    {579, 1075, 1, 0x40, {}, 0x0, {58, 92}},  // question-wh-ka
-    {580, 1079, 3, 0x02, {}, 0x0, {3637, 5452, 58, 40}},  // question-copula-plain (plain)
-    {583, 1088, 1, 0x00, {}, 0x0, {93, 39, 91}},  // paren-after-object
-    {584, 1090, 1, 0x00, {}, 0x0, {94, 39, 91}},  // quote-after-object
-    {585, 1093, 2, 0x00, {}, 0x0, {94, 77, 52, 39, 95}},  // quote-topic
-    {587, 1103, 3, 0x00, {}, 0x0, {2690, 3638, 34, 49, 41, 35, 39}},  // superlative-in
-    {590, 1117, 2, 0x00, {}, 0x0, {44, 39, 96}},  // count-people
-    {592, 1120, 2, 0x00, {}, 0x0, {44, 39, 96}},  // count-animals
-    {594, 1123, 2, 0x00, {}, 0x0, {44, 39, 96}},  // count-vehicles
-    {596, 1126, 2, 0x00, {}, 0x0, {44, 39, 96}},  // count-machines
-    {598, 1131, 3, 0x00, {}, 0x0, {3639, 39, 37, 96}},  // count-book
-    {601, 1135, 3, 0x00, {}, 0x0, {3640, 39, 37, 96}},  // count-magazine
-    {604, 1139, 3, 0x00, {}, 0x0, {3641, 39, 37, 96}},  // count-dictionary
-    {607, 1143, 3, 0x00, {}, 0x0, {3642, 39, 37, 96}},  // count-notebook
-    {610, 1147, 3, 0x00, {}, 0x0, {3643, 39, 37, 96}},  // count-pen
-    {613, 1151, 3, 0x00, {}, 0x0, {3644, 39, 37, 96}},  // count-pencil
-    {616, 1155, 3, 0x00, {}, 0x0, {3645, 39, 37, 96}},  // count-bottle
-    {619, 1159, 3, 0x00, {}, 0x0, {3646, 39, 37, 96}},  // count-umbrella
-    {622, 1163, 3, 0x00, {}, 0x0, {3647, 39, 37, 96}},  // count-tree
-    {625, 1167, 3, 0x00, {}, 0x0, {3648, 39, 37, 96}},  // count-flower
-    {628, 1171, 3, 0x00, {}, 0x0, {3649, 39, 37, 96}},  // count-ticket
-    {631, 1175, 3, 0x00, {}, 0x0, {3650, 39, 37, 96}},  // count-paper
-    {634, 1179, 3, 0x00, {}, 0x0, {3651, 39, 37, 96}},  // count-picture
-    {637, 1183, 3, 0x00, {}, 0x0, {3652, 39, 37, 96}},  // count-shirt
-    {640, 1187, 3, 0x00, {}, 0x0, {3653, 39, 37, 96}},  // count-map
-    {643, 1191, 3, 0x00, {}, 0x0, {3654, 39, 37, 96}},  // count-photo
-    {646, 1195, 3, 0x00, {}, 0x0, {3655, 39, 37, 96}},  // count-stamp
-    {649, 1201, 2, 0x00, {}, 0x0, {3656, 97, 44, 39}},  // count-ten
-    {651, 1204, 2, 0x00, {}, 0x0, {97, 44, 39}},  // count-things
-    {653, 1207, 2, 0x00, {}, 0x0, {44, 39, 96}},  // count-digits
-    {655, 1213, 4, 0x00, {}, 0x0, {98, 38, 36, 44, 39, 96}},  // there-number-floats
-    {659, 1218, 4, 0x00, {}, 0x0, {98, 44, 54, 39, 91, 96}},  // object-number-floats
+    {397, 780, 3, 0x00, {}, 0x0, {1462, 43, 42}},  // weather-it-cold
+    {400, 784, 3, 0x00, {}, 0x0, {1463, 43, 42}},  // weather-it-hot
+    {403, 790, 1, 0x00, {}, 0x0, {77, 81, 52, 39}},  // subordinate-subject-ga
+    {404, 794, 2, 0x00, {}, 0x0, {58, 77, 81, 68, 82}},  // if-tara
+    {406, 797, 2, 0x00, {}, 0x0, {58, 77, 81, 60, 82}},  // if-past-tara
+    {408, 804, 5, 0x00, {}, 0x0, {5410, 3348, 58, 77, 81, 83, 68, 40}},  // copula-because
+    {413, 810, 5, 0x00, {}, 0x0, {5410, 3349, 84, 58, 77, 81, 68, 40}},  // copula-when-noun
+    {418, 816, 4, 0x00, {}, 0x0, {5410, 3336, 84, 58, 77, 81, 68, 40}},  // copula-when-na
+    {422, 821, 4, 0x00, {}, 0x0, {5410, 3349, 58, 85, 68, 40}},  // copula-relative-noun
+    {426, 826, 3, 0x00, {}, 0x0, {5410, 3336, 58, 85, 68, 40}},  // copula-relative-na
+    {429, 832, 2, 0x00, {}, 0x0, {86, 58, 77, 81, 60}},  // before-present
+    {431, 835, 2, 0x00, {}, 0x0, {87, 58, 77, 81, 68}},  // after-past
+    {433, 840, 1, 0x00, {}, 0x0, {83, 81}},  // because-comma
+    {434, 842, 1, 0x00, {}, 0x0, {81, 88}},  // when-comma
+    {435, 844, 1, 0x00, {}, 0x0, {81, 82}},  // if-comma
+    {436, 849, 1, 0x00, {}, 0x0, {1464, 89, 78}},  // but-ga
+    {437, 855, 3, 0x02, {}, 0x0, {3332, 68}},  // pres-ru-vv (plain)
+    {437, 855, 3, 0x04, {}, 0x0, {3332, 68}},  // pres-ru-vv (written)
+    {440, 859, 3, 0x02, {}, 0x0, {3333, 68}},  // pres-ru-vku (plain)
+    {440, 859, 3, 0x04, {}, 0x0, {3333, 68}},  // pres-ru-vku (written)
+    {443, 863, 3, 0x02, {}, 0x0, {3334, 68}},  // pres-ru-vsu (plain)
+    {443, 863, 3, 0x04, {}, 0x0, {3334, 68}},  // pres-ru-vsu (written)
+    {446, 867, 3, 0x02, {}, 0x0, {5441, 3338, 68}},  // pres-w (plain)
+    {446, 867, 3, 0x04, {}, 0x0, {5441, 3338, 68}},  // pres-w (written)
+    {449, 871, 3, 0x02, {}, 0x0, {3335, 68}},  // pres-u-godan (plain)
+    {449, 871, 3, 0x04, {}, 0x0, {3335, 68}},  // pres-u-godan (written)
+    {452, 877, 3, 0x02, {}, 0x0, {3332, 60}},  // past-vv (plain)
+    {452, 877, 3, 0x04, {}, 0x0, {3332, 60}},  // past-vv (written)
+    {455, 881, 3, 0x02, {}, 0x0, {3333, 60}},  // past-vku (plain)
+    {455, 881, 3, 0x04, {}, 0x0, {3333, 60}},  // past-vku (written)
+    {458, 885, 3, 0x02, {}, 0x0, {5413, 3334, 60}},  // past-vsu (plain)
+    {458, 885, 3, 0x04, {}, 0x0, {5413, 3334, 60}},  // past-vsu (written)
+    {461, 889, 3, 0x02, {}, 0x0, {5442, 3340, 60}},  // past-k (plain)
+    {461, 889, 3, 0x04, {}, 0x0, {5442, 3340, 60}},  // past-k (written)
+    {464, 893, 3, 0x02, {}, 0x0, {5442, 3339, 60}},  // past-ik (plain)
+    {464, 893, 3, 0x04, {}, 0x0, {5442, 3339, 60}},  // past-ik (written)
+    {467, 897, 3, 0x02, {}, 0x0, {5443, 3341, 60}},  // past-g (plain)
+    {467, 897, 3, 0x04, {}, 0x0, {5443, 3341, 60}},  // past-g (written)
+    {470, 901, 3, 0x02, {}, 0x0, {5444, 3342, 60}},  // past-s (plain)
+    {470, 901, 3, 0x04, {}, 0x0, {5444, 3342, 60}},  // past-s (written)
+    {473, 905, 3, 0x02, {}, 0x0, {5445, 3343, 60}},  // past-t (plain)
+    {473, 905, 3, 0x04, {}, 0x0, {5445, 3343, 60}},  // past-t (written)
+    {476, 909, 3, 0x02, {}, 0x0, {5446, 3344, 60}},  // past-r (plain)
+    {476, 909, 3, 0x04, {}, 0x0, {5446, 3344, 60}},  // past-r (written)
+    {479, 913, 3, 0x02, {}, 0x0, {5441, 3338, 60}},  // past-w (plain)
+    {479, 913, 3, 0x04, {}, 0x0, {5441, 3338, 60}},  // past-w (written)
+    {482, 917, 3, 0x02, {}, 0x0, {5447, 3345, 60}},  // past-m (plain)
+    {482, 917, 3, 0x04, {}, 0x0, {5447, 3345, 60}},  // past-m (written)
+    {485, 921, 3, 0x02, {}, 0x0, {5448, 3346, 60}},  // past-b (plain)
+    {485, 921, 3, 0x04, {}, 0x0, {5448, 3346, 60}},  // past-b (written)
+    {488, 925, 3, 0x02, {}, 0x0, {5449, 3347, 60}},  // past-n (plain)
+    {488, 925, 3, 0x04, {}, 0x0, {5449, 3347, 60}},  // past-n (written)
+    {491, 931, 5, 0x02, {}, 0x0, {3335, 53}},  // neg-stem-godan (plain)
+    {491, 931, 5, 0x04, {}, 0x0, {3335, 53}},  // neg-stem-godan (written)
+    {496, 937, 5, 0x02, {}, 0x0, {5413, 3334, 53}},  // neg-stem-vsu (plain)
+    {496, 937, 5, 0x04, {}, 0x0, {5413, 3334, 53}},  // neg-stem-vsu (written)
+    {501, 943, 4, 0x02, {}, 0x0, {53, 68}},  // neg-pres (plain)
+    {501, 943, 4, 0x04, {}, 0x0, {53, 68}},  // neg-pres (written)
+    {505, 948, 4, 0x02, {}, 0x0, {53, 60}},  // neg-past (plain)
+    {505, 948, 4, 0x04, {}, 0x0, {53, 60}},  // neg-past (written)
+    {509, 957, 8, 0x01, {}, 0x0, {3335, 58}},  // polite-stem-godan (polite)
+    {517, 966, 1, 0x01, {}, 0x0, {5450, 3338}},  // polite-stem-w (polite)
+    {518, 968, 8, 0x01, {}, 0x0, {5413, 3334, 58}},  // polite-stem-vsu (polite)
+    {526, 977, 3, 0x01, {}, 0x0, {3331, 68}},  // polite-pres (polite)
+    {529, 981, 3, 0x01, {}, 0x0, {3331, 60}},  // polite-past (polite)
+    {532, 985, 4, 0x01, {}, 0x0, {53, 68}},  // polite-neg-pres (polite)
+    {536, 990, 4, 0x01, {}, 0x0, {53, 60}},  // polite-neg-past (polite)
+    {540, 999, 3, 0x02, {}, 0x0, {5410, 5412, 3329, 68, 40}},  // adj-pres (plain)
+    {540, 999, 3, 0x04, {}, 0x0, {5410, 5412, 3329, 68, 40}},  // adj-pres (written)
+    {543, 1003, 3, 0x01, {}, 0x0, {5410, 5412, 3329, 68, 40}},  // adj-pres-polite (polite)
+    {546, 1007, 3, 0x02, {}, 0x0, {5410, 5412, 3329, 60, 40}},  // adj-past (plain)
+    {546, 1007, 3, 0x04, {}, 0x0, {5410, 5412, 3329, 60, 40}},  // adj-past (written)
+    {549, 1011, 3, 0x01, {}, 0x0, {5410, 5412, 3329, 60, 40}},  // adj-past-polite (polite)
+    {552, 1015, 5, 0x02, {}, 0x0, {5410, 5412, 3329, 53, 40}},  // adj-neg (plain)
+    {552, 1015, 5, 0x04, {}, 0x0, {5410, 5412, 3329, 53, 40}},  // adj-neg (written)
+    {557, 1021, 5, 0x01, {}, 0x0, {5410, 5412, 3329, 53, 40}},  // adj-neg-polite (polite)
+    {562, 1029, 2, 0x02, {}, 0x0, {5412, 3329, 68}},  // adj-bare-pres (plain)
+    {562, 1029, 2, 0x04, {}, 0x0, {5412, 3329, 68}},  // adj-bare-pres (written)
+    {564, 1032, 2, 0x01, {}, 0x0, {5412, 3329, 68}},  // adj-bare-pres-polite (polite)
+    {566, 1035, 2, 0x02, {}, 0x0, {5412, 3329, 60}},  // adj-bare-past (plain)
+    {566, 1035, 2, 0x04, {}, 0x0, {5412, 3329, 60}},  // adj-bare-past (written)
+    {568, 1038, 2, 0x01, {}, 0x0, {5412, 3329, 60}},  // adj-bare-past-polite (polite)
+    {570, 1043, 2, 0x00, {}, 0x0, {5412, 3329, 44}},  // adj-attributive
+    {572, 1046, 2, 0x00, {}, 0x0, {5412, 3330, 44}},  // na-adj-attributive
+    {574, 1049, 2, 0x00, {}, 0x0, {5412, 3350, 44}},  // no-adj-attributive
+    {576, 1055, 2, 0x02, {}, 0x0, {5410, 68, 40}},  // copula-pres-plain (plain)
+    {578, 1058, 2, 0x02, {}, 0x0, {5410, 60, 40}},  // copula-past-plain (plain)
+    {580, 1061, 2, 0x04, {}, 0x0, {5410, 68, 40}},  // copula-pres-written (written)
+    {582, 1064, 2, 0x04, {}, 0x0, {5410, 60, 40}},  // copula-past-written (written)
+    {584, 1067, 2, 0x01, {}, 0x0, {5410, 68, 40}},  // copula-pres-polite (polite)
+    {586, 1070, 2, 0x01, {}, 0x0, {5410, 60, 40}},  // copula-past-polite (polite)
+    {588, 1073, 4, 0x02, {}, 0x0, {5410, 53, 40}},  // copula-neg (plain)
+    {588, 1073, 4, 0x04, {}, 0x0, {5410, 53, 40}},  // copula-neg (written)
+    {592, 1078, 4, 0x01, {}, 0x0, {5410, 53, 40}},  // copula-neg-polite (polite)
+    {596, 1087, 1, 0x00, {}, 0x0, {90}},  // dat-ni
+    {597, 1089, 1, 0x00, {}, 0x0, {38}},  // nom-ga
+    {598, 1091, 1, 0x00, {}, 0x0, {91}},  // nom-ha
+    {599, 1093, 1, 0x00, {}, 0x0, {92}},  // hodo
+    {600, 1097, 1, 0x00, {}, 0x0, {5409, 34, 35, 39}},  // pp-in-np-de
+    {601, 1099, 1, 0x00, {}, 0x0, {5451, 34, 35, 39}},  // pp-in-np-ni
+    {602, 1104, 1, 0x00, {}, 0x0, {2699, 3636, 34, 35, 39}},  // pp-with-in-np
+    {603, 1106, 2, 0x00, {}, 0x0, {2699, 3636, 34, 35, 93, 37}},  // pp-with-instrument
+    {605, 1111, 1, 0x40, {}, 0x0, {58, 70}},  // question-ka
+    {606, 1113, 1, 0x40, {}, 0x0, {58, 94}},  // question-wh-ka
+    {607, 1117, 3, 0x02, {}, 0x0, {3637, 5452, 58, 40}},  // question-copula-plain (plain)
+    {610, 1126, 1, 0x00, {}, 0x0, {95, 39, 93}},  // paren-after-object
+    {611, 1128, 1, 0x00, {}, 0x0, {96, 39, 93}},  // quote-after-object
+    {612, 1131, 2, 0x00, {}, 0x0, {96, 77, 52, 39, 97}},  // quote-topic
+    {614, 1141, 3, 0x00, {}, 0x0, {2690, 3638, 34, 49, 41, 35, 39}},  // superlative-in
+    {617, 1155, 2, 0x00, {}, 0x0, {44, 39, 98}},  // count-people
+    {619, 1158, 2, 0x00, {}, 0x0, {44, 39, 98}},  // count-animals
+    {621, 1161, 2, 0x00, {}, 0x0, {44, 39, 98}},  // count-vehicles
+    {623, 1164, 2, 0x00, {}, 0x0, {44, 39, 98}},  // count-machines
+    {625, 1169, 3, 0x00, {}, 0x0, {3639, 39, 37, 98}},  // count-book
+    {628, 1173, 3, 0x00, {}, 0x0, {3640, 39, 37, 98}},  // count-magazine
+    {631, 1177, 3, 0x00, {}, 0x0, {3641, 39, 37, 98}},  // count-dictionary
+    {634, 1181, 3, 0x00, {}, 0x0, {3642, 39, 37, 98}},  // count-notebook
+    {637, 1185, 3, 0x00, {}, 0x0, {3643, 39, 37, 98}},  // count-pen
+    {640, 1189, 3, 0x00, {}, 0x0, {3644, 39, 37, 98}},  // count-pencil
+    {643, 1193, 3, 0x00, {}, 0x0, {3645, 39, 37, 98}},  // count-bottle
+    {646, 1197, 3, 0x00, {}, 0x0, {3646, 39, 37, 98}},  // count-umbrella
+    {649, 1201, 3, 0x00, {}, 0x0, {3647, 39, 37, 98}},  // count-tree
+    {652, 1205, 3, 0x00, {}, 0x0, {3648, 39, 37, 98}},  // count-flower
+    {655, 1209, 3, 0x00, {}, 0x0, {3649, 39, 37, 98}},  // count-ticket
+    {658, 1213, 3, 0x00, {}, 0x0, {3650, 39, 37, 98}},  // count-paper
+    {661, 1217, 3, 0x00, {}, 0x0, {3651, 39, 37, 98}},  // count-picture
+    {664, 1221, 3, 0x00, {}, 0x0, {3652, 39, 37, 98}},  // count-shirt
+    {667, 1225, 3, 0x00, {}, 0x0, {3653, 39, 37, 98}},  // count-map
+    {670, 1229, 3, 0x00, {}, 0x0, {3654, 39, 37, 98}},  // count-photo
+    {673, 1233, 3, 0x00, {}, 0x0, {3655, 39, 37, 98}},  // count-stamp
+    {676, 1239, 2, 0x00, {}, 0x0, {3656, 99, 44, 39}},  // count-ten
+    {678, 1242, 2, 0x00, {}, 0x0, {99, 44, 39}},  // count-things
+    {680, 1245, 2, 0x00, {}, 0x0, {44, 39, 98}},  // count-digits
+    {682, 1251, 4, 0x00, {}, 0x0, {100, 38, 36, 44, 39, 98}},  // there-number-floats
+    {686, 1256, 4, 0x00, {}, 0x0, {100, 44, 54, 39, 93, 98}},  // object-number-floats
 };
-unsigned const kAnalysisRuleCount = 308;
-unsigned const kFirstNumberRule = 282;
+unsigned const kAnalysisRuleCount = 315;
+unsigned const kFirstNumberRule = 289;
 
 AnalConstit const kAnalConstits[] = {
     {0, 3, 0},  // near-here 0
@@ -720,274 +727,301 @@ AnalConstit const kAnalConstits[] = {
     {1007, 3, 0},  // weather-it 0
     {1010, 2, 0},  // weather-it 1
     {1012, 1, 2},  // weather-it 2
-    {1013, 3, 0},  // subordinate-subject-ga 0
-    {1016, 3, 0},  // if-tara 0
-    {1019, 2, 0},  // if-tara 1
-    {1021, 2, 0},  // if-past-tara 0
-    {1023, 2, 0},  // if-past-tara 1
-    {1025, 3, 0},  // before-present 0
-    {1028, 1, 0},  // before-present 1
-    {1029, 3, 0},  // after-past 0
-    {1032, 1, 0},  // after-past 1
-    {1033, 3, 0},  // because-comma 0
-    {1036, 3, 0},  // when-comma 0
-    {1039, 3, 0},  // if-comma 0
-    {1042, 4, 0},  // but-ga 0
-    {1046, 1, 0},  // pres-ru-vv 0
-    {1047, 1, 3},  // pres-ru-vv 1
-    {1048, 2, 0},  // pres-ru-vv 2
-    {1050, 1, 0},  // pres-ru-vku 0
-    {1051, 1, 3},  // pres-ru-vku 1
-    {1052, 2, 0},  // pres-ru-vku 2
-    {1054, 1, 0},  // pres-ru-vsu 0
-    {1055, 1, 3},  // pres-ru-vsu 1
-    {1056, 2, 0},  // pres-ru-vsu 2
-    {1058, 3, 0},  // pres-w 0
-    {1061, 1, 3},  // pres-w 1
-    {1062, 1, 0},  // pres-w 2
-    {1063, 1, 0},  // pres-u-godan 0
-    {1064, 1, 3},  // pres-u-godan 1
-    {1065, 2, 0},  // pres-u-godan 2
-    {1067, 1, 0},  // past-vv 0
-    {1068, 1, 3},  // past-vv 1
-    {1069, 2, 0},  // past-vv 2
-    {1071, 1, 0},  // past-vku 0
-    {1072, 1, 3},  // past-vku 1
-    {1073, 2, 0},  // past-vku 2
-    {1075, 3, 0},  // past-vsu 0
-    {1078, 1, 3},  // past-vsu 1
-    {1079, 2, 0},  // past-vsu 2
-    {1081, 3, 0},  // past-k 0
-    {1084, 1, 3},  // past-k 1
-    {1085, 2, 0},  // past-k 2
-    {1087, 3, 0},  // past-ik 0
-    {1090, 1, 3},  // past-ik 1
-    {1091, 2, 0},  // past-ik 2
-    {1093, 3, 0},  // past-g 0
-    {1096, 1, 3},  // past-g 1
-    {1097, 2, 0},  // past-g 2
-    {1099, 3, 0},  // past-s 0
-    {1102, 1, 3},  // past-s 1
-    {1103, 2, 0},  // past-s 2
-    {1105, 3, 0},  // past-t 0
-    {1108, 1, 3},  // past-t 1
-    {1109, 2, 0},  // past-t 2
-    {1111, 3, 0},  // past-r 0
-    {1114, 1, 3},  // past-r 1
-    {1115, 2, 0},  // past-r 2
-    {1117, 3, 0},  // past-w 0
-    {1120, 1, 3},  // past-w 1
-    {1121, 2, 0},  // past-w 2
-    {1123, 3, 0},  // past-m 0
-    {1126, 1, 3},  // past-m 1
-    {1127, 2, 0},  // past-m 2
-    {1129, 3, 0},  // past-b 0
-    {1132, 1, 3},  // past-b 1
-    {1133, 2, 0},  // past-b 2
-    {1135, 3, 0},  // past-n 0
-    {1138, 1, 3},  // past-n 1
-    {1139, 2, 0},  // past-n 2
-    {1141, 3, 0},  // neg-stem-godan 0
-    {1144, 1, 3},  // neg-stem-godan 1
-    {1145, 1, 3},  // neg-stem-godan 2
-    {1146, 1, 3},  // neg-stem-godan 3
-    {1147, 1, 0},  // neg-stem-godan 4
-    {1148, 3, 0},  // neg-stem-vsu 0
-    {1151, 1, 3},  // neg-stem-vsu 1
-    {1152, 1, 3},  // neg-stem-vsu 2
-    {1153, 1, 3},  // neg-stem-vsu 3
-    {1154, 1, 0},  // neg-stem-vsu 4
-    {1155, 2, 0},  // neg-pres 0
-    {1157, 1, 3},  // neg-pres 1
-    {1158, 1, 3},  // neg-pres 2
-    {1159, 2, 0},  // neg-pres 3
-    {1161, 2, 0},  // neg-past 0
-    {1163, 1, 3},  // neg-past 1
-    {1164, 1, 3},  // neg-past 2
-    {1165, 2, 0},  // neg-past 3
-    {1167, 3, 0},  // polite-stem-godan 0
-    {1170, 1, 3},  // polite-stem-godan 1
-    {1171, 1, 3},  // polite-stem-godan 2
-    {1172, 1, 3},  // polite-stem-godan 3
-    {1173, 1, 3},  // polite-stem-godan 4
-    {1174, 1, 3},  // polite-stem-godan 5
-    {1175, 1, 3},  // polite-stem-godan 6
-    {1176, 1, 0},  // polite-stem-godan 7
-    {1177, 3, 0},  // polite-stem-w 0
-    {1180, 3, 0},  // polite-stem-vsu 0
-    {1183, 1, 3},  // polite-stem-vsu 1
-    {1184, 1, 3},  // polite-stem-vsu 2
-    {1185, 1, 3},  // polite-stem-vsu 3
-    {1186, 1, 3},  // polite-stem-vsu 4
-    {1187, 1, 3},  // polite-stem-vsu 5
-    {1188, 1, 3},  // polite-stem-vsu 6
-    {1189, 1, 0},  // polite-stem-vsu 7
-    {1190, 1, 0},  // polite-pres 0
-    {1191, 1, 3},  // polite-pres 1
-    {1192, 2, 0},  // polite-pres 2
-    {1194, 1, 0},  // polite-past 0
-    {1195, 1, 3},  // polite-past 1
-    {1196, 2, 0},  // polite-past 2
-    {1198, 2, 0},  // polite-neg-pres 0
-    {1200, 1, 3},  // polite-neg-pres 1
-    {1201, 1, 3},  // polite-neg-pres 2
-    {1202, 2, 0},  // polite-neg-pres 3
-    {1204, 2, 0},  // polite-neg-past 0
-    {1206, 1, 3},  // polite-neg-past 1
-    {1207, 1, 3},  // polite-neg-past 2
-    {1208, 2, 0},  // polite-neg-past 3
-    {1210, 3, 0},  // adj-pres 0
-    {1213, 3, 0},  // adj-pres 1
-    {1216, 1, 0},  // adj-pres 2
-    {1217, 3, 0},  // adj-pres-polite 0
-    {1220, 3, 0},  // adj-pres-polite 1
-    {1223, 1, 0},  // adj-pres-polite 2
-    {1224, 3, 0},  // adj-past 0
-    {1227, 3, 0},  // adj-past 1
-    {1230, 2, 0},  // adj-past 2
-    {1232, 3, 0},  // adj-past-polite 0
-    {1235, 3, 0},  // adj-past-polite 1
-    {1238, 2, 0},  // adj-past-polite 2
-    {1240, 3, 0},  // adj-neg 0
-    {1243, 3, 0},  // adj-neg 1
-    {1246, 1, 3},  // adj-neg 2
-    {1247, 1, 3},  // adj-neg 3
-    {1248, 1, 0},  // adj-neg 4
-    {1249, 3, 0},  // adj-neg-polite 0
-    {1252, 3, 0},  // adj-neg-polite 1
-    {1255, 1, 3},  // adj-neg-polite 2
-    {1256, 1, 3},  // adj-neg-polite 3
-    {1257, 1, 0},  // adj-neg-polite 4
-    {1258, 3, 0},  // adj-bare-pres 0
-    {1261, 1, 0},  // adj-bare-pres 1
-    {1262, 3, 0},  // adj-bare-pres-polite 0
-    {1265, 1, 0},  // adj-bare-pres-polite 1
-    {1266, 3, 0},  // adj-bare-past 0
-    {1269, 2, 0},  // adj-bare-past 1
-    {1271, 3, 0},  // adj-bare-past-polite 0
-    {1274, 2, 0},  // adj-bare-past-polite 1
-    {1276, 3, 0},  // adj-attributive 0
-    {1279, 1, 0},  // adj-attributive 1
-    {1280, 3, 0},  // na-adj-attributive 0
-    {1283, 1, 0},  // na-adj-attributive 1
-    {1284, 3, 0},  // no-adj-attributive 0
-    {1287, 1, 0},  // no-adj-attributive 1
-    {1288, 3, 0},  // copula-pres-plain 0
-    {1291, 1, 0},  // copula-pres-plain 1
-    {1292, 3, 0},  // copula-past-plain 0
-    {1295, 2, 0},  // copula-past-plain 1
-    {1297, 2, 0},  // copula-pres-written 0
-    {1299, 2, 0},  // copula-pres-written 1
-    {1301, 3, 0},  // copula-past-written 0
-    {1304, 2, 0},  // copula-past-written 1
-    {1306, 3, 0},  // copula-pres-polite 0
-    {1309, 2, 0},  // copula-pres-polite 1
-    {1311, 3, 0},  // copula-past-polite 0
-    {1314, 2, 0},  // copula-past-polite 1
-    {1316, 3, 0},  // copula-neg 0
-    {1319, 1, 3},  // copula-neg 1
-    {1320, 1, 3},  // copula-neg 2
-    {1321, 1, 0},  // copula-neg 3
-    {1322, 3, 0},  // copula-neg-polite 0
-    {1325, 1, 3},  // copula-neg-polite 1
-    {1326, 1, 3},  // copula-neg-polite 2
-    {1327, 1, 0},  // copula-neg-polite 3
-    {1328, 2, 0},  // dat-ni 0
-    {1330, 2, 0},  // nom-ga 0
-    {1332, 2, 0},  // nom-ha 0
-    {1334, 2, 0},  // hodo 0
-    {1336, 4, 0},  // pp-in-np-de 0
-    {1340, 4, 0},  // pp-in-np-ni 0
-    {1344, 5, 0},  // pp-with-in-np 0
-    {1349, 2, 0},  // pp-with-instrument 0
-    {1351, 5, 0},  // pp-with-instrument 1
-    {1356, 3, 0},  // question-ka 0
-    {1359, 3, 0},  // question-wh-ka 0
-    {1362, 3, 0},  // question-copula-plain 0
-    {1365, 1, 0},  // question-copula-plain 1
-    {1366, 1, 0},  // question-copula-plain 2
-    {1367, 3, 0},  // paren-after-object 0
-    {1370, 3, 0},  // quote-after-object 0
-    {1373, 2, 0},  // quote-topic 0
-    {1375, 2, 0},  // quote-topic 1
-    {1377, 5, 0},  // superlative-in 0
-    {1382, 1, 0},  // superlative-in 1
-    {1383, 3, 0},  // superlative-in 2
-    {1386, 4, 0},  // count-people 0
-    {1390, 2, 0},  // count-people 1
-    {1392, 4, 0},  // count-animals 0
-    {1396, 2, 0},  // count-animals 1
-    {1398, 4, 0},  // count-vehicles 0
-    {1402, 2, 0},  // count-vehicles 1
-    {1404, 4, 0},  // count-machines 0
-    {1408, 2, 0},  // count-machines 1
-    {1410, 4, 0},  // count-book 0
-    {1414, 1, 3},  // count-book 1
-    {1415, 2, 0},  // count-book 2
-    {1417, 4, 0},  // count-magazine 0
-    {1421, 1, 3},  // count-magazine 1
-    {1422, 2, 0},  // count-magazine 2
-    {1424, 4, 0},  // count-dictionary 0
-    {1428, 1, 3},  // count-dictionary 1
-    {1429, 2, 0},  // count-dictionary 2
-    {1431, 4, 0},  // count-notebook 0
-    {1435, 1, 3},  // count-notebook 1
-    {1436, 2, 0},  // count-notebook 2
-    {1438, 4, 0},  // count-pen 0
-    {1442, 1, 3},  // count-pen 1
-    {1443, 2, 0},  // count-pen 2
-    {1445, 4, 0},  // count-pencil 0
-    {1449, 1, 3},  // count-pencil 1
-    {1450, 2, 0},  // count-pencil 2
-    {1452, 4, 0},  // count-bottle 0
-    {1456, 1, 3},  // count-bottle 1
-    {1457, 2, 0},  // count-bottle 2
-    {1459, 4, 0},  // count-umbrella 0
-    {1463, 1, 3},  // count-umbrella 1
-    {1464, 2, 0},  // count-umbrella 2
-    {1466, 4, 0},  // count-tree 0
-    {1470, 1, 3},  // count-tree 1
-    {1471, 2, 0},  // count-tree 2
-    {1473, 4, 0},  // count-flower 0
-    {1477, 1, 3},  // count-flower 1
-    {1478, 2, 0},  // count-flower 2
-    {1480, 4, 0},  // count-ticket 0
-    {1484, 1, 3},  // count-ticket 1
-    {1485, 2, 0},  // count-ticket 2
-    {1487, 4, 0},  // count-paper 0
-    {1491, 1, 3},  // count-paper 1
-    {1492, 2, 0},  // count-paper 2
-    {1494, 4, 0},  // count-picture 0
-    {1498, 1, 3},  // count-picture 1
-    {1499, 2, 0},  // count-picture 2
-    {1501, 4, 0},  // count-shirt 0
-    {1505, 1, 3},  // count-shirt 1
-    {1506, 2, 0},  // count-shirt 2
-    {1508, 4, 0},  // count-map 0
-    {1512, 1, 3},  // count-map 1
-    {1513, 2, 0},  // count-map 2
-    {1515, 4, 0},  // count-photo 0
-    {1519, 1, 3},  // count-photo 1
-    {1520, 2, 0},  // count-photo 2
-    {1522, 4, 0},  // count-stamp 0
-    {1526, 1, 3},  // count-stamp 1
-    {1527, 2, 0},  // count-stamp 2
-    {1529, 5, 0},  // count-ten 0
-    {1534, 1, 0},  // count-ten 1
-    {1535, 5, 0},  // count-things 0
-    {1540, 1, 0},  // count-things 1
-    {1541, 4, 0},  // count-digits 0
-    {1545, 1, 0},  // count-digits 1
-    {1546, 4, 0},  // there-number-floats 0
-    {1550, 3, 0},  // there-number-floats 1
-    {1553, 1, 0},  // there-number-floats 2
-    {1554, 4, 0},  // there-number-floats 3
-    {1558, 4, 0},  // object-number-floats 0
-    {1562, 3, 0},  // object-number-floats 1
-    {1565, 1, 0},  // object-number-floats 2
-    {1566, 4, 0},  // object-number-floats 3
+    {1013, 3, 0},  // weather-it-cold 0
+    {1016, 2, 0},  // weather-it-cold 1
+    {1018, 1, 2},  // weather-it-cold 2
+    {1019, 3, 0},  // weather-it-hot 0
+    {1022, 2, 0},  // weather-it-hot 1
+    {1024, 1, 2},  // weather-it-hot 2
+    {1025, 3, 0},  // subordinate-subject-ga 0
+    {1028, 3, 0},  // if-tara 0
+    {1031, 2, 0},  // if-tara 1
+    {1033, 2, 0},  // if-past-tara 0
+    {1035, 2, 0},  // if-past-tara 1
+    {1037, 1, 0},  // copula-because 0
+    {1038, 1, 3},  // copula-because 1
+    {1039, 3, 0},  // copula-because 2
+    {1042, 2, 0},  // copula-because 3
+    {1044, 1, 0},  // copula-because 4
+    {1045, 1, 0},  // copula-when-noun 0
+    {1046, 1, 3},  // copula-when-noun 1
+    {1047, 3, 0},  // copula-when-noun 2
+    {1050, 2, 0},  // copula-when-noun 3
+    {1052, 1, 0},  // copula-when-noun 4
+    {1053, 1, 0},  // copula-when-na 0
+    {1054, 3, 0},  // copula-when-na 1
+    {1057, 2, 0},  // copula-when-na 2
+    {1059, 1, 0},  // copula-when-na 3
+    {1060, 1, 0},  // copula-relative-noun 0
+    {1061, 1, 3},  // copula-relative-noun 1
+    {1062, 3, 0},  // copula-relative-noun 2
+    {1065, 2, 0},  // copula-relative-noun 3
+    {1067, 1, 0},  // copula-relative-na 0
+    {1068, 3, 0},  // copula-relative-na 1
+    {1071, 2, 0},  // copula-relative-na 2
+    {1073, 3, 0},  // before-present 0
+    {1076, 1, 0},  // before-present 1
+    {1077, 3, 0},  // after-past 0
+    {1080, 1, 0},  // after-past 1
+    {1081, 3, 0},  // because-comma 0
+    {1084, 3, 0},  // when-comma 0
+    {1087, 3, 0},  // if-comma 0
+    {1090, 4, 0},  // but-ga 0
+    {1094, 1, 0},  // pres-ru-vv 0
+    {1095, 1, 3},  // pres-ru-vv 1
+    {1096, 2, 0},  // pres-ru-vv 2
+    {1098, 1, 0},  // pres-ru-vku 0
+    {1099, 1, 3},  // pres-ru-vku 1
+    {1100, 2, 0},  // pres-ru-vku 2
+    {1102, 1, 0},  // pres-ru-vsu 0
+    {1103, 1, 3},  // pres-ru-vsu 1
+    {1104, 2, 0},  // pres-ru-vsu 2
+    {1106, 3, 0},  // pres-w 0
+    {1109, 1, 3},  // pres-w 1
+    {1110, 1, 0},  // pres-w 2
+    {1111, 1, 0},  // pres-u-godan 0
+    {1112, 1, 3},  // pres-u-godan 1
+    {1113, 2, 0},  // pres-u-godan 2
+    {1115, 1, 0},  // past-vv 0
+    {1116, 1, 3},  // past-vv 1
+    {1117, 2, 0},  // past-vv 2
+    {1119, 1, 0},  // past-vku 0
+    {1120, 1, 3},  // past-vku 1
+    {1121, 2, 0},  // past-vku 2
+    {1123, 3, 0},  // past-vsu 0
+    {1126, 1, 3},  // past-vsu 1
+    {1127, 2, 0},  // past-vsu 2
+    {1129, 3, 0},  // past-k 0
+    {1132, 1, 3},  // past-k 1
+    {1133, 2, 0},  // past-k 2
+    {1135, 3, 0},  // past-ik 0
+    {1138, 1, 3},  // past-ik 1
+    {1139, 2, 0},  // past-ik 2
+    {1141, 3, 0},  // past-g 0
+    {1144, 1, 3},  // past-g 1
+    {1145, 2, 0},  // past-g 2
+    {1147, 3, 0},  // past-s 0
+    {1150, 1, 3},  // past-s 1
+    {1151, 2, 0},  // past-s 2
+    {1153, 3, 0},  // past-t 0
+    {1156, 1, 3},  // past-t 1
+    {1157, 2, 0},  // past-t 2
+    {1159, 3, 0},  // past-r 0
+    {1162, 1, 3},  // past-r 1
+    {1163, 2, 0},  // past-r 2
+    {1165, 3, 0},  // past-w 0
+    {1168, 1, 3},  // past-w 1
+    {1169, 2, 0},  // past-w 2
+    {1171, 3, 0},  // past-m 0
+    {1174, 1, 3},  // past-m 1
+    {1175, 2, 0},  // past-m 2
+    {1177, 3, 0},  // past-b 0
+    {1180, 1, 3},  // past-b 1
+    {1181, 2, 0},  // past-b 2
+    {1183, 3, 0},  // past-n 0
+    {1186, 1, 3},  // past-n 1
+    {1187, 2, 0},  // past-n 2
+    {1189, 3, 0},  // neg-stem-godan 0
+    {1192, 1, 3},  // neg-stem-godan 1
+    {1193, 1, 3},  // neg-stem-godan 2
+    {1194, 1, 3},  // neg-stem-godan 3
+    {1195, 1, 0},  // neg-stem-godan 4
+    {1196, 3, 0},  // neg-stem-vsu 0
+    {1199, 1, 3},  // neg-stem-vsu 1
+    {1200, 1, 3},  // neg-stem-vsu 2
+    {1201, 1, 3},  // neg-stem-vsu 3
+    {1202, 1, 0},  // neg-stem-vsu 4
+    {1203, 2, 0},  // neg-pres 0
+    {1205, 1, 3},  // neg-pres 1
+    {1206, 1, 3},  // neg-pres 2
+    {1207, 2, 0},  // neg-pres 3
+    {1209, 2, 0},  // neg-past 0
+    {1211, 1, 3},  // neg-past 1
+    {1212, 1, 3},  // neg-past 2
+    {1213, 2, 0},  // neg-past 3
+    {1215, 3, 0},  // polite-stem-godan 0
+    {1218, 1, 3},  // polite-stem-godan 1
+    {1219, 1, 3},  // polite-stem-godan 2
+    {1220, 1, 3},  // polite-stem-godan 3
+    {1221, 1, 3},  // polite-stem-godan 4
+    {1222, 1, 3},  // polite-stem-godan 5
+    {1223, 1, 3},  // polite-stem-godan 6
+    {1224, 1, 0},  // polite-stem-godan 7
+    {1225, 3, 0},  // polite-stem-w 0
+    {1228, 3, 0},  // polite-stem-vsu 0
+    {1231, 1, 3},  // polite-stem-vsu 1
+    {1232, 1, 3},  // polite-stem-vsu 2
+    {1233, 1, 3},  // polite-stem-vsu 3
+    {1234, 1, 3},  // polite-stem-vsu 4
+    {1235, 1, 3},  // polite-stem-vsu 5
+    {1236, 1, 3},  // polite-stem-vsu 6
+    {1237, 1, 0},  // polite-stem-vsu 7
+    {1238, 1, 0},  // polite-pres 0
+    {1239, 1, 3},  // polite-pres 1
+    {1240, 2, 0},  // polite-pres 2
+    {1242, 1, 0},  // polite-past 0
+    {1243, 1, 3},  // polite-past 1
+    {1244, 2, 0},  // polite-past 2
+    {1246, 2, 0},  // polite-neg-pres 0
+    {1248, 1, 3},  // polite-neg-pres 1
+    {1249, 1, 3},  // polite-neg-pres 2
+    {1250, 2, 0},  // polite-neg-pres 3
+    {1252, 2, 0},  // polite-neg-past 0
+    {1254, 1, 3},  // polite-neg-past 1
+    {1255, 1, 3},  // polite-neg-past 2
+    {1256, 2, 0},  // polite-neg-past 3
+    {1258, 3, 0},  // adj-pres 0
+    {1261, 3, 0},  // adj-pres 1
+    {1264, 1, 0},  // adj-pres 2
+    {1265, 3, 0},  // adj-pres-polite 0
+    {1268, 3, 0},  // adj-pres-polite 1
+    {1271, 1, 0},  // adj-pres-polite 2
+    {1272, 3, 0},  // adj-past 0
+    {1275, 3, 0},  // adj-past 1
+    {1278, 2, 0},  // adj-past 2
+    {1280, 3, 0},  // adj-past-polite 0
+    {1283, 3, 0},  // adj-past-polite 1
+    {1286, 2, 0},  // adj-past-polite 2
+    {1288, 3, 0},  // adj-neg 0
+    {1291, 3, 0},  // adj-neg 1
+    {1294, 1, 3},  // adj-neg 2
+    {1295, 1, 3},  // adj-neg 3
+    {1296, 1, 0},  // adj-neg 4
+    {1297, 3, 0},  // adj-neg-polite 0
+    {1300, 3, 0},  // adj-neg-polite 1
+    {1303, 1, 3},  // adj-neg-polite 2
+    {1304, 1, 3},  // adj-neg-polite 3
+    {1305, 1, 0},  // adj-neg-polite 4
+    {1306, 3, 0},  // adj-bare-pres 0
+    {1309, 1, 0},  // adj-bare-pres 1
+    {1310, 3, 0},  // adj-bare-pres-polite 0
+    {1313, 1, 0},  // adj-bare-pres-polite 1
+    {1314, 3, 0},  // adj-bare-past 0
+    {1317, 2, 0},  // adj-bare-past 1
+    {1319, 3, 0},  // adj-bare-past-polite 0
+    {1322, 2, 0},  // adj-bare-past-polite 1
+    {1324, 3, 0},  // adj-attributive 0
+    {1327, 1, 0},  // adj-attributive 1
+    {1328, 3, 0},  // na-adj-attributive 0
+    {1331, 1, 0},  // na-adj-attributive 1
+    {1332, 3, 0},  // no-adj-attributive 0
+    {1335, 1, 0},  // no-adj-attributive 1
+    {1336, 3, 0},  // copula-pres-plain 0
+    {1339, 1, 0},  // copula-pres-plain 1
+    {1340, 3, 0},  // copula-past-plain 0
+    {1343, 2, 0},  // copula-past-plain 1
+    {1345, 2, 0},  // copula-pres-written 0
+    {1347, 2, 0},  // copula-pres-written 1
+    {1349, 3, 0},  // copula-past-written 0
+    {1352, 2, 0},  // copula-past-written 1
+    {1354, 3, 0},  // copula-pres-polite 0
+    {1357, 2, 0},  // copula-pres-polite 1
+    {1359, 3, 0},  // copula-past-polite 0
+    {1362, 2, 0},  // copula-past-polite 1
+    {1364, 3, 0},  // copula-neg 0
+    {1367, 1, 3},  // copula-neg 1
+    {1368, 1, 3},  // copula-neg 2
+    {1369, 1, 0},  // copula-neg 3
+    {1370, 3, 0},  // copula-neg-polite 0
+    {1373, 1, 3},  // copula-neg-polite 1
+    {1374, 1, 3},  // copula-neg-polite 2
+    {1375, 1, 0},  // copula-neg-polite 3
+    {1376, 2, 0},  // dat-ni 0
+    {1378, 2, 0},  // nom-ga 0
+    {1380, 2, 0},  // nom-ha 0
+    {1382, 2, 0},  // hodo 0
+    {1384, 4, 0},  // pp-in-np-de 0
+    {1388, 4, 0},  // pp-in-np-ni 0
+    {1392, 5, 0},  // pp-with-in-np 0
+    {1397, 2, 0},  // pp-with-instrument 0
+    {1399, 5, 0},  // pp-with-instrument 1
+    {1404, 3, 0},  // question-ka 0
+    {1407, 3, 0},  // question-wh-ka 0
+    {1410, 3, 0},  // question-copula-plain 0
+    {1413, 1, 0},  // question-copula-plain 1
+    {1414, 1, 0},  // question-copula-plain 2
+    {1415, 3, 0},  // paren-after-object 0
+    {1418, 3, 0},  // quote-after-object 0
+    {1421, 2, 0},  // quote-topic 0
+    {1423, 2, 0},  // quote-topic 1
+    {1425, 5, 0},  // superlative-in 0
+    {1430, 1, 0},  // superlative-in 1
+    {1431, 3, 0},  // superlative-in 2
+    {1434, 4, 0},  // count-people 0
+    {1438, 2, 0},  // count-people 1
+    {1440, 4, 0},  // count-animals 0
+    {1444, 2, 0},  // count-animals 1
+    {1446, 4, 0},  // count-vehicles 0
+    {1450, 2, 0},  // count-vehicles 1
+    {1452, 4, 0},  // count-machines 0
+    {1456, 2, 0},  // count-machines 1
+    {1458, 4, 0},  // count-book 0
+    {1462, 1, 3},  // count-book 1
+    {1463, 2, 0},  // count-book 2
+    {1465, 4, 0},  // count-magazine 0
+    {1469, 1, 3},  // count-magazine 1
+    {1470, 2, 0},  // count-magazine 2
+    {1472, 4, 0},  // count-dictionary 0
+    {1476, 1, 3},  // count-dictionary 1
+    {1477, 2, 0},  // count-dictionary 2
+    {1479, 4, 0},  // count-notebook 0
+    {1483, 1, 3},  // count-notebook 1
+    {1484, 2, 0},  // count-notebook 2
+    {1486, 4, 0},  // count-pen 0
+    {1490, 1, 3},  // count-pen 1
+    {1491, 2, 0},  // count-pen 2
+    {1493, 4, 0},  // count-pencil 0
+    {1497, 1, 3},  // count-pencil 1
+    {1498, 2, 0},  // count-pencil 2
+    {1500, 4, 0},  // count-bottle 0
+    {1504, 1, 3},  // count-bottle 1
+    {1505, 2, 0},  // count-bottle 2
+    {1507, 4, 0},  // count-umbrella 0
+    {1511, 1, 3},  // count-umbrella 1
+    {1512, 2, 0},  // count-umbrella 2
+    {1514, 4, 0},  // count-tree 0
+    {1518, 1, 3},  // count-tree 1
+    {1519, 2, 0},  // count-tree 2
+    {1521, 4, 0},  // count-flower 0
+    {1525, 1, 3},  // count-flower 1
+    {1526, 2, 0},  // count-flower 2
+    {1528, 4, 0},  // count-ticket 0
+    {1532, 1, 3},  // count-ticket 1
+    {1533, 2, 0},  // count-ticket 2
+    {1535, 4, 0},  // count-paper 0
+    {1539, 1, 3},  // count-paper 1
+    {1540, 2, 0},  // count-paper 2
+    {1542, 4, 0},  // count-picture 0
+    {1546, 1, 3},  // count-picture 1
+    {1547, 2, 0},  // count-picture 2
+    {1549, 4, 0},  // count-shirt 0
+    {1553, 1, 3},  // count-shirt 1
+    {1554, 2, 0},  // count-shirt 2
+    {1556, 4, 0},  // count-map 0
+    {1560, 1, 3},  // count-map 1
+    {1561, 2, 0},  // count-map 2
+    {1563, 4, 0},  // count-photo 0
+    {1567, 1, 3},  // count-photo 1
+    {1568, 2, 0},  // count-photo 2
+    {1570, 4, 0},  // count-stamp 0
+    {1574, 1, 3},  // count-stamp 1
+    {1575, 2, 0},  // count-stamp 2
+    {1577, 5, 0},  // count-ten 0
+    {1582, 1, 0},  // count-ten 1
+    {1583, 5, 0},  // count-things 0
+    {1588, 1, 0},  // count-things 1
+    {1589, 4, 0},  // count-digits 0
+    {1593, 1, 0},  // count-digits 1
+    {1594, 4, 0},  // there-number-floats 0
+    {1598, 3, 0},  // there-number-floats 1
+    {1601, 1, 0},  // there-number-floats 2
+    {1602, 4, 0},  // there-number-floats 3
+    {1606, 4, 0},  // object-number-floats 0
+    {1610, 3, 0},  // object-number-floats 1
+    {1613, 1, 0},  // object-number-floats 2
+    {1614, 4, 0},  // object-number-floats 3
 };
-unsigned const kAnalConstitCount = 663;
+unsigned const kAnalConstitCount = 690;
 
 AnalTerm const kAnalTerms[] = {
     {"HERE", nullptr, 0, 1, 0, 0, 0},  // near-here 0
@@ -2003,6 +2037,18 @@ AnalTerm const kAnalTerms[] = {
     {"Nom*", nullptr, 0, 1, 0, 0, 0},  // weather-it 1
     {"GONE", nullptr, 0, 1, kAct, 0, 0},
     {"rain", nullptr, 0, 15, 0, 0, 0},  // weather-it 2
+    {"PRN", nullptr, 0, 1, 0, 0, 0},  // weather-it-cold 0
+    {"it", nullptr, 0, 28, 0, 0, 0},
+    {"GONE", nullptr, 0, 1, kAct, 0, 0},
+    {"Nom*", nullptr, 0, 1, 0, 0, 0},  // weather-it-cold 1
+    {"GONE", nullptr, 0, 1, kAct, 0, 0},
+    {"cold", nullptr, 0, 15, 0, 0, 0},  // weather-it-cold 2
+    {"PRN", nullptr, 0, 1, 0, 0, 0},  // weather-it-hot 0
+    {"it", nullptr, 0, 28, 0, 0, 0},
+    {"GONE", nullptr, 0, 1, kAct, 0, 0},
+    {"Nom*", nullptr, 0, 1, 0, 0, 0},  // weather-it-hot 1
+    {"GONE", nullptr, 0, 1, kAct, 0, 0},
+    {"hot", nullptr, 0, 15, 0, 0, 0},  // weather-it-hot 2
     {"Nom", nullptr, 0, 1, 0, 0, 0},  // subordinate-subject-ga 0
     {"NP SDECL SUBCL", nullptr, 0, 12, 0, 0, 0},
     {"ga", nullptr, 0, 13, kAct, 0, 0},
@@ -2015,6 +2061,42 @@ AnalTerm const kAnalTerms[] = {
     {"TENSE SDECL SUBCL", nullptr, 0, 12, 0, 0, 0},
     {"IF", nullptr, 0, 1, 0, 0, 0},  // if-past-tara 1
     {"ra", nullptr, 0, 13, kAct, 0, 0},
+    {"N*", nullptr, 0, 11, 0, 0, 0},  // copula-because 0
+    {"Acc", nullptr, 0, 1, 0, 0, 0},  // copula-because 1
+    {"BE", nullptr, 0, 1, 0, 0, 0},  // copula-because 2
+    {"*dear-", nullptr, 0, 27, 0, 0, 0},
+    {"*dear-", "\\1na", 0, 27, kAct, 0, 0},
+    {"PRES", nullptr, 0, 1, 0, 0, 0},  // copula-because 3
+    {"TENSE SDECL SUBCL", nullptr, 0, 12, 0, 0, 0},
+    {"SCONJ", nullptr, 0, 1, 0, 0, 0},  // copula-because 4
+    {"N", nullptr, 0, 11, 0, 0, 0},  // copula-when-noun 0
+    {"Acc", nullptr, 0, 1, 0, 0, 0},  // copula-when-noun 1
+    {"BE", nullptr, 0, 1, 0, 0, 0},  // copula-when-noun 2
+    {"*dear-", nullptr, 0, 27, 0, 0, 0},
+    {"*dear-", "\\1no", 0, 27, kAct, 0, 0},
+    {"PRES", nullptr, 0, 1, 0, 0, 0},  // copula-when-noun 3
+    {"TENSE SDECL SUBCL", nullptr, 0, 12, 0, 0, 0},
+    {"CONJwhen", nullptr, 0, 1, 0, 0, 0},  // copula-when-noun 4
+    {"NA*", nullptr, 0, 11, 0, 0, 0},  // copula-when-na 0
+    {"BE", nullptr, 0, 1, 0, 0, 0},  // copula-when-na 1
+    {"*dear-", nullptr, 0, 27, 0, 0, 0},
+    {"*dear-", "\\1na", 0, 27, kAct, 0, 0},
+    {"PRES", nullptr, 0, 1, 0, 0, 0},  // copula-when-na 2
+    {"TENSE SDECL SUBCL", nullptr, 0, 12, 0, 0, 0},
+    {"CONJwhen", nullptr, 0, 1, 0, 0, 0},  // copula-when-na 3
+    {"N", nullptr, 0, 11, 0, 0, 0},  // copula-relative-noun 0
+    {"Acc", nullptr, 0, 1, 0, 0, 0},  // copula-relative-noun 1
+    {"BE", nullptr, 0, 1, 0, 0, 0},  // copula-relative-noun 2
+    {"*dear-", nullptr, 0, 27, 0, 0, 0},
+    {"*dear-", "\\1dearu", 0, 27, kAct, 0, 0},
+    {"PRES", nullptr, 0, 1, 0, 0, 0},  // copula-relative-noun 3
+    {"TENSE RELCL", nullptr, 0, 12, 0, 0, 0},
+    {"NA*", nullptr, 0, 11, 0, 0, 0},  // copula-relative-na 0
+    {"BE", nullptr, 0, 1, 0, 0, 0},  // copula-relative-na 1
+    {"*dear-", nullptr, 0, 27, 0, 0, 0},
+    {"*dear-", "\\1na", 0, 27, kAct, 0, 0},
+    {"PRES", nullptr, 0, 1, 0, 0, 0},  // copula-relative-na 2
+    {"TENSE RELCL", nullptr, 0, 12, 0, 0, 0},
     {"PAST", nullptr, 0, 1, 0, 0, 0},  // before-present 0
     {"TENSE SDECL SUBCL", nullptr, 0, 12, 0, 0, 0},
     {"PRES", nullptr, 0, 1, kAct, 0, 0},
@@ -2561,7 +2643,7 @@ AnalTerm const kAnalTerms[] = {
     {"2", nullptr, 0, 21, kActAfter, 0, 0},
     {"*\202\314}", "\\1}", 0, 27, kAct, 0, 0},
 };
-unsigned const kAnalTermCount = 1570;
+unsigned const kAnalTermCount = 1618;
 
 namespace {
 
@@ -2787,7 +2869,7 @@ LetterMapRecord const kJStrBackward[] = {
 LetterMapRecord const kJPOSForward[] = {
     {0, 0, 0, 4, 1},
     {65, 0, 0, 1, 5},
-    {78, 0, 0, 1, 6},
+    {78, 21, 20, 1, 6},  // N
     {79, 0, 0, 1, 7},
     {86, 0, 3, 4, 8},  // V
     {68, 0, 0, 1, 12},
@@ -2813,7 +2895,7 @@ LetterMapRecord const kJPOSForward[] = {
     {117, 5, 0, 0, 0},  // Vku
     {117, 6, 0, 0, 0},  // Vsu
     {97, 2, 0, 0, 0},  // NAna
-    {111, 20, 0, 0, 0},  // NAno
+    {111, 22, 0, 0, 0},  // NAno
     {69, 0, 0, 1, 31},
     {107, 11, 0, 0, 0},  // VCik
     {82, 9, 0, 0, 0},  // OTHER
@@ -2827,61 +2909,65 @@ LetterMapRecord const kEBaseForward[] = {
     {99, 0, 0, 1, 20},
     {101, 0, 0, 2, 21},
     {103, 0, 0, 1, 23},
-    {104, 0, 0, 1, 24},
-    {107, 0, 0, 1, 25},
-    {108, 0, 0, 1, 26},
-    {109, 0, 0, 1, 27},
-    {110, 0, 0, 1, 28},
-    {114, 0, 0, 1, 29},
-    {115, 0, 0, 1, 30},
-    {116, 0, 0, 3, 31},
-    {119, 0, 0, 1, 34},
-    {121, 0, 0, 1, 35},
-    {108, 0, 0, 1, 36},
-    {110, 0, 0, 1, 37},
-    {101, 0, 0, 1, 38},
-    {117, 0, 0, 1, 39},
-    {111, 0, 0, 1, 40},
-    {110, 0, 0, 1, 41},
-    {118, 0, 0, 1, 42},
+    {104, 0, 0, 2, 24},
+    {107, 0, 0, 1, 26},
+    {108, 0, 0, 1, 27},
+    {109, 0, 0, 1, 28},
+    {110, 0, 0, 1, 29},
+    {114, 0, 0, 1, 30},
+    {115, 0, 0, 1, 31},
+    {116, 0, 0, 3, 32},
+    {119, 0, 0, 1, 35},
+    {121, 0, 0, 1, 36},
+    {108, 0, 0, 1, 37},
+    {110, 0, 0, 1, 38},
+    {101, 0, 0, 1, 39},
+    {117, 0, 0, 1, 40},
+    {111, 0, 0, 2, 41},
+    {110, 0, 0, 1, 43},
+    {118, 0, 0, 1, 44},
     {111, 16, 0, 0, 0},  // go
-    {97, 0, 0, 1, 43},
-    {110, 0, 0, 1, 44},
-    {105, 0, 0, 2, 45},
-    {101, 0, 0, 1, 47},
-    {101, 0, 0, 2, 48},
-    {97, 0, 0, 1, 50},
-    {116, 0, 0, 1, 51},
-    {97, 0, 0, 1, 52},
-    {104, 0, 0, 1, 53},
-    {114, 0, 0, 1, 54},
+    {97, 0, 0, 1, 45},
+    {111, 0, 0, 1, 46},
+    {110, 0, 0, 1, 47},
+    {105, 0, 0, 2, 48},
+    {101, 0, 0, 1, 50},
+    {101, 0, 0, 2, 51},
+    {97, 0, 0, 1, 53},
+    {116, 0, 0, 1, 54},
     {97, 0, 0, 1, 55},
-    {101, 0, 0, 1, 56},
+    {104, 0, 0, 1, 56},
     {114, 0, 0, 1, 57},
-    {100, 14, 0, 0, 0},  // and
     {97, 0, 0, 1, 58},
-    {116, 22, 0, 0, 0},  // but
-    {109, 0, 0, 1, 59},
-    {116, 0, 0, 1, 60},
-    {101, 0, 0, 1, 61},
-    {118, 0, 0, 1, 62},
-    {111, 0, 0, 1, 63},
-    {107, 0, 0, 1, 64},
-    {118, 0, 0, 1, 65},
-    {101, 0, 0, 1, 66},
-    {101, 0, 0, 1, 67},
-    {118, 0, 0, 1, 68},
-    {105, 0, 0, 1, 69},
-    {97, 0, 0, 1, 70},
-    {108, 0, 0, 1, 71},
+    {101, 0, 0, 1, 59},
+    {114, 0, 0, 1, 60},
+    {100, 14, 0, 0, 0},  // and
+    {97, 0, 0, 1, 61},
+    {116, 24, 0, 0, 0},  // but
+    {108, 0, 0, 1, 62},
+    {109, 0, 0, 1, 63},
+    {116, 0, 0, 1, 64},
+    {101, 0, 0, 1, 65},
+    {118, 0, 0, 1, 66},
+    {116, 23, 0, 0, 0},  // hot
+    {111, 0, 0, 1, 67},
+    {107, 0, 0, 1, 68},
+    {118, 0, 0, 1, 69},
+    {101, 0, 0, 1, 70},
+    {101, 0, 0, 1, 71},
+    {118, 0, 0, 1, 72},
+    {105, 0, 0, 1, 73},
+    {97, 0, 0, 1, 74},
+    {108, 0, 0, 1, 75},
     {101, 2, 0, 0, 0},  // the
     {121, 12, 0, 0, 0},  // try
-    {110, 0, 0, 1, 72},
+    {110, 0, 0, 1, 76},
     {116, 10, 0, 0, 0},  // yet
-    {101, 0, 0, 1, 73},
+    {101, 0, 0, 1, 77},
     {114, 3, 0, 0, 0},  // bear
+    {100, 22, 0, 0, 0},  // cold
     {101, 17, 0, 0, 0},  // come
-    {101, 0, 0, 1, 74},
+    {101, 0, 0, 1, 78},
     {114, 7, 0, 0, 0},  // ever
     {101, 4, 0, 0, 0},  // have
     {119, 6, 0, 0, 0},  // know
@@ -2889,15 +2975,15 @@ LetterMapRecord const kEBaseForward[] = {
     {101, 15, 0, 0, 0},  // live
     {116, 19, 0, 0, 0},  // meet
     {100, 13, 0, 0, 0},  // need
-    {101, 0, 0, 1, 75},
+    {101, 0, 0, 1, 79},
     {110, 21, 0, 0, 0},  // rain
     {121, 18, 0, 0, 0},  // stay
     {108, 1, 0, 0, 0},  // tall
     {116, 11, 0, 0, 0},  // want
-    {97, 0, 0, 1, 76},
+    {97, 0, 0, 1, 80},
     {114, 20, 0, 0, 0},  // enter
     {114, 8, 0, 0, 0},  // never
-    {100, 0, 0, 1, 77},
+    {100, 0, 0, 1, 81},
     {121, 9, 0, 0, 0},  // already
 };
 
@@ -2945,211 +3031,220 @@ LetterMapRecord const kESurfaceForward[] = {
 
 // kAOConstit, forward: letter, whole bit, prefix bit, children, first child.
 LetterMapRecord const kConstitForward[] = {
-    {0, 0, 0, 18, 1},
-    {60, 0, 0, 1, 19},
-    {65, 0, 0, 4, 20},
-    {66, 0, 0, 1, 24},
-    {67, 0, 0, 2, 25},
-    {68, 0, 0, 1, 27},
-    {69, 0, 0, 1, 28},
-    {71, 0, 0, 2, 29},
-    {72, 0, 0, 2, 31},
-    {73, 0, 0, 1, 33},
-    {76, 0, 0, 1, 34},
-    {77, 0, 0, 1, 35},
-    {78, 5, 0, 4, 36},  // N
-    {80, 0, 0, 5, 40},
-    {81, 0, 0, 1, 45},
-    {83, 63, 0, 5, 46},  // S
-    {84, 0, 0, 3, 51},
-    {86, 0, 0, 2, 54},
-    {87, 0, 0, 2, 56},
-    {110, 0, 0, 1, 58},
-    {68, 0, 0, 2, 59},
-    {82, 0, 0, 1, 61},
-    {85, 0, 0, 1, 62},
-    {99, 0, 0, 1, 63},
+    {0, 0, 0, 19, 1},
+    {60, 0, 0, 1, 20},
+    {65, 0, 0, 4, 21},
+    {66, 0, 0, 1, 25},
+    {67, 0, 0, 2, 26},
+    {68, 0, 0, 1, 28},
+    {69, 0, 0, 1, 29},
+    {71, 0, 0, 2, 30},
+    {72, 0, 0, 2, 32},
+    {73, 0, 0, 1, 34},
+    {76, 0, 0, 1, 35},
+    {77, 0, 0, 1, 36},
+    {78, 5, 0, 4, 37},  // N
+    {80, 0, 0, 5, 41},
+    {81, 0, 0, 1, 46},
+    {82, 0, 0, 1, 47},
+    {83, 65, 0, 5, 48},  // S
+    {84, 0, 0, 3, 53},
+    {86, 0, 0, 2, 56},
+    {87, 0, 0, 2, 58},
+    {110, 0, 0, 1, 60},
+    {68, 0, 0, 2, 61},
+    {82, 0, 0, 1, 63},
+    {85, 0, 0, 1, 64},
+    {99, 0, 0, 1, 65},
     {69, 8, 0, 0, 0},  // BE
-    {76, 0, 0, 2, 64},
-    {79, 0, 0, 2, 66},
-    {97, 0, 0, 1, 68},
-    {88, 0, 0, 1, 69},
-    {69, 0, 0, 1, 70},
-    {79, 0, 0, 1, 71},
+    {76, 0, 0, 2, 66},
+    {79, 0, 0, 2, 68},
+    {97, 0, 0, 1, 70},
+    {88, 0, 0, 1, 71},
     {69, 0, 0, 1, 72},
-    {111, 0, 0, 1, 73},
-    {70, 50, 0, 0, 0},  // IF
+    {79, 0, 0, 1, 73},
     {69, 0, 0, 1, 74},
-    {79, 0, 0, 1, 75},
-    {66, 0, 0, 1, 76},
+    {111, 0, 0, 1, 75},
+    {70, 50, 0, 0, 0},  // IF
+    {69, 0, 0, 1, 76},
+    {79, 0, 0, 1, 77},
+    {66, 0, 0, 1, 78},
     {80, 7, 0, 0, 0},  // NP
-    {85, 0, 0, 1, 77},
-    {111, 0, 0, 2, 78},
-    {65, 0, 0, 2, 80},
-    {76, 0, 0, 1, 82},
-    {79, 0, 0, 1, 83},
+    {85, 0, 0, 1, 79},
+    {111, 0, 0, 2, 80},
+    {65, 0, 0, 2, 82},
+    {76, 0, 0, 1, 84},
+    {79, 0, 0, 1, 85},
     {80, 3, 0, 0, 0},  // PP
-    {82, 0, 0, 2, 84},
-    {87, 0, 0, 1, 86},
-    {67, 0, 0, 1, 87},
-    {68, 0, 0, 1, 88},
-    {73, 0, 0, 1, 89},
-    {81, 38, 0, 0, 0},  // SQ
-    {85, 0, 0, 1, 90},
-    {69, 0, 0, 1, 91},
+    {82, 0, 0, 2, 86},
+    {87, 0, 0, 1, 88},
+    {69, 0, 0, 1, 89},
+    {67, 0, 0, 1, 90},
+    {68, 0, 0, 1, 91},
     {73, 0, 0, 1, 92},
-    {79, 35, 0, 0, 0},  // TO
-    {80, 59, 0, 0, 0},  // VP
-    {84, 0, 0, 1, 93},
+    {81, 38, 0, 0, 0},  // SQ
+    {85, 0, 0, 1, 93},
     {69, 0, 0, 1, 94},
-    {72, 0, 0, 2, 95},
-    {101, 0, 0, 1, 97},
+    {73, 0, 0, 1, 95},
+    {79, 35, 0, 0, 0},  // TO
+    {80, 61, 0, 0, 0},  // VP
+    {84, 0, 0, 1, 96},
+    {69, 0, 0, 1, 97},
+    {72, 0, 0, 2, 98},
+    {101, 0, 0, 1, 100},
     {74, 9, 0, 0, 0},  // ADJ
     {86, 37, 0, 0, 0},  // ADV
     {84, 17, 0, 0, 0},  // ART
-    {88, 29, 0, 5, 98},  // AUX
+    {88, 29, 0, 5, 101},  // AUX
     {99, 22, 0, 0, 0},  // Acc
-    {67, 0, 0, 1, 103},
-    {79, 0, 0, 1, 104},
-    {78, 0, 0, 1, 105},
-    {85, 0, 0, 1, 106},
-    {116, 0, 0, 1, 107},
-    {73, 0, 0, 1, 108},
-    {82, 0, 0, 1, 109},
-    {73, 0, 0, 1, 110},
-    {82, 0, 0, 1, 111},
-    {100, 0, 0, 1, 112},
-    {84, 0, 0, 1, 113},
-    {78, 0, 0, 1, 114},
-    {65, 0, 0, 1, 115},
-    {77, 0, 0, 1, 116},
-    {109, 20, 10, 1, 117},  // Nom
+    {67, 0, 0, 1, 106},
+    {79, 0, 0, 1, 107},
+    {78, 0, 0, 1, 108},
+    {85, 0, 0, 1, 109},
+    {116, 0, 0, 1, 110},
+    {73, 0, 0, 1, 111},
+    {82, 0, 0, 1, 112},
+    {73, 0, 0, 1, 113},
+    {82, 0, 0, 1, 114},
+    {100, 0, 0, 1, 115},
+    {84, 0, 0, 1, 116},
+    {78, 0, 0, 1, 117},
+    {65, 0, 0, 1, 118},
+    {77, 0, 0, 1, 119},
+    {109, 20, 10, 1, 120},  // Nom
     {116, 33, 0, 0, 0},  // Not
-    {82, 0, 0, 1, 118},
-    {83, 0, 0, 1, 119},
-    {69, 0, 0, 1, 120},
-    {83, 0, 0, 1, 121},
-    {69, 0, 0, 2, 122},
+    {82, 0, 0, 1, 121},
+    {83, 0, 0, 1, 122},
+    {69, 0, 0, 1, 123},
+    {83, 0, 0, 1, 124},
+    {69, 0, 0, 2, 125},
     {78, 11, 0, 0, 0},  // PRN
-    {72, 60, 0, 0, 0},  // QWH
-    {79, 0, 0, 2, 124},
-    {69, 0, 0, 1, 126},
-    {77, 0, 0, 1, 127},
-    {66, 0, 0, 1, 128},
-    {78, 0, 0, 1, 129},
-    {77, 0, 0, 1, 130},
-    {48, 0, 0, 1, 131},
-    {69, 0, 0, 1, 132},
-    {65, 0, 0, 1, 133},
-    {81, 0, 0, 1, 134},
-    {103, 0, 0, 1, 135},
-    {67, 0, 0, 1, 136},
-    {77, 0, 0, 2, 137},
+    {72, 62, 0, 0, 0},  // QWH
+    {76, 0, 0, 1, 127},
+    {79, 0, 0, 2, 128},
+    {69, 0, 0, 1, 130},
+    {77, 0, 0, 1, 131},
+    {66, 0, 0, 1, 132},
+    {78, 0, 0, 1, 133},
+    {77, 0, 0, 1, 134},
+    {48, 0, 0, 1, 135},
+    {69, 0, 0, 1, 136},
+    {65, 0, 0, 1, 137},
+    {81, 0, 0, 1, 138},
+    {103, 0, 0, 1, 139},
+    {67, 0, 0, 1, 140},
+    {77, 0, 0, 2, 141},
     {80, 27, 0, 0, 0},  // AUXP
-    {83, 0, 0, 1, 139},
-    {87, 0, 0, 1, 140},
-    {79, 0, 0, 1, 141},
-    {83, 0, 0, 1, 142},
-    {74, 46, 54, 2, 143},  // CONJ
-    {78, 0, 0, 1, 145},
-    {95, 0, 0, 1, 146},
-    {83, 0, 0, 1, 147},
+    {83, 0, 0, 1, 143},
+    {87, 0, 0, 1, 144},
+    {79, 0, 0, 1, 145},
+    {83, 0, 0, 1, 146},
+    {74, 46, 56, 3, 147},  // CONJ
+    {78, 0, 0, 1, 150},
+    {95, 0, 0, 1, 151},
+    {83, 0, 0, 1, 152},
     {80, 43, 0, 0, 0},  // GERP
-    {78, 0, 0, 1, 148},
+    {78, 0, 0, 1, 153},
     {69, 1, 0, 0, 0},  // HERE
-    {111, 58, 0, 0, 0},  // Hodo
+    {111, 60, 0, 0, 0},  // Hodo
     {83, 40, 0, 0, 0},  // LETS
-    {84, 0, 0, 1, 149},
+    {84, 0, 0, 1, 154},
     {82, 12, 0, 0, 0},  // NBAR
-    {66, 0, 0, 1, 150},
-    {95, 0, 0, 2, 151},
-    {69, 0, 0, 1, 153},
+    {66, 0, 0, 1, 155},
+    {95, 0, 0, 2, 156},
+    {69, 0, 0, 1, 158},
     {84, 28, 0, 0, 0},  // PAST
-    {65, 0, 0, 1, 154},
+    {65, 0, 0, 1, 159},
     {83, 39, 0, 0, 0},  // POSS
     {80, 2, 0, 0, 0},  // PREP
     {83, 36, 0, 0, 0},  // PRES
-    {78, 0, 0, 1, 155},
-    {79, 0, 0, 1, 156},
-    {67, 0, 0, 1, 157},
+    {67, 0, 0, 1, 160},
+    {78, 0, 0, 1, 161},
+    {79, 0, 0, 1, 162},
+    {67, 0, 0, 1, 163},
     {80, 41, 0, 0, 0},  // SIMP
-    {67, 0, 0, 1, 158},
-    {83, 0, 0, 1, 159},
-    {69, 16, 0, 2, 160},  // TIME
+    {67, 0, 0, 1, 164},
+    {83, 0, 0, 1, 165},
+    {69, 16, 0, 2, 166},  // TIME
     {49, 23, 0, 0, 0},  // VT01
-    {75, 0, 0, 1, 162},
+    {75, 0, 0, 1, 168},
     {84, 48, 0, 0, 0},  // WHAT
-    {65, 0, 0, 1, 163},
+    {65, 0, 0, 1, 169},
     {62, 21, 0, 0, 0},  // <neg>
-    {65, 0, 0, 1, 164},
-    {65, 0, 0, 1, 165},
-    {85, 0, 0, 1, 166},
-    {85, 0, 0, 1, 167},
-    {73, 0, 0, 1, 168},
-    {78, 0, 0, 1, 169},
-    {69, 0, 0, 1, 170},
-    {97, 0, 0, 1, 171},
-    {98, 0, 0, 1, 172},
-    {84, 0, 0, 1, 173},
-    {110, 0, 0, 1, 174},
-    {84, 4, 0, 0, 0},  // EXIST
-    {71, 0, 0, 1, 175},
-    {72, 14, 0, 0, 0},  // MONTH
+    {65, 0, 0, 1, 170},
+    {65, 0, 0, 1, 171},
+    {85, 0, 0, 1, 172},
+    {85, 0, 0, 1, 173},
+    {73, 0, 0, 1, 174},
+    {78, 0, 0, 1, 175},
     {69, 0, 0, 1, 176},
-    {103, 0, 0, 1, 177},
-    {104, 0, 0, 1, 178},
-    {78, 0, 0, 1, 179},
-    {83, 0, 0, 1, 180},
-    {74, 53, 0, 0, 0},  // SCONJ
-    {82, 0, 0, 1, 181},
+    {97, 0, 0, 1, 177},
+    {98, 0, 0, 1, 178},
+    {119, 0, 0, 1, 179},
+    {84, 0, 0, 1, 180},
+    {110, 0, 0, 1, 181},
+    {84, 4, 0, 0, 0},  // EXIST
+    {71, 0, 0, 1, 182},
+    {72, 14, 0, 0, 0},  // MONTH
+    {69, 0, 0, 1, 183},
+    {103, 0, 0, 1, 184},
+    {104, 0, 0, 1, 185},
+    {78, 0, 0, 1, 186},
+    {83, 0, 0, 1, 187},
+    {76, 53, 0, 0, 0},  // RELCL
+    {74, 51, 0, 0, 0},  // SCONJ
+    {82, 0, 0, 1, 188},
     {76, 45, 0, 0, 0},  // SDECL
     {76, 49, 0, 0, 0},  // SUBCL
     {69, 26, 0, 0, 0},  // TENSE
-    {78, 0, 0, 1, 182},
-    {97, 0, 0, 1, 183},
-    {68, 0, 0, 1, 184},
-    {68, 0, 0, 1, 185},
+    {78, 0, 0, 1, 189},
+    {97, 0, 0, 1, 190},
+    {68, 0, 0, 1, 191},
+    {68, 0, 0, 1, 192},
     {78, 25, 0, 0, 0},  // AUXCAN
     {89, 30, 0, 0, 0},  // AUXMAY
-    {83, 0, 0, 1, 186},
-    {66, 0, 0, 1, 187},
-    {76, 0, 0, 1, 188},
-    {74, 55, 0, 0, 0},  // CLCONJ
-    {81, 62, 0, 0, 0},  // CLOSEQ
-    {102, 0, 0, 1, 189},
-    {101, 0, 0, 1, 190},
-    {69, 0, 0, 1, 191},
-    {105, 56, 0, 0, 0},  // Dat_ni
-    {84, 0, 0, 1, 192},
-    {82, 65, 64, 1, 193},  // NUMBER
+    {83, 0, 0, 1, 193},
+    {66, 0, 0, 1, 194},
+    {76, 0, 0, 1, 195},
+    {74, 57, 0, 0, 0},  // CLCONJ
+    {81, 64, 0, 0, 0},  // CLOSEQ
+    {102, 0, 0, 1, 196},
+    {101, 0, 0, 1, 197},
+    {104, 0, 0, 1, 198},
+    {69, 0, 0, 1, 199},
+    {105, 58, 0, 0, 0},  // Dat_ni
+    {84, 0, 0, 1, 200},
+    {82, 67, 66, 1, 201},  // NUMBER
     {97, 6, 0, 0, 0},  // Nom_ga
-    {97, 57, 0, 0, 0},  // Nom_ha
-    {80, 61, 0, 0, 0},  // PARENP
+    {97, 59, 0, 0, 0},  // Nom_ha
+    {80, 63, 0, 0, 0},  // PARENP
     {69, 42, 0, 0, 0},  // PLEASE
     {68, 44, 0, 0, 0},  // SCOORD
     {80, 18, 0, 0, 0},  // TIMENP
-    {100, 0, 0, 1, 194},
-    {65, 0, 0, 1, 195},
+    {100, 0, 0, 1, 202},
+    {65, 0, 0, 1, 203},
     {86, 47, 0, 0, 0},  // WHQADV
     {84, 31, 0, 0, 0},  // AUXMUST
     {74, 24, 0, 0, 0},  // AUXSUBJ
     {76, 34, 0, 0, 0},  // AUXWILL
-    {116, 0, 0, 1, 196},
-    {102, 0, 0, 1, 197},
-    {82, 66, 0, 0, 0},  // COUNTER
+    {116, 0, 0, 1, 204},
+    {102, 0, 0, 1, 205},
+    {101, 0, 0, 1, 206},
+    {82, 68, 0, 0, 0},  // COUNTER
     {79, 32, 0, 0, 0},  // GOINGTO
-    {100, 0, 0, 1, 198},
+    {100, 0, 0, 1, 207},
     {118, 19, 0, 0, 0},  // TIMEadv
     {89, 13, 0, 0, 0},  // WEEKDAY
-    {101, 0, 0, 1, 199},
-    {111, 0, 0, 1, 200},
-    {105, 0, 0, 1, 201},
-    {114, 52, 0, 0, 0},  // CONJafter
-    {114, 0, 0, 1, 202},
-    {103, 0, 0, 1, 203},
-    {101, 51, 0, 0, 0},  // CONJbefore
-    {105, 0, 0, 1, 204},
-    {116, 0, 0, 1, 205},
+    {101, 0, 0, 1, 208},
+    {111, 0, 0, 1, 209},
+    {110, 52, 0, 0, 0},  // CONJwhen
+    {105, 0, 0, 1, 210},
+    {114, 55, 0, 0, 0},  // CONJafter
+    {114, 0, 0, 1, 211},
+    {103, 0, 0, 1, 212},
+    {101, 54, 0, 0, 0},  // CONJbefore
+    {105, 0, 0, 1, 213},
+    {116, 0, 0, 1, 214},
     {115, 15, 0, 0, 0},  // NUMBERdigits
 };
 
@@ -3157,7 +3252,7 @@ LetterMapRecord const kConstitForward[] = {
 
 ANALOPT const kAOJStr = {kJStrForward, 142, 113, kJStrBackward, 68, 169};
 ANALOPT const kAOJPOS = {kJPOSForward, 32, 104, nullptr, 0, 168};
-ANALOPT const kAOEBase = {kEBaseForward, 78, 45, nullptr, 0, 165};
+ANALOPT const kAOEBase = {kEBaseForward, 82, 45, nullptr, 0, 165};
 ANALOPT const kAOESurface = {kESurfaceForward, 38, 84, nullptr, 0, 0};
-ANALOPT const kAOConstit = {kConstitForward, 206, 1, nullptr, 0, 163};
+ANALOPT const kAOConstit = {kConstitForward, 215, 1, nullptr, 0, 163};
 ANALOPT const kAOSemant = {nullptr, 0, 96, nullptr, 0, 0};
