@@ -13,7 +13,9 @@ TEST(E2jPhrases, ThereIsSaysWhatIsWhere) {
     StyledTranslation const cases[] = {
         {"There is a book on the table.", "テーブルの上に本がある。", "テーブルの上に本があります。"},
         {"There are two cats in the garden.", "庭に猫が二匹いる。", "庭に猫が二匹います。"},
-        {"There was a cat in the box.", "箱の中に猫がいた。", "箱の中に猫がいました。"},
+        {"There's a cat in the box.", "箱の中に猫がいる。", "箱の中に猫がいます。"},
+        {"There are many students in the room.", "部屋に多くの学生がいる。", "部屋に多くの学生がいます。"},
+        {"There will not be a party on Friday.", "金曜日にパーティーがない。", "金曜日にパーティーがありません。"},
         {"There is not a book on the table.", "テーブルの上に本がない。", "テーブルの上に本がありません。"},
         {"There were not any dogs in the park.", "公園に犬がいなかった。", "公園に犬がいませんでした。"},
         {"Is there a bank near here?", "この近くに銀行があるか？", "この近くに銀行がありますか？"},
