@@ -671,3 +671,13 @@ N  visit   {訪問}      N
 N  study   {研究}      N
 N  talk    {話}        N
 N  drink   {飲み物}    N
+# Determiners and adjectives of quantity and kind that licences and READMEs
+# put before their nouns.
+ALL   all        {全ての}    OTHER
+BOTH  both       {両方の}    OTHER
+ART   each       {各}        DET  f0=S30B0
+ADJ   other      {他}-       NAno
+ADJ   following  {以下}-     NAno
+ADJ   certain    {特定}-     NAno
+ADJ   several    {いくつか}- NAno
+ADJ   various    {様々}-     NAna

@@ -300,37 +300,39 @@ AnalysisRule const kAnalysisRules[] = {
     {616, 1130, 3, 0x02, {}, 0x0, {3637, 5452, 60, 42}},  // question-copula-plain (plain)
     {619, 1139, 1, 0x00, {}, 0x0, {96, 41, 94}},  // paren-after-object
     {620, 1141, 1, 0x00, {}, 0x0, {97, 41, 94}},  // quote-after-object
-    {621, 1144, 2, 0x00, {}, 0x0, {97, 78, 54, 41, 98}},  // quote-topic
-    {623, 1154, 3, 0x00, {}, 0x0, {2690, 3638, 36, 51, 43, 37, 41}},  // superlative-in
-    {626, 1168, 2, 0x00, {}, 0x0, {46, 41, 99}},  // count-people
-    {628, 1171, 2, 0x00, {}, 0x0, {46, 41, 99}},  // count-animals
-    {630, 1174, 2, 0x00, {}, 0x0, {46, 41, 99}},  // count-vehicles
-    {632, 1177, 2, 0x00, {}, 0x0, {46, 41, 99}},  // count-machines
-    {634, 1182, 3, 0x00, {}, 0x0, {3639, 41, 39, 99}},  // count-book
-    {637, 1186, 3, 0x00, {}, 0x0, {3640, 41, 39, 99}},  // count-magazine
-    {640, 1190, 3, 0x00, {}, 0x0, {3641, 41, 39, 99}},  // count-dictionary
-    {643, 1194, 3, 0x00, {}, 0x0, {3642, 41, 39, 99}},  // count-notebook
-    {646, 1198, 3, 0x00, {}, 0x0, {3643, 41, 39, 99}},  // count-pen
-    {649, 1202, 3, 0x00, {}, 0x0, {3644, 41, 39, 99}},  // count-pencil
-    {652, 1206, 3, 0x00, {}, 0x0, {3645, 41, 39, 99}},  // count-bottle
-    {655, 1210, 3, 0x00, {}, 0x0, {3646, 41, 39, 99}},  // count-umbrella
-    {658, 1214, 3, 0x00, {}, 0x0, {3647, 41, 39, 99}},  // count-tree
-    {661, 1218, 3, 0x00, {}, 0x0, {3648, 41, 39, 99}},  // count-flower
-    {664, 1222, 3, 0x00, {}, 0x0, {3649, 41, 39, 99}},  // count-ticket
-    {667, 1226, 3, 0x00, {}, 0x0, {3650, 41, 39, 99}},  // count-paper
-    {670, 1230, 3, 0x00, {}, 0x0, {3651, 41, 39, 99}},  // count-picture
-    {673, 1234, 3, 0x00, {}, 0x0, {3652, 41, 39, 99}},  // count-shirt
-    {676, 1238, 3, 0x00, {}, 0x0, {3653, 41, 39, 99}},  // count-map
-    {679, 1242, 3, 0x00, {}, 0x0, {3654, 41, 39, 99}},  // count-photo
-    {682, 1246, 3, 0x00, {}, 0x0, {3655, 41, 39, 99}},  // count-stamp
-    {685, 1252, 2, 0x00, {}, 0x0, {3656, 100, 46, 41}},  // count-ten
-    {687, 1255, 2, 0x00, {}, 0x0, {100, 46, 41}},  // count-things
-    {689, 1258, 2, 0x00, {}, 0x0, {46, 41, 99}},  // count-digits
-    {691, 1264, 4, 0x00, {}, 0x0, {101, 40, 38, 46, 41, 99}},  // there-number-floats
-    {695, 1269, 4, 0x00, {}, 0x0, {101, 46, 56, 41, 94, 99}},  // object-number-floats
+    {621, 1143, 1, 0x00, {}, 0x0, {97, 46, 41, 94}},  // quoted-noun-after-object
+    {622, 1146, 2, 0x00, {}, 0x0, {97, 78, 54, 41, 98}},  // quote-topic
+    {624, 1149, 2, 0x00, {}, 0x0, {97, 78, 46, 54, 41, 98}},  // quoted-noun-topic
+    {626, 1159, 3, 0x00, {}, 0x0, {2690, 3638, 36, 51, 43, 37, 41}},  // superlative-in
+    {629, 1173, 2, 0x00, {}, 0x0, {46, 41, 99}},  // count-people
+    {631, 1176, 2, 0x00, {}, 0x0, {46, 41, 99}},  // count-animals
+    {633, 1179, 2, 0x00, {}, 0x0, {46, 41, 99}},  // count-vehicles
+    {635, 1182, 2, 0x00, {}, 0x0, {46, 41, 99}},  // count-machines
+    {637, 1187, 3, 0x00, {}, 0x0, {3639, 41, 39, 99}},  // count-book
+    {640, 1191, 3, 0x00, {}, 0x0, {3640, 41, 39, 99}},  // count-magazine
+    {643, 1195, 3, 0x00, {}, 0x0, {3641, 41, 39, 99}},  // count-dictionary
+    {646, 1199, 3, 0x00, {}, 0x0, {3642, 41, 39, 99}},  // count-notebook
+    {649, 1203, 3, 0x00, {}, 0x0, {3643, 41, 39, 99}},  // count-pen
+    {652, 1207, 3, 0x00, {}, 0x0, {3644, 41, 39, 99}},  // count-pencil
+    {655, 1211, 3, 0x00, {}, 0x0, {3645, 41, 39, 99}},  // count-bottle
+    {658, 1215, 3, 0x00, {}, 0x0, {3646, 41, 39, 99}},  // count-umbrella
+    {661, 1219, 3, 0x00, {}, 0x0, {3647, 41, 39, 99}},  // count-tree
+    {664, 1223, 3, 0x00, {}, 0x0, {3648, 41, 39, 99}},  // count-flower
+    {667, 1227, 3, 0x00, {}, 0x0, {3649, 41, 39, 99}},  // count-ticket
+    {670, 1231, 3, 0x00, {}, 0x0, {3650, 41, 39, 99}},  // count-paper
+    {673, 1235, 3, 0x00, {}, 0x0, {3651, 41, 39, 99}},  // count-picture
+    {676, 1239, 3, 0x00, {}, 0x0, {3652, 41, 39, 99}},  // count-shirt
+    {679, 1243, 3, 0x00, {}, 0x0, {3653, 41, 39, 99}},  // count-map
+    {682, 1247, 3, 0x00, {}, 0x0, {3654, 41, 39, 99}},  // count-photo
+    {685, 1251, 3, 0x00, {}, 0x0, {3655, 41, 39, 99}},  // count-stamp
+    {688, 1257, 2, 0x00, {}, 0x0, {3656, 100, 46, 41}},  // count-ten
+    {690, 1260, 2, 0x00, {}, 0x0, {100, 46, 41}},  // count-things
+    {692, 1263, 2, 0x00, {}, 0x0, {46, 41, 99}},  // count-digits
+    {694, 1269, 4, 0x00, {}, 0x0, {101, 40, 38, 46, 41, 99}},  // there-number-floats
+    {698, 1274, 4, 0x00, {}, 0x0, {101, 46, 56, 41, 94, 99}},  // object-number-floats
 };
-unsigned const kAnalysisRuleCount = 318;
-unsigned const kFirstNumberRule = 292;
+unsigned const kAnalysisRuleCount = 320;
+unsigned const kFirstNumberRule = 294;
 
 AnalConstit const kAnalConstits[] = {
     {0, 4, 0},  // theres-be 0
@@ -954,86 +956,89 @@ AnalConstit const kAnalConstits[] = {
     {1434, 1, 0},  // question-copula-plain 2
     {1435, 3, 0},  // paren-after-object 0
     {1438, 3, 0},  // quote-after-object 0
-    {1441, 2, 0},  // quote-topic 0
-    {1443, 2, 0},  // quote-topic 1
-    {1445, 5, 0},  // superlative-in 0
-    {1450, 1, 0},  // superlative-in 1
-    {1451, 3, 0},  // superlative-in 2
-    {1454, 4, 0},  // count-people 0
-    {1458, 2, 0},  // count-people 1
-    {1460, 4, 0},  // count-animals 0
-    {1464, 2, 0},  // count-animals 1
-    {1466, 4, 0},  // count-vehicles 0
-    {1470, 2, 0},  // count-vehicles 1
-    {1472, 4, 0},  // count-machines 0
-    {1476, 2, 0},  // count-machines 1
-    {1478, 4, 0},  // count-book 0
-    {1482, 1, 3},  // count-book 1
-    {1483, 2, 0},  // count-book 2
-    {1485, 4, 0},  // count-magazine 0
-    {1489, 1, 3},  // count-magazine 1
-    {1490, 2, 0},  // count-magazine 2
-    {1492, 4, 0},  // count-dictionary 0
-    {1496, 1, 3},  // count-dictionary 1
-    {1497, 2, 0},  // count-dictionary 2
-    {1499, 4, 0},  // count-notebook 0
-    {1503, 1, 3},  // count-notebook 1
-    {1504, 2, 0},  // count-notebook 2
-    {1506, 4, 0},  // count-pen 0
-    {1510, 1, 3},  // count-pen 1
-    {1511, 2, 0},  // count-pen 2
-    {1513, 4, 0},  // count-pencil 0
-    {1517, 1, 3},  // count-pencil 1
-    {1518, 2, 0},  // count-pencil 2
-    {1520, 4, 0},  // count-bottle 0
-    {1524, 1, 3},  // count-bottle 1
-    {1525, 2, 0},  // count-bottle 2
-    {1527, 4, 0},  // count-umbrella 0
-    {1531, 1, 3},  // count-umbrella 1
-    {1532, 2, 0},  // count-umbrella 2
-    {1534, 4, 0},  // count-tree 0
-    {1538, 1, 3},  // count-tree 1
-    {1539, 2, 0},  // count-tree 2
-    {1541, 4, 0},  // count-flower 0
-    {1545, 1, 3},  // count-flower 1
-    {1546, 2, 0},  // count-flower 2
-    {1548, 4, 0},  // count-ticket 0
-    {1552, 1, 3},  // count-ticket 1
-    {1553, 2, 0},  // count-ticket 2
-    {1555, 4, 0},  // count-paper 0
-    {1559, 1, 3},  // count-paper 1
-    {1560, 2, 0},  // count-paper 2
-    {1562, 4, 0},  // count-picture 0
-    {1566, 1, 3},  // count-picture 1
-    {1567, 2, 0},  // count-picture 2
-    {1569, 4, 0},  // count-shirt 0
-    {1573, 1, 3},  // count-shirt 1
-    {1574, 2, 0},  // count-shirt 2
-    {1576, 4, 0},  // count-map 0
-    {1580, 1, 3},  // count-map 1
-    {1581, 2, 0},  // count-map 2
-    {1583, 4, 0},  // count-photo 0
-    {1587, 1, 3},  // count-photo 1
-    {1588, 2, 0},  // count-photo 2
-    {1590, 4, 0},  // count-stamp 0
-    {1594, 1, 3},  // count-stamp 1
-    {1595, 2, 0},  // count-stamp 2
-    {1597, 5, 0},  // count-ten 0
-    {1602, 1, 0},  // count-ten 1
-    {1603, 5, 0},  // count-things 0
-    {1608, 1, 0},  // count-things 1
-    {1609, 4, 0},  // count-digits 0
-    {1613, 1, 0},  // count-digits 1
-    {1614, 4, 0},  // there-number-floats 0
-    {1618, 3, 0},  // there-number-floats 1
-    {1621, 1, 0},  // there-number-floats 2
-    {1622, 4, 0},  // there-number-floats 3
-    {1626, 4, 0},  // object-number-floats 0
-    {1630, 3, 0},  // object-number-floats 1
-    {1633, 1, 0},  // object-number-floats 2
-    {1634, 4, 0},  // object-number-floats 3
+    {1441, 3, 0},  // quoted-noun-after-object 0
+    {1444, 2, 0},  // quote-topic 0
+    {1446, 2, 0},  // quote-topic 1
+    {1448, 2, 0},  // quoted-noun-topic 0
+    {1450, 2, 0},  // quoted-noun-topic 1
+    {1452, 5, 0},  // superlative-in 0
+    {1457, 1, 0},  // superlative-in 1
+    {1458, 3, 0},  // superlative-in 2
+    {1461, 4, 0},  // count-people 0
+    {1465, 2, 0},  // count-people 1
+    {1467, 4, 0},  // count-animals 0
+    {1471, 2, 0},  // count-animals 1
+    {1473, 4, 0},  // count-vehicles 0
+    {1477, 2, 0},  // count-vehicles 1
+    {1479, 4, 0},  // count-machines 0
+    {1483, 2, 0},  // count-machines 1
+    {1485, 4, 0},  // count-book 0
+    {1489, 1, 3},  // count-book 1
+    {1490, 2, 0},  // count-book 2
+    {1492, 4, 0},  // count-magazine 0
+    {1496, 1, 3},  // count-magazine 1
+    {1497, 2, 0},  // count-magazine 2
+    {1499, 4, 0},  // count-dictionary 0
+    {1503, 1, 3},  // count-dictionary 1
+    {1504, 2, 0},  // count-dictionary 2
+    {1506, 4, 0},  // count-notebook 0
+    {1510, 1, 3},  // count-notebook 1
+    {1511, 2, 0},  // count-notebook 2
+    {1513, 4, 0},  // count-pen 0
+    {1517, 1, 3},  // count-pen 1
+    {1518, 2, 0},  // count-pen 2
+    {1520, 4, 0},  // count-pencil 0
+    {1524, 1, 3},  // count-pencil 1
+    {1525, 2, 0},  // count-pencil 2
+    {1527, 4, 0},  // count-bottle 0
+    {1531, 1, 3},  // count-bottle 1
+    {1532, 2, 0},  // count-bottle 2
+    {1534, 4, 0},  // count-umbrella 0
+    {1538, 1, 3},  // count-umbrella 1
+    {1539, 2, 0},  // count-umbrella 2
+    {1541, 4, 0},  // count-tree 0
+    {1545, 1, 3},  // count-tree 1
+    {1546, 2, 0},  // count-tree 2
+    {1548, 4, 0},  // count-flower 0
+    {1552, 1, 3},  // count-flower 1
+    {1553, 2, 0},  // count-flower 2
+    {1555, 4, 0},  // count-ticket 0
+    {1559, 1, 3},  // count-ticket 1
+    {1560, 2, 0},  // count-ticket 2
+    {1562, 4, 0},  // count-paper 0
+    {1566, 1, 3},  // count-paper 1
+    {1567, 2, 0},  // count-paper 2
+    {1569, 4, 0},  // count-picture 0
+    {1573, 1, 3},  // count-picture 1
+    {1574, 2, 0},  // count-picture 2
+    {1576, 4, 0},  // count-shirt 0
+    {1580, 1, 3},  // count-shirt 1
+    {1581, 2, 0},  // count-shirt 2
+    {1583, 4, 0},  // count-map 0
+    {1587, 1, 3},  // count-map 1
+    {1588, 2, 0},  // count-map 2
+    {1590, 4, 0},  // count-photo 0
+    {1594, 1, 3},  // count-photo 1
+    {1595, 2, 0},  // count-photo 2
+    {1597, 4, 0},  // count-stamp 0
+    {1601, 1, 3},  // count-stamp 1
+    {1602, 2, 0},  // count-stamp 2
+    {1604, 5, 0},  // count-ten 0
+    {1609, 1, 0},  // count-ten 1
+    {1610, 5, 0},  // count-things 0
+    {1615, 1, 0},  // count-things 1
+    {1616, 4, 0},  // count-digits 0
+    {1620, 1, 0},  // count-digits 1
+    {1621, 4, 0},  // there-number-floats 0
+    {1625, 3, 0},  // there-number-floats 1
+    {1628, 1, 0},  // there-number-floats 2
+    {1629, 4, 0},  // there-number-floats 3
+    {1633, 4, 0},  // object-number-floats 0
+    {1637, 3, 0},  // object-number-floats 1
+    {1640, 1, 0},  // object-number-floats 2
+    {1641, 4, 0},  // object-number-floats 3
 };
-unsigned const kAnalConstitCount = 699;
+unsigned const kAnalConstitCount = 702;
 
 AnalTerm const kAnalTerms[] = {
     {"POSS", nullptr, 0, 1, 0, 0, 0},  // theres-be 0
@@ -2477,9 +2482,16 @@ AnalTerm const kAnalTerms[] = {
     {"CLOSEQ", nullptr, 0, 1, 0, 0, 0},  // quote-after-object 0
     {"NP VP", nullptr, 0, 12, 0, 0, 0},
     {"wo", nullptr, 0, 13, kActAfter, 0, 0},
+    {"CLOSEQ", nullptr, 0, 1, 0, 0, 0},  // quoted-noun-after-object 0
+    {"NBAR NP VP", nullptr, 0, 12, 0, 0, 0},
+    {"wo", nullptr, 0, 13, kActAfter, 0, 0},
     {"CLOSEQ", nullptr, 0, 1, 0, 0, 0},  // quote-topic 0
     {"NP NP SDECL S", nullptr, 0, 12, 0, 0, 0},
     {"Nom", nullptr, 0, 1, 0, 0, 0},  // quote-topic 1
+    {"ha", nullptr, 0, 13, kAct, 0, 0},
+    {"CLOSEQ", nullptr, 0, 1, 0, 0, 0},  // quoted-noun-topic 0
+    {"NBAR NP NP SDECL S", nullptr, 0, 12, 0, 0, 0},
+    {"Nom", nullptr, 0, 1, 0, 0, 0},  // quoted-noun-topic 1
     {"ha", nullptr, 0, 13, kAct, 0, 0},
     {"PREP", nullptr, 0, 1, 0, 0, 0},  // superlative-in 0
     {"PP NP", nullptr, 0, 12, 0, 0, 0},
@@ -2675,7 +2687,7 @@ AnalTerm const kAnalTerms[] = {
     {"2", nullptr, 0, 21, kActAfter, 0, 0},
     {"*\202\314}", "\\1}", 0, 27, kAct, 0, 0},
 };
-unsigned const kAnalTermCount = 1638;
+unsigned const kAnalTermCount = 1645;
 
 namespace {
 

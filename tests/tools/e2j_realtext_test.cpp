@@ -97,6 +97,19 @@ TEST(E2jRealText, AQuotedTitleIsANounPhrase) {
         {"\"Momo\" is a book.", "「Momo」は本だ。", "「Momo」は本です。"},
         {"I like \"Momo\".", "私は「Momo」を好む。", "私は「Momo」を好みます。"},
         {"John -- my brother\n", "ジョン―私の兄弟\n", "ジョン―私の兄弟\n"},
+        {"I read the \"Book\".", "私は「本」を読んだ。", "私は「本」を読みました。"},
+    };
+    ExpectPlainAndPolite(cases);
+}
+
+// Words of quantity and kind before a noun, and "all" before its article.
+TEST(E2jRealText, QuantityAndKindComeBeforeTheNoun) {
+    StyledTranslation const cases[] = {
+        {"All the children play in the park.", "全ての子供は公園で遊ぶ。", "全ての子供は公園で遊びます。"},
+        {"I read all the books.", "私は全ての本を読んだ。", "私は全ての本を読みました。"},
+        {"The following books are red.", "以下の本は赤い。", "以下の本は赤いです。"},
+        {"She likes other dogs.", "彼女は他の犬を好む。", "彼女は他の犬を好みます。"},
+        {"Several students came.", "いくつかの学生が来た。", "いくつかの学生が来ました。"},
     };
     ExpectPlainAndPolite(cases);
 }
