@@ -18,6 +18,7 @@ TEST(E2jPhrases, ThereIsSaysWhatIsWhere) {
         {"There will not be a party on Friday.", "金曜日にパーティーがない。", "金曜日にパーティーがありません。"},
         {"There is not a book on the table.", "テーブルの上に本がない。", "テーブルの上に本がありません。"},
         {"There were not any dogs in the park.", "公園に犬がいなかった。", "公園に犬がいませんでした。"},
+        {"There is some water in the bottle.", "瓶の中に水がある。", "瓶の中に水があります。"},
         {"Is there a bank near here?", "この近くに銀行があるか？", "この近くに銀行がありますか？"},
         // "no" makes the clause negative and has no word of its own.
         {"There were no students in the room.", "部屋に学生がいなかった。", "部屋に学生がいませんでした。"},
