@@ -67,7 +67,8 @@ TEST(E2jVerbForms, ModalQuestionsReadAsJapanese) {
 }
 
 // The present perfect reads as the past; the past perfect and the negated
-// perfect as the て form and いる; experience as たことがある.
+// perfect as the て form and いる; experience as たことがある; a state keeps
+// its tense.
 TEST(E2jVerbForms, ThePerfectReadsAsJapanese) {
     StyledTranslation const cases[] = {
         {"I have finished the work.", "私は仕事を終えた。", "私は仕事を終えました。"},
@@ -75,6 +76,8 @@ TEST(E2jVerbForms, ThePerfectReadsAsJapanese) {
         {"Have you read this book?", "あなたはこの本を読んだか？", "あなたはこの本を読みましたか？"},
         {"He had finished the work.", "彼は仕事を終えていた。", "彼は仕事を終えていました。"},
         {"I have not finished the work.", "私は仕事を終えていない。", "私は仕事を終えていません。"},
+        // A state goes on: a verb already in its ている form keeps its tense.
+        {"He has lived in Tokyo.", "彼は東京に住んでいる。", "彼は東京に住んでいます。"},
         // Experience: たことがある, たことがない; already もう, yet まだ.
         {"Have you ever read this book?", "あなたはこの本を読んだことがあるか？",
          "あなたはこの本を読んだことがありますか？"},
@@ -131,6 +134,8 @@ TEST(E2jVerbForms, InfinitiveComplementsReadAsJapanese) {
         {"I don't want to eat fish.", "私は魚を食べたくない。", "私は魚を食べたくないです。"},
         {"Do you want to eat an apple?", "あなたはりんごを食べたいか？", "あなたはりんごを食べたいですか？"},
         {"Where do you want to go?", "あなたはどこに行きたいか？", "あなたはどこに行きたいですか？"},
+        // The question word fills the infinitive's object.
+        {"What do you want to eat?", "あなたは何を食べたいか？", "あなたは何を食べたいですか？"},
         {"John wanted to meet Mary.", "ジョンはメアリーに会いたがっていた。", "ジョンはメアリーに会いたがっていました。"},
         {"He tried to read the book.", "彼は本を読もうとした。", "彼は本を読もうとしました。"},
         {"I need to study English.", "私は英語を勉強する必要がある。", "私は英語を勉強する必要があります。"},
