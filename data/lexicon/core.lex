@@ -373,6 +373,7 @@ THERE  there  {}  OTHER
 # for "no", which makes its clause negative.
 ART     any   {}  DET  f0=M30B0
 NEG-DET no    {}  DET  f0=M30B0
+YES     no    {いいえ}  OTHER
 # "more" and "most" before an adjective: より and 一番 say it in Japanese.
 # "that one", "this one": the thing pointed at.
 PRN    this_one  {これ}  N  f0=S31B0 idiom=5

@@ -20,9 +20,11 @@ TEST(E2jPhrases, ThereIsSaysWhatIsWhere) {
         {"There were not any dogs in the park.", "公園に犬がいなかった。", "公園に犬がいませんでした。"},
         {"There is some water in the bottle.", "瓶の中に水がある。", "瓶の中に水があります。"},
         {"Is there a bank near here?", "この近くに銀行があるか？", "この近くに銀行がありますか？"},
-        // "no" makes the clause negative and has no word of its own.
+        // "no" before a noun makes the clause negative and has no word of
+        // its own; alone it answers いいえ.
         {"There were no students in the room.", "部屋に学生がいなかった。", "部屋に学生がいませんでした。"},
         {"I have no money.", "私はお金を持っていない。", "私はお金を持っていません。"},
+        {"No.", "いいえ。", "いいえ。"},
     };
     ExpectPlainAndPolite(cases);
 }
