@@ -84,6 +84,8 @@ TEST(E2jClauses, SubordinateClausesComeFirstInPlainForm) {
         {"When he was a student, he lived in London.", "彼が学生だったとき、彼はロンドンに住んでいた。",
          "彼が学生だったとき、彼はロンドンに住んでいました。"},
         {"We stayed home because it was cold.", "寒かったので、私達は家にいた。", "寒かったので、私達は家にいました。"},
+        {"Come here when you are free.", "あなたが暇なとき、ここに来い。", "あなたが暇なとき、ここに来てください。"},
+        {"What did you eat when he came?", "彼が来たとき、あなたは何を食べたか？", "彼が来たとき、あなたは何を食べましたか？"},
         {"I studied English before I went to Japan.", "私が日本に行く前に、私は英語を勉強した。",
          "私が日本に行く前に、私は英語を勉強しました。"},
         {"After he came, we ate the fish.", "彼が来た後で、私達は魚を食べた。", "彼が来た後で、私達は魚を食べました。"},
