@@ -100,6 +100,9 @@ TEST(E2jVerbForms, ThePassiveReadsAsJapanese) {
         {"I was born in Tokyo.", "私は東京で生まれた。", "私は東京で生まれました。"},
         {"Was this book written by John?", "この本はジョンに書かれたか？", "この本はジョンに書かれましたか？"},
         {"Were you born in Tokyo?", "あなたは東京で生まれたか？", "あなたは東京で生まれましたか？"},
+        // The agent stays with the participle, in a relative clause too.
+        {"I read the book which was written by John.", "私はジョンに書かれた本を読んだ。",
+         "私はジョンに書かれた本を読みました。"},
     };
     ExpectPlainAndPolite(cases);
 }
