@@ -5,21 +5,21 @@
 // categories and lists.
 #include <cstdint>
 
-constexpr unsigned kRuleListCount = 181;
+constexpr unsigned kRuleListCount = 183;
 constexpr unsigned kRuleIndexCount = 15005;
 constexpr unsigned kRuleRHeapCount = 209;
-constexpr unsigned kRuleHeapCount = 564;
+constexpr unsigned kRuleHeapCount = 572;
 constexpr unsigned kFeatureBitHeapCount = 196;
-constexpr unsigned kPureRuleCount = 176;
-constexpr unsigned kPureCCodeCount = 276;
-constexpr unsigned kPureTermCount = 326;
+constexpr unsigned kPureRuleCount = 178;
+constexpr unsigned kPureCCodeCount = 278;
+constexpr unsigned kPureTermCount = 330;
 constexpr unsigned kPureVCatCount = 1;
 constexpr unsigned kAltProbCount = 3;
 constexpr unsigned kExcludedCatCount = 4;
 constexpr unsigned kGrammarCreatedParticleCount = 60;
 constexpr unsigned kFirstTemporaryCategory = 15000;
 constexpr unsigned kTemporaryCategoryCount = 5;
-constexpr unsigned kUsedPureTermCount = 326;
+constexpr unsigned kUsedPureTermCount = 330;
 constexpr unsigned kUsedPureVCatCount = 0;
 constexpr unsigned kUsedAltProbCount = 3;
 constexpr unsigned kUsedExcludedCatCount = 4;

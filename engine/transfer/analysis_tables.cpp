@@ -307,32 +307,32 @@ AnalysisRule const kAnalysisRules[] = {
     {630, 1159, 2, 0x00, {}, 0x0, {97, 78, 54, 41, 98}},  // quote-topic
     {632, 1162, 2, 0x00, {}, 0x0, {97, 78, 46, 54, 41, 98}},  // quoted-noun-topic
     {634, 1172, 3, 0x00, {}, 0x0, {2690, 3638, 36, 47, 43, 37, 41}},  // superlative-in
-    {637, 1186, 2, 0x00, {}, 0x0, {46, 41, 99}},  // count-people
-    {639, 1189, 2, 0x00, {}, 0x0, {46, 41, 99}},  // count-animals
-    {641, 1192, 2, 0x00, {}, 0x0, {46, 41, 99}},  // count-vehicles
-    {643, 1195, 2, 0x00, {}, 0x0, {46, 41, 99}},  // count-machines
-    {645, 1200, 3, 0x00, {}, 0x0, {3639, 41, 39, 99}},  // count-book
-    {648, 1204, 3, 0x00, {}, 0x0, {3640, 41, 39, 99}},  // count-magazine
-    {651, 1208, 3, 0x00, {}, 0x0, {3641, 41, 39, 99}},  // count-dictionary
-    {654, 1212, 3, 0x00, {}, 0x0, {3642, 41, 39, 99}},  // count-notebook
-    {657, 1216, 3, 0x00, {}, 0x0, {3643, 41, 39, 99}},  // count-pen
-    {660, 1220, 3, 0x00, {}, 0x0, {3644, 41, 39, 99}},  // count-pencil
-    {663, 1224, 3, 0x00, {}, 0x0, {3645, 41, 39, 99}},  // count-bottle
-    {666, 1228, 3, 0x00, {}, 0x0, {3646, 41, 39, 99}},  // count-umbrella
-    {669, 1232, 3, 0x00, {}, 0x0, {3647, 41, 39, 99}},  // count-tree
-    {672, 1236, 3, 0x00, {}, 0x0, {3648, 41, 39, 99}},  // count-flower
-    {675, 1240, 3, 0x00, {}, 0x0, {3649, 41, 39, 99}},  // count-ticket
-    {678, 1244, 3, 0x00, {}, 0x0, {3650, 41, 39, 99}},  // count-paper
-    {681, 1248, 3, 0x00, {}, 0x0, {3651, 41, 39, 99}},  // count-picture
-    {684, 1252, 3, 0x00, {}, 0x0, {3652, 41, 39, 99}},  // count-shirt
-    {687, 1256, 3, 0x00, {}, 0x0, {3653, 41, 39, 99}},  // count-map
-    {690, 1260, 3, 0x00, {}, 0x0, {3654, 41, 39, 99}},  // count-photo
-    {693, 1264, 3, 0x00, {}, 0x0, {3655, 41, 39, 99}},  // count-stamp
-    {696, 1270, 2, 0x00, {}, 0x0, {3656, 100, 46, 41}},  // count-ten
-    {698, 1273, 2, 0x00, {}, 0x0, {100, 46, 41}},  // count-things
-    {700, 1276, 2, 0x00, {}, 0x0, {46, 41, 99}},  // count-digits
-    {702, 1282, 4, 0x00, {}, 0x0, {101, 40, 38, 46, 41, 99}},  // there-number-floats
-    {706, 1287, 4, 0x00, {}, 0x0, {101, 46, 56, 41, 94, 99}},  // object-number-floats
+    {637, 1186, 2, 0x00, {}, 0x0, {46, 99, 100}},  // count-people
+    {639, 1189, 2, 0x00, {}, 0x0, {46, 99, 100}},  // count-animals
+    {641, 1192, 2, 0x00, {}, 0x0, {46, 99, 100}},  // count-vehicles
+    {643, 1195, 2, 0x00, {}, 0x0, {46, 99, 100}},  // count-machines
+    {645, 1200, 3, 0x00, {}, 0x0, {3639, 39, 99, 100}},  // count-book
+    {648, 1204, 3, 0x00, {}, 0x0, {3640, 39, 99, 100}},  // count-magazine
+    {651, 1208, 3, 0x00, {}, 0x0, {3641, 39, 99, 100}},  // count-dictionary
+    {654, 1212, 3, 0x00, {}, 0x0, {3642, 39, 99, 100}},  // count-notebook
+    {657, 1216, 3, 0x00, {}, 0x0, {3643, 39, 99, 100}},  // count-pen
+    {660, 1220, 3, 0x00, {}, 0x0, {3644, 39, 99, 100}},  // count-pencil
+    {663, 1224, 3, 0x00, {}, 0x0, {3645, 39, 99, 100}},  // count-bottle
+    {666, 1228, 3, 0x00, {}, 0x0, {3646, 39, 99, 100}},  // count-umbrella
+    {669, 1232, 3, 0x00, {}, 0x0, {3647, 39, 99, 100}},  // count-tree
+    {672, 1236, 3, 0x00, {}, 0x0, {3648, 39, 99, 100}},  // count-flower
+    {675, 1240, 3, 0x00, {}, 0x0, {3649, 39, 99, 100}},  // count-ticket
+    {678, 1244, 3, 0x00, {}, 0x0, {3650, 39, 99, 100}},  // count-paper
+    {681, 1248, 3, 0x00, {}, 0x0, {3651, 39, 99, 100}},  // count-picture
+    {684, 1252, 3, 0x00, {}, 0x0, {3652, 39, 99, 100}},  // count-shirt
+    {687, 1256, 3, 0x00, {}, 0x0, {3653, 39, 99, 100}},  // count-map
+    {690, 1260, 3, 0x00, {}, 0x0, {3654, 39, 99, 100}},  // count-photo
+    {693, 1264, 3, 0x00, {}, 0x0, {3655, 39, 99, 100}},  // count-stamp
+    {696, 1270, 2, 0x00, {}, 0x0, {3656, 101, 46, 100}},  // count-ten
+    {698, 1273, 2, 0x00, {}, 0x0, {101, 46, 100}},  // count-things
+    {700, 1276, 2, 0x00, {}, 0x0, {46, 99, 100}},  // count-digits
+    {702, 1282, 4, 0x00, {}, 0x0, {102, 40, 38, 46, 41, 99}},  // there-number-floats
+    {706, 1287, 4, 0x00, {}, 0x0, {102, 46, 56, 41, 94, 99}},  // object-number-floats
 };
 unsigned const kAnalysisRuleCount = 323;
 unsigned const kFirstNumberRule = 297;
@@ -2533,162 +2533,162 @@ AnalTerm const kAnalTerms[] = {
     {"S", nullptr, 0, 2, 0, 0, 0},
     {"*st", nullptr, 0, 14, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-people 0
-    {"NP", nullptr, 0, 12, 0, 0, 0},
+    {"N*", nullptr, 0, 12, 0, 0, 0},
     {"{\220l\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
     {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"NBAR", nullptr, 0, 1, 0, 0, 0},  // count-people 1
     {"human", nullptr, 0, 16, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-animals 0
-    {"NP", nullptr, 0, 12, 0, 0, 0},
+    {"N*", nullptr, 0, 12, 0, 0, 0},
     {"{\225C\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
     {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"NBAR", nullptr, 0, 1, 0, 0, 0},  // count-animals 1
     {"animal", nullptr, 0, 16, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-vehicles 0
-    {"NP", nullptr, 0, 12, 0, 0, 0},
+    {"N*", nullptr, 0, 12, 0, 0, 0},
     {"{\221\344\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
     {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"NBAR", nullptr, 0, 1, 0, 0, 0},  // count-vehicles 1
     {"vehicle", nullptr, 0, 16, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-machines 0
-    {"NP", nullptr, 0, 12, 0, 0, 0},
+    {"N*", nullptr, 0, 12, 0, 0, 0},
     {"{\221\344\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
     {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"NBAR", nullptr, 0, 1, 0, 0, 0},  // count-machines 1
     {"machine", nullptr, 0, 16, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-book 0
-    {"NP", nullptr, 0, 12, 0, 0, 0},
+    {"N*", nullptr, 0, 12, 0, 0, 0},
     {"{\215\373\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
     {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"ADJP", nullptr, 0, 1, 0, 0, 0},  // count-book 1
     {"N", nullptr, 0, 1, 0, 0, 0},  // count-book 2
     {"{\226{}", nullptr, 0, 13, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-magazine 0
-    {"NP", nullptr, 0, 12, 0, 0, 0},
+    {"N*", nullptr, 0, 12, 0, 0, 0},
     {"{\215\373\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
     {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"ADJP", nullptr, 0, 1, 0, 0, 0},  // count-magazine 1
     {"N", nullptr, 0, 1, 0, 0, 0},  // count-magazine 2
     {"{\216G\216\217}", nullptr, 0, 13, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-dictionary 0
-    {"NP", nullptr, 0, 12, 0, 0, 0},
+    {"N*", nullptr, 0, 12, 0, 0, 0},
     {"{\215\373\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
     {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"ADJP", nullptr, 0, 1, 0, 0, 0},  // count-dictionary 1
     {"N", nullptr, 0, 1, 0, 0, 0},  // count-dictionary 2
     {"{\216\253\217\221}", nullptr, 0, 13, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-notebook 0
-    {"NP", nullptr, 0, 12, 0, 0, 0},
+    {"N*", nullptr, 0, 12, 0, 0, 0},
     {"{\215\373\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
     {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"ADJP", nullptr, 0, 1, 0, 0, 0},  // count-notebook 1
     {"N", nullptr, 0, 1, 0, 0, 0},  // count-notebook 2
     {"{\203m\201[\203g}", nullptr, 0, 13, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-pen 0
-    {"NP", nullptr, 0, 12, 0, 0, 0},
+    {"N*", nullptr, 0, 12, 0, 0, 0},
     {"{\226{\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
     {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"ADJP", nullptr, 0, 1, 0, 0, 0},  // count-pen 1
     {"N", nullptr, 0, 1, 0, 0, 0},  // count-pen 2
     {"{\203y\203\223}", nullptr, 0, 13, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-pencil 0
-    {"NP", nullptr, 0, 12, 0, 0, 0},
+    {"N*", nullptr, 0, 12, 0, 0, 0},
     {"{\226{\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
     {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"ADJP", nullptr, 0, 1, 0, 0, 0},  // count-pencil 1
     {"N", nullptr, 0, 1, 0, 0, 0},  // count-pencil 2
     {"{\211\224\225M}", nullptr, 0, 13, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-bottle 0
-    {"NP", nullptr, 0, 12, 0, 0, 0},
+    {"N*", nullptr, 0, 12, 0, 0, 0},
     {"{\226{\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
     {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"ADJP", nullptr, 0, 1, 0, 0, 0},  // count-bottle 1
     {"N", nullptr, 0, 1, 0, 0, 0},  // count-bottle 2
     {"{\225r}", nullptr, 0, 13, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-umbrella 0
-    {"NP", nullptr, 0, 12, 0, 0, 0},
+    {"N*", nullptr, 0, 12, 0, 0, 0},
     {"{\226{\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
     {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"ADJP", nullptr, 0, 1, 0, 0, 0},  // count-umbrella 1
     {"N", nullptr, 0, 1, 0, 0, 0},  // count-umbrella 2
     {"{\216P}", nullptr, 0, 13, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-tree 0
-    {"NP", nullptr, 0, 12, 0, 0, 0},
+    {"N*", nullptr, 0, 12, 0, 0, 0},
     {"{\226{\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
     {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"ADJP", nullptr, 0, 1, 0, 0, 0},  // count-tree 1
     {"N", nullptr, 0, 1, 0, 0, 0},  // count-tree 2
     {"{\226\330}", nullptr, 0, 13, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-flower 0
-    {"NP", nullptr, 0, 12, 0, 0, 0},
+    {"N*", nullptr, 0, 12, 0, 0, 0},
     {"{\226{\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
     {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"ADJP", nullptr, 0, 1, 0, 0, 0},  // count-flower 1
     {"N", nullptr, 0, 1, 0, 0, 0},  // count-flower 2
     {"{\211\324}", nullptr, 0, 13, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-ticket 0
-    {"NP", nullptr, 0, 12, 0, 0, 0},
+    {"N*", nullptr, 0, 12, 0, 0, 0},
     {"{\226\207\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
     {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"ADJP", nullptr, 0, 1, 0, 0, 0},  // count-ticket 1
     {"N", nullptr, 0, 1, 0, 0, 0},  // count-ticket 2
     {"{\220\330\225\204}", nullptr, 0, 13, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-paper 0
-    {"NP", nullptr, 0, 12, 0, 0, 0},
+    {"N*", nullptr, 0, 12, 0, 0, 0},
     {"{\226\207\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
     {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"ADJP", nullptr, 0, 1, 0, 0, 0},  // count-paper 1
     {"N", nullptr, 0, 1, 0, 0, 0},  // count-paper 2
     {"{\216\206}", nullptr, 0, 13, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-picture 0
-    {"NP", nullptr, 0, 12, 0, 0, 0},
+    {"N*", nullptr, 0, 12, 0, 0, 0},
     {"{\226\207\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
     {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"ADJP", nullptr, 0, 1, 0, 0, 0},  // count-picture 1
     {"N", nullptr, 0, 1, 0, 0, 0},  // count-picture 2
     {"{\212G}", nullptr, 0, 13, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-shirt 0
-    {"NP", nullptr, 0, 12, 0, 0, 0},
+    {"N*", nullptr, 0, 12, 0, 0, 0},
     {"{\226\207\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
     {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"ADJP", nullptr, 0, 1, 0, 0, 0},  // count-shirt 1
     {"N", nullptr, 0, 1, 0, 0, 0},  // count-shirt 2
     {"{\203V\203\203\203c}", nullptr, 0, 13, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-map 0
-    {"NP", nullptr, 0, 12, 0, 0, 0},
+    {"N*", nullptr, 0, 12, 0, 0, 0},
     {"{\226\207\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
     {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"ADJP", nullptr, 0, 1, 0, 0, 0},  // count-map 1
     {"N", nullptr, 0, 1, 0, 0, 0},  // count-map 2
     {"{\222n\220}}", nullptr, 0, 13, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-photo 0
-    {"NP", nullptr, 0, 12, 0, 0, 0},
+    {"N*", nullptr, 0, 12, 0, 0, 0},
     {"{\226\207\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
     {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"ADJP", nullptr, 0, 1, 0, 0, 0},  // count-photo 1
     {"N", nullptr, 0, 1, 0, 0, 0},  // count-photo 2
     {"{\216\312\220^}", nullptr, 0, 13, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-stamp 0
-    {"NP", nullptr, 0, 12, 0, 0, 0},
+    {"N*", nullptr, 0, 12, 0, 0, 0},
     {"{\226\207\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
     {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"ADJP", nullptr, 0, 1, 0, 0, 0},  // count-stamp 1
     {"N", nullptr, 0, 1, 0, 0, 0},  // count-stamp 2
     {"{\220\330\216\350}", nullptr, 0, 13, 0, 0, 0},
     {"NUMBER", nullptr, 0, 1, 0, 0, 0},  // count-ten 0
-    {"NP", nullptr, 0, 12, 0, 0, 0},
+    {"N*", nullptr, 0, 12, 0, 0, 0},
     {"{\217\\}", nullptr, 0, 13, 0, 0, 0},
     {"{\214\302\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
     {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"NBAR", nullptr, 0, 1, 0, 0, 0},  // count-ten 1
     {"NUMBER", nullptr, 0, 1, 0, 0, 0},  // count-things 0
-    {"NP", nullptr, 0, 12, 0, 0, 0},
+    {"N*", nullptr, 0, 12, 0, 0, 0},
     {"{\077}", nullptr, 0, 27, 0, 0, 0},
     {"{\202\302\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
     {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"NBAR", nullptr, 0, 1, 0, 0, 0},  // count-things 1
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // count-digits 0
-    {"NP", nullptr, 0, 12, 0, 0, 0},
+    {"N*", nullptr, 0, 12, 0, 0, 0},
     {"{\214\302\202\314}", nullptr, 0, 13, kActAfter, 0, 0},
     {"COUNTER", nullptr, 0, 1, kAct, 0, 0},
     {"NBAR", nullptr, 0, 1, 0, 0, 0},  // count-digits 1
@@ -3130,7 +3130,7 @@ LetterMapRecord const kConstitForward[] = {
     {73, 0, 0, 1, 34},
     {76, 0, 0, 1, 35},
     {77, 0, 0, 1, 36},
-    {78, 7, 0, 4, 37},  // N
+    {78, 7, 68, 4, 37},  // N
     {80, 0, 0, 5, 41},
     {81, 0, 0, 1, 46},
     {82, 0, 0, 1, 47},
@@ -3305,7 +3305,7 @@ LetterMapRecord const kConstitForward[] = {
     {69, 0, 0, 1, 204},
     {105, 59, 0, 0, 0},  // Dat_ni
     {84, 0, 0, 1, 205},
-    {82, 68, 67, 1, 206},  // NUMBER
+    {82, 69, 67, 1, 206},  // NUMBER
     {97, 8, 0, 0, 0},  // Nom_ga
     {97, 60, 0, 0, 0},  // Nom_ha
     {80, 64, 0, 0, 0},  // PARENP
@@ -3322,7 +3322,7 @@ LetterMapRecord const kConstitForward[] = {
     {116, 0, 0, 1, 210},
     {102, 0, 0, 1, 211},
     {101, 0, 0, 1, 212},
-    {82, 69, 0, 0, 0},  // COUNTER
+    {82, 70, 0, 0, 0},  // COUNTER
     {79, 34, 0, 0, 0},  // GOINGTO
     {100, 0, 0, 1, 213},
     {69, 1, 0, 0, 0},  // THEREBE

@@ -57,7 +57,7 @@ TEST(E2jPhrases, ComparisonsTakeYoriAndIchiban) {
 TEST(E2jPhrases, NumbersTakeTheCounterOfTheirNoun) {
     StyledTranslation const cases[] = {
         {"I have three dogs.", "私は犬を三匹持っている。", "私は犬を三匹持っています。"},
-        {"Two students came.", "二人の学生が来た。", "二人の学生が来ました。"},
+        {"My two sisters came.", "私の二人の姉妹は来た。", "私の二人の姉妹は来ました。"},
         {"He read 3 books.", "彼は本を３冊読んだ。", "彼は本を３冊読みました。"},
         {"We had two cars.", "私達は車を二台持っていた。", "私達は車を二台持っていました。"},
         {"She bought five pens and two tickets.", "彼女は五本のペンと二枚の切符を買った。",
