@@ -107,8 +107,10 @@ Candidate TwoApostrophes(Text const& text) { return Whole(text[0] == '\'' && tex
 Candidate TwoBackquotes(Text const& text) { return Whole(text[0] == '`' && text[1] == '`' ? 2 : 0); }
 Candidate DoublePlus(Text const& text) { return Whole(text[0] == '+' && text[1] == '+' ? 2 : 0); }
 
-// A run of one repeated "#", "=", "_" (two or more), "-" (three or more) or
-// "*" (four or more), with the blanks after it.
+// A run of one repeated "#", "=", "_" (two or more), "-" or "~" (three or
+// more) or "*" (four or more), with the blanks after it.  "~" underlines
+// headings as "=" and "-" do; a run of them as words made a chart of
+// seventy words of one heading.
 Candidate SeparatorRun(Text const& text) {
     uint32_t const c = text[0];
     std::size_t least;
@@ -119,6 +121,7 @@ Candidate SeparatorRun(Text const& text) {
             least = 2;
             break;
         case '-':
+        case '~':
             least = 3;
             break;
         case '*':
@@ -455,7 +458,7 @@ constexpr Rule kRules[] = {
     {57, T::kDash, nullptr, nullptr, "bullet character or middle dot"},
     {58, T::kWord, DoublePlus, OneOf<'+'>, "\"++\""},
     {59, T::kPlus, nullptr, nullptr, "plus"},
-    {60, T::kSeparator, SeparatorRun, OneOf<'#', '=', '_', '-', '*'>, "separator run and the blanks after it"},
+    {60, T::kSeparator, SeparatorRun, OneOf<'#', '=', '_', '-', '*', '~'>, "separator run and the blanks after it"},
     {61, T::kWord, Ordinal, IsDigit, "digits with a capital ordinal ending"},
     {69, T::kNumber, GroupedNumber, IsDigit, "number with thousands groups"},
     {70, T::kNumber, DecimalNumber, DigitOrPeriod, "number with decimal groups"},

@@ -112,6 +112,7 @@ TEST(ScannerRules, TextsScanIntoTheTokensTheRulesGive) {
         {L"x%END%y %cont%", "Word[x] EndOfSentence[%END%] Word[y] Space[ ] ContinueSentence[%cont%]"},
         {L"---- == -- ***", "Separator[---- ] Separator[== ] Dash[--] Space[ ] Word[*] Word[*] Word[*]"},
         {L"--- __\n", "Separator[--- ] Separator[__] Newline[\n]"},
+        {L"~~~~\n~~ ~/a", "Separator[~~~~] Newline[\n] Word[~] Word[~] Space[ ] Word[~] Word[/] Word[a]"},
         {L"* item **x", "Bullet[*] Space[ ] Word[item] Space[ ] Word[*] Bullet[*] Word[x]"},
         {L"a+b++c", "Word[a] Plus[+] Word[b] Word[++] Word[c]"},
         {L"#1, =_", "Word[#] Number[1] Word[,] Space[ ] Word[=] Word[_]"},

@@ -30,6 +30,12 @@ TEST(E2jRealText, AHeadingReadsAsItsNounPhrase) {
         {"The red car", "赤い車", "赤い車"},
         {"My father's car\n", "私の父の車\n", "私の父の車\n"},
         {"The park\nThe children play in the park.\n", "公園\n子供は公園で遊ぶ。\n", "公園\n子供は公園で遊びます。\n"},
+        // Underlined: the rule of tildes stays as it is.
+        {"My school\n~~~~~~~~~\nThe school is big.\n", "私の学校\n~~~~~~~~~\n学校は大きい。\n",
+         "私の学校\n~~~~~~~~~\n学校は大きいです。\n"},
+        // A gerund: the dictionary form and こと.
+        {"Eating apples\n", "りんごを食べること\n", "りんごを食べること\n"},
+        {"Swimming\n", "泳ぐこと\n", "泳ぐこと\n"},
     };
     ExpectPlainAndPolite(cases);
 }
