@@ -229,13 +229,17 @@ def main(argv):
         return 2
     edict_path, core_path, wordnet, out = argv[1:]
     exceptions = tuple(read_exceptions(f"{wordnet}/{kind}.exc") for kind in ("verb", "noun", "adj"))
+    core = core_words(core_path)
     readings = []
-    for number, (category, english, cooked, jpos, keys) in enumerate(
-            lexicon_lines(edict_path, core_words(core_path), exceptions), 1):
+    for number, (category, english, cooked, jpos, keys) in enumerate(lexicon_lines(edict_path, core, exceptions), 1):
         try:
-            readings.extend(gen_lexicon.readings_of_line(category, english, cooked, jpos, keys, number))
+            base = gen_lexicon.readings_of_line(category, english, cooked, jpos, keys, number)[0]
         except gen_lexicon.LexiconError:
             continue
+        # A form that is a word of the core lexicon ("interesting" of
+        # "interest") is left to the core, as the word itself would be.
+        base.forms = [form for form in base.forms if form.headword.lower() not in core]
+        readings.extend([base] + base.forms)
     text = gen_lexicon.write_text(readings, source="EDICT (" + edict_path + ")", dictionary_id=2)
     with open(out, "w", encoding="utf-8") as written:
         written.write(text)

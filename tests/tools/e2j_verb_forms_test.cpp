@@ -175,4 +175,14 @@ TEST(E2jVerbForms, KnowingIsAState) {
     ExpectPlainAndPolite(cases);
 }
 
+// An adjective in -ing is no progressive, though a verb of the EDICT lexicon
+// would have the same form.
+TEST(E2jVerbForms, AnAdjectiveInIngIsNoProgressive) {
+    StyledTranslation const cases[] = {
+        {"This book is interesting.", "この本は面白い。", "この本は面白いです。"},
+        {"He is running.", "彼は走っている。", "彼は走っています。"},
+    };
+    ExpectPlainAndPolite(cases);
+}
+
 }  // namespace

@@ -36,10 +36,12 @@ EDICT = """\
 発 [はつ] /(n,n-suf) (1) departure/(n,n-suf) (2) (abbr) engine/(P)/
 機関 [きかん] /(n) (1) engine/(n) (2) agency/(P)/
 煙草 [たばこ] /(n) (uk) tobacco/cigarette/(P)/
+交じる [まじる] /(v5r,vi) to interest/(P)/
 """
 CORE = """\
 VT01  eat  {食べ}-  VV
 N  bean  {豆}  N
+ADJ  interesting  {面白}-  ADJ
 """
 VERB_EXC = "wrote write\nwritten write\nran run\nswam swim\nswum swim\nswimming swim\n"
 NOUN_EXC = "children child\n"
@@ -119,6 +121,10 @@ class EdictLexicon(unittest.TestCase):
         # Forms of core words: a regular plural, an -ing form.
         for word in ("eat", "beans", "eating", "curio", "rare article", "movement of vehicles", "medical"):
             self.assertNotIn(word, self.entries, word)
+        # A form of a word of its own that is a core word: the verb keeps its
+        # other forms.
+        self.assertNotIn("interesting", self.entries)
+        self.assertIn("interested", self.entries)
         self.assertEqual(self.entries["doctor"], [["N", "{医者}", "N"]])
 
     def test_irregular_forms_come_from_wordnet(self):
