@@ -213,130 +213,131 @@ AnalysisRule const kAnalysisRules[] = {
     {452, 876, 1, 0x00, {}, 0x0, {84, 91}},  // when-comma
     {453, 878, 1, 0x00, {}, 0x0, {84, 85}},  // if-comma
     {454, 883, 1, 0x00, {}, 0x0, {1464, 92, 81}},  // but-ga
-    {455, 889, 3, 0x02, {}, 0x0, {3332, 70}},  // pres-ru-vv (plain)
-    {455, 889, 3, 0x04, {}, 0x0, {3332, 70}},  // pres-ru-vv (written)
-    {458, 893, 3, 0x02, {}, 0x0, {3333, 70}},  // pres-ru-vku (plain)
-    {458, 893, 3, 0x04, {}, 0x0, {3333, 70}},  // pres-ru-vku (written)
-    {461, 897, 3, 0x02, {}, 0x0, {3334, 70}},  // pres-ru-vsu (plain)
-    {461, 897, 3, 0x04, {}, 0x0, {3334, 70}},  // pres-ru-vsu (written)
-    {464, 901, 3, 0x02, {}, 0x0, {5443, 3338, 70}},  // pres-w (plain)
-    {464, 901, 3, 0x04, {}, 0x0, {5443, 3338, 70}},  // pres-w (written)
-    {467, 905, 3, 0x02, {}, 0x0, {3335, 70}},  // pres-u-godan (plain)
-    {467, 905, 3, 0x04, {}, 0x0, {3335, 70}},  // pres-u-godan (written)
-    {470, 911, 3, 0x02, {}, 0x0, {3332, 62}},  // past-vv (plain)
-    {470, 911, 3, 0x04, {}, 0x0, {3332, 62}},  // past-vv (written)
-    {473, 915, 3, 0x02, {}, 0x0, {3333, 62}},  // past-vku (plain)
-    {473, 915, 3, 0x04, {}, 0x0, {3333, 62}},  // past-vku (written)
-    {476, 919, 3, 0x02, {}, 0x0, {5413, 3334, 62}},  // past-vsu (plain)
-    {476, 919, 3, 0x04, {}, 0x0, {5413, 3334, 62}},  // past-vsu (written)
-    {479, 923, 3, 0x02, {}, 0x0, {5444, 3340, 62}},  // past-k (plain)
-    {479, 923, 3, 0x04, {}, 0x0, {5444, 3340, 62}},  // past-k (written)
-    {482, 927, 3, 0x02, {}, 0x0, {5444, 3339, 62}},  // past-ik (plain)
-    {482, 927, 3, 0x04, {}, 0x0, {5444, 3339, 62}},  // past-ik (written)
-    {485, 931, 3, 0x02, {}, 0x0, {5445, 3341, 62}},  // past-g (plain)
-    {485, 931, 3, 0x04, {}, 0x0, {5445, 3341, 62}},  // past-g (written)
-    {488, 935, 3, 0x02, {}, 0x0, {5446, 3342, 62}},  // past-s (plain)
-    {488, 935, 3, 0x04, {}, 0x0, {5446, 3342, 62}},  // past-s (written)
-    {491, 939, 3, 0x02, {}, 0x0, {5447, 3343, 62}},  // past-t (plain)
-    {491, 939, 3, 0x04, {}, 0x0, {5447, 3343, 62}},  // past-t (written)
-    {494, 943, 3, 0x02, {}, 0x0, {5448, 3344, 62}},  // past-r (plain)
-    {494, 943, 3, 0x04, {}, 0x0, {5448, 3344, 62}},  // past-r (written)
-    {497, 947, 3, 0x02, {}, 0x0, {5443, 3338, 62}},  // past-w (plain)
-    {497, 947, 3, 0x04, {}, 0x0, {5443, 3338, 62}},  // past-w (written)
-    {500, 951, 3, 0x02, {}, 0x0, {5449, 3345, 62}},  // past-m (plain)
-    {500, 951, 3, 0x04, {}, 0x0, {5449, 3345, 62}},  // past-m (written)
-    {503, 955, 3, 0x02, {}, 0x0, {5450, 3346, 62}},  // past-b (plain)
-    {503, 955, 3, 0x04, {}, 0x0, {5450, 3346, 62}},  // past-b (written)
-    {506, 959, 3, 0x02, {}, 0x0, {5451, 3347, 62}},  // past-n (plain)
-    {506, 959, 3, 0x04, {}, 0x0, {5451, 3347, 62}},  // past-n (written)
-    {509, 965, 5, 0x02, {}, 0x0, {3335, 55}},  // neg-stem-godan (plain)
-    {509, 965, 5, 0x04, {}, 0x0, {3335, 55}},  // neg-stem-godan (written)
-    {514, 971, 5, 0x02, {}, 0x0, {5413, 3334, 55}},  // neg-stem-vsu (plain)
-    {514, 971, 5, 0x04, {}, 0x0, {5413, 3334, 55}},  // neg-stem-vsu (written)
-    {519, 977, 4, 0x02, {}, 0x0, {55, 70}},  // neg-pres (plain)
-    {519, 977, 4, 0x04, {}, 0x0, {55, 70}},  // neg-pres (written)
-    {523, 982, 4, 0x02, {}, 0x0, {55, 62}},  // neg-past (plain)
-    {523, 982, 4, 0x04, {}, 0x0, {55, 62}},  // neg-past (written)
-    {527, 991, 8, 0x01, {}, 0x0, {3335, 60}},  // polite-stem-godan (polite)
-    {535, 1000, 1, 0x01, {}, 0x0, {5452, 3338}},  // polite-stem-w (polite)
-    {536, 1002, 8, 0x01, {}, 0x0, {5413, 3334, 60}},  // polite-stem-vsu (polite)
-    {544, 1011, 3, 0x01, {}, 0x0, {3331, 70}},  // polite-pres (polite)
-    {547, 1015, 3, 0x01, {}, 0x0, {3331, 62}},  // polite-past (polite)
-    {550, 1019, 4, 0x01, {}, 0x0, {55, 70}},  // polite-neg-pres (polite)
-    {554, 1024, 4, 0x01, {}, 0x0, {55, 62}},  // polite-neg-past (polite)
-    {558, 1033, 3, 0x02, {}, 0x0, {5410, 5412, 3329, 70, 42}},  // adj-pres (plain)
-    {558, 1033, 3, 0x04, {}, 0x0, {5410, 5412, 3329, 70, 42}},  // adj-pres (written)
-    {561, 1037, 3, 0x01, {}, 0x0, {5410, 5412, 3329, 70, 42}},  // adj-pres-polite (polite)
-    {564, 1041, 3, 0x02, {}, 0x0, {5410, 5412, 3329, 62, 42}},  // adj-past (plain)
-    {564, 1041, 3, 0x04, {}, 0x0, {5410, 5412, 3329, 62, 42}},  // adj-past (written)
-    {567, 1045, 3, 0x01, {}, 0x0, {5410, 5412, 3329, 62, 42}},  // adj-past-polite (polite)
-    {570, 1049, 5, 0x02, {}, 0x0, {5410, 5412, 3329, 55, 42}},  // adj-neg (plain)
-    {570, 1049, 5, 0x04, {}, 0x0, {5410, 5412, 3329, 55, 42}},  // adj-neg (written)
-    {575, 1055, 5, 0x01, {}, 0x0, {5410, 5412, 3329, 55, 42}},  // adj-neg-polite (polite)
-    {580, 1063, 2, 0x02, {}, 0x0, {5412, 3329, 70}},  // adj-bare-pres (plain)
-    {580, 1063, 2, 0x04, {}, 0x0, {5412, 3329, 70}},  // adj-bare-pres (written)
-    {582, 1066, 2, 0x01, {}, 0x0, {5412, 3329, 70}},  // adj-bare-pres-polite (polite)
-    {584, 1069, 2, 0x02, {}, 0x0, {5412, 3329, 62}},  // adj-bare-past (plain)
-    {584, 1069, 2, 0x04, {}, 0x0, {5412, 3329, 62}},  // adj-bare-past (written)
-    {586, 1072, 2, 0x01, {}, 0x0, {5412, 3329, 62}},  // adj-bare-past-polite (polite)
-    {588, 1077, 2, 0x00, {}, 0x0, {5412, 3329, 46}},  // adj-attributive
-    {590, 1080, 2, 0x00, {}, 0x0, {5412, 3330, 46}},  // na-adj-attributive
-    {592, 1083, 2, 0x00, {}, 0x0, {5412, 3350, 46}},  // no-adj-attributive
-    {594, 1089, 2, 0x02, {}, 0x0, {5410, 70, 42}},  // copula-pres-plain (plain)
-    {596, 1092, 2, 0x02, {}, 0x0, {5410, 62, 42}},  // copula-past-plain (plain)
-    {598, 1095, 2, 0x04, {}, 0x0, {5410, 70, 42}},  // copula-pres-written (written)
-    {600, 1098, 2, 0x04, {}, 0x0, {5410, 62, 42}},  // copula-past-written (written)
-    {602, 1101, 2, 0x01, {}, 0x0, {5410, 70, 42}},  // copula-pres-polite (polite)
-    {604, 1104, 2, 0x01, {}, 0x0, {5410, 62, 42}},  // copula-past-polite (polite)
-    {606, 1107, 4, 0x02, {}, 0x0, {5410, 55, 42}},  // copula-neg (plain)
-    {606, 1107, 4, 0x04, {}, 0x0, {5410, 55, 42}},  // copula-neg (written)
-    {610, 1112, 4, 0x01, {}, 0x0, {5410, 55, 42}},  // copula-neg-polite (polite)
-    {614, 1121, 1, 0x00, {}, 0x0, {93}},  // dat-ni
-    {615, 1123, 1, 0x00, {}, 0x0, {40}},  // nom-ga
-    {616, 1125, 1, 0x00, {}, 0x0, {94}},  // nom-ha
-    {617, 1127, 1, 0x00, {}, 0x0, {95}},  // hodo
-    {618, 1131, 1, 0x00, {}, 0x0, {5409, 36, 37, 41}},  // pp-in-np-de
-    {619, 1133, 1, 0x00, {}, 0x0, {5453, 36, 37, 41}},  // pp-in-np-ni
-    {620, 1138, 1, 0x00, {}, 0x0, {2701, 3636, 36, 37, 41}},  // pp-with-in-np
-    {621, 1140, 2, 0x00, {}, 0x0, {2701, 3636, 36, 37, 77, 39}},  // pp-with-instrument
-    {623, 1145, 1, 0x40, {}, 0x0, {60, 72}},  // question-ka
-    {624, 1147, 1, 0x40, {}, 0x0, {60, 96}},  // question-wh-ka
-    {625, 1151, 3, 0x02, {}, 0x0, {3637, 5454, 60, 42}},  // question-copula-plain (plain)
-    {628, 1160, 1, 0x00, {}, 0x0, {97, 41, 77}},  // paren-after-object
-    {629, 1162, 1, 0x00, {}, 0x0, {98, 41, 77}},  // quote-after-object
-    {630, 1164, 1, 0x00, {}, 0x0, {98, 46, 41, 77}},  // quoted-noun-after-object
-    {631, 1167, 2, 0x00, {}, 0x0, {98, 80, 54, 41, 78}},  // quote-topic
-    {633, 1170, 2, 0x00, {}, 0x0, {98, 80, 46, 54, 41, 78}},  // quoted-noun-topic
-    {635, 1180, 3, 0x00, {}, 0x0, {2690, 3638, 36, 47, 43, 37, 41}},  // superlative-in
-    {638, 1194, 2, 0x00, {}, 0x0, {46, 99, 100}},  // count-people
-    {640, 1197, 2, 0x00, {}, 0x0, {46, 99, 100}},  // count-animals
-    {642, 1200, 2, 0x00, {}, 0x0, {46, 99, 100}},  // count-vehicles
-    {644, 1203, 2, 0x00, {}, 0x0, {46, 99, 100}},  // count-machines
-    {646, 1208, 3, 0x00, {}, 0x0, {3639, 39, 99, 100}},  // count-book
-    {649, 1212, 3, 0x00, {}, 0x0, {3640, 39, 99, 100}},  // count-magazine
-    {652, 1216, 3, 0x00, {}, 0x0, {3641, 39, 99, 100}},  // count-dictionary
-    {655, 1220, 3, 0x00, {}, 0x0, {3642, 39, 99, 100}},  // count-notebook
-    {658, 1224, 3, 0x00, {}, 0x0, {3643, 39, 99, 100}},  // count-pen
-    {661, 1228, 3, 0x00, {}, 0x0, {3644, 39, 99, 100}},  // count-pencil
-    {664, 1232, 3, 0x00, {}, 0x0, {3645, 39, 99, 100}},  // count-bottle
-    {667, 1236, 3, 0x00, {}, 0x0, {3646, 39, 99, 100}},  // count-umbrella
-    {670, 1240, 3, 0x00, {}, 0x0, {3647, 39, 99, 100}},  // count-tree
-    {673, 1244, 3, 0x00, {}, 0x0, {3648, 39, 99, 100}},  // count-flower
-    {676, 1248, 3, 0x00, {}, 0x0, {3649, 39, 99, 100}},  // count-ticket
-    {679, 1252, 3, 0x00, {}, 0x0, {3650, 39, 99, 100}},  // count-paper
-    {682, 1256, 3, 0x00, {}, 0x0, {3651, 39, 99, 100}},  // count-picture
-    {685, 1260, 3, 0x00, {}, 0x0, {3652, 39, 99, 100}},  // count-shirt
-    {688, 1264, 3, 0x00, {}, 0x0, {3653, 39, 99, 100}},  // count-map
-    {691, 1268, 3, 0x00, {}, 0x0, {3654, 39, 99, 100}},  // count-photo
-    {694, 1272, 3, 0x00, {}, 0x0, {3655, 39, 99, 100}},  // count-stamp
-    {697, 1278, 2, 0x00, {}, 0x0, {3656, 101, 46, 100}},  // count-ten
-    {699, 1281, 2, 0x00, {}, 0x0, {101, 46, 100}},  // count-things
-    {701, 1284, 2, 0x00, {}, 0x0, {46, 99, 100}},  // count-digits
-    {703, 1290, 4, 0x00, {}, 0x0, {102, 40, 38, 46, 41, 99}},  // there-number-floats
-    {707, 1295, 4, 0x00, {}, 0x0, {102, 46, 56, 41, 77, 99}},  // object-number-floats
+    {455, 885, 1, 0x00, {}, 0x0, {1465, 92, 81}},  // or-ka
+    {456, 891, 3, 0x02, {}, 0x0, {3332, 70}},  // pres-ru-vv (plain)
+    {456, 891, 3, 0x04, {}, 0x0, {3332, 70}},  // pres-ru-vv (written)
+    {459, 895, 3, 0x02, {}, 0x0, {3333, 70}},  // pres-ru-vku (plain)
+    {459, 895, 3, 0x04, {}, 0x0, {3333, 70}},  // pres-ru-vku (written)
+    {462, 899, 3, 0x02, {}, 0x0, {3334, 70}},  // pres-ru-vsu (plain)
+    {462, 899, 3, 0x04, {}, 0x0, {3334, 70}},  // pres-ru-vsu (written)
+    {465, 903, 3, 0x02, {}, 0x0, {5443, 3338, 70}},  // pres-w (plain)
+    {465, 903, 3, 0x04, {}, 0x0, {5443, 3338, 70}},  // pres-w (written)
+    {468, 907, 3, 0x02, {}, 0x0, {3335, 70}},  // pres-u-godan (plain)
+    {468, 907, 3, 0x04, {}, 0x0, {3335, 70}},  // pres-u-godan (written)
+    {471, 913, 3, 0x02, {}, 0x0, {3332, 62}},  // past-vv (plain)
+    {471, 913, 3, 0x04, {}, 0x0, {3332, 62}},  // past-vv (written)
+    {474, 917, 3, 0x02, {}, 0x0, {3333, 62}},  // past-vku (plain)
+    {474, 917, 3, 0x04, {}, 0x0, {3333, 62}},  // past-vku (written)
+    {477, 921, 3, 0x02, {}, 0x0, {5413, 3334, 62}},  // past-vsu (plain)
+    {477, 921, 3, 0x04, {}, 0x0, {5413, 3334, 62}},  // past-vsu (written)
+    {480, 925, 3, 0x02, {}, 0x0, {5444, 3340, 62}},  // past-k (plain)
+    {480, 925, 3, 0x04, {}, 0x0, {5444, 3340, 62}},  // past-k (written)
+    {483, 929, 3, 0x02, {}, 0x0, {5444, 3339, 62}},  // past-ik (plain)
+    {483, 929, 3, 0x04, {}, 0x0, {5444, 3339, 62}},  // past-ik (written)
+    {486, 933, 3, 0x02, {}, 0x0, {5445, 3341, 62}},  // past-g (plain)
+    {486, 933, 3, 0x04, {}, 0x0, {5445, 3341, 62}},  // past-g (written)
+    {489, 937, 3, 0x02, {}, 0x0, {5446, 3342, 62}},  // past-s (plain)
+    {489, 937, 3, 0x04, {}, 0x0, {5446, 3342, 62}},  // past-s (written)
+    {492, 941, 3, 0x02, {}, 0x0, {5447, 3343, 62}},  // past-t (plain)
+    {492, 941, 3, 0x04, {}, 0x0, {5447, 3343, 62}},  // past-t (written)
+    {495, 945, 3, 0x02, {}, 0x0, {5448, 3344, 62}},  // past-r (plain)
+    {495, 945, 3, 0x04, {}, 0x0, {5448, 3344, 62}},  // past-r (written)
+    {498, 949, 3, 0x02, {}, 0x0, {5443, 3338, 62}},  // past-w (plain)
+    {498, 949, 3, 0x04, {}, 0x0, {5443, 3338, 62}},  // past-w (written)
+    {501, 953, 3, 0x02, {}, 0x0, {5449, 3345, 62}},  // past-m (plain)
+    {501, 953, 3, 0x04, {}, 0x0, {5449, 3345, 62}},  // past-m (written)
+    {504, 957, 3, 0x02, {}, 0x0, {5450, 3346, 62}},  // past-b (plain)
+    {504, 957, 3, 0x04, {}, 0x0, {5450, 3346, 62}},  // past-b (written)
+    {507, 961, 3, 0x02, {}, 0x0, {5451, 3347, 62}},  // past-n (plain)
+    {507, 961, 3, 0x04, {}, 0x0, {5451, 3347, 62}},  // past-n (written)
+    {510, 967, 5, 0x02, {}, 0x0, {3335, 55}},  // neg-stem-godan (plain)
+    {510, 967, 5, 0x04, {}, 0x0, {3335, 55}},  // neg-stem-godan (written)
+    {515, 973, 5, 0x02, {}, 0x0, {5413, 3334, 55}},  // neg-stem-vsu (plain)
+    {515, 973, 5, 0x04, {}, 0x0, {5413, 3334, 55}},  // neg-stem-vsu (written)
+    {520, 979, 4, 0x02, {}, 0x0, {55, 70}},  // neg-pres (plain)
+    {520, 979, 4, 0x04, {}, 0x0, {55, 70}},  // neg-pres (written)
+    {524, 984, 4, 0x02, {}, 0x0, {55, 62}},  // neg-past (plain)
+    {524, 984, 4, 0x04, {}, 0x0, {55, 62}},  // neg-past (written)
+    {528, 993, 8, 0x01, {}, 0x0, {3335, 60}},  // polite-stem-godan (polite)
+    {536, 1002, 1, 0x01, {}, 0x0, {5452, 3338}},  // polite-stem-w (polite)
+    {537, 1004, 8, 0x01, {}, 0x0, {5413, 3334, 60}},  // polite-stem-vsu (polite)
+    {545, 1013, 3, 0x01, {}, 0x0, {3331, 70}},  // polite-pres (polite)
+    {548, 1017, 3, 0x01, {}, 0x0, {3331, 62}},  // polite-past (polite)
+    {551, 1021, 4, 0x01, {}, 0x0, {55, 70}},  // polite-neg-pres (polite)
+    {555, 1026, 4, 0x01, {}, 0x0, {55, 62}},  // polite-neg-past (polite)
+    {559, 1035, 3, 0x02, {}, 0x0, {5410, 5412, 3329, 70, 42}},  // adj-pres (plain)
+    {559, 1035, 3, 0x04, {}, 0x0, {5410, 5412, 3329, 70, 42}},  // adj-pres (written)
+    {562, 1039, 3, 0x01, {}, 0x0, {5410, 5412, 3329, 70, 42}},  // adj-pres-polite (polite)
+    {565, 1043, 3, 0x02, {}, 0x0, {5410, 5412, 3329, 62, 42}},  // adj-past (plain)
+    {565, 1043, 3, 0x04, {}, 0x0, {5410, 5412, 3329, 62, 42}},  // adj-past (written)
+    {568, 1047, 3, 0x01, {}, 0x0, {5410, 5412, 3329, 62, 42}},  // adj-past-polite (polite)
+    {571, 1051, 5, 0x02, {}, 0x0, {5410, 5412, 3329, 55, 42}},  // adj-neg (plain)
+    {571, 1051, 5, 0x04, {}, 0x0, {5410, 5412, 3329, 55, 42}},  // adj-neg (written)
+    {576, 1057, 5, 0x01, {}, 0x0, {5410, 5412, 3329, 55, 42}},  // adj-neg-polite (polite)
+    {581, 1065, 2, 0x02, {}, 0x0, {5412, 3329, 70}},  // adj-bare-pres (plain)
+    {581, 1065, 2, 0x04, {}, 0x0, {5412, 3329, 70}},  // adj-bare-pres (written)
+    {583, 1068, 2, 0x01, {}, 0x0, {5412, 3329, 70}},  // adj-bare-pres-polite (polite)
+    {585, 1071, 2, 0x02, {}, 0x0, {5412, 3329, 62}},  // adj-bare-past (plain)
+    {585, 1071, 2, 0x04, {}, 0x0, {5412, 3329, 62}},  // adj-bare-past (written)
+    {587, 1074, 2, 0x01, {}, 0x0, {5412, 3329, 62}},  // adj-bare-past-polite (polite)
+    {589, 1079, 2, 0x00, {}, 0x0, {5412, 3329, 46}},  // adj-attributive
+    {591, 1082, 2, 0x00, {}, 0x0, {5412, 3330, 46}},  // na-adj-attributive
+    {593, 1085, 2, 0x00, {}, 0x0, {5412, 3350, 46}},  // no-adj-attributive
+    {595, 1091, 2, 0x02, {}, 0x0, {5410, 70, 42}},  // copula-pres-plain (plain)
+    {597, 1094, 2, 0x02, {}, 0x0, {5410, 62, 42}},  // copula-past-plain (plain)
+    {599, 1097, 2, 0x04, {}, 0x0, {5410, 70, 42}},  // copula-pres-written (written)
+    {601, 1100, 2, 0x04, {}, 0x0, {5410, 62, 42}},  // copula-past-written (written)
+    {603, 1103, 2, 0x01, {}, 0x0, {5410, 70, 42}},  // copula-pres-polite (polite)
+    {605, 1106, 2, 0x01, {}, 0x0, {5410, 62, 42}},  // copula-past-polite (polite)
+    {607, 1109, 4, 0x02, {}, 0x0, {5410, 55, 42}},  // copula-neg (plain)
+    {607, 1109, 4, 0x04, {}, 0x0, {5410, 55, 42}},  // copula-neg (written)
+    {611, 1114, 4, 0x01, {}, 0x0, {5410, 55, 42}},  // copula-neg-polite (polite)
+    {615, 1123, 1, 0x00, {}, 0x0, {93}},  // dat-ni
+    {616, 1125, 1, 0x00, {}, 0x0, {40}},  // nom-ga
+    {617, 1127, 1, 0x00, {}, 0x0, {94}},  // nom-ha
+    {618, 1129, 1, 0x00, {}, 0x0, {95}},  // hodo
+    {619, 1133, 1, 0x00, {}, 0x0, {5409, 36, 37, 41}},  // pp-in-np-de
+    {620, 1135, 1, 0x00, {}, 0x0, {5453, 36, 37, 41}},  // pp-in-np-ni
+    {621, 1140, 1, 0x00, {}, 0x0, {2701, 3636, 36, 37, 41}},  // pp-with-in-np
+    {622, 1142, 2, 0x00, {}, 0x0, {2701, 3636, 36, 37, 77, 39}},  // pp-with-instrument
+    {624, 1147, 1, 0x40, {}, 0x0, {60, 72}},  // question-ka
+    {625, 1149, 1, 0x40, {}, 0x0, {60, 96}},  // question-wh-ka
+    {626, 1153, 3, 0x02, {}, 0x0, {3637, 5454, 60, 42}},  // question-copula-plain (plain)
+    {629, 1162, 1, 0x00, {}, 0x0, {97, 41, 77}},  // paren-after-object
+    {630, 1164, 1, 0x00, {}, 0x0, {98, 41, 77}},  // quote-after-object
+    {631, 1166, 1, 0x00, {}, 0x0, {98, 46, 41, 77}},  // quoted-noun-after-object
+    {632, 1169, 2, 0x00, {}, 0x0, {98, 80, 54, 41, 78}},  // quote-topic
+    {634, 1172, 2, 0x00, {}, 0x0, {98, 80, 46, 54, 41, 78}},  // quoted-noun-topic
+    {636, 1182, 3, 0x00, {}, 0x0, {2690, 3638, 36, 47, 43, 37, 41}},  // superlative-in
+    {639, 1196, 2, 0x00, {}, 0x0, {46, 99, 100}},  // count-people
+    {641, 1199, 2, 0x00, {}, 0x0, {46, 99, 100}},  // count-animals
+    {643, 1202, 2, 0x00, {}, 0x0, {46, 99, 100}},  // count-vehicles
+    {645, 1205, 2, 0x00, {}, 0x0, {46, 99, 100}},  // count-machines
+    {647, 1210, 3, 0x00, {}, 0x0, {3639, 39, 99, 100}},  // count-book
+    {650, 1214, 3, 0x00, {}, 0x0, {3640, 39, 99, 100}},  // count-magazine
+    {653, 1218, 3, 0x00, {}, 0x0, {3641, 39, 99, 100}},  // count-dictionary
+    {656, 1222, 3, 0x00, {}, 0x0, {3642, 39, 99, 100}},  // count-notebook
+    {659, 1226, 3, 0x00, {}, 0x0, {3643, 39, 99, 100}},  // count-pen
+    {662, 1230, 3, 0x00, {}, 0x0, {3644, 39, 99, 100}},  // count-pencil
+    {665, 1234, 3, 0x00, {}, 0x0, {3645, 39, 99, 100}},  // count-bottle
+    {668, 1238, 3, 0x00, {}, 0x0, {3646, 39, 99, 100}},  // count-umbrella
+    {671, 1242, 3, 0x00, {}, 0x0, {3647, 39, 99, 100}},  // count-tree
+    {674, 1246, 3, 0x00, {}, 0x0, {3648, 39, 99, 100}},  // count-flower
+    {677, 1250, 3, 0x00, {}, 0x0, {3649, 39, 99, 100}},  // count-ticket
+    {680, 1254, 3, 0x00, {}, 0x0, {3650, 39, 99, 100}},  // count-paper
+    {683, 1258, 3, 0x00, {}, 0x0, {3651, 39, 99, 100}},  // count-picture
+    {686, 1262, 3, 0x00, {}, 0x0, {3652, 39, 99, 100}},  // count-shirt
+    {689, 1266, 3, 0x00, {}, 0x0, {3653, 39, 99, 100}},  // count-map
+    {692, 1270, 3, 0x00, {}, 0x0, {3654, 39, 99, 100}},  // count-photo
+    {695, 1274, 3, 0x00, {}, 0x0, {3655, 39, 99, 100}},  // count-stamp
+    {698, 1280, 2, 0x00, {}, 0x0, {3656, 101, 46, 100}},  // count-ten
+    {700, 1283, 2, 0x00, {}, 0x0, {101, 46, 100}},  // count-things
+    {702, 1286, 2, 0x00, {}, 0x0, {46, 99, 100}},  // count-digits
+    {704, 1292, 4, 0x00, {}, 0x0, {102, 40, 38, 46, 41, 99}},  // there-number-floats
+    {708, 1297, 4, 0x00, {}, 0x0, {102, 46, 56, 41, 77, 99}},  // object-number-floats
 };
-unsigned const kAnalysisRuleCount = 324;
-unsigned const kFirstNumberRule = 298;
+unsigned const kAnalysisRuleCount = 325;
+unsigned const kFirstNumberRule = 299;
 
 AnalConstit const kAnalConstits[] = {
     {0, 4, 0},  // theres-be 0
@@ -794,264 +795,265 @@ AnalConstit const kAnalConstits[] = {
     {1128, 3, 0},  // when-comma 0
     {1131, 3, 0},  // if-comma 0
     {1134, 4, 0},  // but-ga 0
-    {1138, 1, 0},  // pres-ru-vv 0
-    {1139, 1, 3},  // pres-ru-vv 1
-    {1140, 2, 0},  // pres-ru-vv 2
-    {1142, 1, 0},  // pres-ru-vku 0
-    {1143, 1, 3},  // pres-ru-vku 1
-    {1144, 2, 0},  // pres-ru-vku 2
-    {1146, 1, 0},  // pres-ru-vsu 0
-    {1147, 1, 3},  // pres-ru-vsu 1
-    {1148, 2, 0},  // pres-ru-vsu 2
-    {1150, 3, 0},  // pres-w 0
-    {1153, 1, 3},  // pres-w 1
-    {1154, 1, 0},  // pres-w 2
-    {1155, 1, 0},  // pres-u-godan 0
-    {1156, 1, 3},  // pres-u-godan 1
-    {1157, 2, 0},  // pres-u-godan 2
-    {1159, 1, 0},  // past-vv 0
-    {1160, 1, 3},  // past-vv 1
-    {1161, 2, 0},  // past-vv 2
-    {1163, 1, 0},  // past-vku 0
-    {1164, 1, 3},  // past-vku 1
-    {1165, 2, 0},  // past-vku 2
-    {1167, 3, 0},  // past-vsu 0
-    {1170, 1, 3},  // past-vsu 1
-    {1171, 2, 0},  // past-vsu 2
-    {1173, 3, 0},  // past-k 0
-    {1176, 1, 3},  // past-k 1
-    {1177, 2, 0},  // past-k 2
-    {1179, 3, 0},  // past-ik 0
-    {1182, 1, 3},  // past-ik 1
-    {1183, 2, 0},  // past-ik 2
-    {1185, 3, 0},  // past-g 0
-    {1188, 1, 3},  // past-g 1
-    {1189, 2, 0},  // past-g 2
-    {1191, 3, 0},  // past-s 0
-    {1194, 1, 3},  // past-s 1
-    {1195, 2, 0},  // past-s 2
-    {1197, 3, 0},  // past-t 0
-    {1200, 1, 3},  // past-t 1
-    {1201, 2, 0},  // past-t 2
-    {1203, 3, 0},  // past-r 0
-    {1206, 1, 3},  // past-r 1
-    {1207, 2, 0},  // past-r 2
-    {1209, 3, 0},  // past-w 0
-    {1212, 1, 3},  // past-w 1
-    {1213, 2, 0},  // past-w 2
-    {1215, 3, 0},  // past-m 0
-    {1218, 1, 3},  // past-m 1
-    {1219, 2, 0},  // past-m 2
-    {1221, 3, 0},  // past-b 0
-    {1224, 1, 3},  // past-b 1
-    {1225, 2, 0},  // past-b 2
-    {1227, 3, 0},  // past-n 0
-    {1230, 1, 3},  // past-n 1
-    {1231, 2, 0},  // past-n 2
-    {1233, 3, 0},  // neg-stem-godan 0
-    {1236, 1, 3},  // neg-stem-godan 1
-    {1237, 1, 3},  // neg-stem-godan 2
-    {1238, 1, 3},  // neg-stem-godan 3
-    {1239, 1, 0},  // neg-stem-godan 4
-    {1240, 3, 0},  // neg-stem-vsu 0
-    {1243, 1, 3},  // neg-stem-vsu 1
-    {1244, 1, 3},  // neg-stem-vsu 2
-    {1245, 1, 3},  // neg-stem-vsu 3
-    {1246, 1, 0},  // neg-stem-vsu 4
-    {1247, 2, 0},  // neg-pres 0
-    {1249, 1, 3},  // neg-pres 1
-    {1250, 1, 3},  // neg-pres 2
-    {1251, 2, 0},  // neg-pres 3
-    {1253, 2, 0},  // neg-past 0
-    {1255, 1, 3},  // neg-past 1
-    {1256, 1, 3},  // neg-past 2
-    {1257, 2, 0},  // neg-past 3
-    {1259, 3, 0},  // polite-stem-godan 0
-    {1262, 1, 3},  // polite-stem-godan 1
-    {1263, 1, 3},  // polite-stem-godan 2
-    {1264, 1, 3},  // polite-stem-godan 3
-    {1265, 1, 3},  // polite-stem-godan 4
-    {1266, 1, 3},  // polite-stem-godan 5
-    {1267, 1, 3},  // polite-stem-godan 6
-    {1268, 1, 0},  // polite-stem-godan 7
-    {1269, 3, 0},  // polite-stem-w 0
-    {1272, 3, 0},  // polite-stem-vsu 0
-    {1275, 1, 3},  // polite-stem-vsu 1
-    {1276, 1, 3},  // polite-stem-vsu 2
-    {1277, 1, 3},  // polite-stem-vsu 3
-    {1278, 1, 3},  // polite-stem-vsu 4
-    {1279, 1, 3},  // polite-stem-vsu 5
-    {1280, 1, 3},  // polite-stem-vsu 6
-    {1281, 1, 0},  // polite-stem-vsu 7
-    {1282, 1, 0},  // polite-pres 0
-    {1283, 1, 3},  // polite-pres 1
-    {1284, 2, 0},  // polite-pres 2
-    {1286, 1, 0},  // polite-past 0
-    {1287, 1, 3},  // polite-past 1
-    {1288, 2, 0},  // polite-past 2
-    {1290, 2, 0},  // polite-neg-pres 0
-    {1292, 1, 3},  // polite-neg-pres 1
-    {1293, 1, 3},  // polite-neg-pres 2
-    {1294, 2, 0},  // polite-neg-pres 3
-    {1296, 2, 0},  // polite-neg-past 0
-    {1298, 1, 3},  // polite-neg-past 1
-    {1299, 1, 3},  // polite-neg-past 2
-    {1300, 2, 0},  // polite-neg-past 3
-    {1302, 3, 0},  // adj-pres 0
-    {1305, 3, 0},  // adj-pres 1
-    {1308, 1, 0},  // adj-pres 2
-    {1309, 3, 0},  // adj-pres-polite 0
-    {1312, 3, 0},  // adj-pres-polite 1
-    {1315, 1, 0},  // adj-pres-polite 2
-    {1316, 3, 0},  // adj-past 0
-    {1319, 3, 0},  // adj-past 1
-    {1322, 2, 0},  // adj-past 2
-    {1324, 3, 0},  // adj-past-polite 0
-    {1327, 3, 0},  // adj-past-polite 1
-    {1330, 2, 0},  // adj-past-polite 2
-    {1332, 3, 0},  // adj-neg 0
-    {1335, 3, 0},  // adj-neg 1
-    {1338, 1, 3},  // adj-neg 2
-    {1339, 1, 3},  // adj-neg 3
-    {1340, 1, 0},  // adj-neg 4
-    {1341, 3, 0},  // adj-neg-polite 0
-    {1344, 3, 0},  // adj-neg-polite 1
-    {1347, 1, 3},  // adj-neg-polite 2
-    {1348, 1, 3},  // adj-neg-polite 3
-    {1349, 1, 0},  // adj-neg-polite 4
-    {1350, 3, 0},  // adj-bare-pres 0
-    {1353, 1, 0},  // adj-bare-pres 1
-    {1354, 3, 0},  // adj-bare-pres-polite 0
-    {1357, 1, 0},  // adj-bare-pres-polite 1
-    {1358, 3, 0},  // adj-bare-past 0
-    {1361, 2, 0},  // adj-bare-past 1
-    {1363, 3, 0},  // adj-bare-past-polite 0
-    {1366, 2, 0},  // adj-bare-past-polite 1
-    {1368, 3, 0},  // adj-attributive 0
-    {1371, 1, 0},  // adj-attributive 1
-    {1372, 3, 0},  // na-adj-attributive 0
-    {1375, 1, 0},  // na-adj-attributive 1
-    {1376, 3, 0},  // no-adj-attributive 0
-    {1379, 1, 0},  // no-adj-attributive 1
-    {1380, 3, 0},  // copula-pres-plain 0
-    {1383, 1, 0},  // copula-pres-plain 1
-    {1384, 3, 0},  // copula-past-plain 0
-    {1387, 2, 0},  // copula-past-plain 1
-    {1389, 2, 0},  // copula-pres-written 0
-    {1391, 2, 0},  // copula-pres-written 1
-    {1393, 3, 0},  // copula-past-written 0
-    {1396, 2, 0},  // copula-past-written 1
-    {1398, 3, 0},  // copula-pres-polite 0
-    {1401, 2, 0},  // copula-pres-polite 1
-    {1403, 3, 0},  // copula-past-polite 0
-    {1406, 2, 0},  // copula-past-polite 1
-    {1408, 3, 0},  // copula-neg 0
-    {1411, 1, 3},  // copula-neg 1
-    {1412, 1, 3},  // copula-neg 2
-    {1413, 1, 0},  // copula-neg 3
-    {1414, 3, 0},  // copula-neg-polite 0
-    {1417, 1, 3},  // copula-neg-polite 1
-    {1418, 1, 3},  // copula-neg-polite 2
-    {1419, 1, 0},  // copula-neg-polite 3
-    {1420, 2, 0},  // dat-ni 0
-    {1422, 2, 0},  // nom-ga 0
-    {1424, 2, 0},  // nom-ha 0
-    {1426, 2, 0},  // hodo 0
-    {1428, 4, 0},  // pp-in-np-de 0
-    {1432, 4, 0},  // pp-in-np-ni 0
-    {1436, 5, 0},  // pp-with-in-np 0
-    {1441, 2, 0},  // pp-with-instrument 0
-    {1443, 5, 0},  // pp-with-instrument 1
-    {1448, 3, 0},  // question-ka 0
-    {1451, 3, 0},  // question-wh-ka 0
-    {1454, 3, 0},  // question-copula-plain 0
-    {1457, 1, 0},  // question-copula-plain 1
-    {1458, 1, 0},  // question-copula-plain 2
-    {1459, 3, 0},  // paren-after-object 0
-    {1462, 3, 0},  // quote-after-object 0
-    {1465, 3, 0},  // quoted-noun-after-object 0
-    {1468, 2, 0},  // quote-topic 0
-    {1470, 2, 0},  // quote-topic 1
-    {1472, 2, 0},  // quoted-noun-topic 0
-    {1474, 2, 0},  // quoted-noun-topic 1
-    {1476, 5, 0},  // superlative-in 0
-    {1481, 1, 0},  // superlative-in 1
-    {1482, 3, 0},  // superlative-in 2
-    {1485, 4, 0},  // count-people 0
-    {1489, 2, 0},  // count-people 1
-    {1491, 4, 0},  // count-animals 0
-    {1495, 2, 0},  // count-animals 1
-    {1497, 4, 0},  // count-vehicles 0
-    {1501, 2, 0},  // count-vehicles 1
-    {1503, 4, 0},  // count-machines 0
-    {1507, 2, 0},  // count-machines 1
-    {1509, 4, 0},  // count-book 0
-    {1513, 1, 3},  // count-book 1
-    {1514, 2, 0},  // count-book 2
-    {1516, 4, 0},  // count-magazine 0
-    {1520, 1, 3},  // count-magazine 1
-    {1521, 2, 0},  // count-magazine 2
-    {1523, 4, 0},  // count-dictionary 0
-    {1527, 1, 3},  // count-dictionary 1
-    {1528, 2, 0},  // count-dictionary 2
-    {1530, 4, 0},  // count-notebook 0
-    {1534, 1, 3},  // count-notebook 1
-    {1535, 2, 0},  // count-notebook 2
-    {1537, 4, 0},  // count-pen 0
-    {1541, 1, 3},  // count-pen 1
-    {1542, 2, 0},  // count-pen 2
-    {1544, 4, 0},  // count-pencil 0
-    {1548, 1, 3},  // count-pencil 1
-    {1549, 2, 0},  // count-pencil 2
-    {1551, 4, 0},  // count-bottle 0
-    {1555, 1, 3},  // count-bottle 1
-    {1556, 2, 0},  // count-bottle 2
-    {1558, 4, 0},  // count-umbrella 0
-    {1562, 1, 3},  // count-umbrella 1
-    {1563, 2, 0},  // count-umbrella 2
-    {1565, 4, 0},  // count-tree 0
-    {1569, 1, 3},  // count-tree 1
-    {1570, 2, 0},  // count-tree 2
-    {1572, 4, 0},  // count-flower 0
-    {1576, 1, 3},  // count-flower 1
-    {1577, 2, 0},  // count-flower 2
-    {1579, 4, 0},  // count-ticket 0
-    {1583, 1, 3},  // count-ticket 1
-    {1584, 2, 0},  // count-ticket 2
-    {1586, 4, 0},  // count-paper 0
-    {1590, 1, 3},  // count-paper 1
-    {1591, 2, 0},  // count-paper 2
-    {1593, 4, 0},  // count-picture 0
-    {1597, 1, 3},  // count-picture 1
-    {1598, 2, 0},  // count-picture 2
-    {1600, 4, 0},  // count-shirt 0
-    {1604, 1, 3},  // count-shirt 1
-    {1605, 2, 0},  // count-shirt 2
-    {1607, 4, 0},  // count-map 0
-    {1611, 1, 3},  // count-map 1
-    {1612, 2, 0},  // count-map 2
-    {1614, 4, 0},  // count-photo 0
-    {1618, 1, 3},  // count-photo 1
-    {1619, 2, 0},  // count-photo 2
-    {1621, 4, 0},  // count-stamp 0
-    {1625, 1, 3},  // count-stamp 1
-    {1626, 2, 0},  // count-stamp 2
-    {1628, 5, 0},  // count-ten 0
-    {1633, 1, 0},  // count-ten 1
-    {1634, 5, 0},  // count-things 0
-    {1639, 1, 0},  // count-things 1
-    {1640, 4, 0},  // count-digits 0
-    {1644, 1, 0},  // count-digits 1
-    {1645, 4, 0},  // there-number-floats 0
-    {1649, 3, 0},  // there-number-floats 1
-    {1652, 1, 0},  // there-number-floats 2
-    {1653, 4, 0},  // there-number-floats 3
-    {1657, 4, 0},  // object-number-floats 0
-    {1661, 3, 0},  // object-number-floats 1
-    {1664, 1, 0},  // object-number-floats 2
-    {1665, 4, 0},  // object-number-floats 3
+    {1138, 4, 0},  // or-ka 0
+    {1142, 1, 0},  // pres-ru-vv 0
+    {1143, 1, 3},  // pres-ru-vv 1
+    {1144, 2, 0},  // pres-ru-vv 2
+    {1146, 1, 0},  // pres-ru-vku 0
+    {1147, 1, 3},  // pres-ru-vku 1
+    {1148, 2, 0},  // pres-ru-vku 2
+    {1150, 1, 0},  // pres-ru-vsu 0
+    {1151, 1, 3},  // pres-ru-vsu 1
+    {1152, 2, 0},  // pres-ru-vsu 2
+    {1154, 3, 0},  // pres-w 0
+    {1157, 1, 3},  // pres-w 1
+    {1158, 1, 0},  // pres-w 2
+    {1159, 1, 0},  // pres-u-godan 0
+    {1160, 1, 3},  // pres-u-godan 1
+    {1161, 2, 0},  // pres-u-godan 2
+    {1163, 1, 0},  // past-vv 0
+    {1164, 1, 3},  // past-vv 1
+    {1165, 2, 0},  // past-vv 2
+    {1167, 1, 0},  // past-vku 0
+    {1168, 1, 3},  // past-vku 1
+    {1169, 2, 0},  // past-vku 2
+    {1171, 3, 0},  // past-vsu 0
+    {1174, 1, 3},  // past-vsu 1
+    {1175, 2, 0},  // past-vsu 2
+    {1177, 3, 0},  // past-k 0
+    {1180, 1, 3},  // past-k 1
+    {1181, 2, 0},  // past-k 2
+    {1183, 3, 0},  // past-ik 0
+    {1186, 1, 3},  // past-ik 1
+    {1187, 2, 0},  // past-ik 2
+    {1189, 3, 0},  // past-g 0
+    {1192, 1, 3},  // past-g 1
+    {1193, 2, 0},  // past-g 2
+    {1195, 3, 0},  // past-s 0
+    {1198, 1, 3},  // past-s 1
+    {1199, 2, 0},  // past-s 2
+    {1201, 3, 0},  // past-t 0
+    {1204, 1, 3},  // past-t 1
+    {1205, 2, 0},  // past-t 2
+    {1207, 3, 0},  // past-r 0
+    {1210, 1, 3},  // past-r 1
+    {1211, 2, 0},  // past-r 2
+    {1213, 3, 0},  // past-w 0
+    {1216, 1, 3},  // past-w 1
+    {1217, 2, 0},  // past-w 2
+    {1219, 3, 0},  // past-m 0
+    {1222, 1, 3},  // past-m 1
+    {1223, 2, 0},  // past-m 2
+    {1225, 3, 0},  // past-b 0
+    {1228, 1, 3},  // past-b 1
+    {1229, 2, 0},  // past-b 2
+    {1231, 3, 0},  // past-n 0
+    {1234, 1, 3},  // past-n 1
+    {1235, 2, 0},  // past-n 2
+    {1237, 3, 0},  // neg-stem-godan 0
+    {1240, 1, 3},  // neg-stem-godan 1
+    {1241, 1, 3},  // neg-stem-godan 2
+    {1242, 1, 3},  // neg-stem-godan 3
+    {1243, 1, 0},  // neg-stem-godan 4
+    {1244, 3, 0},  // neg-stem-vsu 0
+    {1247, 1, 3},  // neg-stem-vsu 1
+    {1248, 1, 3},  // neg-stem-vsu 2
+    {1249, 1, 3},  // neg-stem-vsu 3
+    {1250, 1, 0},  // neg-stem-vsu 4
+    {1251, 2, 0},  // neg-pres 0
+    {1253, 1, 3},  // neg-pres 1
+    {1254, 1, 3},  // neg-pres 2
+    {1255, 2, 0},  // neg-pres 3
+    {1257, 2, 0},  // neg-past 0
+    {1259, 1, 3},  // neg-past 1
+    {1260, 1, 3},  // neg-past 2
+    {1261, 2, 0},  // neg-past 3
+    {1263, 3, 0},  // polite-stem-godan 0
+    {1266, 1, 3},  // polite-stem-godan 1
+    {1267, 1, 3},  // polite-stem-godan 2
+    {1268, 1, 3},  // polite-stem-godan 3
+    {1269, 1, 3},  // polite-stem-godan 4
+    {1270, 1, 3},  // polite-stem-godan 5
+    {1271, 1, 3},  // polite-stem-godan 6
+    {1272, 1, 0},  // polite-stem-godan 7
+    {1273, 3, 0},  // polite-stem-w 0
+    {1276, 3, 0},  // polite-stem-vsu 0
+    {1279, 1, 3},  // polite-stem-vsu 1
+    {1280, 1, 3},  // polite-stem-vsu 2
+    {1281, 1, 3},  // polite-stem-vsu 3
+    {1282, 1, 3},  // polite-stem-vsu 4
+    {1283, 1, 3},  // polite-stem-vsu 5
+    {1284, 1, 3},  // polite-stem-vsu 6
+    {1285, 1, 0},  // polite-stem-vsu 7
+    {1286, 1, 0},  // polite-pres 0
+    {1287, 1, 3},  // polite-pres 1
+    {1288, 2, 0},  // polite-pres 2
+    {1290, 1, 0},  // polite-past 0
+    {1291, 1, 3},  // polite-past 1
+    {1292, 2, 0},  // polite-past 2
+    {1294, 2, 0},  // polite-neg-pres 0
+    {1296, 1, 3},  // polite-neg-pres 1
+    {1297, 1, 3},  // polite-neg-pres 2
+    {1298, 2, 0},  // polite-neg-pres 3
+    {1300, 2, 0},  // polite-neg-past 0
+    {1302, 1, 3},  // polite-neg-past 1
+    {1303, 1, 3},  // polite-neg-past 2
+    {1304, 2, 0},  // polite-neg-past 3
+    {1306, 3, 0},  // adj-pres 0
+    {1309, 3, 0},  // adj-pres 1
+    {1312, 1, 0},  // adj-pres 2
+    {1313, 3, 0},  // adj-pres-polite 0
+    {1316, 3, 0},  // adj-pres-polite 1
+    {1319, 1, 0},  // adj-pres-polite 2
+    {1320, 3, 0},  // adj-past 0
+    {1323, 3, 0},  // adj-past 1
+    {1326, 2, 0},  // adj-past 2
+    {1328, 3, 0},  // adj-past-polite 0
+    {1331, 3, 0},  // adj-past-polite 1
+    {1334, 2, 0},  // adj-past-polite 2
+    {1336, 3, 0},  // adj-neg 0
+    {1339, 3, 0},  // adj-neg 1
+    {1342, 1, 3},  // adj-neg 2
+    {1343, 1, 3},  // adj-neg 3
+    {1344, 1, 0},  // adj-neg 4
+    {1345, 3, 0},  // adj-neg-polite 0
+    {1348, 3, 0},  // adj-neg-polite 1
+    {1351, 1, 3},  // adj-neg-polite 2
+    {1352, 1, 3},  // adj-neg-polite 3
+    {1353, 1, 0},  // adj-neg-polite 4
+    {1354, 3, 0},  // adj-bare-pres 0
+    {1357, 1, 0},  // adj-bare-pres 1
+    {1358, 3, 0},  // adj-bare-pres-polite 0
+    {1361, 1, 0},  // adj-bare-pres-polite 1
+    {1362, 3, 0},  // adj-bare-past 0
+    {1365, 2, 0},  // adj-bare-past 1
+    {1367, 3, 0},  // adj-bare-past-polite 0
+    {1370, 2, 0},  // adj-bare-past-polite 1
+    {1372, 3, 0},  // adj-attributive 0
+    {1375, 1, 0},  // adj-attributive 1
+    {1376, 3, 0},  // na-adj-attributive 0
+    {1379, 1, 0},  // na-adj-attributive 1
+    {1380, 3, 0},  // no-adj-attributive 0
+    {1383, 1, 0},  // no-adj-attributive 1
+    {1384, 3, 0},  // copula-pres-plain 0
+    {1387, 1, 0},  // copula-pres-plain 1
+    {1388, 3, 0},  // copula-past-plain 0
+    {1391, 2, 0},  // copula-past-plain 1
+    {1393, 2, 0},  // copula-pres-written 0
+    {1395, 2, 0},  // copula-pres-written 1
+    {1397, 3, 0},  // copula-past-written 0
+    {1400, 2, 0},  // copula-past-written 1
+    {1402, 3, 0},  // copula-pres-polite 0
+    {1405, 2, 0},  // copula-pres-polite 1
+    {1407, 3, 0},  // copula-past-polite 0
+    {1410, 2, 0},  // copula-past-polite 1
+    {1412, 3, 0},  // copula-neg 0
+    {1415, 1, 3},  // copula-neg 1
+    {1416, 1, 3},  // copula-neg 2
+    {1417, 1, 0},  // copula-neg 3
+    {1418, 3, 0},  // copula-neg-polite 0
+    {1421, 1, 3},  // copula-neg-polite 1
+    {1422, 1, 3},  // copula-neg-polite 2
+    {1423, 1, 0},  // copula-neg-polite 3
+    {1424, 2, 0},  // dat-ni 0
+    {1426, 2, 0},  // nom-ga 0
+    {1428, 2, 0},  // nom-ha 0
+    {1430, 2, 0},  // hodo 0
+    {1432, 4, 0},  // pp-in-np-de 0
+    {1436, 4, 0},  // pp-in-np-ni 0
+    {1440, 5, 0},  // pp-with-in-np 0
+    {1445, 2, 0},  // pp-with-instrument 0
+    {1447, 5, 0},  // pp-with-instrument 1
+    {1452, 3, 0},  // question-ka 0
+    {1455, 3, 0},  // question-wh-ka 0
+    {1458, 3, 0},  // question-copula-plain 0
+    {1461, 1, 0},  // question-copula-plain 1
+    {1462, 1, 0},  // question-copula-plain 2
+    {1463, 3, 0},  // paren-after-object 0
+    {1466, 3, 0},  // quote-after-object 0
+    {1469, 3, 0},  // quoted-noun-after-object 0
+    {1472, 2, 0},  // quote-topic 0
+    {1474, 2, 0},  // quote-topic 1
+    {1476, 2, 0},  // quoted-noun-topic 0
+    {1478, 2, 0},  // quoted-noun-topic 1
+    {1480, 5, 0},  // superlative-in 0
+    {1485, 1, 0},  // superlative-in 1
+    {1486, 3, 0},  // superlative-in 2
+    {1489, 4, 0},  // count-people 0
+    {1493, 2, 0},  // count-people 1
+    {1495, 4, 0},  // count-animals 0
+    {1499, 2, 0},  // count-animals 1
+    {1501, 4, 0},  // count-vehicles 0
+    {1505, 2, 0},  // count-vehicles 1
+    {1507, 4, 0},  // count-machines 0
+    {1511, 2, 0},  // count-machines 1
+    {1513, 4, 0},  // count-book 0
+    {1517, 1, 3},  // count-book 1
+    {1518, 2, 0},  // count-book 2
+    {1520, 4, 0},  // count-magazine 0
+    {1524, 1, 3},  // count-magazine 1
+    {1525, 2, 0},  // count-magazine 2
+    {1527, 4, 0},  // count-dictionary 0
+    {1531, 1, 3},  // count-dictionary 1
+    {1532, 2, 0},  // count-dictionary 2
+    {1534, 4, 0},  // count-notebook 0
+    {1538, 1, 3},  // count-notebook 1
+    {1539, 2, 0},  // count-notebook 2
+    {1541, 4, 0},  // count-pen 0
+    {1545, 1, 3},  // count-pen 1
+    {1546, 2, 0},  // count-pen 2
+    {1548, 4, 0},  // count-pencil 0
+    {1552, 1, 3},  // count-pencil 1
+    {1553, 2, 0},  // count-pencil 2
+    {1555, 4, 0},  // count-bottle 0
+    {1559, 1, 3},  // count-bottle 1
+    {1560, 2, 0},  // count-bottle 2
+    {1562, 4, 0},  // count-umbrella 0
+    {1566, 1, 3},  // count-umbrella 1
+    {1567, 2, 0},  // count-umbrella 2
+    {1569, 4, 0},  // count-tree 0
+    {1573, 1, 3},  // count-tree 1
+    {1574, 2, 0},  // count-tree 2
+    {1576, 4, 0},  // count-flower 0
+    {1580, 1, 3},  // count-flower 1
+    {1581, 2, 0},  // count-flower 2
+    {1583, 4, 0},  // count-ticket 0
+    {1587, 1, 3},  // count-ticket 1
+    {1588, 2, 0},  // count-ticket 2
+    {1590, 4, 0},  // count-paper 0
+    {1594, 1, 3},  // count-paper 1
+    {1595, 2, 0},  // count-paper 2
+    {1597, 4, 0},  // count-picture 0
+    {1601, 1, 3},  // count-picture 1
+    {1602, 2, 0},  // count-picture 2
+    {1604, 4, 0},  // count-shirt 0
+    {1608, 1, 3},  // count-shirt 1
+    {1609, 2, 0},  // count-shirt 2
+    {1611, 4, 0},  // count-map 0
+    {1615, 1, 3},  // count-map 1
+    {1616, 2, 0},  // count-map 2
+    {1618, 4, 0},  // count-photo 0
+    {1622, 1, 3},  // count-photo 1
+    {1623, 2, 0},  // count-photo 2
+    {1625, 4, 0},  // count-stamp 0
+    {1629, 1, 3},  // count-stamp 1
+    {1630, 2, 0},  // count-stamp 2
+    {1632, 5, 0},  // count-ten 0
+    {1637, 1, 0},  // count-ten 1
+    {1638, 5, 0},  // count-things 0
+    {1643, 1, 0},  // count-things 1
+    {1644, 4, 0},  // count-digits 0
+    {1648, 1, 0},  // count-digits 1
+    {1649, 4, 0},  // there-number-floats 0
+    {1653, 3, 0},  // there-number-floats 1
+    {1656, 1, 0},  // there-number-floats 2
+    {1657, 4, 0},  // there-number-floats 3
+    {1661, 4, 0},  // object-number-floats 0
+    {1665, 3, 0},  // object-number-floats 1
+    {1668, 1, 0},  // object-number-floats 2
+    {1669, 4, 0},  // object-number-floats 3
 };
-unsigned const kAnalConstitCount = 711;
+unsigned const kAnalConstitCount = 712;
 
 AnalTerm const kAnalTerms[] = {
     {"POSS", nullptr, 0, 1, 0, 0, 0},  // theres-be 0
@@ -2192,6 +2194,10 @@ AnalTerm const kAnalTerms[] = {
     {"but", nullptr, 0, 15, 0, 0, 0},
     {"CLCONJ", nullptr, 0, 12, 0, 0, 0},
     {"{\202\252\201A}", nullptr, 0, 13, kAct, 0, 0},
+    {"CONJ", nullptr, 0, 1, 0, 0, 0},  // or-ka 0
+    {"or", nullptr, 0, 15, 0, 0, 0},
+    {"CLCONJ", nullptr, 0, 12, 0, 0, 0},
+    {"{\202\251\201A}", nullptr, 0, 13, kAct, 0, 0},
     {"VV", nullptr, 0, 11, 0, 0, 0},  // pres-ru-vv 0
     {"AUX", nullptr, 0, 1, 0, 0, 0},  // pres-ru-vv 1
     {"PRES", nullptr, 0, 1, 0, 0, 0},  // pres-ru-vv 2
@@ -2724,7 +2730,7 @@ AnalTerm const kAnalTerms[] = {
     {"2", nullptr, 0, 21, kActAfter, 0, 0},
     {"*\202\314}", "\\1}", 0, 27, kAct, 0, 0},
 };
-unsigned const kAnalTermCount = 1669;
+unsigned const kAnalTermCount = 1673;
 
 namespace {
 
@@ -2991,71 +2997,73 @@ LetterMapRecord const kJPOSForward[] = {
 
 // kAOEBase, forward: letter, whole bit, prefix bit, children, first child.
 LetterMapRecord const kEBaseForward[] = {
-    {0, 0, 0, 15, 1},
-    {97, 0, 0, 2, 16},
-    {98, 0, 0, 2, 18},
-    {99, 0, 0, 1, 20},
-    {101, 0, 0, 2, 21},
-    {103, 0, 0, 1, 23},
-    {104, 0, 0, 2, 24},
-    {107, 0, 0, 1, 26},
-    {108, 0, 0, 1, 27},
-    {109, 0, 0, 1, 28},
-    {110, 0, 0, 1, 29},
-    {114, 0, 0, 1, 30},
-    {115, 0, 0, 1, 31},
-    {116, 0, 0, 3, 32},
-    {119, 0, 0, 1, 35},
-    {121, 0, 0, 1, 36},
-    {108, 0, 0, 1, 37},
-    {110, 0, 0, 1, 38},
-    {101, 0, 0, 1, 39},
-    {117, 0, 0, 1, 40},
-    {111, 0, 0, 2, 41},
-    {110, 0, 0, 1, 43},
-    {118, 0, 0, 1, 44},
+    {0, 0, 0, 16, 1},
+    {97, 0, 0, 2, 17},
+    {98, 0, 0, 2, 19},
+    {99, 0, 0, 1, 21},
+    {101, 0, 0, 2, 22},
+    {103, 0, 0, 1, 24},
+    {104, 0, 0, 2, 25},
+    {107, 0, 0, 1, 27},
+    {108, 0, 0, 1, 28},
+    {109, 0, 0, 1, 29},
+    {110, 0, 0, 1, 30},
+    {111, 0, 0, 1, 31},
+    {114, 0, 0, 1, 32},
+    {115, 0, 0, 1, 33},
+    {116, 0, 0, 3, 34},
+    {119, 0, 0, 1, 37},
+    {121, 0, 0, 1, 38},
+    {108, 0, 0, 1, 39},
+    {110, 0, 0, 1, 40},
+    {101, 0, 0, 1, 41},
+    {117, 0, 0, 1, 42},
+    {111, 0, 0, 2, 43},
+    {110, 0, 0, 1, 45},
+    {118, 0, 0, 1, 46},
     {111, 16, 0, 0, 0},  // go
-    {97, 0, 0, 1, 45},
-    {111, 0, 0, 1, 46},
-    {110, 0, 0, 1, 47},
-    {105, 0, 0, 2, 48},
-    {101, 0, 0, 1, 50},
-    {101, 0, 0, 2, 51},
-    {97, 0, 0, 1, 53},
-    {116, 0, 0, 1, 54},
+    {97, 0, 0, 1, 47},
+    {111, 0, 0, 1, 48},
+    {110, 0, 0, 1, 49},
+    {105, 0, 0, 2, 50},
+    {101, 0, 0, 1, 52},
+    {101, 0, 0, 2, 53},
+    {114, 25, 0, 0, 0},  // or
     {97, 0, 0, 1, 55},
-    {104, 0, 0, 1, 56},
-    {114, 0, 0, 1, 57},
-    {97, 0, 0, 1, 58},
-    {101, 0, 0, 1, 59},
-    {114, 0, 0, 1, 60},
+    {116, 0, 0, 1, 56},
+    {97, 0, 0, 1, 57},
+    {104, 0, 0, 1, 58},
+    {114, 0, 0, 1, 59},
+    {97, 0, 0, 1, 60},
+    {101, 0, 0, 1, 61},
+    {114, 0, 0, 1, 62},
     {100, 14, 0, 0, 0},  // and
-    {97, 0, 0, 1, 61},
+    {97, 0, 0, 1, 63},
     {116, 24, 0, 0, 0},  // but
-    {108, 0, 0, 1, 62},
-    {109, 0, 0, 1, 63},
-    {116, 0, 0, 1, 64},
-    {101, 0, 0, 1, 65},
-    {118, 0, 0, 1, 66},
+    {108, 0, 0, 1, 64},
+    {109, 0, 0, 1, 65},
+    {116, 0, 0, 1, 66},
+    {101, 0, 0, 1, 67},
+    {118, 0, 0, 1, 68},
     {116, 23, 0, 0, 0},  // hot
-    {111, 0, 0, 1, 67},
-    {107, 0, 0, 1, 68},
-    {118, 0, 0, 1, 69},
-    {101, 0, 0, 1, 70},
-    {101, 0, 0, 1, 71},
-    {118, 0, 0, 1, 72},
-    {105, 0, 0, 1, 73},
-    {97, 0, 0, 1, 74},
-    {108, 0, 0, 1, 75},
+    {111, 0, 0, 1, 69},
+    {107, 0, 0, 1, 70},
+    {118, 0, 0, 1, 71},
+    {101, 0, 0, 1, 72},
+    {101, 0, 0, 1, 73},
+    {118, 0, 0, 1, 74},
+    {105, 0, 0, 1, 75},
+    {97, 0, 0, 1, 76},
+    {108, 0, 0, 1, 77},
     {101, 2, 0, 0, 0},  // the
     {121, 12, 0, 0, 0},  // try
-    {110, 0, 0, 1, 76},
+    {110, 0, 0, 1, 78},
     {116, 10, 0, 0, 0},  // yet
-    {101, 0, 0, 1, 77},
+    {101, 0, 0, 1, 79},
     {114, 3, 0, 0, 0},  // bear
     {100, 22, 0, 0, 0},  // cold
     {101, 17, 0, 0, 0},  // come
-    {101, 0, 0, 1, 78},
+    {101, 0, 0, 1, 80},
     {114, 7, 0, 0, 0},  // ever
     {101, 4, 0, 0, 0},  // have
     {119, 6, 0, 0, 0},  // know
@@ -3063,15 +3071,15 @@ LetterMapRecord const kEBaseForward[] = {
     {101, 15, 0, 0, 0},  // live
     {116, 19, 0, 0, 0},  // meet
     {100, 13, 0, 0, 0},  // need
-    {101, 0, 0, 1, 79},
+    {101, 0, 0, 1, 81},
     {110, 21, 0, 0, 0},  // rain
     {121, 18, 0, 0, 0},  // stay
     {108, 1, 0, 0, 0},  // tall
     {116, 11, 0, 0, 0},  // want
-    {97, 0, 0, 1, 80},
+    {97, 0, 0, 1, 82},
     {114, 20, 0, 0, 0},  // enter
     {114, 8, 0, 0, 0},  // never
-    {100, 0, 0, 1, 81},
+    {100, 0, 0, 1, 83},
     {121, 9, 0, 0, 0},  // already
 };
 
@@ -3352,7 +3360,7 @@ LetterMapRecord const kConstitForward[] = {
 
 ANALOPT const kAOJStr = {kJStrForward, 142, 113, kJStrBackward, 75, 169};
 ANALOPT const kAOJPOS = {kJPOSForward, 32, 104, nullptr, 0, 168};
-ANALOPT const kAOEBase = {kEBaseForward, 82, 45, nullptr, 0, 165};
+ANALOPT const kAOEBase = {kEBaseForward, 84, 45, nullptr, 0, 165};
 ANALOPT const kAOESurface = {kESurfaceForward, 44, 84, nullptr, 0, 0};
 ANALOPT const kAOConstit = {kConstitForward, 221, 1, nullptr, 0, 163};
 ANALOPT const kAOSemant = {nullptr, 0, 96, nullptr, 0, 0};

@@ -94,9 +94,9 @@ TEST(E2jClauses, SubordinateClausesComeFirstInPlainForm) {
 }
 
 // Clauses joined by "and": the first ends in its i-form (ず when negated)
-// and a comma, the last carries the tense and style; "but": the first keeps its own form,
-// in the sentence's style, and takes が.
-TEST(E2jClauses, JoinedClausesShareTheLastOnesTenseOrEndInGa) {
+// and a comma, the last carries the tense and style; "but" and "or": the
+// first keeps its own form, in the sentence's style, and takes が or か.
+TEST(E2jClauses, JoinedClausesShareTheLastOnesTenseOrEndInGaOrKa) {
     StyledTranslation const cases[] = {
         {"John eats fish and Mary eats meat.", "ジョンは魚を食べ、メアリーは肉を食べる。",
          "ジョンは魚を食べ、メアリーは肉を食べます。"},
@@ -112,6 +112,8 @@ TEST(E2jClauses, JoinedClausesShareTheLastOnesTenseOrEndInGa) {
         {"John eats fish but Mary eats meat.", "ジョンは魚を食べるが、メアリーは肉を食べる。",
          "ジョンは魚を食べますが、メアリーは肉を食べます。"},
         {"The car is old but it runs.", "車は古いが、それは走る。", "車は古いですが、それは走ります。"},
+        {"John eats fish or Mary eats meat.", "ジョンは魚を食べるか、メアリーは肉を食べる。",
+         "ジョンは魚を食べますか、メアリーは肉を食べます。"},
     };
     ExpectPlainAndPolite(cases);
 }
