@@ -435,6 +435,23 @@ NUMBER seven  {七}  N  f0=PPPC1101110M000
 NUMBER eight  {八}  N  f0=PPPC1101110M000
 NUMBER nine   {九}  N  f0=PPPC1101110M000
 NUMBER ten    {十}  N  f0=PPPC1101110M000
+NUMBER eleven    {十一}  N  f0=PPPC1101110M000
+NUMBER twelve    {十二}  N  f0=PPPC1101110M000
+NUMBER thirteen  {十三}  N  f0=PPPC1101110M000
+NUMBER fourteen  {十四}  N  f0=PPPC1101110M000
+NUMBER fifteen   {十五}  N  f0=PPPC1101110M000
+NUMBER sixteen   {十六}  N  f0=PPPC1101110M000
+NUMBER seventeen {十七}  N  f0=PPPC1101110M000
+NUMBER eighteen  {十八}  N  f0=PPPC1101110M000
+NUMBER nineteen  {十九}  N  f0=PPPC1101110M000
+NUMBER twenty    {二十}  N  f0=PPPC1101110M000
+NUMBER thirty    {三十}  N  f0=PPPC1101110M000
+NUMBER forty     {四十}  N  f0=PPPC1101110M000
+NUMBER fifty     {五十}  N  f0=PPPC1101110M000
+NUMBER sixty     {六十}  N  f0=PPPC1101110M000
+NUMBER seventy   {七十}  N  f0=PPPC1101110M000
+NUMBER eighty    {八十}  N  f0=PPPC1101110M000
+NUMBER ninety    {九十}  N  f0=PPPC1101110M000
 MORE   more   {}  OTHER
 MOST   most   {一番}  OTHER
 

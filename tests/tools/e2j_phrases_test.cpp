@@ -64,6 +64,10 @@ TEST(E2jPhrases, NumbersTakeTheCounterOfTheirNoun) {
          "彼女は五本のペンと二枚の切符を買いました。"},
         {"I ate four big apples.", "私は大きいりんごを四つ食べた。", "私は大きいりんごを四つ食べました。"},
         {"I bought 10 eggs.", "私は卵を１０個買った。", "私は卵を１０個買いました。"},
+        {"I have twenty books.", "私は本を二十冊持っている。", "私は本を二十冊持っています。"},
+        // A unit is its own counter, and a length of time needs no "for".
+        {"I have 1000 yen.", "私は１０００円を持っている。", "私は１０００円を持っています。"},
+        {"She lived in London for two years.", "彼女は二年ロンドンに住んでいた。", "彼女は二年ロンドンに住んでいました。"},
     };
     ExpectPlainAndPolite(cases);
 }
