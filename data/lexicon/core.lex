@@ -196,6 +196,8 @@ VT01  run         {経営}su-     Vsu   past=ran pastpart=run ing=running obj=or
 VI01  run         {流れ}-       VV    past=ran pastpart=run ing=running p=-20
 VT01  meet        {会}w-        VCw   past=met pastpart=met transplant=NP:+ni
 VI01  sit         {座}r-        VCr   past=sat pastpart=sat ing=sitting
+VI01  sing        {歌}w-        VCw   past=sang pastpart=sung
+VT01  sing        {歌}w-        VCw   past=sang pastpart=sung
 VI01  speak       {話}s-        VCs   past=spoke pastpart=spoken
 VT01  speak       {話}s-        VCs   past=spoke pastpart=spoken
 VT01  read        {読}m-        VCm   past=read pp=in:place

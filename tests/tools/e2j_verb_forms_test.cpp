@@ -175,12 +175,24 @@ TEST(E2jVerbForms, KnowingIsAState) {
     ExpectPlainAndPolite(cases);
 }
 
-// An adjective in -ing is no progressive, though a verb of the EDICT lexicon
-// would have the same form.
-TEST(E2jVerbForms, AnAdjectiveInIngIsNoProgressive) {
+// The progressive in a question lacking its object, which the question
+// word fills; an adjective in -ing is no progressive, though a verb of the
+// EDICT lexicon would have the same form.
+TEST(E2jVerbForms, TheProgressiveReadsAsJapanese) {
     StyledTranslation const cases[] = {
+        {"What are you doing?", "あなたは何をしているか？", "あなたは何をしていますか？"},
+        {"What was he reading?", "彼は何を読んでいたか？", "彼は何を読んでいましたか？"},
         {"This book is interesting.", "この本は面白い。", "この本は面白いです。"},
         {"He is running.", "彼は走っている。", "彼は走っています。"},
+    };
+    ExpectPlainAndPolite(cases);
+}
+
+// "never" negates its clause.
+TEST(E2jVerbForms, NeverNegates) {
+    StyledTranslation const cases[] = {
+        {"He never eats fish.", "彼は決して魚を食べない。", "彼は決して魚を食べません。"},
+        {"She is never late.", "彼女は決して遅くない。", "彼女は決して遅くありません。"},
     };
     ExpectPlainAndPolite(cases);
 }
