@@ -383,6 +383,9 @@ PRN    that_one  {あれ}  N  f0=S31B0 idiom=5
 # Time: "o'clock" after the hour is 時; days of the week and months, the
 # months written with digits as dates are (５月５日).
 TIME   o'clock   {時}  N
+# "twelve years old": 十二歳.
+AGE    years_old {歳}  N  idiom=5
+AGE    year_old  {歳}  N  idiom=5
 WEEKDAY Monday    {月曜日}  N  f0=SSSC1102110M000
 WEEKDAY Tuesday   {火曜日}  N  f0=SSSC1102110M000
 WEEKDAY Wednesday {水曜日}  N  f0=SSSC1102110M000

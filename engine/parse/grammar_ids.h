@@ -5,21 +5,21 @@
 // categories and lists.
 #include <cstdint>
 
-constexpr unsigned kRuleListCount = 186;
+constexpr unsigned kRuleListCount = 188;
 constexpr unsigned kRuleIndexCount = 15005;
-constexpr unsigned kRuleRHeapCount = 211;
+constexpr unsigned kRuleRHeapCount = 213;
 constexpr unsigned kRuleHeapCount = 584;
 constexpr unsigned kFeatureBitHeapCount = 196;
-constexpr unsigned kPureRuleCount = 181;
-constexpr unsigned kPureCCodeCount = 287;
-constexpr unsigned kPureTermCount = 336;
+constexpr unsigned kPureRuleCount = 183;
+constexpr unsigned kPureCCodeCount = 289;
+constexpr unsigned kPureTermCount = 340;
 constexpr unsigned kPureVCatCount = 1;
 constexpr unsigned kAltProbCount = 3;
 constexpr unsigned kExcludedCatCount = 4;
 constexpr unsigned kGrammarCreatedParticleCount = 60;
 constexpr unsigned kFirstTemporaryCategory = 15000;
 constexpr unsigned kTemporaryCategoryCount = 5;
-constexpr unsigned kUsedPureTermCount = 336;
+constexpr unsigned kUsedPureTermCount = 340;
 constexpr unsigned kUsedPureVCatCount = 0;
 constexpr unsigned kUsedAltProbCount = 3;
 constexpr unsigned kUsedExcludedCatCount = 4;
@@ -125,6 +125,7 @@ constexpr uint16_t kQUOTEBAR = 443;
 constexpr uint16_t kMOST = 480;
 constexpr uint16_t kMONTH = 481;
 constexpr uint16_t kWEEKDAY = 482;
+constexpr uint16_t kAGE = 483;
 constexpr uint16_t kDASH = 547;
 constexpr uint16_t kLPAREN = 687;
 constexpr uint16_t kRPAREN = 861;

@@ -67,6 +67,7 @@ TEST(E2jPhrases, NumbersTakeTheCounterOfTheirNoun) {
         {"I have twenty books.", "私は本を二十冊持っている。", "私は本を二十冊持っています。"},
         // A unit is its own counter, and a length of time needs no "for".
         {"I have 1000 yen.", "私は１０００円を持っている。", "私は１０００円を持っています。"},
+        {"My sister is 3 years old.", "私の姉妹は３歳だ。", "私の姉妹は３歳です。"},
         {"She lived in London for two years.", "彼女は二年ロンドンに住んでいた。", "彼女は二年ロンドンに住んでいました。"},
     };
     ExpectPlainAndPolite(cases);
