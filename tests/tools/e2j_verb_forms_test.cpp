@@ -37,10 +37,10 @@ TEST(E2jVerbForms, ObligationReadsAsJapanese) {
     ExpectPlainAndPolite(cases);
 }
 
-// Ability and possibility: "can" negated as ことができない, "may" as
+// Ability, possibility and leave: "can" negated as ことができない, "may" as
 // かもしれない after a verb, an adjective, a noun, be as いる, or their
-// negatives.
-TEST(E2jVerbForms, AbilityAndPossibilityReadAsJapanese) {
+// negatives; "you may" as てもいい, "you may not" as てはいけない.
+TEST(E2jVerbForms, AbilityPossibilityAndLeaveReadAsJapanese) {
     StyledTranslation const cases[] = {
         {"I can't swim.", "私は泳ぐことができない。", "私は泳ぐことができません。"},
         {"John could not meet Mary.", "ジョンはメアリーに会うことができなかった。",
@@ -50,6 +50,9 @@ TEST(E2jVerbForms, AbilityAndPossibilityReadAsJapanese) {
         {"He may be busy.", "彼は忙しいかもしれない。", "彼は忙しいかもしれません。"},
         {"He may not be a student.", "彼は学生ではないかもしれない。", "彼は学生ではないかもしれません。"},
         {"The cat may be in the box.", "猫は箱の中にいるかもしれない。", "猫は箱の中にいるかもしれません。"},
+        // "You may" gives leave, and forbids when negated.
+        {"You may go.", "あなたは行ってもいい。", "あなたは行ってもいいです。"},
+        {"You may not run.", "あなたは走ってはいけない。", "あなたは走ってはいけません。"},
     };
     ExpectPlainAndPolite(cases);
 }
