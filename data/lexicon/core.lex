@@ -376,6 +376,9 @@ THERE  there  {}  OTHER
 ART     any   {}  DET  f0=M30B0
 NEG-DET no    {}  DET  f0=M30B0
 YES     no    {いいえ}  OTHER
+# "a lot of", "lots of": たくさんの.
+ART     a_lot_of  {たくさんの}  DET  f0=M30B0 idiom=5
+ART     lots_of   {たくさんの}  DET  f0=M30B0 idiom=5
 # "more" and "most" before an adjective: より and 一番 say it in Japanese.
 # "that one", "this one": the thing pointed at.
 PRN    this_one  {これ}  N  f0=S31B0 idiom=5

@@ -15,6 +15,7 @@ TEST(E2jPhrases, ThereIsSaysWhatIsWhere) {
         {"There are two cats in the garden.", "庭に猫が二匹いる。", "庭に猫が二匹います。"},
         {"There's a cat in the box.", "箱の中に猫がいる。", "箱の中に猫がいます。"},
         {"There are many students in the room.", "部屋に多くの学生がいる。", "部屋に多くの学生がいます。"},
+        {"There are a lot of books in the library.", "図書館にたくさんの本がある。", "図書館にたくさんの本があります。"},
         {"There will not be a party on Friday.", "金曜日にパーティーがない。", "金曜日にパーティーがありません。"},
         {"There is not a book on the table.", "テーブルの上に本がない。", "テーブルの上に本がありません。"},
         {"There were not any dogs in the park.", "公園に犬がいなかった。", "公園に犬がいませんでした。"},
