@@ -707,3 +707,24 @@ ADJ   following  {以下}-     NAno
 ADJ   certain    {特定}-     NAno
 ADJ   several    {いくつか}- NAno
 ADJ   various    {様々}-     NAna
+# "and/or" as licences write it.
+CONJ  and/or     {または}    CONJ
+# The verbs of licences and installation notes, with the nouns of the same
+# words (the core answers for every reading of its words).
+VT01  copy          {コピー}su-        Vsu
+N     copy          {コピー}           N
+VT01  modify        {変更}su-          Vsu
+VT01  distribute    {配布}su-          Vsu
+VT01  redistribute  {再配布}su-        Vsu
+VT01  install       {インストール}su-  Vsu
+VT01  compile       {コンパイル}su-    Vsu
+VT01  provide       {提供}su-          Vsu
+VT01  include       {含}m-             VCm
+VT01  contain       {含}m-             VCm
+VT01  cut           {切}r-             VCr   past=cut pastpart=cut
+# Nouns whose first meaning in software's texts is not EDICT's first.
+N     program       {プログラム}       N
+N     program       {番組}             N  p=-20
+N     software      {ソフトウェア}     N  mass
+N     license       {ライセンス}       N
+N     licence       {ライセンス}       N

@@ -5,21 +5,21 @@
 // categories and lists.
 #include <cstdint>
 
-constexpr unsigned kRuleListCount = 188;
+constexpr unsigned kRuleListCount = 192;
 constexpr unsigned kRuleIndexCount = 15005;
-constexpr unsigned kRuleRHeapCount = 213;
-constexpr unsigned kRuleHeapCount = 584;
+constexpr unsigned kRuleRHeapCount = 217;
+constexpr unsigned kRuleHeapCount = 600;
 constexpr unsigned kFeatureBitHeapCount = 196;
-constexpr unsigned kPureRuleCount = 183;
-constexpr unsigned kPureCCodeCount = 289;
-constexpr unsigned kPureTermCount = 340;
+constexpr unsigned kPureRuleCount = 187;
+constexpr unsigned kPureCCodeCount = 295;
+constexpr unsigned kPureTermCount = 348;
 constexpr unsigned kPureVCatCount = 1;
 constexpr unsigned kAltProbCount = 3;
 constexpr unsigned kExcludedCatCount = 4;
 constexpr unsigned kGrammarCreatedParticleCount = 60;
 constexpr unsigned kFirstTemporaryCategory = 15000;
 constexpr unsigned kTemporaryCategoryCount = 5;
-constexpr unsigned kUsedPureTermCount = 340;
+constexpr unsigned kUsedPureTermCount = 348;
 constexpr unsigned kUsedPureVCatCount = 0;
 constexpr unsigned kUsedAltProbCount = 3;
 constexpr unsigned kUsedExcludedCatCount = 4;
@@ -122,6 +122,7 @@ constexpr uint16_t kLABEL = 440;
 constexpr uint16_t kPARENP = 441;
 constexpr uint16_t kQUOTEOPEN = 442;
 constexpr uint16_t kQUOTEBAR = 443;
+constexpr uint16_t kVTCONJ = 444;
 constexpr uint16_t kMOST = 480;
 constexpr uint16_t kMONTH = 481;
 constexpr uint16_t kWEEKDAY = 482;

@@ -2,7 +2,7 @@
 // sentence: lines ended by their line end instead of a stop, headings and
 // titles, instructions on a line of their own, list items, sentence
 // adverbials before a comma, labels and colons, parentheses, quoted titles,
-// plurals spelt as verb forms.  Each English text with the
+// plurals spelt as verb forms, joined phrases.  Each English text with the
 // exact Japanese it gives in plain and in polite style.
 #include <gtest/gtest.h>
 
@@ -128,6 +128,21 @@ TEST(E2jRealText, APluralSpeltAsAVerbFormIsStillANoun) {
         {"The watches are expensive.", "腕時計は高い。", "腕時計は高いです。"},
         {"I like the changes.", "私は変更を好む。", "私は変更を好みます。"},
         {"My father needs your help.", "私の父はあなたの助けを必要とする。", "私の父はあなたの助けを必要とします。"},
+    };
+    ExpectPlainAndPolite(cases);
+}
+
+// Phrases joined: a list's last comma before "and" has no Japanese; verbs
+// sharing their object take their i-form and a comma, or before "or" their
+// dictionary form and か.
+TEST(E2jRealText, JoinedPhrasesShareWhatFollows) {
+    StyledTranslation const cases[] = {
+        {"I like dogs, cats, and birds.", "私は犬、猫と鳥を好む。", "私は犬、猫と鳥を好みます。"},
+        {"You can copy, modify and distribute the program.",
+         "あなたはプログラムをコピーし、変更し、配布することができる。",
+         "あなたはプログラムをコピーし、変更し、配布することができます。"},
+        {"He bought and read the book.", "彼は本を買い、読んだ。", "彼は本を買い、読みました。"},
+        {"Read or write the book.", "本を読むか書け。", "本を読むか書いてください。"},
     };
     ExpectPlainAndPolite(cases);
 }
