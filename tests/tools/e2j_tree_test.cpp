@@ -186,6 +186,10 @@ TEST(E2jTree, TheBestTreeIsTheSameAtEverySpeed) {
         "I saw the man with a telescope.", "The dog and the cat eat meat.",
         "He is a teacher.",            "She can read the book.",
         "The dog runs quickly.",       "Is the book red?",
+        "Who broke the window?",       "Where does she live?",
+        "Is he a student?",            "The man who lives here is a teacher.",
+        "The book that I bought is red.", "I stayed home because it rained.",
+        "If it rains, I will stay home.", "John eats fish and Mary eats meat.",
     };
     for (char const* sentence : sentences) {
         std::string shapes[3];
