@@ -107,6 +107,7 @@ AUXCAN   can   {}       OTHER  f0=B1I0__0001000_0_________  forms=could:D2I0__00
 AUXMUST  must  {}       OTHER  f0=B1I0__0001000_0_________
 AUXMUST  should  {}     OTHER  f0=B1I0__0001000_0_________
 AUXMAY   may   {}       OTHER  f0=B1I0__0001000_0_________  forms=might:B1I0__0001000_0_________
+HADBETTER  had_better  {}  OTHER  f0=B1I0__0001000_0_________
 Not      not   {}       OTHER
 Not      't    {}       OTHER
 TO       to    {}       OTHER

@@ -5,21 +5,21 @@
 // categories and lists.
 #include <cstdint>
 
-constexpr unsigned kRuleListCount = 192;
+constexpr unsigned kRuleListCount = 193;
 constexpr unsigned kRuleIndexCount = 15005;
 constexpr unsigned kRuleRHeapCount = 217;
-constexpr unsigned kRuleHeapCount = 600;
+constexpr unsigned kRuleHeapCount = 604;
 constexpr unsigned kFeatureBitHeapCount = 196;
-constexpr unsigned kPureRuleCount = 187;
+constexpr unsigned kPureRuleCount = 188;
 constexpr unsigned kPureCCodeCount = 295;
-constexpr unsigned kPureTermCount = 348;
+constexpr unsigned kPureTermCount = 349;
 constexpr unsigned kPureVCatCount = 1;
 constexpr unsigned kAltProbCount = 3;
 constexpr unsigned kExcludedCatCount = 4;
 constexpr unsigned kGrammarCreatedParticleCount = 60;
 constexpr unsigned kFirstTemporaryCategory = 15000;
 constexpr unsigned kTemporaryCategoryCount = 5;
-constexpr unsigned kUsedPureTermCount = 348;
+constexpr unsigned kUsedPureTermCount = 349;
 constexpr unsigned kUsedPureVCatCount = 0;
 constexpr unsigned kUsedAltProbCount = 3;
 constexpr unsigned kUsedExcludedCatCount = 4;
@@ -65,6 +65,7 @@ constexpr uint16_t kEXCLAM = 107;
 constexpr uint16_t kCOLON = 110;
 constexpr uint16_t kCONJwhen = 114;
 constexpr uint16_t kGOINGTO = 139;
+constexpr uint16_t kHADBETTER = 140;
 constexpr uint16_t kHERE = 143;
 constexpr uint16_t kIF = 149;
 constexpr uint16_t kLetUs = 160;

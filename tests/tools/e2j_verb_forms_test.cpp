@@ -20,10 +20,11 @@ TEST(E2jVerbForms, TheFutureReadsAsJapanese) {
     ExpectPlainAndPolite(cases);
 }
 
-// Obligation: "must" and "have to" as the a-form and なければならない, "must
-// not" as the て form and はいけない, "don't have to" as なくてもいい,
-// "should" as べきだ, negated as the copula is.
-TEST(E2jVerbForms, ObligationReadsAsJapanese) {
+// Obligation and advice: "must" and "have to" as the a-form and なければ
+// ならない, "must not" as the て form and はいけない, "don't have to" as
+// なくてもいい, "should" as べきだ, negated as the copula is, "had better"
+// as たほうがいい.
+TEST(E2jVerbForms, ObligationAndAdviceReadAsJapanese) {
     StyledTranslation const cases[] = {
         {"You must study English.", "あなたは英語を勉強しなければならない。", "あなたは英語を勉強しなければなりません。"},
         {"You must meet Mary.", "あなたはメアリーに会わなければならない。", "あなたはメアリーに会わなければなりません。"},
@@ -33,6 +34,9 @@ TEST(E2jVerbForms, ObligationReadsAsJapanese) {
         {"You don't have to go.", "あなたは行かなくてもいい。", "あなたは行かなくてもいいです。"},
         {"You should eat fish.", "あなたは魚を食べるべきだ。", "あなたは魚を食べるべきです。"},
         {"You should not eat fish.", "あなたは魚を食べるべきではない。", "あなたは魚を食べるべきではありません。"},
+        // "had better" advises: たほうがいい, ないほうがいい.
+        {"You had better study English.", "あなたは英語を勉強したほうがいい。", "あなたは英語を勉強したほうがいいです。"},
+        {"You had better not eat the fish.", "あなたは魚を食べないほうがいい。", "あなたは魚を食べないほうがいいです。"},
     };
     ExpectPlainAndPolite(cases);
 }
