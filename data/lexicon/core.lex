@@ -377,6 +377,8 @@ THERE  there  {}  OTHER
 ART     any   {}  DET  f0=M30B0
 NEG-DET no    {}  DET  f0=M30B0
 YES     no    {いいえ}  OTHER
+# "many people" is many persons, not a headcount (人数).
+N       many_people  {多くの人}  N  sem=human
 # "a lot of", "lots of": たくさんの.
 ART     a_lot_of  {たくさんの}  DET  f0=M30B0 idiom=5
 ART     lots_of   {たくさんの}  DET  f0=M30B0 idiom=5

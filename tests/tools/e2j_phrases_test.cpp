@@ -8,21 +8,31 @@ namespace {
 
 // "there is": the place with に first, what there is with が, then ある for
 // things and いる for people and animals, in the clause's tense, negation
-// and question.  The phrase after what there is says where it is.
+// and question.  The phrase after what there is says where it is, and a
+// time or an adverb comes first.
 TEST(E2jPhrases, ThereIsSaysWhatIsWhere) {
     StyledTranslation const cases[] = {
         {"There is a book on the table.", "テーブルの上に本がある。", "テーブルの上に本があります。"},
         {"There are two cats in the garden.", "庭に猫が二匹いる。", "庭に猫が二匹います。"},
         {"There's a cat in the box.", "箱の中に猫がいる。", "箱の中に猫がいます。"},
-        {"There are many students in the room.", "部屋に多くの学生がいる。", "部屋に多くの学生がいます。"},
-        {"There are a lot of books in the library.", "図書館にたくさんの本がある。", "図書館にたくさんの本があります。"},
-        {"There will not be a party on Friday.", "金曜日にパーティーがない。", "金曜日にパーティーがありません。"},
+        {"There was a big dog in the park yesterday.", "昨日公園に大きい犬がいた。", "昨日公園に大きい犬がいました。"},
         {"There is not a book on the table.", "テーブルの上に本がない。", "テーブルの上に本がありません。"},
-        {"There were not any dogs in the park.", "公園に犬がいなかった。", "公園に犬がいませんでした。"},
-        {"There is some water in the bottle.", "瓶の中に水がある。", "瓶の中に水があります。"},
+        {"There will not be a party on Friday.", "金曜日にパーティーがない。", "金曜日にパーティーがありません。"},
         {"Is there a bank near here?", "この近くに銀行があるか？", "この近くに銀行がありますか？"},
-        // "no" before a noun makes the clause negative and has no word of
-        // its own; alone it answers いいえ.
+    };
+    ExpectPlainAndPolite(cases);
+}
+
+// How much there is: "many" and "a lot of" before a noun are 多くの and
+// たくさんの; "some" before a mass noun and "any" have no Japanese; "no"
+// before a noun makes the clause negative and alone answers いいえ.
+TEST(E2jPhrases, QuantityWordsReadAsJapanese) {
+    StyledTranslation const cases[] = {
+        {"There are many students in the room.", "部屋に多くの学生がいる。", "部屋に多くの学生がいます。"},
+        {"There were many people at the station.", "駅に多くの人がいた。", "駅に多くの人がいました。"},
+        {"There are a lot of books in the library.", "図書館にたくさんの本がある。", "図書館にたくさんの本があります。"},
+        {"There is some water in the bottle.", "瓶の中に水がある。", "瓶の中に水があります。"},
+        {"There were not any dogs in the park.", "公園に犬がいなかった。", "公園に犬がいませんでした。"},
         {"There were no students in the room.", "部屋に学生がいなかった。", "部屋に学生がいませんでした。"},
         {"I have no money.", "私はお金を持っていない。", "私はお金を持っていません。"},
         {"No.", "いいえ。", "いいえ。"},
