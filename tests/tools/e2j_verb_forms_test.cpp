@@ -62,13 +62,15 @@ TEST(E2jVerbForms, AbilityPossibilityAndLeaveReadAsJapanese) {
 }
 
 // A question's modal follows the verb phrase as in a statement; "May I"
-// asks leave, てもいい, and "Could you" a favour, てくれませんか.
+// asks leave, てもいい, "Could you" a favour, てくれませんか, and "Would you
+// like to" what one wants, たいですか.
 TEST(E2jVerbForms, ModalQuestionsReadAsJapanese) {
     StyledTranslation const cases[] = {
         {"Can you swim?", "あなたは泳ぐことができるか？", "あなたは泳ぐことができますか？"},
         {"Should I open the window?", "私は窓を開けるべきか？", "私は窓を開けるべきですか？"},
         {"May I use the pen?", "私はペンを使ってもいいか？", "私はペンを使ってもいいですか？"},
         {"Could you open the door?", "あなたはドアを開けてくれないか？", "あなたはドアを開けてくれませんか？"},
+        {"Would you like to eat an apple?", "あなたはりんごを食べたいか？", "あなたはりんごを食べたいですか？"},
     };
     ExpectPlainAndPolite(cases);
 }
