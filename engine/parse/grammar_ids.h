@@ -5,21 +5,21 @@
 // categories and lists.
 #include <cstdint>
 
-constexpr unsigned kRuleListCount = 195;
+constexpr unsigned kRuleListCount = 197;
 constexpr unsigned kRuleIndexCount = 15005;
 constexpr unsigned kRuleRHeapCount = 219;
-constexpr unsigned kRuleHeapCount = 612;
+constexpr unsigned kRuleHeapCount = 608;
 constexpr unsigned kFeatureBitHeapCount = 196;
-constexpr unsigned kPureRuleCount = 190;
+constexpr unsigned kPureRuleCount = 192;
 constexpr unsigned kPureCCodeCount = 301;
-constexpr unsigned kPureTermCount = 353;
+constexpr unsigned kPureTermCount = 355;
 constexpr unsigned kPureVCatCount = 1;
 constexpr unsigned kAltProbCount = 3;
 constexpr unsigned kExcludedCatCount = 4;
 constexpr unsigned kGrammarCreatedParticleCount = 60;
 constexpr unsigned kFirstTemporaryCategory = 15000;
 constexpr unsigned kTemporaryCategoryCount = 5;
-constexpr unsigned kUsedPureTermCount = 353;
+constexpr unsigned kUsedPureTermCount = 355;
 constexpr unsigned kUsedPureVCatCount = 0;
 constexpr unsigned kUsedAltProbCount = 3;
 constexpr unsigned kUsedExcludedCatCount = 4;

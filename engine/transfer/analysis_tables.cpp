@@ -314,47 +314,47 @@ AnalysisRule const kAnalysisRules[] = {
     {653, 1201, 1, 0x40, {}, 0x0, {58, 74}},  // question-ka
     {654, 1203, 1, 0x40, {}, 0x0, {58, 101}},  // question-wh-ka
     {655, 1207, 3, 0x02, {}, 0x0, {3638, 5454, 58, 42}},  // question-copula-plain (plain)
-    {658, 1216, 1, 0x00, {}, 0x0, {102, 41, 80}},  // paren-after-object
-    {659, 1218, 1, 0x00, {}, 0x0, {103, 41, 80}},  // quote-after-object
-    {660, 1220, 1, 0x00, {}, 0x0, {103, 46, 41, 80}},  // quoted-noun-after-object
-    {661, 1223, 2, 0x00, {}, 0x0, {103, 86, 54, 41, 81}},  // quote-topic
-    {663, 1226, 2, 0x00, {}, 0x0, {103, 86, 46, 54, 41, 81}},  // quoted-noun-topic
-    {665, 1236, 3, 0x00, {}, 0x0, {2690, 3639, 36, 47, 43, 37, 41}},  // superlative-in
-    {668, 1251, 3, 0x00, {}, 0x0, {2702, 36, 39, 104, 105}},  // for-a-length
-    {671, 1259, 2, 0x00, {}, 0x0, {3640, 39, 104, 105}},  // count-hours
-    {673, 1262, 2, 0x00, {}, 0x0, {3641, 39, 104, 105}},  // count-minutes
-    {675, 1265, 2, 0x00, {}, 0x0, {3642, 39, 104, 105}},  // count-seconds
-    {677, 1268, 2, 0x00, {}, 0x0, {3643, 39, 104, 105}},  // count-days
-    {679, 1271, 2, 0x00, {}, 0x0, {3644, 39, 104, 105}},  // count-weeks
-    {681, 1274, 2, 0x00, {}, 0x0, {3645, 39, 104, 105}},  // count-months
-    {683, 1277, 2, 0x00, {}, 0x0, {3646, 39, 104, 105}},  // count-years
-    {685, 1280, 2, 0x00, {}, 0x0, {3647, 39, 104, 105}},  // count-yens
-    {687, 1283, 2, 0x00, {}, 0x0, {46, 104, 105}},  // count-people
-    {689, 1286, 2, 0x00, {}, 0x0, {46, 104, 105}},  // count-animals
-    {691, 1289, 2, 0x00, {}, 0x0, {46, 104, 105}},  // count-vehicles
-    {693, 1292, 2, 0x00, {}, 0x0, {46, 104, 105}},  // count-machines
-    {695, 1297, 3, 0x00, {}, 0x0, {3648, 39, 104, 105}},  // count-book
-    {698, 1301, 3, 0x00, {}, 0x0, {3649, 39, 104, 105}},  // count-magazine
-    {701, 1305, 3, 0x00, {}, 0x0, {3650, 39, 104, 105}},  // count-dictionary
-    {704, 1309, 3, 0x00, {}, 0x0, {3651, 39, 104, 105}},  // count-notebook
-    {707, 1313, 3, 0x00, {}, 0x0, {3652, 39, 104, 105}},  // count-pen
-    {710, 1317, 3, 0x00, {}, 0x0, {3653, 39, 104, 105}},  // count-pencil
-    {713, 1321, 3, 0x00, {}, 0x0, {3654, 39, 104, 105}},  // count-bottle
-    {716, 1325, 3, 0x00, {}, 0x0, {3655, 39, 104, 105}},  // count-umbrella
-    {719, 1329, 3, 0x00, {}, 0x0, {3656, 39, 104, 105}},  // count-tree
-    {722, 1333, 3, 0x00, {}, 0x0, {3657, 39, 104, 105}},  // count-flower
-    {725, 1337, 3, 0x00, {}, 0x0, {3658, 39, 104, 105}},  // count-ticket
-    {728, 1341, 3, 0x00, {}, 0x0, {3659, 39, 104, 105}},  // count-paper
-    {731, 1345, 3, 0x00, {}, 0x0, {3660, 39, 104, 105}},  // count-picture
-    {734, 1349, 3, 0x00, {}, 0x0, {3661, 39, 104, 105}},  // count-shirt
-    {737, 1353, 3, 0x00, {}, 0x0, {3662, 39, 104, 105}},  // count-map
-    {740, 1357, 3, 0x00, {}, 0x0, {3663, 39, 104, 105}},  // count-photo
-    {743, 1361, 3, 0x00, {}, 0x0, {3664, 39, 104, 105}},  // count-stamp
-    {746, 1367, 2, 0x00, {}, 0x0, {3665, 106, 46, 105}},  // count-ten
-    {748, 1370, 2, 0x00, {}, 0x0, {106, 46, 105}},  // count-things
-    {750, 1373, 2, 0x00, {}, 0x0, {46, 104, 105}},  // count-digits
-    {752, 1379, 4, 0x00, {}, 0x0, {107, 40, 38, 46, 41, 104}},  // there-number-floats
-    {756, 1384, 4, 0x00, {}, 0x0, {107, 46, 56, 41, 80, 104}},  // object-number-floats
+    {658, 1217, 2, 0x00, {}, 0x0, {102, 60, 41, 80}},  // paren-after-object
+    {660, 1220, 2, 0x00, {}, 0x0, {103, 60, 41, 80}},  // quote-after-object
+    {662, 1223, 2, 0x00, {}, 0x0, {103, 46, 60, 41, 80}},  // quoted-noun-after-object
+    {664, 1227, 2, 0x00, {}, 0x0, {103, 86, 54, 41, 81}},  // quote-topic
+    {666, 1230, 2, 0x00, {}, 0x0, {103, 86, 46, 54, 41, 81}},  // quoted-noun-topic
+    {668, 1240, 3, 0x00, {}, 0x0, {2690, 3639, 36, 47, 43, 37, 41}},  // superlative-in
+    {671, 1255, 3, 0x00, {}, 0x0, {2702, 36, 39, 104, 105}},  // for-a-length
+    {674, 1263, 2, 0x00, {}, 0x0, {3640, 39, 104, 105}},  // count-hours
+    {676, 1266, 2, 0x00, {}, 0x0, {3641, 39, 104, 105}},  // count-minutes
+    {678, 1269, 2, 0x00, {}, 0x0, {3642, 39, 104, 105}},  // count-seconds
+    {680, 1272, 2, 0x00, {}, 0x0, {3643, 39, 104, 105}},  // count-days
+    {682, 1275, 2, 0x00, {}, 0x0, {3644, 39, 104, 105}},  // count-weeks
+    {684, 1278, 2, 0x00, {}, 0x0, {3645, 39, 104, 105}},  // count-months
+    {686, 1281, 2, 0x00, {}, 0x0, {3646, 39, 104, 105}},  // count-years
+    {688, 1284, 2, 0x00, {}, 0x0, {3647, 39, 104, 105}},  // count-yens
+    {690, 1287, 2, 0x00, {}, 0x0, {46, 104, 105}},  // count-people
+    {692, 1290, 2, 0x00, {}, 0x0, {46, 104, 105}},  // count-animals
+    {694, 1293, 2, 0x00, {}, 0x0, {46, 104, 105}},  // count-vehicles
+    {696, 1296, 2, 0x00, {}, 0x0, {46, 104, 105}},  // count-machines
+    {698, 1301, 3, 0x00, {}, 0x0, {3648, 39, 104, 105}},  // count-book
+    {701, 1305, 3, 0x00, {}, 0x0, {3649, 39, 104, 105}},  // count-magazine
+    {704, 1309, 3, 0x00, {}, 0x0, {3650, 39, 104, 105}},  // count-dictionary
+    {707, 1313, 3, 0x00, {}, 0x0, {3651, 39, 104, 105}},  // count-notebook
+    {710, 1317, 3, 0x00, {}, 0x0, {3652, 39, 104, 105}},  // count-pen
+    {713, 1321, 3, 0x00, {}, 0x0, {3653, 39, 104, 105}},  // count-pencil
+    {716, 1325, 3, 0x00, {}, 0x0, {3654, 39, 104, 105}},  // count-bottle
+    {719, 1329, 3, 0x00, {}, 0x0, {3655, 39, 104, 105}},  // count-umbrella
+    {722, 1333, 3, 0x00, {}, 0x0, {3656, 39, 104, 105}},  // count-tree
+    {725, 1337, 3, 0x00, {}, 0x0, {3657, 39, 104, 105}},  // count-flower
+    {728, 1341, 3, 0x00, {}, 0x0, {3658, 39, 104, 105}},  // count-ticket
+    {731, 1345, 3, 0x00, {}, 0x0, {3659, 39, 104, 105}},  // count-paper
+    {734, 1349, 3, 0x00, {}, 0x0, {3660, 39, 104, 105}},  // count-picture
+    {737, 1353, 3, 0x00, {}, 0x0, {3661, 39, 104, 105}},  // count-shirt
+    {740, 1357, 3, 0x00, {}, 0x0, {3662, 39, 104, 105}},  // count-map
+    {743, 1361, 3, 0x00, {}, 0x0, {3663, 39, 104, 105}},  // count-photo
+    {746, 1365, 3, 0x00, {}, 0x0, {3664, 39, 104, 105}},  // count-stamp
+    {749, 1371, 2, 0x00, {}, 0x0, {3665, 106, 46, 105}},  // count-ten
+    {751, 1374, 2, 0x00, {}, 0x0, {106, 46, 105}},  // count-things
+    {753, 1377, 2, 0x00, {}, 0x0, {46, 104, 105}},  // count-digits
+    {755, 1383, 4, 0x00, {}, 0x0, {107, 40, 38, 46, 41, 104}},  // there-number-floats
+    {759, 1388, 4, 0x00, {}, 0x0, {107, 46, 56, 41, 80, 104}},  // object-number-floats
 };
 unsigned const kAnalysisRuleCount = 345;
 unsigned const kFirstNumberRule = 310;
@@ -1019,109 +1019,112 @@ AnalConstit const kAnalConstits[] = {
     {1549, 1, 0},  // question-copula-plain 1
     {1550, 1, 0},  // question-copula-plain 2
     {1551, 3, 0},  // paren-after-object 0
-    {1554, 3, 0},  // quote-after-object 0
-    {1557, 3, 0},  // quoted-noun-after-object 0
-    {1560, 2, 0},  // quote-topic 0
-    {1562, 2, 0},  // quote-topic 1
-    {1564, 2, 0},  // quoted-noun-topic 0
-    {1566, 2, 0},  // quoted-noun-topic 1
-    {1568, 5, 0},  // superlative-in 0
-    {1573, 1, 0},  // superlative-in 1
-    {1574, 3, 0},  // superlative-in 2
-    {1577, 2, 0},  // for-a-length 0
-    {1579, 2, 0},  // for-a-length 1
-    {1581, 3, 0},  // for-a-length 2
-    {1584, 3, 0},  // count-hours 0
-    {1587, 2, 0},  // count-hours 1
-    {1589, 3, 0},  // count-minutes 0
-    {1592, 2, 0},  // count-minutes 1
-    {1594, 3, 0},  // count-seconds 0
-    {1597, 2, 0},  // count-seconds 1
-    {1599, 3, 0},  // count-days 0
-    {1602, 2, 0},  // count-days 1
-    {1604, 3, 0},  // count-weeks 0
-    {1607, 3, 0},  // count-weeks 1
-    {1610, 3, 0},  // count-months 0
-    {1613, 3, 0},  // count-months 1
-    {1616, 3, 0},  // count-years 0
-    {1619, 2, 0},  // count-years 1
-    {1621, 3, 0},  // count-yens 0
-    {1624, 2, 0},  // count-yens 1
-    {1626, 4, 0},  // count-people 0
-    {1630, 2, 0},  // count-people 1
-    {1632, 4, 0},  // count-animals 0
-    {1636, 2, 0},  // count-animals 1
-    {1638, 4, 0},  // count-vehicles 0
-    {1642, 2, 0},  // count-vehicles 1
-    {1644, 4, 0},  // count-machines 0
-    {1648, 2, 0},  // count-machines 1
-    {1650, 4, 0},  // count-book 0
-    {1654, 1, 3},  // count-book 1
-    {1655, 2, 0},  // count-book 2
-    {1657, 4, 0},  // count-magazine 0
-    {1661, 1, 3},  // count-magazine 1
-    {1662, 2, 0},  // count-magazine 2
-    {1664, 4, 0},  // count-dictionary 0
-    {1668, 1, 3},  // count-dictionary 1
-    {1669, 2, 0},  // count-dictionary 2
-    {1671, 4, 0},  // count-notebook 0
-    {1675, 1, 3},  // count-notebook 1
-    {1676, 2, 0},  // count-notebook 2
-    {1678, 4, 0},  // count-pen 0
-    {1682, 1, 3},  // count-pen 1
-    {1683, 2, 0},  // count-pen 2
-    {1685, 4, 0},  // count-pencil 0
-    {1689, 1, 3},  // count-pencil 1
-    {1690, 2, 0},  // count-pencil 2
-    {1692, 4, 0},  // count-bottle 0
-    {1696, 1, 3},  // count-bottle 1
-    {1697, 2, 0},  // count-bottle 2
-    {1699, 4, 0},  // count-umbrella 0
-    {1703, 1, 3},  // count-umbrella 1
-    {1704, 2, 0},  // count-umbrella 2
-    {1706, 4, 0},  // count-tree 0
-    {1710, 1, 3},  // count-tree 1
-    {1711, 2, 0},  // count-tree 2
-    {1713, 4, 0},  // count-flower 0
-    {1717, 1, 3},  // count-flower 1
-    {1718, 2, 0},  // count-flower 2
-    {1720, 4, 0},  // count-ticket 0
-    {1724, 1, 3},  // count-ticket 1
-    {1725, 2, 0},  // count-ticket 2
-    {1727, 4, 0},  // count-paper 0
-    {1731, 1, 3},  // count-paper 1
-    {1732, 2, 0},  // count-paper 2
-    {1734, 4, 0},  // count-picture 0
-    {1738, 1, 3},  // count-picture 1
-    {1739, 2, 0},  // count-picture 2
-    {1741, 4, 0},  // count-shirt 0
-    {1745, 1, 3},  // count-shirt 1
-    {1746, 2, 0},  // count-shirt 2
-    {1748, 4, 0},  // count-map 0
-    {1752, 1, 3},  // count-map 1
-    {1753, 2, 0},  // count-map 2
-    {1755, 4, 0},  // count-photo 0
-    {1759, 1, 3},  // count-photo 1
-    {1760, 2, 0},  // count-photo 2
-    {1762, 4, 0},  // count-stamp 0
-    {1766, 1, 3},  // count-stamp 1
-    {1767, 2, 0},  // count-stamp 2
-    {1769, 5, 0},  // count-ten 0
-    {1774, 1, 0},  // count-ten 1
-    {1775, 5, 0},  // count-things 0
-    {1780, 1, 0},  // count-things 1
-    {1781, 4, 0},  // count-digits 0
-    {1785, 1, 0},  // count-digits 1
-    {1786, 4, 0},  // there-number-floats 0
-    {1790, 3, 0},  // there-number-floats 1
-    {1793, 1, 0},  // there-number-floats 2
-    {1794, 4, 0},  // there-number-floats 3
-    {1798, 4, 0},  // object-number-floats 0
-    {1802, 3, 0},  // object-number-floats 1
-    {1805, 1, 0},  // object-number-floats 2
-    {1806, 4, 0},  // object-number-floats 3
+    {1554, 1, 0},  // paren-after-object 1
+    {1555, 3, 0},  // quote-after-object 0
+    {1558, 1, 0},  // quote-after-object 1
+    {1559, 3, 0},  // quoted-noun-after-object 0
+    {1562, 1, 0},  // quoted-noun-after-object 1
+    {1563, 2, 0},  // quote-topic 0
+    {1565, 2, 0},  // quote-topic 1
+    {1567, 2, 0},  // quoted-noun-topic 0
+    {1569, 2, 0},  // quoted-noun-topic 1
+    {1571, 5, 0},  // superlative-in 0
+    {1576, 1, 0},  // superlative-in 1
+    {1577, 3, 0},  // superlative-in 2
+    {1580, 2, 0},  // for-a-length 0
+    {1582, 2, 0},  // for-a-length 1
+    {1584, 3, 0},  // for-a-length 2
+    {1587, 3, 0},  // count-hours 0
+    {1590, 2, 0},  // count-hours 1
+    {1592, 3, 0},  // count-minutes 0
+    {1595, 2, 0},  // count-minutes 1
+    {1597, 3, 0},  // count-seconds 0
+    {1600, 2, 0},  // count-seconds 1
+    {1602, 3, 0},  // count-days 0
+    {1605, 2, 0},  // count-days 1
+    {1607, 3, 0},  // count-weeks 0
+    {1610, 3, 0},  // count-weeks 1
+    {1613, 3, 0},  // count-months 0
+    {1616, 3, 0},  // count-months 1
+    {1619, 3, 0},  // count-years 0
+    {1622, 2, 0},  // count-years 1
+    {1624, 3, 0},  // count-yens 0
+    {1627, 2, 0},  // count-yens 1
+    {1629, 4, 0},  // count-people 0
+    {1633, 2, 0},  // count-people 1
+    {1635, 4, 0},  // count-animals 0
+    {1639, 2, 0},  // count-animals 1
+    {1641, 4, 0},  // count-vehicles 0
+    {1645, 2, 0},  // count-vehicles 1
+    {1647, 4, 0},  // count-machines 0
+    {1651, 2, 0},  // count-machines 1
+    {1653, 4, 0},  // count-book 0
+    {1657, 1, 3},  // count-book 1
+    {1658, 2, 0},  // count-book 2
+    {1660, 4, 0},  // count-magazine 0
+    {1664, 1, 3},  // count-magazine 1
+    {1665, 2, 0},  // count-magazine 2
+    {1667, 4, 0},  // count-dictionary 0
+    {1671, 1, 3},  // count-dictionary 1
+    {1672, 2, 0},  // count-dictionary 2
+    {1674, 4, 0},  // count-notebook 0
+    {1678, 1, 3},  // count-notebook 1
+    {1679, 2, 0},  // count-notebook 2
+    {1681, 4, 0},  // count-pen 0
+    {1685, 1, 3},  // count-pen 1
+    {1686, 2, 0},  // count-pen 2
+    {1688, 4, 0},  // count-pencil 0
+    {1692, 1, 3},  // count-pencil 1
+    {1693, 2, 0},  // count-pencil 2
+    {1695, 4, 0},  // count-bottle 0
+    {1699, 1, 3},  // count-bottle 1
+    {1700, 2, 0},  // count-bottle 2
+    {1702, 4, 0},  // count-umbrella 0
+    {1706, 1, 3},  // count-umbrella 1
+    {1707, 2, 0},  // count-umbrella 2
+    {1709, 4, 0},  // count-tree 0
+    {1713, 1, 3},  // count-tree 1
+    {1714, 2, 0},  // count-tree 2
+    {1716, 4, 0},  // count-flower 0
+    {1720, 1, 3},  // count-flower 1
+    {1721, 2, 0},  // count-flower 2
+    {1723, 4, 0},  // count-ticket 0
+    {1727, 1, 3},  // count-ticket 1
+    {1728, 2, 0},  // count-ticket 2
+    {1730, 4, 0},  // count-paper 0
+    {1734, 1, 3},  // count-paper 1
+    {1735, 2, 0},  // count-paper 2
+    {1737, 4, 0},  // count-picture 0
+    {1741, 1, 3},  // count-picture 1
+    {1742, 2, 0},  // count-picture 2
+    {1744, 4, 0},  // count-shirt 0
+    {1748, 1, 3},  // count-shirt 1
+    {1749, 2, 0},  // count-shirt 2
+    {1751, 4, 0},  // count-map 0
+    {1755, 1, 3},  // count-map 1
+    {1756, 2, 0},  // count-map 2
+    {1758, 4, 0},  // count-photo 0
+    {1762, 1, 3},  // count-photo 1
+    {1763, 2, 0},  // count-photo 2
+    {1765, 4, 0},  // count-stamp 0
+    {1769, 1, 3},  // count-stamp 1
+    {1770, 2, 0},  // count-stamp 2
+    {1772, 5, 0},  // count-ten 0
+    {1777, 1, 0},  // count-ten 1
+    {1778, 5, 0},  // count-things 0
+    {1783, 1, 0},  // count-things 1
+    {1784, 4, 0},  // count-digits 0
+    {1788, 1, 0},  // count-digits 1
+    {1789, 4, 0},  // there-number-floats 0
+    {1793, 3, 0},  // there-number-floats 1
+    {1796, 1, 0},  // there-number-floats 2
+    {1797, 4, 0},  // there-number-floats 3
+    {1801, 4, 0},  // object-number-floats 0
+    {1805, 3, 0},  // object-number-floats 1
+    {1808, 1, 0},  // object-number-floats 2
+    {1809, 4, 0},  // object-number-floats 3
 };
-unsigned const kAnalConstitCount = 760;
+unsigned const kAnalConstitCount = 763;
 
 AnalTerm const kAnalTerms[] = {
     {"POSS", nullptr, 0, 1, 0, 0, 0},  // theres-be 0
@@ -2678,12 +2681,15 @@ AnalTerm const kAnalTerms[] = {
     {"PARENP", nullptr, 0, 1, 0, 0, 0},  // paren-after-object 0
     {"NP VP", nullptr, 0, 12, 0, 0, 0},
     {"wo", nullptr, 0, 13, kActAfter, 0, 0},
+    {"VT01", nullptr, 0, 1, 0, 0, 0},  // paren-after-object 1
     {"CLOSEQ", nullptr, 0, 1, 0, 0, 0},  // quote-after-object 0
     {"NP VP", nullptr, 0, 12, 0, 0, 0},
     {"wo", nullptr, 0, 13, kActAfter, 0, 0},
+    {"VT01", nullptr, 0, 1, 0, 0, 0},  // quote-after-object 1
     {"CLOSEQ", nullptr, 0, 1, 0, 0, 0},  // quoted-noun-after-object 0
     {"NBAR NP VP", nullptr, 0, 12, 0, 0, 0},
     {"wo", nullptr, 0, 13, kActAfter, 0, 0},
+    {"VT01", nullptr, 0, 1, 0, 0, 0},  // quoted-noun-after-object 1
     {"CLOSEQ", nullptr, 0, 1, 0, 0, 0},  // quote-topic 0
     {"NP NP SDECL S", nullptr, 0, 12, 0, 0, 0},
     {"Nom", nullptr, 0, 1, 0, 0, 0},  // quote-topic 1
@@ -2935,7 +2941,7 @@ AnalTerm const kAnalTerms[] = {
     {"2", nullptr, 0, 21, kActAfter, 0, 0},
     {"*\202\314}", "\\1}", 0, 27, kAct, 0, 0},
 };
-unsigned const kAnalTermCount = 1810;
+unsigned const kAnalTermCount = 1813;
 
 namespace {
 

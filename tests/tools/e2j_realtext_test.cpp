@@ -18,6 +18,8 @@ TEST(E2jRealText, ALineEndEndsASentenceWithoutAStop) {
         {"The dog eats meat\nThe cat eats fish\n", "犬は肉を食べる\n猫は魚を食べる\n",
          "犬は肉を食べます\n猫は魚を食べます\n"},
         {"She is not big\n", "彼女は大きくない\n", "彼女は大きくありません\n"},
+        {"John eats fish and Mary eats meat\n", "ジョンは魚を食べ、メアリーは肉を食べる\n",
+         "ジョンは魚を食べ、メアリーは肉を食べます\n"},
     };
     ExpectPlainAndPolite(cases);
 }
@@ -91,6 +93,9 @@ TEST(E2jRealText, AParenthesisFollowsWhatItExplains) {
         {"I met Mary (my friend).", "私はメアリー（私の友達）に会った。", "私はメアリー（私の友達）に会いました。"},
         {"She reads the book (in the park).", "彼女は本（公園で）を読む。", "彼女は本（公園で）を読みます。"},
         {"(The dog eats meat.)", "（犬は肉を食べる。）", "（犬は肉を食べます。）"},
+        // Not before the copula, and an adjective keeps its endings.
+        {"The dog is my friend (a big dog).", "犬は私の友達（大きい犬）だ。", "犬は私の友達（大きい犬）です。"},
+        {"The box is big (the red box).", "箱は大きい（赤い箱）。", "箱は大きいです（赤い箱）。"},
     };
     ExpectPlainAndPolite(cases);
 }
@@ -104,6 +109,7 @@ TEST(E2jRealText, AQuotedTitleIsANounPhrase) {
         {"I like \"Momo\".", "私は「Momo」を好む。", "私は「Momo」を好みます。"},
         {"John -- my brother\n", "ジョン―私の兄弟\n", "ジョン―私の兄弟\n"},
         {"I read the \"Book\".", "私は「本」を読んだ。", "私は「本」を読みました。"},
+        {"This is \"Momo\".", "これは「Momo」だ。", "これは「Momo」です。"},
     };
     ExpectPlainAndPolite(cases);
 }
