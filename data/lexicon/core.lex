@@ -382,6 +382,8 @@ N       many_people  {多くの人}  N  sem=human
 # "a lot of", "lots of": たくさんの.
 ART     a_lot_of  {たくさんの}  DET  f0=M30B0 idiom=5
 ART     lots_of   {たくさんの}  DET  f0=M30B0 idiom=5
+# "as tall as": the analysis rules write と同じくらい or, negated, ほど.
+CONJas  as    {}  OTHER
 # "more" and "most" before an adjective: より and 一番 say it in Japanese.
 # "that one", "this one": the thing pointed at.
 PRN    this_one  {これ}  N  f0=S31B0 idiom=5

@@ -41,7 +41,7 @@ TEST(E2jPhrases, QuantityWordsReadAsJapanese) {
 }
 
 // Comparatives: what is compared with takes より and comes first; "more"
-// says nothing of its own.  Superlatives: 一番 before the adjective, the
+// says nothing of its own; "as ... as" is と同じくらい, negated ほど.  Superlatives: 一番 before the adjective, the
 // place they hold in with で.  A tall person is 背が高い, an older one 年上.
 TEST(E2jPhrases, ComparisonsTakeYoriAndIchiban) {
     StyledTranslation const cases[] = {
@@ -49,6 +49,8 @@ TEST(E2jPhrases, ComparisonsTakeYoriAndIchiban) {
         {"This car was cheaper than that car.", "この車はあの車より安かった。", "この車はあの車より安かったです。"},
         {"This question is more difficult than that one.", "この質問はあれより難しい。", "この質問はあれより難しいです。"},
         {"He is not older than me.", "彼は私より年上ではない。", "彼は私より年上ではありません。"},
+        {"This book is as interesting as that one.", "この本はあれと同じくらい面白い。", "この本はあれと同じくらい面白いです。"},
+        {"John is not as tall as Mary.", "ジョンはメアリーほど背が高くない。", "ジョンはメアリーほど背が高くありません。"},
         {"He is the tallest.", "彼は一番背が高い。", "彼は一番背が高いです。"},
         {"This is the most interesting book.", "これは一番面白い本だ。", "これは一番面白い本です。"},
         {"This is the biggest city in the world.", "これは世界で一番大きい都市だ。", "これは世界で一番大きい都市です。"},
