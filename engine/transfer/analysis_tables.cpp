@@ -322,44 +322,45 @@ AnalysisRule const kAnalysisRules[] = {
     {667, 1233, 2, 0x00, {}, 0x0, {105, 88, 57, 41, 83}},  // quote-topic
     {669, 1236, 2, 0x00, {}, 0x0, {105, 88, 46, 57, 41, 83}},  // quoted-noun-topic
     {671, 1246, 3, 0x00, {}, 0x0, {2690, 3640, 36, 50, 43, 37, 41}},  // superlative-in
-    {674, 1261, 3, 0x00, {}, 0x0, {2702, 36, 39, 106, 107}},  // for-a-length
-    {677, 1269, 2, 0x00, {}, 0x0, {3641, 39, 106, 107}},  // count-hours
-    {679, 1272, 2, 0x00, {}, 0x0, {3642, 39, 106, 107}},  // count-minutes
-    {681, 1275, 2, 0x00, {}, 0x0, {3643, 39, 106, 107}},  // count-seconds
-    {683, 1278, 2, 0x00, {}, 0x0, {3644, 39, 106, 107}},  // count-days
-    {685, 1281, 2, 0x00, {}, 0x0, {3645, 39, 106, 107}},  // count-weeks
-    {687, 1284, 2, 0x00, {}, 0x0, {3646, 39, 106, 107}},  // count-months
-    {689, 1287, 2, 0x00, {}, 0x0, {3647, 39, 106, 107}},  // count-years
-    {691, 1290, 2, 0x00, {}, 0x0, {3648, 39, 106, 107}},  // count-yens
-    {693, 1293, 2, 0x00, {}, 0x0, {46, 106, 107}},  // count-people
-    {695, 1296, 2, 0x00, {}, 0x0, {46, 106, 107}},  // count-animals
-    {697, 1299, 2, 0x00, {}, 0x0, {46, 106, 107}},  // count-vehicles
-    {699, 1302, 2, 0x00, {}, 0x0, {46, 106, 107}},  // count-machines
-    {701, 1307, 3, 0x00, {}, 0x0, {3649, 39, 106, 107}},  // count-book
-    {704, 1311, 3, 0x00, {}, 0x0, {3650, 39, 106, 107}},  // count-magazine
-    {707, 1315, 3, 0x00, {}, 0x0, {3651, 39, 106, 107}},  // count-dictionary
-    {710, 1319, 3, 0x00, {}, 0x0, {3652, 39, 106, 107}},  // count-notebook
-    {713, 1323, 3, 0x00, {}, 0x0, {3653, 39, 106, 107}},  // count-pen
-    {716, 1327, 3, 0x00, {}, 0x0, {3654, 39, 106, 107}},  // count-pencil
-    {719, 1331, 3, 0x00, {}, 0x0, {3655, 39, 106, 107}},  // count-bottle
-    {722, 1335, 3, 0x00, {}, 0x0, {3656, 39, 106, 107}},  // count-umbrella
-    {725, 1339, 3, 0x00, {}, 0x0, {3657, 39, 106, 107}},  // count-tree
-    {728, 1343, 3, 0x00, {}, 0x0, {3658, 39, 106, 107}},  // count-flower
-    {731, 1347, 3, 0x00, {}, 0x0, {3659, 39, 106, 107}},  // count-ticket
-    {734, 1351, 3, 0x00, {}, 0x0, {3660, 39, 106, 107}},  // count-paper
-    {737, 1355, 3, 0x00, {}, 0x0, {3661, 39, 106, 107}},  // count-picture
-    {740, 1359, 3, 0x00, {}, 0x0, {3662, 39, 106, 107}},  // count-shirt
-    {743, 1363, 3, 0x00, {}, 0x0, {3663, 39, 106, 107}},  // count-map
-    {746, 1367, 3, 0x00, {}, 0x0, {3664, 39, 106, 107}},  // count-photo
-    {749, 1371, 3, 0x00, {}, 0x0, {3665, 39, 106, 107}},  // count-stamp
-    {752, 1377, 2, 0x00, {}, 0x0, {3666, 108, 46, 107}},  // count-ten
-    {754, 1380, 2, 0x00, {}, 0x0, {108, 46, 107}},  // count-things
-    {756, 1383, 2, 0x00, {}, 0x0, {46, 106, 107}},  // count-digits
-    {758, 1389, 4, 0x00, {}, 0x0, {109, 40, 38, 46, 41, 106}},  // there-number-floats
-    {762, 1394, 4, 0x00, {}, 0x0, {109, 46, 59, 41, 82, 106}},  // object-number-floats
+    {674, 1251, 2, 0x00, {}, 0x0, {2702, 3640, 36, 43, 37, 82}},  // superlative-of
+    {676, 1265, 3, 0x00, {}, 0x0, {2703, 36, 39, 106, 107}},  // for-a-length
+    {679, 1273, 2, 0x00, {}, 0x0, {3641, 39, 106, 107}},  // count-hours
+    {681, 1276, 2, 0x00, {}, 0x0, {3642, 39, 106, 107}},  // count-minutes
+    {683, 1279, 2, 0x00, {}, 0x0, {3643, 39, 106, 107}},  // count-seconds
+    {685, 1282, 2, 0x00, {}, 0x0, {3644, 39, 106, 107}},  // count-days
+    {687, 1285, 2, 0x00, {}, 0x0, {3645, 39, 106, 107}},  // count-weeks
+    {689, 1288, 2, 0x00, {}, 0x0, {3646, 39, 106, 107}},  // count-months
+    {691, 1291, 2, 0x00, {}, 0x0, {3647, 39, 106, 107}},  // count-years
+    {693, 1294, 2, 0x00, {}, 0x0, {3648, 39, 106, 107}},  // count-yens
+    {695, 1297, 2, 0x00, {}, 0x0, {46, 106, 107}},  // count-people
+    {697, 1300, 2, 0x00, {}, 0x0, {46, 106, 107}},  // count-animals
+    {699, 1303, 2, 0x00, {}, 0x0, {46, 106, 107}},  // count-vehicles
+    {701, 1306, 2, 0x00, {}, 0x0, {46, 106, 107}},  // count-machines
+    {703, 1311, 3, 0x00, {}, 0x0, {3649, 39, 106, 107}},  // count-book
+    {706, 1315, 3, 0x00, {}, 0x0, {3650, 39, 106, 107}},  // count-magazine
+    {709, 1319, 3, 0x00, {}, 0x0, {3651, 39, 106, 107}},  // count-dictionary
+    {712, 1323, 3, 0x00, {}, 0x0, {3652, 39, 106, 107}},  // count-notebook
+    {715, 1327, 3, 0x00, {}, 0x0, {3653, 39, 106, 107}},  // count-pen
+    {718, 1331, 3, 0x00, {}, 0x0, {3654, 39, 106, 107}},  // count-pencil
+    {721, 1335, 3, 0x00, {}, 0x0, {3655, 39, 106, 107}},  // count-bottle
+    {724, 1339, 3, 0x00, {}, 0x0, {3656, 39, 106, 107}},  // count-umbrella
+    {727, 1343, 3, 0x00, {}, 0x0, {3657, 39, 106, 107}},  // count-tree
+    {730, 1347, 3, 0x00, {}, 0x0, {3658, 39, 106, 107}},  // count-flower
+    {733, 1351, 3, 0x00, {}, 0x0, {3659, 39, 106, 107}},  // count-ticket
+    {736, 1355, 3, 0x00, {}, 0x0, {3660, 39, 106, 107}},  // count-paper
+    {739, 1359, 3, 0x00, {}, 0x0, {3661, 39, 106, 107}},  // count-picture
+    {742, 1363, 3, 0x00, {}, 0x0, {3662, 39, 106, 107}},  // count-shirt
+    {745, 1367, 3, 0x00, {}, 0x0, {3663, 39, 106, 107}},  // count-map
+    {748, 1371, 3, 0x00, {}, 0x0, {3664, 39, 106, 107}},  // count-photo
+    {751, 1375, 3, 0x00, {}, 0x0, {3665, 39, 106, 107}},  // count-stamp
+    {754, 1381, 2, 0x00, {}, 0x0, {3666, 108, 46, 107}},  // count-ten
+    {756, 1384, 2, 0x00, {}, 0x0, {108, 46, 107}},  // count-things
+    {758, 1387, 2, 0x00, {}, 0x0, {46, 106, 107}},  // count-digits
+    {760, 1393, 4, 0x00, {}, 0x0, {109, 40, 38, 46, 41, 106}},  // there-number-floats
+    {764, 1398, 4, 0x00, {}, 0x0, {109, 46, 59, 41, 82, 106}},  // object-number-floats
 };
-unsigned const kAnalysisRuleCount = 347;
-unsigned const kFirstNumberRule = 312;
+unsigned const kAnalysisRuleCount = 348;
+unsigned const kFirstNumberRule = 313;
 
 AnalConstit const kAnalConstits[] = {
     {0, 4, 0},  // theres-be 0
@@ -1036,100 +1037,102 @@ AnalConstit const kAnalConstits[] = {
     {1579, 5, 0},  // superlative-in 0
     {1584, 1, 0},  // superlative-in 1
     {1585, 3, 0},  // superlative-in 2
-    {1588, 2, 0},  // for-a-length 0
-    {1590, 2, 0},  // for-a-length 1
-    {1592, 3, 0},  // for-a-length 2
-    {1595, 3, 0},  // count-hours 0
-    {1598, 2, 0},  // count-hours 1
-    {1600, 3, 0},  // count-minutes 0
-    {1603, 2, 0},  // count-minutes 1
-    {1605, 3, 0},  // count-seconds 0
-    {1608, 2, 0},  // count-seconds 1
-    {1610, 3, 0},  // count-days 0
-    {1613, 2, 0},  // count-days 1
-    {1615, 3, 0},  // count-weeks 0
-    {1618, 3, 0},  // count-weeks 1
-    {1621, 3, 0},  // count-months 0
-    {1624, 3, 0},  // count-months 1
-    {1627, 3, 0},  // count-years 0
-    {1630, 2, 0},  // count-years 1
-    {1632, 3, 0},  // count-yens 0
-    {1635, 2, 0},  // count-yens 1
-    {1637, 4, 0},  // count-people 0
-    {1641, 2, 0},  // count-people 1
-    {1643, 4, 0},  // count-animals 0
-    {1647, 2, 0},  // count-animals 1
-    {1649, 4, 0},  // count-vehicles 0
-    {1653, 2, 0},  // count-vehicles 1
-    {1655, 4, 0},  // count-machines 0
-    {1659, 2, 0},  // count-machines 1
-    {1661, 4, 0},  // count-book 0
-    {1665, 1, 3},  // count-book 1
-    {1666, 2, 0},  // count-book 2
-    {1668, 4, 0},  // count-magazine 0
-    {1672, 1, 3},  // count-magazine 1
-    {1673, 2, 0},  // count-magazine 2
-    {1675, 4, 0},  // count-dictionary 0
-    {1679, 1, 3},  // count-dictionary 1
-    {1680, 2, 0},  // count-dictionary 2
-    {1682, 4, 0},  // count-notebook 0
-    {1686, 1, 3},  // count-notebook 1
-    {1687, 2, 0},  // count-notebook 2
-    {1689, 4, 0},  // count-pen 0
-    {1693, 1, 3},  // count-pen 1
-    {1694, 2, 0},  // count-pen 2
-    {1696, 4, 0},  // count-pencil 0
-    {1700, 1, 3},  // count-pencil 1
-    {1701, 2, 0},  // count-pencil 2
-    {1703, 4, 0},  // count-bottle 0
-    {1707, 1, 3},  // count-bottle 1
-    {1708, 2, 0},  // count-bottle 2
-    {1710, 4, 0},  // count-umbrella 0
-    {1714, 1, 3},  // count-umbrella 1
-    {1715, 2, 0},  // count-umbrella 2
-    {1717, 4, 0},  // count-tree 0
-    {1721, 1, 3},  // count-tree 1
-    {1722, 2, 0},  // count-tree 2
-    {1724, 4, 0},  // count-flower 0
-    {1728, 1, 3},  // count-flower 1
-    {1729, 2, 0},  // count-flower 2
-    {1731, 4, 0},  // count-ticket 0
-    {1735, 1, 3},  // count-ticket 1
-    {1736, 2, 0},  // count-ticket 2
-    {1738, 4, 0},  // count-paper 0
-    {1742, 1, 3},  // count-paper 1
-    {1743, 2, 0},  // count-paper 2
-    {1745, 4, 0},  // count-picture 0
-    {1749, 1, 3},  // count-picture 1
-    {1750, 2, 0},  // count-picture 2
-    {1752, 4, 0},  // count-shirt 0
-    {1756, 1, 3},  // count-shirt 1
-    {1757, 2, 0},  // count-shirt 2
-    {1759, 4, 0},  // count-map 0
-    {1763, 1, 3},  // count-map 1
-    {1764, 2, 0},  // count-map 2
-    {1766, 4, 0},  // count-photo 0
-    {1770, 1, 3},  // count-photo 1
-    {1771, 2, 0},  // count-photo 2
-    {1773, 4, 0},  // count-stamp 0
-    {1777, 1, 3},  // count-stamp 1
-    {1778, 2, 0},  // count-stamp 2
-    {1780, 5, 0},  // count-ten 0
-    {1785, 1, 0},  // count-ten 1
-    {1786, 5, 0},  // count-things 0
-    {1791, 1, 0},  // count-things 1
-    {1792, 4, 0},  // count-digits 0
-    {1796, 1, 0},  // count-digits 1
-    {1797, 4, 0},  // there-number-floats 0
-    {1801, 3, 0},  // there-number-floats 1
-    {1804, 1, 0},  // there-number-floats 2
-    {1805, 4, 0},  // there-number-floats 3
-    {1809, 4, 0},  // object-number-floats 0
-    {1813, 3, 0},  // object-number-floats 1
-    {1816, 1, 0},  // object-number-floats 2
-    {1817, 4, 0},  // object-number-floats 3
+    {1588, 5, 0},  // superlative-of 0
+    {1593, 3, 2},  // superlative-of 1
+    {1596, 2, 0},  // for-a-length 0
+    {1598, 2, 0},  // for-a-length 1
+    {1600, 3, 0},  // for-a-length 2
+    {1603, 3, 0},  // count-hours 0
+    {1606, 2, 0},  // count-hours 1
+    {1608, 3, 0},  // count-minutes 0
+    {1611, 2, 0},  // count-minutes 1
+    {1613, 3, 0},  // count-seconds 0
+    {1616, 2, 0},  // count-seconds 1
+    {1618, 3, 0},  // count-days 0
+    {1621, 2, 0},  // count-days 1
+    {1623, 3, 0},  // count-weeks 0
+    {1626, 3, 0},  // count-weeks 1
+    {1629, 3, 0},  // count-months 0
+    {1632, 3, 0},  // count-months 1
+    {1635, 3, 0},  // count-years 0
+    {1638, 2, 0},  // count-years 1
+    {1640, 3, 0},  // count-yens 0
+    {1643, 2, 0},  // count-yens 1
+    {1645, 4, 0},  // count-people 0
+    {1649, 2, 0},  // count-people 1
+    {1651, 4, 0},  // count-animals 0
+    {1655, 2, 0},  // count-animals 1
+    {1657, 4, 0},  // count-vehicles 0
+    {1661, 2, 0},  // count-vehicles 1
+    {1663, 4, 0},  // count-machines 0
+    {1667, 2, 0},  // count-machines 1
+    {1669, 4, 0},  // count-book 0
+    {1673, 1, 3},  // count-book 1
+    {1674, 2, 0},  // count-book 2
+    {1676, 4, 0},  // count-magazine 0
+    {1680, 1, 3},  // count-magazine 1
+    {1681, 2, 0},  // count-magazine 2
+    {1683, 4, 0},  // count-dictionary 0
+    {1687, 1, 3},  // count-dictionary 1
+    {1688, 2, 0},  // count-dictionary 2
+    {1690, 4, 0},  // count-notebook 0
+    {1694, 1, 3},  // count-notebook 1
+    {1695, 2, 0},  // count-notebook 2
+    {1697, 4, 0},  // count-pen 0
+    {1701, 1, 3},  // count-pen 1
+    {1702, 2, 0},  // count-pen 2
+    {1704, 4, 0},  // count-pencil 0
+    {1708, 1, 3},  // count-pencil 1
+    {1709, 2, 0},  // count-pencil 2
+    {1711, 4, 0},  // count-bottle 0
+    {1715, 1, 3},  // count-bottle 1
+    {1716, 2, 0},  // count-bottle 2
+    {1718, 4, 0},  // count-umbrella 0
+    {1722, 1, 3},  // count-umbrella 1
+    {1723, 2, 0},  // count-umbrella 2
+    {1725, 4, 0},  // count-tree 0
+    {1729, 1, 3},  // count-tree 1
+    {1730, 2, 0},  // count-tree 2
+    {1732, 4, 0},  // count-flower 0
+    {1736, 1, 3},  // count-flower 1
+    {1737, 2, 0},  // count-flower 2
+    {1739, 4, 0},  // count-ticket 0
+    {1743, 1, 3},  // count-ticket 1
+    {1744, 2, 0},  // count-ticket 2
+    {1746, 4, 0},  // count-paper 0
+    {1750, 1, 3},  // count-paper 1
+    {1751, 2, 0},  // count-paper 2
+    {1753, 4, 0},  // count-picture 0
+    {1757, 1, 3},  // count-picture 1
+    {1758, 2, 0},  // count-picture 2
+    {1760, 4, 0},  // count-shirt 0
+    {1764, 1, 3},  // count-shirt 1
+    {1765, 2, 0},  // count-shirt 2
+    {1767, 4, 0},  // count-map 0
+    {1771, 1, 3},  // count-map 1
+    {1772, 2, 0},  // count-map 2
+    {1774, 4, 0},  // count-photo 0
+    {1778, 1, 3},  // count-photo 1
+    {1779, 2, 0},  // count-photo 2
+    {1781, 4, 0},  // count-stamp 0
+    {1785, 1, 3},  // count-stamp 1
+    {1786, 2, 0},  // count-stamp 2
+    {1788, 5, 0},  // count-ten 0
+    {1793, 1, 0},  // count-ten 1
+    {1794, 5, 0},  // count-things 0
+    {1799, 1, 0},  // count-things 1
+    {1800, 4, 0},  // count-digits 0
+    {1804, 1, 0},  // count-digits 1
+    {1805, 4, 0},  // there-number-floats 0
+    {1809, 3, 0},  // there-number-floats 1
+    {1812, 1, 0},  // there-number-floats 2
+    {1813, 4, 0},  // there-number-floats 3
+    {1817, 4, 0},  // object-number-floats 0
+    {1821, 3, 0},  // object-number-floats 1
+    {1824, 1, 0},  // object-number-floats 2
+    {1825, 4, 0},  // object-number-floats 3
 };
-unsigned const kAnalConstitCount = 766;
+unsigned const kAnalConstitCount = 768;
 
 AnalTerm const kAnalTerms[] = {
     {"POSS", nullptr, 0, 1, 0, 0, 0},  // theres-be 0
@@ -2720,6 +2723,14 @@ AnalTerm const kAnalTerms[] = {
     {"ADJ", nullptr, 0, 1, 0, 0, 0},  // superlative-in 2
     {"S", nullptr, 0, 2, 0, 0, 0},
     {"*st", nullptr, 0, 14, 0, 0, 0},
+    {"PREP", nullptr, 0, 1, 0, 0, 0},  // superlative-of 0
+    {"PP VP", nullptr, 0, 12, 0, 0, 0},
+    {"of", nullptr, 0, 14, 0, 0, 0},
+    {"{\202\314}", nullptr, 0, 13, 0, 0, 0},
+    {"{\202\314\222\206\202\305}", nullptr, 0, 13, kAct, 0, 0},
+    {"ADJ", nullptr, 0, 1, 0, 0, 0},  // superlative-of 1
+    {"S", nullptr, 0, 2, 0, 0, 0},
+    {"*st", nullptr, 0, 14, 0, 0, 0},
     {"NUMBER*", nullptr, 0, 1, 0, 0, 0},  // for-a-length 0
     {"N*", nullptr, 0, 12, 0, 0, 0},
     {"N", nullptr, 0, 1, 0, 0, 0},  // for-a-length 1
@@ -2954,7 +2965,7 @@ AnalTerm const kAnalTerms[] = {
     {"2", nullptr, 0, 21, kActAfter, 0, 0},
     {"*\202\314}", "\\1}", 0, 27, kAct, 0, 0},
 };
-unsigned const kAnalTermCount = 1821;
+unsigned const kAnalTermCount = 1829;
 
 namespace {
 
@@ -3343,43 +3354,44 @@ LetterMapRecord const kESurfaceForward[] = {
     {105, 0, 0, 1, 15},
     {109, 0, 0, 3, 16},
     {110, 0, 0, 1, 19},
-    {111, 0, 0, 2, 20},
-    {115, 0, 0, 1, 22},
-    {119, 0, 0, 2, 23},
+    {111, 0, 0, 3, 20},
+    {115, 0, 0, 1, 23},
+    {119, 0, 0, 2, 24},
     {116, 8, 0, 0, 0},  // at
     {121, 9, 0, 0, 0},  // by
-    {111, 0, 0, 1, 25},
-    {97, 0, 0, 1, 26},
-    {110, 2, 0, 0, 0},  // in
+    {111, 0, 0, 1, 26},
     {97, 0, 0, 1, 27},
-    {111, 0, 0, 1, 28},
-    {117, 0, 0, 1, 29},
-    {101, 0, 0, 1, 30},
-    {108, 0, 0, 1, 31},
+    {110, 2, 0, 0, 0},  // in
+    {97, 0, 0, 1, 28},
+    {111, 0, 0, 1, 29},
+    {117, 0, 0, 1, 30},
+    {101, 0, 0, 1, 31},
+    {102, 14, 0, 0, 0},  // of
+    {108, 0, 0, 1, 32},
     {110, 7, 0, 0, 0},  // on
-    {104, 0, 0, 1, 32},
-    {105, 0, 0, 1, 33},
-    {111, 0, 0, 1, 34},
-    {114, 14, 0, 0, 0},  // for
+    {104, 0, 0, 1, 33},
+    {105, 0, 0, 1, 34},
+    {111, 0, 0, 1, 35},
+    {114, 15, 0, 0, 0},  // for
     {100, 11, 0, 0, 0},  // had
-    {110, 0, 0, 1, 35},
-    {115, 0, 0, 1, 36},
-    {99, 0, 0, 1, 37},
-    {97, 0, 0, 1, 38},
-    {100, 0, 0, 1, 39},
-    {111, 0, 0, 1, 40},
-    {116, 0, 0, 1, 41},
-    {117, 0, 0, 1, 42},
+    {110, 0, 0, 1, 36},
+    {115, 0, 0, 1, 37},
+    {99, 0, 0, 1, 38},
+    {97, 0, 0, 1, 39},
+    {100, 0, 0, 1, 40},
+    {111, 0, 0, 1, 41},
+    {116, 0, 0, 1, 42},
+    {117, 0, 0, 1, 43},
     {121, 4, 0, 0, 0},  // many
     {116, 6, 0, 0, 0},  // most
     {104, 5, 0, 0, 0},  // much
     {114, 1, 0, 0, 0},  // near
-    {101, 0, 0, 1, 43},
-    {117, 0, 0, 1, 44},
+    {101, 0, 0, 1, 44},
+    {117, 0, 0, 1, 45},
     {104, 13, 0, 0, 0},  // with
-    {108, 0, 0, 1, 45},
-    {114, 3, 0, 0, 0},  // older
     {108, 0, 0, 1, 46},
+    {114, 3, 0, 0, 0},  // older
+    {108, 0, 0, 1, 47},
     {100, 10, 0, 0, 0},  // would
     {100, 12, 0, 0, 0},  // should
 };
@@ -3639,6 +3651,6 @@ LetterMapRecord const kConstitForward[] = {
 ANALOPT const kAOJStr = {kJStrForward, 168, 113, kJStrBackward, 75, 169};
 ANALOPT const kAOJPOS = {kJPOSForward, 32, 104, nullptr, 0, 168};
 ANALOPT const kAOEBase = {kEBaseForward, 84, 45, nullptr, 0, 165};
-ANALOPT const kAOESurface = {kESurfaceForward, 47, 84, nullptr, 0, 0};
+ANALOPT const kAOESurface = {kESurfaceForward, 48, 84, nullptr, 0, 0};
 ANALOPT const kAOConstit = {kConstitForward, 246, 1, nullptr, 0, 163};
 ANALOPT const kAOSemant = {nullptr, 0, 96, nullptr, 0, 0};

@@ -41,8 +41,9 @@ TEST(E2jPhrases, QuantityWordsReadAsJapanese) {
 }
 
 // Comparatives: what is compared with takes より and comes first; "more"
-// says nothing of its own; "as ... as" is と同じくらい, negated ほど.  Superlatives: 一番 before the adjective, the
-// place they hold in with で.  A tall person is 背が高い, an older one 年上.
+// says nothing of its own; "as ... as" is と同じくらい, negated ほど.
+// Superlatives: 一番 before the adjective, the place they hold in with で,
+// the group with の中で.  A tall person is 背が高い, an older one 年上.
 TEST(E2jPhrases, ComparisonsTakeYoriAndIchiban) {
     StyledTranslation const cases[] = {
         {"John is taller than Mary.", "ジョンはメアリーより背が高い。", "ジョンはメアリーより背が高いです。"},
@@ -54,6 +55,7 @@ TEST(E2jPhrases, ComparisonsTakeYoriAndIchiban) {
         {"He is the tallest.", "彼は一番背が高い。", "彼は一番背が高いです。"},
         {"This is the most interesting book.", "これは一番面白い本だ。", "これは一番面白い本です。"},
         {"This is the biggest city in the world.", "これは世界で一番大きい都市だ。", "これは世界で一番大きい都市です。"},
+        {"He is the tallest of the three boys.", "彼は三人の少年の中で一番背が高い。", "彼は三人の少年の中で一番背が高いです。"},
         {"She is the happiest girl.", "彼女は一番幸せな少女だ。", "彼女は一番幸せな少女です。"},
         // "most" before a noun is no superlative of an adjective.
         {"Most students study English.", "ほとんどの学生が英語を勉強する。", "ほとんどの学生が英語を勉強します。"},
