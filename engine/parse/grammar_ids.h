@@ -5,21 +5,21 @@
 // categories and lists.
 #include <cstdint>
 
-constexpr unsigned kRuleListCount = 200;
+constexpr unsigned kRuleListCount = 201;
 constexpr unsigned kRuleIndexCount = 15005;
-constexpr unsigned kRuleRHeapCount = 224;
-constexpr unsigned kRuleHeapCount = 616;
+constexpr unsigned kRuleRHeapCount = 225;
+constexpr unsigned kRuleHeapCount = 620;
 constexpr unsigned kFeatureBitHeapCount = 196;
-constexpr unsigned kPureRuleCount = 195;
-constexpr unsigned kPureCCodeCount = 310;
-constexpr unsigned kPureTermCount = 361;
+constexpr unsigned kPureRuleCount = 196;
+constexpr unsigned kPureCCodeCount = 311;
+constexpr unsigned kPureTermCount = 363;
 constexpr unsigned kPureVCatCount = 1;
 constexpr unsigned kAltProbCount = 3;
 constexpr unsigned kExcludedCatCount = 4;
 constexpr unsigned kGrammarCreatedParticleCount = 60;
 constexpr unsigned kFirstTemporaryCategory = 15000;
 constexpr unsigned kTemporaryCategoryCount = 5;
-constexpr unsigned kUsedPureTermCount = 361;
+constexpr unsigned kUsedPureTermCount = 363;
 constexpr unsigned kUsedPureVCatCount = 0;
 constexpr unsigned kUsedAltProbCount = 3;
 constexpr unsigned kUsedExcludedCatCount = 4;

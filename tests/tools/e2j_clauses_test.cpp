@@ -93,8 +93,8 @@ TEST(E2jClauses, SubordinateClausesComeFirstInPlainForm) {
     ExpectPlainAndPolite(cases);
 }
 
-// Clauses joined by "and": the first ends in its i-form (ず when negated)
-// and a comma, the last carries the tense and style; "but" and "or": the
+// Clauses joined by "and": the first ends in its i-form (ず when negated,
+// ており in the progressive) and a comma, the last carries the tense and style; "but" and "or": the
 // first keeps its own form, in the sentence's style, and takes が or か.
 TEST(E2jClauses, JoinedClausesShareTheLastOnesTenseOrEndInGaOrKa) {
     StyledTranslation const cases[] = {
@@ -106,6 +106,9 @@ TEST(E2jClauses, JoinedClausesShareTheLastOnesTenseOrEndInGaOrKa) {
          "ジョンは魚を食べず、メアリーは肉を食べます。"},
         {"She studied English, and he studied Japanese.", "彼女は英語を勉強し、彼は日本語を勉強した。",
          "彼女は英語を勉強し、彼は日本語を勉強しました。"},
+        {"When he came, she was reading a book and I was writing a letter.",
+         "彼が来たとき、彼女は本を読んでおり、私は手紙を書いていた。",
+         "彼が来たとき、彼女は本を読んでおり、私は手紙を書いていました。"},
         {"John is a teacher and Mary is a student.", "ジョンは先生で、メアリーは学生だ。",
          "ジョンは先生で、メアリーは学生です。"},
         {"The dog is big and the cat is small.", "犬は大きく、猫は小さい。", "犬は大きく、猫は小さいです。"},
