@@ -31,6 +31,11 @@ TEST(E2jRealText, AHeadingReadsAsItsNounPhrase) {
         {"My school\n", "私の学校\n", "私の学校\n"},
         {"The red car", "赤い車", "赤い車"},
         {"My father's car\n", "私の父の車\n", "私の父の車\n"},
+        // A noun that is also a verb is a heading before it is an order.
+        {"Help\n", "助け\n", "助け\n"},
+        {"School visits\n", "学校訪問\n", "学校訪問\n"},
+        // A name no dictionary knows is not made a verb to give an order.
+        {"Zorg school\n", "Zorg 学校\n", "Zorg 学校\n"},
         {"The park\nThe children play in the park.\n", "公園\n子供は公園で遊ぶ。\n", "公園\n子供は公園で遊びます。\n"},
         // Underlined: the rule of tildes stays as it is.
         {"My school\n~~~~~~~~~\nThe school is big.\n", "私の学校\n~~~~~~~~~\n学校は大きい。\n",
