@@ -94,8 +94,10 @@ TEST(E2jClauses, SubordinateClausesComeFirstInPlainForm) {
 }
 
 // Clauses joined by "and": the first ends in its i-form (ず when negated,
-// ており in the progressive) and a comma, the last carries the tense and style; "but" and "or": the
-// first keeps its own form, in the sentence's style, and takes が or か.
+// ており in the progressive) and a comma, and verb phrases of one subject
+// in the て form and a comma; the last carries the tense and style.  "but"
+// and "or": the first keeps its own form, in the sentence's style, and
+// takes が or か.
 TEST(E2jClauses, JoinedClausesShareTheLastOnesTenseOrEndInGaOrKa) {
     StyledTranslation const cases[] = {
         {"John eats fish and Mary eats meat.", "ジョンは魚を食べ、メアリーは肉を食べる。",
@@ -112,6 +114,10 @@ TEST(E2jClauses, JoinedClausesShareTheLastOnesTenseOrEndInGaOrKa) {
         {"John is a teacher and Mary is a student.", "ジョンは先生で、メアリーは学生だ。",
          "ジョンは先生で、メアリーは学生です。"},
         {"The dog is big and the cat is small.", "犬は大きく、猫は小さい。", "犬は大きく、猫は小さいです。"},
+        {"Because it rained, we stayed home and read books.", "雨が降ったので、私達は家にいて、本を読んだ。",
+         "雨が降ったので、私達は家にいて、本を読みました。"},
+        {"He came and ate the fish.", "彼は来て、魚を食べた。", "彼は来て、魚を食べました。"},
+        {"She is a teacher and lives here.", "彼女は先生で、ここに住んでいる。", "彼女は先生で、ここに住んでいます。"},
         {"John eats fish but Mary eats meat.", "ジョンは魚を食べるが、メアリーは肉を食べる。",
          "ジョンは魚を食べますが、メアリーは肉を食べます。"},
         {"The car is old but it runs.", "車は古いが、それは走る。", "車は古いですが、それは走ります。"},
