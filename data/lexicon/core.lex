@@ -98,14 +98,15 @@ WHQADV how     {どうやって}  ADV
 # G -ing), tense, transitive, passive, subject number and person,
 # progressive, perfect, negated, modal, that, to-infinitive, -ing, particle,
 # phrasal, then what the grammar sets.  "don't" reaches the parser as "don"
-# and "'t".  "was" fits "I" as well as "he".
-BE       be    {}dear-  OTHER  f0=B1I0__0000000_0_________  forms=am:P1I0P10000000_0_________,is:S1I0S30000000_0_________,are:P1I0__0000000_0_________,was:D2I0M_0000000_0_________,were:D2I0__0000000_0_________,been:N0I0__0100000_0_________,being:G0I0__0000000_0_________
+# and "'t", "I'm" as "I" and "'m": the contracted forms are forms of their
+# own.  "was" fits "I" as well as "he".
+BE       be    {}dear-  OTHER  f0=B1I0__0000000_0_________  forms=am:P1I0P10000000_0_________,is:S1I0S30000000_0_________,are:P1I0__0000000_0_________,was:D2I0M_0000000_0_________,were:D2I0__0000000_0_________,been:N0I0__0100000_0_________,being:G0I0__0000000_0_________,'m:P1I0P10000000_0_________,'s:S1I0S30000000_0_________,'re:P1I0__0000000_0_________,isn:S1I0S30000000_0_________,aren:P1I0__0000000_0_________,wasn:D2I0M_0000000_0_________,weren:D2I0__0000000_0_________
 AUX      do    {}       OTHER  f0=B1I0__0000000_0_________  forms=does:S1I0S30000000_0_________,did:D2I0__0000000_0_________,don:B1I0__0000000_0_________,doesn:S1I0S30000000_0_________,didn:D2I0__0000000_0_________
-AUX      have  {}       OTHER  f0=B1I0__0100000_0_________  forms=has:S1I0S30100000_0_________,had:D2I0__0100000_0_________
-AUXWILL  will  {}       AuxWill  f0=B1I0__0001000_0_________  forms=would:D2I0__0001000_0_________
-AUXCAN   can   {}       OTHER  f0=B1I0__0001000_0_________  forms=could:D2I0__0001000_0_________
-AUXMUST  must  {}       OTHER  f0=B1I0__0001000_0_________
-AUXMUST  should  {}     OTHER  f0=B1I0__0001000_0_________
+AUX      have  {}       OTHER  f0=B1I0__0100000_0_________  forms=has:S1I0S30100000_0_________,had:D2I0__0100000_0_________,'ve:B1I0__0100000_0_________,'s:S1I0S30100000_0_________,haven:B1I0__0100000_0_________,hasn:S1I0S30100000_0_________,hadn:D2I0__0100000_0_________
+AUXWILL  will  {}       AuxWill  f0=B1I0__0001000_0_________  forms=would:D2I0__0001000_0_________,'ll:B1I0__0001000_0_________,won:B1I0__0001000_0_________,wouldn:D2I0__0001000_0_________
+AUXCAN   can   {}       OTHER  f0=B1I0__0001000_0_________  forms=could:D2I0__0001000_0_________,couldn:D2I0__0001000_0_________
+AUXMUST  must  {}       OTHER  f0=B1I0__0001000_0_________  forms=mustn:B1I0__0001000_0_________
+AUXMUST  should  {}     OTHER  f0=B1I0__0001000_0_________  forms=shouldn:B1I0__0001000_0_________
 AUXMAY   may   {}       OTHER  f0=B1I0__0001000_0_________  forms=might:B1I0__0001000_0_________
 HADBETTER  had_better  {}  OTHER  f0=B1I0__0001000_0_________
 Not      not   {}       OTHER

@@ -206,4 +206,19 @@ TEST(E2jVerbForms, NeverNegates) {
     ExpectPlainAndPolite(cases);
 }
 
+// A contracted auxiliary reads as its full form; "'s" is "is" or "has" as
+// the verb after it asks.
+TEST(E2jVerbForms, ContractionsReadAsTheirFullForms) {
+    StyledTranslation const cases[] = {
+        {"I'm reading a book.", "私は本を読んでいる。", "私は本を読んでいます。"},
+        {"It isn't big.", "それは大きくない。", "それは大きくありません。"},
+        {"I won't go.", "私は行かない。", "私は行きません。"},
+        {"I'll go.", "私は行く。", "私は行きます。"},
+        {"He's a teacher.", "彼は先生だ。", "彼は先生です。"},
+        {"He's eaten the apple.", "彼はりんごを食べた。", "彼はりんごを食べました。"},
+        {"You shouldn't eat fish.", "あなたは魚を食べるべきではない。", "あなたは魚を食べるべきではありません。"},
+    };
+    ExpectPlainAndPolite(cases);
+}
+
 }  // namespace
