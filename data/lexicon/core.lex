@@ -438,6 +438,8 @@ N  magazine    {雑誌}   N  sem=document
 N  dictionary  {辞書}   N  sem=document
 N  photo       {写真}   N  sem=document
 N  stamp       {切手}   N  sem=document
+# "how many" asks a number: 何 and the counter (何匹), else いくつ.
+NUMBERhow how_many {何}  N  f0=PPPC1101110M000 idiom=5
 # Numbers before a noun; the analysis rules add the counter its noun takes.
 NUMBER one    {一}  N  f0=SSSC1101110M000
 NUMBER two    {二}  N  f0=PPPC1101110M000

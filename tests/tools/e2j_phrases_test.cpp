@@ -19,6 +19,7 @@ TEST(E2jPhrases, ThereIsSaysWhatIsWhere) {
         {"There is not a book on the table.", "テーブルの上に本がない。", "テーブルの上に本がありません。"},
         {"There will not be a party on Friday.", "金曜日にパーティーがない。", "金曜日にパーティーがありません。"},
         {"Is there a bank near here?", "この近くに銀行があるか？", "この近くに銀行がありますか？"},
+        {"How many students are there in the room?", "部屋に学生が何人いるか？", "部屋に学生が何人いますか？"},
     };
     ExpectPlainAndPolite(cases);
 }
@@ -80,6 +81,9 @@ TEST(E2jPhrases, NumbersTakeTheCounterOfTheirNoun) {
         {"I ate four big apples.", "私は大きいりんごを四つ食べた。", "私は大きいりんごを四つ食べました。"},
         {"I bought 10 eggs.", "私は卵を１０個買った。", "私は卵を１０個買いました。"},
         {"I have twenty books.", "私は本を二十冊持っている。", "私は本を二十冊持っています。"},
+        // "how many" asks with 何 and the counter, else いくつ.
+        {"How many dogs do you have?", "あなたは犬を何匹持っているか？", "あなたは犬を何匹持っていますか？"},
+        {"How many apples did he eat?", "彼はりんごをいくつ食べたか？", "彼はりんごをいくつ食べましたか？"},
         // A unit is its own counter, and a length of time needs no "for".
         {"I have 1000 yen.", "私は１０００円を持っている。", "私は１０００円を持っています。"},
         {"My sister is 3 years old.", "私の姉妹は３歳だ。", "私の姉妹は３歳です。"},
