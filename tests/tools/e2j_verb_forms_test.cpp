@@ -164,6 +164,8 @@ TEST(E2jVerbForms, GerundsReadAsJapanese) {
     StyledTranslation const cases[] = {
         {"I like swimming.", "私は泳ぐことが好きだ。", "私は泳ぐことが好きです。"},
         {"I don't like swimming.", "私は泳ぐことが好きではない。", "私は泳ぐことが好きではありません。"},
+        {"The man who likes swimming is my father.", "泳ぐことが好きな男は私の父だ。",
+         "泳ぐことが好きな男は私の父です。"},
         {"He likes playing the piano.", "彼はピアノを弾くことが好きだ。", "彼はピアノを弾くことが好きです。"},
         {"I enjoyed swimming.", "私は泳ぐことを楽しんだ。", "私は泳ぐことを楽しみました。"},
         {"He began reading the book.", "彼は本を読み始めた。", "彼は本を読み始めました。"},
