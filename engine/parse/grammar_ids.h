@@ -5,21 +5,21 @@
 // categories and lists.
 #include <cstdint>
 
-constexpr unsigned kRuleListCount = 206;
+constexpr unsigned kRuleListCount = 207;
 constexpr unsigned kRuleIndexCount = 15005;
-constexpr unsigned kRuleRHeapCount = 232;
-constexpr unsigned kRuleHeapCount = 640;
+constexpr unsigned kRuleRHeapCount = 233;
+constexpr unsigned kRuleHeapCount = 644;
 constexpr unsigned kFeatureBitHeapCount = 196;
-constexpr unsigned kPureRuleCount = 201;
-constexpr unsigned kPureCCodeCount = 318;
-constexpr unsigned kPureTermCount = 373;
+constexpr unsigned kPureRuleCount = 202;
+constexpr unsigned kPureCCodeCount = 319;
+constexpr unsigned kPureTermCount = 375;
 constexpr unsigned kPureVCatCount = 1;
 constexpr unsigned kAltProbCount = 3;
 constexpr unsigned kExcludedCatCount = 4;
 constexpr unsigned kGrammarCreatedParticleCount = 60;
 constexpr unsigned kFirstTemporaryCategory = 15000;
 constexpr unsigned kTemporaryCategoryCount = 5;
-constexpr unsigned kUsedPureTermCount = 373;
+constexpr unsigned kUsedPureTermCount = 375;
 constexpr unsigned kUsedPureVCatCount = 0;
 constexpr unsigned kUsedAltProbCount = 3;
 constexpr unsigned kUsedExcludedCatCount = 4;

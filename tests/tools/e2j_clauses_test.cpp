@@ -76,6 +76,8 @@ TEST(E2jClauses, SubordinateClausesComeFirstInPlainForm) {
         {"She was reading a book when he came.", "彼が来たとき、彼女は本を読んでいた。",
          "彼が来たとき、彼女は本を読んでいました。"},
         {"If it rains, I will stay home.", "雨が降ったら、私は家にいる。", "雨が降ったら、私は家にいます。"},
+        {"If you are busy I will come tomorrow.", "あなたが忙しかったら、私は明日来る。",
+         "あなたが忙しかったら、私は明日来ます。"},
         {"If you do not run, Mary will not wait.", "あなたが走らなかったら、メアリーは待たない。",
          "あなたが走らなかったら、メアリーは待ちません。"},
         {"I stayed home because the room is quiet.", "部屋が静かなので、私は家にいた。",
