@@ -438,6 +438,9 @@ N  magazine    {雑誌}   N  sem=document
 N  dictionary  {辞書}   N  sem=document
 N  photo       {写真}   N  sem=document
 N  stamp       {切手}   N  sem=document
+# "What time is it?" 何時ですか, "How old are you?" 何歳ですか.
+WHAT   what_time  {何時}  N  f0=M31B1 idiom=5
+WHAT   how_old    {何歳}  N  f0=M31B1 idiom=5
 # "how many" asks a number: 何 and the counter (何匹), else いくつ.
 NUMBERhow how_many {何}  N  f0=PPPC1101110M000 idiom=5
 # Numbers before a noun; the analysis rules add the counter its noun takes.

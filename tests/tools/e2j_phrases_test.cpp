@@ -87,6 +87,7 @@ TEST(E2jPhrases, NumbersTakeTheCounterOfTheirNoun) {
         // A unit is its own counter, and a length of time needs no "for".
         {"I have 1000 yen.", "私は１０００円を持っている。", "私は１０００円を持っています。"},
         {"My sister is 3 years old.", "私の姉妹は３歳だ。", "私の姉妹は３歳です。"},
+        {"How old are you?", "あなたは何歳か？", "あなたは何歳ですか？"},
         {"She lived in London for two years.", "彼女は二年ロンドンに住んでいた。", "彼女は二年ロンドンに住んでいました。"},
     };
     ExpectPlainAndPolite(cases);
@@ -100,6 +101,7 @@ TEST(E2jPhrases, NumbersTakeTheCounterOfTheirNoun) {
 TEST(E2jPhrases, TimesAndDatesSayWhen) {
     StyledTranslation const cases[] = {
         {"It is three o'clock.", "三時だ。", "三時です。"},
+        {"What time is it?", "何時か？", "何時ですか？"},
         {"I met John at three o'clock.", "私は三時にジョンに会った。", "私は三時にジョンに会いました。"},
         {"She arrived at 9am.", "彼女は午前９時に着いた。", "彼女は午前９時に着きました。"},
         {"We went to the park on Sunday.", "私達は日曜日に公園に行った。", "私達は日曜日に公園に行きました。"},
