@@ -5,21 +5,21 @@
 // categories and lists.
 #include <cstdint>
 
-constexpr unsigned kRuleListCount = 207;
+constexpr unsigned kRuleListCount = 208;
 constexpr unsigned kRuleIndexCount = 15005;
-constexpr unsigned kRuleRHeapCount = 233;
-constexpr unsigned kRuleHeapCount = 644;
+constexpr unsigned kRuleRHeapCount = 234;
+constexpr unsigned kRuleHeapCount = 648;
 constexpr unsigned kFeatureBitHeapCount = 196;
-constexpr unsigned kPureRuleCount = 202;
-constexpr unsigned kPureCCodeCount = 319;
-constexpr unsigned kPureTermCount = 375;
+constexpr unsigned kPureRuleCount = 203;
+constexpr unsigned kPureCCodeCount = 322;
+constexpr unsigned kPureTermCount = 377;
 constexpr unsigned kPureVCatCount = 1;
 constexpr unsigned kAltProbCount = 3;
 constexpr unsigned kExcludedCatCount = 4;
 constexpr unsigned kGrammarCreatedParticleCount = 60;
 constexpr unsigned kFirstTemporaryCategory = 15000;
 constexpr unsigned kTemporaryCategoryCount = 5;
-constexpr unsigned kUsedPureTermCount = 375;
+constexpr unsigned kUsedPureTermCount = 377;
 constexpr unsigned kUsedPureVCatCount = 0;
 constexpr unsigned kUsedAltProbCount = 3;
 constexpr unsigned kUsedExcludedCatCount = 4;

@@ -139,7 +139,8 @@ TEST(E2jVerbForms, ImperativesReadAsJapanese) {
 
 // The verbs that take an infinitive ask its verb for a form of their own:
 // たい (たがっている when someone else wants, たい for "would like"),
-// ようとする, 必要がある, the i-form before 始める, ことが好きだ.
+// ようとする, 必要がある, the i-form before 始める, ことが好きだ; an
+// infinitive of purpose is ために.
 TEST(E2jVerbForms, InfinitiveComplementsReadAsJapanese) {
     StyledTranslation const cases[] = {
         {"I want to eat an apple.", "私はりんごを食べたい。", "私はりんごを食べたいです。"},
@@ -154,6 +155,11 @@ TEST(E2jVerbForms, InfinitiveComplementsReadAsJapanese) {
         {"She began to cry.", "彼女は泣き始めた。", "彼女は泣き始めました。"},
         {"I like to swim.", "私は泳ぐことが好きだ。", "私は泳ぐことが好きです。"},
         {"I would like to eat an apple.", "私はりんごを食べたい。", "私はりんごを食べたいです。"},
+        // An infinitive of purpose: ために.
+        {"She went to the store to buy bread.", "彼女はパンを買うために店に行った。",
+         "彼女はパンを買うために店に行きました。"},
+        {"He came to Japan to study Japanese.", "彼は日本語を勉強するために日本に来た。",
+         "彼は日本語を勉強するために日本に来ました。"},
     };
     ExpectPlainAndPolite(cases);
 }
