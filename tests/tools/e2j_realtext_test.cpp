@@ -154,6 +154,10 @@ TEST(E2jRealText, JoinedPhrasesShareWhatFollows) {
          "あなたはプログラムをコピーし、変更し、配布することができます。"},
         {"He bought and read the book.", "彼は本を買い、読んだ。", "彼は本を買い、読みました。"},
         {"Read or write the book.", "本を読むか書け。", "本を読むか書いてください。"},
+        // Two sentences joined by a semicolon keep it, each in the style.
+        {"The dog eats meat; the cat eats fish.", "犬は肉を食べる；猫は魚を食べる。",
+         "犬は肉を食べます；猫は魚を食べます。"},
+        {"I came; I saw the dog.", "私は来た；私は犬を見た。", "私は来ました；私は犬を見ました。"},
     };
     ExpectPlainAndPolite(cases);
 }
