@@ -178,6 +178,9 @@ TEST(E2jVerbForms, GerundsReadAsJapanese) {
         {"I finished reading the book.", "私は本を読み終えた。", "私は本を読み終えました。"},
         {"Reading books is fun.", "本を読むことは楽しい。", "本を読むことは楽しいです。"},
         {"Swimming is not difficult.", "泳ぐことは難しくない。", "泳ぐことは難しくありません。"},
+        // "It is ... to": the infinitive is the subject, こと with は.
+        {"It is important to study English.", "英語を勉強することは重要だ。", "英語を勉強することは重要です。"},
+        {"It was fun to play the guitar.", "ギターを弾くことは楽しかった。", "ギターを弾くことは楽しかったです。"},
     };
     ExpectPlainAndPolite(cases);
 }
