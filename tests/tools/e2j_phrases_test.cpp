@@ -107,7 +107,8 @@ TEST(E2jPhrases, TimesAndDatesSayWhen) {
         {"We went to the park on Sunday.", "私達は日曜日に公園に行った。", "私達は日曜日に公園に行きました。"},
         {"He came to Japan in May.", "彼は５月に日本に来た。", "彼は５月に日本に来ました。"},
         {"He came on May 5.", "彼は５月５日に来た。", "彼は５月５日に来ました。"},
-        {"She came in the evening.", "彼女は夕方に来た。", "彼女は夕方に来ました。"},
+        {"She came in the afternoon.", "彼女は午後に来た。", "彼女は午後に来ました。"},
+        {"He came yesterday morning.", "彼は昨日の朝来た。", "彼は昨日の朝来ました。"},
         {"Tomorrow I will study English.", "明日私は英語を勉強する。", "明日私は英語を勉強します。"},
         {"I went to Tokyo last week.", "私は先週東京に行った。", "私は先週東京に行きました。"},
     };
