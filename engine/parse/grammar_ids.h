@@ -5,21 +5,21 @@
 // categories and lists.
 #include <cstdint>
 
-constexpr unsigned kRuleListCount = 210;
+constexpr unsigned kRuleListCount = 211;
 constexpr unsigned kRuleIndexCount = 15006;
-constexpr unsigned kRuleRHeapCount = 237;
-constexpr unsigned kRuleHeapCount = 648;
+constexpr unsigned kRuleRHeapCount = 239;
+constexpr unsigned kRuleHeapCount = 652;
 constexpr unsigned kFeatureBitHeapCount = 196;
-constexpr unsigned kPureRuleCount = 204;
-constexpr unsigned kPureCCodeCount = 323;
-constexpr unsigned kPureTermCount = 380;
+constexpr unsigned kPureRuleCount = 205;
+constexpr unsigned kPureCCodeCount = 324;
+constexpr unsigned kPureTermCount = 382;
 constexpr unsigned kPureVCatCount = 1;
 constexpr unsigned kAltProbCount = 3;
 constexpr unsigned kExcludedCatCount = 4;
 constexpr unsigned kGrammarCreatedParticleCount = 60;
 constexpr unsigned kFirstTemporaryCategory = 15000;
 constexpr unsigned kTemporaryCategoryCount = 6;
-constexpr unsigned kUsedPureTermCount = 380;
+constexpr unsigned kUsedPureTermCount = 382;
 constexpr unsigned kUsedPureVCatCount = 0;
 constexpr unsigned kUsedAltProbCount = 3;
 constexpr unsigned kUsedExcludedCatCount = 4;
@@ -64,6 +64,7 @@ constexpr uint16_t kCONJbefore = 104;
 constexpr uint16_t kINTERROG = 105;
 constexpr uint16_t kEXCLAM = 107;
 constexpr uint16_t kCOLON = 110;
+constexpr uint16_t kCONJso = 111;
 constexpr uint16_t kSEMICOLON = 113;
 constexpr uint16_t kCONJwhen = 114;
 constexpr uint16_t kGOINGTO = 139;

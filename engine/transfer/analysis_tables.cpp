@@ -235,141 +235,142 @@ AnalysisRule const kAnalysisRules[] = {
     {512, 985, 1, 0x00, {}, 0x0, {94, 95}},  // if-comma
     {513, 990, 1, 0x00, {}, 0x0, {1465, 102, 88}},  // but-ga
     {514, 992, 1, 0x00, {}, 0x0, {1466, 102, 88}},  // or-ka
-    {515, 998, 3, 0x02, {}, 0x0, {3332, 76}},  // pres-ru-vv (plain)
-    {515, 998, 3, 0x04, {}, 0x0, {3332, 76}},  // pres-ru-vv (written)
-    {518, 1002, 3, 0x02, {}, 0x0, {3333, 76}},  // pres-ru-vku (plain)
-    {518, 1002, 3, 0x04, {}, 0x0, {3333, 76}},  // pres-ru-vku (written)
-    {521, 1006, 3, 0x02, {}, 0x0, {3334, 76}},  // pres-ru-vsu (plain)
-    {521, 1006, 3, 0x04, {}, 0x0, {3334, 76}},  // pres-ru-vsu (written)
-    {524, 1010, 3, 0x02, {}, 0x0, {5443, 3338, 76}},  // pres-w (plain)
-    {524, 1010, 3, 0x04, {}, 0x0, {5443, 3338, 76}},  // pres-w (written)
-    {527, 1014, 3, 0x02, {}, 0x0, {3335, 76}},  // pres-u-godan (plain)
-    {527, 1014, 3, 0x04, {}, 0x0, {3335, 76}},  // pres-u-godan (written)
-    {530, 1020, 3, 0x02, {}, 0x0, {3332, 70}},  // past-vv (plain)
-    {530, 1020, 3, 0x04, {}, 0x0, {3332, 70}},  // past-vv (written)
-    {533, 1024, 3, 0x02, {}, 0x0, {3333, 70}},  // past-vku (plain)
-    {533, 1024, 3, 0x04, {}, 0x0, {3333, 70}},  // past-vku (written)
-    {536, 1028, 3, 0x02, {}, 0x0, {5413, 3334, 70}},  // past-vsu (plain)
-    {536, 1028, 3, 0x04, {}, 0x0, {5413, 3334, 70}},  // past-vsu (written)
-    {539, 1032, 3, 0x02, {}, 0x0, {5444, 3340, 70}},  // past-k (plain)
-    {539, 1032, 3, 0x04, {}, 0x0, {5444, 3340, 70}},  // past-k (written)
-    {542, 1036, 3, 0x02, {}, 0x0, {5444, 3339, 70}},  // past-ik (plain)
-    {542, 1036, 3, 0x04, {}, 0x0, {5444, 3339, 70}},  // past-ik (written)
-    {545, 1040, 3, 0x02, {}, 0x0, {5445, 3341, 70}},  // past-g (plain)
-    {545, 1040, 3, 0x04, {}, 0x0, {5445, 3341, 70}},  // past-g (written)
-    {548, 1044, 3, 0x02, {}, 0x0, {5446, 3342, 70}},  // past-s (plain)
-    {548, 1044, 3, 0x04, {}, 0x0, {5446, 3342, 70}},  // past-s (written)
-    {551, 1048, 3, 0x02, {}, 0x0, {5447, 3343, 70}},  // past-t (plain)
-    {551, 1048, 3, 0x04, {}, 0x0, {5447, 3343, 70}},  // past-t (written)
-    {554, 1052, 3, 0x02, {}, 0x0, {5448, 3344, 70}},  // past-r (plain)
-    {554, 1052, 3, 0x04, {}, 0x0, {5448, 3344, 70}},  // past-r (written)
-    {557, 1056, 3, 0x02, {}, 0x0, {5443, 3338, 70}},  // past-w (plain)
-    {557, 1056, 3, 0x04, {}, 0x0, {5443, 3338, 70}},  // past-w (written)
-    {560, 1060, 3, 0x02, {}, 0x0, {5449, 3345, 70}},  // past-m (plain)
-    {560, 1060, 3, 0x04, {}, 0x0, {5449, 3345, 70}},  // past-m (written)
-    {563, 1064, 3, 0x02, {}, 0x0, {5450, 3346, 70}},  // past-b (plain)
-    {563, 1064, 3, 0x04, {}, 0x0, {5450, 3346, 70}},  // past-b (written)
-    {566, 1068, 3, 0x02, {}, 0x0, {5451, 3347, 70}},  // past-n (plain)
-    {566, 1068, 3, 0x04, {}, 0x0, {5451, 3347, 70}},  // past-n (written)
-    {569, 1074, 5, 0x02, {}, 0x0, {3335, 60}},  // neg-stem-godan (plain)
-    {569, 1074, 5, 0x04, {}, 0x0, {3335, 60}},  // neg-stem-godan (written)
-    {574, 1080, 5, 0x02, {}, 0x0, {5413, 3334, 60}},  // neg-stem-vsu (plain)
-    {574, 1080, 5, 0x04, {}, 0x0, {5413, 3334, 60}},  // neg-stem-vsu (written)
-    {579, 1086, 4, 0x02, {}, 0x0, {60, 76}},  // neg-pres (plain)
-    {579, 1086, 4, 0x04, {}, 0x0, {60, 76}},  // neg-pres (written)
-    {583, 1091, 4, 0x02, {}, 0x0, {60, 70}},  // neg-past (plain)
-    {583, 1091, 4, 0x04, {}, 0x0, {60, 70}},  // neg-past (written)
-    {587, 1100, 8, 0x01, {}, 0x0, {3335, 63}},  // polite-stem-godan (polite)
-    {595, 1109, 1, 0x01, {}, 0x0, {5452, 3338}},  // polite-stem-w (polite)
-    {596, 1111, 8, 0x01, {}, 0x0, {5413, 3334, 63}},  // polite-stem-vsu (polite)
-    {604, 1120, 3, 0x01, {}, 0x0, {3331, 76}},  // polite-pres (polite)
-    {607, 1124, 3, 0x01, {}, 0x0, {3331, 70}},  // polite-past (polite)
-    {610, 1128, 4, 0x01, {}, 0x0, {60, 76}},  // polite-neg-pres (polite)
-    {614, 1133, 4, 0x01, {}, 0x0, {60, 70}},  // polite-neg-past (polite)
-    {618, 1142, 3, 0x02, {}, 0x0, {5410, 5412, 3329, 76, 41}},  // adj-pres (plain)
-    {618, 1142, 3, 0x04, {}, 0x0, {5410, 5412, 3329, 76, 41}},  // adj-pres (written)
-    {621, 1146, 3, 0x01, {}, 0x0, {5410, 5412, 3329, 76, 41}},  // adj-pres-polite (polite)
-    {624, 1150, 3, 0x02, {}, 0x0, {5410, 5412, 3329, 70, 41}},  // adj-past (plain)
-    {624, 1150, 3, 0x04, {}, 0x0, {5410, 5412, 3329, 70, 41}},  // adj-past (written)
-    {627, 1154, 3, 0x01, {}, 0x0, {5410, 5412, 3329, 70, 41}},  // adj-past-polite (polite)
-    {630, 1158, 5, 0x02, {}, 0x0, {5410, 5412, 3329, 60, 41}},  // adj-neg (plain)
-    {630, 1158, 5, 0x04, {}, 0x0, {5410, 5412, 3329, 60, 41}},  // adj-neg (written)
-    {635, 1164, 5, 0x01, {}, 0x0, {5410, 5412, 3329, 60, 41}},  // adj-neg-polite (polite)
-    {640, 1172, 2, 0x02, {}, 0x0, {5412, 3329, 76}},  // adj-bare-pres (plain)
-    {640, 1172, 2, 0x04, {}, 0x0, {5412, 3329, 76}},  // adj-bare-pres (written)
-    {642, 1175, 2, 0x01, {}, 0x0, {5412, 3329, 76}},  // adj-bare-pres-polite (polite)
-    {644, 1178, 2, 0x02, {}, 0x0, {5412, 3329, 70}},  // adj-bare-past (plain)
-    {644, 1178, 2, 0x04, {}, 0x0, {5412, 3329, 70}},  // adj-bare-past (written)
-    {646, 1181, 2, 0x01, {}, 0x0, {5412, 3329, 70}},  // adj-bare-past-polite (polite)
-    {648, 1186, 2, 0x00, {}, 0x0, {5412, 3329, 47}},  // adj-attributive
-    {650, 1189, 2, 0x00, {}, 0x0, {5412, 3330, 47}},  // na-adj-attributive
-    {652, 1192, 2, 0x00, {}, 0x0, {5412, 3350, 47}},  // no-adj-attributive
-    {654, 1198, 2, 0x02, {}, 0x0, {5410, 76, 41}},  // copula-pres-plain (plain)
-    {656, 1201, 2, 0x02, {}, 0x0, {5410, 70, 41}},  // copula-past-plain (plain)
-    {658, 1204, 2, 0x04, {}, 0x0, {5410, 76, 41}},  // copula-pres-written (written)
-    {660, 1207, 2, 0x04, {}, 0x0, {5410, 70, 41}},  // copula-past-written (written)
-    {662, 1210, 2, 0x01, {}, 0x0, {5410, 76, 41}},  // copula-pres-polite (polite)
-    {664, 1213, 2, 0x01, {}, 0x0, {5410, 70, 41}},  // copula-past-polite (polite)
-    {666, 1216, 4, 0x02, {}, 0x0, {5410, 60, 41}},  // copula-neg (plain)
-    {666, 1216, 4, 0x04, {}, 0x0, {5410, 60, 41}},  // copula-neg (written)
-    {670, 1221, 4, 0x01, {}, 0x0, {5410, 60, 41}},  // copula-neg-polite (polite)
-    {674, 1230, 1, 0x00, {}, 0x0, {103}},  // dat-ni
-    {675, 1232, 1, 0x00, {}, 0x0, {40}},  // nom-ga
-    {676, 1234, 1, 0x00, {}, 0x0, {104}},  // nom-ha
-    {677, 1236, 1, 0x00, {}, 0x0, {105}},  // hodo
-    {678, 1240, 1, 0x00, {}, 0x0, {5409, 36, 37, 44}},  // pp-in-np-de
-    {679, 1242, 1, 0x00, {}, 0x0, {5453, 36, 37, 44}},  // pp-in-np-ni
-    {680, 1247, 1, 0x00, {}, 0x0, {2700, 3640, 36, 37, 44}},  // pp-with-in-np
-    {681, 1249, 2, 0x00, {}, 0x0, {2700, 3640, 36, 37, 85, 39}},  // pp-with-instrument
-    {683, 1254, 1, 0x40, {}, 0x0, {63, 78}},  // question-ka
-    {684, 1256, 1, 0x40, {}, 0x0, {63, 106}},  // question-wh-ka
-    {685, 1260, 3, 0x02, {}, 0x0, {3641, 5454, 63, 41}},  // question-copula-plain (plain)
-    {688, 1270, 2, 0x00, {}, 0x0, {107, 65, 44, 85}},  // paren-after-object
-    {690, 1273, 2, 0x00, {}, 0x0, {108, 65, 44, 85}},  // quote-after-object
-    {692, 1276, 2, 0x00, {}, 0x0, {108, 47, 65, 44, 85}},  // quoted-noun-after-object
-    {694, 1280, 2, 0x00, {}, 0x0, {108, 91, 59, 44, 86}},  // quote-topic
-    {696, 1283, 2, 0x00, {}, 0x0, {108, 91, 47, 59, 44, 86}},  // quoted-noun-topic
-    {698, 1293, 3, 0x00, {}, 0x0, {2690, 3642, 36, 51, 43, 37, 44}},  // superlative-in
-    {701, 1298, 2, 0x00, {}, 0x0, {2701, 3642, 36, 43, 37, 85}},  // superlative-of
-    {703, 1312, 3, 0x00, {}, 0x0, {2702, 36, 39, 109, 110}},  // for-a-length
-    {706, 1320, 2, 0x00, {}, 0x0, {3643, 39, 109, 110}},  // count-hours
-    {708, 1323, 2, 0x00, {}, 0x0, {3644, 39, 109, 110}},  // count-minutes
-    {710, 1326, 2, 0x00, {}, 0x0, {3645, 39, 109, 110}},  // count-seconds
-    {712, 1329, 2, 0x00, {}, 0x0, {3646, 39, 109, 110}},  // count-days
-    {714, 1332, 2, 0x00, {}, 0x0, {3647, 39, 109, 110}},  // count-weeks
-    {716, 1335, 2, 0x00, {}, 0x0, {3648, 39, 109, 110}},  // count-months
-    {718, 1338, 2, 0x00, {}, 0x0, {3649, 39, 109, 110}},  // count-years
-    {720, 1341, 2, 0x00, {}, 0x0, {3650, 39, 109, 110}},  // count-yens
-    {722, 1344, 2, 0x00, {}, 0x0, {47, 109, 110}},  // count-people
-    {724, 1347, 2, 0x00, {}, 0x0, {47, 109, 110}},  // count-animals
-    {726, 1350, 2, 0x00, {}, 0x0, {47, 109, 110}},  // count-vehicles
-    {728, 1353, 2, 0x00, {}, 0x0, {47, 109, 110}},  // count-machines
-    {730, 1358, 3, 0x00, {}, 0x0, {3651, 39, 109, 110}},  // count-book
-    {733, 1362, 3, 0x00, {}, 0x0, {3652, 39, 109, 110}},  // count-magazine
-    {736, 1366, 3, 0x00, {}, 0x0, {3653, 39, 109, 110}},  // count-dictionary
-    {739, 1370, 3, 0x00, {}, 0x0, {3654, 39, 109, 110}},  // count-notebook
-    {742, 1374, 3, 0x00, {}, 0x0, {3655, 39, 109, 110}},  // count-pen
-    {745, 1378, 3, 0x00, {}, 0x0, {3656, 39, 109, 110}},  // count-pencil
-    {748, 1382, 3, 0x00, {}, 0x0, {3657, 39, 109, 110}},  // count-bottle
-    {751, 1386, 3, 0x00, {}, 0x0, {3658, 39, 109, 110}},  // count-umbrella
-    {754, 1390, 3, 0x00, {}, 0x0, {3659, 39, 109, 110}},  // count-tree
-    {757, 1394, 3, 0x00, {}, 0x0, {3660, 39, 109, 110}},  // count-flower
-    {760, 1398, 3, 0x00, {}, 0x0, {3661, 39, 109, 110}},  // count-ticket
-    {763, 1402, 3, 0x00, {}, 0x0, {3662, 39, 109, 110}},  // count-paper
-    {766, 1406, 3, 0x00, {}, 0x0, {3663, 39, 109, 110}},  // count-picture
-    {769, 1410, 3, 0x00, {}, 0x0, {3664, 39, 109, 110}},  // count-shirt
-    {772, 1414, 3, 0x00, {}, 0x0, {3665, 39, 109, 110}},  // count-map
-    {775, 1418, 3, 0x00, {}, 0x0, {3666, 39, 109, 110}},  // count-photo
-    {778, 1422, 3, 0x00, {}, 0x0, {3667, 39, 109, 110}},  // count-stamp
-    {781, 1428, 2, 0x00, {}, 0x0, {111, 47}},  // count-how-many
-    {783, 1431, 2, 0x00, {}, 0x0, {3668, 112, 47, 110}},  // count-ten
-    {785, 1434, 2, 0x00, {}, 0x0, {112, 47, 110}},  // count-things
-    {787, 1437, 2, 0x00, {}, 0x0, {47, 109, 110}},  // count-digits
-    {789, 1443, 4, 0x00, {}, 0x0, {113, 40, 38, 47, 109, 42}},  // there-number-floats
-    {793, 1448, 4, 0x00, {}, 0x0, {113, 47, 61, 109, 42, 114}},  // object-number-floats
+    {515, 994, 1, 0x00, {}, 0x0, {103, 102}},  // so-kara
+    {516, 1000, 3, 0x02, {}, 0x0, {3332, 76}},  // pres-ru-vv (plain)
+    {516, 1000, 3, 0x04, {}, 0x0, {3332, 76}},  // pres-ru-vv (written)
+    {519, 1004, 3, 0x02, {}, 0x0, {3333, 76}},  // pres-ru-vku (plain)
+    {519, 1004, 3, 0x04, {}, 0x0, {3333, 76}},  // pres-ru-vku (written)
+    {522, 1008, 3, 0x02, {}, 0x0, {3334, 76}},  // pres-ru-vsu (plain)
+    {522, 1008, 3, 0x04, {}, 0x0, {3334, 76}},  // pres-ru-vsu (written)
+    {525, 1012, 3, 0x02, {}, 0x0, {5443, 3338, 76}},  // pres-w (plain)
+    {525, 1012, 3, 0x04, {}, 0x0, {5443, 3338, 76}},  // pres-w (written)
+    {528, 1016, 3, 0x02, {}, 0x0, {3335, 76}},  // pres-u-godan (plain)
+    {528, 1016, 3, 0x04, {}, 0x0, {3335, 76}},  // pres-u-godan (written)
+    {531, 1022, 3, 0x02, {}, 0x0, {3332, 70}},  // past-vv (plain)
+    {531, 1022, 3, 0x04, {}, 0x0, {3332, 70}},  // past-vv (written)
+    {534, 1026, 3, 0x02, {}, 0x0, {3333, 70}},  // past-vku (plain)
+    {534, 1026, 3, 0x04, {}, 0x0, {3333, 70}},  // past-vku (written)
+    {537, 1030, 3, 0x02, {}, 0x0, {5413, 3334, 70}},  // past-vsu (plain)
+    {537, 1030, 3, 0x04, {}, 0x0, {5413, 3334, 70}},  // past-vsu (written)
+    {540, 1034, 3, 0x02, {}, 0x0, {5444, 3340, 70}},  // past-k (plain)
+    {540, 1034, 3, 0x04, {}, 0x0, {5444, 3340, 70}},  // past-k (written)
+    {543, 1038, 3, 0x02, {}, 0x0, {5444, 3339, 70}},  // past-ik (plain)
+    {543, 1038, 3, 0x04, {}, 0x0, {5444, 3339, 70}},  // past-ik (written)
+    {546, 1042, 3, 0x02, {}, 0x0, {5445, 3341, 70}},  // past-g (plain)
+    {546, 1042, 3, 0x04, {}, 0x0, {5445, 3341, 70}},  // past-g (written)
+    {549, 1046, 3, 0x02, {}, 0x0, {5446, 3342, 70}},  // past-s (plain)
+    {549, 1046, 3, 0x04, {}, 0x0, {5446, 3342, 70}},  // past-s (written)
+    {552, 1050, 3, 0x02, {}, 0x0, {5447, 3343, 70}},  // past-t (plain)
+    {552, 1050, 3, 0x04, {}, 0x0, {5447, 3343, 70}},  // past-t (written)
+    {555, 1054, 3, 0x02, {}, 0x0, {5448, 3344, 70}},  // past-r (plain)
+    {555, 1054, 3, 0x04, {}, 0x0, {5448, 3344, 70}},  // past-r (written)
+    {558, 1058, 3, 0x02, {}, 0x0, {5443, 3338, 70}},  // past-w (plain)
+    {558, 1058, 3, 0x04, {}, 0x0, {5443, 3338, 70}},  // past-w (written)
+    {561, 1062, 3, 0x02, {}, 0x0, {5449, 3345, 70}},  // past-m (plain)
+    {561, 1062, 3, 0x04, {}, 0x0, {5449, 3345, 70}},  // past-m (written)
+    {564, 1066, 3, 0x02, {}, 0x0, {5450, 3346, 70}},  // past-b (plain)
+    {564, 1066, 3, 0x04, {}, 0x0, {5450, 3346, 70}},  // past-b (written)
+    {567, 1070, 3, 0x02, {}, 0x0, {5451, 3347, 70}},  // past-n (plain)
+    {567, 1070, 3, 0x04, {}, 0x0, {5451, 3347, 70}},  // past-n (written)
+    {570, 1076, 5, 0x02, {}, 0x0, {3335, 60}},  // neg-stem-godan (plain)
+    {570, 1076, 5, 0x04, {}, 0x0, {3335, 60}},  // neg-stem-godan (written)
+    {575, 1082, 5, 0x02, {}, 0x0, {5413, 3334, 60}},  // neg-stem-vsu (plain)
+    {575, 1082, 5, 0x04, {}, 0x0, {5413, 3334, 60}},  // neg-stem-vsu (written)
+    {580, 1088, 4, 0x02, {}, 0x0, {60, 76}},  // neg-pres (plain)
+    {580, 1088, 4, 0x04, {}, 0x0, {60, 76}},  // neg-pres (written)
+    {584, 1093, 4, 0x02, {}, 0x0, {60, 70}},  // neg-past (plain)
+    {584, 1093, 4, 0x04, {}, 0x0, {60, 70}},  // neg-past (written)
+    {588, 1102, 8, 0x01, {}, 0x0, {3335, 63}},  // polite-stem-godan (polite)
+    {596, 1111, 1, 0x01, {}, 0x0, {5452, 3338}},  // polite-stem-w (polite)
+    {597, 1113, 8, 0x01, {}, 0x0, {5413, 3334, 63}},  // polite-stem-vsu (polite)
+    {605, 1122, 3, 0x01, {}, 0x0, {3331, 76}},  // polite-pres (polite)
+    {608, 1126, 3, 0x01, {}, 0x0, {3331, 70}},  // polite-past (polite)
+    {611, 1130, 4, 0x01, {}, 0x0, {60, 76}},  // polite-neg-pres (polite)
+    {615, 1135, 4, 0x01, {}, 0x0, {60, 70}},  // polite-neg-past (polite)
+    {619, 1144, 3, 0x02, {}, 0x0, {5410, 5412, 3329, 76, 41}},  // adj-pres (plain)
+    {619, 1144, 3, 0x04, {}, 0x0, {5410, 5412, 3329, 76, 41}},  // adj-pres (written)
+    {622, 1148, 3, 0x01, {}, 0x0, {5410, 5412, 3329, 76, 41}},  // adj-pres-polite (polite)
+    {625, 1152, 3, 0x02, {}, 0x0, {5410, 5412, 3329, 70, 41}},  // adj-past (plain)
+    {625, 1152, 3, 0x04, {}, 0x0, {5410, 5412, 3329, 70, 41}},  // adj-past (written)
+    {628, 1156, 3, 0x01, {}, 0x0, {5410, 5412, 3329, 70, 41}},  // adj-past-polite (polite)
+    {631, 1160, 5, 0x02, {}, 0x0, {5410, 5412, 3329, 60, 41}},  // adj-neg (plain)
+    {631, 1160, 5, 0x04, {}, 0x0, {5410, 5412, 3329, 60, 41}},  // adj-neg (written)
+    {636, 1166, 5, 0x01, {}, 0x0, {5410, 5412, 3329, 60, 41}},  // adj-neg-polite (polite)
+    {641, 1174, 2, 0x02, {}, 0x0, {5412, 3329, 76}},  // adj-bare-pres (plain)
+    {641, 1174, 2, 0x04, {}, 0x0, {5412, 3329, 76}},  // adj-bare-pres (written)
+    {643, 1177, 2, 0x01, {}, 0x0, {5412, 3329, 76}},  // adj-bare-pres-polite (polite)
+    {645, 1180, 2, 0x02, {}, 0x0, {5412, 3329, 70}},  // adj-bare-past (plain)
+    {645, 1180, 2, 0x04, {}, 0x0, {5412, 3329, 70}},  // adj-bare-past (written)
+    {647, 1183, 2, 0x01, {}, 0x0, {5412, 3329, 70}},  // adj-bare-past-polite (polite)
+    {649, 1188, 2, 0x00, {}, 0x0, {5412, 3329, 47}},  // adj-attributive
+    {651, 1191, 2, 0x00, {}, 0x0, {5412, 3330, 47}},  // na-adj-attributive
+    {653, 1194, 2, 0x00, {}, 0x0, {5412, 3350, 47}},  // no-adj-attributive
+    {655, 1200, 2, 0x02, {}, 0x0, {5410, 76, 41}},  // copula-pres-plain (plain)
+    {657, 1203, 2, 0x02, {}, 0x0, {5410, 70, 41}},  // copula-past-plain (plain)
+    {659, 1206, 2, 0x04, {}, 0x0, {5410, 76, 41}},  // copula-pres-written (written)
+    {661, 1209, 2, 0x04, {}, 0x0, {5410, 70, 41}},  // copula-past-written (written)
+    {663, 1212, 2, 0x01, {}, 0x0, {5410, 76, 41}},  // copula-pres-polite (polite)
+    {665, 1215, 2, 0x01, {}, 0x0, {5410, 70, 41}},  // copula-past-polite (polite)
+    {667, 1218, 4, 0x02, {}, 0x0, {5410, 60, 41}},  // copula-neg (plain)
+    {667, 1218, 4, 0x04, {}, 0x0, {5410, 60, 41}},  // copula-neg (written)
+    {671, 1223, 4, 0x01, {}, 0x0, {5410, 60, 41}},  // copula-neg-polite (polite)
+    {675, 1232, 1, 0x00, {}, 0x0, {104}},  // dat-ni
+    {676, 1234, 1, 0x00, {}, 0x0, {40}},  // nom-ga
+    {677, 1236, 1, 0x00, {}, 0x0, {105}},  // nom-ha
+    {678, 1238, 1, 0x00, {}, 0x0, {106}},  // hodo
+    {679, 1242, 1, 0x00, {}, 0x0, {5409, 36, 37, 44}},  // pp-in-np-de
+    {680, 1244, 1, 0x00, {}, 0x0, {5453, 36, 37, 44}},  // pp-in-np-ni
+    {681, 1249, 1, 0x00, {}, 0x0, {2700, 3640, 36, 37, 44}},  // pp-with-in-np
+    {682, 1251, 2, 0x00, {}, 0x0, {2700, 3640, 36, 37, 85, 39}},  // pp-with-instrument
+    {684, 1256, 1, 0x40, {}, 0x0, {63, 78}},  // question-ka
+    {685, 1258, 1, 0x40, {}, 0x0, {63, 107}},  // question-wh-ka
+    {686, 1262, 3, 0x02, {}, 0x0, {3641, 5454, 63, 41}},  // question-copula-plain (plain)
+    {689, 1272, 2, 0x00, {}, 0x0, {108, 65, 44, 85}},  // paren-after-object
+    {691, 1275, 2, 0x00, {}, 0x0, {109, 65, 44, 85}},  // quote-after-object
+    {693, 1278, 2, 0x00, {}, 0x0, {109, 47, 65, 44, 85}},  // quoted-noun-after-object
+    {695, 1282, 2, 0x00, {}, 0x0, {109, 91, 59, 44, 86}},  // quote-topic
+    {697, 1285, 2, 0x00, {}, 0x0, {109, 91, 47, 59, 44, 86}},  // quoted-noun-topic
+    {699, 1295, 3, 0x00, {}, 0x0, {2690, 3642, 36, 51, 43, 37, 44}},  // superlative-in
+    {702, 1300, 2, 0x00, {}, 0x0, {2701, 3642, 36, 43, 37, 85}},  // superlative-of
+    {704, 1314, 3, 0x00, {}, 0x0, {2702, 36, 39, 110, 111}},  // for-a-length
+    {707, 1322, 2, 0x00, {}, 0x0, {3643, 39, 110, 111}},  // count-hours
+    {709, 1325, 2, 0x00, {}, 0x0, {3644, 39, 110, 111}},  // count-minutes
+    {711, 1328, 2, 0x00, {}, 0x0, {3645, 39, 110, 111}},  // count-seconds
+    {713, 1331, 2, 0x00, {}, 0x0, {3646, 39, 110, 111}},  // count-days
+    {715, 1334, 2, 0x00, {}, 0x0, {3647, 39, 110, 111}},  // count-weeks
+    {717, 1337, 2, 0x00, {}, 0x0, {3648, 39, 110, 111}},  // count-months
+    {719, 1340, 2, 0x00, {}, 0x0, {3649, 39, 110, 111}},  // count-years
+    {721, 1343, 2, 0x00, {}, 0x0, {3650, 39, 110, 111}},  // count-yens
+    {723, 1346, 2, 0x00, {}, 0x0, {47, 110, 111}},  // count-people
+    {725, 1349, 2, 0x00, {}, 0x0, {47, 110, 111}},  // count-animals
+    {727, 1352, 2, 0x00, {}, 0x0, {47, 110, 111}},  // count-vehicles
+    {729, 1355, 2, 0x00, {}, 0x0, {47, 110, 111}},  // count-machines
+    {731, 1360, 3, 0x00, {}, 0x0, {3651, 39, 110, 111}},  // count-book
+    {734, 1364, 3, 0x00, {}, 0x0, {3652, 39, 110, 111}},  // count-magazine
+    {737, 1368, 3, 0x00, {}, 0x0, {3653, 39, 110, 111}},  // count-dictionary
+    {740, 1372, 3, 0x00, {}, 0x0, {3654, 39, 110, 111}},  // count-notebook
+    {743, 1376, 3, 0x00, {}, 0x0, {3655, 39, 110, 111}},  // count-pen
+    {746, 1380, 3, 0x00, {}, 0x0, {3656, 39, 110, 111}},  // count-pencil
+    {749, 1384, 3, 0x00, {}, 0x0, {3657, 39, 110, 111}},  // count-bottle
+    {752, 1388, 3, 0x00, {}, 0x0, {3658, 39, 110, 111}},  // count-umbrella
+    {755, 1392, 3, 0x00, {}, 0x0, {3659, 39, 110, 111}},  // count-tree
+    {758, 1396, 3, 0x00, {}, 0x0, {3660, 39, 110, 111}},  // count-flower
+    {761, 1400, 3, 0x00, {}, 0x0, {3661, 39, 110, 111}},  // count-ticket
+    {764, 1404, 3, 0x00, {}, 0x0, {3662, 39, 110, 111}},  // count-paper
+    {767, 1408, 3, 0x00, {}, 0x0, {3663, 39, 110, 111}},  // count-picture
+    {770, 1412, 3, 0x00, {}, 0x0, {3664, 39, 110, 111}},  // count-shirt
+    {773, 1416, 3, 0x00, {}, 0x0, {3665, 39, 110, 111}},  // count-map
+    {776, 1420, 3, 0x00, {}, 0x0, {3666, 39, 110, 111}},  // count-photo
+    {779, 1424, 3, 0x00, {}, 0x0, {3667, 39, 110, 111}},  // count-stamp
+    {782, 1430, 2, 0x00, {}, 0x0, {112, 47}},  // count-how-many
+    {784, 1433, 2, 0x00, {}, 0x0, {3668, 113, 47, 111}},  // count-ten
+    {786, 1436, 2, 0x00, {}, 0x0, {113, 47, 111}},  // count-things
+    {788, 1439, 2, 0x00, {}, 0x0, {47, 110, 111}},  // count-digits
+    {790, 1445, 4, 0x00, {}, 0x0, {114, 40, 38, 47, 110, 42}},  // there-number-floats
+    {794, 1450, 4, 0x00, {}, 0x0, {114, 47, 61, 110, 42, 115}},  // object-number-floats
 };
-unsigned const kAnalysisRuleCount = 357;
-unsigned const kFirstNumberRule = 321;
+unsigned const kAnalysisRuleCount = 358;
+unsigned const kFirstNumberRule = 322;
 
 AnalConstit const kAnalConstits[] = {
     {0, 4, 0},  // theres-be 0
@@ -887,290 +888,291 @@ AnalConstit const kAnalConstits[] = {
     {1301, 3, 0},  // if-comma 0
     {1304, 4, 0},  // but-ga 0
     {1308, 4, 0},  // or-ka 0
-    {1312, 1, 0},  // pres-ru-vv 0
-    {1313, 1, 3},  // pres-ru-vv 1
-    {1314, 2, 0},  // pres-ru-vv 2
-    {1316, 1, 0},  // pres-ru-vku 0
-    {1317, 1, 3},  // pres-ru-vku 1
-    {1318, 2, 0},  // pres-ru-vku 2
-    {1320, 1, 0},  // pres-ru-vsu 0
-    {1321, 1, 3},  // pres-ru-vsu 1
-    {1322, 2, 0},  // pres-ru-vsu 2
-    {1324, 3, 0},  // pres-w 0
-    {1327, 1, 3},  // pres-w 1
-    {1328, 1, 0},  // pres-w 2
-    {1329, 1, 0},  // pres-u-godan 0
-    {1330, 1, 3},  // pres-u-godan 1
-    {1331, 2, 0},  // pres-u-godan 2
-    {1333, 1, 0},  // past-vv 0
-    {1334, 1, 3},  // past-vv 1
-    {1335, 2, 0},  // past-vv 2
-    {1337, 1, 0},  // past-vku 0
-    {1338, 1, 3},  // past-vku 1
-    {1339, 2, 0},  // past-vku 2
-    {1341, 3, 0},  // past-vsu 0
-    {1344, 1, 3},  // past-vsu 1
-    {1345, 2, 0},  // past-vsu 2
-    {1347, 3, 0},  // past-k 0
-    {1350, 1, 3},  // past-k 1
-    {1351, 2, 0},  // past-k 2
-    {1353, 3, 0},  // past-ik 0
-    {1356, 1, 3},  // past-ik 1
-    {1357, 2, 0},  // past-ik 2
-    {1359, 3, 0},  // past-g 0
-    {1362, 1, 3},  // past-g 1
-    {1363, 2, 0},  // past-g 2
-    {1365, 3, 0},  // past-s 0
-    {1368, 1, 3},  // past-s 1
-    {1369, 2, 0},  // past-s 2
-    {1371, 3, 0},  // past-t 0
-    {1374, 1, 3},  // past-t 1
-    {1375, 2, 0},  // past-t 2
-    {1377, 3, 0},  // past-r 0
-    {1380, 1, 3},  // past-r 1
-    {1381, 2, 0},  // past-r 2
-    {1383, 3, 0},  // past-w 0
-    {1386, 1, 3},  // past-w 1
-    {1387, 2, 0},  // past-w 2
-    {1389, 3, 0},  // past-m 0
-    {1392, 1, 3},  // past-m 1
-    {1393, 2, 0},  // past-m 2
-    {1395, 3, 0},  // past-b 0
-    {1398, 1, 3},  // past-b 1
-    {1399, 2, 0},  // past-b 2
-    {1401, 3, 0},  // past-n 0
-    {1404, 1, 3},  // past-n 1
-    {1405, 2, 0},  // past-n 2
-    {1407, 3, 0},  // neg-stem-godan 0
-    {1410, 1, 3},  // neg-stem-godan 1
-    {1411, 1, 3},  // neg-stem-godan 2
-    {1412, 1, 3},  // neg-stem-godan 3
-    {1413, 1, 0},  // neg-stem-godan 4
-    {1414, 3, 0},  // neg-stem-vsu 0
-    {1417, 1, 3},  // neg-stem-vsu 1
-    {1418, 1, 3},  // neg-stem-vsu 2
-    {1419, 1, 3},  // neg-stem-vsu 3
-    {1420, 1, 0},  // neg-stem-vsu 4
-    {1421, 2, 0},  // neg-pres 0
-    {1423, 1, 3},  // neg-pres 1
-    {1424, 1, 3},  // neg-pres 2
-    {1425, 2, 0},  // neg-pres 3
-    {1427, 2, 0},  // neg-past 0
-    {1429, 1, 3},  // neg-past 1
-    {1430, 1, 3},  // neg-past 2
-    {1431, 2, 0},  // neg-past 3
-    {1433, 3, 0},  // polite-stem-godan 0
-    {1436, 1, 3},  // polite-stem-godan 1
-    {1437, 1, 3},  // polite-stem-godan 2
-    {1438, 1, 3},  // polite-stem-godan 3
-    {1439, 1, 3},  // polite-stem-godan 4
-    {1440, 1, 3},  // polite-stem-godan 5
-    {1441, 1, 3},  // polite-stem-godan 6
-    {1442, 1, 0},  // polite-stem-godan 7
-    {1443, 3, 0},  // polite-stem-w 0
-    {1446, 3, 0},  // polite-stem-vsu 0
-    {1449, 1, 3},  // polite-stem-vsu 1
-    {1450, 1, 3},  // polite-stem-vsu 2
-    {1451, 1, 3},  // polite-stem-vsu 3
-    {1452, 1, 3},  // polite-stem-vsu 4
-    {1453, 1, 3},  // polite-stem-vsu 5
-    {1454, 1, 3},  // polite-stem-vsu 6
-    {1455, 1, 0},  // polite-stem-vsu 7
-    {1456, 1, 0},  // polite-pres 0
-    {1457, 1, 3},  // polite-pres 1
-    {1458, 2, 0},  // polite-pres 2
-    {1460, 1, 0},  // polite-past 0
-    {1461, 1, 3},  // polite-past 1
-    {1462, 2, 0},  // polite-past 2
-    {1464, 2, 0},  // polite-neg-pres 0
-    {1466, 1, 3},  // polite-neg-pres 1
-    {1467, 1, 3},  // polite-neg-pres 2
-    {1468, 2, 0},  // polite-neg-pres 3
-    {1470, 2, 0},  // polite-neg-past 0
-    {1472, 1, 3},  // polite-neg-past 1
-    {1473, 1, 3},  // polite-neg-past 2
-    {1474, 2, 0},  // polite-neg-past 3
-    {1476, 3, 0},  // adj-pres 0
-    {1479, 3, 0},  // adj-pres 1
-    {1482, 1, 0},  // adj-pres 2
-    {1483, 3, 0},  // adj-pres-polite 0
-    {1486, 3, 0},  // adj-pres-polite 1
-    {1489, 1, 0},  // adj-pres-polite 2
-    {1490, 3, 0},  // adj-past 0
-    {1493, 3, 0},  // adj-past 1
-    {1496, 2, 0},  // adj-past 2
-    {1498, 3, 0},  // adj-past-polite 0
-    {1501, 3, 0},  // adj-past-polite 1
-    {1504, 2, 0},  // adj-past-polite 2
-    {1506, 3, 0},  // adj-neg 0
-    {1509, 3, 0},  // adj-neg 1
-    {1512, 1, 3},  // adj-neg 2
-    {1513, 1, 3},  // adj-neg 3
-    {1514, 1, 0},  // adj-neg 4
-    {1515, 3, 0},  // adj-neg-polite 0
-    {1518, 3, 0},  // adj-neg-polite 1
-    {1521, 1, 3},  // adj-neg-polite 2
-    {1522, 1, 3},  // adj-neg-polite 3
-    {1523, 1, 0},  // adj-neg-polite 4
-    {1524, 3, 0},  // adj-bare-pres 0
-    {1527, 1, 0},  // adj-bare-pres 1
-    {1528, 3, 0},  // adj-bare-pres-polite 0
-    {1531, 1, 0},  // adj-bare-pres-polite 1
-    {1532, 3, 0},  // adj-bare-past 0
-    {1535, 2, 0},  // adj-bare-past 1
-    {1537, 3, 0},  // adj-bare-past-polite 0
-    {1540, 2, 0},  // adj-bare-past-polite 1
-    {1542, 3, 0},  // adj-attributive 0
-    {1545, 1, 0},  // adj-attributive 1
-    {1546, 3, 0},  // na-adj-attributive 0
-    {1549, 1, 0},  // na-adj-attributive 1
-    {1550, 3, 0},  // no-adj-attributive 0
-    {1553, 1, 0},  // no-adj-attributive 1
-    {1554, 3, 0},  // copula-pres-plain 0
-    {1557, 1, 0},  // copula-pres-plain 1
-    {1558, 3, 0},  // copula-past-plain 0
-    {1561, 2, 0},  // copula-past-plain 1
-    {1563, 2, 0},  // copula-pres-written 0
-    {1565, 2, 0},  // copula-pres-written 1
-    {1567, 3, 0},  // copula-past-written 0
-    {1570, 2, 0},  // copula-past-written 1
-    {1572, 3, 0},  // copula-pres-polite 0
-    {1575, 2, 0},  // copula-pres-polite 1
-    {1577, 3, 0},  // copula-past-polite 0
-    {1580, 2, 0},  // copula-past-polite 1
-    {1582, 3, 0},  // copula-neg 0
-    {1585, 1, 3},  // copula-neg 1
-    {1586, 1, 3},  // copula-neg 2
-    {1587, 1, 0},  // copula-neg 3
-    {1588, 3, 0},  // copula-neg-polite 0
-    {1591, 1, 3},  // copula-neg-polite 1
-    {1592, 1, 3},  // copula-neg-polite 2
-    {1593, 1, 0},  // copula-neg-polite 3
-    {1594, 2, 0},  // dat-ni 0
-    {1596, 2, 0},  // nom-ga 0
-    {1598, 2, 0},  // nom-ha 0
-    {1600, 2, 0},  // hodo 0
-    {1602, 4, 0},  // pp-in-np-de 0
-    {1606, 4, 0},  // pp-in-np-ni 0
-    {1610, 5, 0},  // pp-with-in-np 0
-    {1615, 2, 0},  // pp-with-instrument 0
-    {1617, 5, 0},  // pp-with-instrument 1
-    {1622, 3, 0},  // question-ka 0
-    {1625, 3, 0},  // question-wh-ka 0
-    {1628, 3, 0},  // question-copula-plain 0
-    {1631, 1, 0},  // question-copula-plain 1
-    {1632, 1, 0},  // question-copula-plain 2
-    {1633, 3, 0},  // paren-after-object 0
-    {1636, 1, 0},  // paren-after-object 1
-    {1637, 3, 0},  // quote-after-object 0
-    {1640, 1, 0},  // quote-after-object 1
-    {1641, 3, 0},  // quoted-noun-after-object 0
-    {1644, 1, 0},  // quoted-noun-after-object 1
-    {1645, 2, 0},  // quote-topic 0
-    {1647, 2, 0},  // quote-topic 1
-    {1649, 2, 0},  // quoted-noun-topic 0
-    {1651, 2, 0},  // quoted-noun-topic 1
-    {1653, 5, 0},  // superlative-in 0
-    {1658, 1, 0},  // superlative-in 1
-    {1659, 3, 0},  // superlative-in 2
-    {1662, 5, 0},  // superlative-of 0
-    {1667, 3, 2},  // superlative-of 1
-    {1670, 2, 0},  // for-a-length 0
-    {1672, 2, 0},  // for-a-length 1
-    {1674, 3, 0},  // for-a-length 2
-    {1677, 3, 0},  // count-hours 0
-    {1680, 2, 0},  // count-hours 1
-    {1682, 3, 0},  // count-minutes 0
-    {1685, 2, 0},  // count-minutes 1
-    {1687, 3, 0},  // count-seconds 0
-    {1690, 2, 0},  // count-seconds 1
-    {1692, 3, 0},  // count-days 0
-    {1695, 2, 0},  // count-days 1
-    {1697, 3, 0},  // count-weeks 0
-    {1700, 3, 0},  // count-weeks 1
-    {1703, 3, 0},  // count-months 0
-    {1706, 3, 0},  // count-months 1
-    {1709, 3, 0},  // count-years 0
-    {1712, 2, 0},  // count-years 1
-    {1714, 3, 0},  // count-yens 0
-    {1717, 2, 0},  // count-yens 1
-    {1719, 4, 0},  // count-people 0
-    {1723, 2, 0},  // count-people 1
-    {1725, 4, 0},  // count-animals 0
-    {1729, 2, 0},  // count-animals 1
-    {1731, 4, 0},  // count-vehicles 0
-    {1735, 2, 0},  // count-vehicles 1
-    {1737, 4, 0},  // count-machines 0
-    {1741, 2, 0},  // count-machines 1
-    {1743, 4, 0},  // count-book 0
-    {1747, 1, 3},  // count-book 1
-    {1748, 2, 0},  // count-book 2
-    {1750, 4, 0},  // count-magazine 0
-    {1754, 1, 3},  // count-magazine 1
-    {1755, 2, 0},  // count-magazine 2
-    {1757, 4, 0},  // count-dictionary 0
-    {1761, 1, 3},  // count-dictionary 1
-    {1762, 2, 0},  // count-dictionary 2
-    {1764, 4, 0},  // count-notebook 0
-    {1768, 1, 3},  // count-notebook 1
-    {1769, 2, 0},  // count-notebook 2
-    {1771, 4, 0},  // count-pen 0
-    {1775, 1, 3},  // count-pen 1
-    {1776, 2, 0},  // count-pen 2
-    {1778, 4, 0},  // count-pencil 0
-    {1782, 1, 3},  // count-pencil 1
-    {1783, 2, 0},  // count-pencil 2
-    {1785, 4, 0},  // count-bottle 0
-    {1789, 1, 3},  // count-bottle 1
-    {1790, 2, 0},  // count-bottle 2
-    {1792, 4, 0},  // count-umbrella 0
-    {1796, 1, 3},  // count-umbrella 1
-    {1797, 2, 0},  // count-umbrella 2
-    {1799, 4, 0},  // count-tree 0
-    {1803, 1, 3},  // count-tree 1
-    {1804, 2, 0},  // count-tree 2
-    {1806, 4, 0},  // count-flower 0
-    {1810, 1, 3},  // count-flower 1
-    {1811, 2, 0},  // count-flower 2
-    {1813, 4, 0},  // count-ticket 0
-    {1817, 1, 3},  // count-ticket 1
-    {1818, 2, 0},  // count-ticket 2
-    {1820, 4, 0},  // count-paper 0
-    {1824, 1, 3},  // count-paper 1
-    {1825, 2, 0},  // count-paper 2
-    {1827, 4, 0},  // count-picture 0
-    {1831, 1, 3},  // count-picture 1
-    {1832, 2, 0},  // count-picture 2
-    {1834, 4, 0},  // count-shirt 0
-    {1838, 1, 3},  // count-shirt 1
-    {1839, 2, 0},  // count-shirt 2
-    {1841, 4, 0},  // count-map 0
-    {1845, 1, 3},  // count-map 1
-    {1846, 2, 0},  // count-map 2
-    {1848, 4, 0},  // count-photo 0
-    {1852, 1, 3},  // count-photo 1
-    {1853, 2, 0},  // count-photo 2
-    {1855, 4, 0},  // count-stamp 0
-    {1859, 1, 3},  // count-stamp 1
-    {1860, 2, 0},  // count-stamp 2
-    {1862, 4, 0},  // count-how-many 0
-    {1866, 1, 0},  // count-how-many 1
-    {1867, 5, 0},  // count-ten 0
-    {1872, 1, 0},  // count-ten 1
-    {1873, 5, 0},  // count-things 0
-    {1878, 1, 0},  // count-things 1
-    {1879, 4, 0},  // count-digits 0
-    {1883, 1, 0},  // count-digits 1
-    {1884, 4, 0},  // there-number-floats 0
-    {1888, 3, 0},  // there-number-floats 1
-    {1891, 1, 0},  // there-number-floats 2
-    {1892, 4, 0},  // there-number-floats 3
-    {1896, 4, 0},  // object-number-floats 0
-    {1900, 3, 0},  // object-number-floats 1
-    {1903, 1, 0},  // object-number-floats 2
-    {1904, 4, 0},  // object-number-floats 3
+    {1312, 3, 0},  // so-kara 0
+    {1315, 1, 0},  // pres-ru-vv 0
+    {1316, 1, 3},  // pres-ru-vv 1
+    {1317, 2, 0},  // pres-ru-vv 2
+    {1319, 1, 0},  // pres-ru-vku 0
+    {1320, 1, 3},  // pres-ru-vku 1
+    {1321, 2, 0},  // pres-ru-vku 2
+    {1323, 1, 0},  // pres-ru-vsu 0
+    {1324, 1, 3},  // pres-ru-vsu 1
+    {1325, 2, 0},  // pres-ru-vsu 2
+    {1327, 3, 0},  // pres-w 0
+    {1330, 1, 3},  // pres-w 1
+    {1331, 1, 0},  // pres-w 2
+    {1332, 1, 0},  // pres-u-godan 0
+    {1333, 1, 3},  // pres-u-godan 1
+    {1334, 2, 0},  // pres-u-godan 2
+    {1336, 1, 0},  // past-vv 0
+    {1337, 1, 3},  // past-vv 1
+    {1338, 2, 0},  // past-vv 2
+    {1340, 1, 0},  // past-vku 0
+    {1341, 1, 3},  // past-vku 1
+    {1342, 2, 0},  // past-vku 2
+    {1344, 3, 0},  // past-vsu 0
+    {1347, 1, 3},  // past-vsu 1
+    {1348, 2, 0},  // past-vsu 2
+    {1350, 3, 0},  // past-k 0
+    {1353, 1, 3},  // past-k 1
+    {1354, 2, 0},  // past-k 2
+    {1356, 3, 0},  // past-ik 0
+    {1359, 1, 3},  // past-ik 1
+    {1360, 2, 0},  // past-ik 2
+    {1362, 3, 0},  // past-g 0
+    {1365, 1, 3},  // past-g 1
+    {1366, 2, 0},  // past-g 2
+    {1368, 3, 0},  // past-s 0
+    {1371, 1, 3},  // past-s 1
+    {1372, 2, 0},  // past-s 2
+    {1374, 3, 0},  // past-t 0
+    {1377, 1, 3},  // past-t 1
+    {1378, 2, 0},  // past-t 2
+    {1380, 3, 0},  // past-r 0
+    {1383, 1, 3},  // past-r 1
+    {1384, 2, 0},  // past-r 2
+    {1386, 3, 0},  // past-w 0
+    {1389, 1, 3},  // past-w 1
+    {1390, 2, 0},  // past-w 2
+    {1392, 3, 0},  // past-m 0
+    {1395, 1, 3},  // past-m 1
+    {1396, 2, 0},  // past-m 2
+    {1398, 3, 0},  // past-b 0
+    {1401, 1, 3},  // past-b 1
+    {1402, 2, 0},  // past-b 2
+    {1404, 3, 0},  // past-n 0
+    {1407, 1, 3},  // past-n 1
+    {1408, 2, 0},  // past-n 2
+    {1410, 3, 0},  // neg-stem-godan 0
+    {1413, 1, 3},  // neg-stem-godan 1
+    {1414, 1, 3},  // neg-stem-godan 2
+    {1415, 1, 3},  // neg-stem-godan 3
+    {1416, 1, 0},  // neg-stem-godan 4
+    {1417, 3, 0},  // neg-stem-vsu 0
+    {1420, 1, 3},  // neg-stem-vsu 1
+    {1421, 1, 3},  // neg-stem-vsu 2
+    {1422, 1, 3},  // neg-stem-vsu 3
+    {1423, 1, 0},  // neg-stem-vsu 4
+    {1424, 2, 0},  // neg-pres 0
+    {1426, 1, 3},  // neg-pres 1
+    {1427, 1, 3},  // neg-pres 2
+    {1428, 2, 0},  // neg-pres 3
+    {1430, 2, 0},  // neg-past 0
+    {1432, 1, 3},  // neg-past 1
+    {1433, 1, 3},  // neg-past 2
+    {1434, 2, 0},  // neg-past 3
+    {1436, 3, 0},  // polite-stem-godan 0
+    {1439, 1, 3},  // polite-stem-godan 1
+    {1440, 1, 3},  // polite-stem-godan 2
+    {1441, 1, 3},  // polite-stem-godan 3
+    {1442, 1, 3},  // polite-stem-godan 4
+    {1443, 1, 3},  // polite-stem-godan 5
+    {1444, 1, 3},  // polite-stem-godan 6
+    {1445, 1, 0},  // polite-stem-godan 7
+    {1446, 3, 0},  // polite-stem-w 0
+    {1449, 3, 0},  // polite-stem-vsu 0
+    {1452, 1, 3},  // polite-stem-vsu 1
+    {1453, 1, 3},  // polite-stem-vsu 2
+    {1454, 1, 3},  // polite-stem-vsu 3
+    {1455, 1, 3},  // polite-stem-vsu 4
+    {1456, 1, 3},  // polite-stem-vsu 5
+    {1457, 1, 3},  // polite-stem-vsu 6
+    {1458, 1, 0},  // polite-stem-vsu 7
+    {1459, 1, 0},  // polite-pres 0
+    {1460, 1, 3},  // polite-pres 1
+    {1461, 2, 0},  // polite-pres 2
+    {1463, 1, 0},  // polite-past 0
+    {1464, 1, 3},  // polite-past 1
+    {1465, 2, 0},  // polite-past 2
+    {1467, 2, 0},  // polite-neg-pres 0
+    {1469, 1, 3},  // polite-neg-pres 1
+    {1470, 1, 3},  // polite-neg-pres 2
+    {1471, 2, 0},  // polite-neg-pres 3
+    {1473, 2, 0},  // polite-neg-past 0
+    {1475, 1, 3},  // polite-neg-past 1
+    {1476, 1, 3},  // polite-neg-past 2
+    {1477, 2, 0},  // polite-neg-past 3
+    {1479, 3, 0},  // adj-pres 0
+    {1482, 3, 0},  // adj-pres 1
+    {1485, 1, 0},  // adj-pres 2
+    {1486, 3, 0},  // adj-pres-polite 0
+    {1489, 3, 0},  // adj-pres-polite 1
+    {1492, 1, 0},  // adj-pres-polite 2
+    {1493, 3, 0},  // adj-past 0
+    {1496, 3, 0},  // adj-past 1
+    {1499, 2, 0},  // adj-past 2
+    {1501, 3, 0},  // adj-past-polite 0
+    {1504, 3, 0},  // adj-past-polite 1
+    {1507, 2, 0},  // adj-past-polite 2
+    {1509, 3, 0},  // adj-neg 0
+    {1512, 3, 0},  // adj-neg 1
+    {1515, 1, 3},  // adj-neg 2
+    {1516, 1, 3},  // adj-neg 3
+    {1517, 1, 0},  // adj-neg 4
+    {1518, 3, 0},  // adj-neg-polite 0
+    {1521, 3, 0},  // adj-neg-polite 1
+    {1524, 1, 3},  // adj-neg-polite 2
+    {1525, 1, 3},  // adj-neg-polite 3
+    {1526, 1, 0},  // adj-neg-polite 4
+    {1527, 3, 0},  // adj-bare-pres 0
+    {1530, 1, 0},  // adj-bare-pres 1
+    {1531, 3, 0},  // adj-bare-pres-polite 0
+    {1534, 1, 0},  // adj-bare-pres-polite 1
+    {1535, 3, 0},  // adj-bare-past 0
+    {1538, 2, 0},  // adj-bare-past 1
+    {1540, 3, 0},  // adj-bare-past-polite 0
+    {1543, 2, 0},  // adj-bare-past-polite 1
+    {1545, 3, 0},  // adj-attributive 0
+    {1548, 1, 0},  // adj-attributive 1
+    {1549, 3, 0},  // na-adj-attributive 0
+    {1552, 1, 0},  // na-adj-attributive 1
+    {1553, 3, 0},  // no-adj-attributive 0
+    {1556, 1, 0},  // no-adj-attributive 1
+    {1557, 3, 0},  // copula-pres-plain 0
+    {1560, 1, 0},  // copula-pres-plain 1
+    {1561, 3, 0},  // copula-past-plain 0
+    {1564, 2, 0},  // copula-past-plain 1
+    {1566, 2, 0},  // copula-pres-written 0
+    {1568, 2, 0},  // copula-pres-written 1
+    {1570, 3, 0},  // copula-past-written 0
+    {1573, 2, 0},  // copula-past-written 1
+    {1575, 3, 0},  // copula-pres-polite 0
+    {1578, 2, 0},  // copula-pres-polite 1
+    {1580, 3, 0},  // copula-past-polite 0
+    {1583, 2, 0},  // copula-past-polite 1
+    {1585, 3, 0},  // copula-neg 0
+    {1588, 1, 3},  // copula-neg 1
+    {1589, 1, 3},  // copula-neg 2
+    {1590, 1, 0},  // copula-neg 3
+    {1591, 3, 0},  // copula-neg-polite 0
+    {1594, 1, 3},  // copula-neg-polite 1
+    {1595, 1, 3},  // copula-neg-polite 2
+    {1596, 1, 0},  // copula-neg-polite 3
+    {1597, 2, 0},  // dat-ni 0
+    {1599, 2, 0},  // nom-ga 0
+    {1601, 2, 0},  // nom-ha 0
+    {1603, 2, 0},  // hodo 0
+    {1605, 4, 0},  // pp-in-np-de 0
+    {1609, 4, 0},  // pp-in-np-ni 0
+    {1613, 5, 0},  // pp-with-in-np 0
+    {1618, 2, 0},  // pp-with-instrument 0
+    {1620, 5, 0},  // pp-with-instrument 1
+    {1625, 3, 0},  // question-ka 0
+    {1628, 3, 0},  // question-wh-ka 0
+    {1631, 3, 0},  // question-copula-plain 0
+    {1634, 1, 0},  // question-copula-plain 1
+    {1635, 1, 0},  // question-copula-plain 2
+    {1636, 3, 0},  // paren-after-object 0
+    {1639, 1, 0},  // paren-after-object 1
+    {1640, 3, 0},  // quote-after-object 0
+    {1643, 1, 0},  // quote-after-object 1
+    {1644, 3, 0},  // quoted-noun-after-object 0
+    {1647, 1, 0},  // quoted-noun-after-object 1
+    {1648, 2, 0},  // quote-topic 0
+    {1650, 2, 0},  // quote-topic 1
+    {1652, 2, 0},  // quoted-noun-topic 0
+    {1654, 2, 0},  // quoted-noun-topic 1
+    {1656, 5, 0},  // superlative-in 0
+    {1661, 1, 0},  // superlative-in 1
+    {1662, 3, 0},  // superlative-in 2
+    {1665, 5, 0},  // superlative-of 0
+    {1670, 3, 2},  // superlative-of 1
+    {1673, 2, 0},  // for-a-length 0
+    {1675, 2, 0},  // for-a-length 1
+    {1677, 3, 0},  // for-a-length 2
+    {1680, 3, 0},  // count-hours 0
+    {1683, 2, 0},  // count-hours 1
+    {1685, 3, 0},  // count-minutes 0
+    {1688, 2, 0},  // count-minutes 1
+    {1690, 3, 0},  // count-seconds 0
+    {1693, 2, 0},  // count-seconds 1
+    {1695, 3, 0},  // count-days 0
+    {1698, 2, 0},  // count-days 1
+    {1700, 3, 0},  // count-weeks 0
+    {1703, 3, 0},  // count-weeks 1
+    {1706, 3, 0},  // count-months 0
+    {1709, 3, 0},  // count-months 1
+    {1712, 3, 0},  // count-years 0
+    {1715, 2, 0},  // count-years 1
+    {1717, 3, 0},  // count-yens 0
+    {1720, 2, 0},  // count-yens 1
+    {1722, 4, 0},  // count-people 0
+    {1726, 2, 0},  // count-people 1
+    {1728, 4, 0},  // count-animals 0
+    {1732, 2, 0},  // count-animals 1
+    {1734, 4, 0},  // count-vehicles 0
+    {1738, 2, 0},  // count-vehicles 1
+    {1740, 4, 0},  // count-machines 0
+    {1744, 2, 0},  // count-machines 1
+    {1746, 4, 0},  // count-book 0
+    {1750, 1, 3},  // count-book 1
+    {1751, 2, 0},  // count-book 2
+    {1753, 4, 0},  // count-magazine 0
+    {1757, 1, 3},  // count-magazine 1
+    {1758, 2, 0},  // count-magazine 2
+    {1760, 4, 0},  // count-dictionary 0
+    {1764, 1, 3},  // count-dictionary 1
+    {1765, 2, 0},  // count-dictionary 2
+    {1767, 4, 0},  // count-notebook 0
+    {1771, 1, 3},  // count-notebook 1
+    {1772, 2, 0},  // count-notebook 2
+    {1774, 4, 0},  // count-pen 0
+    {1778, 1, 3},  // count-pen 1
+    {1779, 2, 0},  // count-pen 2
+    {1781, 4, 0},  // count-pencil 0
+    {1785, 1, 3},  // count-pencil 1
+    {1786, 2, 0},  // count-pencil 2
+    {1788, 4, 0},  // count-bottle 0
+    {1792, 1, 3},  // count-bottle 1
+    {1793, 2, 0},  // count-bottle 2
+    {1795, 4, 0},  // count-umbrella 0
+    {1799, 1, 3},  // count-umbrella 1
+    {1800, 2, 0},  // count-umbrella 2
+    {1802, 4, 0},  // count-tree 0
+    {1806, 1, 3},  // count-tree 1
+    {1807, 2, 0},  // count-tree 2
+    {1809, 4, 0},  // count-flower 0
+    {1813, 1, 3},  // count-flower 1
+    {1814, 2, 0},  // count-flower 2
+    {1816, 4, 0},  // count-ticket 0
+    {1820, 1, 3},  // count-ticket 1
+    {1821, 2, 0},  // count-ticket 2
+    {1823, 4, 0},  // count-paper 0
+    {1827, 1, 3},  // count-paper 1
+    {1828, 2, 0},  // count-paper 2
+    {1830, 4, 0},  // count-picture 0
+    {1834, 1, 3},  // count-picture 1
+    {1835, 2, 0},  // count-picture 2
+    {1837, 4, 0},  // count-shirt 0
+    {1841, 1, 3},  // count-shirt 1
+    {1842, 2, 0},  // count-shirt 2
+    {1844, 4, 0},  // count-map 0
+    {1848, 1, 3},  // count-map 1
+    {1849, 2, 0},  // count-map 2
+    {1851, 4, 0},  // count-photo 0
+    {1855, 1, 3},  // count-photo 1
+    {1856, 2, 0},  // count-photo 2
+    {1858, 4, 0},  // count-stamp 0
+    {1862, 1, 3},  // count-stamp 1
+    {1863, 2, 0},  // count-stamp 2
+    {1865, 4, 0},  // count-how-many 0
+    {1869, 1, 0},  // count-how-many 1
+    {1870, 5, 0},  // count-ten 0
+    {1875, 1, 0},  // count-ten 1
+    {1876, 5, 0},  // count-things 0
+    {1881, 1, 0},  // count-things 1
+    {1882, 4, 0},  // count-digits 0
+    {1886, 1, 0},  // count-digits 1
+    {1887, 4, 0},  // there-number-floats 0
+    {1891, 3, 0},  // there-number-floats 1
+    {1894, 1, 0},  // there-number-floats 2
+    {1895, 4, 0},  // there-number-floats 3
+    {1899, 4, 0},  // object-number-floats 0
+    {1903, 3, 0},  // object-number-floats 1
+    {1906, 1, 0},  // object-number-floats 2
+    {1907, 4, 0},  // object-number-floats 3
 };
-unsigned const kAnalConstitCount = 797;
+unsigned const kAnalConstitCount = 798;
 
 AnalTerm const kAnalTerms[] = {
     {"POSS", nullptr, 0, 1, 0, 0, 0},  // theres-be 0
@@ -2485,6 +2487,9 @@ AnalTerm const kAnalTerms[] = {
     {"or", nullptr, 0, 15, 0, 0, 0},
     {"CLCONJ", nullptr, 0, 12, 0, 0, 0},
     {"{\202\251\201A}", nullptr, 0, 13, kAct, 0, 0},
+    {"CONJso", nullptr, 0, 1, 0, 0, 0},  // so-kara 0
+    {"CLCONJ", nullptr, 0, 12, 0, 0, 0},
+    {"{\202\251\202\347\201A}", nullptr, 0, 13, kAct, 0, 0},
     {"VV", nullptr, 0, 11, 0, 0, 0},  // pres-ru-vv 0
     {"AUX", nullptr, 0, 1, 0, 0, 0},  // pres-ru-vv 1
     {"PRES", nullptr, 0, 1, 0, 0, 0},  // pres-ru-vv 2
@@ -3082,7 +3087,7 @@ AnalTerm const kAnalTerms[] = {
     {"2", nullptr, 0, 21, kActAfter, 0, 0},
     {"*\202\314}", "\\1}", 0, 27, kAct, 0, 0},
 };
-unsigned const kAnalTermCount = 1908;
+unsigned const kAnalTermCount = 1911;
 
 namespace {
 
@@ -3532,7 +3537,7 @@ LetterMapRecord const kConstitForward[] = {
     {73, 0, 0, 2, 36},
     {76, 0, 0, 1, 38},
     {77, 0, 0, 1, 39},
-    {78, 7, 78, 4, 40},  // N
+    {78, 7, 79, 4, 40},  // N
     {80, 0, 0, 5, 44},
     {81, 0, 0, 1, 49},
     {82, 0, 0, 1, 50},
@@ -3580,7 +3585,7 @@ LetterMapRecord const kConstitForward[] = {
     {72, 0, 0, 1, 105},
     {73, 0, 0, 1, 106},
     {79, 43, 0, 0, 0},  // TO
-    {80, 53, 82, 1, 107},  // VP
+    {80, 53, 83, 1, 107},  // VP
     {84, 0, 0, 2, 108},
     {69, 0, 0, 1, 110},
     {72, 0, 0, 2, 111},
@@ -3618,7 +3623,7 @@ LetterMapRecord const kConstitForward[] = {
     {69, 0, 0, 2, 141},
     {78, 14, 0, 0, 0},  // PRN
     {79, 0, 0, 1, 143},
-    {72, 74, 0, 0, 0},  // QWH
+    {72, 75, 0, 0, 0},  // QWH
     {76, 0, 0, 1, 144},
     {79, 0, 0, 2, 145},
     {69, 0, 0, 1, 147},
@@ -3642,139 +3647,141 @@ LetterMapRecord const kConstitForward[] = {
     {79, 0, 0, 1, 165},
     {83, 0, 0, 1, 166},
     {77, 0, 0, 1, 167},
-    {74, 56, 69, 3, 168},  // CONJ
-    {78, 0, 0, 1, 171},
-    {95, 0, 0, 1, 172},
-    {83, 0, 0, 1, 173},
+    {74, 56, 69, 4, 168},  // CONJ
+    {78, 0, 0, 1, 172},
+    {95, 0, 0, 1, 173},
+    {83, 0, 0, 1, 174},
     {80, 51, 0, 0, 0},  // GERP
-    {78, 0, 0, 1, 174},
-    {66, 0, 0, 1, 175},
+    {78, 0, 0, 1, 175},
+    {66, 0, 0, 1, 176},
     {69, 3, 0, 0, 0},  // HERE
-    {111, 73, 0, 0, 0},  // Hodo
+    {111, 74, 0, 0, 0},  // Hodo
     {80, 52, 0, 0, 0},  // INFP
     {83, 47, 0, 0, 0},  // LETS
-    {84, 0, 0, 1, 176},
+    {84, 0, 0, 1, 177},
     {82, 15, 0, 0, 0},  // NBAR
-    {66, 0, 0, 1, 177},
-    {95, 0, 0, 2, 178},
-    {69, 0, 0, 1, 180},
+    {66, 0, 0, 1, 178},
+    {95, 0, 0, 2, 179},
+    {69, 0, 0, 1, 181},
     {84, 38, 0, 0, 0},  // PAST
-    {65, 0, 0, 1, 181},
+    {65, 0, 0, 1, 182},
     {83, 2, 0, 0, 0},  // POSS
     {80, 4, 0, 0, 0},  // PREP
     {83, 44, 0, 0, 0},  // PRES
-    {71, 0, 0, 1, 182},
-    {67, 0, 0, 1, 183},
-    {78, 0, 0, 1, 184},
-    {79, 0, 0, 1, 185},
-    {67, 0, 0, 1, 186},
-    {80, 48, 0, 0, 0},  // SIMP
+    {71, 0, 0, 1, 183},
+    {67, 0, 0, 1, 184},
+    {78, 0, 0, 1, 185},
+    {79, 0, 0, 1, 186},
     {67, 0, 0, 1, 187},
-    {83, 0, 0, 1, 188},
-    {82, 0, 0, 1, 189},
-    {69, 23, 0, 2, 190},  // TIME
-    {79, 0, 0, 1, 192},
-    {49, 33, 0, 0, 0},  // VT01
+    {80, 48, 0, 0, 0},  // SIMP
+    {67, 0, 0, 1, 188},
+    {83, 0, 0, 1, 189},
+    {82, 0, 0, 1, 190},
+    {69, 23, 0, 2, 191},  // TIME
     {79, 0, 0, 1, 193},
-    {75, 0, 0, 1, 194},
+    {49, 33, 0, 0, 0},  // VT01
+    {79, 0, 0, 1, 194},
+    {75, 0, 0, 1, 195},
     {84, 25, 0, 0, 0},  // WHAT
-    {65, 0, 0, 1, 195},
-    {62, 28, 0, 0, 0},  // <neg>
     {65, 0, 0, 1, 196},
+    {62, 28, 0, 0, 0},  // <neg>
     {65, 0, 0, 1, 197},
-    {85, 0, 0, 1, 198},
+    {65, 0, 0, 1, 198},
     {85, 0, 0, 1, 199},
-    {73, 0, 0, 1, 200},
-    {78, 0, 0, 1, 201},
-    {69, 0, 0, 1, 202},
+    {85, 0, 0, 1, 200},
+    {73, 0, 0, 1, 201},
+    {78, 0, 0, 1, 202},
+    {69, 0, 0, 1, 203},
     {65, 57, 0, 0, 0},  // COMMA
-    {97, 0, 0, 2, 203},
-    {98, 0, 0, 1, 205},
-    {119, 0, 0, 1, 206},
-    {84, 0, 0, 1, 207},
-    {110, 0, 0, 1, 208},
+    {97, 0, 0, 2, 204},
+    {98, 0, 0, 1, 206},
+    {115, 0, 0, 1, 207},
+    {119, 0, 0, 1, 208},
+    {84, 0, 0, 1, 209},
+    {110, 0, 0, 1, 210},
     {84, 6, 0, 0, 0},  // EXIST
-    {71, 0, 0, 1, 209},
-    {69, 0, 0, 1, 210},
+    {71, 0, 0, 1, 211},
+    {69, 0, 0, 1, 212},
     {72, 21, 0, 0, 0},  // MONTH
-    {69, 0, 0, 1, 211},
-    {103, 0, 0, 1, 212},
-    {104, 0, 0, 1, 213},
-    {78, 0, 0, 1, 214},
-    {83, 0, 0, 1, 215},
-    {83, 0, 0, 1, 216},
+    {69, 0, 0, 1, 213},
+    {103, 0, 0, 1, 214},
+    {104, 0, 0, 1, 215},
+    {78, 0, 0, 1, 216},
+    {83, 0, 0, 1, 217},
+    {83, 0, 0, 1, 218},
     {76, 66, 0, 0, 0},  // RELCL
     {74, 64, 0, 0, 0},  // SCONJ
-    {82, 0, 0, 1, 217},
+    {82, 0, 0, 1, 219},
     {76, 59, 0, 0, 0},  // SDECL
     {76, 62, 0, 0, 0},  // SUBCL
     {69, 31, 0, 0, 0},  // TENSE
-    {69, 0, 0, 1, 218},
-    {78, 0, 0, 1, 219},
-    {97, 0, 0, 1, 220},
+    {69, 0, 0, 1, 220},
     {78, 0, 0, 1, 221},
-    {78, 0, 0, 1, 222},
-    {68, 0, 0, 1, 223},
-    {68, 0, 0, 1, 224},
+    {97, 0, 0, 1, 222},
+    {78, 0, 0, 1, 223},
+    {78, 0, 0, 1, 224},
+    {68, 0, 0, 1, 225},
+    {68, 0, 0, 1, 226},
     {78, 37, 0, 0, 0},  // AUXCAN
     {89, 40, 0, 0, 0},  // AUXMAY
-    {83, 0, 0, 1, 225},
-    {66, 0, 0, 1, 226},
-    {76, 0, 0, 1, 227},
+    {83, 0, 0, 1, 227},
+    {66, 0, 0, 1, 228},
+    {76, 0, 0, 1, 229},
     {74, 70, 0, 0, 0},  // CLCONJ
-    {81, 76, 0, 0, 0},  // CLOSEQ
-    {102, 0, 0, 1, 228},
+    {81, 77, 0, 0, 0},  // CLOSEQ
+    {102, 0, 0, 1, 230},
     {115, 16, 0, 0, 0},  // CONJas
-    {101, 0, 0, 1, 229},
-    {104, 0, 0, 1, 230},
-    {69, 0, 0, 1, 231},
-    {105, 71, 0, 0, 0},  // Dat_ni
-    {84, 0, 0, 1, 232},
-    {84, 0, 0, 1, 233},
-    {82, 80, 77, 2, 234},  // NUMBER
+    {101, 0, 0, 1, 231},
+    {111, 71, 0, 0, 0},  // CONJso
+    {104, 0, 0, 1, 232},
+    {69, 0, 0, 1, 233},
+    {105, 72, 0, 0, 0},  // Dat_ni
+    {84, 0, 0, 1, 234},
+    {84, 0, 0, 1, 235},
+    {82, 81, 78, 2, 236},  // NUMBER
     {97, 8, 0, 0, 0},  // Nom_ga
-    {97, 72, 0, 0, 0},  // Nom_ha
-    {80, 75, 0, 0, 0},  // PARENP
+    {97, 73, 0, 0, 0},  // Nom_ha
+    {80, 76, 0, 0, 0},  // PARENP
     {69, 49, 0, 0, 0},  // PLEASE
-    {85, 0, 0, 1, 236},
+    {85, 0, 0, 1, 238},
     {68, 58, 0, 0, 0},  // SCOORD
-    {66, 0, 0, 1, 237},
+    {66, 0, 0, 1, 239},
     {80, 24, 0, 0, 0},  // TIMENP
-    {100, 0, 0, 1, 238},
+    {100, 0, 0, 1, 240},
     {74, 60, 0, 0, 0},  // VPCONJ
     {74, 55, 0, 0, 0},  // VTCONJ
-    {65, 0, 0, 1, 239},
+    {65, 0, 0, 1, 241},
     {86, 61, 0, 0, 0},  // WHQADV
     {84, 41, 0, 0, 0},  // AUXMUST
     {74, 35, 0, 0, 0},  // AUXSUBJ
     {76, 34, 0, 0, 0},  // AUXWILL
-    {116, 0, 0, 1, 240},
-    {102, 0, 0, 1, 241},
-    {101, 0, 0, 1, 242},
-    {82, 81, 0, 0, 0},  // COUNTER
+    {116, 0, 0, 1, 242},
+    {102, 0, 0, 1, 243},
+    {101, 0, 0, 1, 244},
+    {82, 82, 0, 0, 0},  // COUNTER
     {79, 42, 0, 0, 0},  // GOINGTO
-    {84, 0, 0, 1, 243},
-    {100, 0, 0, 1, 244},
-    {104, 0, 0, 1, 245},
-    {66, 0, 0, 1, 246},
+    {84, 0, 0, 1, 245},
+    {100, 0, 0, 1, 246},
+    {104, 0, 0, 1, 247},
+    {66, 0, 0, 1, 248},
     {69, 1, 0, 0, 0},  // THEREBE
     {118, 26, 0, 0, 0},  // TIMEadv
     {89, 20, 0, 0, 0},  // WEEKDAY
-    {101, 0, 0, 1, 247},
-    {111, 0, 0, 1, 248},
+    {101, 0, 0, 1, 249},
+    {111, 0, 0, 1, 250},
     {110, 65, 0, 0, 0},  // CONJwhen
-    {69, 0, 0, 1, 249},
-    {105, 0, 0, 1, 250},
-    {111, 0, 0, 1, 251},
+    {69, 0, 0, 1, 251},
+    {105, 0, 0, 1, 252},
+    {111, 0, 0, 1, 253},
     {74, 30, 0, 0, 0},  // PROGSUBJ
     {114, 68, 0, 0, 0},  // CONJafter
-    {114, 0, 0, 1, 252},
+    {114, 0, 0, 1, 254},
     {82, 50, 0, 0, 0},  // HADBETTER
-    {103, 0, 0, 1, 253},
-    {119, 79, 0, 0, 0},  // NUMBERhow
+    {103, 0, 0, 1, 255},
+    {119, 80, 0, 0, 0},  // NUMBERhow
     {101, 67, 0, 0, 0},  // CONJbefore
-    {105, 0, 0, 1, 254},
-    {116, 0, 0, 1, 255},
+    {105, 0, 0, 1, 256},
+    {116, 0, 0, 1, 257},
     {115, 22, 0, 0, 0},  // NUMBERdigits
 };
 
@@ -3784,5 +3791,5 @@ ANALOPT const kAOJStr = {kJStrForward, 174, 113, kJStrBackward, 75, 169};
 ANALOPT const kAOJPOS = {kJPOSForward, 32, 104, nullptr, 0, 168};
 ANALOPT const kAOEBase = {kEBaseForward, 89, 45, nullptr, 0, 165};
 ANALOPT const kAOESurface = {kESurfaceForward, 42, 84, nullptr, 0, 0};
-ANALOPT const kAOConstit = {kConstitForward, 256, 1, nullptr, 0, 163};
+ANALOPT const kAOConstit = {kConstitForward, 258, 1, nullptr, 0, 163};
 ANALOPT const kAOSemant = {nullptr, 0, 96, nullptr, 0, 0};

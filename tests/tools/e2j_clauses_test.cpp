@@ -97,10 +97,10 @@ TEST(E2jClauses, SubordinateClausesComeFirstInPlainForm) {
 
 // Clauses joined by "and": the first ends in its i-form (ず when negated,
 // ており in the progressive) and a comma, and verb phrases of one subject
-// in the て form and a comma; the last carries the tense and style.  "but"
-// and "or": the first keeps its own form, in the sentence's style, and
-// takes が or か.
-TEST(E2jClauses, JoinedClausesShareTheLastOnesTenseOrEndInGaOrKa) {
+// in the て form and a comma; the last carries the tense and style.  "but",
+// "or" and "so": the first keeps its own form, in the sentence's style, and
+// takes が, か or から.
+TEST(E2jClauses, JoinedClausesShareTheLastOnesTenseOrEndInAParticle) {
     StyledTranslation const cases[] = {
         {"John eats fish and Mary eats meat.", "ジョンは魚を食べ、メアリーは肉を食べる。",
          "ジョンは魚を食べ、メアリーは肉を食べます。"},
@@ -125,6 +125,9 @@ TEST(E2jClauses, JoinedClausesShareTheLastOnesTenseOrEndInGaOrKa) {
         {"The car is old but it runs.", "車は古いが、それは走る。", "車は古いですが、それは走ります。"},
         {"John eats fish or Mary eats meat.", "ジョンは魚を食べるか、メアリーは肉を食べる。",
          "ジョンは魚を食べますか、メアリーは肉を食べます。"},
+        {"It rained, so I stayed home.", "雨が降ったから、私は家にいた。", "雨が降りましたから、私は家にいました。"},
+        {"I am a student so I study English.", "私は学生だから、私は英語を勉強する。",
+         "私は学生ですから、私は英語を勉強します。"},
     };
     ExpectPlainAndPolite(cases);
 }
