@@ -373,9 +373,10 @@ ADV  yesterday  {昨日}      ADV
 # ---- Existence, comparison, numbers and time ----------------------------------------
 # "there" of "there is": no Japanese of its own.
 THERE  there  {}  OTHER
-# "any" of a question or a negation: Japanese says nothing for it, nor
-# for "no", which makes its clause negative.
-ART     any   {}  DET  f0=M30B0
+# "any" of a question or a negation: Japanese says nothing for it before a
+# noun (the analysis rules empty it there), nor for "no", which makes its
+# clause negative.
+ART     any   {任意の}  DET  f0=M30B0
 NEG-DET no    {}  DET  f0=M30B0
 YES     no    {いいえ}  OTHER
 # "many people" is many persons, not a headcount (人数).
@@ -383,8 +384,9 @@ N       many_people  {多くの人}  N  sem=human
 # "a lot of", "lots of": たくさんの.
 ART     a_lot_of  {たくさんの}  DET  f0=M30B0 idiom=5
 ART     lots_of   {たくさんの}  DET  f0=M30B0 idiom=5
-# "as tall as": the analysis rules write と同じくらい or, negated, ほど.
-CONJas  as    {}  OTHER
+# "as": として ("as a teacher"); in "as tall as" the first has no Japanese
+# and the analysis rules write the second, と同じくらい or, negated, ほど.
+CONJas  as    {として}  OTHER
 # "more" and "most" before an adjective: より and 一番 say it in Japanese.
 # "that one", "this one": the thing pointed at.
 PRN    this_one  {これ}  N  f0=S31B0 idiom=5
