@@ -703,6 +703,9 @@ ADV  finally        {最後に}        ADV
 ADV  instead        {代わりに}      ADV
 ADV  otherwise      {そうでなければ}  ADV
 ADV  currently      {現在}          ADV
+ADV  for_more_details      {詳細については}  ADV  idiom=5
+ADV  for_more_information  {詳しくは}        ADV  idiom=5
+ADV  for_details           {詳細については}  ADV  idiom=5
 # Verbs of the core whose nouns real text uses as much: the core answers
 # for every reading of its words, so the nouns are here too.
 N  change  {変更}      N

@@ -75,6 +75,9 @@ TEST(E2jRealText, AnAdverbialBeforeTheClauseKeepsItsComma) {
         {"In the park, the children play.", "公園で、子供は遊ぶ。", "公園で、子供は遊びます。"},
         {"Yesterday, he came.", "昨日、彼は来た。", "昨日、彼は来ました。"},
         {"Of course, I like music.", "もちろん、私は音楽を好む。", "もちろん、私は音楽を好みます。"},
+        // Where to read more goes first, as Japanese says it.
+        {"See the book for more details.", "詳細については本を見ろ。", "詳細については本を見てください。"},
+        {"For more information, read the book.", "詳しくは、本を読め。", "詳しくは、本を読んでください。"},
     };
     ExpectPlainAndPolite(cases);
 }
