@@ -150,6 +150,9 @@ TEST(E2jVerbForms, InfinitiveComplementsReadAsJapanese) {
         // The question word fills the infinitive's object.
         {"What do you want to eat?", "あなたは何を食べたいか？", "あなたは何を食べたいですか？"},
         {"John wanted to meet Mary.", "ジョンはメアリーに会いたがっていた。", "ジョンはメアリーに会いたがっていました。"},
+        // "to be" becomes: になる.
+        {"I want to be a teacher.", "私は先生になりたい。", "私は先生になりたいです。"},
+        {"I want to be strong.", "私は強くなりたい。", "私は強くなりたいです。"},
         {"He tried to read the book.", "彼は本を読もうとした。", "彼は本を読もうとしました。"},
         {"I need to study English.", "私は英語を勉強する必要がある。", "私は英語を勉強する必要があります。"},
         {"She began to cry.", "彼女は泣き始めた。", "彼女は泣き始めました。"},
