@@ -132,9 +132,8 @@ uint16_t ParseChartCreator::FillChart(std::vector<PreparsedWord>& words, Diction
             // span would make chart building quadratic in dictionary work.
             // A text ending in a hyphen is the exception: the hyphen rewriter
             // joins "S-O-B" whole, though "S-O-" rewrites to nothing.
-            if (!longerMayExist && !(!text.empty() && text.back() == '-') && j + 1 < n &&
-                LongerSpanExtends(words, i, j))
-                break;
+            bool const mayJoinHyphen = !text.empty() && text.back() == '-';
+            if (!longerMayExist && !mayJoinHyphen && j + 1 < n && LongerSpanExtends(words, i, j)) break;
         }
     }
     LoadExtraChartWords(lookup);
