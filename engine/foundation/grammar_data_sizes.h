@@ -5,6 +5,6 @@
 #include <cstddef>
 
 constexpr unsigned kFeatPosCount = 122;
-constexpr std::size_t kEPOSMapSize = 448;
+constexpr std::size_t kEPOSMapSize = 449;
 constexpr unsigned kFreeIndex_SIZE = 12;
 constexpr unsigned kFreeHeapBytes = 43;
