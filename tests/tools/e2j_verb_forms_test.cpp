@@ -129,6 +129,7 @@ TEST(E2jVerbForms, ImperativesReadAsJapanese) {
         {"Do not eat the fish.", "魚を食べるな。", "魚を食べないでください。"},
         // "please" asks in either style.
         {"Please open the door.", "ドアを開けてください。", "ドアを開けてください。"},
+        {"Please don't run.", "走らないでください。", "走らないでください。"},
         // Be and an adjective: its adverb form and する.
         {"Be quiet.", "静かにしろ。", "静かにしてください。"},
         // "Let's" suggests: the volitional, ましょう.
