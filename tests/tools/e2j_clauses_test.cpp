@@ -58,6 +58,8 @@ TEST(E2jClauses, RelativeClausesComeBeforeTheirNounInPlainForm) {
         {"The book that I did not buy is red.", "私が買わなかった本は赤い。", "私が買わなかった本は赤いです。"},
         {"The book that I read in the library was interesting.", "私が図書館で読んだ本は面白かった。",
          "私が図書館で読んだ本は面白かったです。"},
+        {"Who wrote the book that you are reading?", "誰があなたが読んでいる本を書いたか？",
+         "誰があなたが読んでいる本を書きましたか？"},
         {"The man whom John met is my father.", "ジョンが会った男は私の父だ。", "ジョンが会った男は私の父です。"},
         {"I have a friend who lives in Tokyo.", "私は東京に住んでいる友達を持っている。",
          "私は東京に住んでいる友達を持っています。"},
