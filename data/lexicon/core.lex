@@ -170,6 +170,7 @@ PREP  in_front_of  {の前で}  idiom=5
 VI01  go          {行}k-        VCik  third=goes past=went pastpart=gone
 VT01  go          {行}k-        VCik  third=goes past=went pastpart=gone needs=to transplant=NP:+ni
 VI01  come        {来}-         Vku   past=came pastpart=come ing=coming
+VI01  come_in     {入}r-        VCr   third=comes_in past=came_in pastpart=come_in ing=coming_in
 VT01  see         {見}-         VV    past=saw pastpart=seen ing=seeing
 VT01  eat         {食べ}-       VV    past=ate pastpart=eaten subj=animate obj=food pp=with:instrument
 VT01  take        {取}r-        VCr   past=took pastpart=taken

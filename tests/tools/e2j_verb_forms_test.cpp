@@ -236,4 +236,14 @@ TEST(E2jVerbForms, ContractionsReadAsTheirFullForms) {
     ExpectPlainAndPolite(cases);
 }
 
+// "come" is both the base and the participle: after a subject it is the
+// present, after "have" the perfect.
+TEST(E2jVerbForms, ABaseSpeltAsTheParticipleIsThePresent) {
+    StyledTranslation const cases[] = {
+        {"I come here.", "私はここに来る。", "私はここに来ます。"},
+        {"He has come.", "彼は来た。", "彼は来ました。"},
+    };
+    ExpectPlainAndPolite(cases);
+}
+
 }  // namespace
