@@ -234,147 +234,149 @@ AnalysisRule const kAnalysisRules[] = {
     {515, 987, 3, 0x00, {}, 0x0, {5410, 3336, 63, 98, 76, 41}},  // copula-relative-na
     {518, 993, 2, 0x00, {}, 0x0, {99, 63, 91, 94, 70}},  // before-present
     {520, 996, 2, 0x00, {}, 0x0, {100, 63, 91, 94, 76}},  // after-past
-    {522, 1001, 1, 0x00, {}, 0x0, {96, 94}},  // because-comma
-    {523, 1003, 1, 0x00, {}, 0x0, {94, 101}},  // when-comma
-    {524, 1005, 1, 0x00, {}, 0x0, {94, 95}},  // if-comma
-    {525, 1010, 1, 0x00, {}, 0x0, {1465, 102, 88}},  // but-ga
-    {526, 1012, 1, 0x00, {}, 0x0, {1466, 102, 88}},  // or-ka
-    {527, 1014, 1, 0x00, {}, 0x0, {103, 102}},  // so-kara
-    {528, 1020, 3, 0x02, {}, 0x0, {3332, 76}},  // pres-ru-vv (plain)
-    {528, 1020, 3, 0x04, {}, 0x0, {3332, 76}},  // pres-ru-vv (written)
-    {531, 1024, 3, 0x02, {}, 0x0, {3333, 76}},  // pres-ru-vku (plain)
-    {531, 1024, 3, 0x04, {}, 0x0, {3333, 76}},  // pres-ru-vku (written)
-    {534, 1028, 3, 0x02, {}, 0x0, {3334, 76}},  // pres-ru-vsu (plain)
-    {534, 1028, 3, 0x04, {}, 0x0, {3334, 76}},  // pres-ru-vsu (written)
-    {537, 1032, 3, 0x02, {}, 0x0, {5443, 3338, 76}},  // pres-w (plain)
-    {537, 1032, 3, 0x04, {}, 0x0, {5443, 3338, 76}},  // pres-w (written)
-    {540, 1036, 3, 0x02, {}, 0x0, {3335, 76}},  // pres-u-godan (plain)
-    {540, 1036, 3, 0x04, {}, 0x0, {3335, 76}},  // pres-u-godan (written)
-    {543, 1042, 3, 0x02, {}, 0x0, {3332, 70}},  // past-vv (plain)
-    {543, 1042, 3, 0x04, {}, 0x0, {3332, 70}},  // past-vv (written)
-    {546, 1046, 3, 0x02, {}, 0x0, {3333, 70}},  // past-vku (plain)
-    {546, 1046, 3, 0x04, {}, 0x0, {3333, 70}},  // past-vku (written)
-    {549, 1050, 3, 0x02, {}, 0x0, {5413, 3334, 70}},  // past-vsu (plain)
-    {549, 1050, 3, 0x04, {}, 0x0, {5413, 3334, 70}},  // past-vsu (written)
-    {552, 1054, 3, 0x02, {}, 0x0, {5444, 3340, 70}},  // past-k (plain)
-    {552, 1054, 3, 0x04, {}, 0x0, {5444, 3340, 70}},  // past-k (written)
-    {555, 1058, 3, 0x02, {}, 0x0, {5444, 3339, 70}},  // past-ik (plain)
-    {555, 1058, 3, 0x04, {}, 0x0, {5444, 3339, 70}},  // past-ik (written)
-    {558, 1062, 3, 0x02, {}, 0x0, {5445, 3341, 70}},  // past-g (plain)
-    {558, 1062, 3, 0x04, {}, 0x0, {5445, 3341, 70}},  // past-g (written)
-    {561, 1066, 3, 0x02, {}, 0x0, {5446, 3342, 70}},  // past-s (plain)
-    {561, 1066, 3, 0x04, {}, 0x0, {5446, 3342, 70}},  // past-s (written)
-    {564, 1070, 3, 0x02, {}, 0x0, {5447, 3343, 70}},  // past-t (plain)
-    {564, 1070, 3, 0x04, {}, 0x0, {5447, 3343, 70}},  // past-t (written)
-    {567, 1074, 3, 0x02, {}, 0x0, {5448, 3344, 70}},  // past-r (plain)
-    {567, 1074, 3, 0x04, {}, 0x0, {5448, 3344, 70}},  // past-r (written)
-    {570, 1078, 3, 0x02, {}, 0x0, {5443, 3338, 70}},  // past-w (plain)
-    {570, 1078, 3, 0x04, {}, 0x0, {5443, 3338, 70}},  // past-w (written)
-    {573, 1082, 3, 0x02, {}, 0x0, {5449, 3345, 70}},  // past-m (plain)
-    {573, 1082, 3, 0x04, {}, 0x0, {5449, 3345, 70}},  // past-m (written)
-    {576, 1086, 3, 0x02, {}, 0x0, {5450, 3346, 70}},  // past-b (plain)
-    {576, 1086, 3, 0x04, {}, 0x0, {5450, 3346, 70}},  // past-b (written)
-    {579, 1090, 3, 0x02, {}, 0x0, {5451, 3347, 70}},  // past-n (plain)
-    {579, 1090, 3, 0x04, {}, 0x0, {5451, 3347, 70}},  // past-n (written)
-    {582, 1096, 5, 0x02, {}, 0x0, {3335, 60}},  // neg-stem-godan (plain)
-    {582, 1096, 5, 0x04, {}, 0x0, {3335, 60}},  // neg-stem-godan (written)
-    {587, 1102, 5, 0x02, {}, 0x0, {5413, 3334, 60}},  // neg-stem-vsu (plain)
-    {587, 1102, 5, 0x04, {}, 0x0, {5413, 3334, 60}},  // neg-stem-vsu (written)
-    {592, 1108, 4, 0x02, {}, 0x0, {60, 76}},  // neg-pres (plain)
-    {592, 1108, 4, 0x04, {}, 0x0, {60, 76}},  // neg-pres (written)
-    {596, 1113, 4, 0x02, {}, 0x0, {60, 70}},  // neg-past (plain)
-    {596, 1113, 4, 0x04, {}, 0x0, {60, 70}},  // neg-past (written)
-    {600, 1122, 8, 0x01, {}, 0x0, {3335, 63}},  // polite-stem-godan (polite)
-    {608, 1131, 1, 0x01, {}, 0x0, {5452, 3338}},  // polite-stem-w (polite)
-    {609, 1133, 8, 0x01, {}, 0x0, {5413, 3334, 63}},  // polite-stem-vsu (polite)
-    {617, 1142, 3, 0x01, {}, 0x0, {3331, 76}},  // polite-pres (polite)
-    {620, 1146, 3, 0x01, {}, 0x0, {3331, 70}},  // polite-past (polite)
-    {623, 1150, 4, 0x01, {}, 0x0, {60, 76}},  // polite-neg-pres (polite)
-    {627, 1155, 4, 0x01, {}, 0x0, {60, 70}},  // polite-neg-past (polite)
-    {631, 1164, 3, 0x02, {}, 0x0, {5410, 5412, 3329, 76, 41}},  // adj-pres (plain)
-    {631, 1164, 3, 0x04, {}, 0x0, {5410, 5412, 3329, 76, 41}},  // adj-pres (written)
-    {634, 1168, 3, 0x01, {}, 0x0, {5410, 5412, 3329, 76, 41}},  // adj-pres-polite (polite)
-    {637, 1172, 3, 0x02, {}, 0x0, {5410, 5412, 3329, 70, 41}},  // adj-past (plain)
-    {637, 1172, 3, 0x04, {}, 0x0, {5410, 5412, 3329, 70, 41}},  // adj-past (written)
-    {640, 1176, 3, 0x01, {}, 0x0, {5410, 5412, 3329, 70, 41}},  // adj-past-polite (polite)
-    {643, 1180, 5, 0x02, {}, 0x0, {5410, 5412, 3329, 60, 41}},  // adj-neg (plain)
-    {643, 1180, 5, 0x04, {}, 0x0, {5410, 5412, 3329, 60, 41}},  // adj-neg (written)
-    {648, 1186, 5, 0x01, {}, 0x0, {5410, 5412, 3329, 60, 41}},  // adj-neg-polite (polite)
-    {653, 1194, 2, 0x02, {}, 0x0, {5412, 3329, 76}},  // adj-bare-pres (plain)
-    {653, 1194, 2, 0x04, {}, 0x0, {5412, 3329, 76}},  // adj-bare-pres (written)
-    {655, 1197, 2, 0x01, {}, 0x0, {5412, 3329, 76}},  // adj-bare-pres-polite (polite)
-    {657, 1200, 2, 0x02, {}, 0x0, {5412, 3329, 70}},  // adj-bare-past (plain)
-    {657, 1200, 2, 0x04, {}, 0x0, {5412, 3329, 70}},  // adj-bare-past (written)
-    {659, 1203, 2, 0x01, {}, 0x0, {5412, 3329, 70}},  // adj-bare-past-polite (polite)
-    {661, 1208, 2, 0x00, {}, 0x0, {5412, 3329, 47}},  // adj-attributive
-    {663, 1211, 2, 0x00, {}, 0x0, {5412, 3330, 47}},  // na-adj-attributive
-    {665, 1214, 2, 0x00, {}, 0x0, {5412, 3350, 47}},  // no-adj-attributive
-    {667, 1220, 2, 0x02, {}, 0x0, {5410, 76, 41}},  // copula-pres-plain (plain)
-    {669, 1223, 2, 0x02, {}, 0x0, {5410, 70, 41}},  // copula-past-plain (plain)
-    {671, 1226, 2, 0x04, {}, 0x0, {5410, 76, 41}},  // copula-pres-written (written)
-    {673, 1229, 2, 0x04, {}, 0x0, {5410, 70, 41}},  // copula-past-written (written)
-    {675, 1232, 2, 0x01, {}, 0x0, {5410, 76, 41}},  // copula-pres-polite (polite)
-    {677, 1235, 2, 0x01, {}, 0x0, {5410, 70, 41}},  // copula-past-polite (polite)
-    {679, 1238, 4, 0x02, {}, 0x0, {5410, 60, 41}},  // copula-neg (plain)
-    {679, 1238, 4, 0x04, {}, 0x0, {5410, 60, 41}},  // copula-neg (written)
-    {683, 1243, 4, 0x01, {}, 0x0, {5410, 60, 41}},  // copula-neg-polite (polite)
-    {687, 1252, 1, 0x00, {}, 0x0, {104}},  // dat-ni
-    {688, 1254, 1, 0x00, {}, 0x0, {40}},  // nom-ga
-    {689, 1256, 1, 0x00, {}, 0x0, {105}},  // nom-ha
-    {690, 1258, 1, 0x00, {}, 0x0, {106}},  // hodo
-    {691, 1262, 1, 0x00, {}, 0x0, {5409, 36, 37, 44}},  // pp-in-np-de
-    {692, 1264, 1, 0x00, {}, 0x0, {5453, 36, 37, 44}},  // pp-in-np-ni
-    {693, 1269, 1, 0x00, {}, 0x0, {2700, 3640, 36, 37, 44}},  // pp-with-in-np
-    {694, 1271, 2, 0x00, {}, 0x0, {2700, 3640, 36, 37, 84, 39}},  // pp-with-instrument
-    {696, 1276, 1, 0x40, {}, 0x0, {63, 78}},  // question-ka
-    {697, 1278, 1, 0x40, {}, 0x0, {63, 107}},  // question-wh-ka
-    {698, 1282, 3, 0x02, {}, 0x0, {3641, 5454, 63, 41}},  // question-copula-plain (plain)
-    {701, 1292, 2, 0x00, {}, 0x0, {108, 65, 44, 84}},  // paren-after-object
-    {703, 1295, 2, 0x00, {}, 0x0, {109, 65, 44, 84}},  // quote-after-object
-    {705, 1298, 2, 0x00, {}, 0x0, {109, 47, 65, 44, 84}},  // quoted-noun-after-object
-    {707, 1302, 2, 0x00, {}, 0x0, {109, 91, 59, 44, 86}},  // quote-topic
-    {709, 1305, 2, 0x00, {}, 0x0, {109, 91, 47, 59, 44, 86}},  // quoted-noun-topic
-    {711, 1315, 3, 0x00, {}, 0x0, {2690, 3642, 36, 51, 43, 37, 44}},  // superlative-in
-    {714, 1320, 2, 0x00, {}, 0x0, {2701, 3642, 36, 43, 37, 84}},  // superlative-of
-    {716, 1334, 3, 0x00, {}, 0x0, {2702, 36, 39, 110, 111}},  // for-a-length
-    {719, 1342, 2, 0x00, {}, 0x0, {3643, 39, 110, 111}},  // count-hours
-    {721, 1345, 2, 0x00, {}, 0x0, {3644, 39, 110, 111}},  // count-minutes
-    {723, 1348, 2, 0x00, {}, 0x0, {3645, 39, 110, 111}},  // count-seconds
-    {725, 1351, 2, 0x00, {}, 0x0, {3646, 39, 110, 111}},  // count-days
-    {727, 1354, 2, 0x00, {}, 0x0, {3647, 39, 110, 111}},  // count-weeks
-    {729, 1357, 2, 0x00, {}, 0x0, {3648, 39, 110, 111}},  // count-months
-    {731, 1360, 2, 0x00, {}, 0x0, {3649, 39, 110, 111}},  // count-years
-    {733, 1363, 2, 0x00, {}, 0x0, {3650, 39, 110, 111}},  // count-yens
-    {735, 1366, 2, 0x00, {}, 0x0, {47, 110, 111}},  // count-people
-    {737, 1369, 2, 0x00, {}, 0x0, {47, 110, 111}},  // count-animals
-    {739, 1372, 2, 0x00, {}, 0x0, {47, 110, 111}},  // count-vehicles
-    {741, 1375, 2, 0x00, {}, 0x0, {47, 110, 111}},  // count-machines
-    {743, 1380, 3, 0x00, {}, 0x0, {3651, 39, 110, 111}},  // count-book
-    {746, 1384, 3, 0x00, {}, 0x0, {3652, 39, 110, 111}},  // count-magazine
-    {749, 1388, 3, 0x00, {}, 0x0, {3653, 39, 110, 111}},  // count-dictionary
-    {752, 1392, 3, 0x00, {}, 0x0, {3654, 39, 110, 111}},  // count-notebook
-    {755, 1396, 3, 0x00, {}, 0x0, {3655, 39, 110, 111}},  // count-pen
-    {758, 1400, 3, 0x00, {}, 0x0, {3656, 39, 110, 111}},  // count-pencil
-    {761, 1404, 3, 0x00, {}, 0x0, {3657, 39, 110, 111}},  // count-bottle
-    {764, 1408, 3, 0x00, {}, 0x0, {3658, 39, 110, 111}},  // count-umbrella
-    {767, 1412, 3, 0x00, {}, 0x0, {3659, 39, 110, 111}},  // count-tree
-    {770, 1416, 3, 0x00, {}, 0x0, {3660, 39, 110, 111}},  // count-flower
-    {773, 1420, 3, 0x00, {}, 0x0, {3661, 39, 110, 111}},  // count-ticket
-    {776, 1424, 3, 0x00, {}, 0x0, {3662, 39, 110, 111}},  // count-paper
-    {779, 1428, 3, 0x00, {}, 0x0, {3663, 39, 110, 111}},  // count-picture
-    {782, 1432, 3, 0x00, {}, 0x0, {3664, 39, 110, 111}},  // count-shirt
-    {785, 1436, 3, 0x00, {}, 0x0, {3665, 39, 110, 111}},  // count-map
-    {788, 1440, 3, 0x00, {}, 0x0, {3666, 39, 110, 111}},  // count-photo
-    {791, 1444, 3, 0x00, {}, 0x0, {3667, 39, 110, 111}},  // count-stamp
-    {794, 1450, 2, 0x00, {}, 0x0, {112, 47}},  // count-how-many
-    {796, 1453, 2, 0x00, {}, 0x0, {3668, 113, 47, 111}},  // count-ten
-    {798, 1456, 2, 0x00, {}, 0x0, {113, 47, 111}},  // count-things
-    {800, 1459, 2, 0x00, {}, 0x0, {47, 110, 111}},  // count-digits
-    {802, 1465, 4, 0x00, {}, 0x0, {114, 40, 38, 47, 110, 42}},  // there-number-floats
-    {806, 1470, 4, 0x00, {}, 0x0, {114, 47, 61, 110, 42, 115}},  // object-number-floats
+    {522, 1000, 2, 0x00, {}, 0x0, {94, 50, 95}},  // if-not
+    {524, 1003, 2, 0x00, {}, 0x0, {101, 94, 95}},  // if-so
+    {526, 1008, 1, 0x00, {}, 0x0, {96, 94}},  // because-comma
+    {527, 1010, 1, 0x00, {}, 0x0, {94, 102}},  // when-comma
+    {528, 1012, 1, 0x00, {}, 0x0, {94, 95}},  // if-comma
+    {529, 1017, 1, 0x00, {}, 0x0, {1465, 103, 88}},  // but-ga
+    {530, 1019, 1, 0x00, {}, 0x0, {1466, 103, 88}},  // or-ka
+    {531, 1021, 1, 0x00, {}, 0x0, {101, 103}},  // so-kara
+    {532, 1027, 3, 0x02, {}, 0x0, {3332, 76}},  // pres-ru-vv (plain)
+    {532, 1027, 3, 0x04, {}, 0x0, {3332, 76}},  // pres-ru-vv (written)
+    {535, 1031, 3, 0x02, {}, 0x0, {3333, 76}},  // pres-ru-vku (plain)
+    {535, 1031, 3, 0x04, {}, 0x0, {3333, 76}},  // pres-ru-vku (written)
+    {538, 1035, 3, 0x02, {}, 0x0, {3334, 76}},  // pres-ru-vsu (plain)
+    {538, 1035, 3, 0x04, {}, 0x0, {3334, 76}},  // pres-ru-vsu (written)
+    {541, 1039, 3, 0x02, {}, 0x0, {5443, 3338, 76}},  // pres-w (plain)
+    {541, 1039, 3, 0x04, {}, 0x0, {5443, 3338, 76}},  // pres-w (written)
+    {544, 1043, 3, 0x02, {}, 0x0, {3335, 76}},  // pres-u-godan (plain)
+    {544, 1043, 3, 0x04, {}, 0x0, {3335, 76}},  // pres-u-godan (written)
+    {547, 1049, 3, 0x02, {}, 0x0, {3332, 70}},  // past-vv (plain)
+    {547, 1049, 3, 0x04, {}, 0x0, {3332, 70}},  // past-vv (written)
+    {550, 1053, 3, 0x02, {}, 0x0, {3333, 70}},  // past-vku (plain)
+    {550, 1053, 3, 0x04, {}, 0x0, {3333, 70}},  // past-vku (written)
+    {553, 1057, 3, 0x02, {}, 0x0, {5413, 3334, 70}},  // past-vsu (plain)
+    {553, 1057, 3, 0x04, {}, 0x0, {5413, 3334, 70}},  // past-vsu (written)
+    {556, 1061, 3, 0x02, {}, 0x0, {5444, 3340, 70}},  // past-k (plain)
+    {556, 1061, 3, 0x04, {}, 0x0, {5444, 3340, 70}},  // past-k (written)
+    {559, 1065, 3, 0x02, {}, 0x0, {5444, 3339, 70}},  // past-ik (plain)
+    {559, 1065, 3, 0x04, {}, 0x0, {5444, 3339, 70}},  // past-ik (written)
+    {562, 1069, 3, 0x02, {}, 0x0, {5445, 3341, 70}},  // past-g (plain)
+    {562, 1069, 3, 0x04, {}, 0x0, {5445, 3341, 70}},  // past-g (written)
+    {565, 1073, 3, 0x02, {}, 0x0, {5446, 3342, 70}},  // past-s (plain)
+    {565, 1073, 3, 0x04, {}, 0x0, {5446, 3342, 70}},  // past-s (written)
+    {568, 1077, 3, 0x02, {}, 0x0, {5447, 3343, 70}},  // past-t (plain)
+    {568, 1077, 3, 0x04, {}, 0x0, {5447, 3343, 70}},  // past-t (written)
+    {571, 1081, 3, 0x02, {}, 0x0, {5448, 3344, 70}},  // past-r (plain)
+    {571, 1081, 3, 0x04, {}, 0x0, {5448, 3344, 70}},  // past-r (written)
+    {574, 1085, 3, 0x02, {}, 0x0, {5443, 3338, 70}},  // past-w (plain)
+    {574, 1085, 3, 0x04, {}, 0x0, {5443, 3338, 70}},  // past-w (written)
+    {577, 1089, 3, 0x02, {}, 0x0, {5449, 3345, 70}},  // past-m (plain)
+    {577, 1089, 3, 0x04, {}, 0x0, {5449, 3345, 70}},  // past-m (written)
+    {580, 1093, 3, 0x02, {}, 0x0, {5450, 3346, 70}},  // past-b (plain)
+    {580, 1093, 3, 0x04, {}, 0x0, {5450, 3346, 70}},  // past-b (written)
+    {583, 1097, 3, 0x02, {}, 0x0, {5451, 3347, 70}},  // past-n (plain)
+    {583, 1097, 3, 0x04, {}, 0x0, {5451, 3347, 70}},  // past-n (written)
+    {586, 1103, 5, 0x02, {}, 0x0, {3335, 60}},  // neg-stem-godan (plain)
+    {586, 1103, 5, 0x04, {}, 0x0, {3335, 60}},  // neg-stem-godan (written)
+    {591, 1109, 5, 0x02, {}, 0x0, {5413, 3334, 60}},  // neg-stem-vsu (plain)
+    {591, 1109, 5, 0x04, {}, 0x0, {5413, 3334, 60}},  // neg-stem-vsu (written)
+    {596, 1115, 4, 0x02, {}, 0x0, {60, 76}},  // neg-pres (plain)
+    {596, 1115, 4, 0x04, {}, 0x0, {60, 76}},  // neg-pres (written)
+    {600, 1120, 4, 0x02, {}, 0x0, {60, 70}},  // neg-past (plain)
+    {600, 1120, 4, 0x04, {}, 0x0, {60, 70}},  // neg-past (written)
+    {604, 1129, 8, 0x01, {}, 0x0, {3335, 63}},  // polite-stem-godan (polite)
+    {612, 1138, 1, 0x01, {}, 0x0, {5452, 3338}},  // polite-stem-w (polite)
+    {613, 1140, 8, 0x01, {}, 0x0, {5413, 3334, 63}},  // polite-stem-vsu (polite)
+    {621, 1149, 3, 0x01, {}, 0x0, {3331, 76}},  // polite-pres (polite)
+    {624, 1153, 3, 0x01, {}, 0x0, {3331, 70}},  // polite-past (polite)
+    {627, 1157, 4, 0x01, {}, 0x0, {60, 76}},  // polite-neg-pres (polite)
+    {631, 1162, 4, 0x01, {}, 0x0, {60, 70}},  // polite-neg-past (polite)
+    {635, 1171, 3, 0x02, {}, 0x0, {5410, 5412, 3329, 76, 41}},  // adj-pres (plain)
+    {635, 1171, 3, 0x04, {}, 0x0, {5410, 5412, 3329, 76, 41}},  // adj-pres (written)
+    {638, 1175, 3, 0x01, {}, 0x0, {5410, 5412, 3329, 76, 41}},  // adj-pres-polite (polite)
+    {641, 1179, 3, 0x02, {}, 0x0, {5410, 5412, 3329, 70, 41}},  // adj-past (plain)
+    {641, 1179, 3, 0x04, {}, 0x0, {5410, 5412, 3329, 70, 41}},  // adj-past (written)
+    {644, 1183, 3, 0x01, {}, 0x0, {5410, 5412, 3329, 70, 41}},  // adj-past-polite (polite)
+    {647, 1187, 5, 0x02, {}, 0x0, {5410, 5412, 3329, 60, 41}},  // adj-neg (plain)
+    {647, 1187, 5, 0x04, {}, 0x0, {5410, 5412, 3329, 60, 41}},  // adj-neg (written)
+    {652, 1193, 5, 0x01, {}, 0x0, {5410, 5412, 3329, 60, 41}},  // adj-neg-polite (polite)
+    {657, 1201, 2, 0x02, {}, 0x0, {5412, 3329, 76}},  // adj-bare-pres (plain)
+    {657, 1201, 2, 0x04, {}, 0x0, {5412, 3329, 76}},  // adj-bare-pres (written)
+    {659, 1204, 2, 0x01, {}, 0x0, {5412, 3329, 76}},  // adj-bare-pres-polite (polite)
+    {661, 1207, 2, 0x02, {}, 0x0, {5412, 3329, 70}},  // adj-bare-past (plain)
+    {661, 1207, 2, 0x04, {}, 0x0, {5412, 3329, 70}},  // adj-bare-past (written)
+    {663, 1210, 2, 0x01, {}, 0x0, {5412, 3329, 70}},  // adj-bare-past-polite (polite)
+    {665, 1215, 2, 0x00, {}, 0x0, {5412, 3329, 47}},  // adj-attributive
+    {667, 1218, 2, 0x00, {}, 0x0, {5412, 3330, 47}},  // na-adj-attributive
+    {669, 1221, 2, 0x00, {}, 0x0, {5412, 3350, 47}},  // no-adj-attributive
+    {671, 1227, 2, 0x02, {}, 0x0, {5410, 76, 41}},  // copula-pres-plain (plain)
+    {673, 1230, 2, 0x02, {}, 0x0, {5410, 70, 41}},  // copula-past-plain (plain)
+    {675, 1233, 2, 0x04, {}, 0x0, {5410, 76, 41}},  // copula-pres-written (written)
+    {677, 1236, 2, 0x04, {}, 0x0, {5410, 70, 41}},  // copula-past-written (written)
+    {679, 1239, 2, 0x01, {}, 0x0, {5410, 76, 41}},  // copula-pres-polite (polite)
+    {681, 1242, 2, 0x01, {}, 0x0, {5410, 70, 41}},  // copula-past-polite (polite)
+    {683, 1245, 4, 0x02, {}, 0x0, {5410, 60, 41}},  // copula-neg (plain)
+    {683, 1245, 4, 0x04, {}, 0x0, {5410, 60, 41}},  // copula-neg (written)
+    {687, 1250, 4, 0x01, {}, 0x0, {5410, 60, 41}},  // copula-neg-polite (polite)
+    {691, 1259, 1, 0x00, {}, 0x0, {104}},  // dat-ni
+    {692, 1261, 1, 0x00, {}, 0x0, {40}},  // nom-ga
+    {693, 1263, 1, 0x00, {}, 0x0, {105}},  // nom-ha
+    {694, 1265, 1, 0x00, {}, 0x0, {106}},  // hodo
+    {695, 1269, 1, 0x00, {}, 0x0, {5409, 36, 37, 44}},  // pp-in-np-de
+    {696, 1271, 1, 0x00, {}, 0x0, {5453, 36, 37, 44}},  // pp-in-np-ni
+    {697, 1276, 1, 0x00, {}, 0x0, {2700, 3640, 36, 37, 44}},  // pp-with-in-np
+    {698, 1278, 2, 0x00, {}, 0x0, {2700, 3640, 36, 37, 84, 39}},  // pp-with-instrument
+    {700, 1283, 1, 0x40, {}, 0x0, {63, 78}},  // question-ka
+    {701, 1285, 1, 0x40, {}, 0x0, {63, 107}},  // question-wh-ka
+    {702, 1289, 3, 0x02, {}, 0x0, {3641, 5454, 63, 41}},  // question-copula-plain (plain)
+    {705, 1299, 2, 0x00, {}, 0x0, {108, 65, 44, 84}},  // paren-after-object
+    {707, 1302, 2, 0x00, {}, 0x0, {109, 65, 44, 84}},  // quote-after-object
+    {709, 1305, 2, 0x00, {}, 0x0, {109, 47, 65, 44, 84}},  // quoted-noun-after-object
+    {711, 1309, 2, 0x00, {}, 0x0, {109, 91, 59, 44, 86}},  // quote-topic
+    {713, 1312, 2, 0x00, {}, 0x0, {109, 91, 47, 59, 44, 86}},  // quoted-noun-topic
+    {715, 1322, 3, 0x00, {}, 0x0, {2690, 3642, 36, 51, 43, 37, 44}},  // superlative-in
+    {718, 1327, 2, 0x00, {}, 0x0, {2701, 3642, 36, 43, 37, 84}},  // superlative-of
+    {720, 1341, 3, 0x00, {}, 0x0, {2702, 36, 39, 110, 111}},  // for-a-length
+    {723, 1349, 2, 0x00, {}, 0x0, {3643, 39, 110, 111}},  // count-hours
+    {725, 1352, 2, 0x00, {}, 0x0, {3644, 39, 110, 111}},  // count-minutes
+    {727, 1355, 2, 0x00, {}, 0x0, {3645, 39, 110, 111}},  // count-seconds
+    {729, 1358, 2, 0x00, {}, 0x0, {3646, 39, 110, 111}},  // count-days
+    {731, 1361, 2, 0x00, {}, 0x0, {3647, 39, 110, 111}},  // count-weeks
+    {733, 1364, 2, 0x00, {}, 0x0, {3648, 39, 110, 111}},  // count-months
+    {735, 1367, 2, 0x00, {}, 0x0, {3649, 39, 110, 111}},  // count-years
+    {737, 1370, 2, 0x00, {}, 0x0, {3650, 39, 110, 111}},  // count-yens
+    {739, 1373, 2, 0x00, {}, 0x0, {47, 110, 111}},  // count-people
+    {741, 1376, 2, 0x00, {}, 0x0, {47, 110, 111}},  // count-animals
+    {743, 1379, 2, 0x00, {}, 0x0, {47, 110, 111}},  // count-vehicles
+    {745, 1382, 2, 0x00, {}, 0x0, {47, 110, 111}},  // count-machines
+    {747, 1387, 3, 0x00, {}, 0x0, {3651, 39, 110, 111}},  // count-book
+    {750, 1391, 3, 0x00, {}, 0x0, {3652, 39, 110, 111}},  // count-magazine
+    {753, 1395, 3, 0x00, {}, 0x0, {3653, 39, 110, 111}},  // count-dictionary
+    {756, 1399, 3, 0x00, {}, 0x0, {3654, 39, 110, 111}},  // count-notebook
+    {759, 1403, 3, 0x00, {}, 0x0, {3655, 39, 110, 111}},  // count-pen
+    {762, 1407, 3, 0x00, {}, 0x0, {3656, 39, 110, 111}},  // count-pencil
+    {765, 1411, 3, 0x00, {}, 0x0, {3657, 39, 110, 111}},  // count-bottle
+    {768, 1415, 3, 0x00, {}, 0x0, {3658, 39, 110, 111}},  // count-umbrella
+    {771, 1419, 3, 0x00, {}, 0x0, {3659, 39, 110, 111}},  // count-tree
+    {774, 1423, 3, 0x00, {}, 0x0, {3660, 39, 110, 111}},  // count-flower
+    {777, 1427, 3, 0x00, {}, 0x0, {3661, 39, 110, 111}},  // count-ticket
+    {780, 1431, 3, 0x00, {}, 0x0, {3662, 39, 110, 111}},  // count-paper
+    {783, 1435, 3, 0x00, {}, 0x0, {3663, 39, 110, 111}},  // count-picture
+    {786, 1439, 3, 0x00, {}, 0x0, {3664, 39, 110, 111}},  // count-shirt
+    {789, 1443, 3, 0x00, {}, 0x0, {3665, 39, 110, 111}},  // count-map
+    {792, 1447, 3, 0x00, {}, 0x0, {3666, 39, 110, 111}},  // count-photo
+    {795, 1451, 3, 0x00, {}, 0x0, {3667, 39, 110, 111}},  // count-stamp
+    {798, 1457, 2, 0x00, {}, 0x0, {112, 47}},  // count-how-many
+    {800, 1460, 2, 0x00, {}, 0x0, {3668, 113, 47, 111}},  // count-ten
+    {802, 1463, 2, 0x00, {}, 0x0, {113, 47, 111}},  // count-things
+    {804, 1466, 2, 0x00, {}, 0x0, {47, 110, 111}},  // count-digits
+    {806, 1472, 4, 0x00, {}, 0x0, {114, 40, 38, 47, 110, 42}},  // there-number-floats
+    {810, 1477, 4, 0x00, {}, 0x0, {114, 47, 61, 110, 42, 115}},  // object-number-floats
 };
-unsigned const kAnalysisRuleCount = 362;
-unsigned const kFirstNumberRule = 326;
+unsigned const kAnalysisRuleCount = 364;
+unsigned const kFirstNumberRule = 328;
 
 AnalConstit const kAnalConstits[] = {
     {0, 4, 0},  // theres-be 0
@@ -899,296 +901,300 @@ AnalConstit const kAnalConstits[] = {
     {1320, 1, 0},  // before-present 1
     {1321, 3, 0},  // after-past 0
     {1324, 1, 0},  // after-past 1
-    {1325, 3, 0},  // because-comma 0
-    {1328, 3, 0},  // when-comma 0
-    {1331, 3, 0},  // if-comma 0
-    {1334, 4, 0},  // but-ga 0
-    {1338, 4, 0},  // or-ka 0
-    {1342, 3, 0},  // so-kara 0
-    {1345, 1, 0},  // pres-ru-vv 0
-    {1346, 1, 3},  // pres-ru-vv 1
-    {1347, 2, 0},  // pres-ru-vv 2
-    {1349, 1, 0},  // pres-ru-vku 0
-    {1350, 1, 3},  // pres-ru-vku 1
-    {1351, 2, 0},  // pres-ru-vku 2
-    {1353, 1, 0},  // pres-ru-vsu 0
-    {1354, 1, 3},  // pres-ru-vsu 1
-    {1355, 2, 0},  // pres-ru-vsu 2
-    {1357, 3, 0},  // pres-w 0
-    {1360, 1, 3},  // pres-w 1
-    {1361, 1, 0},  // pres-w 2
-    {1362, 1, 0},  // pres-u-godan 0
-    {1363, 1, 3},  // pres-u-godan 1
-    {1364, 2, 0},  // pres-u-godan 2
-    {1366, 1, 0},  // past-vv 0
-    {1367, 1, 3},  // past-vv 1
-    {1368, 2, 0},  // past-vv 2
-    {1370, 1, 0},  // past-vku 0
-    {1371, 1, 3},  // past-vku 1
-    {1372, 2, 0},  // past-vku 2
-    {1374, 3, 0},  // past-vsu 0
-    {1377, 1, 3},  // past-vsu 1
-    {1378, 2, 0},  // past-vsu 2
-    {1380, 3, 0},  // past-k 0
-    {1383, 1, 3},  // past-k 1
-    {1384, 2, 0},  // past-k 2
-    {1386, 3, 0},  // past-ik 0
-    {1389, 1, 3},  // past-ik 1
-    {1390, 2, 0},  // past-ik 2
-    {1392, 3, 0},  // past-g 0
-    {1395, 1, 3},  // past-g 1
-    {1396, 2, 0},  // past-g 2
-    {1398, 3, 0},  // past-s 0
-    {1401, 1, 3},  // past-s 1
-    {1402, 2, 0},  // past-s 2
-    {1404, 3, 0},  // past-t 0
-    {1407, 1, 3},  // past-t 1
-    {1408, 2, 0},  // past-t 2
-    {1410, 3, 0},  // past-r 0
-    {1413, 1, 3},  // past-r 1
-    {1414, 2, 0},  // past-r 2
-    {1416, 3, 0},  // past-w 0
-    {1419, 1, 3},  // past-w 1
-    {1420, 2, 0},  // past-w 2
-    {1422, 3, 0},  // past-m 0
-    {1425, 1, 3},  // past-m 1
-    {1426, 2, 0},  // past-m 2
-    {1428, 3, 0},  // past-b 0
-    {1431, 1, 3},  // past-b 1
-    {1432, 2, 0},  // past-b 2
-    {1434, 3, 0},  // past-n 0
-    {1437, 1, 3},  // past-n 1
-    {1438, 2, 0},  // past-n 2
-    {1440, 3, 0},  // neg-stem-godan 0
-    {1443, 1, 3},  // neg-stem-godan 1
-    {1444, 1, 3},  // neg-stem-godan 2
-    {1445, 1, 3},  // neg-stem-godan 3
-    {1446, 1, 0},  // neg-stem-godan 4
-    {1447, 3, 0},  // neg-stem-vsu 0
-    {1450, 1, 3},  // neg-stem-vsu 1
-    {1451, 1, 3},  // neg-stem-vsu 2
-    {1452, 1, 3},  // neg-stem-vsu 3
-    {1453, 1, 0},  // neg-stem-vsu 4
-    {1454, 2, 0},  // neg-pres 0
-    {1456, 1, 3},  // neg-pres 1
-    {1457, 1, 3},  // neg-pres 2
-    {1458, 2, 0},  // neg-pres 3
-    {1460, 2, 0},  // neg-past 0
-    {1462, 1, 3},  // neg-past 1
-    {1463, 1, 3},  // neg-past 2
-    {1464, 2, 0},  // neg-past 3
-    {1466, 3, 0},  // polite-stem-godan 0
-    {1469, 1, 3},  // polite-stem-godan 1
-    {1470, 1, 3},  // polite-stem-godan 2
-    {1471, 1, 3},  // polite-stem-godan 3
-    {1472, 1, 3},  // polite-stem-godan 4
-    {1473, 1, 3},  // polite-stem-godan 5
-    {1474, 1, 3},  // polite-stem-godan 6
-    {1475, 1, 0},  // polite-stem-godan 7
-    {1476, 3, 0},  // polite-stem-w 0
-    {1479, 3, 0},  // polite-stem-vsu 0
-    {1482, 1, 3},  // polite-stem-vsu 1
-    {1483, 1, 3},  // polite-stem-vsu 2
-    {1484, 1, 3},  // polite-stem-vsu 3
-    {1485, 1, 3},  // polite-stem-vsu 4
-    {1486, 1, 3},  // polite-stem-vsu 5
-    {1487, 1, 3},  // polite-stem-vsu 6
-    {1488, 1, 0},  // polite-stem-vsu 7
-    {1489, 1, 0},  // polite-pres 0
-    {1490, 1, 3},  // polite-pres 1
-    {1491, 2, 0},  // polite-pres 2
-    {1493, 1, 0},  // polite-past 0
-    {1494, 1, 3},  // polite-past 1
-    {1495, 2, 0},  // polite-past 2
-    {1497, 2, 0},  // polite-neg-pres 0
-    {1499, 1, 3},  // polite-neg-pres 1
-    {1500, 1, 3},  // polite-neg-pres 2
-    {1501, 2, 0},  // polite-neg-pres 3
-    {1503, 2, 0},  // polite-neg-past 0
-    {1505, 1, 3},  // polite-neg-past 1
-    {1506, 1, 3},  // polite-neg-past 2
-    {1507, 2, 0},  // polite-neg-past 3
-    {1509, 3, 0},  // adj-pres 0
-    {1512, 3, 0},  // adj-pres 1
-    {1515, 1, 0},  // adj-pres 2
-    {1516, 3, 0},  // adj-pres-polite 0
-    {1519, 3, 0},  // adj-pres-polite 1
-    {1522, 1, 0},  // adj-pres-polite 2
-    {1523, 3, 0},  // adj-past 0
-    {1526, 3, 0},  // adj-past 1
-    {1529, 2, 0},  // adj-past 2
-    {1531, 3, 0},  // adj-past-polite 0
-    {1534, 3, 0},  // adj-past-polite 1
-    {1537, 2, 0},  // adj-past-polite 2
-    {1539, 3, 0},  // adj-neg 0
-    {1542, 3, 0},  // adj-neg 1
-    {1545, 1, 3},  // adj-neg 2
-    {1546, 1, 3},  // adj-neg 3
-    {1547, 1, 0},  // adj-neg 4
-    {1548, 3, 0},  // adj-neg-polite 0
-    {1551, 3, 0},  // adj-neg-polite 1
-    {1554, 1, 3},  // adj-neg-polite 2
-    {1555, 1, 3},  // adj-neg-polite 3
-    {1556, 1, 0},  // adj-neg-polite 4
-    {1557, 3, 0},  // adj-bare-pres 0
-    {1560, 1, 0},  // adj-bare-pres 1
-    {1561, 3, 0},  // adj-bare-pres-polite 0
-    {1564, 1, 0},  // adj-bare-pres-polite 1
-    {1565, 3, 0},  // adj-bare-past 0
-    {1568, 2, 0},  // adj-bare-past 1
-    {1570, 3, 0},  // adj-bare-past-polite 0
-    {1573, 2, 0},  // adj-bare-past-polite 1
-    {1575, 3, 0},  // adj-attributive 0
-    {1578, 1, 0},  // adj-attributive 1
-    {1579, 3, 0},  // na-adj-attributive 0
-    {1582, 1, 0},  // na-adj-attributive 1
-    {1583, 3, 0},  // no-adj-attributive 0
-    {1586, 1, 0},  // no-adj-attributive 1
-    {1587, 3, 0},  // copula-pres-plain 0
-    {1590, 1, 0},  // copula-pres-plain 1
-    {1591, 3, 0},  // copula-past-plain 0
-    {1594, 2, 0},  // copula-past-plain 1
-    {1596, 2, 0},  // copula-pres-written 0
-    {1598, 2, 0},  // copula-pres-written 1
-    {1600, 3, 0},  // copula-past-written 0
-    {1603, 2, 0},  // copula-past-written 1
-    {1605, 3, 0},  // copula-pres-polite 0
-    {1608, 2, 0},  // copula-pres-polite 1
-    {1610, 3, 0},  // copula-past-polite 0
-    {1613, 2, 0},  // copula-past-polite 1
-    {1615, 3, 0},  // copula-neg 0
-    {1618, 1, 3},  // copula-neg 1
-    {1619, 1, 3},  // copula-neg 2
-    {1620, 1, 0},  // copula-neg 3
-    {1621, 3, 0},  // copula-neg-polite 0
-    {1624, 1, 3},  // copula-neg-polite 1
-    {1625, 1, 3},  // copula-neg-polite 2
-    {1626, 1, 0},  // copula-neg-polite 3
-    {1627, 2, 0},  // dat-ni 0
-    {1629, 2, 0},  // nom-ga 0
-    {1631, 2, 0},  // nom-ha 0
-    {1633, 2, 0},  // hodo 0
-    {1635, 4, 0},  // pp-in-np-de 0
-    {1639, 4, 0},  // pp-in-np-ni 0
-    {1643, 5, 0},  // pp-with-in-np 0
-    {1648, 2, 0},  // pp-with-instrument 0
-    {1650, 5, 0},  // pp-with-instrument 1
-    {1655, 3, 0},  // question-ka 0
-    {1658, 3, 0},  // question-wh-ka 0
-    {1661, 3, 0},  // question-copula-plain 0
-    {1664, 1, 0},  // question-copula-plain 1
-    {1665, 1, 0},  // question-copula-plain 2
-    {1666, 3, 0},  // paren-after-object 0
-    {1669, 1, 0},  // paren-after-object 1
-    {1670, 3, 0},  // quote-after-object 0
-    {1673, 1, 0},  // quote-after-object 1
-    {1674, 3, 0},  // quoted-noun-after-object 0
-    {1677, 1, 0},  // quoted-noun-after-object 1
-    {1678, 2, 0},  // quote-topic 0
-    {1680, 2, 0},  // quote-topic 1
-    {1682, 2, 0},  // quoted-noun-topic 0
-    {1684, 2, 0},  // quoted-noun-topic 1
-    {1686, 5, 0},  // superlative-in 0
-    {1691, 1, 0},  // superlative-in 1
-    {1692, 3, 0},  // superlative-in 2
-    {1695, 5, 0},  // superlative-of 0
-    {1700, 3, 2},  // superlative-of 1
-    {1703, 2, 0},  // for-a-length 0
-    {1705, 2, 0},  // for-a-length 1
-    {1707, 3, 0},  // for-a-length 2
-    {1710, 3, 0},  // count-hours 0
-    {1713, 2, 0},  // count-hours 1
-    {1715, 3, 0},  // count-minutes 0
-    {1718, 2, 0},  // count-minutes 1
-    {1720, 3, 0},  // count-seconds 0
-    {1723, 2, 0},  // count-seconds 1
-    {1725, 3, 0},  // count-days 0
-    {1728, 2, 0},  // count-days 1
-    {1730, 3, 0},  // count-weeks 0
-    {1733, 3, 0},  // count-weeks 1
-    {1736, 3, 0},  // count-months 0
-    {1739, 3, 0},  // count-months 1
-    {1742, 3, 0},  // count-years 0
-    {1745, 2, 0},  // count-years 1
-    {1747, 3, 0},  // count-yens 0
-    {1750, 2, 0},  // count-yens 1
-    {1752, 4, 0},  // count-people 0
-    {1756, 2, 0},  // count-people 1
-    {1758, 4, 0},  // count-animals 0
-    {1762, 2, 0},  // count-animals 1
-    {1764, 4, 0},  // count-vehicles 0
-    {1768, 2, 0},  // count-vehicles 1
-    {1770, 4, 0},  // count-machines 0
-    {1774, 2, 0},  // count-machines 1
-    {1776, 4, 0},  // count-book 0
-    {1780, 1, 3},  // count-book 1
-    {1781, 2, 0},  // count-book 2
-    {1783, 4, 0},  // count-magazine 0
-    {1787, 1, 3},  // count-magazine 1
-    {1788, 2, 0},  // count-magazine 2
-    {1790, 4, 0},  // count-dictionary 0
-    {1794, 1, 3},  // count-dictionary 1
-    {1795, 2, 0},  // count-dictionary 2
-    {1797, 4, 0},  // count-notebook 0
-    {1801, 1, 3},  // count-notebook 1
-    {1802, 2, 0},  // count-notebook 2
-    {1804, 4, 0},  // count-pen 0
-    {1808, 1, 3},  // count-pen 1
-    {1809, 2, 0},  // count-pen 2
-    {1811, 4, 0},  // count-pencil 0
-    {1815, 1, 3},  // count-pencil 1
-    {1816, 2, 0},  // count-pencil 2
-    {1818, 4, 0},  // count-bottle 0
-    {1822, 1, 3},  // count-bottle 1
-    {1823, 2, 0},  // count-bottle 2
-    {1825, 4, 0},  // count-umbrella 0
-    {1829, 1, 3},  // count-umbrella 1
-    {1830, 2, 0},  // count-umbrella 2
-    {1832, 4, 0},  // count-tree 0
-    {1836, 1, 3},  // count-tree 1
-    {1837, 2, 0},  // count-tree 2
-    {1839, 4, 0},  // count-flower 0
-    {1843, 1, 3},  // count-flower 1
-    {1844, 2, 0},  // count-flower 2
-    {1846, 4, 0},  // count-ticket 0
-    {1850, 1, 3},  // count-ticket 1
-    {1851, 2, 0},  // count-ticket 2
-    {1853, 4, 0},  // count-paper 0
-    {1857, 1, 3},  // count-paper 1
-    {1858, 2, 0},  // count-paper 2
-    {1860, 4, 0},  // count-picture 0
-    {1864, 1, 3},  // count-picture 1
-    {1865, 2, 0},  // count-picture 2
-    {1867, 4, 0},  // count-shirt 0
-    {1871, 1, 3},  // count-shirt 1
-    {1872, 2, 0},  // count-shirt 2
-    {1874, 4, 0},  // count-map 0
-    {1878, 1, 3},  // count-map 1
-    {1879, 2, 0},  // count-map 2
-    {1881, 4, 0},  // count-photo 0
-    {1885, 1, 3},  // count-photo 1
-    {1886, 2, 0},  // count-photo 2
-    {1888, 4, 0},  // count-stamp 0
-    {1892, 1, 3},  // count-stamp 1
-    {1893, 2, 0},  // count-stamp 2
-    {1895, 4, 0},  // count-how-many 0
-    {1899, 1, 0},  // count-how-many 1
-    {1900, 5, 0},  // count-ten 0
-    {1905, 1, 0},  // count-ten 1
-    {1906, 5, 0},  // count-things 0
-    {1911, 1, 0},  // count-things 1
-    {1912, 4, 0},  // count-digits 0
-    {1916, 1, 0},  // count-digits 1
-    {1917, 4, 0},  // there-number-floats 0
-    {1921, 3, 0},  // there-number-floats 1
-    {1924, 1, 0},  // there-number-floats 2
-    {1925, 4, 0},  // there-number-floats 3
-    {1929, 4, 0},  // object-number-floats 0
-    {1933, 3, 0},  // object-number-floats 1
-    {1936, 1, 0},  // object-number-floats 2
-    {1937, 4, 0},  // object-number-floats 3
+    {1325, 3, 0},  // if-not 0
+    {1328, 1, 0},  // if-not 1
+    {1329, 3, 0},  // if-so 0
+    {1332, 2, 0},  // if-so 1
+    {1334, 3, 0},  // because-comma 0
+    {1337, 3, 0},  // when-comma 0
+    {1340, 3, 0},  // if-comma 0
+    {1343, 4, 0},  // but-ga 0
+    {1347, 4, 0},  // or-ka 0
+    {1351, 3, 0},  // so-kara 0
+    {1354, 1, 0},  // pres-ru-vv 0
+    {1355, 1, 3},  // pres-ru-vv 1
+    {1356, 2, 0},  // pres-ru-vv 2
+    {1358, 1, 0},  // pres-ru-vku 0
+    {1359, 1, 3},  // pres-ru-vku 1
+    {1360, 2, 0},  // pres-ru-vku 2
+    {1362, 1, 0},  // pres-ru-vsu 0
+    {1363, 1, 3},  // pres-ru-vsu 1
+    {1364, 2, 0},  // pres-ru-vsu 2
+    {1366, 3, 0},  // pres-w 0
+    {1369, 1, 3},  // pres-w 1
+    {1370, 1, 0},  // pres-w 2
+    {1371, 1, 0},  // pres-u-godan 0
+    {1372, 1, 3},  // pres-u-godan 1
+    {1373, 2, 0},  // pres-u-godan 2
+    {1375, 1, 0},  // past-vv 0
+    {1376, 1, 3},  // past-vv 1
+    {1377, 2, 0},  // past-vv 2
+    {1379, 1, 0},  // past-vku 0
+    {1380, 1, 3},  // past-vku 1
+    {1381, 2, 0},  // past-vku 2
+    {1383, 3, 0},  // past-vsu 0
+    {1386, 1, 3},  // past-vsu 1
+    {1387, 2, 0},  // past-vsu 2
+    {1389, 3, 0},  // past-k 0
+    {1392, 1, 3},  // past-k 1
+    {1393, 2, 0},  // past-k 2
+    {1395, 3, 0},  // past-ik 0
+    {1398, 1, 3},  // past-ik 1
+    {1399, 2, 0},  // past-ik 2
+    {1401, 3, 0},  // past-g 0
+    {1404, 1, 3},  // past-g 1
+    {1405, 2, 0},  // past-g 2
+    {1407, 3, 0},  // past-s 0
+    {1410, 1, 3},  // past-s 1
+    {1411, 2, 0},  // past-s 2
+    {1413, 3, 0},  // past-t 0
+    {1416, 1, 3},  // past-t 1
+    {1417, 2, 0},  // past-t 2
+    {1419, 3, 0},  // past-r 0
+    {1422, 1, 3},  // past-r 1
+    {1423, 2, 0},  // past-r 2
+    {1425, 3, 0},  // past-w 0
+    {1428, 1, 3},  // past-w 1
+    {1429, 2, 0},  // past-w 2
+    {1431, 3, 0},  // past-m 0
+    {1434, 1, 3},  // past-m 1
+    {1435, 2, 0},  // past-m 2
+    {1437, 3, 0},  // past-b 0
+    {1440, 1, 3},  // past-b 1
+    {1441, 2, 0},  // past-b 2
+    {1443, 3, 0},  // past-n 0
+    {1446, 1, 3},  // past-n 1
+    {1447, 2, 0},  // past-n 2
+    {1449, 3, 0},  // neg-stem-godan 0
+    {1452, 1, 3},  // neg-stem-godan 1
+    {1453, 1, 3},  // neg-stem-godan 2
+    {1454, 1, 3},  // neg-stem-godan 3
+    {1455, 1, 0},  // neg-stem-godan 4
+    {1456, 3, 0},  // neg-stem-vsu 0
+    {1459, 1, 3},  // neg-stem-vsu 1
+    {1460, 1, 3},  // neg-stem-vsu 2
+    {1461, 1, 3},  // neg-stem-vsu 3
+    {1462, 1, 0},  // neg-stem-vsu 4
+    {1463, 2, 0},  // neg-pres 0
+    {1465, 1, 3},  // neg-pres 1
+    {1466, 1, 3},  // neg-pres 2
+    {1467, 2, 0},  // neg-pres 3
+    {1469, 2, 0},  // neg-past 0
+    {1471, 1, 3},  // neg-past 1
+    {1472, 1, 3},  // neg-past 2
+    {1473, 2, 0},  // neg-past 3
+    {1475, 3, 0},  // polite-stem-godan 0
+    {1478, 1, 3},  // polite-stem-godan 1
+    {1479, 1, 3},  // polite-stem-godan 2
+    {1480, 1, 3},  // polite-stem-godan 3
+    {1481, 1, 3},  // polite-stem-godan 4
+    {1482, 1, 3},  // polite-stem-godan 5
+    {1483, 1, 3},  // polite-stem-godan 6
+    {1484, 1, 0},  // polite-stem-godan 7
+    {1485, 3, 0},  // polite-stem-w 0
+    {1488, 3, 0},  // polite-stem-vsu 0
+    {1491, 1, 3},  // polite-stem-vsu 1
+    {1492, 1, 3},  // polite-stem-vsu 2
+    {1493, 1, 3},  // polite-stem-vsu 3
+    {1494, 1, 3},  // polite-stem-vsu 4
+    {1495, 1, 3},  // polite-stem-vsu 5
+    {1496, 1, 3},  // polite-stem-vsu 6
+    {1497, 1, 0},  // polite-stem-vsu 7
+    {1498, 1, 0},  // polite-pres 0
+    {1499, 1, 3},  // polite-pres 1
+    {1500, 2, 0},  // polite-pres 2
+    {1502, 1, 0},  // polite-past 0
+    {1503, 1, 3},  // polite-past 1
+    {1504, 2, 0},  // polite-past 2
+    {1506, 2, 0},  // polite-neg-pres 0
+    {1508, 1, 3},  // polite-neg-pres 1
+    {1509, 1, 3},  // polite-neg-pres 2
+    {1510, 2, 0},  // polite-neg-pres 3
+    {1512, 2, 0},  // polite-neg-past 0
+    {1514, 1, 3},  // polite-neg-past 1
+    {1515, 1, 3},  // polite-neg-past 2
+    {1516, 2, 0},  // polite-neg-past 3
+    {1518, 3, 0},  // adj-pres 0
+    {1521, 3, 0},  // adj-pres 1
+    {1524, 1, 0},  // adj-pres 2
+    {1525, 3, 0},  // adj-pres-polite 0
+    {1528, 3, 0},  // adj-pres-polite 1
+    {1531, 1, 0},  // adj-pres-polite 2
+    {1532, 3, 0},  // adj-past 0
+    {1535, 3, 0},  // adj-past 1
+    {1538, 2, 0},  // adj-past 2
+    {1540, 3, 0},  // adj-past-polite 0
+    {1543, 3, 0},  // adj-past-polite 1
+    {1546, 2, 0},  // adj-past-polite 2
+    {1548, 3, 0},  // adj-neg 0
+    {1551, 3, 0},  // adj-neg 1
+    {1554, 1, 3},  // adj-neg 2
+    {1555, 1, 3},  // adj-neg 3
+    {1556, 1, 0},  // adj-neg 4
+    {1557, 3, 0},  // adj-neg-polite 0
+    {1560, 3, 0},  // adj-neg-polite 1
+    {1563, 1, 3},  // adj-neg-polite 2
+    {1564, 1, 3},  // adj-neg-polite 3
+    {1565, 1, 0},  // adj-neg-polite 4
+    {1566, 3, 0},  // adj-bare-pres 0
+    {1569, 1, 0},  // adj-bare-pres 1
+    {1570, 3, 0},  // adj-bare-pres-polite 0
+    {1573, 1, 0},  // adj-bare-pres-polite 1
+    {1574, 3, 0},  // adj-bare-past 0
+    {1577, 2, 0},  // adj-bare-past 1
+    {1579, 3, 0},  // adj-bare-past-polite 0
+    {1582, 2, 0},  // adj-bare-past-polite 1
+    {1584, 3, 0},  // adj-attributive 0
+    {1587, 1, 0},  // adj-attributive 1
+    {1588, 3, 0},  // na-adj-attributive 0
+    {1591, 1, 0},  // na-adj-attributive 1
+    {1592, 3, 0},  // no-adj-attributive 0
+    {1595, 1, 0},  // no-adj-attributive 1
+    {1596, 3, 0},  // copula-pres-plain 0
+    {1599, 1, 0},  // copula-pres-plain 1
+    {1600, 3, 0},  // copula-past-plain 0
+    {1603, 2, 0},  // copula-past-plain 1
+    {1605, 2, 0},  // copula-pres-written 0
+    {1607, 2, 0},  // copula-pres-written 1
+    {1609, 3, 0},  // copula-past-written 0
+    {1612, 2, 0},  // copula-past-written 1
+    {1614, 3, 0},  // copula-pres-polite 0
+    {1617, 2, 0},  // copula-pres-polite 1
+    {1619, 3, 0},  // copula-past-polite 0
+    {1622, 2, 0},  // copula-past-polite 1
+    {1624, 3, 0},  // copula-neg 0
+    {1627, 1, 3},  // copula-neg 1
+    {1628, 1, 3},  // copula-neg 2
+    {1629, 1, 0},  // copula-neg 3
+    {1630, 3, 0},  // copula-neg-polite 0
+    {1633, 1, 3},  // copula-neg-polite 1
+    {1634, 1, 3},  // copula-neg-polite 2
+    {1635, 1, 0},  // copula-neg-polite 3
+    {1636, 2, 0},  // dat-ni 0
+    {1638, 2, 0},  // nom-ga 0
+    {1640, 2, 0},  // nom-ha 0
+    {1642, 2, 0},  // hodo 0
+    {1644, 4, 0},  // pp-in-np-de 0
+    {1648, 4, 0},  // pp-in-np-ni 0
+    {1652, 5, 0},  // pp-with-in-np 0
+    {1657, 2, 0},  // pp-with-instrument 0
+    {1659, 5, 0},  // pp-with-instrument 1
+    {1664, 3, 0},  // question-ka 0
+    {1667, 3, 0},  // question-wh-ka 0
+    {1670, 3, 0},  // question-copula-plain 0
+    {1673, 1, 0},  // question-copula-plain 1
+    {1674, 1, 0},  // question-copula-plain 2
+    {1675, 3, 0},  // paren-after-object 0
+    {1678, 1, 0},  // paren-after-object 1
+    {1679, 3, 0},  // quote-after-object 0
+    {1682, 1, 0},  // quote-after-object 1
+    {1683, 3, 0},  // quoted-noun-after-object 0
+    {1686, 1, 0},  // quoted-noun-after-object 1
+    {1687, 2, 0},  // quote-topic 0
+    {1689, 2, 0},  // quote-topic 1
+    {1691, 2, 0},  // quoted-noun-topic 0
+    {1693, 2, 0},  // quoted-noun-topic 1
+    {1695, 5, 0},  // superlative-in 0
+    {1700, 1, 0},  // superlative-in 1
+    {1701, 3, 0},  // superlative-in 2
+    {1704, 5, 0},  // superlative-of 0
+    {1709, 3, 2},  // superlative-of 1
+    {1712, 2, 0},  // for-a-length 0
+    {1714, 2, 0},  // for-a-length 1
+    {1716, 3, 0},  // for-a-length 2
+    {1719, 3, 0},  // count-hours 0
+    {1722, 2, 0},  // count-hours 1
+    {1724, 3, 0},  // count-minutes 0
+    {1727, 2, 0},  // count-minutes 1
+    {1729, 3, 0},  // count-seconds 0
+    {1732, 2, 0},  // count-seconds 1
+    {1734, 3, 0},  // count-days 0
+    {1737, 2, 0},  // count-days 1
+    {1739, 3, 0},  // count-weeks 0
+    {1742, 3, 0},  // count-weeks 1
+    {1745, 3, 0},  // count-months 0
+    {1748, 3, 0},  // count-months 1
+    {1751, 3, 0},  // count-years 0
+    {1754, 2, 0},  // count-years 1
+    {1756, 3, 0},  // count-yens 0
+    {1759, 2, 0},  // count-yens 1
+    {1761, 4, 0},  // count-people 0
+    {1765, 2, 0},  // count-people 1
+    {1767, 4, 0},  // count-animals 0
+    {1771, 2, 0},  // count-animals 1
+    {1773, 4, 0},  // count-vehicles 0
+    {1777, 2, 0},  // count-vehicles 1
+    {1779, 4, 0},  // count-machines 0
+    {1783, 2, 0},  // count-machines 1
+    {1785, 4, 0},  // count-book 0
+    {1789, 1, 3},  // count-book 1
+    {1790, 2, 0},  // count-book 2
+    {1792, 4, 0},  // count-magazine 0
+    {1796, 1, 3},  // count-magazine 1
+    {1797, 2, 0},  // count-magazine 2
+    {1799, 4, 0},  // count-dictionary 0
+    {1803, 1, 3},  // count-dictionary 1
+    {1804, 2, 0},  // count-dictionary 2
+    {1806, 4, 0},  // count-notebook 0
+    {1810, 1, 3},  // count-notebook 1
+    {1811, 2, 0},  // count-notebook 2
+    {1813, 4, 0},  // count-pen 0
+    {1817, 1, 3},  // count-pen 1
+    {1818, 2, 0},  // count-pen 2
+    {1820, 4, 0},  // count-pencil 0
+    {1824, 1, 3},  // count-pencil 1
+    {1825, 2, 0},  // count-pencil 2
+    {1827, 4, 0},  // count-bottle 0
+    {1831, 1, 3},  // count-bottle 1
+    {1832, 2, 0},  // count-bottle 2
+    {1834, 4, 0},  // count-umbrella 0
+    {1838, 1, 3},  // count-umbrella 1
+    {1839, 2, 0},  // count-umbrella 2
+    {1841, 4, 0},  // count-tree 0
+    {1845, 1, 3},  // count-tree 1
+    {1846, 2, 0},  // count-tree 2
+    {1848, 4, 0},  // count-flower 0
+    {1852, 1, 3},  // count-flower 1
+    {1853, 2, 0},  // count-flower 2
+    {1855, 4, 0},  // count-ticket 0
+    {1859, 1, 3},  // count-ticket 1
+    {1860, 2, 0},  // count-ticket 2
+    {1862, 4, 0},  // count-paper 0
+    {1866, 1, 3},  // count-paper 1
+    {1867, 2, 0},  // count-paper 2
+    {1869, 4, 0},  // count-picture 0
+    {1873, 1, 3},  // count-picture 1
+    {1874, 2, 0},  // count-picture 2
+    {1876, 4, 0},  // count-shirt 0
+    {1880, 1, 3},  // count-shirt 1
+    {1881, 2, 0},  // count-shirt 2
+    {1883, 4, 0},  // count-map 0
+    {1887, 1, 3},  // count-map 1
+    {1888, 2, 0},  // count-map 2
+    {1890, 4, 0},  // count-photo 0
+    {1894, 1, 3},  // count-photo 1
+    {1895, 2, 0},  // count-photo 2
+    {1897, 4, 0},  // count-stamp 0
+    {1901, 1, 3},  // count-stamp 1
+    {1902, 2, 0},  // count-stamp 2
+    {1904, 4, 0},  // count-how-many 0
+    {1908, 1, 0},  // count-how-many 1
+    {1909, 5, 0},  // count-ten 0
+    {1914, 1, 0},  // count-ten 1
+    {1915, 5, 0},  // count-things 0
+    {1920, 1, 0},  // count-things 1
+    {1921, 4, 0},  // count-digits 0
+    {1925, 1, 0},  // count-digits 1
+    {1926, 4, 0},  // there-number-floats 0
+    {1930, 3, 0},  // there-number-floats 1
+    {1933, 1, 0},  // there-number-floats 2
+    {1934, 4, 0},  // there-number-floats 3
+    {1938, 4, 0},  // object-number-floats 0
+    {1942, 3, 0},  // object-number-floats 1
+    {1945, 1, 0},  // object-number-floats 2
+    {1946, 4, 0},  // object-number-floats 3
 };
-unsigned const kAnalConstitCount = 810;
+unsigned const kAnalConstitCount = 814;
 
 AnalTerm const kAnalTerms[] = {
     {"POSS", nullptr, 0, 1, 0, 0, 0},  // theres-be 0
@@ -2516,6 +2522,15 @@ AnalTerm const kAnalTerms[] = {
     {"TENSE SDECL SUBCL", nullptr, 0, 12, 0, 0, 0},
     {"PAST", nullptr, 0, 1, kAct, 0, 0},
     {"CONJafter", nullptr, 0, 1, 0, 0, 0},  // after-past 1
+    {"IF", nullptr, 0, 1, 0, 0, 0},  // if-not 0
+    {"SUBCL", nullptr, 0, 12, 0, 0, 0},
+    {"{\202\273\202\244\202\305\202\310\202\257\202\352\202\316}", nullptr, 0, 13, kAct, 0, 0},
+    {"Not", nullptr, 0, 1, 0, 0, 0},  // if-not 1
+    {"IF", nullptr, 0, 1, 0, 0, 0},  // if-so 0
+    {"SUBCL", nullptr, 0, 12, 0, 0, 0},
+    {"{\202\273\202\244\202\310\202\347}", nullptr, 0, 13, kAct, 0, 0},
+    {"CONJso", nullptr, 0, 1, 0, 0, 0},  // if-so 1
+    {"GONE", nullptr, 0, 1, kAct, 0, 0},
     {"SCONJ", nullptr, 0, 1, 0, 0, 0},  // because-comma 0
     {"SUBCL", nullptr, 0, 12, 0, 0, 0},
     {"{\201A}", nullptr, 0, 13, kActAfter, 0, 0},
@@ -3133,7 +3148,7 @@ AnalTerm const kAnalTerms[] = {
     {"2", nullptr, 0, 21, kActAfter, 0, 0},
     {"*\202\314}", "\\1}", 0, 27, kAct, 0, 0},
 };
-unsigned const kAnalTermCount = 1941;
+unsigned const kAnalTermCount = 1950;
 
 namespace {
 
@@ -3697,7 +3712,7 @@ LetterMapRecord const kConstitForward[] = {
     {79, 0, 0, 1, 165},
     {83, 0, 0, 1, 166},
     {77, 0, 0, 1, 167},
-    {74, 56, 69, 4, 168},  // CONJ
+    {74, 56, 70, 4, 168},  // CONJ
     {78, 0, 0, 1, 172},
     {95, 0, 0, 1, 173},
     {83, 0, 0, 1, 174},
@@ -3777,12 +3792,12 @@ LetterMapRecord const kConstitForward[] = {
     {83, 0, 0, 1, 227},
     {66, 0, 0, 1, 228},
     {76, 0, 0, 1, 229},
-    {74, 70, 0, 0, 0},  // CLCONJ
+    {74, 71, 0, 0, 0},  // CLCONJ
     {81, 77, 0, 0, 0},  // CLOSEQ
     {102, 0, 0, 1, 230},
     {115, 16, 0, 0, 0},  // CONJas
     {101, 0, 0, 1, 231},
-    {111, 71, 0, 0, 0},  // CONJso
+    {111, 69, 0, 0, 0},  // CONJso
     {104, 0, 0, 1, 232},
     {69, 0, 0, 1, 233},
     {105, 72, 0, 0, 0},  // Dat_ni

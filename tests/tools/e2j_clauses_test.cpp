@@ -84,6 +84,8 @@ TEST(E2jClauses, SubordinateClausesComeFirstInPlainForm) {
          "あなたが忙しかったら、私は明日来ます。"},
         {"If you do not run, Mary will not wait.", "あなたが走らなかったら、メアリーは待たない。",
          "あなたが走らなかったら、メアリーは待ちません。"},
+        {"If not, call me.", "そうでなければ、私を呼べ。", "そうでなければ、私を呼んでください。"},
+        {"If so, you will not run.", "そうなら、あなたは走らない。", "そうなら、あなたは走りません。"},
         {"I stayed home because the room is quiet.", "部屋が静かなので、私は家にいた。",
          "部屋が静かなので、私は家にいました。"},
         {"When I am free, I play the piano.", "私が暇なとき、私はピアノを弾く。", "私が暇なとき、私はピアノを弾きます。"},
