@@ -219,164 +219,165 @@ AnalysisRule const kAnalysisRules[] = {
     {473, 919, 2, 0x00, {}, 0x0, {1459, 3639, 93}},  // where-ni-stay
     {475, 923, 2, 0x00, {}, 0x0, {1460, 3627, 57, 65, 61}},  // who-meet
     {477, 926, 2, 0x00, {}, 0x0, {1461, 3627, 57, 65, 61}},  // who-enter
-    {479, 929, 2, 0x00, {}, 0x0, {3639, 93, 41}},  // where-is
-    {481, 932, 2, 0x00, {}, 0x0, {2690, 1456, 3617, 36}},  // in-ni-live
-    {483, 937, 3, 0x00, {}, 0x0, {1462, 46, 45}},  // weather-it
-    {486, 941, 3, 0x00, {}, 0x0, {1463, 46, 45}},  // weather-it-cold
-    {489, 945, 3, 0x00, {}, 0x0, {1464, 46, 45}},  // weather-it-hot
-    {492, 951, 1, 0x00, {}, 0x0, {91, 94, 59, 44}},  // subordinate-subject-ga
-    {493, 955, 2, 0x00, {}, 0x0, {63, 91, 94, 76, 95}},  // if-tara
-    {495, 958, 2, 0x00, {}, 0x0, {63, 91, 94, 70, 95}},  // if-past-tara
-    {497, 965, 5, 0x00, {}, 0x0, {5410, 3348, 63, 91, 94, 96, 76, 41}},  // copula-because
-    {502, 971, 5, 0x00, {}, 0x0, {5410, 3349, 97, 63, 91, 94, 76, 41}},  // copula-when-noun
-    {507, 977, 4, 0x00, {}, 0x0, {5410, 3336, 97, 63, 91, 94, 76, 41}},  // copula-when-na
-    {511, 982, 4, 0x00, {}, 0x0, {5410, 3349, 63, 98, 76, 41}},  // copula-relative-noun
-    {515, 987, 3, 0x00, {}, 0x0, {5410, 3336, 63, 98, 76, 41}},  // copula-relative-na
-    {518, 993, 2, 0x00, {}, 0x0, {99, 63, 91, 94, 70}},  // before-present
-    {520, 996, 2, 0x00, {}, 0x0, {100, 63, 91, 94, 76}},  // after-past
-    {522, 1000, 2, 0x00, {}, 0x0, {94, 50, 95}},  // if-not
-    {524, 1003, 2, 0x00, {}, 0x0, {101, 94, 95}},  // if-so
-    {526, 1008, 1, 0x00, {}, 0x0, {96, 94}},  // because-comma
-    {527, 1010, 1, 0x00, {}, 0x0, {94, 102}},  // when-comma
-    {528, 1012, 1, 0x00, {}, 0x0, {94, 95}},  // if-comma
-    {529, 1017, 1, 0x00, {}, 0x0, {1465, 103, 88}},  // but-ga
-    {530, 1019, 1, 0x00, {}, 0x0, {1466, 103, 88}},  // or-ka
-    {531, 1021, 1, 0x00, {}, 0x0, {101, 103}},  // so-kara
-    {532, 1027, 3, 0x02, {}, 0x0, {3332, 76}},  // pres-ru-vv (plain)
-    {532, 1027, 3, 0x04, {}, 0x0, {3332, 76}},  // pres-ru-vv (written)
-    {535, 1031, 3, 0x02, {}, 0x0, {3333, 76}},  // pres-ru-vku (plain)
-    {535, 1031, 3, 0x04, {}, 0x0, {3333, 76}},  // pres-ru-vku (written)
-    {538, 1035, 3, 0x02, {}, 0x0, {3334, 76}},  // pres-ru-vsu (plain)
-    {538, 1035, 3, 0x04, {}, 0x0, {3334, 76}},  // pres-ru-vsu (written)
-    {541, 1039, 3, 0x02, {}, 0x0, {5443, 3338, 76}},  // pres-w (plain)
-    {541, 1039, 3, 0x04, {}, 0x0, {5443, 3338, 76}},  // pres-w (written)
-    {544, 1043, 3, 0x02, {}, 0x0, {3335, 76}},  // pres-u-godan (plain)
-    {544, 1043, 3, 0x04, {}, 0x0, {3335, 76}},  // pres-u-godan (written)
-    {547, 1049, 3, 0x02, {}, 0x0, {3332, 70}},  // past-vv (plain)
-    {547, 1049, 3, 0x04, {}, 0x0, {3332, 70}},  // past-vv (written)
-    {550, 1053, 3, 0x02, {}, 0x0, {3333, 70}},  // past-vku (plain)
-    {550, 1053, 3, 0x04, {}, 0x0, {3333, 70}},  // past-vku (written)
-    {553, 1057, 3, 0x02, {}, 0x0, {5413, 3334, 70}},  // past-vsu (plain)
-    {553, 1057, 3, 0x04, {}, 0x0, {5413, 3334, 70}},  // past-vsu (written)
-    {556, 1061, 3, 0x02, {}, 0x0, {5444, 3340, 70}},  // past-k (plain)
-    {556, 1061, 3, 0x04, {}, 0x0, {5444, 3340, 70}},  // past-k (written)
-    {559, 1065, 3, 0x02, {}, 0x0, {5444, 3339, 70}},  // past-ik (plain)
-    {559, 1065, 3, 0x04, {}, 0x0, {5444, 3339, 70}},  // past-ik (written)
-    {562, 1069, 3, 0x02, {}, 0x0, {5445, 3341, 70}},  // past-g (plain)
-    {562, 1069, 3, 0x04, {}, 0x0, {5445, 3341, 70}},  // past-g (written)
-    {565, 1073, 3, 0x02, {}, 0x0, {5446, 3342, 70}},  // past-s (plain)
-    {565, 1073, 3, 0x04, {}, 0x0, {5446, 3342, 70}},  // past-s (written)
-    {568, 1077, 3, 0x02, {}, 0x0, {5447, 3343, 70}},  // past-t (plain)
-    {568, 1077, 3, 0x04, {}, 0x0, {5447, 3343, 70}},  // past-t (written)
-    {571, 1081, 3, 0x02, {}, 0x0, {5448, 3344, 70}},  // past-r (plain)
-    {571, 1081, 3, 0x04, {}, 0x0, {5448, 3344, 70}},  // past-r (written)
-    {574, 1085, 3, 0x02, {}, 0x0, {5443, 3338, 70}},  // past-w (plain)
-    {574, 1085, 3, 0x04, {}, 0x0, {5443, 3338, 70}},  // past-w (written)
-    {577, 1089, 3, 0x02, {}, 0x0, {5449, 3345, 70}},  // past-m (plain)
-    {577, 1089, 3, 0x04, {}, 0x0, {5449, 3345, 70}},  // past-m (written)
-    {580, 1093, 3, 0x02, {}, 0x0, {5450, 3346, 70}},  // past-b (plain)
-    {580, 1093, 3, 0x04, {}, 0x0, {5450, 3346, 70}},  // past-b (written)
-    {583, 1097, 3, 0x02, {}, 0x0, {5451, 3347, 70}},  // past-n (plain)
-    {583, 1097, 3, 0x04, {}, 0x0, {5451, 3347, 70}},  // past-n (written)
-    {586, 1103, 5, 0x02, {}, 0x0, {3335, 60}},  // neg-stem-godan (plain)
-    {586, 1103, 5, 0x04, {}, 0x0, {3335, 60}},  // neg-stem-godan (written)
-    {591, 1109, 5, 0x02, {}, 0x0, {5413, 3334, 60}},  // neg-stem-vsu (plain)
-    {591, 1109, 5, 0x04, {}, 0x0, {5413, 3334, 60}},  // neg-stem-vsu (written)
-    {596, 1115, 4, 0x02, {}, 0x0, {60, 76}},  // neg-pres (plain)
-    {596, 1115, 4, 0x04, {}, 0x0, {60, 76}},  // neg-pres (written)
-    {600, 1120, 4, 0x02, {}, 0x0, {60, 70}},  // neg-past (plain)
-    {600, 1120, 4, 0x04, {}, 0x0, {60, 70}},  // neg-past (written)
-    {604, 1129, 8, 0x01, {}, 0x0, {3335, 63}},  // polite-stem-godan (polite)
-    {612, 1138, 1, 0x01, {}, 0x0, {5452, 3338}},  // polite-stem-w (polite)
-    {613, 1140, 8, 0x01, {}, 0x0, {5413, 3334, 63}},  // polite-stem-vsu (polite)
-    {621, 1149, 3, 0x01, {}, 0x0, {3331, 76}},  // polite-pres (polite)
-    {624, 1153, 3, 0x01, {}, 0x0, {3331, 70}},  // polite-past (polite)
-    {627, 1157, 4, 0x01, {}, 0x0, {60, 76}},  // polite-neg-pres (polite)
-    {631, 1162, 4, 0x01, {}, 0x0, {60, 70}},  // polite-neg-past (polite)
-    {635, 1171, 3, 0x02, {}, 0x0, {5410, 5412, 3329, 76, 41}},  // adj-pres (plain)
-    {635, 1171, 3, 0x04, {}, 0x0, {5410, 5412, 3329, 76, 41}},  // adj-pres (written)
-    {638, 1175, 3, 0x01, {}, 0x0, {5410, 5412, 3329, 76, 41}},  // adj-pres-polite (polite)
-    {641, 1179, 3, 0x02, {}, 0x0, {5410, 5412, 3329, 70, 41}},  // adj-past (plain)
-    {641, 1179, 3, 0x04, {}, 0x0, {5410, 5412, 3329, 70, 41}},  // adj-past (written)
-    {644, 1183, 3, 0x01, {}, 0x0, {5410, 5412, 3329, 70, 41}},  // adj-past-polite (polite)
-    {647, 1187, 5, 0x02, {}, 0x0, {5410, 5412, 3329, 60, 41}},  // adj-neg (plain)
-    {647, 1187, 5, 0x04, {}, 0x0, {5410, 5412, 3329, 60, 41}},  // adj-neg (written)
-    {652, 1193, 5, 0x01, {}, 0x0, {5410, 5412, 3329, 60, 41}},  // adj-neg-polite (polite)
-    {657, 1201, 2, 0x02, {}, 0x0, {5412, 3329, 76}},  // adj-bare-pres (plain)
-    {657, 1201, 2, 0x04, {}, 0x0, {5412, 3329, 76}},  // adj-bare-pres (written)
-    {659, 1204, 2, 0x01, {}, 0x0, {5412, 3329, 76}},  // adj-bare-pres-polite (polite)
-    {661, 1207, 2, 0x02, {}, 0x0, {5412, 3329, 70}},  // adj-bare-past (plain)
-    {661, 1207, 2, 0x04, {}, 0x0, {5412, 3329, 70}},  // adj-bare-past (written)
-    {663, 1210, 2, 0x01, {}, 0x0, {5412, 3329, 70}},  // adj-bare-past-polite (polite)
-    {665, 1215, 2, 0x00, {}, 0x0, {5412, 3329, 47}},  // adj-attributive
-    {667, 1218, 2, 0x00, {}, 0x0, {5412, 3330, 47}},  // na-adj-attributive
-    {669, 1221, 2, 0x00, {}, 0x0, {5412, 3350, 47}},  // no-adj-attributive
-    {671, 1227, 2, 0x02, {}, 0x0, {5410, 76, 41}},  // copula-pres-plain (plain)
-    {673, 1230, 2, 0x02, {}, 0x0, {5410, 70, 41}},  // copula-past-plain (plain)
-    {675, 1233, 2, 0x04, {}, 0x0, {5410, 76, 41}},  // copula-pres-written (written)
-    {677, 1236, 2, 0x04, {}, 0x0, {5410, 70, 41}},  // copula-past-written (written)
-    {679, 1239, 2, 0x01, {}, 0x0, {5410, 76, 41}},  // copula-pres-polite (polite)
-    {681, 1242, 2, 0x01, {}, 0x0, {5410, 70, 41}},  // copula-past-polite (polite)
-    {683, 1245, 4, 0x02, {}, 0x0, {5410, 60, 41}},  // copula-neg (plain)
-    {683, 1245, 4, 0x04, {}, 0x0, {5410, 60, 41}},  // copula-neg (written)
-    {687, 1250, 4, 0x01, {}, 0x0, {5410, 60, 41}},  // copula-neg-polite (polite)
-    {691, 1259, 1, 0x00, {}, 0x0, {104}},  // dat-ni
-    {692, 1261, 1, 0x00, {}, 0x0, {40}},  // nom-ga
-    {693, 1263, 1, 0x00, {}, 0x0, {105}},  // nom-ha
-    {694, 1265, 1, 0x00, {}, 0x0, {106}},  // hodo
-    {695, 1269, 1, 0x00, {}, 0x0, {5409, 36, 37, 44}},  // pp-in-np-de
-    {696, 1271, 1, 0x00, {}, 0x0, {5453, 36, 37, 44}},  // pp-in-np-ni
-    {697, 1276, 1, 0x00, {}, 0x0, {2700, 3640, 36, 37, 44}},  // pp-with-in-np
-    {698, 1278, 2, 0x00, {}, 0x0, {2700, 3640, 36, 37, 84, 39}},  // pp-with-instrument
-    {700, 1283, 1, 0x40, {}, 0x0, {63, 78}},  // question-ka
-    {701, 1285, 1, 0x40, {}, 0x0, {63, 107}},  // question-wh-ka
-    {702, 1289, 3, 0x02, {}, 0x0, {3641, 5454, 63, 41}},  // question-copula-plain (plain)
-    {705, 1299, 2, 0x00, {}, 0x0, {108, 65, 44, 84}},  // paren-after-object
-    {707, 1302, 2, 0x00, {}, 0x0, {109, 65, 44, 84}},  // quote-after-object
-    {709, 1305, 2, 0x00, {}, 0x0, {109, 47, 65, 44, 84}},  // quoted-noun-after-object
-    {711, 1309, 2, 0x00, {}, 0x0, {109, 91, 59, 44, 86}},  // quote-topic
-    {713, 1312, 2, 0x00, {}, 0x0, {109, 91, 47, 59, 44, 86}},  // quoted-noun-topic
-    {715, 1322, 3, 0x00, {}, 0x0, {2690, 3642, 36, 51, 43, 37, 44}},  // superlative-in
-    {718, 1327, 2, 0x00, {}, 0x0, {2701, 3642, 36, 43, 37, 84}},  // superlative-of
-    {720, 1341, 3, 0x00, {}, 0x0, {2702, 36, 39, 110, 111}},  // for-a-length
-    {723, 1349, 2, 0x00, {}, 0x0, {3643, 39, 110, 111}},  // count-hours
-    {725, 1352, 2, 0x00, {}, 0x0, {3644, 39, 110, 111}},  // count-minutes
-    {727, 1355, 2, 0x00, {}, 0x0, {3645, 39, 110, 111}},  // count-seconds
-    {729, 1358, 2, 0x00, {}, 0x0, {3646, 39, 110, 111}},  // count-days
-    {731, 1361, 2, 0x00, {}, 0x0, {3647, 39, 110, 111}},  // count-weeks
-    {733, 1364, 2, 0x00, {}, 0x0, {3648, 39, 110, 111}},  // count-months
-    {735, 1367, 2, 0x00, {}, 0x0, {3649, 39, 110, 111}},  // count-years
-    {737, 1370, 2, 0x00, {}, 0x0, {3650, 39, 110, 111}},  // count-yens
-    {739, 1373, 2, 0x00, {}, 0x0, {47, 110, 111}},  // count-people
-    {741, 1376, 2, 0x00, {}, 0x0, {47, 110, 111}},  // count-animals
-    {743, 1379, 2, 0x00, {}, 0x0, {47, 110, 111}},  // count-vehicles
-    {745, 1382, 2, 0x00, {}, 0x0, {47, 110, 111}},  // count-machines
-    {747, 1387, 3, 0x00, {}, 0x0, {3651, 39, 110, 111}},  // count-book
-    {750, 1391, 3, 0x00, {}, 0x0, {3652, 39, 110, 111}},  // count-magazine
-    {753, 1395, 3, 0x00, {}, 0x0, {3653, 39, 110, 111}},  // count-dictionary
-    {756, 1399, 3, 0x00, {}, 0x0, {3654, 39, 110, 111}},  // count-notebook
-    {759, 1403, 3, 0x00, {}, 0x0, {3655, 39, 110, 111}},  // count-pen
-    {762, 1407, 3, 0x00, {}, 0x0, {3656, 39, 110, 111}},  // count-pencil
-    {765, 1411, 3, 0x00, {}, 0x0, {3657, 39, 110, 111}},  // count-bottle
-    {768, 1415, 3, 0x00, {}, 0x0, {3658, 39, 110, 111}},  // count-umbrella
-    {771, 1419, 3, 0x00, {}, 0x0, {3659, 39, 110, 111}},  // count-tree
-    {774, 1423, 3, 0x00, {}, 0x0, {3660, 39, 110, 111}},  // count-flower
-    {777, 1427, 3, 0x00, {}, 0x0, {3661, 39, 110, 111}},  // count-ticket
-    {780, 1431, 3, 0x00, {}, 0x0, {3662, 39, 110, 111}},  // count-paper
-    {783, 1435, 3, 0x00, {}, 0x0, {3663, 39, 110, 111}},  // count-picture
-    {786, 1439, 3, 0x00, {}, 0x0, {3664, 39, 110, 111}},  // count-shirt
-    {789, 1443, 3, 0x00, {}, 0x0, {3665, 39, 110, 111}},  // count-map
-    {792, 1447, 3, 0x00, {}, 0x0, {3666, 39, 110, 111}},  // count-photo
-    {795, 1451, 3, 0x00, {}, 0x0, {3667, 39, 110, 111}},  // count-stamp
-    {798, 1457, 2, 0x00, {}, 0x0, {112, 47}},  // count-how-many
-    {800, 1460, 2, 0x00, {}, 0x0, {3668, 113, 47, 111}},  // count-ten
-    {802, 1463, 2, 0x00, {}, 0x0, {113, 47, 111}},  // count-things
-    {804, 1466, 2, 0x00, {}, 0x0, {47, 110, 111}},  // count-digits
-    {806, 1472, 4, 0x00, {}, 0x0, {114, 40, 38, 47, 110, 42}},  // there-number-floats
-    {810, 1477, 4, 0x00, {}, 0x0, {114, 47, 61, 110, 42, 115}},  // object-number-floats
+    {479, 929, 2, 0x00, {}, 0x0, {94, 95, 64, 96}},  // why-is
+    {481, 932, 2, 0x00, {}, 0x0, {3639, 93, 41}},  // where-is
+    {483, 935, 2, 0x00, {}, 0x0, {2690, 1456, 3617, 36}},  // in-ni-live
+    {485, 940, 3, 0x00, {}, 0x0, {1462, 46, 45}},  // weather-it
+    {488, 944, 3, 0x00, {}, 0x0, {1463, 46, 45}},  // weather-it-cold
+    {491, 948, 3, 0x00, {}, 0x0, {1464, 46, 45}},  // weather-it-hot
+    {494, 954, 1, 0x00, {}, 0x0, {91, 97, 59, 44}},  // subordinate-subject-ga
+    {495, 958, 2, 0x00, {}, 0x0, {63, 91, 97, 76, 98}},  // if-tara
+    {497, 961, 2, 0x00, {}, 0x0, {63, 91, 97, 70, 98}},  // if-past-tara
+    {499, 968, 5, 0x00, {}, 0x0, {5410, 3348, 63, 91, 97, 99, 76, 41}},  // copula-because
+    {504, 974, 5, 0x00, {}, 0x0, {5410, 3349, 100, 63, 91, 97, 76, 41}},  // copula-when-noun
+    {509, 980, 4, 0x00, {}, 0x0, {5410, 3336, 100, 63, 91, 97, 76, 41}},  // copula-when-na
+    {513, 985, 4, 0x00, {}, 0x0, {5410, 3349, 63, 101, 76, 41}},  // copula-relative-noun
+    {517, 990, 3, 0x00, {}, 0x0, {5410, 3336, 63, 101, 76, 41}},  // copula-relative-na
+    {520, 996, 2, 0x00, {}, 0x0, {102, 63, 91, 97, 70}},  // before-present
+    {522, 999, 2, 0x00, {}, 0x0, {103, 63, 91, 97, 76}},  // after-past
+    {524, 1003, 2, 0x00, {}, 0x0, {97, 50, 98}},  // if-not
+    {526, 1006, 2, 0x00, {}, 0x0, {104, 97, 98}},  // if-so
+    {528, 1011, 1, 0x00, {}, 0x0, {99, 97}},  // because-comma
+    {529, 1013, 1, 0x00, {}, 0x0, {97, 105}},  // when-comma
+    {530, 1015, 1, 0x00, {}, 0x0, {97, 98}},  // if-comma
+    {531, 1020, 1, 0x00, {}, 0x0, {1465, 106, 88}},  // but-ga
+    {532, 1022, 1, 0x00, {}, 0x0, {1466, 106, 88}},  // or-ka
+    {533, 1024, 1, 0x00, {}, 0x0, {104, 106}},  // so-kara
+    {534, 1030, 3, 0x02, {}, 0x0, {3332, 76}},  // pres-ru-vv (plain)
+    {534, 1030, 3, 0x04, {}, 0x0, {3332, 76}},  // pres-ru-vv (written)
+    {537, 1034, 3, 0x02, {}, 0x0, {3333, 76}},  // pres-ru-vku (plain)
+    {537, 1034, 3, 0x04, {}, 0x0, {3333, 76}},  // pres-ru-vku (written)
+    {540, 1038, 3, 0x02, {}, 0x0, {3334, 76}},  // pres-ru-vsu (plain)
+    {540, 1038, 3, 0x04, {}, 0x0, {3334, 76}},  // pres-ru-vsu (written)
+    {543, 1042, 3, 0x02, {}, 0x0, {5443, 3338, 76}},  // pres-w (plain)
+    {543, 1042, 3, 0x04, {}, 0x0, {5443, 3338, 76}},  // pres-w (written)
+    {546, 1046, 3, 0x02, {}, 0x0, {3335, 76}},  // pres-u-godan (plain)
+    {546, 1046, 3, 0x04, {}, 0x0, {3335, 76}},  // pres-u-godan (written)
+    {549, 1052, 3, 0x02, {}, 0x0, {3332, 70}},  // past-vv (plain)
+    {549, 1052, 3, 0x04, {}, 0x0, {3332, 70}},  // past-vv (written)
+    {552, 1056, 3, 0x02, {}, 0x0, {3333, 70}},  // past-vku (plain)
+    {552, 1056, 3, 0x04, {}, 0x0, {3333, 70}},  // past-vku (written)
+    {555, 1060, 3, 0x02, {}, 0x0, {5413, 3334, 70}},  // past-vsu (plain)
+    {555, 1060, 3, 0x04, {}, 0x0, {5413, 3334, 70}},  // past-vsu (written)
+    {558, 1064, 3, 0x02, {}, 0x0, {5444, 3340, 70}},  // past-k (plain)
+    {558, 1064, 3, 0x04, {}, 0x0, {5444, 3340, 70}},  // past-k (written)
+    {561, 1068, 3, 0x02, {}, 0x0, {5444, 3339, 70}},  // past-ik (plain)
+    {561, 1068, 3, 0x04, {}, 0x0, {5444, 3339, 70}},  // past-ik (written)
+    {564, 1072, 3, 0x02, {}, 0x0, {5445, 3341, 70}},  // past-g (plain)
+    {564, 1072, 3, 0x04, {}, 0x0, {5445, 3341, 70}},  // past-g (written)
+    {567, 1076, 3, 0x02, {}, 0x0, {5446, 3342, 70}},  // past-s (plain)
+    {567, 1076, 3, 0x04, {}, 0x0, {5446, 3342, 70}},  // past-s (written)
+    {570, 1080, 3, 0x02, {}, 0x0, {5447, 3343, 70}},  // past-t (plain)
+    {570, 1080, 3, 0x04, {}, 0x0, {5447, 3343, 70}},  // past-t (written)
+    {573, 1084, 3, 0x02, {}, 0x0, {5448, 3344, 70}},  // past-r (plain)
+    {573, 1084, 3, 0x04, {}, 0x0, {5448, 3344, 70}},  // past-r (written)
+    {576, 1088, 3, 0x02, {}, 0x0, {5443, 3338, 70}},  // past-w (plain)
+    {576, 1088, 3, 0x04, {}, 0x0, {5443, 3338, 70}},  // past-w (written)
+    {579, 1092, 3, 0x02, {}, 0x0, {5449, 3345, 70}},  // past-m (plain)
+    {579, 1092, 3, 0x04, {}, 0x0, {5449, 3345, 70}},  // past-m (written)
+    {582, 1096, 3, 0x02, {}, 0x0, {5450, 3346, 70}},  // past-b (plain)
+    {582, 1096, 3, 0x04, {}, 0x0, {5450, 3346, 70}},  // past-b (written)
+    {585, 1100, 3, 0x02, {}, 0x0, {5451, 3347, 70}},  // past-n (plain)
+    {585, 1100, 3, 0x04, {}, 0x0, {5451, 3347, 70}},  // past-n (written)
+    {588, 1106, 5, 0x02, {}, 0x0, {3335, 60}},  // neg-stem-godan (plain)
+    {588, 1106, 5, 0x04, {}, 0x0, {3335, 60}},  // neg-stem-godan (written)
+    {593, 1112, 5, 0x02, {}, 0x0, {5413, 3334, 60}},  // neg-stem-vsu (plain)
+    {593, 1112, 5, 0x04, {}, 0x0, {5413, 3334, 60}},  // neg-stem-vsu (written)
+    {598, 1118, 4, 0x02, {}, 0x0, {60, 76}},  // neg-pres (plain)
+    {598, 1118, 4, 0x04, {}, 0x0, {60, 76}},  // neg-pres (written)
+    {602, 1123, 4, 0x02, {}, 0x0, {60, 70}},  // neg-past (plain)
+    {602, 1123, 4, 0x04, {}, 0x0, {60, 70}},  // neg-past (written)
+    {606, 1132, 8, 0x01, {}, 0x0, {3335, 63}},  // polite-stem-godan (polite)
+    {614, 1141, 1, 0x01, {}, 0x0, {5452, 3338}},  // polite-stem-w (polite)
+    {615, 1143, 8, 0x01, {}, 0x0, {5413, 3334, 63}},  // polite-stem-vsu (polite)
+    {623, 1152, 3, 0x01, {}, 0x0, {3331, 76}},  // polite-pres (polite)
+    {626, 1156, 3, 0x01, {}, 0x0, {3331, 70}},  // polite-past (polite)
+    {629, 1160, 4, 0x01, {}, 0x0, {60, 76}},  // polite-neg-pres (polite)
+    {633, 1165, 4, 0x01, {}, 0x0, {60, 70}},  // polite-neg-past (polite)
+    {637, 1174, 3, 0x02, {}, 0x0, {5410, 5412, 3329, 76, 41}},  // adj-pres (plain)
+    {637, 1174, 3, 0x04, {}, 0x0, {5410, 5412, 3329, 76, 41}},  // adj-pres (written)
+    {640, 1178, 3, 0x01, {}, 0x0, {5410, 5412, 3329, 76, 41}},  // adj-pres-polite (polite)
+    {643, 1182, 3, 0x02, {}, 0x0, {5410, 5412, 3329, 70, 41}},  // adj-past (plain)
+    {643, 1182, 3, 0x04, {}, 0x0, {5410, 5412, 3329, 70, 41}},  // adj-past (written)
+    {646, 1186, 3, 0x01, {}, 0x0, {5410, 5412, 3329, 70, 41}},  // adj-past-polite (polite)
+    {649, 1190, 5, 0x02, {}, 0x0, {5410, 5412, 3329, 60, 41}},  // adj-neg (plain)
+    {649, 1190, 5, 0x04, {}, 0x0, {5410, 5412, 3329, 60, 41}},  // adj-neg (written)
+    {654, 1196, 5, 0x01, {}, 0x0, {5410, 5412, 3329, 60, 41}},  // adj-neg-polite (polite)
+    {659, 1204, 2, 0x02, {}, 0x0, {5412, 3329, 76}},  // adj-bare-pres (plain)
+    {659, 1204, 2, 0x04, {}, 0x0, {5412, 3329, 76}},  // adj-bare-pres (written)
+    {661, 1207, 2, 0x01, {}, 0x0, {5412, 3329, 76}},  // adj-bare-pres-polite (polite)
+    {663, 1210, 2, 0x02, {}, 0x0, {5412, 3329, 70}},  // adj-bare-past (plain)
+    {663, 1210, 2, 0x04, {}, 0x0, {5412, 3329, 70}},  // adj-bare-past (written)
+    {665, 1213, 2, 0x01, {}, 0x0, {5412, 3329, 70}},  // adj-bare-past-polite (polite)
+    {667, 1218, 2, 0x00, {}, 0x0, {5412, 3329, 47}},  // adj-attributive
+    {669, 1221, 2, 0x00, {}, 0x0, {5412, 3330, 47}},  // na-adj-attributive
+    {671, 1224, 2, 0x00, {}, 0x0, {5412, 3350, 47}},  // no-adj-attributive
+    {673, 1230, 2, 0x02, {}, 0x0, {5410, 76, 41}},  // copula-pres-plain (plain)
+    {675, 1233, 2, 0x02, {}, 0x0, {5410, 70, 41}},  // copula-past-plain (plain)
+    {677, 1236, 2, 0x04, {}, 0x0, {5410, 76, 41}},  // copula-pres-written (written)
+    {679, 1239, 2, 0x04, {}, 0x0, {5410, 70, 41}},  // copula-past-written (written)
+    {681, 1242, 2, 0x01, {}, 0x0, {5410, 76, 41}},  // copula-pres-polite (polite)
+    {683, 1245, 2, 0x01, {}, 0x0, {5410, 70, 41}},  // copula-past-polite (polite)
+    {685, 1248, 4, 0x02, {}, 0x0, {5410, 60, 41}},  // copula-neg (plain)
+    {685, 1248, 4, 0x04, {}, 0x0, {5410, 60, 41}},  // copula-neg (written)
+    {689, 1253, 4, 0x01, {}, 0x0, {5410, 60, 41}},  // copula-neg-polite (polite)
+    {693, 1262, 1, 0x00, {}, 0x0, {107}},  // dat-ni
+    {694, 1264, 1, 0x00, {}, 0x0, {40}},  // nom-ga
+    {695, 1266, 1, 0x00, {}, 0x0, {108}},  // nom-ha
+    {696, 1268, 1, 0x00, {}, 0x0, {109}},  // hodo
+    {697, 1272, 1, 0x00, {}, 0x0, {5409, 36, 37, 44}},  // pp-in-np-de
+    {698, 1274, 1, 0x00, {}, 0x0, {5453, 36, 37, 44}},  // pp-in-np-ni
+    {699, 1279, 1, 0x00, {}, 0x0, {2700, 3640, 36, 37, 44}},  // pp-with-in-np
+    {700, 1281, 2, 0x00, {}, 0x0, {2700, 3640, 36, 37, 84, 39}},  // pp-with-instrument
+    {702, 1286, 1, 0x40, {}, 0x0, {63, 78}},  // question-ka
+    {703, 1288, 1, 0x40, {}, 0x0, {63, 96}},  // question-wh-ka
+    {704, 1292, 3, 0x02, {}, 0x0, {3641, 5454, 63, 41}},  // question-copula-plain (plain)
+    {707, 1302, 2, 0x00, {}, 0x0, {110, 65, 44, 84}},  // paren-after-object
+    {709, 1305, 2, 0x00, {}, 0x0, {111, 65, 44, 84}},  // quote-after-object
+    {711, 1308, 2, 0x00, {}, 0x0, {111, 47, 65, 44, 84}},  // quoted-noun-after-object
+    {713, 1312, 2, 0x00, {}, 0x0, {111, 91, 59, 44, 86}},  // quote-topic
+    {715, 1315, 2, 0x00, {}, 0x0, {111, 91, 47, 59, 44, 86}},  // quoted-noun-topic
+    {717, 1325, 3, 0x00, {}, 0x0, {2690, 3642, 36, 51, 43, 37, 44}},  // superlative-in
+    {720, 1330, 2, 0x00, {}, 0x0, {2701, 3642, 36, 43, 37, 84}},  // superlative-of
+    {722, 1344, 3, 0x00, {}, 0x0, {2702, 36, 39, 112, 113}},  // for-a-length
+    {725, 1352, 2, 0x00, {}, 0x0, {3643, 39, 112, 113}},  // count-hours
+    {727, 1355, 2, 0x00, {}, 0x0, {3644, 39, 112, 113}},  // count-minutes
+    {729, 1358, 2, 0x00, {}, 0x0, {3645, 39, 112, 113}},  // count-seconds
+    {731, 1361, 2, 0x00, {}, 0x0, {3646, 39, 112, 113}},  // count-days
+    {733, 1364, 2, 0x00, {}, 0x0, {3647, 39, 112, 113}},  // count-weeks
+    {735, 1367, 2, 0x00, {}, 0x0, {3648, 39, 112, 113}},  // count-months
+    {737, 1370, 2, 0x00, {}, 0x0, {3649, 39, 112, 113}},  // count-years
+    {739, 1373, 2, 0x00, {}, 0x0, {3650, 39, 112, 113}},  // count-yens
+    {741, 1376, 2, 0x00, {}, 0x0, {47, 112, 113}},  // count-people
+    {743, 1379, 2, 0x00, {}, 0x0, {47, 112, 113}},  // count-animals
+    {745, 1382, 2, 0x00, {}, 0x0, {47, 112, 113}},  // count-vehicles
+    {747, 1385, 2, 0x00, {}, 0x0, {47, 112, 113}},  // count-machines
+    {749, 1390, 3, 0x00, {}, 0x0, {3651, 39, 112, 113}},  // count-book
+    {752, 1394, 3, 0x00, {}, 0x0, {3652, 39, 112, 113}},  // count-magazine
+    {755, 1398, 3, 0x00, {}, 0x0, {3653, 39, 112, 113}},  // count-dictionary
+    {758, 1402, 3, 0x00, {}, 0x0, {3654, 39, 112, 113}},  // count-notebook
+    {761, 1406, 3, 0x00, {}, 0x0, {3655, 39, 112, 113}},  // count-pen
+    {764, 1410, 3, 0x00, {}, 0x0, {3656, 39, 112, 113}},  // count-pencil
+    {767, 1414, 3, 0x00, {}, 0x0, {3657, 39, 112, 113}},  // count-bottle
+    {770, 1418, 3, 0x00, {}, 0x0, {3658, 39, 112, 113}},  // count-umbrella
+    {773, 1422, 3, 0x00, {}, 0x0, {3659, 39, 112, 113}},  // count-tree
+    {776, 1426, 3, 0x00, {}, 0x0, {3660, 39, 112, 113}},  // count-flower
+    {779, 1430, 3, 0x00, {}, 0x0, {3661, 39, 112, 113}},  // count-ticket
+    {782, 1434, 3, 0x00, {}, 0x0, {3662, 39, 112, 113}},  // count-paper
+    {785, 1438, 3, 0x00, {}, 0x0, {3663, 39, 112, 113}},  // count-picture
+    {788, 1442, 3, 0x00, {}, 0x0, {3664, 39, 112, 113}},  // count-shirt
+    {791, 1446, 3, 0x00, {}, 0x0, {3665, 39, 112, 113}},  // count-map
+    {794, 1450, 3, 0x00, {}, 0x0, {3666, 39, 112, 113}},  // count-photo
+    {797, 1454, 3, 0x00, {}, 0x0, {3667, 39, 112, 113}},  // count-stamp
+    {800, 1460, 2, 0x00, {}, 0x0, {114, 47}},  // count-how-many
+    {802, 1463, 2, 0x00, {}, 0x0, {3668, 115, 47, 113}},  // count-ten
+    {804, 1466, 2, 0x00, {}, 0x0, {115, 47, 113}},  // count-things
+    {806, 1469, 2, 0x00, {}, 0x0, {47, 112, 113}},  // count-digits
+    {808, 1475, 4, 0x00, {}, 0x0, {116, 40, 38, 47, 112, 42}},  // there-number-floats
+    {812, 1480, 4, 0x00, {}, 0x0, {116, 47, 61, 112, 42, 117}},  // object-number-floats
 };
-unsigned const kAnalysisRuleCount = 364;
-unsigned const kFirstNumberRule = 328;
+unsigned const kAnalysisRuleCount = 365;
+unsigned const kFirstNumberRule = 329;
 
 AnalConstit const kAnalConstits[] = {
     {0, 4, 0},  // theres-be 0
@@ -858,343 +859,345 @@ AnalConstit const kAnalConstits[] = {
     {1234, 2, 0},  // who-meet 1
     {1236, 4, 0},  // who-enter 0
     {1240, 2, 0},  // who-enter 1
-    {1242, 3, 0},  // where-is 0
-    {1245, 1, 0},  // where-is 1
-    {1246, 4, 0},  // in-ni-live 0
-    {1250, 1, 2},  // in-ni-live 1
-    {1251, 3, 0},  // weather-it 0
-    {1254, 2, 0},  // weather-it 1
-    {1256, 1, 2},  // weather-it 2
-    {1257, 3, 0},  // weather-it-cold 0
-    {1260, 2, 0},  // weather-it-cold 1
-    {1262, 1, 2},  // weather-it-cold 2
-    {1263, 3, 0},  // weather-it-hot 0
-    {1266, 2, 0},  // weather-it-hot 1
-    {1268, 1, 2},  // weather-it-hot 2
-    {1269, 3, 0},  // subordinate-subject-ga 0
-    {1272, 3, 0},  // if-tara 0
-    {1275, 2, 0},  // if-tara 1
-    {1277, 2, 0},  // if-past-tara 0
-    {1279, 2, 0},  // if-past-tara 1
-    {1281, 1, 0},  // copula-because 0
-    {1282, 1, 3},  // copula-because 1
-    {1283, 3, 0},  // copula-because 2
-    {1286, 2, 0},  // copula-because 3
-    {1288, 1, 0},  // copula-because 4
-    {1289, 1, 0},  // copula-when-noun 0
-    {1290, 1, 3},  // copula-when-noun 1
-    {1291, 3, 0},  // copula-when-noun 2
-    {1294, 2, 0},  // copula-when-noun 3
-    {1296, 1, 0},  // copula-when-noun 4
-    {1297, 1, 0},  // copula-when-na 0
-    {1298, 3, 0},  // copula-when-na 1
-    {1301, 2, 0},  // copula-when-na 2
-    {1303, 1, 0},  // copula-when-na 3
-    {1304, 1, 0},  // copula-relative-noun 0
-    {1305, 1, 3},  // copula-relative-noun 1
-    {1306, 3, 0},  // copula-relative-noun 2
-    {1309, 2, 0},  // copula-relative-noun 3
-    {1311, 1, 0},  // copula-relative-na 0
-    {1312, 3, 0},  // copula-relative-na 1
-    {1315, 2, 0},  // copula-relative-na 2
-    {1317, 3, 0},  // before-present 0
-    {1320, 1, 0},  // before-present 1
-    {1321, 3, 0},  // after-past 0
-    {1324, 1, 0},  // after-past 1
-    {1325, 3, 0},  // if-not 0
-    {1328, 1, 0},  // if-not 1
-    {1329, 3, 0},  // if-so 0
-    {1332, 2, 0},  // if-so 1
-    {1334, 3, 0},  // because-comma 0
-    {1337, 3, 0},  // when-comma 0
-    {1340, 3, 0},  // if-comma 0
-    {1343, 4, 0},  // but-ga 0
-    {1347, 4, 0},  // or-ka 0
-    {1351, 3, 0},  // so-kara 0
-    {1354, 1, 0},  // pres-ru-vv 0
-    {1355, 1, 3},  // pres-ru-vv 1
-    {1356, 2, 0},  // pres-ru-vv 2
-    {1358, 1, 0},  // pres-ru-vku 0
-    {1359, 1, 3},  // pres-ru-vku 1
-    {1360, 2, 0},  // pres-ru-vku 2
-    {1362, 1, 0},  // pres-ru-vsu 0
-    {1363, 1, 3},  // pres-ru-vsu 1
-    {1364, 2, 0},  // pres-ru-vsu 2
-    {1366, 3, 0},  // pres-w 0
-    {1369, 1, 3},  // pres-w 1
-    {1370, 1, 0},  // pres-w 2
-    {1371, 1, 0},  // pres-u-godan 0
-    {1372, 1, 3},  // pres-u-godan 1
-    {1373, 2, 0},  // pres-u-godan 2
-    {1375, 1, 0},  // past-vv 0
-    {1376, 1, 3},  // past-vv 1
-    {1377, 2, 0},  // past-vv 2
-    {1379, 1, 0},  // past-vku 0
-    {1380, 1, 3},  // past-vku 1
-    {1381, 2, 0},  // past-vku 2
-    {1383, 3, 0},  // past-vsu 0
-    {1386, 1, 3},  // past-vsu 1
-    {1387, 2, 0},  // past-vsu 2
-    {1389, 3, 0},  // past-k 0
-    {1392, 1, 3},  // past-k 1
-    {1393, 2, 0},  // past-k 2
-    {1395, 3, 0},  // past-ik 0
-    {1398, 1, 3},  // past-ik 1
-    {1399, 2, 0},  // past-ik 2
-    {1401, 3, 0},  // past-g 0
-    {1404, 1, 3},  // past-g 1
-    {1405, 2, 0},  // past-g 2
-    {1407, 3, 0},  // past-s 0
-    {1410, 1, 3},  // past-s 1
-    {1411, 2, 0},  // past-s 2
-    {1413, 3, 0},  // past-t 0
-    {1416, 1, 3},  // past-t 1
-    {1417, 2, 0},  // past-t 2
-    {1419, 3, 0},  // past-r 0
-    {1422, 1, 3},  // past-r 1
-    {1423, 2, 0},  // past-r 2
-    {1425, 3, 0},  // past-w 0
-    {1428, 1, 3},  // past-w 1
-    {1429, 2, 0},  // past-w 2
-    {1431, 3, 0},  // past-m 0
-    {1434, 1, 3},  // past-m 1
-    {1435, 2, 0},  // past-m 2
-    {1437, 3, 0},  // past-b 0
-    {1440, 1, 3},  // past-b 1
-    {1441, 2, 0},  // past-b 2
-    {1443, 3, 0},  // past-n 0
-    {1446, 1, 3},  // past-n 1
-    {1447, 2, 0},  // past-n 2
-    {1449, 3, 0},  // neg-stem-godan 0
-    {1452, 1, 3},  // neg-stem-godan 1
-    {1453, 1, 3},  // neg-stem-godan 2
-    {1454, 1, 3},  // neg-stem-godan 3
-    {1455, 1, 0},  // neg-stem-godan 4
-    {1456, 3, 0},  // neg-stem-vsu 0
-    {1459, 1, 3},  // neg-stem-vsu 1
-    {1460, 1, 3},  // neg-stem-vsu 2
-    {1461, 1, 3},  // neg-stem-vsu 3
-    {1462, 1, 0},  // neg-stem-vsu 4
-    {1463, 2, 0},  // neg-pres 0
-    {1465, 1, 3},  // neg-pres 1
-    {1466, 1, 3},  // neg-pres 2
-    {1467, 2, 0},  // neg-pres 3
-    {1469, 2, 0},  // neg-past 0
-    {1471, 1, 3},  // neg-past 1
-    {1472, 1, 3},  // neg-past 2
-    {1473, 2, 0},  // neg-past 3
-    {1475, 3, 0},  // polite-stem-godan 0
-    {1478, 1, 3},  // polite-stem-godan 1
-    {1479, 1, 3},  // polite-stem-godan 2
-    {1480, 1, 3},  // polite-stem-godan 3
-    {1481, 1, 3},  // polite-stem-godan 4
-    {1482, 1, 3},  // polite-stem-godan 5
-    {1483, 1, 3},  // polite-stem-godan 6
-    {1484, 1, 0},  // polite-stem-godan 7
-    {1485, 3, 0},  // polite-stem-w 0
-    {1488, 3, 0},  // polite-stem-vsu 0
-    {1491, 1, 3},  // polite-stem-vsu 1
-    {1492, 1, 3},  // polite-stem-vsu 2
-    {1493, 1, 3},  // polite-stem-vsu 3
-    {1494, 1, 3},  // polite-stem-vsu 4
-    {1495, 1, 3},  // polite-stem-vsu 5
-    {1496, 1, 3},  // polite-stem-vsu 6
-    {1497, 1, 0},  // polite-stem-vsu 7
-    {1498, 1, 0},  // polite-pres 0
-    {1499, 1, 3},  // polite-pres 1
-    {1500, 2, 0},  // polite-pres 2
-    {1502, 1, 0},  // polite-past 0
-    {1503, 1, 3},  // polite-past 1
-    {1504, 2, 0},  // polite-past 2
-    {1506, 2, 0},  // polite-neg-pres 0
-    {1508, 1, 3},  // polite-neg-pres 1
-    {1509, 1, 3},  // polite-neg-pres 2
-    {1510, 2, 0},  // polite-neg-pres 3
-    {1512, 2, 0},  // polite-neg-past 0
-    {1514, 1, 3},  // polite-neg-past 1
-    {1515, 1, 3},  // polite-neg-past 2
-    {1516, 2, 0},  // polite-neg-past 3
-    {1518, 3, 0},  // adj-pres 0
-    {1521, 3, 0},  // adj-pres 1
-    {1524, 1, 0},  // adj-pres 2
-    {1525, 3, 0},  // adj-pres-polite 0
-    {1528, 3, 0},  // adj-pres-polite 1
-    {1531, 1, 0},  // adj-pres-polite 2
-    {1532, 3, 0},  // adj-past 0
-    {1535, 3, 0},  // adj-past 1
-    {1538, 2, 0},  // adj-past 2
-    {1540, 3, 0},  // adj-past-polite 0
-    {1543, 3, 0},  // adj-past-polite 1
-    {1546, 2, 0},  // adj-past-polite 2
-    {1548, 3, 0},  // adj-neg 0
-    {1551, 3, 0},  // adj-neg 1
-    {1554, 1, 3},  // adj-neg 2
-    {1555, 1, 3},  // adj-neg 3
-    {1556, 1, 0},  // adj-neg 4
-    {1557, 3, 0},  // adj-neg-polite 0
-    {1560, 3, 0},  // adj-neg-polite 1
-    {1563, 1, 3},  // adj-neg-polite 2
-    {1564, 1, 3},  // adj-neg-polite 3
-    {1565, 1, 0},  // adj-neg-polite 4
-    {1566, 3, 0},  // adj-bare-pres 0
-    {1569, 1, 0},  // adj-bare-pres 1
-    {1570, 3, 0},  // adj-bare-pres-polite 0
-    {1573, 1, 0},  // adj-bare-pres-polite 1
-    {1574, 3, 0},  // adj-bare-past 0
-    {1577, 2, 0},  // adj-bare-past 1
-    {1579, 3, 0},  // adj-bare-past-polite 0
-    {1582, 2, 0},  // adj-bare-past-polite 1
-    {1584, 3, 0},  // adj-attributive 0
-    {1587, 1, 0},  // adj-attributive 1
-    {1588, 3, 0},  // na-adj-attributive 0
-    {1591, 1, 0},  // na-adj-attributive 1
-    {1592, 3, 0},  // no-adj-attributive 0
-    {1595, 1, 0},  // no-adj-attributive 1
-    {1596, 3, 0},  // copula-pres-plain 0
-    {1599, 1, 0},  // copula-pres-plain 1
-    {1600, 3, 0},  // copula-past-plain 0
-    {1603, 2, 0},  // copula-past-plain 1
-    {1605, 2, 0},  // copula-pres-written 0
-    {1607, 2, 0},  // copula-pres-written 1
-    {1609, 3, 0},  // copula-past-written 0
-    {1612, 2, 0},  // copula-past-written 1
-    {1614, 3, 0},  // copula-pres-polite 0
-    {1617, 2, 0},  // copula-pres-polite 1
-    {1619, 3, 0},  // copula-past-polite 0
-    {1622, 2, 0},  // copula-past-polite 1
-    {1624, 3, 0},  // copula-neg 0
-    {1627, 1, 3},  // copula-neg 1
-    {1628, 1, 3},  // copula-neg 2
-    {1629, 1, 0},  // copula-neg 3
-    {1630, 3, 0},  // copula-neg-polite 0
-    {1633, 1, 3},  // copula-neg-polite 1
-    {1634, 1, 3},  // copula-neg-polite 2
-    {1635, 1, 0},  // copula-neg-polite 3
-    {1636, 2, 0},  // dat-ni 0
-    {1638, 2, 0},  // nom-ga 0
-    {1640, 2, 0},  // nom-ha 0
-    {1642, 2, 0},  // hodo 0
-    {1644, 4, 0},  // pp-in-np-de 0
-    {1648, 4, 0},  // pp-in-np-ni 0
-    {1652, 5, 0},  // pp-with-in-np 0
-    {1657, 2, 0},  // pp-with-instrument 0
-    {1659, 5, 0},  // pp-with-instrument 1
-    {1664, 3, 0},  // question-ka 0
-    {1667, 3, 0},  // question-wh-ka 0
-    {1670, 3, 0},  // question-copula-plain 0
-    {1673, 1, 0},  // question-copula-plain 1
-    {1674, 1, 0},  // question-copula-plain 2
-    {1675, 3, 0},  // paren-after-object 0
-    {1678, 1, 0},  // paren-after-object 1
-    {1679, 3, 0},  // quote-after-object 0
-    {1682, 1, 0},  // quote-after-object 1
-    {1683, 3, 0},  // quoted-noun-after-object 0
-    {1686, 1, 0},  // quoted-noun-after-object 1
-    {1687, 2, 0},  // quote-topic 0
-    {1689, 2, 0},  // quote-topic 1
-    {1691, 2, 0},  // quoted-noun-topic 0
-    {1693, 2, 0},  // quoted-noun-topic 1
-    {1695, 5, 0},  // superlative-in 0
-    {1700, 1, 0},  // superlative-in 1
-    {1701, 3, 0},  // superlative-in 2
-    {1704, 5, 0},  // superlative-of 0
-    {1709, 3, 2},  // superlative-of 1
-    {1712, 2, 0},  // for-a-length 0
-    {1714, 2, 0},  // for-a-length 1
-    {1716, 3, 0},  // for-a-length 2
-    {1719, 3, 0},  // count-hours 0
-    {1722, 2, 0},  // count-hours 1
-    {1724, 3, 0},  // count-minutes 0
-    {1727, 2, 0},  // count-minutes 1
-    {1729, 3, 0},  // count-seconds 0
-    {1732, 2, 0},  // count-seconds 1
-    {1734, 3, 0},  // count-days 0
-    {1737, 2, 0},  // count-days 1
-    {1739, 3, 0},  // count-weeks 0
-    {1742, 3, 0},  // count-weeks 1
-    {1745, 3, 0},  // count-months 0
-    {1748, 3, 0},  // count-months 1
-    {1751, 3, 0},  // count-years 0
-    {1754, 2, 0},  // count-years 1
-    {1756, 3, 0},  // count-yens 0
-    {1759, 2, 0},  // count-yens 1
-    {1761, 4, 0},  // count-people 0
-    {1765, 2, 0},  // count-people 1
-    {1767, 4, 0},  // count-animals 0
-    {1771, 2, 0},  // count-animals 1
-    {1773, 4, 0},  // count-vehicles 0
-    {1777, 2, 0},  // count-vehicles 1
-    {1779, 4, 0},  // count-machines 0
-    {1783, 2, 0},  // count-machines 1
-    {1785, 4, 0},  // count-book 0
-    {1789, 1, 3},  // count-book 1
-    {1790, 2, 0},  // count-book 2
-    {1792, 4, 0},  // count-magazine 0
-    {1796, 1, 3},  // count-magazine 1
-    {1797, 2, 0},  // count-magazine 2
-    {1799, 4, 0},  // count-dictionary 0
-    {1803, 1, 3},  // count-dictionary 1
-    {1804, 2, 0},  // count-dictionary 2
-    {1806, 4, 0},  // count-notebook 0
-    {1810, 1, 3},  // count-notebook 1
-    {1811, 2, 0},  // count-notebook 2
-    {1813, 4, 0},  // count-pen 0
-    {1817, 1, 3},  // count-pen 1
-    {1818, 2, 0},  // count-pen 2
-    {1820, 4, 0},  // count-pencil 0
-    {1824, 1, 3},  // count-pencil 1
-    {1825, 2, 0},  // count-pencil 2
-    {1827, 4, 0},  // count-bottle 0
-    {1831, 1, 3},  // count-bottle 1
-    {1832, 2, 0},  // count-bottle 2
-    {1834, 4, 0},  // count-umbrella 0
-    {1838, 1, 3},  // count-umbrella 1
-    {1839, 2, 0},  // count-umbrella 2
-    {1841, 4, 0},  // count-tree 0
-    {1845, 1, 3},  // count-tree 1
-    {1846, 2, 0},  // count-tree 2
-    {1848, 4, 0},  // count-flower 0
-    {1852, 1, 3},  // count-flower 1
-    {1853, 2, 0},  // count-flower 2
-    {1855, 4, 0},  // count-ticket 0
-    {1859, 1, 3},  // count-ticket 1
-    {1860, 2, 0},  // count-ticket 2
-    {1862, 4, 0},  // count-paper 0
-    {1866, 1, 3},  // count-paper 1
-    {1867, 2, 0},  // count-paper 2
-    {1869, 4, 0},  // count-picture 0
-    {1873, 1, 3},  // count-picture 1
-    {1874, 2, 0},  // count-picture 2
-    {1876, 4, 0},  // count-shirt 0
-    {1880, 1, 3},  // count-shirt 1
-    {1881, 2, 0},  // count-shirt 2
-    {1883, 4, 0},  // count-map 0
-    {1887, 1, 3},  // count-map 1
-    {1888, 2, 0},  // count-map 2
-    {1890, 4, 0},  // count-photo 0
-    {1894, 1, 3},  // count-photo 1
-    {1895, 2, 0},  // count-photo 2
-    {1897, 4, 0},  // count-stamp 0
-    {1901, 1, 3},  // count-stamp 1
-    {1902, 2, 0},  // count-stamp 2
-    {1904, 4, 0},  // count-how-many 0
-    {1908, 1, 0},  // count-how-many 1
-    {1909, 5, 0},  // count-ten 0
-    {1914, 1, 0},  // count-ten 1
-    {1915, 5, 0},  // count-things 0
-    {1920, 1, 0},  // count-things 1
-    {1921, 4, 0},  // count-digits 0
-    {1925, 1, 0},  // count-digits 1
-    {1926, 4, 0},  // there-number-floats 0
-    {1930, 3, 0},  // there-number-floats 1
-    {1933, 1, 0},  // there-number-floats 2
-    {1934, 4, 0},  // there-number-floats 3
-    {1938, 4, 0},  // object-number-floats 0
-    {1942, 3, 0},  // object-number-floats 1
-    {1945, 1, 0},  // object-number-floats 2
-    {1946, 4, 0},  // object-number-floats 3
+    {1242, 4, 0},  // why-is 0
+    {1246, 2, 0},  // why-is 1
+    {1248, 3, 0},  // where-is 0
+    {1251, 1, 0},  // where-is 1
+    {1252, 4, 0},  // in-ni-live 0
+    {1256, 1, 2},  // in-ni-live 1
+    {1257, 3, 0},  // weather-it 0
+    {1260, 2, 0},  // weather-it 1
+    {1262, 1, 2},  // weather-it 2
+    {1263, 3, 0},  // weather-it-cold 0
+    {1266, 2, 0},  // weather-it-cold 1
+    {1268, 1, 2},  // weather-it-cold 2
+    {1269, 3, 0},  // weather-it-hot 0
+    {1272, 2, 0},  // weather-it-hot 1
+    {1274, 1, 2},  // weather-it-hot 2
+    {1275, 3, 0},  // subordinate-subject-ga 0
+    {1278, 3, 0},  // if-tara 0
+    {1281, 2, 0},  // if-tara 1
+    {1283, 2, 0},  // if-past-tara 0
+    {1285, 2, 0},  // if-past-tara 1
+    {1287, 1, 0},  // copula-because 0
+    {1288, 1, 3},  // copula-because 1
+    {1289, 3, 0},  // copula-because 2
+    {1292, 2, 0},  // copula-because 3
+    {1294, 1, 0},  // copula-because 4
+    {1295, 1, 0},  // copula-when-noun 0
+    {1296, 1, 3},  // copula-when-noun 1
+    {1297, 3, 0},  // copula-when-noun 2
+    {1300, 2, 0},  // copula-when-noun 3
+    {1302, 1, 0},  // copula-when-noun 4
+    {1303, 1, 0},  // copula-when-na 0
+    {1304, 3, 0},  // copula-when-na 1
+    {1307, 2, 0},  // copula-when-na 2
+    {1309, 1, 0},  // copula-when-na 3
+    {1310, 1, 0},  // copula-relative-noun 0
+    {1311, 1, 3},  // copula-relative-noun 1
+    {1312, 3, 0},  // copula-relative-noun 2
+    {1315, 2, 0},  // copula-relative-noun 3
+    {1317, 1, 0},  // copula-relative-na 0
+    {1318, 3, 0},  // copula-relative-na 1
+    {1321, 2, 0},  // copula-relative-na 2
+    {1323, 3, 0},  // before-present 0
+    {1326, 1, 0},  // before-present 1
+    {1327, 3, 0},  // after-past 0
+    {1330, 1, 0},  // after-past 1
+    {1331, 3, 0},  // if-not 0
+    {1334, 1, 0},  // if-not 1
+    {1335, 3, 0},  // if-so 0
+    {1338, 2, 0},  // if-so 1
+    {1340, 3, 0},  // because-comma 0
+    {1343, 3, 0},  // when-comma 0
+    {1346, 3, 0},  // if-comma 0
+    {1349, 4, 0},  // but-ga 0
+    {1353, 4, 0},  // or-ka 0
+    {1357, 3, 0},  // so-kara 0
+    {1360, 1, 0},  // pres-ru-vv 0
+    {1361, 1, 3},  // pres-ru-vv 1
+    {1362, 2, 0},  // pres-ru-vv 2
+    {1364, 1, 0},  // pres-ru-vku 0
+    {1365, 1, 3},  // pres-ru-vku 1
+    {1366, 2, 0},  // pres-ru-vku 2
+    {1368, 1, 0},  // pres-ru-vsu 0
+    {1369, 1, 3},  // pres-ru-vsu 1
+    {1370, 2, 0},  // pres-ru-vsu 2
+    {1372, 3, 0},  // pres-w 0
+    {1375, 1, 3},  // pres-w 1
+    {1376, 1, 0},  // pres-w 2
+    {1377, 1, 0},  // pres-u-godan 0
+    {1378, 1, 3},  // pres-u-godan 1
+    {1379, 2, 0},  // pres-u-godan 2
+    {1381, 1, 0},  // past-vv 0
+    {1382, 1, 3},  // past-vv 1
+    {1383, 2, 0},  // past-vv 2
+    {1385, 1, 0},  // past-vku 0
+    {1386, 1, 3},  // past-vku 1
+    {1387, 2, 0},  // past-vku 2
+    {1389, 3, 0},  // past-vsu 0
+    {1392, 1, 3},  // past-vsu 1
+    {1393, 2, 0},  // past-vsu 2
+    {1395, 3, 0},  // past-k 0
+    {1398, 1, 3},  // past-k 1
+    {1399, 2, 0},  // past-k 2
+    {1401, 3, 0},  // past-ik 0
+    {1404, 1, 3},  // past-ik 1
+    {1405, 2, 0},  // past-ik 2
+    {1407, 3, 0},  // past-g 0
+    {1410, 1, 3},  // past-g 1
+    {1411, 2, 0},  // past-g 2
+    {1413, 3, 0},  // past-s 0
+    {1416, 1, 3},  // past-s 1
+    {1417, 2, 0},  // past-s 2
+    {1419, 3, 0},  // past-t 0
+    {1422, 1, 3},  // past-t 1
+    {1423, 2, 0},  // past-t 2
+    {1425, 3, 0},  // past-r 0
+    {1428, 1, 3},  // past-r 1
+    {1429, 2, 0},  // past-r 2
+    {1431, 3, 0},  // past-w 0
+    {1434, 1, 3},  // past-w 1
+    {1435, 2, 0},  // past-w 2
+    {1437, 3, 0},  // past-m 0
+    {1440, 1, 3},  // past-m 1
+    {1441, 2, 0},  // past-m 2
+    {1443, 3, 0},  // past-b 0
+    {1446, 1, 3},  // past-b 1
+    {1447, 2, 0},  // past-b 2
+    {1449, 3, 0},  // past-n 0
+    {1452, 1, 3},  // past-n 1
+    {1453, 2, 0},  // past-n 2
+    {1455, 3, 0},  // neg-stem-godan 0
+    {1458, 1, 3},  // neg-stem-godan 1
+    {1459, 1, 3},  // neg-stem-godan 2
+    {1460, 1, 3},  // neg-stem-godan 3
+    {1461, 1, 0},  // neg-stem-godan 4
+    {1462, 3, 0},  // neg-stem-vsu 0
+    {1465, 1, 3},  // neg-stem-vsu 1
+    {1466, 1, 3},  // neg-stem-vsu 2
+    {1467, 1, 3},  // neg-stem-vsu 3
+    {1468, 1, 0},  // neg-stem-vsu 4
+    {1469, 2, 0},  // neg-pres 0
+    {1471, 1, 3},  // neg-pres 1
+    {1472, 1, 3},  // neg-pres 2
+    {1473, 2, 0},  // neg-pres 3
+    {1475, 2, 0},  // neg-past 0
+    {1477, 1, 3},  // neg-past 1
+    {1478, 1, 3},  // neg-past 2
+    {1479, 2, 0},  // neg-past 3
+    {1481, 3, 0},  // polite-stem-godan 0
+    {1484, 1, 3},  // polite-stem-godan 1
+    {1485, 1, 3},  // polite-stem-godan 2
+    {1486, 1, 3},  // polite-stem-godan 3
+    {1487, 1, 3},  // polite-stem-godan 4
+    {1488, 1, 3},  // polite-stem-godan 5
+    {1489, 1, 3},  // polite-stem-godan 6
+    {1490, 1, 0},  // polite-stem-godan 7
+    {1491, 3, 0},  // polite-stem-w 0
+    {1494, 3, 0},  // polite-stem-vsu 0
+    {1497, 1, 3},  // polite-stem-vsu 1
+    {1498, 1, 3},  // polite-stem-vsu 2
+    {1499, 1, 3},  // polite-stem-vsu 3
+    {1500, 1, 3},  // polite-stem-vsu 4
+    {1501, 1, 3},  // polite-stem-vsu 5
+    {1502, 1, 3},  // polite-stem-vsu 6
+    {1503, 1, 0},  // polite-stem-vsu 7
+    {1504, 1, 0},  // polite-pres 0
+    {1505, 1, 3},  // polite-pres 1
+    {1506, 2, 0},  // polite-pres 2
+    {1508, 1, 0},  // polite-past 0
+    {1509, 1, 3},  // polite-past 1
+    {1510, 2, 0},  // polite-past 2
+    {1512, 2, 0},  // polite-neg-pres 0
+    {1514, 1, 3},  // polite-neg-pres 1
+    {1515, 1, 3},  // polite-neg-pres 2
+    {1516, 2, 0},  // polite-neg-pres 3
+    {1518, 2, 0},  // polite-neg-past 0
+    {1520, 1, 3},  // polite-neg-past 1
+    {1521, 1, 3},  // polite-neg-past 2
+    {1522, 2, 0},  // polite-neg-past 3
+    {1524, 3, 0},  // adj-pres 0
+    {1527, 3, 0},  // adj-pres 1
+    {1530, 1, 0},  // adj-pres 2
+    {1531, 3, 0},  // adj-pres-polite 0
+    {1534, 3, 0},  // adj-pres-polite 1
+    {1537, 1, 0},  // adj-pres-polite 2
+    {1538, 3, 0},  // adj-past 0
+    {1541, 3, 0},  // adj-past 1
+    {1544, 2, 0},  // adj-past 2
+    {1546, 3, 0},  // adj-past-polite 0
+    {1549, 3, 0},  // adj-past-polite 1
+    {1552, 2, 0},  // adj-past-polite 2
+    {1554, 3, 0},  // adj-neg 0
+    {1557, 3, 0},  // adj-neg 1
+    {1560, 1, 3},  // adj-neg 2
+    {1561, 1, 3},  // adj-neg 3
+    {1562, 1, 0},  // adj-neg 4
+    {1563, 3, 0},  // adj-neg-polite 0
+    {1566, 3, 0},  // adj-neg-polite 1
+    {1569, 1, 3},  // adj-neg-polite 2
+    {1570, 1, 3},  // adj-neg-polite 3
+    {1571, 1, 0},  // adj-neg-polite 4
+    {1572, 3, 0},  // adj-bare-pres 0
+    {1575, 1, 0},  // adj-bare-pres 1
+    {1576, 3, 0},  // adj-bare-pres-polite 0
+    {1579, 1, 0},  // adj-bare-pres-polite 1
+    {1580, 3, 0},  // adj-bare-past 0
+    {1583, 2, 0},  // adj-bare-past 1
+    {1585, 3, 0},  // adj-bare-past-polite 0
+    {1588, 2, 0},  // adj-bare-past-polite 1
+    {1590, 3, 0},  // adj-attributive 0
+    {1593, 1, 0},  // adj-attributive 1
+    {1594, 3, 0},  // na-adj-attributive 0
+    {1597, 1, 0},  // na-adj-attributive 1
+    {1598, 3, 0},  // no-adj-attributive 0
+    {1601, 1, 0},  // no-adj-attributive 1
+    {1602, 3, 0},  // copula-pres-plain 0
+    {1605, 1, 0},  // copula-pres-plain 1
+    {1606, 3, 0},  // copula-past-plain 0
+    {1609, 2, 0},  // copula-past-plain 1
+    {1611, 2, 0},  // copula-pres-written 0
+    {1613, 2, 0},  // copula-pres-written 1
+    {1615, 3, 0},  // copula-past-written 0
+    {1618, 2, 0},  // copula-past-written 1
+    {1620, 3, 0},  // copula-pres-polite 0
+    {1623, 2, 0},  // copula-pres-polite 1
+    {1625, 3, 0},  // copula-past-polite 0
+    {1628, 2, 0},  // copula-past-polite 1
+    {1630, 3, 0},  // copula-neg 0
+    {1633, 1, 3},  // copula-neg 1
+    {1634, 1, 3},  // copula-neg 2
+    {1635, 1, 0},  // copula-neg 3
+    {1636, 3, 0},  // copula-neg-polite 0
+    {1639, 1, 3},  // copula-neg-polite 1
+    {1640, 1, 3},  // copula-neg-polite 2
+    {1641, 1, 0},  // copula-neg-polite 3
+    {1642, 2, 0},  // dat-ni 0
+    {1644, 2, 0},  // nom-ga 0
+    {1646, 2, 0},  // nom-ha 0
+    {1648, 2, 0},  // hodo 0
+    {1650, 4, 0},  // pp-in-np-de 0
+    {1654, 4, 0},  // pp-in-np-ni 0
+    {1658, 5, 0},  // pp-with-in-np 0
+    {1663, 2, 0},  // pp-with-instrument 0
+    {1665, 5, 0},  // pp-with-instrument 1
+    {1670, 3, 0},  // question-ka 0
+    {1673, 3, 0},  // question-wh-ka 0
+    {1676, 3, 0},  // question-copula-plain 0
+    {1679, 1, 0},  // question-copula-plain 1
+    {1680, 1, 0},  // question-copula-plain 2
+    {1681, 3, 0},  // paren-after-object 0
+    {1684, 1, 0},  // paren-after-object 1
+    {1685, 3, 0},  // quote-after-object 0
+    {1688, 1, 0},  // quote-after-object 1
+    {1689, 3, 0},  // quoted-noun-after-object 0
+    {1692, 1, 0},  // quoted-noun-after-object 1
+    {1693, 2, 0},  // quote-topic 0
+    {1695, 2, 0},  // quote-topic 1
+    {1697, 2, 0},  // quoted-noun-topic 0
+    {1699, 2, 0},  // quoted-noun-topic 1
+    {1701, 5, 0},  // superlative-in 0
+    {1706, 1, 0},  // superlative-in 1
+    {1707, 3, 0},  // superlative-in 2
+    {1710, 5, 0},  // superlative-of 0
+    {1715, 3, 2},  // superlative-of 1
+    {1718, 2, 0},  // for-a-length 0
+    {1720, 2, 0},  // for-a-length 1
+    {1722, 3, 0},  // for-a-length 2
+    {1725, 3, 0},  // count-hours 0
+    {1728, 2, 0},  // count-hours 1
+    {1730, 3, 0},  // count-minutes 0
+    {1733, 2, 0},  // count-minutes 1
+    {1735, 3, 0},  // count-seconds 0
+    {1738, 2, 0},  // count-seconds 1
+    {1740, 3, 0},  // count-days 0
+    {1743, 2, 0},  // count-days 1
+    {1745, 3, 0},  // count-weeks 0
+    {1748, 3, 0},  // count-weeks 1
+    {1751, 3, 0},  // count-months 0
+    {1754, 3, 0},  // count-months 1
+    {1757, 3, 0},  // count-years 0
+    {1760, 2, 0},  // count-years 1
+    {1762, 3, 0},  // count-yens 0
+    {1765, 2, 0},  // count-yens 1
+    {1767, 4, 0},  // count-people 0
+    {1771, 2, 0},  // count-people 1
+    {1773, 4, 0},  // count-animals 0
+    {1777, 2, 0},  // count-animals 1
+    {1779, 4, 0},  // count-vehicles 0
+    {1783, 2, 0},  // count-vehicles 1
+    {1785, 4, 0},  // count-machines 0
+    {1789, 2, 0},  // count-machines 1
+    {1791, 4, 0},  // count-book 0
+    {1795, 1, 3},  // count-book 1
+    {1796, 2, 0},  // count-book 2
+    {1798, 4, 0},  // count-magazine 0
+    {1802, 1, 3},  // count-magazine 1
+    {1803, 2, 0},  // count-magazine 2
+    {1805, 4, 0},  // count-dictionary 0
+    {1809, 1, 3},  // count-dictionary 1
+    {1810, 2, 0},  // count-dictionary 2
+    {1812, 4, 0},  // count-notebook 0
+    {1816, 1, 3},  // count-notebook 1
+    {1817, 2, 0},  // count-notebook 2
+    {1819, 4, 0},  // count-pen 0
+    {1823, 1, 3},  // count-pen 1
+    {1824, 2, 0},  // count-pen 2
+    {1826, 4, 0},  // count-pencil 0
+    {1830, 1, 3},  // count-pencil 1
+    {1831, 2, 0},  // count-pencil 2
+    {1833, 4, 0},  // count-bottle 0
+    {1837, 1, 3},  // count-bottle 1
+    {1838, 2, 0},  // count-bottle 2
+    {1840, 4, 0},  // count-umbrella 0
+    {1844, 1, 3},  // count-umbrella 1
+    {1845, 2, 0},  // count-umbrella 2
+    {1847, 4, 0},  // count-tree 0
+    {1851, 1, 3},  // count-tree 1
+    {1852, 2, 0},  // count-tree 2
+    {1854, 4, 0},  // count-flower 0
+    {1858, 1, 3},  // count-flower 1
+    {1859, 2, 0},  // count-flower 2
+    {1861, 4, 0},  // count-ticket 0
+    {1865, 1, 3},  // count-ticket 1
+    {1866, 2, 0},  // count-ticket 2
+    {1868, 4, 0},  // count-paper 0
+    {1872, 1, 3},  // count-paper 1
+    {1873, 2, 0},  // count-paper 2
+    {1875, 4, 0},  // count-picture 0
+    {1879, 1, 3},  // count-picture 1
+    {1880, 2, 0},  // count-picture 2
+    {1882, 4, 0},  // count-shirt 0
+    {1886, 1, 3},  // count-shirt 1
+    {1887, 2, 0},  // count-shirt 2
+    {1889, 4, 0},  // count-map 0
+    {1893, 1, 3},  // count-map 1
+    {1894, 2, 0},  // count-map 2
+    {1896, 4, 0},  // count-photo 0
+    {1900, 1, 3},  // count-photo 1
+    {1901, 2, 0},  // count-photo 2
+    {1903, 4, 0},  // count-stamp 0
+    {1907, 1, 3},  // count-stamp 1
+    {1908, 2, 0},  // count-stamp 2
+    {1910, 4, 0},  // count-how-many 0
+    {1914, 1, 0},  // count-how-many 1
+    {1915, 5, 0},  // count-ten 0
+    {1920, 1, 0},  // count-ten 1
+    {1921, 5, 0},  // count-things 0
+    {1926, 1, 0},  // count-things 1
+    {1927, 4, 0},  // count-digits 0
+    {1931, 1, 0},  // count-digits 1
+    {1932, 4, 0},  // there-number-floats 0
+    {1936, 3, 0},  // there-number-floats 1
+    {1939, 1, 0},  // there-number-floats 2
+    {1940, 4, 0},  // there-number-floats 3
+    {1944, 4, 0},  // object-number-floats 0
+    {1948, 3, 0},  // object-number-floats 1
+    {1951, 1, 0},  // object-number-floats 2
+    {1952, 4, 0},  // object-number-floats 3
 };
-unsigned const kAnalConstitCount = 814;
+unsigned const kAnalConstitCount = 816;
 
 AnalTerm const kAnalTerms[] = {
     {"POSS", nullptr, 0, 1, 0, 0, 0},  // theres-be 0
@@ -2439,6 +2442,12 @@ AnalTerm const kAnalTerms[] = {
     {"-ni", nullptr, 0, 13, kAct, 0, 0},
     {"VT01", nullptr, 0, 1, 0, 0, 0},  // who-enter 1
     {"enter", nullptr, 0, 15, 0, 0, 0},
+    {"BEP", nullptr, 0, 1, 0, 0, 0},  // why-is 0
+    {"WHBE QWH", nullptr, 0, 12, 0, 0, 0},
+    {"1", nullptr, 0, 20, kAct, 0, 0},
+    {"GONE", nullptr, 0, 1, kAct, 0, 0},
+    {"BECOMP", nullptr, 0, 1, 0, 0, 0},  // why-is 1
+    {"1", nullptr, 0, 21, kActAfter, 0, 0},
     {"WHQADV", nullptr, 0, 1, 0, 0, 0},  // where-is 0
     {"{\202\307\202\261\202\305}", nullptr, 0, 13, 0, 0, 0},
     {"{\202\307\202\261}", nullptr, 0, 13, kAct, 0, 0},
@@ -3148,7 +3157,7 @@ AnalTerm const kAnalTerms[] = {
     {"2", nullptr, 0, 21, kActAfter, 0, 0},
     {"*\202\314}", "\\1}", 0, 27, kAct, 0, 0},
 };
-unsigned const kAnalTermCount = 1950;
+unsigned const kAnalTermCount = 1956;
 
 namespace {
 
@@ -3602,7 +3611,7 @@ LetterMapRecord const kConstitForward[] = {
     {73, 0, 0, 2, 36},
     {76, 0, 0, 1, 38},
     {77, 0, 0, 1, 39},
-    {78, 7, 79, 4, 40},  // N
+    {78, 7, 81, 4, 40},  // N
     {80, 0, 0, 5, 44},
     {81, 0, 0, 1, 49},
     {82, 0, 0, 1, 50},
@@ -3616,237 +3625,243 @@ LetterMapRecord const kConstitForward[] = {
     {83, 0, 0, 1, 68},
     {85, 0, 0, 1, 69},
     {99, 0, 0, 1, 70},
-    {69, 9, 0, 1, 71},  // BE
-    {76, 0, 0, 2, 72},
-    {79, 0, 0, 3, 74},
-    {97, 0, 0, 1, 77},
-    {88, 0, 0, 1, 78},
-    {69, 0, 0, 1, 79},
-    {79, 0, 0, 1, 80},
-    {65, 0, 0, 1, 81},
-    {69, 0, 0, 1, 82},
-    {111, 0, 0, 1, 83},
-    {70, 63, 0, 0, 0},  // IF
-    {78, 0, 0, 1, 84},
-    {69, 0, 0, 1, 85},
-    {79, 0, 0, 1, 86},
-    {66, 0, 0, 1, 87},
+    {69, 9, 0, 2, 71},  // BE
+    {76, 0, 0, 2, 73},
+    {79, 0, 0, 3, 75},
+    {97, 0, 0, 1, 78},
+    {88, 0, 0, 1, 79},
+    {69, 0, 0, 1, 80},
+    {79, 0, 0, 1, 81},
+    {65, 0, 0, 1, 82},
+    {69, 0, 0, 1, 83},
+    {111, 0, 0, 1, 84},
+    {70, 66, 0, 0, 0},  // IF
+    {78, 0, 0, 1, 85},
+    {69, 0, 0, 1, 86},
+    {79, 0, 0, 1, 87},
+    {66, 0, 0, 1, 88},
     {80, 12, 10, 0, 0},  // NP
-    {85, 0, 0, 1, 88},
-    {111, 0, 0, 2, 89},
-    {65, 0, 0, 2, 91},
-    {76, 0, 0, 1, 93},
-    {79, 0, 0, 1, 94},
+    {85, 0, 0, 1, 89},
+    {111, 0, 0, 2, 90},
+    {65, 0, 0, 2, 92},
+    {76, 0, 0, 1, 94},
+    {79, 0, 0, 1, 95},
     {80, 5, 0, 0, 0},  // PP
-    {82, 0, 0, 3, 95},
-    {87, 0, 0, 1, 98},
-    {69, 0, 0, 1, 99},
-    {67, 0, 0, 1, 100},
-    {68, 0, 0, 1, 101},
-    {73, 0, 0, 1, 102},
+    {82, 0, 0, 3, 96},
+    {87, 0, 0, 1, 99},
+    {69, 0, 0, 1, 100},
+    {67, 0, 0, 1, 101},
+    {68, 0, 0, 1, 102},
+    {73, 0, 0, 1, 103},
     {81, 46, 0, 0, 0},  // SQ
-    {85, 0, 0, 1, 103},
-    {69, 0, 0, 1, 104},
-    {72, 0, 0, 1, 105},
-    {73, 0, 0, 1, 106},
+    {85, 0, 0, 1, 104},
+    {69, 0, 0, 1, 105},
+    {72, 0, 0, 1, 106},
+    {73, 0, 0, 1, 107},
     {79, 43, 0, 0, 0},  // TO
-    {80, 52, 83, 1, 107},  // VP
-    {84, 0, 0, 2, 108},
-    {69, 0, 0, 1, 110},
-    {72, 0, 0, 2, 111},
-    {101, 0, 0, 1, 113},
+    {80, 52, 85, 1, 108},  // VP
+    {84, 0, 0, 2, 109},
+    {69, 0, 0, 1, 111},
+    {72, 0, 0, 3, 112},
+    {101, 0, 0, 1, 115},
     {74, 11, 0, 0, 0},  // ADJ
     {86, 45, 0, 0, 0},  // ADV
     {84, 19, 0, 0, 0},  // ART
     {80, 17, 0, 0, 0},  // ASP
-    {88, 39, 0, 5, 114},  // AUX
+    {88, 39, 0, 5, 116},  // AUX
     {99, 29, 0, 0, 0},  // Acc
+    {67, 0, 0, 1, 121},
     {80, 32, 0, 0, 0},  // BEP
-    {67, 0, 0, 1, 119},
-    {79, 0, 0, 1, 120},
-    {77, 0, 0, 1, 121},
-    {78, 0, 0, 1, 122},
-    {85, 0, 0, 1, 123},
-    {116, 0, 0, 1, 124},
-    {73, 0, 0, 1, 125},
-    {82, 0, 0, 1, 126},
-    {73, 0, 0, 1, 127},
-    {68, 0, 0, 1, 128},
+    {67, 0, 0, 1, 122},
+    {79, 0, 0, 1, 123},
+    {77, 0, 0, 1, 124},
+    {78, 0, 0, 1, 125},
+    {85, 0, 0, 1, 126},
+    {116, 0, 0, 1, 127},
+    {73, 0, 0, 1, 128},
     {82, 0, 0, 1, 129},
-    {100, 0, 0, 1, 130},
-    {70, 0, 0, 1, 131},
-    {84, 0, 0, 1, 132},
-    {78, 0, 0, 1, 133},
-    {65, 0, 0, 1, 134},
-    {77, 0, 0, 1, 135},
-    {109, 27, 13, 1, 136},  // Nom
+    {73, 0, 0, 1, 130},
+    {68, 0, 0, 1, 131},
+    {82, 0, 0, 1, 132},
+    {100, 0, 0, 1, 133},
+    {70, 0, 0, 1, 134},
+    {84, 0, 0, 1, 135},
+    {78, 0, 0, 1, 136},
+    {65, 0, 0, 1, 137},
+    {77, 0, 0, 1, 138},
+    {109, 27, 13, 1, 139},  // Nom
     {116, 18, 0, 0, 0},  // Not
-    {82, 0, 0, 1, 137},
-    {83, 0, 0, 1, 138},
-    {69, 0, 0, 1, 139},
-    {83, 0, 0, 1, 140},
-    {69, 0, 0, 2, 141},
+    {82, 0, 0, 1, 140},
+    {83, 0, 0, 1, 141},
+    {69, 0, 0, 1, 142},
+    {83, 0, 0, 1, 143},
+    {69, 0, 0, 2, 144},
     {78, 14, 0, 0, 0},  // PRN
-    {79, 0, 0, 1, 143},
-    {72, 75, 0, 0, 0},  // QWH
-    {76, 0, 0, 1, 144},
-    {79, 0, 0, 2, 145},
-    {69, 0, 0, 1, 147},
-    {77, 0, 0, 1, 148},
-    {66, 0, 0, 1, 149},
-    {78, 0, 0, 1, 150},
-    {69, 0, 0, 1, 151},
-    {77, 0, 0, 1, 152},
-    {67, 0, 0, 1, 153},
-    {48, 0, 0, 1, 154},
-    {67, 0, 0, 1, 155},
-    {69, 0, 0, 1, 156},
-    {65, 0, 0, 1, 157},
-    {81, 0, 0, 1, 158},
-    {103, 0, 0, 1, 159},
-    {67, 0, 0, 1, 160},
-    {77, 0, 0, 2, 161},
+    {79, 0, 0, 1, 146},
+    {72, 64, 0, 0, 0},  // QWH
+    {76, 0, 0, 1, 147},
+    {79, 0, 0, 2, 148},
+    {69, 0, 0, 1, 150},
+    {77, 0, 0, 1, 151},
+    {66, 0, 0, 1, 152},
+    {78, 0, 0, 1, 153},
+    {69, 0, 0, 1, 154},
+    {77, 0, 0, 1, 155},
+    {67, 0, 0, 1, 156},
+    {48, 0, 0, 1, 157},
+    {67, 0, 0, 1, 158},
+    {69, 0, 0, 1, 159},
+    {65, 0, 0, 1, 160},
+    {66, 0, 0, 1, 161},
+    {81, 0, 0, 1, 162},
+    {103, 0, 0, 1, 163},
+    {67, 0, 0, 1, 164},
+    {77, 0, 0, 2, 165},
     {80, 36, 0, 0, 0},  // AUXP
-    {83, 0, 0, 1, 163},
-    {87, 0, 0, 1, 164},
-    {79, 0, 0, 1, 165},
-    {83, 0, 0, 1, 166},
-    {77, 0, 0, 1, 167},
-    {74, 56, 70, 4, 168},  // CONJ
-    {78, 0, 0, 1, 172},
-    {95, 0, 0, 1, 173},
-    {83, 0, 0, 1, 174},
+    {83, 0, 0, 1, 167},
+    {87, 0, 0, 1, 168},
+    {79, 0, 0, 1, 169},
+    {79, 0, 0, 1, 170},
+    {83, 0, 0, 1, 171},
+    {77, 0, 0, 1, 172},
+    {74, 56, 73, 4, 173},  // CONJ
+    {78, 0, 0, 1, 177},
+    {95, 0, 0, 1, 178},
+    {83, 0, 0, 1, 179},
     {80, 53, 0, 0, 0},  // GERP
-    {78, 0, 0, 1, 175},
-    {66, 0, 0, 1, 176},
+    {78, 0, 0, 1, 180},
+    {66, 0, 0, 1, 181},
     {69, 3, 0, 0, 0},  // HERE
-    {111, 74, 0, 0, 0},  // Hodo
+    {111, 77, 0, 0, 0},  // Hodo
     {80, 51, 0, 0, 0},  // INFP
     {83, 47, 0, 0, 0},  // LETS
-    {84, 0, 0, 1, 177},
+    {84, 0, 0, 1, 182},
     {82, 15, 0, 0, 0},  // NBAR
-    {66, 0, 0, 1, 178},
-    {95, 0, 0, 2, 179},
-    {69, 0, 0, 1, 181},
+    {66, 0, 0, 1, 183},
+    {95, 0, 0, 2, 184},
+    {69, 0, 0, 1, 186},
     {84, 38, 0, 0, 0},  // PAST
-    {65, 0, 0, 1, 182},
+    {65, 0, 0, 1, 187},
     {83, 2, 0, 0, 0},  // POSS
     {80, 4, 0, 0, 0},  // PREP
     {83, 44, 0, 0, 0},  // PRES
-    {71, 0, 0, 1, 183},
-    {67, 0, 0, 1, 184},
-    {78, 0, 0, 1, 185},
-    {79, 0, 0, 1, 186},
-    {67, 0, 0, 1, 187},
+    {71, 0, 0, 1, 188},
+    {67, 0, 0, 1, 189},
+    {78, 0, 0, 1, 190},
+    {79, 0, 0, 1, 191},
+    {67, 0, 0, 1, 192},
     {80, 48, 0, 0, 0},  // SIMP
-    {67, 0, 0, 1, 188},
-    {83, 0, 0, 1, 189},
-    {82, 0, 0, 1, 190},
-    {69, 23, 0, 2, 191},  // TIME
-    {79, 0, 0, 1, 193},
+    {67, 0, 0, 1, 193},
+    {83, 0, 0, 1, 194},
+    {82, 0, 0, 1, 195},
+    {69, 23, 0, 2, 196},  // TIME
+    {79, 0, 0, 1, 198},
     {49, 33, 0, 0, 0},  // VT01
-    {79, 0, 0, 1, 194},
-    {75, 0, 0, 1, 195},
+    {79, 0, 0, 1, 199},
+    {75, 0, 0, 1, 200},
     {84, 25, 0, 0, 0},  // WHAT
-    {65, 0, 0, 1, 196},
+    {69, 63, 0, 0, 0},  // WHBE
+    {65, 0, 0, 1, 201},
     {62, 28, 0, 0, 0},  // <neg>
-    {65, 0, 0, 1, 197},
-    {65, 0, 0, 1, 198},
-    {85, 0, 0, 1, 199},
-    {85, 0, 0, 1, 200},
-    {73, 0, 0, 1, 201},
-    {78, 0, 0, 1, 202},
-    {69, 0, 0, 1, 203},
+    {65, 0, 0, 1, 202},
+    {65, 0, 0, 1, 203},
+    {85, 0, 0, 1, 204},
+    {85, 0, 0, 1, 205},
+    {73, 0, 0, 1, 206},
+    {77, 0, 0, 1, 207},
+    {78, 0, 0, 1, 208},
+    {69, 0, 0, 1, 209},
     {65, 57, 0, 0, 0},  // COMMA
-    {97, 0, 0, 2, 204},
-    {98, 0, 0, 1, 206},
-    {115, 0, 0, 1, 207},
-    {119, 0, 0, 1, 208},
-    {84, 0, 0, 1, 209},
-    {110, 0, 0, 1, 210},
+    {97, 0, 0, 2, 210},
+    {98, 0, 0, 1, 212},
+    {115, 0, 0, 1, 213},
+    {119, 0, 0, 1, 214},
+    {84, 0, 0, 1, 215},
+    {110, 0, 0, 1, 216},
     {84, 6, 0, 0, 0},  // EXIST
-    {71, 0, 0, 1, 211},
-    {69, 0, 0, 1, 212},
+    {71, 0, 0, 1, 217},
+    {69, 0, 0, 1, 218},
     {72, 21, 0, 0, 0},  // MONTH
-    {69, 0, 0, 1, 213},
-    {103, 0, 0, 1, 214},
-    {104, 0, 0, 1, 215},
-    {78, 0, 0, 1, 216},
-    {83, 0, 0, 1, 217},
-    {83, 0, 0, 1, 218},
-    {76, 66, 0, 0, 0},  // RELCL
-    {74, 64, 0, 0, 0},  // SCONJ
-    {82, 0, 0, 1, 219},
+    {69, 0, 0, 1, 219},
+    {103, 0, 0, 1, 220},
+    {104, 0, 0, 1, 221},
+    {78, 0, 0, 1, 222},
+    {83, 0, 0, 1, 223},
+    {83, 0, 0, 1, 224},
+    {76, 69, 0, 0, 0},  // RELCL
+    {74, 67, 0, 0, 0},  // SCONJ
+    {82, 0, 0, 1, 225},
     {76, 59, 0, 0, 0},  // SDECL
-    {76, 62, 0, 0, 0},  // SUBCL
+    {76, 65, 0, 0, 0},  // SUBCL
     {69, 31, 0, 0, 0},  // TENSE
-    {69, 0, 0, 1, 220},
-    {78, 0, 0, 1, 221},
-    {97, 0, 0, 1, 222},
-    {78, 0, 0, 1, 223},
-    {78, 0, 0, 1, 224},
-    {68, 0, 0, 1, 225},
-    {68, 0, 0, 1, 226},
+    {69, 0, 0, 1, 226},
+    {78, 0, 0, 1, 227},
+    {97, 0, 0, 1, 228},
+    {78, 0, 0, 1, 229},
+    {78, 0, 0, 1, 230},
+    {68, 0, 0, 1, 231},
+    {68, 0, 0, 1, 232},
     {78, 37, 0, 0, 0},  // AUXCAN
     {89, 40, 0, 0, 0},  // AUXMAY
-    {83, 0, 0, 1, 227},
-    {66, 0, 0, 1, 228},
-    {76, 0, 0, 1, 229},
-    {74, 71, 0, 0, 0},  // CLCONJ
-    {81, 77, 0, 0, 0},  // CLOSEQ
-    {102, 0, 0, 1, 230},
+    {83, 0, 0, 1, 233},
+    {66, 0, 0, 1, 234},
+    {76, 0, 0, 1, 235},
+    {80, 62, 0, 0, 0},  // BECOMP
+    {74, 74, 0, 0, 0},  // CLCONJ
+    {81, 79, 0, 0, 0},  // CLOSEQ
+    {102, 0, 0, 1, 236},
     {115, 16, 0, 0, 0},  // CONJas
-    {101, 0, 0, 1, 231},
-    {111, 69, 0, 0, 0},  // CONJso
-    {104, 0, 0, 1, 232},
-    {69, 0, 0, 1, 233},
-    {105, 72, 0, 0, 0},  // Dat_ni
-    {84, 0, 0, 1, 234},
-    {84, 0, 0, 1, 235},
-    {82, 81, 78, 2, 236},  // NUMBER
+    {101, 0, 0, 1, 237},
+    {111, 72, 0, 0, 0},  // CONJso
+    {104, 0, 0, 1, 238},
+    {69, 0, 0, 1, 239},
+    {105, 75, 0, 0, 0},  // Dat_ni
+    {84, 0, 0, 1, 240},
+    {84, 0, 0, 1, 241},
+    {82, 83, 80, 2, 242},  // NUMBER
     {97, 8, 0, 0, 0},  // Nom_ga
-    {97, 73, 0, 0, 0},  // Nom_ha
-    {80, 76, 0, 0, 0},  // PARENP
+    {97, 76, 0, 0, 0},  // Nom_ha
+    {80, 78, 0, 0, 0},  // PARENP
     {69, 49, 0, 0, 0},  // PLEASE
-    {85, 0, 0, 1, 238},
+    {85, 0, 0, 1, 244},
     {68, 58, 0, 0, 0},  // SCOORD
-    {66, 0, 0, 1, 239},
+    {66, 0, 0, 1, 245},
     {80, 24, 0, 0, 0},  // TIMENP
-    {100, 0, 0, 1, 240},
+    {100, 0, 0, 1, 246},
     {74, 60, 0, 0, 0},  // VPCONJ
     {74, 55, 0, 0, 0},  // VTCONJ
-    {65, 0, 0, 1, 241},
+    {65, 0, 0, 1, 247},
     {86, 61, 0, 0, 0},  // WHQADV
     {84, 41, 0, 0, 0},  // AUXMUST
     {74, 35, 0, 0, 0},  // AUXSUBJ
     {76, 34, 0, 0, 0},  // AUXWILL
-    {116, 0, 0, 1, 242},
-    {102, 0, 0, 1, 243},
-    {101, 0, 0, 1, 244},
-    {82, 82, 0, 0, 0},  // COUNTER
+    {116, 0, 0, 1, 248},
+    {102, 0, 0, 1, 249},
+    {101, 0, 0, 1, 250},
+    {82, 84, 0, 0, 0},  // COUNTER
     {79, 42, 0, 0, 0},  // GOINGTO
-    {84, 0, 0, 1, 245},
-    {100, 0, 0, 1, 246},
-    {104, 0, 0, 1, 247},
-    {66, 0, 0, 1, 248},
+    {84, 0, 0, 1, 251},
+    {100, 0, 0, 1, 252},
+    {104, 0, 0, 1, 253},
+    {66, 0, 0, 1, 254},
     {69, 1, 0, 0, 0},  // THEREBE
     {118, 26, 0, 0, 0},  // TIMEadv
     {89, 20, 0, 0, 0},  // WEEKDAY
-    {101, 0, 0, 1, 249},
-    {111, 0, 0, 1, 250},
-    {110, 65, 0, 0, 0},  // CONJwhen
-    {69, 0, 0, 1, 251},
-    {105, 0, 0, 1, 252},
-    {111, 0, 0, 1, 253},
+    {101, 0, 0, 1, 255},
+    {111, 0, 0, 1, 256},
+    {110, 68, 0, 0, 0},  // CONJwhen
+    {69, 0, 0, 1, 257},
+    {105, 0, 0, 1, 258},
+    {111, 0, 0, 1, 259},
     {74, 30, 0, 0, 0},  // PROGSUBJ
-    {114, 68, 0, 0, 0},  // CONJafter
-    {114, 0, 0, 1, 254},
+    {114, 71, 0, 0, 0},  // CONJafter
+    {114, 0, 0, 1, 260},
     {82, 50, 0, 0, 0},  // HADBETTER
-    {103, 0, 0, 1, 255},
-    {119, 80, 0, 0, 0},  // NUMBERhow
-    {101, 67, 0, 0, 0},  // CONJbefore
-    {105, 0, 0, 1, 256},
-    {116, 0, 0, 1, 257},
+    {103, 0, 0, 1, 261},
+    {119, 82, 0, 0, 0},  // NUMBERhow
+    {101, 70, 0, 0, 0},  // CONJbefore
+    {105, 0, 0, 1, 262},
+    {116, 0, 0, 1, 263},
     {115, 22, 0, 0, 0},  // NUMBERdigits
 };
 
@@ -3856,5 +3871,5 @@ ANALOPT const kAOJStr = {kJStrForward, 178, 113, kJStrBackward, 75, 169};
 ANALOPT const kAOJPOS = {kJPOSForward, 32, 104, nullptr, 0, 168};
 ANALOPT const kAOEBase = {kEBaseForward, 89, 45, nullptr, 0, 165};
 ANALOPT const kAOESurface = {kESurfaceForward, 42, 84, nullptr, 0, 0};
-ANALOPT const kAOConstit = {kConstitForward, 258, 1, nullptr, 0, 163};
+ANALOPT const kAOConstit = {kConstitForward, 264, 1, nullptr, 0, 163};
 ANALOPT const kAOSemant = {nullptr, 0, 96, nullptr, 0, 0};

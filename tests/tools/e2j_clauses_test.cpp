@@ -28,13 +28,16 @@ TEST(E2jClauses, WhQuestionsAskInPlace) {
 }
 
 // With "be" the subject comes first and the question word or what "be"
-// says of it before the copula; a plain question drops だ before か.
+// says of it before the copula, but an adverb asking about what "be" says
+// goes first; a plain question drops だ before か.
 TEST(E2jClauses, QuestionsWithBePutTheSubjectFirst) {
     StyledTranslation const cases[] = {
         {"What is this?", "これは何か？", "これは何ですか？"},
         {"Where is the station?", "駅はどこか？", "駅はどこですか？"},
         {"Who is your teacher?", "あなたの先生は誰か？", "あなたの先生は誰ですか？"},
         {"What was that?", "あれは何だったか？", "あれは何でしたか？"},
+        {"Why is he busy?", "なぜ彼は忙しいか？", "なぜ彼は忙しいですか？"},
+        {"When is he free?", "いつ彼は暇か？", "いつ彼は暇ですか？"},
         {"Is he a student?", "彼は学生か？", "彼は学生ですか？"},
         {"Is the book red?", "本は赤いか？", "本は赤いですか？"},
         {"Is the cat in the box?", "猫は箱の中にいるか？", "猫は箱の中にいますか？"},
