@@ -752,3 +752,16 @@ N     program       {番組}             N  p=-20
 N     software      {ソフトウェア}     N  mass
 N     license       {ライセンス}       N
 N     licence       {ライセンス}       N
+
+# ---- Phrasal verbs and everyday words ----------------------------------------------
+# Possessive pronouns stand for a thing owned: "The book is mine." 私のもの.
+PRN    mine    {私のもの}      N    f0=S31B0
+PRN    yours   {あなたのもの}  N    f0=S31B0
+PRN    hers    {彼女のもの}    N    f0=S31B0
+PRN    ours    {私達のもの}    N    f0=S31B0
+PRN    theirs  {彼らのもの}    N    f0=S31B0
+# "his" standing alone ("The pen is his.") is his thing; before a noun the
+# determiner reading wins.
+PRN    his     {彼のもの}      N    f0=S31B0
+# "a lot" after a verb says how much: たくさん ("a lot of" stays a determiner).
+ADV    a_lot   {たくさん}      ADV  idiom=5
