@@ -765,3 +765,20 @@ PRN    theirs  {彼らのもの}    N    f0=S31B0
 PRN    his     {彼のもの}      N    f0=S31B0
 # "a lot" after a verb says how much: たくさん ("a lot of" stays a determiner).
 ADV    a_lot   {たくさん}      ADV  idiom=5
+# Phrasal verbs: the verb and its particle are one word of Japanese, kept
+# alone over their two words.
+VI01   get_up     {起き}-      VV   third=gets_up past=got_up pastpart=got_up ing=getting_up idiom=5
+VI01   wake_up    {目を覚ま}s- VCs  third=wakes_up past=woke_up pastpart=woken_up ing=waking_up idiom=5
+VI01   go_out     {出かけ}-    VV   third=goes_out past=went_out pastpart=gone_out ing=going_out idiom=5
+VI01   come_back  {戻}r-       VCr  third=comes_back past=came_back pastpart=come_back ing=coming_back idiom=5
+VT01   look_at    {見}-        VV   third=looks_at past=looked_at ing=looking_at idiom=5
+VT01   look_for   {探}s-       VCs  third=looks_for past=looked_for ing=looking_for idiom=5
+VT01   put_on     {着}-        VV   third=puts_on past=put_on pastpart=put_on ing=putting_on idiom=5
+VT01   take_off   {脱}g-       VCg  third=takes_off past=took_off pastpart=taken_off ing=taking_off idiom=5
+VT01   turn_on    {つけ}-      VV   third=turns_on past=turned_on ing=turning_on idiom=5
+VT01   turn_off   {消}s-       VCs  third=turns_off past=turned_off ing=turning_off idiom=5
+# Words the phrasal verbs' textbook sentences need: "get up early", "turn
+# on the light" (the lamp, not the adjective).
+ADV    early      {早く}       ADV
+N      light      {電気}       N
+ADJ    light      {軽}-        ADJ

@@ -206,13 +206,15 @@ void EtoJPreparser::SplitAMPM(std::vector<PreparsedWord>* words) {
     };
     for (std::size_t i = 0; i < words->size(); ++i) {
         PreparsedWord& word = (*words)[i];
-        // The measure-unit splitter may have split the suffix off already:
-        // the number is marked all the same.
-        if (word.Type() == T::kNumber && !word.WhiteFollows() && i + 1 < words->size()) {
+        // The measure-unit splitter may have split the suffix off already,
+        // and "7 pm" writes it as a word of its own: the number is marked
+        // all the same.
+        if (word.Type() == T::kNumber && i + 1 < words->size()) {
             PreparsedWord const& next = (*words)[i + 1];
             bool const suffixWord = std::any_of(std::begin(kCanonicalAMPM), std::end(kCanonicalAMPM),
                                                 [&](CanonicalAMPM const& entry) { return next.fText == entry.suffix; });
-            if (next.Type() == T::kWord && next.fStart == word.fEnd && suffixWord) {
+            bool const nextToIt = word.WhiteFollows() || next.fStart == word.fEnd;
+            if (next.Type() == T::kWord && nextToIt && suffixWord) {
                 markNumber(&word);
                 ++i;
                 continue;

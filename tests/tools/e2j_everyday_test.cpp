@@ -34,4 +34,21 @@ TEST(E2jEveryday, VerbsWithoutTheirObjectAndALot) {
     ExpectPlainAndPolite(cases);
 }
 
+// A phrasal verb is one Japanese verb, its object taking を; a clock time
+// reads 午後７時 whether "pm" is written against the number or apart.
+TEST(E2jEveryday, PhrasalVerbsAndClockTimes) {
+    StyledTranslation const cases[] = {
+        {"I get up at 7 pm.", "私は午後７時に起きる。", "私は午後７時に起きます。"},
+        {"I wake up at 6 a.m.", "私は午前６時に目を覚ます。", "私は午前６時に目を覚まします。"},
+        {"He gets up early every day.", "彼は毎日早く起きる。", "彼は毎日早く起きます。"},
+        {"I look at the picture.", "私は絵を見る。", "私は絵を見ます。"},
+        {"I am looking for my key.", "私は私の鍵を探している。", "私は私の鍵を探しています。"},
+        {"He took off his shoes.", "彼は彼の靴を脱いだ。", "彼は彼の靴を脱ぎました。"},
+        {"Turn on the light.", "電気をつけろ。", "電気をつけてください。"},
+        {"We went out last night.", "私達は昨夜出かけた。", "私達は昨夜出かけました。"},
+        {"I will come back tomorrow.", "私は明日戻る。", "私は明日戻ります。"},
+    };
+    ExpectPlainAndPolite(cases);
+}
+
 }  // namespace
