@@ -308,12 +308,13 @@ def readings_of_line(category, headword, cooked, jpos, keys, number):
     else:
         # Closed classes: feature strings as written, and irregular forms as
         # "word:f0" pairs joined by ",".
-        check_keys(keys, FIXED_KEYS, category, number)
+        # A pronoun names what it stands for as a noun does ("he" is human).
+        check_keys(keys, FIXED_KEYS | ({"sem"} if category == "PRN" else set()), category, number)
         sets = [keys.get("f0", ""), keys.get("f1", ""), keys.get("f2", "")]
         for value in sets:
             if not FEATURE.match(value):
                 raise LexiconError(f"line {number}: bad feature string {value}")
-        base = reading(headword, sets)
+        base = reading(headword, sets, semantics(keys.get("sem", ""), number))
         for form in filter(None, keys.get("forms", "").split(",")):
             word, _, features = form.partition(":")
             if not word or not FEATURE.match(features):

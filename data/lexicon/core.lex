@@ -65,16 +65,16 @@ THIS   this    {この}        DET  f0=S31B0
 THIS   that    {あの}        DET  f0=S31B0
 THIS   these   {これらの}    DET  f0=P31B0
 THIS   those   {あれらの}    DET  f0=P31B0
-PRN    I       {私}          N    f0=S11N0
-PRN    me      {私}          N    f0=S11A0
-PRN    you     {あなた}      N    f0=M21B0
-PRN    he      {彼}          N    f0=S31N0
-PRN    him     {彼}          N    f0=S31A0
-PRN    she     {彼女}        N    f0=S31N0
-PRN    her     {彼女}        N    f0=S31A0
+PRN    I       {私}          N    f0=S11N0  sem=human
+PRN    me      {私}          N    f0=S11A0  sem=human
+PRN    you     {あなた}      N    f0=M21B0  sem=human
+PRN    he      {彼}          N    f0=S31N0  sem=human
+PRN    him     {彼}          N    f0=S31A0  sem=human
+PRN    she     {彼女}        N    f0=S31N0  sem=human
+PRN    her     {彼女}        N    f0=S31A0  sem=human
 PRN    it      {それ}        N    f0=S31B0
-PRN    we      {私達}        N    f0=P11N0
-PRN    us      {私達}        N    f0=P11A0
+PRN    we      {私達}        N    f0=P11N0  sem=human
+PRN    us      {私達}        N    f0=P11A0  sem=human
 PRN    they    {彼ら}        N    f0=P31N0
 PRN    them    {彼ら}        N    f0=P31A0
 PRN    this    {これ}        N    f0=S31B0
@@ -782,3 +782,5 @@ VT01   turn_off   {消}s-       VCs  third=turns_off past=turned_off ing=turning
 ADV    early      {早く}       ADV
 N      light      {電気}       N
 ADJ    light      {軽}-        ADJ
+# "there" after be says where, as "here" does ("Is John there?").
+HERE   there      {そこに}     ADV

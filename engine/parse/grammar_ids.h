@@ -5,21 +5,21 @@
 // categories and lists.
 #include <cstdint>
 
-constexpr unsigned kRuleListCount = 221;
+constexpr unsigned kRuleListCount = 223;
 constexpr unsigned kRuleIndexCount = 15006;
-constexpr unsigned kRuleRHeapCount = 246;
-constexpr unsigned kRuleHeapCount = 684;
+constexpr unsigned kRuleRHeapCount = 248;
+constexpr unsigned kRuleHeapCount = 688;
 constexpr unsigned kFeatureBitHeapCount = 232;
-constexpr unsigned kPureRuleCount = 215;
-constexpr unsigned kPureCCodeCount = 340;
-constexpr unsigned kPureTermCount = 399;
+constexpr unsigned kPureRuleCount = 217;
+constexpr unsigned kPureCCodeCount = 346;
+constexpr unsigned kPureTermCount = 403;
 constexpr unsigned kPureVCatCount = 1;
 constexpr unsigned kAltProbCount = 3;
 constexpr unsigned kExcludedCatCount = 4;
 constexpr unsigned kGrammarCreatedParticleCount = 60;
 constexpr unsigned kFirstTemporaryCategory = 15000;
 constexpr unsigned kTemporaryCategoryCount = 6;
-constexpr unsigned kUsedPureTermCount = 399;
+constexpr unsigned kUsedPureTermCount = 403;
 constexpr unsigned kUsedPureVCatCount = 0;
 constexpr unsigned kUsedAltProbCount = 3;
 constexpr unsigned kUsedExcludedCatCount = 4;

@@ -51,4 +51,17 @@ TEST(E2jEveryday, PhrasalVerbsAndClockTimes) {
     ExpectPlainAndPolite(cases);
 }
 
+// Be with "here" or "there" says where someone is (いる) or something is
+// (ある), a personal pronoun counting as someone, as be with a place does.
+TEST(E2jEveryday, BeHereAndThereSaysWhereSomeoneIs) {
+    StyledTranslation const cases[] = {
+        {"Is John there?", "ジョンはそこにいるか？", "ジョンはそこにいますか？"},
+        {"He is here.", "彼はここにいる。", "彼はここにいます。"},
+        {"The book is here.", "本はここにある。", "本はここにあります。"},
+        {"Is the bank there?", "銀行はそこにあるか？", "銀行はそこにありますか？"},
+        {"He is in the room.", "彼は部屋の中にいる。", "彼は部屋の中にいます。"},
+    };
+    ExpectPlainAndPolite(cases);
+}
+
 }  // namespace
