@@ -223,163 +223,164 @@ AnalysisRule const kAnalysisRules[] = {
     {483, 939, 2, 0x00, {}, 0x0, {1461, 3627, 57, 65, 61}},  // who-enter
     {485, 942, 2, 0x00, {}, 0x0, {94, 95, 64, 96}},  // why-is
     {487, 945, 2, 0x00, {}, 0x0, {3639, 93, 41}},  // where-is
-    {489, 948, 2, 0x00, {}, 0x0, {2690, 1456, 3617, 36}},  // in-ni-live
-    {491, 953, 3, 0x00, {}, 0x0, {1462, 46, 45}},  // weather-it
-    {494, 957, 3, 0x00, {}, 0x0, {1463, 46, 45}},  // weather-it-cold
-    {497, 961, 3, 0x00, {}, 0x0, {1464, 46, 45}},  // weather-it-hot
-    {500, 967, 1, 0x00, {}, 0x0, {91, 97, 59, 44}},  // subordinate-subject-ga
-    {501, 971, 2, 0x00, {}, 0x0, {63, 91, 97, 76, 98}},  // if-tara
-    {503, 974, 2, 0x00, {}, 0x0, {63, 91, 97, 70, 98}},  // if-past-tara
-    {505, 981, 5, 0x00, {}, 0x0, {5410, 3348, 63, 91, 97, 99, 76, 41}},  // copula-because
-    {510, 987, 5, 0x00, {}, 0x0, {5410, 3349, 100, 63, 91, 97, 76, 41}},  // copula-when-noun
-    {515, 993, 4, 0x00, {}, 0x0, {5410, 3336, 100, 63, 91, 97, 76, 41}},  // copula-when-na
-    {519, 998, 4, 0x00, {}, 0x0, {5410, 3349, 63, 101, 76, 41}},  // copula-relative-noun
-    {523, 1003, 3, 0x00, {}, 0x0, {5410, 3336, 63, 101, 76, 41}},  // copula-relative-na
-    {526, 1009, 2, 0x00, {}, 0x0, {102, 63, 91, 97, 70}},  // before-present
-    {528, 1012, 2, 0x00, {}, 0x0, {103, 63, 91, 97, 76}},  // after-past
-    {530, 1016, 2, 0x00, {}, 0x0, {97, 50, 98}},  // if-not
-    {532, 1019, 2, 0x00, {}, 0x0, {104, 97, 98}},  // if-so
-    {534, 1024, 1, 0x00, {}, 0x0, {99, 97}},  // because-comma
-    {535, 1026, 1, 0x00, {}, 0x0, {97, 105}},  // when-comma
-    {536, 1028, 1, 0x00, {}, 0x0, {97, 98}},  // if-comma
-    {537, 1033, 1, 0x00, {}, 0x0, {1465, 106, 88}},  // but-ga
-    {538, 1035, 1, 0x00, {}, 0x0, {1466, 106, 88}},  // or-ka
-    {539, 1037, 1, 0x00, {}, 0x0, {104, 106}},  // so-kara
-    {540, 1043, 3, 0x02, {}, 0x0, {3332, 76}},  // pres-ru-vv (plain)
-    {540, 1043, 3, 0x04, {}, 0x0, {3332, 76}},  // pres-ru-vv (written)
-    {543, 1047, 3, 0x02, {}, 0x0, {3333, 76}},  // pres-ru-vku (plain)
-    {543, 1047, 3, 0x04, {}, 0x0, {3333, 76}},  // pres-ru-vku (written)
-    {546, 1051, 3, 0x02, {}, 0x0, {3334, 76}},  // pres-ru-vsu (plain)
-    {546, 1051, 3, 0x04, {}, 0x0, {3334, 76}},  // pres-ru-vsu (written)
-    {549, 1055, 3, 0x02, {}, 0x0, {5443, 3338, 76}},  // pres-w (plain)
-    {549, 1055, 3, 0x04, {}, 0x0, {5443, 3338, 76}},  // pres-w (written)
-    {552, 1059, 3, 0x02, {}, 0x0, {3335, 76}},  // pres-u-godan (plain)
-    {552, 1059, 3, 0x04, {}, 0x0, {3335, 76}},  // pres-u-godan (written)
-    {555, 1065, 3, 0x02, {}, 0x0, {3332, 70}},  // past-vv (plain)
-    {555, 1065, 3, 0x04, {}, 0x0, {3332, 70}},  // past-vv (written)
-    {558, 1069, 3, 0x02, {}, 0x0, {3333, 70}},  // past-vku (plain)
-    {558, 1069, 3, 0x04, {}, 0x0, {3333, 70}},  // past-vku (written)
-    {561, 1073, 3, 0x02, {}, 0x0, {5413, 3334, 70}},  // past-vsu (plain)
-    {561, 1073, 3, 0x04, {}, 0x0, {5413, 3334, 70}},  // past-vsu (written)
-    {564, 1077, 3, 0x02, {}, 0x0, {5444, 3340, 70}},  // past-k (plain)
-    {564, 1077, 3, 0x04, {}, 0x0, {5444, 3340, 70}},  // past-k (written)
-    {567, 1081, 3, 0x02, {}, 0x0, {5444, 3339, 70}},  // past-ik (plain)
-    {567, 1081, 3, 0x04, {}, 0x0, {5444, 3339, 70}},  // past-ik (written)
-    {570, 1085, 3, 0x02, {}, 0x0, {5445, 3341, 70}},  // past-g (plain)
-    {570, 1085, 3, 0x04, {}, 0x0, {5445, 3341, 70}},  // past-g (written)
-    {573, 1089, 3, 0x02, {}, 0x0, {5446, 3342, 70}},  // past-s (plain)
-    {573, 1089, 3, 0x04, {}, 0x0, {5446, 3342, 70}},  // past-s (written)
-    {576, 1093, 3, 0x02, {}, 0x0, {5447, 3343, 70}},  // past-t (plain)
-    {576, 1093, 3, 0x04, {}, 0x0, {5447, 3343, 70}},  // past-t (written)
-    {579, 1097, 3, 0x02, {}, 0x0, {5448, 3344, 70}},  // past-r (plain)
-    {579, 1097, 3, 0x04, {}, 0x0, {5448, 3344, 70}},  // past-r (written)
-    {582, 1101, 3, 0x02, {}, 0x0, {5443, 3338, 70}},  // past-w (plain)
-    {582, 1101, 3, 0x04, {}, 0x0, {5443, 3338, 70}},  // past-w (written)
-    {585, 1105, 3, 0x02, {}, 0x0, {5449, 3345, 70}},  // past-m (plain)
-    {585, 1105, 3, 0x04, {}, 0x0, {5449, 3345, 70}},  // past-m (written)
-    {588, 1109, 3, 0x02, {}, 0x0, {5450, 3346, 70}},  // past-b (plain)
-    {588, 1109, 3, 0x04, {}, 0x0, {5450, 3346, 70}},  // past-b (written)
-    {591, 1113, 3, 0x02, {}, 0x0, {5451, 3347, 70}},  // past-n (plain)
-    {591, 1113, 3, 0x04, {}, 0x0, {5451, 3347, 70}},  // past-n (written)
-    {594, 1119, 5, 0x02, {}, 0x0, {3335, 60}},  // neg-stem-godan (plain)
-    {594, 1119, 5, 0x04, {}, 0x0, {3335, 60}},  // neg-stem-godan (written)
-    {599, 1125, 5, 0x02, {}, 0x0, {5413, 3334, 60}},  // neg-stem-vsu (plain)
-    {599, 1125, 5, 0x04, {}, 0x0, {5413, 3334, 60}},  // neg-stem-vsu (written)
-    {604, 1131, 4, 0x02, {}, 0x0, {60, 76}},  // neg-pres (plain)
-    {604, 1131, 4, 0x04, {}, 0x0, {60, 76}},  // neg-pres (written)
-    {608, 1136, 4, 0x02, {}, 0x0, {60, 70}},  // neg-past (plain)
-    {608, 1136, 4, 0x04, {}, 0x0, {60, 70}},  // neg-past (written)
-    {612, 1145, 8, 0x01, {}, 0x0, {3335, 63}},  // polite-stem-godan (polite)
-    {620, 1154, 1, 0x01, {}, 0x0, {5452, 3338}},  // polite-stem-w (polite)
-    {621, 1156, 8, 0x01, {}, 0x0, {5413, 3334, 63}},  // polite-stem-vsu (polite)
-    {629, 1165, 3, 0x01, {}, 0x0, {3331, 76}},  // polite-pres (polite)
-    {632, 1169, 3, 0x01, {}, 0x0, {3331, 70}},  // polite-past (polite)
-    {635, 1173, 4, 0x01, {}, 0x0, {60, 76}},  // polite-neg-pres (polite)
-    {639, 1178, 4, 0x01, {}, 0x0, {60, 70}},  // polite-neg-past (polite)
-    {643, 1187, 3, 0x02, {}, 0x0, {5410, 5412, 3329, 76, 41}},  // adj-pres (plain)
-    {643, 1187, 3, 0x04, {}, 0x0, {5410, 5412, 3329, 76, 41}},  // adj-pres (written)
-    {646, 1191, 3, 0x01, {}, 0x0, {5410, 5412, 3329, 76, 41}},  // adj-pres-polite (polite)
-    {649, 1195, 3, 0x02, {}, 0x0, {5410, 5412, 3329, 70, 41}},  // adj-past (plain)
-    {649, 1195, 3, 0x04, {}, 0x0, {5410, 5412, 3329, 70, 41}},  // adj-past (written)
-    {652, 1199, 3, 0x01, {}, 0x0, {5410, 5412, 3329, 70, 41}},  // adj-past-polite (polite)
-    {655, 1203, 5, 0x02, {}, 0x0, {5410, 5412, 3329, 60, 41}},  // adj-neg (plain)
-    {655, 1203, 5, 0x04, {}, 0x0, {5410, 5412, 3329, 60, 41}},  // adj-neg (written)
-    {660, 1209, 5, 0x01, {}, 0x0, {5410, 5412, 3329, 60, 41}},  // adj-neg-polite (polite)
-    {665, 1217, 2, 0x02, {}, 0x0, {5412, 3329, 76}},  // adj-bare-pres (plain)
-    {665, 1217, 2, 0x04, {}, 0x0, {5412, 3329, 76}},  // adj-bare-pres (written)
-    {667, 1220, 2, 0x01, {}, 0x0, {5412, 3329, 76}},  // adj-bare-pres-polite (polite)
-    {669, 1223, 2, 0x02, {}, 0x0, {5412, 3329, 70}},  // adj-bare-past (plain)
-    {669, 1223, 2, 0x04, {}, 0x0, {5412, 3329, 70}},  // adj-bare-past (written)
-    {671, 1226, 2, 0x01, {}, 0x0, {5412, 3329, 70}},  // adj-bare-past-polite (polite)
-    {673, 1231, 2, 0x00, {}, 0x0, {5412, 3329, 47}},  // adj-attributive
-    {675, 1234, 2, 0x00, {}, 0x0, {5412, 3330, 47}},  // na-adj-attributive
-    {677, 1237, 2, 0x00, {}, 0x0, {5412, 3350, 47}},  // no-adj-attributive
-    {679, 1243, 2, 0x02, {}, 0x0, {5410, 76, 41}},  // copula-pres-plain (plain)
-    {681, 1246, 2, 0x02, {}, 0x0, {5410, 70, 41}},  // copula-past-plain (plain)
-    {683, 1249, 2, 0x04, {}, 0x0, {5410, 76, 41}},  // copula-pres-written (written)
-    {685, 1252, 2, 0x04, {}, 0x0, {5410, 70, 41}},  // copula-past-written (written)
-    {687, 1255, 2, 0x01, {}, 0x0, {5410, 76, 41}},  // copula-pres-polite (polite)
-    {689, 1258, 2, 0x01, {}, 0x0, {5410, 70, 41}},  // copula-past-polite (polite)
-    {691, 1261, 4, 0x02, {}, 0x0, {5410, 60, 41}},  // copula-neg (plain)
-    {691, 1261, 4, 0x04, {}, 0x0, {5410, 60, 41}},  // copula-neg (written)
-    {695, 1266, 4, 0x01, {}, 0x0, {5410, 60, 41}},  // copula-neg-polite (polite)
-    {699, 1275, 1, 0x00, {}, 0x0, {107}},  // dat-ni
-    {700, 1277, 1, 0x00, {}, 0x0, {40}},  // nom-ga
-    {701, 1279, 1, 0x00, {}, 0x0, {108}},  // nom-ha
-    {702, 1281, 1, 0x00, {}, 0x0, {109}},  // hodo
-    {703, 1285, 1, 0x00, {}, 0x0, {5409, 36, 37, 44}},  // pp-in-np-de
-    {704, 1287, 1, 0x00, {}, 0x0, {5453, 36, 37, 44}},  // pp-in-np-ni
-    {705, 1292, 1, 0x00, {}, 0x0, {2700, 3640, 36, 37, 44}},  // pp-with-in-np
-    {706, 1294, 2, 0x00, {}, 0x0, {2700, 3640, 36, 37, 84, 39}},  // pp-with-instrument
-    {708, 1299, 1, 0x40, {}, 0x0, {63, 78}},  // question-ka
-    {709, 1301, 1, 0x40, {}, 0x0, {63, 96}},  // question-wh-ka
-    {710, 1305, 3, 0x02, {}, 0x0, {3641, 5454, 63, 41}},  // question-copula-plain (plain)
-    {713, 1315, 2, 0x00, {}, 0x0, {110, 65, 44, 84}},  // paren-after-object
-    {715, 1318, 2, 0x00, {}, 0x0, {111, 65, 44, 84}},  // quote-after-object
-    {717, 1321, 2, 0x00, {}, 0x0, {111, 47, 65, 44, 84}},  // quoted-noun-after-object
-    {719, 1325, 2, 0x00, {}, 0x0, {111, 91, 59, 44, 86}},  // quote-topic
-    {721, 1328, 2, 0x00, {}, 0x0, {111, 91, 47, 59, 44, 86}},  // quoted-noun-topic
-    {723, 1338, 3, 0x00, {}, 0x0, {2690, 3642, 36, 51, 43, 37, 44}},  // superlative-in
-    {726, 1343, 2, 0x00, {}, 0x0, {2701, 3642, 36, 43, 37, 84}},  // superlative-of
-    {728, 1357, 3, 0x00, {}, 0x0, {2702, 36, 39, 112, 113}},  // for-a-length
-    {731, 1365, 2, 0x00, {}, 0x0, {3643, 39, 112, 113}},  // count-hours
-    {733, 1368, 2, 0x00, {}, 0x0, {3644, 39, 112, 113}},  // count-minutes
-    {735, 1371, 2, 0x00, {}, 0x0, {3645, 39, 112, 113}},  // count-seconds
-    {737, 1374, 2, 0x00, {}, 0x0, {3646, 39, 112, 113}},  // count-days
-    {739, 1377, 2, 0x00, {}, 0x0, {3647, 39, 112, 113}},  // count-weeks
-    {741, 1380, 2, 0x00, {}, 0x0, {3648, 39, 112, 113}},  // count-months
-    {743, 1383, 2, 0x00, {}, 0x0, {3649, 39, 112, 113}},  // count-years
-    {745, 1386, 2, 0x00, {}, 0x0, {3650, 39, 112, 113}},  // count-yens
-    {747, 1389, 2, 0x00, {}, 0x0, {47, 112, 113}},  // count-people
-    {749, 1392, 2, 0x00, {}, 0x0, {47, 112, 113}},  // count-animals
-    {751, 1395, 2, 0x00, {}, 0x0, {47, 112, 113}},  // count-vehicles
-    {753, 1398, 2, 0x00, {}, 0x0, {47, 112, 113}},  // count-machines
-    {755, 1403, 3, 0x00, {}, 0x0, {3651, 39, 112, 113}},  // count-book
-    {758, 1407, 3, 0x00, {}, 0x0, {3652, 39, 112, 113}},  // count-magazine
-    {761, 1411, 3, 0x00, {}, 0x0, {3653, 39, 112, 113}},  // count-dictionary
-    {764, 1415, 3, 0x00, {}, 0x0, {3654, 39, 112, 113}},  // count-notebook
-    {767, 1419, 3, 0x00, {}, 0x0, {3655, 39, 112, 113}},  // count-pen
-    {770, 1423, 3, 0x00, {}, 0x0, {3656, 39, 112, 113}},  // count-pencil
-    {773, 1427, 3, 0x00, {}, 0x0, {3657, 39, 112, 113}},  // count-bottle
-    {776, 1431, 3, 0x00, {}, 0x0, {3658, 39, 112, 113}},  // count-umbrella
-    {779, 1435, 3, 0x00, {}, 0x0, {3659, 39, 112, 113}},  // count-tree
-    {782, 1439, 3, 0x00, {}, 0x0, {3660, 39, 112, 113}},  // count-flower
-    {785, 1443, 3, 0x00, {}, 0x0, {3661, 39, 112, 113}},  // count-ticket
-    {788, 1447, 3, 0x00, {}, 0x0, {3662, 39, 112, 113}},  // count-paper
-    {791, 1451, 3, 0x00, {}, 0x0, {3663, 39, 112, 113}},  // count-picture
-    {794, 1455, 3, 0x00, {}, 0x0, {3664, 39, 112, 113}},  // count-shirt
-    {797, 1459, 3, 0x00, {}, 0x0, {3665, 39, 112, 113}},  // count-map
-    {800, 1463, 3, 0x00, {}, 0x0, {3666, 39, 112, 113}},  // count-photo
-    {803, 1467, 3, 0x00, {}, 0x0, {3667, 39, 112, 113}},  // count-stamp
-    {806, 1473, 2, 0x00, {}, 0x0, {114, 47}},  // count-how-many
-    {808, 1476, 2, 0x00, {}, 0x0, {3668, 115, 47, 113}},  // count-ten
-    {810, 1479, 2, 0x00, {}, 0x0, {115, 47, 113}},  // count-things
-    {812, 1482, 2, 0x00, {}, 0x0, {47, 112, 113}},  // count-digits
-    {814, 1488, 4, 0x00, {}, 0x0, {116, 40, 38, 47, 112, 42}},  // there-number-floats
-    {818, 1493, 4, 0x00, {}, 0x0, {116, 47, 61, 112, 42, 117}},  // object-number-floats
+    {489, 948, 2, 0x00, {}, 0x0, {3640, 93, 41}},  // how-is
+    {491, 951, 2, 0x00, {}, 0x0, {2690, 1456, 3617, 36}},  // in-ni-live
+    {493, 956, 3, 0x00, {}, 0x0, {1462, 46, 45}},  // weather-it
+    {496, 960, 3, 0x00, {}, 0x0, {1463, 46, 45}},  // weather-it-cold
+    {499, 964, 3, 0x00, {}, 0x0, {1464, 46, 45}},  // weather-it-hot
+    {502, 970, 1, 0x00, {}, 0x0, {91, 97, 59, 44}},  // subordinate-subject-ga
+    {503, 974, 2, 0x00, {}, 0x0, {63, 91, 97, 76, 98}},  // if-tara
+    {505, 977, 2, 0x00, {}, 0x0, {63, 91, 97, 70, 98}},  // if-past-tara
+    {507, 984, 5, 0x00, {}, 0x0, {5410, 3348, 63, 91, 97, 99, 76, 41}},  // copula-because
+    {512, 990, 5, 0x00, {}, 0x0, {5410, 3349, 100, 63, 91, 97, 76, 41}},  // copula-when-noun
+    {517, 996, 4, 0x00, {}, 0x0, {5410, 3336, 100, 63, 91, 97, 76, 41}},  // copula-when-na
+    {521, 1001, 4, 0x00, {}, 0x0, {5410, 3349, 63, 101, 76, 41}},  // copula-relative-noun
+    {525, 1006, 3, 0x00, {}, 0x0, {5410, 3336, 63, 101, 76, 41}},  // copula-relative-na
+    {528, 1012, 2, 0x00, {}, 0x0, {102, 63, 91, 97, 70}},  // before-present
+    {530, 1015, 2, 0x00, {}, 0x0, {103, 63, 91, 97, 76}},  // after-past
+    {532, 1019, 2, 0x00, {}, 0x0, {97, 50, 98}},  // if-not
+    {534, 1022, 2, 0x00, {}, 0x0, {104, 97, 98}},  // if-so
+    {536, 1027, 1, 0x00, {}, 0x0, {99, 97}},  // because-comma
+    {537, 1029, 1, 0x00, {}, 0x0, {97, 105}},  // when-comma
+    {538, 1031, 1, 0x00, {}, 0x0, {97, 98}},  // if-comma
+    {539, 1036, 1, 0x00, {}, 0x0, {1465, 106, 88}},  // but-ga
+    {540, 1038, 1, 0x00, {}, 0x0, {1466, 106, 88}},  // or-ka
+    {541, 1040, 1, 0x00, {}, 0x0, {104, 106}},  // so-kara
+    {542, 1046, 3, 0x02, {}, 0x0, {3332, 76}},  // pres-ru-vv (plain)
+    {542, 1046, 3, 0x04, {}, 0x0, {3332, 76}},  // pres-ru-vv (written)
+    {545, 1050, 3, 0x02, {}, 0x0, {3333, 76}},  // pres-ru-vku (plain)
+    {545, 1050, 3, 0x04, {}, 0x0, {3333, 76}},  // pres-ru-vku (written)
+    {548, 1054, 3, 0x02, {}, 0x0, {3334, 76}},  // pres-ru-vsu (plain)
+    {548, 1054, 3, 0x04, {}, 0x0, {3334, 76}},  // pres-ru-vsu (written)
+    {551, 1058, 3, 0x02, {}, 0x0, {5443, 3338, 76}},  // pres-w (plain)
+    {551, 1058, 3, 0x04, {}, 0x0, {5443, 3338, 76}},  // pres-w (written)
+    {554, 1062, 3, 0x02, {}, 0x0, {3335, 76}},  // pres-u-godan (plain)
+    {554, 1062, 3, 0x04, {}, 0x0, {3335, 76}},  // pres-u-godan (written)
+    {557, 1068, 3, 0x02, {}, 0x0, {3332, 70}},  // past-vv (plain)
+    {557, 1068, 3, 0x04, {}, 0x0, {3332, 70}},  // past-vv (written)
+    {560, 1072, 3, 0x02, {}, 0x0, {3333, 70}},  // past-vku (plain)
+    {560, 1072, 3, 0x04, {}, 0x0, {3333, 70}},  // past-vku (written)
+    {563, 1076, 3, 0x02, {}, 0x0, {5413, 3334, 70}},  // past-vsu (plain)
+    {563, 1076, 3, 0x04, {}, 0x0, {5413, 3334, 70}},  // past-vsu (written)
+    {566, 1080, 3, 0x02, {}, 0x0, {5444, 3340, 70}},  // past-k (plain)
+    {566, 1080, 3, 0x04, {}, 0x0, {5444, 3340, 70}},  // past-k (written)
+    {569, 1084, 3, 0x02, {}, 0x0, {5444, 3339, 70}},  // past-ik (plain)
+    {569, 1084, 3, 0x04, {}, 0x0, {5444, 3339, 70}},  // past-ik (written)
+    {572, 1088, 3, 0x02, {}, 0x0, {5445, 3341, 70}},  // past-g (plain)
+    {572, 1088, 3, 0x04, {}, 0x0, {5445, 3341, 70}},  // past-g (written)
+    {575, 1092, 3, 0x02, {}, 0x0, {5446, 3342, 70}},  // past-s (plain)
+    {575, 1092, 3, 0x04, {}, 0x0, {5446, 3342, 70}},  // past-s (written)
+    {578, 1096, 3, 0x02, {}, 0x0, {5447, 3343, 70}},  // past-t (plain)
+    {578, 1096, 3, 0x04, {}, 0x0, {5447, 3343, 70}},  // past-t (written)
+    {581, 1100, 3, 0x02, {}, 0x0, {5448, 3344, 70}},  // past-r (plain)
+    {581, 1100, 3, 0x04, {}, 0x0, {5448, 3344, 70}},  // past-r (written)
+    {584, 1104, 3, 0x02, {}, 0x0, {5443, 3338, 70}},  // past-w (plain)
+    {584, 1104, 3, 0x04, {}, 0x0, {5443, 3338, 70}},  // past-w (written)
+    {587, 1108, 3, 0x02, {}, 0x0, {5449, 3345, 70}},  // past-m (plain)
+    {587, 1108, 3, 0x04, {}, 0x0, {5449, 3345, 70}},  // past-m (written)
+    {590, 1112, 3, 0x02, {}, 0x0, {5450, 3346, 70}},  // past-b (plain)
+    {590, 1112, 3, 0x04, {}, 0x0, {5450, 3346, 70}},  // past-b (written)
+    {593, 1116, 3, 0x02, {}, 0x0, {5451, 3347, 70}},  // past-n (plain)
+    {593, 1116, 3, 0x04, {}, 0x0, {5451, 3347, 70}},  // past-n (written)
+    {596, 1122, 5, 0x02, {}, 0x0, {3335, 60}},  // neg-stem-godan (plain)
+    {596, 1122, 5, 0x04, {}, 0x0, {3335, 60}},  // neg-stem-godan (written)
+    {601, 1128, 5, 0x02, {}, 0x0, {5413, 3334, 60}},  // neg-stem-vsu (plain)
+    {601, 1128, 5, 0x04, {}, 0x0, {5413, 3334, 60}},  // neg-stem-vsu (written)
+    {606, 1134, 4, 0x02, {}, 0x0, {60, 76}},  // neg-pres (plain)
+    {606, 1134, 4, 0x04, {}, 0x0, {60, 76}},  // neg-pres (written)
+    {610, 1139, 4, 0x02, {}, 0x0, {60, 70}},  // neg-past (plain)
+    {610, 1139, 4, 0x04, {}, 0x0, {60, 70}},  // neg-past (written)
+    {614, 1148, 8, 0x01, {}, 0x0, {3335, 63}},  // polite-stem-godan (polite)
+    {622, 1157, 1, 0x01, {}, 0x0, {5452, 3338}},  // polite-stem-w (polite)
+    {623, 1159, 8, 0x01, {}, 0x0, {5413, 3334, 63}},  // polite-stem-vsu (polite)
+    {631, 1168, 3, 0x01, {}, 0x0, {3331, 76}},  // polite-pres (polite)
+    {634, 1172, 3, 0x01, {}, 0x0, {3331, 70}},  // polite-past (polite)
+    {637, 1176, 4, 0x01, {}, 0x0, {60, 76}},  // polite-neg-pres (polite)
+    {641, 1181, 4, 0x01, {}, 0x0, {60, 70}},  // polite-neg-past (polite)
+    {645, 1190, 3, 0x02, {}, 0x0, {5410, 5412, 3329, 76, 41}},  // adj-pres (plain)
+    {645, 1190, 3, 0x04, {}, 0x0, {5410, 5412, 3329, 76, 41}},  // adj-pres (written)
+    {648, 1194, 3, 0x01, {}, 0x0, {5410, 5412, 3329, 76, 41}},  // adj-pres-polite (polite)
+    {651, 1198, 3, 0x02, {}, 0x0, {5410, 5412, 3329, 70, 41}},  // adj-past (plain)
+    {651, 1198, 3, 0x04, {}, 0x0, {5410, 5412, 3329, 70, 41}},  // adj-past (written)
+    {654, 1202, 3, 0x01, {}, 0x0, {5410, 5412, 3329, 70, 41}},  // adj-past-polite (polite)
+    {657, 1206, 5, 0x02, {}, 0x0, {5410, 5412, 3329, 60, 41}},  // adj-neg (plain)
+    {657, 1206, 5, 0x04, {}, 0x0, {5410, 5412, 3329, 60, 41}},  // adj-neg (written)
+    {662, 1212, 5, 0x01, {}, 0x0, {5410, 5412, 3329, 60, 41}},  // adj-neg-polite (polite)
+    {667, 1220, 2, 0x02, {}, 0x0, {5412, 3329, 76}},  // adj-bare-pres (plain)
+    {667, 1220, 2, 0x04, {}, 0x0, {5412, 3329, 76}},  // adj-bare-pres (written)
+    {669, 1223, 2, 0x01, {}, 0x0, {5412, 3329, 76}},  // adj-bare-pres-polite (polite)
+    {671, 1226, 2, 0x02, {}, 0x0, {5412, 3329, 70}},  // adj-bare-past (plain)
+    {671, 1226, 2, 0x04, {}, 0x0, {5412, 3329, 70}},  // adj-bare-past (written)
+    {673, 1229, 2, 0x01, {}, 0x0, {5412, 3329, 70}},  // adj-bare-past-polite (polite)
+    {675, 1234, 2, 0x00, {}, 0x0, {5412, 3329, 47}},  // adj-attributive
+    {677, 1237, 2, 0x00, {}, 0x0, {5412, 3330, 47}},  // na-adj-attributive
+    {679, 1240, 2, 0x00, {}, 0x0, {5412, 3350, 47}},  // no-adj-attributive
+    {681, 1246, 2, 0x02, {}, 0x0, {5410, 76, 41}},  // copula-pres-plain (plain)
+    {683, 1249, 2, 0x02, {}, 0x0, {5410, 70, 41}},  // copula-past-plain (plain)
+    {685, 1252, 2, 0x04, {}, 0x0, {5410, 76, 41}},  // copula-pres-written (written)
+    {687, 1255, 2, 0x04, {}, 0x0, {5410, 70, 41}},  // copula-past-written (written)
+    {689, 1258, 2, 0x01, {}, 0x0, {5410, 76, 41}},  // copula-pres-polite (polite)
+    {691, 1261, 2, 0x01, {}, 0x0, {5410, 70, 41}},  // copula-past-polite (polite)
+    {693, 1264, 4, 0x02, {}, 0x0, {5410, 60, 41}},  // copula-neg (plain)
+    {693, 1264, 4, 0x04, {}, 0x0, {5410, 60, 41}},  // copula-neg (written)
+    {697, 1269, 4, 0x01, {}, 0x0, {5410, 60, 41}},  // copula-neg-polite (polite)
+    {701, 1278, 1, 0x00, {}, 0x0, {107}},  // dat-ni
+    {702, 1280, 1, 0x00, {}, 0x0, {40}},  // nom-ga
+    {703, 1282, 1, 0x00, {}, 0x0, {108}},  // nom-ha
+    {704, 1284, 1, 0x00, {}, 0x0, {109}},  // hodo
+    {705, 1288, 1, 0x00, {}, 0x0, {5409, 36, 37, 44}},  // pp-in-np-de
+    {706, 1290, 1, 0x00, {}, 0x0, {5453, 36, 37, 44}},  // pp-in-np-ni
+    {707, 1295, 1, 0x00, {}, 0x0, {2700, 3641, 36, 37, 44}},  // pp-with-in-np
+    {708, 1297, 2, 0x00, {}, 0x0, {2700, 3641, 36, 37, 84, 39}},  // pp-with-instrument
+    {710, 1302, 1, 0x40, {}, 0x0, {63, 78}},  // question-ka
+    {711, 1304, 1, 0x40, {}, 0x0, {63, 96}},  // question-wh-ka
+    {712, 1308, 3, 0x02, {}, 0x0, {3642, 5454, 63, 41}},  // question-copula-plain (plain)
+    {715, 1318, 2, 0x00, {}, 0x0, {110, 65, 44, 84}},  // paren-after-object
+    {717, 1321, 2, 0x00, {}, 0x0, {111, 65, 44, 84}},  // quote-after-object
+    {719, 1324, 2, 0x00, {}, 0x0, {111, 47, 65, 44, 84}},  // quoted-noun-after-object
+    {721, 1328, 2, 0x00, {}, 0x0, {111, 91, 59, 44, 86}},  // quote-topic
+    {723, 1331, 2, 0x00, {}, 0x0, {111, 91, 47, 59, 44, 86}},  // quoted-noun-topic
+    {725, 1341, 3, 0x00, {}, 0x0, {2690, 3643, 36, 51, 43, 37, 44}},  // superlative-in
+    {728, 1346, 2, 0x00, {}, 0x0, {2701, 3643, 36, 43, 37, 84}},  // superlative-of
+    {730, 1360, 3, 0x00, {}, 0x0, {2702, 36, 39, 112, 113}},  // for-a-length
+    {733, 1368, 2, 0x00, {}, 0x0, {3644, 39, 112, 113}},  // count-hours
+    {735, 1371, 2, 0x00, {}, 0x0, {3645, 39, 112, 113}},  // count-minutes
+    {737, 1374, 2, 0x00, {}, 0x0, {3646, 39, 112, 113}},  // count-seconds
+    {739, 1377, 2, 0x00, {}, 0x0, {3647, 39, 112, 113}},  // count-days
+    {741, 1380, 2, 0x00, {}, 0x0, {3648, 39, 112, 113}},  // count-weeks
+    {743, 1383, 2, 0x00, {}, 0x0, {3649, 39, 112, 113}},  // count-months
+    {745, 1386, 2, 0x00, {}, 0x0, {3650, 39, 112, 113}},  // count-years
+    {747, 1389, 2, 0x00, {}, 0x0, {3651, 39, 112, 113}},  // count-yens
+    {749, 1392, 2, 0x00, {}, 0x0, {47, 112, 113}},  // count-people
+    {751, 1395, 2, 0x00, {}, 0x0, {47, 112, 113}},  // count-animals
+    {753, 1398, 2, 0x00, {}, 0x0, {47, 112, 113}},  // count-vehicles
+    {755, 1401, 2, 0x00, {}, 0x0, {47, 112, 113}},  // count-machines
+    {757, 1406, 3, 0x00, {}, 0x0, {3652, 39, 112, 113}},  // count-book
+    {760, 1410, 3, 0x00, {}, 0x0, {3653, 39, 112, 113}},  // count-magazine
+    {763, 1414, 3, 0x00, {}, 0x0, {3654, 39, 112, 113}},  // count-dictionary
+    {766, 1418, 3, 0x00, {}, 0x0, {3655, 39, 112, 113}},  // count-notebook
+    {769, 1422, 3, 0x00, {}, 0x0, {3656, 39, 112, 113}},  // count-pen
+    {772, 1426, 3, 0x00, {}, 0x0, {3657, 39, 112, 113}},  // count-pencil
+    {775, 1430, 3, 0x00, {}, 0x0, {3658, 39, 112, 113}},  // count-bottle
+    {778, 1434, 3, 0x00, {}, 0x0, {3659, 39, 112, 113}},  // count-umbrella
+    {781, 1438, 3, 0x00, {}, 0x0, {3660, 39, 112, 113}},  // count-tree
+    {784, 1442, 3, 0x00, {}, 0x0, {3661, 39, 112, 113}},  // count-flower
+    {787, 1446, 3, 0x00, {}, 0x0, {3662, 39, 112, 113}},  // count-ticket
+    {790, 1450, 3, 0x00, {}, 0x0, {3663, 39, 112, 113}},  // count-paper
+    {793, 1454, 3, 0x00, {}, 0x0, {3664, 39, 112, 113}},  // count-picture
+    {796, 1458, 3, 0x00, {}, 0x0, {3665, 39, 112, 113}},  // count-shirt
+    {799, 1462, 3, 0x00, {}, 0x0, {3666, 39, 112, 113}},  // count-map
+    {802, 1466, 3, 0x00, {}, 0x0, {3667, 39, 112, 113}},  // count-photo
+    {805, 1470, 3, 0x00, {}, 0x0, {3668, 39, 112, 113}},  // count-stamp
+    {808, 1476, 2, 0x00, {}, 0x0, {114, 47}},  // count-how-many
+    {810, 1479, 2, 0x00, {}, 0x0, {3669, 115, 47, 113}},  // count-ten
+    {812, 1482, 2, 0x00, {}, 0x0, {115, 47, 113}},  // count-things
+    {814, 1485, 2, 0x00, {}, 0x0, {47, 112, 113}},  // count-digits
+    {816, 1491, 4, 0x00, {}, 0x0, {116, 40, 38, 47, 112, 42}},  // there-number-floats
+    {820, 1496, 4, 0x00, {}, 0x0, {116, 47, 61, 112, 42, 117}},  // object-number-floats
 };
-unsigned const kAnalysisRuleCount = 367;
-unsigned const kFirstNumberRule = 331;
+unsigned const kAnalysisRuleCount = 368;
+unsigned const kFirstNumberRule = 332;
 
 AnalConstit const kAnalConstits[] = {
     {0, 4, 0},  // theres-be 0
@@ -871,341 +872,343 @@ AnalConstit const kAnalConstits[] = {
     {1259, 2, 0},  // why-is 1
     {1261, 3, 0},  // where-is 0
     {1264, 1, 0},  // where-is 1
-    {1265, 4, 0},  // in-ni-live 0
-    {1269, 1, 2},  // in-ni-live 1
-    {1270, 3, 0},  // weather-it 0
-    {1273, 2, 0},  // weather-it 1
-    {1275, 1, 2},  // weather-it 2
-    {1276, 3, 0},  // weather-it-cold 0
-    {1279, 2, 0},  // weather-it-cold 1
-    {1281, 1, 2},  // weather-it-cold 2
-    {1282, 3, 0},  // weather-it-hot 0
-    {1285, 2, 0},  // weather-it-hot 1
-    {1287, 1, 2},  // weather-it-hot 2
-    {1288, 3, 0},  // subordinate-subject-ga 0
-    {1291, 3, 0},  // if-tara 0
-    {1294, 2, 0},  // if-tara 1
-    {1296, 2, 0},  // if-past-tara 0
-    {1298, 2, 0},  // if-past-tara 1
-    {1300, 1, 0},  // copula-because 0
-    {1301, 1, 3},  // copula-because 1
-    {1302, 3, 0},  // copula-because 2
-    {1305, 2, 0},  // copula-because 3
-    {1307, 1, 0},  // copula-because 4
-    {1308, 1, 0},  // copula-when-noun 0
-    {1309, 1, 3},  // copula-when-noun 1
-    {1310, 3, 0},  // copula-when-noun 2
-    {1313, 2, 0},  // copula-when-noun 3
-    {1315, 1, 0},  // copula-when-noun 4
-    {1316, 1, 0},  // copula-when-na 0
-    {1317, 3, 0},  // copula-when-na 1
-    {1320, 2, 0},  // copula-when-na 2
-    {1322, 1, 0},  // copula-when-na 3
-    {1323, 1, 0},  // copula-relative-noun 0
-    {1324, 1, 3},  // copula-relative-noun 1
-    {1325, 3, 0},  // copula-relative-noun 2
-    {1328, 2, 0},  // copula-relative-noun 3
-    {1330, 1, 0},  // copula-relative-na 0
-    {1331, 3, 0},  // copula-relative-na 1
-    {1334, 2, 0},  // copula-relative-na 2
-    {1336, 3, 0},  // before-present 0
-    {1339, 1, 0},  // before-present 1
-    {1340, 3, 0},  // after-past 0
-    {1343, 1, 0},  // after-past 1
-    {1344, 3, 0},  // if-not 0
-    {1347, 1, 0},  // if-not 1
-    {1348, 3, 0},  // if-so 0
-    {1351, 2, 0},  // if-so 1
-    {1353, 3, 0},  // because-comma 0
-    {1356, 3, 0},  // when-comma 0
-    {1359, 3, 0},  // if-comma 0
-    {1362, 4, 0},  // but-ga 0
-    {1366, 4, 0},  // or-ka 0
-    {1370, 3, 0},  // so-kara 0
-    {1373, 1, 0},  // pres-ru-vv 0
-    {1374, 1, 3},  // pres-ru-vv 1
-    {1375, 2, 0},  // pres-ru-vv 2
-    {1377, 1, 0},  // pres-ru-vku 0
-    {1378, 1, 3},  // pres-ru-vku 1
-    {1379, 2, 0},  // pres-ru-vku 2
-    {1381, 1, 0},  // pres-ru-vsu 0
-    {1382, 1, 3},  // pres-ru-vsu 1
-    {1383, 2, 0},  // pres-ru-vsu 2
-    {1385, 3, 0},  // pres-w 0
-    {1388, 1, 3},  // pres-w 1
-    {1389, 1, 0},  // pres-w 2
-    {1390, 1, 0},  // pres-u-godan 0
-    {1391, 1, 3},  // pres-u-godan 1
-    {1392, 2, 0},  // pres-u-godan 2
-    {1394, 1, 0},  // past-vv 0
-    {1395, 1, 3},  // past-vv 1
-    {1396, 2, 0},  // past-vv 2
-    {1398, 1, 0},  // past-vku 0
-    {1399, 1, 3},  // past-vku 1
-    {1400, 2, 0},  // past-vku 2
-    {1402, 3, 0},  // past-vsu 0
-    {1405, 1, 3},  // past-vsu 1
-    {1406, 2, 0},  // past-vsu 2
-    {1408, 3, 0},  // past-k 0
-    {1411, 1, 3},  // past-k 1
-    {1412, 2, 0},  // past-k 2
-    {1414, 3, 0},  // past-ik 0
-    {1417, 1, 3},  // past-ik 1
-    {1418, 2, 0},  // past-ik 2
-    {1420, 3, 0},  // past-g 0
-    {1423, 1, 3},  // past-g 1
-    {1424, 2, 0},  // past-g 2
-    {1426, 3, 0},  // past-s 0
-    {1429, 1, 3},  // past-s 1
-    {1430, 2, 0},  // past-s 2
-    {1432, 3, 0},  // past-t 0
-    {1435, 1, 3},  // past-t 1
-    {1436, 2, 0},  // past-t 2
-    {1438, 3, 0},  // past-r 0
-    {1441, 1, 3},  // past-r 1
-    {1442, 2, 0},  // past-r 2
-    {1444, 3, 0},  // past-w 0
-    {1447, 1, 3},  // past-w 1
-    {1448, 2, 0},  // past-w 2
-    {1450, 3, 0},  // past-m 0
-    {1453, 1, 3},  // past-m 1
-    {1454, 2, 0},  // past-m 2
-    {1456, 3, 0},  // past-b 0
-    {1459, 1, 3},  // past-b 1
-    {1460, 2, 0},  // past-b 2
-    {1462, 3, 0},  // past-n 0
-    {1465, 1, 3},  // past-n 1
-    {1466, 2, 0},  // past-n 2
-    {1468, 3, 0},  // neg-stem-godan 0
-    {1471, 1, 3},  // neg-stem-godan 1
-    {1472, 1, 3},  // neg-stem-godan 2
-    {1473, 1, 3},  // neg-stem-godan 3
-    {1474, 1, 0},  // neg-stem-godan 4
-    {1475, 3, 0},  // neg-stem-vsu 0
-    {1478, 1, 3},  // neg-stem-vsu 1
-    {1479, 1, 3},  // neg-stem-vsu 2
-    {1480, 1, 3},  // neg-stem-vsu 3
-    {1481, 1, 0},  // neg-stem-vsu 4
-    {1482, 2, 0},  // neg-pres 0
-    {1484, 1, 3},  // neg-pres 1
-    {1485, 1, 3},  // neg-pres 2
-    {1486, 2, 0},  // neg-pres 3
-    {1488, 2, 0},  // neg-past 0
-    {1490, 1, 3},  // neg-past 1
-    {1491, 1, 3},  // neg-past 2
-    {1492, 2, 0},  // neg-past 3
-    {1494, 3, 0},  // polite-stem-godan 0
-    {1497, 1, 3},  // polite-stem-godan 1
-    {1498, 1, 3},  // polite-stem-godan 2
-    {1499, 1, 3},  // polite-stem-godan 3
-    {1500, 1, 3},  // polite-stem-godan 4
-    {1501, 1, 3},  // polite-stem-godan 5
-    {1502, 1, 3},  // polite-stem-godan 6
-    {1503, 1, 0},  // polite-stem-godan 7
-    {1504, 3, 0},  // polite-stem-w 0
-    {1507, 3, 0},  // polite-stem-vsu 0
-    {1510, 1, 3},  // polite-stem-vsu 1
-    {1511, 1, 3},  // polite-stem-vsu 2
-    {1512, 1, 3},  // polite-stem-vsu 3
-    {1513, 1, 3},  // polite-stem-vsu 4
-    {1514, 1, 3},  // polite-stem-vsu 5
-    {1515, 1, 3},  // polite-stem-vsu 6
-    {1516, 1, 0},  // polite-stem-vsu 7
-    {1517, 1, 0},  // polite-pres 0
-    {1518, 1, 3},  // polite-pres 1
-    {1519, 2, 0},  // polite-pres 2
-    {1521, 1, 0},  // polite-past 0
-    {1522, 1, 3},  // polite-past 1
-    {1523, 2, 0},  // polite-past 2
-    {1525, 2, 0},  // polite-neg-pres 0
-    {1527, 1, 3},  // polite-neg-pres 1
-    {1528, 1, 3},  // polite-neg-pres 2
-    {1529, 2, 0},  // polite-neg-pres 3
-    {1531, 2, 0},  // polite-neg-past 0
-    {1533, 1, 3},  // polite-neg-past 1
-    {1534, 1, 3},  // polite-neg-past 2
-    {1535, 2, 0},  // polite-neg-past 3
-    {1537, 3, 0},  // adj-pres 0
-    {1540, 3, 0},  // adj-pres 1
-    {1543, 1, 0},  // adj-pres 2
-    {1544, 3, 0},  // adj-pres-polite 0
-    {1547, 3, 0},  // adj-pres-polite 1
-    {1550, 1, 0},  // adj-pres-polite 2
-    {1551, 3, 0},  // adj-past 0
-    {1554, 3, 0},  // adj-past 1
-    {1557, 2, 0},  // adj-past 2
-    {1559, 3, 0},  // adj-past-polite 0
-    {1562, 3, 0},  // adj-past-polite 1
-    {1565, 2, 0},  // adj-past-polite 2
-    {1567, 3, 0},  // adj-neg 0
-    {1570, 3, 0},  // adj-neg 1
-    {1573, 1, 3},  // adj-neg 2
-    {1574, 1, 3},  // adj-neg 3
-    {1575, 1, 0},  // adj-neg 4
-    {1576, 3, 0},  // adj-neg-polite 0
-    {1579, 3, 0},  // adj-neg-polite 1
-    {1582, 1, 3},  // adj-neg-polite 2
-    {1583, 1, 3},  // adj-neg-polite 3
-    {1584, 1, 0},  // adj-neg-polite 4
-    {1585, 3, 0},  // adj-bare-pres 0
-    {1588, 1, 0},  // adj-bare-pres 1
-    {1589, 3, 0},  // adj-bare-pres-polite 0
-    {1592, 1, 0},  // adj-bare-pres-polite 1
-    {1593, 3, 0},  // adj-bare-past 0
-    {1596, 2, 0},  // adj-bare-past 1
-    {1598, 3, 0},  // adj-bare-past-polite 0
-    {1601, 2, 0},  // adj-bare-past-polite 1
-    {1603, 3, 0},  // adj-attributive 0
-    {1606, 1, 0},  // adj-attributive 1
-    {1607, 3, 0},  // na-adj-attributive 0
-    {1610, 1, 0},  // na-adj-attributive 1
-    {1611, 3, 0},  // no-adj-attributive 0
-    {1614, 1, 0},  // no-adj-attributive 1
-    {1615, 3, 0},  // copula-pres-plain 0
-    {1618, 1, 0},  // copula-pres-plain 1
-    {1619, 3, 0},  // copula-past-plain 0
-    {1622, 2, 0},  // copula-past-plain 1
-    {1624, 2, 0},  // copula-pres-written 0
-    {1626, 2, 0},  // copula-pres-written 1
-    {1628, 3, 0},  // copula-past-written 0
-    {1631, 2, 0},  // copula-past-written 1
-    {1633, 3, 0},  // copula-pres-polite 0
-    {1636, 2, 0},  // copula-pres-polite 1
-    {1638, 3, 0},  // copula-past-polite 0
-    {1641, 2, 0},  // copula-past-polite 1
-    {1643, 3, 0},  // copula-neg 0
-    {1646, 1, 3},  // copula-neg 1
-    {1647, 1, 3},  // copula-neg 2
-    {1648, 1, 0},  // copula-neg 3
-    {1649, 3, 0},  // copula-neg-polite 0
-    {1652, 1, 3},  // copula-neg-polite 1
-    {1653, 1, 3},  // copula-neg-polite 2
-    {1654, 1, 0},  // copula-neg-polite 3
-    {1655, 2, 0},  // dat-ni 0
-    {1657, 2, 0},  // nom-ga 0
-    {1659, 2, 0},  // nom-ha 0
-    {1661, 2, 0},  // hodo 0
-    {1663, 4, 0},  // pp-in-np-de 0
-    {1667, 4, 0},  // pp-in-np-ni 0
-    {1671, 5, 0},  // pp-with-in-np 0
-    {1676, 2, 0},  // pp-with-instrument 0
-    {1678, 5, 0},  // pp-with-instrument 1
-    {1683, 3, 0},  // question-ka 0
-    {1686, 3, 0},  // question-wh-ka 0
-    {1689, 3, 0},  // question-copula-plain 0
-    {1692, 1, 0},  // question-copula-plain 1
-    {1693, 1, 0},  // question-copula-plain 2
-    {1694, 3, 0},  // paren-after-object 0
-    {1697, 1, 0},  // paren-after-object 1
-    {1698, 3, 0},  // quote-after-object 0
-    {1701, 1, 0},  // quote-after-object 1
-    {1702, 3, 0},  // quoted-noun-after-object 0
-    {1705, 1, 0},  // quoted-noun-after-object 1
-    {1706, 2, 0},  // quote-topic 0
-    {1708, 2, 0},  // quote-topic 1
-    {1710, 2, 0},  // quoted-noun-topic 0
-    {1712, 2, 0},  // quoted-noun-topic 1
-    {1714, 5, 0},  // superlative-in 0
-    {1719, 1, 0},  // superlative-in 1
-    {1720, 3, 0},  // superlative-in 2
-    {1723, 5, 0},  // superlative-of 0
-    {1728, 3, 2},  // superlative-of 1
-    {1731, 2, 0},  // for-a-length 0
-    {1733, 2, 0},  // for-a-length 1
-    {1735, 3, 0},  // for-a-length 2
-    {1738, 3, 0},  // count-hours 0
-    {1741, 2, 0},  // count-hours 1
-    {1743, 3, 0},  // count-minutes 0
-    {1746, 2, 0},  // count-minutes 1
-    {1748, 3, 0},  // count-seconds 0
-    {1751, 2, 0},  // count-seconds 1
-    {1753, 3, 0},  // count-days 0
-    {1756, 2, 0},  // count-days 1
-    {1758, 3, 0},  // count-weeks 0
-    {1761, 3, 0},  // count-weeks 1
-    {1764, 3, 0},  // count-months 0
-    {1767, 3, 0},  // count-months 1
-    {1770, 3, 0},  // count-years 0
-    {1773, 2, 0},  // count-years 1
-    {1775, 3, 0},  // count-yens 0
-    {1778, 2, 0},  // count-yens 1
-    {1780, 4, 0},  // count-people 0
-    {1784, 2, 0},  // count-people 1
-    {1786, 4, 0},  // count-animals 0
-    {1790, 2, 0},  // count-animals 1
-    {1792, 4, 0},  // count-vehicles 0
-    {1796, 2, 0},  // count-vehicles 1
-    {1798, 4, 0},  // count-machines 0
-    {1802, 2, 0},  // count-machines 1
-    {1804, 4, 0},  // count-book 0
-    {1808, 1, 3},  // count-book 1
-    {1809, 2, 0},  // count-book 2
-    {1811, 4, 0},  // count-magazine 0
-    {1815, 1, 3},  // count-magazine 1
-    {1816, 2, 0},  // count-magazine 2
-    {1818, 4, 0},  // count-dictionary 0
-    {1822, 1, 3},  // count-dictionary 1
-    {1823, 2, 0},  // count-dictionary 2
-    {1825, 4, 0},  // count-notebook 0
-    {1829, 1, 3},  // count-notebook 1
-    {1830, 2, 0},  // count-notebook 2
-    {1832, 4, 0},  // count-pen 0
-    {1836, 1, 3},  // count-pen 1
-    {1837, 2, 0},  // count-pen 2
-    {1839, 4, 0},  // count-pencil 0
-    {1843, 1, 3},  // count-pencil 1
-    {1844, 2, 0},  // count-pencil 2
-    {1846, 4, 0},  // count-bottle 0
-    {1850, 1, 3},  // count-bottle 1
-    {1851, 2, 0},  // count-bottle 2
-    {1853, 4, 0},  // count-umbrella 0
-    {1857, 1, 3},  // count-umbrella 1
-    {1858, 2, 0},  // count-umbrella 2
-    {1860, 4, 0},  // count-tree 0
-    {1864, 1, 3},  // count-tree 1
-    {1865, 2, 0},  // count-tree 2
-    {1867, 4, 0},  // count-flower 0
-    {1871, 1, 3},  // count-flower 1
-    {1872, 2, 0},  // count-flower 2
-    {1874, 4, 0},  // count-ticket 0
-    {1878, 1, 3},  // count-ticket 1
-    {1879, 2, 0},  // count-ticket 2
-    {1881, 4, 0},  // count-paper 0
-    {1885, 1, 3},  // count-paper 1
-    {1886, 2, 0},  // count-paper 2
-    {1888, 4, 0},  // count-picture 0
-    {1892, 1, 3},  // count-picture 1
-    {1893, 2, 0},  // count-picture 2
-    {1895, 4, 0},  // count-shirt 0
-    {1899, 1, 3},  // count-shirt 1
-    {1900, 2, 0},  // count-shirt 2
-    {1902, 4, 0},  // count-map 0
-    {1906, 1, 3},  // count-map 1
-    {1907, 2, 0},  // count-map 2
-    {1909, 4, 0},  // count-photo 0
-    {1913, 1, 3},  // count-photo 1
-    {1914, 2, 0},  // count-photo 2
-    {1916, 4, 0},  // count-stamp 0
-    {1920, 1, 3},  // count-stamp 1
-    {1921, 2, 0},  // count-stamp 2
-    {1923, 4, 0},  // count-how-many 0
-    {1927, 1, 0},  // count-how-many 1
-    {1928, 5, 0},  // count-ten 0
-    {1933, 1, 0},  // count-ten 1
-    {1934, 5, 0},  // count-things 0
-    {1939, 1, 0},  // count-things 1
-    {1940, 4, 0},  // count-digits 0
-    {1944, 1, 0},  // count-digits 1
-    {1945, 4, 0},  // there-number-floats 0
-    {1949, 3, 0},  // there-number-floats 1
-    {1952, 1, 0},  // there-number-floats 2
-    {1953, 4, 0},  // there-number-floats 3
-    {1957, 4, 0},  // object-number-floats 0
-    {1961, 3, 0},  // object-number-floats 1
-    {1964, 1, 0},  // object-number-floats 2
-    {1965, 4, 0},  // object-number-floats 3
+    {1265, 3, 0},  // how-is 0
+    {1268, 1, 0},  // how-is 1
+    {1269, 4, 0},  // in-ni-live 0
+    {1273, 1, 2},  // in-ni-live 1
+    {1274, 3, 0},  // weather-it 0
+    {1277, 2, 0},  // weather-it 1
+    {1279, 1, 2},  // weather-it 2
+    {1280, 3, 0},  // weather-it-cold 0
+    {1283, 2, 0},  // weather-it-cold 1
+    {1285, 1, 2},  // weather-it-cold 2
+    {1286, 3, 0},  // weather-it-hot 0
+    {1289, 2, 0},  // weather-it-hot 1
+    {1291, 1, 2},  // weather-it-hot 2
+    {1292, 3, 0},  // subordinate-subject-ga 0
+    {1295, 3, 0},  // if-tara 0
+    {1298, 2, 0},  // if-tara 1
+    {1300, 2, 0},  // if-past-tara 0
+    {1302, 2, 0},  // if-past-tara 1
+    {1304, 1, 0},  // copula-because 0
+    {1305, 1, 3},  // copula-because 1
+    {1306, 3, 0},  // copula-because 2
+    {1309, 2, 0},  // copula-because 3
+    {1311, 1, 0},  // copula-because 4
+    {1312, 1, 0},  // copula-when-noun 0
+    {1313, 1, 3},  // copula-when-noun 1
+    {1314, 3, 0},  // copula-when-noun 2
+    {1317, 2, 0},  // copula-when-noun 3
+    {1319, 1, 0},  // copula-when-noun 4
+    {1320, 1, 0},  // copula-when-na 0
+    {1321, 3, 0},  // copula-when-na 1
+    {1324, 2, 0},  // copula-when-na 2
+    {1326, 1, 0},  // copula-when-na 3
+    {1327, 1, 0},  // copula-relative-noun 0
+    {1328, 1, 3},  // copula-relative-noun 1
+    {1329, 3, 0},  // copula-relative-noun 2
+    {1332, 2, 0},  // copula-relative-noun 3
+    {1334, 1, 0},  // copula-relative-na 0
+    {1335, 3, 0},  // copula-relative-na 1
+    {1338, 2, 0},  // copula-relative-na 2
+    {1340, 3, 0},  // before-present 0
+    {1343, 1, 0},  // before-present 1
+    {1344, 3, 0},  // after-past 0
+    {1347, 1, 0},  // after-past 1
+    {1348, 3, 0},  // if-not 0
+    {1351, 1, 0},  // if-not 1
+    {1352, 3, 0},  // if-so 0
+    {1355, 2, 0},  // if-so 1
+    {1357, 3, 0},  // because-comma 0
+    {1360, 3, 0},  // when-comma 0
+    {1363, 3, 0},  // if-comma 0
+    {1366, 4, 0},  // but-ga 0
+    {1370, 4, 0},  // or-ka 0
+    {1374, 3, 0},  // so-kara 0
+    {1377, 1, 0},  // pres-ru-vv 0
+    {1378, 1, 3},  // pres-ru-vv 1
+    {1379, 2, 0},  // pres-ru-vv 2
+    {1381, 1, 0},  // pres-ru-vku 0
+    {1382, 1, 3},  // pres-ru-vku 1
+    {1383, 2, 0},  // pres-ru-vku 2
+    {1385, 1, 0},  // pres-ru-vsu 0
+    {1386, 1, 3},  // pres-ru-vsu 1
+    {1387, 2, 0},  // pres-ru-vsu 2
+    {1389, 3, 0},  // pres-w 0
+    {1392, 1, 3},  // pres-w 1
+    {1393, 1, 0},  // pres-w 2
+    {1394, 1, 0},  // pres-u-godan 0
+    {1395, 1, 3},  // pres-u-godan 1
+    {1396, 2, 0},  // pres-u-godan 2
+    {1398, 1, 0},  // past-vv 0
+    {1399, 1, 3},  // past-vv 1
+    {1400, 2, 0},  // past-vv 2
+    {1402, 1, 0},  // past-vku 0
+    {1403, 1, 3},  // past-vku 1
+    {1404, 2, 0},  // past-vku 2
+    {1406, 3, 0},  // past-vsu 0
+    {1409, 1, 3},  // past-vsu 1
+    {1410, 2, 0},  // past-vsu 2
+    {1412, 3, 0},  // past-k 0
+    {1415, 1, 3},  // past-k 1
+    {1416, 2, 0},  // past-k 2
+    {1418, 3, 0},  // past-ik 0
+    {1421, 1, 3},  // past-ik 1
+    {1422, 2, 0},  // past-ik 2
+    {1424, 3, 0},  // past-g 0
+    {1427, 1, 3},  // past-g 1
+    {1428, 2, 0},  // past-g 2
+    {1430, 3, 0},  // past-s 0
+    {1433, 1, 3},  // past-s 1
+    {1434, 2, 0},  // past-s 2
+    {1436, 3, 0},  // past-t 0
+    {1439, 1, 3},  // past-t 1
+    {1440, 2, 0},  // past-t 2
+    {1442, 3, 0},  // past-r 0
+    {1445, 1, 3},  // past-r 1
+    {1446, 2, 0},  // past-r 2
+    {1448, 3, 0},  // past-w 0
+    {1451, 1, 3},  // past-w 1
+    {1452, 2, 0},  // past-w 2
+    {1454, 3, 0},  // past-m 0
+    {1457, 1, 3},  // past-m 1
+    {1458, 2, 0},  // past-m 2
+    {1460, 3, 0},  // past-b 0
+    {1463, 1, 3},  // past-b 1
+    {1464, 2, 0},  // past-b 2
+    {1466, 3, 0},  // past-n 0
+    {1469, 1, 3},  // past-n 1
+    {1470, 2, 0},  // past-n 2
+    {1472, 3, 0},  // neg-stem-godan 0
+    {1475, 1, 3},  // neg-stem-godan 1
+    {1476, 1, 3},  // neg-stem-godan 2
+    {1477, 1, 3},  // neg-stem-godan 3
+    {1478, 1, 0},  // neg-stem-godan 4
+    {1479, 3, 0},  // neg-stem-vsu 0
+    {1482, 1, 3},  // neg-stem-vsu 1
+    {1483, 1, 3},  // neg-stem-vsu 2
+    {1484, 1, 3},  // neg-stem-vsu 3
+    {1485, 1, 0},  // neg-stem-vsu 4
+    {1486, 2, 0},  // neg-pres 0
+    {1488, 1, 3},  // neg-pres 1
+    {1489, 1, 3},  // neg-pres 2
+    {1490, 2, 0},  // neg-pres 3
+    {1492, 2, 0},  // neg-past 0
+    {1494, 1, 3},  // neg-past 1
+    {1495, 1, 3},  // neg-past 2
+    {1496, 2, 0},  // neg-past 3
+    {1498, 3, 0},  // polite-stem-godan 0
+    {1501, 1, 3},  // polite-stem-godan 1
+    {1502, 1, 3},  // polite-stem-godan 2
+    {1503, 1, 3},  // polite-stem-godan 3
+    {1504, 1, 3},  // polite-stem-godan 4
+    {1505, 1, 3},  // polite-stem-godan 5
+    {1506, 1, 3},  // polite-stem-godan 6
+    {1507, 1, 0},  // polite-stem-godan 7
+    {1508, 3, 0},  // polite-stem-w 0
+    {1511, 3, 0},  // polite-stem-vsu 0
+    {1514, 1, 3},  // polite-stem-vsu 1
+    {1515, 1, 3},  // polite-stem-vsu 2
+    {1516, 1, 3},  // polite-stem-vsu 3
+    {1517, 1, 3},  // polite-stem-vsu 4
+    {1518, 1, 3},  // polite-stem-vsu 5
+    {1519, 1, 3},  // polite-stem-vsu 6
+    {1520, 1, 0},  // polite-stem-vsu 7
+    {1521, 1, 0},  // polite-pres 0
+    {1522, 1, 3},  // polite-pres 1
+    {1523, 2, 0},  // polite-pres 2
+    {1525, 1, 0},  // polite-past 0
+    {1526, 1, 3},  // polite-past 1
+    {1527, 2, 0},  // polite-past 2
+    {1529, 2, 0},  // polite-neg-pres 0
+    {1531, 1, 3},  // polite-neg-pres 1
+    {1532, 1, 3},  // polite-neg-pres 2
+    {1533, 2, 0},  // polite-neg-pres 3
+    {1535, 2, 0},  // polite-neg-past 0
+    {1537, 1, 3},  // polite-neg-past 1
+    {1538, 1, 3},  // polite-neg-past 2
+    {1539, 2, 0},  // polite-neg-past 3
+    {1541, 3, 0},  // adj-pres 0
+    {1544, 3, 0},  // adj-pres 1
+    {1547, 1, 0},  // adj-pres 2
+    {1548, 3, 0},  // adj-pres-polite 0
+    {1551, 3, 0},  // adj-pres-polite 1
+    {1554, 1, 0},  // adj-pres-polite 2
+    {1555, 3, 0},  // adj-past 0
+    {1558, 3, 0},  // adj-past 1
+    {1561, 2, 0},  // adj-past 2
+    {1563, 3, 0},  // adj-past-polite 0
+    {1566, 3, 0},  // adj-past-polite 1
+    {1569, 2, 0},  // adj-past-polite 2
+    {1571, 3, 0},  // adj-neg 0
+    {1574, 3, 0},  // adj-neg 1
+    {1577, 1, 3},  // adj-neg 2
+    {1578, 1, 3},  // adj-neg 3
+    {1579, 1, 0},  // adj-neg 4
+    {1580, 3, 0},  // adj-neg-polite 0
+    {1583, 3, 0},  // adj-neg-polite 1
+    {1586, 1, 3},  // adj-neg-polite 2
+    {1587, 1, 3},  // adj-neg-polite 3
+    {1588, 1, 0},  // adj-neg-polite 4
+    {1589, 3, 0},  // adj-bare-pres 0
+    {1592, 1, 0},  // adj-bare-pres 1
+    {1593, 3, 0},  // adj-bare-pres-polite 0
+    {1596, 1, 0},  // adj-bare-pres-polite 1
+    {1597, 3, 0},  // adj-bare-past 0
+    {1600, 2, 0},  // adj-bare-past 1
+    {1602, 3, 0},  // adj-bare-past-polite 0
+    {1605, 2, 0},  // adj-bare-past-polite 1
+    {1607, 3, 0},  // adj-attributive 0
+    {1610, 1, 0},  // adj-attributive 1
+    {1611, 3, 0},  // na-adj-attributive 0
+    {1614, 1, 0},  // na-adj-attributive 1
+    {1615, 3, 0},  // no-adj-attributive 0
+    {1618, 1, 0},  // no-adj-attributive 1
+    {1619, 3, 0},  // copula-pres-plain 0
+    {1622, 1, 0},  // copula-pres-plain 1
+    {1623, 3, 0},  // copula-past-plain 0
+    {1626, 2, 0},  // copula-past-plain 1
+    {1628, 2, 0},  // copula-pres-written 0
+    {1630, 2, 0},  // copula-pres-written 1
+    {1632, 3, 0},  // copula-past-written 0
+    {1635, 2, 0},  // copula-past-written 1
+    {1637, 3, 0},  // copula-pres-polite 0
+    {1640, 2, 0},  // copula-pres-polite 1
+    {1642, 3, 0},  // copula-past-polite 0
+    {1645, 2, 0},  // copula-past-polite 1
+    {1647, 3, 0},  // copula-neg 0
+    {1650, 1, 3},  // copula-neg 1
+    {1651, 1, 3},  // copula-neg 2
+    {1652, 1, 0},  // copula-neg 3
+    {1653, 3, 0},  // copula-neg-polite 0
+    {1656, 1, 3},  // copula-neg-polite 1
+    {1657, 1, 3},  // copula-neg-polite 2
+    {1658, 1, 0},  // copula-neg-polite 3
+    {1659, 2, 0},  // dat-ni 0
+    {1661, 2, 0},  // nom-ga 0
+    {1663, 2, 0},  // nom-ha 0
+    {1665, 2, 0},  // hodo 0
+    {1667, 4, 0},  // pp-in-np-de 0
+    {1671, 4, 0},  // pp-in-np-ni 0
+    {1675, 5, 0},  // pp-with-in-np 0
+    {1680, 2, 0},  // pp-with-instrument 0
+    {1682, 5, 0},  // pp-with-instrument 1
+    {1687, 3, 0},  // question-ka 0
+    {1690, 3, 0},  // question-wh-ka 0
+    {1693, 3, 0},  // question-copula-plain 0
+    {1696, 1, 0},  // question-copula-plain 1
+    {1697, 1, 0},  // question-copula-plain 2
+    {1698, 3, 0},  // paren-after-object 0
+    {1701, 1, 0},  // paren-after-object 1
+    {1702, 3, 0},  // quote-after-object 0
+    {1705, 1, 0},  // quote-after-object 1
+    {1706, 3, 0},  // quoted-noun-after-object 0
+    {1709, 1, 0},  // quoted-noun-after-object 1
+    {1710, 2, 0},  // quote-topic 0
+    {1712, 2, 0},  // quote-topic 1
+    {1714, 2, 0},  // quoted-noun-topic 0
+    {1716, 2, 0},  // quoted-noun-topic 1
+    {1718, 5, 0},  // superlative-in 0
+    {1723, 1, 0},  // superlative-in 1
+    {1724, 3, 0},  // superlative-in 2
+    {1727, 5, 0},  // superlative-of 0
+    {1732, 3, 2},  // superlative-of 1
+    {1735, 2, 0},  // for-a-length 0
+    {1737, 2, 0},  // for-a-length 1
+    {1739, 3, 0},  // for-a-length 2
+    {1742, 3, 0},  // count-hours 0
+    {1745, 2, 0},  // count-hours 1
+    {1747, 3, 0},  // count-minutes 0
+    {1750, 2, 0},  // count-minutes 1
+    {1752, 3, 0},  // count-seconds 0
+    {1755, 2, 0},  // count-seconds 1
+    {1757, 3, 0},  // count-days 0
+    {1760, 2, 0},  // count-days 1
+    {1762, 3, 0},  // count-weeks 0
+    {1765, 3, 0},  // count-weeks 1
+    {1768, 3, 0},  // count-months 0
+    {1771, 3, 0},  // count-months 1
+    {1774, 3, 0},  // count-years 0
+    {1777, 2, 0},  // count-years 1
+    {1779, 3, 0},  // count-yens 0
+    {1782, 2, 0},  // count-yens 1
+    {1784, 4, 0},  // count-people 0
+    {1788, 2, 0},  // count-people 1
+    {1790, 4, 0},  // count-animals 0
+    {1794, 2, 0},  // count-animals 1
+    {1796, 4, 0},  // count-vehicles 0
+    {1800, 2, 0},  // count-vehicles 1
+    {1802, 4, 0},  // count-machines 0
+    {1806, 2, 0},  // count-machines 1
+    {1808, 4, 0},  // count-book 0
+    {1812, 1, 3},  // count-book 1
+    {1813, 2, 0},  // count-book 2
+    {1815, 4, 0},  // count-magazine 0
+    {1819, 1, 3},  // count-magazine 1
+    {1820, 2, 0},  // count-magazine 2
+    {1822, 4, 0},  // count-dictionary 0
+    {1826, 1, 3},  // count-dictionary 1
+    {1827, 2, 0},  // count-dictionary 2
+    {1829, 4, 0},  // count-notebook 0
+    {1833, 1, 3},  // count-notebook 1
+    {1834, 2, 0},  // count-notebook 2
+    {1836, 4, 0},  // count-pen 0
+    {1840, 1, 3},  // count-pen 1
+    {1841, 2, 0},  // count-pen 2
+    {1843, 4, 0},  // count-pencil 0
+    {1847, 1, 3},  // count-pencil 1
+    {1848, 2, 0},  // count-pencil 2
+    {1850, 4, 0},  // count-bottle 0
+    {1854, 1, 3},  // count-bottle 1
+    {1855, 2, 0},  // count-bottle 2
+    {1857, 4, 0},  // count-umbrella 0
+    {1861, 1, 3},  // count-umbrella 1
+    {1862, 2, 0},  // count-umbrella 2
+    {1864, 4, 0},  // count-tree 0
+    {1868, 1, 3},  // count-tree 1
+    {1869, 2, 0},  // count-tree 2
+    {1871, 4, 0},  // count-flower 0
+    {1875, 1, 3},  // count-flower 1
+    {1876, 2, 0},  // count-flower 2
+    {1878, 4, 0},  // count-ticket 0
+    {1882, 1, 3},  // count-ticket 1
+    {1883, 2, 0},  // count-ticket 2
+    {1885, 4, 0},  // count-paper 0
+    {1889, 1, 3},  // count-paper 1
+    {1890, 2, 0},  // count-paper 2
+    {1892, 4, 0},  // count-picture 0
+    {1896, 1, 3},  // count-picture 1
+    {1897, 2, 0},  // count-picture 2
+    {1899, 4, 0},  // count-shirt 0
+    {1903, 1, 3},  // count-shirt 1
+    {1904, 2, 0},  // count-shirt 2
+    {1906, 4, 0},  // count-map 0
+    {1910, 1, 3},  // count-map 1
+    {1911, 2, 0},  // count-map 2
+    {1913, 4, 0},  // count-photo 0
+    {1917, 1, 3},  // count-photo 1
+    {1918, 2, 0},  // count-photo 2
+    {1920, 4, 0},  // count-stamp 0
+    {1924, 1, 3},  // count-stamp 1
+    {1925, 2, 0},  // count-stamp 2
+    {1927, 4, 0},  // count-how-many 0
+    {1931, 1, 0},  // count-how-many 1
+    {1932, 5, 0},  // count-ten 0
+    {1937, 1, 0},  // count-ten 1
+    {1938, 5, 0},  // count-things 0
+    {1943, 1, 0},  // count-things 1
+    {1944, 4, 0},  // count-digits 0
+    {1948, 1, 0},  // count-digits 1
+    {1949, 4, 0},  // there-number-floats 0
+    {1953, 3, 0},  // there-number-floats 1
+    {1956, 1, 0},  // there-number-floats 2
+    {1957, 4, 0},  // there-number-floats 3
+    {1961, 4, 0},  // object-number-floats 0
+    {1965, 3, 0},  // object-number-floats 1
+    {1968, 1, 0},  // object-number-floats 2
+    {1969, 4, 0},  // object-number-floats 3
 };
-unsigned const kAnalConstitCount = 822;
+unsigned const kAnalConstitCount = 824;
 
 AnalTerm const kAnalTerms[] = {
     {"POSS", nullptr, 0, 1, 0, 0, 0},  // theres-be 0
@@ -2473,6 +2476,10 @@ AnalTerm const kAnalTerms[] = {
     {"{\202\307\202\261\202\305}", nullptr, 0, 13, 0, 0, 0},
     {"{\202\307\202\261}", nullptr, 0, 13, kAct, 0, 0},
     {"BE", nullptr, 0, 1, 0, 0, 0},  // where-is 1
+    {"WHQADV", nullptr, 0, 1, 0, 0, 0},  // how-is 0
+    {"{\202\307\202\244\202\342\202\301\202\304}", nullptr, 0, 13, 0, 0, 0},
+    {"{\202\307\202\244}", nullptr, 0, 13, kAct, 0, 0},
+    {"BE", nullptr, 0, 1, 0, 0, 0},  // how-is 1
     {"PREP", nullptr, 0, 1, 0, 0, 0},  // in-ni-live 0
     {"in", nullptr, 0, 14, 0, 0, 0},
     {"{\202\305}", nullptr, 0, 13, 0, 0, 0},
@@ -3178,7 +3185,7 @@ AnalTerm const kAnalTerms[] = {
     {"2", nullptr, 0, 21, kActAfter, 0, 0},
     {"*\202\314}", "\\1}", 0, 27, kAct, 0, 0},
 };
-unsigned const kAnalTermCount = 1969;
+unsigned const kAnalTermCount = 1973;
 
 namespace {
 
@@ -3199,7 +3206,7 @@ LetterMapRecord const kJStrForward[] = {
     {65, 0, 22, 0, 0},  // TA
     {114, 0, 0, 1, 37},
     {45, 21, 0, 0, 0},  // i-
-    {97, 25, 0, 0, 0},  // ka
+    {97, 26, 0, 0, 0},  // ka
     {111, 0, 0, 1, 38},
     {117, 0, 0, 1, 39},
     {111, 0, 0, 1, 40},
@@ -3271,97 +3278,105 @@ LetterMapRecord const kJStrForward[] = {
     {101, 0, 0, 1, 126},
     {45, 13, 0, 0, 0},  // moi-
     {125, 1, 0, 0, 0},  // {で}
-    {125, 24, 0, 0, 0},  // {と}
+    {125, 25, 0, 0, 0},  // {と}
     {130, 0, 0, 1, 127},
-    {130, 0, 0, 1, 128},
-    {125, 26, 0, 0, 0},  // {の}
-    {131, 0, 0, 1, 129},
-    {129, 0, 0, 1, 130},
-    {131, 0, 0, 1, 131},
-    {125, 34, 0, 0, 0},  // {円}
-    {149, 0, 0, 1, 132},
-    {142, 0, 0, 1, 133},
-    {125, 44, 0, 0, 0},  // {花}
-    {125, 47, 0, 0, 0},  // {絵}
-    {130, 0, 0, 1, 134},
-    {125, 32, 0, 0, 0},  // {月}
-    {125, 0, 0, 1, 135},
+    {130, 0, 0, 2, 128},
+    {125, 27, 0, 0, 0},  // {の}
+    {131, 0, 0, 1, 130},
+    {129, 0, 0, 1, 131},
+    {131, 0, 0, 1, 132},
+    {125, 35, 0, 0, 0},  // {円}
+    {149, 0, 0, 1, 133},
+    {142, 0, 0, 1, 134},
+    {125, 45, 0, 0, 0},  // {花}
+    {125, 48, 0, 0, 0},  // {絵}
+    {130, 0, 0, 1, 135},
+    {125, 33, 0, 0, 0},  // {月}
     {125, 0, 0, 1, 136},
-    {142, 0, 0, 1, 137},
-    {125, 42, 0, 0, 0},  // {傘}
-    {130, 0, 0, 1, 138},
-    {125, 46, 0, 0, 0},  // {紙}
-    {138, 0, 0, 1, 139},
-    {143, 0, 0, 1, 140},
-    {144, 0, 0, 1, 141},
-    {130, 0, 0, 1, 142},
-    {125, 31, 0, 0, 0},  // {週}
-    {125, 52, 0, 0, 0},  // {十}
-    {142, 0, 0, 1, 143},
-    {149, 0, 0, 1, 144},
-    {125, 0, 0, 1, 145},
+    {125, 0, 0, 1, 137},
+    {142, 0, 0, 1, 138},
+    {125, 43, 0, 0, 0},  // {傘}
+    {130, 0, 0, 1, 139},
+    {125, 47, 0, 0, 0},  // {紙}
+    {138, 0, 0, 1, 140},
+    {143, 0, 0, 1, 141},
+    {144, 0, 0, 1, 142},
+    {130, 0, 0, 1, 143},
+    {125, 32, 0, 0, 0},  // {週}
+    {125, 53, 0, 0, 0},  // {十}
+    {142, 0, 0, 1, 144},
+    {149, 0, 0, 1, 145},
     {125, 0, 0, 1, 146},
-    {144, 0, 0, 1, 147},
-    {125, 30, 0, 0, 0},  // {日}
-    {125, 33, 0, 0, 0},  // {年}
-    {125, 29, 0, 0, 0},  // {秒}
-    {125, 41, 0, 0, 0},  // {瓶}
-    {125, 28, 0, 0, 0},  // {分}
-    {125, 35, 0, 0, 0},  // {本}
-    {125, 43, 0, 0, 0},  // {木}
+    {125, 0, 0, 1, 147},
+    {144, 0, 0, 1, 148},
+    {125, 31, 0, 0, 0},  // {日}
+    {125, 34, 0, 0, 0},  // {年}
+    {125, 30, 0, 0, 0},  // {秒}
+    {125, 42, 0, 0, 0},  // {瓶}
+    {125, 29, 0, 0, 0},  // {分}
+    {125, 36, 0, 0, 0},  // {本}
+    {125, 44, 0, 0, 0},  // {木}
     {125, 8, 0, 0, 0},  // {夜}
     {45, 12, 0, 0, 0},  // kure-
-    {181, 0, 0, 1, 148},
-    {177, 0, 0, 1, 149},
-    {131, 0, 0, 1, 150},
-    {91, 0, 0, 1, 151},
-    {147, 0, 0, 1, 152},
-    {77, 0, 0, 1, 153},
-    {158, 0, 0, 1, 154},
-    {181, 0, 0, 1, 155},
+    {181, 0, 0, 1, 149},
+    {164, 0, 0, 1, 150},
+    {177, 0, 0, 1, 151},
+    {131, 0, 0, 1, 152},
+    {91, 0, 0, 1, 153},
+    {147, 0, 0, 1, 154},
+    {77, 0, 0, 1, 155},
+    {158, 0, 0, 1, 156},
+    {181, 0, 0, 1, 157},
     {45, 5, 0, 0, 0},  // {古}-
     {45, 2, 0, 0, 0},  // {高}-
-    {143, 0, 0, 1, 156},
-    {223, 0, 0, 1, 157},
-    {212, 0, 0, 1, 158},
-    {145, 0, 0, 1, 159},
-    {94, 0, 0, 1, 160},
-    {166, 0, 0, 1, 161},
-    {232, 0, 0, 1, 162},
-    {132, 0, 0, 1, 163},
+    {143, 0, 0, 1, 158},
+    {223, 0, 0, 1, 159},
+    {212, 0, 0, 1, 160},
+    {145, 0, 0, 1, 161},
+    {94, 0, 0, 1, 162},
+    {166, 0, 0, 1, 163},
+    {232, 0, 0, 1, 164},
+    {132, 0, 0, 1, 165},
     {45, 7, 0, 0, 0},  // {多}-
-    {114, 0, 0, 1, 164},
-    {125, 0, 0, 1, 165},
-    {130, 0, 0, 1, 166},
-    {130, 0, 0, 1, 167},
-    {131, 0, 0, 1, 168},
-    {131, 0, 0, 1, 169},
-    {125, 39, 0, 0, 0},  // {ペン}
-    {125, 40, 0, 0, 0},  // {鉛筆}
-    {125, 9, 0, 0, 0},  // {何時}
+    {114, 0, 0, 1, 166},
+    {125, 0, 0, 1, 167},
+    {130, 0, 0, 1, 168},
+    {130, 0, 0, 1, 169},
     {130, 0, 0, 1, 170},
-    {125, 36, 0, 0, 0},  // {雑誌}
-    {125, 0, 0, 1, 171},
-    {125, 27, 0, 0, 0},  // {時間}
-    {125, 37, 0, 0, 0},  // {辞書}
-    {125, 50, 0, 0, 0},  // {写真}
-    {125, 0, 0, 1, 172},
-    {125, 51, 0, 0, 0},  // {切手}
-    {125, 45, 0, 0, 0},  // {切符}
+    {131, 0, 0, 1, 171},
+    {131, 0, 0, 1, 172},
+    {125, 40, 0, 0, 0},  // {ペン}
+    {125, 41, 0, 0, 0},  // {鉛筆}
+    {125, 9, 0, 0, 0},  // {何時}
+    {130, 0, 0, 1, 173},
+    {125, 37, 0, 0, 0},  // {雑誌}
+    {125, 0, 0, 1, 174},
+    {125, 28, 0, 0, 0},  // {時間}
+    {125, 38, 0, 0, 0},  // {辞書}
+    {125, 51, 0, 0, 0},  // {写真}
+    {125, 0, 0, 1, 175},
+    {125, 52, 0, 0, 0},  // {切手}
+    {125, 46, 0, 0, 0},  // {切符}
     {45, 14, 0, 0, 0},  // {知}r-
-    {125, 49, 0, 0, 0},  // {地図}
-    {196, 0, 0, 1, 173},
-    {197, 0, 0, 1, 174},
-    {99, 0, 0, 1, 175},
-    {103, 0, 0, 1, 176},
-    {196, 0, 0, 1, 177},
+    {125, 50, 0, 0, 0},  // {地図}
+    {196, 0, 0, 1, 176},
+    {226, 0, 0, 1, 177},
+    {197, 0, 0, 1, 178},
+    {99, 0, 0, 1, 179},
+    {103, 0, 0, 1, 180},
+    {196, 0, 0, 1, 181},
     {45, 17, 0, 0, 0},  // {始め}-
     {45, 18, 0, 0, 0},  // {終え}-
     {125, 6, 0, 0, 0},  // {として}
+    {130, 0, 0, 1, 182},
     {125, 23, 0, 0, 0},  // {どこで}
-    {125, 48, 0, 0, 0},  // {シャツ}
-    {125, 38, 0, 0, 0},  // {ノート}
+    {125, 49, 0, 0, 0},  // {シャツ}
+    {125, 39, 0, 0, 0},  // {ノート}
     {125, 15, 0, 0, 0},  // {決して}
+    {193, 0, 0, 1, 183},
+    {130, 0, 0, 1, 184},
+    {196, 0, 0, 1, 185},
+    {125, 24, 0, 0, 0},  // {どうやって}
 };
 
 // kAOJStr, backward: letter, whole bit, prefix bit, children, first child.
@@ -3888,7 +3903,7 @@ LetterMapRecord const kConstitForward[] = {
 
 }  // namespace
 
-ANALOPT const kAOJStr = {kJStrForward, 178, 113, kJStrBackward, 75, 169};
+ANALOPT const kAOJStr = {kJStrForward, 186, 113, kJStrBackward, 75, 169};
 ANALOPT const kAOJPOS = {kJPOSForward, 32, 104, nullptr, 0, 168};
 ANALOPT const kAOEBase = {kEBaseForward, 89, 45, nullptr, 0, 165};
 ANALOPT const kAOESurface = {kESurfaceForward, 42, 84, nullptr, 0, 0};

@@ -36,6 +36,7 @@ TEST(E2jClauses, QuestionsWithBePutTheSubjectFirst) {
         {"Where is the station?", "駅はどこか？", "駅はどこですか？"},
         {"Who is your teacher?", "あなたの先生は誰か？", "あなたの先生は誰ですか？"},
         {"What was that?", "あれは何だったか？", "あれは何でしたか？"},
+        {"How was the party?", "パーティーはどうだったか？", "パーティーはどうでしたか？"},
         {"Why is he busy?", "なぜ彼は忙しいか？", "なぜ彼は忙しいですか？"},
         {"When is he free?", "いつ彼は暇か？", "いつ彼は暇ですか？"},
         {"Is he a student?", "彼は学生か？", "彼は学生ですか？"},
