@@ -172,6 +172,16 @@ def keys_of(category, english, exceptions):
     return keys
 
 
+def is_regular_plural(english, nouns):
+    """Whether the gloss is the regular plural of another noun ("requirements"
+    of "requirement", "boxes" of "box", "cities" of "city")."""
+    if not english.endswith("s"):
+        return False
+    candidates = {english[:-1], english[:-2], english[:-3] + "y"}
+    return any(singular in nouns and english in (singular + "s", gen_lexicon.third_person(singular))
+               for singular in candidates if singular)
+
+
 def encodable(text):
     try:
         text.encode("cp932")
@@ -181,7 +191,8 @@ def encodable(text):
 
 
 def lexicon_lines(edict_path, core, exceptions):
-    """(category, english, cooked, jpos, keys) in the order readings rank."""
+    """(category, english, cooked, jpos, keys, plural) in the order readings
+    rank; plural tells a noun gloss that is another noun's plural."""
     found = {}
     with open(edict_path, encoding="euc_jp", errors="replace") as edict:
         for order, line in enumerate(edict):
@@ -211,6 +222,9 @@ def lexicon_lines(edict_path, core, exceptions):
                 if key not in found or rank < found[key][0]:
                     found[key] = (rank, jpos)
     lines = sorted(found.items(), key=lambda item: (item[0][0], item[1][0]))
+    # A core noun's regular plurals are the core's already: only EDICT's
+    # own nouns can make a gloss a plural.
+    nouns = {english for english, category, _ in found if category == "N"}
     # Of one word's translations in one category, the first is the one the
     # parser should pick: the others rank lower.
     earlier = {}
@@ -220,7 +234,8 @@ def lexicon_lines(edict_path, core, exceptions):
         earlier[(english, category)] = later + 1
         if later:
             keys["p"] = str(LATER_TRANSLATION_P)
-        yield category, english, cooked, jpos, keys
+        plural = category == "N" and is_regular_plural(english, nouns)
+        yield category, english, cooked, jpos, keys, plural
 
 
 def main(argv):
@@ -231,11 +246,17 @@ def main(argv):
     exceptions = tuple(read_exceptions(f"{wordnet}/{kind}.exc") for kind in ("verb", "noun", "adj"))
     core = core_words(core_path)
     readings = []
-    for number, (category, english, cooked, jpos, keys) in enumerate(lexicon_lines(edict_path, core, exceptions), 1):
+    lines = lexicon_lines(edict_path, core, exceptions)
+    for number, (category, english, cooked, jpos, keys, plural) in enumerate(lines, 1):
         try:
             base = gen_lexicon.readings_of_line(category, english, cooked, jpos, keys, number)[0]
         except gen_lexicon.LexiconError:
             continue
+        # A plural glossed as a headword of its own ("vegetables" of 菜) is
+        # stored plural, as the core lexicon stores its irregular plurals, so
+        # that it agrees with "these" and a plural verb.
+        if plural:
+            base.features[0] = gen_lexicon.IRREGULAR_PLURAL_NOUN
         # A form that is a word of the core lexicon ("interesting" of
         # "interest") is left to the core, as the word itself would be.
         base.forms = [form for form in base.forms if form.headword.lower() not in core]

@@ -37,6 +37,11 @@ EDICT = """\
 機関 [きかん] /(n) (1) engine/(n) (2) agency/(P)/
 煙草 [たばこ] /(n) (uk) tobacco/cigarette/(P)/
 交じる [まじる] /(v5r,vi) to interest/(P)/
+菜 [な] /(n) (1) greens/vegetables/(P)/
+野菜 [やさい] /(n,adj-no) vegetable/(P)/
+都市群 [としぐん] /(n) cities/(P)/
+都市 [とし] /(n) city/(P)/
+ニュース /(n) news/(P)/
 """
 CORE = """\
 VT01  eat  {食べ}-  VV
@@ -146,6 +151,19 @@ class EdictLexicon(unittest.TestCase):
         self.assertIn("base=", fpos[1])
         # Not where the plural is no other word's form.
         self.assertNotIn("bicycles", self.entries)
+    def test_a_gloss_that_is_another_nouns_plural_is_stored_plural(self):
+        # The plural of an EDICT noun, of a -y noun; "news" is no
+        # noun's plural, "greens" no other gloss's.
+        lines = self.text.splitlines()
+
+        def number_of(word):
+            fpos = lines[lines.index("entry\t" + word) + 1]
+            return fpos.split("features0=")[1][:3]
+
+        self.assertEqual({word: number_of(word) for word in ("vegetables", "cities", "vegetable", "news", "greens")},
+                         {"vegetables": "PPP", "cities": "PPP", "vegetable": "SSS", "news": "SSS", "greens": "SSS"})
+        self.assertEqual(self.entries["vegetables"], [["N", "{菜}", "N"]])
+
 
 if __name__ == "__main__":
     unittest.main()
