@@ -12,6 +12,7 @@
 #include "engine/parse/sentence.h"
 #include "engine/pipeline/dictionary_priorities.h"
 #include "engine/transfer/dictionary_length.h"
+#include "engine/transfer/unended_stems.h"
 
 namespace {
 
@@ -219,6 +220,7 @@ void JTranslationExtractor::AddRawString(PARSED_NODE* node, bool parenthesised,
 std::string ExtractTranslation(PARSED_NODE* tree, CapSequenceUserOption const& capSequence,
                                std::vector<PreparsedWord> const& words, ShowArticlesUserOption const& showArticles,
                                AuxiliaryVerbsUserOption_J const& auxiliaryVerbs) {
+    FinishUnendedStems(tree);
     JTranslationExtractor extractor(showArticles.show, capSequence, auxiliaryVerbs);
     extractor.ExtractJSubtree(tree, true, false, words);
     if (tree != nullptr) tree->firstExtent.end = extractor.OutputLength();

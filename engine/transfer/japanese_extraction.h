@@ -72,7 +72,8 @@ private:
 };
 
 // The Japanese of the tree (Shift-JIS kana); sets every node's Japanese start
-// and end, the root's end last.
+// and end, the root's end last.  Stems left without their ending take their
+// dictionary form first.
 std::string ExtractTranslation(PARSED_NODE* tree, CapSequenceUserOption const& capSequence,
                                std::vector<PreparsedWord> const& words, ShowArticlesUserOption const& showArticles,
                                AuxiliaryVerbsUserOption_J const& auxiliaryVerbs);

@@ -3,6 +3,9 @@
 // each English sentence with the exact Japanese in plain and polite style.
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <string>
+
 #include "e2j_translations.h"
 
 namespace {
@@ -62,6 +65,22 @@ TEST(E2jEveryday, BeHereAndThereSaysWhereSomeoneIs) {
         {"He is in the room.", "彼は部屋の中にいる。", "彼は部屋の中にいます。"},
     };
     ExpectPlainAndPolite(cases);
+}
+
+// Whatever the parse makes of an odd sentence, every stem is spelt out: no
+// romaji consonant and no half-spelt copula (であ) reaches the Japanese.
+TEST(E2jEveryday, OddSentencesLeaveNoRomajiBehind) {
+    char const* const sentences[] = {"There is there is a book.", "The lights are on.", "He is is a student."};
+    for (char const* english : sentences) {
+        for (char const* style : {"--style 0 ", ""}) {
+            std::string const japanese = E2jStdout(std::string("translate ") + style + ShellQuoted(english)).output;
+            EXPECT_FALSE(japanese.empty()) << english;
+            for (char const c : japanese)
+                EXPECT_FALSE(std::isalpha(static_cast<unsigned char>(c))) << english << ": " << japanese;
+            EXPECT_EQ(japanese.find("であ"), japanese.find("である")) << english << ": " << japanese;
+        }
+    }
+    EXPECT_EQ(E2jStdout("translate 'There is there is a book.'").output, "ある本があります。");
 }
 
 }  // namespace
