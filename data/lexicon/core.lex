@@ -335,6 +335,7 @@ ADJ  happy        {幸せ}-      NAna   comparative=happier superlative=happiest
 ADJ  kind         {親切}-      NAna   comparative=kinder superlative=kindest
 ADJ  quiet        {静か}-      NAna   comparative=quieter superlative=quietest
 ADJ  free         {暇}-        NAna
+ADJ  free         {自由}-      NAna   p=-20
 ADJ  important    {重要}-      NAna
 ADJ  famous       {有名}-      NAna
 ADJ  clean        {きれい}-    NAna   comparative=cleaner superlative=cleanest
@@ -591,6 +592,7 @@ N  bread        {パン}          N  mass  sem=food
 N  meat         {肉}            N  mass  sem=food
 N  apple        {りんご}        N  sem=food
 N  egg          {卵}            N  sem=food
+N  vegetable    {野菜}          N  sem=food
 N  milk         {牛乳}          N  mass  sem=drink
 N  tea          {お茶}          N  mass  sem=drink
 N  coffee       {コーヒー}      N  mass  sem=drink
@@ -752,6 +754,26 @@ N     program       {番組}             N  p=-20
 N     software      {ソフトウェア}     N  mass
 N     license       {ライセンス}       N
 N     licence       {ライセンス}       N
+# Licences' and READMEs' own words, where EDICT's first meaning is another's
+# (源暗号, 作家, 版権, 事情, 系, 不払い).
+ADJ   available     {利用可能}-        NAna
+N     author        {作者}             N  sem=human
+N     bug           {虫}               N  sem=animal
+N     bug           {バグ}             N  p=-20
+N     command       {コマンド}         N
+N     condition     {条件}             N
+N     copyright     {著作権}           N
+N     default       {デフォルト}       N
+N     document      {文書}             N  sem=document
+ADJ   general       {一般的}-          NAna
+N     redistribution  {再配布}         N  mass
+N     requirement   {要件}             N
+N     source_code   {ソースコード}     N  mass
+N     system        {システム}         N
+N     term          {条項}             N
+N     test          {テスト}           N  sem=activity
+VT01  test          {テスト}su-        Vsu
+N     user          {ユーザー}         N  sem=human
 
 # ---- Phrasal verbs and everyday words ----------------------------------------------
 # Possessive pronouns stand for a thing owned: "The book is mine." 私のもの.

@@ -5,12 +5,18 @@ WSANTarget const kWSANTargets[] = {
     {0, 0, 1},  // dummy1 dummy2
     {0, 0, 1},  // dummy1 dummy2
     {2, 0, 15},  // account
+    {2, 2, 118},  // free
+    {2, 4, 218},  // bug
 };
 unsigned const kWSANTargetCount = sizeof kWSANTargets / sizeof kWSANTargets[0];
 
 WSANTranslation const kWSANTranslations[] = {
     {6, 0, 23},  // {口座}
     {4, 6, 76},  // {説明}
+    {3, 10, 123},  // {暇}-
+    {6, 13, 159},  // {自由}-
+    {2, 19, 222},  // {虫}
+    {5, 21, 260},  // {バグ}
 };
 unsigned const kWSANTranslationCount = sizeof kWSANTranslations / sizeof kWSANTranslations[0];
 
@@ -25,6 +31,22 @@ WSANAssociate const kWSANAssociates[] = {
     {86, 3.0f},  // story
     {92, 3.0f},  // accident
     {101, 2.0f},  // zxjSWANSEM event
+    {127, 2.0f},  // zxjSWANSEM human
+    {144, 2.0f},  // today
+    {150, 2.0f},  // tomorrow
+    {165, 4.0f},  // software
+    {174, 4.0f},  // program
+    {182, 3.0f},  // license
+    {190, 3.0f},  // licence
+    {198, 3.0f},  // redistribute
+    {211, 3.0f},  // modify
+    {225, 2.0f},  // zxjSWANSEM plant
+    {242, 2.0f},  // zxjSWANSEM animal
+    {265, 4.0f},  // report
+    {272, 4.0f},  // fix
+    {174, 4.0f},  // program
+    {165, 4.0f},  // software
+    {276, 3.0f},  // code
 };
 unsigned const kWSANAssociateCount = sizeof kWSANAssociates / sizeof kWSANAssociates[0];
 
@@ -36,6 +58,16 @@ char const kWSANStrings[] = {
     '\x41', '\x4e', '\x53', '\x45', '\x4d', '\x20', '\x6d', '\x6f', '\x6e', '\x65', '\x79', '\x00', '\x90', '\xe0', '\x96', '\xbe',
     '\x00', '\x74', '\x72', '\x69', '\x70', '\x00', '\x73', '\x74', '\x6f', '\x72', '\x79', '\x00', '\x61', '\x63', '\x63', '\x69',
     '\x64', '\x65', '\x6e', '\x74', '\x00', '\x7a', '\x78', '\x6a', '\x53', '\x57', '\x41', '\x4e', '\x53', '\x45', '\x4d', '\x20',
-    '\x65', '\x76', '\x65', '\x6e', '\x74', '\x00',
+    '\x65', '\x76', '\x65', '\x6e', '\x74', '\x00', '\x66', '\x72', '\x65', '\x65', '\x00', '\x89', '\xc9', '\x2d', '\x00', '\x7a',
+    '\x78', '\x6a', '\x53', '\x57', '\x41', '\x4e', '\x53', '\x45', '\x4d', '\x20', '\x68', '\x75', '\x6d', '\x61', '\x6e', '\x00',
+    '\x74', '\x6f', '\x64', '\x61', '\x79', '\x00', '\x74', '\x6f', '\x6d', '\x6f', '\x72', '\x72', '\x6f', '\x77', '\x00', '\x8e',
+    '\xa9', '\x97', '\x52', '\x2d', '\x00', '\x73', '\x6f', '\x66', '\x74', '\x77', '\x61', '\x72', '\x65', '\x00', '\x70', '\x72',
+    '\x6f', '\x67', '\x72', '\x61', '\x6d', '\x00', '\x6c', '\x69', '\x63', '\x65', '\x6e', '\x73', '\x65', '\x00', '\x6c', '\x69',
+    '\x63', '\x65', '\x6e', '\x63', '\x65', '\x00', '\x72', '\x65', '\x64', '\x69', '\x73', '\x74', '\x72', '\x69', '\x62', '\x75',
+    '\x74', '\x65', '\x00', '\x6d', '\x6f', '\x64', '\x69', '\x66', '\x79', '\x00', '\x62', '\x75', '\x67', '\x00', '\x92', '\x8e',
+    '\x00', '\x7a', '\x78', '\x6a', '\x53', '\x57', '\x41', '\x4e', '\x53', '\x45', '\x4d', '\x20', '\x70', '\x6c', '\x61', '\x6e',
+    '\x74', '\x00', '\x7a', '\x78', '\x6a', '\x53', '\x57', '\x41', '\x4e', '\x53', '\x45', '\x4d', '\x20', '\x61', '\x6e', '\x69',
+    '\x6d', '\x61', '\x6c', '\x00', '\x83', '\x6f', '\x83', '\x4f', '\x00', '\x72', '\x65', '\x70', '\x6f', '\x72', '\x74', '\x00',
+    '\x66', '\x69', '\x78', '\x00', '\x63', '\x6f', '\x64', '\x65', '\x00',
 };
 unsigned const kWSANStringBytes = sizeof kWSANStrings;

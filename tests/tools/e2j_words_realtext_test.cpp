@@ -1,0 +1,42 @@
+// e2j translate on the words licences and README files lean on, where the
+// first meaning a general dictionary gives is not the one such text means,
+// and on words of two meanings the words around them tell apart.  Each
+// English sentence with the exact Japanese it gives in plain and in polite
+// style.
+#include <gtest/gtest.h>
+
+#include "e2j_translations.h"
+
+namespace {
+
+// Software's own nouns and adjectives read as such text means them.
+TEST(E2jWordsRealText, LicenceAndReadmeWordsReadAsSoftwareMeansThem) {
+    StyledTranslation const cases[] = {
+        {"The source code is available.", "ソースコードは利用可能だ。", "ソースコードは利用可能です。"},
+        {"The author holds the copyright.", "作者は著作権を持つ。", "作者は著作権を持ちます。"},
+        {"Read the terms and conditions.", "条項と条件を読め。", "条項と条件を読んでください。"},
+        {"This option is for the user.", "このオプションはユーザーのためにある。",
+         "このオプションはユーザーのためにあります。"},
+        {"The system is new.", "システムは新しい。", "システムは新しいです。"},
+        {"This is a general question.", "これは一般的な質問だ。", "これは一般的な質問です。"},
+        // A plural agrees with "these" and keeps its noun's translation.
+        {"These requirements apply to the work.", "これらの要件は仕事に当てはまる。",
+         "これらの要件は仕事に当てはまります。"},
+        {"These vegetables are fresh.", "これらの野菜は新鮮だ。", "これらの野菜は新鮮です。"},
+    };
+    ExpectPlainAndPolite(cases);
+}
+
+// A word of two meanings takes the one its neighbours speak for: free
+// software but a free person, a bug in a program but on a flower.
+TEST(E2jWordsRealText, NeighboursChooseBetweenAWordsTwoMeanings) {
+    StyledTranslation const cases[] = {
+        {"This is free software.", "これは自由なソフトウェアだ。", "これは自由なソフトウェアです。"},
+        {"I am free today.", "私は今日暇だ。", "私は今日暇です。"},
+        {"Report the bug.", "バグを伝えろ。", "バグを伝えてください。"},
+        {"There is a bug on the flower.", "花の上に虫がいる。", "花の上に虫がいます。"},
+    };
+    ExpectPlainAndPolite(cases);
+}
+
+}  // namespace
