@@ -531,6 +531,7 @@ N  hospital     {病院}          N  sem=building
 N  office       {事務所}        N  sem=building
 N  church       {教会}          N  sem=building
 N  library      {図書館}        N  sem=building
+N  library      {ライブラリ}    N  p=-20
 N  street       {通り}          N  sem=place
 N  road         {道}            N  sem=place
 N  river        {川}            N  sem=place
@@ -755,24 +756,57 @@ N     software      {ソフトウェア}     N  mass
 N     license       {ライセンス}       N
 N     licence       {ライセンス}       N
 # Licences' and READMEs' own words, where EDICT's first meaning is another's
-# (源暗号, 作家, 版権, 事情, 系, 不払い).
-ADJ   available     {利用可能}-        NAna
+# (源暗号, 作家, 版権, 事情, 系, 不払い, 範, 教書, 編む).
+ADJ   applicable    {適用可能}-        NAna
 N     author        {作者}             N  sem=human
+ADV   automatically {自動的に}         ADV
+ADJ   available     {利用可能}-        NAna
+N     binary        {バイナリ}         N
 N     bug           {虫}               N  sem=animal
 N     bug           {バグ}             N  p=-20
+VT01  click         {クリック}su-      Vsu
+N     click         {クリック}         N
 N     command       {コマンド}         N
 N     condition     {条件}             N
+N     configuration {設定}             N
 N     copyright     {著作権}           N
 N     default       {デフォルト}       N
+N     dependency    {依存関係}         N
 N     document      {文書}             N  sem=document
+VT01  download      {ダウンロード}su-  Vsu
+N     download      {ダウンロード}     N
+VT01  edit          {編集}su-          Vsu
+N     error         {エラー}           N
+N     example       {例}               N
+N     feature       {機能}             N
+VT01  fix           {直}s-             VCs
 ADJ   general       {一般的}-          NAna
+VT01  generate      {生成}su-          Vsu
+N     mailing_list  {メーリングリスト}  N
+VT01  maintain      {保守}su-          Vsu
+N     maintainer    {メンテナ}         N  sem=human
+N     manual        {マニュアル}       N  sem=document
+ADJ   manual        {手動}-            NAno
+N     message       {メッセージ}       N  sem=communication
+VT01  obtain        {入手}su-          Vsu
+N     output        {出力}             N
+N     password      {パスワード}       N
+N     project       {プロジェクト}     N
 N     redistribution  {再配布}         N  mass
+N     release       {リリース}         N
 N     requirement   {要件}             N
+N     script        {スクリプト}       N
+N     setting       {設定}             N
 N     source_code   {ソースコード}     N  mass
+VT01  store         {保存}su-          Vsu
+VT01  support       {サポート}su-      Vsu
+N     support       {サポート}         N  mass
 N     system        {システム}         N
 N     term          {条項}             N
 N     test          {テスト}           N  sem=activity
 VT01  test          {テスト}su-        Vsu
+VT01  update        {更新}su-          Vsu
+N     update        {更新}             N
 N     user          {ユーザー}         N  sem=human
 
 # ---- Phrasal verbs and everyday words ----------------------------------------------

@@ -7,6 +7,7 @@ WSANTarget const kWSANTargets[] = {
     {2, 0, 15},  // account
     {2, 2, 118},  // free
     {2, 4, 218},  // bug
+    {2, 6, 281},  // library
 };
 unsigned const kWSANTargetCount = sizeof kWSANTargets / sizeof kWSANTargets[0];
 
@@ -17,6 +18,8 @@ WSANTranslation const kWSANTranslations[] = {
     {6, 13, 159},  // {自由}-
     {2, 19, 222},  // {虫}
     {5, 21, 260},  // {バグ}
+    {5, 26, 289},  // {図書館}
+    {6, 31, 325},  // {ライブラリ}
 };
 unsigned const kWSANTranslationCount = sizeof kWSANTranslations / sizeof kWSANTranslations[0];
 
@@ -47,6 +50,17 @@ WSANAssociate const kWSANAssociates[] = {
     {174, 4.0f},  // program
     {165, 4.0f},  // software
     {276, 3.0f},  // code
+    {296, 3.0f},  // book
+    {301, 3.0f},  // books
+    {307, 3.0f},  // borrow
+    {314, 2.0f},  // study
+    {320, 2.0f},  // read
+    {174, 4.0f},  // program
+    {165, 4.0f},  // software
+    {336, 4.0f},  // package
+    {344, 3.0f},  // install
+    {276, 3.0f},  // code
+    {352, 3.0f},  // function
 };
 unsigned const kWSANAssociateCount = sizeof kWSANAssociates / sizeof kWSANAssociates[0];
 
@@ -68,6 +82,11 @@ char const kWSANStrings[] = {
     '\x00', '\x7a', '\x78', '\x6a', '\x53', '\x57', '\x41', '\x4e', '\x53', '\x45', '\x4d', '\x20', '\x70', '\x6c', '\x61', '\x6e',
     '\x74', '\x00', '\x7a', '\x78', '\x6a', '\x53', '\x57', '\x41', '\x4e', '\x53', '\x45', '\x4d', '\x20', '\x61', '\x6e', '\x69',
     '\x6d', '\x61', '\x6c', '\x00', '\x83', '\x6f', '\x83', '\x4f', '\x00', '\x72', '\x65', '\x70', '\x6f', '\x72', '\x74', '\x00',
-    '\x66', '\x69', '\x78', '\x00', '\x63', '\x6f', '\x64', '\x65', '\x00',
+    '\x66', '\x69', '\x78', '\x00', '\x63', '\x6f', '\x64', '\x65', '\x00', '\x6c', '\x69', '\x62', '\x72', '\x61', '\x72', '\x79',
+    '\x00', '\x90', '\x7d', '\x8f', '\x91', '\x8a', '\xd9', '\x00', '\x62', '\x6f', '\x6f', '\x6b', '\x00', '\x62', '\x6f', '\x6f',
+    '\x6b', '\x73', '\x00', '\x62', '\x6f', '\x72', '\x72', '\x6f', '\x77', '\x00', '\x73', '\x74', '\x75', '\x64', '\x79', '\x00',
+    '\x72', '\x65', '\x61', '\x64', '\x00', '\x83', '\x89', '\x83', '\x43', '\x83', '\x75', '\x83', '\x89', '\x83', '\x8a', '\x00',
+    '\x70', '\x61', '\x63', '\x6b', '\x61', '\x67', '\x65', '\x00', '\x69', '\x6e', '\x73', '\x74', '\x61', '\x6c', '\x6c', '\x00',
+    '\x66', '\x75', '\x6e', '\x63', '\x74', '\x69', '\x6f', '\x6e', '\x00',
 };
 unsigned const kWSANStringBytes = sizeof kWSANStrings;

@@ -27,14 +27,38 @@ TEST(E2jWordsRealText, LicenceAndReadmeWordsReadAsSoftwareMeansThem) {
     ExpectPlainAndPolite(cases);
 }
 
+// Installation notes' verbs and nouns; a noun of the textbook keeps its
+// meaning beside the verb of the same word ("store").
+TEST(E2jWordsRealText, InstallationNotesWordsReadAsSoftwareMeansThem) {
+    StyledTranslation const cases[] = {
+        {"Update the package.", "パッケージを更新しろ。", "パッケージを更新してください。"},
+        {"Edit the configuration file.", "設定ファイルを編集しろ。", "設定ファイルを編集してください。"},
+        {"For more information, see the manual.", "詳しくは、マニュアルを見ろ。", "詳しくは、マニュアルを見てください。"},
+        {"This file was generated automatically.", "このファイルは自動的に生成された。",
+         "このファイルは自動的に生成されました。"},
+        {"The program supports this feature.", "プログラムはこの機能をサポートする。",
+         "プログラムはこの機能をサポートします。"},
+        {"You may obtain a copy of the License.", "あなたはライセンスのコピーを入手してもいい。",
+         "あなたはライセンスのコピーを入手してもいいです。"},
+        {"This project is maintained by a team.", "このプロジェクトはチームに保守される。",
+         "このプロジェクトはチームに保守されます。"},
+        {"The output is written to a file.", "出力はファイルに書かれる。", "出力はファイルに書かれます。"},
+        {"I go to the store.", "私は店に行く。", "私は店に行きます。"},
+    };
+    ExpectPlainAndPolite(cases);
+}
+
 // A word of two meanings takes the one its neighbours speak for: free
-// software but a free person, a bug in a program but on a flower.
+// software but a free person, a bug in a program but on a flower, a library
+// one installs but one reads books in.
 TEST(E2jWordsRealText, NeighboursChooseBetweenAWordsTwoMeanings) {
     StyledTranslation const cases[] = {
         {"This is free software.", "これは自由なソフトウェアだ。", "これは自由なソフトウェアです。"},
         {"I am free today.", "私は今日暇だ。", "私は今日暇です。"},
         {"Report the bug.", "バグを伝えろ。", "バグを伝えてください。"},
         {"There is a bug on the flower.", "花の上に虫がいる。", "花の上に虫がいます。"},
+        {"Install the library.", "ライブラリをインストールしろ。", "ライブラリをインストールしてください。"},
+        {"I read books in the library.", "私は図書館で本を読んだ。", "私は図書館で本を読みました。"},
     };
     ExpectPlainAndPolite(cases);
 }
