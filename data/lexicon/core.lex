@@ -840,3 +840,10 @@ N      light      {電気}       N
 ADJ    light      {軽}-        ADJ
 # "there" after be says where, as "here" does ("Is John there?").
 HERE   there      {そこに}     ADV
+VT01   listen_to  {聞}k-       VCk  third=listens_to past=listened_to ing=listening_to idiom=5
+VT01   wait_for   {待}t-       VCt  third=waits_for past=waited_for ing=waiting_for idiom=5
+# Everyday nouns: family words a sentence about age needs, and the radio
+# one listens to (not 無線).
+N      grandfather  {祖父}     N    sem=human
+N      grandmother  {祖母}     N    sem=human
+N      radio        {ラジオ}   N

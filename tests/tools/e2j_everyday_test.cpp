@@ -50,6 +50,8 @@ TEST(E2jEveryday, PhrasalVerbsAndClockTimes) {
         {"Turn on the light.", "電気をつけろ。", "電気をつけてください。"},
         {"We went out last night.", "私達は昨夜出かけた。", "私達は昨夜出かけました。"},
         {"I will come back tomorrow.", "私は明日戻る。", "私は明日戻ります。"},
+        {"She is listening to the radio.", "彼女はラジオを聞いている。", "彼女はラジオを聞いています。"},
+        {"We waited for him.", "私達は彼を待った。", "私達は彼を待ちました。"},
     };
     ExpectPlainAndPolite(cases);
 }
@@ -81,6 +83,17 @@ TEST(E2jEveryday, OddSentencesLeaveNoRomajiBehind) {
         }
     }
     EXPECT_EQ(E2jStdout("translate 'There is there is a book.'").output, "ある本があります。");
+}
+
+// "old" of a person is 高齢, of a thing 古い.
+TEST(E2jEveryday, AnOldPersonIsKoureiAnOldThingFurui) {
+    StyledTranslation const cases[] = {
+        {"He is old.", "彼は高齢だ。", "彼は高齢です。"},
+        {"My grandfather is old.", "私の祖父は高齢だ。", "私の祖父は高齢です。"},
+        {"She is not old.", "彼女は高齢ではない。", "彼女は高齢ではありません。"},
+        {"The house is old.", "家は古い。", "家は古いです。"},
+    };
+    ExpectPlainAndPolite(cases);
 }
 
 }  // namespace
