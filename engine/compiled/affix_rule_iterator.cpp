@@ -59,6 +59,7 @@ AffixRuleIteratorRep::AffixRuleIteratorRep(AffixRuleIteratorRep const& other)
       fRemainder(other.fRemainder),
       fWords(other.fWords),
       fStem(other.fStem),
+      fRuleStems(other.fRuleStems),
       fPatterns(other.fPatterns),
       fCount(other.fCount),
       fPosition(other.fPosition),
@@ -82,11 +83,10 @@ void AffixRuleIteratorRep::GoForward() {
         End();
         return;
     }
-    std::size_t next = fPosition;  // the row after the current one, 0-based
-    if (fPosition > 0) {
-        while (next < fCount && !fPatterns[next].firstOfRule) ++next;
-    }
-    MoveToMatchFrom(next);
+    // Every row that applies gives its stem, the later rows of a rule too:
+    // the first is not always the word ("houses" is no "housis" but a
+    // "house"), and a stem that is no word costs one lookup.
+    MoveToMatchFrom(fPosition);
 }
 
 bool AffixRuleIteratorRep::Equal(ForwardIteratorRep_<RuleApplicationResult<Entry_EX>> const& other) const {
@@ -103,9 +103,12 @@ bool AffixRuleIteratorRep::TooBusy() const {
 void AffixRuleIteratorRep::MoveToMatchFrom(std::size_t row) {
     for (; row < fCount; ++row) {
         AffixPattern const& pattern = fPatterns[row];
+        if (pattern.firstOfRule) fRuleStems.clear();
         if (pattern.rule->IsMissingWordAction() || !pattern.Apply(&fStem, fWord.c_str())) continue;
         // Every rewritten text must fit a lookup key.
         if (fStem.size() + fRemainder.size() > RuleApplicationResult<Entry_EX>::kMaxTextLength) continue;
+        if (std::find(fRuleStems.begin(), fRuleStems.end(), fStem) != fRuleStems.end()) continue;
+        fRuleStems.push_back(fStem);
         fPosition = row + 1;
         return;
     }

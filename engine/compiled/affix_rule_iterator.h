@@ -1,12 +1,13 @@
 #pragma once
 // The results of an affix rule set for one looked-up text: the text itself,
-// then at most one stem per action rule, each with an acceptor that turns a
+// then the stem of each row that applies, each with an acceptor that turns a
 // fitting stem entry into an entry for the text.  Rows are tried lazily, one
-// rule at a time; variants stop as soon as an entry was accepted for the
+// at a time; variants stop as soon as an entry was accepted for the
 // text as written.
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/compiled/affix_pattern.h"
 #include "engine/compiled/rule_set.h"
@@ -59,6 +60,9 @@ private:
     std::string fRemainder;
     unsigned fWords;
     std::string fStem;
+    // The stems the current row's rule gave before it: two rows of a rule
+    // can give one stem ("analyse" of "-se" and of "-s"), looked up once.
+    std::vector<std::string> fRuleStems;
     AffixPattern const* fPatterns;
     std::size_t fCount;
     std::size_t fPosition = 0;  // 0: the text itself; k: row k (1-based)

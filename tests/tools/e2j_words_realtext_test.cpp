@@ -48,6 +48,16 @@ TEST(E2jWordsRealText, InstallationNotesWordsReadAsSoftwareMeansThem) {
     ExpectPlainAndPolite(cases);
 }
 
+// A plural of a noun ending in "se" reads as its noun, not as a word left
+// in English.
+TEST(E2jWordsRealText, APluralInSesReadsAsItsNoun) {
+    StyledTranslation const cases[] = {
+        {"Read the licenses.", "ライセンスを読め。", "ライセンスを読んでください。"},
+        {"These houses are old.", "これらの家は古い。", "これらの家は古いです。"},
+    };
+    ExpectPlainAndPolite(cases);
+}
+
 // A word of two meanings takes the one its neighbours speak for: free
 // software but a free person, a bug in a program but on a flower, a library
 // one installs but one reads books in.
