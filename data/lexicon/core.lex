@@ -847,3 +847,20 @@ VT01   wait_for   {待}t-       VCt  third=waits_for past=waited_for ing=waiting
 N      grandfather  {祖父}     N    sem=human
 N      grandmother  {祖母}     N    sem=human
 N      radio        {ラジオ}   N
+VI01   sit_down   {座}r-       VCr  third=sits_down past=sat_down pastpart=sat_down ing=sitting_down idiom=5
+VI01   stand_up   {立}t-       VCt  third=stands_up past=stood_up pastpart=stood_up ing=standing_up idiom=5
+VI01   give_up    {諦め}-      VV   third=gives_up past=gave_up pastpart=given_up ing=giving_up idiom=5
+VI01   go_to_bed  {寝}-        VV   third=goes_to_bed past=went_to_bed pastpart=gone_to_bed ing=going_to_bed idiom=5
+VI01   come_home  {帰}r-       VCr  third=comes_home past=came_home pastpart=come_home ing=coming_home idiom=5
+VI01   go_home    {帰}r-       VCr  third=goes_home past=went_home pastpart=gone_home ing=going_home idiom=5
+# "late" after a verb says when: 遅く.
+ADV    late       {遅く}       ADV
+# Greetings and thanks, each a sentence of its own; polite style adds
+# ございます where Japanese does (analysis rules).
+HELLO  thank_you            {ありがとう}        OTHER  idiom=5
+HELLO  thank_you_very_much  {どうもありがとう}  OTHER  idiom=5
+HELLO  thanks               {ありがとう}        OTHER
+HELLO  good_morning         {おはよう}          OTHER  idiom=5
+HELLO  good_night           {おやすみ}          OTHER  idiom=5
+HELLO  goodbye              {さようなら}        OTHER
+HELLO  excuse_me            {すみません}        OTHER  idiom=5

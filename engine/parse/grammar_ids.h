@@ -5,21 +5,21 @@
 // categories and lists.
 #include <cstdint>
 
-constexpr unsigned kRuleListCount = 223;
+constexpr unsigned kRuleListCount = 225;
 constexpr unsigned kRuleIndexCount = 15006;
-constexpr unsigned kRuleRHeapCount = 248;
+constexpr unsigned kRuleRHeapCount = 251;
 constexpr unsigned kRuleHeapCount = 688;
 constexpr unsigned kFeatureBitHeapCount = 232;
-constexpr unsigned kPureRuleCount = 217;
-constexpr unsigned kPureCCodeCount = 346;
-constexpr unsigned kPureTermCount = 403;
+constexpr unsigned kPureRuleCount = 219;
+constexpr unsigned kPureCCodeCount = 348;
+constexpr unsigned kPureTermCount = 407;
 constexpr unsigned kPureVCatCount = 1;
 constexpr unsigned kAltProbCount = 3;
 constexpr unsigned kExcludedCatCount = 4;
 constexpr unsigned kGrammarCreatedParticleCount = 60;
 constexpr unsigned kFirstTemporaryCategory = 15000;
 constexpr unsigned kTemporaryCategoryCount = 6;
-constexpr unsigned kUsedPureTermCount = 403;
+constexpr unsigned kUsedPureTermCount = 407;
 constexpr unsigned kUsedPureVCatCount = 0;
 constexpr unsigned kUsedAltProbCount = 3;
 constexpr unsigned kUsedExcludedCatCount = 4;
@@ -69,6 +69,7 @@ constexpr uint16_t kSEMICOLON = 113;
 constexpr uint16_t kCONJwhen = 114;
 constexpr uint16_t kGOINGTO = 139;
 constexpr uint16_t kHADBETTER = 140;
+constexpr uint16_t kHELLO = 142;
 constexpr uint16_t kHERE = 143;
 constexpr uint16_t kIF = 149;
 constexpr uint16_t kLetUs = 160;

@@ -52,6 +52,10 @@ TEST(E2jEveryday, PhrasalVerbsAndClockTimes) {
         {"I will come back tomorrow.", "私は明日戻る。", "私は明日戻ります。"},
         {"She is listening to the radio.", "彼女はラジオを聞いている。", "彼女はラジオを聞いています。"},
         {"We waited for him.", "私達は彼を待った。", "私達は彼を待ちました。"},
+        {"She sat down.", "彼女は座った。", "彼女は座りました。"},
+        {"Don't give up.", "諦めるな。", "諦めないでください。"},
+        {"I came home late.", "私は遅く帰った。", "私は遅く帰りました。"},
+        {"I go to bed at 10 pm.", "私は午後１０時に寝る。", "私は午後１０時に寝ます。"},
     };
     ExpectPlainAndPolite(cases);
 }
@@ -92,6 +96,20 @@ TEST(E2jEveryday, AnOldPersonIsKoureiAnOldThingFurui) {
         {"My grandfather is old.", "私の祖父は高齢だ。", "私の祖父は高齢です。"},
         {"She is not old.", "彼女は高齢ではない。", "彼女は高齢ではありません。"},
         {"The house is old.", "家は古い。", "家は古いです。"},
+    };
+    ExpectPlainAndPolite(cases);
+}
+
+// A greeting or a thanks is a sentence of its own; polite style adds
+// ございます (なさい) where Japanese does.
+TEST(E2jEveryday, GreetingsAndThanks) {
+    StyledTranslation const cases[] = {
+        {"Thank you very much.", "どうもありがとう。", "どうもありがとうございます。"},
+        {"Thanks!", "ありがとう！", "ありがとうございます！"},
+        {"Good morning.", "おはよう。", "おはようございます。"},
+        {"Good night.", "おやすみ。", "おやすみなさい。"},
+        {"Hello.", "こんにちは。", "こんにちは。"},
+        {"Excuse me.", "すみません。", "すみません。"},
     };
     ExpectPlainAndPolite(cases);
 }
