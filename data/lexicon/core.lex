@@ -769,6 +769,7 @@ N     click         {クリック}         N
 N     command       {コマンド}         N
 N     condition     {条件}             N
 N     configuration {設定}             N
+N     contributor   {貢献者}           N  sem=human
 N     copyright     {著作権}           N
 N     default       {デフォルト}       N
 N     dependency    {依存関係}         N
@@ -778,10 +779,14 @@ N     download      {ダウンロード}     N
 VT01  edit          {編集}su-          Vsu
 N     error         {エラー}           N
 N     example       {例}               N
+ADJ   executable    {実行可能}-        NAna
 N     feature       {機能}             N
 VT01  fix           {直}s-             VCs
 ADJ   general       {一般的}-          NAna
 VT01  generate      {生成}su-          Vsu
+VT01  grant         {与え}-            VV
+N     holder        {所有者}           N  sem=human
+N     interface     {インターフェース}  N
 N     mailing_list  {メーリングリスト}  N
 VT01  maintain      {保守}su-          Vsu
 N     maintainer    {メンテナ}         N  sem=human

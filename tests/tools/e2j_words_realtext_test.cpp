@@ -14,6 +14,8 @@ TEST(E2jWordsRealText, LicenceAndReadmeWordsReadAsSoftwareMeansThem) {
     StyledTranslation const cases[] = {
         {"The source code is available.", "ソースコードは利用可能だ。", "ソースコードは利用可能です。"},
         {"The author holds the copyright.", "作者は著作権を持つ。", "作者は著作権を持ちます。"},
+        {"The copyright holder grants the license.", "著作権所有者はライセンスを与える。",
+         "著作権所有者はライセンスを与えます。"},
         {"Read the terms and conditions.", "条項と条件を読め。", "条項と条件を読んでください。"},
         {"This option is for the user.", "このオプションはユーザーのためにある。",
          "このオプションはユーザーのためにあります。"},
