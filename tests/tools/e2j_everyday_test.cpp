@@ -114,4 +114,18 @@ TEST(E2jEveryday, GreetingsAndThanks) {
     ExpectPlainAndPolite(cases);
 }
 
+// "here" and "there" take で where something is done, に where someone is,
+// lives, stays, comes or goes.
+TEST(E2jEveryday, HereAndThereTakeTheParticleOfTheirVerb) {
+    StyledTranslation const cases[] = {
+        {"I study here.", "私はここで勉強する。", "私はここで勉強します。"},
+        {"I played there.", "私はそこで遊んだ。", "私はそこで遊びました。"},
+        {"I met him there.", "私はそこで彼に会った。", "私はそこで彼に会いました。"},
+        {"I live here.", "私はここに住んでいる。", "私はここに住んでいます。"},
+        {"He arrived there yesterday.", "彼は昨日そこに着いた。", "彼は昨日そこに着きました。"},
+        {"Come here.", "ここに来い。", "ここに来てください。"},
+    };
+    ExpectPlainAndPolite(cases);
+}
+
 }  // namespace
