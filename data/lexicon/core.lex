@@ -869,3 +869,15 @@ HELLO  good_morning         {おはよう}          OTHER  idiom=5
 HELLO  good_night           {おやすみ}          OTHER  idiom=5
 HELLO  goodbye              {さようなら}        OTHER
 HELLO  excuse_me            {すみません}        OTHER  idiom=5
+VT01   pick_up    {拾}w-       VCw  third=picks_up past=picked_up ing=picking_up idiom=5
+VT01   get_on     {乗}r-       VCr  third=gets_on past=got_on pastpart=got_on ing=getting_on idiom=5 transplant=NP:+ni
+VT01   get_off    {降り}-      VV   third=gets_off past=got_off pastpart=got_off ing=getting_off idiom=5
+# Daily routines: "take a bath" is 風呂に入る, "have breakfast" 朝ご飯を食べる.
+VI01   take_a_bath     {風呂に入}r-    VCr  third=takes_a_bath past=took_a_bath pastpart=taken_a_bath ing=taking_a_bath idiom=5
+VI01   have_breakfast  {朝ご飯を食べ}-  VV   third=has_breakfast past=had_breakfast pastpart=had_breakfast ing=having_breakfast idiom=5
+VI01   have_lunch      {昼ご飯を食べ}-  VV   third=has_lunch past=had_lunch pastpart=had_lunch ing=having_lunch idiom=5
+VI01   have_dinner     {晩ご飯を食べ}-  VV   third=has_dinner past=had_dinner pastpart=had_dinner ing=having_dinner idiom=5
+VT01   brush      {磨}k-       VCk
+N      brush      {ブラシ}     N
+N      TV         {テレビ}     N
+N      television {テレビ}     N

@@ -56,6 +56,10 @@ TEST(E2jEveryday, PhrasalVerbsAndClockTimes) {
         {"Don't give up.", "諦めるな。", "諦めないでください。"},
         {"I came home late.", "私は遅く帰った。", "私は遅く帰りました。"},
         {"I go to bed at 10 pm.", "私は午後１０時に寝る。", "私は午後１０時に寝ます。"},
+        {"He picked up the pen.", "彼はペンを拾った。", "彼はペンを拾いました。"},
+        {"I get on the bus.", "私はバスに乗る。", "私はバスに乗ります。"},
+        {"I take a bath every day.", "私は毎日風呂に入る。", "私は毎日風呂に入ります。"},
+        {"I had breakfast at 7 am.", "私は午前７時に朝ご飯を食べた。", "私は午前７時に朝ご飯を食べました。"},
     };
     ExpectPlainAndPolite(cases);
 }
