@@ -5,21 +5,21 @@
 // categories and lists.
 #include <cstdint>
 
-constexpr unsigned kRuleListCount = 229;
+constexpr unsigned kRuleListCount = 233;
 constexpr unsigned kRuleIndexCount = 15006;
-constexpr unsigned kRuleRHeapCount = 256;
-constexpr unsigned kRuleHeapCount = 700;
+constexpr unsigned kRuleRHeapCount = 261;
+constexpr unsigned kRuleHeapCount = 716;
 constexpr unsigned kFeatureBitHeapCount = 232;
-constexpr unsigned kPureRuleCount = 223;
-constexpr unsigned kPureCCodeCount = 358;
-constexpr unsigned kPureTermCount = 415;
+constexpr unsigned kPureRuleCount = 227;
+constexpr unsigned kPureCCodeCount = 370;
+constexpr unsigned kPureTermCount = 423;
 constexpr unsigned kPureVCatCount = 1;
 constexpr unsigned kAltProbCount = 3;
 constexpr unsigned kExcludedCatCount = 4;
 constexpr unsigned kGrammarCreatedParticleCount = 60;
 constexpr unsigned kFirstTemporaryCategory = 15000;
 constexpr unsigned kTemporaryCategoryCount = 6;
-constexpr unsigned kUsedPureTermCount = 415;
+constexpr unsigned kUsedPureTermCount = 423;
 constexpr unsigned kUsedPureVCatCount = 0;
 constexpr unsigned kUsedAltProbCount = 3;
 constexpr unsigned kUsedExcludedCatCount = 4;
@@ -134,6 +134,7 @@ constexpr uint16_t kQUOTEOPEN = 447;
 constexpr uint16_t kQUOTEBAR = 448;
 constexpr uint16_t kVTCONJ = 449;
 constexpr uint16_t kSUBAFTER = 450;
+constexpr uint16_t kRELAFTER = 451;
 constexpr uint16_t kMOST = 480;
 constexpr uint16_t kMONTH = 481;
 constexpr uint16_t kWEEKDAY = 482;

@@ -39,4 +39,33 @@ TEST(E2jProse, TrailingSubordinateClauseAfterCommaGoesFirst) {
     ExpectPlainAndPolite(cases);
 }
 
+// A relative clause set off by commas goes before its noun as one without
+// them does, its commas gone, in the middle of the sentence or at its end.
+TEST(E2jProse, RelativeClauseBetweenCommasGoesBeforeItsNoun) {
+    StyledTranslation const cases[] = {
+        {"The book, which is old, is interesting.", "古い本は面白い。", "古い本は面白いです。"},
+        {"The man, who lives here, is a teacher.", "ここに住んでいる男は先生だ。", "ここに住んでいる男は先生です。"},
+        {"I read the book, which was interesting.", "私は面白かった本を読んだ。", "私は面白かった本を読みました。"},
+        {"You must keep the notice, which I wrote.", "あなたは私が書いた掲示を保たなければならない。",
+         "あなたは私が書いた掲示を保たなければなりません。"},
+        {"He met Mary, who lives in Tokyo.", "彼は東京に住んでいるメアリーに会った。",
+         "彼は東京に住んでいるメアリーに会いました。"},
+    };
+    ExpectPlainAndPolite(cases);
+}
+
+// Verb phrases of one subject joined by "and" or "or", with or without a
+// comma: the first in its て form and 、 or its dictionary form and か、.
+TEST(E2jProse, VerbPhrasesJoinedAfterACommaOrByOr) {
+    StyledTranslation const cases[] = {
+        {"You may copy the program, and change it.", "あなたはプログラムをコピーして、それを変えてもいい。",
+         "あなたはプログラムをコピーして、それを変えてもいいです。"},
+        {"You may copy the program or change it.", "あなたはプログラムをコピーするか、それを変えてもいい。",
+         "あなたはプログラムをコピーするか、それを変えてもいいです。"},
+        {"You may copy the program, or change it.", "あなたはプログラムをコピーするか、それを変えてもいい。",
+         "あなたはプログラムをコピーするか、それを変えてもいいです。"},
+    };
+    ExpectPlainAndPolite(cases);
+}
+
 }  // namespace
