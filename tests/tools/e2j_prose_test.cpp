@@ -68,4 +68,19 @@ TEST(E2jProse, VerbPhrasesJoinedAfterACommaOrByOr) {
     ExpectPlainAndPolite(cases);
 }
 
+// After "be required" or "be permitted" the infinitive is what is required
+// or permitted: the dictionary form and ことが before the passive, in the
+// affirmative and the negative; other infinitives still say a purpose.
+TEST(E2jProse, RequiredOrPermittedInfinitiveIsThePassivesSubject) {
+    StyledTranslation const cases[] = {
+        {"You are required to keep the notice.", "あなたは掲示を保つことが求められる。",
+         "あなたは掲示を保つことが求められます。"},
+        {"You are not permitted to sell it.", "あなたはそれを売ることが許されない。",
+         "あなたはそれを売ることが許されません。"},
+        {"The book was written to help students.", "本は学生を助けるために書かれた。",
+         "本は学生を助けるために書かれました。"},
+    };
+    ExpectPlainAndPolite(cases);
+}
+
 }  // namespace
