@@ -869,6 +869,9 @@ HELLO  good_morning         {おはよう}          OTHER  idiom=5
 HELLO  good_night           {おやすみ}          OTHER  idiom=5
 HELLO  goodbye              {さようなら}        OTHER
 HELLO  excuse_me            {すみません}        OTHER  idiom=5
+HELLO  how_are_you          {元気}              OTHER  idiom=1
+HELLO  nice_to_meet_you     {はじめまして}      OTHER  idiom=5
+HELLO  see_you_tomorrow     {また明日}          OTHER  idiom=5
 VT01   pick_up    {拾}w-       VCw  third=picks_up past=picked_up ing=picking_up idiom=5
 VT01   get_on     {乗}r-       VCr  third=gets_on past=got_on pastpart=got_on ing=getting_on idiom=5 transplant=NP:+ni
 VT01   get_off    {降り}-      VV   third=gets_off past=got_off pastpart=got_off ing=getting_off idiom=5

@@ -5,21 +5,21 @@
 // categories and lists.
 #include <cstdint>
 
-constexpr unsigned kRuleListCount = 233;
+constexpr unsigned kRuleListCount = 234;
 constexpr unsigned kRuleIndexCount = 15006;
-constexpr unsigned kRuleRHeapCount = 261;
+constexpr unsigned kRuleRHeapCount = 262;
 constexpr unsigned kRuleHeapCount = 716;
 constexpr unsigned kFeatureBitHeapCount = 232;
-constexpr unsigned kPureRuleCount = 227;
-constexpr unsigned kPureCCodeCount = 370;
-constexpr unsigned kPureTermCount = 423;
+constexpr unsigned kPureRuleCount = 228;
+constexpr unsigned kPureCCodeCount = 371;
+constexpr unsigned kPureTermCount = 425;
 constexpr unsigned kPureVCatCount = 1;
 constexpr unsigned kAltProbCount = 3;
 constexpr unsigned kExcludedCatCount = 4;
 constexpr unsigned kGrammarCreatedParticleCount = 60;
 constexpr unsigned kFirstTemporaryCategory = 15000;
 constexpr unsigned kTemporaryCategoryCount = 6;
-constexpr unsigned kUsedPureTermCount = 423;
+constexpr unsigned kUsedPureTermCount = 425;
 constexpr unsigned kUsedPureVCatCount = 0;
 constexpr unsigned kUsedAltProbCount = 3;
 constexpr unsigned kUsedExcludedCatCount = 4;

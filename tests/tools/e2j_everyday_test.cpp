@@ -114,6 +114,8 @@ TEST(E2jEveryday, GreetingsAndThanks) {
         {"Good night.", "おやすみ。", "おやすみなさい。"},
         {"Hello.", "こんにちは。", "こんにちは。"},
         {"Excuse me.", "すみません。", "すみません。"},
+        {"How are you?", "元気？", "お元気ですか？"},
+        {"Nice to meet you.", "はじめまして。", "はじめまして。"},
     };
     ExpectPlainAndPolite(cases);
 }
