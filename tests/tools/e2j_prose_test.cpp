@@ -83,4 +83,17 @@ TEST(E2jProse, RequiredOrPermittedInfinitiveIsThePassivesSubject) {
     ExpectPlainAndPolite(cases);
 }
 
+// Leave given by "may" ends a clause joined by "and" as an adjective does,
+// てもよく、, with or without the comma; the last clause keeps いい.
+TEST(E2jProse, LeaveGivenEndsAJoinedClauseInYoku) {
+    StyledTranslation const cases[] = {
+        {"You may copy the program, and you may change it.",
+         "あなたはプログラムをコピーしてもよく、あなたはそれを変えてもいい。",
+         "あなたはプログラムをコピーしてもよく、あなたはそれを変えてもいいです。"},
+        {"You may copy it and he may read it.", "あなたはそれをコピーしてもよく、彼はそれを読むかもしれない。",
+         "あなたはそれをコピーしてもよく、彼はそれを読むかもしれません。"},
+    };
+    ExpectPlainAndPolite(cases);
+}
+
 }  // namespace
