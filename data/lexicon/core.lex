@@ -884,3 +884,10 @@ VT01   brush      {磨}k-       VCk
 N      brush      {ブラシ}     N
 N      TV         {テレビ}     N
 N      television {テレビ}     N
+VI01   turn_left   {左に曲が}r-  VCr  third=turns_left past=turned_left ing=turning_left idiom=5
+VI01   turn_right  {右に曲が}r-  VCr  third=turns_right past=turned_right ing=turning_right idiom=5
+# "a present" is a gift (プレゼント); the adjective and the verb keep their
+# own readings.
+N      present     {プレゼント}  N
+ADJ    present     {現在}-       NAno
+VT01   present     {提示}su-     Vsu

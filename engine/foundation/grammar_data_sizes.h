@@ -5,6 +5,6 @@
 #include <cstddef>
 
 constexpr unsigned kFeatPosCount = 122;
-constexpr std::size_t kEPOSMapSize = 451;
+constexpr std::size_t kEPOSMapSize = 452;
 constexpr unsigned kFreeIndex_SIZE = 12;
 constexpr unsigned kFreeHeapBytes = 43;

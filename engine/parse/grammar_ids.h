@@ -5,21 +5,21 @@
 // categories and lists.
 #include <cstdint>
 
-constexpr unsigned kRuleListCount = 234;
+constexpr unsigned kRuleListCount = 237;
 constexpr unsigned kRuleIndexCount = 15006;
-constexpr unsigned kRuleRHeapCount = 262;
+constexpr unsigned kRuleRHeapCount = 266;
 constexpr unsigned kRuleHeapCount = 716;
 constexpr unsigned kFeatureBitHeapCount = 232;
-constexpr unsigned kPureRuleCount = 228;
-constexpr unsigned kPureCCodeCount = 371;
-constexpr unsigned kPureTermCount = 425;
+constexpr unsigned kPureRuleCount = 231;
+constexpr unsigned kPureCCodeCount = 376;
+constexpr unsigned kPureTermCount = 431;
 constexpr unsigned kPureVCatCount = 1;
 constexpr unsigned kAltProbCount = 3;
 constexpr unsigned kExcludedCatCount = 4;
 constexpr unsigned kGrammarCreatedParticleCount = 60;
 constexpr unsigned kFirstTemporaryCategory = 15000;
 constexpr unsigned kTemporaryCategoryCount = 6;
-constexpr unsigned kUsedPureTermCount = 425;
+constexpr unsigned kUsedPureTermCount = 431;
 constexpr unsigned kUsedPureVCatCount = 0;
 constexpr unsigned kUsedAltProbCount = 3;
 constexpr unsigned kUsedExcludedCatCount = 4;
@@ -133,8 +133,9 @@ constexpr uint16_t kPARENP = 446;
 constexpr uint16_t kQUOTEOPEN = 447;
 constexpr uint16_t kQUOTEBAR = 448;
 constexpr uint16_t kVTCONJ = 449;
-constexpr uint16_t kSUBAFTER = 450;
-constexpr uint16_t kRELAFTER = 451;
+constexpr uint16_t kTHANKSFOR = 450;
+constexpr uint16_t kSUBAFTER = 451;
+constexpr uint16_t kRELAFTER = 452;
 constexpr uint16_t kMOST = 480;
 constexpr uint16_t kMONTH = 481;
 constexpr uint16_t kWEEKDAY = 482;

@@ -58,6 +58,7 @@ TEST(E2jEveryday, PhrasalVerbsAndClockTimes) {
         {"I go to bed at 10 pm.", "私は午後１０時に寝る。", "私は午後１０時に寝ます。"},
         {"He picked up the pen.", "彼はペンを拾った。", "彼はペンを拾いました。"},
         {"I get on the bus.", "私はバスに乗る。", "私はバスに乗ります。"},
+        {"Turn left.", "左に曲がれ。", "左に曲がってください。"},
         {"I take a bath every day.", "私は毎日風呂に入る。", "私は毎日風呂に入ります。"},
         {"I had breakfast at 7 am.", "私は午前７時に朝ご飯を食べた。", "私は午前７時に朝ご飯を食べました。"},
     };
@@ -116,6 +117,8 @@ TEST(E2jEveryday, GreetingsAndThanks) {
         {"Excuse me.", "すみません。", "すみません。"},
         {"How are you?", "元気？", "お元気ですか？"},
         {"Nice to meet you.", "はじめまして。", "はじめまして。"},
+        {"Thank you for your help.", "あなたの助けをありがとう。", "あなたの助けをありがとうございます。"},
+        {"Thank you for the present!", "プレゼントをありがとう！", "プレゼントをありがとうございます！"},
     };
     ExpectPlainAndPolite(cases);
 }
