@@ -872,6 +872,7 @@ HELLO  excuse_me            {すみません}        OTHER  idiom=5
 HELLO  how_are_you          {元気}              OTHER  idiom=1
 HELLO  nice_to_meet_you     {はじめまして}      OTHER  idiom=5
 HELLO  see_you_tomorrow     {また明日}          OTHER  idiom=5
+HELLO  see_you_later        {また後で}          OTHER  idiom=5
 VT01   pick_up    {拾}w-       VCw  third=picks_up past=picked_up ing=picking_up idiom=5
 VT01   get_on     {乗}r-       VCr  third=gets_on past=got_on pastpart=got_on ing=getting_on idiom=5 transplant=NP:+ni
 VT01   get_off    {降り}-      VV   third=gets_off past=got_off pastpart=got_off ing=getting_off idiom=5
@@ -891,3 +892,5 @@ VI01   turn_right  {右に曲が}r-  VCr  third=turns_right past=turned_right in
 N      present     {プレゼント}  N
 ADJ    present     {現在}-       NAno
 VT01   present     {提示}su-     Vsu
+# "later" after a verb says when: 後で ("Please call me later.").
+ADV    later       {後で}        ADV

@@ -55,6 +55,7 @@ TEST(E2jEveryday, PhrasalVerbsAndClockTimes) {
         {"She sat down.", "彼女は座った。", "彼女は座りました。"},
         {"Don't give up.", "諦めるな。", "諦めないでください。"},
         {"I came home late.", "私は遅く帰った。", "私は遅く帰りました。"},
+        {"I will do it later.", "私は後でそれをする。", "私は後でそれをします。"},
         {"I go to bed at 10 pm.", "私は午後１０時に寝る。", "私は午後１０時に寝ます。"},
         {"He picked up the pen.", "彼はペンを拾った。", "彼はペンを拾いました。"},
         {"I get on the bus.", "私はバスに乗る。", "私はバスに乗ります。"},
@@ -117,6 +118,7 @@ TEST(E2jEveryday, GreetingsAndThanks) {
         {"Excuse me.", "すみません。", "すみません。"},
         {"How are you?", "元気？", "お元気ですか？"},
         {"Nice to meet you.", "はじめまして。", "はじめまして。"},
+        {"See you later.", "また後で。", "また後で。"},
         {"Thank you for your help.", "あなたの助けをありがとう。", "あなたの助けをありがとうございます。"},
         {"Thank you for the present!", "プレゼントをありがとう！", "プレゼントをありがとうございます！"},
     };
