@@ -112,6 +112,7 @@ HADBETTER  had_better  {}  OTHER  f0=B1I0__0001000_0_________
 Not      not   {}       OTHER
 Not      't    {}       OTHER
 TO       to    {}       OTHER
+TO       in_order_to    {}       OTHER
 GOINGTO  going_to  {}   OTHER  f0=G0I0__0000000_0_________
 
 # ---- Conjunctions and other function words ----------------------------------------------

@@ -96,4 +96,20 @@ TEST(E2jProse, LeaveGivenEndsAJoinedClauseInYoku) {
     ExpectPlainAndPolite(cases);
 }
 
+// "in order to" is an infinitive of purpose as "to" is, after the clause or
+// before it.
+TEST(E2jProse, InOrderToSaysAPurpose) {
+    StyledTranslation const cases[] = {
+        {"You must keep the notice in order to copy the program.",
+         "あなたはプログラムをコピーするために掲示を保たなければならない。",
+         "あなたはプログラムをコピーするために掲示を保たなければなりません。"},
+        {"She came here in order to help me.", "彼女は私を助けるためにここに来た。",
+         "彼女は私を助けるためにここに来ました。"},
+        {"In order to copy the program, you must keep the notice.",
+         "プログラムをコピーするために、あなたは掲示を保たなければならない。",
+         "プログラムをコピーするために、あなたは掲示を保たなければなりません。"},
+    };
+    ExpectPlainAndPolite(cases);
+}
+
 }  // namespace
