@@ -108,11 +108,26 @@ def stop_reason(sentence):
     return f"{where} {words[reach]!r}"
 
 
-def run(e2j, arguments, text):
+def run(e2j, arguments, text, path, failures):
+    """e2j's outcome on the text and its seconds; None where it hung.  A hang
+    or a failing exit is recorded in failures."""
     started = time.monotonic()
-    done = subprocess.run([e2j] + arguments, input=text.encode("utf-8"), capture_output=True,
-                          timeout=HANG_SECONDS)
+    try:
+        done = subprocess.run([e2j] + arguments, input=text.encode("utf-8"), capture_output=True,
+                              timeout=HANG_SECONDS)
+    except subprocess.TimeoutExpired:
+        failures.append(f"{path}: {arguments[0]} hung past {HANG_SECONDS} s")
+        return None, 0.0
+    if done.returncode != 0:
+        failures.append(f"{path}: {arguments[0]} exit {done.returncode}")
     return done, time.monotonic() - started
+
+
+def report_failures(failures):
+    """Prints each failure; the exit status they call for."""
+    for failure in failures:
+        print("FAILED " + failure)
+    return 1 if failures else 0
 
 
 def main(argv):
@@ -132,13 +147,9 @@ def main(argv):
     # Translations first: the peak memory of the children so far is theirs.
     translatable = []
     for path, text in texts:
-        try:
-            translated, seconds = run(e2j, ["translate"], text)
-        except subprocess.TimeoutExpired:
-            failures.append(f"{path}: hung past {HANG_SECONDS} s")
+        translated, seconds = run(e2j, ["translate"], text, path, failures)
+        if translated is None:
             continue
-        if translated.returncode != 0:
-            failures.append(f"{path}: translation exit {translated.returncode}")
         if not translated.stdout.strip():
             failures.append(f"{path}: empty translation")
         translate_seconds += seconds
@@ -146,17 +157,13 @@ def main(argv):
     peak_mb = resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss / 1024
     sentences = []
     for path, text in translatable:
-        try:
-            parsed, _ = run(e2j, ["parse", "--chart"], text)
-            # Timed twice, each sentence keeping its better time: the
-            # machine may be shared, and other work is not the parser's.
-            timed, _ = run(e2j, ["parse"], text)
-            listed, _ = run(e2j, ["words"], text)
-        except subprocess.TimeoutExpired:
-            failures.append(f"{path}: parse hung past {HANG_SECONDS} s")
+        parsed, _ = run(e2j, ["parse", "--chart"], text, path, failures)
+        # Timed twice, each sentence keeping its better time: the machine
+        # may be shared, and other work is not the parser's.
+        timed, _ = run(e2j, ["parse"], text, path, failures)
+        listed, _ = run(e2j, ["words"], text, path, failures)
+        if parsed is None or timed is None or listed is None:
             continue
-        if parsed.returncode != 0:
-            failures.append(f"{path}: parse exit {parsed.returncode}")
         reports = parse_report(parsed.stdout.decode("utf-8", errors="replace"))
         again = parse_report(timed.stdout.decode("utf-8", errors="replace"))
         words = word_report(listed.stdout.decode("utf-8", errors="replace"))
@@ -169,6 +176,7 @@ def main(argv):
     count = len(sentences)
     if count == 0:
         print("no sentences read")
+        report_failures(failures)
         return 1
     full = sum(s["full"] for s in sentences)
     lettered = [s for s in sentences if has_letter(s["text"])]
@@ -202,9 +210,7 @@ def main(argv):
     reasons = Counter(stop_reason(s) for s in lettered if not s["full"])
     for reason, times in reasons.most_common(15):
         print(f"  {times:6}  {reason}")
-    for failure in failures:
-        print("FAILED " + failure)
-    return 1 if failures else 0
+    return report_failures(failures)
 
 
 if __name__ == "__main__":
