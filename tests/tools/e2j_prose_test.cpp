@@ -54,8 +54,9 @@ TEST(E2jProse, RelativeClauseBetweenCommasGoesBeforeItsNoun) {
     ExpectPlainAndPolite(cases);
 }
 
-// Verb phrases of one subject joined by "and" or "or", with or without a
-// comma: the first in its て form and 、 or its dictionary form and か、.
+// Verb phrases of one subject joined by "and", "or" or "and/or", with or
+// without a comma: the first in its て form and 、 or its dictionary form and
+// か、.
 TEST(E2jProse, VerbPhrasesJoinedAfterACommaOrByOr) {
     StyledTranslation const cases[] = {
         {"You may copy the program, and change it.", "あなたはプログラムをコピーして、それを変えてもいい。",
@@ -64,6 +65,11 @@ TEST(E2jProse, VerbPhrasesJoinedAfterACommaOrByOr) {
          "あなたはプログラムをコピーするか、それを変えてもいいです。"},
         {"You may copy the program, or change it.", "あなたはプログラムをコピーするか、それを変えてもいい。",
          "あなたはプログラムをコピーするか、それを変えてもいいです。"},
+        // "and/or" as "or", between verb phrases and between clauses.
+        {"You can redistribute it and/or modify it.", "あなたはそれを再配布するか、それを変更することができる。",
+         "あなたはそれを再配布するか、それを変更することができます。"},
+        {"He reads a book and/or she writes a letter.", "彼は本を読むか、彼女は手紙を書く。",
+         "彼は本を読みますか、彼女は手紙を書きます。"},
     };
     ExpectPlainAndPolite(cases);
 }
