@@ -5,6 +5,7 @@
 // reads, rewrites, copies and frees it.  A tree is owned through its root:
 // freeing a node frees its first-child subtree and its right-sibling chain.
 #include <cstdint>
+#include <vector>
 
 #include "engine/foundation/can_be_null.h"
 #include "engine/foundation/entry.h"
@@ -86,6 +87,23 @@ void FreeSubtree(PARSED_NODE* node);
 void ChomskyAdjoin(PARSED_NODE* node, PARSED_NODE* other, bool otherFirst);
 // Whether the node's category is a verb's.
 bool IsVerbishType(PARSED_NODE const* node);
+// Whether found(node) holds for a node of the tree: the node, its
+// descendants and its right-sibling chain, each first before its children.
+// Stops at the first it holds for.  Without recursion: a long chain or a
+// deep tree needs no deep stack.
+template <typename Predicate>
+bool AnyNodeOfTree(PARSED_NODE const* tree, Predicate found) {
+    std::vector<PARSED_NODE const*> pending;
+    if (tree != nullptr) pending.push_back(tree);
+    while (!pending.empty()) {
+        PARSED_NODE const* const at = pending.back();
+        pending.pop_back();
+        if (found(at)) return true;
+        if (at->rightSibling != nullptr) pending.push_back(at->rightSibling);
+        if (at->firstChild != nullptr) pending.push_back(at->firstChild);
+    }
+    return false;
+}
 // The extent of words e - d .. e of the sentence; false (out
 // unchanged) when the span is not in the sentence.
 bool SpanToExtent(int d, int e, Sentence const& sentence, EXTENT* out);

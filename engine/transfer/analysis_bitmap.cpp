@@ -2,7 +2,6 @@
 
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include "engine/parse/semantic_atoms.h"
 #include "engine/transfer/analysis_node_tests.h"
@@ -79,13 +78,8 @@ void NodeToBitmap(PARSED_NODE const* node, AnalysisRuleSet const& rules, uint32_
 }
 
 void ConstructBitmap_(PARSED_NODE const* tree, AnalysisRuleSet const& rules, uint32_t* bitmap) {
-    std::vector<PARSED_NODE const*> pending;
-    if (tree != nullptr) pending.push_back(tree);
-    while (!pending.empty()) {
-        PARSED_NODE const* const at = pending.back();
-        pending.pop_back();
+    AnyNodeOfTree(tree, [&](PARSED_NODE const* at) {
         NodeToBitmap(at, rules, bitmap);
-        if (at->rightSibling != nullptr) pending.push_back(at->rightSibling);
-        if (at->firstChild != nullptr) pending.push_back(at->firstChild);
-    }
+        return false;  // every node
+    });
 }

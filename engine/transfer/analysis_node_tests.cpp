@@ -75,18 +75,9 @@ bool ConstituentMatchesNode(PARSED_NODE const* node, char const* pattern) {
 
 bool DominatesARealLeafNode(PARSED_NODE const* node) {
     if (node->firstChild == nullptr) return node->category != kGoneCategory;
-    // Without recursion: trees from the fuzzer may be deep.
-    std::vector<PARSED_NODE const*> pending{node->firstChild};
-    while (!pending.empty()) {
-        PARSED_NODE const* const at = pending.back();
-        pending.pop_back();
-        if (at->rightSibling != nullptr) pending.push_back(at->rightSibling);
-        if (at->firstChild != nullptr)
-            pending.push_back(at->firstChild);
-        else if (at->category != kGoneCategory)
-            return true;
-    }
-    return false;
+    return AnyNodeOfTree(node->firstChild, [](PARSED_NODE const* at) {
+        return at->firstChild == nullptr && at->category != kGoneCategory;
+    });
 }
 
 PARSED_NODE* GetNthSiblingToTheRight(PARSED_NODE* node, int n) {

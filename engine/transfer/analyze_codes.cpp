@@ -1,7 +1,6 @@
 #include "engine/transfer/analyze_codes.h"
 
 #include <array>
-#include <vector>
 
 #include "engine/transfer/analysis_bitmap.h"
 #include "engine/transfer/analysis_node_tests.h"
@@ -88,14 +87,10 @@ bool KeysSet(AnalysisRule const& rule, uint32_t const* bitmap) {
 
 unsigned CountNodes(PARSED_NODE const* tree) {
     unsigned count = 0;
-    std::vector<PARSED_NODE const*> pending{tree};
-    while (!pending.empty()) {
-        PARSED_NODE const* const at = pending.back();
-        pending.pop_back();
+    AnyNodeOfTree(tree, [&count](PARSED_NODE const*) {
         ++count;
-        if (at->rightSibling != nullptr) pending.push_back(at->rightSibling);
-        if (at->firstChild != nullptr) pending.push_back(at->firstChild);
-    }
+        return false;  // every node
+    });
     return count;
 }
 

@@ -187,15 +187,8 @@ bool InPlainStyleClause(PARSED_NODE const* node) {
 }
 
 bool HasPlainStyleClause(PARSED_NODE const* tree) {
-    std::vector<PARSED_NODE const*> pending{tree};
-    while (!pending.empty()) {
-        PARSED_NODE const* const at = pending.back();
-        pending.pop_back();
-        if (InCategoryList(kPlainStyleClauseList, at->category)) return true;
-        if (at->rightSibling != nullptr) pending.push_back(at->rightSibling);
-        if (at->firstChild != nullptr) pending.push_back(at->firstChild);
-    }
-    return false;
+    return AnyNodeOfTree(
+        tree, [](PARSED_NODE const* at) { return InCategoryList(kPlainStyleClauseList, at->category); });
 }
 
 short AnalyzeCodesMatcherActor::Match(PARSED_NODE* node, short i) {
